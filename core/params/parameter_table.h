@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+#include <span>
+
+namespace vexlor {
+
+// The controller protocol has exactly sixty items, indices 0 to 59, one frame each.
+inline constexpr int kProtocolItemCount = 60;
+// Of those, 43 carry user parameters; these are the items a .vxc file stores.
+inline constexpr int kStoredParameterCount = 43;
+
+// How a parameter's control state becomes the 16-bit value on the wire and back.
+enum class ParameterKind {
+    Fixed,      // no control: always sends fixedValue, never decoded
+    Decimal,    // edit holding a real number; sent as text x factor, truncated
+    Whole,      // edit holding a signed 32-bit integer; sent divided by factor
+    LevelCount, // the read-only PAS level field stepped by its up-down; encoded like Whole
+    Flag,       // check box: ticked 1, clear 0
+    TwoWay,     // radio pair: second button selected 1, otherwise 0
+    Choice,     // radio group: selected item's index
+    Slider,     // track bar: position x factor + offset
+};
+
+// One row of the parameter table. Every piece of the tool that touches a
+// parameter (encoder, decoder, file reader and writer, the window's binding,
+// the emulator and the CLI) walks this table; nothing lists parameters twice.
+struct ParameterDescriptor {
+    int index = 0;                   // protocol index; also the .vxc key
+    const char *name = "";           // parameter name, "MaxBatteryCurrent"; empty for fixed items
+    ParameterKind kind = ParameterKind::Fixed;
+    const char *control = "";        // object name of the control ("LabeledEdit16", "RadioButton1")
+    const char *secondControl = "";  // TwoWay: the second radio button ("RadioButton2")
+    const char *caption = "";        // label, check-box text or group title as the window shows it
+    const char *unit = "";           // label right of an edit ("A", "magnets a circle")
+    std::array<const char *, 3> options{}; // TwoWay: the two button texts; Choice: item texts
+    int optionCount = 0;             // TwoWay: 2; Choice: number of items
+    int factor = 1;                  // Decimal: counts per unit; Whole: divisor; Slider: multiplier
+    int offset = 0;                  // Slider: added after multiplying
+    int minimum = 0;                 // Slider: lowest position
+    int maximum = 0;                 // Slider: highest position
+    const char *readFormat = "";     // decoded text pattern: "0.0", "0.000" or "0"
+    quint16 fixedValue = 0;          // Fixed: the constant sent
+    const char *defaultText = "";    // Decimal, Whole, LevelCount: the window's initial text
+    int defaultNumber = 0;           // Flag, TwoWay, Choice, Slider: initial tick, button, item or position
+
+    [[nodiscard]] constexpr bool isStored() const { return kind != ParameterKind::Fixed; }
+    [[nodiscard]] constexpr bool hasTextControl() const
+    {
+        return kind == ParameterKind::Decimal || kind == ParameterKind::Whole
+            || kind == ParameterKind::LevelCount;
+    }
+};
+
+// Index 5 (SpeedLimit) is sent as this constant when "Limit max speed" is clear.
+inline constexpr quint16 kUnlimitedSpeedValue = 9000;
+inline constexpr int kSpeedLimitIndex = 5;
+inline constexpr int kPasLevelCountIndex = 20;
+inline constexpr int kHallSensorTypeIndex = 40;
+inline constexpr int kStatorResistanceIndex = 48;
+// The check box that switches index 5 between its edit and kUnlimitedSpeedValue.
+inline constexpr const char *kLimitMaxSpeedControl = "CheckBox7";
+
+// All sixty protocol items, by index (parameterTable()[i].index == i).
+[[nodiscard]] std::span<const ParameterDescriptor, kProtocolItemCount> parameterTable();
+
+// The row of one protocol index; index must be 0..59.
+[[nodiscard]] const ParameterDescriptor &parameterAt(int index);
+
+// The row whose key is `key`, or nullptr when that key has no stored parameter
+// (0, 34 to 39, 44, 51 and above, negatives).
+[[nodiscard]] const ParameterDescriptor *storedParameter(int key);
+
+// The 43 stored parameters in file order (keys 1..33, 40..43, 45..50).
+[[nodiscard]] std::span<const ParameterDescriptor *const, kStoredParameterCount> storedParameters();
+
+// The row whose control (or second control) has this object name, or nullptr.
+[[nodiscard]] const ParameterDescriptor *parameterByControl(const char *objectName);
+
+} // namespace vexlor

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the tool needs on Debian 12,
+# from Debian's own packages only.
+set -euo pipefail
+
+packages=(
+    # build
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-serialport-dev libftdi1-dev
+    # run: the Qt platform plugins and a sans font
+    libqt6serialport6 qt6-qpa-plugins fonts-dejavu-core
+    # tests and screenshots
+    xvfb xauth imagemagick
+)
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
