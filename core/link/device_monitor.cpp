@@ -1,0 +1,40 @@
+#include "device_monitor.h"
+
+namespace vexlor {
+
+DeviceMonitor::DeviceMonitor(ControllerLink *link, PortFinder *finder, QObject *parent)
+    : QObject(parent)
+    , m_link(link)
+    , m_finder(finder)
+{
+    connect(m_link, &ControllerLink::linkLost, this, [this] { m_linkLost = true; });
+}
+
+void DeviceMonitor::tick()
+{
+    if (m_linkLost) {
+        // The port died under us. Forget it, so the next tick that finds a
+        // device opens it afresh, whatever its path.
+        m_linkLost = false;
+        m_link->closePort();
+        m_link->setPortPath({});
+        emit deviceStateReported(DeviceState::Lost);
+        return;
+    }
+
+    const DiscoveryResult first = m_finder->find();
+    if (first.path == m_link->portPath())
+        return; // unchanged, whether or not that port is open
+
+    m_link->closePort();
+    // A second, fresh run decides the new port.
+    const QString path = m_finder->find().path;
+    m_link->setPortPath(path);
+    if (path.isEmpty()) {
+        emit deviceStateReported(DeviceState::Lost);
+        return;
+    }
+    emit deviceStateReported(m_link->openPort(path) ? DeviceState::Connected : DeviceState::Lost);
+}
+
+} // namespace vexlor

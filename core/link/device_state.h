@@ -1,0 +1,22 @@
+#pragma once
+
+#include "link_texts.h"
+
+#include <QString>
+
+namespace vexlor {
+
+// What the status label Label15 shows: "Device Connected" on lime or
+// "Device Lost" on red.
+enum class DeviceState {
+    Connected,
+    Lost,
+};
+
+[[nodiscard]] inline QString deviceStateText(DeviceState state)
+{
+    return QString::fromLatin1(state == DeviceState::Connected ? texts::kDeviceConnected
+                                                               : texts::kDeviceLost);
+}
+
+} // namespace vexlor

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace vexlor {
+
+// USB vendor of the programming cable's bridge chip family.
+inline constexpr quint16 kBridgeVendorId = 0x0403;
+// Names the one device path to use instead of the scan (other adapters, the emulator).
+inline constexpr const char *kPortEnvironmentVariable = "VEXLOR_PORT";
+
+// One serial port as the system lists it.
+struct SerialPortEntry {
+    QString path;             // device path, "/dev/ttyUSB0"
+    bool hasVendorId = false; // false for ports that are not USB devices
+    quint16 vendorId = 0;
+    QString description;
+};
+
+// Lists the system's serial ports; never opens one.
+class PortLister {
+public:
+    virtual ~PortLister() = default;
+    [[nodiscard]] virtual QList<SerialPortEntry> ports() const = 0;
+    // Whether a device node exists at `path` (listed or not: a pseudo-terminal
+    // is a serial device no listing shows).
+    [[nodiscard]] virtual bool exists(const QString &path) const = 0;
+};
+
+// PortLister over QSerialPortInfo and the file system.
+class SystemPortLister final : public PortLister {
+public:
+    [[nodiscard]] QList<SerialPortEntry> ports() const override;
+    [[nodiscard]] bool exists(const QString &path) const override;
+};
+
+// What one discovery run found.
+struct DiscoveryResult {
+    QString path;          // the port to use; empty when none was found
+    int candidateCount = 0; // ports that matched
+
+    // More than one candidate: the user must be told to remove the others.
+    [[nodiscard]] bool duplicate() const { return candidateCount > 1; }
+    [[nodiscard]] bool found() const { return !path.isEmpty(); }
+};
+
+// The controller's port: with `overridePath` set, that path when it exists and
+// nothing otherwise; else the last listed port whose USB vendor is the bridge
+// chip's.
+[[nodiscard]] DiscoveryResult discoverPort(const PortLister &lister, const QString &overridePath);
+
+// VEXLOR_PORT, or empty when it is unset or empty.
+[[nodiscard]] QString portOverrideFromEnvironment();
+
+// Whether `entry` is a candidate of the scan.
+[[nodiscard]] bool isBridgePort(const SerialPortEntry &entry);
+
+} // namespace vexlor

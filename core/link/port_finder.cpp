@@ -1,0 +1,35 @@
+#include "port_finder.h"
+
+#include "link_texts.h"
+
+namespace vexlor {
+
+PortFinder::PortFinder(const PortLister *lister, QObject *parent)
+    : QObject(parent)
+    , m_lister(lister)
+    , m_overridePath(portOverrideFromEnvironment())
+{
+}
+
+DiscoveryResult PortFinder::find()
+{
+    const DiscoveryResult result = findQuietly();
+    if (result.duplicate() && !m_reportOpen) {
+        m_reportOpen = true;
+        emit duplicateDeviceReport(duplicateDeviceMessage());
+    }
+    return result;
+}
+
+DiscoveryResult PortFinder::findQuietly() const
+{
+    return discoverPort(*m_lister, m_overridePath);
+}
+
+UserMessage PortFinder::duplicateDeviceMessage()
+{
+    return {QString::fromLatin1(texts::kDuplicateDevice),
+            QString::fromLatin1(texts::kConnectionTestCaption), MessageIcon::Error};
+}
+
+} // namespace vexlor

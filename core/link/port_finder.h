@@ -1,0 +1,47 @@
+#pragma once
+
+#include "port_discovery.h"
+#include "user_message.h"
+
+#include <QObject>
+
+namespace vexlor {
+
+// Discovery as start-up and the monitor run it: the scan (or the override
+// path) plus the duplicate-device report. The report is raised through a
+// signal and counts as open until the caller says it was closed; while one is
+// open no second one is raised, so ticks never stack messages.
+class PortFinder : public QObject {
+    Q_OBJECT
+public:
+    // `lister` must outlive the finder. The override starts as VEXLOR_PORT.
+    explicit PortFinder(const PortLister *lister, QObject *parent = nullptr);
+
+    // A device path that replaces the scan (the CLI's --port); empty for the scan.
+    void setOverridePath(const QString &path) { m_overridePath = path; }
+    [[nodiscard]] QString overridePath() const { return m_overridePath; }
+
+    // One discovery run; raises the duplicate report when more than one
+    // candidate was found and no report is open.
+    [[nodiscard]] DiscoveryResult find();
+    // The same run without any report.
+    [[nodiscard]] DiscoveryResult findQuietly() const;
+
+    [[nodiscard]] bool reportOpen() const { return m_reportOpen; }
+    // The user closed the duplicate-device message.
+    void reportClosed() { m_reportOpen = false; }
+
+    // "Another COM device ..." with its caption and the error form.
+    [[nodiscard]] static UserMessage duplicateDeviceMessage();
+
+signals:
+    // Show `message`; call reportClosed() once the user has closed it.
+    void duplicateDeviceReport(const vexlor::UserMessage &message);
+
+private:
+    const PortLister *m_lister;
+    QString m_overridePath;
+    bool m_reportOpen = false;
+};
+
+} // namespace vexlor
