@@ -1,0 +1,189 @@
+#include "parameter_codec.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace vexlor {
+namespace {
+
+using K = ParameterKind;
+
+constexpr qint64 kLargestCount = 65535;
+
+EncodedValue refused(QString message)
+{
+    return {0, std::move(message)};
+}
+
+EncodedValue encodeDecimal(const ParameterDescriptor &d, const QString &text, NumberFormat format,
+                           ExtendedArithmetic arithmetic)
+{
+    const auto parsed = parseDecimalText(text, format);
+    if (!parsed)
+        return refused(notAValidFloatMessage(text));
+    const auto count = decimalToCount(*parsed, d.factor, arithmetic);
+    if (!count)
+        return refused(outOfRangeMessage(d, text, format));
+    return {*count, {}};
+}
+
+EncodedValue encodeWhole(const ParameterDescriptor &d, const QString &text, NumberFormat format)
+{
+    const auto number = textToInteger(text);
+    if (!number)
+        return refused(notAValidIntegerMessage(text));
+    // Integer division truncates toward zero: -3 ms of stop delay sends 0.
+    const qint64 count = qint64(*number) / d.factor;
+    if (count < 0 || count > kLargestCount)
+        return refused(outOfRangeMessage(d, text, format));
+    return {quint16(count), {}};
+}
+
+EncodedValue encodeNumber(const ParameterDescriptor &d, const ControlValue &control, NumberFormat format)
+{
+    switch (d.kind) {
+    case K::Flag:
+    case K::TwoWay:
+        return {quint16(control.number != 0 ? 1 : 0), {}};
+    case K::Choice:
+        if (control.number < 0) {
+            return refused(QStringLiteral("No item is selected for %1: select one of its %2 items.")
+                               .arg(fieldLabel(d))
+                               .arg(d.optionCount));
+        }
+        return {quint16(std::min(control.number, int(kLargestCount))), {}};
+    case K::Slider: {
+        const qint64 count = qint64(control.number) * d.factor + d.offset;
+        if (count < 0 || count > kLargestCount)
+            return refused(outOfRangeMessage(d, QString::number(control.number), format));
+        return {quint16(count), {}};
+    }
+    default:
+        Q_UNREACHABLE();
+    }
+    return {};
+}
+
+// Largest count as a decimal in the field's units, cut (not rounded) to the
+// read format, so that the text shown is itself accepted.
+QString largestDecimalText(const ParameterDescriptor &d, NumberFormat format)
+{
+    const int decimals = formatDecimals(d.readFormat);
+    qint64 scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    const qint64 scaled = kLargestCount * scale / d.factor;
+    QString text = QString::number(scaled / scale);
+    if (decimals > 0) {
+        text += format.separator();
+        text += QStringLiteral("%1").arg(scaled % scale, decimals, 10, QLatin1Char('0'));
+    }
+    return text;
+}
+
+} // namespace
+
+EncodedValue encodeParameter(int index, const ParameterSnapshot &snapshot, NumberFormat format,
+                             ExtendedArithmetic arithmetic)
+{
+    const ParameterDescriptor &d = parameterAt(index);
+    const ControlValue &control = snapshot[index];
+    switch (d.kind) {
+    case K::Fixed:
+        return {d.fixedValue, {}};
+    case K::Decimal:
+        if (index == kSpeedLimitIndex && !snapshot.limitMaxSpeed)
+            return {kUnlimitedSpeedValue, {}}; // the speed edit is not read at all
+        return encodeDecimal(d, control.text, format, arithmetic);
+    case K::Whole:
+    case K::LevelCount:
+        return encodeWhole(d, control.text, format);
+    default:
+        return encodeNumber(d, control, format);
+    }
+}
+
+EncodedSet encodeAll(const ParameterSnapshot &snapshot, NumberFormat format, ExtendedArithmetic arithmetic)
+{
+    EncodedSet set;
+    for (int index = 0; index < kProtocolItemCount; ++index) {
+        EncodedValue encoded = encodeParameter(index, snapshot, format, arithmetic);
+        if (!encoded.ok()) {
+            set.errorIndex = index;
+            set.error = std::move(encoded.error);
+            return set;
+        }
+        set.values[index] = encoded.value;
+    }
+    return set;
+}
+
+std::optional<ControlValue> decodeParameter(int index, quint16 value, NumberFormat format,
+                                            ExtendedArithmetic arithmetic)
+{
+    const ParameterDescriptor &d = parameterAt(index);
+    ControlValue control;
+    switch (d.kind) {
+    case K::Fixed:
+        return std::nullopt;
+    case K::Decimal:
+        control.text = countToDecimalText(value, d.factor, formatDecimals(d.readFormat), format, arithmetic);
+        break;
+    case K::Whole:
+    case K::LevelCount:
+        control.text = QString::number(qint64(value) * d.factor);
+        break;
+    case K::Flag:
+    case K::TwoWay:
+        control.number = value != 0 ? 1 : 0;
+        break;
+    case K::Choice:
+        control.number = std::min(int(value), d.optionCount - 1);
+        break;
+    case K::Slider:
+        // Signed division truncating toward zero, then into the track bar's range.
+        control.number = std::clamp((int(value) - d.offset) / d.factor, d.minimum, d.maximum);
+        break;
+    }
+    return control;
+}
+
+QString fieldLabel(const ParameterDescriptor &d)
+{
+    QString caption = QString::fromUtf8(d.caption).trimmed();
+    while (caption.endsWith(u':'))
+        caption = caption.chopped(1).trimmed();
+    if (!caption.isEmpty())
+        return caption;
+    // "PedalSensorMagnets" -> "Pedal sensor magnets"
+    const QString name = QString::fromLatin1(d.name);
+    QString words;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (i > 0 && name[i].isUpper())
+            words += u' ' + name[i].toLower();
+        else
+            words += name[i];
+    }
+    return words;
+}
+
+int formatDecimals(const char *readFormat)
+{
+    const char *point = std::strchr(readFormat, '.');
+    return point ? int(std::strlen(point + 1)) : 0;
+}
+
+QString outOfRangeMessage(const ParameterDescriptor &d, const QString &text, NumberFormat format)
+{
+    QString largest;
+    if (d.kind == K::Decimal)
+        largest = largestDecimalText(d, format);
+    else if (d.kind == K::Slider)
+        largest = QString::number((kLargestCount - d.offset) / d.factor);
+    else // whole numbers: every text that truncates to 65535 counts or fewer
+        largest = QString::number(kLargestCount * d.factor + d.factor - 1);
+    return QStringLiteral("'%1' is out of range for %2: the controller accepts 0 to %3.")
+        .arg(text, fieldLabel(d), largest);
+}
+
+} // namespace vexlor
