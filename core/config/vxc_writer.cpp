@@ -1,0 +1,57 @@
+#include "vxc_writer.h"
+
+#include "params/parameter_table.h"
+
+#include <QSaveFile>
+
+namespace vexlor {
+namespace {
+
+QString valueText(const ParameterDescriptor &d, const ControlValue &control)
+{
+    switch (d.kind) {
+    case ParameterKind::Decimal:
+    case ParameterKind::Whole:
+    case ParameterKind::LevelCount:
+        return control.text;
+    case ParameterKind::Flag:
+    case ParameterKind::TwoWay:
+        return control.number != 0 ? QStringLiteral("1") : QStringLiteral("0");
+    default:
+        return QString::number(control.number);
+    }
+}
+
+} // namespace
+
+QByteArray configurationFileBytes(const ParameterSnapshot &snapshot)
+{
+    QByteArray bytes;
+    for (const ParameterDescriptor *d : storedParameters()) {
+        bytes += QByteArray::number(d->index);
+        bytes += "\r\n";
+        // Latin-1 to match the reader; a character outside it (never a digit,
+        // sign or separator) becomes '?'.
+        bytes += valueText(*d, snapshot[d->index]).toLatin1();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+FileWriteResult writeConfigurationFile(const QString &path, const ParameterSnapshot &snapshot)
+{
+    const QString cannotCreate = QStringLiteral("Cannot create file %1").arg(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {cannotCreate};
+    const QByteArray bytes = configurationFileBytes(snapshot);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return {cannotCreate};
+    }
+    if (!file.commit())
+        return {cannotCreate};
+    return {};
+}
+
+} // namespace vexlor

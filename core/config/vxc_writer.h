@@ -1,0 +1,28 @@
+#pragma once
+
+#include "params/parameter_snapshot.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace vexlor {
+
+// The outcome of writing a file: empty when it was written.
+struct FileWriteResult {
+    QString error;
+
+    [[nodiscard]] bool ok() const { return error.isEmpty(); }
+};
+
+// The file for a snapshot: the 43 stored parameters in table order, a key line
+// and a value line each, CR LF after every line. Edit texts go in verbatim
+// (as Latin-1, the reader's encoding); ticks, radio pairs, groups and sliders as
+// decimal numbers (-1 for a radio group with nothing selected).
+[[nodiscard]] QByteArray configurationFileBytes(const ParameterSnapshot &snapshot);
+
+// Writes the file atomically: the old content stays whole until the new one is
+// complete, so an interrupted save never leaves a truncated file.
+// Error: "Cannot create file %s".
+[[nodiscard]] FileWriteResult writeConfigurationFile(const QString &path, const ParameterSnapshot &snapshot);
+
+} // namespace vexlor
