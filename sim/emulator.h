@@ -1,0 +1,44 @@
+#pragma once
+
+#include "controller_model.h"
+#include "deadline_timer.h"
+#include "pseudo_terminal.h"
+
+#include <QObject>
+#include <QTextStream>
+
+namespace vexlor::sim {
+
+// The controller emulator: the model behind a pseudo-terminal, answering at
+// once or paced at the real wire time of 9600 baud (10 bits a byte).
+class Emulator : public QObject {
+    Q_OBJECT
+public:
+    static constexpr qint64 kByteTimeNs = 1'000'000'000LL * 10 / 9600;
+
+    Emulator(ControllerModel model, bool paced, QObject *parent = nullptr);
+
+    // Opens the pseudo-terminal; false with the reason in errorText().
+    [[nodiscard]] bool start();
+    [[nodiscard]] QString devicePath() const { return m_pty.slavePath(); }
+    [[nodiscard]] QString errorText() const { return m_pty.errorText(); }
+
+signals:
+    // A line for stdout: "write 5 250", "store", "cable-pulled".
+    void note(const QString &line);
+    // The cable was pulled: the emulator is done.
+    void hungUp();
+
+private:
+    void onBytes(const QByteArray &bytes);
+    void perform(const ModelAction &action, qint64 requestStartNs);
+
+    ControllerModel m_model;
+    bool m_paced;
+    PseudoTerminal m_pty;
+    DeadlineTimer m_timer;
+    qint64 m_requestStartNs = -1; // arrival of the first byte of the command being received
+    qint64 m_wireFreeNs = 0;      // when the emulator's transmit line is free again
+};
+
+} // namespace vexlor::sim
