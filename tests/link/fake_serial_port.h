@@ -1,0 +1,49 @@
+#pragma once
+
+#include "link/serial_port.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+// A scriptable serial port: records what is written and answers through a
+// responder, after a delay, whole or byte by byte.
+class FakeSerialPort : public vexlor::SerialPort {
+    Q_OBJECT
+public:
+    struct Answer {
+        QByteArray bytes;
+        int delayMs = 0;           // after the write; 0 still comes from the event loop
+        bool bytewise = false;     // one notification per byte
+        bool pullCable = false;    // instead of answering, the device goes away
+        bool insideWrite = false;  // delivered before write() returns
+    };
+    // Called for every write on an open port; nullopt means no answer.
+    using Responder = std::function<std::optional<Answer>(const QByteArray &written)>;
+
+    explicit FakeSerialPort(QObject *parent = nullptr) : SerialPort(parent) {}
+
+    bool open(const QString &path) override;
+    void close() override;
+    bool isOpen() const override { return m_open; }
+    void write(const QByteArray &bytes) override;
+    OpenError openError() const override { return m_openError; }
+
+    // Delivers bytes as if they had just arrived.
+    void receive(const QByteArray &bytes) { emit bytesReceived(bytes); }
+    // The device vanishes under the open port.
+    void pullCable();
+
+    Responder responder;
+    OpenError failOpenWith = OpenError::None; // the next opens fail so
+    QList<QByteArray> writes;   // every write on an open port, in order
+    QStringList openedPaths;    // every successful open
+    int closeCalls = 0;
+
+private:
+    bool m_open = false;
+    OpenError m_openError = OpenError::None;
+};
