@@ -1,0 +1,93 @@
+#include "cli_context.h"
+
+#include "config/data_files.h"
+#include "config/vxc_reader.h"
+#include "config/vxc_writer.h"
+
+#include <cstdio>
+
+namespace vexlor::cli {
+
+CliContext::CliContext(QString port, bool limitMaxSpeed, NumberFormat format)
+    : m_port(std::move(port))
+    , m_limitMaxSpeed(limitMaxSpeed)
+    , m_format(format)
+{
+    (void)m_stdout.open(stdout, QIODevice::WriteOnly);
+    (void)m_stderr.open(stderr, QIODevice::WriteOnly);
+    m_out.setDevice(&m_stdout);
+    m_err.setDevice(&m_stderr);
+}
+
+int CliContext::fail(int code, const QString &message)
+{
+    m_err << message << Qt::endl;
+    return code;
+}
+
+int CliContext::usage(const char *synopsis)
+{
+    return fail(kExitBadInput, QStringLiteral("Usage: vexlor-cli %1").arg(QLatin1String(synopsis)));
+}
+
+std::optional<ParameterSnapshot> CliContext::initialState()
+{
+    ParameterSnapshot snapshot = ParameterSnapshot::initial();
+    if (!applyFile(snapshot, locateDataFile(QStringLiteral("default.vxc"))))
+        return std::nullopt;
+    snapshot.limitMaxSpeed = m_limitMaxSpeed;
+    return snapshot;
+}
+
+std::optional<ParameterSnapshot> CliContext::stateWithFile(const QString &path)
+{
+    auto snapshot = initialState();
+    if (!snapshot || !applyFile(*snapshot, path))
+        return std::nullopt;
+    return snapshot;
+}
+
+bool CliContext::saveSnapshot(const ParameterSnapshot &snapshot, const QString &path)
+{
+    if (path.isEmpty() || path == u"-")
+        return writeStdout(configurationFileBytes(snapshot));
+    const FileWriteResult written = writeConfigurationFile(path, snapshot);
+    if (!written.ok()) {
+        fail(kExitBadInput, written.error);
+        return false;
+    }
+    return true;
+}
+
+bool CliContext::writeStdout(const QByteArray &bytes)
+{
+    m_out.flush();
+    const bool written = m_stdout.write(bytes) == bytes.size() && m_stdout.flush();
+    if (!written)
+        fail(kExitBadInput, QStringLiteral("Cannot write to the standard output."));
+    return written;
+}
+
+bool CliContext::applyFile(ParameterSnapshot &snapshot, const QString &path)
+{
+    const ConfigurationRead read = readConfigurationFile(path, m_format);
+    if (!read.ok()) {
+        fail(kExitBadInput, read.error);
+        return false;
+    }
+    // The window asks which Hall sensors the motor has; a command line cannot
+    // ask, and guessing would send a wrong motor setting.
+    for (const ConfigurationEntry &entry : read.entries) {
+        if (entry.asksOldVersionQuestion) {
+            fail(kExitBadInput,
+                 QStringLiteral("%1 lacks the Hall sensor type (a fault of an old version). Open it in "
+                                "the window, answer its question and save it, then try again.")
+                     .arg(path));
+            return false;
+        }
+    }
+    applyToSnapshot(snapshot, read.entries, {});
+    return true;
+}
+
+} // namespace vexlor::cli

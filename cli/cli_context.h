@@ -1,0 +1,70 @@
+#pragma once
+
+#include "params/number_text.h"
+#include "params/parameter_snapshot.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTextStream>
+
+#include <optional>
+
+namespace vexlor::cli {
+
+// What vexlor-cli returns to the shell.
+enum ExitCode : int {
+    kExitDone = 0,        // the command did what was asked
+    kExitLinkFailure = 1, // the controller or the link failed
+    kExitBadInput = 2,    // bad usage, a bad file or a value that cannot be sent
+};
+
+// Everything a command needs besides its own arguments: the global options,
+// the user's number format, the output streams, and the shared ways of
+// getting a parameter set in and out.
+class CliContext {
+public:
+    CliContext(QString port, bool limitMaxSpeed, NumberFormat format);
+
+    [[nodiscard]] const QString &port() const { return m_port; } // --port DEVICE; empty when not given
+    [[nodiscard]] bool limitMaxSpeed() const { return m_limitMaxSpeed; } // false with --no-speed-limit
+    [[nodiscard]] NumberFormat numberFormat() const { return m_format; }
+
+    [[nodiscard]] QTextStream &out() { return m_out; }
+    [[nodiscard]] QTextStream &err() { return m_err; }
+
+    // Prints the message on stderr and returns `code`, so a command can
+    // `return ctx.fail(kExitBadInput, message);`.
+    int fail(int code, const QString &message);
+    // "Usage: vexlor-cli <synopsis>" on stderr; returns kExitBadInput.
+    int usage(const char *synopsis);
+
+    // The window's initial state: the shipped default.vxc read over the
+    // built-in defaults, as New does, with "Limit max speed" from the options.
+    // On failure the reader's message is on stderr and nullopt returned.
+    [[nodiscard]] std::optional<ParameterSnapshot> initialState();
+
+    // The initial state with the .vxc file at `path` applied, as the window's
+    // Open would; nullopt (message on stderr) when either file is bad.
+    [[nodiscard]] std::optional<ParameterSnapshot> stateWithFile(const QString &path);
+
+    // Writes a snapshot as a .vxc file to `path`, or to stdout when path is
+    // empty or "-". False (message on stderr) when the file cannot be written.
+    [[nodiscard]] bool saveSnapshot(const ParameterSnapshot &snapshot, const QString &path);
+
+    // Raw bytes to stdout, in order with what went through out().
+    [[nodiscard]] bool writeStdout(const QByteArray &bytes);
+
+private:
+    [[nodiscard]] bool applyFile(ParameterSnapshot &snapshot, const QString &path);
+
+    QString m_port;
+    bool m_limitMaxSpeed = true;
+    NumberFormat m_format;
+    QFile m_stdout;
+    QFile m_stderr;
+    QTextStream m_out;
+    QTextStream m_err;
+};
+
+} // namespace vexlor::cli

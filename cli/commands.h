@@ -1,0 +1,31 @@
+#pragma once
+
+#include "cli_context.h"
+
+#include <QStringList>
+
+#include <span>
+
+namespace vexlor::cli {
+
+// One vexlor-cli command. `run` gets the arguments after the command's name
+// and returns the exit code (see ExitCode). A command that talks to the
+// controller may start the event loop with QCoreApplication::exec() and
+// return when it quits.
+struct Command {
+    const char *name;     // "encode"
+    const char *synopsis; // "encode FILE"
+    const char *summary;  // one line for --help
+    int (*run)(CliContext &context, const QStringList &args);
+};
+
+// Every command, in the order --help lists them (the table is in commands.cpp).
+[[nodiscard]] std::span<const Command> commands();
+
+// The command with this name, or nullptr.
+[[nodiscard]] const Command *findCommand(const QString &name);
+
+// The commands' run functions, one file each (or one file per area).
+int runEncode(CliContext &context, const QStringList &args);
+
+} // namespace vexlor::cli

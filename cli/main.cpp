@@ -1,0 +1,82 @@
+#include "cli_context.h"
+#include "commands.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <cstdio>
+
+using namespace vexlor;
+using namespace vexlor::cli;
+
+namespace {
+
+QString commandList()
+{
+    QString text = QStringLiteral("\nCommands:\n");
+    for (const Command &command : commands())
+        text += QStringLiteral("  %1\n      %2\n").arg(QLatin1String(command.synopsis), QLatin1String(command.summary));
+    text += QStringLiteral("\nExit codes: 0 done, 1 controller or link failure, 2 bad input or usage.\n");
+    return text;
+}
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vexlor-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Reads, writes and checks the settings of a Vexlor FOC motor controller."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("Use the serial DEVICE instead of looking for the cable."),
+                                        QStringLiteral("DEVICE"));
+    const QCommandLineOption noSpeedLimitOption(
+        QStringLiteral("no-speed-limit"),
+        QStringLiteral("Treat \"Limit max speed\" as cleared: the speed limit is sent as 9000."));
+    parser.addOption(portOption);
+    parser.addOption(noSpeedLimitOption);
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."),
+                                 QStringLiteral("COMMAND [ARGS...]"));
+    // Everything after the command belongs to it.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+
+    if (!parser.parse(QCoreApplication::arguments())) {
+        print(stderr, parser.errorText() + u'\n');
+        return kExitBadInput;
+    }
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
+        print(stdout, parser.helpText() + commandList());
+        return kExitDone;
+    }
+    if (parser.isSet(versionOption)) {
+        print(stdout, QStringLiteral("vexlor-cli %1\n").arg(QCoreApplication::applicationVersion()));
+        return kExitDone;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) {
+        print(stderr, parser.helpText() + commandList());
+        return kExitBadInput;
+    }
+    const Command *command = findCommand(positional.first());
+    if (!command) {
+        print(stderr, QStringLiteral("Unknown command '%1'. Run vexlor-cli --help for the list.\n")
+                          .arg(positional.first()));
+        return kExitBadInput;
+    }
+    CliContext context(parser.value(portOption), !parser.isSet(noSpeedLimitOption),
+                       NumberFormat::fromLocale(QLocale()));
+    return command->run(context, positional.mid(1));
+}
