@@ -2,6 +2,7 @@
 
 #include "big_unsigned.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
