@@ -11,6 +11,8 @@ packages=(
     libqt6serialport6 qt6-qpa-plugins fonts-dejavu-core
     # tests and screenshots
     xvfb xauth imagemagick
+    # packaging: desktop file checks, PDF checks, the .deb
+    desktop-file-utils appstream shared-mime-info poppler-utils dpkg-dev
 )
 
 sudo=""

@@ -44,8 +44,8 @@ QString withBreakTokens(const QString &markdown)
 }
 
 // Turns every token paragraph into an empty block of no height that ends its
-// page. Breaking after the token rather than before the next block also works
-// when a table or a list follows.
+// page. The layout honours a block's break-after only before another block in
+// the same flow; a table that follows gets a break-before of its own.
 void applyPageBreaks(QTextDocument &document)
 {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -62,6 +62,16 @@ void applyPageBreaks(QTextDocument &document)
         format.setLineHeight(0, QTextBlockFormat::FixedHeight);
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
         cursor.setBlockFormat(format);
+
+        const QTextBlock next = block.next();
+        if (!next.isValid())
+            continue;
+        QTextFrame *frame = QTextCursor(next).currentFrame();
+        if (frame != document.rootFrame() && frame->firstPosition() == next.position()) {
+            QTextFrameFormat frameFormat = frame->frameFormat();
+            frameFormat.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            frame->setFrameFormat(frameFormat);
+        }
     }
 }
 
@@ -127,6 +137,9 @@ QFont bodyFont()
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(10);
+    // Any letter spacing makes the shaper leave out ligatures, so that "fl"
+    // stays two letters and a PDF viewer's search finds "flash".
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.0 / 64);
     return font;
 }
 
