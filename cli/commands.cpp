@@ -10,6 +10,14 @@ constexpr std::array kCommands = {
     Command{"encode", "encode FILE",
             "apply FILE over the initial state and print the sixty values a write would send",
             &runEncode},
+    Command{"ports", "ports", "list the serial ports, marking the one the tool would use", &runPorts},
+    Command{"test", "test", "test the connection and print the controller's software version",
+            &runTest},
+    Command{"read", "read [FILE]",
+            "read the controller's configuration into FILE (or stdout) as a .vxc file", &runRead},
+    Command{"write", "write FILE",
+            "apply FILE over the initial state, write it to the controller and store it",
+            &runWrite},
 };
 
 } // namespace

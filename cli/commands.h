@@ -27,5 +27,9 @@ struct Command {
 
 // The commands' run functions, one file each (or one file per area).
 int runEncode(CliContext &context, const QStringList &args);
+int runPorts(CliContext &context, const QStringList &args);
+int runTest(CliContext &context, const QStringList &args);
+int runRead(CliContext &context, const QStringList &args);
+int runWrite(CliContext &context, const QStringList &args);
 
 } // namespace vexlor::cli

@@ -1,0 +1,168 @@
+#include "sim_process.h"
+
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runCli(const QStringList &args, const QString &environmentPort = {})
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    environment.remove(QStringLiteral("VEXLOR_PORT"));
+    if (!environmentPort.isEmpty())
+        environment.insert(QStringLiteral("VEXLOR_PORT"), environmentPort);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VEXLOR_CLI_PATH), args);
+    Run run;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+} // namespace
+
+// vexlor-cli's link commands against the emulator.
+class TestCliLink : public QObject {
+    Q_OBJECT
+private slots:
+    // test: the version on success, the failure text and exit 1 otherwise; a
+    // short reply that starts with 0x59 still counts.
+    void testCommand_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("ok") << QStringList{"--version", "2-9"} << 0
+                            << QByteArray("Connection to controller is OK!\nController software version: v2-9\n");
+        QTest::newRow("short reply") << QStringList{"--fault", "short-reply"} << 0
+                                     << QByteArray("Controller software version: v1-35\n");
+        QTest::newRow("no reply") << QStringList{"--fault", "no-reply"} << 1
+                                  << QByteArray("Connection to controller is not detected!\n");
+    }
+    void testCommand()
+    {
+        QFETCH(QStringList, simArgs);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, expected);
+        SimProcess sim;
+        const QString path = sim.start(simArgs);
+        QVERIFY(!path.isEmpty());
+        const Run run = runCli({QStringLiteral("test")}, path);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2((exitCode == 0 ? run.out : run.err).contains(expected), run.err.constData());
+    }
+
+    // --port wins over VEXLOR_PORT; a path that does not exist is "no port".
+    void portOptionOverridesEnvironment()
+    {
+        SimProcess sim;
+        const QString path = sim.start({});
+        QVERIFY(!path.isEmpty());
+        Run run = runCli({QStringLiteral("--port"), path, QStringLiteral("test")},
+                         QStringLiteral("/dev/does-not-exist"));
+        QCOMPARE(run.exitCode, 0);
+        run = runCli({QStringLiteral("--port"), QStringLiteral("/dev/does-not-exist"), QStringLiteral("test")},
+                     path);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("/dev/does-not-exist"));
+        QVERIFY(run.err.contains("Connection to controller is not detected!"));
+    }
+
+    // ports marks the device the commands would use.
+    void portsMarksThePick()
+    {
+        SimProcess sim;
+        const QString path = sim.start({});
+        const Run run = runCli({QStringLiteral("ports")}, path);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains(("* " + path).toLocal8Bit()));
+    }
+
+    // read: the controller's values as a .vxc file, decoded in the file's
+    // format; the success text on stderr so stdout stays the file.
+    void readWritesTheControllersValues()
+    {
+        SimProcess sim;
+        const QString path = sim.start({"--set", "1=315", "--set", "6=3"});
+        const Run run = runCli({QStringLiteral("read")}, path);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith("1\r\n15.0\r\n2\r\n31.5\r\n"));
+        QVERIFY(run.out.contains("\r\n6\r\n3\r\n"));
+        QCOMPARE(run.err, QByteArray("Configuration of the controller was read successfully.\n"));
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("read.vxc"));
+        QCOMPARE(runCli({QStringLiteral("read"), file}, path).exitCode, 0);
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), run.out);
+    }
+
+    // write: the file's values reach the controller and are stored; a failed
+    // store gives the notice and exit 1; a bad file sends nothing, exit 2.
+    void writeCommand()
+    {
+        QTemporaryDir dir;
+        const QString good = dir.filePath(QStringLiteral("good.vxc"));
+        QFile file(good);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("1\r\n15.0\r\n");
+        file.close();
+
+        SimProcess sim;
+        QString path = sim.start({});
+        Run run = runCli({QStringLiteral("write"), good}, path);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray("Configuration of the controller was written successfully.\n"));
+        QTRY_VERIFY(sim.lines().contains(QStringLiteral("write 1 315")));
+        QVERIFY(sim.lines().contains(QStringLiteral("store")));
+
+        SimProcess noStore;
+        path = noStore.start({"--fault", "no-store-reply"});
+        run = runCli({QStringLiteral("write"), good}, path);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("flash write protection"));
+        QVERIFY(run.err.contains("ST-LINK_Installation_EN.pdf"));
+
+        const QString bad = dir.filePath(QStringLiteral("bad.vxc"));
+        QFile badFile(bad);
+        QVERIFY(badFile.open(QIODevice::WriteOnly));
+        badFile.write("1\r\nabc\r\n");
+        badFile.close();
+        SimProcess untouched;
+        path = untouched.start({});
+        run = runCli({QStringLiteral("write"), bad}, path);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(untouched.lines().isEmpty());
+    }
+
+    // A failure mid-write reports the transaction's message, exit 1, no store.
+    void interruptedWriteExitsWith1()
+    {
+        SimProcess sim;
+        const QString path = sim.start({"--fault", "bad-status", "--at-frame", "7"});
+        QTemporaryDir dir;
+        const QString good = dir.filePath(QStringLiteral("good.vxc"));
+        QFile file(good);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("1\r\n15.0\r\n");
+        file.close();
+        const Run run = runCli({QStringLiteral("write"), good}, path);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("Communication with controller interrupted!"));
+        QVERIFY(!sim.lines().contains(QStringLiteral("store")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliLink)
+#include "test_cli_link.moc"
