@@ -1,0 +1,192 @@
+#include "general_page.h"
+
+#include "group_form.h"
+#include "parameter_controls.h"
+#include "radio_group.h"
+#include "up_down.h"
+#include "wheel_perimeter.h"
+
+#include "params/parameter_table.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace vexlor {
+namespace {
+
+// Column lefts and widths of the tab.
+constexpr int kLeftX = 40;
+constexpr int kMiddleX = 312;
+constexpr int kRightX = 584;
+constexpr int kWideColumn = 249;
+constexpr int kNarrowColumn = 156;
+constexpr int kGoverningBoxTop = 176; // check boxes standing just above a group at 200
+
+constexpr int kEditWidth = 42;
+constexpr int kWheelListWidth = 60; // just shows "700C" in full
+
+QCheckBox *governingCheckBox(QCheckBox *box, int x, int y)
+{
+    box->move(x, y);
+    box->resize(box->sizeHint());
+    return box;
+}
+
+void buildPowerGroup(QWidget *page)
+{
+    auto *group = makeGroup("GroupBox5", QStringLiteral("Power parameters"),
+                            QRect(kLeftX, 8, kWideColumn, 153), page);
+    const auto battery = makeLabeledField("LabeledEdit16", kEditWidth, group);
+    const auto lowVoltage = makeLabeledField("LabeledEdit17", kEditWidth, group);
+    const auto acceleration = makeTrackBar("TrackBar2", group);
+    const auto brake = makeRadioPair("RadioButton1", group);
+
+    GroupForm form(group, lowVoltage.caption->sizeHint().width(), 4);
+    form.addField(battery);
+    form.addField(lowVoltage);
+    form.addCaptionedRow(acceleration.caption, {acceleration.slider});
+    form.addRow({brake.caption, brake.first, brake.second}, 8);
+    form.addStretch();
+}
+
+void buildPedalGroup(QWidget *page)
+{
+    governingCheckBox(makeCheckBox("CheckBox2", page), kLeftX, kGoverningBoxTop);
+    auto *group = makeGroup("GroupBox2", QStringLiteral("Pedal speed sensor functions"),
+                            QRect(kLeftX, 200, kWideColumn, 209), page);
+    const auto duty = makeRadioPair("RadioButton3", group);
+    const auto magnets = makeLabeledField("Edit1", kEditWidth, group);
+    const auto start = makeLabeledField("LabeledEdit2", kEditWidth, group);
+    const auto stop = makeLabeledField("LabeledEdit3", kEditWidth, group);
+    const auto ratio = makeTrackBar("TrackBar1", group);
+    auto *withThrottle = makeCheckBox("CheckBox4", group);
+
+    GroupForm form(group, start.caption->sizeHint().width(), 5);
+    form.addRow({duty.caption, duty.first, duty.second}, 8);
+    form.addField(magnets);
+    form.addField(start);
+    form.addField(stop);
+    form.addCaptionedRow(ratio.caption, {ratio.slider});
+    form.addRow({withThrottle});
+    form.addStretch();
+}
+
+void buildSpeedGroup(QWidget *page)
+{
+    auto *limit = new QCheckBox(QStringLiteral("Limit max speed"), page);
+    limit->setObjectName(QString::fromLatin1(kLimitMaxSpeedControl));
+    limit->setChecked(true);
+    governingCheckBox(limit, kMiddleX, 8);
+
+    auto *group = makeGroup("GroupBox4", QStringLiteral("Speed limit parameters"),
+                            QRect(kMiddleX, 32, kWideColumn, 129), page);
+    const auto speed = makeLabeledField("LabeledEdit15", kEditWidth, group);
+    const auto speedometer = makeLabeledField("LabeledEdit14", kEditWidth, group);
+    const auto perimeter = makeLabeledField("Edit9", kEditWidth, group);
+
+    // The wheel-size list only fills the perimeter field; it is no parameter.
+    auto *wheel = new QComboBox(group);
+    wheel->setObjectName(QStringLiteral("ComboBox1"));
+    wheel->addItems(wheelSizeItems());
+    wheel->setCurrentIndex(-1);
+    wheel->setMaxVisibleItems(wheelSizeItems().size());
+    wheel->setAccessibleName(QStringLiteral("Wheel size"));
+
+    // The perimeter row is full to the edge: narrow margins and gaps, and its
+    // caption's trailing blank left out of the room it takes.
+    wheel->setFixedWidth(kWheelListWidth);
+    perimeter.caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    perimeter.caption->setFixedWidth(
+        perimeter.caption->fontMetrics().horizontalAdvance(perimeter.caption->text().trimmed()) + 1);
+    perimeter.unit->setFixedWidth(perimeter.unit->sizeHint().width());
+    GroupForm form(group, 0, 6);
+    form.setMargins(2, 3, 1, 4);
+    form.addField(speed);
+    form.addField(speedometer);
+    form.addField(perimeter, {wheel}, 1);
+    form.addStretch();
+}
+
+void buildThrottleGroup(QWidget *page)
+{
+    governingCheckBox(makeCheckBox("CheckBox1", page), kMiddleX, kGoverningBoxTop);
+    auto *group = makeGroup("GroupBox1", QStringLiteral("Throttle functions"),
+                            QRect(kMiddleX, 200, kWideColumn, 209), page);
+    const auto output = makeLabeledField("LabeledEdit1", kEditWidth, group);
+    auto *limited = makeCheckBox("CheckBox3", group);
+    const auto start = makeLabeledField("LabeledEdit18", 38, group);
+    const auto full = makeLabeledField("LabeledEdit26", 38, group);
+    auto *style = makeRadioGroup("RadioGroup1", group);
+
+    GroupForm form(group, start.caption->sizeHint().width(), 5);
+    form.addField(output);
+    form.addRow({limited});
+    form.addField(start, {full.caption, full.edit, full.unit});
+    form.addRow({style});
+    style->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    form.addStretch();
+}
+
+void buildLevelCount(QWidget *page)
+{
+    auto *strip = new QWidget(page);
+    auto *row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    const auto count = makeLabeledField("LabeledEdit4", 24, strip);
+    count.edit->setReadOnly(true); // only UpDown1 changes it
+    auto *upDown = new UpDown(strip);
+    upDown->setObjectName(QStringLiteral("UpDown1"));
+    const ParameterDescriptor &d = descriptorOf("LabeledEdit4");
+    upDown->setRange(d.minimum, d.maximum);
+    upDown->setBuddy(count.edit);
+    row->addStretch();
+    row->addWidget(count.caption);
+    row->addSpacing(3);
+    row->addWidget(count.edit);
+    row->addWidget(upDown); // the arrows sit against the field
+    // Ends at the column's right edge; the caption may reach into the gap
+    // left of the column.
+    strip->setGeometry(kRightX - 20, 6, kNarrowColumn + 20, 23);
+}
+
+void buildLevelLimitGroup(QWidget *page)
+{
+    auto *group = makeGroup("GroupBox3", QStringLiteral("Level limits"),
+                            QRect(kRightX, 32, kNarrowColumn, 377), page);
+    static constexpr const char *kLevelFields[] = {
+        "LabeledEdit5", "LabeledEdit6", "LabeledEdit7", "LabeledEdit8", "LabeledEdit9",
+        "LabeledEdit10", "LabeledEdit11", "LabeledEdit12", "LabeledEdit13",
+    };
+    const auto walk = makeLabeledField("LabeledEdit19", 36, group);
+    GroupForm form(group, walk.caption->sizeHint().width(), 1); // level rows 24 pixels apart
+    for (const char *name : kLevelFields)
+        form.addField(makeLabeledField(name, 36, group));
+    form.addRow({makeCheckBox("CheckBox5", group)});
+    form.addRow({makeCheckBox("CheckBox6", group)});
+    form.addStretch();
+    form.addField(walk);
+}
+
+} // namespace
+
+QWidget *buildGeneralPage(QWidget *parent)
+{
+    auto *page = new QWidget(parent);
+    page->setObjectName(QStringLiteral("TabSheet1"));
+    buildPowerGroup(page);
+    buildPedalGroup(page);
+    buildSpeedGroup(page);
+    buildThrottleGroup(page);
+    buildLevelCount(page);
+    buildLevelLimitGroup(page);
+    return page;
+}
+
+} // namespace vexlor

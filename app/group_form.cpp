@@ -1,0 +1,88 @@
+#include "group_form.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace vexlor {
+namespace {
+
+constexpr int kCaptionGap = 3; // between a caption and its field
+
+} // namespace
+
+QGroupBox *makeGroup(const char *objectName, const QString &title, const QRect &geometry,
+                     QWidget *page)
+{
+    auto *group = new QGroupBox(title, page);
+    group->setObjectName(QString::fromLatin1(objectName));
+    group->setGeometry(geometry);
+    return group;
+}
+
+GroupForm::GroupForm(QGroupBox *group, int captionWidth, int spacing)
+    : m_rows(new QVBoxLayout(group)), m_captionWidth(captionWidth)
+{
+    m_rows->setContentsMargins(5, 3, 4, 4);
+    m_rows->setSpacing(spacing);
+}
+
+void GroupForm::setMargins(int left, int top, int right, int bottom)
+{
+    m_rows->setContentsMargins(left, top, right, bottom);
+}
+
+void GroupForm::addField(const LabeledField &field, std::initializer_list<QWidget *> extra, int gap)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(0);
+    if (field.caption || m_captionWidth > 0) {
+        QWidget *caption = field.caption;
+        if (!caption) // keeps a caption-less field in line with the others
+            caption = new QWidget(field.edit->parentWidget());
+        if (m_captionWidth > 0)
+            caption->setFixedWidth(m_captionWidth);
+        row->addWidget(caption);
+        row->addSpacing(kCaptionGap);
+    }
+    row->addWidget(field.edit);
+    if (field.unit) {
+        row->addSpacing(gap);
+        row->addWidget(field.unit);
+    }
+    for (QWidget *w : extra) {
+        row->addSpacing(gap);
+        row->addWidget(w);
+    }
+    row->addStretch();
+    m_rows->addLayout(row);
+}
+
+void GroupForm::addRow(std::initializer_list<QWidget *> widgets, int spacing)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(spacing);
+    for (QWidget *w : widgets)
+        row->addWidget(w);
+    row->addStretch();
+    m_rows->addLayout(row);
+}
+
+void GroupForm::addCaptionedRow(QWidget *caption, std::initializer_list<QWidget *> widgets)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(kCaptionGap);
+    row->addWidget(caption);
+    for (QWidget *w : widgets)
+        row->addWidget(w, 1);
+    m_rows->addLayout(row);
+}
+
+void GroupForm::addStretch()
+{
+    m_rows->addStretch();
+}
+
+} // namespace vexlor

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "parameter_controls.h"
+
+#include <QString>
+
+#include <initializer_list>
+
+class QGroupBox;
+class QRect;
+class QVBoxLayout;
+class QWidget;
+
+namespace vexlor {
+
+// Creates a titled group at a fixed place on its page.
+[[nodiscard]] QGroupBox *makeGroup(const char *objectName, const QString &title,
+                                   const QRect &geometry, QWidget *page);
+
+// Stacks rows of controls inside a group, top to bottom. Field rows put the
+// caption at the left, right-aligned in a column of `captionWidth` pixels (0:
+// as wide as the caption), the edit 3 pixels after it, then the unit.
+class GroupForm {
+public:
+    GroupForm(QGroupBox *group, int captionWidth, int spacing);
+
+    void setMargins(int left, int top, int right, int bottom);
+
+    // A field row; `extra` widgets follow the unit on the same row, `gap`
+    // pixels apart.
+    void addField(const LabeledField &field, std::initializer_list<QWidget *> extra = {},
+                  int gap = 3);
+    // Widgets side by side from the left edge.
+    void addRow(std::initializer_list<QWidget *> widgets, int spacing = 3);
+    // A caption in the caption column followed by widgets.
+    void addCaptionedRow(QWidget *caption, std::initializer_list<QWidget *> widgets);
+    void addStretch();
+
+private:
+    QVBoxLayout *m_rows;
+    int m_captionWidth;
+};
+
+} // namespace vexlor

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "params/number_text.h"
+
+#include <QObject>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QFocusEvent;
+class QGroupBox;
+class QLineEdit;
+class QWidget;
+
+namespace vexlor {
+
+class MessageBoxes;
+class UpDown;
+
+// The rules that keep the window's controls consistent while the user edits:
+// governing check boxes switch their groups, the level count enables the
+// level fields, some fields are bounded when the user leaves them, and the
+// wheel-size list fills the perimeter. They act only on the controls and keep
+// no state of their own.
+class InputRules : public QObject {
+    Q_OBJECT
+public:
+    // Finds the controls in `window` by name and attaches the rules to them.
+    InputRules(QWidget *window, MessageBoxes &boxes, QObject *parent = nullptr);
+
+    // The decimal separator the range rules convert with.
+    void setNumberFormat(NumberFormat format) { m_format = format; }
+    [[nodiscard]] NumberFormat numberFormat() const { return m_format; }
+
+    // CheckBox1Click, CheckBox2Click, CheckBox7Click: enable the box's group if
+    // ticked, disable it if clear; a disabled group's text turns grey.
+    void applyGroupSwitch(QCheckBox *box);
+
+    // UpDown1Click: levels 1 to N editable, N + 1 to 9 disabled, N being the
+    // up-down's position taken from the level-count field's text.
+    void applyLevelRule();
+
+    // LabeledEdit16Exit and the other exit rules: bounds the field's text. A
+    // text that is no number goes to the standard error report and the field
+    // keeps it; returns false then. Fields without a rule are left alone.
+    bool applyRangeRule(QLineEdit *field);
+
+    // ComboBox1Change: writes the picked wheel size's perimeter into Edit9.
+    void applyWheelSize(int index);
+
+    // True when this focus loss moves the focus to another control of the same
+    // window (Tab, Shift+Tab, a click, a page change): only then does an exit
+    // rule run. Menus, shortcuts, the tool bar and a change of the active
+    // window leave the typed value as it is.
+    [[nodiscard]] static bool leavesForAnotherControl(const QWidget *field, const QFocusEvent &event);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct GroupSwitch {
+        QCheckBox *box = nullptr;
+        QGroupBox *group = nullptr;
+    };
+
+    MessageBoxes &m_boxes;
+    NumberFormat m_format;
+    std::array<GroupSwitch, 3> m_groupSwitches{};
+    UpDown *m_upDown = nullptr;
+    std::array<QLineEdit *, 9> m_levelFields{}; // Level 1 .. Level 9
+    QLineEdit *m_startVoltage = nullptr;
+    QLineEdit *m_perimeter = nullptr;
+    QComboBox *m_wheelSize = nullptr;
+};
+
+} // namespace vexlor

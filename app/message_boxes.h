@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace vexlor {
+
+// The modal boxes the window shows the user. Behind an interface so tests can
+// record what would be shown instead of blocking on a modal box.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+
+    // The application's standard error report: error icon, OK, the message
+    // with a closing full stop (standardErrorText). Like an error raised in an
+    // event handler, it is shown once the handler has returned to the event
+    // loop, so callers simply stop what they were doing after calling it.
+    virtual void standardError(const QString &message) = 0;
+
+    // Error icon and OK.
+    virtual void error(const QString &caption, const QString &text) = 0;
+    // Information icon and OK.
+    virtual void information(const QString &caption, const QString &text) = 0;
+    // Question icon with Yes and No; true for Yes.
+    [[nodiscard]] virtual bool question(const QString &caption, const QString &text) = 0;
+};
+
+// The text of the standard error report: the message with a full stop added
+// unless it is empty or already ends in a full stop or other punctuation.
+[[nodiscard]] QString standardErrorText(const QString &message);
+
+} // namespace vexlor

@@ -1,0 +1,121 @@
+#include "parameter_controls.h"
+
+#include "params/parameter_table.h"
+#include "radio_group.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace vexlor {
+namespace {
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+void labelWith(QLabel *label, QWidget *control)
+{
+    label->setBuddy(control);
+    control->setAccessibleName(label->text().trimmed());
+}
+
+} // namespace
+
+const ParameterDescriptor &descriptorOf(const char *control)
+{
+    const ParameterDescriptor *d = parameterByControl(control);
+    if (!d)
+        qFatal("no parameter row for control %s", control);
+    return *d;
+}
+
+QLabel *makeLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+LabeledField makeLabeledField(const char *control, int editWidth, QWidget *parent)
+{
+    const ParameterDescriptor &d = descriptorOf(control);
+    LabeledField f;
+    f.edit = new QLineEdit(text(d.defaultText), parent);
+    f.edit->setObjectName(text(control));
+    f.edit->setFixedWidth(editWidth);
+    if (*d.caption) {
+        f.caption = makeLabel(text(d.caption), parent);
+        f.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        labelWith(f.caption, f.edit);
+    }
+    if (*d.unit) {
+        f.unit = makeLabel(text(d.unit), parent);
+        if (!f.caption) // a field without a caption is known by the words after it
+            labelWith(f.unit, f.edit);
+    }
+    return f;
+}
+
+QCheckBox *makeCheckBox(const char *control, QWidget *parent)
+{
+    const ParameterDescriptor &d = descriptorOf(control);
+    auto *box = new QCheckBox(text(d.caption), parent);
+    box->setObjectName(text(control));
+    box->setChecked(d.defaultNumber != 0);
+    return box;
+}
+
+RadioPair makeRadioPair(const char *firstControl, QWidget *parent)
+{
+    const ParameterDescriptor &d = descriptorOf(firstControl);
+    RadioPair p;
+    p.caption = makeLabel(text(d.caption), parent);
+    p.first = new QRadioButton(text(d.options[0]), parent);
+    p.first->setObjectName(text(d.control));
+    p.second = new QRadioButton(text(d.options[1]), parent);
+    p.second->setObjectName(text(d.secondControl));
+    // Each pair is exclusive on its own, whatever else shares its parent.
+    auto *group = new QButtonGroup(parent);
+    group->addButton(p.first, 0);
+    group->addButton(p.second, 1);
+    (d.defaultNumber ? p.second : p.first)->setChecked(true);
+    p.caption->setBuddy(p.first);
+    return p;
+}
+
+TrackBar makeTrackBar(const char *control, QWidget *parent)
+{
+    const ParameterDescriptor &d = descriptorOf(control);
+    TrackBar t;
+    t.slider = new QSlider(Qt::Horizontal, parent);
+    t.slider->setObjectName(text(control));
+    t.slider->setRange(d.minimum, d.maximum);
+    t.slider->setSingleStep(1);
+    t.slider->setPageStep(1);
+    t.slider->setTickInterval(1);
+    t.slider->setTickPosition(QSlider::TicksBelow);
+    t.slider->setValue(d.defaultNumber);
+    t.slider->setMinimumHeight(26); // room for the ticks below the groove
+    t.caption = makeLabel(text(d.caption), parent);
+    labelWith(t.caption, t.slider);
+    return t;
+}
+
+RadioGroup *makeRadioGroup(const char *control, QWidget *parent)
+{
+    const ParameterDescriptor &d = descriptorOf(control);
+    QStringList items;
+    for (int i = 0; i < d.optionCount; ++i)
+        items << text(d.options[i]);
+    auto *group = new RadioGroup(text(d.caption), items, parent);
+    group->setObjectName(text(control));
+    group->setItemIndex(d.defaultNumber);
+    return group;
+}
+
+} // namespace vexlor

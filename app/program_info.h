@@ -1,0 +1,20 @@
+#pragma once
+
+namespace vexlor {
+
+// The title without its version; start-up appends kProgramVersionSuffix.
+inline constexpr const char *kProgramTitleBase = "Vexlor Controller (FOC) Parameters Adjustor";
+inline constexpr const char *kProgramVersionSuffix = " v1.35";
+
+// The About box's three credit lines: author with year, maker, rights.
+inline constexpr const char *kAboutCredits =
+    "Vexlor developers, 2026\n"
+    "Vexlor e-Drive\n"
+    "All rights reserved.";
+
+inline constexpr const char *kSupportMailAddress = "support@vexlor.example";
+
+// Opened from the folder the tool was started in (or the last file dialog's).
+inline constexpr const char *kHelpDocumentName = "help.pdf";
+
+} // namespace vexlor

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "message_boxes.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace vexlor {
+
+// MessageBoxes shown as QMessageBox dialogs, modal to `parent`.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    // `standardCaption` is the caption of the standard error report.
+    QtMessageBoxes(QWidget *parent, QString standardCaption);
+
+    void standardError(const QString &message) override;
+    void error(const QString &caption, const QString &text) override;
+    void information(const QString &caption, const QString &text) override;
+    [[nodiscard]] bool question(const QString &caption, const QString &text) override;
+
+private:
+    QPointer<QWidget> m_parent;
+    QString m_standardCaption;
+};
+
+} // namespace vexlor

@@ -1,0 +1,79 @@
+#include "status_strip.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+
+namespace vexlor {
+namespace {
+
+QLabel *statusLabel(const char *objectName, int width, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFixedWidth(width);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QFrame *divider(int width, QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setFixedWidth(width);
+    return line;
+}
+
+} // namespace
+
+void setStatusLabel(QLabel *label, const QString &text, const QColor &background)
+{
+    label->setText(text);
+    if (!background.isValid()) {
+        label->setPalette(QPalette()); // back to the strip's own colours
+        return;
+    }
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, Qt::black); // readable on lime and red alike
+    label->setPalette(palette);
+}
+
+QFrame *buildStatusStrip(QWidget *parent)
+{
+    auto *strip = new QFrame(parent);
+    strip->setObjectName(QStringLiteral("Panel1"));
+    strip->setFrameShape(QFrame::Panel);
+    strip->setFrameShadow(QFrame::Sunken);
+
+    auto *progress = new QProgressBar(strip);
+    progress->setObjectName(QStringLiteral("ProgressBar1"));
+    progress->setRange(0, 100);
+    progress->setValue(0);
+    progress->setTextVisible(false);
+    auto *result = statusLabel("Label44", 38, strip);
+    auto *activity = statusLabel("Label43", 34, strip);
+    auto *link = statusLabel("Label15", 125, strip);
+
+    auto *row = new QHBoxLayout(strip);
+    row->setContentsMargins(1, 1, 1, 1);
+    row->setSpacing(0);
+    row->addWidget(progress, 1);
+    row->addWidget(divider(6, strip));
+    row->addWidget(result);
+    row->addWidget(divider(3, strip));
+    row->addWidget(activity);
+    row->addWidget(divider(3, strip));
+    row->addWidget(link);
+
+    setStatusLabel(link, QStringLiteral("Device Connected "));
+    setStatusLabel(activity, QStringLiteral("Idle"), kLime);
+    setStatusLabel(result, QStringLiteral("----"), kLime);
+    return strip;
+}
+
+} // namespace vexlor

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QWidget;
+
+namespace vexlor {
+
+// Good states show on lime, bad ones on red: the pure colours.
+inline const QColor kLime{0, 255, 0};
+inline const QColor kRed{255, 0, 0};
+
+// The strip along the window's bottom (Panel1). From the right edge:
+// Label15 (link state), Label43 (activity), Label44 (result), and
+// ProgressBar1 filling the rest, separated by thin dividers.
+[[nodiscard]] QFrame *buildStatusStrip(QWidget *parent);
+
+// Puts `text` on `background`; an invalid colour means the strip's own colour.
+void setStatusLabel(QLabel *label, const QString &text, const QColor &background = QColor());
+
+} // namespace vexlor

@@ -1,0 +1,237 @@
+#include "tool_icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+
+namespace vexlor {
+namespace {
+
+const QColor kInk(50, 55, 65);
+const QColor kPaper(250, 250, 246);
+const QColor kFolder(232, 184, 72);
+const QColor kArrow(30, 130, 60);
+const QColor kBlue(40, 95, 175);
+
+void page(QPainter &p)
+{
+    QPainterPath sheet;
+    sheet.moveTo(5, 2);
+    sheet.lineTo(15, 2);
+    sheet.lineTo(20, 7);
+    sheet.lineTo(20, 22);
+    sheet.lineTo(5, 22);
+    sheet.closeSubpath();
+    p.setPen(QPen(kInk, 1.2));
+    p.setBrush(kPaper);
+    p.drawPath(sheet);
+    p.drawPolyline(QPolygonF({QPointF(15, 2), QPointF(15, 7), QPointF(20, 7)}));
+}
+
+void folder(QPainter &p)
+{
+    p.setPen(QPen(kInk.darker(110), 1.1));
+    p.setBrush(kFolder.darker(115));
+    p.drawRoundedRect(QRectF(2, 6, 18, 15), 1.5, 1.5);
+    p.setBrush(kFolder);
+    QPainterPath front;
+    front.moveTo(2, 21);
+    front.lineTo(5, 11);
+    front.lineTo(23, 11);
+    front.lineTo(20, 21);
+    front.closeSubpath();
+    p.drawPath(front);
+}
+
+void arrowHead(QPainter &p, QPointF tip, double angleDegrees, double size)
+{
+    p.save();
+    p.translate(tip);
+    p.rotate(angleDegrees);
+    p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(-size, -size * 0.7), QPointF(-size, size * 0.7)}));
+    p.restore();
+}
+
+void openFolder(QPainter &p)
+{
+    folder(p);
+    // The bent arrow leaving the folder, up and to the right.
+    p.setPen(QPen(kArrow, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath bend;
+    bend.moveTo(9, 10);
+    bend.cubicTo(9, 4, 13, 3, 18, 3);
+    p.drawPath(bend);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kArrow);
+    arrowHead(p, QPointF(23, 3), 0, 5);
+}
+
+void diskette(QPainter &p)
+{
+    p.setPen(QPen(kInk, 1.1));
+    p.setBrush(kBlue);
+    QPainterPath body;
+    body.moveTo(2, 2);
+    body.lineTo(19, 2);
+    body.lineTo(22, 5);
+    body.lineTo(22, 22);
+    body.lineTo(2, 22);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setBrush(QColor(220, 224, 230)); // shutter
+    p.drawRect(QRectF(6, 2, 11, 7));
+    p.setBrush(kInk);
+    p.drawRect(QRectF(13, 3, 2.5, 5));
+    p.setBrush(kPaper); // label
+    p.drawRect(QRectF(5, 13, 14, 9));
+}
+
+void doubleArrow(QPainter &p)
+{
+    p.setPen(QPen(kBlue, 2.6));
+    p.drawLine(QPointF(6, 12), QPointF(18, 12));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlue);
+    arrowHead(p, QPointF(23, 12), 0, 7);
+    arrowHead(p, QPointF(1, 12), 180, 7);
+}
+
+void verticalArrow(QPainter &p, bool up)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(kArrow);
+    QPainterPath arrow;
+    if (up) {
+        arrow.addPolygon(QPolygonF({QPointF(12, 1), QPointF(22, 12), QPointF(16, 12), QPointF(16, 23),
+                                    QPointF(8, 23), QPointF(8, 12), QPointF(2, 12)}));
+    } else {
+        arrow.addPolygon(QPolygonF({QPointF(12, 23), QPointF(22, 12), QPointF(16, 12), QPointF(16, 1),
+                                    QPointF(8, 1), QPointF(8, 12), QPointF(2, 12)}));
+    }
+    arrow.closeSubpath();
+    p.setPen(QPen(kArrow.darker(140), 1));
+    p.drawPath(arrow);
+}
+
+void letterInCircle(QPainter &p, const QString &letter, const QColor &colour)
+{
+    p.setPen(QPen(colour.darker(130), 1));
+    p.setBrush(colour);
+    p.drawEllipse(QRectF(2, 2, 20, 20));
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(15);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, letter);
+}
+
+void envelope(QPainter &p)
+{
+    p.setPen(QPen(kInk, 1.1));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(2, 5, 20, 14));
+    p.drawPolyline(QPolygonF({QPointF(2, 5), QPointF(12, 13), QPointF(22, 5)}));
+}
+
+void exitDoor(QPainter &p)
+{
+    p.setPen(QPen(kInk, 1.1));
+    p.setBrush(QColor(160, 110, 60));
+    p.drawRect(QRectF(3, 2, 11, 20));
+    p.setPen(QPen(QColor(200, 40, 40), 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10, 12), QPointF(19, 12));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 40, 40));
+    arrowHead(p, QPointF(23, 12), 0, 5.5);
+}
+
+void draw(QPainter &p, ToolPicture picture)
+{
+    switch (picture) {
+    case ToolPicture::NewPage:
+        page(p);
+        break;
+    case ToolPicture::OpenFolder:
+        openFolder(p);
+        break;
+    case ToolPicture::Save:
+        diskette(p);
+        break;
+    case ToolPicture::SaveAs:
+        diskette(p);
+        p.setPen(QPen(QColor(200, 120, 20), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(14, 20), QPointF(22, 12)); // a pen over the disk
+        break;
+    case ToolPicture::Reopen:
+        folder(p);
+        break;
+    case ToolPicture::Exit:
+        exitDoor(p);
+        break;
+    case ToolPicture::Connection:
+        doubleArrow(p);
+        break;
+    case ToolPicture::ReadUp:
+        verticalArrow(p, true);
+        break;
+    case ToolPicture::WriteDown:
+        verticalArrow(p, false);
+        break;
+    case ToolPicture::Help:
+        letterInCircle(p, QStringLiteral("?"), kBlue);
+        break;
+    case ToolPicture::Mail:
+        envelope(p);
+        break;
+    case ToolPicture::About:
+        letterInCircle(p, QStringLiteral("i"), kBlue);
+        break;
+    }
+}
+
+const char *themeName(ToolPicture picture)
+{
+    switch (picture) {
+    case ToolPicture::NewPage: return "document-new";
+    case ToolPicture::OpenFolder: return "document-open";
+    case ToolPicture::Save: return "document-save";
+    case ToolPicture::SaveAs: return "document-save-as";
+    case ToolPicture::Reopen: return "document-open-recent";
+    case ToolPicture::Exit: return "application-exit";
+    case ToolPicture::Connection: return "network-transmit-receive";
+    case ToolPicture::ReadUp: return "go-up";
+    case ToolPicture::WriteDown: return "go-down";
+    case ToolPicture::Help: return "help-contents";
+    case ToolPicture::Mail: return "mail-message-new";
+    case ToolPicture::About: return "help-about";
+    }
+    return "";
+}
+
+} // namespace
+
+QIcon drawnToolIcon(ToolPicture picture)
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 24.0, size / 24.0); // drawings are made on a 24-pixel grid
+        draw(p, picture);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QIcon toolIcon(ToolPicture picture)
+{
+    return QIcon::fromTheme(QString::fromLatin1(themeName(picture)), drawnToolIcon(picture));
+}
+
+} // namespace vexlor

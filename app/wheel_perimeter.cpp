@@ -1,0 +1,40 @@
+#include "wheel_perimeter.h"
+
+namespace vexlor {
+namespace {
+
+constexpr int kInchSizeCount = 9;    // 10" .. 26"
+constexpr int k700CIndex = 9;
+constexpr int k700CPerimeter = 2154;
+constexpr int k28InchIndex = 10;
+constexpr int k28InchPerimeter = 2234;
+
+int inchDiameter(int index)
+{
+    return 10 + 2 * index;
+}
+
+} // namespace
+
+QStringList wheelSizeItems()
+{
+    QStringList items;
+    items << QStringLiteral("10\u2033");
+    for (int i = 1; i < kInchSizeCount; ++i)
+        items << QString::number(inchDiameter(i)) + u'"';
+    items << QStringLiteral("700C") << QStringLiteral("28\"");
+    return items;
+}
+
+int wheelPerimeterMillimetres(int index)
+{
+    if (index >= 0 && index < kInchSizeCount)
+        return int(inchDiameter(index) * 3.14159 * 25.4); // truncation, not rounding
+    if (index == k700CIndex)
+        return k700CPerimeter;
+    if (index == k28InchIndex)
+        return k28InchPerimeter;
+    return -1;
+}
+
+} // namespace vexlor

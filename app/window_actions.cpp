@@ -1,0 +1,87 @@
+#include "window_actions.h"
+
+#include "tool_icons.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace vexlor {
+namespace {
+
+QMenu *addMenu(QMainWindow *window, const char *name, const QString &caption)
+{
+    QMenu *menu = window->menuBar()->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QAction *addItem(QMainWindow *window, QMenu *menu, const char *name, const QString &caption,
+                 ToolPicture picture, const QKeySequence &shortcut = {})
+{
+    auto *action = new QAction(toolIcon(picture), caption, window);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setIconVisibleInMenu(true);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(action); // reachable whichever control has the focus
+    }
+    menu->addAction(action);
+    return action;
+}
+
+} // namespace
+
+WindowActions buildWindowActions(QMainWindow *window)
+{
+    WindowActions a;
+    a.fileMenu = addMenu(window, "FileF1", QStringLiteral("&File"));
+    a.newConfiguration = addItem(window, a.fileMenu, "New1", QStringLiteral("New Configuration"),
+                                 ToolPicture::NewPage);
+    a.open = addItem(window, a.fileMenu, "Open1", QStringLiteral("Open Configuration..."),
+                     ToolPicture::OpenFolder, QKeySequence(Qt::CTRL | Qt::Key_O));
+    a.reopenMenu = a.fileMenu->addMenu(toolIcon(ToolPicture::Reopen), QStringLiteral("Reopen"));
+    a.reopenMenu->setObjectName(QStringLiteral("Reopen1"));
+    a.reopenMenu->menuAction()->setObjectName(QStringLiteral("Reopen1"));
+    static constexpr const char *kReopenNames[] = {"N11", "N21", "N31", "N41"};
+    for (int i = 0; i < 4; ++i) {
+        // Captioned "1".."4" until the recent-files list puts file names there;
+        // no pictures and no access keys on these.
+        auto *item = new QAction(QString::number(i + 1), window);
+        item->setObjectName(QString::fromLatin1(kReopenNames[i]));
+        a.reopenMenu->addAction(item);
+        a.reopen[i] = item;
+    }
+    a.fileMenu->addSeparator();
+    a.save = addItem(window, a.fileMenu, "Save1", QStringLiteral("Save"), ToolPicture::Save,
+                     QKeySequence(Qt::CTRL | Qt::Key_S));
+    a.saveAs = addItem(window, a.fileMenu, "Saveas1", QStringLiteral("Save As..."),
+                       ToolPicture::SaveAs);
+    a.fileMenu->addSeparator();
+    a.exit = addItem(window, a.fileMenu, "Exit1", QStringLiteral("Exit"), ToolPicture::Exit);
+
+    a.connectMenu = addMenu(window, "Connect1", QStringLiteral("&Connect"));
+    a.testConnection = addItem(window, a.connectMenu, "TestConnection1",
+                               QStringLiteral("Test Controller Connection"), ToolPicture::Connection);
+    a.connectMenu->addSeparator();
+    a.readSettings = addItem(window, a.connectMenu, "ReadSettings1",
+                             QStringLiteral("Read Controller Configuration"), ToolPicture::ReadUp,
+                             QKeySequence(Qt::Key_F3));
+    a.writeSettings = addItem(window, a.connectMenu, "WriteControllerSettings1",
+                              QStringLiteral("Write Controller Configuration"),
+                              ToolPicture::WriteDown, QKeySequence(Qt::Key_F12));
+
+    a.helpMenu = addMenu(window, "Help1", QStringLiteral("&Help"));
+    a.helpTopics = addItem(window, a.helpMenu, "HelpTopics1", QStringLiteral("Help Topics"),
+                           ToolPicture::Help);
+    a.technicalSupport = addItem(window, a.helpMenu, "TechnicalSupport1",
+                                 QStringLiteral("Technical Support"), ToolPicture::Mail);
+    a.helpMenu->addSeparator();
+    a.about = addItem(window, a.helpMenu, "About1", QStringLiteral("About..."), ToolPicture::About);
+    return a;
+}
+
+} // namespace vexlor

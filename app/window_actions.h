@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace vexlor {
+
+// The commands of the menu bar. Each action carries its control name as
+// object name; the tool bar's buttons trigger the same actions.
+struct WindowActions {
+    QMenu *fileMenu = nullptr;    // FileF1
+    QMenu *reopenMenu = nullptr;  // Reopen1
+    QMenu *connectMenu = nullptr; // Connect1
+    QMenu *helpMenu = nullptr;    // Help1
+
+    QAction *newConfiguration = nullptr;  // New1
+    QAction *open = nullptr;              // Open1, Ctrl+O
+    std::array<QAction *, 4> reopen{};    // N11 .. N41
+    QAction *save = nullptr;              // Save1, Ctrl+S
+    QAction *saveAs = nullptr;            // Saveas1
+    QAction *exit = nullptr;              // Exit1
+    QAction *testConnection = nullptr;    // TestConnection1
+    QAction *readSettings = nullptr;      // ReadSettings1, F3
+    QAction *writeSettings = nullptr;     // WriteControllerSettings1, F12
+    QAction *helpTopics = nullptr;        // HelpTopics1
+    QAction *technicalSupport = nullptr;  // TechnicalSupport1
+    QAction *about = nullptr;             // About1
+};
+
+// Fills the window's menu bar. The actions are also added to the window
+// itself so their shortcuts work from any control on either tab.
+[[nodiscard]] WindowActions buildWindowActions(QMainWindow *window);
+
+} // namespace vexlor
