@@ -12,6 +12,8 @@ DeviceMonitor::DeviceMonitor(ControllerLink *link, PortFinder *finder, QObject *
 
 void DeviceMonitor::tick()
 {
+    if (m_startup && m_startup->isRunning())
+        return;
     if (m_linkLost) {
         // The port died under us. Forget it, so the next tick that finds a
         // device opens it afresh, whatever its path.

@@ -2,6 +2,7 @@
 
 #include "controller_link.h"
 #include "device_state.h"
+#include "link_startup.h"
 #include "port_finder.h"
 
 #include <QObject>
@@ -19,6 +20,10 @@ public:
 
     DeviceMonitor(ControllerLink *link, PortFinder *finder, QObject *parent = nullptr);
 
+    // Ticks are skipped while `startup` runs: it owns the port until it has
+    // driven the bridge line and opened the device.
+    void setStartup(const LinkStartup *startup) { m_startup = startup; }
+
     void tick();
 
 signals:
@@ -28,6 +33,7 @@ signals:
 private:
     ControllerLink *m_link;
     PortFinder *m_finder;
+    const LinkStartup *m_startup = nullptr;
     bool m_linkLost = false;
 };
 

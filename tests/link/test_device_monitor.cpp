@@ -179,6 +179,30 @@ private slots:
         QCOMPARE(port->openedPaths, QStringList{kB});
     }
 
+    // A tick during start-up leaves the port to it, even while the device is
+    // away for the bridge line.
+    void ticksWaitForStartUp()
+    {
+        FakeBridgeLine bridge;
+        present(kA);
+        bridge.onSet = [&] {
+            present({});
+            QTimer::singleShot(250, this, [&] { present(kA); });
+        };
+        LinkStartup startup(link, finder, &bridge);
+        DeviceMonitor monitor(link, finder);
+        monitor.setStartup(&startup);
+        QSignalSpy states(&monitor, &DeviceMonitor::deviceStateReported);
+        QSignalSpy done(&startup, &LinkStartup::finished);
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, &monitor, &DeviceMonitor::tick);
+        ticker.start(20);
+        startup.start();
+        QVERIFY(done.wait(3000));
+        QVERIFY(states.isEmpty());
+        QCOMPARE(port->openedPaths, QStringList{kA});
+    }
+
     // Start-up without a device still drives the line, and reports Lost.
     void startUpWithoutDeviceReportsLost()
     {
