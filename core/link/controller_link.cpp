@@ -80,6 +80,12 @@ void ControllerLink::onBytesReceived(const QByteArray &bytes)
         finishAwait();
 }
 
+void ControllerLink::expireReplyWindow()
+{
+    if (m_awaiting)
+        finishAwait();
+}
+
 void ControllerLink::finishAwait()
 {
     m_replyTimer.stop();
