@@ -1,5 +1,6 @@
 #include "general_page.h"
 
+#include "compact_combo_style.h"
 #include "group_form.h"
 #include "parameter_controls.h"
 #include "radio_group.h"
@@ -29,7 +30,7 @@ constexpr int kNarrowColumn = 156;
 constexpr int kGoverningBoxTop = 176; // check boxes standing just above a group at 200
 
 constexpr int kEditWidth = 42;
-constexpr int kWheelListWidth = 60; // just shows "700C" in full
+constexpr int kWheelListWidth = 58; // just shows "700C" in full
 
 QCheckBox *governingCheckBox(QCheckBox *box, int x, int y)
 {
@@ -97,16 +98,19 @@ void buildSpeedGroup(QWidget *page)
     wheel->setCurrentIndex(-1);
     wheel->setMaxVisibleItems(wheelSizeItems().size());
     wheel->setAccessibleName(QStringLiteral("Wheel size"));
+    auto *compact = new CompactComboStyle;
+    compact->setParent(wheel);
+    wheel->setStyle(compact);
 
     // The perimeter row is full to the edge: narrow margins and gaps, and its
     // caption's trailing blank left out of the room it takes.
     wheel->setFixedWidth(kWheelListWidth);
     perimeter.caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    perimeter.caption->setFixedWidth(
-        perimeter.caption->fontMetrics().horizontalAdvance(perimeter.caption->text().trimmed()) + 1);
-    perimeter.unit->setFixedWidth(perimeter.unit->sizeHint().width());
+    const QFontMetrics metrics = perimeter.caption->fontMetrics();
+    perimeter.caption->setFixedWidth(metrics.horizontalAdvance(perimeter.caption->text().trimmed()));
+    perimeter.unit->setFixedWidth(metrics.horizontalAdvance(perimeter.unit->text()));
     GroupForm form(group, 0, 6);
-    form.setMargins(2, 3, 1, 4);
+    form.setMargins(0, 3, 0, 4);
     form.addField(speed);
     form.addField(speedometer);
     form.addField(perimeter, {wheel}, 1);
@@ -127,7 +131,7 @@ void buildThrottleGroup(QWidget *page)
     GroupForm form(group, start.caption->sizeHint().width(), 5);
     form.addField(output);
     form.addRow({limited});
-    form.addField(start, {full.caption, full.edit, full.unit});
+    form.addField(start, {full.caption, full.edit, full.unit}, 2); // a full row
     form.addRow({style});
     style->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     form.addStretch();

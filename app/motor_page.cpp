@@ -16,7 +16,7 @@ QWidget *buildMotorPage(QWidget *parent)
     page->setObjectName(QStringLiteral("TabSheet2"));
 
     makeRadioGroup("RadioGroup4", page)->setGeometry(16, 8, 136, 97);
-    makeRadioGroup("RadioGroup3", page)->setGeometry(160, 8, 137, 97);
+    makeRadioGroup("RadioGroup3", page)->setGeometry(160, 8, 150, 97);
 
     auto *group = makeGroup("GroupBox6", QStringLiteral("Brushless motor parameters"),
                             QRect(16, 120, 281, 289), page);

@@ -12,7 +12,7 @@ RadioGroup::RadioGroup(const QString &title, const QStringList &items, QWidget *
     : QGroupBox(title, parent), m_buttons(new QButtonGroup(this))
 {
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 2, 4, 4);
+    layout->setContentsMargins(6, 2, 4, 4);
     layout->setSpacing(0);
     for (int i = 0; i < items.size(); ++i) {
         auto *button = new QRadioButton(items[i], this);

@@ -55,6 +55,7 @@ QFrame *buildStatusStrip(QWidget *parent)
     progress->setRange(0, 100);
     progress->setValue(0);
     progress->setTextVisible(false);
+    progress->setMinimumHeight(8); // the strip is only 20 pixels high
     auto *result = statusLabel("Label44", 38, strip);
     auto *activity = statusLabel("Label43", 34, strip);
     auto *link = statusLabel("Label15", 125, strip);

@@ -1,0 +1,341 @@
+// The main window's frame: title, names, commands, status strip, Help menu,
+// closing, and a layout that fits its fixed size. Also the splash window.
+
+#include "recording_services.h"
+
+#include "splash_window.h"
+
+#include "params/parameter_table.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace vexlor;
+
+namespace {
+
+const QStringList kSpeedButtons = {"SpeedButton1", "SpeedButton2", "SpeedButton3",
+                                   "SpeedButton4", "SpeedButton5", "SpeedButton6"};
+
+// Reports the first widget under `root` that sticks out of its parent, hides
+// another of its siblings, or shows less than its text needs.
+QString firstLayoutFault(QWidget *root)
+{
+    const auto children = root->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QList<QWidget *> shown;
+    for (QWidget *w : children) {
+        if (w->isVisible() && !w->isWindow())
+            shown << w;
+    }
+    for (QWidget *w : shown) {
+        const QString name = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                                        : w->objectName();
+        if (!root->rect().contains(w->geometry()))
+            return name + QStringLiteral(" sticks out of ") + root->objectName();
+        // A caption's trailing blank may fall outside; its visible text may not.
+        if (auto *label = qobject_cast<QLabel *>(w); label && label->pixmap().isNull()
+            && label->width() < label->fontMetrics().horizontalAdvance(label->text().trimmed()))
+            return name + QStringLiteral(" is too narrow for its text ") + label->text();
+        auto *button = qobject_cast<QAbstractButton *>(w);
+        if (button && !qobject_cast<QToolButton *>(w) && w->width() < w->sizeHint().width())
+            return name + QStringLiteral(" is too narrow for its text ") + button->text();
+        if (QLayout *layout = w->layout()) {
+            const QSize needed = layout->minimumSize();
+            if (w->width() < needed.width() || w->height() < needed.height())
+                return name + QStringLiteral(" is too small for its contents: %1 x %2 < %3 x %4")
+                    .arg(w->width()).arg(w->height()).arg(needed.width()).arg(needed.height());
+        }
+        for (QWidget *other : shown) {
+            if (other != w && w->geometry().intersects(other->geometry()))
+                return name + QStringLiteral(" overlaps ") + other->objectName()
+                    + QString::fromLatin1(other->metaObject()->className());
+        }
+        const QString inner = firstLayoutFault(w);
+        if (!inner.isEmpty())
+            return inner;
+    }
+    return {};
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    // Guards the exact title, with the version, as documents later extend it.
+    void titleCarriesTheVersion()
+    {
+        TestWindow t;
+        QCOMPARE(t.window->windowTitle(), QStringLiteral("Vexlor Controller (FOC) Parameters Adjustor v1.35"));
+        QCOMPARE(t.window->programTitle(), t.window->windowTitle());
+        QCOMPARE(t.window->objectName(), QStringLiteral("TForm1"));
+    }
+
+    // Guards the names by which every other part finds the controls.
+    void everyControlCarriesItsName()
+    {
+        TestWindow t;
+        for (const ParameterDescriptor *d : storedParameters()) {
+            QVERIFY2(t.window->findChild<QWidget *>(QString::fromLatin1(d->control)), d->control);
+            if (*d->secondControl)
+                QVERIFY2(t.window->findChild<QWidget *>(QString::fromLatin1(d->secondControl)),
+                         d->secondControl);
+        }
+        const QStringList widgets = {"CheckBox7", "ComboBox1", "UpDown1", "PageControl1", "TabSheet1",
+                                     "Panel1", "Label15", "Label43", "Label44", "ProgressBar1",
+                                     "GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4", "GroupBox5",
+                                     "GroupBox6"};
+        for (const QString &name : widgets + kSpeedButtons)
+            QVERIFY2(t.window->findChild<QWidget *>(name), qPrintable(name));
+        const QStringList actions = {"New1", "Open1", "Reopen1", "N11", "N21", "N31", "N41", "Save1",
+                                     "Saveas1", "Exit1", "TestConnection1", "ReadSettings1",
+                                     "WriteControllerSettings1", "HelpTopics1", "TechnicalSupport1",
+                                     "About1"};
+        for (const QString &name : actions)
+            QVERIFY2(t.window->findChild<QAction *>(name), qPrintable(name));
+        for (const QString &name : {"FileF1", "Connect1", "Help1", "Reopen1"})
+            QVERIFY2(t.window->findChild<QMenu *>(name), qPrintable(name));
+    }
+
+    // Guards menu captions with their access keys and the reopen placeholders.
+    void menuCaptions()
+    {
+        TestWindow t;
+        const WindowActions &a = t.window->actions();
+        QCOMPARE(a.fileMenu->title(), QStringLiteral("&File"));
+        QCOMPARE(a.connectMenu->title(), QStringLiteral("&Connect"));
+        QCOMPARE(a.helpMenu->title(), QStringLiteral("&Help"));
+        QCOMPARE(a.open->text(), QStringLiteral("Open Configuration..."));
+        QCOMPARE(a.saveAs->text(), QStringLiteral("Save As..."));
+        QCOMPARE(a.writeSettings->text(), QStringLiteral("Write Controller Configuration"));
+        QCOMPARE(a.about->text(), QStringLiteral("About..."));
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(a.reopen[i]->text(), QString::number(i + 1));
+            QVERIFY(a.reopen[i]->icon().isNull());
+        }
+    }
+
+    void shortcutsWorkFromEitherTab_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QKeySequence>("keys");
+        for (const char *focus : {"LabeledEdit16", "TrackBar1", "CheckBox7", "Edit7", "RadioGroup3"}) {
+            QTest::addRow("Ctrl+O in %s", focus) << focus << "Open1" << QKeySequence(Qt::CTRL | Qt::Key_O);
+            QTest::addRow("Ctrl+S in %s", focus) << focus << "Save1" << QKeySequence(Qt::CTRL | Qt::Key_S);
+            QTest::addRow("F3 in %s", focus) << focus << "ReadSettings1" << QKeySequence(Qt::Key_F3);
+            QTest::addRow("F12 in %s", focus) << focus << "WriteControllerSettings1"
+                                              << QKeySequence(Qt::Key_F12);
+        }
+    }
+    // Guards the window-wide shortcuts, whichever control holds the focus.
+    void shortcutsWorkFromEitherTab()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, action);
+        QFETCH(QKeySequence, keys);
+        TestWindow t;
+        QVERIFY(t.isActive());
+        QWidget *target = t.window->findChild<QWidget *>(focus);
+        if (auto *group = qobject_cast<QGroupBox *>(target))
+            target = group->findChildren<QAbstractButton *>().value(0);
+        t.showPageOf(target);
+        target->setFocus(Qt::TabFocusReason);
+        QVERIFY(target->hasFocus());
+        QSignalSpy triggered(t.window->findChild<QAction *>(action), &QAction::triggered);
+        QTest::keySequence(target, keys);
+        QCOMPARE(triggered.size(), 1);
+    }
+
+    // Guards the tool bar: exact tips, only these six carry one, no button
+    // takes the focus, each triggers its menu command and follows its state.
+    void toolBarButtons()
+    {
+        TestWindow t;
+        QVERIFY(t.isActive());
+        const QStringList tips = {"New Configuration", "Open Configuration", "Save Configuration",
+                                  "Test Controller Connection", "Read Controller Configuration",
+                                  "Write Controller Configuration"};
+        const WindowActions &a = t.window->actions();
+        const QList<QAction *> commands = {a.newConfiguration, a.open, a.save, a.testConnection,
+                                           a.readSettings, a.writeSettings};
+        auto *field = t.control<QLineEdit>("Edit1");
+        field->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 6; ++i) {
+            auto *button = t.control<QToolButton>(kSpeedButtons[i].toLatin1().constData());
+            QCOMPARE(button->toolTip(), tips[i]);
+            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+            QVERIFY(!button->icon().isNull());
+            QSignalSpy triggered(commands[i], &QAction::triggered);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(triggered.size(), 1);
+            QVERIFY(field->hasFocus());
+        }
+        for (QWidget *w : t.window->findChildren<QWidget *>()) {
+            if (!kSpeedButtons.contains(w->objectName()))
+                QVERIFY2(w->toolTip().isEmpty(), qPrintable(w->objectName()));
+        }
+        a.writeSettings->setEnabled(false); // as while a transaction runs
+        QVERIFY(!t.control<QToolButton>("SpeedButton6")->isEnabled());
+    }
+
+    // Guards the status strip as created, and the device state start-up shows
+    // with no controller port found.
+    void statusStripAtStartUp()
+    {
+        TestWindow t;
+        auto *link = t.control<QLabel>("Label15");
+        auto *activity = t.control<QLabel>("Label43");
+        auto *result = t.control<QLabel>("Label44");
+        auto *progress = t.control<QProgressBar>("ProgressBar1");
+        QCOMPARE(activity->text(), QStringLiteral("Idle"));
+        QCOMPARE(activity->palette().color(QPalette::Window), QColor(0, 255, 0));
+        QCOMPARE(result->text(), QStringLiteral("----"));
+        QCOMPARE(result->palette().color(QPalette::Window), QColor(0, 255, 0));
+        QCOMPARE(progress->value(), 0);
+        QCOMPARE(progress->maximum(), 60);
+        QCOMPARE(link->text(), QStringLiteral("Device Connected "));
+        QCOMPARE(link->palette().color(QPalette::Window), t.control<QWidget>("Panel1")->palette().color(QPalette::Window));
+        QTRY_COMPARE(link->text(), QStringLiteral("Device Lost"));
+        QCOMPARE(link->palette().color(QPalette::Window), QColor(255, 0, 0));
+        QVERIFY(t.boxes.shown.isEmpty());
+    }
+
+    // Guards the rest of start-up: General tab in front, the monitor's timer
+    // running at 2000 ms, groups enabled.
+    void startUpState()
+    {
+        TestWindow t;
+        QCOMPARE(t.control<QTabWidget>("PageControl1")->currentIndex(), 0);
+        QCOMPARE(t.control<QTabWidget>("PageControl1")->tabText(0), QStringLiteral("General"));
+        QCOMPARE(t.control<QTabWidget>("PageControl1")->tabText(1), QStringLiteral("Motor"));
+        auto *timer = t.window->findChild<QTimer *>(QStringLiteral("Timer1"));
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->interval(), 2000);
+        QCOMPARE(t.control<QComboBox>("ComboBox1")->currentText(), QStringLiteral("26\""));
+        QVERIFY(t.window->programFolder().endsWith(u'/'));
+    }
+
+    // Guards the fixed client area of 784 x 502 and no maximise button.
+    void fixedSize()
+    {
+        TestWindow t;
+        QCOMPARE(t.window->centralWidget()->size(), QSize(784, 502));
+        QCOMPARE(t.window->minimumSize(), t.window->maximumSize());
+        QVERIFY(!(t.window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    // Guards everything fitting inside the fixed window, on both tabs: nothing
+    // clipped by its parent, no overlaps, no text cut short.
+    void layoutFitsOnBothTabs()
+    {
+        TestWindow t;
+        auto *pages = t.control<QTabWidget>("PageControl1");
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            const QString fault = firstLayoutFault(t.window->centralWidget());
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        }
+    }
+
+    // Guards the fields being found by caption, for tests and screen readers.
+    void fieldsAreLabelledByTheirCaption()
+    {
+        TestWindow t;
+        QCOMPARE(t.control<QLineEdit>("LabeledEdit16")->accessibleName(), QStringLiteral("Max battery current:"));
+        QCOMPARE(t.control<QLineEdit>("Edit1")->accessibleName(), QStringLiteral("magnets a circle"));
+        int textFields = 0;
+        for (const ParameterDescriptor *d : storedParameters())
+            textFields += d->hasTextControl() ? 1 : 0;
+        int buddies = 0;
+        for (auto *label : t.window->findChildren<QLabel *>()) {
+            if (auto *edit = qobject_cast<QLineEdit *>(label->buddy())) {
+                QCOMPARE(edit->accessibleName(), label->text().trimmed());
+                ++buddies;
+            }
+        }
+        QCOMPARE(buddies, textFields); // every edit field of both tabs
+    }
+
+    // Guards Help Topics looking in the current folder (not the executable's)
+    // and the support mail link.
+    void helpOpensThroughTheDesktop()
+    {
+        QTemporaryDir elsewhere;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        TestWindow t;
+        t.window->actions().helpTopics->trigger();
+        t.window->actions().technicalSupport->trigger();
+        QDir::setCurrent(previous);
+        QCOMPARE(t.shell.opened.size(), 2);
+        QCOMPARE(t.shell.opened[0], QUrl::fromLocalFile(QDir(elsewhere.path()).absoluteFilePath("help.pdf")));
+        QCOMPARE(t.shell.opened[1].scheme(), QStringLiteral("mailto"));
+        QVERIFY(t.shell.opened[1].path().contains(u'@'));
+        QVERIFY(t.boxes.shown.isEmpty());
+    }
+
+    // Guards the About box: caption, title with version first, an empty line,
+    // three credit lines.
+    void aboutBox()
+    {
+        TestWindow t;
+        t.window->actions().about->trigger();
+        QCOMPARE(t.boxes.shown.size(), 1);
+        QCOMPARE(t.boxes.shown[0].kind, QStringLiteral("information"));
+        QCOMPARE(t.boxes.shown[0].caption, QStringLiteral("About"));
+        const QStringList lines = t.boxes.shown[0].text.split(u'\n');
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[0], QStringLiteral("Vexlor Controller (FOC) Parameters Adjustor v1.35"));
+        QVERIFY(lines[1].isEmpty());
+        for (int i = 2; i < 5; ++i)
+            QVERIFY(!lines[i].isEmpty());
+    }
+
+    // Guards closing: Exit and the close button both close at once, with no question.
+    void closingAsksNothing()
+    {
+        TestWindow t;
+        QVERIFY(t.isActive());
+        t.window->actions().exit->trigger();
+        QVERIFY(!t.window->isVisible());
+        TestWindow u;
+        QVERIFY(u.window->close());
+        QVERIFY(t.boxes.shown.isEmpty());
+        QVERIFY(u.boxes.shown.isEmpty());
+    }
+
+    // Guards the splash: borderless 800 x 435 with its picture; a click hides it.
+    void splashHidesOnClick()
+    {
+        SplashWindow splash;
+        QCOMPARE(splash.objectName(), QStringLiteral("TForm2"));
+        QCOMPARE(splash.size(), QSize(800, 435));
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        auto *picture = splash.findChild<QLabel *>(QStringLiteral("Image1"));
+        QVERIFY(picture && !picture->pixmap().isNull());
+        QCOMPARE(picture->geometry(), splash.rect());
+        QTest::mouseClick(picture, Qt::LeftButton);
+        QVERIFY(!splash.isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Renders the main window's two tabs (and the splash banner) into PNG files,
+# on a virtual X display: tools/take-screenshots.sh [BUILD_DIR] [OUTPUT_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=${1:-build}
+out_dir=${2:-docs}
+cmake --build "$build_dir" --target window-shots
+xvfb-run -a -s "-screen 0 1024x768x24" "$build_dir/bin/window-shots" "$out_dir"
