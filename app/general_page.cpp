@@ -9,6 +9,7 @@
 
 #include "params/parameter_table.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyleFactory>
 
 namespace vexlor {
 namespace {
@@ -98,7 +100,7 @@ void buildSpeedGroup(QWidget *page)
     wheel->setCurrentIndex(-1);
     wheel->setMaxVisibleItems(wheelSizeItems().size());
     wheel->setAccessibleName(QStringLiteral("Wheel size"));
-    auto *compact = new CompactComboStyle;
+    auto *compact = new CompactComboStyle(QStyleFactory::create(QApplication::style()->name()));
     compact->setParent(wheel);
     wheel->setStyle(compact);
 

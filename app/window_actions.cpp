@@ -1,18 +1,30 @@
 #include "window_actions.h"
 
+#include "menu_icon_style.h"
 #include "tool_icons.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleFactory>
 
 namespace vexlor {
 namespace {
 
+// Menu pictures at the tool bar's 24 pixels.
+void useLargeIcons(QMenu *menu)
+{
+    auto *style = new MenuIconStyle(QStyleFactory::create(QApplication::style()->name()));
+    style->setParent(menu);
+    menu->setStyle(style);
+}
+
 QMenu *addMenu(QMainWindow *window, const char *name, const QString &caption)
 {
     QMenu *menu = window->menuBar()->addMenu(caption);
+    useLargeIcons(menu);
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name));
     return menu;
@@ -45,6 +57,7 @@ WindowActions buildWindowActions(QMainWindow *window)
                      ToolPicture::OpenFolder, QKeySequence(Qt::CTRL | Qt::Key_O));
     a.reopenMenu = a.fileMenu->addMenu(toolIcon(ToolPicture::Reopen), QStringLiteral("Reopen"));
     a.reopenMenu->setObjectName(QStringLiteral("Reopen1"));
+    useLargeIcons(a.reopenMenu);
     a.reopenMenu->menuAction()->setObjectName(QStringLiteral("Reopen1"));
     static constexpr const char *kReopenNames[] = {"N11", "N21", "N31", "N41"};
     for (int i = 0; i < 4; ++i) {
