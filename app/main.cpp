@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 
