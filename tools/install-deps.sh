@@ -13,6 +13,8 @@ packages=(
     xvfb xauth imagemagick
     # packaging: desktop file checks, PDF checks, the .deb
     desktop-file-utils appstream shared-mime-info poppler-utils dpkg-dev
+    # file association checks: the desktop's MIME query and the type lookup it uses
+    xdg-utils libfile-mimeinfo-perl
     # robustness: Clang with libFuzzer and the sanitizer runtimes, and
     # llvm-symbolizer for readable sanitizer reports
     clang libclang-rt-14-dev llvm

@@ -1,0 +1,167 @@
+#include "settings_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <optional>
+
+namespace vexlor {
+namespace {
+
+// The file's lines without their ends, and the end to write them with (the
+// file's own when it has CR LF, else LF).
+struct IniLines {
+    QStringList lines;
+    QString lineEnd = QStringLiteral("\n");
+};
+
+// The lines of the file; an empty list when it does not exist; nullopt when it
+// exists but cannot be read (so a write does not replace what it never saw).
+std::optional<IniLines> readLines(const QString &path)
+{
+    IniLines ini;
+    QFile file(path);
+    if (!file.exists())
+        return ini;
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QString text = QString::fromUtf8(file.readAll());
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    if (text.contains(QStringLiteral("\r\n")))
+        ini.lineEnd = QStringLiteral("\r\n");
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    ini.lines = text.split(u'\n');
+    if (!ini.lines.isEmpty() && ini.lines.last().isEmpty())
+        ini.lines.removeLast(); // the final line end adds no line
+    return ini;
+}
+
+bool isComment(const QString &trimmed)
+{
+    return trimmed.startsWith(u';') || trimmed.startsWith(u'#');
+}
+
+// "[Name]" gives Name; any other line nullopt.
+std::optional<QString> sectionName(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype close = trimmed.indexOf(u']');
+    if (close < 0)
+        return std::nullopt;
+    return trimmed.sliced(1, close - 1).trimmed();
+}
+
+// "key=value" gives key; any other line nullopt.
+std::optional<QString> keyName(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    const qsizetype equals = trimmed.indexOf(u'=');
+    if (equals <= 0 || isComment(trimmed))
+        return std::nullopt;
+    return trimmed.first(equals).trimmed();
+}
+
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+qsizetype findSection(const QStringList &lines, const QString &section)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto name = sectionName(lines[i]);
+        if (name && sameName(*name, section))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(const QString &path) : m_path(QFileInfo(path).absoluteFilePath()) {}
+
+QString SettingsFile::readString(const QString &section, const QString &key) const
+{
+    const auto ini = readLines(m_path);
+    if (!ini)
+        return {};
+    const qsizetype start = findSection(ini->lines, section);
+    if (start < 0)
+        return {};
+    for (qsizetype i = start + 1; i < ini->lines.size() && !sectionName(ini->lines[i]); ++i) {
+        const auto name = keyName(ini->lines[i]);
+        if (name && sameName(*name, key)) {
+            const QString &line = ini->lines[i];
+            return line.sliced(line.indexOf(u'=') + 1).trimmed();
+        }
+    }
+    return {};
+}
+
+SettingsWriteResult SettingsFile::writeString(const QString &section, const QString &key,
+                                              const QString &value)
+{
+    const SettingsWriteResult failed{QStringLiteral("Unable to write to %1").arg(m_path)};
+    auto ini = readLines(m_path);
+    if (!ini)
+        return failed;
+    QStringList &lines = ini->lines;
+    const QString entry = key + u'=' + value;
+
+    const qsizetype start = findSection(lines, section);
+    if (start < 0) {
+        lines << u'[' + section + u']' << entry;
+    } else {
+        qsizetype insertAt = start + 1; // after the section's last non-blank line
+        bool replaced = false;
+        for (qsizetype i = start + 1; i < lines.size() && !sectionName(lines[i]); ++i) {
+            const auto name = keyName(lines[i]);
+            if (name && sameName(*name, key)) {
+                lines[i] = entry;
+                replaced = true;
+                break;
+            }
+            if (!lines[i].trimmed().isEmpty())
+                insertAt = i + 1;
+        }
+        if (!replaced)
+            lines.insert(insertAt, entry);
+    }
+
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        return failed;
+    QSaveFile file(m_path);
+    // A writable file in a folder that is not writable is still written, in place.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed;
+    QString text;
+    for (const QString &line : lines)
+        text += line + ini->lineEnd;
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return failed;
+    }
+    if (!file.commit())
+        return failed;
+    return {};
+}
+
+QString settingsFolderFor(const QString &programFolder)
+{
+    const QFileInfo folder(programFolder);
+    if (folder.isDir() && folder.isWritable())
+        return folder.absoluteFilePath();
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+} // namespace vexlor

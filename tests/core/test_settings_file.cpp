@@ -1,0 +1,141 @@
+// config.ini: a plain INI file read afresh and written at once, as another
+// INI reader expects it.
+
+#include "config/recent_files.h"
+#include "config/settings_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vexlor;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestSettingsFile : public QObject {
+    Q_OBJECT
+private slots:
+    // Guards the file's form: the section line reads "[Recent Files]" exactly
+    // (QSettings' INI format would write "[Recent%20Files]"), and free places
+    // are keys with nothing after "=".
+    void firstListIsPlainIni()
+    {
+        QTemporaryDir dir;
+        SettingsFile settings(dir.filePath("sub/config.ini")); // the folder is made on writing
+        QVERIFY(addRecentFile(settings, QStringLiteral("/home/rider/My Bike.vxc")).ok());
+        QCOMPARE(readAll(settings.path()),
+                 QByteArray("[Recent Files]\nFile1=/home/rider/My Bike.vxc\nFile2=\nFile3=\nFile4=\n"));
+    }
+
+    // Guards reading: a missing file, section or key is empty; names match
+    // in any letter case; blanks around names and values do not count.
+    void readingIsForgiving()
+    {
+        QTemporaryDir dir;
+        SettingsFile settings(dir.filePath("config.ini"));
+        QVERIFY(settings.readString("Recent Files", "File1").isEmpty());
+        writeAll(settings.path(), "; kept\r\n[Other]\r\nFile1=no\r\n[ recent files ]\r\n  file1 =  /a b.vxc  \r\n");
+        QCOMPARE(settings.readString("Recent Files", "File1"), QStringLiteral("/a b.vxc"));
+        QVERIFY(settings.readString("Recent Files", "File2").isEmpty());
+        QVERIFY(settings.readString("Missing", "File1").isEmpty());
+    }
+
+    // Guards writing into a file someone else keeps too: only the one key
+    // changes, every other line (comments, other sections, CR LF) stays.
+    void writingTouchesOneLine()
+    {
+        QTemporaryDir dir;
+        SettingsFile settings(dir.filePath("config.ini"));
+        writeAll(settings.path(), "; kept\r\n[Recent Files]\r\nFile1=/old.vxc\r\n\r\n[Other]\r\nx=1\r\n");
+        QVERIFY(settings.writeString("Recent Files", "File1", "/new.vxc").ok());
+        QVERIFY(settings.writeString("Recent Files", "File2", "/old.vxc").ok());
+        QVERIFY(settings.writeString("Third", "k", "v").ok());
+        QCOMPARE(readAll(settings.path()),
+                 QByteArray("; kept\r\n[Recent Files]\r\nFile1=/new.vxc\r\nFile2=/old.vxc\r\n\r\n[Other]\r\nx=1\r\n"
+                            "[Third]\r\nk=v\r\n"));
+    }
+
+    // Guards the error: a file that cannot be written is reported with its
+    // full path, and nothing else happens.
+    void failedWriteNamesTheFile()
+    {
+        QTemporaryDir dir;
+        writeAll(dir.filePath("plain"), "not a folder");
+        SettingsFile settings(dir.filePath("plain/config.ini"));
+        const SettingsWriteResult written = settings.writeString("Recent Files", "File1", "/a.vxc");
+        QCOMPARE(written.error, QStringLiteral("Unable to write to %1").arg(dir.filePath("plain/config.ini")));
+        QVERIFY(settings.readString("Recent Files", "File1").isEmpty());
+    }
+
+    // Guards the location: a portable copy keeps config.ini beside itself; a
+    // folder that cannot be written (or is gone) sends it to the user's
+    // configuration folder.
+    void settingsFolderLocation()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(QDir(settingsFolderFor(dir.path() + u'/')), QDir(dir.path()));
+        QCOMPARE(settingsFolderFor(dir.filePath("gone/")),
+                 QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    }
+
+    void recentFileWrites_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("writes"); // entry:path, in order
+        QTest::newRow("entry 1: nothing") << "A" << "";
+        QTest::newRow("entry 2") << "B" << "2:A 1:B";
+        QTest::newRow("entry 3") << "C" << "3:B 2:A 1:C";
+        QTest::newRow("entry 4") << "D" << "4:C 3:B 2:A 1:D";
+        QTest::newRow("new path") << "E" << "1:E 2:A 3:B 4:C";
+        QTest::newRow("exact text only") << "a" << "1:a 2:A 3:B 4:C";
+    }
+    // Guards the order of AddRecentFile's writes: a failure stops at the
+    // first, so the order decides what a failed push leaves behind.
+    void recentFileWrites()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, writes);
+        QStringList actual;
+        for (const RecentFileWrite &w : vexlor::recentFileWrites({"A", "B", "C", "D"}, path))
+            actual << QStringLiteral("%1:%2").arg(w.entry).arg(w.path);
+        QCOMPARE(actual.join(u' '), writes);
+    }
+
+    void defaultFilesStayOut_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("enters");
+        QTest::newRow("the default file") << "/usr/share/vexlor-adjustor/default.vxc" << false;
+        QTest::newRow("any letter case") << "/x/DeFault.VXC" << false;
+        QTest::newRow("name containing it") << "/x/mydefault.vxc" << false;
+        QTest::newRow("folder containing it") << "/x/default.vxc.d/a.vxc" << false;
+        QTest::newRow("an ordinary file") << "/x/defaults.vxc" << true;
+    }
+    // Guards the filter the reader's caller applies before AddRecentFile.
+    void defaultFilesStayOut()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, enters);
+        QCOMPARE(mayEnterRecentFiles(path), enters);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "test_settings_file.moc"
