@@ -18,6 +18,9 @@ constexpr std::array kCommands = {
     Command{"write", "write FILE",
             "apply FILE over the initial state, write it to the controller and store it",
             &runWrite},
+    Command{"diff", "diff A B",
+            "print the parameters whose stored values differ between two .vxc files (exit 1 when some do)",
+            &runDiff},
 };
 
 } // namespace

@@ -31,5 +31,6 @@ int runPorts(CliContext &context, const QStringList &args);
 int runTest(CliContext &context, const QStringList &args);
 int runRead(CliContext &context, const QStringList &args);
 int runWrite(CliContext &context, const QStringList &args);
+int runDiff(CliContext &context, const QStringList &args);
 
 } // namespace vexlor::cli

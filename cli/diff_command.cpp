@@ -1,0 +1,42 @@
+#include "commands.h"
+
+#include "params/parameter_table.h"
+
+namespace vexlor::cli {
+namespace {
+
+// A parameter's value as the file stores it: the text of an edit, the number
+// of any other control.
+QString storedText(const ParameterDescriptor &d, const ControlValue &value)
+{
+    return d.hasTextControl() ? value.text : QString::number(value.number);
+}
+
+} // namespace
+
+int runDiff(CliContext &context, const QStringList &args)
+{
+    if (args.size() != 2)
+        return context.usage("diff A B");
+    // Both files over the same initial state, as the window would load them,
+    // so a parameter missing from one file compares with the default.
+    const auto a = context.stateWithFile(args[0]);
+    if (!a)
+        return kExitBadInput;
+    const auto b = context.stateWithFile(args[1]);
+    if (!b)
+        return kExitBadInput;
+    bool differ = false;
+    for (const ParameterDescriptor *d : storedParameters()) {
+        const QString left = storedText(*d, (*a)[d->index]);
+        const QString right = storedText(*d, (*b)[d->index]);
+        if (left == right)
+            continue;
+        differ = true;
+        context.out() << d->index << ' ' << d->name << " \"" << left << "\" \"" << right << "\"\n";
+    }
+    context.out().flush();
+    return differ ? 1 : kExitDone;
+}
+
+} // namespace vexlor::cli

@@ -1,0 +1,103 @@
+// vexlor-cli diff: which stored parameters two .vxc files set differently.
+
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runDiff(const QStringList &files)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VEXLOR_CLI_PATH), QStringList{QStringLiteral("diff")} + files);
+    Run run;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+} // namespace
+
+class TestCliDiff : public QObject {
+    Q_OBJECT
+private slots:
+    void diff_data()
+    {
+        QTest::addColumn<QByteArray>("a");
+        QTest::addColumn<QByteArray>("b");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        QTest::newRow("same values, different files")
+            << QByteArray("1\r\n14.0\r\n") << QByteArray("3\r\n5\r\n") << 0 << QByteArray();
+        QTest::newRow("texts, flags and choices, in file order")
+            << QByteArray("40\r\n2\r\n18\r\n4.2\r\n8\r\n0\r\n")
+            << QByteArray("8\r\n1\r\n18\r\n3.4\r\n") << 1
+            << QByteArray("8 UsePedalSensor \"0\" \"1\"\n18 ThrottleFullVoltage \"4.2\" \"3.4\"\n"
+                          "40 HallSensorType \"2\" \"0\"\n");
+        QTest::newRow("empty text against the default")
+            << QByteArray("48\r\n\r\n") << QByteArray() << 1 << QByteArray("48 StatorResistance \"\" \"300\"\n");
+        QTest::newRow("stored the same after clamping")
+            << QByteArray("3\r\n15\r\n") << QByteArray("3\r\n10\r\n") << 0 << QByteArray();
+        QTest::newRow("repeated key: the later value counts")
+            << QByteArray("1\r\n20.0\r\n1\r\n14.0\r\n") << QByteArray() << 0 << QByteArray();
+    }
+    // Guards the comparison of stored values: both files over the same
+    // initial state, one line per differing parameter, exit 0 or 1.
+    void diff()
+    {
+        QFETCH(QByteArray, a);
+        QFETCH(QByteArray, b);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        QTemporaryDir dir;
+        QStringList files;
+        for (const QByteArray &bytes : {a, b}) {
+            files << dir.filePath(QString::number(files.size()) + QStringLiteral(".vxc"));
+            QFile file(files.last());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        const Run run = runDiff(files);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, out);
+        QVERIFY(run.err.isEmpty());
+    }
+
+    // Guards exit code 2: a missing or malformed file, or a wrong call, is
+    // not a difference.
+    void badInput()
+    {
+        QTemporaryDir dir;
+        const QString bad = dir.filePath(QStringLiteral("bad.vxc"));
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("abc\r\n1\r\n");
+        file.close();
+        const QString missing = dir.filePath(QStringLiteral("missing.vxc"));
+
+        Run run = runDiff({bad, bad});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err.trimmed(), QByteArray("'abc' is not a valid integer value"));
+        run = runDiff({bad, missing});
+        QCOMPARE(run.exitCode, 2);
+        run = runDiff({missing, bad});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.contains("Cannot open file"));
+        run = runDiff({bad});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.startsWith("Usage: vexlor-cli diff A B"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliDiff)
+#include "test_cli_diff.moc"
