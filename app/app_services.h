@@ -4,6 +4,8 @@
 
 namespace vexlor {
 
+class FileAssociation;
+class FileDialogs;
 class MessageBoxes;
 class ShellOpener;
 
@@ -13,6 +15,11 @@ struct AppServices {
     MessageBoxes *boxes = nullptr;
     ShellOpener *shell = nullptr;
     QStringList commandLine; // parameters 1..n, without the program itself
+    FileDialogs *fileDialogs = nullptr;
+    FileAssociation *fileAssociation = nullptr;
+    // Where config.ini lives; empty: beside the executable when that folder
+    // can be written, else the user's configuration folder.
+    QString settingsFolder;
 };
 
 } // namespace vexlor

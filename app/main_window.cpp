@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "document_commands.h"
 #include "general_page.h"
 #include "input_rules.h"
 #include "motor_illustration.h"
@@ -16,6 +17,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFrame>
@@ -89,6 +92,7 @@ MainWindow::MainWindow(AppServices services, QWidget *parent)
     connect(m_timer, &QTimer::timeout, this, &MainWindow::Timer1Timer);
     m_timer->start();
 
+    m_documents = std::make_unique<DocumentCommands>(*this, services);
     FormCreate();
 }
 
@@ -185,18 +189,17 @@ void MainWindow::completeTitle()
 
 void MainWindow::createSettingsFile()
 {
-    // Filled by the documents work: the settings object for
-    // programFolder() + "config.ini", kept for the process's life.
+    m_documents->createSettingsFile();
 }
 
 void MainWindow::acceptDroppedFiles()
 {
-    // Filled by the documents work: setAcceptDrops(true) with the drop handler.
+    m_documents->acceptDroppedFiles();
 }
 
 void MainWindow::registerFileAssociation()
 {
-    // Filled by the documents work: ".vxc", "vxc file", this executable.
+    (void)m_documents->registerFileType(); // quiet: the tool works without it
 }
 
 void MainWindow::takeNumberFormat()
@@ -242,7 +245,7 @@ bool MainWindow::openControllerPort()
 
 void MainWindow::loadRecentMenu()
 {
-    // Filled by the documents work: the reopen list from config.ini into N11..N41.
+    m_documents->LoadRecentMenu();
 }
 
 QString MainWindow::commandLineDocumentPath() const
@@ -253,9 +256,7 @@ QString MainWindow::commandLineDocumentPath() const
 
 void MainWindow::openCommandLineDocument(const QString &path)
 {
-    // Filled by the documents work: read `path` as the current document when a
-    // file exists there.
-    Q_UNUSED(path);
+    m_documents->openCommandLineDocument(path);
 }
 
 // ---- closing --------------------------------------------------------------
@@ -281,6 +282,18 @@ void MainWindow::releaseController()
 void MainWindow::Exit1Click()
 {
     close();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (DocumentCommands::acceptsDrop(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    m_documents->HandleDropFiles(event->mimeData());
+    event->acceptProposedAction();
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -322,28 +335,27 @@ void MainWindow::About1Click()
 
 void MainWindow::New1Click()
 {
-    // Filled by the documents work.
+    m_documents->New1Click();
 }
 
 void MainWindow::Open1Click()
 {
-    // Filled by the documents work.
+    m_documents->Open1Click();
 }
 
 void MainWindow::Save1Click()
 {
-    // Filled by the documents work.
+    m_documents->Save1Click();
 }
 
 void MainWindow::Saveas1Click()
 {
-    // Filled by the documents work.
+    m_documents->Saveas1Click();
 }
 
 void MainWindow::reopenClick(int item)
 {
-    // Filled by the documents work: N11Click .. N41Click.
-    Q_UNUSED(item);
+    m_documents->reopenClick(item);
 }
 
 void MainWindow::TestConnection1Click()

@@ -17,6 +17,7 @@ class QTimer;
 
 namespace vexlor {
 
+class DocumentCommands;
 class InputRules;
 class MessageBoxes;
 class ParameterBinding;
@@ -42,10 +43,13 @@ public:
     [[nodiscard]] const WindowActions &actions() const { return m_actions; }
     [[nodiscard]] MessageBoxes &messageBoxes() { return *m_boxes; }
     [[nodiscard]] ShellOpener &shell() { return *m_shell; }
+    [[nodiscard]] DocumentCommands &documents() { return *m_documents; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override; // HandleDropFiles
 
 private:
     void buildWindow();
@@ -54,18 +58,18 @@ private:
     // The start-up sequence, steps 1 to 18, in this order.
     void FormCreate();
     void completeTitle();                  // 1
-    void createSettingsFile();             // 4: config.ini beside the executable (documents work)
-    void acceptDroppedFiles();             // 5: (documents work)
-    void registerFileAssociation();        // 6: .vxc with the desktop (documents work)
+    void createSettingsFile();             // 4: config.ini beside the executable
+    void acceptDroppedFiles();             // 5
+    void registerFileAssociation();        // 6: .vxc with the desktop
     void takeNumberFormat();               // 7
     void discoverAndOpenControllerPort();  // 8: (controller-link work)
     void finishControllerStartUp();        // 10 and 11, run 500 ms after step 8
     void raiseBridgeLine();                // 10: (controller-link work)
     void showStartUpDeviceState();         // 11
     [[nodiscard]] bool openControllerPort(); // 11: (controller-link work)
-    void loadRecentMenu();                 // 15: (documents work)
+    void loadRecentMenu();                 // 15
     [[nodiscard]] QString commandLineDocumentPath() const; // 16
-    void openCommandLineDocument(const QString &path);     // 17: (documents work)
+    void openCommandLineDocument(const QString &path);     // 17
 
     // FormCloseQuery: always lets the window close, without a question.
     void FormCloseQuery();
@@ -107,6 +111,7 @@ private:
     QLabel *m_linkState = nullptr; // Label15
     InputRules *m_rules = nullptr;
     std::unique_ptr<ParameterBinding> m_binding;
+    std::unique_ptr<DocumentCommands> m_documents;
 };
 
 } // namespace vexlor

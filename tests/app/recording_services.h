@@ -1,13 +1,17 @@
 #pragma once
 
 #include "app_services.h"
+#include "file_dialogs.h"
 #include "main_window.h"
 #include "message_boxes.h"
 #include "shell_opener.h"
 
+#include "config/file_association.h"
+
 #include <QLocale>
 #include <QTabWidget>
 #include <QList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -50,18 +54,59 @@ public:
     void open(const QUrl &target) override { opened.append(target); }
 };
 
+// Answers the file dialogs with names queued by the test; an empty queue
+// cancels. Records which dialog was asked.
+class ScriptedFileDialogs final : public vexlor::FileDialogs {
+public:
+    QStringList openAnswers;
+    QStringList saveAnswers;
+    QStringList asked; // "open", "save"
+
+    QString chooseFileToOpen() override
+    {
+        asked.append(QStringLiteral("open"));
+        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+    }
+    QString chooseFileToSave() override
+    {
+        asked.append(QStringLiteral("save"));
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+};
+
+// Records the file association instead of writing into the user's desktop.
+class RecordingFileAssociation final : public vexlor::FileAssociation {
+public:
+    QList<QStringList> registered; // extension, type name, application, description
+
+    bool registerFileType(const QString &extension, const QString &typeName,
+                          const QString &applicationPath, const QString &description) override
+    {
+        registered.append({extension, typeName, applicationPath, description});
+        return true;
+    }
+};
+
 // A main window with recorders, shown and active so focus moves as it would
-// for a user.
+// for a user. Its config.ini lives in a folder of its own (or `settingsFolder`),
+// never beside the test programs, and its dialogs are scripted.
 struct TestWindow {
     RecordingMessageBoxes boxes;
     RecordingShell shell;
+    ScriptedFileDialogs dialogs;
+    RecordingFileAssociation association;
+    QTemporaryDir ownSettingsFolder;
     std::unique_ptr<vexlor::MainWindow> window;
 
-    TestWindow()
+    explicit TestWindow(const QStringList &commandLine = {}, const QString &settingsFolder = {})
     {
         vexlor::AppServices services;
         services.boxes = &boxes;
         services.shell = &shell;
+        services.commandLine = commandLine;
+        services.fileDialogs = &dialogs;
+        services.fileAssociation = &association;
+        services.settingsFolder = settingsFolder.isEmpty() ? ownSettingsFolder.path() : settingsFolder;
         window = std::make_unique<vexlor::MainWindow>(services);
         window->show();
         window->activateWindow();

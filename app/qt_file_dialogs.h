@@ -1,0 +1,32 @@
+#pragma once
+
+#include "file_dialogs.h"
+
+#include <QPointer>
+
+class QFileDialog;
+class QWidget;
+
+namespace vexlor {
+
+// OpenDialog1 and SaveDialog1 as QFileDialogs: titled "Open Configuration
+// Files" and "Save Configuration Files", filter "Configuration Files (*.vxc)",
+// default suffix "vxc", starting in the current folder. Each dialog lives as
+// long as its parent and offers the name chosen last time.
+class QtFileDialogs final : public FileDialogs {
+public:
+    explicit QtFileDialogs(QWidget *parent);
+
+    [[nodiscard]] QString chooseFileToOpen() override;
+    [[nodiscard]] QString chooseFileToSave() override;
+
+private:
+    [[nodiscard]] static QString run(QFileDialog *dialog, QString &lastName);
+
+    QPointer<QFileDialog> m_open;
+    QPointer<QFileDialog> m_save;
+    QString m_lastOpened;
+    QString m_lastSaved;
+};
+
+} // namespace vexlor

@@ -1,0 +1,79 @@
+// The window program's first start on a desktop, as a user runs it: a .vxc
+// named on the command line enters the reopen list beside a portable copy,
+// and the desktop knows the .vxc type afterwards.
+
+#include "config/freedesktop_file_association.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestFirstStart : public QObject {
+    Q_OBJECT
+private slots:
+    // Guards start-up steps 4, 6 and 15 to 17 wired together in the real
+    // program: the file opens from the command line and is listed, and the
+    // association written at start makes the desktop's query name the type.
+    void commandLineFileAndAssociation()
+    {
+        const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
+        if (xdgMime.isEmpty() || QStandardPaths::findExecutable("update-mime-database").isEmpty()
+            || QStandardPaths::findExecutable("mimetype").isEmpty())
+            QSKIP("xdg-mime, update-mime-database or mimetype (libfile-mimeinfo-perl) is not installed");
+
+        // A portable copy, so its config.ini is this test's own.
+        QTemporaryDir dir;
+        const QString program = dir.filePath("portable/vexlor-adjustor");
+        QVERIFY(QDir().mkpath(dir.filePath("portable")));
+        QVERIFY(QFile::copy(QStringLiteral(VEXLOR_ADJUSTOR_PATH), program));
+        QVERIFY(QDir().mkpath(dir.filePath("system")));
+        const QString sample = dir.filePath("My Bike.vxc");
+        QFile file(sample);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("1\r\n20.0\r\n");
+        file.close();
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", dir.filePath("home"));
+        env.insert("XDG_DATA_HOME", dir.filePath("home/.local/share"));
+        env.insert("XDG_CONFIG_HOME", dir.filePath("home/.config"));
+        env.insert("XDG_DATA_DIRS", dir.filePath("system")); // no system-wide type answers instead
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        for (const char *name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
+                                 "GNOME_DESKTOP_SESSION_ID", "XDG_SESSION_DESKTOP"})
+            env.remove(name);
+
+        QProcess window;
+        window.setProcessEnvironment(env);
+        window.start(program, {sample});
+        QVERIFY(window.waitForStarted());
+
+        const auto settings = [&] {
+            QFile f(dir.filePath("portable/config.ini"));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(settings().contains("File1=" + sample.toUtf8() + "\n"), 30000);
+        const auto query = [&](const QStringList &args) {
+            QProcess process;
+            process.setProcessEnvironment(env);
+            process.start(xdgMime, QStringList{"query"} + args);
+            process.waitForFinished();
+            return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(query({"filetype", sample}), QLatin1String(vexlor::kVxcMimeType), 30000);
+        QFile entry(dir.filePath("home/.local/share/applications/vexlor-adjustor-vxc.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QVERIFY(entry.readAll().contains("\nExec=" + program.toUtf8() + " %f\n"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("home/.local/share/applications/mimeinfo.cache")),
+                                 30000);
+
+        window.terminate();
+        QVERIFY(window.waitForFinished());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFirstStart)
+#include "test_first_start.moc"
