@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace vexlor {
 
 // The modal boxes the window shows the user. Behind an interface so tests can
@@ -22,6 +24,17 @@ public:
     virtual void information(const QString &caption, const QString &text) = 0;
     // Question icon with Yes and No; true for Yes.
     [[nodiscard]] virtual bool question(const QString &caption, const QString &text) = 0;
+
+    // Error icon and OK, for reports raised from a timer: the caller goes on
+    // at once and `closed` runs once the user has closed the box. This default
+    // shows error() and then runs `closed`.
+    virtual void showError(const QString &caption, const QString &text,
+                           std::function<void()> closed)
+    {
+        error(caption, text);
+        if (closed)
+            closed();
+    }
 };
 
 // The text of the standard error report: the message with a full stop added

@@ -38,4 +38,17 @@ bool QtMessageBoxes::question(const QString &caption, const QString &text)
         == QMessageBox::Yes;
 }
 
+void QtMessageBoxes::showError(const QString &caption, const QString &text,
+                               std::function<void()> closed)
+{
+    auto *box = new QMessageBox(QMessageBox::Critical, caption, text, QMessageBox::Ok, m_parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(box, &QMessageBox::finished, box, [closed = std::move(closed)] {
+        if (closed)
+            closed();
+    });
+    box->show();
+}
+
 } // namespace vexlor
