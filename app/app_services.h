@@ -8,6 +8,9 @@ class FileAssociation;
 class FileDialogs;
 class MessageBoxes;
 class ShellOpener;
+class BridgeLine;
+class PortLister;
+class SerialPort;
 
 // What the main window needs from outside. Left null, the window uses the
 // real dialogs and the desktop; tests pass recorders instead.
@@ -20,6 +23,12 @@ struct AppServices {
     // Where config.ini lives; empty: beside the executable when that folder
     // can be written, else the user's configuration folder.
     QString settingsFolder;
+    // The controller link's backends; null for the serial port, the system's
+    // port list and the USB bridge. The window takes over `serialPort`;
+    // `portLister` and `bridgeLine` must outlive it.
+    SerialPort *serialPort = nullptr;
+    const PortLister *portLister = nullptr;
+    BridgeLine *bridgeLine = nullptr;
 };
 
 } // namespace vexlor

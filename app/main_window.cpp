@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "controller_commands.h"
 #include "document_commands.h"
 #include "general_page.h"
 #include "input_rules.h"
@@ -43,8 +44,6 @@ constexpr int kClientHeight = kToolBarHeight + kPagesHeight + kStatusHeight; // 
 
 constexpr int kMonitorIntervalMs = 2000;
 constexpr int kTransactionFrames = 60;
-// Between closing the port and raising the bridge line at start-up.
-constexpr int kPortSettleMs = 500;
 
 QIcon drawnWindowIcon()
 {
@@ -93,6 +92,7 @@ MainWindow::MainWindow(AppServices services, QWidget *parent)
     m_timer->start();
 
     m_documents = std::make_unique<DocumentCommands>(*this, services);
+    m_controller = std::make_unique<ControllerCommands>(*this, services);
     FormCreate();
 }
 
@@ -165,12 +165,11 @@ void MainWindow::FormCreate()
     acceptDroppedFiles();                                                // 5
     registerFileAssociation();                                           // 6
     takeNumberFormat();                                                  // 7
-    discoverAndOpenControllerPort();                                     // 8
-    // 9: the port settles for 500 ms before the bridge line is raised. That
-    // pause is a timer, not a wait: steps 10 and 11 follow from it while the
-    // splash is still up, and the steps below go on now (they do not depend
-    // on the link).
-    QTimer::singleShot(kPortSettleMs, this, &MainWindow::finishControllerStartUp);
+    // 8 to 11: the port is discovered and closed now; it settles for 500 ms
+    // before the bridge line is raised and it is opened again. That pause is
+    // a timer, not a wait: steps 9 to 11 follow from it while the splash is
+    // still up, and the steps below go on now (they do not depend on the link).
+    discoverAndOpenControllerPort();
     m_rules->applyLevelRule();                                           // 12
     m_wheelSize->setCurrentIndex(kDefaultWheelSizeIndex);                // 13: fires no rule
     m_progress->setMaximum(kTransactionFrames);                          // 14
@@ -211,36 +210,8 @@ void MainWindow::takeNumberFormat()
 
 void MainWindow::discoverAndOpenControllerPort()
 {
-    // Filled by the controller-link work: m_openPort = the discovered port
-    // (this may show the duplicate-device message), then close that port.
-}
-
-void MainWindow::finishControllerStartUp()
-{
-    if (m_closing)
-        return;
-    raiseBridgeLine();        // 10
-    showStartUpDeviceState(); // 11
-}
-
-void MainWindow::raiseBridgeLine()
-{
-    // Filled by the controller-link work: bridge line 1, result not used.
-}
-
-void MainWindow::showStartUpDeviceState()
-{
-    const bool connected = !m_openPort.isEmpty() && openControllerPort();
-    if (connected)
-        setStatusLabel(m_linkState, QStringLiteral("Device Connected"), kLime);
-    else
-        setStatusLabel(m_linkState, QStringLiteral("Device Lost"), kRed);
-}
-
-bool MainWindow::openControllerPort()
-{
-    // Filled by the controller-link work: open m_openPort at 9600 8N1.
-    return false;
+    // May show the duplicate-device message; Label15 follows when it is done.
+    m_controller->startUp();
 }
 
 void MainWindow::loadRecentMenu()
@@ -263,20 +234,31 @@ void MainWindow::openCommandLineDocument(const QString &path)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // The port is released and the bridge line dropped before the window
+    // goes. That takes 200 ms, so the first request starts it and the window
+    // closes itself once it is done. Nothing is asked either way.
+    if (m_controller->isReleased()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
     FormCloseQuery();
-    event->accept();
 }
 
 void MainWindow::FormCloseQuery()
 {
+    if (m_closing)
+        return;
     m_closing = true;
+    m_timer->stop();
     releaseController();
 }
 
 void MainWindow::releaseController()
 {
-    // Filled by the controller-link work: close the port, and 200 ms later
-    // drop the bridge line (a timer; the application must stay up until then).
+    connect(m_controller.get(), &ControllerCommands::released, this, &MainWindow::close,
+            Qt::SingleShotConnection);
+    m_controller->release();
 }
 
 void MainWindow::Exit1Click()
@@ -312,7 +294,7 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::Timer1Timer()
 {
-    // Filled by the controller-link work: the device monitor's tick.
+    m_controller->monitorTick();
 }
 
 void MainWindow::HelpTopics1Click()
@@ -360,12 +342,15 @@ void MainWindow::reopenClick(int item)
 
 void MainWindow::TestConnection1Click()
 {
-    // Filled by the controller-link work.
+    m_controller->testConnection();
 }
 
 void MainWindow::WriteControllerSettings1Click()
 {
-    // Filled by the transaction work; sender() == m_actions.readSettings reads.
+    // One handler for both commands: the Read menu item (also behind F3 and
+    // its tool-bar button) reads, anything else writes.
+    m_controller->startTransaction(sender() == m_actions.readSettings ? TransactionMode::Read
+                                                                      : TransactionMode::Write);
 }
 
 } // namespace vexlor

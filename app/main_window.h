@@ -17,6 +17,7 @@ class QTimer;
 
 namespace vexlor {
 
+class ControllerCommands;
 class DocumentCommands;
 class InputRules;
 class MessageBoxes;
@@ -44,6 +45,7 @@ public:
     [[nodiscard]] MessageBoxes &messageBoxes() { return *m_boxes; }
     [[nodiscard]] ShellOpener &shell() { return *m_shell; }
     [[nodiscard]] DocumentCommands &documents() { return *m_documents; }
+    [[nodiscard]] ControllerCommands &controller() { return *m_controller; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -62,21 +64,17 @@ private:
     void acceptDroppedFiles();             // 5
     void registerFileAssociation();        // 6: .vxc with the desktop
     void takeNumberFormat();               // 7
-    void discoverAndOpenControllerPort();  // 8: (controller-link work)
-    void finishControllerStartUp();        // 10 and 11, run 500 ms after step 8
-    void raiseBridgeLine();                // 10: (controller-link work)
-    void showStartUpDeviceState();         // 11
-    [[nodiscard]] bool openControllerPort(); // 11: (controller-link work)
+    void discoverAndOpenControllerPort();  // 8 to 11, going on by themselves
     void loadRecentMenu();                 // 15
     [[nodiscard]] QString commandLineDocumentPath() const; // 16
     void openCommandLineDocument(const QString &path);     // 17
 
     // FormCloseQuery: always lets the window close, without a question.
     void FormCloseQuery();
-    void releaseController(); // close the port, drop the bridge line (controller-link work)
+    void releaseController(); // close the port, 200 ms later drop the bridge line
 
     void Exit1Click();
-    void Timer1Timer();       // the device monitor (controller-link work)
+    void Timer1Timer();       // the device monitor
     void HelpTopics1Click();
     void TechnicalSupport1Click();
     void About1Click();
@@ -99,7 +97,6 @@ private:
     QString m_programTitle;
     QString m_programFolder;
     NumberFormat m_numberFormat;
-    QString m_openPort;    // the controller port's device path; empty: none found
     bool m_closing = false;
     bool m_placed = false; // centred on the first showing
 
@@ -112,6 +109,7 @@ private:
     InputRules *m_rules = nullptr;
     std::unique_ptr<ParameterBinding> m_binding;
     std::unique_ptr<DocumentCommands> m_documents;
+    std::unique_ptr<ControllerCommands> m_controller;
 };
 
 } // namespace vexlor

@@ -1,0 +1,245 @@
+#include "controller_commands.h"
+
+#include "main_window.h"
+#include "message_boxes.h"
+#include "parameter_binding.h"
+#include "shell_opener.h"
+#include "status_strip.h"
+
+#include "config/data_files.h"
+#include "link/ftdi_bridge_line.h"
+#include "link/qt_serial_port.h"
+#include "params/parameter_codec.h"
+#include "protocol/transaction_texts.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QUrl>
+
+namespace vexlor {
+
+ControllerCommands::ControllerCommands(MainWindow &window, const AppServices &services,
+                                       QObject *parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_boxes(window.messageBoxes())
+    , m_shell(window.shell())
+    , m_actions(window.actions())
+    , m_ownLister(services.portLister ? nullptr : std::make_unique<SystemPortLister>())
+    , m_ownBridge(services.bridgeLine ? nullptr : std::make_unique<FtdiBridgeLine>())
+    , m_lister(services.portLister ? services.portLister : m_ownLister.get())
+    , m_bridge(services.bridgeLine ? services.bridgeLine : m_ownBridge.get())
+    , m_link(services.serialPort ? services.serialPort : new QtSerialPort)
+    , m_finder(m_lister)
+    , m_startup(std::make_unique<LinkStartup>(&m_link, &m_finder, m_bridge))
+    , m_monitor(&m_link, &m_finder)
+    , m_engine(&m_link)
+    , m_test(&m_link)
+    , m_shutdown(&m_link, m_bridge)
+{
+    m_linkState = window.findChild<QLabel *>(QStringLiteral("Label15"));
+    m_activity = window.findChild<QLabel *>(QStringLiteral("Label43"));
+    m_result = window.findChild<QLabel *>(QStringLiteral("Label44"));
+    m_progress = window.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
+    Q_ASSERT(m_linkState && m_activity && m_result && m_progress);
+
+    // Ticks leave the port alone while start-up still owns it.
+    m_monitor.setStartup(m_startup.get());
+
+    connect(m_startup.get(), &LinkStartup::finished, this, &ControllerCommands::showDeviceState);
+    connect(&m_monitor, &DeviceMonitor::deviceStateReported, this,
+            &ControllerCommands::showDeviceState);
+    connect(&m_finder, &PortFinder::duplicateDeviceReport, this,
+            &ControllerCommands::showDuplicateDevice);
+
+    connect(&m_engine, &TransactionEngine::started, this, &ControllerCommands::onTransactionStarted);
+    connect(&m_engine, &TransactionEngine::progress, m_progress, &QProgressBar::setValue);
+    connect(&m_engine, &TransactionEngine::valueAccepted, this, &ControllerCommands::onValueAccepted);
+    connect(&m_engine, &TransactionEngine::finished, this,
+            &ControllerCommands::onTransactionFinished);
+
+    connect(&m_test, &ConnectionTest::started, this, &ControllerCommands::onExchangeStarted);
+    connect(&m_test, &ConnectionTest::finished, this,
+            &ControllerCommands::onConnectionTestFinished);
+
+    connect(&m_shutdown, &LinkShutdown::finished, this, [this] {
+        m_released = true;
+        emit released();
+    });
+}
+
+ControllerCommands::~ControllerCommands() = default;
+
+// ---- start-up and the device monitor ----------------------------------------
+
+void ControllerCommands::startUp()
+{
+    if (m_startup)
+        m_startup->start();
+}
+
+void ControllerCommands::monitorTick()
+{
+    if (!m_releasing)
+        m_monitor.tick();
+}
+
+void ControllerCommands::showDeviceState(DeviceState state)
+{
+    setStatusLabel(m_linkState, deviceStateText(state),
+                   state == DeviceState::Connected ? kLime : kRed);
+}
+
+void ControllerCommands::showDuplicateDevice(const UserMessage &message)
+{
+    // Without waiting: the monitor's tick must return, and the finder raises
+    // no second report until this one is closed, so ticks never stack boxes.
+    QPointer<ControllerCommands> self(this);
+    m_boxes.showError(message.caption, message.text, [self] {
+        if (self)
+            self->m_finder.reportClosed();
+    });
+}
+
+// ---- connection test --------------------------------------------------------
+
+void ControllerCommands::testConnection()
+{
+    if (!m_releasing && !isExchanging())
+        (void)m_test.start();
+}
+
+void ControllerCommands::onConnectionTestFinished(const ConnectionTestResult &result)
+{
+    setLinkCommandsEnabled(true);
+    later([this, result] {
+        if (!result.ok) {
+            showMessage(result.message);
+            return;
+        }
+        // Yes reads the configuration exactly as the Read command does.
+        if (m_boxes.question(result.message.caption, result.message.text))
+            startTransaction(TransactionMode::Read);
+    });
+}
+
+// ---- read and write ---------------------------------------------------------
+
+void ControllerCommands::startTransaction(TransactionMode mode)
+{
+    if (m_releasing || isExchanging())
+        return;
+    // All sixty values are taken now: edits made while the frames go out do
+    // not reach them. A value that cannot be sent stops everything here.
+    const EncodedSet set = encodeAll(m_window.binding().snapshot(), m_window.numberFormat());
+    if (!set.ok()) {
+        m_boxes.standardError(set.error);
+        return;
+    }
+    (void)m_engine.start(mode, set.values);
+}
+
+void ControllerCommands::onTransactionStarted()
+{
+    setStatusLabel(m_activity, QString::fromLatin1(texts::kBusy), kRed);
+    onExchangeStarted();
+}
+
+void ControllerCommands::onExchangeStarted()
+{
+    // One exchange at a time: the link has one reply state.
+    setLinkCommandsEnabled(false);
+}
+
+void ControllerCommands::onValueAccepted(int index, quint16 value)
+{
+    const std::optional<ControlValue> decoded =
+        decodeParameter(index, value, m_window.numberFormat());
+    if (decoded)
+        m_window.binding().apply({index, *decoded});
+}
+
+void ControllerCommands::onTransactionFinished(const TransactionOutcome &outcome)
+{
+    if (outcome.passed)
+        setStatusLabel(m_result, QString::fromLatin1(texts::kPass), kLime);
+    else
+        setStatusLabel(m_result, QString::fromLatin1(texts::kFail), kRed);
+    setStatusLabel(m_activity, QString::fromLatin1(texts::kIdle), kLime);
+    setLinkCommandsEnabled(true);
+    later([this, outcome] {
+        showMessage(outcome.message);
+        if (outcome.openInstallationGuide)
+            openInstallationGuide();
+    });
+}
+
+void ControllerCommands::openInstallationGuide()
+{
+    // Beside the executable first (a build tree, a portable copy), else the
+    // installed copy in the data folder.
+    const QString name = QString::fromLatin1(texts::kInstallationGuideFile);
+    const QString beside = m_window.programFolder() + name;
+    const QString path = QFileInfo::exists(beside) ? beside : locateDataFile(name);
+    m_shell.open(QUrl::fromLocalFile(path));
+}
+
+// ---- closing ----------------------------------------------------------------
+
+void ControllerCommands::release()
+{
+    if (m_releasing)
+        return;
+    m_releasing = true;
+    setLinkCommandsEnabled(false);
+    if (m_startup && m_startup->isRunning()) {
+        // Not finished yet (only possible when closing within its first
+        // moments): drop it, so it cannot raise the line or open the port
+        // after the shutdown.
+        m_monitor.setStartup(nullptr);
+        m_startup.reset();
+    }
+    m_shutdown.start();
+}
+
+// ---- helpers ----------------------------------------------------------------
+
+void ControllerCommands::setLinkCommandsEnabled(bool enabled)
+{
+    // The tool-bar buttons follow their actions.
+    enabled = enabled && !m_releasing;
+    m_actions.testConnection->setEnabled(enabled);
+    m_actions.readSettings->setEnabled(enabled);
+    m_actions.writeSettings->setEnabled(enabled);
+}
+
+void ControllerCommands::later(std::function<void()> show)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, show = std::move(show)] {
+            if (!m_releasing)
+                show();
+        },
+        Qt::QueuedConnection);
+}
+
+void ControllerCommands::showMessage(const UserMessage &message)
+{
+    switch (message.icon) {
+    case MessageIcon::Error:
+        m_boxes.error(message.caption, message.text);
+        break;
+    case MessageIcon::Information:
+        m_boxes.information(message.caption, message.text);
+        break;
+    case MessageIcon::Question:
+        (void)m_boxes.question(message.caption, message.text);
+        break;
+    }
+}
+
+} // namespace vexlor
