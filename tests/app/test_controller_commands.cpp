@@ -1,0 +1,459 @@
+// The window's controller commands over a fake port: start-up, the device
+// monitor, read, write, the connection test and closing, as the user sees
+// them in the status strip and in boxes.
+
+#include "link_window.h"
+#include "model_responder.h"
+
+#include "parameter_binding.h"
+#include "status_strip.h"
+
+#include "link/link_texts.h"
+#include "protocol/parameter_frame.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace vexlor;
+using sim::FaultKind;
+using sim::FaultPlan;
+
+Q_DECLARE_METATYPE(vexlor::TransactionMode)
+Q_DECLARE_METATYPE(vexlor::sim::FaultKind)
+
+namespace {
+
+const QString kFailed = QStringLiteral("Communication with controller failed!");
+const QString kInterrupted = QStringLiteral("Communication with controller interrupted!");
+const QString kNotice = QStringLiteral(
+    "This error may be caused by controller MCU flash write protection. Please re-program .hex "
+    "file to the controller with the write option bytes. Read Page 7 of "
+    "ST-LINK_Installation_EN.pdf");
+const QString kTestCaption = QStringLiteral("Controller connection test result");
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+} // namespace
+
+class TestControllerCommands : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir home;
+    std::unique_ptr<LinkWindow> t;
+    std::shared_ptr<sim::ControllerModel> model;
+
+    // A window whose port is found at /dev/ttyUSB0 and answered by a
+    // controller model holding `values`.
+    void connectedWindow(std::array<quint16, kProtocolItemCount> values = initialValues(),
+                         FaultPlan fault = {})
+    {
+        t = std::make_unique<LinkWindow>();
+        t->lister.addBridge(QStringLiteral("/dev/ttyUSB0"));
+        t->create();
+        model = std::make_shared<sim::ControllerModel>(values, 1, 35, fault);
+        t->port->responder = modelResponder(model);
+        QTRY_COMPARE(labelState(t->label("Label15")), QStringLiteral("Device Connected on lime"));
+    }
+
+    // Waits until the exchange is over and its box has been shown.
+    [[nodiscard]] bool transactionOver()
+    {
+        const bool over = QTest::qWaitFor([&] {
+            return !t->log.isEmpty()
+                && labelState(t->label("Label43")) == QStringLiteral("Idle on lime");
+        }, 10000);
+        QTest::qWait(20); // room for a second box that must not come
+        return over;
+    }
+
+private slots:
+    void initTestCase() { isolateFromTheDesktop(home); }
+    void cleanup()
+    {
+        t.reset();
+        model.reset();
+    }
+
+    // Guards start-up: the port found is closed, the bridge line raised and
+    // the port opened; Label15 shows the result; no box either way.
+    void startUpShowsDeviceState_data()
+    {
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<bool>("openFails");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("found") << true << false << "Device Connected on lime";
+        QTest::newRow("not found") << false << false << "Device Lost on red";
+        QTest::newRow("found, in use") << true << true << "Device Lost on red";
+    }
+    void startUpShowsDeviceState()
+    {
+        QFETCH(bool, listed);
+        QFETCH(bool, openFails);
+        QFETCH(QString, state);
+        t = std::make_unique<LinkWindow>();
+        if (listed)
+            t->lister.addBridge(QStringLiteral("/dev/ttyUSB0"));
+        t->lister.addOther(QStringLiteral("/dev/ttyS0"), false);
+        t->create();
+        if (openFails)
+            t->port->failOpenWith = SerialPort::OpenError::InUse;
+        QTRY_COMPARE(t->bridge.flags, QList<int>{1});
+        QTRY_COMPARE(labelState(t->label("Label15")), state);
+        QCOMPARE(t->port->openedPaths,
+                 listed && !openFails ? QStringList{"/dev/ttyUSB0"} : QStringList{});
+        QCOMPARE(t->window->controller().link().portPath(), listed ? "/dev/ttyUSB0" : "");
+        QVERIFY(t->log.isEmpty());
+    }
+
+    // Guards the monitor's transitions as Label15 shows them: unplugged,
+    // plugged in under another name, and ticks that change nothing.
+    void monitorFollowsThePort()
+    {
+        connectedWindow();
+        auto *linkState = t->label("Label15");
+        t->tickMonitor();
+        QCOMPARE(labelState(linkState), QStringLiteral("Device Connected on lime"));
+        QCOMPARE(t->port->openedPaths.size(), 1);
+
+        t->lister.entries.clear();
+        t->tickMonitor();
+        QCOMPARE(labelState(linkState), QStringLiteral("Device Lost on red"));
+        QVERIFY(!t->port->isOpen());
+        t->tickMonitor();
+        QCOMPARE(labelState(linkState), QStringLiteral("Device Lost on red"));
+
+        t->lister.addBridge(QStringLiteral("/dev/ttyUSB3"));
+        t->tickMonitor();
+        QCOMPARE(labelState(linkState), QStringLiteral("Device Connected on lime"));
+        QCOMPARE(t->port->openedPaths.last(), QStringLiteral("/dev/ttyUSB3"));
+        QVERIFY(t->log.isEmpty());
+        QCOMPARE(t->bridge.flags, QList<int>{1}); // the monitor never drives the line
+    }
+
+    // Guards the duplicate-device message: shown without stopping the
+    // monitor, never a second one while it is open, again after it closed.
+    void duplicateDeviceMessageNeverStacks()
+    {
+        t = std::make_unique<LinkWindow>();
+        t->boxes.holdReports = true;
+        t->lister.addBridge(QStringLiteral("/dev/ttyUSB0"));
+        t->lister.addBridge(QStringLiteral("/dev/ttyUSB1"));
+        t->create();
+        QCOMPARE(t->log.size(), 1); // raised by start-up's discovery, the window goes on
+        QCOMPARE(t->log[0].kind, QStringLiteral("error"));
+        QCOMPARE(t->log[0].caption, kTestCaption);
+        QCOMPARE(t->log[0].text, QStringLiteral("Another COM device using the same name is "
+                                                "detected,\nplease remove it first."));
+        QTRY_COMPARE(labelState(t->label("Label15")), QStringLiteral("Device Connected on lime"));
+        QCOMPARE(t->port->openedPaths, QStringList{"/dev/ttyUSB1"}); // the last one found
+
+        t->tickMonitor();
+        t->lister.entries.removeFirst();
+        t->lister.addBridge(QStringLiteral("/dev/ttyUSB2")); // another port: two discoveries
+        t->tickMonitor();
+        t->tickMonitor();
+        QCOMPARE(t->log.size(), 1);
+        QCOMPARE(t->port->openedPaths.last(), QStringLiteral("/dev/ttyUSB2"));
+
+        t->boxes.closeReport();
+        t->tickMonitor();
+        QCOMPARE(t->log.size(), 2);
+        QCOMPARE(t->boxes.openReports.size(), 1);
+    }
+
+    // Guards a read: values decoded into their controls with their side
+    // effects (the level rule after index 20, CheckBox2 greying its group),
+    // the status strip, and the closing message.
+    void readFillsTheControls()
+    {
+        auto values = initialValues();
+        values[1] = 300;  // 14.3 A
+        values[8] = 0;    // pedal sensor off
+        values[20] = 3;   // three assist levels
+        values[48] = 123; // mOhm
+        connectedWindow(values);
+        const EncodedSet before = encodeAll(t->window->binding().snapshot(), t->window->numberFormat());
+        QVERIFY(before.ok());
+
+        t->actions().readSettings->trigger();
+        QVERIFY(transactionOver());
+
+        QCOMPARE(t->control<QLineEdit>("LabeledEdit16")->text(), QStringLiteral("14.3"));
+        QCOMPARE(t->control<QLineEdit>("Edit7")->text(), QStringLiteral("123"));
+        QCOMPARE(t->control<QLineEdit>("LabeledEdit4")->text(), QStringLiteral("3"));
+        QVERIFY(t->control<QLineEdit>("LabeledEdit7")->isEnabled());   // level 3
+        QVERIFY(!t->control<QLineEdit>("LabeledEdit8")->isEnabled());  // level 4
+        QVERIFY(!t->control<QCheckBox>("CheckBox2")->isChecked());
+        QVERIFY(!t->control<QGroupBox>("GroupBox2")->isEnabled());
+
+        QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Pass on lime"));
+        QCOMPARE(t->progress()->value(), 60);
+        QCOMPARE(t->log.size(), 1);
+        QCOMPARE(t->log[0].kind, QStringLiteral("information"));
+        QCOMPARE(t->log[0].caption, QStringLiteral("Read controller result"));
+        QCOMPARE(t->log[0].text, QStringLiteral("Configuration of the controller was read successfully."));
+        // Read frames carry the window's values as they stood; no store.
+        QCOMPARE(t->port->writes.size(), 60);
+        for (int i = 0; i < 60; ++i)
+            QCOMPARE(t->port->writes[i], buildParameterFrame(FrameCommand::Read, i, before.values[i]));
+    }
+
+    // Guards a write from F12 while a field still holds a typed value that its
+    // exit rule would change: it is sent as typed, byte for byte, then stored.
+    // Also the strip and every link command while the frames go out.
+    void writeSendsTheWindowsValuesAsTyped()
+    {
+        connectedWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t->window.get()));
+        QStringList during;
+        const auto answer = t->port->responder;
+        t->port->responder = [&](const QByteArray &written) {
+            during << labelState(t->label("Label43")) + QStringLiteral(", ") + t->linkCommandsState();
+            return answer(written);
+        };
+        auto *current = t->control<QLineEdit>("LabeledEdit16");
+        current->setFocus(Qt::TabFocusReason);
+        current->selectAll();
+        QTest::keyClicks(current, QStringLiteral("35")); // above 30 A: clamped only on leaving
+        QTest::keyClick(current, Qt::Key_F12);
+        QVERIFY(transactionOver());
+
+        QCOMPARE(current->text(), QStringLiteral("35"));
+        const QList<QByteArray> &writes = t->port->writes;
+        QCOMPARE(writes.size(), 61);
+        QCOMPARE(writes[0], hex("50530F0001000D0D0A"));
+        QCOMPARE(writes[1], hex("50530F0102DFD00D0A")); // 35 A: 735
+        QCOMPARE(writes[17], hex("50530F1140B0ED0D0A"));  // 1.2 V
+        QCOMPARE(writes[34], hex("50530F2200002E0D0A"));  // reserved
+        QCOMPARE(writes[60], QByteArray("PW\r\n"));
+        auto expected = initialValues();
+        expected[1] = 735;
+        for (int i = 0; i < 60; ++i)
+            QCOMPARE(writes[i], buildParameterFrame(FrameCommand::Write, i, expected[i]));
+        QCOMPARE(model->values()[1], 735);
+        QCOMPARE(model->storeCount(), 1);
+
+        QCOMPARE(during.size(), 61);
+        QCOMPARE(during.count(QStringLiteral("Busy on red, disabled")), 61);
+        QCOMPARE(labelState(t->label("Label43")), QStringLiteral("Idle on lime"));
+        QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
+        QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Pass on lime"));
+        QCOMPARE(t->log.size(), 1);
+        QCOMPARE(t->log[0].kind, QStringLiteral("information"));
+        QCOMPARE(t->log[0].caption, QStringLiteral("Write controller result"));
+        QCOMPARE(t->log[0].text,
+                 QStringLiteral("Configuration of the controller was written successfully."));
+    }
+
+    // Guards every failure as the user sees it: "Fail" on red, the exact
+    // message and caption, the progress where it stopped, no store after a
+    // failed frame, no closing message, and a failed store's notice followed
+    // by the installation guide.
+    void failuresAsTheUserSeesThem_data()
+    {
+        QTest::addColumn<TransactionMode>("mode");
+        QTest::addColumn<FaultKind>("fault");
+        QTest::addColumn<int>("atFrame");
+        QTest::addColumn<bool>("always");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("progress");
+        const auto R = TransactionMode::Read;
+        const auto W = TransactionMode::Write;
+        const QString error = QStringLiteral("Error");
+        QTest::newRow("read, no reply") << R << FaultKind::NoReply << 0 << false << error << kFailed << 0;
+        QTest::newRow("read, no reply at 30") << R << FaultKind::NoReply << 30 << false << error << kInterrupted << 30;
+        QTest::newRow("write, bad status at 12") << W << FaultKind::BadStatus << 12 << false << error << kInterrupted << 12;
+        QTest::newRow("write, bad check always at 7") << W << FaultKind::BadCheck << 7 << true << error << kInterrupted << 7;
+        QTest::newRow("write, cable pulled at 40") << W << FaultKind::CablePulled << 40 << false << error << kInterrupted << 40;
+        QTest::newRow("write, no store reply") << W << FaultKind::NoStoreReply << 0 << false << QStringLiteral("Notice") << kNotice << 60;
+    }
+    void failuresAsTheUserSeesThem()
+    {
+        QFETCH(TransactionMode, mode);
+        QFETCH(FaultKind, fault);
+        QFETCH(int, atFrame);
+        QFETCH(bool, always);
+        QFETCH(QString, caption);
+        QFETCH(QString, message);
+        QFETCH(int, progress);
+        connectedWindow(initialValues(), FaultPlan{fault, atFrame, always});
+        // "Pass" from an earlier success must not bring a closing message.
+        setStatusLabel(t->label("Label44"), QStringLiteral("Pass"), kLime);
+
+        (mode == TransactionMode::Read ? t->actions().readSettings : t->actions().writeSettings)->trigger();
+        QVERIFY(transactionOver());
+
+        QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Fail on red"));
+        QCOMPARE(t->progress()->value(), progress);
+        QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
+        QVERIFY(!t->port->writes.contains(QByteArray("PW\r\n")) || fault == FaultKind::NoStoreReply);
+        QCOMPARE(t->shown(QStringLiteral("information")).size(), 0);
+        QCOMPARE(t->log.first().kind, QStringLiteral("error"));
+        QCOMPARE(t->log.first().caption, caption);
+        QCOMPARE(t->log.first().text, message);
+        if (fault == FaultKind::NoStoreReply) {
+            QCOMPARE(t->log.size(), 2); // the notice first, then the guide
+            QCOMPARE(t->log[1].kind, QStringLiteral("open"));
+            QCOMPARE(QUrl(t->log[1].text).toLocalFile(),
+                     t->window->programFolder() + QStringLiteral("ST-LINK_Installation_EN.pdf"));
+        } else {
+            QCOMPARE(t->log.size(), 1);
+        }
+    }
+
+    // Guards a read cut short: what arrived is in the window, the rest keeps
+    // the window's values.
+    void interruptedReadKeepsWhatArrived()
+    {
+        auto values = initialValues();
+        values[1] = 300;
+        values[48] = 123;
+        connectedWindow(values, FaultPlan{FaultKind::NoReply, 30, false});
+        t->actions().readSettings->trigger();
+        QVERIFY(transactionOver());
+        QCOMPARE(t->log.first().text, kInterrupted);
+        QCOMPARE(t->control<QLineEdit>("LabeledEdit16")->text(), QStringLiteral("14.3"));
+        QCOMPARE(t->control<QLineEdit>("Edit7")->text(), QStringLiteral("300"));
+    }
+
+    // Guards a value that cannot be sent: the standard conversion box, nothing
+    // sent, the strip untouched, the commands still usable.
+    void encodingErrorSendsNothing_data()
+    {
+        QTest::addColumn<TransactionMode>("mode");
+        QTest::newRow("read") << TransactionMode::Read;
+        QTest::newRow("write") << TransactionMode::Write;
+    }
+    void encodingErrorSendsNothing()
+    {
+        QFETCH(TransactionMode, mode);
+        connectedWindow();
+        t->control<QLineEdit>("LabeledEdit3")->setText(QString()); // stop delay
+        // A transaction sends its first frame at once.
+        (mode == TransactionMode::Read ? t->actions().readSettings : t->actions().writeSettings)->trigger();
+        QCOMPARE(t->log.size(), 1);
+        QCOMPARE(t->log[0].kind, QStringLiteral("standard"));
+        QCOMPARE(t->log[0].text, QStringLiteral("'' is not a valid integer value."));
+        QVERIFY(t->port->writes.isEmpty());
+        QCOMPARE(labelState(t->label("Label43")), QStringLiteral("Idle on lime"));
+        QCOMPARE(t->label("Label44")->text(), QStringLiteral("----"));
+        QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
+    }
+
+    // Guards the connection test: the version in the question, Yes reading
+    // exactly as the Read command does, No doing nothing more, and the error
+    // when nothing (or no 0x59) comes back.
+    void connectionTest_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<bool>("answerYes");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("writes");
+        const auto ok = [](const char *version) {
+            return QStringLiteral("Connection to controller is OK!\nController software version: v")
+                + QLatin1String(version)
+                + QStringLiteral("\n\nWould you like to read the controller's configuration now?");
+        };
+        const QString none = QStringLiteral("Connection to controller is not detected!");
+        QTest::newRow("full reply, yes") << hex("59012322") << true << "question" << ok("1-35") << 61;
+        QTest::newRow("full reply, no") << hex("59012322") << false << "question" << ok("1-35") << 1;
+        QTest::newRow("short reply") << hex("5901") << false << "question" << ok("1-0") << 1;
+        QTest::newRow("wrong status") << hex("58012322") << true << "error" << none << 1;
+        QTest::newRow("no reply") << QByteArray() << true << "error" << none << 1;
+    }
+    void connectionTest()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(bool, answerYes);
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        QFETCH(int, writes);
+        connectedWindow();
+        t->boxes.answerYes = answerYes;
+        QStringList during;
+        const auto controller = t->port->responder;
+        t->port->responder = [&](const QByteArray &written) -> std::optional<FakeSerialPort::Answer> {
+            during << t->linkCommandsState();
+            if (written != connectionTestFrame())
+                return controller(written);
+            if (reply.isEmpty())
+                return std::nullopt;
+            return FakeSerialPort::Answer{reply};
+        };
+
+        QTest::mouseClick(t->control<QToolButton>("SpeedButton4"), Qt::LeftButton);
+        QTRY_VERIFY(!t->log.isEmpty());
+        QCOMPARE(t->log[0].kind, kind);
+        QCOMPARE(t->log[0].caption, kTestCaption);
+        QCOMPARE(t->log[0].text, text);
+        if (writes > 1) {
+            QVERIFY(transactionOver());
+            QCOMPARE(t->log.size(), 2);
+            QCOMPARE(t->log[1].text, QStringLiteral("Configuration of the controller was read successfully."));
+            QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Pass on lime"));
+            QCOMPARE(t->port->writes[1], buildParameterFrame(FrameCommand::Read, 0, 256));
+        } else {
+            QCOMPARE(t->log.size(), 1);
+            QCOMPARE(t->label("Label44")->text(), QStringLiteral("----"));
+        }
+        QCOMPARE(t->port->writes.size(), writes);
+        QCOMPARE(t->port->writes[0], connectionTestFrame());
+        QCOMPARE(during.first(), QStringLiteral("disabled"));
+        QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
+    }
+
+    // Guards closing: the port is closed at once, the bridge line dropped
+    // after the pause, then the window goes and the application quits; no
+    // question on the way.
+    void closingReleasesTheLinkThenQuits_data()
+    {
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("Exit") << true;
+        QTest::newRow("close button") << false;
+    }
+    void closingReleasesTheLinkThenQuits()
+    {
+        QFETCH(bool, byExit);
+        connectedWindow();
+        auto *timer = t->window->findChild<QTimer *>(QStringLiteral("Timer1"));
+        bool portClosedAtOnce = false;
+        QList<int> flagsAtOnce;
+        bool visibleAtOnce = false;
+        QTimer::singleShot(0, t->window.get(), [&] {
+            if (byExit)
+                t->actions().exit->trigger();
+            else
+                t->window->close();
+            portClosedAtOnce = !t->port->isOpen();
+            flagsAtOnce = t->bridge.flags;
+            visibleAtOnce = t->window->isVisible();
+        });
+        // Ends when the last window has closed, as the program's own loop does.
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        guard.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+
+        QVERIFY(portClosedAtOnce);
+        QCOMPARE(flagsAtOnce, QList<int>{1});
+        QVERIFY(visibleAtOnce); // until the line is down
+        QVERIFY(!timer->isActive());
+        QCOMPARE(t->bridge.flags, (QList<int>{1, 0}));
+        QCOMPARE(bridgeLineMask(t->bridge.flags.last()), 0x80);
+        QVERIFY(!t->window->isVisible());
+        QVERIFY(t->log.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestControllerCommands)
+#include "test_controller_commands.moc"
