@@ -67,6 +67,8 @@ private slots:
         QFile entry(dir.filePath("home/.local/share/applications/vexlor-adjustor-vxc.desktop"));
         QVERIFY(entry.open(QIODevice::ReadOnly));
         QVERIFY(entry.readAll().contains("\nExec=" + program.toUtf8() + " %f\n"));
+        // The database tools run detached; the scratch folder must outlive them.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("home/.local/share/mime/mime.cache")), 30000);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("home/.local/share/applications/mimeinfo.cache")),
                                  30000);
 
