@@ -42,6 +42,7 @@ def transaction_seeds():
         "read-short-once-at-7": script(False, frames(7) + bytes([SHORT, 0x12, 0x34]) + frames(53, start=7)),
         "read-short-always-at-3": script(False, frames(3) + bytes([SHORT, 0, 3]) * 5),
         "write-pulled-at-30": script(True, frames(30) + bytes([PULL])),
+        "read-pulled-inside-write-at-12": script(False, frames(12) + bytes([PULL | INSIDE_WRITE])),
         "write-pull-after-complete": script(True, frames(20) + good(20, PULL_AFTER) + frames(39, start=21) + bytes([STORE_ACK])),
         "read-bytewise": script(False, frames(60, BYTEWISE)),
         "read-split": script(False, frames(60, SPLIT2)),

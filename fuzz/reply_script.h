@@ -39,7 +39,8 @@ struct ReplyScript {
 //            3 silence, 4 store acknowledged (0x58 0 0 0), 5 bad value check
 //            (hi, lo, x follow), 6 short reply (hi, lo follow), 7 cable pulled
 //   bits 3-4 delivery: whole, byte by byte, split after two, first byte alone
-//   bit 5    the first chunk arrives inside write()
+//   bit 5    the first chunk arrives inside write() (with no chunk, a
+//            cable pull happens there)
 //   bit 6    two stray bytes (0x00 0xA5) follow in a chunk of their own
 //   bit 7    the cable is pulled after the bytes
 // Missing bytes at the end read as zero.

@@ -28,8 +28,15 @@ void ScriptedSerialPort::write(const QByteArray &bytes)
         std::fprintf(stderr, "send %d: %s\n", int(m_writes.size() - 1), bytes.toHex(' ').constData());
     m_pending = segment.chunks;
     m_pullPending = segment.pullCable;
-    if (segment.insideWrite && !m_pending.isEmpty())
+    if (!segment.insideWrite)
+        return;
+    if (!m_pending.isEmpty()) {
         deliver(m_pending.takeFirst(), "inside write");
+    } else if (m_pullPending) {
+        // The device goes away while the frame is being written.
+        m_pullPending = false;
+        pullCable();
+    }
 }
 
 bool ScriptedSerialPort::deliverNextChunk()

@@ -10,8 +10,8 @@
 namespace vexlor::fuzz {
 
 // A serial port whose controller side is a script: every write takes the next
-// segment; its first chunk may arrive inside write(), the rest when the
-// harness calls deliverNextChunk(). Time does not pass on its own: the
+// segment; its first chunk (or a cable pull) may come inside write(), the rest
+// when the harness calls deliverNextChunk(). Time does not pass on its own: the
 // harness ends a silent window itself.
 class ScriptedSerialPort : public SerialPort {
     Q_OBJECT

@@ -55,6 +55,7 @@ private slots:
         QTest::newRow("short reply is resent") << "read-short-once-at-7" << true << 60 << kReadOk << 61;
         QTest::newRow("short replies give up") << "read-short-always-at-3" << false << 3 << kInterrupted << 8;
         QTest::newRow("cable pulled") << "write-pulled-at-30" << false << 30 << kInterrupted << 31;
+        QTest::newRow("cable pulled inside write") << "read-pulled-inside-write-at-12" << false << 12 << kInterrupted << 13;
         QTest::newRow("pull after a whole reply") << "write-pull-after-complete" << true << 60 << kWriteOk << 61;
         QTest::newRow("byte by byte") << "read-bytewise" << true << 60 << kReadOk << 60;
         QTest::newRow("inside write") << "read-inside-write" << true << 60 << kReadOk << 60;
