@@ -168,12 +168,20 @@ void ControllerCommands::onTransactionFinished(const TransactionOutcome &outcome
         setStatusLabel(m_result, QString::fromLatin1(texts::kPass), kLime);
     else
         setStatusLabel(m_result, QString::fromLatin1(texts::kFail), kRed);
-    setStatusLabel(m_activity, QString::fromLatin1(texts::kIdle), kLime);
-    setLinkCommandsEnabled(true);
+    if (outcome.passed) {
+        setStatusLabel(m_activity, QString::fromLatin1(texts::kIdle), kLime);
+        setLinkCommandsEnabled(true);
+        later([this, outcome] { showMessage(outcome.message); });
+        return;
+    }
+    // A failure is reported while the strip still shows "Busy"; the link
+    // commands come back only once the user has seen why it failed.
     later([this, outcome] {
         showMessage(outcome.message);
         if (outcome.openInstallationGuide)
             openInstallationGuide();
+        setStatusLabel(m_activity, QString::fromLatin1(texts::kIdle), kLime);
+        setLinkCommandsEnabled(true);
     });
 }
 

@@ -36,6 +36,8 @@ public:
     explicit LoggingBoxes(QList<ShownItem> &log) : m_log(log) {}
 
     bool answerYes = true;
+    // Runs as each box appears, to look at the window while it is open.
+    std::function<void()> onShown;
     // Reports shown without waiting stay open until the test closes them.
     bool holdReports = false;
     QList<std::function<void()>> openReports;
@@ -47,10 +49,14 @@ public:
     void error(const QString &caption, const QString &text) override
     {
         m_log.append({QStringLiteral("error"), caption, text});
+        if (onShown)
+            onShown();
     }
     void information(const QString &caption, const QString &text) override
     {
         m_log.append({QStringLiteral("information"), caption, text});
+        if (onShown)
+            onShown();
     }
     bool question(const QString &caption, const QString &text) override
     {

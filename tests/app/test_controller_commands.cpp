@@ -288,8 +288,15 @@ private slots:
         // "Pass" from an earlier success must not bring a closing message.
         setStatusLabel(t->label("Label44"), QStringLiteral("Pass"), kLime);
 
+        // The failure is shown while the strip still says "Busy" and the
+        // link commands are still off; they come back once it is closed.
+        QStringList whileShown;
+        t->boxes.onShown = [&] {
+            whileShown << labelState(t->label("Label43")) + QStringLiteral(", ") + t->linkCommandsState();
+        };
         (mode == TransactionMode::Read ? t->actions().readSettings : t->actions().writeSettings)->trigger();
         QVERIFY(transactionOver());
+        QCOMPARE(whileShown, QStringList{QStringLiteral("Busy on red, disabled")});
 
         QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Fail on red"));
         QCOMPARE(t->progress()->value(), progress);
