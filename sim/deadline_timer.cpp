@@ -40,14 +40,14 @@ void DeadlineTimer::schedule(qint64 deadlineNs, std::function<void()> action)
 
 void DeadlineTimer::arm()
 {
-    itimerspec spec{};
+    itimerspec setting{};
     if (!m_pending.empty()) {
         // A zero time would disarm the timer; a deadline in the past fires at once.
         const qint64 deadline = qMax<qint64>(m_pending.begin()->first, 1);
-        spec.it_value.tv_sec = time_t(deadline / 1'000'000'000);
-        spec.it_value.tv_nsec = long(deadline % 1'000'000'000);
+        setting.it_value.tv_sec = time_t(deadline / 1'000'000'000);
+        setting.it_value.tv_nsec = long(deadline % 1'000'000'000);
     }
-    ::timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &spec, nullptr);
+    ::timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &setting, nullptr);
 }
 
 void DeadlineTimer::onExpired()
