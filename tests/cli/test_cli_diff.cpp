@@ -1,29 +1,14 @@
 // vexlor-cli diff: which stored parameters two .vxc files set differently.
 
+#include "cli_run.h"
+
 #include <QtTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runDiff(const QStringList &files)
+CliRun runDiff(const QStringList &files)
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VEXLOR_CLI_PATH), QStringList{QStringLiteral("diff")} + files);
-    Run run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return runCli(QStringList{QStringLiteral("diff")} + files);
 }
 
 } // namespace
@@ -67,7 +52,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(bytes);
         }
-        const Run run = runDiff(files);
+        const CliRun run = runDiff(files);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, out);
         QVERIFY(run.err.isEmpty());
@@ -85,7 +70,7 @@ private slots:
         file.close();
         const QString missing = dir.filePath(QStringLiteral("missing.vxc"));
 
-        Run run = runDiff({bad, bad});
+        CliRun run = runDiff({bad, bad});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err.trimmed(), QByteArray("'abc' is not a valid integer value"));
         run = runDiff({bad, missing});

@@ -1,28 +1,8 @@
+#include "cli_run.h"
+
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runCli(const QStringList &args)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VEXLOR_CLI_PATH), args);
-    Run run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
 {
@@ -43,7 +23,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString file = writeFile(dir, "full.vxc", "18\r\n4.2\r\n");
-        const Run run = runCli({QStringLiteral("encode"), file});
+        const CliRun run = runCli({QStringLiteral("encode"), file});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.isEmpty());
         const QList<QByteArray> lines = run.out.trimmed().split('\n');
@@ -60,7 +40,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString file = writeFile(dir, "speed.vxc", "5\r\nfast\r\n");
-        const Run run = runCli({QStringLiteral("--no-speed-limit"), QStringLiteral("encode"), file});
+        const CliRun run = runCli({QStringLiteral("--no-speed-limit"), QStringLiteral("encode"), file});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("\n5 9000\n"));
     }
@@ -97,7 +77,7 @@ private slots:
         QTemporaryDir dir;
         const QString file = writeFile(dir, "bad.vxc", content);
         args.replaceInStrings(QStringLiteral("@"), file);
-        const Run run = runCli(args);
+        const CliRun run = runCli(args);
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY2(run.err.contains(message), run.err.constData());

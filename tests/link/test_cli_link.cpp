@@ -1,35 +1,8 @@
 #include "sim_process.h"
 
+#include "cli_run.h"
+
 #include <QtTest>
-
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runCli(const QStringList &args, const QString &environmentPort = {})
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    environment.remove(QStringLiteral("VEXLOR_PORT"));
-    if (!environmentPort.isEmpty())
-        environment.insert(QStringLiteral("VEXLOR_PORT"), environmentPort);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VEXLOR_CLI_PATH), args);
-    Run run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
-} // namespace
 
 // vexlor-cli's link commands against the emulator.
 class TestCliLink : public QObject {
@@ -57,7 +30,7 @@ private slots:
         SimProcess sim;
         const QString path = sim.start(simArgs);
         QVERIFY(!path.isEmpty());
-        const Run run = runCli({QStringLiteral("test")}, path);
+        const CliRun run = runCli({QStringLiteral("test")}, path);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2((exitCode == 0 ? run.out : run.err).contains(expected), run.err.constData());
     }
@@ -68,7 +41,7 @@ private slots:
         SimProcess sim;
         const QString path = sim.start({});
         QVERIFY(!path.isEmpty());
-        Run run = runCli({QStringLiteral("--port"), path, QStringLiteral("test")},
+        CliRun run = runCli({QStringLiteral("--port"), path, QStringLiteral("test")},
                          QStringLiteral("/dev/does-not-exist"));
         QCOMPARE(run.exitCode, 0);
         run = runCli({QStringLiteral("--port"), QStringLiteral("/dev/does-not-exist"), QStringLiteral("test")},
@@ -83,7 +56,7 @@ private slots:
     {
         SimProcess sim;
         const QString path = sim.start({});
-        const Run run = runCli({QStringLiteral("ports")}, path);
+        const CliRun run = runCli({QStringLiteral("ports")}, path);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains(("* " + path).toLocal8Bit()));
     }
@@ -94,7 +67,7 @@ private slots:
     {
         SimProcess sim;
         const QString path = sim.start({"--set", "1=315", "--set", "6=3"});
-        const Run run = runCli({QStringLiteral("read")}, path);
+        const CliRun run = runCli({QStringLiteral("read")}, path);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith("1\r\n15.0\r\n2\r\n31.5\r\n"));
         QVERIFY(run.out.contains("\r\n6\r\n3\r\n"));
@@ -121,7 +94,7 @@ private slots:
 
         SimProcess sim;
         QString path = sim.start({});
-        Run run = runCli({QStringLiteral("write"), good}, path);
+        CliRun run = runCli({QStringLiteral("write"), good}, path);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QByteArray("Configuration of the controller was written successfully.\n"));
         QTRY_VERIFY(sim.lines().contains(QStringLiteral("write 1 315")));
@@ -157,7 +130,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("1\r\n15.0\r\n");
         file.close();
-        const Run run = runCli({QStringLiteral("write"), good}, path);
+        const CliRun run = runCli({QStringLiteral("write"), good}, path);
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains("Communication with controller interrupted!"));
         QVERIFY(!sim.lines().contains(QStringLiteral("store")));

@@ -1,0 +1,34 @@
+#pragma once
+
+// Runs the real vexlor-cli (VEXLOR_CLI_PATH, set by the test's CMake) the way
+// a script would, in the C locale and with no VEXLOR_PORT unless one is given.
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+struct CliRun {
+    int exitCode = -1; // -1: it did not finish normally
+    QByteArray out;
+    QByteArray err;
+};
+
+inline CliRun runCli(const QStringList &args, const QString &environmentPort = {})
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    environment.remove(QStringLiteral("VEXLOR_PORT"));
+    if (!environmentPort.isEmpty())
+        environment.insert(QStringLiteral("VEXLOR_PORT"), environmentPort);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VEXLOR_CLI_PATH), args);
+    CliRun run;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
