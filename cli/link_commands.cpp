@@ -105,6 +105,21 @@ int runTest(CliContext &context, const QStringList &args)
     });
 }
 
+// Encodes `state` and runs one transaction over it (a read decodes into it).
+// A value that cannot be sent is bad input; a failed exchange is reported.
+int encodeAndRun(CliContext &context, TransactionMode mode, ParameterSnapshot &state,
+                 TransactionOutcome &outcome)
+{
+    const EncodedSet encoded = encodeAll(state, context.numberFormat());
+    if (!encoded.ok())
+        return context.fail(kExitBadInput, encoded.error);
+    if (runTransaction(context, mode, state, encoded.values, &outcome) != kExitDone) {
+        reportFailure(context, outcome);
+        return kExitLinkFailure;
+    }
+    return kExitDone;
+}
+
 int runRead(CliContext &context, const QStringList &args)
 {
     if (args.size() > 1)
@@ -112,16 +127,9 @@ int runRead(CliContext &context, const QStringList &args)
     auto state = context.initialState();
     if (!state)
         return kExitBadInput;
-    const EncodedSet encoded = encodeAll(*state, context.numberFormat());
-    if (!encoded.ok())
-        return context.fail(kExitBadInput, encoded.error);
-
     TransactionOutcome outcome;
-    const int code = runTransaction(context, TransactionMode::Read, *state, encoded.values, &outcome);
-    if (code != kExitDone) {
-        reportFailure(context, outcome);
-        return kExitLinkFailure;
-    }
+    if (const int code = encodeAndRun(context, TransactionMode::Read, *state, outcome); code != kExitDone)
+        return code;
     if (!context.saveSnapshot(*state, args.value(0)))
         return kExitBadInput;
     context.err() << outcome.message.text << Qt::endl;
@@ -135,16 +143,9 @@ int runWrite(CliContext &context, const QStringList &args)
     auto state = context.stateWithFile(args.first());
     if (!state)
         return kExitBadInput;
-    const EncodedSet encoded = encodeAll(*state, context.numberFormat());
-    if (!encoded.ok())
-        return context.fail(kExitBadInput, encoded.error);
-
     TransactionOutcome outcome;
-    const int code = runTransaction(context, TransactionMode::Write, *state, encoded.values, &outcome);
-    if (code != kExitDone) {
-        reportFailure(context, outcome);
-        return kExitLinkFailure;
-    }
+    if (const int code = encodeAndRun(context, TransactionMode::Write, *state, outcome); code != kExitDone)
+        return code;
     context.out() << outcome.message.text << Qt::endl;
     return kExitDone;
 }
