@@ -68,6 +68,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     });
     QObject::connect(&engine, &TransactionEngine::valueAccepted,
                      [&](int index, quint16 value) { decoded << qMakePair(index, value); });
+    // ProgressBar1 never moves back and ends at the frames accepted.
+    int progress = 0;
+    bool progressForward = true;
+    QObject::connect(&engine, &TransactionEngine::progress, [&](int accepted) {
+        progressForward = progressForward && accepted >= progress && accepted <= 60;
+        progress = accepted;
+    });
 
     FUZZ_CHECK(engine.start(script.mode, script.values), "an idle engine starts");
     // Each pass either delivers bytes or closes a window, and a transaction has
@@ -114,6 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(outcome.openInstallationGuide == expected.opensGuide, "guide only after a failed store");
     FUZZ_CHECK(writes == expected.writes, "frames sent, resends and store");
     FUZZ_CHECK(decoded == expected.decoded, "values decoded by a read");
+    FUZZ_CHECK(progressForward && progress == outcome.acceptedFrames,
+               "progress only moves forward and stops at the frames accepted");
     // The judge's own invariant, stated on its own: a pass took sixty accepted
     // frames, and a write's pass a store.
     FUZZ_CHECK(!outcome.passed
