@@ -14,6 +14,8 @@ const char *kindName(SoakCase::Kind kind)
     return "?";
 }
 
+} // namespace
+
 QString faultName(FaultKind kind)
 {
     if (kind == FaultKind::None)
@@ -25,8 +27,6 @@ QString faultName(FaultKind kind)
     }
     return QStringLiteral("?");
 }
-
-} // namespace
 
 QString SoakCase::describe() const
 {

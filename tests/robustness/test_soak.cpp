@@ -268,7 +268,7 @@ private slots:
             const QString where = QStringLiteral("exchange %1 of seed %2: %3: ")
                                       .arg(n).arg(seed).arg(c.describe());
             QVERIFY2(problems.isEmpty(), qPrintable(where + problems.join(QStringLiteral("; "))));
-            ++faults[c.describe().section(u',', 1, 1).section(u' ', 2, 2)];
+            ++faults[faultName(c.fault.kind)];
             overEmulator += c.overPseudoTerminal;
         }
         const qint64 rssAtEnd = residentKib();
