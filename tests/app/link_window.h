@@ -190,3 +190,13 @@ inline QString labelState(const QLabel *label)
                                                  : c.name();
     return label->text() + QStringLiteral(" on ") + colour;
 }
+
+// Waits until the window's exchange is over and its box has been shown.
+[[nodiscard]] inline bool waitForTransactionOver(const LinkWindow &t)
+{
+    const bool over = QTest::qWaitFor([&] {
+        return !t.log.isEmpty() && labelState(t.label("Label43")) == QStringLiteral("Idle on lime");
+    }, 10000);
+    QTest::qWait(20); // room for a second box that must not come
+    return over;
+}

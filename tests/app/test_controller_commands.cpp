@@ -62,16 +62,7 @@ private:
         QTRY_COMPARE(labelState(t->label("Label15")), QStringLiteral("Device Connected on lime"));
     }
 
-    // Waits until the exchange is over and its box has been shown.
-    [[nodiscard]] bool transactionOver()
-    {
-        const bool over = QTest::qWaitFor([&] {
-            return !t->log.isEmpty()
-                && labelState(t->label("Label43")) == QStringLiteral("Idle on lime");
-        }, 10000);
-        QTest::qWait(20); // room for a second box that must not come
-        return over;
-    }
+    [[nodiscard]] bool transactionOver() const { return waitForTransactionOver(*t); }
 
 private slots:
     void initTestCase() { isolateFromTheDesktop(home); }
