@@ -3,6 +3,7 @@
 // and the desktop knows the .vxc type afterwards.
 
 #include "config/freedesktop_file_association.h"
+#include "xdg_mime.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,10 +20,9 @@ private slots:
     // association written at start makes the desktop's query name the type.
     void commandLineFileAndAssociation()
     {
-        const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
-        if (xdgMime.isEmpty() || QStandardPaths::findExecutable("update-mime-database").isEmpty()
-            || QStandardPaths::findExecutable("mimetype").isEmpty())
-            QSKIP("xdg-mime, update-mime-database or mimetype (libfile-mimeinfo-perl) is not installed");
+        const QString xdgMime = usableXdgMime();
+        if (xdgMime.isEmpty())
+            QSKIP(kXdgToolsMissing);
 
         // A portable copy, so its config.ini is this test's own.
         QTemporaryDir dir;
@@ -36,15 +36,11 @@ private slots:
         file.write("1\r\n20.0\r\n");
         file.close();
 
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = genericDesktopEnvironment(dir.filePath("system"));
         env.insert("HOME", dir.filePath("home"));
         env.insert("XDG_DATA_HOME", dir.filePath("home/.local/share"));
         env.insert("XDG_CONFIG_HOME", dir.filePath("home/.config"));
-        env.insert("XDG_DATA_DIRS", dir.filePath("system")); // no system-wide type answers instead
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        for (const char *name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
-                                 "GNOME_DESKTOP_SESSION_ID", "XDG_SESSION_DESKTOP"})
-            env.remove(name);
 
         QProcess window;
         window.setProcessEnvironment(env);
@@ -56,14 +52,8 @@ private slots:
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         };
         QTRY_VERIFY_WITH_TIMEOUT(settings().contains("File1=" + sample.toUtf8() + "\n"), 30000);
-        const auto query = [&](const QStringList &args) {
-            QProcess process;
-            process.setProcessEnvironment(env);
-            process.start(xdgMime, QStringList{"query"} + args);
-            process.waitForFinished();
-            return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(query({"filetype", sample}), QLatin1String(vexlor::kVxcMimeType), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(xdgMimeQuery(xdgMime, env, {"filetype", sample}),
+                                  QLatin1String(vexlor::kVxcMimeType), 30000);
         QFile entry(dir.filePath("home/.local/share/applications/vexlor-adjustor-vxc.desktop"));
         QVERIFY(entry.open(QIODevice::ReadOnly));
         QVERIFY(entry.readAll().contains("\nExec=" + program.toUtf8() + " %f\n"));

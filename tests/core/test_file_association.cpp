@@ -1,6 +1,7 @@
 // The .vxc association for the current user, the freedesktop way.
 
 #include "config/freedesktop_file_association.h"
+#include "xdg_mime.h"
 
 #include <QDir>
 #include <QFile>
@@ -136,28 +137,16 @@ private slots:
     // names the type of a .vxc file and its default program.
     void desktopKnowsTheType()
     {
-        const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
-        if (xdgMime.isEmpty() || QStandardPaths::findExecutable("update-mime-database").isEmpty()
-            || QStandardPaths::findExecutable("mimetype").isEmpty())
-            QSKIP("xdg-mime, update-mime-database or mimetype (libfile-mimeinfo-perl) is not installed");
+        const QString xdgMime = usableXdgMime();
+        if (xdgMime.isEmpty())
+            QSKIP(kXdgToolsMissing);
         ScratchHome home;
         QDir().mkpath(home.path("system"));
         const QString sample = home.path("Some.vxc");
         QFile(sample).open(QIODevice::WriteOnly);
 
-        // The generic desktop, and no system-wide type that could answer instead.
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_DATA_DIRS", home.path("system"));
-        for (const char *name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
-                                 "GNOME_DESKTOP_SESSION_ID", "XDG_SESSION_DESKTOP"})
-            env.remove(name);
-        const auto query = [&](const QStringList &args) {
-            QProcess process;
-            process.setProcessEnvironment(env);
-            process.start(xdgMime, QStringList{"query"} + args);
-            process.waitForFinished();
-            return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-        };
+        const QProcessEnvironment env = genericDesktopEnvironment(home.path("system"));
+        const auto query = [&](const QStringList &args) { return xdgMimeQuery(xdgMime, env, args); };
         QVERIFY(query({"filetype", sample}) != QLatin1String(kVxcMimeType));
 
         QVERIFY(registerVxc("/usr/bin/vexlor-adjustor"));
