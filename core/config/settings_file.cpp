@@ -8,6 +8,8 @@
 
 #include <optional>
 
+#include <unistd.h>
+
 namespace vexlor {
 namespace {
 
@@ -156,11 +158,34 @@ SettingsWriteResult SettingsFile::writeString(const QString &section, const QStr
     return {};
 }
 
-QString settingsFolderFor(const QString &programFolder)
+bool isPortableProgramFolder(const QString &programFolder)
 {
     const QFileInfo folder(programFolder);
-    if (folder.isDir() && folder.isWritable())
-        return folder.absoluteFilePath();
+    if (!folder.isDir() || !folder.isWritable())
+        return false;
+    // Root may write anywhere: a folder is a portable copy's only when it
+    // belongs to whoever runs the program, so sudo never writes into the
+    // system's program folders.
+    if (folder.ownerId() != uint(::geteuid()))
+        return false;
+    const QString path = QDir::cleanPath(folder.canonicalFilePath());
+    const QString userPrograms = QDir::cleanPath(QDir::homePath() + QStringLiteral("/.local/bin"));
+    if (path == userPrograms)
+        return false;
+    static const char *const kInstalledPrefixes[] = {"/usr", "/opt", "/bin", "/sbin", "/lib",
+                                                     "/lib64", "/snap", "/app", "/nix", "/etc"};
+    for (const char *prefix : kInstalledPrefixes) {
+        const QString p = QString::fromLatin1(prefix);
+        if (path == p || path.startsWith(p + u'/'))
+            return false;
+    }
+    return true;
+}
+
+QString settingsFolderFor(const QString &programFolder)
+{
+    if (isPortableProgramFolder(programFolder))
+        return QFileInfo(programFolder).absoluteFilePath();
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }
 

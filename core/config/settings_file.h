@@ -43,9 +43,14 @@ private:
     QString m_path;
 };
 
-// The folder for config.ini: the executable's folder when it can be written
-// (a portable copy keeps its list beside itself), otherwise the user's
-// configuration folder for this application.
+// Whether the executable's folder is a portable copy's, which keeps the
+// tool's files beside itself: a folder that whoever runs the program owns and
+// can write, and that is no installed location (/usr, /usr/local, /opt, ...,
+// ~/.local/bin).
+[[nodiscard]] bool isPortableProgramFolder(const QString &programFolder);
+
+// The folder for config.ini: the executable's folder for a portable copy,
+// otherwise the user's configuration folder for this application.
 [[nodiscard]] QString settingsFolderFor(const QString &programFolder);
 
 } // namespace vexlor

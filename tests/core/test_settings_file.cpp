@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 using namespace vexlor;
 
 namespace {
@@ -91,8 +93,18 @@ private slots:
     {
         QTemporaryDir dir;
         QCOMPARE(QDir(settingsFolderFor(dir.path() + u'/')), QDir(dir.path()));
-        QCOMPARE(settingsFolderFor(dir.filePath("gone/")),
-                 QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+        const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        QCOMPARE(settingsFolderFor(dir.filePath("gone/")), userFolder);
+        // An installed copy, also when run by root (sudo), who may write there.
+        QCOMPARE(settingsFolderFor(QStringLiteral("/usr/bin/")), userFolder);
+        QCOMPARE(settingsFolderFor(QDir::homePath() + QStringLiteral("/.local/bin/")), userFolder);
+        // A folder that somebody else owns is not this user's portable copy,
+        // even where root can write into it.
+        if (::geteuid() == 0) {
+            QTemporaryDir foreign;
+            QVERIFY(::chown(QFile::encodeName(foreign.path()).constData(), 65534, 65534) == 0);
+            QCOMPARE(settingsFolderFor(foreign.path() + u'/'), userFolder);
+        }
     }
 
     void recentFileWrites_data()
