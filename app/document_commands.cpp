@@ -120,6 +120,9 @@ bool DocumentCommands::ReadConfigurationFile(const QString &path)
     }
     showDocumentName(fileNamePart(path));
     m_documentPath = path; // unchanged: a relative path stays relative
+    // Saves go to the file that was read, whatever a dialog later makes of
+    // the current folder a relative path depends on.
+    m_documentFile = QFileInfo(path).absoluteFilePath();
     if (mayEnterRecentFiles(path)) {
         const SettingsWriteResult added = addRecentFile(*m_settings, path);
         LoadRecentMenu(); // shows what the file holds, also after a failed write
@@ -151,6 +154,7 @@ void DocumentCommands::New1Click()
     if (!ReadConfigurationFile(locateDataFile(QStringLiteral("default.vxc"))))
         return;
     m_documentPath.clear();
+    m_documentFile.clear();
     showDocumentName(QStringLiteral("Untitled.vxc"));
 }
 
@@ -165,11 +169,11 @@ void DocumentCommands::Open1Click()
 
 void DocumentCommands::Save1Click()
 {
-    if (m_documentPath.isEmpty()) {
+    if (m_documentFile.isEmpty()) {
         Saveas1Click();
         return;
     }
-    const FileWriteResult written = writeConfigurationFile(m_documentPath, m_window.binding().snapshot());
+    const FileWriteResult written = writeConfigurationFile(m_documentFile, m_window.binding().snapshot());
     if (!written.ok())
         m_window.messageBoxes().standardError(written.error);
 }
@@ -188,6 +192,7 @@ void DocumentCommands::Saveas1Click()
     }
     showDocumentName(fileNamePart(name));
     m_documentPath = name;
+    m_documentFile = QFileInfo(name).absoluteFilePath();
     // Read back: the file enters the reopen list and every value returns
     // through the decimal-separator fix-up.
     ReadConfigurationFile(name);

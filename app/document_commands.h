@@ -68,6 +68,7 @@ private:
     std::unique_ptr<FileAssociation> m_ownAssociation;
     std::unique_ptr<SettingsFile> m_settings;
     QString m_documentPath;
+    QString m_documentFile; // m_documentPath made absolute when it was read
 };
 
 } // namespace vexlor

@@ -160,6 +160,41 @@ private slots:
         QVERIFY(!QFile::exists(f.settingsPath()));
     }
 
+    void relativeDocumentSavesWhereItWasRead_data()
+    {
+        QTest::addColumn<QString>("detour"); // the command that moves the current folder
+        QTest::newRow("a malformed file opened elsewhere") << "open";
+        QTest::newRow("a failed Save As elsewhere") << "save as";
+    }
+    // Guards against saving into the wrong folder: a document read by a
+    // relative path is saved to the file it was read from, after a dialog
+    // has moved the current folder and the command there came to nothing.
+    void relativeDocumentSavesWhereItWasRead()
+    {
+        QFETCH(QString, detour);
+        DocumentFixture f;
+        f.currentFile("a.vxc", "11.0");
+        const QByteArray unrelated = "1\r\n77.0\r\n";
+        f.file("target/a.vxc", unrelated);
+        f.file("target/bad.vxc", "1\r\n");
+        auto t = f.window({QStringLiteral("a.vxc")});
+        QCOMPARE(battery(*t), QStringLiteral("11.0"));
+        if (detour == "open") {
+            t->dialogs.openAnswers = {f.path(QStringLiteral("target/bad.vxc"))};
+            t->window->actions().open->trigger();
+        } else {
+            QDir().mkpath(f.path(QStringLiteral("target/locked.vxc")));
+            t->dialogs.saveAnswers = {f.path(QStringLiteral("target/locked.vxc"))};
+            t->window->actions().saveAs->trigger();
+        }
+        QCOMPARE(t->boxes.shown.size(), 1);
+        QCOMPARE(QDir::currentPath(), f.path(QStringLiteral("target")));
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
+        t->window->actions().save->trigger();
+        QVERIFY(fileBytes(f.path(QStringLiteral("a.vxc"))).startsWith("1\r\n12.5\r\n"));
+        QCOMPARE(fileBytes(f.path(QStringLiteral("target/a.vxc"))), unrelated);
+    }
+
     // Guards the default file: a path holding "default.vxc" in any case
     // becomes the document but never enters the list.
     void defaultNamesStayOutOfTheList()
