@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 namespace vexlor {
@@ -224,8 +225,11 @@ void DocumentCommands::HandleDropFiles(const QMimeData *mime)
     // in a parameter's field.
     if (QFileInfo(name).isDir())
         return;
-    if (extensionOf(name).toLower() == QLatin1String(".vxc"))
-        ReadConfigurationFile(name);
+    if (extensionOf(name).toLower() != QLatin1String(".vxc"))
+        return;
+    // Read once the drop is over: the file may ask the old-version question,
+    // and the program the file was dragged from waits until the drop returns.
+    QTimer::singleShot(0, &m_window, [this, name] { ReadConfigurationFile(name); });
 }
 
 // ---- helpers --------------------------------------------------------------
