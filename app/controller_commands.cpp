@@ -1,5 +1,6 @@
 #include "controller_commands.h"
 
+#include "input_rules.h"
 #include "main_window.h"
 #include "message_boxes.h"
 #include "parameter_binding.h"
@@ -131,6 +132,9 @@ void ControllerCommands::onConnectionTestFinished(const ConnectionTestResult &re
 void ControllerCommands::startTransaction(TransactionMode mode)
 {
     if (m_releasing || isExchanging())
+        return;
+    // The value being edited is bounded first, as leaving its field would.
+    if (!m_window.inputRules().applyPendingRules())
         return;
     // All sixty values are taken now: edits made while the frames go out do
     // not reach them. A value that cannot be sent stops everything here.

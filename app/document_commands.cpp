@@ -1,6 +1,7 @@
 #include "document_commands.h"
 
 #include "file_dialogs.h"
+#include "input_rules.h"
 #include "main_window.h"
 #include "message_boxes.h"
 #include "parameter_binding.h"
@@ -174,6 +175,8 @@ void DocumentCommands::Save1Click()
         Saveas1Click();
         return;
     }
+    if (!m_window.inputRules().applyPendingRules())
+        return;
     const FileWriteResult written = writeConfigurationFile(m_documentFile, m_window.binding().snapshot());
     if (!written.ok())
         m_window.messageBoxes().standardError(written.error);
@@ -181,6 +184,9 @@ void DocumentCommands::Save1Click()
 
 void DocumentCommands::Saveas1Click()
 {
+    // Before the dialog takes the focus: the file gets the bounded value.
+    if (!m_window.inputRules().applyPendingRules())
+        return;
     const QString name = dialogs().chooseFileToSave();
     if (name.isEmpty())
         return;

@@ -14,6 +14,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenuBar>
 
 namespace vexlor {
 namespace {
@@ -65,6 +66,10 @@ InputRules::InputRules(QWidget *window, MessageBoxes &boxes, QObject *parent)
 
     for (const RangeRule &rule : rangeRules())
         requireControl<QLineEdit>(window, rule.control)->installEventFilter(this);
+    // A field left for the menu bar gets no second focus-out: its rule runs
+    // when the focus arrives at the next control, wherever it came from.
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { onFocusChanged(now); });
     m_startVoltage = requireControl<QLineEdit>(window, kStartVoltageControl);
 
     m_perimeter = requireControl<QLineEdit>(window, "Edit9");
@@ -135,12 +140,51 @@ bool InputRules::leavesForAnotherControl(const QWidget *field, const QFocusEvent
     return next && next != field && next->window() == field->window();
 }
 
+bool InputRules::applyPendingRules()
+{
+    bool ok = true;
+    if (QLineEdit *pending = m_pendingField) {
+        m_pendingField.clear();
+        ok = applyRangeRule(pending);
+    }
+    auto *focused = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    if (ok && focused && hasRangeRule(focused))
+        ok = applyRangeRule(focused);
+    return ok;
+}
+
+bool InputRules::hasRangeRule(const QWidget *widget) const
+{
+    return widget && widget->window() == m_perimeter->window()
+        && rangeRuleFor(widget->objectName()) != nullptr;
+}
+
+void InputRules::onFocusChanged(QWidget *now)
+{
+    QLineEdit *pending = m_pendingField;
+    if (!pending || !now)
+        return; // nothing owed, or the focus left the application for now
+    if (now == pending) {
+        m_pendingField.clear(); // back in the field: its own exit decides
+        return;
+    }
+    // The menu bar and the menus' popups are no control of the window.
+    if (now->window() != pending->window() || qobject_cast<QMenuBar *>(now))
+        return;
+    m_pendingField.clear();
+    applyRangeRule(pending);
+}
+
 bool InputRules::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut) {
         auto *field = qobject_cast<QLineEdit *>(watched);
-        if (field && leavesForAnotherControl(field, *static_cast<QFocusEvent *>(event)))
-            applyRangeRule(field);
+        if (field) {
+            if (leavesForAnotherControl(field, *static_cast<QFocusEvent *>(event)))
+                applyRangeRule(field);
+            else
+                m_pendingField = field;
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include "params/number_text.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <array>
 
@@ -49,16 +50,27 @@ public:
     // ComboBox1Change: writes the picked wheel size's perimeter into Edit9.
     void applyWheelSize(int index);
 
+    // Runs the exit rule that is still owed before a value leaves the window:
+    // the rule of a field that was left for a menu, a popup or another window
+    // and not yet for a control, and the rule of the field being edited now.
+    // Commands that send or write the values call this first. False when a
+    // rule reported a text that is no number (the command then stops).
+    bool applyPendingRules();
+
     // True when this focus loss moves the focus to another control of the same
     // window (Tab, Shift+Tab, a click, a page change): only then does an exit
-    // rule run. Menus, shortcuts, the tool bar and a change of the active
-    // window leave the typed value as it is.
+    // rule run at once. Menus, shortcuts, the tool bar and a change of the
+    // active window leave the typed value as it is until the focus reaches
+    // another control of the window, however it travelled.
     [[nodiscard]] static bool leavesForAnotherControl(const QWidget *field, const QFocusEvent &event);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void onFocusChanged(QWidget *now);
+    [[nodiscard]] bool hasRangeRule(const QWidget *widget) const;
+
     struct GroupSwitch {
         QCheckBox *box = nullptr;
         QGroupBox *group = nullptr;
@@ -72,6 +84,8 @@ private:
     QLineEdit *m_startVoltage = nullptr;
     QLineEdit *m_perimeter = nullptr;
     QComboBox *m_wheelSize = nullptr;
+    // A field left for a menu, a popup or another window whose rule has not run.
+    QPointer<QLineEdit> m_pendingField;
 };
 
 } // namespace vexlor

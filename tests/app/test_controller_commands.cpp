@@ -197,9 +197,10 @@ private slots:
     }
 
     // Guards a write from F12 while a field still holds a typed value that its
-    // exit rule would change: it is sent as typed, byte for byte, then stored.
+    // exit rule would change: the rule bounds it first, and that is what is
+    // sent, byte for byte, then stored.
     // Also the strip and every link command while the frames go out.
-    void writeSendsTheWindowsValuesAsTyped()
+    void writeSendsTheBoundedValues()
     {
         connectedWindow();
         QVERIFY(QTest::qWaitForWindowActive(t->window.get()));
@@ -212,23 +213,23 @@ private slots:
         auto *current = t->control<QLineEdit>("LabeledEdit16");
         current->setFocus(Qt::TabFocusReason);
         current->selectAll();
-        QTest::keyClicks(current, QStringLiteral("35")); // above 30 A: clamped only on leaving
+        QTest::keyClicks(current, QStringLiteral("35")); // above 30 A
         QTest::keyClick(current, Qt::Key_F12);
         QVERIFY(transactionOver());
 
-        QCOMPARE(current->text(), QStringLiteral("35"));
+        QCOMPARE(current->text(), QStringLiteral("30.0"));
         const QList<QByteArray> &writes = t->port->writes;
         QCOMPARE(writes.size(), 61);
         QCOMPARE(writes[0], hex("50530F0001000D0D0A"));
-        QCOMPARE(writes[1], hex("50530F0102DFD00D0A")); // 35 A: 735
+        QCOMPARE(writes[1], buildParameterFrame(FrameCommand::Write, 1, 630)); // 30 A
         QCOMPARE(writes[17], hex("50530F1140B0ED0D0A"));  // 1.2 V
         QCOMPARE(writes[34], hex("50530F2200002E0D0A"));  // reserved
         QCOMPARE(writes[60], QByteArray("PW\r\n"));
         auto expected = initialValues();
-        expected[1] = 735;
+        expected[1] = 630;
         for (int i = 0; i < 60; ++i)
             QCOMPARE(writes[i], buildParameterFrame(FrameCommand::Write, i, expected[i]));
-        QCOMPARE(model->values()[1], 735);
+        QCOMPARE(model->values()[1], 630);
         QCOMPARE(model->storeCount(), 1);
 
         QCOMPARE(during.size(), 61);

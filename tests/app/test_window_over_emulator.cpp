@@ -95,7 +95,7 @@ private slots:
         const QStringList lines = sim->lines();
         QCOMPARE(lines.size(), 60); // indices 1 to 59, then the store
         QCOMPARE(lines.last(), QStringLiteral("store"));
-        QVERIFY(lines.contains(QStringLiteral("write 1 735")));
+        QVERIFY(lines.contains(QStringLiteral("write 1 630"))); // 35 A bounded to 30 first
         QVERIFY(lines.contains(QStringLiteral("write 8 0")));
         QVERIFY(lines.contains(QStringLiteral("write 20 3")));
         QVERIFY(lines.contains(QStringLiteral("write 48 123")));
