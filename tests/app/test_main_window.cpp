@@ -4,6 +4,7 @@
 #include "recording_services.h"
 
 #include "splash_window.h"
+#include "tool_icons.h"
 
 #include "params/parameter_table.h"
 
@@ -12,11 +13,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -71,6 +76,56 @@ QString firstLayoutFault(QWidget *root)
     }
     return {};
 }
+
+// A one-colour 24-pixel picture, as an image comparable with an icon's.
+QImage picture(const QIcon &icon)
+{
+    return icon.pixmap(QSize(24, 24)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// An icon theme in `folder` that has every freedesktop name a tool bar or a
+// menu might ask for, each a plain magenta square; made current for its
+// lifetime, so that any picture taken from the desktop's theme shows.
+class StandInIconTheme {
+public:
+    explicit StandInIconTheme(const QString &folder)
+        : m_searchPaths(QIcon::themeSearchPaths()), m_name(QIcon::themeName())
+    {
+        QDir root(folder);
+        root.mkpath(QStringLiteral("stand-in/24x24/actions"));
+        QFile index(root.filePath(QStringLiteral("stand-in/index.theme")));
+        if (index.open(QIODevice::WriteOnly))
+            index.write("[Icon Theme]\nName=Stand-in\nDirectories=24x24/actions\n\n"
+                        "[24x24/actions]\nSize=24\nType=Fixed\n");
+        index.close();
+        QImage square(24, 24, QImage::Format_ARGB32_Premultiplied);
+        square.fill(Qt::magenta);
+        for (const char *name : {"document-new", "document-open", "document-open-recent",
+                                 "document-save", "document-save-as", "application-exit",
+                                 "network-transmit-receive", "network-wired", "go-up", "go-down",
+                                 "help-contents", "help-browser", "mail-message-new",
+                                 "mail-send", "help-about"})
+            square.save(root.filePath(QStringLiteral("stand-in/24x24/actions/%1.png").arg(QLatin1String(name))));
+        QIcon::setThemeSearchPaths({folder});
+        QIcon::setThemeName(QStringLiteral("stand-in"));
+        m_square = picture(QIcon::fromTheme(QStringLiteral("go-up")));
+    }
+    ~StandInIconTheme()
+    {
+        QIcon::setThemeSearchPaths(m_searchPaths);
+        QIcon::setThemeName(m_name);
+    }
+    StandInIconTheme(const StandInIconTheme &) = delete;
+    StandInIconTheme &operator=(const StandInIconTheme &) = delete;
+
+    // The theme's picture, to tell it from ours.
+    [[nodiscard]] const QImage &square() const { return m_square; }
+
+private:
+    QStringList m_searchPaths;
+    QString m_name;
+    QImage m_square;
+};
 
 } // namespace
 
@@ -196,6 +251,35 @@ private slots:
         }
         a.writeSettings->setEnabled(false); // as while a transaction runs
         QVERIFY(!t.control<QToolButton>("SpeedButton6")->isEnabled());
+    }
+
+    // Guards the tool bar's and the menus' pictures against the desktop's
+    // icon theme: a theme with every standard action name replaces none of
+    // them; each button shows the picture drawn for it.
+    void ownPicturesDespiteTheIconTheme()
+    {
+        QTemporaryDir folder;
+        const StandInIconTheme theme(folder.path());
+        QVERIFY(!theme.square().isNull()); // the theme is in force
+        TestWindow t;
+        const ToolPicture drawn[] = {ToolPicture::NewPage, ToolPicture::OpenFolder, ToolPicture::Save,
+                                     ToolPicture::Connection, ToolPicture::ReadUp, ToolPicture::WriteDown};
+        for (int i = 0; i < 6; ++i) {
+            auto *button = t.control<QToolButton>(kSpeedButtons[i].toLatin1().constData());
+            const QImage shown = picture(button->icon());
+            QVERIFY2(shown != theme.square(), qPrintable(kSpeedButtons[i]));
+            QVERIFY2(shown == picture(toolIcon(drawn[i])), qPrintable(kSpeedButtons[i]));
+        }
+        int menuPictures = 0;
+        for (auto *menu : t.window->menuBar()->findChildren<QMenu *>()) {
+            for (QAction *action : menu->actions()) {
+                if (action->icon().isNull())
+                    continue;
+                QVERIFY2(picture(action->icon()) != theme.square(), qPrintable(action->objectName()));
+                ++menuPictures;
+            }
+        }
+        QCOMPARE(menuPictures, 12); // every item but the separators and the reopen entries
     }
 
     // Guards the status strip as created, and the device state start-up shows
