@@ -52,10 +52,20 @@ QString firstLayoutFault(QWidget *root)
                                                         : w->objectName();
         if (!root->rect().contains(w->geometry()))
             return name + QStringLiteral(" sticks out of ") + root->objectName();
-        // A caption's trailing blank may fall outside; its visible text may not.
-        if (auto *label = qobject_cast<QLabel *>(w); label && label->pixmap().isNull()
-            && label->width() < label->fontMetrics().horizontalAdvance(label->text().trimmed()))
-            return name + QStringLiteral(" is too narrow for its text ") + label->text();
+        if (auto *label = qobject_cast<QLabel *>(w); label && label->pixmap().isNull()) {
+            // A caption's trailing blank may fall outside; its visible text
+            // may not. A caption that wraps needs room for its longest word
+            // and for all its lines.
+            const QFontMetrics metrics = label->fontMetrics();
+            const QStringList words = label->wordWrap() ? label->text().split(u' ', Qt::SkipEmptyParts)
+                                                        : QStringList{label->text().trimmed()};
+            for (const QString &word : words) {
+                if (label->width() < metrics.horizontalAdvance(word))
+                    return name + QStringLiteral(" is too narrow for its text ") + label->text();
+            }
+            if (label->wordWrap() && label->height() < label->heightForWidth(label->width()))
+                return name + QStringLiteral(" is too low for its lines ") + label->text();
+        }
         auto *button = qobject_cast<QAbstractButton *>(w);
         if (button && !qobject_cast<QToolButton *>(w) && w->width() < w->sizeHint().width())
             return name + QStringLiteral(" is too narrow for its text ") + button->text();
@@ -338,6 +348,48 @@ private slots:
             pages->setCurrentIndex(page);
             const QString fault = firstLayoutFault(t.window->centralWidget());
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        }
+    }
+
+    // Guards the groups' inner layout on both tabs: nothing inside a group
+    // comes nearer its frame than the rows of the others do, and the speed
+    // limit group's three fields stand in one column like every group's, each
+    // clear of its caption and of the field above.
+    void groupsKeepTheirMarginsAndColumns()
+    {
+        constexpr int kFrameMargin = 4; // between a group's frame and what it holds, either side
+        TestWindow t;
+        auto *pages = t.control<QTabWidget>("PageControl1");
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            for (auto *group : pages->widget(page)->findChildren<QGroupBox *>()) {
+                for (auto *w : group->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                    if (!w->isVisible())
+                        continue;
+                    const QString where = group->objectName() + u' ' + w->objectName()
+                        + QString::fromLatin1(w->metaObject()->className());
+                    QVERIFY2(w->x() >= kFrameMargin, qPrintable(where + QStringLiteral(" at the left frame")));
+                    QVERIFY2(w->geometry().right() < group->width() - kFrameMargin,
+                             qPrintable(where + QStringLiteral(" at the right frame")));
+                }
+            }
+        }
+        const QList<QLineEdit *> fields = {t.control<QLineEdit>("LabeledEdit15"),
+                                           t.control<QLineEdit>("LabeledEdit14"),
+                                           t.control<QLineEdit>("Edit9")};
+        for (int i = 0; i < fields.size(); ++i) {
+            const QString name = fields[i]->objectName();
+            QCOMPARE(fields[i]->x(), fields[0]->x());
+            QLabel *caption = nullptr;
+            for (auto *label : fields[i]->parentWidget()->findChildren<QLabel *>()) {
+                if (label->buddy() == fields[i])
+                    caption = label;
+            }
+            QVERIFY2(caption, qPrintable(name));
+            QVERIFY2(caption->geometry().right() < fields[i]->x(), qPrintable(name + QStringLiteral(" touches its caption")));
+            if (i > 0)
+                QVERIFY2(fields[i - 1]->geometry().bottom() + 1 < fields[i]->y(),
+                         qPrintable(name + QStringLiteral(" touches the field above")));
         }
     }
 
