@@ -4,6 +4,7 @@
 #include "recording_services.h"
 
 #include "splash_window.h"
+#include "support_link.h"
 #include "tool_icons.h"
 
 #include "params/parameter_table.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
 #include <QImage>
@@ -412,8 +414,10 @@ private slots:
         QCOMPARE(buddies, textFields); // every edit field of both tabs
     }
 
-    // Guards Help Topics looking in the current folder (not the executable's)
-    // and the support mail link.
+    // Guards Help Topics looking in the current folder (not the executable's),
+    // and Technical Support leading somewhere that works: with no address
+    // built in, the user guide where the tool's data files are, whatever the
+    // current folder; never a mail to an address nobody reads.
     void helpOpensThroughTheDesktop()
     {
         QTemporaryDir elsewhere;
@@ -425,9 +429,18 @@ private slots:
         QDir::setCurrent(previous);
         QCOMPARE(t.shell.opened.size(), 2);
         QCOMPARE(t.shell.opened[0], QUrl::fromLocalFile(QDir(elsewhere.path()).absoluteFilePath("help.pdf")));
-        QCOMPARE(t.shell.opened[1].scheme(), QStringLiteral("mailto"));
-        QVERIFY(t.shell.opened[1].path().contains(u'@'));
+        const QUrl guide = supportTarget(QString());
+        QVERIFY2(guide.isLocalFile(), qPrintable(guide.toString()));
+        QCOMPARE(QFileInfo(guide.toLocalFile()).fileName(), QStringLiteral("help.pdf"));
+        QVERIFY2(QFileInfo(guide.toLocalFile()).isFile(), qPrintable(guide.toString())); // built beside the tests
+        QCOMPARE(t.shell.opened[1], builtInSupportUrl().isEmpty() ? guide : QUrl(builtInSupportUrl()));
+        QVERIFY(!t.shell.opened[1].toString().contains(QStringLiteral("vexlor.example")));
         QVERIFY(t.boxes.shown.isEmpty());
+
+        // A distributor's address, when one is built in, is opened instead.
+        for (const QString address : {QStringLiteral("https://shop.example.org/e-bike-help"),
+                                      QStringLiteral("mailto:service@shop.example.org")})
+            QCOMPARE(supportTarget(address), QUrl(address));
     }
 
     // Guards the About box: caption, title with version first, an empty line,
