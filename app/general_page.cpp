@@ -20,6 +20,8 @@
 #include <QSlider>
 #include <QStyleFactory>
 
+#include <algorithm>
+
 namespace vexlor {
 namespace {
 
@@ -104,18 +106,24 @@ void buildSpeedGroup(QWidget *page)
     compact->setParent(wheel);
     wheel->setStyle(compact);
 
-    // The perimeter row is full to the edge: narrow margins and gaps, and its
-    // caption's trailing blank left out of the room it takes.
+    // The perimeter row is full to the edge, its unit and the wheel-size list
+    // close beside the field. The room it leaves sets the caption column; a
+    // caption wider than that takes two lines, so that the three fields stand
+    // in one column and keep the same margins as every other group's.
+    constexpr int kTightGap = 1;
     wheel->setFixedWidth(kWheelListWidth);
-    perimeter.caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const QFontMetrics metrics = perimeter.caption->fontMetrics();
-    perimeter.caption->setFixedWidth(metrics.horizontalAdvance(perimeter.caption->text().trimmed()));
-    perimeter.unit->setFixedWidth(metrics.horizontalAdvance(perimeter.unit->text()));
-    GroupForm form(group, 0, 6);
-    form.setMargins(0, 3, 0, 4);
+    const int column = captionRoom(group, kEditWidth + kTightGap + perimeter.unit->sizeHint().width()
+                                              + kTightGap + kWheelListWidth);
+    QLabel *const captions[] = {speed.caption, speedometer.caption, perimeter.caption};
+    int widest = 0;
+    for (QLabel *caption : captions)
+        widest = std::max(widest, caption->sizeHint().width());
+    for (QLabel *caption : captions)
+        caption->setWordWrap(caption->sizeHint().width() > column);
+    GroupForm form(group, std::min(widest, column), 4);
     form.addField(speed);
     form.addField(speedometer);
-    form.addField(perimeter, {wheel}, 1);
+    form.addField(perimeter, {wheel}, kTightGap);
     form.addStretch();
 }
 

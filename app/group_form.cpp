@@ -10,6 +10,8 @@ namespace vexlor {
 namespace {
 
 constexpr int kCaptionGap = 3; // between a caption and its field
+// Between the group's frame and its rows; every group keeps the same.
+constexpr QMargins kFormMargins(5, 3, 4, 4);
 
 } // namespace
 
@@ -22,16 +24,17 @@ QGroupBox *makeGroup(const char *objectName, const QString &title, const QRect &
     return group;
 }
 
+int captionRoom(const QGroupBox *group, int rest)
+{
+    return group->contentsRect().width() - kFormMargins.left() - kFormMargins.right() - kCaptionGap
+        - rest;
+}
+
 GroupForm::GroupForm(QGroupBox *group, int captionWidth, int spacing)
     : m_rows(new QVBoxLayout(group)), m_captionWidth(captionWidth)
 {
-    m_rows->setContentsMargins(5, 3, 4, 4);
+    m_rows->setContentsMargins(kFormMargins);
     m_rows->setSpacing(spacing);
-}
-
-void GroupForm::setMargins(int left, int top, int right, int bottom)
-{
-    m_rows->setContentsMargins(left, top, right, bottom);
 }
 
 void GroupForm::addField(const LabeledField &field, std::initializer_list<QWidget *> extra, int gap)

@@ -17,14 +17,17 @@ namespace vexlor {
 [[nodiscard]] QGroupBox *makeGroup(const char *objectName, const QString &title,
                                    const QRect &geometry, QWidget *page);
 
+// The widest caption column that leaves room inside `group` for the rest of a
+// field row: `rest` pixels of field, unit and what follows them, with the
+// form's usual margins and caption gap.
+[[nodiscard]] int captionRoom(const QGroupBox *group, int rest);
+
 // Stacks rows of controls inside a group, top to bottom. Field rows put the
 // caption at the left, right-aligned in a column of `captionWidth` pixels (0:
 // as wide as the caption), the edit 3 pixels after it, then the unit.
 class GroupForm {
 public:
     GroupForm(QGroupBox *group, int captionWidth, int spacing);
-
-    void setMargins(int left, int top, int right, int bottom);
 
     // A field row; `extra` widgets follow the unit on the same row, `gap`
     // pixels apart.

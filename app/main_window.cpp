@@ -11,6 +11,7 @@
 #include "qt_message_boxes.h"
 #include "shell_opener.h"
 #include "status_strip.h"
+#include "support_link.h"
 #include "tool_bar.h"
 #include "wheel_perimeter.h"
 
@@ -306,7 +307,9 @@ void MainWindow::HelpTopics1Click()
 
 void MainWindow::TechnicalSupport1Click()
 {
-    m_shell->open(QUrl(QStringLiteral("mailto:") + QLatin1String(kSupportMailAddress)));
+    // There is no support mailbox of our own: the address a distributor built
+    // in, else the guide's "Getting help".
+    m_shell->open(supportTarget(builtInSupportUrl()));
 }
 
 void MainWindow::About1Click()

@@ -12,9 +12,9 @@ inline constexpr const char *kAboutCredits =
     "Vexlor e-Drive\n"
     "All rights reserved.";
 
-inline constexpr const char *kSupportMailAddress = "support@vexlor.example";
-
-// Opened from the folder the tool was started in (or the last file dialog's).
+// The user guide. Help Topics opens it from the folder the tool was started
+// in (or the last file dialog's); Technical Support finds it like the other
+// data files.
 inline constexpr const char *kHelpDocumentName = "help.pdf";
 
 } // namespace vexlor

@@ -4,7 +4,6 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-
 namespace vexlor {
 namespace {
 
@@ -192,28 +191,12 @@ void draw(QPainter &p, ToolPicture picture)
     }
 }
 
-const char *themeName(ToolPicture picture)
-{
-    switch (picture) {
-    case ToolPicture::NewPage: return "document-new";
-    case ToolPicture::OpenFolder: return "document-open";
-    case ToolPicture::Save: return "document-save";
-    case ToolPicture::SaveAs: return "document-save-as";
-    case ToolPicture::Reopen: return "document-open-recent";
-    case ToolPicture::Exit: return "application-exit";
-    case ToolPicture::Connection: return "network-transmit-receive";
-    case ToolPicture::ReadUp: return "go-up";
-    case ToolPicture::WriteDown: return "go-down";
-    case ToolPicture::Help: return "help-contents";
-    case ToolPicture::Mail: return "mail-message-new";
-    case ToolPicture::About: return "help-about";
-    }
-    return "";
-}
-
 } // namespace
 
-QIcon drawnToolIcon(ToolPicture picture)
+// Always our own drawing, never the desktop theme's icon of a similar name:
+// a theme's "go-up" or "network" picture does not say "read from the
+// controller" or "test the cable", and the manual describes these pictures.
+QIcon toolIcon(ToolPicture picture)
 {
     QIcon icon;
     for (int size : {16, 24, 32, 48}) {
@@ -227,11 +210,6 @@ QIcon drawnToolIcon(ToolPicture picture)
         icon.addPixmap(pixmap);
     }
     return icon;
-}
-
-QIcon toolIcon(ToolPicture picture)
-{
-    return QIcon::fromTheme(QString::fromLatin1(themeName(picture)), drawnToolIcon(picture));
 }
 
 } // namespace vexlor

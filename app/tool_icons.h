@@ -20,10 +20,8 @@ enum class ToolPicture {
     About,
 };
 
-// The desktop icon theme's picture where it has one, else our own drawing.
+// The picture drawn for the tool bar and the menus, whatever the desktop's
+// icon theme.
 [[nodiscard]] QIcon toolIcon(ToolPicture picture);
-
-// Our own drawing only (what the theme falls back to).
-[[nodiscard]] QIcon drawnToolIcon(ToolPicture picture);
 
 } // namespace vexlor

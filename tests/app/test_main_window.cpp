@@ -4,6 +4,8 @@
 #include "recording_services.h"
 
 #include "splash_window.h"
+#include "support_link.h"
+#include "tool_icons.h"
 
 #include "params/parameter_table.h"
 
@@ -12,11 +14,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -47,10 +54,20 @@ QString firstLayoutFault(QWidget *root)
                                                         : w->objectName();
         if (!root->rect().contains(w->geometry()))
             return name + QStringLiteral(" sticks out of ") + root->objectName();
-        // A caption's trailing blank may fall outside; its visible text may not.
-        if (auto *label = qobject_cast<QLabel *>(w); label && label->pixmap().isNull()
-            && label->width() < label->fontMetrics().horizontalAdvance(label->text().trimmed()))
-            return name + QStringLiteral(" is too narrow for its text ") + label->text();
+        if (auto *label = qobject_cast<QLabel *>(w); label && label->pixmap().isNull()) {
+            // A caption's trailing blank may fall outside; its visible text
+            // may not. A caption that wraps needs room for its longest word
+            // and for all its lines.
+            const QFontMetrics metrics = label->fontMetrics();
+            const QStringList words = label->wordWrap() ? label->text().split(u' ', Qt::SkipEmptyParts)
+                                                        : QStringList{label->text().trimmed()};
+            for (const QString &word : words) {
+                if (label->width() < metrics.horizontalAdvance(word))
+                    return name + QStringLiteral(" is too narrow for its text ") + label->text();
+            }
+            if (label->wordWrap() && label->height() < label->heightForWidth(label->width()))
+                return name + QStringLiteral(" is too low for its lines ") + label->text();
+        }
         auto *button = qobject_cast<QAbstractButton *>(w);
         if (button && !qobject_cast<QToolButton *>(w) && w->width() < w->sizeHint().width())
             return name + QStringLiteral(" is too narrow for its text ") + button->text();
@@ -71,6 +88,56 @@ QString firstLayoutFault(QWidget *root)
     }
     return {};
 }
+
+// A one-colour 24-pixel picture, as an image comparable with an icon's.
+QImage picture(const QIcon &icon)
+{
+    return icon.pixmap(QSize(24, 24)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// An icon theme in `folder` that has every freedesktop name a tool bar or a
+// menu might ask for, each a plain magenta square; made current for its
+// lifetime, so that any picture taken from the desktop's theme shows.
+class StandInIconTheme {
+public:
+    explicit StandInIconTheme(const QString &folder)
+        : m_searchPaths(QIcon::themeSearchPaths()), m_name(QIcon::themeName())
+    {
+        QDir root(folder);
+        root.mkpath(QStringLiteral("stand-in/24x24/actions"));
+        QFile index(root.filePath(QStringLiteral("stand-in/index.theme")));
+        if (index.open(QIODevice::WriteOnly))
+            index.write("[Icon Theme]\nName=Stand-in\nDirectories=24x24/actions\n\n"
+                        "[24x24/actions]\nSize=24\nType=Fixed\n");
+        index.close();
+        QImage square(24, 24, QImage::Format_ARGB32_Premultiplied);
+        square.fill(Qt::magenta);
+        for (const char *name : {"document-new", "document-open", "document-open-recent",
+                                 "document-save", "document-save-as", "application-exit",
+                                 "network-transmit-receive", "network-wired", "go-up", "go-down",
+                                 "help-contents", "help-browser", "mail-message-new",
+                                 "mail-send", "help-about"})
+            square.save(root.filePath(QStringLiteral("stand-in/24x24/actions/%1.png").arg(QLatin1String(name))));
+        QIcon::setThemeSearchPaths({folder});
+        QIcon::setThemeName(QStringLiteral("stand-in"));
+        m_square = picture(QIcon::fromTheme(QStringLiteral("go-up")));
+    }
+    ~StandInIconTheme()
+    {
+        QIcon::setThemeSearchPaths(m_searchPaths);
+        QIcon::setThemeName(m_name);
+    }
+    StandInIconTheme(const StandInIconTheme &) = delete;
+    StandInIconTheme &operator=(const StandInIconTheme &) = delete;
+
+    // The theme's picture, to tell it from ours.
+    [[nodiscard]] const QImage &square() const { return m_square; }
+
+private:
+    QStringList m_searchPaths;
+    QString m_name;
+    QImage m_square;
+};
 
 } // namespace
 
@@ -198,6 +265,35 @@ private slots:
         QVERIFY(!t.control<QToolButton>("SpeedButton6")->isEnabled());
     }
 
+    // Guards the tool bar's and the menus' pictures against the desktop's
+    // icon theme: a theme with every standard action name replaces none of
+    // them; each button shows the picture drawn for it.
+    void ownPicturesDespiteTheIconTheme()
+    {
+        QTemporaryDir folder;
+        const StandInIconTheme theme(folder.path());
+        QVERIFY(!theme.square().isNull()); // the theme is in force
+        TestWindow t;
+        const ToolPicture drawn[] = {ToolPicture::NewPage, ToolPicture::OpenFolder, ToolPicture::Save,
+                                     ToolPicture::Connection, ToolPicture::ReadUp, ToolPicture::WriteDown};
+        for (int i = 0; i < 6; ++i) {
+            auto *button = t.control<QToolButton>(kSpeedButtons[i].toLatin1().constData());
+            const QImage shown = picture(button->icon());
+            QVERIFY2(shown != theme.square(), qPrintable(kSpeedButtons[i]));
+            QVERIFY2(shown == picture(toolIcon(drawn[i])), qPrintable(kSpeedButtons[i]));
+        }
+        int menuPictures = 0;
+        for (auto *menu : t.window->menuBar()->findChildren<QMenu *>()) {
+            for (QAction *action : menu->actions()) {
+                if (action->icon().isNull())
+                    continue;
+                QVERIFY2(picture(action->icon()) != theme.square(), qPrintable(action->objectName()));
+                ++menuPictures;
+            }
+        }
+        QCOMPARE(menuPictures, 12); // every item but the separators and the reopen entries
+    }
+
     // Guards the status strip as created, and the device state start-up shows
     // with no controller port found.
     void statusStripAtStartUp()
@@ -257,6 +353,48 @@ private slots:
         }
     }
 
+    // Guards the groups' inner layout on both tabs: nothing inside a group
+    // comes nearer its frame than the rows of the others do, and the speed
+    // limit group's three fields stand in one column like every group's, each
+    // clear of its caption and of the field above.
+    void groupsKeepTheirMarginsAndColumns()
+    {
+        constexpr int kFrameMargin = 4; // between a group's frame and what it holds, either side
+        TestWindow t;
+        auto *pages = t.control<QTabWidget>("PageControl1");
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            for (auto *group : pages->widget(page)->findChildren<QGroupBox *>()) {
+                for (auto *w : group->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                    if (!w->isVisible())
+                        continue;
+                    const QString where = group->objectName() + u' ' + w->objectName()
+                        + QString::fromLatin1(w->metaObject()->className());
+                    QVERIFY2(w->x() >= kFrameMargin, qPrintable(where + QStringLiteral(" at the left frame")));
+                    QVERIFY2(w->geometry().right() < group->width() - kFrameMargin,
+                             qPrintable(where + QStringLiteral(" at the right frame")));
+                }
+            }
+        }
+        const QList<QLineEdit *> fields = {t.control<QLineEdit>("LabeledEdit15"),
+                                           t.control<QLineEdit>("LabeledEdit14"),
+                                           t.control<QLineEdit>("Edit9")};
+        for (int i = 0; i < fields.size(); ++i) {
+            const QString name = fields[i]->objectName();
+            QCOMPARE(fields[i]->x(), fields[0]->x());
+            QLabel *caption = nullptr;
+            for (auto *label : fields[i]->parentWidget()->findChildren<QLabel *>()) {
+                if (label->buddy() == fields[i])
+                    caption = label;
+            }
+            QVERIFY2(caption, qPrintable(name));
+            QVERIFY2(caption->geometry().right() < fields[i]->x(), qPrintable(name + QStringLiteral(" touches its caption")));
+            if (i > 0)
+                QVERIFY2(fields[i - 1]->geometry().bottom() + 1 < fields[i]->y(),
+                         qPrintable(name + QStringLiteral(" touches the field above")));
+        }
+    }
+
     // Guards the fields being found by caption, for tests and screen readers.
     void fieldsAreLabelledByTheirCaption()
     {
@@ -276,8 +414,10 @@ private slots:
         QCOMPARE(buddies, textFields); // every edit field of both tabs
     }
 
-    // Guards Help Topics looking in the current folder (not the executable's)
-    // and the support mail link.
+    // Guards Help Topics looking in the current folder (not the executable's),
+    // and Technical Support leading somewhere that works: with no address
+    // built in, the user guide where the tool's data files are, whatever the
+    // current folder; never a mail to an address nobody reads.
     void helpOpensThroughTheDesktop()
     {
         QTemporaryDir elsewhere;
@@ -289,9 +429,18 @@ private slots:
         QDir::setCurrent(previous);
         QCOMPARE(t.shell.opened.size(), 2);
         QCOMPARE(t.shell.opened[0], QUrl::fromLocalFile(QDir(elsewhere.path()).absoluteFilePath("help.pdf")));
-        QCOMPARE(t.shell.opened[1].scheme(), QStringLiteral("mailto"));
-        QVERIFY(t.shell.opened[1].path().contains(u'@'));
+        const QUrl guide = supportTarget(QString());
+        QVERIFY2(guide.isLocalFile(), qPrintable(guide.toString()));
+        QCOMPARE(QFileInfo(guide.toLocalFile()).fileName(), QStringLiteral("help.pdf"));
+        QVERIFY2(QFileInfo(guide.toLocalFile()).isFile(), qPrintable(guide.toString())); // built beside the tests
+        QCOMPARE(t.shell.opened[1], builtInSupportUrl().isEmpty() ? guide : QUrl(builtInSupportUrl()));
+        QVERIFY(!t.shell.opened[1].toString().contains(QStringLiteral("vexlor.example")));
         QVERIFY(t.boxes.shown.isEmpty());
+
+        // A distributor's address, when one is built in, is opened instead.
+        for (const QString address : {QStringLiteral("https://shop.example.org/e-bike-help"),
+                                      QStringLiteral("mailto:service@shop.example.org")})
+            QCOMPARE(supportTarget(address), QUrl(address));
     }
 
     // Guards the About box: caption, title with version first, an empty line,

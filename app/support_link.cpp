@@ -1,0 +1,25 @@
+#include "support_link.h"
+
+#include "program_info.h"
+#include "support_url.h" // written by CMake
+
+#include "config/data_files.h"
+
+namespace vexlor {
+
+QString builtInSupportUrl()
+{
+    return QStringLiteral(VEXLOR_SUPPORT_URL);
+}
+
+QUrl supportTarget(const QString &supportUrl)
+{
+    if (!supportUrl.isEmpty())
+        return QUrl(supportUrl);
+    // The guide is a PDF made from Markdown without named destinations, and
+    // xdg-open drops a URL's fragment anyway: it opens at its first page,
+    // whose contents list "Getting help".
+    return QUrl::fromLocalFile(locateDataFile(QString::fromLatin1(kHelpDocumentName)));
+}
+
+} // namespace vexlor
