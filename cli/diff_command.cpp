@@ -36,7 +36,7 @@ int runDiff(CliContext &context, const QStringList &args)
         context.out() << d->index << ' ' << d->name << " \"" << left << "\" \"" << right << "\"\n";
     }
     context.out().flush();
-    return differ ? 1 : kExitDone;
+    return differ ? kExitDifferent : kExitDone;
 }
 
 } // namespace vexlor::cli

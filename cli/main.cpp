@@ -18,7 +18,8 @@ QString commandList()
     QString text = QStringLiteral("\nCommands:\n");
     for (const Command &command : commands())
         text += QStringLiteral("  %1\n      %2\n").arg(QLatin1String(command.synopsis), QLatin1String(command.summary));
-    text += QStringLiteral("\nExit codes: 0 done, 1 controller or link failure, 2 bad input or usage.\n");
+    text += QStringLiteral("\nExit codes: 0 done, 1 controller or link failure, 2 bad input or usage.\n"
+                           "diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.\n");
     return text;
 }
 

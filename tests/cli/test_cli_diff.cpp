@@ -82,6 +82,16 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.err.startsWith("Usage: vexlor-cli diff A B"));
     }
+
+    // Guards the help against contradicting diff's exit codes: 1 is "the files
+    // differ" there, not a link failure as for the other commands.
+    void helpStatesDiffExitCodes()
+    {
+        const CliRun run = runCli({QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains("\ndiff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.\n"),
+                 run.out.constData());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCliDiff)
