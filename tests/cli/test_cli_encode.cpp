@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
@@ -81,6 +83,35 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY2(run.err.contains(message), run.err.constData());
+    }
+
+    void nonRegularFileIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("refused"); // the path the message names
+        QTest::newRow("encode a named pipe") << QStringList{"encode", "@"} << "@";
+        QTest::newRow("diff, pipe first") << QStringList{"diff", "@", "/dev/null"} << "@";
+        QTest::newRow("diff, pipe second") << QStringList{"diff", "%", "@"} << "@";
+        QTest::newRow("write a named pipe") << QStringList{"write", "@"} << "@";
+        QTest::newRow("encode a device") << QStringList{"encode", "/dev/null"} << "/dev/null";
+    }
+    // Guards the commands that read a .vxc against a FIFO or a device: refused
+    // with exit 2 at once, not stuck waiting for a writer (a regression ends at
+    // runCli's deadline with exit -1).
+    void nonRegularFileIsRefused()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, refused);
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("pipe.vxc"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString good = writeFile(dir, "good.vxc", "6\r\n4\r\n");
+        args.replaceInStrings(QStringLiteral("@"), fifo).replaceInStrings(QStringLiteral("%"), good);
+        refused.replace(u'@', fifo);
+        const CliRun run = runCli(args);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(run.err, ("Cannot open file " + refused + ": it is not a regular file.\n").toUtf8());
     }
 };
 
