@@ -1,5 +1,6 @@
 #include "vxc_reader.h"
 
+#include "params/message_input.h"
 #include "params/parameter_table.h"
 
 #include <QFile>
@@ -125,14 +126,15 @@ ConfigurationRead parseConfiguration(const QByteArray &bytes, NumberFormat forma
 
 ConfigurationRead readConfigurationFile(const QString &path, NumberFormat format)
 {
-    const QString cannotOpen = QStringLiteral("Cannot open file %1").arg(path);
+    const QString shownPath = inputForMessage(path);
+    const QString cannotOpen = QStringLiteral("Cannot open file %1").arg(shownPath);
     const QString tooLarge =
-        QStringLiteral("File %1 is too large to be a configuration file (more than 1 MiB).").arg(path);
+        QStringLiteral("File %1 is too large to be a configuration file (more than 1 MiB).").arg(shownPath);
     // Only a regular file (or a link to one) is opened at all: opening a FIFO
     // waits for a writer that may never come, and a device may never end.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return failed(QStringLiteral("Cannot open file %1: it is not a regular file.").arg(path));
+        return failed(QStringLiteral("Cannot open file %1: it is not a regular file.").arg(shownPath));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failed(cannotOpen);

@@ -1,5 +1,7 @@
 #include "parameter_codec.h"
 
+#include "message_input.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -193,7 +195,7 @@ QString outOfRangeMessage(const ParameterDescriptor &d, const QString &text, Num
 {
     if (d.kind == K::Decimal) {
         return QStringLiteral("'%1' is out of range for %2: the controller accepts 0 to less than %3.")
-            .arg(text, fieldLabel(d), decimalLimitText(d, format));
+            .arg(inputForMessage(text), fieldLabel(d), decimalLimitText(d, format));
     }
     QString largest;
     if (d.kind == K::Slider)
@@ -201,7 +203,7 @@ QString outOfRangeMessage(const ParameterDescriptor &d, const QString &text, Num
     else // whole numbers: every text that truncates to 65535 counts or fewer
         largest = QString::number(kLargestCount * d.factor + d.factor - 1);
     return QStringLiteral("'%1' is out of range for %2: the controller accepts 0 to %3.")
-        .arg(text, fieldLabel(d), largest);
+        .arg(inputForMessage(text), fieldLabel(d), largest);
 }
 
 } // namespace vexlor

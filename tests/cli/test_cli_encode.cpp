@@ -63,6 +63,11 @@ private slots:
                                           << QByteArray("lacks the Hall sensor type");
         QTest::newRow("missing file") << QByteArray() << QStringList{"encode", "/nonexistent/x.vxc"}
                                       << QByteArray("Cannot open file /nonexistent/x.vxc");
+        QTest::newRow("terminal escape in a value")
+            << QByteArray("1\r\n\x1B]0;owned\x07\r\n") << QStringList{"encode", "@"}
+            << QByteArray("'\\x1B]0;owned\\x07' is not a valid floating point value");
+        QTest::newRow("terminal escape in a command") << QByteArray() << QStringList{"\x1B[2J"}
+                                                      << QByteArray("Unknown command '\\x1B[2J'");
         QTest::newRow("no file") << QByteArray() << QStringList{"encode"} << QByteArray("Usage: vexlor-cli encode FILE");
         QTest::newRow("unknown command") << QByteArray() << QStringList{"frobnicate"}
                                          << QByteArray("Unknown command 'frobnicate'");
@@ -70,7 +75,8 @@ private slots:
         QTest::newRow("unknown option") << QByteArray() << QStringList{"--bogus", "encode"} << QByteArray("bogus");
     }
 
-    // Guards exit code 2 with the message on stderr and nothing on stdout.
+    // Guards exit code 2 with the message on stderr (never a raw escape
+    // character from the input) and nothing on stdout.
     void badInputExitsWith2()
     {
         QFETCH(QByteArray, content);
@@ -83,6 +89,7 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY2(run.err.contains(message), run.err.constData());
+        QVERIFY(!run.err.contains('\x1B'));
     }
 
     void nonRegularFileIsRefused_data()

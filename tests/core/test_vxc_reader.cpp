@@ -99,6 +99,11 @@ private slots:
         QTest::newRow("slider after fix-up") << QByteArray("3\r\n1,0\r\n") << "'1.0' is not a valid integer value";
         QTest::newRow("level count") << QByteArray("20\r\nnine\r\n") << "'nine' is not a valid integer value";
         QTest::newRow("choice other than 40") << QByteArray("19\r\n\r\n") << "'' is not a valid integer value";
+        QTest::newRow("control characters escaped") << QByteArray("\x1B[31m\r\n1\r\n")
+                                                    << "'\\x1B[31m' is not a valid integer value";
+        QTest::newRow("long key shortened")
+            << QByteArray(1000, '7') + "x\r\n1\r\n"
+            << u'\'' + QString(40, u'7') + u'…' + QString(38, u'7') + "x' is not a valid integer value";
         QTest::newRow("first error in file order")
             << QByteArray("x\r\n1\r\n8\r\ny\r\n9") << "'x' is not a valid integer value";
     }
@@ -209,6 +214,8 @@ private slots:
         QVERIFY(dir.isValid());
         const QString missing = dir.filePath(QStringLiteral("missing.vxc"));
         QCOMPARE(readConfigurationFile(missing, NumberFormat::point()).error, "Cannot open file " + missing);
+        QCOMPARE(readConfigurationFile(dir.filePath(QStringLiteral("\x1B[8m.vxc")), NumberFormat::point()).error,
+                 "Cannot open file " + dir.filePath(QStringLiteral("\\x1B[8m.vxc")));
 
         const QString large = dir.filePath(QStringLiteral("large.vxc"));
         QByteArray bytes = "99\r\n" + QByteArray(kMaxConfigurationFileSize - 6, 'x') + "\r\n";
