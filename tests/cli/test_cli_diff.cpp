@@ -31,9 +31,9 @@ private slots:
                           "40 HallSensorType \"2\" \"0\"\n");
         QTest::newRow("empty text against the default")
             << QByteArray("48\r\n\r\n") << QByteArray() << 1 << QByteArray("48 StatorResistance \"\" \"300\"\n");
-        QTest::newRow("control characters listed escaped")
-            << QByteArray("7\r\n\x1B[5m\r\n") << QByteArray() << 1
-            << QByteArray("7 WheelPerimeter \"\\x1B[5m\" \"2074\"\n");
+        QTest::newRow("listed escaped, in full")
+            << "7\r\n\x1B[5m" + QByteArray(100, '9') + "\r\n" << QByteArray() << 1
+            << "7 WheelPerimeter \"\\x1B[5m" + QByteArray(100, '9') + "\" \"2074\"\n";
         QTest::newRow("stored the same after clamping")
             << QByteArray("3\r\n15\r\n") << QByteArray("3\r\n10\r\n") << 0 << QByteArray();
         QTest::newRow("repeated key: the later value counts")

@@ -1,5 +1,4 @@
 #include "params/message_input.h"
-#include "params/number_text.h"
 
 #include <QtTest>
 
@@ -40,17 +39,6 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, shown);
         QCOMPARE(vexlor::inputForMessage(input), shown);
-    }
-
-    // Guards the other users: the conversion messages quote the offending text
-    // safely, and a listing in full (diff) is escaped but never shortened.
-    void conversionMessagesAndListings()
-    {
-        QCOMPARE(notAValidFloatMessage(QStringLiteral("1\x1B[8m")),
-                 QStringLiteral("'1\\x1B[8m' is not a valid floating point value"));
-        QCOMPARE(notAValidIntegerMessage(QString(100, u'9') + u'x'),
-                 u'\'' + QString(40, u'9') + u'…' + QString(38, u'9') + "x' is not a valid integer value");
-        QCOMPARE(escapedForDisplay(QString(100, u'x') + u'\x1B'), QString(100, u'x') + "\\x1B");
     }
 };
 

@@ -117,10 +117,6 @@ private slots:
             "'70000' is out of range for Pedal sensor magnets: the controller accepts 0 to 65535.");
         row("control character escaped", 7, "70000\t", false,
             "'70000\\x09' is out of range for Wheel perimeter: the controller accepts 0 to 65535.");
-        QTest::newRow("long text shortened")
-            << 1 << u'1' + QString(100, u'0') << false
-            << QStringLiteral("'1") + QString(39, u'0') + u'…' + QString(39, u'0')
-                + "' is out of range for Max battery current: the controller accepts 0 to less than 3120.762.";
     }
 
     // Guards the mended wrap-around: a value the controller cannot carry is
