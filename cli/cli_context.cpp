@@ -3,6 +3,7 @@
 #include "config/data_files.h"
 #include "config/vxc_reader.h"
 #include "config/vxc_writer.h"
+#include "params/message_input.h"
 
 #include <cstdio>
 
@@ -82,7 +83,7 @@ bool CliContext::applyFile(ParameterSnapshot &snapshot, const QString &path)
             fail(kExitBadInput,
                  QStringLiteral("%1 lacks the Hall sensor type (a fault of an old version). Open it in "
                                 "the window, answer its question and save it, then try again.")
-                     .arg(path));
+                     .arg(inputForMessage(path)));
             return false;
         }
     }

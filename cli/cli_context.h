@@ -16,6 +16,7 @@ namespace vexlor::cli {
 enum ExitCode : int {
     kExitDone = 0,        // the command did what was asked
     kExitLinkFailure = 1, // the controller or the link failed
+    kExitDifferent = 1,   // diff only, as diff(1): the files differ
     kExitBadInput = 2,    // bad usage, a bad file or a value that cannot be sent
 };
 

@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "params/message_input.h"
 #include "params/parameter_table.h"
 
 namespace vexlor::cli {
@@ -33,10 +34,12 @@ int runDiff(CliContext &context, const QStringList &args)
         if (left == right)
             continue;
         differ = true;
-        context.out() << d->index << ' ' << d->name << " \"" << left << "\" \"" << right << "\"\n";
+        // In full (a shortened pair could hide the difference), but never raw.
+        context.out() << d->index << ' ' << d->name << " \"" << escapedForDisplay(left) << "\" \""
+                      << escapedForDisplay(right) << "\"\n";
     }
     context.out().flush();
-    return differ ? 1 : kExitDone;
+    return differ ? kExitDifferent : kExitDone;
 }
 
 } // namespace vexlor::cli

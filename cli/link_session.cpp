@@ -2,13 +2,15 @@
 
 #include "link/link_texts.h"
 #include "link/qt_serial_port.h"
+#include "params/message_input.h"
 
 #include <QCoreApplication>
 
 namespace vexlor::cli {
 
-QString openFailureText(const QString &path, SerialPort::OpenError error)
+QString openFailureText(const QString &devicePath, SerialPort::OpenError error)
 {
+    const QString path = inputForMessage(devicePath); // from --port or VEXLOR_PORT
     switch (error) {
     case SerialPort::OpenError::PermissionDenied:
         return QStringLiteral("Cannot open %1: permission denied.\n%2")

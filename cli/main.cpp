@@ -1,6 +1,8 @@
 #include "cli_context.h"
 #include "commands.h"
 
+#include "params/message_input.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -18,7 +20,8 @@ QString commandList()
     QString text = QStringLiteral("\nCommands:\n");
     for (const Command &command : commands())
         text += QStringLiteral("  %1\n      %2\n").arg(QLatin1String(command.synopsis), QLatin1String(command.summary));
-    text += QStringLiteral("\nExit codes: 0 done, 1 controller or link failure, 2 bad input or usage.\n");
+    text += QStringLiteral("\nExit codes: 0 done, 1 controller or link failure, 2 bad input or usage.\n"
+                           "diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.\n");
     return text;
 }
 
@@ -54,7 +57,7 @@ int main(int argc, char *argv[])
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
 
     if (!parser.parse(QCoreApplication::arguments())) {
-        print(stderr, parser.errorText() + u'\n');
+        print(stderr, inputForMessage(parser.errorText()) + u'\n'); // it quotes the bad option
         return kExitBadInput;
     }
     if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
@@ -73,7 +76,7 @@ int main(int argc, char *argv[])
     const Command *command = findCommand(positional.first());
     if (!command) {
         print(stderr, QStringLiteral("Unknown command '%1'. Run vexlor-cli --help for the list.\n")
-                          .arg(positional.first()));
+                          .arg(inputForMessage(positional.first())));
         return kExitBadInput;
     }
     CliContext context(parser.value(portOption), !parser.isSet(noSpeedLimitOption),

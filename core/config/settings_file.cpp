@@ -1,5 +1,7 @@
 #include "settings_file.h"
 
+#include "params/message_input.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -111,7 +113,7 @@ QString SettingsFile::readString(const QString &section, const QString &key) con
 SettingsWriteResult SettingsFile::writeString(const QString &section, const QString &key,
                                               const QString &value)
 {
-    const SettingsWriteResult failed{QStringLiteral("Unable to write to %1").arg(m_path)};
+    const SettingsWriteResult failed{QStringLiteral("Unable to write to %1").arg(inputForMessage(m_path))};
     auto ini = readLines(m_path);
     if (!ini)
         return failed;

@@ -1,5 +1,6 @@
 #include "vxc_reader.h"
 
+#include "params/message_input.h"
 #include "params/parameter_table.h"
 
 #include <QFile>
@@ -125,17 +126,21 @@ ConfigurationRead parseConfiguration(const QByteArray &bytes, NumberFormat forma
 
 ConfigurationRead readConfigurationFile(const QString &path, NumberFormat format)
 {
-    const QString cannotOpen = QStringLiteral("Cannot open file %1").arg(path);
+    const QString shownPath = inputForMessage(path);
+    const QString cannotOpen = QStringLiteral("Cannot open file %1").arg(shownPath);
     const QString tooLarge =
-        QStringLiteral("File %1 is too large to be a configuration file (more than 1 MiB).").arg(path);
-    if (QFileInfo(path).isDir())
-        return failed(cannotOpen);
+        QStringLiteral("File %1 is too large to be a configuration file (more than 1 MiB).").arg(shownPath);
+    // Only a regular file (or a link to one) is opened at all: opening a FIFO
+    // waits for a writer that may never come, and a device may never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return failed(QStringLiteral("Cannot open file %1: it is not a regular file.").arg(shownPath));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failed(cannotOpen);
     if (file.size() > kMaxConfigurationFileSize)
         return failed(tooLarge);
-    // Read one byte past the limit: a device or a growing file has no honest size.
+    // Read one byte past the limit: a file that grows meanwhile has no honest size.
     const QByteArray bytes = file.read(kMaxConfigurationFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         return failed(cannotOpen);

@@ -47,10 +47,11 @@ using OldVersionQuestion = std::function<bool()>;
 // character and is written back unchanged.
 [[nodiscard]] QStringList splitConfigurationLines(const QByteArray &bytes);
 
-// Reads and checks the file at `path`. Errors: "Cannot open file %s", the
-// too-large refusal, "List index out of bounds (%d)" for a key without a value
-// line, and "'%s' is not a valid integer value" for a key, or for a value that
-// must be an integer (after the decimal-separator fix-up).
+// Reads and checks the file at `path`. Errors: "Cannot open file %s", its
+// variant for a path that is no regular file (never opened), the too-large
+// refusal, "List index out of bounds (%d)" for a key without a value line, and
+// "'%s' is not a valid integer value" for a key, or for a value that must be
+// an integer (after the decimal-separator fix-up).
 [[nodiscard]] ConfigurationRead readConfigurationFile(const QString &path, NumberFormat format);
 
 // The same check over bytes already in memory (for the fuzzer and the tests).

@@ -1,5 +1,6 @@
 #include "vxc_writer.h"
 
+#include "params/message_input.h"
 #include "params/parameter_table.h"
 
 #include <QSaveFile>
@@ -40,7 +41,7 @@ QByteArray configurationFileBytes(const ParameterSnapshot &snapshot)
 
 FileWriteResult writeConfigurationFile(const QString &path, const ParameterSnapshot &snapshot)
 {
-    const QString cannotCreate = QStringLiteral("Cannot create file %1").arg(path);
+    const QString cannotCreate = QStringLiteral("Cannot create file %1").arg(inputForMessage(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {cannotCreate};

@@ -164,7 +164,8 @@ Extended64 softwareReciprocalProduct(quint16 count, int factor)
 
 #if LDBL_MANT_DIG == 64
 
-long double nativeDecimalValue(const CanonicalDecimal &c)
+// The text's magnitude; its sign never becomes part of a long double.
+long double nativeMagnitude(const CanonicalDecimal &c)
 {
     const int magnitude = std::abs(c.exponent10);
     if (c.digits.size() <= 19 && magnitude <= 27) {
@@ -184,10 +185,13 @@ long double nativeDecimalValue(const CanonicalDecimal &c)
 
 std::optional<quint16> nativeCount(const CanonicalDecimal &c, int factor)
 {
-    const long double product = nativeDecimalValue(c) * (long double)factor;
-    if (!(product < 65536.0L))
+    // Refused before any conversion: a long double outside an integer type's
+    // range converts to undefined behaviour, not to a value. A negative value
+    // is sendable only when it truncates to 0 (-0.4 counts).
+    const long double magnitude = nativeMagnitude(c) * (long double)factor;
+    if (!(magnitude < (c.negative ? 1.0L : 65536.0L)))
         return std::nullopt;
-    return countInRange(c.negative, quint64(product));
+    return quint16(magnitude);
 }
 
 Extended64 nativeReciprocalProduct(quint16 count, int factor)

@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "message_input.h"
+
 #include <limits>
 
 namespace vexlor {
@@ -138,12 +140,12 @@ QString generalNumberText(double value, NumberFormat format)
 
 QString notAValidFloatMessage(const QString &text)
 {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+    return QStringLiteral("'%1' is not a valid floating point value").arg(inputForMessage(text));
 }
 
 QString notAValidIntegerMessage(const QString &text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return QStringLiteral("'%1' is not a valid integer value").arg(inputForMessage(text));
 }
 
 } // namespace vexlor

@@ -45,7 +45,7 @@ struct DecimalText {
 [[nodiscard]] QString generalNumberText(double value, NumberFormat format);
 
 // The standard conversion error messages, without the closing full stop that
-// the error box adds.
+// the error box adds; the text is quoted as inputForMessage shows it.
 [[nodiscard]] QString notAValidFloatMessage(const QString &text);
 [[nodiscard]] QString notAValidIntegerMessage(const QString &text);
 

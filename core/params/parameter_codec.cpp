@@ -1,5 +1,7 @@
 #include "parameter_codec.h"
 
+#include "message_input.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -64,20 +66,36 @@ EncodedValue encodeNumber(const ParameterDescriptor &d, const ControlValue &cont
     return {};
 }
 
-// Largest count as a decimal in the field's units, cut (not rounded) to the
-// read format, so that the text shown is itself accepted.
-QString largestDecimalText(const ParameterDescriptor &d, NumberFormat format)
+// The limit of a decimal field, as the refusal states it: the least decimal,
+// two places finer than the field shows, that no longer encodes. Products are
+// truncated, so every value below 65536 / factor counts is accepted and the
+// true limit is never itself a value; the one stated lies within a hundredth
+// of the field's last place above it, and every accepted value lies below it.
+QString decimalLimitText(const ParameterDescriptor &d, NumberFormat format)
 {
-    const int decimals = formatDecimals(d.readFormat);
+    const int shownDecimals = formatDecimals(d.readFormat);
+    const int decimals = shownDecimals + 2;
     qint64 scale = 1;
     for (int i = 0; i < decimals; ++i)
         scale *= 10;
-    const qint64 scaled = kLargestCount * scale / d.factor;
-    QString text = QString::number(scaled / scale);
-    if (decimals > 0) {
-        text += format.separator();
-        text += QStringLiteral("%1").arg(scaled % scale, decimals, 10, QLatin1Char('0'));
-    }
+    const auto accepted = [&](qint64 scaled) {
+        return decimalToCount(DecimalText{false, QString::number(scaled), -decimals}, d.factor).has_value();
+    };
+    // Below 65536 counts in exact arithmetic; the encoder's rounding may move
+    // the edge by a step either way, so it has the last word.
+    qint64 largest = ((kLargestCount + 1) * scale - 1) / d.factor;
+    while (!accepted(largest))
+        --largest;
+    while (accepted(largest + 1))
+        ++largest;
+    const qint64 limit = largest + 1;
+
+    QString fraction = QStringLiteral("%1").arg(limit % scale, decimals, 10, QLatin1Char('0'));
+    while (fraction.size() > shownDecimals && fraction.endsWith(u'0'))
+        fraction.chop(1);
+    QString text = QString::number(limit / scale);
+    if (!fraction.isEmpty())
+        text += format.separator() + fraction;
     return text;
 }
 
@@ -175,15 +193,17 @@ int formatDecimals(const char *readFormat)
 
 QString outOfRangeMessage(const ParameterDescriptor &d, const QString &text, NumberFormat format)
 {
+    if (d.kind == K::Decimal) {
+        return QStringLiteral("'%1' is out of range for %2: the controller accepts 0 to less than %3.")
+            .arg(inputForMessage(text), fieldLabel(d), decimalLimitText(d, format));
+    }
     QString largest;
-    if (d.kind == K::Decimal)
-        largest = largestDecimalText(d, format);
-    else if (d.kind == K::Slider)
+    if (d.kind == K::Slider)
         largest = QString::number((kLargestCount - d.offset) / d.factor);
     else // whole numbers: every text that truncates to 65535 counts or fewer
         largest = QString::number(kLargestCount * d.factor + d.factor - 1);
     return QStringLiteral("'%1' is out of range for %2: the controller accepts 0 to %3.")
-        .arg(text, fieldLabel(d), largest);
+        .arg(inputForMessage(text), fieldLabel(d), largest);
 }
 
 } // namespace vexlor

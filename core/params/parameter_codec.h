@@ -56,7 +56,8 @@ struct EncodedSet {
 [[nodiscard]] int formatDecimals(const char *readFormat);
 
 // "'70000' is out of range for Wheel perimeter: the controller accepts 0 to 65535."
-// The range is in the field's own units (0 to 3120.7 A, 0 to 327679 ms).
+// The range is in the field's own units (0 to 327679 ms); a decimal field has
+// no largest value, so its limit is exclusive: "0 to less than 3120.762" A.
 [[nodiscard]] QString outOfRangeMessage(const ParameterDescriptor &descriptor, const QString &text,
                                         NumberFormat format);
 

@@ -31,6 +31,9 @@ private slots:
                           "40 HallSensorType \"2\" \"0\"\n");
         QTest::newRow("empty text against the default")
             << QByteArray("48\r\n\r\n") << QByteArray() << 1 << QByteArray("48 StatorResistance \"\" \"300\"\n");
+        QTest::newRow("listed escaped, in full")
+            << "7\r\n\x1B[5m" + QByteArray(100, '9') + "\r\n" << QByteArray() << 1
+            << "7 WheelPerimeter \"\\x1B[5m" + QByteArray(100, '9') + "\" \"2074\"\n";
         QTest::newRow("stored the same after clamping")
             << QByteArray("3\r\n15\r\n") << QByteArray("3\r\n10\r\n") << 0 << QByteArray();
         QTest::newRow("repeated key: the later value counts")
@@ -81,6 +84,16 @@ private slots:
         run = runDiff({bad});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.err.startsWith("Usage: vexlor-cli diff A B"));
+    }
+
+    // Guards the help against contradicting diff's exit codes: 1 is "the files
+    // differ" there, not a link failure as for the other commands.
+    void helpStatesDiffExitCodes()
+    {
+        const CliRun run = runCli({QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains("\ndiff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.\n"),
+                 run.out.constData());
     }
 };
 

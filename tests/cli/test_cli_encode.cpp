@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
@@ -61,6 +63,11 @@ private slots:
                                           << QByteArray("lacks the Hall sensor type");
         QTest::newRow("missing file") << QByteArray() << QStringList{"encode", "/nonexistent/x.vxc"}
                                       << QByteArray("Cannot open file /nonexistent/x.vxc");
+        QTest::newRow("terminal escape in a value")
+            << QByteArray("1\r\n\x1B]0;owned\x07\r\n") << QStringList{"encode", "@"}
+            << QByteArray("'\\x1B]0;owned\\x07' is not a valid floating point value");
+        QTest::newRow("terminal escape in a command") << QByteArray() << QStringList{"\x1B[2J"}
+                                                      << QByteArray("Unknown command '\\x1B[2J'");
         QTest::newRow("no file") << QByteArray() << QStringList{"encode"} << QByteArray("Usage: vexlor-cli encode FILE");
         QTest::newRow("unknown command") << QByteArray() << QStringList{"frobnicate"}
                                          << QByteArray("Unknown command 'frobnicate'");
@@ -68,7 +75,8 @@ private slots:
         QTest::newRow("unknown option") << QByteArray() << QStringList{"--bogus", "encode"} << QByteArray("bogus");
     }
 
-    // Guards exit code 2 with the message on stderr and nothing on stdout.
+    // Guards exit code 2 with the message on stderr (never a raw escape
+    // character from the input) and nothing on stdout.
     void badInputExitsWith2()
     {
         QFETCH(QByteArray, content);
@@ -81,6 +89,36 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY2(run.err.contains(message), run.err.constData());
+        QVERIFY(!run.err.contains('\x1B'));
+    }
+
+    void nonRegularFileIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("refused"); // the path the message names
+        QTest::newRow("encode a named pipe") << QStringList{"encode", "@"} << "@";
+        QTest::newRow("diff, pipe first") << QStringList{"diff", "@", "/dev/null"} << "@";
+        QTest::newRow("diff, pipe second") << QStringList{"diff", "%", "@"} << "@";
+        QTest::newRow("write a named pipe") << QStringList{"write", "@"} << "@";
+        QTest::newRow("encode a device") << QStringList{"encode", "/dev/null"} << "/dev/null";
+    }
+    // Guards the commands that read a .vxc against a FIFO or a device: refused
+    // with exit 2 at once, not stuck waiting for a writer (a regression ends at
+    // runCli's deadline with exit -1).
+    void nonRegularFileIsRefused()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, refused);
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("pipe.vxc"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString good = writeFile(dir, "good.vxc", "6\r\n4\r\n");
+        args.replaceInStrings(QStringLiteral("@"), fifo).replaceInStrings(QStringLiteral("%"), good);
+        refused.replace(u'@', fifo);
+        const CliRun run = runCli(args);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(run.err, ("Cannot open file " + refused + ": it is not a regular file.\n").toUtf8());
     }
 };
 

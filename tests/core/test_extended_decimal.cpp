@@ -74,6 +74,12 @@ private slots:
             {"1e-30", 13800, 0, "negligible"},
             // The refusal instead of wrapping.
             {"-1.0", 21, kRefused, "would wrap to 65515"},
+            // Negative values never reach a conversion to an unsigned type
+            // (the sanitized build checks float-cast-overflow).
+            {"-0.047", 21, 0, "-0.987 truncates to 0"},
+            {"-0.048", 21, kRefused, "-1.008 truncates to -1"},
+            {"-3120.77", 21, kRefused, "negative past the largest count"},
+            {"-1e14", 10, kRefused, "large negative"},
             {"3120.76", 21, 65535, "largest battery current"},
             {"3120.77", 21, kRefused, "first one past 65535"},
             {"4.75", 13800, kRefused, "throttle voltage past 4.749 V"},

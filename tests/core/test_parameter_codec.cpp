@@ -19,6 +19,18 @@ ParameterSnapshot initialIn(NumberFormat format)
     return s;
 }
 
+// A decimal text moved by `steps` units of its `places`-th decimal place:
+// ("3120.762", -1, 3) gives "3120.761".
+QString movedBy(const QString &text, int steps, int places)
+{
+    const qsizetype point = text.indexOf(u'.');
+    const QString whole = point < 0 ? text : text.left(point);
+    const QString fraction = point < 0 ? QString() : text.mid(point + 1);
+    const qint64 scaled = (whole + fraction.leftJustified(places, u'0')).toLongLong() + steps;
+    const QString digits = QString::number(scaled).rightJustified(places + 1, u'0');
+    return digits.chopped(places) + u'.' + digits.right(places);
+}
+
 } // namespace
 
 class TestParameterCodec : public QObject {
@@ -92,17 +104,19 @@ private slots:
         row("whole negative", 6, "-1", false,
             "'-1' is out of range for Speedometer magnets: the controller accepts 0 to 65535.");
         row("decimal negative", 1, "-1.0", false,
-            "'-1.0' is out of range for Max battery current: the controller accepts 0 to 3120.7.");
+            "'-1.0' is out of range for Max battery current: the controller accepts 0 to less than 3120.762.");
         row("decimal comma", 1, "-1,0", true,
-            "'-1,0' is out of range for Max battery current: the controller accepts 0 to 3120,7.");
-        row("range shown is itself accepted", 2, "200", false,
-            "'200' is out of range for Low voltage protection: the controller accepts 0 to 198.5.");
-        row("three places", 49, "70", false,
-            "'70' is out of range for Stator inductance: the controller accepts 0 to 65.535.");
+            "'-1,0' is out of range for Max battery current: the controller accepts 0 to less than 3120,762.");
+        row("limit two places finer than shown", 2, "200", false,
+            "'200' is out of range for Low voltage protection: the controller accepts 0 to less than 198.594.");
+        row("65.536 mH itself still encodes", 49, "70", false,
+            "'70' is out of range for Stator inductance: the controller accepts 0 to less than 65.53601.");
         row("stop delay in ms", 12, "327680", false,
             "'327680' is out of range for Stop after: the controller accepts 0 to 327679.");
         row("field without caption", 10, "70000", false,
             "'70000' is out of range for Pedal sensor magnets: the controller accepts 0 to 65535.");
+        row("control character escaped", 7, "70000\t", false,
+            "'70000\\x09' is out of range for Wheel perimeter: the controller accepts 0 to 65535.");
     }
 
     // Guards the mended wrap-around: a value the controller cannot carry is
@@ -119,6 +133,44 @@ private slots:
         const EncodedSet set = encodeAll(s, format);
         QCOMPARE(set.errorIndex, index);
         QCOMPARE(set.error, message);
+    }
+
+    void statedLimitIsTheTrueOne_data()
+    {
+        QTest::addColumn<int>("index");
+        for (const ParameterDescriptor *d : storedParameters()) {
+            if (d->hasTextControl())
+                QTest::addRow("%d %s", d->index, d->name) << d->index;
+        }
+    }
+    // Guards the range the refusal states: no value above it is accepted (it
+    // once said 3120.7 A while 3120.72 went out as 65535 counts), and for
+    // decimals it lies within a hundredth of the field's last place.
+    void statedLimitIsTheTrueOne()
+    {
+        QFETCH(int, index);
+        const ParameterDescriptor &d = parameterAt(index);
+        ParameterSnapshot s = ParameterSnapshot::initial();
+        auto encode = [&](const QString &text) {
+            s[index].text = text;
+            return encodeParameter(index, s, NumberFormat::point());
+        };
+        const QString message = encode(QStringLiteral("2000000000")).error;
+        static const QRegularExpression stated(QStringLiteral("accepts 0 to (less than )?([0-9.]+)\\.$"));
+        const QRegularExpressionMatch match = stated.match(message);
+        QVERIFY2(match.hasMatch(), qPrintable(message));
+        const bool exclusive = match.hasCaptured(1);
+        const QString limit = match.captured(2);
+        if (d.kind == ParameterKind::Decimal) {
+            QVERIFY2(!encode(movedBy(limit, 1, 12)).ok(), qPrintable(message));
+            QVERIFY2(exclusive && !encode(limit).ok(), qPrintable(message));
+            const EncodedValue below = encode(movedBy(limit, -1, formatDecimals(d.readFormat) + 2));
+            QVERIFY2(below.ok(), qPrintable(below.error));
+        } else {
+            QVERIFY2(!exclusive, qPrintable(message));
+            QCOMPARE(encode(limit).value, quint16(65535));
+            QVERIFY(!encode(QString::number(limit.toLongLong() + 1)).ok());
+        }
     }
 
     void valuesAtTheEdges_data()

@@ -2,6 +2,13 @@
 
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
 using namespace vexlor;
 
 namespace {
@@ -17,6 +24,19 @@ ParameterSnapshot applied(const ConfigurationRead &read, bool yes = true)
     ParameterSnapshot s = ParameterSnapshot::initial();
     applyToSnapshot(s, read.entries, [yes] { return yes; });
     return s;
+}
+
+// Opening a FIFO for reading blocks until a writer comes. Should the reader
+// under test get stuck there, this opens the writing end after a deadline, so
+// the test fails on the reader's result instead of hanging.
+void releaseFifoLater(const QString &fifo)
+{
+    std::thread([path = QFile::encodeName(fifo)] {
+        std::this_thread::sleep_for(std::chrono::seconds(10));
+        const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    }).detach();
 }
 
 } // namespace
@@ -79,6 +99,8 @@ private slots:
         QTest::newRow("slider after fix-up") << QByteArray("3\r\n1,0\r\n") << "'1.0' is not a valid integer value";
         QTest::newRow("level count") << QByteArray("20\r\nnine\r\n") << "'nine' is not a valid integer value";
         QTest::newRow("choice other than 40") << QByteArray("19\r\n\r\n") << "'' is not a valid integer value";
+        QTest::newRow("control characters escaped") << QByteArray("\x1B[31m\r\n1\r\n")
+                                                    << "'\\x1B[31m' is not a valid integer value";
         QTest::newRow("first error in file order")
             << QByteArray("x\r\n1\r\n8\r\ny\r\n9") << "'x' is not a valid integer value";
     }
@@ -182,14 +204,15 @@ private slots:
                                                                u"Does the motor have 3 hall sensors?"));
     }
 
-    // Guards the file-level refusals: missing file, a folder, and a file too large to read.
+    // Guards the file-level refusals: a missing file and a file too large to read.
     void fileLevelErrors()
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString missing = dir.filePath(QStringLiteral("missing.vxc"));
         QCOMPARE(readConfigurationFile(missing, NumberFormat::point()).error, "Cannot open file " + missing);
-        QCOMPARE(readConfigurationFile(dir.path(), NumberFormat::point()).error, "Cannot open file " + dir.path());
+        QCOMPARE(readConfigurationFile(dir.filePath(QStringLiteral("\x1B[8m.vxc")), NumberFormat::point()).error,
+                 "Cannot open file " + dir.filePath(QStringLiteral("\\x1B[8m.vxc")));
 
         const QString large = dir.filePath(QStringLiteral("large.vxc"));
         QByteArray bytes = "99\r\n" + QByteArray(kMaxConfigurationFileSize - 6, 'x') + "\r\n";
@@ -202,6 +225,49 @@ private slots:
         file.close();
         QCOMPARE(readConfigurationFile(large, NumberFormat::point()).error,
                  "File " + large + " is too large to be a configuration file (more than 1 MiB).");
+    }
+
+    void onlyRegularFilesAreOpened_data()
+    {
+        QTest::addColumn<QString>("target"); // in the test's folder, unless absolute
+        QTest::addColumn<bool>("throughLink");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("named pipe") << "pipe.vxc" << false << true;
+        QTest::newRow("link to a named pipe") << "pipe.vxc" << true << true;
+        QTest::newRow("character device") << "/dev/null" << false << true;
+        QTest::newRow("folder") << "." << false << true;
+        QTest::newRow("link to a regular file") << "file.vxc" << true << false;
+    }
+    // Guards the reader against paths it would wait on for ever (a FIFO blocks
+    // in open until a writer comes, a device may never end): refused unopened.
+    void onlyRegularFilesAreOpened()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, throughLink);
+        QFETCH(bool, refused);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString fifo = dir.filePath(QStringLiteral("pipe.vxc"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QFile regular(dir.filePath(QStringLiteral("file.vxc")));
+        QVERIFY(regular.open(QIODevice::WriteOnly));
+        regular.write("6\r\n4\r\n");
+        regular.close();
+        QString path = QDir(dir.path()).filePath(target);
+        if (throughLink) {
+            const QString link = dir.filePath(QStringLiteral("link.vxc"));
+            QVERIFY(QFile::link(path, link));
+            path = link;
+        }
+
+        releaseFifoLater(fifo);
+        const ConfigurationRead read = readConfigurationFile(path, NumberFormat::point());
+        if (refused) {
+            QCOMPARE(read.error, "Cannot open file " + path + ": it is not a regular file.");
+        } else {
+            QVERIFY2(read.ok(), qPrintable(read.error));
+            QCOMPARE(read.entries.size(), 1);
+        }
     }
 };
 
