@@ -5,6 +5,19 @@
 #include <QTimer>
 
 namespace vexlor {
+namespace {
+
+// Messages quote file names and file content: shown as plain text, so a
+// name like "<b>x</b>.vxc" is shown as it is, never as markup.
+int execBox(QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text,
+            QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, caption, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+
+} // namespace
 
 QtMessageBoxes::QtMessageBoxes(QWidget *parent, QString standardCaption)
     : m_parent(parent), m_standardCaption(std::move(standardCaption))
@@ -18,23 +31,24 @@ void QtMessageBoxes::standardError(const QString &message)
     const QString text = standardErrorText(message);
     QObject *context = m_parent ? static_cast<QObject *>(m_parent.data()) : qApp;
     QTimer::singleShot(0, context, [parent = m_parent, caption = m_standardCaption, text] {
-        QMessageBox::critical(parent, caption, text);
+        execBox(parent, QMessageBox::Critical, caption, text, QMessageBox::Ok);
     });
 }
 
 void QtMessageBoxes::error(const QString &caption, const QString &text)
 {
-    QMessageBox::critical(m_parent, caption, text);
+    execBox(m_parent, QMessageBox::Critical, caption, text, QMessageBox::Ok);
 }
 
 void QtMessageBoxes::information(const QString &caption, const QString &text)
 {
-    QMessageBox::information(m_parent, caption, text);
+    execBox(m_parent, QMessageBox::Information, caption, text, QMessageBox::Ok);
 }
 
 bool QtMessageBoxes::question(const QString &caption, const QString &text)
 {
-    return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No)
+    return execBox(m_parent, QMessageBox::Question, caption, text,
+                   QMessageBox::Yes | QMessageBox::No)
         == QMessageBox::Yes;
 }
 
@@ -42,6 +56,7 @@ void QtMessageBoxes::showError(const QString &caption, const QString &text,
                                std::function<void()> closed)
 {
     auto *box = new QMessageBox(QMessageBox::Critical, caption, text, QMessageBox::Ok, m_parent);
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     QObject::connect(box, &QMessageBox::finished, box, [closed = std::move(closed)] {

@@ -1,6 +1,7 @@
 // The main window's frame: title, names, commands, status strip, Help menu,
 // closing, and a layout that fits its fixed size. Also the splash window.
 
+#include "qt_message_boxes.h"
 #include "recording_services.h"
 
 #include "splash_window.h"
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -441,6 +443,47 @@ private slots:
         for (const QString address : {QStringLiteral("https://shop.example.org/e-bike-help"),
                                       QStringLiteral("mailto:service@shop.example.org")})
             QCOMPARE(supportTarget(address), QUrl(address));
+    }
+
+    // Guards the boxes against markup: a message quoting a file name that
+    // looks like HTML shows it as typed, in every kind of box.
+    void boxesShowMessagesAsPlainText()
+    {
+        QWidget parent;
+        QtMessageBoxes boxes(&parent, QStringLiteral("Caption"));
+        const QString name = QStringLiteral("Cannot open file <b>x</b>&amp;.vxc");
+        QStringList formats;
+        const auto openBox = [] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible())
+                    return box;
+            return static_cast<QMessageBox *>(nullptr);
+        };
+        const auto closeTheBox = [&] {
+            QTimer::singleShot(0, [&] {
+                if (QMessageBox *box = openBox()) {
+                    formats << QString::number(box->textFormat()) + u' ' + box->text();
+                    box->done(0);
+                }
+            });
+        };
+        closeTheBox();
+        boxes.error(QStringLiteral("E"), name);
+        closeTheBox();
+        boxes.information(QStringLiteral("I"), name);
+        closeTheBox();
+        (void)boxes.question(QStringLiteral("Q"), name);
+        boxes.standardError(name); // shown from the event loop, before the closer runs
+        closeTheBox();
+        QTRY_COMPARE(formats.size(), 4);
+        boxes.showError(QStringLiteral("S"), name, {});
+        QMessageBox *shown = openBox();
+        QVERIFY(shown);
+        formats << QString::number(shown->textFormat()) + u' ' + shown->text();
+        shown->done(0);
+        const QString plain = QString::number(Qt::PlainText) + u' ';
+        QCOMPARE(formats, (QStringList{plain + name, plain + name, plain + name,
+                                       plain + name + u'.', plain + name}));
     }
 
     // Guards the About box: caption, title with version first, an empty line,
