@@ -26,7 +26,6 @@ constexpr std::array<std::pair<const char *, const char *>, 3> kGroupSwitches = 
     {"CheckBox7", "GroupBox4"}, // Limit max speed -> Speed limit parameters
 }};
 
-constexpr int kFirstLevelLimitIndex = 21;
 const QColor kDisabledGroupText(128, 128, 128);
 
 // A disabled group's caption and everything in it take the grey text colour;

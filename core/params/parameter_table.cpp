@@ -114,6 +114,31 @@ constexpr ParameterDescriptor slider(int index, const char *name, const char *co
     return d;
 }
 
+constexpr FieldBound above(double limit, const char *replacement)
+{
+    return FieldBound{FieldBound::Side::Above, limit, replacement};
+}
+
+constexpr FieldBound below(double limit, const char *replacement)
+{
+    return FieldBound{FieldBound::Side::Below, limit, replacement};
+}
+
+// The controller's limits for a field the user edits; 0.9 and 4.2 are
+// compared as the doubles they are typed as.
+constexpr ParameterDescriptor bounded(ParameterDescriptor d, FieldBound first, FieldBound second = {})
+{
+    d.bounds = {first, second};
+    return d;
+}
+
+// The full throttle voltage: after its bound, not below the start voltage.
+constexpr ParameterDescriptor notBelowStartVoltage(ParameterDescriptor d)
+{
+    d.notBelowStartVoltage = true;
+    return d;
+}
+
 constexpr ParameterDescriptor levelCount()
 {
     ParameterDescriptor d = whole(kPasLevelCountIndex, "PasLevelCount", "LabeledEdit4",
@@ -127,7 +152,7 @@ constexpr ParameterDescriptor levelCount()
 constexpr ParameterDescriptor levelLimit(int level, const char *name, const char *control,
                                          const char *caption, const char *defaultText)
 {
-    return whole(20 + level, name, control, caption, "%", defaultText);
+    return bounded(whole(20 + level, name, control, caption, "%", defaultText), above(100, "100"));
 }
 
 // Degree sign spelled as UTF-8 so the source stays ASCII.
@@ -135,7 +160,8 @@ constexpr ParameterDescriptor levelLimit(int level, const char *name, const char
 
 constexpr std::array<ParameterDescriptor, kProtocolItemCount> kTable = {
     fixedItem(0, 256), // version item; its read reply carries the controller's version
-    decimal(1, "MaxBatteryCurrent", "LabeledEdit16", "Max battery current: ", "A", 21, "0.0", "14.0"),
+    bounded(decimal(1, "MaxBatteryCurrent", "LabeledEdit16", "Max battery current: ", "A", 21, "0.0", "14.0"),
+            above(30, "30.0")),
     decimal(2, "LowVoltageProtection", "LabeledEdit17", "Low voltage protection: ", "V", 330, "0.0", "31.5"),
     slider(3, "Acceleration", "TrackBar2", "Acceleration:", 0, 10, 18, 10, 5),
     twoWay(4, "BrakeVoltageLevel", "RadioButton1", "RadioButton2", "Brake voltage:", "Low", "High"),
@@ -146,13 +172,17 @@ constexpr std::array<ParameterDescriptor, kProtocolItemCount> kTable = {
     twoWay(9, "PedalSensorDutyCycle", "RadioButton3", "RadioButton4", "Duty cycle:", "< 50%", "> 50%"),
     whole(10, "PedalSensorMagnets", "Edit1", "", "magnets a circle", "12"),
     whole(11, "PedalStartMagnets", "LabeledEdit2", "Start after ", "magnets passed", "2"),
-    whole(12, "PedalStopDelay", "LabeledEdit3", "Stop after ", "ms stop pedaling", "500", 5),
+    bounded(whole(12, "PedalStopDelay", "LabeledEdit3", "Stop after ", "ms stop pedaling", "500", 5),
+            below(200, "200")),
     slider(13, "PasRatio", "TrackBar1", "PAS ratio: ", 1, 9, 180, 0, 5),
     flag(14, "UseThrottle", "CheckBox1", "Use throttle", true),
-    whole(15, "ThrottleMaxOutput", "LabeledEdit1", "Max output: ", "%", "100"),
+    bounded(whole(15, "ThrottleMaxOutput", "LabeledEdit1", "Max output: ", "%", "100"), above(100, "100")),
     flag(16, "ThrottleLimitedByPasLevels", "CheckBox3", "Limited by PAS level limits", false),
-    decimal(17, "ThrottleStartVoltage", "LabeledEdit18", "Start voltage: ", "V,", 13800, "0.0", "1.2"),
-    decimal(18, "ThrottleFullVoltage", "LabeledEdit26", "Full: ", "V", 13800, "0.0", "3.4"),
+    bounded(decimal(17, "ThrottleStartVoltage", "LabeledEdit18", "Start voltage: ", "V,", 13800, "0.0", "1.2"),
+            below(0.9, "0.9"), above(3, "3.0")),
+    notBelowStartVoltage(bounded(
+        decimal(18, "ThrottleFullVoltage", "LabeledEdit26", "Full: ", "V", 13800, "0.0", "3.4"),
+        above(4.2, "4.2"))),
     choice(19, "ThrottleWorkingStyle", "RadioGroup1", "Working style",
            {"Independently", "Together with pedal sensor", "Start by pedal sensor"}, 3),
     levelCount(),
@@ -167,7 +197,7 @@ constexpr std::array<ParameterDescriptor, kProtocolItemCount> kTable = {
     levelLimit(9, "LevelLimit9", "LabeledEdit13", "Level 9: ", "100"),
     flag(30, "LevelLimitsSpeed", "CheckBox5", "Limit speed", true),
     flag(31, "LevelLimitsCurrent", "CheckBox6", "Limit current", false),
-    whole(32, "WalkAssistLimit", "LabeledEdit19", "Walk assist: ", "%", "20"),
+    bounded(whole(32, "WalkAssistLimit", "LabeledEdit19", "Walk assist: ", "%", "20"), above(100, "100")),
     flag(33, "PedalWithThrottle", "CheckBox4", "Work together with throttle", false),
     fixedItem(34, 0), fixedItem(35, 0), fixedItem(36, 0),
     fixedItem(37, 0), fixedItem(38, 0), fixedItem(39, 0),
@@ -176,14 +206,14 @@ constexpr std::array<ParameterDescriptor, kProtocolItemCount> kTable = {
     choice(41, "RotationDirection", "RadioGroup3", "Rotation direction",
            {"One way clutch", "Without clutch", nullptr}, 2),
     whole(42, "MotorRatedVoltage", "Edit2", "Rated voltage: ", "V", "36"),
-    whole(43, "MotorRatedPower", "Edit3", "Rated power: ", "W", "250"),
+    bounded(whole(43, "MotorRatedPower", "Edit3", "Rated power: ", "W", "250"), above(500, "500")),
     fixedItem(44, 1),
     whole(45, "MotorPolePairs", "Edit4", "No. of pole-pairs: ", "", "10"),
-    whole(46, "MotorNoLoadSpeed", "Edit5", "No-load speed: ", "rpm", "1500"),
+    bounded(whole(46, "MotorNoLoadSpeed", "Edit5", "No-load speed: ", "rpm", "1500"), above(5000, "5000")),
     decimal(47, "MotorReductionRatio", "Edit6", "Reduction ratio: ", ":1", 10, "0.0", "8"),
     whole(48, "StatorResistance", "Edit7", "Stator resistance: ", "mOhm", "300"),
     decimal(49, "StatorInductance", "Edit8", "Stator inductance: ", "mH", 1000, "0.000", "0.3"),
-    whole(50, "MaxPhaseCurrent", "Edit10", "Max phase current:", "A", "30"),
+    bounded(whole(50, "MaxPhaseCurrent", "Edit10", "Max phase current:", "A", "30"), above(70, "70")),
     fixedItem(51, 0), fixedItem(52, 0), fixedItem(53, 0), fixedItem(54, 0), fixedItem(55, 0),
     fixedItem(56, 0), fixedItem(57, 0), fixedItem(58, 0), fixedItem(59, 0),
 };
@@ -208,6 +238,18 @@ constexpr int countStored()
     return n;
 }
 static_assert(countStored() == kStoredParameterCount);
+
+// Range rules bound the text of edit fields only, and the full voltage's rule
+// reads the start voltage's field.
+constexpr bool rangeRulesFitTheirControls()
+{
+    for (const auto &d : kTable) {
+        if (d.hasRangeRule() && !d.hasTextControl())
+            return false;
+    }
+    return kTable[kThrottleStartVoltageIndex].hasTextControl();
+}
+static_assert(rangeRulesFitTheirControls());
 
 std::array<const ParameterDescriptor *, kStoredParameterCount> makeStoredList()
 {

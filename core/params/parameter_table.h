@@ -24,6 +24,16 @@ enum class ParameterKind {
     Slider,     // track bar: position x factor + offset
 };
 
+// A bound the window holds an edit field's value to when the user leaves the
+// field: a value beyond it is replaced by a fixed text, which is written with
+// a point whatever the locale. A value equal to the bound passes.
+struct FieldBound {
+    enum class Side { None, Above, Below };
+    Side side = Side::None;
+    double limit = 0;
+    const char *replacement = "";
+};
+
 // One row of the parameter table. Every piece of the tool that touches a
 // parameter (encoder, decoder, file reader and writer, the window's binding,
 // the emulator and the CLI) walks this table; nothing lists parameters twice.
@@ -45,6 +55,11 @@ struct ParameterDescriptor {
     quint16 fixedValue = 0;          // Fixed: the constant sent
     const char *defaultText = "";    // Decimal, Whole, LevelCount: the window's initial text
     int defaultNumber = 0;           // Flag, TwoWay, Choice, Slider: initial tick, button, item or position
+    // The window's range rule: the bounds, tried in order, each on the text as
+    // it stands after the one before; then, with notBelowStartVoltage, a value
+    // below the throttle's start voltage becomes that voltage plus 0.2.
+    std::array<FieldBound, 2> bounds{};
+    bool notBelowStartVoltage = false;
 
     [[nodiscard]] constexpr bool isStored() const { return kind != ParameterKind::Fixed; }
     [[nodiscard]] constexpr bool hasTextControl() const
@@ -52,12 +67,20 @@ struct ParameterDescriptor {
         return kind == ParameterKind::Decimal || kind == ParameterKind::Whole
             || kind == ParameterKind::LevelCount;
     }
+    [[nodiscard]] constexpr bool hasRangeRule() const
+    {
+        return bounds[0].side != FieldBound::Side::None || notBelowStartVoltage;
+    }
 };
 
 // Index 5 (SpeedLimit) is sent as this constant when "Limit max speed" is clear.
 inline constexpr quint16 kUnlimitedSpeedValue = 9000;
 inline constexpr int kSpeedLimitIndex = 5;
+inline constexpr int kWheelPerimeterIndex = 7;
+inline constexpr int kThrottleStartVoltageIndex = 17;
 inline constexpr int kPasLevelCountIndex = 20;
+inline constexpr int kFirstLevelLimitIndex = 21; // LevelLimit1; the nine follow in order
+inline constexpr int kLevelLimitCount = 9;
 inline constexpr int kHallSensorTypeIndex = 40;
 inline constexpr int kStatorResistanceIndex = 48;
 // The check box that switches index 5 between its edit and kUnlimitedSpeedValue.
