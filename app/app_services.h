@@ -1,34 +1,34 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
+
+#include <memory>
 
 namespace vexlor {
 
+class BridgeLine;
 class FileAssociation;
 class FileDialogs;
 class MessageBoxes;
-class ShellOpener;
-class BridgeLine;
 class PortLister;
 class SerialPort;
+class ShellOpener;
 
-// What the main window needs from outside. Left null, the window uses the
-// real dialogs and the desktop; tests pass recorders instead.
+// What the main window uses from outside, built by the program's entry (the
+// real dialogs, desktop and link) or by a test (recorders and fakes). Each
+// must outlive the window.
 struct AppServices {
-    MessageBoxes *boxes = nullptr;
-    ShellOpener *shell = nullptr;
+    MessageBoxes &boxes;
+    ShellOpener &shell;
+    FileDialogs &fileDialogs;
+    FileAssociation &fileAssociation;
+    QString settingsFolder;  // where config.ini lives
     QStringList commandLine; // parameters 1..n, without the program itself
-    FileDialogs *fileDialogs = nullptr;
-    FileAssociation *fileAssociation = nullptr;
-    // Where config.ini lives; empty: beside the executable when that folder
-    // can be written, else the user's configuration folder.
-    QString settingsFolder;
-    // The controller link's backends; null for the serial port, the system's
-    // port list and the USB bridge. The window takes over `serialPort`;
-    // `portLister` and `bridgeLine` must outlive it.
-    SerialPort *serialPort = nullptr;
-    const PortLister *portLister = nullptr;
-    BridgeLine *bridgeLine = nullptr;
+    // The controller link's backends; the window takes over the port.
+    std::unique_ptr<SerialPort> serialPort;
+    const PortLister &portLister;
+    BridgeLine &bridgeLine;
 };
 
 } // namespace vexlor

@@ -1,15 +1,12 @@
 #include "controller_commands.h"
 
 #include "input_rules.h"
-#include "main_window.h"
 #include "message_boxes.h"
 #include "parameter_binding.h"
+#include "program_info.h"
 #include "shell_opener.h"
-#include "status_strip.h"
 
 #include "config/data_files.h"
-#include "link/ftdi_bridge_line.h"
-#include "link/qt_serial_port.h"
 #include "params/parameter_codec.h"
 #include "protocol/transaction_texts.h"
 
@@ -22,31 +19,27 @@
 
 namespace vexlor {
 
-ControllerCommands::ControllerCommands(MainWindow &window, const AppServices &services,
-                                       QObject *parent)
+ControllerCommands::ControllerCommands(std::unique_ptr<SerialPort> port, const PortLister &lister,
+                                       BridgeLine &bridge, const StatusStrip &strip,
+                                       const LinkActions &actions, ParameterBinding &binding,
+                                       InputRules &rules, MessageBoxes &boxes, ShellOpener &shell,
+                                       const NumberFormat &numberFormat, QObject *parent)
     : QObject(parent)
-    , m_window(window)
-    , m_boxes(window.messageBoxes())
-    , m_shell(window.shell())
-    , m_actions(window.actions())
-    , m_ownLister(services.portLister ? nullptr : std::make_unique<SystemPortLister>())
-    , m_ownBridge(services.bridgeLine ? nullptr : std::make_unique<FtdiBridgeLine>())
-    , m_lister(services.portLister ? services.portLister : m_ownLister.get())
-    , m_bridge(services.bridgeLine ? services.bridgeLine : m_ownBridge.get())
-    , m_link(services.serialPort ? services.serialPort : new QtSerialPort)
-    , m_finder(m_lister)
-    , m_startup(std::make_unique<LinkStartup>(&m_link, &m_finder, m_bridge))
+    , m_strip(strip)
+    , m_actions(actions)
+    , m_binding(binding)
+    , m_rules(rules)
+    , m_boxes(boxes)
+    , m_shell(shell)
+    , m_numberFormat(numberFormat)
+    , m_link(port.release())
+    , m_finder(&lister)
+    , m_startup(std::make_unique<LinkStartup>(&m_link, &m_finder, &bridge))
     , m_monitor(&m_link, &m_finder)
     , m_engine(&m_link)
     , m_test(&m_link)
-    , m_shutdown(&m_link, m_bridge)
+    , m_shutdown(&m_link, &bridge)
 {
-    m_linkState = window.findChild<QLabel *>(QStringLiteral("Label15"));
-    m_activity = window.findChild<QLabel *>(QStringLiteral("Label43"));
-    m_result = window.findChild<QLabel *>(QStringLiteral("Label44"));
-    m_progress = window.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
-    Q_ASSERT(m_linkState && m_activity && m_result && m_progress);
-
     // Ticks leave the port alone while start-up still owns it.
     m_monitor.setStartup(m_startup.get());
 
@@ -57,7 +50,7 @@ ControllerCommands::ControllerCommands(MainWindow &window, const AppServices &se
             &ControllerCommands::showDuplicateDevice);
 
     connect(&m_engine, &TransactionEngine::started, this, &ControllerCommands::onTransactionStarted);
-    connect(&m_engine, &TransactionEngine::progress, m_progress, &QProgressBar::setValue);
+    connect(&m_engine, &TransactionEngine::progress, m_strip.progress, &QProgressBar::setValue);
     connect(&m_engine, &TransactionEngine::valueAccepted, this, &ControllerCommands::onValueAccepted);
     connect(&m_engine, &TransactionEngine::finished, this,
             &ControllerCommands::onTransactionFinished);
@@ -82,7 +75,7 @@ void ControllerCommands::startUp()
         m_startup->start();
 }
 
-void ControllerCommands::monitorTick()
+void ControllerCommands::onMonitorTick()
 {
     if (!m_releasing)
         m_monitor.tick();
@@ -90,7 +83,7 @@ void ControllerCommands::monitorTick()
 
 void ControllerCommands::showDeviceState(DeviceState state)
 {
-    setStatusLabel(m_linkState, deviceStateText(state),
+    setStatusLabel(m_strip.linkState, deviceStateText(state),
                    state == DeviceState::Connected ? kLime : kRed);
 }
 
@@ -123,22 +116,32 @@ void ControllerCommands::onConnectionTestFinished(const ConnectionTestResult &re
         }
         // Yes reads the configuration exactly as the Read command does.
         if (m_boxes.question(result.message.caption, result.message.text))
-            startTransaction(TransactionMode::Read);
+            readController();
     });
 }
 
 // ---- read and write ---------------------------------------------------------
 
-void ControllerCommands::startTransaction(TransactionMode mode)
+void ControllerCommands::readController()
+{
+    runTransaction(TransactionMode::Read);
+}
+
+void ControllerCommands::writeController()
+{
+    runTransaction(TransactionMode::Write);
+}
+
+void ControllerCommands::runTransaction(TransactionMode mode)
 {
     if (m_releasing || isExchanging())
         return;
     // The value being edited is bounded first, as leaving its field would.
-    if (!m_window.inputRules().applyPendingRules())
+    if (!m_rules.applyPendingRules())
         return;
     // All sixty values are taken now: edits made while the frames go out do
     // not reach them. A value that cannot be sent stops everything here.
-    const EncodedSet set = encodeAll(m_window.binding().snapshot(), m_window.numberFormat());
+    const EncodedSet set = encodeAll(m_binding.snapshot(), m_numberFormat);
     if (!set.ok()) {
         m_boxes.standardError(set.error);
         return;
@@ -148,7 +151,7 @@ void ControllerCommands::startTransaction(TransactionMode mode)
 
 void ControllerCommands::onTransactionStarted()
 {
-    setStatusLabel(m_activity, QString::fromLatin1(texts::kBusy), kRed);
+    setStatusLabel(m_strip.activity, QString::fromLatin1(texts::kBusy), kRed);
     onExchangeStarted();
 }
 
@@ -161,19 +164,19 @@ void ControllerCommands::onExchangeStarted()
 void ControllerCommands::onValueAccepted(int index, quint16 value)
 {
     const std::optional<ControlValue> decoded =
-        decodeParameter(index, value, m_window.numberFormat());
+        decodeParameter(index, value, m_numberFormat);
     if (decoded)
-        m_window.binding().apply({index, *decoded});
+        m_binding.apply({index, *decoded});
 }
 
 void ControllerCommands::onTransactionFinished(const TransactionOutcome &outcome)
 {
     if (outcome.passed)
-        setStatusLabel(m_result, QString::fromLatin1(texts::kPass), kLime);
+        setStatusLabel(m_strip.result, QString::fromLatin1(texts::kPass), kLime);
     else
-        setStatusLabel(m_result, QString::fromLatin1(texts::kFail), kRed);
+        setStatusLabel(m_strip.result, QString::fromLatin1(texts::kFail), kRed);
     if (outcome.passed) {
-        setStatusLabel(m_activity, QString::fromLatin1(texts::kIdle), kLime);
+        setStatusLabel(m_strip.activity, QString::fromLatin1(texts::kIdle), kLime);
         setLinkCommandsEnabled(true);
         later([this, outcome] { showMessage(outcome.message); });
         return;
@@ -184,7 +187,7 @@ void ControllerCommands::onTransactionFinished(const TransactionOutcome &outcome
         showMessage(outcome.message);
         if (outcome.openInstallationGuide)
             openInstallationGuide();
-        setStatusLabel(m_activity, QString::fromLatin1(texts::kIdle), kLime);
+        setStatusLabel(m_strip.activity, QString::fromLatin1(texts::kIdle), kLime);
         setLinkCommandsEnabled(true);
     });
 }
@@ -194,7 +197,7 @@ void ControllerCommands::openInstallationGuide()
     // Beside the executable first (a build tree, a portable copy), else the
     // installed copy in the data folder.
     const QString name = QString::fromLatin1(texts::kInstallationGuideFile);
-    const QString beside = m_window.programFolder() + name;
+    const QString beside = executableFolder() + name;
     const QString path = QFileInfo::exists(beside) ? beside : locateDataFile(name);
     m_shell.open(QUrl::fromLocalFile(path));
 }

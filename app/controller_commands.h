@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app_services.h"
+#include "status_strip.h"
 #include "window_actions.h"
 
+#include "link/bridge_line.h"
 #include "link/connection_test.h"
 #include "link/controller_link.h"
 #include "link/device_monitor.h"
@@ -10,6 +11,7 @@
 #include "link/link_shutdown.h"
 #include "link/link_startup.h"
 #include "link/port_finder.h"
+#include "params/number_text.h"
 #include "protocol/transaction_engine.h"
 
 #include <QObject>
@@ -17,13 +19,11 @@
 #include <functional>
 #include <memory>
 
-class QLabel;
-class QProgressBar;
-
 namespace vexlor {
 
-class MainWindow;
+class InputRules;
 class MessageBoxes;
+class ParameterBinding;
 class ShellOpener;
 
 // The window's side of the controller link: owns the link and everything that
@@ -33,22 +33,19 @@ class ShellOpener;
 class ControllerCommands : public QObject {
     Q_OBJECT
 public:
-    // Uses the backends of `services` where given, the real ones otherwise.
-    // `window` must have its controls and actions built.
-    ControllerCommands(MainWindow &window, const AppServices &services, QObject *parent = nullptr);
+    // The link runs over `port` (taken over), finds it through `lister` and
+    // drives `bridge`; both must outlive the commands, as must the window's
+    // parts. `numberFormat` is read as it stands when values are sent or read.
+    ControllerCommands(std::unique_ptr<SerialPort> port, const PortLister &lister,
+                       BridgeLine &bridge, const StatusStrip &strip, const LinkActions &actions,
+                       ParameterBinding &binding, InputRules &rules, MessageBoxes &boxes,
+                       ShellOpener &shell, const NumberFormat &numberFormat,
+                       QObject *parent = nullptr);
     ~ControllerCommands() override;
 
-    // Start-up steps 8 to 11: discover, close, settle, bridge line high, open,
-    // Label15. Runs on by itself; the window goes on with its other steps.
+    // Discover, close, settle, bridge line high, open, show the device state.
+    // Runs on by itself; the window goes on with its other start-up steps.
     void startUp();
-    // Timer1's tick: the device monitor.
-    void monitorTick();
-    // TestConnection1Click.
-    void testConnection();
-    // WriteControllerSettings1Click: encodes the window's values and starts
-    // the transaction; a value that cannot be sent stops it with the standard
-    // error box before anything is sent.
-    void startTransaction(TransactionMode mode);
 
     // Closing: close the port, 200 ms later drop the bridge line, then
     // released(). Every exchange still running is abandoned without a box.
@@ -56,6 +53,17 @@ public:
     [[nodiscard]] bool isReleasing() const { return m_releasing; }
     [[nodiscard]] bool isReleased() const { return m_released; }
 
+public slots:
+    // The two-second device watch.
+    void onMonitorTick();
+    void testConnection();
+    // Read and write encode the window's values and start the transaction; a
+    // value that cannot be sent stops it with the standard error box before
+    // anything is sent.
+    void readController();
+    void writeController();
+
+public:
     // Whether a transaction or a connection test is running.
     [[nodiscard]] bool isExchanging() const { return m_engine.isRunning() || m_test.isRunning(); }
     [[nodiscard]] ControllerLink &link() { return m_link; }
@@ -65,6 +73,7 @@ signals:
     void released();
 
 private:
+    void runTransaction(TransactionMode mode);
     void showDeviceState(DeviceState state);
     void showDuplicateDevice(const UserMessage &message);
     void onExchangeStarted();
@@ -79,19 +88,14 @@ private:
     void showMessage(const UserMessage &message);
     void openInstallationGuide();
 
-    MainWindow &m_window;
+    StatusStrip m_strip;
+    LinkActions m_actions;
+    ParameterBinding &m_binding;
+    InputRules &m_rules;
     MessageBoxes &m_boxes;
     ShellOpener &m_shell;
-    WindowActions m_actions;
-    QLabel *m_linkState = nullptr; // Label15
-    QLabel *m_activity = nullptr;  // Label43
-    QLabel *m_result = nullptr;    // Label44
-    QProgressBar *m_progress = nullptr;
+    const NumberFormat &m_numberFormat;
 
-    std::unique_ptr<PortLister> m_ownLister;
-    std::unique_ptr<BridgeLine> m_ownBridge;
-    const PortLister *m_lister;
-    BridgeLine *m_bridge;
     ControllerLink m_link;
     PortFinder m_finder;
     std::unique_ptr<LinkStartup> m_startup;

@@ -2,20 +2,16 @@
 
 #include "file_dialogs.h"
 #include "input_rules.h"
-#include "main_window.h"
 #include "message_boxes.h"
 #include "parameter_binding.h"
-#include "qt_file_dialogs.h"
+#include "window_caption.h"
 
 #include "config/data_files.h"
-#include "config/freedesktop_file_association.h"
-#include "config/recent_files.h"
 #include "config/settings_file.h"
 #include "config/vxc_reader.h"
 #include "config/vxc_writer.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
@@ -24,9 +20,6 @@
 
 namespace vexlor {
 namespace {
-
-// The name the desktop shows for the program that opens .vxc files.
-constexpr const char *kApplicationName = "Vexlor Adjustor";
 
 // The file-name part of a path, as the caption shows it.
 QString fileNamePart(const QString &path)
@@ -50,8 +43,13 @@ bool fileExists(const QString &path)
 
 } // namespace
 
-DocumentCommands::DocumentCommands(MainWindow &window, const AppServices &services)
-    : m_window(window), m_services(services)
+DocumentCommands::DocumentCommands(ParameterBinding &binding, InputRules &rules,
+                                   MessageBoxes &boxes, FileDialogs &dialogs,
+                                   WindowCaption &caption, const NumberFormat &numberFormat,
+                                   const std::array<QAction *, kRecentFileCount> &reopenItems,
+                                   QObject *parent)
+    : QObject(parent), m_binding(binding), m_rules(rules), m_boxes(boxes), m_dialogs(dialogs),
+      m_caption(caption), m_numberFormat(numberFormat), m_reopenItems(reopenItems)
 {
 }
 
@@ -59,43 +57,16 @@ DocumentCommands::~DocumentCommands() = default;
 
 // ---- start-up -------------------------------------------------------------
 
-void DocumentCommands::createSettingsFile()
+void DocumentCommands::createSettingsFile(const QString &folder)
 {
-    const QString folder = m_services.settingsFolder.isEmpty()
-        ? settingsFolderFor(m_window.programFolder())
-        : m_services.settingsFolder;
     m_settings = std::make_unique<SettingsFile>(QDir(folder).filePath(QLatin1String(kSettingsFileName)));
 }
 
-void DocumentCommands::acceptDroppedFiles()
-{
-    // Files dropped anywhere on the window go to HandleDropFiles: the edits
-    // would otherwise take a dropped file's path as text.
-    const auto widgets = m_window.findChildren<QWidget *>();
-    for (QWidget *w : widgets)
-        w->setAcceptDrops(false);
-    m_window.setAcceptDrops(true);
-}
-
-bool DocumentCommands::registerFileType()
-{
-    FileAssociation *association = m_services.fileAssociation;
-    if (!association) {
-        if (!m_ownAssociation)
-            m_ownAssociation = std::make_unique<FreedesktopFileAssociation>(QString::fromLatin1(kApplicationName));
-        association = m_ownAssociation.get();
-    }
-    return association->registerFileType(QStringLiteral(".vxc"), QStringLiteral("vxc file"),
-                                         QCoreApplication::applicationFilePath(),
-                                         QStringLiteral("vxc file"));
-}
-
-void DocumentCommands::LoadRecentMenu()
+void DocumentCommands::loadRecentMenu()
 {
     const RecentFiles files = readRecentFiles(*m_settings);
-    const auto &items = m_window.actions().reopen;
     for (int k = 0; k < kRecentFileCount; ++k) {
-        QAction *item = items[k];
+        QAction *item = m_reopenItems[k];
         item->setData(files[k]); // the path itself; the caption is only its picture
         item->setText(QString(files[k]).replace(u'&', QStringLiteral("&&"))); // no access key
         item->setVisible(!files[k].isEmpty());
@@ -106,112 +77,106 @@ void DocumentCommands::openCommandLineDocument(const QString &path)
 {
     // Any existing file, whatever its extension; a path naming nothing opens nothing.
     if (fileExists(path))
-        ReadConfigurationFile(path);
+        loadDocument(path);
 }
 
 // ---- reading --------------------------------------------------------------
 
-bool DocumentCommands::ReadConfigurationFile(const QString &path)
+bool DocumentCommands::loadDocument(const QString &path)
 {
     // Checked whole before anything changes, so a malformed file never becomes
     // the current document that a following Save would overwrite.
-    const ConfigurationRead read = readConfigurationFile(path, m_window.numberFormat());
+    const ConfigurationRead read = readConfigurationFile(path, m_numberFormat);
     if (!read.ok()) {
-        m_window.messageBoxes().standardError(read.error);
+        m_boxes.standardError(read.error);
         return false;
     }
-    showDocumentName(fileNamePart(path));
+    m_caption.showDocument(fileNamePart(path));
     m_documentPath = path; // unchanged: a relative path stays relative
     // Saves go to the file that was read, whatever a dialog later makes of
     // the current folder a relative path depends on.
     m_documentFile = QFileInfo(path).absoluteFilePath();
     if (mayEnterRecentFiles(path)) {
         const SettingsWriteResult added = addRecentFile(*m_settings, path);
-        LoadRecentMenu(); // shows what the file holds, also after a failed write
+        loadRecentMenu(); // shows what the file holds, also after a failed write
         if (!added.ok()) {
-            m_window.messageBoxes().standardError(added.error);
+            m_boxes.standardError(added.error);
             return false; // no control changed
         }
     }
-    ParameterBinding &binding = m_window.binding();
     for (const ConfigurationEntry &entry : read.entries)
-        binding.apply(resolveEntry(entry, [this] { return askOldVersionQuestion(); }));
+        m_binding.apply(resolveEntry(entry, [this] { return askOldVersionQuestion(); }));
     return true;
 }
 
 bool DocumentCommands::askOldVersionQuestion()
 {
-    return m_window.messageBoxes().question(QString(), QString::fromLatin1(kOldVersionQuestion));
-}
-
-void DocumentCommands::showDocumentName(const QString &fileName)
-{
-    m_window.setWindowTitle(m_window.programTitle() + QStringLiteral(" - ") + fileName);
+    return m_boxes.question(QString(), QString::fromLatin1(kOldVersionQuestion));
 }
 
 // ---- commands -------------------------------------------------------------
 
-void DocumentCommands::New1Click()
+void DocumentCommands::newDocument()
 {
-    if (!ReadConfigurationFile(locateDataFile(QStringLiteral("default.vxc"))))
+    if (!loadDocument(locateDataFile(QStringLiteral("default.vxc"))))
         return;
     m_documentPath.clear();
     m_documentFile.clear();
-    showDocumentName(QStringLiteral("Untitled.vxc"));
+    m_caption.showDocument(QStringLiteral("Untitled.vxc"));
 }
 
-void DocumentCommands::Open1Click()
+void DocumentCommands::openDocument()
 {
-    const QString name = dialogs().chooseFileToOpen();
+    const QString name = m_dialogs.chooseFileToOpen();
     if (name.isEmpty())
         return;
     followFolderOf(name);
-    ReadConfigurationFile(name);
+    loadDocument(name);
 }
 
-void DocumentCommands::Save1Click()
+void DocumentCommands::saveDocument()
 {
     if (m_documentFile.isEmpty()) {
-        Saveas1Click();
+        saveDocumentAs();
         return;
     }
-    if (!m_window.inputRules().applyPendingRules())
+    if (!m_rules.applyPendingRules())
         return;
-    const FileWriteResult written = writeConfigurationFile(m_documentFile, m_window.binding().snapshot());
+    const FileWriteResult written = writeConfigurationFile(m_documentFile, m_binding.snapshot());
     if (!written.ok())
-        m_window.messageBoxes().standardError(written.error);
+        m_boxes.standardError(written.error);
 }
 
-void DocumentCommands::Saveas1Click()
+void DocumentCommands::saveDocumentAs()
 {
     // Before the dialog takes the focus: the file gets the bounded value.
-    if (!m_window.inputRules().applyPendingRules())
+    if (!m_rules.applyPendingRules())
         return;
-    const QString name = dialogs().chooseFileToSave();
+    const QString name = m_dialogs.chooseFileToSave();
     if (name.isEmpty())
         return;
     followFolderOf(name);
-    const FileWriteResult written = writeConfigurationFile(name, m_window.binding().snapshot());
+    const FileWriteResult written = writeConfigurationFile(name, m_binding.snapshot());
     if (!written.ok()) {
         // The caption keeps naming the document that is still current.
-        m_window.messageBoxes().standardError(written.error);
+        m_boxes.standardError(written.error);
         return;
     }
-    showDocumentName(fileNamePart(name));
+    m_caption.showDocument(fileNamePart(name));
     m_documentPath = name;
     m_documentFile = QFileInfo(name).absoluteFilePath();
     // Read back: the file enters the reopen list and every value returns
     // through the decimal-separator fix-up.
-    ReadConfigurationFile(name);
+    loadDocument(name);
 }
 
-void DocumentCommands::reopenClick(int item)
+void DocumentCommands::reopenRecent(int item)
 {
-    const QString path = m_window.actions().reopen[item]->data().toString();
+    const QString path = m_reopenItems[item]->data().toString();
     if (fileExists(path))
-        ReadConfigurationFile(path);
+        loadDocument(path);
     else if (item == 0)
-        New1Click();
+        newDocument();
     // Items 2 to 4 do nothing for a file that is gone; the entry stays.
 }
 
@@ -222,7 +187,7 @@ bool DocumentCommands::acceptsDrop(const QMimeData *mime)
     return mime && mime->hasUrls() && mime->urls().first().isLocalFile();
 }
 
-void DocumentCommands::HandleDropFiles(const QMimeData *mime)
+void DocumentCommands::openDroppedFile(const QMimeData *mime)
 {
     if (!acceptsDrop(mime))
         return;
@@ -235,7 +200,7 @@ void DocumentCommands::HandleDropFiles(const QMimeData *mime)
         return;
     // Read once the drop is over: the file may ask the old-version question,
     // and the program the file was dragged from waits until the drop returns.
-    QTimer::singleShot(0, &m_window, [this, name] { ReadConfigurationFile(name); });
+    QTimer::singleShot(0, this, [this, name] { loadDocument(name); });
 }
 
 // ---- helpers --------------------------------------------------------------
@@ -244,15 +209,6 @@ void DocumentCommands::followFolderOf(const QString &chosenFile)
 {
     // The dialogs start in "./", so the next one opens where this one ended.
     QDir::setCurrent(QFileInfo(chosenFile).absolutePath());
-}
-
-FileDialogs &DocumentCommands::dialogs()
-{
-    if (m_services.fileDialogs)
-        return *m_services.fileDialogs;
-    if (!m_ownDialogs)
-        m_ownDialogs = std::make_unique<QtFileDialogs>(&m_window);
-    return *m_ownDialogs;
 }
 
 } // namespace vexlor

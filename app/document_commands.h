@@ -1,30 +1,42 @@
 #pragma once
 
-#include "app_services.h"
+#include "config/recent_files.h"
+#include "params/number_text.h"
 
+#include <QObject>
 #include <QString>
 
+#include <array>
 #include <memory>
 
+class QAction;
 class QMimeData;
-class QWidget;
 
 namespace vexlor {
 
-class FileAssociation;
 class FileDialogs;
-class MainWindow;
+class InputRules;
+class MessageBoxes;
+class ParameterBinding;
 class SettingsFile;
+class WindowCaption;
 
 // The window's documents: the current document (ConfigurationDocument), the
 // commands New, Open, Save, Save As and Reopen 1..4, the reopen list in
-// config.ini, the window's side of reading a file, and the ways the desktop
-// hands files over (association, drops, command line).
-class DocumentCommands {
+// config.ini, the window's side of reading a file, and the files the desktop
+// hands over (drops, command line).
+class DocumentCommands : public QObject {
+    Q_OBJECT
 public:
-    // Null services in `services` select the real dialogs and the desktop.
-    DocumentCommands(MainWindow &window, const AppServices &services);
-    ~DocumentCommands();
+    // `reopenItems` are the Reopen submenu's four items; `numberFormat` is
+    // read as it stands whenever a file is read. Everything must outlive the
+    // commands.
+    DocumentCommands(ParameterBinding &binding, InputRules &rules, MessageBoxes &boxes,
+                     FileDialogs &dialogs, WindowCaption &caption,
+                     const NumberFormat &numberFormat,
+                     const std::array<QAction *, kRecentFileCount> &reopenItems,
+                     QObject *parent = nullptr);
+    ~DocumentCommands() override;
 
     // ConfigurationDocument's path as given to the reader or chosen in Save
     // As; empty while the document has no file.
@@ -32,40 +44,42 @@ public:
     // config.ini; exists from createSettingsFile() on.
     [[nodiscard]] const SettingsFile &settingsFile() const { return *m_settings; }
 
-    // Start-up, in FormCreate's order.
-    void createSettingsFile(); // 4: config.ini in its folder
-    void acceptDroppedFiles(); // 5: the whole window takes dropped files
-    bool registerFileType();   // 6: .vxc with the desktop; the result is not needed
-    void LoadRecentMenu();     // 15, and after every AddRecentFile
-    void openCommandLineDocument(const QString &path); // 17
+    // Start-up: config.ini in `folder`; the reopen list into the menu; the
+    // file named on the command line, when there is one.
+    void createSettingsFile(const QString &folder);
+    void loadRecentMenu(); // also after every change of the list
+    void openCommandLineDocument(const QString &path);
 
     // Reads `path` as the current document. The file is checked whole first:
     // a file that cannot be read or is malformed shows the error and changes
     // nothing. Then the caption names it, it becomes the current document,
     // enters the reopen list (unless it is a default file) and its values go
     // into the controls in file order. False when an error was shown.
-    bool ReadConfigurationFile(const QString &path);
+    bool loadDocument(const QString &path);
 
-    void New1Click();
-    void Open1Click();
-    void Save1Click();
-    void Saveas1Click();
-    void reopenClick(int item); // N11Click .. N41Click, item 0..3
-
-    // Dropped items: true when the drop is offered to HandleDropFiles.
+    // Dropped items: true when the drop is offered to openDroppedFile().
     [[nodiscard]] static bool acceptsDrop(const QMimeData *mime);
-    void HandleDropFiles(const QMimeData *mime);
+    // The first dropped item, when it is a .vxc file; read once the drop is over.
+    void openDroppedFile(const QMimeData *mime);
+
+public slots:
+    void newDocument();
+    void openDocument();
+    void saveDocument();
+    void saveDocumentAs();
+    void reopenRecent(int item); // Reopen item 0..3
 
 private:
-    void showDocumentName(const QString &fileName);
     void followFolderOf(const QString &chosenFile);
-    [[nodiscard]] FileDialogs &dialogs();
     [[nodiscard]] bool askOldVersionQuestion();
 
-    MainWindow &m_window;
-    AppServices m_services;
-    std::unique_ptr<FileDialogs> m_ownDialogs;
-    std::unique_ptr<FileAssociation> m_ownAssociation;
+    ParameterBinding &m_binding;
+    InputRules &m_rules;
+    MessageBoxes &m_boxes;
+    FileDialogs &m_dialogs;
+    WindowCaption &m_caption;
+    const NumberFormat &m_numberFormat;
+    std::array<QAction *, kRecentFileCount> m_reopenItems;
     std::unique_ptr<SettingsFile> m_settings;
     QString m_documentPath;
     QString m_documentFile; // m_documentPath made absolute when it was read

@@ -6,6 +6,7 @@
 #include "radio_group.h"
 #include "up_down.h"
 #include "wheel_perimeter.h"
+#include "window_controls.h"
 
 #include "params/parameter_table.h"
 
@@ -43,14 +44,14 @@ QCheckBox *governingCheckBox(QCheckBox *box, int x, int y)
     return box;
 }
 
-void buildPowerGroup(QWidget *page)
+void buildPowerGroup(QWidget *page, ParameterControls &parameters)
 {
     auto *group = makeGroup("GroupBox5", QStringLiteral("Power parameters"),
                             QRect(kLeftX, 8, kWideColumn, 153), page);
-    const auto battery = makeLabeledField("LabeledEdit16", kEditWidth, group);
-    const auto lowVoltage = makeLabeledField("LabeledEdit17", kEditWidth, group);
-    const auto acceleration = makeTrackBar("TrackBar2", group);
-    const auto brake = makeRadioPair("RadioButton1", group);
+    const auto battery = makeLabeledField(parameters, "LabeledEdit16", kEditWidth, group);
+    const auto lowVoltage = makeLabeledField(parameters, "LabeledEdit17", kEditWidth, group);
+    const auto acceleration = makeTrackBar(parameters, "TrackBar2", group);
+    const auto brake = makeRadioPair(parameters, "RadioButton1", group);
 
     GroupForm form(group, lowVoltage.caption->sizeHint().width(), 4);
     form.addField(battery);
@@ -60,17 +61,18 @@ void buildPowerGroup(QWidget *page)
     form.addStretch();
 }
 
-void buildPedalGroup(QWidget *page)
+GroupSwitch buildPedalGroup(QWidget *page, ParameterControls &parameters)
 {
-    governingCheckBox(makeCheckBox("CheckBox2", page), kLeftX, kGoverningBoxTop);
+    auto *usePedalSensor = governingCheckBox(makeCheckBox(parameters, "CheckBox2", page), kLeftX,
+                                             kGoverningBoxTop);
     auto *group = makeGroup("GroupBox2", QStringLiteral("Pedal speed sensor functions"),
                             QRect(kLeftX, 200, kWideColumn, 209), page);
-    const auto duty = makeRadioPair("RadioButton3", group);
-    const auto magnets = makeLabeledField("Edit1", kEditWidth, group);
-    const auto start = makeLabeledField("LabeledEdit2", kEditWidth, group);
-    const auto stop = makeLabeledField("LabeledEdit3", kEditWidth, group);
-    const auto ratio = makeTrackBar("TrackBar1", group);
-    auto *withThrottle = makeCheckBox("CheckBox4", group);
+    const auto duty = makeRadioPair(parameters, "RadioButton3", group);
+    const auto magnets = makeLabeledField(parameters, "Edit1", kEditWidth, group);
+    const auto start = makeLabeledField(parameters, "LabeledEdit2", kEditWidth, group);
+    const auto stop = makeLabeledField(parameters, "LabeledEdit3", kEditWidth, group);
+    const auto ratio = makeTrackBar(parameters, "TrackBar1", group);
+    auto *withThrottle = makeCheckBox(parameters, "CheckBox4", group);
 
     GroupForm form(group, start.caption->sizeHint().width(), 5);
     form.addRow({duty.caption, duty.first, duty.second}, 8);
@@ -80,10 +82,12 @@ void buildPedalGroup(QWidget *page)
     form.addCaptionedRow(ratio.caption, {ratio.slider});
     form.addRow({withThrottle});
     form.addStretch();
+    return {usePedalSensor, group};
 }
 
-void buildSpeedGroup(QWidget *page)
+void buildSpeedGroup(QWidget *page, WindowControls &controls)
 {
+    ParameterControls &parameters = controls.parameters;
     auto *limit = new QCheckBox(QStringLiteral("Limit max speed"), page);
     limit->setObjectName(QString::fromLatin1(kLimitMaxSpeedControl));
     limit->setChecked(true);
@@ -91,9 +95,9 @@ void buildSpeedGroup(QWidget *page)
 
     auto *group = makeGroup("GroupBox4", QStringLiteral("Speed limit parameters"),
                             QRect(kMiddleX, 32, kWideColumn, 129), page);
-    const auto speed = makeLabeledField("LabeledEdit15", kEditWidth, group);
-    const auto speedometer = makeLabeledField("LabeledEdit14", kEditWidth, group);
-    const auto perimeter = makeLabeledField("Edit9", kEditWidth, group);
+    const auto speed = makeLabeledField(parameters, "LabeledEdit15", kEditWidth, group);
+    const auto speedometer = makeLabeledField(parameters, "LabeledEdit14", kEditWidth, group);
+    const auto perimeter = makeLabeledField(parameters, "Edit9", kEditWidth, group);
 
     // The wheel-size list only fills the perimeter field; it is no parameter.
     auto *wheel = new QComboBox(group);
@@ -105,6 +109,9 @@ void buildSpeedGroup(QWidget *page)
     auto *compact = new CompactComboStyle(QStyleFactory::create(QApplication::style()->name()));
     compact->setParent(wheel);
     wheel->setStyle(compact);
+    controls.limitMaxSpeed = limit;
+    controls.wheelSize = wheel;
+    controls.groupSwitches[2] = {limit, group};
 
     // The perimeter row is full to the edge, its unit and the wheel-size list
     // close beside the field. The room it leaves sets the caption column; a
@@ -127,16 +134,17 @@ void buildSpeedGroup(QWidget *page)
     form.addStretch();
 }
 
-void buildThrottleGroup(QWidget *page)
+GroupSwitch buildThrottleGroup(QWidget *page, ParameterControls &parameters)
 {
-    governingCheckBox(makeCheckBox("CheckBox1", page), kMiddleX, kGoverningBoxTop);
+    auto *useThrottle = governingCheckBox(makeCheckBox(parameters, "CheckBox1", page), kMiddleX,
+                                          kGoverningBoxTop);
     auto *group = makeGroup("GroupBox1", QStringLiteral("Throttle functions"),
                             QRect(kMiddleX, 200, kWideColumn, 209), page);
-    const auto output = makeLabeledField("LabeledEdit1", kEditWidth, group);
-    auto *limited = makeCheckBox("CheckBox3", group);
-    const auto start = makeLabeledField("LabeledEdit18", 38, group);
-    const auto full = makeLabeledField("LabeledEdit26", 38, group);
-    auto *style = makeRadioGroup("RadioGroup1", group);
+    const auto output = makeLabeledField(parameters, "LabeledEdit1", kEditWidth, group);
+    auto *limited = makeCheckBox(parameters, "CheckBox3", group);
+    const auto start = makeLabeledField(parameters, "LabeledEdit18", 38, group);
+    const auto full = makeLabeledField(parameters, "LabeledEdit26", 38, group);
+    auto *style = makeRadioGroup(parameters, "RadioGroup1", group);
 
     GroupForm form(group, start.caption->sizeHint().width(), 5);
     form.addField(output);
@@ -145,15 +153,16 @@ void buildThrottleGroup(QWidget *page)
     form.addRow({style});
     style->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     form.addStretch();
+    return {useThrottle, group};
 }
 
-void buildLevelCount(QWidget *page)
+UpDown *buildLevelCount(QWidget *page, ParameterControls &parameters)
 {
     auto *strip = new QWidget(page);
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    const auto count = makeLabeledField("LabeledEdit4", 24, strip);
+    const auto count = makeLabeledField(parameters, "LabeledEdit4", 24, strip);
     count.edit->setReadOnly(true); // only UpDown1 changes it
     auto *upDown = new UpDown(strip);
     upDown->setObjectName(QStringLiteral("UpDown1"));
@@ -168,9 +177,10 @@ void buildLevelCount(QWidget *page)
     // Ends at the column's right edge; the caption may reach into the gap
     // left of the column.
     strip->setGeometry(kRightX - 20, 6, kNarrowColumn + 20, 23);
+    return upDown;
 }
 
-void buildLevelLimitGroup(QWidget *page)
+void buildLevelLimitGroup(QWidget *page, ParameterControls &parameters)
 {
     auto *group = makeGroup("GroupBox3", QStringLiteral("Level limits"),
                             QRect(kRightX, 32, kNarrowColumn, 377), page);
@@ -178,28 +188,29 @@ void buildLevelLimitGroup(QWidget *page)
         "LabeledEdit5", "LabeledEdit6", "LabeledEdit7", "LabeledEdit8", "LabeledEdit9",
         "LabeledEdit10", "LabeledEdit11", "LabeledEdit12", "LabeledEdit13",
     };
-    const auto walk = makeLabeledField("LabeledEdit19", 36, group);
+    const auto walk = makeLabeledField(parameters, "LabeledEdit19", 36, group);
     GroupForm form(group, walk.caption->sizeHint().width(), 1); // level rows 24 pixels apart
     for (const char *name : kLevelFields)
-        form.addField(makeLabeledField(name, 36, group));
-    form.addRow({makeCheckBox("CheckBox5", group)});
-    form.addRow({makeCheckBox("CheckBox6", group)});
+        form.addField(makeLabeledField(parameters, name, 36, group));
+    form.addRow({makeCheckBox(parameters, "CheckBox5", group)});
+    form.addRow({makeCheckBox(parameters, "CheckBox6", group)});
     form.addStretch();
     form.addField(walk);
 }
 
 } // namespace
 
-QWidget *buildGeneralPage(QWidget *parent)
+QWidget *buildGeneralPage(QWidget *parent, WindowControls &controls)
 {
     auto *page = new QWidget(parent);
     page->setObjectName(QStringLiteral("TabSheet1"));
-    buildPowerGroup(page);
-    buildPedalGroup(page);
-    buildSpeedGroup(page);
-    buildThrottleGroup(page);
-    buildLevelCount(page);
-    buildLevelLimitGroup(page);
+    ParameterControls &parameters = controls.parameters;
+    buildPowerGroup(page, parameters);
+    controls.groupSwitches[1] = buildPedalGroup(page, parameters);
+    buildSpeedGroup(page, controls);
+    controls.groupSwitches[0] = buildThrottleGroup(page, parameters);
+    controls.levelUpDown = buildLevelCount(page, parameters);
+    buildLevelLimitGroup(page, parameters);
     return page;
 }
 

@@ -1,6 +1,5 @@
 #include "input_rules.h"
 
-#include "find_control.h"
 #include "message_boxes.h"
 #include "range_rules.h"
 #include "up_down.h"
@@ -18,13 +17,6 @@
 
 namespace vexlor {
 namespace {
-
-// Governing check box and the group it switches.
-constexpr std::array<std::pair<const char *, const char *>, 3> kGroupSwitches = {{
-    {"CheckBox1", "GroupBox1"}, // Use throttle -> Throttle functions
-    {"CheckBox2", "GroupBox2"}, // Use pedal speed sensor -> Pedal speed sensor functions
-    {"CheckBox7", "GroupBox4"}, // Limit max speed -> Speed limit parameters
-}};
 
 const QColor kDisabledGroupText(128, 128, 128);
 
@@ -46,40 +38,33 @@ void showGroupTextColour(QGroupBox *group, bool enabled)
 
 } // namespace
 
-InputRules::InputRules(QWidget *window, MessageBoxes &boxes, QObject *parent)
-    : QObject(parent), m_boxes(boxes), m_format(NumberFormat::fromLocale())
+InputRules::InputRules(const WindowControls &controls, MessageBoxes &boxes,
+                       const NumberFormat &format, QObject *parent)
+    : QObject(parent), m_controls(controls), m_boxes(boxes), m_format(format)
 {
-    for (size_t i = 0; i < kGroupSwitches.size(); ++i) {
-        auto &s = m_groupSwitches[i];
-        s.box = requireControl<QCheckBox>(window, kGroupSwitches[i].first);
-        s.group = requireControl<QGroupBox>(window, kGroupSwitches[i].second);
+    for (const GroupSwitch &s : m_controls.groupSwitches)
         connect(s.box, &QCheckBox::toggled, this, [this, box = s.box] { applyGroupSwitch(box); });
-    }
 
-    m_upDown = requireControl<UpDown>(window, "UpDown1");
-    connect(m_upDown, &UpDown::clicked, this, &InputRules::applyLevelRule);
-    for (int level = 0; level < 9; ++level) {
-        m_levelFields[level] = requireControl<QLineEdit>(
-            window, parameterAt(kFirstLevelLimitIndex + level).control);
-    }
+    connect(m_controls.levelUpDown, &UpDown::clicked, this, &InputRules::applyLevelRule);
 
-    for (const RangeRule &rule : rangeRules())
-        requireControl<QLineEdit>(window, rule.control)->installEventFilter(this);
+    for (const ParameterDescriptor &d : parameterTable()) {
+        if (!d.hasRangeRule())
+            continue;
+        m_ruledFields.push_back({m_controls.field(d.index), &d});
+        m_controls.field(d.index)->installEventFilter(this);
+    }
     // A field left for the menu bar gets no second focus-out: its rule runs
     // when the focus arrives at the next control, wherever it came from.
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget *, QWidget *now) { onFocusChanged(now); });
-    m_startVoltage = requireControl<QLineEdit>(window, kStartVoltageControl);
 
-    m_perimeter = requireControl<QLineEdit>(window, "Edit9");
-    m_wheelSize = requireControl<QComboBox>(window, "ComboBox1");
     // activated, not currentIndexChanged: a selection made from code fires nothing.
-    connect(m_wheelSize, &QComboBox::activated, this, &InputRules::applyWheelSize);
+    connect(m_controls.wheelSize, &QComboBox::activated, this, &InputRules::applyWheelSize);
 }
 
 void InputRules::applyGroupSwitch(QCheckBox *box)
 {
-    for (const auto &s : m_groupSwitches) {
+    for (const GroupSwitch &s : m_controls.groupSwitches) {
         if (s.box != box)
             continue;
         s.group->setEnabled(box->isChecked());
@@ -90,23 +75,23 @@ void InputRules::applyGroupSwitch(QCheckBox *box)
 
 void InputRules::applyLevelRule()
 {
-    const int levels = m_upDown->position();
+    const int levels = m_controls.levelUpDown->position();
     // Level 1 is always editable; levels 2..9 follow the count.
-    for (int level = 2; level <= 9; ++level)
-        m_levelFields[level - 1]->setEnabled(true);
-    for (int level = 9; level >= 2; --level) {
+    for (int level = 2; level <= kLevelLimitCount; ++level)
+        m_controls.levelField(level)->setEnabled(true);
+    for (int level = kLevelLimitCount; level >= 2; --level) {
         if (levels < level)
-            m_levelFields[level - 1]->setEnabled(false);
+            m_controls.levelField(level)->setEnabled(false);
     }
 }
 
 bool InputRules::applyRangeRule(QLineEdit *field)
 {
-    const RangeRule *rule = rangeRuleFor(field->objectName());
-    if (!rule)
+    const ParameterDescriptor *parameter = rangeRuleOf(field);
+    if (!parameter)
         return true;
-    const RangeOutcome outcome =
-        vexlor::applyRangeRule(*rule, field->text(), m_startVoltage->text(), m_format);
+    const RangeOutcome outcome = vexlor::applyRangeRule(*parameter, field->text(),
+                                                        m_controls.startVoltage()->text(), m_format);
     if (outcome.text != field->text())
         field->setText(outcome.text);
     if (!outcome.error.isEmpty()) {
@@ -120,7 +105,7 @@ void InputRules::applyWheelSize(int index)
 {
     const int perimeter = wheelPerimeterMillimetres(index);
     if (perimeter >= 0)
-        m_perimeter->setText(QString::number(perimeter));
+        m_controls.perimeter()->setText(QString::number(perimeter));
 }
 
 bool InputRules::leavesForAnotherControl(const QWidget *field, const QFocusEvent &event)
@@ -147,15 +132,18 @@ bool InputRules::applyPendingRules()
         ok = applyRangeRule(pending);
     }
     auto *focused = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-    if (ok && focused && hasRangeRule(focused))
+    if (ok && focused && rangeRuleOf(focused))
         ok = applyRangeRule(focused);
     return ok;
 }
 
-bool InputRules::hasRangeRule(const QWidget *widget) const
+const ParameterDescriptor *InputRules::rangeRuleOf(const QWidget *widget) const
 {
-    return widget && widget->window() == m_perimeter->window()
-        && rangeRuleFor(widget->objectName()) != nullptr;
+    for (const RuledField &ruled : m_ruledFields) {
+        if (ruled.field == widget)
+            return ruled.parameter;
+    }
+    return nullptr;
 }
 
 void InputRules::onFocusChanged(QWidget *now)

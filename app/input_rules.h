@@ -1,23 +1,23 @@
 #pragma once
 
+#include "window_controls.h"
+
 #include "params/number_text.h"
 
 #include <QObject>
 #include <QPointer>
 
-#include <array>
+#include <vector>
 
 class QCheckBox;
-class QComboBox;
 class QFocusEvent;
-class QGroupBox;
 class QLineEdit;
 class QWidget;
 
 namespace vexlor {
 
 class MessageBoxes;
-class UpDown;
+struct ParameterDescriptor;
 
 // The rules that keep the window's controls consistent while the user edits:
 // governing check boxes switch their groups, the level count enables the
@@ -27,12 +27,10 @@ class UpDown;
 class InputRules : public QObject {
     Q_OBJECT
 public:
-    // Finds the controls in `window` by name and attaches the rules to them.
-    InputRules(QWidget *window, MessageBoxes &boxes, QObject *parent = nullptr);
-
-    // The decimal separator the range rules convert with.
-    void setNumberFormat(NumberFormat format) { m_format = format; }
-    [[nodiscard]] NumberFormat numberFormat() const { return m_format; }
+    // Attaches the rules to `controls`. The range rules convert with `format`
+    // as it stands when they run; it must outlive the rules.
+    InputRules(const WindowControls &controls, MessageBoxes &boxes, const NumberFormat &format,
+               QObject *parent = nullptr);
 
     // CheckBox1Click, CheckBox2Click, CheckBox7Click: enable the box's group if
     // ticked, disable it if clear; a disabled group's text turns grey.
@@ -69,21 +67,18 @@ protected:
 
 private:
     void onFocusChanged(QWidget *now);
-    [[nodiscard]] bool hasRangeRule(const QWidget *widget) const;
+    // The parameter whose range rule bounds `widget`, or nullptr.
+    [[nodiscard]] const ParameterDescriptor *rangeRuleOf(const QWidget *widget) const;
 
-    struct GroupSwitch {
-        QCheckBox *box = nullptr;
-        QGroupBox *group = nullptr;
+    struct RuledField {
+        QLineEdit *field = nullptr;
+        const ParameterDescriptor *parameter = nullptr;
     };
 
+    WindowControls m_controls;
     MessageBoxes &m_boxes;
-    NumberFormat m_format;
-    std::array<GroupSwitch, 3> m_groupSwitches{};
-    UpDown *m_upDown = nullptr;
-    std::array<QLineEdit *, 9> m_levelFields{}; // Level 1 .. Level 9
-    QLineEdit *m_startVoltage = nullptr;
-    QLineEdit *m_perimeter = nullptr;
-    QComboBox *m_wheelSize = nullptr;
+    const NumberFormat &m_format;
+    std::vector<RuledField> m_ruledFields;
     // A field left for a menu, a popup or another window whose rule has not run.
     QPointer<QLineEdit> m_pendingField;
 };

@@ -1,7 +1,19 @@
-// vexlor-adjustor: the window for configuring the controller.
+// vexlor-adjustor: the window for configuring the controller. The program's
+// entry builds the real dialogs, desktop and controller link and hands them
+// to the window; the tests hand it recorders and fakes instead.
 
 #include "main_window.h"
+#include "program_info.h"
+#include "qt_file_dialogs.h"
+#include "qt_message_boxes.h"
+#include "shell_opener.h"
 #include "splash_window.h"
+
+#include "config/freedesktop_file_association.h"
+#include "config/settings_file.h"
+#include "link/ftdi_bridge_line.h"
+#include "link/port_discovery.h"
+#include "link/qt_serial_port.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,16 +38,35 @@ void showStartError(const QString &message)
 
 int main(int argc, char *argv[])
 {
+    using namespace vexlor;
     QApplication app(argc, argv);
     try {
-        auto splash = std::make_unique<vexlor::SplashWindow>();
+        auto splash = std::make_unique<SplashWindow>();
         splash->show();
         QElapsedTimer startMark;
         startMark.start();
 
-        vexlor::AppServices services;
-        services.commandLine = app.arguments().mid(1);
-        vexlor::MainWindow window(services); // runs FormCreate while the splash is up
+        QtMessageBoxes boxes(nullptr, QString::fromLatin1(kProgramTitleBase)
+                                          + QLatin1String(kProgramVersionSuffix));
+        QtFileDialogs dialogs;
+        DesktopShellOpener shell;
+        FreedesktopFileAssociation association(QString::fromLatin1(kApplicationName));
+        SystemPortLister portLister;
+        FtdiBridgeLine bridgeLine;
+        MainWindow window(AppServices{
+            .boxes = boxes,
+            .shell = shell,
+            .fileDialogs = dialogs,
+            .fileAssociation = association,
+            .settingsFolder = settingsFolderFor(executableFolder()),
+            .commandLine = app.arguments().mid(1),
+            .serialPort = std::make_unique<QtSerialPort>(),
+            .portLister = portLister,
+            .bridgeLine = bridgeLine,
+        });
+        boxes.setParentWindow(&window);
+        dialogs.setParentWindow(&window);
+        window.startUp(); // while the splash is up
 
         // The splash wait: the event loop runs (clicks, timer ticks) and the
         // main window appears once at least 3000 ms have passed.

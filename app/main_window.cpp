@@ -3,17 +3,17 @@
 #include "controller_commands.h"
 #include "document_commands.h"
 #include "general_page.h"
+#include "help_commands.h"
 #include "input_rules.h"
 #include "motor_illustration.h"
 #include "motor_page.h"
 #include "parameter_binding.h"
 #include "program_info.h"
-#include "qt_message_boxes.h"
-#include "shell_opener.h"
-#include "status_strip.h"
-#include "support_link.h"
 #include "tool_bar.h"
 #include "wheel_perimeter.h"
+
+#include "config/file_association.h"
+#include "link/device_monitor.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,17 +21,14 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QDir>
 #include <QFontDatabase>
 #include <QFrame>
-#include <QLabel>
 #include <QLayout>
 #include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
-#include <QUrl>
 
 namespace vexlor {
 namespace {
@@ -42,9 +39,6 @@ constexpr int kToolBarHeight = 33;
 constexpr int kPagesHeight = 449;
 constexpr int kStatusHeight = 20;
 constexpr int kClientHeight = kToolBarHeight + kPagesHeight + kStatusHeight; // 502
-
-constexpr int kMonitorIntervalMs = 2000;
-constexpr int kTransactionFrames = 60;
 
 QIcon drawnWindowIcon()
 {
@@ -63,38 +57,19 @@ QIcon drawnWindowIcon()
 } // namespace
 
 MainWindow::MainWindow(AppServices services, QWidget *parent)
-    : QMainWindow(parent), m_commandLine(std::move(services.commandLine)),
-      m_programTitle(QString::fromLatin1(kProgramTitleBase))
+    : QMainWindow(parent)
+    , m_boxes(services.boxes)
+    , m_shell(services.shell)
+    , m_fileAssociation(services.fileAssociation)
+    , m_settingsFolder(services.settingsFolder)
+    , m_commandLine(services.commandLine)
+    , m_caption(*this)
 {
     setObjectName(QStringLiteral("TForm1"));
-    if (services.boxes) {
-        m_boxes = services.boxes;
-    } else {
-        m_ownBoxes = std::make_unique<QtMessageBoxes>(this, QString::fromLatin1(kProgramTitleBase)
-                                                                  + QLatin1String(kProgramVersionSuffix));
-        m_boxes = m_ownBoxes.get();
-    }
-    if (services.shell) {
-        m_shell = services.shell;
-    } else {
-        m_ownShell = std::make_unique<DesktopShellOpener>();
-        m_shell = m_ownShell.get();
-    }
-
     buildWindow();
-    m_rules = new InputRules(this, *m_boxes, this);
-    m_binding = std::make_unique<ParameterBinding>(this, *m_rules);
+    buildCommands(services);
     connectCommands();
-
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(kMonitorIntervalMs);
-    connect(m_timer, &QTimer::timeout, this, &MainWindow::Timer1Timer);
-    m_timer->start();
-
-    m_documents = std::make_unique<DocumentCommands>(*this, services);
-    m_controller = std::make_unique<ControllerCommands>(*this, services);
-    FormCreate();
+    startMonitorTimer();
 }
 
 MainWindow::~MainWindow() = default;
@@ -124,114 +99,160 @@ void MainWindow::buildWindow()
     m_pages = new QTabWidget(client);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setGeometry(0, kToolBarHeight, kClientWidth, kPagesHeight);
-    m_pages->addTab(buildGeneralPage(m_pages), QStringLiteral("General"));
-    m_pages->addTab(buildMotorPage(m_pages), QStringLiteral("Motor"));
+    m_pages->addTab(buildGeneralPage(m_pages, m_controls), QStringLiteral("General"));
+    m_pages->addTab(buildMotorPage(m_pages, m_controls), QStringLiteral("Motor"));
 
-    QFrame *strip = buildStatusStrip(client);
-    strip->setGeometry(0, kToolBarHeight + kPagesHeight, kClientWidth, kStatusHeight);
-    m_progress = strip->findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
-    m_linkState = strip->findChild<QLabel *>(QStringLiteral("Label15"));
-    m_wheelSize = findChild<QComboBox *>(QStringLiteral("ComboBox1"));
+    m_strip = buildStatusStrip(client);
+    m_strip.frame->setGeometry(0, kToolBarHeight + kPagesHeight, kClientWidth, kStatusHeight);
 
     // The client area is fixed; the window is the menu bar plus that.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void MainWindow::buildCommands(AppServices &services)
+{
+    m_rules = new InputRules(m_controls, m_boxes, m_numberFormat, this);
+    m_binding = std::make_unique<ParameterBinding>(m_controls, *m_rules);
+    m_documents = std::make_unique<DocumentCommands>(*m_binding, *m_rules, m_boxes,
+                                                     services.fileDialogs, m_caption,
+                                                     m_numberFormat, m_actions.reopen);
+    m_controller = std::make_unique<ControllerCommands>(
+        std::move(services.serialPort), services.portLister, services.bridgeLine, m_strip,
+        m_actions.linkActions(), *m_binding, *m_rules, m_boxes, m_shell, m_numberFormat);
+    m_help = std::make_unique<HelpCommands>(m_shell, m_boxes, m_caption);
+}
+
 void MainWindow::connectCommands()
 {
     const WindowActions &a = m_actions;
-    connect(a.newConfiguration, &QAction::triggered, this, &MainWindow::New1Click);
-    connect(a.open, &QAction::triggered, this, &MainWindow::Open1Click);
+    DocumentCommands *documents = m_documents.get();
+    connect(a.newConfiguration, &QAction::triggered, documents, &DocumentCommands::newDocument);
+    connect(a.open, &QAction::triggered, documents, &DocumentCommands::openDocument);
     for (int i = 0; i < int(a.reopen.size()); ++i)
-        connect(a.reopen[i], &QAction::triggered, this, [this, i] { reopenClick(i); });
-    connect(a.save, &QAction::triggered, this, &MainWindow::Save1Click);
-    connect(a.saveAs, &QAction::triggered, this, &MainWindow::Saveas1Click);
-    connect(a.exit, &QAction::triggered, this, &MainWindow::Exit1Click);
-    connect(a.testConnection, &QAction::triggered, this, &MainWindow::TestConnection1Click);
-    connect(a.readSettings, &QAction::triggered, this, &MainWindow::WriteControllerSettings1Click);
-    connect(a.writeSettings, &QAction::triggered, this, &MainWindow::WriteControllerSettings1Click);
-    connect(a.helpTopics, &QAction::triggered, this, &MainWindow::HelpTopics1Click);
-    connect(a.technicalSupport, &QAction::triggered, this, &MainWindow::TechnicalSupport1Click);
-    connect(a.about, &QAction::triggered, this, &MainWindow::About1Click);
+        connect(a.reopen[i], &QAction::triggered, documents, [documents, i] { documents->reopenRecent(i); });
+    connect(a.save, &QAction::triggered, documents, &DocumentCommands::saveDocument);
+    connect(a.saveAs, &QAction::triggered, documents, &DocumentCommands::saveDocumentAs);
+    connect(a.exit, &QAction::triggered, this, &QWidget::close);
+
+    ControllerCommands *controller = m_controller.get();
+    connect(a.testConnection, &QAction::triggered, controller, &ControllerCommands::testConnection);
+    connect(a.readSettings, &QAction::triggered, controller, &ControllerCommands::readController);
+    connect(a.writeSettings, &QAction::triggered, controller, &ControllerCommands::writeController);
+
+    connect(a.helpTopics, &QAction::triggered, m_help.get(), &HelpCommands::showHelpTopics);
+    connect(a.technicalSupport, &QAction::triggered, m_help.get(), &HelpCommands::contactSupport);
+    connect(a.about, &QAction::triggered, m_help.get(), &HelpCommands::showAbout);
+}
+
+void MainWindow::startMonitorTimer()
+{
+    // Runs from the window's creation to its closing.
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(DeviceMonitor::kTickIntervalMs);
+    connect(m_timer, &QTimer::timeout, m_controller.get(), &ControllerCommands::onMonitorTick);
+    m_timer->start();
 }
 
 // ---- start-up -------------------------------------------------------------
 
-void MainWindow::FormCreate()
+void MainWindow::startUp()
 {
-    completeTitle();                                                     // 1
-    m_pages->setCurrentIndex(0);                                         // 2
-    m_programFolder = QCoreApplication::applicationDirPath() + u'/';     // 3
-    createSettingsFile();                                                // 4
-    acceptDroppedFiles();                                                // 5
-    registerFileAssociation();                                           // 6
-    takeNumberFormat();                                                  // 7
-    // 8 to 11: the port is discovered and closed now; it settles for 500 ms
-    // before the bridge line is raised and it is opened again. That pause is
-    // a timer, not a wait: steps 9 to 11 follow from it while the splash is
-    // still up, and the steps below go on now (they do not depend on the link).
-    discoverAndOpenControllerPort();
-    m_rules->applyLevelRule();                                           // 12
-    m_wheelSize->setCurrentIndex(kDefaultWheelSizeIndex);                // 13: fires no rule
-    m_progress->setMaximum(kTransactionFrames);                          // 14
-    loadRecentMenu();                                                    // 15
-    const QString path = commandLineDocumentPath();                      // 16
-    openCommandLineDocument(path);                                       // 17
-    if (path.isEmpty())                                                  // 18
-        reopenClick(0);
+    m_caption.completeTitle();
+    showGeneralTab();
+    takeProgramFolder();
+    createSettingsFile();
+    acceptDroppedFiles();
+    registerFileAssociation();
+    takeNumberFormat();
+    // The port is discovered and closed now; it settles for 500 ms before the
+    // bridge line is raised and it is opened again. That pause is a timer, not
+    // a wait: the link's start-up goes on by itself while the splash is still
+    // up, and the steps below go on now (they do not depend on the link).
+    startControllerLink();
+    applyLevelRule();
+    selectDefaultWheelSize();
+    fitProgressToTransaction();
+    loadRecentMenu();
+    openStartDocument();
 }
 
-void MainWindow::completeTitle()
+void MainWindow::showGeneralTab()
 {
-    m_programTitle += QLatin1String(kProgramVersionSuffix);
-    setWindowTitle(m_programTitle);
+    m_pages->setCurrentIndex(0);
+}
+
+void MainWindow::takeProgramFolder()
+{
+    m_programFolder = executableFolder();
 }
 
 void MainWindow::createSettingsFile()
 {
-    m_documents->createSettingsFile();
+    m_documents->createSettingsFile(m_settingsFolder);
 }
 
 void MainWindow::acceptDroppedFiles()
 {
-    m_documents->acceptDroppedFiles();
+    // Files dropped anywhere on the window go to the documents: the edits
+    // would otherwise take a dropped file's path as text.
+    const auto widgets = findChildren<QWidget *>();
+    for (QWidget *w : widgets)
+        w->setAcceptDrops(false);
+    setAcceptDrops(true);
 }
 
 void MainWindow::registerFileAssociation()
 {
-    (void)m_documents->registerFileType(); // quiet: the tool works without it
+    // Quiet: the tool works without it.
+    (void)m_fileAssociation.registerFileType(QStringLiteral(".vxc"), QStringLiteral("vxc file"),
+                                             QCoreApplication::applicationFilePath(),
+                                             QStringLiteral("vxc file"));
 }
 
 void MainWindow::takeNumberFormat()
 {
     // DecimalCommaLocale: whether the user's locale writes 1.23 with a comma.
     m_numberFormat = NumberFormat::fromLocale();
-    m_rules->setNumberFormat(m_numberFormat);
 }
 
-void MainWindow::discoverAndOpenControllerPort()
+void MainWindow::startControllerLink()
 {
     // May show the duplicate-device message; Label15 follows when it is done.
     m_controller->startUp();
 }
 
+void MainWindow::applyLevelRule()
+{
+    m_rules->applyLevelRule();
+}
+
+void MainWindow::selectDefaultWheelSize()
+{
+    m_controls.wheelSize->setCurrentIndex(kDefaultWheelSizeIndex); // fires no rule
+}
+
+void MainWindow::fitProgressToTransaction()
+{
+    m_strip.progress->setMaximum(kProtocolItemCount); // one step per frame
+}
+
 void MainWindow::loadRecentMenu()
 {
-    m_documents->LoadRecentMenu();
+    m_documents->loadRecentMenu();
 }
 
-QString MainWindow::commandLineDocumentPath() const
+void MainWindow::openStartDocument()
 {
-    // Parameters joined with nothing between them, as the shell hands them over.
-    return m_commandLine.join(QString());
-}
-
-void MainWindow::openCommandLineDocument(const QString &path)
-{
+    // Parameters joined with nothing between them, as the shell hands them
+    // over; without any, the first Reopen item.
+    const QString path = m_commandLine.join(QString());
     m_documents->openCommandLineDocument(path);
+    if (path.isEmpty())
+        m_documents->reopenRecent(0);
 }
 
-// ---- closing --------------------------------------------------------------
+// ---- closing, drops, placing ----------------------------------------------
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
@@ -243,28 +264,18 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
-    FormCloseQuery();
+    releaseControllerThenClose();
 }
 
-void MainWindow::FormCloseQuery()
+void MainWindow::releaseControllerThenClose()
 {
     if (m_closing)
         return;
     m_closing = true;
     m_timer->stop();
-    releaseController();
-}
-
-void MainWindow::releaseController()
-{
     connect(m_controller.get(), &ControllerCommands::released, this, &MainWindow::close,
             Qt::SingleShotConnection);
     m_controller->release();
-}
-
-void MainWindow::Exit1Click()
-{
-    close();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
@@ -275,7 +286,7 @@ void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 
 void MainWindow::dropEvent(QDropEvent *event)
 {
-    m_documents->HandleDropFiles(event->mimeData());
+    m_documents->openDroppedFile(event->mimeData());
     event->acceptProposedAction();
 }
 
@@ -289,71 +300,6 @@ void MainWindow::showEvent(QShowEvent *event)
         }
     }
     QMainWindow::showEvent(event);
-}
-
-// ---- commands -------------------------------------------------------------
-
-void MainWindow::Timer1Timer()
-{
-    m_controller->monitorTick();
-}
-
-void MainWindow::HelpTopics1Click()
-{
-    // The bare name, resolved against the current folder, not the executable's.
-    m_shell->open(QUrl::fromLocalFile(QDir::current().absoluteFilePath(
-        QString::fromLatin1(kHelpDocumentName))));
-}
-
-void MainWindow::TechnicalSupport1Click()
-{
-    // There is no support mailbox of our own: the address a distributor built
-    // in, else the guide's "Getting help".
-    m_shell->open(supportTarget(builtInSupportUrl()));
-}
-
-void MainWindow::About1Click()
-{
-    m_boxes->information(QStringLiteral("About"),
-                         m_programTitle + QStringLiteral("\n\n") + QLatin1String(kAboutCredits));
-}
-
-void MainWindow::New1Click()
-{
-    m_documents->New1Click();
-}
-
-void MainWindow::Open1Click()
-{
-    m_documents->Open1Click();
-}
-
-void MainWindow::Save1Click()
-{
-    m_documents->Save1Click();
-}
-
-void MainWindow::Saveas1Click()
-{
-    m_documents->Saveas1Click();
-}
-
-void MainWindow::reopenClick(int item)
-{
-    m_documents->reopenClick(item);
-}
-
-void MainWindow::TestConnection1Click()
-{
-    m_controller->testConnection();
-}
-
-void MainWindow::WriteControllerSettings1Click()
-{
-    // One handler for both commands: the Read menu item (also behind F3 and
-    // its tool-bar button) reads, anything else writes.
-    m_controller->startTransaction(sender() == m_actions.readSettings ? TransactionMode::Read
-                                                                      : TransactionMode::Write);
 }
 
 } // namespace vexlor

@@ -4,19 +4,21 @@
 #include "motor_illustration.h"
 #include "parameter_controls.h"
 #include "radio_group.h"
+#include "window_controls.h"
 
 #include <QGroupBox>
 #include <QLabel>
 
 namespace vexlor {
 
-QWidget *buildMotorPage(QWidget *parent)
+QWidget *buildMotorPage(QWidget *parent, WindowControls &controls)
 {
+    ParameterControls &parameters = controls.parameters;
     auto *page = new QWidget(parent);
     page->setObjectName(QStringLiteral("TabSheet2"));
 
-    makeRadioGroup("RadioGroup4", page)->setGeometry(16, 8, 136, 97);
-    makeRadioGroup("RadioGroup3", page)->setGeometry(160, 8, 150, 97);
+    makeRadioGroup(parameters, "RadioGroup4", page)->setGeometry(16, 8, 136, 97);
+    makeRadioGroup(parameters, "RadioGroup3", page)->setGeometry(160, 8, 150, 97);
 
     auto *group = makeGroup("GroupBox6", QStringLiteral("Brushless motor parameters"),
                             QRect(16, 120, 281, 289), page);
@@ -26,7 +28,7 @@ QWidget *buildMotorPage(QWidget *parent)
     LabeledField fields[std::size(kMotorFields)];
     int captionWidth = 0;
     for (size_t i = 0; i < std::size(kMotorFields); ++i) {
-        fields[i] = makeLabeledField(kMotorFields[i], 56, group);
+        fields[i] = makeLabeledField(parameters, kMotorFields[i], 56, group);
         captionWidth = std::max(captionWidth, fields[i].caption->sizeHint().width());
     }
     GroupForm form(group, captionWidth, 9); // rows 32 pixels apart

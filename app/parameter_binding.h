@@ -1,16 +1,12 @@
 #pragma once
 
+#include "window_controls.h"
+
 #include "params/parameter_snapshot.h"
-
-#include <array>
-
-class QCheckBox;
-class QWidget;
 
 namespace vexlor {
 
 class InputRules;
-class UpDown;
 
 // The one place where parameter values cross between the window's controls
 // and the core: snapshot() copies every parameter control's state, apply()
@@ -18,8 +14,8 @@ class UpDown;
 // would have. Transactions and documents use exactly these two.
 class ParameterBinding {
 public:
-    // Finds every parameter control of `window` by the table's control names.
-    ParameterBinding(QWidget *window, InputRules &rules);
+    // `controls` as the pages built them; `rules` runs the level rule.
+    ParameterBinding(const WindowControls &controls, InputRules &rules);
 
     // Every parameter control as it stands, enabled or not, plus CheckBox7.
     [[nodiscard]] ParameterSnapshot snapshot() const;
@@ -32,15 +28,8 @@ public:
     void apply(const ControlAssignment &assignment);
 
 private:
-    struct Bound {
-        QWidget *control = nullptr;
-        QWidget *second = nullptr; // the other button of a radio pair
-    };
-
+    WindowControls m_controls;
     InputRules &m_rules;
-    std::array<Bound, kProtocolItemCount> m_controls{};
-    QCheckBox *m_limitMaxSpeed = nullptr;
-    UpDown *m_levelUpDown = nullptr; // steps the level count's field
 };
 
 } // namespace vexlor

@@ -41,11 +41,13 @@ QLabel *makeLabel(const QString &text, QWidget *parent)
     return label;
 }
 
-LabeledField makeLabeledField(const char *control, int editWidth, QWidget *parent)
+LabeledField makeLabeledField(ParameterControls &controls, const char *control, int editWidth,
+                              QWidget *parent)
 {
     const ParameterDescriptor &d = descriptorOf(control);
     LabeledField f;
     f.edit = new QLineEdit(text(d.defaultText), parent);
+    controls[d.index].edit = f.edit;
     f.edit->setObjectName(text(control));
     f.edit->setFixedWidth(editWidth);
     if (*d.caption) {
@@ -61,16 +63,17 @@ LabeledField makeLabeledField(const char *control, int editWidth, QWidget *paren
     return f;
 }
 
-QCheckBox *makeCheckBox(const char *control, QWidget *parent)
+QCheckBox *makeCheckBox(ParameterControls &controls, const char *control, QWidget *parent)
 {
     const ParameterDescriptor &d = descriptorOf(control);
     auto *box = new QCheckBox(text(d.caption), parent);
+    controls[d.index].checkBox = box;
     box->setObjectName(text(control));
     box->setChecked(d.defaultNumber != 0);
     return box;
 }
 
-RadioPair makeRadioPair(const char *firstControl, QWidget *parent)
+RadioPair makeRadioPair(ParameterControls &controls, const char *firstControl, QWidget *parent)
 {
     const ParameterDescriptor &d = descriptorOf(firstControl);
     RadioPair p;
@@ -85,14 +88,17 @@ RadioPair makeRadioPair(const char *firstControl, QWidget *parent)
     group->addButton(p.second, 1);
     (d.defaultNumber ? p.second : p.first)->setChecked(true);
     p.caption->setBuddy(p.first);
+    controls[d.index].first = p.first;
+    controls[d.index].second = p.second;
     return p;
 }
 
-TrackBar makeTrackBar(const char *control, QWidget *parent)
+TrackBar makeTrackBar(ParameterControls &controls, const char *control, QWidget *parent)
 {
     const ParameterDescriptor &d = descriptorOf(control);
     TrackBar t;
     t.slider = new QSlider(Qt::Horizontal, parent);
+    controls[d.index].slider = t.slider;
     t.slider->setObjectName(text(control));
     t.slider->setRange(d.minimum, d.maximum);
     t.slider->setSingleStep(1);
@@ -106,7 +112,7 @@ TrackBar makeTrackBar(const char *control, QWidget *parent)
     return t;
 }
 
-RadioGroup *makeRadioGroup(const char *control, QWidget *parent)
+RadioGroup *makeRadioGroup(ParameterControls &controls, const char *control, QWidget *parent)
 {
     const ParameterDescriptor &d = descriptorOf(control);
     QStringList items;
@@ -115,6 +121,7 @@ RadioGroup *makeRadioGroup(const char *control, QWidget *parent)
     auto *group = new RadioGroup(text(d.caption), items, parent);
     group->setObjectName(text(control));
     group->setItemIndex(d.defaultNumber);
+    controls[d.index].radioGroup = group;
     return group;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vexlor {
 
 // The title without its version; start-up appends kProgramVersionSuffix.
@@ -16,5 +18,11 @@ inline constexpr const char *kAboutCredits =
 // in (or the last file dialog's); Technical Support finds it like the other
 // data files.
 inline constexpr const char *kHelpDocumentName = "help.pdf";
+
+// The name the desktop shows for the program that opens .vxc files.
+inline constexpr const char *kApplicationName = "Vexlor Adjustor";
+
+// ProgramFolder: the executable's folder, ending in a separator.
+[[nodiscard]] QString executableFolder();
 
 } // namespace vexlor

@@ -24,10 +24,10 @@ QFileDialog *makeDialog(QWidget *parent, const QString &title, QFileDialog::Acce
 
 } // namespace
 
-QtFileDialogs::QtFileDialogs(QWidget *parent)
-    : m_open(makeDialog(parent, QStringLiteral("Open Configuration Files"), QFileDialog::AcceptOpen)),
-      m_save(makeDialog(parent, QStringLiteral("Save Configuration Files"), QFileDialog::AcceptSave))
+void QtFileDialogs::setParentWindow(QWidget *window)
 {
+    m_open = makeDialog(window, QStringLiteral("Open Configuration Files"), QFileDialog::AcceptOpen);
+    m_save = makeDialog(window, QStringLiteral("Save Configuration Files"), QFileDialog::AcceptSave);
 }
 
 QString QtFileDialogs::chooseFileToOpen()

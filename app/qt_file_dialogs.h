@@ -12,10 +12,11 @@ namespace vexlor {
 // OpenDialog1 and SaveDialog1 as QFileDialogs: titled "Open Configuration
 // Files" and "Save Configuration Files", filter "Configuration Files (*.vxc)",
 // default suffix "vxc", starting in the current folder. Each dialog lives as
-// long as its parent and offers the name chosen last time.
+// long as the window it belongs to and offers the name chosen last time.
 class QtFileDialogs final : public FileDialogs {
 public:
-    explicit QtFileDialogs(QWidget *parent);
+    // Makes the two dialogs as children of `window`; until then both cancel.
+    void setParentWindow(QWidget *window);
 
     [[nodiscard]] QString chooseFileToOpen() override;
     [[nodiscard]] QString chooseFileToSave() override;

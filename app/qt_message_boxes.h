@@ -13,6 +13,9 @@ public:
     // `standardCaption` is the caption of the standard error report.
     QtMessageBoxes(QWidget *parent, QString standardCaption);
 
+    // The window the boxes are modal to, once it exists.
+    void setParentWindow(QWidget *window) { m_parent = window; }
+
     void standardError(const QString &message) override;
     void error(const QString &caption, const QString &text) override;
     void information(const QString &caption, const QString &text) override;

@@ -43,7 +43,7 @@ void setStatusLabel(QLabel *label, const QString &text, const QColor &background
     label->setPalette(palette);
 }
 
-QFrame *buildStatusStrip(QWidget *parent)
+StatusStrip buildStatusStrip(QWidget *parent)
 {
     auto *strip = new QFrame(parent);
     strip->setObjectName(QStringLiteral("Panel1"));
@@ -74,7 +74,7 @@ QFrame *buildStatusStrip(QWidget *parent)
     setStatusLabel(link, QStringLiteral("Device Connected "));
     setStatusLabel(activity, QStringLiteral("Idle"), kLime);
     setStatusLabel(result, QStringLiteral("----"), kLime);
-    return strip;
+    return StatusStrip{strip, link, activity, result, progress};
 }
 
 } // namespace vexlor

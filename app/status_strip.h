@@ -5,6 +5,7 @@
 
 class QFrame;
 class QLabel;
+class QProgressBar;
 class QWidget;
 
 namespace vexlor {
@@ -16,7 +17,14 @@ inline const QColor kRed{255, 0, 0};
 // The strip along the window's bottom (Panel1). From the right edge:
 // Label15 (link state), Label43 (activity), Label44 (result), and
 // ProgressBar1 filling the rest, separated by thin dividers.
-[[nodiscard]] QFrame *buildStatusStrip(QWidget *parent);
+struct StatusStrip {
+    QFrame *frame = nullptr;        // Panel1
+    QLabel *linkState = nullptr;    // Label15
+    QLabel *activity = nullptr;     // Label43
+    QLabel *result = nullptr;       // Label44
+    QProgressBar *progress = nullptr; // ProgressBar1
+};
+[[nodiscard]] StatusStrip buildStatusStrip(QWidget *parent);
 
 // Puts `text` on `background`; an invalid colour means the strip's own colour.
 void setStatusLabel(QLabel *label, const QString &text, const QColor &background = QColor());

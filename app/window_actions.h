@@ -8,6 +8,13 @@ class QMenu;
 
 namespace vexlor {
 
+// The three commands that talk to the controller, off while an exchange runs.
+struct LinkActions {
+    QAction *testConnection = nullptr; // TestConnection1
+    QAction *readSettings = nullptr;   // ReadSettings1
+    QAction *writeSettings = nullptr;  // WriteControllerSettings1
+};
+
 // The commands of the menu bar. Each action carries its control name as
 // object name; the tool bar's buttons trigger the same actions.
 struct WindowActions {
@@ -28,6 +35,11 @@ struct WindowActions {
     QAction *helpTopics = nullptr;        // HelpTopics1
     QAction *technicalSupport = nullptr;  // TechnicalSupport1
     QAction *about = nullptr;             // About1
+
+    [[nodiscard]] LinkActions linkActions() const
+    {
+        return {testConnection, readSettings, writeSettings};
+    }
 };
 
 // Fills the window's menu bar. The actions are also added to the window

@@ -3,14 +3,11 @@
 // A main window whose controller link runs over a fake port or the emulator,
 // with boxes and the desktop recorded in one log so their order shows.
 
-#include "app_services.h"
 #include "controller_commands.h"
-#include "main_window.h"
-#include "message_boxes.h"
-#include "shell_opener.h"
+#include "recording_services.h"
 
-#include "fake_serial_port.h"
-#include "fakes.h"
+#include "link/port_discovery.h"
+#include "link/qt_serial_port.h"
 
 #include <QAction>
 #include <QLabel>
@@ -109,7 +106,11 @@ struct LinkWindow {
     QList<ShownItem> log;
     LoggingBoxes boxes{log};
     LoggingShell shell{log};
+    ScriptedFileDialogs dialogs;
+    RecordingFileAssociation association;
+    QTemporaryDir settingsFolder;
     FakePortLister lister;
+    vexlor::SystemPortLister systemLister;
     FakeBridgeLine bridge;
     FakeSerialPort *port = nullptr; // owned by the window's link; null over the emulator
     std::unique_ptr<vexlor::MainWindow> window;
@@ -117,25 +118,31 @@ struct LinkWindow {
     // Over a fake port, discovered through the fake lister.
     void create()
     {
-        port = new FakeSerialPort;
-        vexlor::AppServices services;
-        services.serialPort = port;
-        services.portLister = &lister;
-        create(services);
+        auto fake = std::make_unique<FakeSerialPort>();
+        port = fake.get();
+        create(std::move(fake), lister);
     }
 
     // Over the real serial port and port list (VEXLOR_PORT names the emulator).
     void createWithRealPort()
     {
-        create(vexlor::AppServices{});
+        create(std::make_unique<vexlor::QtSerialPort>(), systemLister);
     }
 
-    void create(vexlor::AppServices services)
+    void create(std::unique_ptr<vexlor::SerialPort> serialPort, const vexlor::PortLister &portLister)
     {
-        services.boxes = &boxes;
-        services.shell = &shell;
-        services.bridgeLine = &bridge;
-        window = std::make_unique<vexlor::MainWindow>(services);
+        window = std::make_unique<vexlor::MainWindow>(vexlor::AppServices{
+            .boxes = boxes,
+            .shell = shell,
+            .fileDialogs = dialogs,
+            .fileAssociation = association,
+            .settingsFolder = settingsFolder.path(),
+            .commandLine = {},
+            .serialPort = std::move(serialPort),
+            .portLister = portLister,
+            .bridgeLine = bridge,
+        });
+        window->startUp();
         window->show();
     }
 

@@ -8,6 +8,9 @@
 
 #include "config/file_association.h"
 
+#include "fake_serial_port.h"
+#include "fakes.h"
+
 #include <QLocale>
 #include <QTabWidget>
 #include <QList>
@@ -89,25 +92,32 @@ public:
 
 // A main window with recorders, shown and active so focus moves as it would
 // for a user. Its config.ini lives in a folder of its own (or `settingsFolder`),
-// never beside the test programs, and its dialogs are scripted.
+// never beside the test programs, its dialogs are scripted, and no controller
+// cable is plugged in.
 struct TestWindow {
     RecordingMessageBoxes boxes;
     RecordingShell shell;
     ScriptedFileDialogs dialogs;
     RecordingFileAssociation association;
+    FakePortLister noPorts;
+    FakeBridgeLine bridge;
     QTemporaryDir ownSettingsFolder;
     std::unique_ptr<vexlor::MainWindow> window;
 
     explicit TestWindow(const QStringList &commandLine = {}, const QString &settingsFolder = {})
     {
-        vexlor::AppServices services;
-        services.boxes = &boxes;
-        services.shell = &shell;
-        services.commandLine = commandLine;
-        services.fileDialogs = &dialogs;
-        services.fileAssociation = &association;
-        services.settingsFolder = settingsFolder.isEmpty() ? ownSettingsFolder.path() : settingsFolder;
-        window = std::make_unique<vexlor::MainWindow>(services);
+        window = std::make_unique<vexlor::MainWindow>(vexlor::AppServices{
+            .boxes = boxes,
+            .shell = shell,
+            .fileDialogs = dialogs,
+            .fileAssociation = association,
+            .settingsFolder = settingsFolder.isEmpty() ? ownSettingsFolder.path() : settingsFolder,
+            .commandLine = commandLine,
+            .serialPort = std::make_unique<FakeSerialPort>(),
+            .portLister = noPorts,
+            .bridgeLine = bridge,
+        });
+        window->startUp();
         window->show();
         window->activateWindow();
     }

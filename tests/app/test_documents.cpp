@@ -98,7 +98,7 @@ private slots:
         const QString a = f.currentFile("a.vxc");
         const QString b = f.currentFile("b.vxc");
         auto t = f.window({b});
-        t->window->documents().ReadConfigurationFile(a);
+        t->window->documents().loadDocument(a);
         const QByteArray listBefore = f.settingsText();
         t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
         t->window->actions().save->trigger();
@@ -280,17 +280,17 @@ private slots:
                       d = f.currentFile("d.vxc"), e = f.currentFile("e.vxc");
         auto t = f.window();
         DocumentCommands &docs = t->window->documents();
-        docs.ReadConfigurationFile(a);
+        docs.loadDocument(a);
         QCOMPARE(f.recentFiles(), (RecentFiles{a, "", "", ""}));
-        docs.ReadConfigurationFile(b);
+        docs.loadDocument(b);
         QCOMPARE(f.recentFiles(), (RecentFiles{b, a, "", ""}));
-        docs.ReadConfigurationFile(a);
+        docs.loadDocument(a);
         QCOMPARE(f.recentFiles(), (RecentFiles{a, b, "", ""}));
         f.setRecentFiles({a, b, c, d});
-        docs.ReadConfigurationFile(d);
+        docs.loadDocument(d);
         QCOMPARE(f.recentFiles(), (RecentFiles{d, a, b, c}));
         f.setRecentFiles({a, b, c, d});
-        docs.ReadConfigurationFile(e);
+        docs.loadDocument(e);
         QCOMPARE(f.recentFiles(), (RecentFiles{e, a, b, c}));
         QVERIFY(t->boxes.shown.isEmpty());
     }
@@ -319,9 +319,9 @@ private slots:
         DocumentFixture f;
         const QString a = f.currentFile("a.vxc");
         auto t = f.window();
-        t->window->documents().ReadConfigurationFile(QStringLiteral("a.vxc"));
+        t->window->documents().loadDocument(QStringLiteral("a.vxc"));
         QCOMPARE(t->window->documents().documentPath(), QStringLiteral("a.vxc"));
-        t->window->documents().ReadConfigurationFile(a);
+        t->window->documents().loadDocument(a);
         QCOMPARE(f.recentFiles(), (RecentFiles{a, "a.vxc", "", ""}));
     }
 
@@ -364,7 +364,7 @@ private slots:
         TestWindow t({}, settingsFolder);
         const ParameterSnapshot before = t.window->binding().snapshot();
         t.boxes.shown.clear();
-        t.window->documents().ReadConfigurationFile(b);
+        t.window->documents().loadDocument(b);
         QCOMPARE(t.boxes.shown.size(), 1);
         QCOMPARE(t.boxes.shown[0].text,
                  QStringLiteral("Unable to write to %1.").arg(QDir(settingsFolder).filePath("config.ini")));
@@ -372,7 +372,7 @@ private slots:
         if (readOnlyFile) {
             // Entry 1 needs no write, so reading it succeeds.
             t.boxes.shown.clear();
-            QVERIFY(t.window->documents().ReadConfigurationFile(a));
+            QVERIFY(t.window->documents().loadDocument(a));
             QCOMPARE(battery(t), QStringLiteral("50.0"));
             QVERIFY(t.boxes.shown.isEmpty());
         }
@@ -402,7 +402,7 @@ private slots:
         auto t = f.window({a});
         const ParameterSnapshot before = t->window->binding().snapshot();
         const QString caption = t->window->windowTitle();
-        QVERIFY(!t->window->documents().ReadConfigurationFile(bad));
+        QVERIFY(!t->window->documents().loadDocument(bad));
         QCOMPARE(t->boxes.shown.size(), 1);
         QCOMPARE(t->boxes.shown[0].kind, QStringLiteral("standard"));
         QCOMPARE(t->boxes.shown[0].text, message.contains("%1") ? message.arg(bad) : message);
@@ -430,7 +430,7 @@ private slots:
         const QString old = f.file("old.vxc", "40\r\n\r\n41\r\n1\r\n");
         auto t = f.window();
         t->boxes.answerYes = yes;
-        QVERIFY(t->window->documents().ReadConfigurationFile(old));
+        QVERIFY(t->window->documents().loadDocument(old));
         QCOMPARE(t->boxes.shown.size(), 1);
         QCOMPARE(t->boxes.shown[0].kind, QStringLiteral("question"));
         QVERIFY(t->boxes.shown[0].caption.isEmpty());

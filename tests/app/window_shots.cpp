@@ -2,16 +2,85 @@
 // banner, for the README and for checking the layout by eye.
 //   window-shots OUTPUT_FOLDER
 // Run it on a real display server (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
+// The window starts as on a machine without a controller cable and without a
+// reopen list; nothing of the desktop or the user's files is touched.
 
+#include "file_dialogs.h"
 #include "main_window.h"
+#include "message_boxes.h"
+#include "shell_opener.h"
 #include "splash_window.h"
+
+#include "config/file_association.h"
+#include "link/bridge_line.h"
+#include "link/port_discovery.h"
+#include "link/qt_serial_port.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
+
+namespace {
+
+using namespace vexlor;
+
+// Nothing is shown, opened, chosen or registered.
+class NoBoxes final : public MessageBoxes {
+public:
+    void standardError(const QString &) override {}
+    void error(const QString &, const QString &) override {}
+    void information(const QString &, const QString &) override {}
+    bool question(const QString &, const QString &) override { return false; }
+};
+
+class NoShell final : public ShellOpener {
+public:
+    void open(const QUrl &) override {}
+};
+
+class NoDialogs final : public FileDialogs {
+public:
+    QString chooseFileToOpen() override { return {}; }
+    QString chooseFileToSave() override { return {}; }
+};
+
+class NoAssociation final : public FileAssociation {
+public:
+    bool registerFileType(const QString &, const QString &, const QString &, const QString &) override
+    {
+        return true;
+    }
+};
+
+// No serial port at all, so the window shows the device as lost.
+class NoPorts final : public PortLister {
+public:
+    QList<SerialPortEntry> ports() const override { return {}; }
+    bool exists(const QString &) const override { return false; }
+};
+
+class NoBridgeLine final : public BridgeLine {
+public:
+    int setBridgeLine(int) override { return 0; }
+};
+
+bool saveShots(MainWindow &window, const QDir &out)
+{
+    auto *pages = window.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    bool saved = pages != nullptr;
+    for (int page = 0; saved && page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        const QString name = page == 0 ? QStringLiteral("general") : QStringLiteral("motor");
+        saved = window.grab().save(out.filePath(QStringLiteral("screenshot-%1.png").arg(name)));
+    }
+    return saved;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -29,16 +98,30 @@ int main(int argc, char *argv[])
     vexlor::SplashWindow splash;
     splash.grab().save(out.filePath(QStringLiteral("screenshot-splash.png")));
 
-    vexlor::MainWindow window;
+    NoBoxes boxes;
+    NoShell shell;
+    NoDialogs dialogs;
+    NoAssociation association;
+    QTemporaryDir settingsFolder;
+    NoPorts ports;
+    NoBridgeLine bridgeLine;
+    MainWindow window(AppServices{
+        .boxes = boxes,
+        .shell = shell,
+        .fileDialogs = dialogs,
+        .fileAssociation = association,
+        .settingsFolder = settingsFolder.path(),
+        .commandLine = {},
+        .serialPort = std::make_unique<QtSerialPort>(),
+        .portLister = ports,
+        .bridgeLine = bridgeLine,
+    });
+    window.startUp();
     window.show();
-    auto *pages = window.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
-    bool saved = true;
+    bool saved = false;
     // After the start-up's link steps have shown the device state.
     QTimer::singleShot(1000, &window, [&] {
-        pages->setCurrentIndex(0);
-        saved &= window.grab().save(out.filePath(QStringLiteral("screenshot-general.png")));
-        pages->setCurrentIndex(1);
-        saved &= window.grab().save(out.filePath(QStringLiteral("screenshot-motor.png")));
+        saved = saveShots(window, out);
         app.quit();
     });
     app.exec();

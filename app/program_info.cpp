@@ -1,0 +1,12 @@
+#include "program_info.h"
+
+#include <QCoreApplication>
+
+namespace vexlor {
+
+QString executableFolder()
+{
+    return QCoreApplication::applicationDirPath() + u'/';
+}
+
+} // namespace vexlor

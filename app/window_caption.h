@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace vexlor {
+
+// The main window's caption: the program's title (ProgramTitle), followed by
+// the current document's name once there is one.
+class WindowCaption {
+public:
+    explicit WindowCaption(QWidget &window);
+
+    // The title as start-up completes it, with the version.
+    [[nodiscard]] const QString &programTitle() const { return m_programTitle; }
+
+    // Start-up: the version joins the title, which becomes the caption.
+    void completeTitle();
+    // The title, " - ", and the file-name part of the current document.
+    void showDocument(const QString &fileName);
+
+private:
+    QWidget &m_window;
+    QString m_programTitle;
+};
+
+} // namespace vexlor
