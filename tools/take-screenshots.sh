@@ -7,4 +7,6 @@ cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 out_dir=${2:-docs}
 cmake --build "$build_dir" --target window-shots
-xvfb-run -a -s "-screen 0 1024x768x24" "$build_dir/bin/window-shots" "$out_dir"
+# New reads default.vxc from the build's data files, beside the programs.
+VEXLOR_DATA_DIR="$build_dir/bin" xvfb-run -a -s "-screen 0 1024x768x24" \
+    "$build_dir/tools/window-shots/window-shots" "$out_dir"
