@@ -24,25 +24,20 @@ void drawBackground(QPainter &p, const QRectF &r)
         p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
 }
 
-void drawBoard(QPainter &p, const QRectF &board)
+// Copper traces.
+void drawTraces(QPainter &p, const QRectF &board)
 {
-    // The controller's circuit board in its open aluminium case.
-    p.setPen(QPen(QColor(120, 130, 140), 2));
-    p.setBrush(QColor(70, 78, 88));
-    p.drawRoundedRect(board.adjusted(-10, -10, 10, 10), 10, 10);
-    p.setPen(QPen(QColor(10, 70, 30), 1.5));
-    p.setBrush(QColor(20, 120, 55));
-    p.drawRoundedRect(board, 5, 5);
-
-    // Copper traces.
     p.setPen(QPen(QColor(200, 170, 80, 150), 2));
     for (int i = 0; i < 6; ++i) {
         const double y = board.top() + 30 + i * 18;
         p.drawLine(QPointF(board.left() + 20, y), QPointF(board.left() + 120, y));
         p.drawLine(QPointF(board.left() + 120, y), QPointF(board.left() + 140, y + 10));
     }
+}
 
-    // The microcontroller.
+// The microcontroller.
+void drawMicrocontroller(QPainter &p, const QRectF &board)
+{
     const QRectF mcu(board.left() + 150, board.top() + 40, 60, 60);
     p.setPen(QPen(QColor(180, 180, 180), 1.5));
     for (int i = 0; i < 8; ++i) {
@@ -61,8 +56,11 @@ void drawBoard(QPainter &p, const QRectF &board)
     small.setBold(true);
     p.setFont(small);
     p.drawText(mcu, Qt::AlignCenter, QStringLiteral("FOC"));
+}
 
-    // A row of power transistors along the lower edge.
+// A row of power transistors along the lower edge.
+void drawTransistors(QPainter &p, const QRectF &board)
+{
     for (int i = 0; i < 6; ++i) {
         const QRectF fet(board.left() + 20 + i * 38, board.bottom() - 48, 26, 30);
         p.setPen(QPen(QColor(150, 150, 150), 1));
@@ -76,8 +74,11 @@ void drawBoard(QPainter &p, const QRectF &board)
             p.drawLine(QPointF(x, fet.bottom()), QPointF(x, fet.bottom() + 8));
         }
     }
+}
 
-    // Two bulk capacitors.
+// Two bulk capacitors.
+void drawCapacitors(QPainter &p, const QRectF &board)
+{
     for (int i = 0; i < 2; ++i) {
         const QRectF cap(board.right() - 70 + i * 34, board.top() + 22, 28, 80);
         QLinearGradient can(cap.topLeft(), cap.topRight());
@@ -90,8 +91,11 @@ void drawBoard(QPainter &p, const QRectF &board)
         p.setPen(QPen(QColor(200, 210, 230), 1));
         p.drawLine(QPointF(cap.left() + 7, cap.top() + 6), QPointF(cap.left() + 7, cap.bottom() - 6));
     }
+}
 
-    // Phase wires leaving the board towards the motor.
+// Phase wires leaving the board towards the motor.
+void drawPhaseWires(QPainter &p, const QRectF &board)
+{
     const QColor phases[] = {QColor(230, 200, 30), QColor(40, 170, 70), QColor(40, 110, 220)};
     for (int i = 0; i < 3; ++i) {
         p.setPen(QPen(phases[i], 5, Qt::SolidLine, Qt::RoundCap));
@@ -103,6 +107,22 @@ void drawBoard(QPainter &p, const QRectF &board)
         p.setBrush(Qt::NoBrush);
         p.drawPath(wire);
     }
+}
+
+void drawBoard(QPainter &p, const QRectF &board)
+{
+    // The controller's circuit board in its open aluminium case.
+    p.setPen(QPen(QColor(120, 130, 140), 2));
+    p.setBrush(QColor(70, 78, 88));
+    p.drawRoundedRect(board.adjusted(-10, -10, 10, 10), 10, 10);
+    p.setPen(QPen(QColor(10, 70, 30), 1.5));
+    p.setBrush(QColor(20, 120, 55));
+    p.drawRoundedRect(board, 5, 5);
+    drawTraces(p, board);
+    drawMicrocontroller(p, board);
+    drawTransistors(p, board);
+    drawCapacitors(p, board);
+    drawPhaseWires(p, board);
 }
 
 void drawTitle(QPainter &p, const QRectF &r)
