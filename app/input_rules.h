@@ -32,20 +32,20 @@ public:
     InputRules(const WindowControls &controls, MessageBoxes &boxes, const NumberFormat &format,
                QObject *parent = nullptr);
 
-    // CheckBox1Click, CheckBox2Click, CheckBox7Click: enable the box's group if
-    // ticked, disable it if clear; a disabled group's text turns grey.
+    // A governing check box changed: enable its group if ticked, disable it if
+    // clear; a disabled group's text turns grey.
     void applyGroupSwitch(QCheckBox *box);
 
-    // UpDown1Click: levels 1 to N editable, N + 1 to 9 disabled, N being the
+    // Levels 1 to N editable, N + 1 to 9 disabled, N being the level
     // up-down's position taken from the level-count field's text.
     void applyLevelRule();
 
-    // LabeledEdit16Exit and the other exit rules: bounds the field's text. A
+    // The exit rule of a field: bounds its text as the parameter table says. A
     // text that is no number goes to the standard error report and the field
     // keeps it; returns false then. Fields without a rule are left alone.
     bool applyRangeRule(QLineEdit *field);
 
-    // ComboBox1Change: writes the picked wheel size's perimeter into Edit9.
+    // The user picked a wheel size: its perimeter goes into the perimeter field.
     void applyWheelSize(int index);
 
     // Runs the exit rule that is still owed before a value leaves the window:

@@ -34,11 +34,11 @@ SplashWindow::SplashWindow(QWidget *parent)
 bool SplashWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_picture && event->type() == QEvent::MouseButtonRelease)
-        Image1Click();
+        hideOnPictureClick();
     return QWidget::eventFilter(watched, event);
 }
 
-void SplashWindow::Image1Click()
+void SplashWindow::hideOnPictureClick()
 {
     hide(); // not destroyed: the program does that when the splash wait ends
 }

@@ -18,7 +18,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void Image1Click();
+    void hideOnPictureClick();
 
     QLabel *m_picture = nullptr;
 };
