@@ -9,6 +9,7 @@
 #include "link/controller_link.h"
 #include "link/qt_serial_port.h"
 #include "params/parameter_codec.h"
+#include "protocol/reply_window.h"
 #include "protocol/transaction_engine.h"
 
 #include <QCommandLineParser>
@@ -111,7 +112,9 @@ private:
 
     QProcess m_sim;
     ControllerLink m_link{new QtSerialPort};
-    TransactionEngine m_engine{&m_link};
+    ReplyTimer m_replyTimer;
+    ReplyWindow m_replyWindow{&m_link, &m_replyTimer};
+    TransactionEngine m_engine{&m_replyWindow};
     std::array<quint16, kProtocolItemCount> m_values{};
     std::function<void(const Measurement &, double)> m_done;
     QElapsedTimer m_clock;

@@ -9,8 +9,8 @@
 
 namespace vexlor::cli {
 
-CliContext::CliContext(QString port, bool limitMaxSpeed, NumberFormat format)
-    : m_port(std::move(port))
+CliContext::CliContext(ControllerAccess controller, bool limitMaxSpeed, NumberFormat format)
+    : m_controller(std::move(controller))
     , m_limitMaxSpeed(limitMaxSpeed)
     , m_format(format)
 {

@@ -10,6 +10,11 @@
 
 #include <optional>
 
+namespace vexlor {
+class ControllerSession;
+class PortLister;
+} // namespace vexlor
+
 namespace vexlor::cli {
 
 // What vexlor-cli returns to the shell.
@@ -20,14 +25,24 @@ enum ExitCode : int {
     kExitBadInput = 2,    // bad usage, a bad file or a value that cannot be sent
 };
 
+// The controller side as main builds it: the system's port list and the
+// session on the real serial port. Both outlive every command.
+struct ControllerAccess {
+    const PortLister &lister;
+    ControllerSession &session;
+    QString portOverride; // --port DEVICE, else VEXLOR_PORT; empty for the scan
+};
+
 // Everything a command needs besides its own arguments: the global options,
-// the user's number format, the output streams, and the shared ways of
-// getting a parameter set in and out.
+// the user's number format, the controller, the output streams, and the
+// shared ways of getting a parameter set in and out.
 class CliContext {
 public:
-    CliContext(QString port, bool limitMaxSpeed, NumberFormat format);
+    CliContext(ControllerAccess controller, bool limitMaxSpeed, NumberFormat format);
 
-    [[nodiscard]] const QString &port() const { return m_port; } // --port DEVICE; empty when not given
+    [[nodiscard]] const QString &portOverride() const { return m_controller.portOverride; }
+    [[nodiscard]] const PortLister &portLister() const { return m_controller.lister; }
+    [[nodiscard]] ControllerSession &session() { return m_controller.session; }
     [[nodiscard]] bool limitMaxSpeed() const { return m_limitMaxSpeed; } // false with --no-speed-limit
     [[nodiscard]] NumberFormat numberFormat() const { return m_format; }
 
@@ -59,7 +74,7 @@ public:
 private:
     [[nodiscard]] bool applyFile(ParameterSnapshot &snapshot, const QString &path);
 
-    QString m_port;
+    ControllerAccess m_controller;
     bool m_limitMaxSpeed = true;
     NumberFormat m_format;
     QFile m_stdout;

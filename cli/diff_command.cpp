@@ -1,19 +1,10 @@
 #include "commands.h"
 
+#include "config/vxc_writer.h"
 #include "params/message_input.h"
 #include "params/parameter_table.h"
 
 namespace vexlor::cli {
-namespace {
-
-// A parameter's value as the file stores it: the text of an edit, the number
-// of any other control.
-QString storedText(const ParameterDescriptor &d, const ControlValue &value)
-{
-    return d.hasTextControl() ? value.text : QString::number(value.number);
-}
-
-} // namespace
 
 int runDiff(CliContext &context, const QStringList &args)
 {
@@ -29,8 +20,8 @@ int runDiff(CliContext &context, const QStringList &args)
         return kExitBadInput;
     bool differ = false;
     for (const ParameterDescriptor *d : storedParameters()) {
-        const QString left = storedText(*d, (*a)[d->index]);
-        const QString right = storedText(*d, (*b)[d->index]);
+        const QString left = storedValueText(*d, (*a)[d->index]);
+        const QString right = storedValueText(*d, (*b)[d->index]);
         if (left == right)
             continue;
         differ = true;

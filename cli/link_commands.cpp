@@ -1,14 +1,15 @@
 // The commands that talk to the controller: ports, test, read, write.
 
 #include "commands.h"
-#include "link_session.h"
+#include "controller_run.h"
 
 #include "config/data_files.h"
-#include "link/connection_test.h"
 #include "link/link_texts.h"
+#include "link/port_discovery.h"
 #include "params/parameter_codec.h"
-#include "protocol/transaction_engine.h"
+#include "protocol/connection_check_texts.h"
 #include "protocol/transaction_texts.h"
+#include "session/controller_session.h"
 
 namespace vexlor::cli {
 namespace {
@@ -23,21 +24,18 @@ int runTransaction(CliContext &context, TransactionMode mode, ParameterSnapshot 
                    const std::array<quint16, kProtocolItemCount> &values,
                    TransactionOutcome *outcome)
 {
-    LinkSession session(context, latin(texts::kCommunicationFailed));
-    TransactionEngine engine(&session.link());
-    QObject::connect(&engine, &TransactionEngine::valueAccepted, &engine,
-                     [&](int index, quint16 value) {
-                         if (auto control = decodeParameter(index, value, context.numberFormat()))
-                             state[index] = *control;
-                     });
-    QObject::connect(&engine, &TransactionEngine::finished, &engine,
+    ControllerRun run(context, latin(texts::kCommunicationFailed));
+    ControllerSession &session = context.session();
+    QObject::connect(&session, &ControllerSession::valueDecoded, &run,
+                     [&](const ControlAssignment &decoded) { state[decoded.index] = decoded.value; });
+    QObject::connect(&session, &ControllerSession::transactionFinished, &run,
                      [&](const TransactionOutcome &result) {
                          *outcome = result;
-                         session.finish(result.passed ? kExitDone : kExitLinkFailure);
+                         run.finish(result.passed ? kExitDone : kExitLinkFailure);
                      });
-    return session.run([&] {
-        if (!engine.start(mode, values))
-            session.finish(kExitLinkFailure);
+    return run.run([&] {
+        if (session.runTransaction(mode, values) != ExchangeStart::Started)
+            run.finish(kExitLinkFailure);
     });
 }
 
@@ -56,11 +54,8 @@ int runPorts(CliContext &context, const QStringList &args)
 {
     if (!args.isEmpty())
         return context.usage("ports");
-    SystemPortLister lister;
-    PortFinder finder(&lister);
-    if (!context.port().isEmpty())
-        finder.setOverridePath(context.port());
-    const DiscoveryResult picked = finder.findQuietly();
+    const PortLister &lister = context.portLister();
+    const DiscoveryResult picked = discoverPort(lister, context.portOverride());
 
     QList<SerialPortEntry> entries = lister.ports();
     const bool listed = std::any_of(entries.cbegin(), entries.cend(),
@@ -86,10 +81,10 @@ int runTest(CliContext &context, const QStringList &args)
 {
     if (!args.isEmpty())
         return context.usage("test");
-    LinkSession session(context, latin(texts::kConnectionNotDetected));
-    ConnectionTest test(&session.link());
-    QObject::connect(&test, &ConnectionTest::finished, &test,
-                     [&](const ConnectionTestResult &result) {
+    ControllerRun run(context, latin(texts::kConnectionNotDetected));
+    ControllerSession &session = context.session();
+    QObject::connect(&session, &ControllerSession::connectionChecked, &run,
+                     [&](const ConnectionCheckResult &result) {
                          if (result.ok) {
                              context.out() << "Connection to controller is OK!\n"
                                            << "Controller software version: v" << result.versionText
@@ -97,11 +92,11 @@ int runTest(CliContext &context, const QStringList &args)
                          } else {
                              context.err() << latin(texts::kConnectionNotDetected) << Qt::endl;
                          }
-                         session.finish(result.ok ? kExitDone : kExitLinkFailure);
+                         run.finish(result.ok ? kExitDone : kExitLinkFailure);
                      });
-    return session.run([&] {
-        if (!test.start())
-            session.finish(kExitLinkFailure);
+    return run.run([&] {
+        if (session.checkConnection() != ExchangeStart::Started)
+            run.finish(kExitLinkFailure);
     });
 }
 

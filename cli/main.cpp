@@ -1,7 +1,11 @@
 #include "cli_context.h"
 #include "commands.h"
 
+#include "link/cable.h"
+#include "link/port_discovery.h"
+#include "link/qt_serial_port.h"
 #include "params/message_input.h"
+#include "session/controller_session.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -79,7 +83,15 @@ int main(int argc, char *argv[])
                           .arg(inputForMessage(positional.first())));
         return kExitBadInput;
     }
-    CliContext context(parser.value(portOption), !parser.isSet(noSpeedLimitOption),
-                       NumberFormat::fromLocale(QLocale()));
+    // The real controller side, built here and nowhere else.
+    // --port wins over VEXLOR_PORT, which wins over the scan.
+    QString portOverride = parser.value(portOption);
+    if (portOverride.isEmpty())
+        portOverride = portOverrideFromEnvironment();
+    const NumberFormat format = NumberFormat::fromLocale(QLocale());
+    SystemPortLister lister;
+    CableBridgeLines bridges(lister);
+    ControllerSession session(std::make_unique<QtSerialPort>(), lister, bridges, portOverride, format);
+    CliContext context({lister, session, portOverride}, !parser.isSet(noSpeedLimitOption), format);
     return command->run(context, positional.mid(1));
 }

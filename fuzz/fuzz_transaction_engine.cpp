@@ -4,12 +4,15 @@
 // when all sixty frames were accepted with valid value checks and, for a
 // write, the store was answered with 0x58.
 
+#include "fake_serial_port.h"
+#include "fakes.h"
 #include "fuzz_check.h"
 #include "reply_script.h"
-#include "scripted_serial_port.h"
+#include "scripted_controller.h"
 #include "transaction_oracle.h"
 
 #include "link/controller_link.h"
+#include "protocol/reply_window.h"
 #include "protocol/transaction_engine.h"
 
 #include <QCoreApplication>
@@ -38,8 +41,8 @@ void describe(const ReplyScript &script, const ExpectedTransaction &e, const Tra
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    // Queued calls need an application object; timers never fire, as no event
-    // loop runs: the harness decides when a reply window closes.
+    // Qt's objects like an application object; no event loop runs: the
+    // harness delivers every chunk and decides when a reply window closes.
     static int argc = 1;
     static char name[] = "fuzz_transaction_engine";
     static char *argv[] = {name, nullptr};
@@ -52,12 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const ReplyScript script = decodeReplyScript(data, size);
     const ExpectedTransaction expected = judgeTransaction(script);
 
-    auto *port = new ScriptedSerialPort(script.segments);
-    static const bool trace = qEnvironmentVariableIsSet("VEXLOR_FUZZ_TRACE");
-    port->trace = trace;
+    auto *port = new FakeSerialPort;
     ControllerLink link(port);
     FUZZ_CHECK(link.openPort(QStringLiteral("/dev/scripted")), "the scripted port opens");
-    TransactionEngine engine(&link);
+    ManualReplyDeadline deadline;
+    ReplyWindow window(&link, &deadline);
+    TransactionEngine engine(&window);
+    ScriptedController controller(script.segments, *port);
+    static const bool trace = qEnvironmentVariableIsSet("VEXLOR_FUZZ_TRACE");
+    controller.trace = trace;
 
     int finishedCount = 0;
     TransactionOutcome outcome;
@@ -79,32 +85,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(engine.start(script.mode, script.values), "an idle engine starts");
     // Each pass either delivers bytes or closes a window, and a transaction has
     // at most 301 windows: far fewer passes than this end every transaction.
-    for (int pass = 0; engine.isRunning(); ++pass) {
+    for (int pass = 0;; ++pass) {
         FUZZ_CHECK(pass < 100000, "the transaction ends");
-        // A reply completed inside write() is judged by a queued call, which
-        // may send the next frame and queue another: run them all before the
-        // window is looked at.
-        for (qsizetype sends = -1; sends != port->writes().size() && engine.isRunning();) {
-            sends = port->writes().size();
-            QCoreApplication::sendPostedEvents();
-        }
+        controller.noteSends();
         if (!engine.isRunning())
             break;
-        if (port->deliverNextChunk())
+        if (controller.deliverNextChunk())
             continue;
         // Nothing more arrives in this window: it closes, or the device goes away.
-        FUZZ_CHECK(link.isAwaiting(), "a running engine waits for a reply");
-        if (port->takeCablePull()) {
+        FUZZ_CHECK(window.isAwaiting() && deadline.isRunning(), "a running engine waits for a reply");
+        if (controller.takeCablePull()) {
             port->pullCable();
         } else {
             if (trace)
                 std::fprintf(stderr, "  window closes\n");
-            link.expireReplyWindow();
+            deadline.expire();
         }
     }
     // Nothing may be sent once the transaction is over.
-    QCoreApplication::sendPostedEvents();
-    const QList<QByteArray> writes = port->writes();
+    const QList<QByteArray> writes = port->writes;
 
     const bool agrees = finishedCount == 1 && outcome.passed == expected.passed
         && outcome.stored == expected.stored && outcome.acceptedFrames == expected.acceptedFrames

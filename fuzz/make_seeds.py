@@ -12,6 +12,8 @@ HERE = pathlib.Path(__file__).resolve().parent
 
 GOOD, STATUS, RAW, SILENT, STORE_ACK, BAD_CHECK, SHORT, PULL = range(8)
 BYTEWISE, SPLIT2, FIRST_ALONE = 0x08, 0x10, 0x18
+# INSIDE_WRITE (bit 5) is ignored by the script format now; its seeds stay as
+# plain variants.
 INSIDE_WRITE, STRAY, PULL_AFTER = 0x20, 0x40, 0x80
 
 

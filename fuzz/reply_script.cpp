@@ -121,7 +121,6 @@ ReplyScript decodeReplyScript(const std::uint8_t *data, std::size_t size)
         segment.chunks = chunked(bytes, (op >> 3) & 3);
         if (op & 0x40)
             segment.chunks << QByteArray("\x00\xA5", 2);
-        segment.insideWrite = op & 0x20;
         segment.pullCable = segment.pullCable || (op & 0x80);
         script.segments << segment;
     }

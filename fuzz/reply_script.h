@@ -15,7 +15,6 @@ namespace vexlor::fuzz {
 // What arrives on the wire after one send, until its reply window closes.
 struct ReplySegment {
     QList<QByteArray> chunks; // one bytesReceived() each, in order
-    bool insideWrite = false; // the first chunk arrives before write() returns
     bool pullCable = false;   // after the chunks the device goes away (if the window is still open)
 
     [[nodiscard]] QByteArray bytes() const;
@@ -39,8 +38,8 @@ struct ReplyScript {
 //            3 silence, 4 store acknowledged (0x58 0 0 0), 5 bad value check
 //            (hi, lo, x follow), 6 short reply (hi, lo follow), 7 cable pulled
 //   bits 3-4 delivery: whole, byte by byte, split after two, first byte alone
-//   bit 5    the first chunk arrives inside write() (with no chunk, a
-//            cable pull happens there)
+//   bit 5    unused (it once made the first chunk arrive inside write(),
+//            which no port does)
 //   bit 6    two stray bytes (0x00 0xA5) follow in a chunk of their own
 //   bit 7    the cable is pulled after the bytes
 // Missing bytes at the end read as zero.

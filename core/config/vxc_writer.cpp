@@ -6,9 +6,8 @@
 #include <QSaveFile>
 
 namespace vexlor {
-namespace {
 
-QString valueText(const ParameterDescriptor &d, const ControlValue &control)
+QString storedValueText(const ParameterDescriptor &d, const ControlValue &control)
 {
     switch (d.kind) {
     case ParameterKind::Decimal:
@@ -23,8 +22,6 @@ QString valueText(const ParameterDescriptor &d, const ControlValue &control)
     }
 }
 
-} // namespace
-
 QByteArray configurationFileBytes(const ParameterSnapshot &snapshot)
 {
     QByteArray bytes;
@@ -33,7 +30,7 @@ QByteArray configurationFileBytes(const ParameterSnapshot &snapshot)
         bytes += "\r\n";
         // Latin-1 to match the reader; a character outside it (never a digit,
         // sign or separator) becomes '?'.
-        bytes += valueText(*d, snapshot[d->index]).toLatin1();
+        bytes += storedValueText(*d, snapshot[d->index]).toLatin1();
         bytes += "\r\n";
     }
     return bytes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "params/parameter_snapshot.h"
+#include "params/parameter_table.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,6 +14,10 @@ struct FileWriteResult {
 
     [[nodiscard]] bool ok() const { return error.isEmpty(); }
 };
+
+// A parameter's value line as the file stores it, without the line end: the
+// text of an edit, the number of any other control.
+[[nodiscard]] QString storedValueText(const ParameterDescriptor &d, const ControlValue &control);
 
 // The file for a snapshot: the 43 stored parameters in table order, a key line
 // and a value line each, CR LF after every line. Edit texts go in verbatim

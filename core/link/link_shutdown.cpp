@@ -2,16 +2,25 @@
 
 namespace vexlor {
 
-LinkShutdown::LinkShutdown(ControllerLink *link, BridgeLine *bridge, QObject *parent)
+LinkShutdown::LinkShutdown(ControllerLink *link, BridgeLineProvider *bridges, QObject *parent)
     : QObject(parent)
     , m_link(link)
-    , m_bridge(bridge)
+    , m_bridges(bridges)
 {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(kSettleMs);
     connect(&m_timer, &QTimer::timeout, this, &LinkShutdown::onSettled);
 }
+
+LinkShutdown::LinkShutdown(ControllerLink *link, BridgeLine *bridge, QObject *parent)
+    : LinkShutdown(link, static_cast<BridgeLineProvider *>(nullptr), parent)
+{
+    m_singleLine = std::make_unique<SingleBridgeLine>(bridge);
+    m_bridges = m_singleLine.get();
+}
+
+LinkShutdown::~LinkShutdown() = default;
 
 void LinkShutdown::start()
 {
@@ -21,7 +30,8 @@ void LinkShutdown::start()
 
 void LinkShutdown::onSettled()
 {
-    (void)m_bridge->setBridgeLine(0);
+    if (BridgeLine *line = m_bridges->bridgeLineFor(m_link->portPath()))
+        (void)line->setBridgeLine(0);
     emit finished();
 }
 

@@ -1,21 +1,28 @@
 #pragma once
 
-#include "bridge_line.h"
+#include "cable.h"
 #include "controller_link.h"
 
 #include <QObject>
 #include <QTimer>
 
+#include <memory>
+
 namespace vexlor {
 
-// The link's part of closing the window, without blocking: close the port,
-// let it settle for 200 ms, drive the bridge line low, finished().
+// The link's part of closing, without blocking: close the port, let it settle
+// for 200 ms, drive the bridge line low, finished().
 class LinkShutdown : public QObject {
     Q_OBJECT
 public:
     static constexpr int kSettleMs = 200;
 
+    // Neither pointer is owned; both must outlive the shutdown.
+    LinkShutdown(ControllerLink *link, BridgeLineProvider *bridges, QObject *parent = nullptr);
+    // Transitional, for the window's own wiring until it runs on
+    // ControllerSession: one bridge line for every port. Remove then.
     LinkShutdown(ControllerLink *link, BridgeLine *bridge, QObject *parent = nullptr);
+    ~LinkShutdown() override;
 
     void start();
     [[nodiscard]] bool isRunning() const { return m_timer.isActive(); }
@@ -27,7 +34,8 @@ private:
     void onSettled();
 
     ControllerLink *m_link;
-    BridgeLine *m_bridge;
+    std::unique_ptr<SingleBridgeLine> m_singleLine; // transitional
+    BridgeLineProvider *m_bridges;
     QTimer m_timer;
 };
 

@@ -2,12 +2,12 @@
 
 namespace vexlor {
 
-LinkStartup::LinkStartup(ControllerLink *link, PortFinder *finder, BridgeLine *bridge,
+LinkStartup::LinkStartup(ControllerLink *link, PortFinder *finder, BridgeLineProvider *bridges,
                          QObject *parent)
     : QObject(parent)
     , m_link(link)
     , m_finder(finder)
-    , m_bridge(bridge)
+    , m_bridges(bridges)
     , m_waiter(finder)
 {
     m_settleTimer.setSingleShot(true);
@@ -17,6 +17,16 @@ LinkStartup::LinkStartup(ControllerLink *link, PortFinder *finder, BridgeLine *b
     connect(&m_waiter, &DeviceWaiter::finished, this, &LinkStartup::onDeviceBack);
 }
 
+LinkStartup::LinkStartup(ControllerLink *link, PortFinder *finder, BridgeLine *bridge,
+                         QObject *parent)
+    : LinkStartup(link, finder, static_cast<BridgeLineProvider *>(nullptr), parent)
+{
+    m_singleLine = std::make_unique<SingleBridgeLine>(bridge);
+    m_bridges = m_singleLine.get();
+}
+
+LinkStartup::~LinkStartup() = default;
+
 void LinkStartup::start()
 {
     m_running = true;
@@ -25,9 +35,17 @@ void LinkStartup::start()
     m_settleTimer.start();
 }
 
+void LinkStartup::cancel()
+{
+    m_settleTimer.stop();
+    m_waiter.cancel();
+    m_running = false;
+}
+
 void LinkStartup::onSettled()
 {
-    (void)m_bridge->setBridgeLine(1);
+    if (BridgeLine *line = m_bridges->bridgeLineFor(m_link->portPath()))
+        (void)line->setBridgeLine(1);
     if (m_link->portPath().isEmpty()) {
         m_running = false;
         emit finished(DeviceState::Lost);

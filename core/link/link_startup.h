@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bridge_line.h"
+#include "cable.h"
 #include "controller_link.h"
 #include "device_state.h"
 #include "device_waiter.h"
@@ -8,6 +8,8 @@
 
 #include <QObject>
 #include <QTimer>
+
+#include <memory>
 
 namespace vexlor {
 
@@ -21,11 +23,18 @@ public:
     static constexpr int kSettleMs = 500;
 
     // None of the pointers is owned; all must outlive the start-up.
+    LinkStartup(ControllerLink *link, PortFinder *finder, BridgeLineProvider *bridges,
+                QObject *parent = nullptr);
+    // Transitional, for the window's own wiring until it runs on
+    // ControllerSession: one bridge line for every port. Remove then.
     LinkStartup(ControllerLink *link, PortFinder *finder, BridgeLine *bridge,
                 QObject *parent = nullptr);
+    ~LinkStartup() override;
 
     void start();
     [[nodiscard]] bool isRunning() const { return m_running; }
+    // Stops wherever it is: no bridge line, no open, no finished().
+    void cancel();
 
 signals:
     // Done: set the status label.
@@ -37,7 +46,8 @@ private:
 
     ControllerLink *m_link;
     PortFinder *m_finder;
-    BridgeLine *m_bridge;
+    std::unique_ptr<SingleBridgeLine> m_singleLine; // transitional
+    BridgeLineProvider *m_bridges;
     QTimer m_settleTimer;
     DeviceWaiter m_waiter;
     bool m_running = false;

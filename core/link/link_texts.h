@@ -11,13 +11,6 @@ inline constexpr const char *kConnectionTestCaption = "Controller connection tes
 inline constexpr const char *kDuplicateDevice =
     "Another COM device using the same name is detected,\nplease remove it first.";
 
-// The OK text is kConnectionOkPrefix + version + kConnectionOkSuffix.
-inline constexpr const char *kConnectionOkPrefix =
-    "Connection to controller is OK!\nController software version: v";
-inline constexpr const char *kConnectionOkSuffix =
-    "\n\nWould you like to read the controller's configuration now?";
-inline constexpr const char *kConnectionNotDetected = "Connection to controller is not detected!";
-
 // How a user without access to serial ports gets it (for the command line; the
 // window keeps to its status label).
 inline constexpr const char *kSerialPermissionHint =

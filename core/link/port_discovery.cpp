@@ -1,5 +1,7 @@
 #include "port_discovery.h"
 
+#include "cable.h"
+
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
@@ -25,11 +27,6 @@ bool SystemPortLister::exists(const QString &path) const
     return QFileInfo::exists(path);
 }
 
-bool isBridgePort(const SerialPortEntry &entry)
-{
-    return entry.hasVendorId && entry.vendorId == kBridgeVendorId;
-}
-
 DiscoveryResult discoverPort(const PortLister &lister, const QString &overridePath)
 {
     DiscoveryResult result;
@@ -41,7 +38,7 @@ DiscoveryResult discoverPort(const PortLister &lister, const QString &overridePa
         return result;
     }
     for (const SerialPortEntry &entry : lister.ports()) {
-        if (!isBridgePort(entry))
+        if (!cableTypeOf(entry))
             continue;
         result.path = entry.path; // a later match replaces an earlier one
         ++result.candidateCount;

@@ -5,9 +5,8 @@
 
 namespace vexlor {
 
-// USB vendor of the programming cable's bridge chip family.
-inline constexpr quint16 kBridgeVendorId = 0x0403;
-// Names the one device path to use instead of the scan (other adapters, the emulator).
+// Names the one device path to use instead of the scan (other adapters, the
+// emulator). Read by the programs' main functions, never below them.
 inline constexpr const char *kPortEnvironmentVariable = "VEXLOR_PORT";
 
 // One serial port as the system lists it.
@@ -46,14 +45,10 @@ struct DiscoveryResult {
 };
 
 // The controller's port: with `overridePath` set, that path when it exists and
-// nothing otherwise; else the last listed port whose USB vendor is the bridge
-// chip's.
+// nothing otherwise; else the last listed port of a known cable (cable.h).
 [[nodiscard]] DiscoveryResult discoverPort(const PortLister &lister, const QString &overridePath);
 
 // VEXLOR_PORT, or empty when it is unset or empty.
 [[nodiscard]] QString portOverrideFromEnvironment();
-
-// Whether `entry` is a candidate of the scan.
-[[nodiscard]] bool isBridgePort(const SerialPortEntry &entry);
 
 } // namespace vexlor

@@ -4,10 +4,15 @@
 
 namespace vexlor {
 
-PortFinder::PortFinder(const PortLister *lister, QObject *parent)
+PortFinder::PortFinder(const PortLister &lister, QString overridePath, QObject *parent)
     : QObject(parent)
     , m_lister(lister)
-    , m_overridePath(portOverrideFromEnvironment())
+    , m_overridePath(std::move(overridePath))
+{
+}
+
+PortFinder::PortFinder(const PortLister *lister, QObject *parent)
+    : PortFinder(*lister, portOverrideFromEnvironment(), parent)
 {
 }
 
@@ -23,7 +28,7 @@ DiscoveryResult PortFinder::find()
 
 DiscoveryResult PortFinder::findQuietly() const
 {
-    return discoverPort(*m_lister, m_overridePath);
+    return discoverPort(m_lister, m_overridePath);
 }
 
 UserMessage PortFinder::duplicateDeviceMessage()

@@ -14,11 +14,13 @@ namespace vexlor {
 class PortFinder : public QObject {
     Q_OBJECT
 public:
-    // `lister` must outlive the finder. The override starts as VEXLOR_PORT.
+    // `lister` must outlive the finder. `overridePath` is a device path that
+    // replaces the scan (--port, VEXLOR_PORT), empty for the scan.
+    PortFinder(const PortLister &lister, QString overridePath, QObject *parent = nullptr);
+    // Transitional, for the window's own wiring until it runs on
+    // ControllerSession: the override read from VEXLOR_PORT here. Remove then.
     explicit PortFinder(const PortLister *lister, QObject *parent = nullptr);
 
-    // A device path that replaces the scan (the CLI's --port); empty for the scan.
-    void setOverridePath(const QString &path) { m_overridePath = path; }
     [[nodiscard]] QString overridePath() const { return m_overridePath; }
 
     // One discovery run; raises the duplicate report when more than one
@@ -39,7 +41,7 @@ signals:
     void duplicateDeviceReport(const vexlor::UserMessage &message);
 
 private:
-    const PortLister *m_lister;
+    const PortLister &m_lister;
     QString m_overridePath;
     bool m_reportOpen = false;
 };

@@ -30,11 +30,13 @@ public:
     virtual void close() = 0;
     [[nodiscard]] virtual bool isOpen() const = 0;
     // Queues bytes for sending and returns at once; ignored when not open.
+    // Never delivers bytes (or a loss) before it returns.
     virtual void write(const QByteArray &bytes) = 0;
     [[nodiscard]] virtual OpenError openError() const = 0;
 
 signals:
-    // Bytes that arrived, in order; delivered on the thread that owns the port.
+    // Bytes that arrived, in order; delivered from the event loop of the
+    // thread that owns the port, never from inside write().
     void bytesReceived(const QByteArray &bytes);
     // The device went away underneath an open port (cable pulled).
     void resourceLost();

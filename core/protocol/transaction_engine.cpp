@@ -14,16 +14,25 @@ UserMessage errorMessage(const char *text)
 
 } // namespace
 
-TransactionEngine::TransactionEngine(ControllerLink *link, QObject *parent)
+TransactionEngine::TransactionEngine(ReplyWindow *window, QObject *parent)
     : QObject(parent)
-    , m_link(link)
+    , m_window(window)
 {
 }
+
+TransactionEngine::TransactionEngine(ControllerLink *link, QObject *parent)
+    : QObject(parent)
+    , m_ownWindow(std::make_unique<TimedReplyWindow>(link))
+    , m_window(&m_ownWindow->window)
+{
+}
+
+TransactionEngine::~TransactionEngine() = default;
 
 bool TransactionEngine::start(TransactionMode mode,
                               const std::array<quint16, kProtocolItemCount> &values)
 {
-    if (isRunning() || m_link->isAwaiting())
+    if (isRunning())
         return false;
     m_mode = mode;
     // Every frame is built before the first is sent: edits made during the
@@ -37,40 +46,35 @@ bool TransactionEngine::start(TransactionMode mode,
     m_next = 0;
     m_sendsOfFrame = 0;
     m_state = State::Exchanging;
-    connect(m_link, &ControllerLink::replyReady, this, &TransactionEngine::onReplyReady);
-    connect(m_link, &ControllerLink::linkLost, this, &TransactionEngine::onLinkLost);
+    connect(m_window, &ReplyWindow::replyReady, this, &TransactionEngine::onReplyReady);
+    connect(m_window, &ReplyWindow::linkLost, this, &TransactionEngine::onLinkLost);
     emit started();
     sendCurrent();
     return true;
 }
 
+void TransactionEngine::abandon()
+{
+    if (!isRunning())
+        return;
+    stopListening();
+    m_window->abandon();
+}
+
 void TransactionEngine::sendCurrent()
 {
     ++m_sendsOfFrame;
-    m_link->sendAndAwait(m_frames[m_next]);
+    m_window->sendAndAwait(m_frames[m_next]);
 }
 
 void TransactionEngine::onReplyReady()
 {
-    const LinkReply &reply = m_link->reply();
+    const CapturedReply &reply = m_window->reply();
 
     if (m_state == State::Storing) {
-        TransactionOutcome outcome;
-        outcome.acceptedFrames = m_next;
-        if (reply.statusIs(kStoreAcceptedStatus)) {
-            outcome.passed = true;
-            outcome.stored = true;
-            outcome.message = {QString::fromLatin1(texts::kWriteSucceeded),
-                               QString::fromLatin1(texts::kWriteCaption), MessageIcon::Information};
-        } else {
-            outcome.message = {QString::fromLatin1(texts::kStoreFailedNotice),
-                               QString::fromLatin1(texts::kNoticeCaption), MessageIcon::Error};
-            outcome.openInstallationGuide = true;
-        }
-        finishWith(outcome);
+        finishWith(storeOutcome(reply));
         return;
     }
-
     if (!reply.statusIs(kFrameAcceptedStatus)) {
         finishWith(communicationFailure());
         return;
@@ -106,7 +110,7 @@ void TransactionEngine::onReplyReady()
         return;
     }
     m_state = State::Storing;
-    m_link->sendAndAwait(storeCommand());
+    m_window->sendAndAwait(storeCommand());
 }
 
 void TransactionEngine::onLinkLost()
@@ -114,6 +118,23 @@ void TransactionEngine::onLinkLost()
     // The port went away under the exchange (or the store): the controller
     // did not answer, whatever the reason; no store follows.
     finishWith(communicationFailure());
+}
+
+TransactionOutcome TransactionEngine::storeOutcome(const CapturedReply &reply) const
+{
+    TransactionOutcome outcome;
+    outcome.acceptedFrames = m_next;
+    if (reply.statusIs(kStoreAcceptedStatus)) {
+        outcome.passed = true;
+        outcome.stored = true;
+        outcome.message = {QString::fromLatin1(texts::kWriteSucceeded),
+                           QString::fromLatin1(texts::kWriteCaption), MessageIcon::Information};
+    } else {
+        outcome.message = {QString::fromLatin1(texts::kStoreFailedNotice),
+                           QString::fromLatin1(texts::kNoticeCaption), MessageIcon::Error};
+        outcome.openInstallationGuide = true;
+    }
+    return outcome;
 }
 
 TransactionOutcome TransactionEngine::communicationFailure() const
@@ -127,10 +148,15 @@ TransactionOutcome TransactionEngine::communicationFailure() const
 
 void TransactionEngine::finishWith(TransactionOutcome outcome)
 {
-    disconnect(m_link, nullptr, this, nullptr);
+    stopListening();
+    emit finished(outcome);
+}
+
+void TransactionEngine::stopListening()
+{
+    disconnect(m_window, nullptr, this, nullptr);
     m_state = State::Idle;
     m_frames.clear();
-    emit finished(outcome);
 }
 
 } // namespace vexlor

@@ -1,13 +1,15 @@
 #pragma once
 
-#include "link/controller_link.h"
-#include "link/user_message.h"
+#include "reply_window.h"
+
 #include "params/parameter_table.h"
+#include "user_message.h"
 
 #include <QList>
 #include <QObject>
 
 #include <array>
+#include <memory>
 
 namespace vexlor {
 
@@ -26,7 +28,7 @@ struct TransactionOutcome {
 };
 
 // One state machine for the read and the write transaction: sixty frames, one
-// per protocol index, each answered within the link's reply window; values
+// per protocol index, each answered within its reply window; values
 // decoded as they arrive (read); the store command after the sixtieth (write).
 class TransactionEngine : public QObject {
     Q_OBJECT
@@ -41,14 +43,22 @@ public:
     // Sends of one frame whose replies keep failing the value check.
     static constexpr int kMaxSendsPerFrame = 5;
 
+    // `window` must outlive the engine.
+    explicit TransactionEngine(ReplyWindow *window, QObject *parent = nullptr);
+    // Transitional, for the window's own wiring until it runs on
+    // ControllerSession: a reply window of its own on `link`. Remove then.
     explicit TransactionEngine(ControllerLink *link, QObject *parent = nullptr);
+    ~TransactionEngine() override;
 
     // Starts a transaction with the sixty values a write would send (a read
     // sends them too). The caller encodes them first; an encoding error stops
-    // the command before this is called. False, with nothing sent, when a
-    // transaction or another exchange is running.
+    // the command before this is called. False, with nothing sent, while this
+    // engine runs; other exchanges on the same link are the caller's to keep
+    // apart (ControllerSession does).
     [[nodiscard]] bool start(TransactionMode mode,
                              const std::array<quint16, kProtocolItemCount> &values);
+    // Stops without finished() (the session is closing); nothing more is sent.
+    void abandon();
 
     [[nodiscard]] State state() const { return m_state; }
     [[nodiscard]] bool isRunning() const { return m_state != State::Idle; }
@@ -70,9 +80,12 @@ private:
     void onReplyReady();
     void onLinkLost();
     void finishWith(TransactionOutcome outcome);
+    void stopListening();
+    [[nodiscard]] TransactionOutcome storeOutcome(const CapturedReply &reply) const;
     [[nodiscard]] TransactionOutcome communicationFailure() const;
 
-    ControllerLink *m_link;
+    std::unique_ptr<TimedReplyWindow> m_ownWindow; // transitional
+    ReplyWindow *m_window;
     State m_state = State::Idle;
     TransactionMode m_mode = TransactionMode::Read;
     QList<QByteArray> m_frames;

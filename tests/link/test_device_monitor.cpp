@@ -50,8 +50,7 @@ private slots:
         lister = {};
         port = new FakeSerialPort;
         link = new ControllerLink(port);
-        finder = new PortFinder(&lister);
-        finder->setOverridePath({});
+        finder = new PortFinder(lister, QString());
     }
     void cleanup()
     {
@@ -160,14 +159,15 @@ private slots:
     // come back (under a new node here), open it, report.
     void startUpDrivesLineWaitsAndOpens()
     {
-        FakeBridgeLine bridge;
+        FakeBridgeLines bridges;
+        FakeBridgeLine &bridge = bridges.line;
         present(kA);
         bridge.onSet = [&] {
             QVERIFY(!link->isOpen());
             present({}); // the kernel's driver lets go ...
             QTimer::singleShot(250, this, [&] { present(kB); }); // ... and comes back
         };
-        LinkStartup startup(link, finder, &bridge);
+        LinkStartup startup(link, finder, &bridges);
         QSignalSpy done(&startup, &LinkStartup::finished);
         startup.start();
         QCOMPARE(link->portPath(), kA);
@@ -183,13 +183,14 @@ private slots:
     // away for the bridge line.
     void ticksWaitForStartUp()
     {
-        FakeBridgeLine bridge;
+        FakeBridgeLines bridges;
+        FakeBridgeLine &bridge = bridges.line;
         present(kA);
         bridge.onSet = [&] {
             present({});
             QTimer::singleShot(250, this, [&] { present(kA); });
         };
-        LinkStartup startup(link, finder, &bridge);
+        LinkStartup startup(link, finder, &bridges);
         DeviceMonitor monitor(link, finder);
         monitor.setStartup(&startup);
         QSignalSpy states(&monitor, &DeviceMonitor::deviceStateReported);
@@ -206,9 +207,10 @@ private slots:
     // Start-up without a device still drives the line, and reports Lost.
     void startUpWithoutDeviceReportsLost()
     {
-        FakeBridgeLine bridge;
+        FakeBridgeLines bridges;
+        FakeBridgeLine &bridge = bridges.line;
         bridge.status = -3;
-        LinkStartup startup(link, finder, &bridge);
+        LinkStartup startup(link, finder, &bridges);
         QSignalSpy done(&startup, &LinkStartup::finished);
         startup.start();
         QVERIFY(done.wait(3000));
@@ -221,11 +223,12 @@ private slots:
     // path is kept and its open fails.
     void startUpWaitIsBounded()
     {
-        FakeBridgeLine bridge;
+        FakeBridgeLines bridges;
+        FakeBridgeLine &bridge = bridges.line;
         present(kA);
         bridge.onSet = [&] { present({}); };
         port->failOpenWith = SerialPort::OpenError::NotFound;
-        LinkStartup startup(link, finder, &bridge);
+        LinkStartup startup(link, finder, &bridges);
         QSignalSpy done(&startup, &LinkStartup::finished);
         startup.start();
         QVERIFY(done.wait(5000));
@@ -245,9 +248,10 @@ private slots:
     // Shutdown: the port is closed first, the line dropped after the pause.
     void shutDownClosesThenDropsLine()
     {
-        FakeBridgeLine bridge;
+        FakeBridgeLines bridges;
+        FakeBridgeLine &bridge = bridges.line;
         QVERIFY(link->openPort(kA));
-        LinkShutdown shutdown(link, &bridge);
+        LinkShutdown shutdown(link, &bridges);
         QSignalSpy done(&shutdown, &LinkShutdown::finished);
         shutdown.start();
         QVERIFY(!link->isOpen());

@@ -1,7 +1,7 @@
 #include "model_responder.h"
 #include "sim_process.h"
 
-#include "link/connection_test.h"
+#include "protocol/connection_check.h"
 #include "link/device_monitor.h"
 #include "link/qt_serial_port.h"
 #include "protocol/transaction_engine.h"
@@ -12,7 +12,7 @@
 using namespace vexlor;
 
 Q_DECLARE_METATYPE(vexlor::TransactionOutcome)
-Q_DECLARE_METATYPE(vexlor::ConnectionTestResult)
+Q_DECLARE_METATYPE(vexlor::ConnectionCheckResult)
 Q_DECLARE_METATYPE(vexlor::TransactionMode)
 Q_DECLARE_METATYPE(vexlor::DeviceState)
 
@@ -32,6 +32,8 @@ class TestOverEmulator : public QObject {
 private:
     std::unique_ptr<SimProcess> sim;
     std::unique_ptr<ControllerLink> link;
+    ReplyTimer timer;
+    std::unique_ptr<ReplyWindow> window;
 
     bool connectTo(const QStringList &arguments)
     {
@@ -40,13 +42,14 @@ private:
         if (path.isEmpty())
             return false;
         link = std::make_unique<ControllerLink>(new QtSerialPort);
+        window = std::make_unique<ReplyWindow>(link.get(), &timer);
         link->setPortPath(path);
         return link->openPort(path);
     }
 
     TransactionOutcome run(TransactionMode mode, QList<QPair<int, quint16>> *values = nullptr)
     {
-        TransactionEngine engine(link.get());
+        TransactionEngine engine(window.get());
         QSignalSpy done(&engine, &TransactionEngine::finished);
         QSignalSpy accepted(&engine, &TransactionEngine::valueAccepted);
         if (!engine.start(mode, initialValues()) || !done.wait(15000))
@@ -60,6 +63,7 @@ private:
 private slots:
     void cleanup()
     {
+        window.reset();
         link.reset();
         sim.reset();
     }
@@ -149,8 +153,7 @@ private slots:
     {
         QVERIFY(connectTo({"--fault", "cable-pulled", "--at-frame", "12"}));
         SystemPortLister lister;
-        PortFinder finder(&lister);
-        finder.setOverridePath(link->portPath());
+        PortFinder finder(lister, link->portPath());
         DeviceMonitor monitor(link.get(), &finder);
         QSignalSpy states(&monitor, &DeviceMonitor::deviceStateReported);
 
@@ -183,11 +186,11 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(QString, version);
         QVERIFY(connectTo(arguments));
-        ConnectionTest test(link.get());
-        QSignalSpy done(&test, &ConnectionTest::finished);
-        QVERIFY(test.start());
+        ConnectionCheck check(window.get());
+        QSignalSpy done(&check, &ConnectionCheck::finished);
+        QVERIFY(check.start());
         QVERIFY(done.wait(2000));
-        const auto result = done.at(0).at(0).value<ConnectionTestResult>();
+        const auto result = done.at(0).at(0).value<ConnectionCheckResult>();
         QCOMPARE(result.ok, ok);
         QCOMPARE(result.versionText, version);
     }

@@ -1,9 +1,12 @@
 #include "fakes.h"
 
+#include "link/cable.h"
 #include "link/link_texts.h"
 #include "link/port_finder.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vexlor;
@@ -65,18 +68,47 @@ private slots:
         QCOMPARE(r.candidateCount, 0);
     }
 
-    // VEXLOR_PORT reaches discovery through the finder.
-    void finderTakesOverrideFromEnvironment()
+    // VEXLOR_PORT is read by the one function main calls; the finder takes
+    // whatever override it is given, and the scan without one.
+    void overrideComesFromTheEnvironmentThroughMain()
     {
         FakePortLister lister;
         lister.addBridge(QStringLiteral("/dev/ttyUSB0"));
         lister.extraNodes.insert(QStringLiteral("/dev/pts/3"));
         qputenv(kPortEnvironmentVariable, "/dev/pts/3");
-        PortFinder finder(&lister);
+        const QString fromEnvironment = portOverrideFromEnvironment();
         qunsetenv(kPortEnvironmentVariable);
-        QCOMPARE(finder.find().path, QStringLiteral("/dev/pts/3"));
-        PortFinder plain(&lister);
-        QCOMPARE(plain.find().path, QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(fromEnvironment, QStringLiteral("/dev/pts/3"));
+        QVERIFY(portOverrideFromEnvironment().isEmpty());
+
+        QCOMPARE(PortFinder(lister, fromEnvironment).find().path, QStringLiteral("/dev/pts/3"));
+        QCOMPARE(PortFinder(lister, QString()).find().path, QStringLiteral("/dev/ttyUSB0"));
+    }
+
+    // The bridge line behind a port is its cable's: a listed cable port (also
+    // named through a link) has one, a port of no known cable none; with no
+    // port at all the usual cable's line is still driven.
+    void bridgeLineFollowsTheCable()
+    {
+        QTemporaryDir dir;
+        const QString node = dir.filePath(QStringLiteral("ttyUSB9"));
+        const QString byId = dir.filePath(QStringLiteral("usb-cable-if00-port0"));
+        QFile(node).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(node, byId));
+        FakePortLister lister;
+        lister.addBridge(node);
+        lister.addOther(QStringLiteral("/dev/ttyACM0"));
+        lister.extraNodes.insert(QStringLiteral("/dev/pts/3"));
+        CableBridgeLines bridges(lister);
+        QVERIFY(bridges.bridgeLineFor(node));
+        QVERIFY(bridges.bridgeLineFor(byId));
+        QVERIFY(bridges.bridgeLineFor(QString()));
+        QVERIFY(!bridges.bridgeLineFor(QStringLiteral("/dev/ttyACM0")));
+        QVERIFY(!bridges.bridgeLineFor(QStringLiteral("/dev/pts/3")));
+
+        QCOMPARE(cableTypeOf(lister.entries[0]), &cableTypes().front());
+        QCOMPARE(cableTypeOf(lister.entries[1]), nullptr);
+        QCOMPARE(cableTypes().front().usbVendorId, 0x0403);
     }
 
     // Duplicates raise the message, but never a second one while the first
@@ -86,8 +118,7 @@ private slots:
         FakePortLister lister;
         lister.addBridge(QStringLiteral("/dev/ttyUSB0"));
         lister.addBridge(QStringLiteral("/dev/ttyUSB1"));
-        PortFinder finder(&lister);
-        finder.setOverridePath({});
+        PortFinder finder(lister, QString());
         QSignalSpy reports(&finder, &PortFinder::duplicateDeviceReport);
 
         QCOMPARE(finder.find().path, QStringLiteral("/dev/ttyUSB1"));

@@ -34,6 +34,8 @@ class TestTransactionEngine : public QObject {
 private:
     FakeSerialPort *port = nullptr;
     ControllerLink *link = nullptr;
+    ReplyTimer *timer = nullptr;
+    ReplyWindow *window = nullptr;
     TransactionEngine *engine = nullptr;
     std::shared_ptr<sim::ControllerModel> model;
 
@@ -78,12 +80,16 @@ private slots:
         port = new FakeSerialPort;
         link = new ControllerLink(port);
         QVERIFY(link->openPort(QStringLiteral("/dev/ttyUSB0")));
-        engine = new TransactionEngine(link);
+        timer = new ReplyTimer;
+        window = new ReplyWindow(link, timer);
+        engine = new TransactionEngine(window);
         useModel(initialValues());
     }
     void cleanup()
     {
         delete engine;
+        delete window;
+        delete timer;
         delete link;
     }
 

@@ -7,13 +7,16 @@
 //   VEXLOR_SOAK_COUNT=N      exchanges to run (default 500)
 //   VEXLOR_SOAK_PTY_SHARE=N  one in N over the emulator (default 2)
 
+#include "fake_serial_port.h"
+#include "fakes.h"
 #include "model_responder.h"
-#include "model_serial_port.h"
 #include "soak_case.h"
 
-#include "link/connection_test.h"
+#include "link/controller_link.h"
 #include "link/qt_serial_port.h"
+#include "protocol/connection_check.h"
 #include "protocol/parameter_frame.h"
+#include "protocol/reply_window.h"
 #include "protocol/transaction_engine.h"
 
 #include <QElapsedTimer>
@@ -38,7 +41,7 @@
 using namespace vexlor;
 
 Q_DECLARE_METATYPE(vexlor::TransactionOutcome)
-Q_DECLARE_METATYPE(vexlor::ConnectionTestResult)
+Q_DECLARE_METATYPE(vexlor::ConnectionCheckResult)
 
 namespace {
 
@@ -117,20 +120,20 @@ private:
     QProcess m_process;
 };
 
-void runOn(ControllerLink &link, const SoakCase &c, Observed &seen)
+void runOn(ReplyWindow &window, const SoakCase &c, Observed &seen)
 {
     if (c.kind == SoakCase::Kind::ConnectionTest) {
-        ConnectionTest test(&link);
-        QSignalSpy done(&test, &ConnectionTest::finished);
-        if (!test.start() || !done.wait(kWaitMs))
+        ConnectionCheck check(&window);
+        QSignalSpy done(&check, &ConnectionCheck::finished);
+        if (!check.start() || !done.wait(kWaitMs))
             return;
-        const auto result = done.at(0).at(0).value<ConnectionTestResult>();
+        const auto result = done.at(0).at(0).value<ConnectionCheckResult>();
         seen.finished = done.size() == 1;
         seen.passed = result.ok;
         seen.message = result.message.text;
         return;
     }
-    TransactionEngine engine(&link);
+    TransactionEngine engine(&window);
     QSignalSpy done(&engine, &TransactionEngine::finished);
     QObject::connect(&engine, &TransactionEngine::valueAccepted,
                      [&seen](int index, quint16 value) { seen.decoded << qMakePair(index, value); });
@@ -148,14 +151,18 @@ Observed runInProcess(const SoakCase &c)
 {
     Observed seen;
     auto model = std::make_shared<sim::ControllerModel>(c.held, c.versionMajor, c.versionMinor, c.fault);
-    auto *port = new ModelSerialPort(model);
+    auto *port = new FakeSerialPort;
     ControllerLink link(port);
-    port->setLink(&link);
+    // Time is the model's to drive: a reply that cannot complete (none,
+    // short, late) closes its window at once instead of after 100 ms.
+    ManualReplyDeadline deadline;
+    ReplyWindow window(&link, &deadline);
+    port->responder = promptModelResponder(model, *port, deadline);
     if (!link.openPort(QStringLiteral("/dev/soak")))
         return seen;
-    runOn(link, c, seen);
+    runOn(window, c, seen);
     seen.stores = model->storeCount();
-    seen.storeSent = port->writes().contains(storeCommand());
+    seen.storeSent = port->writes.contains(storeCommand());
     for (int i = 1; i < kProtocolItemCount; ++i)
         seen.controllerValues[i] = model->values()[i];
     return seen;
@@ -167,11 +174,13 @@ Observed runOverEmulator(const SoakCase &c, QString *problem)
     Emulator emulator;
     const QString path = emulator.start(c.emulatorArguments());
     ControllerLink link(new QtSerialPort);
+    ReplyTimer timer;
+    ReplyWindow window(&link, &timer);
     if (path.isEmpty() || !link.openPort(path)) {
         *problem = QStringLiteral("the emulator did not start or its port did not open");
         return seen;
     }
-    runOn(link, c, seen);
+    runOn(window, c, seen);
     link.closePort();
     seen.storeSentKnown = c.fault.kind != sim::FaultKind::NoStoreReply;
     for (const QString &line : emulator.stop()) {

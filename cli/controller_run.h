@@ -2,12 +2,8 @@
 
 #include "cli_context.h"
 
-#include "link/controller_link.h"
-#include "link/ftdi_bridge_line.h"
-#include "link/link_shutdown.h"
-#include "link/link_startup.h"
-#include "link/port_discovery.h"
-#include "link/port_finder.h"
+#include "link/device_state.h"
+#include "link/serial_port.h"
 
 #include <QObject>
 
@@ -15,22 +11,21 @@
 
 namespace vexlor::cli {
 
-// One CLI command's time with the controller, as the window spends it:
-// discover and open the port (with the bridge line high), run the command's
-// exchange, then close and drop the line. Runs the event loop until done.
-class LinkSession : public QObject {
+// One CLI command's time with the controller, as the window spends it: the
+// session starts up (discover, bridge line high, open), the command's exchange
+// runs, then the session is released (close, bridge line low). Runs the event
+// loop until done.
+class ControllerRun : public QObject {
     Q_OBJECT
 public:
     // `unreachedMessage` is what the command reports when there is no port
     // to talk through ("Connection to controller is not detected!").
-    LinkSession(CliContext &context, QString unreachedMessage);
+    ControllerRun(CliContext &context, QString unreachedMessage);
 
-    // Runs `exchange` once the link is open; it calls finish(code) when over.
+    // Runs `exchange` once the port is open; it calls finish(code) when over.
     // Returns the exit code.
     [[nodiscard]] int run(std::function<void()> exchange);
     void finish(int exitCode);
-
-    [[nodiscard]] ControllerLink &link() { return m_link; }
 
 private:
     void onStarted(DeviceState state);
@@ -38,12 +33,6 @@ private:
 
     CliContext &m_context;
     QString m_unreachedMessage;
-    SystemPortLister m_lister;
-    PortFinder m_finder;
-    FtdiBridgeLine m_bridge;
-    ControllerLink m_link;
-    LinkStartup m_startup;
-    LinkShutdown m_shutdown;
     std::function<void()> m_exchange;
     int m_exitCode = kExitLinkFailure;
 };

@@ -1,6 +1,6 @@
 #include "fake_serial_port.h"
 
-#include <QPointer>
+#include <QMetaObject>
 #include <QTimer>
 
 bool FakeSerialPort::open(const QString &path)
@@ -37,23 +37,26 @@ void FakeSerialPort::write(const QByteArray &bytes)
     const std::optional<Answer> answer = responder(bytes);
     if (!answer)
         return;
-    const Answer a = *answer;
-    auto deliver = [this, a] {
-        if (!m_open)
-            return;
-        if (a.pullCable) {
-            pullCable();
-            return;
-        }
-        if (!a.bytewise) {
+    // Queued in order with everything else the event loop has to do, as a
+    // real port's notifications are.
+    const auto later = [this, a = *answer] { deliver(a); };
+    if (answer->delayMs == 0)
+        QMetaObject::invokeMethod(this, later, Qt::QueuedConnection);
+    else
+        QTimer::singleShot(answer->delayMs, Qt::PreciseTimer, this, later);
+}
+
+void FakeSerialPort::deliver(const Answer &a)
+{
+    if (m_open && a.pullCable) {
+        pullCable();
+    } else if (m_open && !a.bytewise) {
+        if (!a.bytes.isEmpty())
             emit bytesReceived(a.bytes);
-            return;
-        }
+    } else if (m_open) {
         for (const char c : a.bytes)
             emit bytesReceived(QByteArray(1, c));
-    };
-    if (a.insideWrite)
-        deliver();
-    else
-        QTimer::singleShot(a.delayMs, this, deliver);
+    }
+    if (a.then)
+        a.then();
 }

@@ -1,6 +1,11 @@
+// The reply window over the link: what a send's reply looks like to the
+// protocol, however the port splits it, and the link's own life (a pulled
+// cable, a failed open).
+
 #include "fake_serial_port.h"
 
 #include "link/controller_link.h"
+#include "protocol/reply_window.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -19,21 +24,28 @@ QByteArray bytes(std::initializer_list<int> list)
 
 } // namespace
 
-class TestControllerLink : public QObject {
+class TestReplyWindow : public QObject {
     Q_OBJECT
 
 private:
     FakeSerialPort *port = nullptr;
     ControllerLink *link = nullptr;
+    ReplyTimer timer;
+    ReplyWindow *window = nullptr;
 
 private slots:
     void init()
     {
         port = new FakeSerialPort;
         link = new ControllerLink(port);
+        window = new ReplyWindow(link, &timer);
         QVERIFY(link->openPort(QStringLiteral("/dev/ttyUSB0")));
     }
-    void cleanup() { delete link; }
+    void cleanup()
+    {
+        delete window;
+        delete link;
+    }
 
     // The texts and captures must not depend on how the port splits a reply.
     void fourByteReplyInOneOrFourNotifications_data()
@@ -48,16 +60,16 @@ private slots:
         port->responder = [&](const QByteArray &) {
             return FakeSerialPort::Answer{bytes({0x59, 0x12, 0x34, 0x26}), 10, bytewise};
         };
-        QSignalSpy ready(link, &ControllerLink::replyReady);
-        link->sendAndAwait("anything");
+        QSignalSpy ready(window, &ReplyWindow::replyReady);
+        window->sendAndAwait("anything");
         QVERIFY(ready.wait(1000));
         QCOMPARE(ready.count(), 1);
-        QCOMPARE(link->receiveHexText(), QByteArray("59123426"));
-        QCOMPARE(link->replyHexText(), QByteArray("59123426"));
-        QCOMPARE(link->replyBytes(), (ReplyBytes{0x12, 0x34, 0x26}));
-        QVERIFY(link->reply().complete);
-        QVERIFY(link->reply().valueIsValid());
-        QCOMPARE(link->reply().value(), quint16(0x1234));
+        QCOMPARE(window->receiveHexText(), QByteArray("59123426"));
+        QCOMPARE(window->replyHexText(), QByteArray("59123426"));
+        QCOMPARE(window->replyBytes(), (ReplyBytes{0x12, 0x34, 0x26}));
+        QVERIFY(window->reply().complete);
+        QVERIFY(window->reply().valueIsValid());
+        QCOMPARE(window->reply().value(), quint16(0x1234));
     }
 
     // Bytes past the fourth are kept in the receive text but captured nowhere.
@@ -66,12 +78,12 @@ private slots:
         port->responder = [&](const QByteArray &) {
             return FakeSerialPort::Answer{bytes({0x59, 0x12, 0x34, 0x26, 0xAB, 0x0A})};
         };
-        QSignalSpy ready(link, &ControllerLink::replyReady);
-        link->sendAndAwait("x");
+        QSignalSpy ready(window, &ReplyWindow::replyReady);
+        window->sendAndAwait("x");
         QVERIFY(ready.wait(1000));
-        QCOMPARE(link->receiveHexText(), QByteArray("59123426AB0A"));
-        QCOMPARE(link->replyHexText(), QByteArray("59123426"));
-        QCOMPARE(link->replyBytes(), (ReplyBytes{0x12, 0x34, 0x26}));
+        QCOMPARE(window->receiveHexText(), QByteArray("59123426AB0A"));
+        QCOMPARE(window->replyHexText(), QByteArray("59123426"));
+        QCOMPARE(window->replyBytes(), (ReplyBytes{0x12, 0x34, 0x26}));
     }
 
     // A short reply keeps the third capture of the previous reply, as callers
@@ -82,21 +94,21 @@ private slots:
         port->responder = [&](const QByteArray &) {
             return FakeSerialPort::Answer{bytes({0x59, 0x01, 0x26, 0x27})};
         };
-        QSignalSpy ready(link, &ControllerLink::replyReady);
-        link->sendAndAwait("first");
+        QSignalSpy ready(window, &ReplyWindow::replyReady);
+        window->sendAndAwait("first");
         QVERIFY(ready.wait(1000));
 
         port->responder = [&](const QByteArray &) {
             return FakeSerialPort::Answer{bytes({0x59, 0x01, 0x26})};
         };
-        link->sendAndAwait("second");
+        window->sendAndAwait("second");
         QVERIFY(ready.wait(1000)); // only the reply window ends it
-        QCOMPARE(link->replyHexText(), QByteArray("590126"));
-        QCOMPARE(link->replyBytes(), (ReplyBytes{0x01, 0x26, 0x27}));
-        QVERIFY(replyValueIsValid(link->replyBytes())); // the old judging would pass it
-        QVERIFY(!link->reply().complete);
-        QVERIFY(link->reply().statusIs("59"));
-        QVERIFY(!link->reply().valueIsValid());
+        QCOMPARE(window->replyHexText(), QByteArray("590126"));
+        QCOMPARE(window->replyBytes(), (ReplyBytes{0x01, 0x26, 0x27}));
+        QVERIFY(replyValueIsValid(window->replyBytes())); // the old judging would pass it
+        QVERIFY(!window->reply().complete);
+        QVERIFY(window->reply().statusIs("59"));
+        QVERIFY(!window->reply().valueIsValid());
     }
 
     // A send clears captures 0 and 1 (not 2) and the texts before writing;
@@ -104,44 +116,29 @@ private slots:
     void noReplyEndsWithEmptyTextsAndClearedCaptures()
     {
         port->receive(bytes({0x59, 0x11, 0x22, 0x33}));
-        QCOMPARE(link->replyBytes(), (ReplyBytes{0x11, 0x22, 0x33}));
-        QSignalSpy ready(link, &ControllerLink::replyReady);
-        link->sendAndAwait("x");
-        QCOMPARE(link->replyBytes(), (ReplyBytes{0, 0, 0x33}));
-        QVERIFY(link->receiveHexText().isEmpty());
+        QCOMPARE(window->replyBytes(), (ReplyBytes{0x11, 0x22, 0x33}));
+        QSignalSpy ready(window, &ReplyWindow::replyReady);
+        window->sendAndAwait("x");
+        QCOMPARE(window->replyBytes(), (ReplyBytes{0, 0, 0x33}));
+        QVERIFY(window->receiveHexText().isEmpty());
         QVERIFY(ready.wait(1000));
-        QVERIFY(link->replyHexText().isEmpty());
-        QVERIFY(!link->reply().statusIs("59"));
-    }
-
-    // A port that answers inside write() must not end the wait before
-    // sendAndAwait() returns (callers would be re-entered mid-call).
-    void answerInsideWriteIsAnnouncedLater()
-    {
-        port->responder = [&](const QByteArray &) {
-            FakeSerialPort::Answer a{bytes({0x59, 0x00, 0x00, 0x00})};
-            a.insideWrite = true;
-            return a;
-        };
-        QSignalSpy ready(link, &ControllerLink::replyReady);
-        link->sendAndAwait("x");
-        QCOMPARE(ready.count(), 0);
-        QVERIFY(ready.wait(1000));
-        QCOMPARE(ready.count(), 1);
-        QVERIFY(link->reply().valueIsValid());
+        QVERIFY(window->replyHexText().isEmpty());
+        QVERIFY(!window->reply().statusIs("59"));
     }
 
     // A pulled cable closes the port and abandons the wait without a reply.
     void resourceLossClosesAndReportsOnce()
     {
         QSignalSpy lost(link, &ControllerLink::linkLost);
-        QSignalSpy ready(link, &ControllerLink::replyReady);
-        link->sendAndAwait("x");
+        QSignalSpy abandoned(window, &ReplyWindow::linkLost);
+        QSignalSpy ready(window, &ReplyWindow::replyReady);
+        window->sendAndAwait("x");
         port->pullCable();
         QCOMPARE(lost.count(), 1);
+        QCOMPARE(abandoned.count(), 1);
         QVERIFY(!link->isOpen());
-        QVERIFY(!link->isAwaiting());
-        QTest::qWait(2 * ControllerLink::kReplyWindowMs);
+        QVERIFY(!window->isAwaiting());
+        QTest::qWait(2 * int(ReplyTimer::kReplyWindow.count()));
         QCOMPARE(ready.count(), 0);
     }
 
@@ -152,11 +149,11 @@ private slots:
         port->responder = [&](const QByteArray &) {
             return FakeSerialPort::Answer{bytes({0x59, 0, 0, 0})};
         };
-        QSignalSpy ready(link, &ControllerLink::replyReady);
-        link->sendAndAwait("x");
+        QSignalSpy ready(window, &ReplyWindow::replyReady);
+        window->sendAndAwait("x");
         QVERIFY(ready.wait(1000));
         QVERIFY(port->writes.isEmpty());
-        QVERIFY(link->replyHexText().isEmpty());
+        QVERIFY(window->replyHexText().isEmpty());
     }
 
     // The port path survives a failed open, as the monitor relies on.
@@ -172,5 +169,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestControllerLink)
-#include "test_controller_link.moc"
+QTEST_GUILESS_MAIN(TestReplyWindow)
+#include "test_reply_window.moc"

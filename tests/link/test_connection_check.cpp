@@ -1,15 +1,15 @@
 #include "fake_serial_port.h"
 
-#include "link/connection_test.h"
+#include "protocol/connection_check.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 using namespace vexlor;
 
-Q_DECLARE_METATYPE(vexlor::ConnectionTestResult)
+Q_DECLARE_METATYPE(vexlor::ConnectionCheckResult)
 
-class TestConnectionTest : public QObject {
+class TestConnectionCheck : public QObject {
     Q_OBJECT
 private slots:
     // Only the status byte decides; the version comes from what was captured,
@@ -33,20 +33,22 @@ private slots:
 
         auto *port = new FakeSerialPort;
         ControllerLink link(port);
+        ReplyTimer timer;
+        ReplyWindow window(&link, &timer);
         QVERIFY(link.openPort(QStringLiteral("/dev/ttyUSB0")));
         port->responder = [&](const QByteArray &) -> std::optional<FakeSerialPort::Answer> {
             if (reply.isEmpty())
                 return std::nullopt;
             return FakeSerialPort::Answer{reply, 5};
         };
-        ConnectionTest test(&link);
-        QSignalSpy done(&test, &ConnectionTest::finished);
+        ConnectionCheck test(&window);
+        QSignalSpy done(&test, &ConnectionCheck::finished);
         QVERIFY(test.start());
         QVERIFY(!test.start()); // one at a time
         QVERIFY(done.wait(1000));
         QCOMPARE(port->writes, QList<QByteArray>{QByteArray("\x50\x52\x0F\x00\x01\x00\x0C\x0D\x0A", 9)});
 
-        const auto result = done.at(0).at(0).value<ConnectionTestResult>();
+        const auto result = done.at(0).at(0).value<ConnectionCheckResult>();
         QCOMPARE(result.ok, ok);
         QCOMPARE(result.versionText, version);
         QCOMPARE(result.message.caption, QStringLiteral("Controller connection test result"));
@@ -68,19 +70,21 @@ private slots:
     {
         auto *port = new FakeSerialPort;
         ControllerLink link(port);
+        ReplyTimer timer;
+        ReplyWindow window(&link, &timer);
         QVERIFY(link.openPort(QStringLiteral("/dev/ttyUSB0")));
         port->responder = [](const QByteArray &) {
             FakeSerialPort::Answer a;
             a.pullCable = true;
             return a;
         };
-        ConnectionTest test(&link);
-        QSignalSpy done(&test, &ConnectionTest::finished);
+        ConnectionCheck test(&window);
+        QSignalSpy done(&test, &ConnectionCheck::finished);
         QVERIFY(test.start());
         QVERIFY(done.wait(1000));
-        QVERIFY(!done.at(0).at(0).value<ConnectionTestResult>().ok);
+        QVERIFY(!done.at(0).at(0).value<ConnectionCheckResult>().ok);
     }
 };
 
-QTEST_GUILESS_MAIN(TestConnectionTest)
-#include "test_connection_test.moc"
+QTEST_GUILESS_MAIN(TestConnectionCheck)
+#include "test_connection_check.moc"

@@ -1,8 +1,8 @@
-#include "link_session.h"
+#include "controller_run.h"
 
 #include "link/link_texts.h"
-#include "link/qt_serial_port.h"
 #include "params/message_input.h"
+#include "session/controller_session.h"
 
 #include <QCoreApplication>
 
@@ -24,40 +24,35 @@ QString openFailureText(const QString &devicePath, SerialPort::OpenError error)
     }
 }
 
-LinkSession::LinkSession(CliContext &context, QString unreachedMessage)
+ControllerRun::ControllerRun(CliContext &context, QString unreachedMessage)
     : m_context(context)
     , m_unreachedMessage(std::move(unreachedMessage))
-    , m_finder(&m_lister)
-    , m_link(new QtSerialPort)
-    , m_startup(&m_link, &m_finder, &m_bridge)
-    , m_shutdown(&m_link, &m_bridge)
 {
-    // --port wins over VEXLOR_PORT, which wins over the scan.
-    if (!context.port().isEmpty())
-        m_finder.setOverridePath(context.port());
-    connect(&m_finder, &PortFinder::duplicateDeviceReport, this, [this](const UserMessage &message) {
-        m_context.err() << message.text << Qt::endl;
-        m_finder.reportClosed();
-    });
-    connect(&m_startup, &LinkStartup::finished, this, &LinkSession::onStarted);
-    connect(&m_shutdown, &LinkShutdown::finished, this,
+    ControllerSession &session = context.session();
+    connect(&session, &ControllerSession::duplicateDeviceReport, this,
+            [this](const UserMessage &message) {
+                m_context.err() << message.text << Qt::endl;
+                m_context.session().duplicateReportClosed();
+            });
+    connect(&session, &ControllerSession::startUpFinished, this, &ControllerRun::onStarted);
+    connect(&session, &ControllerSession::released, this,
             [this] { QCoreApplication::exit(m_exitCode); });
 }
 
-int LinkSession::run(std::function<void()> exchange)
+int ControllerRun::run(std::function<void()> exchange)
 {
     m_exchange = std::move(exchange);
-    m_startup.start();
+    m_context.session().startUp();
     return QCoreApplication::exec();
 }
 
-void LinkSession::finish(int exitCode)
+void ControllerRun::finish(int exitCode)
 {
     m_exitCode = exitCode;
-    m_shutdown.start();
+    m_context.session().release();
 }
 
-void LinkSession::onStarted(DeviceState state)
+void ControllerRun::onStarted(DeviceState state)
 {
     if (state == DeviceState::Connected) {
         m_exchange();
@@ -67,18 +62,19 @@ void LinkSession::onStarted(DeviceState state)
     finish(kExitLinkFailure);
 }
 
-void LinkSession::reportUnreached()
+void ControllerRun::reportUnreached()
 {
-    const QString path = m_link.portPath();
+    const ControllerSession &session = m_context.session();
+    const QString path = session.portPath();
     if (path.isEmpty()) {
-        if (m_finder.overridePath().isEmpty())
+        if (session.portOverride().isEmpty())
             m_context.err() << "No programming cable found (no serial port of its USB bridge). "
                                "Name the device with --port or VEXLOR_PORT."
                             << Qt::endl;
         else
-            m_context.err() << "No serial device at " << m_finder.overridePath() << '.' << Qt::endl;
+            m_context.err() << "No serial device at " << session.portOverride() << '.' << Qt::endl;
     } else {
-        m_context.err() << openFailureText(path, m_link.openError()) << Qt::endl;
+        m_context.err() << openFailureText(path, session.openError()) << Qt::endl;
     }
     m_context.err() << m_unreachedMessage << Qt::endl;
 }

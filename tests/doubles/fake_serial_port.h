@@ -9,8 +9,10 @@
 #include <functional>
 #include <optional>
 
-// A scriptable serial port: records what is written and answers through a
-// responder, after a delay, whole or byte by byte.
+// The in-memory serial port: records what is written and answers through a
+// responder, from the event loop as a real port does (never inside write()),
+// after a delay, whole or byte by byte. Without a responder the test delivers
+// bytes and losses itself with receive() and pullCable().
 class FakeSerialPort : public vexlor::SerialPort {
     Q_OBJECT
 public:
@@ -19,7 +21,7 @@ public:
         int delayMs = 0;           // after the write; 0 still comes from the event loop
         bool bytewise = false;     // one notification per byte
         bool pullCable = false;    // instead of answering, the device goes away
-        bool insideWrite = false;  // delivered before write() returns
+        std::function<void()> then; // runs once the answer was delivered (or withheld)
     };
     // Called for every write on an open port; nullopt means no answer.
     using Responder = std::function<std::optional<Answer>(const QByteArray &written)>;
@@ -44,6 +46,8 @@ public:
     int closeCalls = 0;
 
 private:
+    void deliver(const Answer &answer);
+
     bool m_open = false;
     OpenError m_openError = OpenError::None;
 };

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "parameter_frame.h"
+#include "reply_deadline.h"
+
+#include "link/controller_link.h"
+
+#include <QByteArray>
+#include <QObject>
+
+namespace vexlor {
+
+// The reply to one send, as the callers judge it.
+struct CapturedReply {
+    QByteArray hexText;    // first four bytes as upper-case hex (ReplyHexText)
+    ReplyBytes bytes{};    // 2nd, 3rd and 4th byte as captured (ReplyBytes)
+    bool complete = false; // all four bytes arrived within the reply window
+
+    [[nodiscard]] bool statusIs(QByteArrayView expected) const
+    {
+        return replyStatusIs(hexText, expected);
+    }
+    // The value check. A reply that did not arrive whole never passes: its
+    // third capture would be left over from an earlier reply.
+    [[nodiscard]] bool valueIsValid() const { return complete && replyValueIsValid(bytes); }
+    [[nodiscard]] quint16 value() const { return replyValue(bytes); }
+};
+
+// One send and its reply, as a state of its own (no loop): gathers every byte
+// received since the last send as hexadecimal text, captures the 2nd to 4th
+// reply bytes, and ends the wait when four bytes are in or the deadline has
+// passed, with replyReady().
+class ReplyWindow : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kReplyHexLength = 2 * kReplySize;
+
+    // Neither is owned; both must outlive the window.
+    ReplyWindow(ControllerLink *link, ReplyDeadline *deadline, QObject *parent = nullptr);
+
+    // Clears the reply state, sends `bytes` and starts the wait; ends in
+    // replyReady() or, when the port goes away first, linkLost(). A send while
+    // a wait runs restarts the wait for the new bytes.
+    void sendAndAwait(const QByteArray &bytes);
+    // Ends a running wait without a signal (the session is closing).
+    void abandon();
+    [[nodiscard]] bool isAwaiting() const { return m_awaiting; }
+
+    [[nodiscard]] const QByteArray &receiveHexText() const { return m_receiveHexText; }
+    [[nodiscard]] const QByteArray &replyHexText() const { return m_replyHexText; }
+    [[nodiscard]] const ReplyBytes &replyBytes() const { return m_replyBytes; }
+    // Whether four reply bytes have arrived since the last send.
+    [[nodiscard]] bool replyComplete() const { return m_receiveHexText.size() >= kReplyHexLength; }
+    // The reply as it stood when the last wait ended (what replyReady() announced).
+    [[nodiscard]] const CapturedReply &reply() const { return m_lastReply; }
+
+signals:
+    // The wait is over: four bytes are in, or the deadline has passed.
+    void replyReady();
+    // The port went away during the wait, which is abandoned without replyReady().
+    void linkLost();
+
+private:
+    void onBytesReceived(const QByteArray &bytes);
+    void onLinkLost();
+    void finishAwait();
+
+    ControllerLink *m_link;
+    ReplyDeadline *m_deadline;
+    QByteArray m_receiveHexText;
+    QByteArray m_replyHexText;
+    ReplyBytes m_replyBytes{};
+    CapturedReply m_lastReply;
+    bool m_awaiting = false;
+};
+
+} // namespace vexlor
+
+namespace vexlor {
+
+// Transitional, for the window's own wiring (which builds the engine and the
+// connection check on the link) until it runs on ControllerSession: a reply
+// window with the 100 ms timer of its own. Remove then.
+struct TimedReplyWindow {
+    explicit TimedReplyWindow(ControllerLink *link) : window(link, &timer) {}
+    ReplyTimer timer;
+    ReplyWindow window;
+};
+
+} // namespace vexlor

@@ -1,0 +1,112 @@
+#include "controller_session.h"
+
+#include "params/parameter_codec.h"
+
+namespace vexlor {
+
+ControllerSession::ControllerSession(std::unique_ptr<SerialPort> port, const PortLister &lister,
+                                     BridgeLineProvider &bridges, QString portOverride,
+                                     NumberFormat format, QObject *parent)
+    : QObject(parent)
+    , m_format(format)
+    , m_link(port.release())
+    , m_finder(lister, std::move(portOverride))
+    , m_startup(&m_link, &m_finder, &bridges)
+    , m_monitor(&m_link, &m_finder)
+    , m_shutdown(&m_link, &bridges)
+    , m_replyWindow(&m_link, &m_replyTimer)
+    , m_engine(&m_replyWindow)
+    , m_check(&m_replyWindow)
+{
+    // Ticks leave the port alone while start-up still owns it.
+    m_monitor.setStartup(&m_startup);
+    connectSteps();
+    connectExchanges();
+}
+
+ControllerSession::~ControllerSession() = default;
+
+void ControllerSession::connectSteps()
+{
+    connect(&m_startup, &LinkStartup::finished, this, [this](DeviceState state) {
+        emit deviceStateChanged(state);
+        emit startUpFinished(state);
+    });
+    connect(&m_monitor, &DeviceMonitor::deviceStateReported, this,
+            &ControllerSession::deviceStateChanged);
+    connect(&m_finder, &PortFinder::duplicateDeviceReport, this,
+            &ControllerSession::duplicateDeviceReport);
+    connect(&m_shutdown, &LinkShutdown::finished, this, [this] {
+        m_released = true;
+        emit released();
+    });
+}
+
+void ControllerSession::connectExchanges()
+{
+    connect(&m_check, &ConnectionCheck::started, this, &ControllerSession::connectionCheckStarted);
+    connect(&m_check, &ConnectionCheck::finished, this, &ControllerSession::connectionChecked);
+    connect(&m_engine, &TransactionEngine::started, this,
+            [this] { emit transactionStarted(m_engine.mode()); });
+    connect(&m_engine, &TransactionEngine::progress, this, &ControllerSession::progress);
+    connect(&m_engine, &TransactionEngine::valueAccepted, this, &ControllerSession::decode);
+    connect(&m_engine, &TransactionEngine::finished, this, &ControllerSession::transactionFinished);
+}
+
+void ControllerSession::startUp()
+{
+    if (!m_releasing)
+        m_startup.start();
+}
+
+void ControllerSession::monitorTick()
+{
+    if (!m_releasing)
+        m_monitor.tick();
+}
+
+ExchangeStart ControllerSession::refusal() const
+{
+    if (m_releasing)
+        return ExchangeStart::Released;
+    if (isBusy())
+        return ExchangeStart::Busy;
+    return ExchangeStart::Started;
+}
+
+ExchangeStart ControllerSession::checkConnection()
+{
+    const ExchangeStart start = refusal();
+    if (start == ExchangeStart::Started)
+        (void)m_check.start();
+    return start;
+}
+
+ExchangeStart ControllerSession::runTransaction(TransactionMode mode,
+                                                const std::array<quint16, kProtocolItemCount> &values)
+{
+    const ExchangeStart start = refusal();
+    if (start == ExchangeStart::Started)
+        (void)m_engine.start(mode, values);
+    return start;
+}
+
+void ControllerSession::decode(int index, quint16 value)
+{
+    if (const std::optional<ControlValue> decoded = decodeParameter(index, value, m_format))
+        emit valueDecoded({index, *decoded});
+}
+
+void ControllerSession::release()
+{
+    if (m_releasing)
+        return;
+    m_releasing = true;
+    // Neither may raise the line, open the port or send after the shutdown.
+    m_startup.cancel();
+    m_engine.abandon();
+    m_check.abandon();
+    m_shutdown.start();
+}
+
+} // namespace vexlor

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "link/cable.h"
+#include "link/controller_link.h"
+#include "link/device_monitor.h"
+#include "link/device_state.h"
+#include "link/link_shutdown.h"
+#include "link/link_startup.h"
+#include "link/port_discovery.h"
+#include "link/port_finder.h"
+#include "link/serial_port.h"
+#include "params/number_text.h"
+#include "params/parameter_snapshot.h"
+#include "params/parameter_table.h"
+#include "protocol/connection_check.h"
+#include "protocol/reply_deadline.h"
+#include "protocol/reply_window.h"
+#include "protocol/transaction_engine.h"
+#include "user_message.h"
+
+#include <QObject>
+
+#include <array>
+#include <memory>
+
+namespace vexlor {
+
+// Why an exchange did not start.
+enum class ExchangeStart {
+    Started,
+    Busy,     // another exchange (check or transaction) still runs: nothing sent
+    Released, // the session is shutting down or shut down: nothing sent
+};
+
+// Everything between the tool and the controller, for the window and the CLI
+// alike: the port, discovery, start-up, the device monitor, shutdown, the
+// transaction engine and the connection check. It is the one place that
+// keeps exchanges apart: the link has one reply state, so a second exchange
+// is refused while one runs. Nothing waits: everything ends in a signal.
+class ControllerSession : public QObject {
+    Q_OBJECT
+public:
+    // Takes the port; `lister` and `bridges` must outlive the session.
+    // `portOverride`: a device path that replaces the scan (--port,
+    // VEXLOR_PORT; main reads the environment), empty for the scan.
+    // `format` is the user's, for the values a read decodes.
+    ControllerSession(std::unique_ptr<SerialPort> port, const PortLister &lister,
+                      BridgeLineProvider &bridges, QString portOverride, NumberFormat format,
+                      QObject *parent = nullptr);
+    ~ControllerSession() override;
+
+    // Discover, close, settle 500 ms, bridge line high, wait for the port to
+    // come back, open; ends in deviceStateChanged() and startUpFinished().
+    void startUp();
+    [[nodiscard]] bool isStartingUp() const { return m_startup.isRunning(); }
+
+    // The two-second device watch (the window's Timer1 calls it). Leaves the
+    // port alone while start-up or shutdown runs.
+    void monitorTick();
+
+    // The connection test frame; ends in connectionChecked().
+    [[nodiscard]] ExchangeStart checkConnection();
+    // Sixty frames (the values a write would send; a read sends them too),
+    // then, for a write, the store command; ends in transactionFinished().
+    [[nodiscard]] ExchangeStart runTransaction(TransactionMode mode,
+                                               const std::array<quint16, kProtocolItemCount> &values);
+    // A check or a transaction runs.
+    [[nodiscard]] bool isBusy() const { return m_engine.isRunning() || m_check.isRunning(); }
+
+    // Closing: close the port, 200 ms later bridge line low, then released().
+    // A running start-up stops where it is; a running exchange is abandoned
+    // without its finished signal.
+    void release();
+    [[nodiscard]] bool isReleased() const { return m_released; }
+
+    // The user closed the duplicate-device report; the next one may come.
+    void duplicateReportClosed() { m_finder.reportClosed(); }
+
+    // The port in use (empty for none) and why its last open failed, for the
+    // CLI's and the window's explanations.
+    [[nodiscard]] QString portPath() const { return m_link.portPath(); }
+    [[nodiscard]] SerialPort::OpenError openError() const { return m_link.openError(); }
+    [[nodiscard]] bool isOpen() const { return m_link.isOpen(); }
+    [[nodiscard]] QString portOverride() const { return m_finder.overridePath(); }
+
+signals:
+    // Label15: from start-up and from monitor ticks that change the port.
+    void deviceStateChanged(vexlor::DeviceState state);
+    void startUpFinished(vexlor::DeviceState state);
+    // "Another COM device ..."; no second one until duplicateReportClosed().
+    void duplicateDeviceReport(const vexlor::UserMessage &message);
+
+    // An exchange began: link commands off; a transaction also shows "Busy".
+    void connectionCheckStarted();
+    void transactionStarted(vexlor::TransactionMode mode);
+    // Frames accepted so far (ProgressBar1).
+    void progress(int acceptedFrames);
+    // Read: one accepted reply, decoded into its control's value (fixed and
+    // reserved items are never decoded).
+    void valueDecoded(const vexlor::ControlAssignment &assignment);
+    void transactionFinished(const vexlor::TransactionOutcome &outcome);
+    void connectionChecked(const vexlor::ConnectionCheckResult &result);
+
+    // The port is closed and the bridge line low.
+    void released();
+
+private:
+    void connectSteps();
+    void connectExchanges();
+    [[nodiscard]] ExchangeStart refusal() const;
+    void decode(int index, quint16 value);
+
+    NumberFormat m_format;
+    ControllerLink m_link;
+    PortFinder m_finder;
+    LinkStartup m_startup;
+    DeviceMonitor m_monitor;
+    LinkShutdown m_shutdown;
+    ReplyTimer m_replyTimer;
+    ReplyWindow m_replyWindow;
+    TransactionEngine m_engine;
+    ConnectionCheck m_check;
+    bool m_releasing = false;
+    bool m_released = false;
+};
+
+} // namespace vexlor

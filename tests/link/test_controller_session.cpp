@@ -1,0 +1,232 @@
+// The controller session as the window and the CLI use it, over the
+// in-memory port: start-up, the monitor, the duplicate report, decoding,
+// closing, and the rule that exchanges never overlap.
+
+#include "fake_serial_port.h"
+#include "fakes.h"
+#include "model_responder.h"
+
+#include "session/controller_session.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace vexlor;
+
+Q_DECLARE_METATYPE(vexlor::DeviceState)
+Q_DECLARE_METATYPE(vexlor::TransactionOutcome)
+Q_DECLARE_METATYPE(vexlor::ConnectionCheckResult)
+Q_DECLARE_METATYPE(vexlor::ControlAssignment)
+Q_DECLARE_METATYPE(vexlor::UserMessage)
+
+namespace {
+
+const QString kA = QStringLiteral("/dev/ttyUSB0");
+const QString kB = QStringLiteral("/dev/ttyUSB1");
+
+// A session over the in-memory port, answered by a model controller.
+struct SessionRig {
+    FakePortLister lister;
+    FakeBridgeLines bridges;
+    FakeSerialPort *port = new FakeSerialPort; // owned by the session
+    std::shared_ptr<sim::ControllerModel> model =
+        std::make_shared<sim::ControllerModel>(initialValues(), 1, 35);
+    std::unique_ptr<ControllerSession> session;
+
+    explicit SessionRig(QStringList bridgePorts = {kA})
+    {
+        for (const QString &path : bridgePorts)
+            lister.addBridge(path);
+        port->responder = modelResponder(model);
+        session = std::make_unique<ControllerSession>(std::unique_ptr<SerialPort>(port), lister,
+                                                      bridges, QString(), NumberFormat::point());
+    }
+
+    [[nodiscard]] bool startUp()
+    {
+        QSignalSpy done(session.get(), &ControllerSession::startUpFinished);
+        session->startUp();
+        return done.wait(5000);
+    }
+};
+
+enum class Exchange { Check, Read, Write };
+
+ExchangeStart begin(ControllerSession &session, Exchange exchange)
+{
+    if (exchange == Exchange::Check)
+        return session.checkConnection();
+    return session.runTransaction(exchange == Exchange::Read ? TransactionMode::Read
+                                                             : TransactionMode::Write,
+                                  initialValues());
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Exchange)
+
+class TestControllerSession : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Start-up asks for the bridge line of the port it found, drives it,
+    // opens the port and reports Label15 twice over (state and finish).
+    void startUpReportsTheDeviceState_data()
+    {
+        QTest::addColumn<QStringList>("bridgePorts");
+        QTest::addColumn<bool>("openFails");
+        QTest::addColumn<bool>("noLine");
+        QTest::addColumn<DeviceState>("state");
+        QTest::addColumn<QList<int>>("flags");
+        QTest::newRow("found") << QStringList{kA} << false << false << DeviceState::Connected << QList<int>{1};
+        QTest::newRow("not found") << QStringList{} << false << false << DeviceState::Lost << QList<int>{1};
+        QTest::newRow("found, in use") << QStringList{kA} << true << false << DeviceState::Lost << QList<int>{1};
+        QTest::newRow("no bridge line") << QStringList{kA} << false << true << DeviceState::Connected << QList<int>{};
+    }
+    void startUpReportsTheDeviceState()
+    {
+        QFETCH(QStringList, bridgePorts);
+        QFETCH(bool, openFails);
+        QFETCH(bool, noLine);
+        QFETCH(DeviceState, state);
+        QFETCH(QList<int>, flags);
+        SessionRig rig(bridgePorts);
+        rig.bridges.noLine = noLine;
+        if (openFails)
+            rig.port->failOpenWith = SerialPort::OpenError::InUse;
+        QSignalSpy states(rig.session.get(), &ControllerSession::deviceStateChanged);
+        QSignalSpy done(rig.session.get(), &ControllerSession::startUpFinished);
+        rig.session->startUp();
+        QVERIFY(rig.session->isStartingUp());
+        QVERIFY(done.wait(5000));
+        QCOMPARE(done.at(0).at(0).value<DeviceState>(), state);
+        QCOMPARE(states.size(), 1);
+        QCOMPARE(states.at(0).at(0).value<DeviceState>(), state);
+        QCOMPARE(rig.bridges.line.flags, flags);
+        QCOMPARE(rig.bridges.askedFor, QStringList{bridgePorts.value(0)});
+        QCOMPARE(rig.session->portPath(), bridgePorts.value(0));
+        QCOMPARE(rig.session->isOpen(), state == DeviceState::Connected);
+        QCOMPARE(rig.session->openError(),
+                 openFails ? SerialPort::OpenError::InUse : SerialPort::OpenError::None);
+    }
+
+    // Ticks leave the port alone during start-up; afterwards they follow the
+    // device; once closing, they do nothing at all.
+    void monitorTicksOnlyBetweenStartUpAndRelease()
+    {
+        SessionRig rig;
+        QSignalSpy states(rig.session.get(), &ControllerSession::deviceStateChanged);
+        rig.session->startUp();
+        rig.lister.entries.clear();
+        rig.session->monitorTick();
+        QVERIFY(states.isEmpty());
+        rig.lister.addBridge(kA);
+        QVERIFY(QSignalSpy(rig.session.get(), &ControllerSession::startUpFinished).wait(5000));
+
+        rig.lister.entries.clear();
+        rig.lister.addBridge(kB);
+        rig.session->monitorTick();
+        QCOMPARE(states.size(), 2);
+        QCOMPARE(rig.session->portPath(), kB);
+        QVERIFY(rig.session->isOpen());
+
+        rig.session->release();
+        rig.lister.entries.clear();
+        rig.session->monitorTick();
+        QCOMPARE(states.size(), 2);
+    }
+
+    // The duplicate-device report comes once until the user closed it.
+    void duplicateReportWaitsUntilClosed()
+    {
+        SessionRig rig({kA, kB});
+        QSignalSpy reports(rig.session.get(), &ControllerSession::duplicateDeviceReport);
+        QVERIFY(rig.startUp());
+        rig.session->monitorTick();
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(reports.at(0).at(0).value<UserMessage>().caption,
+                 QStringLiteral("Controller connection test result"));
+        rig.session->duplicateReportClosed();
+        rig.session->monitorTick();
+        QCOMPARE(reports.size(), 2);
+        QCOMPARE(rig.session->portPath(), kB);
+    }
+
+    // A read hands over each accepted value decoded into its control's
+    // value; fixed and reserved items never.
+    void readDecodesIntoControlValues()
+    {
+        SessionRig rig;
+        auto held = initialValues();
+        held[1] = 300;
+        rig.model = std::make_shared<sim::ControllerModel>(held, 1, 35);
+        rig.port->responder = modelResponder(rig.model);
+        QVERIFY(rig.startUp());
+        QSignalSpy decoded(rig.session.get(), &ControllerSession::valueDecoded);
+        QSignalSpy done(rig.session.get(), &ControllerSession::transactionFinished);
+        QCOMPARE(begin(*rig.session, Exchange::Read), ExchangeStart::Started);
+        QVERIFY(done.wait(5000));
+        QVERIFY(done.at(0).at(0).value<TransactionOutcome>().passed);
+        QList<int> indices;
+        for (const auto &args : decoded)
+            indices << args.at(0).value<ControlAssignment>().index;
+        for (int index = 0; index < kProtocolItemCount; ++index)
+            QCOMPARE(indices.contains(index), parameterAt(index).isStored());
+        const auto first = decoded.at(0).at(0).value<ControlAssignment>();
+        QCOMPARE(first.index, 1);
+        QCOMPARE(first.value.text, QStringLiteral("14.3"));
+    }
+
+    // Closing: the port at once, the line low after the pause, released()
+    // once; a running exchange is dropped without its finished signal and
+    // sends nothing more, and nothing new starts.
+    void releaseAbandonsTheRunningExchange_data()
+    {
+        QTest::addColumn<Exchange>("running");
+        QTest::newRow("check") << Exchange::Check;
+        QTest::newRow("read") << Exchange::Read;
+        QTest::newRow("write") << Exchange::Write;
+    }
+    void releaseAbandonsTheRunningExchange()
+    {
+        QFETCH(Exchange, running);
+        SessionRig rig;
+        QVERIFY(rig.startUp());
+        rig.port->responder = nullptr; // the controller keeps silent
+        QSignalSpy checked(rig.session.get(), &ControllerSession::connectionChecked);
+        QSignalSpy finished(rig.session.get(), &ControllerSession::transactionFinished);
+        QSignalSpy released(rig.session.get(), &ControllerSession::released);
+        QCOMPARE(begin(*rig.session, running), ExchangeStart::Started);
+        rig.session->release();
+        QVERIFY(!rig.session->isOpen());
+        QVERIFY(!rig.session->isBusy());
+        QCOMPARE(rig.bridges.line.flags, QList<int>{1});
+        QCOMPARE(begin(*rig.session, Exchange::Check), ExchangeStart::Released);
+        QVERIFY(released.wait(2000));
+        QTest::qWait(150); // past the reply window the exchange had open
+        QCOMPARE(rig.bridges.line.flags, (QList<int>{1, 0}));
+        QCOMPARE(released.size(), 1);
+        QVERIFY(rig.session->isReleased());
+        QVERIFY(checked.isEmpty() && finished.isEmpty());
+        QCOMPARE(rig.port->writes.size(), 1);
+    }
+
+    // Closing during start-up stops it: the line is never raised and the
+    // port never opened after the shutdown.
+    void releaseDuringStartUpStopsIt()
+    {
+        SessionRig rig;
+        QSignalSpy finished(rig.session.get(), &ControllerSession::startUpFinished);
+        QSignalSpy released(rig.session.get(), &ControllerSession::released);
+        rig.session->startUp();
+        rig.session->release();
+        QVERIFY(released.wait(2000));
+        QTest::qWait(LinkStartup::kSettleMs);
+        QCOMPARE(rig.bridges.line.flags, QList<int>{0});
+        QVERIFY(rig.port->openedPaths.isEmpty());
+        QVERIFY(finished.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestControllerSession)
+#include "test_controller_session.moc"
