@@ -35,11 +35,31 @@ public:
     QStringList lines()
     {
         process.waitForReadyRead(50);
-        while (process.canReadLine())
-            collected << QString::fromLocal8Bit(process.readLine()).trimmed();
+        collect();
+        return collected;
+    }
+
+    // Ends the emulator and returns every line it printed after the path.
+    QStringList stop()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+        collect();
         return collected;
     }
 
     QProcess process;
     QStringList collected;
+
+private:
+    void collect()
+    {
+        while (process.canReadLine())
+            collected << QString::fromLocal8Bit(process.readLine()).trimmed();
+        const QByteArray rest = process.readAll().trimmed();
+        if (!rest.isEmpty())
+            collected << QString::fromLocal8Bit(rest);
+    }
 };

@@ -1,5 +1,8 @@
 #include "soak_case.h"
 
+#include "link_faults.h"
+
+using link_faults::faultName;
 using vexlor::sim::FaultKind;
 
 namespace {
@@ -15,18 +18,6 @@ const char *kindName(SoakCase::Kind kind)
 }
 
 } // namespace
-
-QString faultName(FaultKind kind)
-{
-    if (kind == FaultKind::None)
-        return QStringLiteral("none");
-    for (const QString &name : vexlor::sim::faultKindNames()) {
-        FaultKind k;
-        if (vexlor::sim::parseFaultKind(name, &k) && k == kind)
-            return name;
-    }
-    return QStringLiteral("?");
-}
 
 QString SoakCase::describe() const
 {
@@ -44,12 +35,7 @@ QStringList SoakCase::emulatorArguments() const
 {
     QStringList args{QStringLiteral("--version"),
                      QStringLiteral("%1-%2").arg(versionMajor).arg(versionMinor)};
-    if (fault.kind != FaultKind::None) {
-        args << QStringLiteral("--fault") << faultName(fault.kind) << QStringLiteral("--at-frame")
-             << QString::number(fault.atFrame);
-        if (fault.always)
-            args << QStringLiteral("--always");
-    }
+    args << link_faults::emulatorFaultArguments(fault);
     for (const int index : heldChanged)
         args << QStringLiteral("--set") << QStringLiteral("%1=%2").arg(index).arg(held[index]);
     return args;

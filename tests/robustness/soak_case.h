@@ -28,9 +28,6 @@ struct SoakCase {
     [[nodiscard]] QStringList emulatorArguments() const;
 };
 
-// The emulator's name of a fault ("no-reply"), or "none".
-[[nodiscard]] QString faultName(vexlor::sim::FaultKind kind);
-
 // Draws a case: mostly in-process, one in `ptyShare` over the emulator.
 [[nodiscard]] SoakCase drawSoakCase(std::mt19937 &random, int ptyShare,
                                     const std::array<quint16, vexlor::kProtocolItemCount> &defaults);

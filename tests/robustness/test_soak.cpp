@@ -9,7 +9,9 @@
 
 #include "fake_serial_port.h"
 #include "fakes.h"
+#include "link_faults.h"
 #include "model_responder.h"
+#include "sim_process.h"
 #include "soak_case.h"
 
 #include "link/controller_link.h"
@@ -22,7 +24,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMap>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -77,49 +78,6 @@ struct Observed {
     QMap<int, quint16> controllerValues;    // write: what the controller holds after
 };
 
-// The emulator for one exchange.
-class Emulator {
-public:
-    ~Emulator()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-
-    QString start(const QStringList &arguments)
-    {
-        m_process.setProgram(QStringLiteral(VEXLOR_SIM_PATH));
-        m_process.setArguments(arguments);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start();
-        if (!m_process.waitForStarted(kWaitMs))
-            return {};
-        while (!m_process.canReadLine())
-            if (!m_process.waitForReadyRead(kWaitMs))
-                return {};
-        return QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-
-    // Ends the emulator and returns everything it printed after the path.
-    QStringList stop()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(kWaitMs);
-        }
-        QStringList lines;
-        for (const QByteArray &line : m_process.readAllStandardOutput().split('\n'))
-            if (!line.trimmed().isEmpty())
-                lines << QString::fromLocal8Bit(line.trimmed());
-        return lines;
-    }
-
-private:
-    QProcess m_process;
-};
-
 void runOn(ReplyWindow &window, const SoakCase &c, Observed &seen)
 {
     if (c.kind == SoakCase::Kind::ConnectionTest) {
@@ -171,7 +129,7 @@ Observed runInProcess(const SoakCase &c)
 Observed runOverEmulator(const SoakCase &c, QString *problem)
 {
     Observed seen;
-    Emulator emulator;
+    SimProcess emulator;
     const QString path = emulator.start(c.emulatorArguments());
     ControllerLink link(new QtSerialPort);
     ReplyTimer timer;
@@ -277,7 +235,7 @@ private slots:
             const QString where = QStringLiteral("exchange %1 of seed %2: %3: ")
                                       .arg(n).arg(seed).arg(c.describe());
             QVERIFY2(problems.isEmpty(), qPrintable(where + problems.join(QStringLiteral("; "))));
-            ++faults[faultName(c.fault.kind)];
+            ++faults[link_faults::faultName(c.fault.kind)];
             overEmulator += c.overPseudoTerminal;
         }
         const qint64 rssAtEnd = residentKib();
