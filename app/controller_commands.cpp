@@ -9,6 +9,7 @@
 #include "config/data_files.h"
 #include "params/parameter_codec.h"
 #include "protocol/transaction_texts.h"
+#include "session/controller_session.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -19,12 +20,12 @@
 
 namespace vexlor {
 
-ControllerCommands::ControllerCommands(std::unique_ptr<SerialPort> port, const PortLister &lister,
-                                       BridgeLine &bridge, const StatusStrip &strip,
+ControllerCommands::ControllerCommands(ControllerSession &session, const StatusStrip &strip,
                                        const LinkActions &actions, ParameterBinding &binding,
                                        InputRules &rules, MessageBoxes &boxes, ShellOpener &shell,
                                        const NumberFormat &numberFormat, QObject *parent)
     : QObject(parent)
+    , m_session(session)
     , m_strip(strip)
     , m_actions(actions)
     , m_binding(binding)
@@ -32,53 +33,38 @@ ControllerCommands::ControllerCommands(std::unique_ptr<SerialPort> port, const P
     , m_boxes(boxes)
     , m_shell(shell)
     , m_numberFormat(numberFormat)
-    , m_link(port.release())
-    , m_finder(&lister)
-    , m_startup(std::make_unique<LinkStartup>(&m_link, &m_finder, &bridge))
-    , m_monitor(&m_link, &m_finder)
-    , m_engine(&m_link)
-    , m_test(&m_link)
-    , m_shutdown(&m_link, &bridge)
 {
-    // Ticks leave the port alone while start-up still owns it.
-    m_monitor.setStartup(m_startup.get());
-
-    connect(m_startup.get(), &LinkStartup::finished, this, &ControllerCommands::showDeviceState);
-    connect(&m_monitor, &DeviceMonitor::deviceStateReported, this,
-            &ControllerCommands::showDeviceState);
-    connect(&m_finder, &PortFinder::duplicateDeviceReport, this,
-            &ControllerCommands::showDuplicateDevice);
-
-    connect(&m_engine, &TransactionEngine::started, this, &ControllerCommands::onTransactionStarted);
-    connect(&m_engine, &TransactionEngine::progress, m_strip.progress, &QProgressBar::setValue);
-    connect(&m_engine, &TransactionEngine::valueAccepted, this, &ControllerCommands::onValueAccepted);
-    connect(&m_engine, &TransactionEngine::finished, this,
-            &ControllerCommands::onTransactionFinished);
-
-    connect(&m_test, &ConnectionTest::started, this, &ControllerCommands::onExchangeStarted);
-    connect(&m_test, &ConnectionTest::finished, this,
-            &ControllerCommands::onConnectionTestFinished);
-
-    connect(&m_shutdown, &LinkShutdown::finished, this, [this] {
-        m_released = true;
-        emit released();
-    });
+    connectSession();
 }
 
-ControllerCommands::~ControllerCommands() = default;
+void ControllerCommands::connectSession()
+{
+    ControllerSession *s = &m_session;
+    connect(s, &ControllerSession::deviceStateChanged, this, &ControllerCommands::showDeviceState);
+    connect(s, &ControllerSession::duplicateDeviceReport, this,
+            &ControllerCommands::showDuplicateDevice);
+    connect(s, &ControllerSession::connectionCheckStarted, this,
+            &ControllerCommands::onExchangeStarted);
+    connect(s, &ControllerSession::connectionChecked, this, &ControllerCommands::onConnectionChecked);
+    connect(s, &ControllerSession::transactionStarted, this,
+            &ControllerCommands::onTransactionStarted);
+    connect(s, &ControllerSession::progress, m_strip.progress, &QProgressBar::setValue);
+    connect(s, &ControllerSession::valueDecoded, this, &ControllerCommands::onValueDecoded);
+    connect(s, &ControllerSession::transactionFinished, this,
+            &ControllerCommands::onTransactionFinished);
+    connect(s, &ControllerSession::released, this, &ControllerCommands::released);
+}
 
 // ---- start-up and the device monitor ----------------------------------------
 
 void ControllerCommands::startUp()
 {
-    if (m_startup)
-        m_startup->start();
+    m_session.startUp();
 }
 
 void ControllerCommands::onMonitorTick()
 {
-    if (!m_releasing)
-        m_monitor.tick();
+    m_session.monitorTick();
 }
 
 void ControllerCommands::showDeviceState(DeviceState state)
@@ -89,12 +75,12 @@ void ControllerCommands::showDeviceState(DeviceState state)
 
 void ControllerCommands::showDuplicateDevice(const UserMessage &message)
 {
-    // Without waiting: the monitor's tick must return, and the finder raises
+    // Without waiting: the monitor's tick must return, and the session raises
     // no second report until this one is closed, so ticks never stack boxes.
-    QPointer<ControllerCommands> self(this);
-    m_boxes.showError(message.caption, message.text, [self] {
-        if (self)
-            self->m_finder.reportClosed();
+    QPointer<ControllerSession> session(&m_session);
+    m_boxes.showError(message.caption, message.text, [session] {
+        if (session)
+            session->duplicateReportClosed();
     });
 }
 
@@ -102,11 +88,11 @@ void ControllerCommands::showDuplicateDevice(const UserMessage &message)
 
 void ControllerCommands::testConnection()
 {
-    if (!m_releasing && !isExchanging())
-        (void)m_test.start();
+    if (!m_releasing)
+        (void)m_session.checkConnection(); // refused while an exchange runs
 }
 
-void ControllerCommands::onConnectionTestFinished(const ConnectionTestResult &result)
+void ControllerCommands::onConnectionChecked(const ConnectionCheckResult &result)
 {
     setLinkCommandsEnabled(true);
     later([this, result] {
@@ -134,7 +120,7 @@ void ControllerCommands::writeController()
 
 void ControllerCommands::runTransaction(TransactionMode mode)
 {
-    if (m_releasing || isExchanging())
+    if (m_releasing || m_session.isBusy())
         return;
     // The value being edited is bounded first, as leaving its field would.
     if (!m_rules.applyPendingRules())
@@ -146,7 +132,7 @@ void ControllerCommands::runTransaction(TransactionMode mode)
         m_boxes.standardError(set.error);
         return;
     }
-    (void)m_engine.start(mode, set.values);
+    (void)m_session.runTransaction(mode, set.values);
 }
 
 void ControllerCommands::onTransactionStarted()
@@ -161,12 +147,9 @@ void ControllerCommands::onExchangeStarted()
     setLinkCommandsEnabled(false);
 }
 
-void ControllerCommands::onValueAccepted(int index, quint16 value)
+void ControllerCommands::onValueDecoded(const ControlAssignment &assignment)
 {
-    const std::optional<ControlValue> decoded =
-        decodeParameter(index, value, m_numberFormat);
-    if (decoded)
-        m_binding.apply({index, *decoded});
+    m_binding.apply(assignment);
 }
 
 void ControllerCommands::onTransactionFinished(const TransactionOutcome &outcome)
@@ -210,14 +193,12 @@ void ControllerCommands::release()
         return;
     m_releasing = true;
     setLinkCommandsEnabled(false);
-    if (m_startup && m_startup->isRunning()) {
-        // Not finished yet (only possible when closing within its first
-        // moments): drop it, so it cannot raise the line or open the port
-        // after the shutdown.
-        m_monitor.setStartup(nullptr);
-        m_startup.reset();
-    }
-    m_shutdown.start();
+    m_session.release();
+}
+
+bool ControllerCommands::isReleased() const
+{
+    return m_session.isReleased();
 }
 
 // ---- helpers ----------------------------------------------------------------

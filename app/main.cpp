@@ -11,9 +11,10 @@
 
 #include "config/freedesktop_file_association.h"
 #include "config/settings_file.h"
-#include "link/ftdi_bridge_line.h"
+#include "link/cable.h"
 #include "link/port_discovery.h"
 #include "link/qt_serial_port.h"
+#include "session/controller_session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -52,17 +53,17 @@ int main(int argc, char *argv[])
         DesktopShellOpener shell;
         FreedesktopFileAssociation association(QString::fromLatin1(kApplicationName));
         SystemPortLister portLister;
-        FtdiBridgeLine bridgeLine;
+        CableBridgeLines bridgeLines(portLister);
+        ControllerSession session(std::make_unique<QtSerialPort>(), portLister, bridgeLines,
+                                  portOverrideFromEnvironment(), NumberFormat::fromLocale());
         MainWindow window(AppServices{
             .boxes = boxes,
             .shell = shell,
             .fileDialogs = dialogs,
             .fileAssociation = association,
+            .session = session,
             .settingsFolder = settingsFolderFor(executableFolder()),
             .commandLine = app.arguments().mid(1),
-            .serialPort = std::make_unique<QtSerialPort>(),
-            .portLister = portLister,
-            .bridgeLine = bridgeLine,
         });
         boxes.setParentWindow(&window);
         dialogs.setParentWindow(&window);

@@ -109,16 +109,16 @@ void MainWindow::buildWindow()
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void MainWindow::buildCommands(AppServices &services)
+void MainWindow::buildCommands(const AppServices &services)
 {
     m_rules = new InputRules(m_controls, m_boxes, m_numberFormat, this);
     m_binding = std::make_unique<ParameterBinding>(m_controls, *m_rules);
     m_documents = std::make_unique<DocumentCommands>(*m_binding, *m_rules, m_boxes,
                                                      services.fileDialogs, m_caption,
                                                      m_numberFormat, m_actions.reopen);
-    m_controller = std::make_unique<ControllerCommands>(
-        std::move(services.serialPort), services.portLister, services.bridgeLine, m_strip,
-        m_actions.linkActions(), *m_binding, *m_rules, m_boxes, m_shell, m_numberFormat);
+    m_controller = std::make_unique<ControllerCommands>(services.session, m_strip,
+                                                        m_actions.linkActions(), *m_binding,
+                                                        *m_rules, m_boxes, m_shell, m_numberFormat);
     m_help = std::make_unique<HelpCommands>(m_shell, m_boxes, m_caption);
 }
 

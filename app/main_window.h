@@ -44,7 +44,6 @@ public:
     [[nodiscard]] const WindowActions &actions() const { return m_actions; }
     [[nodiscard]] ParameterBinding &binding() { return *m_binding; }
     [[nodiscard]] DocumentCommands &documents() { return *m_documents; }
-    [[nodiscard]] ControllerCommands &controller() { return *m_controller; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -54,7 +53,7 @@ protected:
 
 private:
     void buildWindow();
-    void buildCommands(AppServices &services);
+    void buildCommands(const AppServices &services);
     void connectCommands();
     void startMonitorTimer();
 

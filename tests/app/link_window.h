@@ -111,9 +111,11 @@ struct LinkWindow {
     QTemporaryDir settingsFolder;
     FakePortLister lister;
     vexlor::SystemPortLister systemLister;
-    FakeBridgeLine bridge;
-    FakeSerialPort *port = nullptr; // owned by the window's link; null over the emulator
-    std::unique_ptr<vexlor::MainWindow> window;
+    FakeBridgeLines bridges;
+    FakeBridgeLine &bridge = bridges.line;
+    FakeSerialPort *port = nullptr; // owned by the session; null over the emulator
+    std::unique_ptr<vexlor::ControllerSession> session;
+    std::unique_ptr<vexlor::MainWindow> window; // goes before the session it works with
 
     // Over a fake port, discovered through the fake lister.
     void create()
@@ -123,7 +125,8 @@ struct LinkWindow {
         create(std::move(fake), lister);
     }
 
-    // Over the real serial port and port list (VEXLOR_PORT names the emulator).
+    // Over the real serial port and port list, pointed at a device the way
+    // the program's entry does it (VEXLOR_PORT names the emulator).
     void createWithRealPort()
     {
         create(std::make_unique<vexlor::QtSerialPort>(), systemLister);
@@ -131,16 +134,17 @@ struct LinkWindow {
 
     void create(std::unique_ptr<vexlor::SerialPort> serialPort, const vexlor::PortLister &portLister)
     {
+        session = std::make_unique<vexlor::ControllerSession>(
+            std::move(serialPort), portLister, bridges, vexlor::portOverrideFromEnvironment(),
+            vexlor::NumberFormat::fromLocale());
         window = std::make_unique<vexlor::MainWindow>(vexlor::AppServices{
             .boxes = boxes,
             .shell = shell,
             .fileDialogs = dialogs,
             .fileAssociation = association,
+            .session = *session,
             .settingsFolder = settingsFolder.path(),
             .commandLine = {},
-            .serialPort = std::move(serialPort),
-            .portLister = portLister,
-            .bridgeLine = bridge,
         });
         window->startUp();
         window->show();

@@ -7,6 +7,7 @@
 #include "shell_opener.h"
 
 #include "config/file_association.h"
+#include "session/controller_session.h"
 
 #include "fake_serial_port.h"
 #include "fakes.h"
@@ -100,7 +101,9 @@ struct TestWindow {
     ScriptedFileDialogs dialogs;
     RecordingFileAssociation association;
     FakePortLister noPorts;
-    FakeBridgeLine bridge;
+    FakeBridgeLines bridges;
+    vexlor::ControllerSession session{std::make_unique<FakeSerialPort>(), noPorts, bridges, QString(),
+                                      vexlor::NumberFormat::fromLocale()};
     QTemporaryDir ownSettingsFolder;
     std::unique_ptr<vexlor::MainWindow> window;
 
@@ -111,11 +114,9 @@ struct TestWindow {
             .shell = shell,
             .fileDialogs = dialogs,
             .fileAssociation = association,
+            .session = session,
             .settingsFolder = settingsFolder.isEmpty() ? ownSettingsFolder.path() : settingsFolder,
             .commandLine = commandLine,
-            .serialPort = std::make_unique<FakeSerialPort>(),
-            .portLister = noPorts,
-            .bridgeLine = bridge,
         });
         window->startUp();
         window->show();

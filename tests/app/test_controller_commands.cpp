@@ -2,6 +2,7 @@
 // monitor, read, write, the connection test and closing, as the user sees
 // them in the status strip and in boxes.
 
+#include "link_faults.h"
 #include "link_window.h"
 #include "model_responder.h"
 
@@ -18,20 +19,15 @@
 #include <QtTest>
 
 using namespace vexlor;
+using link_faults::LinkFault;
+using link_faults::linkFaults;
 using sim::FaultKind;
 using sim::FaultPlan;
 
 Q_DECLARE_METATYPE(vexlor::TransactionMode)
-Q_DECLARE_METATYPE(vexlor::sim::FaultKind)
 
 namespace {
 
-const QString kFailed = QStringLiteral("Communication with controller failed!");
-const QString kInterrupted = QStringLiteral("Communication with controller interrupted!");
-const QString kNotice = QStringLiteral(
-    "This error may be caused by controller MCU flash write protection. Please re-program .hex "
-    "file to the controller with the write option bytes. Read Page 7 of "
-    "ST-LINK_Installation_EN.pdf");
 const QString kTestCaption = QStringLiteral("Controller connection test result");
 
 QByteArray hex(const char *text)
@@ -99,7 +95,7 @@ private slots:
         QTRY_COMPARE(labelState(t->label("Label15")), state);
         QCOMPARE(t->port->openedPaths,
                  listed && !openFails ? QStringList{"/dev/ttyUSB0"} : QStringList{});
-        QCOMPARE(t->window->controller().link().portPath(), listed ? "/dev/ttyUSB0" : "");
+        QCOMPARE(t->session->portPath(), listed ? "/dev/ttyUSB0" : "");
         QVERIFY(t->log.isEmpty());
     }
 
@@ -244,61 +240,47 @@ private slots:
                  QStringLiteral("Configuration of the controller was written successfully."));
     }
 
-    // Guards every failure as the user sees it: "Fail" on red, the exact
-    // message and caption, the progress where it stopped, no store after a
-    // failed frame, no closing message, and a failed store's notice followed
-    // by the installation guide.
-    void failuresAsTheUserSeesThem_data()
+    void transactionOutcomesAsTheUserSeesThem_data()
     {
-        QTest::addColumn<TransactionMode>("mode");
-        QTest::addColumn<FaultKind>("fault");
-        QTest::addColumn<int>("atFrame");
-        QTest::addColumn<bool>("always");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("progress");
-        const auto R = TransactionMode::Read;
-        const auto W = TransactionMode::Write;
-        const QString error = QStringLiteral("Error");
-        QTest::newRow("read, no reply") << R << FaultKind::NoReply << 0 << false << error << kFailed << 0;
-        QTest::newRow("read, no reply at 30") << R << FaultKind::NoReply << 30 << false << error << kInterrupted << 30;
-        QTest::newRow("write, bad status at 12") << W << FaultKind::BadStatus << 12 << false << error << kInterrupted << 12;
-        QTest::newRow("write, bad check always at 7") << W << FaultKind::BadCheck << 7 << true << error << kInterrupted << 7;
-        QTest::newRow("write, cable pulled at 40") << W << FaultKind::CablePulled << 40 << false << error << kInterrupted << 40;
-        QTest::newRow("write, no store reply") << W << FaultKind::NoStoreReply << 0 << false << QStringLiteral("Notice") << kNotice << 60;
+        QTest::addColumn<int>("row");
+        const auto faults = linkFaults();
+        for (int row = 0; row < int(faults.size()); ++row)
+            QTest::newRow(faults[row].name) << row;
     }
-    void failuresAsTheUserSeesThem()
+    // Guards every outcome of the shared fault table as the user sees it:
+    // "Pass" or "Fail", the exact message and caption, the progress where it
+    // stopped, the store only after sixty frames, a failure shown while the
+    // strip still says "Busy" (the link commands back once it is closed), and
+    // a failed store's notice followed by the installation guide.
+    void transactionOutcomesAsTheUserSeesThem()
     {
-        QFETCH(TransactionMode, mode);
-        QFETCH(FaultKind, fault);
-        QFETCH(int, atFrame);
-        QFETCH(bool, always);
-        QFETCH(QString, caption);
-        QFETCH(QString, message);
-        QFETCH(int, progress);
-        connectedWindow(initialValues(), FaultPlan{fault, atFrame, always});
-        // "Pass" from an earlier success must not bring a closing message.
-        setStatusLabel(t->label("Label44"), QStringLiteral("Pass"), kLime);
+        QFETCH(int, row);
+        const LinkFault &f = linkFaults()[row];
+        connectedWindow(initialValues(), f.plan);
+        // The result an earlier transaction left must not decide the message.
+        if (f.passed)
+            setStatusLabel(t->label("Label44"), QStringLiteral("Fail"), kRed);
+        else
+            setStatusLabel(t->label("Label44"), QStringLiteral("Pass"), kLime);
 
-        // The failure is shown while the strip still says "Busy" and the
-        // link commands are still off; they come back once it is closed.
         QStringList whileShown;
         t->boxes.onShown = [&] {
             whileShown << labelState(t->label("Label43")) + QStringLiteral(", ") + t->linkCommandsState();
         };
-        (mode == TransactionMode::Read ? t->actions().readSettings : t->actions().writeSettings)->trigger();
+        (f.write() ? t->actions().writeSettings : t->actions().readSettings)->trigger();
         QVERIFY(transactionOver());
-        QCOMPARE(whileShown, QStringList{QStringLiteral("Busy on red, disabled")});
+        QCOMPARE(whileShown, QStringList{f.passed ? QStringLiteral("Idle on lime, enabled")
+                                                  : QStringLiteral("Busy on red, disabled")});
 
-        QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Fail on red"));
-        QCOMPARE(t->progress()->value(), progress);
+        QCOMPARE(labelState(t->label("Label44")),
+                 f.passed ? QStringLiteral("Pass on lime") : QStringLiteral("Fail on red"));
+        QCOMPARE(t->progress()->value(), f.accepted);
         QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
-        QVERIFY(!t->port->writes.contains(QByteArray("PW\r\n")) || fault == FaultKind::NoStoreReply);
-        QCOMPARE(t->shown(QStringLiteral("information")).size(), 0);
-        QCOMPARE(t->log.first().kind, QStringLiteral("error"));
-        QCOMPARE(t->log.first().caption, caption);
-        QCOMPARE(t->log.first().text, message);
-        if (fault == FaultKind::NoStoreReply) {
+        QCOMPARE(t->port->writes.contains(QByteArray("PW\r\n")), f.storeSent());
+        QCOMPARE(t->log.first().kind, f.passed ? QStringLiteral("information") : QStringLiteral("error"));
+        QCOMPARE(t->log.first().caption, f.caption());
+        QCOMPARE(t->log.first().text, *f.message);
+        if (*f.message == link_faults::kNotice) {
             QCOMPARE(t->log.size(), 2); // the notice first, then the guide
             QCOMPARE(t->log[1].kind, QStringLiteral("open"));
             QCOMPARE(QUrl(t->log[1].text).toLocalFile(),
@@ -318,7 +300,7 @@ private slots:
         connectedWindow(values, FaultPlan{FaultKind::NoReply, 30, false});
         t->actions().readSettings->trigger();
         QVERIFY(transactionOver());
-        QCOMPARE(t->log.first().text, kInterrupted);
+        QCOMPARE(t->log.first().text, link_faults::kInterrupted);
         QCOMPARE(t->control<QLineEdit>("LabeledEdit16")->text(), QStringLiteral("14.3"));
         QCOMPARE(t->control<QLineEdit>("Edit7")->text(), QStringLiteral("300"));
     }

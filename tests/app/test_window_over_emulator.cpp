@@ -57,7 +57,7 @@ private slots:
     {
         QVERIFY(connectedWindow({}));
         QCOMPARE(t->bridge.flags, QList<int>{1});
-        QVERIFY(t->window->controller().link().isOpen());
+        QVERIFY(t->session->isOpen());
         t.reset();
 
         qputenv("VEXLOR_PORT", "/dev/vexlor-no-such-port");

@@ -12,9 +12,10 @@
 #include "splash_window.h"
 
 #include "config/file_association.h"
-#include "link/bridge_line.h"
+#include "link/cable.h"
 #include "link/port_discovery.h"
 #include "link/qt_serial_port.h"
+#include "session/controller_session.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,9 +64,9 @@ public:
     bool exists(const QString &) const override { return false; }
 };
 
-class NoBridgeLine final : public BridgeLine {
+class NoBridgeLines final : public BridgeLineProvider {
 public:
-    int setBridgeLine(int) override { return 0; }
+    BridgeLine *bridgeLineFor(const QString &) override { return nullptr; }
 };
 
 bool saveShots(MainWindow &window, const QDir &out)
@@ -104,17 +105,17 @@ int main(int argc, char *argv[])
     NoAssociation association;
     QTemporaryDir settingsFolder;
     NoPorts ports;
-    NoBridgeLine bridgeLine;
+    NoBridgeLines bridgeLines;
+    ControllerSession session(std::make_unique<QtSerialPort>(), ports, bridgeLines, QString(),
+                              NumberFormat::fromLocale());
     MainWindow window(AppServices{
         .boxes = boxes,
         .shell = shell,
         .fileDialogs = dialogs,
         .fileAssociation = association,
+        .session = session,
         .settingsFolder = settingsFolder.path(),
         .commandLine = {},
-        .serialPort = std::make_unique<QtSerialPort>(),
-        .portLister = ports,
-        .bridgeLine = bridgeLine,
     });
     window.startUp();
     window.show();
