@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace vexlor;
 
 Q_DECLARE_METATYPE(vexlor::DeviceState)
@@ -209,6 +211,47 @@ private slots:
         QVERIFY(rig.session->isReleased());
         QVERIFY(checked.isEmpty() && finished.isEmpty());
         QCOMPARE(rig.port->writes.size(), 1);
+    }
+
+    // Exchanges never overlap: while a check, a read or a write runs, every
+    // start (the running kind's own included) is refused as Busy and sends
+    // nothing, so no reply is taken for another exchange's; once it is over
+    // the next one starts. The three in every order.
+    void exchangesNeverOverlap_data()
+    {
+        QTest::addColumn<QList<Exchange>>("order");
+        QList<Exchange> order{Exchange::Check, Exchange::Read, Exchange::Write};
+        const char *names[] = {"test", "read", "write"};
+        std::sort(order.begin(), order.end());
+        do {
+            QTest::addRow("%s, %s, %s", names[int(order[0])], names[int(order[1])],
+                          names[int(order[2])])
+                << order;
+        } while (std::next_permutation(order.begin(), order.end()));
+    }
+    void exchangesNeverOverlap()
+    {
+        QFETCH(QList<Exchange>, order);
+        SessionRig rig;
+        QVERIFY(rig.startUp());
+        QSignalSpy checked(rig.session.get(), &ControllerSession::connectionChecked);
+        QSignalSpy finished(rig.session.get(), &ControllerSession::transactionFinished);
+        for (const Exchange running : order) {
+            const qsizetype sentBefore = rig.port->writes.size();
+            const qsizetype endsBefore = checked.size() + finished.size();
+            QCOMPARE(begin(*rig.session, running), ExchangeStart::Started);
+            QVERIFY(rig.session->isBusy());
+            for (const Exchange other : {Exchange::Check, Exchange::Read, Exchange::Write})
+                QCOMPARE(begin(*rig.session, other), ExchangeStart::Busy);
+            QCOMPARE(rig.port->writes.size(), sentBefore + 1);
+            QTRY_COMPARE(checked.size() + finished.size(), endsBefore + 1);
+            QVERIFY(!rig.session->isBusy());
+        }
+        QCOMPARE(checked.size(), 1);
+        QVERIFY(checked.at(0).at(0).value<ConnectionCheckResult>().ok);
+        QCOMPARE(finished.size(), 2);
+        for (const auto &args : finished)
+            QVERIFY(args.at(0).value<TransactionOutcome>().passed);
     }
 
     // Closing during start-up stops it: the line is never raised and the
