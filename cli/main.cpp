@@ -34,6 +34,21 @@ void print(FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// The composition root: the real controller side, built here and nowhere
+// else, then the command. `portOption` is --port (empty when not given);
+// it wins over VEXLOR_PORT, which wins over the scan.
+int runCommand(const Command &command, const QStringList &args, QString portOption,
+               bool limitMaxSpeed)
+{
+    const QString portOverride = portOption.isEmpty() ? portOverrideFromEnvironment() : portOption;
+    const NumberFormat format = NumberFormat::fromLocale(QLocale());
+    SystemPortLister lister;
+    CableBridgeLines bridges(lister);
+    ControllerSession session(std::make_unique<QtSerialPort>(), lister, bridges, portOverride, format);
+    CliContext context({lister, session, portOverride}, limitMaxSpeed, format);
+    return command.run(context, args);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -83,15 +98,6 @@ int main(int argc, char *argv[])
                           .arg(inputForMessage(positional.first())));
         return kExitBadInput;
     }
-    // The real controller side, built here and nowhere else.
-    // --port wins over VEXLOR_PORT, which wins over the scan.
-    QString portOverride = parser.value(portOption);
-    if (portOverride.isEmpty())
-        portOverride = portOverrideFromEnvironment();
-    const NumberFormat format = NumberFormat::fromLocale(QLocale());
-    SystemPortLister lister;
-    CableBridgeLines bridges(lister);
-    ControllerSession session(std::make_unique<QtSerialPort>(), lister, bridges, portOverride, format);
-    CliContext context({lister, session, portOverride}, !parser.isSet(noSpeedLimitOption), format);
-    return command->run(context, positional.mid(1));
+    return runCommand(*command, positional.mid(1), parser.value(portOption),
+                      !parser.isSet(noSpeedLimitOption));
 }

@@ -55,8 +55,14 @@ inline std::span<const LinkFault> linkFaults()
     static const LinkFault rows[] = {
         {"clean read", R, {}, true, &kReadOk, 60, 1},
         {"clean write", W, {}, true, &kWriteOk, 60, 1},
+        // No reply: "failed" before the first accepted frame, "interrupted" from one on.
         {"read, no reply at 0", R, {FaultKind::NoReply, 0, false}, false, &kFailed, 0, 1},
+        {"write, no reply at 0", W, {FaultKind::NoReply, 0, false}, false, &kFailed, 0, 1},
+        {"read, no reply at 1", R, {FaultKind::NoReply, 1, false}, false, &kInterrupted, 1, 1},
+        {"write, no reply at 1", W, {FaultKind::NoReply, 1, false}, false, &kInterrupted, 1, 1},
         {"read, no reply at 30", R, {FaultKind::NoReply, 30, false}, false, &kInterrupted, 30, 1},
+        {"read, no reply at 59", R, {FaultKind::NoReply, 59, false}, false, &kInterrupted, 59, 1},
+        {"write, no reply at 59", W, {FaultKind::NoReply, 59, false}, false, &kInterrupted, 59, 1},
         {"write, bad status at 10", W, {FaultKind::BadStatus, 10, false}, false, &kInterrupted, 10, 1},
         {"read, bad status at 33", R, {FaultKind::BadStatus, 33, false}, false, &kInterrupted, 33, 1},
         // A failed value check costs a resend, five sends of a frame at most.

@@ -81,6 +81,39 @@ private slots:
         QCOMPARE(saved.readAll(), run.out);
     }
 
+    // read into a path that cannot be written: exit 2 with "Cannot create
+    // file", and no word of success, so a script never believes a backup was
+    // saved. The paths fail for root too (the tests run as root in CI): a
+    // file name under a regular file, a folder's name, and a read-only file
+    // in /proc, where nothing can be created either.
+    void readIntoUnwritablePathFails_data()
+    {
+        QTest::addColumn<QString>("target"); // relative to a fresh folder unless absolute
+        QTest::newRow("under a regular file") << QStringLiteral("file.vxc/read.vxc");
+        QTest::newRow("a folder name") << QStringLiteral("folder");
+        QTest::newRow("read-only file in /proc") << QStringLiteral("/proc/version");
+    }
+    void readIntoUnwritablePathFails()
+    {
+        QFETCH(QString, target);
+        QTemporaryDir dir;
+        QFile regular(dir.filePath(QStringLiteral("file.vxc")));
+        QVERIFY(regular.open(QIODevice::WriteOnly));
+        regular.close();
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        const QString path = QDir::isAbsolutePath(target) ? target : dir.filePath(target);
+
+        SimProcess sim;
+        const QString port = sim.start({});
+        QVERIFY(!port.isEmpty());
+        const CliRun run = runCli({QStringLiteral("read"), path}, port);
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, ("Cannot create file " + path + '\n').toLocal8Bit());
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir());
+        QCOMPARE(QFileInfo(regular.fileName()).size(), 0);
+    }
+
     // write: the file's values reach the controller and are stored; a failed
     // store gives the notice and exit 1; a bad file sends nothing, exit 2.
     void writeCommand()

@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace vexlor;
 
 Q_DECLARE_METATYPE(vexlor::DeviceState)
@@ -18,6 +20,7 @@ Q_DECLARE_METATYPE(vexlor::TransactionOutcome)
 Q_DECLARE_METATYPE(vexlor::ConnectionCheckResult)
 Q_DECLARE_METATYPE(vexlor::ControlAssignment)
 Q_DECLARE_METATYPE(vexlor::UserMessage)
+Q_DECLARE_METATYPE(vexlor::SerialPort::OpenError)
 
 namespace {
 
@@ -69,45 +72,67 @@ class TestControllerSession : public QObject {
     Q_OBJECT
 
 private slots:
-    // Start-up asks for the bridge line of the port it found, drives it,
-    // opens the port and reports Label15 twice over (state and finish).
+    // Start-up: discover, close, wait 500 ms, ask for the bridge line of the
+    // port found and drive it, wait (bounded) for the device to come back,
+    // possibly under a new node, open it, and report Label15 (state and
+    // finish). Monitor ticks meanwhile leave the port alone, also while the
+    // device is away for the bridge line.
     void startUpReportsTheDeviceState_data()
     {
-        QTest::addColumn<QStringList>("bridgePorts");
-        QTest::addColumn<bool>("openFails");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QString>("returnsAs"); // after the line change; "" never, "=" not away
+        QTest::addColumn<SerialPort::OpenError>("openFails");
         QTest::addColumn<bool>("noLine");
-        QTest::addColumn<DeviceState>("state");
-        QTest::addColumn<QList<int>>("flags");
-        QTest::newRow("found") << QStringList{kA} << false << false << DeviceState::Connected << QList<int>{1};
-        QTest::newRow("not found") << QStringList{} << false << false << DeviceState::Lost << QList<int>{1};
-        QTest::newRow("found, in use") << QStringList{kA} << true << false << DeviceState::Lost << QList<int>{1};
-        QTest::newRow("no bridge line") << QStringList{kA} << false << true << DeviceState::Connected << QList<int>{};
+        QTest::addColumn<bool>("connected");
+        QTest::addColumn<QString>("path");
+        const auto none = SerialPort::OpenError::None;
+        QTest::newRow("found") << QStringList{kA} << "=" << none << false << true << kA;
+        QTest::newRow("back under a new node") << QStringList{kA} << kB << none << false << true << kB;
+        QTest::newRow("never back: old path kept")
+            << QStringList{kA} << "" << SerialPort::OpenError::NotFound << false << false << kA;
+        QTest::newRow("not found") << QStringList{} << "=" << none << false << false << QString();
+        QTest::newRow("found, in use") << QStringList{kA} << "=" << SerialPort::OpenError::InUse << false << false << kA;
+        QTest::newRow("no bridge line") << QStringList{kA} << "=" << none << true << true << kA;
     }
     void startUpReportsTheDeviceState()
     {
-        QFETCH(QStringList, bridgePorts);
-        QFETCH(bool, openFails);
+        QFETCH(QStringList, listed);
+        QFETCH(QString, returnsAs);
+        QFETCH(SerialPort::OpenError, openFails);
         QFETCH(bool, noLine);
-        QFETCH(DeviceState, state);
-        QFETCH(QList<int>, flags);
-        SessionRig rig(bridgePorts);
+        QFETCH(bool, connected);
+        QFETCH(QString, path);
+        SessionRig rig(listed);
         rig.bridges.noLine = noLine;
-        if (openFails)
-            rig.port->failOpenWith = SerialPort::OpenError::InUse;
+        rig.port->failOpenWith = openFails;
+        rig.bridges.line.onSet = [&] {
+            QVERIFY(!rig.session->isOpen());
+            if (returnsAs == u'=')
+                return;
+            rig.lister.entries.clear(); // the kernel's driver lets go ...
+            if (!returnsAs.isEmpty()) // ... and comes back
+                QTimer::singleShot(250, rig.session.get(), [&] { rig.lister.addBridge(returnsAs); });
+        };
         QSignalSpy states(rig.session.get(), &ControllerSession::deviceStateChanged);
         QSignalSpy done(rig.session.get(), &ControllerSession::startUpFinished);
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, rig.session.get(), &ControllerSession::monitorTick);
+        ticker.start(20);
         rig.session->startUp();
         QVERIFY(rig.session->isStartingUp());
+        QTest::qWait(LinkStartup::kSettleMs / 2);
+        QVERIFY(rig.bridges.line.flags.isEmpty()); // not before the pause
         QVERIFY(done.wait(5000));
+        ticker.stop();
+        const DeviceState state = connected ? DeviceState::Connected : DeviceState::Lost;
         QCOMPARE(done.at(0).at(0).value<DeviceState>(), state);
         QCOMPARE(states.size(), 1);
         QCOMPARE(states.at(0).at(0).value<DeviceState>(), state);
-        QCOMPARE(rig.bridges.line.flags, flags);
-        QCOMPARE(rig.bridges.askedFor, QStringList{bridgePorts.value(0)});
-        QCOMPARE(rig.session->portPath(), bridgePorts.value(0));
-        QCOMPARE(rig.session->isOpen(), state == DeviceState::Connected);
-        QCOMPARE(rig.session->openError(),
-                 openFails ? SerialPort::OpenError::InUse : SerialPort::OpenError::None);
+        QCOMPARE(rig.bridges.line.flags, noLine ? QList<int>{} : QList<int>{1});
+        QCOMPARE(rig.bridges.askedFor, QStringList{listed.value(0)});
+        QCOMPARE(rig.session->portPath(), path);
+        QCOMPARE(rig.port->openedPaths, connected ? QStringList{path} : QStringList{});
+        QCOMPARE(rig.session->openError(), openFails);
     }
 
     // Ticks leave the port alone during start-up; afterwards they follow the
@@ -209,6 +234,47 @@ private slots:
         QVERIFY(rig.session->isReleased());
         QVERIFY(checked.isEmpty() && finished.isEmpty());
         QCOMPARE(rig.port->writes.size(), 1);
+    }
+
+    // Exchanges never overlap: while a check, a read or a write runs, every
+    // start (the running kind's own included) is refused as Busy and sends
+    // nothing, so no reply is taken for another exchange's; once it is over
+    // the next one starts. The three in every order.
+    void exchangesNeverOverlap_data()
+    {
+        QTest::addColumn<QList<Exchange>>("order");
+        QList<Exchange> order{Exchange::Check, Exchange::Read, Exchange::Write};
+        const char *names[] = {"test", "read", "write"};
+        std::sort(order.begin(), order.end());
+        do {
+            QTest::addRow("%s, %s, %s", names[int(order[0])], names[int(order[1])],
+                          names[int(order[2])])
+                << order;
+        } while (std::next_permutation(order.begin(), order.end()));
+    }
+    void exchangesNeverOverlap()
+    {
+        QFETCH(QList<Exchange>, order);
+        SessionRig rig;
+        QVERIFY(rig.startUp());
+        QSignalSpy checked(rig.session.get(), &ControllerSession::connectionChecked);
+        QSignalSpy finished(rig.session.get(), &ControllerSession::transactionFinished);
+        for (const Exchange running : order) {
+            const qsizetype sentBefore = rig.port->writes.size();
+            const qsizetype endsBefore = checked.size() + finished.size();
+            QCOMPARE(begin(*rig.session, running), ExchangeStart::Started);
+            QVERIFY(rig.session->isBusy());
+            for (const Exchange other : {Exchange::Check, Exchange::Read, Exchange::Write})
+                QCOMPARE(begin(*rig.session, other), ExchangeStart::Busy);
+            QCOMPARE(rig.port->writes.size(), sentBefore + 1);
+            QTRY_COMPARE(checked.size() + finished.size(), endsBefore + 1);
+            QVERIFY(!rig.session->isBusy());
+        }
+        QCOMPARE(checked.size(), 1);
+        QVERIFY(checked.at(0).at(0).value<ConnectionCheckResult>().ok);
+        QCOMPARE(finished.size(), 2);
+        for (const auto &args : finished)
+            QVERIFY(args.at(0).value<TransactionOutcome>().passed);
     }
 
     // Closing during start-up stops it: the line is never raised and the

@@ -2,8 +2,6 @@
 #include "fakes.h"
 
 #include "link/device_monitor.h"
-#include "link/link_shutdown.h"
-#include "link/link_startup.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -155,87 +153,6 @@ private slots:
         QCOMPARE(link->portPath(), kB);
     }
 
-    // Start-up: discover, close, settle, bridge high, wait for the device to
-    // come back (under a new node here), open it, report.
-    void startUpDrivesLineWaitsAndOpens()
-    {
-        FakeBridgeLines bridges;
-        FakeBridgeLine &bridge = bridges.line;
-        present(kA);
-        bridge.onSet = [&] {
-            QVERIFY(!link->isOpen());
-            present({}); // the kernel's driver lets go ...
-            QTimer::singleShot(250, this, [&] { present(kB); }); // ... and comes back
-        };
-        LinkStartup startup(link, finder, &bridges);
-        QSignalSpy done(&startup, &LinkStartup::finished);
-        startup.start();
-        QCOMPARE(link->portPath(), kA);
-        QVERIFY(bridge.flags.isEmpty()); // not before the 500 ms pause
-        QVERIFY(done.wait(3000));
-        QCOMPARE(bridge.flags, QList<int>{1});
-        QCOMPARE(done.at(0).at(0).value<DeviceState>(), DeviceState::Connected);
-        QCOMPARE(link->portPath(), kB);
-        QCOMPARE(port->openedPaths, QStringList{kB});
-    }
-
-    // A tick during start-up leaves the port to it, even while the device is
-    // away for the bridge line.
-    void ticksWaitForStartUp()
-    {
-        FakeBridgeLines bridges;
-        FakeBridgeLine &bridge = bridges.line;
-        present(kA);
-        bridge.onSet = [&] {
-            present({});
-            QTimer::singleShot(250, this, [&] { present(kA); });
-        };
-        LinkStartup startup(link, finder, &bridges);
-        DeviceMonitor monitor(link, finder);
-        monitor.setStartup(&startup);
-        QSignalSpy states(&monitor, &DeviceMonitor::deviceStateReported);
-        QSignalSpy done(&startup, &LinkStartup::finished);
-        QTimer ticker;
-        connect(&ticker, &QTimer::timeout, &monitor, &DeviceMonitor::tick);
-        ticker.start(20);
-        startup.start();
-        QVERIFY(done.wait(3000));
-        QVERIFY(states.isEmpty());
-        QCOMPARE(port->openedPaths, QStringList{kA});
-    }
-
-    // Start-up without a device still drives the line, and reports Lost.
-    void startUpWithoutDeviceReportsLost()
-    {
-        FakeBridgeLines bridges;
-        FakeBridgeLine &bridge = bridges.line;
-        bridge.status = -3;
-        LinkStartup startup(link, finder, &bridges);
-        QSignalSpy done(&startup, &LinkStartup::finished);
-        startup.start();
-        QVERIFY(done.wait(3000));
-        QCOMPARE(bridge.flags, QList<int>{1});
-        QCOMPARE(done.at(0).at(0).value<DeviceState>(), DeviceState::Lost);
-        QVERIFY(port->openedPaths.isEmpty());
-    }
-
-    // A device that never comes back ends the wait at its bound; the old
-    // path is kept and its open fails.
-    void startUpWaitIsBounded()
-    {
-        FakeBridgeLines bridges;
-        FakeBridgeLine &bridge = bridges.line;
-        present(kA);
-        bridge.onSet = [&] { present({}); };
-        port->failOpenWith = SerialPort::OpenError::NotFound;
-        LinkStartup startup(link, finder, &bridges);
-        QSignalSpy done(&startup, &LinkStartup::finished);
-        startup.start();
-        QVERIFY(done.wait(5000));
-        QCOMPARE(done.at(0).at(0).value<DeviceState>(), DeviceState::Lost);
-        QCOMPARE(link->portPath(), kA);
-    }
-
     // Flag 1 drives CBUS pin 3 high; any other flag drives it low.
     void bridgeMaskFollowsFlag()
     {
@@ -243,21 +160,6 @@ private slots:
         QCOMPARE(bridgeLineMask(0), 0x80);
         QCOMPARE(bridgeLineMask(2), 0x80);
         QCOMPARE(kBridgeBitMode, 0x20);
-    }
-
-    // Shutdown: the port is closed first, the line dropped after the pause.
-    void shutDownClosesThenDropsLine()
-    {
-        FakeBridgeLines bridges;
-        FakeBridgeLine &bridge = bridges.line;
-        QVERIFY(link->openPort(kA));
-        LinkShutdown shutdown(link, &bridges);
-        QSignalSpy done(&shutdown, &LinkShutdown::finished);
-        shutdown.start();
-        QVERIFY(!link->isOpen());
-        QVERIFY(bridge.flags.isEmpty());
-        QVERIFY(done.wait(2000));
-        QCOMPARE(bridge.flags, QList<int>{0});
     }
 };
 

@@ -281,6 +281,7 @@ private slots:
         ConnectionCheck check(rig.window.get());
         QSignalSpy done(&check, &ConnectionCheck::finished);
         QVERIFY(check.start());
+        QVERIFY(!check.start()); // one at a time
         QVERIFY(done.wait(5000));
         QCOMPARE(*rig.writes, QList<QByteArray>{hex("50520F0001000C0D0A")});
         const auto result = done.at(0).at(0).value<ConnectionCheckResult>();
@@ -294,6 +295,34 @@ private slots:
                          + QStringLiteral("\n\nWould you like to read the controller's configuration now?")
                     : QStringLiteral("Connection to controller is not detected!"));
         QVERIFY(!check.isRunning());
+    }
+
+    // The check's judging of replies no controller model gives: only the
+    // status byte decides; the version is whatever was captured.
+    void checkJudgesWhatWasCaptured_data()
+    {
+        QTest::addColumn<QByteArray>("hexText");
+        QTest::addColumn<int>("high");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("version");
+        QTest::newRow("two bytes") << QByteArray("5901") << 1 << 0 << true << "1-0";
+        QTest::newRow("lower-case status") << QByteArray("59ab") << 171 << 0 << true << "171-0";
+        QTest::newRow("one byte") << QByteArray("59") << 0 << 0 << true << "0-0";
+        QTest::newRow("half a byte") << QByteArray("5") << 0 << 0 << false << "0-0";
+        QTest::newRow("store status") << QByteArray("58012322") << 1 << 35 << false << "1-35";
+    }
+    void checkJudgesWhatWasCaptured()
+    {
+        QFETCH(QByteArray, hexText);
+        QFETCH(int, high);
+        QFETCH(int, low);
+        QFETCH(bool, ok);
+        QFETCH(QString, version);
+        const ConnectionCheckResult result =
+            judgeConnectionCheck({hexText, {quint8(high), quint8(low), 0x22}, false});
+        QCOMPARE(result.ok, ok);
+        QCOMPARE(result.versionText, version);
     }
 
     // A cable pulled mid-read on every port: the link closes, the monitor's
