@@ -55,19 +55,3 @@ private:
 };
 
 } // namespace vexlor
-
-namespace vexlor {
-
-// Transitional, for the window's own wiring (which hands start-up and
-// shutdown one bridge line) until it runs on ControllerSession: that line for
-// every port. Remove then.
-class SingleBridgeLine final : public BridgeLineProvider {
-public:
-    explicit SingleBridgeLine(BridgeLine *line) : m_line(line) {}
-    [[nodiscard]] BridgeLine *bridgeLineFor(const QString &) override { return m_line; }
-
-private:
-    BridgeLine *m_line;
-};
-
-} // namespace vexlor

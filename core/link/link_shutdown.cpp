@@ -13,13 +13,6 @@ LinkShutdown::LinkShutdown(ControllerLink *link, BridgeLineProvider *bridges, QO
     connect(&m_timer, &QTimer::timeout, this, &LinkShutdown::onSettled);
 }
 
-LinkShutdown::LinkShutdown(ControllerLink *link, BridgeLine *bridge, QObject *parent)
-    : LinkShutdown(link, static_cast<BridgeLineProvider *>(nullptr), parent)
-{
-    m_singleLine = std::make_unique<SingleBridgeLine>(bridge);
-    m_bridges = m_singleLine.get();
-}
-
 LinkShutdown::~LinkShutdown() = default;
 
 void LinkShutdown::start()

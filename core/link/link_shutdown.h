@@ -19,9 +19,6 @@ public:
 
     // Neither pointer is owned; both must outlive the shutdown.
     LinkShutdown(ControllerLink *link, BridgeLineProvider *bridges, QObject *parent = nullptr);
-    // Transitional, for the window's own wiring until it runs on
-    // ControllerSession: one bridge line for every port. Remove then.
-    LinkShutdown(ControllerLink *link, BridgeLine *bridge, QObject *parent = nullptr);
     ~LinkShutdown() override;
 
     void start();
@@ -34,7 +31,6 @@ private:
     void onSettled();
 
     ControllerLink *m_link;
-    std::unique_ptr<SingleBridgeLine> m_singleLine; // transitional
     BridgeLineProvider *m_bridges;
     QTimer m_timer;
 };

@@ -17,14 +17,6 @@ LinkStartup::LinkStartup(ControllerLink *link, PortFinder *finder, BridgeLinePro
     connect(&m_waiter, &DeviceWaiter::finished, this, &LinkStartup::onDeviceBack);
 }
 
-LinkStartup::LinkStartup(ControllerLink *link, PortFinder *finder, BridgeLine *bridge,
-                         QObject *parent)
-    : LinkStartup(link, finder, static_cast<BridgeLineProvider *>(nullptr), parent)
-{
-    m_singleLine = std::make_unique<SingleBridgeLine>(bridge);
-    m_bridges = m_singleLine.get();
-}
-
 LinkStartup::~LinkStartup() = default;
 
 void LinkStartup::start()

@@ -25,10 +25,6 @@ public:
     // None of the pointers is owned; all must outlive the start-up.
     LinkStartup(ControllerLink *link, PortFinder *finder, BridgeLineProvider *bridges,
                 QObject *parent = nullptr);
-    // Transitional, for the window's own wiring until it runs on
-    // ControllerSession: one bridge line for every port. Remove then.
-    LinkStartup(ControllerLink *link, PortFinder *finder, BridgeLine *bridge,
-                QObject *parent = nullptr);
     ~LinkStartup() override;
 
     void start();
@@ -46,7 +42,6 @@ private:
 
     ControllerLink *m_link;
     PortFinder *m_finder;
-    std::unique_ptr<SingleBridgeLine> m_singleLine; // transitional
     BridgeLineProvider *m_bridges;
     QTimer m_settleTimer;
     DeviceWaiter m_waiter;

@@ -11,11 +11,6 @@ PortFinder::PortFinder(const PortLister &lister, QString overridePath, QObject *
 {
 }
 
-PortFinder::PortFinder(const PortLister *lister, QObject *parent)
-    : PortFinder(*lister, portOverrideFromEnvironment(), parent)
-{
-}
-
 DiscoveryResult PortFinder::find()
 {
     const DiscoveryResult result = findQuietly();

@@ -17,9 +17,6 @@ public:
     // `lister` must outlive the finder. `overridePath` is a device path that
     // replaces the scan (--port, VEXLOR_PORT), empty for the scan.
     PortFinder(const PortLister &lister, QString overridePath, QObject *parent = nullptr);
-    // Transitional, for the window's own wiring until it runs on
-    // ControllerSession: the override read from VEXLOR_PORT here. Remove then.
-    explicit PortFinder(const PortLister *lister, QObject *parent = nullptr);
 
     [[nodiscard]] QString overridePath() const { return m_overridePath; }
 

@@ -29,13 +29,6 @@ ConnectionCheck::ConnectionCheck(ReplyWindow *window, QObject *parent)
 {
 }
 
-ConnectionCheck::ConnectionCheck(ControllerLink *link, QObject *parent)
-    : QObject(parent)
-    , m_ownWindow(std::make_unique<TimedReplyWindow>(link))
-    , m_window(&m_ownWindow->window)
-{
-}
-
 ConnectionCheck::~ConnectionCheck() = default;
 
 bool ConnectionCheck::start()

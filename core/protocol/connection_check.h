@@ -28,9 +28,6 @@ class ConnectionCheck : public QObject {
 public:
     // `window` must outlive the check.
     explicit ConnectionCheck(ReplyWindow *window, QObject *parent = nullptr);
-    // Transitional, for the window's own wiring until it runs on
-    // ControllerSession: a reply window of its own on `link`. Remove then.
-    explicit ConnectionCheck(ControllerLink *link, QObject *parent = nullptr);
     ~ConnectionCheck() override;
 
     // False (and nothing sent) while this check runs.
@@ -49,7 +46,6 @@ private:
     void onLinkLost();
     void finish(const ConnectionCheckResult &result);
 
-    std::unique_ptr<TimedReplyWindow> m_ownWindow; // transitional
     ReplyWindow *m_window;
     bool m_running = false;
 };

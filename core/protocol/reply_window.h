@@ -75,16 +75,3 @@ private:
 };
 
 } // namespace vexlor
-
-namespace vexlor {
-
-// Transitional, for the window's own wiring (which builds the engine and the
-// connection check on the link) until it runs on ControllerSession: a reply
-// window with the 100 ms timer of its own. Remove then.
-struct TimedReplyWindow {
-    explicit TimedReplyWindow(ControllerLink *link) : window(link, &timer) {}
-    ReplyTimer timer;
-    ReplyWindow window;
-};
-
-} // namespace vexlor

@@ -20,13 +20,6 @@ TransactionEngine::TransactionEngine(ReplyWindow *window, QObject *parent)
 {
 }
 
-TransactionEngine::TransactionEngine(ControllerLink *link, QObject *parent)
-    : QObject(parent)
-    , m_ownWindow(std::make_unique<TimedReplyWindow>(link))
-    , m_window(&m_ownWindow->window)
-{
-}
-
 TransactionEngine::~TransactionEngine() = default;
 
 bool TransactionEngine::start(TransactionMode mode,

@@ -45,9 +45,6 @@ public:
 
     // `window` must outlive the engine.
     explicit TransactionEngine(ReplyWindow *window, QObject *parent = nullptr);
-    // Transitional, for the window's own wiring until it runs on
-    // ControllerSession: a reply window of its own on `link`. Remove then.
-    explicit TransactionEngine(ControllerLink *link, QObject *parent = nullptr);
     ~TransactionEngine() override;
 
     // Starts a transaction with the sixty values a write would send (a read
@@ -84,7 +81,6 @@ private:
     [[nodiscard]] TransactionOutcome storeOutcome(const CapturedReply &reply) const;
     [[nodiscard]] TransactionOutcome communicationFailure() const;
 
-    std::unique_ptr<TimedReplyWindow> m_ownWindow; // transitional
     ReplyWindow *m_window;
     State m_state = State::Idle;
     TransactionMode m_mode = TransactionMode::Read;
