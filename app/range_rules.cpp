@@ -45,8 +45,10 @@ RangeOutcome applyRangeRule(const ParameterDescriptor &parameter, const QString 
                             const QString &startVoltageText, NumberFormat format)
 {
     RangeOutcome out{fieldText, {}};
-    // Each step converts the text as it stands after the previous one, so a
-    // replacement with a point fails to convert under a decimal-comma locale.
+    // Each step converts the text as it stands after the previous one. The
+    // replacements are written with the user's decimal separator: one with a
+    // point would be refused as no number under a decimal-comma locale, by
+    // the next step, the next exit and every write and save.
     for (const FieldBound &bound : parameter.bounds) {
         if (bound.side == FieldBound::Side::None)
             break;
@@ -56,7 +58,7 @@ RangeOutcome applyRangeRule(const ParameterDescriptor &parameter, const QString 
             return out;
         }
         if (beyond(bound, *value))
-            out.text = QString::fromLatin1(bound.replacement);
+            out.text = QString::fromLatin1(bound.replacement).replace(u'.', format.separator());
     }
     if (parameter.notBelowStartVoltage)
         keepNotBelowStartVoltage(out, startVoltageText, format);

@@ -25,8 +25,9 @@ enum class ParameterKind {
 };
 
 // A bound the window holds an edit field's value to when the user leaves the
-// field: a value beyond it is replaced by a fixed text, which is written with
-// a point whatever the locale. A value equal to the bound passes.
+// field: a value beyond it is replaced by a fixed text (written here with a
+// point; the window shows it with the user's decimal separator). A value
+// equal to the bound passes.
 struct FieldBound {
     enum class Side { None, Above, Below };
     Side side = Side::None;
