@@ -1,0 +1,41 @@
+#include "difference_table.h"
+
+#include "safety_texts.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+
+namespace vexlor {
+
+void setUpListTable(QTableWidget *table, QLabel *caption)
+{
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->hide();
+    table->setWordWrap(false);
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    caption->setBuddy(table);
+    table->setAccessibleName(caption->text());
+}
+
+QTableWidget *buildDifferenceTable(const QList<DifferenceRow> &rows, const QString &expectedHeading,
+                                   const QString &actualHeading, QLabel *caption, QWidget *parent)
+{
+    auto *table = new QTableWidget(int(rows.size()), 4, parent);
+    table->setHorizontalHeaderLabels({texts::text(texts::kParameterColumn),
+                                      texts::text(texts::kUnitColumn), expectedHeading,
+                                      actualHeading});
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const DifferenceRow &row = rows[r];
+        const QStringList cells = {row.parameter, row.unit, row.expected, row.actual};
+        for (int c = 0; c < int(cells.size()); ++c)
+            table->setItem(r, c, new QTableWidgetItem(cells[c]));
+    }
+    setUpListTable(table, caption);
+    return table;
+}
+
+} // namespace vexlor

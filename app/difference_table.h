@@ -1,0 +1,23 @@
+#pragma once
+
+#include "safety_dialogs.h"
+
+class QLabel;
+class QTableWidget;
+class QWidget;
+
+namespace vexlor {
+
+// A read-only table of differing parameters, one row each in the given order:
+// parameter, unit, then the two values under the given headings. `caption`
+// labels it for the keyboard and for screen readers.
+[[nodiscard]] QTableWidget *buildDifferenceTable(const QList<DifferenceRow> &rows,
+                                                 const QString &expectedHeading,
+                                                 const QString &actualHeading, QLabel *caption,
+                                                 QWidget *parent);
+
+// Makes `table` read-only, row-selecting and sized to its contents; labels it
+// with `caption`.
+void setUpListTable(QTableWidget *table, QLabel *caption);
+
+} // namespace vexlor
