@@ -210,6 +210,7 @@ void ControllerCommands::setLinkCommandsEnabled(bool enabled)
     m_actions.testConnection->setEnabled(enabled);
     m_actions.readSettings->setEnabled(enabled);
     m_actions.writeSettings->setEnabled(enabled);
+    m_actions.compare->setEnabled(enabled);
 }
 
 void ControllerCommands::later(std::function<void()> show)

@@ -6,6 +6,7 @@
 #include "program_info.h"
 #include "qt_file_dialogs.h"
 #include "qt_message_boxes.h"
+#include "qt_safety_dialogs.h"
 #include "shell_opener.h"
 #include "splash_window.h"
 
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
         QtMessageBoxes boxes(nullptr, QString::fromLatin1(kProgramTitleBase)
                                           + QLatin1String(kProgramVersionSuffix));
         QtFileDialogs dialogs;
+        QtSafetyDialogs safetyDialogs;
         DesktopShellOpener shell;
         FreedesktopFileAssociation association(QString::fromLatin1(kApplicationName));
         SystemPortLister portLister;
@@ -60,6 +62,7 @@ int main(int argc, char *argv[])
             .boxes = boxes,
             .shell = shell,
             .fileDialogs = dialogs,
+            .safetyDialogs = safetyDialogs,
             .fileAssociation = association,
             .session = session,
             .settingsFolder = settingsFolderFor(executableFolder()),
@@ -67,6 +70,7 @@ int main(int argc, char *argv[])
         });
         boxes.setParentWindow(&window);
         dialogs.setParentWindow(&window);
+        safetyDialogs.setParentWindow(&window);
         window.startUp(); // while the splash is up
 
         // The splash wait: the event loop runs (clicks, timer ticks) and the

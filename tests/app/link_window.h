@@ -23,7 +23,7 @@
 
 // Every box and every document handed to the desktop, in order.
 struct ShownItem {
-    QString kind; // "standard", "error", "information", "question", "open"
+    QString kind; // "standard", "error", "information", "question", "open", or a dialog's
     QString caption;
     QString text; // the box's text, or the opened URL
 };
@@ -107,6 +107,7 @@ struct LinkWindow {
     LoggingBoxes boxes{log};
     LoggingShell shell{log};
     ScriptedFileDialogs dialogs;
+    RecordingSafetyDialogs safetyDialogs;
     RecordingFileAssociation association;
     QTemporaryDir settingsFolder;
     FakePortLister lister;
@@ -134,6 +135,8 @@ struct LinkWindow {
 
     void create(std::unique_ptr<vexlor::SerialPort> serialPort, const vexlor::PortLister &portLister)
     {
+        // The dialogs join the one log, in order with the boxes.
+        safetyDialogs.onShown = [this](const QString &kind) { log.append({kind, QString(), QString()}); };
         session = std::make_unique<vexlor::ControllerSession>(
             std::move(serialPort), portLister, bridges, vexlor::portOverrideFromEnvironment(),
             vexlor::NumberFormat::fromLocale());
@@ -141,6 +144,7 @@ struct LinkWindow {
             .boxes = boxes,
             .shell = shell,
             .fileDialogs = dialogs,
+            .safetyDialogs = safetyDialogs,
             .fileAssociation = association,
             .session = *session,
             .settingsFolder = settingsFolder.path(),
@@ -166,13 +170,14 @@ struct LinkWindow {
         QMetaObject::invokeMethod(timer, "timeout");
     }
 
-    // Whether the three link commands and their tool-bar buttons are all enabled,
+    // Whether the link commands and their tool-bar buttons are all enabled,
     // all disabled, or neither ("mixed").
     [[nodiscard]] QString linkCommandsState() const
     {
         const QList<bool> states = {
             actions().testConnection->isEnabled(), actions().readSettings->isEnabled(),
-            actions().writeSettings->isEnabled(), control<QToolButton>("SpeedButton4")->isEnabled(),
+            actions().writeSettings->isEnabled(), actions().compareWithController->isEnabled(),
+            control<QToolButton>("SpeedButton4")->isEnabled(),
             control<QToolButton>("SpeedButton5")->isEnabled(),
             control<QToolButton>("SpeedButton6")->isEnabled()};
         if (!states.contains(false))

@@ -8,6 +8,7 @@
 #include "file_dialogs.h"
 #include "main_window.h"
 #include "message_boxes.h"
+#include "safety_dialogs.h"
 #include "shell_opener.h"
 #include "splash_window.h"
 
@@ -47,6 +48,16 @@ class NoDialogs final : public FileDialogs {
 public:
     QString chooseFileToOpen() override { return {}; }
     QString chooseFileToSave() override { return {}; }
+};
+
+class NoSafetyDialogs final : public SafetyDialogs {
+public:
+    ComparisonChoice showComparison(const QList<DifferenceRow> &) override
+    {
+        return ComparisonChoice::Close;
+    }
+    QString chooseBackup(const QList<BackupRow> &) override { return {}; }
+    void showVerifyFailure(const QList<DifferenceRow> &) override {}
 };
 
 class NoAssociation final : public FileAssociation {
@@ -102,6 +113,7 @@ int main(int argc, char *argv[])
     NoBoxes boxes;
     NoShell shell;
     NoDialogs dialogs;
+    NoSafetyDialogs safetyDialogs;
     NoAssociation association;
     QTemporaryDir settingsFolder;
     NoPorts ports;
@@ -112,6 +124,7 @@ int main(int argc, char *argv[])
         .boxes = boxes,
         .shell = shell,
         .fileDialogs = dialogs,
+        .safetyDialogs = safetyDialogs,
         .fileAssociation = association,
         .session = session,
         .settingsFolder = settingsFolder.path(),
