@@ -23,6 +23,7 @@ struct AppServices {
     FileAssociation &fileAssociation;
     ControllerSession &session;
     QString settingsFolder;  // where config.ini lives
+    QString backupFolder;    // where the backups before writes are kept
     QStringList commandLine; // parameters 1..n, without the program itself
 };
 

@@ -2,11 +2,21 @@
 
 #include "safety_texts.h"
 
+#include "params/parameter_codec.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 
 namespace vexlor {
+
+QList<DifferenceRow> differenceRows(const QList<ParameterDifference> &differences)
+{
+    QList<DifferenceRow> rows;
+    for (const ParameterDifference &d : differences)
+        rows.append({fieldLabel(*d.descriptor), shownUnit(*d.descriptor), d.expectedText, d.actualText});
+    return rows;
+}
 
 void setUpListTable(QTableWidget *table, QLabel *caption)
 {

@@ -2,11 +2,17 @@
 
 #include "safety_dialogs.h"
 
+#include "params/parameter_comparison.h"
+
 class QLabel;
 class QTableWidget;
 class QWidget;
 
 namespace vexlor {
+
+// The differences as the dialogs list them: the field's label and unit, the
+// two values as the window shows them.
+[[nodiscard]] QList<DifferenceRow> differenceRows(const QList<ParameterDifference> &differences);
 
 // A read-only table of differing parameters, one row each in the given order:
 // parameter, unit, then the two values under the given headings. `caption`

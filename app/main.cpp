@@ -10,6 +10,7 @@
 #include "shell_opener.h"
 #include "splash_window.h"
 
+#include "config/backup_store.h"
 #include "config/freedesktop_file_association.h"
 #include "config/settings_file.h"
 #include "link/cable.h"
@@ -66,6 +67,7 @@ int main(int argc, char *argv[])
             .fileAssociation = association,
             .session = session,
             .settingsFolder = settingsFolderFor(executableFolder()),
+            .backupFolder = BackupStore::defaultFolder(),
             .commandLine = app.arguments().mid(1),
         });
         boxes.setParentWindow(&window);

@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// Texts of comparing with the controller, the backups taken before a write and
-// the check after it. Whole sentences, each on its own, so that each can be
+// The window's texts of comparing with the controller, the backups taken
+// before a write and the check after it (the texts it shares with the CLI are
+// in session/write_safety_texts.h). Whole sentences, each on its own, so that each can be
 // translated as it stands.
 namespace vexlor::texts {
 
@@ -29,11 +30,6 @@ inline constexpr const char *kComparisonEqual = "The controller holds the window
 inline constexpr const char *kLoadControllerValuesButton = "&Load Controller's Values";
 inline constexpr const char *kWriteWindowValuesButton = "&Write Window's Values";
 inline constexpr const char *kCloseButton = "Close";
-
-// The check after a write.
-inline constexpr const char *kVerifyFailedTitle = "Write controller result";
-inline constexpr const char *kVerifyFailed =
-    "The controller does not hold every value that was written. These parameters differ:";
 
 // Restoring a backup.
 inline constexpr const char *kRestoreTitle = "Restore Backup";

@@ -3,6 +3,9 @@
 #include "difference_table.h"
 #include "safety_texts.h"
 
+#include "protocol/transaction_texts.h"
+#include "session/write_safety_texts.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,7 +19,7 @@ VerifyFailureDialog::VerifyFailureDialog(const QList<DifferenceRow> &rows, QWidg
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("VerifyFailureDialog"));
-    setWindowTitle(texts::text(texts::kVerifyFailedTitle));
+    setWindowTitle(QString::fromLatin1(texts::kWriteCaption));
     auto *layout = new QVBoxLayout(this);
 
     // The error icon, as the other failure boxes show it.
@@ -25,7 +28,7 @@ VerifyFailureDialog::VerifyFailureDialog(const QList<DifferenceRow> &rows, QWidg
     const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this).pixmap(size));
     heading->addWidget(icon, 0, Qt::AlignTop);
-    auto *summary = new QLabel(texts::text(texts::kVerifyFailed), this);
+    auto *summary = new QLabel(QString::fromLatin1(texts::kVerifyFoundDifferences), this);
     summary->setObjectName(QStringLiteral("VerifyFailureSummary"));
     summary->setWordWrap(true);
     heading->addWidget(summary, 1);

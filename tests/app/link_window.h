@@ -110,6 +110,7 @@ struct LinkWindow {
     RecordingSafetyDialogs safetyDialogs;
     RecordingFileAssociation association;
     QTemporaryDir settingsFolder;
+    QTemporaryDir backupFolder;
     FakePortLister lister;
     vexlor::SystemPortLister systemLister;
     FakeBridgeLines bridges;
@@ -148,6 +149,7 @@ struct LinkWindow {
             .fileAssociation = association,
             .session = *session,
             .settingsFolder = settingsFolder.path(),
+            .backupFolder = backupFolder.path(),
             .commandLine = {},
         });
         window->startUp();
@@ -162,6 +164,16 @@ struct LinkWindow {
     [[nodiscard]] QLabel *label(const char *name) const { return control<QLabel>(name); }
     [[nodiscard]] QProgressBar *progress() const { return control<QProgressBar>("ProgressBar1"); }
     [[nodiscard]] const vexlor::WindowActions &actions() const { return window->actions(); }
+
+    // Connect > "Back Up Before Write" and "Verify After Write" unticked, as
+    // the user would: a write is then the plain write.
+    void plainWrites() const
+    {
+        for (QAction *option : {actions().backUpBeforeWrite, actions().verifyAfterWrite}) {
+            if (option->isChecked())
+                option->trigger();
+        }
+    }
 
     // Timer1 fires now, as it would every two seconds.
     void tickMonitor() const

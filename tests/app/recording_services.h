@@ -147,6 +147,7 @@ struct TestWindow {
     vexlor::ControllerSession session{std::make_unique<FakeSerialPort>(), noPorts, bridges, QString(),
                                       vexlor::NumberFormat::fromLocale()};
     QTemporaryDir ownSettingsFolder;
+    QTemporaryDir ownBackupFolder;
     std::unique_ptr<vexlor::MainWindow> window;
 
     explicit TestWindow(const QStringList &commandLine = {}, const QString &settingsFolder = {})
@@ -159,6 +160,7 @@ struct TestWindow {
             .fileAssociation = association,
             .session = session,
             .settingsFolder = settingsFolder.isEmpty() ? ownSettingsFolder.path() : settingsFolder,
+            .backupFolder = ownBackupFolder.path(),
             .commandLine = commandLine,
         });
         window->startUp();

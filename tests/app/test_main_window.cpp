@@ -522,6 +522,45 @@ private slots:
             QVERIFY(!lines[i].isEmpty());
     }
 
+    // Guards the write options' own section of config.ini: each change is
+    // written at once, the reopen list's section stays as it was, and the next
+    // start ticks them as they were left.
+    void writeOptionsAreRemembered()
+    {
+        QTemporaryDir folder;
+        const QString ini = QDir(folder.path()).filePath(QStringLiteral("config.ini"));
+        const QByteArray recent = "[Recent Files]\r\nFile1=/gone/a.vxc\r\nFile2=\r\n";
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(recent);
+        file.close();
+        const auto ticks = [](const TestWindow &t) {
+            return QList<bool>{t.window->actions().backUpBeforeWrite->isChecked(),
+                               t.window->actions().verifyAfterWrite->isChecked()};
+        };
+        {
+            TestWindow t({}, folder.path());
+            QCOMPARE(ticks(t), (QList<bool>{true, true}));
+            t.window->actions().verifyAfterWrite->trigger();
+            QVERIFY(t.boxes.shown.isEmpty());
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        file.close();
+        QVERIFY2(written.startsWith(recent), written.constData());
+        QVERIFY2(written.contains("[Write Safety]"), written.constData());
+        QVERIFY2(written.contains("BackUpBeforeWrite=1"), written.constData());
+        QVERIFY2(written.contains("VerifyAfterWrite=0"), written.constData());
+        {
+            TestWindow t({}, folder.path());
+            QCOMPARE(ticks(t), (QList<bool>{true, false}));
+            t.window->actions().backUpBeforeWrite->trigger();
+            t.window->actions().verifyAfterWrite->trigger();
+        }
+        TestWindow t({}, folder.path());
+        QCOMPARE(ticks(t), (QList<bool>{false, true}));
+    }
+
     // Guards closing: Exit and the close button both close, once the port is
     // released, with no question.
     void closingAsksNothing()

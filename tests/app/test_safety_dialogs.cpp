@@ -190,8 +190,8 @@ private slots:
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Write controller result"));
         QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("VerifyFailureSummary"))->text(),
-                 QStringLiteral("The controller does not hold every value that was written. "
-                                "These parameters differ:"));
+                 QStringLiteral("The configuration was written and stored, but the controller "
+                                "holds other values than were written:"));
         auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("VerifyFailureTable"));
         QCOMPARE(cells(table), (QList<QStringList>{
                                    {"Parameter", "Unit", "Written", "Held by the controller"},

@@ -116,6 +116,7 @@ int main(int argc, char *argv[])
     NoSafetyDialogs safetyDialogs;
     NoAssociation association;
     QTemporaryDir settingsFolder;
+    QTemporaryDir backupFolder;
     NoPorts ports;
     NoBridgeLines bridgeLines;
     ControllerSession session(std::make_unique<QtSerialPort>(), ports, bridgeLines, QString(),
@@ -128,6 +129,7 @@ int main(int argc, char *argv[])
         .fileAssociation = association,
         .session = session,
         .settingsFolder = settingsFolder.path(),
+        .backupFolder = backupFolder.path(),
         .commandLine = {},
     });
     window.startUp();
