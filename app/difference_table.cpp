@@ -18,7 +18,7 @@ QList<DifferenceRow> differenceRows(const QList<ParameterDifference> &difference
     return rows;
 }
 
-void setUpListTable(QTableWidget *table, QLabel *caption)
+void setUpListTable(QTableWidget *table, int widened, QLabel *caption)
 {
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -26,7 +26,7 @@ void setUpListTable(QTableWidget *table, QLabel *caption)
     table->verticalHeader()->hide();
     table->setWordWrap(false);
     table->resizeColumnsToContents();
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setSectionResizeMode(widened, QHeaderView::Stretch);
     caption->setBuddy(table);
     table->setAccessibleName(caption->text());
 }
@@ -44,7 +44,7 @@ QTableWidget *buildDifferenceTable(const QList<DifferenceRow> &rows, const QStri
         for (int c = 0; c < int(cells.size()); ++c)
             table->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
-    setUpListTable(table, caption);
+    setUpListTable(table, 0, caption); // long captions, short values
     return table;
 }
 

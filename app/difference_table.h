@@ -22,8 +22,8 @@ namespace vexlor {
                                                  const QString &actualHeading, QLabel *caption,
                                                  QWidget *parent);
 
-// Makes `table` read-only, row-selecting and sized to its contents; labels it
-// with `caption`.
-void setUpListTable(QTableWidget *table, QLabel *caption);
+// Makes `table` read-only and row-selecting, its columns as wide as their
+// contents but `widened`, which takes the room left; labels it with `caption`.
+void setUpListTable(QTableWidget *table, int widened, QLabel *caption);
 
 } // namespace vexlor
