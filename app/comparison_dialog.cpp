@@ -30,7 +30,6 @@ ComparisonDialog::ComparisonDialog(const QList<DifferenceRow> &rows, QWidget *pa
                                                    summary, this);
         table->setObjectName(QStringLiteral("ComparisonTable"));
         layout->addWidget(table);
-        resize(600, 360);
     }
 
     auto *buttons = new QDialogButtonBox(this);
@@ -49,6 +48,7 @@ ComparisonDialog::ComparisonDialog(const QList<DifferenceRow> &rows, QWidget *pa
     connect(write, &QPushButton::clicked, this, [this] { choose(ComparisonChoice::WriteWindowValues); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    resize(qMax(sizeHint().width(), 560), sizeHint().height());
 }
 
 void ComparisonDialog::choose(ComparisonChoice choice)

@@ -27,6 +27,11 @@ void setUpListTable(QTableWidget *table, int widened, QLabel *caption)
     table->setWordWrap(false);
     table->resizeColumnsToContents();
     table->horizontalHeader()->setSectionResizeMode(widened, QHeaderView::Stretch);
+    // Every row in sight up to a dozen; more scroll.
+    const int rows = qBound(3, table->rowCount(), 12);
+    table->setMinimumHeight(table->horizontalHeader()->sizeHint().height()
+                            + rows * table->verticalHeader()->defaultSectionSize()
+                            + 2 * table->frameWidth());
     caption->setBuddy(table);
     table->setAccessibleName(caption->text());
 }

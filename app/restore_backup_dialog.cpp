@@ -52,7 +52,7 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
     if (!rows.isEmpty())
         m_table->selectRow(0);
     m_table->setFocus();
-    resize(480, 360);
+    resize(qMax(sizeHint().width(), 480), sizeHint().height());
 }
 
 void RestoreBackupDialog::chooseSelected()

@@ -42,7 +42,7 @@ VerifyFailureDialog::VerifyFailureDialog(const QList<DifferenceRow> &rows, QWidg
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
-    resize(600, 320);
+    resize(qMax(sizeHint().width(), 560), sizeHint().height());
 }
 
 } // namespace vexlor
