@@ -9,6 +9,7 @@ class ControllerSession;
 class FileAssociation;
 class FileDialogs;
 class MessageBoxes;
+class SafetyDialogs;
 class ShellOpener;
 
 // What the main window uses from outside, built by the program's entry (the
@@ -18,9 +19,11 @@ struct AppServices {
     MessageBoxes &boxes;
     ShellOpener &shell;
     FileDialogs &fileDialogs;
+    SafetyDialogs &safetyDialogs; // compare, restore, a failed check after a write
     FileAssociation &fileAssociation;
     ControllerSession &session;
     QString settingsFolder;  // where config.ini lives
+    QString backupFolder;    // where the backups before writes are kept
     QStringList commandLine; // parameters 1..n, without the program itself
 };
 

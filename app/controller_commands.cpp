@@ -1,15 +1,20 @@
 #include "controller_commands.h"
 
+#include "difference_table.h"
 #include "input_rules.h"
 #include "message_boxes.h"
 #include "parameter_binding.h"
 #include "program_info.h"
+#include "safety_dialogs.h"
 #include "shell_opener.h"
+#include "write_safety_options.h"
 
 #include "config/data_files.h"
 #include "params/parameter_codec.h"
 #include "protocol/transaction_texts.h"
+#include "session/controller_comparison.h"
 #include "session/controller_session.h"
+#include "session/guarded_write.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -20,22 +25,29 @@
 
 namespace vexlor {
 
-ControllerCommands::ControllerCommands(ControllerSession &session, const StatusStrip &strip,
+ControllerCommands::ControllerCommands(ControllerSession &session, BackupStore &backups,
+                                       const WriteSafetyOptions &options, const StatusStrip &strip,
                                        const LinkActions &actions, ParameterBinding &binding,
-                                       InputRules &rules, MessageBoxes &boxes, ShellOpener &shell,
+                                       InputRules &rules, MessageBoxes &boxes,
+                                       SafetyDialogs &dialogs, ShellOpener &shell,
                                        const NumberFormat &numberFormat, QObject *parent)
     : QObject(parent)
     , m_session(session)
+    , m_backups(backups)
+    , m_options(options)
     , m_strip(strip)
     , m_actions(actions)
     , m_binding(binding)
     , m_rules(rules)
     , m_boxes(boxes)
+    , m_dialogs(dialogs)
     , m_shell(shell)
     , m_numberFormat(numberFormat)
 {
     connectSession();
 }
+
+ControllerCommands::~ControllerCommands() = default;
 
 void ControllerCommands::connectSession()
 {
@@ -47,7 +59,7 @@ void ControllerCommands::connectSession()
             &ControllerCommands::onExchangeStarted);
     connect(s, &ControllerSession::connectionChecked, this, &ControllerCommands::onConnectionChecked);
     connect(s, &ControllerSession::transactionStarted, this,
-            &ControllerCommands::onTransactionStarted);
+            [this] { beginExchange(kProtocolItemCount); });
     connect(s, &ControllerSession::progress, m_strip.progress, &QProgressBar::setValue);
     connect(s, &ControllerSession::valueDecoded, this, &ControllerCommands::onValueDecoded);
     connect(s, &ControllerSession::transactionFinished, this,
@@ -106,37 +118,83 @@ void ControllerCommands::onConnectionChecked(const ConnectionCheckResult &result
     });
 }
 
-// ---- read and write ---------------------------------------------------------
+// ---- read, write and compare -------------------------------------------------
 
 void ControllerCommands::readController()
 {
-    runTransaction(TransactionMode::Read);
+    if (const auto window = takeWindowValues())
+        (void)m_session.runTransaction(TransactionMode::Read, window->values);
 }
 
 void ControllerCommands::writeController()
 {
-    runTransaction(TransactionMode::Write);
+    const auto window = takeWindowValues();
+    if (!window)
+        return;
+    const WriteSafety safety = m_options.current();
+    // "Busy" before the first frame goes out; the bar spans every phase.
+    const int phases = 1 + int(safety.backUpBeforeWrite) + int(safety.verifyAfterWrite);
+    beginExchange(phases * kProtocolItemCount);
+    if (guardedWrite().start(window->snapshot, window->values, safety) != ExchangeStart::Started)
+        showIdle();
 }
 
-void ControllerCommands::runTransaction(TransactionMode mode)
+void ControllerCommands::compareWithController()
+{
+    const auto window = takeWindowValues();
+    if (!window)
+        return;
+    beginExchange(kProtocolItemCount);
+    if (comparison().start(window->values) != ExchangeStart::Started)
+        showIdle();
+}
+
+std::optional<ControllerCommands::WindowValues> ControllerCommands::takeWindowValues()
 {
     if (m_releasing || m_session.isBusy())
-        return;
+        return std::nullopt;
     // The value being edited is bounded first, as leaving its field would.
     if (!m_rules.applyPendingRules())
-        return;
+        return std::nullopt;
     // All sixty values are taken now: edits made while the frames go out do
     // not reach them. A value that cannot be sent stops everything here.
-    const EncodedSet set = encodeAll(m_binding.snapshot(), m_numberFormat);
+    WindowValues window{m_binding.snapshot(), {}};
+    const EncodedSet set = encodeAll(window.snapshot, m_numberFormat);
     if (!set.ok()) {
         m_boxes.standardError(set.error);
-        return;
+        return std::nullopt;
     }
-    (void)m_session.runTransaction(mode, set.values);
+    window.values = set.values;
+    return window;
 }
 
-void ControllerCommands::onTransactionStarted()
+GuardedWrite &ControllerCommands::guardedWrite()
 {
+    // Made at the first write, once start-up has taken the locale's number
+    // format, which decodes the backup.
+    if (!m_write) {
+        m_write = new GuardedWrite(m_session, m_backups, m_numberFormat, this);
+        connect(m_write, &GuardedWrite::progress, m_strip.progress, &QProgressBar::setValue);
+        connect(m_write, &GuardedWrite::finished, this, &ControllerCommands::onWriteFinished);
+    }
+    return *m_write;
+}
+
+ControllerComparison &ControllerCommands::comparison()
+{
+    if (!m_comparison) {
+        m_comparison = new ControllerComparison(m_session, m_numberFormat, this);
+        connect(m_comparison, &ControllerComparison::progress, m_strip.progress,
+                &QProgressBar::setValue);
+        connect(m_comparison, &ControllerComparison::finished, this,
+                &ControllerCommands::onComparisonFinished);
+    }
+    return *m_comparison;
+}
+
+void ControllerCommands::beginExchange(int frames)
+{
+    m_strip.progress->setMaximum(frames);
     setStatusLabel(m_strip.activity, QString::fromLatin1(texts::kBusy), kRed);
     onExchangeStarted();
 }
@@ -154,25 +212,69 @@ void ControllerCommands::onValueDecoded(const ControlAssignment &assignment)
 
 void ControllerCommands::onTransactionFinished(const TransactionOutcome &outcome)
 {
-    if (outcome.passed)
-        setStatusLabel(m_strip.result, QString::fromLatin1(texts::kPass), kLime);
-    else
-        setStatusLabel(m_strip.result, QString::fromLatin1(texts::kFail), kRed);
-    if (outcome.passed) {
-        setStatusLabel(m_strip.activity, QString::fromLatin1(texts::kIdle), kLime);
-        setLinkCommandsEnabled(true);
-        later([this, outcome] { showMessage(outcome.message); });
+    finishExchange(outcome.passed, [this, outcome] { showOutcome(outcome); });
+}
+
+void ControllerCommands::onWriteFinished(const GuardedWriteOutcome &outcome)
+{
+    if (!outcome.differences.isEmpty()) {
+        const QList<DifferenceRow> rows = differenceRows(outcome.differences);
+        finishExchange(false, [this, rows] { m_dialogs.showVerifyFailure(rows); });
         return;
     }
+    finishExchange(outcome.outcome.passed, [this, o = outcome.outcome] { showOutcome(o); });
+}
+
+void ControllerCommands::onComparisonFinished(const ComparisonOutcome &outcome)
+{
+    if (!outcome.outcome.passed) {
+        finishExchange(false, [this, o = outcome.outcome] { showOutcome(o); });
+        return;
+    }
+    finishExchange(true, [this, outcome] {
+        switch (m_dialogs.showComparison(differenceRows(outcome.differences))) {
+        case ComparisonChoice::LoadControllerValues:
+            // In index order, as a read puts them: the level count before its levels.
+            for (const ControlAssignment &assignment : outcome.controllerAssignments)
+                m_binding.apply(assignment);
+            break;
+        case ComparisonChoice::WriteWindowValues:
+            writeController();
+            break;
+        case ComparisonChoice::Close:
+            break;
+        }
+    });
+}
+
+void ControllerCommands::finishExchange(bool passed, std::function<void()> report)
+{
+    if (passed) {
+        setStatusLabel(m_strip.result, QString::fromLatin1(texts::kPass), kLime);
+        showIdle();
+        later(std::move(report));
+        return;
+    }
+    setStatusLabel(m_strip.result, QString::fromLatin1(texts::kFail), kRed);
     // A failure is reported while the strip still shows "Busy"; the link
     // commands come back only once the user has seen why it failed.
-    later([this, outcome] {
-        showMessage(outcome.message);
-        if (outcome.openInstallationGuide)
-            openInstallationGuide();
-        setStatusLabel(m_strip.activity, QString::fromLatin1(texts::kIdle), kLime);
-        setLinkCommandsEnabled(true);
+    later([this, report = std::move(report)] {
+        report();
+        showIdle();
     });
+}
+
+void ControllerCommands::showIdle()
+{
+    setStatusLabel(m_strip.activity, QString::fromLatin1(texts::kIdle), kLime);
+    setLinkCommandsEnabled(true);
+}
+
+void ControllerCommands::showOutcome(const TransactionOutcome &outcome)
+{
+    showMessage(outcome.message);
+    if (outcome.openInstallationGuide)
+        openInstallationGuide();
 }
 
 void ControllerCommands::openInstallationGuide()
@@ -210,6 +312,7 @@ void ControllerCommands::setLinkCommandsEnabled(bool enabled)
     m_actions.testConnection->setEnabled(enabled);
     m_actions.readSettings->setEnabled(enabled);
     m_actions.writeSettings->setEnabled(enabled);
+    m_actions.compare->setEnabled(enabled);
 }
 
 void ControllerCommands::later(std::function<void()> show)

@@ -43,6 +43,7 @@ public:
     [[nodiscard]] const QString &documentPath() const { return m_documentPath; }
     // config.ini; exists from createSettingsFile() on.
     [[nodiscard]] const SettingsFile &settingsFile() const { return *m_settings; }
+    [[nodiscard]] SettingsFile &settingsFile() { return *m_settings; }
 
     // Start-up: config.ini in `folder`; the reopen list into the menu; the
     // file named on the command line, when there is one.

@@ -6,9 +6,11 @@
 #include "program_info.h"
 #include "qt_file_dialogs.h"
 #include "qt_message_boxes.h"
+#include "qt_safety_dialogs.h"
 #include "shell_opener.h"
 #include "splash_window.h"
 
+#include "config/backup_store.h"
 #include "config/freedesktop_file_association.h"
 #include "config/settings_file.h"
 #include "link/cable.h"
@@ -50,6 +52,7 @@ int main(int argc, char *argv[])
         QtMessageBoxes boxes(nullptr, QString::fromLatin1(kProgramTitleBase)
                                           + QLatin1String(kProgramVersionSuffix));
         QtFileDialogs dialogs;
+        QtSafetyDialogs safetyDialogs;
         DesktopShellOpener shell;
         FreedesktopFileAssociation association(QString::fromLatin1(kApplicationName));
         SystemPortLister portLister;
@@ -60,13 +63,16 @@ int main(int argc, char *argv[])
             .boxes = boxes,
             .shell = shell,
             .fileDialogs = dialogs,
+            .safetyDialogs = safetyDialogs,
             .fileAssociation = association,
             .session = session,
             .settingsFolder = settingsFolderFor(executableFolder()),
+            .backupFolder = BackupStore::defaultFolder(),
             .commandLine = app.arguments().mid(1),
         });
         boxes.setParentWindow(&window);
         dialogs.setParentWindow(&window);
+        safetyDialogs.setParentWindow(&window);
         window.startUp(); // while the splash is up
 
         // The splash wait: the event loop runs (clicks, timer ticks) and the

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "backup_commands.h"
 #include "controller_commands.h"
 #include "document_commands.h"
 #include "general_page.h"
@@ -11,6 +12,9 @@
 #include "program_info.h"
 #include "tool_bar.h"
 #include "wheel_perimeter.h"
+#include "write_safety_options.h"
+
+#include "config/backup_store.h"
 
 #include "config/file_association.h"
 #include "link/device_monitor.h"
@@ -116,9 +120,14 @@ void MainWindow::buildCommands(const AppServices &services)
     m_documents = std::make_unique<DocumentCommands>(*m_binding, *m_rules, m_boxes,
                                                      services.fileDialogs, m_caption,
                                                      m_numberFormat, m_actions.reopen);
-    m_controller = std::make_unique<ControllerCommands>(services.session, m_strip,
-                                                        m_actions.linkActions(), *m_binding,
-                                                        *m_rules, m_boxes, m_shell, m_numberFormat);
+    m_writeOptions = new WriteSafetyOptions(m_actions.backUpBeforeWrite, m_actions.verifyAfterWrite,
+                                            m_boxes, this);
+    m_backups = std::make_unique<BackupStore>(services.backupFolder);
+    m_controller = std::make_unique<ControllerCommands>(
+        services.session, *m_backups, *m_writeOptions, m_strip, m_actions.linkActions(), *m_binding,
+        *m_rules, m_boxes, services.safetyDialogs, m_shell, m_numberFormat);
+    m_backupCommands = std::make_unique<BackupCommands>(*m_backups, *m_binding, *m_rules, m_boxes,
+                                                        services.safetyDialogs, m_numberFormat);
     m_help = std::make_unique<HelpCommands>(m_shell, m_boxes, m_caption);
 }
 
@@ -132,12 +141,16 @@ void MainWindow::connectCommands()
         connect(a.reopen[i], &QAction::triggered, documents, [documents, i] { documents->reopenRecent(i); });
     connect(a.save, &QAction::triggered, documents, &DocumentCommands::saveDocument);
     connect(a.saveAs, &QAction::triggered, documents, &DocumentCommands::saveDocumentAs);
+    connect(a.restoreBackup, &QAction::triggered, m_backupCommands.get(),
+            &BackupCommands::restoreBackup);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
 
     ControllerCommands *controller = m_controller.get();
     connect(a.testConnection, &QAction::triggered, controller, &ControllerCommands::testConnection);
     connect(a.readSettings, &QAction::triggered, controller, &ControllerCommands::readController);
     connect(a.writeSettings, &QAction::triggered, controller, &ControllerCommands::writeController);
+    connect(a.compareWithController, &QAction::triggered, controller,
+            &ControllerCommands::compareWithController);
 
     connect(a.helpTopics, &QAction::triggered, m_help.get(), &HelpCommands::showHelpTopics);
     connect(a.technicalSupport, &QAction::triggered, m_help.get(), &HelpCommands::contactSupport);
@@ -174,6 +187,7 @@ void MainWindow::startUp()
     selectDefaultWheelSize();
     fitProgressToTransaction();
     loadRecentMenu();
+    loadWriteOptions();
     openStartDocument();
 }
 
@@ -240,6 +254,12 @@ void MainWindow::fitProgressToTransaction()
 void MainWindow::loadRecentMenu()
 {
     m_documents->loadRecentMenu();
+}
+
+void MainWindow::loadWriteOptions()
+{
+    // Their own section of config.ini, beside the reopen list.
+    m_writeOptions->load(m_documents->settingsFile());
 }
 
 void MainWindow::openStartDocument()

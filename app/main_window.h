@@ -17,11 +17,14 @@ class QTimer;
 
 namespace vexlor {
 
+class BackupCommands;
+class BackupStore;
 class ControllerCommands;
 class DocumentCommands;
 class HelpCommands;
 class InputRules;
 class ParameterBinding;
+class WriteSafetyOptions;
 
 // The tool's one working window (TForm1): every parameter as a control on the
 // "General" and "Motor" tabs, the menu bar, the tool bar and the status strip.
@@ -69,6 +72,7 @@ private:
     void selectDefaultWheelSize();
     void fitProgressToTransaction();
     void loadRecentMenu();
+    void loadWriteOptions();
     void openStartDocument();
 
     // Closing: the controller link is released first; nothing is asked.
@@ -92,10 +96,13 @@ private:
     QTabWidget *m_pages = nullptr; // PageControl1
     QTimer *m_timer = nullptr;     // Timer1
     InputRules *m_rules = nullptr;
+    WriteSafetyOptions *m_writeOptions = nullptr;
+    std::unique_ptr<BackupStore> m_backups;
     // Destroyed before the widgets they work on.
     std::unique_ptr<ParameterBinding> m_binding;
     std::unique_ptr<DocumentCommands> m_documents;
     std::unique_ptr<ControllerCommands> m_controller;
+    std::unique_ptr<BackupCommands> m_backupCommands;
     std::unique_ptr<HelpCommands> m_help;
 };
 

@@ -147,6 +147,38 @@ void exitDoor(QPainter &p)
     arrowHead(p, QPointF(23, 12), 0, 5.5);
 }
 
+void sheet(QPainter &p, QRectF area, const QColor &paper)
+{
+    p.setPen(QPen(kInk, 1.1));
+    p.setBrush(paper);
+    p.drawRect(area);
+    p.setPen(QPen(kInk.lighter(180), 1.2));
+    for (double y = area.top() + 4; y < area.bottom() - 2; y += 3.5)
+        p.drawLine(QPointF(area.left() + 2, y), QPointF(area.right() - 2, y));
+}
+
+// The window's settings beside the controller's.
+void twoSheets(QPainter &p)
+{
+    sheet(p, QRectF(1.5, 3, 9, 17), kPaper);
+    sheet(p, QRectF(13.5, 3, 9, 17), QColor(205, 222, 245));
+}
+
+// The archive box of the backups, an arrow taking one out.
+void boxWithArrow(QPainter &p)
+{
+    p.setPen(QPen(kInk, 1.1));
+    p.setBrush(QColor(196, 150, 96));
+    p.drawRect(QRectF(3, 12, 18, 10));
+    p.setBrush(QColor(176, 130, 80));
+    p.drawRect(QRectF(2, 9, 20, 4)); // lid
+    p.setPen(QPen(kArrow, 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(12, 16), QPointF(12, 6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kArrow);
+    arrowHead(p, QPointF(12, 1), -90, 5.5);
+}
+
 void draw(QPainter &p, ToolPicture picture)
 {
     switch (picture) {
@@ -178,6 +210,12 @@ void draw(QPainter &p, ToolPicture picture)
         break;
     case ToolPicture::WriteDown:
         verticalArrow(p, false);
+        break;
+    case ToolPicture::Compare:
+        twoSheets(p);
+        break;
+    case ToolPicture::RestoreBackup:
+        boxWithArrow(p);
         break;
     case ToolPicture::Help:
         letterInCircle(p, QStringLiteral("?"), kBlue);

@@ -15,6 +15,8 @@ enum class ToolPicture {
     Connection, // double-headed horizontal arrow
     ReadUp,     // arrow pointing up
     WriteDown,  // arrow pointing down
+    Compare,    // two sheets side by side
+    RestoreBackup, // a box with an arrow coming out of it
     Help,
     Mail,
     About,

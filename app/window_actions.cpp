@@ -1,6 +1,7 @@
 #include "window_actions.h"
 
 #include "menu_icon_style.h"
+#include "safety_texts.h"
 #include "tool_icons.h"
 
 #include <QAction>
@@ -45,6 +46,17 @@ QAction *addItem(QMainWindow *window, QMenu *menu, const char *name, const QStri
     return action;
 }
 
+// An option: its check mark is its picture.
+QAction *addOption(QMainWindow *window, QMenu *menu, const char *name, const QString &caption)
+{
+    auto *action = new QAction(caption, window);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(true);
+    action->setChecked(true);
+    menu->addAction(action);
+    return action;
+}
+
 } // namespace
 
 WindowActions buildWindowActions(QMainWindow *window)
@@ -68,6 +80,8 @@ WindowActions buildWindowActions(QMainWindow *window)
         a.reopenMenu->addAction(item);
         a.reopen[i] = item;
     }
+    a.restoreBackup = addItem(window, a.fileMenu, "RestoreBackup1",
+                              texts::text(texts::kRestoreBackupItem), ToolPicture::RestoreBackup);
     a.fileMenu->addSeparator();
     a.save = addItem(window, a.fileMenu, "Save1", QStringLiteral("Save"), ToolPicture::Save,
                      QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -86,6 +100,14 @@ WindowActions buildWindowActions(QMainWindow *window)
     a.writeSettings = addItem(window, a.connectMenu, "WriteControllerSettings1",
                               QStringLiteral("Write Controller Configuration"),
                               ToolPicture::WriteDown, QKeySequence(Qt::Key_F12));
+    a.compareWithController = addItem(window, a.connectMenu, "CompareWithController1",
+                                      texts::text(texts::kCompareWithControllerItem),
+                                      ToolPicture::Compare);
+    a.connectMenu->addSeparator();
+    a.backUpBeforeWrite = addOption(window, a.connectMenu, "BackUpBeforeWrite1",
+                                    texts::text(texts::kBackUpBeforeWriteItem));
+    a.verifyAfterWrite = addOption(window, a.connectMenu, "VerifyAfterWrite1",
+                                   texts::text(texts::kVerifyAfterWriteItem));
 
     a.helpMenu = addMenu(window, "Help1", QStringLiteral("&Help"));
     a.helpTopics = addItem(window, a.helpMenu, "HelpTopics1", QStringLiteral("Help Topics"),

@@ -8,11 +8,12 @@ class QMenu;
 
 namespace vexlor {
 
-// The three commands that talk to the controller, off while an exchange runs.
+// The commands that talk to the controller, off while an exchange runs.
 struct LinkActions {
     QAction *testConnection = nullptr; // TestConnection1
     QAction *readSettings = nullptr;   // ReadSettings1
     QAction *writeSettings = nullptr;  // WriteControllerSettings1
+    QAction *compare = nullptr;        // CompareWithController1
 };
 
 // The commands of the menu bar. Each action carries its control name as
@@ -26,19 +27,24 @@ struct WindowActions {
     QAction *newConfiguration = nullptr;  // New1
     QAction *open = nullptr;              // Open1, Ctrl+O
     std::array<QAction *, 4> reopen{};    // N11 .. N41
+    QAction *restoreBackup = nullptr;     // RestoreBackup1
     QAction *save = nullptr;              // Save1, Ctrl+S
     QAction *saveAs = nullptr;            // Saveas1
     QAction *exit = nullptr;              // Exit1
     QAction *testConnection = nullptr;    // TestConnection1
     QAction *readSettings = nullptr;      // ReadSettings1, F3
     QAction *writeSettings = nullptr;     // WriteControllerSettings1, F12
+    QAction *compareWithController = nullptr; // CompareWithController1
+    // Checkable, on unless config.ini says otherwise.
+    QAction *backUpBeforeWrite = nullptr; // BackUpBeforeWrite1
+    QAction *verifyAfterWrite = nullptr;  // VerifyAfterWrite1
     QAction *helpTopics = nullptr;        // HelpTopics1
     QAction *technicalSupport = nullptr;  // TechnicalSupport1
     QAction *about = nullptr;             // About1
 
     [[nodiscard]] LinkActions linkActions() const
     {
-        return {testConnection, readSettings, writeSettings};
+        return {testConnection, readSettings, writeSettings, compareWithController};
     }
 };
 

@@ -23,6 +23,7 @@ enum ExitCode : int {
     kExitLinkFailure = 1, // the controller or the link failed
     kExitDifferent = 1,   // diff only, as diff(1): the files differ
     kExitBadInput = 2,    // bad usage, a bad file or a value that cannot be sent
+    kExitSomeDiffer = 3,  // compare only: the controller holds other values than the file
 };
 
 // The controller side as main builds it: the system's port list and the

@@ -15,9 +15,16 @@ constexpr std::array kCommands = {
             &runTest},
     Command{"read", "read [FILE]",
             "read the controller's configuration into FILE (or stdout) as a .vxc file", &runRead},
-    Command{"write", "write FILE",
-            "apply FILE over the initial state, write it to the controller and store it",
+    Command{"write", "write [--no-backup] [--no-verify] [--backup-dir DIR] FILE",
+            "apply FILE over the initial state, keep the controller's settings as a backup (path on "
+            "stderr), write FILE's and store them, read them back to check",
             &runWrite},
+    Command{"compare", "compare FILE",
+            "apply FILE over the initial state, read the controller and print each parameter it "
+            "holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated",
+            &runCompare},
+    Command{"backups", "backups [--backup-dir DIR]",
+            "list the backups taken before writes, newest first, one path a line", &runBackups},
     Command{"diff", "diff A B",
             "print the parameters whose stored values differ between two .vxc files (exit 1 when some do)",
             &runDiff},

@@ -32,5 +32,7 @@ int runTest(CliContext &context, const QStringList &args);
 int runRead(CliContext &context, const QStringList &args);
 int runWrite(CliContext &context, const QStringList &args);
 int runDiff(CliContext &context, const QStringList &args);
+int runCompare(CliContext &context, const QStringList &args);
+int runBackups(CliContext &context, const QStringList &args);
 
 } // namespace vexlor::cli

@@ -1,7 +1,9 @@
 #include "controller_run.h"
 
+#include "config/data_files.h"
 #include "link/link_texts.h"
 #include "params/message_input.h"
+#include "protocol/transaction_texts.h"
 #include "session/controller_session.h"
 
 #include <QCoreApplication>
@@ -22,6 +24,16 @@ QString openFailureText(const QString &devicePath, SerialPort::OpenError error)
     default:
         return QStringLiteral("Cannot open %1.").arg(path);
     }
+}
+
+void reportFailure(CliContext &context, const TransactionOutcome &outcome)
+{
+    if (outcome.message.text.isEmpty())
+        return;
+    context.err() << outcome.message.text << Qt::endl;
+    if (outcome.openInstallationGuide)
+        context.err() << "See " << locateDataFile(QString::fromLatin1(texts::kInstallationGuideFile))
+                      << Qt::endl;
 }
 
 ControllerRun::ControllerRun(CliContext &context, QString unreachedMessage)

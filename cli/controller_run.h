@@ -4,6 +4,7 @@
 
 #include "link/device_state.h"
 #include "link/serial_port.h"
+#include "protocol/transaction_engine.h"
 
 #include <QObject>
 
@@ -36,6 +37,10 @@ private:
     std::function<void()> m_exchange;
     int m_exitCode = kExitLinkFailure;
 };
+
+// A failed transaction's message on stderr, with where the installation
+// guide is after a failed store; nothing when the session already said why.
+void reportFailure(CliContext &context, const TransactionOutcome &outcome);
 
 // The sentence that tells why a port would not open (with the way to get
 // access when permission was refused).

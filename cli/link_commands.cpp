@@ -1,9 +1,9 @@
-// The commands that talk to the controller: ports, test, read, write.
+// The commands that talk to the controller: ports, test, read (write and
+// compare are in write_safety_commands.cpp).
 
 #include "commands.h"
 #include "controller_run.h"
 
-#include "config/data_files.h"
 #include "link/link_texts.h"
 #include "link/port_discovery.h"
 #include "params/parameter_codec.h"
@@ -37,15 +37,6 @@ int runTransaction(CliContext &context, TransactionMode mode, ParameterSnapshot 
         if (session.runTransaction(mode, values) != ExchangeStart::Started)
             run.finish(kExitLinkFailure);
     });
-}
-
-void reportFailure(CliContext &context, const TransactionOutcome &outcome)
-{
-    if (outcome.message.text.isEmpty())
-        return; // the session already said why
-    context.err() << outcome.message.text << Qt::endl;
-    if (outcome.openInstallationGuide)
-        context.err() << "See " << locateDataFile(latin(texts::kInstallationGuideFile)) << Qt::endl;
 }
 
 } // namespace
@@ -128,20 +119,6 @@ int runRead(CliContext &context, const QStringList &args)
     if (!context.saveSnapshot(*state, args.value(0)))
         return kExitBadInput;
     context.err() << outcome.message.text << Qt::endl;
-    return kExitDone;
-}
-
-int runWrite(CliContext &context, const QStringList &args)
-{
-    if (args.size() != 1)
-        return context.usage("write FILE");
-    auto state = context.stateWithFile(args.first());
-    if (!state)
-        return kExitBadInput;
-    TransactionOutcome outcome;
-    if (const int code = encodeAndRun(context, TransactionMode::Write, *state, outcome); code != kExitDone)
-        return code;
-    context.out() << outcome.message.text << Qt::endl;
     return kExitDone;
 }
 

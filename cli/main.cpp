@@ -1,6 +1,7 @@
 #include "cli_context.h"
 #include "commands.h"
 
+#include "config/backup_store.h"
 #include "link/cable.h"
 #include "link/port_discovery.h"
 #include "link/qt_serial_port.h"
@@ -24,8 +25,16 @@ QString commandList()
     QString text = QStringLiteral("\nCommands:\n");
     for (const Command &command : commands())
         text += QStringLiteral("  %1\n      %2\n").arg(QLatin1String(command.synopsis), QLatin1String(command.summary));
-    text += QStringLiteral("\nExit codes: 0 done, 1 controller or link failure, 2 bad input or usage.\n"
-                           "diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.\n");
+    text += QStringLiteral(
+        "\nBackups go to %1 unless --backup-dir names another folder; the newest %2 are kept.\n"
+        "\nExit codes: 0 done, 1 controller or link failure, 2 bad input or usage.\n"
+        "diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.\n"
+        "compare exits 0 when the controller holds the file's values, 3 when some differ, 1 on a "
+        "controller or link failure, 2 on bad input or usage.\n"
+        "write exits 1 also when the read-back finds other values than were written (they are "
+        "printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).\n")
+                .arg(BackupStore::defaultFolder())
+                .arg(BackupStore::kKeptBackups);
     return text;
 }
 

@@ -12,6 +12,7 @@ constexpr std::pair<const char *, FaultKind> kFaultNames[] = {
     {"bad-status", FaultKind::BadStatus},     {"short-reply", FaultKind::ShortReply},
     {"extra-bytes", FaultKind::ExtraBytes},   {"late-reply", FaultKind::LateReply},
     {"no-store-reply", FaultKind::NoStoreReply}, {"cable-pulled", FaultKind::CablePulled},
+    {"keeps-old-value", FaultKind::KeepsOldValue},
 };
 
 constexpr int kStoreLength = 4;
@@ -99,11 +100,13 @@ QList<ModelAction> ControllerModel::feed(QByteArrayView bytes)
     return actions;
 }
 
-bool ControllerModel::faultHits(int index)
+bool ControllerModel::faultHits(int index, bool write)
 {
     if (m_fault.kind == FaultKind::None || m_fault.kind == FaultKind::NoStoreReply
         || index != m_fault.atFrame)
         return false;
+    if (m_fault.kind == FaultKind::KeepsOldValue && !write)
+        return false; // reads tell what is held; only a write can be refused
     if (m_fault.always)
         return true;
     if (m_faultUsed)
@@ -120,7 +123,7 @@ ModelAction ControllerModel::answerFrame(QByteArrayView frame)
 
     ModelAction action;
     action.requestLength = kParameterFrameSize;
-    const bool fault = faultHits(index);
+    const bool fault = faultHits(index, write);
     if (fault && m_fault.kind == FaultKind::CablePulled) {
         action.kind = ModelAction::Kind::PullCable;
         return action;
@@ -133,7 +136,9 @@ ModelAction ControllerModel::answerFrame(QByteArrayView frame)
         // Item 0 carries the software version; it is never overwritten.
         answer = quint16(m_versionMajor << 8 | m_versionMinor);
     } else {
-        if (write) {
+        if (write && fault && m_fault.kind == FaultKind::KeepsOldValue) {
+            action.note = QStringLiteral("kept %1 %2").arg(index).arg(m_values[index]);
+        } else if (write) {
             m_values[index] = sent;
             action.note = QStringLiteral("write %1 %2").arg(index).arg(sent);
         }

@@ -22,10 +22,12 @@ enum class FaultKind {
     LateReply,    // the reply comes 150 ms late, after the tool's reply window
     NoStoreReply, // the store command is not answered
     CablePulled,  // the port closes as the frame arrives
+    KeepsOldValue, // a write of the index is answered, but the controller keeps (and
+                   // answers with) the value it held, as one that holds to its own limits
 };
 
 // Which frame a fault hits: the parameter frame of protocol index `atFrame`,
-// the first time only or every time.
+// the first time only or every time (KeepsOldValue: its write frames only).
 struct FaultPlan {
     FaultKind kind = FaultKind::None;
     int atFrame = 0;
@@ -42,7 +44,7 @@ struct ModelAction {
     QByteArray bytes;       // the reply (Reply)
     int requestLength = 0;  // bytes of the command answered, for wire-time pacing
     int lateMs = 0;         // extra delay of a late reply
-    QString note;           // a line for the emulator's stdout ("write 5 250", "store"), or empty
+    QString note;           // a line for the emulator's stdout ("write 5 250", "kept 29 100", "store"), or empty
 };
 
 // The controller as the protocol sees it: frames its input by length, holds
@@ -72,7 +74,7 @@ public:
     [[nodiscard]] static QByteArray valueReply(quint16 value);
 
 private:
-    [[nodiscard]] bool faultHits(int index);
+    [[nodiscard]] bool faultHits(int index, bool write);
     [[nodiscard]] ModelAction answerFrame(QByteArrayView frame);
     [[nodiscard]] ModelAction answerStore();
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders the main window's two tabs (and the splash banner) into PNG files,
-# on a virtual X display: tools/take-screenshots.sh [BUILD_DIR] [OUTPUT_DIR]
+# Renders the main window's two tabs, the compare and restore dialogs and the
+# splash banner into PNG files, on a virtual X display:
+#   tools/take-screenshots.sh [BUILD_DIR] [OUTPUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -46,11 +46,18 @@ void ControllerSession::connectExchanges()
 {
     connect(&m_check, &ConnectionCheck::started, this, &ControllerSession::connectionCheckStarted);
     connect(&m_check, &ConnectionCheck::finished, this, &ControllerSession::connectionChecked);
-    connect(&m_engine, &TransactionEngine::started, this,
-            [this] { emit transactionStarted(m_engine.mode()); });
-    connect(&m_engine, &TransactionEngine::progress, this, &ControllerSession::progress);
-    connect(&m_engine, &TransactionEngine::valueAccepted, this, &ControllerSession::decode);
-    connect(&m_engine, &TransactionEngine::finished, this, &ControllerSession::transactionFinished);
+    connect(&m_engine, &TransactionEngine::started, this, [this] {
+        if (!m_runningStep)
+            emit transactionStarted(m_engine.mode());
+    });
+    connect(&m_engine, &TransactionEngine::progress, this, [this](int acceptedFrames) {
+        if (m_runningStep)
+            emit stepProgress(acceptedFrames);
+        else
+            emit progress(acceptedFrames);
+    });
+    connect(&m_engine, &TransactionEngine::valueAccepted, this, &ControllerSession::onValueAccepted);
+    connect(&m_engine, &TransactionEngine::finished, this, &ControllerSession::onTransactionFinished);
 }
 
 void ControllerSession::startUp()
@@ -86,15 +93,42 @@ ExchangeStart ControllerSession::runTransaction(TransactionMode mode,
                                                 const std::array<quint16, kProtocolItemCount> &values)
 {
     const ExchangeStart start = refusal();
-    if (start == ExchangeStart::Started)
+    if (start == ExchangeStart::Started) {
+        m_runningStep = false;
         (void)m_engine.start(mode, values);
+    }
     return start;
 }
 
-void ControllerSession::decode(int index, quint16 value)
+ExchangeStart ControllerSession::runStep(TransactionMode mode,
+                                         const std::array<quint16, kProtocolItemCount> &values)
 {
+    const ExchangeStart start = refusal();
+    if (start == ExchangeStart::Started) {
+        m_runningStep = true;
+        (void)m_engine.start(mode, values);
+    }
+    return start;
+}
+
+void ControllerSession::onValueAccepted(int index, quint16 value)
+{
+    emit valueRead(index, value);
+    if (m_runningStep)
+        return; // a step's values are its caller's, never the window's
     if (const std::optional<ControlValue> decoded = decodeParameter(index, value, m_format))
         emit valueDecoded({index, *decoded});
+}
+
+void ControllerSession::onTransactionFinished(const TransactionOutcome &outcome)
+{
+    // Cleared first: a slot may start the next step at once.
+    const bool step = m_runningStep;
+    m_runningStep = false;
+    if (step)
+        emit stepFinished(outcome);
+    else
+        emit transactionFinished(outcome);
 }
 
 void ControllerSession::release()

@@ -64,6 +64,14 @@ public:
     // then, for a write, the store command; ends in transactionFinished().
     [[nodiscard]] ExchangeStart runTransaction(TransactionMode mode,
                                                const std::array<quint16, kProtocolItemCount> &values);
+    // The same transaction as one step of a larger command (the backup, write
+    // or verify of a guarded write; the read of a comparison). It reports
+    // through valueRead(), stepProgress() and stepFinished() only: the
+    // signals of a command (transactionStarted, progress, valueDecoded,
+    // transactionFinished) stay silent, so the window's read and write
+    // handlers never take a step for one of theirs.
+    [[nodiscard]] ExchangeStart runStep(TransactionMode mode,
+                                        const std::array<quint16, kProtocolItemCount> &values);
     // A check or a transaction runs.
     [[nodiscard]] bool isBusy() const { return m_engine.isRunning() || m_check.isRunning(); }
 
@@ -99,6 +107,12 @@ signals:
     // reserved items are never decoded).
     void valueDecoded(const vexlor::ControlAssignment &assignment);
     void transactionFinished(const vexlor::TransactionOutcome &outcome);
+    // Every accepted reply of a read, command or step, as the sixteen-bit
+    // value the controller holds (fixed and reserved items included).
+    void valueRead(int index, quint16 value);
+    // A step's frames accepted so far, and its end (runStep()).
+    void stepProgress(int acceptedFrames);
+    void stepFinished(const vexlor::TransactionOutcome &outcome);
     void connectionChecked(const vexlor::ConnectionCheckResult &result);
 
     // The port is closed and the bridge line low.
@@ -108,7 +122,8 @@ private:
     void connectSteps();
     void connectExchanges();
     [[nodiscard]] ExchangeStart refusal() const;
-    void decode(int index, quint16 value);
+    void onValueAccepted(int index, quint16 value);
+    void onTransactionFinished(const TransactionOutcome &outcome);
 
     NumberFormat m_format;
     ControllerLink m_link;
@@ -122,6 +137,7 @@ private:
     ConnectionCheck m_check;
     bool m_releasing = false;
     bool m_released = false;
+    bool m_runningStep = false; // the running transaction is a step (runStep())
 };
 
 } // namespace vexlor

@@ -23,7 +23,7 @@
 
 // Every box and every document handed to the desktop, in order.
 struct ShownItem {
-    QString kind; // "standard", "error", "information", "question", "open"
+    QString kind; // "standard", "error", "information", "question", "open", or a dialog's
     QString caption;
     QString text; // the box's text, or the opened URL
 };
@@ -107,8 +107,10 @@ struct LinkWindow {
     LoggingBoxes boxes{log};
     LoggingShell shell{log};
     ScriptedFileDialogs dialogs;
+    RecordingSafetyDialogs safetyDialogs;
     RecordingFileAssociation association;
     QTemporaryDir settingsFolder;
+    QTemporaryDir backupFolder;
     FakePortLister lister;
     vexlor::SystemPortLister systemLister;
     FakeBridgeLines bridges;
@@ -134,6 +136,8 @@ struct LinkWindow {
 
     void create(std::unique_ptr<vexlor::SerialPort> serialPort, const vexlor::PortLister &portLister)
     {
+        // The dialogs join the one log, in order with the boxes.
+        safetyDialogs.onShown = [this](const QString &kind) { log.append({kind, QString(), QString()}); };
         session = std::make_unique<vexlor::ControllerSession>(
             std::move(serialPort), portLister, bridges, vexlor::portOverrideFromEnvironment(),
             vexlor::NumberFormat::fromLocale());
@@ -141,9 +145,11 @@ struct LinkWindow {
             .boxes = boxes,
             .shell = shell,
             .fileDialogs = dialogs,
+            .safetyDialogs = safetyDialogs,
             .fileAssociation = association,
             .session = *session,
             .settingsFolder = settingsFolder.path(),
+            .backupFolder = backupFolder.path(),
             .commandLine = {},
         });
         window->startUp();
@@ -159,6 +165,16 @@ struct LinkWindow {
     [[nodiscard]] QProgressBar *progress() const { return control<QProgressBar>("ProgressBar1"); }
     [[nodiscard]] const vexlor::WindowActions &actions() const { return window->actions(); }
 
+    // Connect > "Back Up Before Write" and "Verify After Write" unticked, as
+    // the user would: a write is then the plain write.
+    void plainWrites() const
+    {
+        for (QAction *option : {actions().backUpBeforeWrite, actions().verifyAfterWrite}) {
+            if (option->isChecked())
+                option->trigger();
+        }
+    }
+
     // Timer1 fires now, as it would every two seconds.
     void tickMonitor() const
     {
@@ -166,13 +182,14 @@ struct LinkWindow {
         QMetaObject::invokeMethod(timer, "timeout");
     }
 
-    // Whether the three link commands and their tool-bar buttons are all enabled,
+    // Whether the link commands and their tool-bar buttons are all enabled,
     // all disabled, or neither ("mixed").
     [[nodiscard]] QString linkCommandsState() const
     {
         const QList<bool> states = {
             actions().testConnection->isEnabled(), actions().readSettings->isEnabled(),
-            actions().writeSettings->isEnabled(), control<QToolButton>("SpeedButton4")->isEnabled(),
+            actions().writeSettings->isEnabled(), actions().compareWithController->isEnabled(),
+            control<QToolButton>("SpeedButton4")->isEnabled(),
             control<QToolButton>("SpeedButton5")->isEnabled(),
             control<QToolButton>("SpeedButton6")->isEnabled()};
         if (!states.contains(false))

@@ -4,6 +4,7 @@
 #include "file_dialogs.h"
 #include "main_window.h"
 #include "message_boxes.h"
+#include "safety_dialogs.h"
 #include "shell_opener.h"
 
 #include "config/file_association.h"
@@ -18,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+
+#include <functional>
 
 #include <memory>
 
@@ -78,6 +81,44 @@ public:
     }
 };
 
+// Records the comparisons, backup lists and failed checks the window would
+// show, and answers them as the test says.
+class RecordingSafetyDialogs final : public vexlor::SafetyDialogs {
+public:
+    QList<QList<vexlor::DifferenceRow>> comparisons;
+    QList<QList<vexlor::BackupRow>> backupLists;
+    QList<QList<vexlor::DifferenceRow>> verifyFailures;
+    vexlor::ComparisonChoice comparisonAnswer = vexlor::ComparisonChoice::Close;
+    int backupAnswer = 0; // the row chosen; -1 cancels
+    // Runs as each dialog appears: "comparison", "backups", "verify failure".
+    std::function<void(const QString &kind)> onShown;
+
+    vexlor::ComparisonChoice showComparison(const QList<vexlor::DifferenceRow> &rows) override
+    {
+        comparisons.append(rows);
+        shown(QStringLiteral("comparison"));
+        return comparisonAnswer;
+    }
+    QString chooseBackup(const QList<vexlor::BackupRow> &rows) override
+    {
+        backupLists.append(rows);
+        shown(QStringLiteral("backups"));
+        return backupAnswer >= 0 && backupAnswer < rows.size() ? rows[backupAnswer].path : QString();
+    }
+    void showVerifyFailure(const QList<vexlor::DifferenceRow> &rows) override
+    {
+        verifyFailures.append(rows);
+        shown(QStringLiteral("verify failure"));
+    }
+
+private:
+    void shown(const QString &kind)
+    {
+        if (onShown)
+            onShown(kind);
+    }
+};
+
 // Records the file association instead of writing into the user's desktop.
 class RecordingFileAssociation final : public vexlor::FileAssociation {
 public:
@@ -99,12 +140,14 @@ struct TestWindow {
     RecordingMessageBoxes boxes;
     RecordingShell shell;
     ScriptedFileDialogs dialogs;
+    RecordingSafetyDialogs safetyDialogs;
     RecordingFileAssociation association;
     FakePortLister noPorts;
     FakeBridgeLines bridges;
     vexlor::ControllerSession session{std::make_unique<FakeSerialPort>(), noPorts, bridges, QString(),
                                       vexlor::NumberFormat::fromLocale()};
     QTemporaryDir ownSettingsFolder;
+    QTemporaryDir ownBackupFolder;
     std::unique_ptr<vexlor::MainWindow> window;
 
     explicit TestWindow(const QStringList &commandLine = {}, const QString &settingsFolder = {})
@@ -113,9 +156,11 @@ struct TestWindow {
             .boxes = boxes,
             .shell = shell,
             .fileDialogs = dialogs,
+            .safetyDialogs = safetyDialogs,
             .fileAssociation = association,
             .session = session,
             .settingsFolder = settingsFolder.isEmpty() ? ownSettingsFolder.path() : settingsFolder,
+            .backupFolder = ownBackupFolder.path(),
             .commandLine = commandLine,
         });
         window->startUp();

@@ -194,11 +194,13 @@ private slots:
 
     // Guards a write from F12 while a field still holds a typed value that its
     // exit rule would change: the rule bounds it first, and that is what is
-    // sent, byte for byte, then stored.
+    // sent, byte for byte, then stored. With both write options off this is
+    // the plain write, frame for frame.
     // Also the strip and every link command while the frames go out.
     void writeSendsTheBoundedValues()
     {
         connectedWindow();
+        t->plainWrites();
         QVERIFY(QTest::qWaitForWindowActive(t->window.get()));
         QStringList during;
         const auto answer = t->port->responder;
@@ -240,6 +242,70 @@ private slots:
                  QStringLiteral("Configuration of the controller was written successfully."));
     }
 
+    void writePhasesFollowTheOptions_data()
+    {
+        QTest::addColumn<bool>("backUp");
+        QTest::addColumn<bool>("verify");
+        QTest::newRow("both") << true << true;
+        QTest::newRow("backup only") << true << false;
+        QTest::newRow("verify only") << false << true;
+        QTest::newRow("neither") << false << false;
+    }
+    // Guards a write's phases as the two options choose them: the backup read
+    // before the sixty write frames and the store, the read-back after; read
+    // frames carrying the values written; "Busy" with every link command off
+    // through all phases, the bar spanning them; one backup file when backed
+    // up; and the usual closing message.
+    void writePhasesFollowTheOptions()
+    {
+        QFETCH(bool, backUp);
+        QFETCH(bool, verify);
+        connectedWindow();
+        if (!backUp)
+            t->actions().backUpBeforeWrite->trigger();
+        if (!verify)
+            t->actions().verifyAfterWrite->trigger();
+        QStringList during;
+        const auto answer = t->port->responder;
+        t->port->responder = [&](const QByteArray &written) {
+            during << labelState(t->label("Label43")) + QStringLiteral(", ") + t->linkCommandsState();
+            return answer(written);
+        };
+        t->actions().writeSettings->trigger();
+        QVERIFY(transactionOver());
+
+        const auto values = initialValues();
+        QList<QByteArray> expected;
+        const auto sixty = [&](FrameCommand command) {
+            for (int i = 0; i < kProtocolItemCount; ++i)
+                expected << buildParameterFrame(command, i, values[i]);
+        };
+        if (backUp)
+            sixty(FrameCommand::Read);
+        sixty(FrameCommand::Write);
+        expected << QByteArray("PW\r\n");
+        if (verify)
+            sixty(FrameCommand::Read);
+        QCOMPARE(t->port->writes, expected);
+        QCOMPARE(during.count(QStringLiteral("Busy on red, disabled")), int(expected.size()));
+
+        const int frames = kProtocolItemCount * (1 + int(backUp) + int(verify));
+        QCOMPARE(t->progress()->maximum(), frames);
+        QCOMPARE(t->progress()->value(), frames);
+        QCOMPARE(QDir(t->backupFolder.path()).entryList({"*.vxc"}, QDir::Files).size(), backUp ? 1 : 0);
+        QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Pass on lime"));
+        QCOMPARE(t->log.size(), 1);
+        QCOMPARE(t->log[0].text, link_faults::kWriteOk);
+        QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
+
+        // A read after it fills the bar's sixty steps again.
+        t->log.clear();
+        t->actions().readSettings->trigger();
+        QVERIFY(transactionOver());
+        QCOMPARE(t->progress()->maximum(), kProtocolItemCount);
+        QCOMPARE(t->progress()->value(), kProtocolItemCount);
+    }
+
     void transactionOutcomesAsTheUserSeesThem_data()
     {
         QTest::addColumn<int>("row");
@@ -251,12 +317,14 @@ private slots:
     // "Pass" or "Fail", the exact message and caption, the progress where it
     // stopped, the store only after sixty frames, a failure shown while the
     // strip still says "Busy" (the link commands back once it is closed), and
-    // a failed store's notice followed by the installation guide.
+    // a failed store's notice followed by the installation guide. Writes are
+    // the plain write (both write options off).
     void transactionOutcomesAsTheUserSeesThem()
     {
         QFETCH(int, row);
         const LinkFault &f = linkFaults()[row];
         connectedWindow(initialValues(), f.plan);
+        t->plainWrites();
         // The result an earlier transaction left must not decide the message.
         if (f.passed)
             setStatusLabel(t->label("Label44"), QStringLiteral("Fail"), kRed);
@@ -309,17 +377,18 @@ private slots:
     // sent, the strip untouched, the commands still usable.
     void encodingErrorSendsNothing_data()
     {
-        QTest::addColumn<TransactionMode>("mode");
-        QTest::newRow("read") << TransactionMode::Read;
-        QTest::newRow("write") << TransactionMode::Write;
+        QTest::addColumn<QString>("command");
+        QTest::newRow("read") << "ReadSettings1";
+        QTest::newRow("write") << "WriteControllerSettings1";
+        QTest::newRow("compare") << "CompareWithController1";
     }
     void encodingErrorSendsNothing()
     {
-        QFETCH(TransactionMode, mode);
+        QFETCH(QString, command);
         connectedWindow();
         t->control<QLineEdit>("LabeledEdit3")->setText(QString()); // stop delay
         // A transaction sends its first frame at once.
-        (mode == TransactionMode::Read ? t->actions().readSettings : t->actions().writeSettings)->trigger();
+        t->window->findChild<QAction *>(command)->trigger();
         QCOMPARE(t->log.size(), 1);
         QCOMPARE(t->log[0].kind, QStringLiteral("standard"));
         QCOMPARE(t->log[0].text, QStringLiteral("'' is not a valid integer value."));

@@ -175,15 +175,17 @@ private slots:
         const QStringList actions = {"New1", "Open1", "Reopen1", "N11", "N21", "N31", "N41", "Save1",
                                      "Saveas1", "Exit1", "TestConnection1", "ReadSettings1",
                                      "WriteControllerSettings1", "HelpTopics1", "TechnicalSupport1",
-                                     "About1"};
+                                     "About1", "RestoreBackup1", "CompareWithController1",
+                                     "BackUpBeforeWrite1", "VerifyAfterWrite1"};
         for (const QString &name : actions)
             QVERIFY2(t.window->findChild<QAction *>(name), qPrintable(name));
         for (const QString &name : {"FileF1", "Connect1", "Help1", "Reopen1"})
             QVERIFY2(t.window->findChild<QMenu *>(name), qPrintable(name));
     }
 
-    // Guards menu captions with their access keys, and the reopen items
-    // hidden while the list is empty.
+    // Guards menu captions with their access keys, their order, the two
+    // write options ticked on a first start, and the reopen items hidden
+    // while the list is empty.
     void menuCaptions()
     {
         TestWindow t;
@@ -191,10 +193,25 @@ private slots:
         QCOMPARE(a.fileMenu->title(), QStringLiteral("&File"));
         QCOMPARE(a.connectMenu->title(), QStringLiteral("&Connect"));
         QCOMPARE(a.helpMenu->title(), QStringLiteral("&Help"));
-        QCOMPARE(a.open->text(), QStringLiteral("Open Configuration..."));
-        QCOMPARE(a.saveAs->text(), QStringLiteral("Save As..."));
-        QCOMPARE(a.writeSettings->text(), QStringLiteral("Write Controller Configuration"));
-        QCOMPARE(a.about->text(), QStringLiteral("About..."));
+        // Each item as "caption" or "[x] caption" for a ticked option; "-" a separator.
+        const auto items = [](const QMenu *menu) {
+            QStringList texts;
+            for (const QAction *action : menu->actions()) {
+                const QString mark = !action->isCheckable() ? QString()
+                    : action->isChecked()                   ? QStringLiteral("[x] ")
+                                                            : QStringLiteral("[ ] ");
+                texts << (action->isSeparator() ? QStringLiteral("-") : mark + action->text());
+            }
+            return texts;
+        };
+        QCOMPARE(items(a.fileMenu),
+                 QStringList({"New Configuration", "Open Configuration...", "Reopen",
+                              "Restore Backup…", "-", "Save", "Save As...", "-", "Exit"}));
+        QCOMPARE(items(a.connectMenu),
+                 QStringList({"Test Controller Connection", "-", "Read Controller Configuration",
+                              "Write Controller Configuration", "Compare with Controller…", "-",
+                              "[x] Back Up Before Write", "[x] Verify After Write"}));
+        QCOMPARE(items(a.helpMenu), QStringList({"Help Topics", "Technical Support", "-", "About..."}));
         for (int i = 0; i < 4; ++i) {
             QVERIFY(!a.reopen[i]->isVisible());
             QVERIFY(a.reopen[i]->icon().isNull());
@@ -293,7 +310,9 @@ private slots:
                 ++menuPictures;
             }
         }
-        QCOMPARE(menuPictures, 12); // every item but the separators and the reopen entries
+        // Every item but the separators, the reopen entries and the two
+        // options, whose check mark is their picture.
+        QCOMPARE(menuPictures, 14);
     }
 
     // Guards the status strip as created, and the device state start-up shows
@@ -501,6 +520,45 @@ private slots:
         QVERIFY(lines[1].isEmpty());
         for (int i = 2; i < 5; ++i)
             QVERIFY(!lines[i].isEmpty());
+    }
+
+    // Guards the write options' own section of config.ini: each change is
+    // written at once, the reopen list's section stays as it was, and the next
+    // start ticks them as they were left.
+    void writeOptionsAreRemembered()
+    {
+        QTemporaryDir folder;
+        const QString ini = QDir(folder.path()).filePath(QStringLiteral("config.ini"));
+        const QByteArray recent = "[Recent Files]\r\nFile1=/gone/a.vxc\r\nFile2=\r\n";
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(recent);
+        file.close();
+        const auto ticks = [](const TestWindow &t) {
+            return QList<bool>{t.window->actions().backUpBeforeWrite->isChecked(),
+                               t.window->actions().verifyAfterWrite->isChecked()};
+        };
+        {
+            TestWindow t({}, folder.path());
+            QCOMPARE(ticks(t), (QList<bool>{true, true}));
+            t.window->actions().verifyAfterWrite->trigger();
+            QVERIFY(t.boxes.shown.isEmpty());
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        file.close();
+        QVERIFY2(written.startsWith(recent), written.constData());
+        QVERIFY2(written.contains("[Write Safety]"), written.constData());
+        QVERIFY2(written.contains("BackUpBeforeWrite=1"), written.constData());
+        QVERIFY2(written.contains("VerifyAfterWrite=0"), written.constData());
+        {
+            TestWindow t({}, folder.path());
+            QCOMPARE(ticks(t), (QList<bool>{true, false}));
+            t.window->actions().backUpBeforeWrite->trigger();
+            t.window->actions().verifyAfterWrite->trigger();
+        }
+        TestWindow t({}, folder.path());
+        QCOMPARE(ticks(t), (QList<bool>{false, true}));
     }
 
     // Guards closing: Exit and the close button both close, once the port is

@@ -1,13 +1,18 @@
-// window-shots: saves pictures of the main window's two tabs and of the splash
+// window-shots: saves pictures of the main window's two tabs, of the dialogs
+// that compare with the controller and restore a backup, and of the splash
 // banner, for the README and for checking the layout by eye.
 //   window-shots OUTPUT_FOLDER
 // Run it on a real display server (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 // The window starts as on a machine without a controller cable and without a
 // reopen list; nothing of the desktop or the user's files is touched.
 
+#include "comparison_dialog.h"
+#include "difference_table.h"
 #include "file_dialogs.h"
 #include "main_window.h"
 #include "message_boxes.h"
+#include "restore_backup_dialog.h"
+#include "safety_dialogs.h"
 #include "shell_opener.h"
 #include "splash_window.h"
 
@@ -15,6 +20,8 @@
 #include "link/cable.h"
 #include "link/port_discovery.h"
 #include "link/qt_serial_port.h"
+#include "params/parameter_codec.h"
+#include "params/parameter_comparison.h"
 #include "session/controller_session.h"
 
 #include <QApplication>
@@ -49,6 +56,16 @@ public:
     QString chooseFileToSave() override { return {}; }
 };
 
+class NoSafetyDialogs final : public SafetyDialogs {
+public:
+    ComparisonChoice showComparison(const QList<DifferenceRow> &) override
+    {
+        return ComparisonChoice::Close;
+    }
+    QString chooseBackup(const QList<BackupRow> &) override { return {}; }
+    void showVerifyFailure(const QList<DifferenceRow> &) override {}
+};
+
 class NoAssociation final : public FileAssociation {
 public:
     bool registerFileType(const QString &, const QString &, const QString &, const QString &) override
@@ -81,6 +98,39 @@ bool saveShots(MainWindow &window, const QDir &out)
     return saved;
 }
 
+// A controller that differs from the window in five parameters, as a
+// comparison lists them.
+QList<DifferenceRow> sampleDifferences(NumberFormat format)
+{
+    const ParameterValues window = encodeAll(ParameterSnapshot::initial(), format).values;
+    ParameterValues controller = window;
+    controller[1] = 300;  // 14.3 A
+    controller[14] = 0;   // no throttle
+    controller[20] = 3;   // three assist levels
+    controller[40] = 2;   // sensorless
+    controller[48] = 123; // mOhm
+    return differenceRows(differingParameters(window, controller, format));
+}
+
+// Three backups of one afternoon, newest first.
+QList<BackupRow> sampleBackups()
+{
+    const QDate day(2026, 5, 16);
+    return {{QStringLiteral("2026-05-16_15-42-07.vxc"), QDateTime(day, QTime(15, 42, 7)), 0},
+            {QStringLiteral("2026-05-16_15-30-51.vxc"), QDateTime(day, QTime(15, 30, 51)), 2},
+            {QStringLiteral("2026-05-16_14-03-22.vxc"), QDateTime(day, QTime(14, 3, 22)), 5}};
+}
+
+bool saveDialogShots(MainWindow &window, const QDir &out)
+{
+    ComparisonDialog comparison(sampleDifferences(window.numberFormat()), &window);
+    comparison.show();
+    RestoreBackupDialog restore(sampleBackups(), &window);
+    restore.show();
+    return comparison.grab().save(out.filePath(QStringLiteral("screenshot-compare.png")))
+        && restore.grab().save(out.filePath(QStringLiteral("screenshot-restore.png")));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -102,8 +152,10 @@ int main(int argc, char *argv[])
     NoBoxes boxes;
     NoShell shell;
     NoDialogs dialogs;
+    NoSafetyDialogs safetyDialogs;
     NoAssociation association;
     QTemporaryDir settingsFolder;
+    QTemporaryDir backupFolder;
     NoPorts ports;
     NoBridgeLines bridgeLines;
     ControllerSession session(std::make_unique<QtSerialPort>(), ports, bridgeLines, QString(),
@@ -112,9 +164,11 @@ int main(int argc, char *argv[])
         .boxes = boxes,
         .shell = shell,
         .fileDialogs = dialogs,
+        .safetyDialogs = safetyDialogs,
         .fileAssociation = association,
         .session = session,
         .settingsFolder = settingsFolder.path(),
+        .backupFolder = backupFolder.path(),
         .commandLine = {},
     });
     window.startUp();
@@ -122,7 +176,7 @@ int main(int argc, char *argv[])
     bool saved = false;
     // After the start-up's link steps have shown the device state.
     QTimer::singleShot(1000, &window, [&] {
-        saved = saveShots(window, out);
+        saved = saveShots(window, out) && saveDialogShots(window, out);
         app.quit();
     });
     app.exec();

@@ -1,0 +1,160 @@
+// The commands that make a write safe to undo and its result certain:
+// compare, write (backup before, verify after) and backups.
+
+#include "cli_texts.h"
+#include "commands.h"
+#include "controller_run.h"
+
+#include "config/backup_store.h"
+#include "params/message_input.h"
+#include "params/parameter_codec.h"
+#include "protocol/transaction_texts.h"
+#include "session/controller_comparison.h"
+#include "session/guarded_write.h"
+#include "session/write_safety_texts.h"
+
+#include <QCommandLineParser>
+
+#include <optional>
+
+namespace vexlor::cli {
+namespace {
+
+constexpr const char *kWriteSynopsis = "write [--no-backup] [--no-verify] [--backup-dir DIR] FILE";
+constexpr const char *kBackupsSynopsis = "backups [--backup-dir DIR]";
+
+// A command's own options, after its name.
+struct SafetyOptions {
+    WriteSafety safety;
+    QString backupFolder = BackupStore::defaultFolder();
+    QStringList files;
+};
+
+std::optional<SafetyOptions> parseSafetyOptions(CliContext &context, const QStringList &args,
+                                                bool writeOptions)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption noBackup(QStringLiteral("no-backup"));
+    const QCommandLineOption noVerify(QStringLiteral("no-verify"));
+    const QCommandLineOption folder(QStringLiteral("backup-dir"), QString(), QStringLiteral("DIR"));
+    parser.addOption(folder);
+    if (writeOptions)
+        parser.addOptions({noBackup, noVerify});
+    if (!parser.parse(QStringList{QStringLiteral("vexlor-cli")} + args)) {
+        context.err() << inputForMessage(parser.errorText()) << Qt::endl; // it quotes the bad option
+        return std::nullopt;
+    }
+    SafetyOptions options;
+    if (writeOptions)
+        options.safety = {!parser.isSet(noBackup), !parser.isSet(noVerify)};
+    if (parser.isSet(folder))
+        options.backupFolder = parser.value(folder);
+    options.files = parser.positionalArguments();
+    return options;
+}
+
+// One line per difference, for scripts: KEY, CAPTION, expected, held, tab-separated.
+void printDifferences(CliContext &context, const QList<ParameterDifference> &differences)
+{
+    for (const ParameterDifference &d : differences) {
+        context.out() << d.index << '\t' << fieldLabel(*d.descriptor) << '\t' << d.expectedText << '\t'
+                      << d.actualText << '\n';
+    }
+    context.out().flush();
+}
+
+// The file over the initial state, encoded as a write would send it.
+std::optional<std::pair<ParameterSnapshot, ParameterValues>> encodedFile(CliContext &context,
+                                                                          const QString &path)
+{
+    const auto snapshot = context.stateWithFile(path);
+    if (!snapshot)
+        return std::nullopt;
+    const EncodedSet encoded = encodeAll(*snapshot, context.numberFormat());
+    if (!encoded.ok()) {
+        context.fail(kExitBadInput, encoded.error);
+        return std::nullopt;
+    }
+    return std::pair{*snapshot, encoded.values};
+}
+
+int writeExitCode(CliContext &context, const GuardedWriteOutcome &result)
+{
+    if (!result.backupError.isEmpty())
+        return context.fail(kExitBadInput, result.outcome.message.text);
+    if (!result.differences.isEmpty()) {
+        printDifferences(context, result.differences);
+        return context.fail(kExitLinkFailure, QString::fromLatin1(vexlor::texts::kVerifyFoundDifferences));
+    }
+    if (!result.outcome.passed) {
+        reportFailure(context, result.outcome);
+        return kExitLinkFailure;
+    }
+    if (result.verified)
+        context.err() << QString::fromLatin1(texts::kVerified) << Qt::endl;
+    context.out() << result.outcome.message.text << Qt::endl;
+    return kExitDone;
+}
+
+} // namespace
+
+int runCompare(CliContext &context, const QStringList &args)
+{
+    if (args.size() != 1)
+        return context.usage("compare FILE");
+    const auto file = encodedFile(context, args.first());
+    if (!file)
+        return kExitBadInput;
+    ControllerRun run(context, QString::fromLatin1(vexlor::texts::kCommunicationFailed));
+    ControllerComparison comparison(context.session(), context.numberFormat());
+    QObject::connect(&comparison, &ControllerComparison::finished, &run,
+                     [&](const ComparisonOutcome &outcome) {
+                         if (!outcome.outcome.passed) {
+                             reportFailure(context, outcome.outcome);
+                             run.finish(kExitLinkFailure);
+                             return;
+                         }
+                         printDifferences(context, outcome.differences);
+                         run.finish(outcome.differences.isEmpty() ? kExitDone : kExitSomeDiffer);
+                     });
+    return run.run([&] {
+        if (comparison.start(file->second) != ExchangeStart::Started)
+            run.finish(kExitLinkFailure);
+    });
+}
+
+int runWrite(CliContext &context, const QStringList &args)
+{
+    const auto options = parseSafetyOptions(context, args, true);
+    if (!options || options->files.size() != 1)
+        return context.usage(kWriteSynopsis);
+    const auto file = encodedFile(context, options->files.first());
+    if (!file)
+        return kExitBadInput;
+    BackupStore backups(options->backupFolder);
+    ControllerRun run(context, QString::fromLatin1(vexlor::texts::kCommunicationFailed));
+    GuardedWrite write(context.session(), backups, context.numberFormat());
+    QObject::connect(&write, &GuardedWrite::backupSaved, &run, [&](const QString &path) {
+        context.err() << QString::fromLatin1(texts::kBackupKept).arg(path) << Qt::endl;
+    });
+    QObject::connect(&write, &GuardedWrite::finished, &run, [&](const GuardedWriteOutcome &outcome) {
+        run.finish(writeExitCode(context, outcome));
+    });
+    return run.run([&] {
+        if (write.start(file->first, file->second, options->safety) != ExchangeStart::Started)
+            run.finish(kExitLinkFailure);
+    });
+}
+
+int runBackups(CliContext &context, const QStringList &args)
+{
+    const auto options = parseSafetyOptions(context, args, false);
+    if (!options || !options->files.isEmpty())
+        return context.usage(kBackupsSynopsis);
+    for (const BackupFile &backup : BackupStore(options->backupFolder).list())
+        context.out() << backup.path << '\n';
+    context.out().flush();
+    return kExitDone;
+}
+
+} // namespace vexlor::cli

@@ -1,0 +1,109 @@
+#include "backup_store.h"
+
+#include "vxc_writer.h"
+
+#include "params/message_input.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace vexlor {
+namespace {
+
+const QString kStampFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss");
+
+// A backup's place among those of its second: 1 for the plain name, then 2, 3 ...
+struct NamedBackup {
+    BackupFile file;
+    int sequence = 1;
+};
+
+std::optional<NamedBackup> parseBackupName(const QFileInfo &info)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2})(?:-([1-9]\\d{0,8}))?\\.vxc$"));
+    const QRegularExpressionMatch match = pattern.match(info.fileName());
+    if (!match.hasMatch() || !info.isFile())
+        return std::nullopt;
+    const QDateTime time = QDateTime::fromString(match.captured(1), kStampFormat);
+    if (!time.isValid())
+        return std::nullopt;
+    const int sequence = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
+    return NamedBackup{{info.absoluteFilePath(), time}, sequence};
+}
+
+QList<NamedBackup> namedBackups(const QString &folder)
+{
+    QList<NamedBackup> backups;
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList({QStringLiteral("*.vxc")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo &info : entries) {
+        if (const auto backup = parseBackupName(info))
+            backups.append(*backup);
+    }
+    std::sort(backups.begin(), backups.end(), [](const NamedBackup &a, const NamedBackup &b) {
+        if (a.file.time != b.file.time)
+            return a.file.time > b.file.time;
+        return a.sequence > b.sequence;
+    });
+    return backups;
+}
+
+} // namespace
+
+BackupStore::BackupStore(QString folder) : m_folder(std::move(folder)) {}
+
+QString BackupStore::defaultFolder()
+{
+    // Named here rather than taken from the running program, so that the CLI
+    // (another application name) finds the window's backups.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/vexlor-adjustor/backups");
+}
+
+QString BackupStore::freePath(const QDateTime &now) const
+{
+    const QDir dir(m_folder);
+    const QString stamp = now.toString(kStampFormat);
+    QString path = dir.filePath(stamp + QStringLiteral(".vxc"));
+    for (int sequence = 2; QFileInfo::exists(path); ++sequence)
+        path = dir.filePath(QStringLiteral("%1-%2.vxc").arg(stamp).arg(sequence));
+    return path;
+}
+
+BackupStore::SaveResult BackupStore::save(const ParameterSnapshot &snapshot, const QDateTime &now)
+{
+    if (!QDir().mkpath(m_folder)) {
+        const QString path = QDir(m_folder).filePath(now.toString(kStampFormat) + QStringLiteral(".vxc"));
+        return {{}, QStringLiteral("Cannot create file %1").arg(inputForMessage(path))};
+    }
+    const QString path = freePath(now);
+    const FileWriteResult written = writeConfigurationFile(path, snapshot);
+    if (!written.ok())
+        return {{}, written.error};
+    removeOldest();
+    return {path, {}};
+}
+
+QList<BackupFile> BackupStore::list() const
+{
+    QList<BackupFile> files;
+    for (const NamedBackup &backup : namedBackups(m_folder))
+        files.append(backup.file);
+    return files;
+}
+
+void BackupStore::removeOldest() const
+{
+    const QList<NamedBackup> backups = namedBackups(m_folder);
+    // A backup that cannot be removed stays; the new one is kept all the same.
+    for (qsizetype i = kKeptBackups; i < backups.size(); ++i)
+        QFile::remove(backups[i].file.path);
+}
+
+} // namespace vexlor

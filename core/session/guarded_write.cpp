@@ -1,0 +1,185 @@
+#include "guarded_write.h"
+
+#include "write_safety_texts.h"
+
+#include "params/parameter_codec.h"
+#include "protocol/transaction_texts.h"
+
+namespace vexlor {
+namespace {
+
+UserMessage errorMessage(const QString &text, const char *caption = texts::kErrorCaption)
+{
+    return {text, QString::fromLatin1(caption), MessageIcon::Error};
+}
+
+QString withUnit(const ParameterDescriptor &d, const QString &text)
+{
+    const QString unit = shownUnit(d);
+    if (unit.isEmpty())
+        return text;
+    return unit.startsWith(u':') ? text + unit : text + u' ' + unit;
+}
+
+QString verifyFailureText(const QList<ParameterDifference> &differences)
+{
+    QString text = QString::fromLatin1(texts::kVerifyFoundDifferences) + u'\n';
+    for (const ParameterDifference &d : differences) {
+        text += u'\n'
+            + QString::fromLatin1(texts::kVerifyDifferenceLine)
+                  .arg(fieldLabel(*d.descriptor), withUnit(*d.descriptor, d.expectedText),
+                       withUnit(*d.descriptor, d.actualText));
+    }
+    return text;
+}
+
+} // namespace
+
+GuardedWrite::GuardedWrite(ControllerSession &session, BackupStore &backups, NumberFormat format,
+                           QObject *parent)
+    : QObject(parent)
+    , m_session(session)
+    , m_backups(backups)
+    , m_format(format)
+{
+    connect(&session, &ControllerSession::stepProgress, this, [this](int acceptedFrames) {
+        if (m_running)
+            emit progress(framesBefore() + acceptedFrames);
+    });
+    connect(&session, &ControllerSession::valueRead, this, [this](int index, quint16 value) {
+        if (m_running)
+            m_read[index] = value;
+    });
+    connect(&session, &ControllerSession::stepFinished, this, &GuardedWrite::onStepFinished);
+    // Closing abandons the running step without its end: so is this write.
+    connect(&session, &ControllerSession::released, this, [this] { m_running = false; });
+}
+
+ExchangeStart GuardedWrite::start(const ParameterSnapshot &window, const ParameterValues &values,
+                                  WriteSafety safety)
+{
+    if (m_running)
+        return ExchangeStart::Busy;
+    m_phases.clear();
+    if (safety.backUpBeforeWrite)
+        m_phases.append(Phase::Backup);
+    m_phases.append(Phase::Write);
+    if (safety.verifyAfterWrite)
+        m_phases.append(Phase::Verify);
+    m_window = window;
+    m_values = values;
+    m_outcome = {};
+    const ExchangeStart begun = startPhase(0);
+    if (begun == ExchangeStart::Started)
+        emit started();
+    return begun;
+}
+
+ExchangeStart GuardedWrite::startPhase(qsizetype position)
+{
+    m_current = position;
+    m_read = {};
+    const TransactionMode mode = m_phases[position] == Phase::Write ? TransactionMode::Write
+                                                                    : TransactionMode::Read;
+    // Read frames carry the values a write sends, as the plain read's do.
+    const ExchangeStart begun = m_session.runStep(mode, m_values);
+    m_running = begun == ExchangeStart::Started;
+    return begun;
+}
+
+void GuardedWrite::onStepFinished(const TransactionOutcome &outcome)
+{
+    if (!m_running)
+        return; // a step of someone else's
+    switch (m_phases[m_current]) {
+    case Phase::Backup:
+        afterBackupRead(outcome);
+        break;
+    case Phase::Write:
+        afterWrite(outcome);
+        break;
+    case Phase::Verify:
+        afterVerify(outcome);
+        break;
+    }
+}
+
+void GuardedWrite::afterBackupRead(const TransactionOutcome &outcome)
+{
+    if (!outcome.passed) {
+        finish(outcome); // the usual read failure; nothing written
+        return;
+    }
+    ParameterSnapshot controller = m_window;
+    for (const ParameterDescriptor *d : storedParameters()) {
+        if (const auto decoded = decodeParameter(d->index, m_read[d->index], m_format))
+            controller[d->index] = *decoded;
+    }
+    const BackupStore::SaveResult saved = m_backups.save(controller);
+    if (!saved.ok()) {
+        m_outcome.backupError = saved.error;
+        TransactionOutcome failed = outcome;
+        failed.passed = false;
+        failed.message = errorMessage(QString::fromLatin1(texts::kBackupNotKept).arg(saved.error));
+        finish(failed);
+        return;
+    }
+    m_outcome.backupPath = saved.path;
+    emit backupSaved(saved.path);
+    next(outcome);
+}
+
+void GuardedWrite::afterWrite(const TransactionOutcome &outcome)
+{
+    m_outcome.outcome = outcome; // the write's message stands unless the verify finds otherwise
+    if (!outcome.passed) {
+        finish(outcome);
+        return;
+    }
+    next(outcome);
+}
+
+void GuardedWrite::afterVerify(const TransactionOutcome &outcome)
+{
+    TransactionOutcome result = m_outcome.outcome;
+    result.acceptedFrames = outcome.acceptedFrames;
+    if (!outcome.passed) {
+        result.passed = false;
+        result.message =
+            errorMessage(QString::fromLatin1(texts::kVerifyReadFailed).arg(outcome.message.text));
+        finish(result);
+        return;
+    }
+    m_outcome.differences = differingParameters(m_values, m_read, m_format);
+    m_outcome.verified = m_outcome.differences.isEmpty();
+    if (!m_outcome.verified) {
+        result.passed = false;
+        result.message = errorMessage(verifyFailureText(m_outcome.differences), texts::kWriteCaption);
+    }
+    finish(result);
+}
+
+void GuardedWrite::next(const TransactionOutcome &outcome)
+{
+    if (m_current + 1 == m_phases.size()) {
+        finish(outcome);
+        return;
+    }
+    if (startPhase(m_current + 1) != ExchangeStart::Started) {
+        --m_current; // the frames so far are the last phase's
+        TransactionOutcome refused;
+        refused.acceptedFrames = outcome.acceptedFrames;
+        refused.message = errorMessage(QString::fromLatin1(texts::kCommunicationInterrupted));
+        finish(refused);
+    }
+}
+
+void GuardedWrite::finish(TransactionOutcome outcome)
+{
+    m_running = false;
+    outcome.acceptedFrames += framesBefore();
+    m_outcome.outcome = outcome;
+    emit finished(m_outcome);
+}
+
+} // namespace vexlor

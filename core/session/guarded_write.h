@@ -1,0 +1,82 @@
+#pragma once
+
+#include "controller_session.h"
+
+#include "config/backup_store.h"
+#include "config/write_safety_settings.h"
+#include "params/parameter_comparison.h"
+
+#include <QList>
+#include <QObject>
+
+namespace vexlor {
+
+// How a guarded write ended.
+struct GuardedWriteOutcome {
+    // As the plain write reports it; or the failed backup read's; or, after
+    // the store, a verify that failed or found differences (passed false,
+    // stored true). acceptedFrames counts over all phases, as progress() does.
+    TransactionOutcome outcome;
+    QString backupPath;  // the backup taken, empty when none
+    QString backupError; // the backup file could not be written: nothing was written
+    bool verified = false; // the read-back ran and found every value as written
+    QList<ParameterDifference> differences; // what the read-back found otherwise, window order
+};
+
+// A write in up to three phases over the session: read the controller's
+// settings and keep them as a backup, write the sixty values and store them,
+// read them back and compare. A failed backup read, or a backup file that
+// cannot be written, stops it before a write frame is sent. With both options
+// off it is exactly the plain write. Every phase is a session step, so the
+// window's read and write handlers see none of it.
+class GuardedWrite : public QObject {
+    Q_OBJECT
+public:
+    // All must outlive the guarded write. `format` decodes the backup read's
+    // values as a read into the window would.
+    GuardedWrite(ControllerSession &session, BackupStore &backups, NumberFormat format,
+                 QObject *parent = nullptr);
+
+    // `window` is the snapshot being written and `values` its encoding. The
+    // backup is `window` with every value the controller returned decoded
+    // into it, so that the file is what Save would write after a read.
+    // Nothing is sent unless it returns Started.
+    [[nodiscard]] ExchangeStart start(const ParameterSnapshot &window, const ParameterValues &values,
+                                      WriteSafety safety);
+    [[nodiscard]] bool isRunning() const { return m_running; }
+    // Frames over all phases of the running (or last) write, 60, 120 or 180:
+    // the progress bar's maximum.
+    [[nodiscard]] int totalFrames() const { return int(m_phases.size()) * kProtocolItemCount; }
+
+signals:
+    void started(); // "Busy", link commands off
+    void progress(int framesSoFar); // over all phases
+    void backupSaved(const QString &path);
+    // Not emitted when the session is released meanwhile.
+    void finished(const vexlor::GuardedWriteOutcome &outcome);
+
+private:
+    enum class Phase { Backup, Write, Verify };
+
+    [[nodiscard]] ExchangeStart startPhase(qsizetype position);
+    [[nodiscard]] int framesBefore() const { return int(m_current) * kProtocolItemCount; }
+    void onStepFinished(const TransactionOutcome &outcome);
+    void afterBackupRead(const TransactionOutcome &outcome);
+    void afterWrite(const TransactionOutcome &outcome);
+    void afterVerify(const TransactionOutcome &outcome);
+    void next(const TransactionOutcome &outcome);
+    void finish(TransactionOutcome outcome);
+
+    ControllerSession &m_session;
+    BackupStore &m_backups;
+    NumberFormat m_format;
+    QList<Phase> m_phases;
+    qsizetype m_current = 0;
+    bool m_running = false;
+    ParameterSnapshot m_window;
+    ParameterValues m_values{};
+    ParameterValues m_read{};
+    GuardedWriteOutcome m_outcome;
+};
+
+} // namespace vexlor
