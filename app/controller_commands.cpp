@@ -133,8 +133,7 @@ void ControllerCommands::writeController()
         return;
     const WriteSafety safety = m_options.current();
     // "Busy" before the first frame goes out; the bar spans every phase.
-    const int phases = 1 + int(safety.backUpBeforeWrite) + int(safety.verifyAfterWrite);
-    beginExchange(phases * kProtocolItemCount);
+    beginExchange(GuardedWrite::totalFrames(safety));
     if (guardedWrite().start(window->snapshot, window->values, safety) != ExchangeStart::Started)
         showIdle();
 }

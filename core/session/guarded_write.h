@@ -44,9 +44,13 @@ public:
     [[nodiscard]] ExchangeStart start(const ParameterSnapshot &window, const ParameterValues &values,
                                       WriteSafety safety);
     [[nodiscard]] bool isRunning() const { return m_running; }
-    // Frames over all phases of the running (or last) write, 60, 120 or 180:
+    // Frames over all phases of a write with these options, 60, 120 or 180:
     // the progress bar's maximum.
-    [[nodiscard]] int totalFrames() const { return int(m_phases.size()) * kProtocolItemCount; }
+    [[nodiscard]] static int totalFrames(WriteSafety safety)
+    {
+        return (1 + int(safety.backUpBeforeWrite) + int(safety.verifyAfterWrite))
+            * kProtocolItemCount;
+    }
 
 signals:
     void started(); // "Busy", link commands off

@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(guarded.outcome.stored, plain.stored);
         QCOMPARE(guarded.outcome.openInstallationGuide, plain.openInstallationGuide);
         QVERIFY(!guarded.verified && guarded.differences.isEmpty() && guarded.backupPath.isEmpty());
-        QCOMPARE(guardedRig.guarded->totalFrames(), 60);
+        QCOMPARE(GuardedWrite::totalFrames(WriteSafety{false, false}), 60);
         QCOMPARE(steps.isEmpty() ? 0 : steps.last().at(0).toInt(), f.accepted);
         QVERIFY(commandEnds.isEmpty());
         QVERIFY(guardedRig.backups.list().isEmpty());
@@ -293,7 +293,7 @@ private slots:
         QCOMPARE(rig.backups.list().size(), 1);
         QVERIFY(commandSignals.isEmpty()); // the window never sees the backup read
 
-        QCOMPARE(rig.guarded->totalFrames(), 180);
+        QCOMPARE(GuardedWrite::totalFrames(WriteSafety{}), 180);
         QList<int> progress;
         for (const auto &args : steps)
             progress << args.at(0).toInt();
