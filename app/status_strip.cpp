@@ -1,5 +1,8 @@
 #include "status_strip.h"
 
+#include "link/device_state.h"
+#include "protocol/transaction_texts.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -71,8 +74,9 @@ StatusStrip buildStatusStrip(QWidget *parent)
     row->addWidget(divider(3, strip));
     row->addWidget(link);
 
-    setStatusLabel(link, QStringLiteral("Device Connected "));
-    setStatusLabel(activity, QStringLiteral("Idle"), kLime);
+    // Created with a trailing blank after the link state, as it always was.
+    setStatusLabel(link, deviceStateText(DeviceState::Connected) + u' ');
+    setStatusLabel(activity, transactionText(texts::kIdle), kLime);
     setStatusLabel(result, QStringLiteral("----"), kLime);
     return StatusStrip{strip, link, activity, result, progress};
 }

@@ -176,10 +176,12 @@ private slots:
                                      "Saveas1", "Exit1", "TestConnection1", "ReadSettings1",
                                      "WriteControllerSettings1", "HelpTopics1", "TechnicalSupport1",
                                      "About1", "RestoreBackup1", "CompareWithController1",
-                                     "BackUpBeforeWrite1", "VerifyAfterWrite1"};
+                                     "BackUpBeforeWrite1", "VerifyAfterWrite1", "DesktopLanguage1",
+                                     "LanguageEn1", "LanguageDe1", "LanguageFr1", "LanguageNl1",
+                                     "LanguageEs1", "LanguageIt1", "LanguagePl1"};
         for (const QString &name : actions)
             QVERIFY2(t.window->findChild<QAction *>(name), qPrintable(name));
-        for (const QString &name : {"FileF1", "Connect1", "Help1", "Reopen1"})
+        for (const QString &name : {"FileF1", "Connect1", "Help1", "Reopen1", "Language1"})
             QVERIFY2(t.window->findChild<QMenu *>(name), qPrintable(name));
     }
 
@@ -211,7 +213,12 @@ private slots:
                  QStringList({"Test Controller Connection", "-", "Read Controller Configuration",
                               "Write Controller Configuration", "Compare with Controller…", "-",
                               "[x] Back Up Before Write", "[x] Verify After Write"}));
-        QCOMPARE(items(a.helpMenu), QStringList({"Help Topics", "Technical Support", "-", "About..."}));
+        QCOMPARE(items(a.helpMenu),
+                 QStringList({"Help Topics", "Technical Support", "Language", "-", "About..."}));
+        // Each language by its own name, the desktop's ticked on a first start.
+        QCOMPARE(items(a.languageMenu),
+                 QStringList({"[x] Desktop Language", "-", "[ ] English", "[ ] Deutsch", "[ ] Français",
+                              "[ ] Nederlands", "[ ] Español", "[ ] Italiano", "[ ] Polski"}));
         for (int i = 0; i < 4; ++i) {
             QVERIFY(!a.reopen[i]->isVisible());
             QVERIFY(a.reopen[i]->icon().isNull());
@@ -310,9 +317,9 @@ private slots:
                 ++menuPictures;
             }
         }
-        // Every item but the separators, the reopen entries and the two
-        // options, whose check mark is their picture.
-        QCOMPARE(menuPictures, 14);
+        // Every item but the separators, the reopen entries and the options
+        // (the two write options, the languages), whose check mark is their picture.
+        QCOMPARE(menuPictures, 15);
     }
 
     // Guards the status strip as created, and the device state start-up shows
