@@ -89,6 +89,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 trap '' PIPE
+rm -f sim.out sim.err # a stale path must not be read before the emulator writes its own
 "$sim" --paced >sim.out 2>sim.err &
 pids+=($!)
 for _ in $(seq 200); do [ -s sim.out ] && break; sleep 0.1; done
@@ -101,7 +102,7 @@ pty=$(head -n 1 sim.out)
 start_qemu() { # accel
     local cpu=max
     [ "$1" = kvm ] && cpu=host
-    rm -f monitor.in monitor.out console.log trace.log cable1.out
+    rm -f monitor.in monitor.out qemu.err console.log trace.log cable1.out
     mkfifo monitor.in
     : >console.log
     qemu_t0=$EPOCHREALTIME
