@@ -49,13 +49,15 @@ public:
                       QObject *parent = nullptr);
     ~ControllerSession() override;
 
-    // Discover, close, settle 500 ms, bridge line high, wait for the port to
-    // come back, open; ends in deviceStateChanged() and startUpFinished().
+    // Discover and close; for a cable with a bridge line settle 500 ms, drive
+    // the line high and wait for the port to come back; open; ends in
+    // deviceStateChanged() and startUpFinished().
     void startUp();
     [[nodiscard]] bool isStartingUp() const { return m_startup.isRunning(); }
 
     // The two-second device watch (the window's Timer1 calls it). Leaves the
-    // port alone while start-up or shutdown runs.
+    // port alone while start-up or shutdown runs; opens a listed port that
+    // is not open yet.
     void monitorTick();
 
     // The connection test frame; ends in connectionChecked().
@@ -67,7 +69,8 @@ public:
     // A check or a transaction runs.
     [[nodiscard]] bool isBusy() const { return m_engine.isRunning() || m_check.isRunning(); }
 
-    // Closing: close the port, 200 ms later bridge line low, then released().
+    // Closing: close the port, for a cable with a bridge line 200 ms later
+    // drive it low, then released().
     // A running start-up stops where it is; a running exchange is abandoned
     // without its finished signal.
     void release();

@@ -40,9 +40,11 @@ public:
     void pullCable();
 
     Responder responder;
-    OpenError failOpenWith = OpenError::None; // the next opens fail so
+    OpenError failOpenWith = OpenError::None; // the next opens fail so ...
+    int failedOpensLeft = -1;   // ... this many of them (-1: all)
     QList<QByteArray> writes;   // every write on an open port, in order
     QStringList openedPaths;    // every successful open
+    int openAttempts = 0;
     int closeCalls = 0;
 
 private:
