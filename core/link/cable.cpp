@@ -18,7 +18,7 @@ std::unique_ptr<BridgeLine> makeFtdiBridgeLine(const SerialPortEntry &entry)
 }
 
 constexpr std::array kCableTypes = {
-    CableType{"FTDI USB serial bridge", 0x0403, &makeFtdiBridgeLine},
+    CableType{"FTDI USB serial bridge", 0x0403, &makeFtdiBridgeLine, true},
 };
 
 // A device path as the system lists it (a link such as /dev/serial/by-id/...
@@ -57,6 +57,13 @@ std::optional<SerialPortEntry> listedPortAt(const PortLister &lister, const QStr
             return entry;
     }
     return std::nullopt;
+}
+
+bool portAsksLowLatency(const PortLister &lister, const QString &portPath)
+{
+    const std::optional<SerialPortEntry> entry = listedPortAt(lister, portPath);
+    const CableType *type = entry ? cableTypeOf(*entry) : nullptr;
+    return type && type->asksLowLatency;
 }
 
 BridgeLine *CableBridgeLines::bridgeLineFor(const QString &portPath)

@@ -11,15 +11,18 @@
 
 namespace vexlor {
 
-// A kind of programming cable: how it is recognised among the serial ports
-// and how its bridge line is driven. A second kind of cable is one more entry
-// in cableTypes().
+// A kind of programming cable: how it is recognised among the serial ports,
+// how its bridge line is driven and how its port is best used. A second kind
+// of cable is one more entry in cableTypes().
 struct CableType {
     const char *name;     // "FTDI USB serial bridge"
     quint16 usbVendorId;  // the USB vendor its serial ports report
     // The bridge line of exactly the cable behind the listed port `entry`;
     // null when that cable has none or its USB device cannot be told apart.
     std::unique_ptr<BridgeLine> (*makeBridgeLine)(const SerialPortEntry &entry);
+    // Its chip holds short replies back until a latency timer runs out, and
+    // its driver can be asked to shorten that timer.
+    bool asksLowLatency;
 };
 
 // Every cable the tool knows, the usual one first.
@@ -33,6 +36,10 @@ struct CableType {
 // pseudo-terminal.
 [[nodiscard]] std::optional<SerialPortEntry> listedPortAt(const PortLister &lister,
                                                           const QString &portPath);
+
+// Whether the port at `portPath` is that of a cable whose driver should be
+// asked for low latency.
+[[nodiscard]] bool portAsksLowLatency(const PortLister &lister, const QString &portPath);
 
 // What start-up and shutdown ask for the port they work on: the bridge line
 // of the cable behind that port, or null when there is none to drive.

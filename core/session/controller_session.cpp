@@ -20,6 +20,8 @@ ControllerSession::ControllerSession(std::unique_ptr<SerialPort> port, const Por
 {
     // Ticks leave the port alone while start-up still owns it.
     m_monitor.setStartup(&m_startup);
+    m_link.setLowLatencyRule(
+        [&lister](const QString &path) { return portAsksLowLatency(lister, path); });
     connectSteps();
     connectExchanges();
 }

@@ -50,7 +50,8 @@ public:
     ~ControllerSession() override;
 
     // Discover and close; for a cable with a bridge line settle 500 ms, drive
-    // the line high and wait for the port to come back; open; ends in
+    // the line high and wait for the port to come back; open (an FTDI
+    // cable's port with the driver's low latency); ends in
     // deviceStateChanged() and startUpFinished().
     void startUp();
     [[nodiscard]] bool isStartingUp() const { return m_startup.isRunning(); }

@@ -33,6 +33,11 @@ public:
     bool isOpen() const override { return m_open; }
     void write(const QByteArray &bytes) override;
     OpenError openError() const override { return m_openError; }
+    bool requestLowLatency() override
+    {
+        ++lowLatencyRequests;
+        return m_open;
+    }
 
     // Delivers bytes as if they had just arrived.
     void receive(const QByteArray &bytes) { emit bytesReceived(bytes); }
@@ -46,6 +51,7 @@ public:
     QStringList openedPaths;    // every successful open
     int openAttempts = 0;
     int closeCalls = 0;
+    int lowLatencyRequests = 0;
 
 private:
     void deliver(const Answer &answer);

@@ -173,6 +173,35 @@ private slots:
         QCOMPARE(rig.bridges.line.flags, immediate ? QList<int>() : (QList<int>{1, 0}));
     }
 
+    // The driver's low latency (1 ms instead of the chip's 16) is asked for
+    // a cable's port, however it was found, at start-up and when the monitor
+    // opens it; never for a pseudo-terminal or another adapter.
+    void lowLatencyOnlyForACablesPort_data()
+    {
+        QTest::addColumn<QString>("portOverride");
+        QTest::addColumn<int>("requests");
+        QTest::newRow("cable found by the scan") << QString() << 2;
+        QTest::newRow("cable named") << kA << 2;
+        QTest::newRow("other adapter named") << QStringLiteral("/dev/ttyACM0") << 0;
+        QTest::newRow("pseudo-terminal named") << QStringLiteral("/dev/pts/3") << 0;
+    }
+    void lowLatencyOnlyForACablesPort()
+    {
+        QFETCH(QString, portOverride);
+        QFETCH(int, requests);
+        SessionRig rig({kA}, portOverride);
+        rig.bridges.noLine = true; // no pauses: the line is no part of this
+        rig.lister.addOther(QStringLiteral("/dev/ttyACM0"));
+        rig.lister.extraNodes.insert(QStringLiteral("/dev/pts/3"));
+        QVERIFY(rig.startUp());
+        QVERIFY(rig.session->isOpen());
+        rig.port->pullCable(); // the monitor opens it afresh
+        rig.session->monitorTick();
+        rig.session->monitorTick();
+        QVERIFY(rig.session->isOpen());
+        QCOMPARE(rig.port->lowLatencyRequests, requests);
+    }
+
     // Ticks leave the port alone during start-up; afterwards they follow the
     // device; once closing, they do nothing at all.
     void monitorTicksOnlyBetweenStartUpAndRelease()

@@ -216,6 +216,9 @@ private slots:
         QVERIFY(!bridges.bridgeLineFor(QStringLiteral("/dev/ttyUSB4")));
         QVERIFY(!bridges.bridgeLineFor(QStringLiteral("/dev/ttyACM0")));
         QVERIFY(!bridges.bridgeLineFor(QStringLiteral("/dev/pts/3")));
+        QVERIFY(portAsksLowLatency(lister, byId));
+        QVERIFY(!portAsksLowLatency(lister, QStringLiteral("/dev/ttyACM0")));
+        QVERIFY(!portAsksLowLatency(lister, QStringLiteral("/dev/pts/3")));
 
         QCOMPARE(cableTypeOf(lister.entries[0]), &cableTypes().front());
         QCOMPARE(cableTypeOf(lister.entries[1]), nullptr);
