@@ -64,6 +64,7 @@ private:
     void runTransaction(TransactionMode mode);
     void showDeviceState(DeviceState state);
     void showDuplicateDevice(const UserMessage &message);
+    void showAccessRefused(const UserMessage &message);
     void onExchangeStarted();
     void onTransactionStarted();
     void onValueDecoded(const ControlAssignment &assignment);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/access_report.h"
 #include "link/cable.h"
 #include "link/controller_link.h"
 #include "link/device_monitor.h"
@@ -93,6 +94,9 @@ signals:
     void startUpFinished(vexlor::DeviceState state);
     // "Another COM device ..."; no second one until duplicateReportClosed().
     void duplicateDeviceReport(const vexlor::UserMessage &message);
+    // The port found refuses the user: how to get access. Once per connect
+    // cycle (start-up or the monitor), not at every tick that retries it.
+    void accessRefused(const vexlor::UserMessage &message);
 
     // An exchange began: link commands off; a transaction also shows "Busy".
     void connectionCheckStarted();
@@ -117,6 +121,7 @@ private:
     NumberFormat m_format;
     ControllerLink m_link;
     PortFinder m_finder;
+    AccessReport m_access;
     LinkStartup m_startup;
     DeviceMonitor m_monitor;
     LinkShutdown m_shutdown;

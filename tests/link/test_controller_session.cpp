@@ -77,8 +77,9 @@ private slots:
     // possibly under a new node and refused for a while (root-only until
     // udev applies the rule); a port held by another program is not retried.
     // Without a port or without a line: no line, no pause, one open, and no
-    // pause when closing. It reports Label15 (state and finish). Monitor
-    // ticks meanwhile leave the port alone.
+    // pause when closing. It reports Label15 (state and finish), and a
+    // refusal for permission once it has given up. Monitor ticks meanwhile
+    // leave the port alone.
     void startUpReportsTheDeviceState_data()
     {
         QTest::addColumn<QStringList>("listed");
@@ -132,6 +133,7 @@ private slots:
         };
         QSignalSpy states(rig.session.get(), &ControllerSession::deviceStateChanged);
         QSignalSpy done(rig.session.get(), &ControllerSession::startUpFinished);
+        QSignalSpy refusedReports(rig.session.get(), &ControllerSession::accessRefused);
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, rig.session.get(), &ControllerSession::monitorTick);
         ticker.start(20);
@@ -162,6 +164,7 @@ private slots:
             QCOMPARE(rig.port->openAttempts, attempts);
         const SerialPort::OpenError error = connected ? SerialPort::OpenError::None : openFails;
         QCOMPARE(rig.session->openError(), error);
+        QCOMPARE(refusedReports.size(), error == SerialPort::OpenError::PermissionDenied ? 1 : 0);
 
         // Closing pauses only to drive a line, too.
         QSignalSpy released(rig.session.get(), &ControllerSession::released);
@@ -200,6 +203,40 @@ private slots:
         rig.session->monitorTick();
         QVERIFY(rig.session->isOpen());
         QCOMPARE(rig.port->lowLatencyRequests, requests);
+    }
+
+    // A port that refuses the user's permission is reported with the fix
+    // once per connect cycle: not again at the ticks that retry it, again
+    // after it went away and came back refusing, never once it opens.
+    void accessRefusedOncePerConnectCycle()
+    {
+        SessionRig rig;
+        rig.bridges.noLine = true;
+        rig.port->failOpenWith = SerialPort::OpenError::PermissionDenied;
+        QSignalSpy reports(rig.session.get(), &ControllerSession::accessRefused);
+        QVERIFY(rig.startUp());
+        QCOMPARE(reports.size(), 1);
+        const auto message = reports.at(0).at(0).value<UserMessage>();
+        QCOMPARE(message.caption, QStringLiteral("Programming cable access"));
+        QCOMPARE(message.icon, MessageIcon::Error);
+        for (const char *part : {"/dev/ttyUSB0", "70-vexlor-cable.rules", "udevadm control --reload",
+                                 "unplug the cable", "usermod -aG dialout"})
+            QVERIFY2(message.text.contains(QLatin1String(part)), part);
+        rig.session->monitorTick();
+        rig.session->monitorTick();
+        QCOMPARE(reports.size(), 1);
+
+        rig.lister.entries.clear(); // unplugged ...
+        rig.session->monitorTick();
+        rig.lister.addBridge(kA); // ... and back, still refused
+        rig.session->monitorTick();
+        QCOMPARE(reports.size(), 2);
+
+        rig.port->failOpenWith = SerialPort::OpenError::None; // the rule is in place
+        rig.session->monitorTick();
+        QVERIFY(rig.session->isOpen());
+        rig.session->monitorTick();
+        QCOMPARE(reports.size(), 2);
     }
 
     // Ticks leave the port alone during start-up; afterwards they follow the
