@@ -23,12 +23,15 @@ check() { # name condition-result why
 }
 
 # Runs the tool as NAME: output kept in /tmp/NAME.{out,err}, exit code in $rc.
+# $wrap, when set, goes before the tool (a command that changes the user).
+wrap=
 run() {
     name=$1
     shift
-    timeout 60 "$cli" "$@" >"/tmp/$name.out" 2>"/tmp/$name.err"
+    # shellcheck disable=SC2086 # the wrapper's words
+    timeout 60 $wrap "$cli" "$@" >"/tmp/$name.out" 2>"/tmp/$name.err"
     rc=$?
-    echo "RUN $name: vexlor-cli $* -> exit $rc"
+    echo "RUN $name: $wrap vexlor-cli $* -> exit $rc"
     sed "s/^/  $name out| /" "/tmp/$name.out"
     sed "s/^/  $name err| /" "/tmp/$name.err"
 }
@@ -67,21 +70,35 @@ run test test
 [ "$rc" = 0 ] && grep -q 'Connection to controller is OK' /tmp/test.out
 check test-through-driver $? "(exit $rc)"
 
-# 3. Read; while the tool holds the port open, the driver's latency timer.
-timeout 60 "$cli" read /tmp/read1.vxc >/tmp/read.out 2>/tmp/read.err &
-pid=$!
-latency=never-opened
+# Reads into FILE as NAME (a command such as setpriv may go before the tool)
+# and watches the driver's latency timer while the tool holds the port: it
+# asks for low latency right after opening (a few USB requests after the
+# descriptor appears). Sets $rc and $latency.
+read_watching_latency() { # name file [wrapper...]
+    name=$1 file=$2
+    shift 2
+    timeout 60 "$@" "$cli" read "$file" >"/tmp/$name.out" 2>"/tmp/$name.err" &
+    pid=$!
+    latency=never-opened
+    while kill -0 "$pid" 2>/dev/null; do
+        if holds_port; then
+            latency=$(cat /sys/bus/usb-serial/devices/ttyUSB0/latency_timer)
+            [ "$latency" = 1 ] && break
+        fi
+        sleep 0.05
+    done
+    wait "$pid"
+    rc=$?
+    echo "RUN $name: $* vexlor-cli read $file -> exit $rc"
+    sed "s/^/  $name err| /" "/tmp/$name.err"
+}
 holds_port() {
     for fd in "/proc/$pid/fd/"*; do [ "$(readlink "$fd")" = /dev/ttyUSB0 ] && return 0; done
     return 1
 }
-if wait_for "holds_port || ! kill -0 $pid 2>/dev/null" 600 && holds_port; then
-    latency=$(cat /sys/bus/usb-serial/devices/ttyUSB0/latency_timer)
-fi
-wait "$pid"
-rc=$?
-echo "RUN read: vexlor-cli read /tmp/read1.vxc -> exit $rc"
-sed 's/^/  read err| /' /tmp/read.err
+
+# 3. Read; while the tool holds the port open, the driver's latency timer.
+read_watching_latency read /tmp/read1.vxc
 [ "$rc" = 0 ] && [ -s /tmp/read1.vxc ]
 check read-through-driver $? "(exit $rc)"
 [ "$latency" = 1 ]
@@ -93,7 +110,49 @@ run write write "$settings"
 [ "$rc" = 0 ] && grep -q 'written successfully' /tmp/write.out
 check write-through-driver $? "(exit $rc)"
 
-# 5. Two cables: the tool is told which (--port); the other one, held open by
+# 5. A user who is not root, as on a desktop. The cable rule's access (group
+# dialout on the serial node, the USB device node) comes from udev, which
+# lags behind the kernel; a stand-in applies it 0.3 s after each new ttyUSB
+# node appears. The bridge line re-creates the node root-only, so the tool
+# must wait for the rule before it opens; its low latency needs no root.
+as_rider="/opt/vexlor/setpriv --reuid=1000 --regid=1000 --groups=20"
+udev_stand_in() {
+    while [ ! -e /tmp/udev.stop ]; do
+        for node in /dev/ttyUSB*; do
+            [ -c "$node" ] && [ "$(stat -c %g "$node")" != 20 ] || continue
+            sleep 0.3
+            chgrp 20 "$node" && chmod 660 "$node"
+        done
+        sleep 0.05
+    done
+}
+chmod 666 /dev/bus/usb/*/*
+chgrp 20 /dev/ttyUSB0 && chmod 660 /dev/ttyUSB0
+rm -f /tmp/udev.stop
+udev_stand_in &
+udev=$!
+dmesg -c >/dev/null
+# shellcheck disable=SC2086 # the wrapper's words
+read_watching_latency rider-read /tmp/read3.vxc $as_rider
+[ "$rc" = 0 ] && [ -s /tmp/read3.vxc ]
+check user-waits-for-rule-after-bridge $? "(exit $rc)"
+dmesg | grep -q 'disconnected from ttyUSB0'
+check user-bridge-line-recreated-node $? "(the serial driver never let go: no bridge line ran)"
+[ "$latency" = 1 ]
+check user-latency-timer-1 $? "(latency_timer: $latency)"
+: >/tmp/udev.stop
+wait "$udev"
+
+# Without the rule the node stays root-only: the user is told the fix.
+chgrp 0 /dev/ttyUSB0 && chmod 600 /dev/ttyUSB0
+wrap=$as_rider
+run rider-refused test
+wrap=
+[ "$rc" = 1 ] && grep -q 'permission denied' /tmp/rider-refused.err &&
+    grep -q '70-vexlor-cable.rules' /tmp/rider-refused.err && grep -q 'usermod -aG dialout' /tmp/rider-refused.err
+check user-refused-told-the-fix $? "(exit $rc)"
+
+# 6. Two cables: the tool is told which (--port); the other one, held open by
 # another process, must come through unhurt.
 echo "VMREQ plug cable1"
 wait_for '[ -c /dev/ttyUSB1 ]' 100
@@ -134,7 +193,7 @@ echo "VMREQ unplug cable1"
 wait_for '[ "$(ttys)" = "ttyUSB0 " ]' 100
 check cable1-unplugged $? "(ttys: $(ttys))"
 
-# 6. The cable pulled during a write; plugged back, the next read works.
+# 7. The cable pulled during a write; plugged back, the next read works.
 # The host pulls it once the controller has answered some of the write.
 wait_for '[ -c /dev/ttyUSB0 ]' 50
 echo "VMREQ pull cable0"

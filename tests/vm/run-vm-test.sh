@@ -65,6 +65,8 @@ add_with_libraries() { # file destination
 }
 add_with_libraries /bin/busybox /bin/busybox
 add_with_libraries "$cli" /opt/vexlor/vexlor-cli
+# util-linux's setpriv runs the tool as a user who is not root
+add_with_libraries "$(command -v setpriv)" /opt/vexlor/setpriv
 objcopy --strip-debug "$root/opt/vexlor/vexlor-cli"
 cp "$settings" "$root/opt/vexlor/default.vxc"
 cp "$here/guest-init.sh" "$root/init" && chmod +x "$root/init"
