@@ -69,6 +69,8 @@ private slots:
             if (program.isEmpty())
                 QSKIP("setpriv (util-linux) is needed to run the tool without root");
             args = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", VEXLOR_CLI_PATH} + args;
+            if (runProgram(program, args.mid(0, 4) + QStringList{"--version"}).exitCode != 0)
+                QSKIP("nobody cannot run the tool from this build folder");
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
         } else {
             QVERIFY(QFile::setPermissions(path, {}));
