@@ -16,7 +16,7 @@ QString openFailureText(const QString &devicePath, SerialPort::OpenError error)
     switch (error) {
     case SerialPort::OpenError::PermissionDenied:
         return QStringLiteral("Cannot open %1: permission denied.\n%2")
-            .arg(path, QString::fromLatin1(texts::kSerialPermissionHint));
+            .arg(path, QString::fromLatin1(texts::kCableAccessFix));
     case SerialPort::OpenError::InUse:
         return QStringLiteral("Cannot open %1: another program is using it.").arg(path);
     case SerialPort::OpenError::NotFound:

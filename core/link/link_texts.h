@@ -11,11 +11,17 @@ inline constexpr const char *kConnectionTestCaption = "Controller connection tes
 inline constexpr const char *kDuplicateDevice =
     "Another COM device using the same name is detected,\nplease remove it first.";
 
-// How a user without access to serial ports gets it (for the command line; the
-// window keeps to its status label).
-inline constexpr const char *kSerialPermissionHint =
-    "Your user may not open serial ports. Add yourself to the serial port group with\n"
+// How a user who may not open the cable's serial port gets access: the
+// window's box and the command line both give it.
+inline constexpr const char *kCableAccessCaption = "Programming cable access";
+inline constexpr const char *kCableAccessFix =
+    "Install the cable rule that comes with the package (70-vexlor-cable.rules), then\n"
+    "unplug the cable and plug it in again. The package puts the rule in\n"
+    "/usr/lib/udev/rules.d; for a build from source, install it with\n"
+    "  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/\n"
+    "  sudo udevadm control --reload\n"
+    "Or join the dialout group, whose members may open serial ports:\n"
     "  sudo usermod -aG dialout $USER\n"
-    "and log in again, or install the udev rule that comes with the package.";
+    "then log out and in again.";
 
 } // namespace vexlor::texts
