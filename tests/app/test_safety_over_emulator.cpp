@@ -2,8 +2,7 @@
 // it and restoring a backup, in the window over the real serial port and the
 // controller emulator.
 
-#include "link_window.h"
-#include "sim_process.h"
+#include "emulated_window.h"
 
 #include "document_commands.h"
 #include "parameter_binding.h"
@@ -49,22 +48,12 @@ class TestSafetyOverEmulator : public QObject {
 
 private:
     QTemporaryDir home;
-    std::unique_ptr<LinkWindow> t;
-    std::unique_ptr<SimProcess> sim;
+    EmulatedWindow emulated;
+    std::unique_ptr<LinkWindow> &t = emulated.t;
+    std::unique_ptr<SimProcess> &sim = emulated.sim;
 
     // Starts the emulator and a window pointed at it; true once connected.
-    bool connectedWindow(const QStringList &arguments)
-    {
-        sim = std::make_unique<SimProcess>();
-        const QString path = sim->start(arguments);
-        if (path.isEmpty())
-            return false;
-        qputenv("VEXLOR_PORT", path.toLocal8Bit());
-        t = std::make_unique<LinkWindow>();
-        t->createWithRealPort();
-        (void)QTest::qWaitFor([&] { return t->label("Label15")->text() == QStringLiteral("Device Connected"); });
-        return labelState(t->label("Label15")) == QStringLiteral("Device Connected on lime");
-    }
+    bool connectedWindow(const QStringList &arguments) { return emulated.connect(arguments); }
 
     // Runs a link command from its menu item until its exchange is over and
     // its box or dialog has been shown.
