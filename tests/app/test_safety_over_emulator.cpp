@@ -2,6 +2,7 @@
 // it and restoring a backup, in the window over the real serial port and the
 // controller emulator.
 
+#include "file_bytes.h"
 #include "emulated_window.h"
 
 #include "document_commands.h"
@@ -25,12 +26,6 @@ const QString kWriteOk = QStringLiteral("Configuration of the controller was wri
 // an edit with decimals, a check box, the level count, a radio group, a whole number.
 const QStringList kFiveDifferences = {"--set", "1=300", "--set", "14=0", "--set", "20=3",
                                       "--set", "40=2", "--set", "48=123"};
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A row of a dialog's list as one text: "Level 9 | % | 90 | 100".
 QStringList rowTexts(const QList<DifferenceRow> &rows)
