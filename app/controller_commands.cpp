@@ -55,6 +55,7 @@ void ControllerCommands::connectSession()
     connect(s, &ControllerSession::deviceStateChanged, this, &ControllerCommands::showDeviceState);
     connect(s, &ControllerSession::duplicateDeviceReport, this,
             &ControllerCommands::showDuplicateDevice);
+    connect(s, &ControllerSession::accessRefused, this, &ControllerCommands::showAccessRefused);
     connect(s, &ControllerSession::connectionCheckStarted, this,
             &ControllerCommands::onExchangeStarted);
     connect(s, &ControllerSession::connectionChecked, this, &ControllerCommands::onConnectionChecked);
@@ -94,6 +95,13 @@ void ControllerCommands::showDuplicateDevice(const UserMessage &message)
         if (session)
             session->duplicateReportClosed();
     });
+}
+
+void ControllerCommands::showAccessRefused(const UserMessage &message)
+{
+    // Without waiting, as the duplicate report; the session raises it once
+    // per connect cycle, so ticks never stack it. Label15 says "Device Lost".
+    m_boxes.showError(message.caption, message.text, {});
 }
 
 // ---- connection test --------------------------------------------------------

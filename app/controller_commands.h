@@ -88,6 +88,7 @@ private:
     [[nodiscard]] ControllerComparison &comparison();
     void showDeviceState(DeviceState state);
     void showDuplicateDevice(const UserMessage &message);
+    void showAccessRefused(const UserMessage &message);
     void onExchangeStarted();
     void beginExchange(int frames);
     void onValueDecoded(const ControlAssignment &assignment);

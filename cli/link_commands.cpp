@@ -48,7 +48,7 @@ int runPorts(CliContext &context, const QStringList &args)
     const bool listed = std::any_of(entries.cbegin(), entries.cend(),
                                     [&](const SerialPortEntry &e) { return e.path == picked.path; });
     if (picked.found() && !listed)
-        entries.append({picked.path, false, 0, CliText::tr("(named by --port or VEXLOR_PORT)")});
+        entries.append({picked.path, false, 0, CliText::tr("(named by --port or VEXLOR_PORT)"), {}});
     for (const SerialPortEntry &entry : entries) {
         const QString vendor = entry.hasVendorId
             ? QStringLiteral("%1").arg(entry.vendorId, 4, 16, QLatin1Char('0'))

@@ -2,10 +2,10 @@
 
 namespace vexlor::sim {
 
-Emulator::Emulator(ControllerModel model, bool paced, QObject *parent)
+Emulator::Emulator(ControllerModel model, EmulatorTiming timing, QObject *parent)
     : QObject(parent)
     , m_model(std::move(model))
-    , m_paced(paced)
+    , m_timing(timing)
 {
     connect(&m_pty, &PseudoTerminal::bytesReceived, this, &Emulator::onBytes);
 }
@@ -41,21 +41,35 @@ void Emulator::perform(const ModelAction &action, qint64 requestStartNs)
     if (action.bytes.isEmpty())
         return;
 
-    qint64 due = DeadlineTimer::now();
-    if (m_paced) {
-        // The command's last byte reaches the controller one wire time after
-        // its first; the reply then takes its own wire time to arrive.
-        const qint64 received = qMax(requestStartNs + action.requestLength * kByteTimeNs, due);
-        due = qMax(received, m_wireFreeNs) + action.bytes.size() * kByteTimeNs;
-        m_wireFreeNs = due;
-    }
-    due += qint64(action.lateMs) * 1'000'000;
-    if (!m_paced && action.lateMs == 0) {
+    const qint64 due = replyDue(action, requestStartNs);
+    if (due <= 0) {
         m_pty.write(action.bytes);
         return;
     }
     const QByteArray bytes = action.bytes;
     m_timer.schedule(due, [this, bytes] { m_pty.write(bytes); });
+}
+
+qint64 Emulator::replyDue(const ModelAction &action, qint64 requestStartNs)
+{
+    const qint64 now = DeadlineTimer::now();
+    if (!m_timing.paced && m_timing.latencyMs == 0 && action.lateMs == 0)
+        return 0; // at once
+    qint64 firstByte = now;
+    qint64 lastByte = now;
+    if (m_timing.paced) {
+        // The command's last byte reaches the controller one wire time after
+        // its first; the reply then takes its own wire time to arrive.
+        const qint64 received = qMax(requestStartNs + action.requestLength * kByteTimeNs, now);
+        const qint64 sending = qMax(received, m_wireFreeNs);
+        firstByte = sending + kByteTimeNs;
+        lastByte = sending + action.bytes.size() * kByteTimeNs;
+        m_wireFreeNs = lastByte;
+    }
+    // The bridge chip passes the reply on when its latency timer, started by
+    // the first byte, runs out (or once all of it is in, if that is later).
+    const qint64 passedOn = qMax(lastByte, firstByte + qint64(m_timing.latencyMs) * 1'000'000);
+    return passedOn + qint64(action.lateMs) * 1'000'000;
 }
 
 } // namespace vexlor::sim

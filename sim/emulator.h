@@ -9,14 +9,24 @@
 
 namespace vexlor::sim {
 
-// The controller emulator: the model behind a pseudo-terminal, answering at
-// once or paced at the real wire time of 9600 baud (10 bits a byte).
+// When the emulator's replies reach the tool.
+struct EmulatorTiming {
+    // At the real wire time of 9600 baud (10 bits a byte), not at once.
+    bool paced = false;
+    // Each reply held until this long after its first byte, as a cable's
+    // USB bridge chip holds a short reply until its latency timer runs out
+    // (16 ms unless the driver asks for less); 0 passes it on at once.
+    int latencyMs = 0;
+};
+
+// The controller emulator: the model behind a pseudo-terminal, answering as
+// its timing says.
 class Emulator : public QObject {
     Q_OBJECT
 public:
     static constexpr qint64 kByteTimeNs = 1'000'000'000LL * 10 / 9600;
 
-    Emulator(ControllerModel model, bool paced, QObject *parent = nullptr);
+    Emulator(ControllerModel model, EmulatorTiming timing, QObject *parent = nullptr);
 
     // Opens the pseudo-terminal; false with the reason in errorText().
     [[nodiscard]] bool start();
@@ -32,9 +42,10 @@ signals:
 private:
     void onBytes(const QByteArray &bytes);
     void perform(const ModelAction &action, qint64 requestStartNs);
+    [[nodiscard]] qint64 replyDue(const ModelAction &action, qint64 requestStartNs);
 
     ControllerModel m_model;
-    bool m_paced;
+    EmulatorTiming m_timing;
     PseudoTerminal m_pty;
     DeadlineTimer m_timer;
     qint64 m_requestStartNs = -1; // arrival of the first byte of the command being received

@@ -11,18 +11,47 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <cstdio>
+#include <optional>
 
 using namespace vexlor;
 using namespace vexlor::sim;
 
 namespace {
 
-int usageError(const QString &text)
-{
-    QTextStream(stderr) << "vexlor-controller-sim: " << text << '\n';
-    return 2;
-}
+// Everything the command line sets.
+struct SimSettings {
+    std::array<quint16, kProtocolItemCount> values{};
+    quint8 versionMajor = 1;
+    quint8 versionMinor = 35;
+    FaultPlan fault;
+    EmulatorTiming timing;
+};
+
+struct SimOptions {
+    QCommandLineOption paced{QStringLiteral("paced"),
+                             QStringLiteral("Answer at the real 9600-baud wire time.")};
+    QCommandLineOption latency{
+        QStringLiteral("latency"),
+        QStringLiteral("Hold each reply until MS after its first byte, as the cable's bridge chip "
+                       "does for its latency timer (16 by default on a real cable, 1 with low "
+                       "latency; default 0)."),
+        QStringLiteral("MS"), QStringLiteral("0")};
+    QCommandLineOption version{QStringLiteral("version"),
+                               QStringLiteral("Software version to report (default 1-35)."),
+                               QStringLiteral("A-B"), QStringLiteral("1-35")};
+    QCommandLineOption fault{
+        QStringLiteral("fault"),
+        QStringLiteral("Fault to inject: %1.").arg(faultKindNames().join(QStringLiteral(", "))),
+        QStringLiteral("KIND")};
+    QCommandLineOption atFrame{QStringLiteral("at-frame"),
+                               QStringLiteral("Protocol index the fault hits (default 0)."),
+                               QStringLiteral("N"), QStringLiteral("0")};
+    QCommandLineOption always{QStringLiteral("always"),
+                              QStringLiteral("Inject the fault every time, not only once.")};
+    QCommandLineOption set{QStringLiteral("set"),
+                           QStringLiteral("Start with VALUE held at INDEX (repeatable)."),
+                           QStringLiteral("INDEX=VALUE")};
+};
 
 // "1-35" into its two bytes.
 bool parseVersion(const QString &text, quint8 *major, quint8 *minor)
@@ -41,6 +70,71 @@ bool parseVersion(const QString &text, quint8 *major, quint8 *minor)
     return true;
 }
 
+// Each parser returns an error text, empty when its options are good.
+QString parseFault(const QCommandLineParser &parser, const SimOptions &o, FaultPlan *plan)
+{
+    if (parser.isSet(o.fault) && !parseFaultKind(parser.value(o.fault), &plan->kind))
+        return QStringLiteral("unknown fault '%1'").arg(parser.value(o.fault));
+    bool ok = false;
+    plan->atFrame = parser.value(o.atFrame).toInt(&ok);
+    if (!ok || plan->atFrame < 0 || plan->atFrame >= kProtocolItemCount)
+        return QStringLiteral("--at-frame wants an index 0-59");
+    plan->always = parser.isSet(o.always);
+    return {};
+}
+
+// The values a new controller holds (what the window sends with its initial
+// state), with --set applied.
+QString parseValues(const QCommandLineParser &parser, const SimOptions &o,
+                    std::array<quint16, kProtocolItemCount> *values)
+{
+    const EncodedSet initial = encodeAll(ParameterSnapshot::initial(), NumberFormat::point());
+    if (!initial.ok())
+        return initial.error;
+    *values = initial.values;
+    for (const QString &item : parser.values(o.set)) {
+        const QStringList parts = item.split(u'=');
+        bool okIndex = false;
+        bool okValue = false;
+        const int index = parts.value(0).toInt(&okIndex);
+        const uint value = parts.value(1).toUInt(&okValue);
+        if (parts.size() != 2 || !okIndex || !okValue || index < 0 || index >= kProtocolItemCount
+            || value > 0xFFFF)
+            return QStringLiteral("--set wants INDEX=VALUE, as in 1=300");
+        (*values)[index] = quint16(value);
+    }
+    return {};
+}
+
+QString parseTiming(const QCommandLineParser &parser, const SimOptions &o, EmulatorTiming *timing)
+{
+    timing->paced = parser.isSet(o.paced);
+    bool ok = false;
+    timing->latencyMs = parser.value(o.latency).toInt(&ok);
+    if (!ok || timing->latencyMs < 0 || timing->latencyMs > 255)
+        return QStringLiteral("--latency wants milliseconds 0-255, as a latency timer holds");
+    return {};
+}
+
+QString parseSettings(const QCommandLineParser &parser, const SimOptions &o, SimSettings *settings)
+{
+    if (!parseVersion(parser.value(o.version), &settings->versionMajor, &settings->versionMinor))
+        return QStringLiteral("--version wants two numbers 0-255, as in 1-35");
+    for (const QString &error : {parseFault(parser, o, &settings->fault),
+                                 parseValues(parser, o, &settings->values),
+                                 parseTiming(parser, o, &settings->timing)}) {
+        if (!error.isEmpty())
+            return error;
+    }
+    return {};
+}
+
+int usageError(const QString &text)
+{
+    QTextStream(stderr) << "vexlor-controller-sim: " << text << '\n';
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -55,66 +149,24 @@ int main(int argc, char *argv[])
         "first line, then one line per stored value (\"write INDEX VALUE\") and per store "
         "command (\"store\"). Point the tool at it with VEXLOR_PORT=<path>."));
     parser.addHelpOption();
-    const QCommandLineOption paced(QStringLiteral("paced"),
-                                   QStringLiteral("Answer at the real 9600-baud wire time."));
-    const QCommandLineOption version(QStringLiteral("version"),
-                                     QStringLiteral("Software version to report (default 1-35)."),
-                                     QStringLiteral("A-B"), QStringLiteral("1-35"));
-    const QCommandLineOption fault(
-        QStringLiteral("fault"),
-        QStringLiteral("Fault to inject: %1.").arg(faultKindNames().join(QStringLiteral(", "))),
-        QStringLiteral("KIND"));
-    const QCommandLineOption atFrame(QStringLiteral("at-frame"),
-                                     QStringLiteral("Protocol index the fault hits (default 0)."),
-                                     QStringLiteral("N"), QStringLiteral("0"));
-    const QCommandLineOption always(QStringLiteral("always"),
-                                    QStringLiteral("Inject the fault every time, not only once."));
-    const QCommandLineOption set(QStringLiteral("set"),
-                                 QStringLiteral("Start with VALUE held at INDEX (repeatable)."),
-                                 QStringLiteral("INDEX=VALUE"));
-    parser.addOptions({paced, version, fault, atFrame, always, set});
+    const SimOptions options;
+    parser.addOptions({options.paced, options.latency, options.version, options.fault,
+                       options.atFrame, options.always, options.set});
     parser.process(app);
+    SimSettings settings;
+    if (const QString error = parseSettings(parser, options, &settings); !error.isEmpty())
+        return usageError(error);
 
-    quint8 major = 0;
-    quint8 minor = 0;
-    if (!parseVersion(parser.value(version), &major, &minor))
-        return usageError(QStringLiteral("--version wants two numbers 0-255, as in 1-35"));
-
-    FaultPlan plan;
-    if (parser.isSet(fault) && !parseFaultKind(parser.value(fault), &plan.kind))
-        return usageError(QStringLiteral("unknown fault '%1'").arg(parser.value(fault)));
-    bool ok = false;
-    plan.atFrame = parser.value(atFrame).toInt(&ok);
-    if (!ok || plan.atFrame < 0 || plan.atFrame >= kProtocolItemCount)
-        return usageError(QStringLiteral("--at-frame wants an index 0-59"));
-    plan.always = parser.isSet(always);
-
-    // The values a new controller holds: what the window sends with its initial state.
-    const EncodedSet initial = encodeAll(ParameterSnapshot::initial(), NumberFormat::point());
-    if (!initial.ok())
-        return usageError(initial.error);
-    std::array<quint16, kProtocolItemCount> values = initial.values;
-    for (const QString &item : parser.values(set)) {
-        const QStringList parts = item.split(u'=');
-        bool okIndex = false;
-        bool okValue = false;
-        const int index = parts.value(0).toInt(&okIndex);
-        const uint value = parts.value(1).toUInt(&okValue);
-        if (parts.size() != 2 || !okIndex || !okValue || index < 0 || index >= kProtocolItemCount
-            || value > 0xFFFF)
-            return usageError(QStringLiteral("--set wants INDEX=VALUE, as in 1=300"));
-        values[index] = quint16(value);
-    }
-
-    Emulator emulator(ControllerModel(values, major, minor, plan), parser.isSet(paced));
+    Emulator emulator(ControllerModel(settings.values, settings.versionMajor,
+                                      settings.versionMinor, settings.fault),
+                      settings.timing);
     if (!emulator.start())
         return usageError(QStringLiteral("cannot open a pseudo-terminal: %1").arg(emulator.errorText()));
 
     QTextStream out(stdout);
     out << emulator.devicePath() << Qt::endl;
-    QObject::connect(&emulator, &Emulator::note, &app, [&out](const QString &line) {
-        out << line << Qt::endl;
-    });
+    QObject::connect(&emulator, &Emulator::note, &app,
+                     [&out](const QString &line) { out << line << Qt::endl; });
     QObject::connect(&emulator, &Emulator::hungUp, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     return app.exec();

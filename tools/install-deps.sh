@@ -11,6 +11,9 @@ packages=(
     libqt6serialport6 qt6-qpa-plugins fonts-dejavu-core
     # tests and screenshots
     xvfb xauth imagemagick
+    # the virtual-machine test of the cable path (tests/vm): QEMU with its
+    # emulated FTDI cable, a static busybox for the guest, cpio for its initramfs
+    qemu-system-x86 busybox-static cpio
     # packaging: desktop file checks, PDF checks, the .deb
     desktop-file-utils appstream shared-mime-info poppler-utils dpkg-dev
     # file association checks: the desktop's MIME query and the type lookup it uses

@@ -18,4 +18,6 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVEXLOR_SANITIZE=address,undefined,float-cast-overflow
 cmake --build "$build_dir"
-ctest --test-dir "$build_dir" --output-on-failure --no-tests=error
+# The virtual-machine test (label vm) runs in the normal build only: it checks
+# the kernel's cable path, which the sanitizers do not look into.
+ctest --test-dir "$build_dir" --output-on-failure --no-tests=error -LE vm

@@ -9,14 +9,16 @@
 namespace vexlor {
 namespace {
 
-std::unique_ptr<BridgeLine> makeFtdiBridgeLine(const QString &)
+std::unique_ptr<BridgeLine> makeFtdiBridgeLine(const SerialPortEntry &entry)
 {
-    // The first bridge device of the family, whichever port it serves.
-    return std::make_unique<FtdiBridgeLine>();
+    // Only the device behind this port: never the first of the family.
+    if (!entry.usb.known())
+        return nullptr;
+    return std::make_unique<FtdiBridgeLine>(entry.usb);
 }
 
 constexpr std::array kCableTypes = {
-    CableType{"FTDI USB serial bridge", 0x0403, &makeFtdiBridgeLine},
+    CableType{"FTDI USB serial bridge", 0x0403, &makeFtdiBridgeLine, true},
 };
 
 // A device path as the system lists it (a link such as /dev/serial/by-id/...
@@ -45,23 +47,31 @@ const CableType *cableTypeOf(const SerialPortEntry &entry)
     return nullptr;
 }
 
-BridgeLine *CableBridgeLines::bridgeLineFor(const QString &portPath)
-{
-    const CableType *type = cableTypeAt(portPath);
-    m_line = type ? type->makeBridgeLine(portPath) : nullptr;
-    return m_line.get();
-}
-
-const CableType *CableBridgeLines::cableTypeAt(const QString &portPath) const
+std::optional<SerialPortEntry> listedPortAt(const PortLister &lister, const QString &portPath)
 {
     if (portPath.isEmpty())
-        return &kCableTypes.front();
+        return std::nullopt;
     const QString wanted = canonicalPath(portPath);
-    for (const SerialPortEntry &entry : m_lister.ports()) {
+    for (const SerialPortEntry &entry : lister.ports()) {
         if (canonicalPath(entry.path) == wanted)
-            return cableTypeOf(entry);
+            return entry;
     }
-    return nullptr;
+    return std::nullopt;
+}
+
+bool portAsksLowLatency(const PortLister &lister, const QString &portPath)
+{
+    const std::optional<SerialPortEntry> entry = listedPortAt(lister, portPath);
+    const CableType *type = entry ? cableTypeOf(*entry) : nullptr;
+    return type && type->asksLowLatency;
+}
+
+BridgeLine *CableBridgeLines::bridgeLineFor(const QString &portPath)
+{
+    const std::optional<SerialPortEntry> entry = listedPortAt(m_lister, portPath);
+    const CableType *type = entry ? cableTypeOf(*entry) : nullptr;
+    m_line = type ? type->makeBridgeLine(*entry) : nullptr;
+    return m_line.get();
 }
 
 } // namespace vexlor

@@ -6,19 +6,23 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <span>
 
 namespace vexlor {
 
-// A kind of programming cable: how it is recognised among the serial ports
-// and how its bridge line is driven. A second kind of cable is one more entry
-// in cableTypes().
+// A kind of programming cable: how it is recognised among the serial ports,
+// how its bridge line is driven and how its port is best used. A second kind
+// of cable is one more entry in cableTypes().
 struct CableType {
     const char *name;     // "FTDI USB serial bridge"
     quint16 usbVendorId;  // the USB vendor its serial ports report
-    // The bridge line behind the cable's serial port at `portPath`; null when
-    // the cable has none.
-    std::unique_ptr<BridgeLine> (*makeBridgeLine)(const QString &portPath);
+    // The bridge line of exactly the cable behind the listed port `entry`;
+    // null when that cable has none or its USB device cannot be told apart.
+    std::unique_ptr<BridgeLine> (*makeBridgeLine)(const SerialPortEntry &entry);
+    // Its chip holds short replies back until a latency timer runs out, and
+    // its driver can be asked to shorten that timer.
+    bool asksLowLatency;
 };
 
 // Every cable the tool knows, the usual one first.
@@ -26,6 +30,16 @@ struct CableType {
 
 // The cable behind a listed port, or null for a port of no known cable.
 [[nodiscard]] const CableType *cableTypeOf(const SerialPortEntry &entry);
+
+// The listed port at `portPath` (also when named through a link such as
+// /dev/serial/by-id/...); nullopt when the list does not hold it, as for a
+// pseudo-terminal.
+[[nodiscard]] std::optional<SerialPortEntry> listedPortAt(const PortLister &lister,
+                                                          const QString &portPath);
+
+// Whether the port at `portPath` is that of a cable whose driver should be
+// asked for low latency.
+[[nodiscard]] bool portAsksLowLatency(const PortLister &lister, const QString &portPath);
 
 // What start-up and shutdown ask for the port they work on: the bridge line
 // of the cable behind that port, or null when there is none to drive.
@@ -36,10 +50,10 @@ public:
     [[nodiscard]] virtual BridgeLine *bridgeLineFor(const QString &portPath) = 0;
 };
 
-// The real provider: the cable type of the port as the system lists it. With
-// no port at all the usual cable's line is still driven, as a cable whose
-// serial device is missing (left detached) may be the one attached; a port
-// of no known cable (a pseudo-terminal, another adapter) has no line.
+// The real provider: the cable type of the port as the system lists it, and
+// within it the very USB device behind that port. No port, a port of no known
+// cable (a pseudo-terminal, another adapter) or one whose USB device is not
+// known: no line, so no other program's adapter is ever touched.
 class CableBridgeLines final : public BridgeLineProvider {
 public:
     // `lister` must outlive the provider.
@@ -48,8 +62,6 @@ public:
     [[nodiscard]] BridgeLine *bridgeLineFor(const QString &portPath) override;
 
 private:
-    [[nodiscard]] const CableType *cableTypeAt(const QString &portPath) const;
-
     const PortLister &m_lister;
     std::unique_ptr<BridgeLine> m_line;
 };

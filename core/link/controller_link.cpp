@@ -13,9 +13,12 @@ ControllerLink::ControllerLink(SerialPort *port, QObject *parent)
 
 bool ControllerLink::openPort(const QString &path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || !m_port->open(path))
         return false;
-    return m_port->open(path);
+    // Where the driver refuses, replies just come a little later.
+    if (m_asksLowLatency && m_asksLowLatency(path))
+        (void)m_port->requestLowLatency();
+    return true;
 }
 
 void ControllerLink::closePort()

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 namespace vexlor {
 
 // The one serial connection to the controller, as far as its life goes: the
@@ -23,8 +25,13 @@ public:
     void setPortPath(const QString &path) { m_portPath = path; }
 
     // Opens `path` (closing whatever was open); false on any failure, with the
-    // reason in openError(). Does not change portPath().
+    // reason in openError(). Does not change portPath(). A port for which
+    // `asksLowLatency` holds gets the driver's low latency right after.
     [[nodiscard]] bool openPort(const QString &path);
+    void setLowLatencyRule(std::function<bool(const QString &path)> asksLowLatency)
+    {
+        m_asksLowLatency = std::move(asksLowLatency);
+    }
     void closePort();
     [[nodiscard]] bool isOpen() const;
     [[nodiscard]] SerialPort::OpenError openError() const { return m_port->openError(); }
@@ -43,6 +50,7 @@ private:
 
     SerialPort *m_port;
     QString m_portPath;
+    std::function<bool(const QString &)> m_asksLowLatency;
 };
 
 } // namespace vexlor

@@ -25,8 +25,10 @@ void DeviceMonitor::tick()
     }
 
     const DiscoveryResult first = m_finder->find();
-    if (first.path == m_link->portPath())
-        return; // unchanged, whether or not that port is open
+    if (first.path == m_link->portPath()) {
+        retryClosedPort();
+        return;
+    }
 
     m_link->closePort();
     // A second, fresh run decides the new port.
@@ -37,6 +39,17 @@ void DeviceMonitor::tick()
         return;
     }
     emit deviceStateReported(m_link->openPort(path) ? DeviceState::Connected : DeviceState::Lost);
+}
+
+void DeviceMonitor::retryClosedPort()
+{
+    // A port that refused start-up's open (its node still root-only, or held
+    // by another program) is usable as soon as that changes: no need to
+    // replug. A failed retry leaves "Device Lost" as it stands.
+    if (m_link->portPath().isEmpty() || m_link->isOpen())
+        return;
+    if (m_link->openPort(m_link->portPath()))
+        emit deviceStateReported(DeviceState::Connected);
 }
 
 } // namespace vexlor

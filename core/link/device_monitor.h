@@ -11,8 +11,10 @@ namespace vexlor {
 
 // The two-second device watch (Timer1's tick), without the timer: the window
 // calls tick(). Reopens the link when discovery finds another port, reports
-// "Device Lost" when it finds none, and does nothing while the port stays the
-// same. A link lost underneath (cable pulled) is reported on the next tick.
+// "Device Lost" when it finds none, and tries again to open the same port
+// while it is listed but not open (refused or busy until now), reporting
+// "Device Connected" once it opens. A link lost underneath (cable pulled) is
+// reported on the next tick.
 class DeviceMonitor : public QObject {
     Q_OBJECT
 public:
@@ -27,10 +29,13 @@ public:
     void tick();
 
 signals:
-    // Set the status label; raised only on ticks that change the port.
+    // Set the status label; raised only on ticks that change the port or
+    // open it.
     void deviceStateReported(vexlor::DeviceState state);
 
 private:
+    void retryClosedPort();
+
     ControllerLink *m_link;
     PortFinder *m_finder;
     const LinkStartup *m_startup = nullptr;

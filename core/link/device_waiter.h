@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controller_link.h"
 #include "port_finder.h"
 
 #include <QObject>
@@ -7,33 +8,40 @@
 
 namespace vexlor {
 
-// Waits, without blocking, for discovery to find the controller's port again:
-// driving the bridge line hands the USB device to libftdi and back, and the
-// kernel needs a moment to recreate the serial device. Checks at once, then
-// every 100 ms, and gives up after the bound.
+// Opens the controller's port once it is back, without blocking. Driving the
+// bridge line hands the USB device to libftdi and back, so the kernel deletes
+// the serial device and creates it anew: a moment later, possibly under
+// another node, and at first for root only (until udev applies the cable
+// rule). Each try lists the ports again and opens what discovery finds; a
+// missing or refused node is tried again every 100 ms up to the bound. A port
+// another program holds ends the wait at once.
 class DeviceWaiter : public QObject {
     Q_OBJECT
 public:
     static constexpr int kPollIntervalMs = 100;
-    static constexpr int kDefaultBoundMs = 2000;
+    static constexpr int kDefaultBoundMs = 3000;
 
-    explicit DeviceWaiter(const PortFinder *finder, QObject *parent = nullptr);
+    // Neither pointer is owned.
+    DeviceWaiter(ControllerLink *link, const PortFinder *finder, QObject *parent = nullptr);
 
-    // A new start() replaces a running wait.
+    // Tries at once. A new start() replaces a running wait.
     void start(int boundMs = kDefaultBoundMs);
     void cancel();
     [[nodiscard]] bool isWaiting() const { return m_timer.isActive(); }
 
 signals:
-    // The port discovery found (empty when the bound was reached).
-    void finished(const QString &path);
+    // The link's port is open, or the bound was reached (or the port is held
+    // by another program) and it is not; the link keeps the last path found,
+    // or its old one when none was, and the last open's error.
+    void finished(bool opened);
 
 private:
-    void poll();
+    void tryOpen();
 
+    ControllerLink *m_link;
     const PortFinder *m_finder;
     QTimer m_timer;
-    int m_pollsLeft = 0;
+    int m_triesLeft = 0;
 };
 
 } // namespace vexlor

@@ -6,27 +6,21 @@ namespace vexlor {
 
 int FtdiBridgeLine::setBridgeLine(int flag)
 {
+    if (!m_location.known() || m_location.busNumber > 255 || m_location.deviceAddress > 255)
+        return -3; // libftdi's "device not found"
     ftdi_context *ftdi = ftdi_new();
     if (!ftdi)
         return -1;
     // Give the serial port back to the kernel's driver when we let go.
     ftdi->module_detach_mode = AUTO_DETACH_REATACH_SIO_MODULE;
-
-    // vendor 0, product 0: every bridge chip of the family; device 0 is the first.
-    ftdi_device_list *devices = nullptr;
-    int status = ftdi_usb_find_all(ftdi, &devices, 0, 0);
-    if (status <= 0 || !devices) {
-        ftdi_list_free(&devices);
-        ftdi_free(ftdi);
-        return status < 0 ? status : -3;
-    }
-    status = ftdi_usb_open_dev(ftdi, devices->dev);
-    ftdi_list_free(&devices);
+    int status = ftdi_usb_open_bus_addr(ftdi, uint8_t(m_location.busNumber),
+                                        uint8_t(m_location.deviceAddress));
     if (status != 0) {
         ftdi_free(ftdi);
         return status;
     }
-    // Results ignored, as the close's status is the one that counts.
+    // Results ignored, as the close's status is the one that counts (a chip
+    // that refuses the bit mode, as QEMU's does, changes nothing else).
     (void)ftdi_set_latency_timer(ftdi, kBridgeLatency);
     (void)ftdi_set_bitmode(ftdi, bridgeLineMask(flag), kBridgeBitMode);
     status = ftdi_usb_close(ftdi);

@@ -1,5 +1,7 @@
 #include "link_shutdown.h"
 
+#include <utility>
+
 namespace vexlor {
 
 LinkShutdown::LinkShutdown(ControllerLink *link, BridgeLineProvider *bridges, QObject *parent)
@@ -9,7 +11,6 @@ LinkShutdown::LinkShutdown(ControllerLink *link, BridgeLineProvider *bridges, QO
 {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.setInterval(kSettleMs);
     connect(&m_timer, &QTimer::timeout, this, &LinkShutdown::onSettled);
 }
 
@@ -18,12 +19,14 @@ LinkShutdown::~LinkShutdown() = default;
 void LinkShutdown::start()
 {
     m_link->closePort();
-    m_timer.start();
+    const QString path = m_link->portPath();
+    m_line = path.isEmpty() ? nullptr : m_bridges->bridgeLineFor(path);
+    m_timer.start(m_line ? kSettleMs : 0);
 }
 
 void LinkShutdown::onSettled()
 {
-    if (BridgeLine *line = m_bridges->bridgeLineFor(m_link->portPath()))
+    if (BridgeLine *line = std::exchange(m_line, nullptr))
         (void)line->setBridgeLine(0);
     emit finished();
 }

@@ -10,8 +10,9 @@
 
 namespace vexlor {
 
-// The link's part of closing, without blocking: close the port, let it settle
-// for 200 ms, drive the bridge line low, finished().
+// The link's part of closing, without blocking: close the port; for a cable
+// with a bridge line let it settle for 200 ms and drive the line low; then
+// finished(), always from the event loop. Other ports have no line, no pause.
 class LinkShutdown : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ private:
 
     ControllerLink *m_link;
     BridgeLineProvider *m_bridges;
+    BridgeLine *m_line = nullptr; // the provider's, held from start() to the settle
     QTimer m_timer;
 };
 

@@ -1,5 +1,7 @@
 #include "link_startup.h"
 
+#include <utility>
+
 namespace vexlor {
 
 LinkStartup::LinkStartup(ControllerLink *link, PortFinder *finder, BridgeLineProvider *bridges,
@@ -8,13 +10,12 @@ LinkStartup::LinkStartup(ControllerLink *link, PortFinder *finder, BridgeLinePro
     , m_link(link)
     , m_finder(finder)
     , m_bridges(bridges)
-    , m_waiter(finder)
+    , m_waiter(link, finder)
 {
     m_settleTimer.setSingleShot(true);
     m_settleTimer.setTimerType(Qt::PreciseTimer);
-    m_settleTimer.setInterval(kSettleMs);
     connect(&m_settleTimer, &QTimer::timeout, this, &LinkStartup::onSettled);
-    connect(&m_waiter, &DeviceWaiter::finished, this, &LinkStartup::onDeviceBack);
+    connect(&m_waiter, &DeviceWaiter::finished, this, &LinkStartup::finish);
 }
 
 LinkStartup::~LinkStartup() = default;
@@ -22,37 +23,36 @@ LinkStartup::~LinkStartup() = default;
 void LinkStartup::start()
 {
     m_running = true;
-    m_link->setPortPath(m_finder->find().path);
+    const QString path = m_finder->find().path;
+    m_link->setPortPath(path);
     m_link->closePort();
-    m_settleTimer.start();
+    // Only the cable behind the port found has a line; without a port there
+    // is no cable to drive.
+    m_line = path.isEmpty() ? nullptr : m_bridges->bridgeLineFor(path);
+    m_settleTimer.start(m_line ? kSettleMs : 0);
 }
 
 void LinkStartup::cancel()
 {
     m_settleTimer.stop();
     m_waiter.cancel();
+    m_line = nullptr;
     m_running = false;
 }
 
 void LinkStartup::onSettled()
 {
-    if (BridgeLine *line = m_bridges->bridgeLineFor(m_link->portPath()))
-        (void)line->setBridgeLine(1);
-    if (m_link->portPath().isEmpty()) {
-        m_running = false;
-        emit finished(DeviceState::Lost);
+    BridgeLine *line = std::exchange(m_line, nullptr);
+    if (!line) {
+        finish(m_link->openPort(m_link->portPath()));
         return;
     }
+    (void)line->setBridgeLine(1);
     m_waiter.start();
 }
 
-void LinkStartup::onDeviceBack(const QString &path)
+void LinkStartup::finish(bool opened)
 {
-    // The device may come back under another node; without it, the old path
-    // is kept and its open fails.
-    if (!path.isEmpty())
-        m_link->setPortPath(path);
-    const bool opened = m_link->openPort(m_link->portPath());
     m_running = false;
     emit finished(opened ? DeviceState::Connected : DeviceState::Lost);
 }

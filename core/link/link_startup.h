@@ -9,14 +9,14 @@
 #include <QObject>
 #include <QTimer>
 
-#include <memory>
-
 namespace vexlor {
 
 // The link's part of the window's start-up, as steps that never block:
-// discover the port, close it, let the line settle for 500 ms, drive the
-// bridge line high, wait (at most about 2 s) for the serial device to come
-// back, open it, and report the status label.
+// discover the port and close it. For a cable with a bridge line: let the
+// line settle for 500 ms, drive the bridge line high, and wait (at most about
+// 3 s) for the serial device to come back and open. Any other port (a
+// pseudo-terminal, another adapter) has no line and no pauses: it is opened
+// at once. Then report the status label.
 class LinkStartup : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +27,7 @@ public:
                 QObject *parent = nullptr);
     ~LinkStartup() override;
 
+    // Ends in finished(), always from the event loop.
     void start();
     [[nodiscard]] bool isRunning() const { return m_running; }
     // Stops wherever it is: no bridge line, no open, no finished().
@@ -38,11 +39,12 @@ signals:
 
 private:
     void onSettled();
-    void onDeviceBack(const QString &path);
+    void finish(bool opened);
 
     ControllerLink *m_link;
     PortFinder *m_finder;
     BridgeLineProvider *m_bridges;
+    BridgeLine *m_line = nullptr; // the provider's, held from start() to the settle
     QTimer m_settleTimer;
     DeviceWaiter m_waiter;
     bool m_running = false;

@@ -17,13 +17,19 @@ inline constexpr const char *kConnectionTestCaption =
 inline constexpr const char *kDuplicateDevice = QT_TRANSLATE_NOOP(
     "Link", "Another COM device using the same name is detected,\nplease remove it first.");
 
-// How a user without access to serial ports gets it (for the command line; the
-// window keeps to its status label).
-//: keep the command line "sudo usermod -aG dialout $USER" as it is
-inline constexpr const char *kSerialPermissionHint = QT_TRANSLATE_NOOP(
-    "Link", "Your user may not open serial ports. Add yourself to the serial port group with\n"
-            "  sudo usermod -aG dialout $USER\n"
-            "and log in again, or install the udev rule that comes with the package.");
+// How a user who may not open the cable's serial port gets access: the
+// window's box and the command line both give it.
+inline constexpr const char *kCableAccessCaption = QT_TRANSLATE_NOOP("Link", "Programming cable access");
+//: keep the file names and the command lines as they are
+inline constexpr const char *kCableAccessFix = QT_TRANSLATE_NOOP("Link",
+    "Install the cable rule that comes with the package (70-vexlor-cable.rules), then\n"
+    "unplug the cable and plug it in again. The package puts the rule in\n"
+    "/usr/lib/udev/rules.d; for a build from source, install it with\n"
+    "  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/\n"
+    "  sudo udevadm control --reload\n"
+    "Or join the dialout group, whose members may open serial ports:\n"
+    "  sudo usermod -aG dialout $USER\n"
+    "then log out and in again.");
 
 } // namespace vexlor::texts
 

@@ -1,6 +1,7 @@
 #include "port_discovery.h"
 
 #include "cable.h"
+#include "usb_sysfs.h"
 
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -17,9 +18,24 @@ QList<SerialPortEntry> SystemPortLister::ports() const
         entry.hasVendorId = info.hasVendorIdentifier();
         entry.vendorId = info.vendorIdentifier();
         entry.description = info.description();
+        completeFromSysfs(entry, info.portName(), m_sysfsRoot);
         result.append(entry);
     }
     return result;
+}
+
+void completeFromSysfs(SerialPortEntry &entry, const QString &ttyName, const QString &sysfsRoot)
+{
+    const std::optional<UsbDeviceInfo> usb = usbDeviceOfTty(sysfsRoot, ttyName);
+    if (!usb)
+        return;
+    entry.usb = {usb->busNumber, usb->deviceAddress, usb->serialNumber};
+    if (!entry.hasVendorId) {
+        entry.hasVendorId = true;
+        entry.vendorId = usb->vendorId;
+    }
+    if (entry.description.isEmpty())
+        entry.description = usb->product;
 }
 
 bool SystemPortLister::exists(const QString &path) const

@@ -9,12 +9,23 @@ namespace vexlor {
 // emulator). Read by the programs' main functions, never below them.
 inline constexpr const char *kPortEnvironmentVariable = "VEXLOR_PORT";
 
+// Where a USB serial port's device sits on the bus: what opens that very
+// device (and no other of its kind) through libusb.
+struct UsbLocation {
+    int busNumber = 0;
+    int deviceAddress = 0;
+    QString serialNumber;
+
+    [[nodiscard]] bool known() const { return busNumber > 0 && deviceAddress > 0; }
+};
+
 // One serial port as the system lists it.
 struct SerialPortEntry {
     QString path;             // device path, "/dev/ttyUSB0"
     bool hasVendorId = false; // false for ports that are not USB devices
     quint16 vendorId = 0;
     QString description;
+    UsbLocation usb;          // unknown for ports that are not USB devices
 };
 
 // Lists the system's serial ports; never opens one.
@@ -27,12 +38,25 @@ public:
     [[nodiscard]] virtual bool exists(const QString &path) const = 0;
 };
 
-// PortLister over QSerialPortInfo and the file system.
+// PortLister over QSerialPortInfo, completed from sysfs, and the file system.
 class SystemPortLister final : public PortLister {
 public:
+    explicit SystemPortLister(QString sysfsRoot = QStringLiteral("/sys"))
+        : m_sysfsRoot(std::move(sysfsRoot))
+    {
+    }
+
     [[nodiscard]] QList<SerialPortEntry> ports() const override;
     [[nodiscard]] bool exists(const QString &path) const override;
+
+private:
+    QString m_sysfsRoot;
 };
+
+// Adds what sysfs (under `sysfsRoot`) knows of the tty `ttyName` to its
+// entry: the USB location always, the vendor and description where the list
+// had none (QSerialPortInfo learns them from udev, which may not be running).
+void completeFromSysfs(SerialPortEntry &entry, const QString &ttyName, const QString &sysfsRoot);
 
 // What one discovery run found.
 struct DiscoveryResult {

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <linux/serial.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace vexlor {
@@ -67,6 +69,21 @@ bool QtSerialPort::open(const QString &path)
     m_port.clear();
     m_openError = OpenError::None;
     return true;
+}
+
+bool QtSerialPort::requestLowLatency()
+{
+    if (!m_port.isOpen())
+        return false;
+    const int fd = int(m_port.handle());
+    serial_struct settings{};
+    if (::ioctl(fd, TIOCGSERIAL, &settings) != 0)
+        return false; // not a serial driver that has the flag (a pseudo-terminal)
+    if (settings.flags & ASYNC_LOW_LATENCY)
+        return true;
+    // A flag any user may set on a port they opened.
+    settings.flags |= ASYNC_LOW_LATENCY;
+    return ::ioctl(fd, TIOCSSERIAL, &settings) == 0;
 }
 
 void QtSerialPort::close()

@@ -18,6 +18,9 @@ public:
     [[nodiscard]] bool isOpen() const override;
     void write(const QByteArray &bytes) override;
     [[nodiscard]] OpenError openError() const override { return m_openError; }
+    // The serial driver's low-latency flag (TIOCSSERIAL): an FTDI chip's
+    // latency timer goes from 16 ms to 1 ms.
+    [[nodiscard]] bool requestLowLatency() override;
 
 private:
     void onReadyRead();

@@ -33,6 +33,10 @@ public:
     // Never delivers bytes (or a loss) before it returns.
     virtual void write(const QByteArray &bytes) = 0;
     [[nodiscard]] virtual OpenError openError() const = 0;
+    // Asks the driver of the open port to pass short replies on at once
+    // instead of holding them for its latency timer; false where it refuses
+    // or cannot (the port then works as before).
+    [[nodiscard]] virtual bool requestLowLatency() { return false; }
 
 signals:
     // Bytes that arrived, in order; delivered from the event loop of the

@@ -11,6 +11,7 @@ ControllerSession::ControllerSession(std::unique_ptr<SerialPort> port, const Por
     , m_format(format)
     , m_link(port.release())
     , m_finder(lister, std::move(portOverride))
+    , m_access(&m_link)
     , m_startup(&m_link, &m_finder, &bridges)
     , m_monitor(&m_link, &m_finder)
     , m_shutdown(&m_link, &bridges)
@@ -20,6 +21,8 @@ ControllerSession::ControllerSession(std::unique_ptr<SerialPort> port, const Por
 {
     // Ticks leave the port alone while start-up still owns it.
     m_monitor.setStartup(&m_startup);
+    m_link.setLowLatencyRule(
+        [&lister](const QString &path) { return portAsksLowLatency(lister, path); });
     connectSteps();
     connectExchanges();
 }
@@ -30,8 +33,10 @@ void ControllerSession::connectSteps()
 {
     connect(&m_startup, &LinkStartup::finished, this, [this](DeviceState state) {
         emit deviceStateChanged(state);
+        m_access.check();
         emit startUpFinished(state);
     });
+    connect(&m_access, &AccessReport::accessRefused, this, &ControllerSession::accessRefused);
     connect(&m_monitor, &DeviceMonitor::deviceStateReported, this,
             &ControllerSession::deviceStateChanged);
     connect(&m_finder, &PortFinder::duplicateDeviceReport, this,
@@ -68,8 +73,12 @@ void ControllerSession::startUp()
 
 void ControllerSession::monitorTick()
 {
-    if (!m_releasing)
-        m_monitor.tick();
+    // Start-up owns the port until it is done (its refused tries are no
+    // report yet).
+    if (m_releasing || m_startup.isRunning())
+        return;
+    m_monitor.tick();
+    m_access.check();
 }
 
 ExchangeStart ControllerSession::refusal() const

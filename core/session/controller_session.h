@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/access_report.h"
 #include "link/cable.h"
 #include "link/controller_link.h"
 #include "link/device_monitor.h"
@@ -49,13 +50,16 @@ public:
                       QObject *parent = nullptr);
     ~ControllerSession() override;
 
-    // Discover, close, settle 500 ms, bridge line high, wait for the port to
-    // come back, open; ends in deviceStateChanged() and startUpFinished().
+    // Discover and close; for a cable with a bridge line settle 500 ms, drive
+    // the line high and wait for the port to come back; open (an FTDI
+    // cable's port with the driver's low latency); ends in
+    // deviceStateChanged() and startUpFinished().
     void startUp();
     [[nodiscard]] bool isStartingUp() const { return m_startup.isRunning(); }
 
     // The two-second device watch (the window's Timer1 calls it). Leaves the
-    // port alone while start-up or shutdown runs.
+    // port alone while start-up or shutdown runs; opens a listed port that
+    // is not open yet.
     void monitorTick();
 
     // The connection test frame; ends in connectionChecked().
@@ -75,7 +79,8 @@ public:
     // A check or a transaction runs.
     [[nodiscard]] bool isBusy() const { return m_engine.isRunning() || m_check.isRunning(); }
 
-    // Closing: close the port, 200 ms later bridge line low, then released().
+    // Closing: close the port, for a cable with a bridge line 200 ms later
+    // drive it low, then released().
     // A running start-up stops where it is; a running exchange is abandoned
     // without its finished signal.
     void release();
@@ -97,6 +102,9 @@ signals:
     void startUpFinished(vexlor::DeviceState state);
     // "Another COM device ..."; no second one until duplicateReportClosed().
     void duplicateDeviceReport(const vexlor::UserMessage &message);
+    // The port found refuses the user: how to get access. Once per connect
+    // cycle (start-up or the monitor), not at every tick that retries it.
+    void accessRefused(const vexlor::UserMessage &message);
 
     // An exchange began: link commands off; a transaction also shows "Busy".
     void connectionCheckStarted();
@@ -128,6 +136,7 @@ private:
     NumberFormat m_format;
     ControllerLink m_link;
     PortFinder m_finder;
+    AccessReport m_access;
     LinkStartup m_startup;
     DeviceMonitor m_monitor;
     LinkShutdown m_shutdown;

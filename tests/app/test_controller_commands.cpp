@@ -68,35 +68,54 @@ private slots:
         model.reset();
     }
 
-    // Guards start-up: the port found is closed, the bridge line raised and
-    // the port opened; Label15 shows the result; no box either way.
+    // Guards start-up: the port found is closed, its cable's bridge line
+    // raised (no cable, no line) and the port opened; Label15 shows the
+    // result. No box, except for a port that refuses the user: the fix, once,
+    // not again at the ticks that retry the port.
     void startUpShowsDeviceState_data()
     {
         QTest::addColumn<bool>("listed");
-        QTest::addColumn<bool>("openFails");
+        QTest::addColumn<SerialPort::OpenError>("openFails");
         QTest::addColumn<QString>("state");
-        QTest::newRow("found") << true << false << "Device Connected on lime";
-        QTest::newRow("not found") << false << false << "Device Lost on red";
-        QTest::newRow("found, in use") << true << true << "Device Lost on red";
+        QTest::addColumn<int>("boxes");
+        const auto none = SerialPort::OpenError::None;
+        QTest::newRow("found") << true << none << "Device Connected on lime" << 0;
+        QTest::newRow("not found") << false << none << "Device Lost on red" << 0;
+        QTest::newRow("found, in use") << true << SerialPort::OpenError::InUse << "Device Lost on red" << 0;
+        QTest::newRow("found, permission refused")
+            << true << SerialPort::OpenError::PermissionDenied << "Device Lost on red" << 1;
     }
     void startUpShowsDeviceState()
     {
         QFETCH(bool, listed);
-        QFETCH(bool, openFails);
+        QFETCH(SerialPort::OpenError, openFails);
         QFETCH(QString, state);
+        QFETCH(int, boxes);
         t = std::make_unique<LinkWindow>();
         if (listed)
             t->lister.addBridge(QStringLiteral("/dev/ttyUSB0"));
         t->lister.addOther(QStringLiteral("/dev/ttyS0"), false);
         t->create();
-        if (openFails)
-            t->port->failOpenWith = SerialPort::OpenError::InUse;
-        QTRY_COMPARE(t->bridge.flags, QList<int>{1});
-        QTRY_COMPARE(labelState(t->label("Label15")), state);
+        t->port->failOpenWith = openFails;
+        QTRY_VERIFY_WITH_TIMEOUT(!t->session->isStartingUp(), 10000);
+        QCOMPARE(t->bridge.flags, listed ? QList<int>{1} : QList<int>{});
+        QCOMPARE(labelState(t->label("Label15")), state);
         QCOMPARE(t->port->openedPaths,
-                 listed && !openFails ? QStringList{"/dev/ttyUSB0"} : QStringList{});
+                 listed && openFails == SerialPort::OpenError::None ? QStringList{"/dev/ttyUSB0"}
+                                                                     : QStringList{});
         QCOMPARE(t->session->portPath(), listed ? "/dev/ttyUSB0" : "");
-        QVERIFY(t->log.isEmpty());
+        t->tickMonitor();
+        t->tickMonitor();
+        QCOMPARE(t->log.size(), boxes);
+        if (boxes == 0)
+            return;
+        QCOMPARE(t->log[0].kind, QStringLiteral("error"));
+        QCOMPARE(t->log[0].caption, QStringLiteral("Programming cable access"));
+        QVERIFY(t->log[0].text.startsWith(
+            QStringLiteral("You may not open the programming cable's serial port /dev/ttyUSB0.")));
+        QVERIFY(t->log[0].text.contains(QStringLiteral("packaging/70-vexlor-cable.rules")));
+        QVERIFY(t->log[0].text.contains(QStringLiteral("dialout")));
+        QCOMPARE(labelState(t->label("Label15")), state);
     }
 
     // Guards the monitor's transitions as Label15 shows them: unplugged,

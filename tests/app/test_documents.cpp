@@ -1,6 +1,7 @@
 // The document commands: New, Open, Save, Save As, the Reopen items, the
 // reopen list in config.ini, and the window's side of reading a file.
 
+#include "file_bytes.h"
 #include "document_fixture.h"
 
 #include "document_commands.h"
@@ -24,12 +25,6 @@ namespace {
 QString battery(const TestWindow &t)
 {
     return t.control<QLineEdit>("LabeledEdit16")->text();
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace

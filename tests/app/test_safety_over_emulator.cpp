@@ -2,8 +2,8 @@
 // it and restoring a backup, in the window over the real serial port and the
 // controller emulator.
 
-#include "link_window.h"
-#include "sim_process.h"
+#include "file_bytes.h"
+#include "emulated_window.h"
 
 #include "document_commands.h"
 #include "parameter_binding.h"
@@ -27,12 +27,6 @@ const QString kWriteOk = QStringLiteral("Configuration of the controller was wri
 const QStringList kFiveDifferences = {"--set", "1=300", "--set", "14=0", "--set", "20=3",
                                       "--set", "40=2", "--set", "48=123"};
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A row of a dialog's list as one text: "Level 9 | % | 90 | 100".
 QStringList rowTexts(const QList<DifferenceRow> &rows)
 {
@@ -49,22 +43,12 @@ class TestSafetyOverEmulator : public QObject {
 
 private:
     QTemporaryDir home;
-    std::unique_ptr<LinkWindow> t;
-    std::unique_ptr<SimProcess> sim;
+    EmulatedWindow emulated;
+    std::unique_ptr<LinkWindow> &t = emulated.t;
+    std::unique_ptr<SimProcess> &sim = emulated.sim;
 
     // Starts the emulator and a window pointed at it; true once connected.
-    bool connectedWindow(const QStringList &arguments)
-    {
-        sim = std::make_unique<SimProcess>();
-        const QString path = sim->start(arguments);
-        if (path.isEmpty())
-            return false;
-        qputenv("VEXLOR_PORT", path.toLocal8Bit());
-        t = std::make_unique<LinkWindow>();
-        t->createWithRealPort();
-        (void)QTest::qWaitFor([&] { return t->label("Label15")->text() == QStringLiteral("Device Connected"); });
-        return labelState(t->label("Label15")) == QStringLiteral("Device Connected on lime");
-    }
+    bool connectedWindow(const QStringList &arguments) { return emulated.connect(arguments); }
 
     // Runs a link command from its menu item until its exchange is over and
     // its box or dialog has been shown.

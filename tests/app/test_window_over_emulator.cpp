@@ -1,8 +1,7 @@
 // The window over the real serial port and the controller emulator on a
 // pseudo-terminal, found through VEXLOR_PORT as a user would point it there.
 
-#include "link_window.h"
-#include "sim_process.h"
+#include "emulated_window.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -23,22 +22,12 @@ class TestWindowOverEmulator : public QObject {
 
 private:
     QTemporaryDir home;
-    std::unique_ptr<LinkWindow> t;
-    std::unique_ptr<SimProcess> sim;
+    EmulatedWindow emulated;
+    std::unique_ptr<LinkWindow> &t = emulated.t;
+    std::unique_ptr<SimProcess> &sim = emulated.sim;
 
     // Starts the emulator and a window pointed at it; true once connected.
-    bool connectedWindow(const QStringList &arguments)
-    {
-        sim = std::make_unique<SimProcess>();
-        const QString path = sim->start(arguments);
-        if (path.isEmpty())
-            return false;
-        qputenv("VEXLOR_PORT", path.toLocal8Bit());
-        t = std::make_unique<LinkWindow>();
-        t->createWithRealPort();
-        (void)QTest::qWaitFor([&] { return t->label("Label15")->text() == QStringLiteral("Device Connected"); });
-        return labelState(t->label("Label15")) == QStringLiteral("Device Connected on lime");
-    }
+    bool connectedWindow(const QStringList &arguments) { return emulated.connect(arguments); }
 
     [[nodiscard]] bool transactionOver() const { return waitForTransactionOver(*t); }
 

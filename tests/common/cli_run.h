@@ -24,7 +24,10 @@ struct CliRun {
     QByteArray err;
 };
 
-inline CliRun runCli(const QStringList &args, const QString &environmentPort = {})
+// Runs `program` with `args` (a wrapper such as setpriv, followed by the CLI
+// and its arguments, or the CLI itself).
+inline CliRun runProgram(const QString &program, const QStringList &args,
+                         const QString &environmentPort = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -34,7 +37,7 @@ inline CliRun runCli(const QStringList &args, const QString &environmentPort = {
     if (!environmentPort.isEmpty())
         environment.insert(QStringLiteral("VEXLOR_PORT"), environmentPort);
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VEXLOR_CLI_PATH), args);
+    process.start(program, args);
     CliRun run;
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return run;
@@ -42,4 +45,9 @@ inline CliRun runCli(const QStringList &args, const QString &environmentPort = {
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+inline CliRun runCli(const QStringList &args, const QString &environmentPort = {})
+{
+    return runProgram(QStringLiteral(VEXLOR_CLI_PATH), args, environmentPort);
 }

@@ -1,5 +1,6 @@
 // The .vxc association for the current user, the freedesktop way.
 
+#include "file_bytes.h"
 #include "config/freedesktop_file_association.h"
 #include "xdg_mime.h"
 
@@ -13,12 +14,6 @@
 using namespace vexlor;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A home of its own for one test: XDG_DATA_HOME and XDG_CONFIG_HOME point
 // into a scratch folder while it lives.
@@ -110,16 +105,16 @@ private slots:
         QVERIFY(registerVxc("/opt/My Tools/vexlor-adjustor"));
         home.waitForDatabases();
 
-        const QByteArray xml = readAll(home.data() + "/mime/packages/vexlor-adjustor-vxc.xml");
+        const QByteArray xml = fileBytes(home.data() + "/mime/packages/vexlor-adjustor-vxc.xml");
         QVERIFY(xml.contains("<mime-type type=\"application/x-vexlor-vxc\">"));
         QVERIFY(xml.contains("<comment>vxc file</comment>"));
         QVERIFY(xml.contains("<glob pattern=\"*.vxc\"/>"));
         const QString desktopPath = home.data() + "/applications/vexlor-adjustor-vxc.desktop";
-        QCOMPARE(readAll(desktopPath),
+        QCOMPARE(fileBytes(desktopPath),
                  QByteArray("[Desktop Entry]\nType=Application\nName=Vexlor Adjustor\n"
                             "Exec=\"/opt/My Tools/vexlor-adjustor\" %f\nMimeType=application/x-vexlor-vxc;\n"
                             "NoDisplay=true\nTerminal=false\n"));
-        QCOMPARE(readAll(home.config() + "/mimeapps.list"),
+        QCOMPARE(fileBytes(home.config() + "/mimeapps.list"),
                  QByteArray("[Default Applications]\ntext/plain=editor.desktop;\n"
                             "application/x-vexlor-vxc=vexlor-adjustor-vxc.desktop;\n"));
 

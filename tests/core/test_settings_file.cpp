@@ -1,6 +1,7 @@
 // config.ini: a plain INI file read afresh and written at once, as another
 // INI reader expects it.
 
+#include "file_bytes.h"
 #include "config/recent_files.h"
 #include "config/settings_file.h"
 
@@ -14,23 +15,6 @@
 
 using namespace vexlor;
 
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-} // namespace
-
 class TestSettingsFile : public QObject {
     Q_OBJECT
 private slots:
@@ -42,7 +26,7 @@ private slots:
         QTemporaryDir dir;
         SettingsFile settings(dir.filePath("sub/config.ini")); // the folder is made on writing
         QVERIFY(addRecentFile(settings, QStringLiteral("/home/rider/My Bike.vxc")).ok());
-        QCOMPARE(readAll(settings.path()),
+        QCOMPARE(fileBytes(settings.path()),
                  QByteArray("[Recent Files]\nFile1=/home/rider/My Bike.vxc\nFile2=\nFile3=\nFile4=\n"));
     }
 
@@ -53,7 +37,7 @@ private slots:
         QTemporaryDir dir;
         SettingsFile settings(dir.filePath("config.ini"));
         QVERIFY(settings.readString("Recent Files", "File1").isEmpty());
-        writeAll(settings.path(), "; kept\r\n[Other]\r\nFile1=no\r\n[ recent files ]\r\n  file1 =  /a b.vxc  \r\n");
+        writeFileBytes(settings.path(), "; kept\r\n[Other]\r\nFile1=no\r\n[ recent files ]\r\n  file1 =  /a b.vxc  \r\n");
         QCOMPARE(settings.readString("Recent Files", "File1"), QStringLiteral("/a b.vxc"));
         QVERIFY(settings.readString("Recent Files", "File2").isEmpty());
         QVERIFY(settings.readString("Missing", "File1").isEmpty());
@@ -65,11 +49,11 @@ private slots:
     {
         QTemporaryDir dir;
         SettingsFile settings(dir.filePath("config.ini"));
-        writeAll(settings.path(), "; kept\r\n[Recent Files]\r\nFile1=/old.vxc\r\n\r\n[Other]\r\nx=1\r\n");
+        writeFileBytes(settings.path(), "; kept\r\n[Recent Files]\r\nFile1=/old.vxc\r\n\r\n[Other]\r\nx=1\r\n");
         QVERIFY(settings.writeString("Recent Files", "File1", "/new.vxc").ok());
         QVERIFY(settings.writeString("Recent Files", "File2", "/old.vxc").ok());
         QVERIFY(settings.writeString("Third", "k", "v").ok());
-        QCOMPARE(readAll(settings.path()),
+        QCOMPARE(fileBytes(settings.path()),
                  QByteArray("; kept\r\n[Recent Files]\r\nFile1=/new.vxc\r\nFile2=/old.vxc\r\n\r\n[Other]\r\nx=1\r\n"
                             "[Third]\r\nk=v\r\n"));
     }
@@ -79,7 +63,7 @@ private slots:
     void failedWriteNamesTheFile()
     {
         QTemporaryDir dir;
-        writeAll(dir.filePath("plain"), "not a folder");
+        writeFileBytes(dir.filePath("plain"), "not a folder");
         SettingsFile settings(dir.filePath("plain/config.ini"));
         const SettingsWriteResult written = settings.writeString("Recent Files", "File1", "/a.vxc");
         QCOMPARE(written.error, QStringLiteral("Unable to write to %1").arg(dir.filePath("plain/config.ini")));

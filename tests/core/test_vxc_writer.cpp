@@ -1,3 +1,4 @@
+#include "file_bytes.h"
 #include "config/data_files.h"
 #include "config/vxc_reader.h"
 #include "config/vxc_writer.h"
@@ -7,12 +8,6 @@
 using namespace vexlor;
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A snapshot far from the defaults: odd texts, no selection, extreme positions.
 ParameterSnapshot unusualSnapshot(NumberFormat format)

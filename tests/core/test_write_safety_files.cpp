@@ -2,6 +2,7 @@
 // a folder that cannot hold them), the options' own section of config.ini,
 // and how a backup compares with the window.
 
+#include "file_bytes.h"
 #include "config/backup_store.h"
 #include "config/file_comparison.h"
 #include "config/vxc_writer.h"
@@ -15,19 +16,6 @@
 using namespace vexlor;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 QDateTime at(const char *text)
 {
@@ -61,10 +49,10 @@ private slots:
         for (const char *time : times) {
             const BackupStore::SaveResult saved = store.save(snapshot, at(time));
             QVERIFY2(saved.ok(), qPrintable(saved.error));
-            QCOMPARE(readAll(saved.path), configurationFileBytes(snapshot));
+            QCOMPARE(fileBytes(saved.path), configurationFileBytes(snapshot));
         }
-        writeAll(dir.filePath(QStringLiteral("data/backups/mine.vxc")), "1\r\n2.0\r\n");
-        writeAll(dir.filePath(QStringLiteral("data/backups/2026-13-40_00-00-00.vxc")), "");
+        writeFileBytes(dir.filePath(QStringLiteral("data/backups/mine.vxc")), "1\r\n2.0\r\n");
+        writeFileBytes(dir.filePath(QStringLiteral("data/backups/2026-13-40_00-00-00.vxc")), "");
         const QList<BackupFile> listed = store.list();
         QCOMPARE(fileNames(listed),
                  (QStringList{"2027-01-01_00-00-00.vxc", "2026-12-07_14-03-22-3.vxc",
@@ -80,7 +68,7 @@ private slots:
     {
         QTemporaryDir dir;
         BackupStore store(dir.path());
-        writeAll(dir.filePath(QStringLiteral("notes.vxc")), "");
+        writeFileBytes(dir.filePath(QStringLiteral("notes.vxc")), "");
         const QDateTime start = at("2026-01-01T08:00:00");
         for (int i = 0; i < BackupStore::kKeptBackups + 3; ++i)
             QVERIFY(store.save(ParameterSnapshot::initial(), start.addSecs(i)).ok());
@@ -97,7 +85,7 @@ private slots:
     void aFolderThatCannotHoldItReportsIt()
     {
         QTemporaryDir dir;
-        writeAll(dir.filePath(QStringLiteral("file")), "x");
+        writeFileBytes(dir.filePath(QStringLiteral("file")), "x");
         for (const QString &folder : {dir.filePath(QStringLiteral("file")),
                                       dir.filePath(QStringLiteral("file/backups"))}) {
             BackupStore store(folder);
@@ -107,7 +95,7 @@ private slots:
             QCOMPARE(saved.error, QStringLiteral("Cannot create file %1/2026-05-04_03-02-01.vxc").arg(folder));
             QVERIFY(store.list().isEmpty());
         }
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("file"))), QByteArray("x"));
+        QCOMPARE(fileBytes(dir.filePath(QStringLiteral("file"))), QByteArray("x"));
     }
 
     // The options' section: on unless "0", written beside the reopen list
@@ -135,7 +123,7 @@ private slots:
         QTemporaryDir dir;
         SettingsFile settings(dir.filePath(QStringLiteral("config.ini")));
         if (!ini.isEmpty())
-            writeAll(settings.path(), ini);
+            writeFileBytes(settings.path(), ini);
         QCOMPARE(readWriteSafety(settings), (WriteSafety{backUp, verify}));
     }
     void optionsAreWrittenBesideTheReopenList()
@@ -143,9 +131,9 @@ private slots:
         QTemporaryDir dir;
         SettingsFile settings(dir.filePath(QStringLiteral("config.ini")));
         const QByteArray recent("[Recent Files]\nFile1=/a.vxc\nFile2=\nFile3=\nFile4=\n");
-        writeAll(settings.path(), recent);
+        writeFileBytes(settings.path(), recent);
         QVERIFY(writeWriteSafety(settings, {false, true}).ok());
-        QCOMPARE(readAll(settings.path()),
+        QCOMPARE(fileBytes(settings.path()),
                  recent + "[Write Safety]\nBackUpBeforeWrite=0\nVerifyAfterWrite=1\n");
         SettingsFile blocked(dir.filePath(QStringLiteral("config.ini/config.ini")));
         QCOMPARE(writeWriteSafety(blocked, {}).error,
@@ -163,7 +151,7 @@ private slots:
         held[8].number = 0;
         held[29].text = QStringLiteral(" 100"); // the same value, another text
         const QString path = dir.filePath(QStringLiteral("backup.vxc"));
-        writeAll(path, configurationFileBytes(held));
+        writeFileBytes(path, configurationFileBytes(held));
         const FileComparison compared = compareWithFile(window, path, NumberFormat::point());
         QVERIFY(compared.ok());
         QCOMPARE(compared.differences.size(), 2);
@@ -171,7 +159,7 @@ private slots:
         QCOMPARE(compared.differences[1].actualText, QStringLiteral("Off"));
         QVERIFY(compareWithFile(held, path, NumberFormat::point()).differences.isEmpty());
 
-        writeAll(path, "1\r\n");
+        writeFileBytes(path, "1\r\n");
         QCOMPARE(compareWithFile(window, path, NumberFormat::point()).error,
                  QStringLiteral("List index out of bounds (1)"));
     }

@@ -5,7 +5,10 @@
 
 bool FakeSerialPort::open(const QString &path)
 {
-    if (failOpenWith != OpenError::None) {
+    ++openAttempts;
+    if (failOpenWith != OpenError::None && failedOpensLeft != 0) {
+        if (failedOpensLeft > 0)
+            --failedOpensLeft;
         m_openError = failOpenWith;
         return false;
     }

@@ -33,6 +33,11 @@ public:
     bool isOpen() const override { return m_open; }
     void write(const QByteArray &bytes) override;
     OpenError openError() const override { return m_openError; }
+    bool requestLowLatency() override
+    {
+        ++lowLatencyRequests;
+        return m_open;
+    }
 
     // Delivers bytes as if they had just arrived.
     void receive(const QByteArray &bytes) { emit bytesReceived(bytes); }
@@ -40,10 +45,13 @@ public:
     void pullCable();
 
     Responder responder;
-    OpenError failOpenWith = OpenError::None; // the next opens fail so
+    OpenError failOpenWith = OpenError::None; // the next opens fail so ...
+    int failedOpensLeft = -1;   // ... this many of them (-1: all)
     QList<QByteArray> writes;   // every write on an open port, in order
     QStringList openedPaths;    // every successful open
+    int openAttempts = 0;
     int closeCalls = 0;
+    int lowLatencyRequests = 0;
 
 private:
     void deliver(const Answer &answer);

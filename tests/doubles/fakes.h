@@ -28,14 +28,15 @@ public:
         return false;
     }
 
-    // A port of the usual programming cable.
+    // A port of the usual programming cable, on a USB device of its own.
     void addBridge(const QString &path)
     {
-        entries.append({path, true, vexlor::cableTypes().front().usbVendorId, {}});
+        const vexlor::UsbLocation usb{1, int(entries.size()) + 2, {}};
+        entries.append({path, true, vexlor::cableTypes().front().usbVendorId, {}, usb});
     }
     void addOther(const QString &path, bool usb = true, quint16 vendor = 0x10C4)
     {
-        entries.append({path, usb, vendor, {}});
+        entries.append({path, usb, vendor, {}, {}});
     }
 };
 

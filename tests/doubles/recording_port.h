@@ -29,6 +29,7 @@ public:
         m_inner->write(bytes);
     }
     OpenError openError() const override { return m_inner->openError(); }
+    bool requestLowLatency() override { return m_inner->requestLowLatency(); }
 
     QList<QByteArray> writes; // every write on an open port, in order
 

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <unistd.h>
+
 // vexlor-cli's link commands against the emulator.
 class TestCliLink : public QObject {
     Q_OBJECT
@@ -49,6 +51,36 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains("/dev/does-not-exist"));
         QVERIFY(run.err.contains("Connection to controller is not detected!"));
+    }
+
+    // A port the user may not open: the fix that works (the cable rule the
+    // package installs, the dialout group) and exit 1, at once. The
+    // emulator's pseudo-terminal is made its owner's only; as root (who opens
+    // anything) the tool runs as nobody.
+    void permissionRefusedNamesTheFix()
+    {
+        SimProcess sim;
+        const QString path = sim.start({});
+        QVERIFY(!path.isEmpty());
+        QString program = QStringLiteral(VEXLOR_CLI_PATH);
+        QStringList args{QStringLiteral("test")};
+        if (::geteuid() == 0) {
+            program = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+            if (program.isEmpty())
+                QSKIP("setpriv (util-linux) is needed to run the tool without root");
+            args = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", VEXLOR_CLI_PATH} + args;
+            if (runProgram(program, args.mid(0, 4) + QStringList{"--version"}).exitCode != 0)
+                QSKIP("nobody cannot run the tool from this build folder");
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        } else {
+            QVERIFY(QFile::setPermissions(path, {}));
+        }
+        const CliRun run = runProgram(program, args, path);
+        QCOMPARE(run.exitCode, 1);
+        for (const char *part : {"permission denied", "packaging/70-vexlor-cable.rules",
+                                 "unplug the cable and plug it in again", "usermod -aG dialout",
+                                 "Connection to controller is not detected!"})
+            QVERIFY2(run.err.contains(part), run.err.constData());
     }
 
     // ports marks the device the commands would use.

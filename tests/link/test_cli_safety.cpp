@@ -1,6 +1,7 @@
 // vexlor-cli's compare, its guarded write and the list of backups, against
 // the emulator.
 
+#include "file_bytes.h"
 #include "sim_process.h"
 
 #include "cli_run.h"
@@ -16,12 +17,6 @@ QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
     return path;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The emulator printed a write or a store ("write 5 250", "kept 29 100", "store").
@@ -92,7 +87,7 @@ private slots:
         QVERIFY2(err.value(0).startsWith(("Backup: " + backups + '/').toLocal8Bit()), run.err.constData());
         QCOMPARE(err.value(1), QByteArray("Read back: the controller holds every value written."));
         const QString first = QString::fromLocal8Bit(err.value(0).mid(8));
-        QCOMPARE(readAll(first), before.out);
+        QCOMPARE(fileBytes(first), before.out);
         QTRY_VERIFY(sim.lines().contains(QStringLiteral("write 1 315")));
 
         run = runCli({QStringLiteral("backups"), QStringLiteral("--backup-dir=") + backups});
@@ -159,7 +154,7 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(err), run.err.constData());
         QVERIFY(!wroteAnything(sim));
-        QCOMPARE(readAll(blocked), QByteArray("x"));
+        QCOMPARE(fileBytes(blocked), QByteArray("x"));
     }
 
     // Without --backup-dir: the window's data folder; the help names it and

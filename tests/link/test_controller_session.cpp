@@ -36,13 +36,13 @@ struct SessionRig {
         std::make_shared<sim::ControllerModel>(initialValues(), 1, 35);
     std::unique_ptr<ControllerSession> session;
 
-    explicit SessionRig(QStringList bridgePorts = {kA})
+    explicit SessionRig(QStringList bridgePorts = {kA}, QString portOverride = {})
     {
         for (const QString &path : bridgePorts)
             lister.addBridge(path);
         port->responder = modelResponder(model);
         session = std::make_unique<ControllerSession>(std::unique_ptr<SerialPort>(port), lister,
-                                                      bridges, QString(), NumberFormat::point());
+                                                      bridges, portOverride, NumberFormat::point());
     }
 
     [[nodiscard]] bool startUp()
@@ -72,39 +72,57 @@ class TestControllerSession : public QObject {
     Q_OBJECT
 
 private slots:
-    // Start-up: discover, close, wait 500 ms, ask for the bridge line of the
-    // port found and drive it, wait (bounded) for the device to come back,
-    // possibly under a new node, open it, and report Label15 (state and
-    // finish). Monitor ticks meanwhile leave the port alone, also while the
-    // device is away for the bridge line.
+    // Start-up: discover and close; for a port with a bridge line wait
+    // 500 ms, drive the line, then (bounded) open the device once it is back,
+    // possibly under a new node and refused for a while (root-only until
+    // udev applies the rule); a port held by another program is not retried.
+    // Without a port or without a line: no line, no pause, one open, and no
+    // pause when closing. It reports Label15 (state and finish), and a
+    // refusal for permission once it has given up. Monitor ticks meanwhile
+    // leave the port alone.
     void startUpReportsTheDeviceState_data()
     {
         QTest::addColumn<QStringList>("listed");
         QTest::addColumn<QString>("returnsAs"); // after the line change; "" never, "=" not away
         QTest::addColumn<SerialPort::OpenError>("openFails");
+        QTest::addColumn<int>("refusals"); // opens that fail so; -1 all
         QTest::addColumn<bool>("noLine");
         QTest::addColumn<bool>("connected");
         QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("attempts"); // opens tried; -1 not counted
         const auto none = SerialPort::OpenError::None;
-        QTest::newRow("found") << QStringList{kA} << "=" << none << false << true << kA;
-        QTest::newRow("back under a new node") << QStringList{kA} << kB << none << false << true << kB;
+        const auto refused = SerialPort::OpenError::PermissionDenied;
+        const auto inUse = SerialPort::OpenError::InUse;
+        const auto missing = SerialPort::OpenError::NotFound;
+        QTest::newRow("found") << QStringList{kA} << "=" << none << 0 << false << true << kA << 1;
+        QTest::newRow("back under a new node")
+            << QStringList{kA} << kB << none << 0 << false << true << kB << 1;
+        QTest::newRow("back late, refused twice")
+            << QStringList{kA} << kA << refused << 2 << false << true << kA << 3;
+        QTest::newRow("missing once") << QStringList{kA} << "=" << missing << 1 << false << true << kA << 2;
         QTest::newRow("never back: old path kept")
-            << QStringList{kA} << "" << SerialPort::OpenError::NotFound << false << false << kA;
-        QTest::newRow("not found") << QStringList{} << "=" << none << false << false << QString();
-        QTest::newRow("found, in use") << QStringList{kA} << "=" << SerialPort::OpenError::InUse << false << false << kA;
-        QTest::newRow("no bridge line") << QStringList{kA} << "=" << none << true << true << kA;
+            << QStringList{kA} << "" << missing << -1 << false << false << kA << 1;
+        QTest::newRow("refused for good") << QStringList{kA} << "=" << refused << -1 << false << false << kA << -1;
+        QTest::newRow("in use: not retried") << QStringList{kA} << "=" << inUse << -1 << false << false << kA << 1;
+        QTest::newRow("not found") << QStringList{} << "=" << none << 0 << false << false << QString() << 0;
+        QTest::newRow("no bridge line") << QStringList{kA} << "=" << none << 0 << true << true << kA << 1;
+        QTest::newRow("no bridge line, refused: not retried")
+            << QStringList{kA} << "=" << refused << -1 << true << false << kA << 1;
     }
     void startUpReportsTheDeviceState()
     {
         QFETCH(QStringList, listed);
         QFETCH(QString, returnsAs);
         QFETCH(SerialPort::OpenError, openFails);
+        QFETCH(int, refusals);
         QFETCH(bool, noLine);
         QFETCH(bool, connected);
         QFETCH(QString, path);
+        QFETCH(int, attempts);
         SessionRig rig(listed);
         rig.bridges.noLine = noLine;
         rig.port->failOpenWith = openFails;
+        rig.port->failedOpensLeft = refusals;
         rig.bridges.line.onSet = [&] {
             QVERIFY(!rig.session->isOpen());
             if (returnsAs == u'=')
@@ -115,6 +133,7 @@ private slots:
         };
         QSignalSpy states(rig.session.get(), &ControllerSession::deviceStateChanged);
         QSignalSpy done(rig.session.get(), &ControllerSession::startUpFinished);
+        QSignalSpy refusedReports(rig.session.get(), &ControllerSession::accessRefused);
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, rig.session.get(), &ControllerSession::monitorTick);
         ticker.start(20);
@@ -123,18 +142,101 @@ private slots:
         connect(rig.session.get(), &ControllerSession::startUpFinished, &ticker, &QTimer::stop);
         rig.session->startUp();
         QVERIFY(rig.session->isStartingUp());
-        QTest::qWait(LinkStartup::kSettleMs / 2);
-        QVERIFY(rig.bridges.line.flags.isEmpty()); // not before the pause
-        QVERIFY(done.wait(5000));
+        // Without a line nothing waits: done as soon as the event loop turns.
+        const bool immediate = noLine || listed.isEmpty();
+        for (int turn = 0; turn < 5 && done.isEmpty(); ++turn)
+            QCoreApplication::processEvents();
+        QCOMPARE(done.size(), immediate ? 1 : 0);
+        if (!immediate) {
+            QTest::qWait(LinkStartup::kSettleMs / 2);
+            QVERIFY(rig.bridges.line.flags.isEmpty()); // not before the pause
+            QVERIFY(done.wait(5000));
+        }
         const DeviceState state = connected ? DeviceState::Connected : DeviceState::Lost;
         QCOMPARE(done.at(0).at(0).value<DeviceState>(), state);
         QCOMPARE(states.size(), 1);
         QCOMPARE(states.at(0).at(0).value<DeviceState>(), state);
-        QCOMPARE(rig.bridges.line.flags, noLine ? QList<int>{} : QList<int>{1});
-        QCOMPARE(rig.bridges.askedFor, QStringList{listed.value(0)});
+        QCOMPARE(rig.bridges.line.flags, immediate ? QList<int>{} : QList<int>{1});
+        QCOMPARE(rig.bridges.askedFor, listed.mid(0, 1));
         QCOMPARE(rig.session->portPath(), path);
         QCOMPARE(rig.port->openedPaths, connected ? QStringList{path} : QStringList{});
-        QCOMPARE(rig.session->openError(), openFails);
+        if (attempts >= 0)
+            QCOMPARE(rig.port->openAttempts, attempts);
+        const SerialPort::OpenError error = connected ? SerialPort::OpenError::None : openFails;
+        QCOMPARE(rig.session->openError(), error);
+        QCOMPARE(refusedReports.size(), error == SerialPort::OpenError::PermissionDenied ? 1 : 0);
+
+        // Closing pauses only to drive a line, too.
+        QSignalSpy released(rig.session.get(), &ControllerSession::released);
+        rig.session->release();
+        for (int turn = 0; turn < 5 && released.isEmpty(); ++turn)
+            QCoreApplication::processEvents();
+        QCOMPARE(released.size(), immediate ? 1 : 0);
+        QVERIFY(immediate || released.wait(2000));
+        QCOMPARE(rig.bridges.line.flags, immediate ? QList<int>() : (QList<int>{1, 0}));
+    }
+
+    // The driver's low latency (1 ms instead of the chip's 16) is asked for
+    // a cable's port, however it was found, at start-up and when the monitor
+    // opens it; never for a pseudo-terminal or another adapter.
+    void lowLatencyOnlyForACablesPort_data()
+    {
+        QTest::addColumn<QString>("portOverride");
+        QTest::addColumn<int>("requests");
+        QTest::newRow("cable found by the scan") << QString() << 2;
+        QTest::newRow("cable named") << kA << 2;
+        QTest::newRow("other adapter named") << QStringLiteral("/dev/ttyACM0") << 0;
+        QTest::newRow("pseudo-terminal named") << QStringLiteral("/dev/pts/3") << 0;
+    }
+    void lowLatencyOnlyForACablesPort()
+    {
+        QFETCH(QString, portOverride);
+        QFETCH(int, requests);
+        SessionRig rig({kA}, portOverride);
+        rig.bridges.noLine = true; // no pauses: the line is no part of this
+        rig.lister.addOther(QStringLiteral("/dev/ttyACM0"));
+        rig.lister.extraNodes.insert(QStringLiteral("/dev/pts/3"));
+        QVERIFY(rig.startUp());
+        QVERIFY(rig.session->isOpen());
+        rig.port->pullCable(); // the monitor opens it afresh
+        rig.session->monitorTick();
+        rig.session->monitorTick();
+        QVERIFY(rig.session->isOpen());
+        QCOMPARE(rig.port->lowLatencyRequests, requests);
+    }
+
+    // A port that refuses the user's permission is reported with the fix
+    // once per connect cycle: not again at the ticks that retry it, again
+    // after it went away and came back refusing, never once it opens.
+    void accessRefusedOncePerConnectCycle()
+    {
+        SessionRig rig;
+        rig.bridges.noLine = true;
+        rig.port->failOpenWith = SerialPort::OpenError::PermissionDenied;
+        QSignalSpy reports(rig.session.get(), &ControllerSession::accessRefused);
+        QVERIFY(rig.startUp());
+        QCOMPARE(reports.size(), 1);
+        const auto message = reports.at(0).at(0).value<UserMessage>();
+        QCOMPARE(message.caption, QStringLiteral("Programming cable access"));
+        QCOMPARE(message.icon, MessageIcon::Error);
+        for (const char *part : {"/dev/ttyUSB0", "70-vexlor-cable.rules", "udevadm control --reload",
+                                 "unplug the cable", "usermod -aG dialout"})
+            QVERIFY2(message.text.contains(QLatin1String(part)), part);
+        rig.session->monitorTick();
+        rig.session->monitorTick();
+        QCOMPARE(reports.size(), 1);
+
+        rig.lister.entries.clear(); // unplugged ...
+        rig.session->monitorTick();
+        rig.lister.addBridge(kA); // ... and back, still refused
+        rig.session->monitorTick();
+        QCOMPARE(reports.size(), 2);
+
+        rig.port->failOpenWith = SerialPort::OpenError::None; // the rule is in place
+        rig.session->monitorTick();
+        QVERIFY(rig.session->isOpen());
+        rig.session->monitorTick();
+        QCOMPARE(reports.size(), 2);
     }
 
     // Ticks leave the port alone during start-up; afterwards they follow the
