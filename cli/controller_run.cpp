@@ -18,9 +18,8 @@ QString openFailureText(const QString &devicePath, SerialPort::OpenError error)
     switch (error) {
     case SerialPort::OpenError::PermissionDenied:
         //: %1 the serial device's path; %2 the lines that say how to get access
-        return CliText::tr("Cannot open %1: permission denied.
-%2")
-            .arg(path, linkText(texts::kCableAccessFix));
+        return CliText::tr("Cannot open %1: permission denied.\n%2")
+            .arg(path, linkText(vexlor::texts::kCableAccessFix));
     case SerialPort::OpenError::InUse:
         //: %1 the serial device's path
         return CliText::tr("Cannot open %1: another program is using it.").arg(path);
