@@ -243,10 +243,26 @@ please remove it first.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your user may not open serial ports. Add yourself to the serial port group with
+        <source>You may not open the programming cable&apos;s serial port %1.
+
+%2</source>
+        <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programming cable access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the cable rule that comes with the package (70-vexlor-cable.rules), then
+unplug the cable and plug it in again. The package puts the rule in
+/usr/lib/udev/rules.d; for a build from source, install it with
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+Or join the dialout group, whose members may open serial ports:
   sudo usermod -aG dialout $USER
-and log in again, or install the udev rule that comes with the package.</source>
-        <extracomment>keep the command line &quot;sudo usermod -aG dialout $USER&quot; as it is</extracomment>
+then log out and in again.</source>
+        <extracomment>keep the file names and the command lines as they are</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
