@@ -8,15 +8,23 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include <algorithm>
+
 namespace vexlor {
 namespace {
 
-QLabel *statusLabel(const char *objectName, int width, QWidget *parent)
+// `width` pixels, or more where a translation of one of `texts` needs them:
+// the progress bar beside it gives the room.
+QLabel *statusLabel(const char *objectName, int width, std::initializer_list<QString> texts,
+                    QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(objectName));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
+    constexpr int kPadding = 4; // clear of the dividers either side
+    for (const QString &text : texts)
+        width = std::max(width, label->fontMetrics().horizontalAdvance(text) + kPadding);
     label->setFixedWidth(width);
     label->setAutoFillBackground(true);
     return label;
@@ -59,9 +67,12 @@ StatusStrip buildStatusStrip(QWidget *parent)
     progress->setValue(0);
     progress->setTextVisible(false);
     progress->setMinimumHeight(8); // the strip is only 20 pixels high
-    auto *result = statusLabel("Label44", 38, strip);
-    auto *activity = statusLabel("Label43", 34, strip);
-    auto *link = statusLabel("Label15", 125, strip);
+    auto *result = statusLabel("Label44", 38, {transactionText(texts::kPass), transactionText(texts::kFail)},
+                               strip);
+    auto *activity = statusLabel("Label43", 34, {transactionText(texts::kBusy), transactionText(texts::kIdle)},
+                                 strip);
+    auto *link = statusLabel("Label15", 125, {deviceStateText(DeviceState::Connected) + u' ',
+                                              deviceStateText(DeviceState::Lost) + u' '}, strip);
 
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(1, 1, 1, 1);
