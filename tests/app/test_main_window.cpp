@@ -9,6 +9,7 @@
 #include "support_link.h"
 #include "tool_icons.h"
 
+#include "config/language_setting.h"
 #include "params/parameter_table.h"
 
 #include <QAbstractButton>
@@ -416,6 +417,22 @@ private slots:
         QVERIFY(!t.shell.opened[1].toString().contains(QStringLiteral("vexlor.example")));
         QVERIFY(t.boxes.shown.isEmpty());
 
+        // In German, the German guide where the folder has it, else the English one.
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        TestWindow german({}, {}, QStringLiteral("de"));
+        german.window->actions().helpTopics->trigger();
+        QFile translatedGuide(QDir(elsewhere.path()).filePath("help.de.pdf"));
+        QVERIFY(translatedGuide.open(QIODevice::WriteOnly));
+        translatedGuide.close();
+        german.window->actions().helpTopics->trigger();
+        german.window->actions().technicalSupport->trigger();
+        QDir::setCurrent(previous);
+        QCOMPARE(QFileInfo(german.shell.opened.value(0).toLocalFile()).fileName(), QStringLiteral("help.pdf"));
+        QCOMPARE(QFileInfo(german.shell.opened.value(1).toLocalFile()).fileName(), QStringLiteral("help.de.pdf"));
+        if (builtInSupportUrl().isEmpty()) // the data folder's German guide, built beside the tests
+            QCOMPARE(QFileInfo(german.shell.opened.value(2).toLocalFile()).fileName(),
+                     QStringLiteral("help.de.pdf"));
+
         // A distributor's address, when one is built in, is opened instead.
         for (const QString address : {QStringLiteral("https://shop.example.org/e-bike-help"),
                                       QStringLiteral("mailto:service@shop.example.org")})
@@ -480,10 +497,10 @@ private slots:
             QVERIFY(!lines[i].isEmpty());
     }
 
-    // Guards the write options' own section of config.ini: each change is
-    // written at once, the reopen list's section stays as it was, and the next
-    // start ticks them as they were left.
-    void writeOptionsAreRemembered()
+    // Guards the write options' and the language's own sections of
+    // config.ini: each change is written at once, the reopen list's section
+    // stays as it was, and the next start ticks them as they were left.
+    void choicesAreRemembered()
     {
         QTemporaryDir folder;
         const QString ini = QDir(folder.path()).filePath(QStringLiteral("config.ini"));
@@ -515,8 +532,25 @@ private slots:
             t.window->actions().backUpBeforeWrite->trigger();
             t.window->actions().verifyAfterWrite->trigger();
         }
+        {
+            TestWindow t({}, folder.path());
+            QCOMPARE(ticks(t), (QList<bool>{false, true}));
+            QVERIFY(t.control<QAction>("DesktopLanguage1")->isChecked());
+            t.control<QAction>("LanguagePl1")->trigger();
+            QCOMPARE(t.boxes.shown.size(), 1); // the window changes at the next start, and says so
+            QCOMPARE(t.boxes.shown[0].caption, QStringLiteral("Language"));
+            QVERIFY(t.boxes.shown[0].text.contains(QStringLiteral("next time you start")));
+            QVERIFY(!t.control<QAction>("DesktopLanguage1")->isChecked());
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray withLanguage = file.readAll();
+        file.close();
+        QVERIFY2(withLanguage.startsWith(recent), withLanguage.constData());
+        QVERIFY2(withLanguage.contains("[Language]\r\nLanguage=pl"), withLanguage.constData());
         TestWindow t({}, folder.path());
-        QCOMPARE(ticks(t), (QList<bool>{false, true}));
+        QVERIFY(t.control<QAction>("LanguagePl1")->isChecked());
+        t.control<QAction>("DesktopLanguage1")->trigger();
+        QCOMPARE(readLanguageSetting(SettingsFile(ini)), QString());
     }
 
     // Guards closing: Exit and the close button both close, once the port is
