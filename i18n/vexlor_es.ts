@@ -548,7 +548,7 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
     <message>
         <source>Duty cycle:</source>
         <extracomment>the pedal sensor signal&apos;s duty cycle; its buttons are &quot;&lt; 50%&quot; and &quot;&gt; 50%&quot;</extracomment>
-        <translation>Ciclo de trabajo:</translation>
+        <translation>Ciclo útil:</translation>
     </message>
     <message>
         <source>&lt; 50%</source>
@@ -561,7 +561,7 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
     <message>
         <source>magnets a circle</source>
         <extracomment>after a field without a caption: the number of magnets on the pedal sensor&apos;s disc</extracomment>
-        <translation>imanes por vuelta</translation>
+        <translation>imanes/vuelta</translation>
     </message>
     <message>
         <source>Start after </source>
@@ -605,7 +605,7 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
     <message>
         <source>Start voltage: </source>
         <extracomment>the throttle&apos;s voltage where it starts; the row reads &quot;Start voltage: [1.2] V, Full: [3.4] V&quot;</extracomment>
-        <translation>Tensión mín.: </translation>
+        <translation>Tens. mín.: </translation>
     </message>
     <message>
         <source>V,</source>

@@ -581,7 +581,7 @@ poi uscire dalla sessione e rientrare.</translation>
     <message>
         <source>ms stop pedaling</source>
         <extracomment>&quot;Stop after [500] ms stop pedaling&quot;</extracomment>
-        <translation>ms senza pedalare</translation>
+        <translation>ms di sosta</translation>
     </message>
     <message>
         <source>PAS ratio: </source>
@@ -682,7 +682,7 @@ poi uscire dalla sessione e rientrare.</translation>
     </message>
     <message>
         <source>Walk assist: </source>
-        <translation>Assist. spinta: </translation>
+        <translation>Spinta: </translation>
     </message>
     <message>
         <source>Work together with throttle</source>

@@ -581,7 +581,7 @@ a potem wylogować się i zalogować ponownie.</translation>
     <message>
         <source>ms stop pedaling</source>
         <extracomment>&quot;Stop after [500] ms stop pedaling&quot;</extracomment>
-        <translation>ms bez pedałowania</translation>
+        <translation>ms postoju</translation>
     </message>
     <message>
         <source>PAS ratio: </source>
@@ -673,16 +673,16 @@ a potem wylogować się i zalogować ponownie.</translation>
     <message>
         <source>Limit speed</source>
         <extracomment>the assist levels limit the speed</extracomment>
-        <translation>Ogranicz prędkość</translation>
+        <translation>Limit prędkości</translation>
     </message>
     <message>
         <source>Limit current</source>
         <extracomment>the assist levels limit the current</extracomment>
-        <translation>Ogranicz prąd</translation>
+        <translation>Limit prądu</translation>
     </message>
     <message>
         <source>Walk assist: </source>
-        <translation>Prowadzenie: </translation>
+        <translation>Prowadz.: </translation>
     </message>
     <message>
         <source>Work together with throttle</source>

@@ -39,13 +39,14 @@ inline QString firstLayoutFault(QWidget *root)
             if (label->wordWrap() && label->height() < label->heightForWidth(label->width()))
                 return name + QStringLiteral(" is too low for its lines ") + label->text();
         }
-        if (auto *group = qobject_cast<QGroupBox *>(w); group && w->width() < group->minimumSizeHint().width())
+        if (auto *group = qobject_cast<QGroupBox *>(w);
+            group && w->width() < group->fontMetrics().horizontalAdvance(group->title()) + 20)
             return name + QStringLiteral(" is too narrow for its title ") + group->title();
         auto *button = qobject_cast<QAbstractButton *>(w);
         if (button && !qobject_cast<QToolButton *>(w) && w->width() < w->sizeHint().width())
             return name + QStringLiteral(" is too narrow for its text ") + button->text();
         if (QLayout *layout = w->layout()) {
-            const QSize needed = layout->minimumSize();
+            const QSize needed = layout->totalMinimumSize(); // with the widget's own margins
             if (w->width() < needed.width() || w->height() < needed.height())
                 return name + QStringLiteral(" is too small for its contents: %1 x %2 < %3 x %4")
                     .arg(w->width()).arg(w->height()).arg(needed.width()).arg(needed.height());
