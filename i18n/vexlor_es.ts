@@ -682,7 +682,7 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
     </message>
     <message>
         <source>Walk assist: </source>
-        <translation>Asist. caminar: </translation>
+        <translation>Caminar: </translation>
     </message>
     <message>
         <source>Work together with throttle</source>

@@ -483,7 +483,7 @@ poi uscire dalla sessione e rientrare.</translation>
     </message>
     <message>
         <source>Max battery current: </source>
-        <translation>Corrente max batteria: </translation>
+        <translation>Corrente max batt.: </translation>
     </message>
     <message>
         <source>A</source>
@@ -493,7 +493,7 @@ poi uscire dalla sessione e rientrare.</translation>
     <message>
         <source>Low voltage protection: </source>
         <extracomment>the battery voltage below which the controller cuts the motor</extracomment>
-        <translation>Protezione bassa tensione: </translation>
+        <translation>Tensione minima: </translation>
     </message>
     <message>
         <source>V</source>
@@ -605,7 +605,7 @@ poi uscire dalla sessione e rientrare.</translation>
     <message>
         <source>Start voltage: </source>
         <extracomment>the throttle&apos;s voltage where it starts; the row reads &quot;Start voltage: [1.2] V, Full: [3.4] V&quot;</extracomment>
-        <translation>Tens. iniziale: </translation>
+        <translation>Inizio: </translation>
     </message>
     <message>
         <source>V,</source>
@@ -713,11 +713,11 @@ poi uscire dalla sessione e rientrare.</translation>
     </message>
     <message>
         <source>One way clutch</source>
-        <translation>Con ruota libera</translation>
+        <translation>Ruota libera</translation>
     </message>
     <message>
         <source>Without clutch</source>
-        <translation>Senza ruota libera</translation>
+        <translation>Presa diretta</translation>
     </message>
     <message>
         <source>Rated voltage: </source>

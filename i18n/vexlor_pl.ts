@@ -561,7 +561,7 @@ a potem wylogować się i zalogować ponownie.</translation>
     <message>
         <source>magnets a circle</source>
         <extracomment>after a field without a caption: the number of magnets on the pedal sensor&apos;s disc</extracomment>
-        <translation>magnesów na obrót</translation>
+        <translation>magnesów/obrót</translation>
     </message>
     <message>
         <source>Start after </source>
@@ -738,7 +738,7 @@ a potem wylogować się i zalogować ponownie.</translation>
     </message>
     <message>
         <source>No-load speed: </source>
-        <translation>Obroty bez obciążenia: </translation>
+        <translation>Obroty jałowe: </translation>
     </message>
     <message>
         <source>rpm</source>

@@ -46,7 +46,9 @@ inline QString firstLayoutFault(QWidget *root)
         if (button && !qobject_cast<QToolButton *>(w) && w->width() < w->sizeHint().width())
             return name + QStringLiteral(" is too narrow for its text ") + button->text();
         if (QLayout *layout = w->layout()) {
-            const QSize needed = layout->totalMinimumSize(); // with the widget's own margins
+            // Widths with the widget's own margins (a group's frame), where
+            // translations push; heights of the rows alone.
+            const QSize needed(layout->totalMinimumSize().width(), layout->minimumSize().height());
             if (w->width() < needed.width() || w->height() < needed.height())
                 return name + QStringLiteral(" is too small for its contents: %1 x %2 < %3 x %4")
                     .arg(w->width()).arg(w->height()).arg(needed.width()).arg(needed.height());
