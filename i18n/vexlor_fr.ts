@@ -6,114 +6,115 @@
     <message>
         <source>Usage: vexlor-cli %1</source>
         <extracomment>%1 the command&apos;s synopsis such as &quot;encode FILE&quot;; keep vexlor-cli as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : vexlor-cli %1</translation>
     </message>
     <message>
         <source>Cannot write to the standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire sur la sortie standard.</translation>
     </message>
     <message>
         <source>%1 lacks the Hall sensor type (a fault of an old version). Open it in the window, answer its question and save it, then try again.</source>
         <extracomment>%1 the file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le type de capteurs Hall manque dans %1 (un défaut d&apos;une ancienne version). Ouvrez ce fichier dans la fenêtre du programme, répondez à la question posée et enregistrez-le, puis réessayez.</translation>
     </message>
     <message>
         <source>Backup: %1</source>
         <extracomment>%1 the backup file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde : %1</translation>
     </message>
     <message>
         <source>Read back: the controller holds every value written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relecture : le contrôleur contient bien toutes les valeurs écrites.</translation>
     </message>
     <message>
         <source>apply FILE over the initial state and print the sixty values a write would send</source>
         <extracomment>FILE is the argument named in the synopsis &quot;encode FILE&quot;: keep it as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>applique FILE à l&apos;état initial et affiche les soixante valeurs qu&apos;une écriture enverrait</translation>
     </message>
     <message>
         <source>list the serial ports, marking the one the tool would use</source>
-        <translation type="unfinished"></translation>
+        <translation>liste les ports série et signale celui que l&apos;outil utiliserait</translation>
     </message>
     <message>
         <source>test the connection and print the controller&apos;s software version</source>
-        <translation type="unfinished"></translation>
+        <translation>teste la connexion et affiche la version logicielle du contrôleur</translation>
     </message>
     <message>
         <source>read the controller&apos;s configuration into FILE (or stdout) as a .vxc file</source>
         <extracomment>FILE as in the synopsis &quot;read [FILE]&quot;; stdout stays as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lit la configuration du contrôleur et l&apos;enregistre dans FILE (ou sur stdout) sous forme de fichier .vxc</translation>
     </message>
     <message>
         <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check</source>
         <extracomment>FILE as in the synopsis; stderr stays as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>applique FILE à l&apos;état initial, sauvegarde les réglages du contrôleur (chemin affiché sur stderr), écrit ceux de FILE et les mémorise, puis les relit pour vérifier</translation>
     </message>
     <message>
         <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
         <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>applique FILE à l&apos;état initial, lit le contrôleur et affiche chaque paramètre dont la valeur y est différente : KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, séparés par des tabulations</translation>
     </message>
     <message>
         <source>list the backups taken before writes, newest first, one path a line</source>
-        <translation type="unfinished"></translation>
+        <translation>liste les sauvegardes faites avant les écritures, la plus récente en premier, un chemin par ligne</translation>
     </message>
     <message>
         <source>print the parameters whose stored values differ between two .vxc files (exit 1 when some do)</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche les paramètres dont les valeurs enregistrées diffèrent entre deux fichiers .vxc (code de sortie 1 s&apos;il y en a)</translation>
     </message>
     <message>
         <source>Cannot open %1: permission denied.
 %2</source>
         <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 : accès refusé.
+%2</translation>
     </message>
     <message>
         <source>Cannot open %1: another program is using it.</source>
         <extracomment>%1 the serial device&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 : un autre programme l&apos;utilise.</translation>
     </message>
     <message>
         <source>Cannot open %1: no such device.</source>
         <extracomment>%1 the serial device&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 : périphérique introuvable.</translation>
     </message>
     <message>
         <source>Cannot open %1.</source>
         <extracomment>%1 the serial device&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1.</translation>
     </message>
     <message>
         <source>See %1</source>
         <extracomment>%1 the path of the programming guide, ST-LINK_Installation_EN.pdf</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voir %1</translation>
     </message>
     <message>
         <source>No programming cable found (no serial port of its USB bridge). Name the device with --port or VEXLOR_PORT.</source>
         <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun câble de programmation trouvé (aucun port série de son adaptateur USB). Indiquez le périphérique avec --port ou VEXLOR_PORT.</translation>
     </message>
     <message>
         <source>No serial device at %1.</source>
         <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun périphérique série sur %1.</translation>
     </message>
     <message>
         <source>(named by --port or VEXLOR_PORT)</source>
-        <translation type="unfinished"></translation>
+        <translation>(indiqué par --port ou VEXLOR_PORT)</translation>
     </message>
     <message>
         <source>No programming cable found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun câble de programmation trouvé.</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes :</translation>
     </message>
     <message>
         <source>Backups go to %1 unless --backup-dir names another folder; the newest %2 are kept.</source>
         <extracomment>%1 the backup folder, %2 how many backups are kept; keep --backup-dir as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les sauvegardes sont rangées dans %1, sauf si --backup-dir indique un autre dossier ; les %2 plus récentes sont conservées.</translation>
     </message>
     <message>
         <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
@@ -121,30 +122,33 @@ diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage
 compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
 write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
         <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Codes de sortie : 0 terminé, 1 erreur du contrôleur ou de la liaison, 2 entrée ou utilisation incorrecte.
+diff se termine comme diff(1) : 0 aucune différence, 1 des valeurs diffèrent, 2 entrée ou utilisation incorrecte.
+compare renvoie 0 si le contrôleur contient les valeurs du fichier, 3 si certaines diffèrent, 1 en cas d&apos;erreur du contrôleur ou de la liaison, 2 en cas d&apos;entrée ou d&apos;utilisation incorrecte.
+write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles écrites (elles sont affichées comme le fait compare), et 2 si la sauvegarde n&apos;a pas pu être faite (rien n&apos;est alors écrit).</translation>
     </message>
     <message>
         <source>Reads, writes and checks the settings of a Vexlor FOC motor controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit, écrit et vérifie les réglages d&apos;un contrôleur moteur FOC Vexlor.</translation>
     </message>
     <message>
         <source>Use the serial DEVICE instead of looking for the cable.</source>
         <extracomment>DEVICE as in &quot;--port &lt;DEVICE&gt;&quot;: keep it as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilise le périphérique série DEVICE au lieu de rechercher le câble.</translation>
     </message>
     <message>
         <source>Treat &quot;Limit max speed&quot; as cleared: the speed limit is sent as 9000.</source>
         <extracomment>&quot;Limit max speed&quot; is the window&apos;s check box of that name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Considère « Limiter la vitesse max. » comme décoché : la limite de vitesse est envoyée avec la valeur 9000.</translation>
     </message>
     <message>
         <source>The command to run (see below).</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande à exécuter (voir ci-dessous).</translation>
     </message>
     <message>
         <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
         <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Commande inconnue « %1 ». Lancez vexlor-cli --help pour en voir la liste.</translation>
     </message>
 </context>
 <context>
@@ -152,12 +156,12 @@ write exits 1 also when the read-back finds other values than were written (they
     <message>
         <source>On</source>
         <extracomment>a check box&apos;s state in a list of values: ticked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Off</source>
         <extracomment>a check box&apos;s state in a list of values: clear</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
 </context>
 <context>
@@ -168,17 +172,21 @@ Controller software version: v%1
 
 Would you like to read the controller&apos;s configuration now?</source>
         <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La connexion au contrôleur fonctionne !
+Version logicielle du contrôleur : v%1
+
+Voulez-vous lire la configuration du contrôleur maintenant ?</translation>
     </message>
     <message>
         <source>Connection to controller is OK!
 Controller software version: v%1</source>
         <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La connexion au contrôleur fonctionne !
+Version logicielle du contrôleur : v%1</translation>
     </message>
     <message>
         <source>Connection to controller is not detected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune connexion au contrôleur détectée !</translation>
     </message>
 </context>
 <context>
@@ -186,38 +194,39 @@ Controller software version: v%1</source>
     <message>
         <source>Cannot create file %1</source>
         <extracomment>%1 the file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
         <extracomment>%1 the path of config.ini</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
         <extracomment>a file whose last key has no value line; %1 the number of lines</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Indice de liste hors limites (%1)</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
         <extracomment>%1 the file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>File %1 is too large to be a configuration file (more than 1 MiB).</source>
         <extracomment>%1 the file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est trop volumineux pour être un fichier de configuration (plus de 1 Mio).</translation>
     </message>
     <message>
         <source>Cannot open file %1: it is not a regular file.</source>
         <extracomment>%1 the path of a folder, a device or the like</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1 : ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The setting file to be opened missed one data because of a bug in the old version. Please answer one question now.
 Does the motor have 3 hall sensors?</source>
         <extracomment>Yes means the motor has three Hall sensors, No that it has none</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il manque une donnée dans ce fichier de réglages, à cause d&apos;un bug de l&apos;ancienne version. Merci de répondre à une question.
+Le moteur a-t-il 3 capteurs Hall ?</translation>
     </message>
 </context>
 <context>
@@ -225,33 +234,36 @@ Does the motor have 3 hall sensors?</source>
     <message>
         <source>Device Connected</source>
         <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is open</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Câble connecté</translation>
     </message>
     <message>
         <source>Device Lost</source>
         <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is gone</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Câble déconnecté</translation>
     </message>
     <message>
         <source>Controller connection test result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat du test de connexion au contrôleur</translation>
     </message>
     <message>
         <source>Another COM device using the same name is detected,
 please remove it first.</source>
         <extracomment>&quot;COM device&quot;: a serial port device</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un autre périphérique COM portant le même nom a été détecté,
+veuillez d&apos;abord le retirer.</translation>
     </message>
     <message>
         <source>You may not open the programming cable&apos;s serial port %1.
 
 %2</source>
         <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas le droit d&apos;ouvrir le port série %1 du câble de programmation.
+
+%2</translation>
     </message>
     <message>
         <source>Programming cable access</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès au câble de programmation</translation>
     </message>
     <message>
         <source>Install the cable rule that comes with the package (70-vexlor-cable.rules), then
@@ -263,7 +275,14 @@ Or join the dialout group, whose members may open serial ports:
   sudo usermod -aG dialout $USER
 then log out and in again.</source>
         <extracomment>keep the file names and the command lines as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Installez la règle du câble fournie avec le paquet (70-vexlor-cable.rules), puis
+débranchez le câble et rebranchez-le. Le paquet place la règle dans
+/usr/lib/udev/rules.d ; si vous avez compilé depuis les sources, installez-la avec
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+Ou rejoignez le groupe dialout, dont les membres peuvent ouvrir les ports série :
+  sudo usermod -aG dialout $USER
+puis fermez votre session et rouvrez-la.</translation>
     </message>
 </context>
 <context>
@@ -271,179 +290,179 @@ then log out and in again.</source>
     <message>
         <source>Untitled.vxc</source>
         <extracomment>the window caption&apos;s document name after New, before the first save</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre.vxc</translation>
     </message>
     <message>
         <source>Power parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de puissance</translation>
     </message>
     <message>
         <source>Pedal speed sensor functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions du capteur PAS</translation>
     </message>
     <message>
         <source>Limit max speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiter la vitesse max.</translation>
     </message>
     <message>
         <source>Speed limit parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitation de vitesse</translation>
     </message>
     <message>
         <source>Wheel size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de roue</translation>
     </message>
     <message>
         <source>Throttle functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions de l&apos;accélérateur</translation>
     </message>
     <message>
         <source>Level limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limites par niveau</translation>
     </message>
     <message>
         <source>All rights reserved.</source>
         <extracomment>the About box&apos;s last credit line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous droits réservés.</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Language</source>
         <extracomment>Help &gt; Language: the note after choosing a language</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>The window will show the chosen language the next time you start the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre s&apos;affichera dans la langue choisie au prochain démarrage du programme.</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Motor</source>
-        <translation type="unfinished"></translation>
+        <translation>Moteur</translation>
     </message>
     <message>
         <source>Brushless motor parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du moteur brushless</translation>
     </message>
     <message>
         <source>Configuration Files (*.vxc)</source>
         <extracomment>the file dialogs&apos; filter; keep &quot;(*.vxc)&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de configuration (*.vxc)</translation>
     </message>
     <message>
         <source>Open Configuration Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier de configuration</translation>
     </message>
     <message>
         <source>Save Configuration Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier de configuration</translation>
     </message>
     <message>
         <source>New Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle configuration</translation>
     </message>
     <message>
         <source>Open Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une configuration</translation>
     </message>
     <message>
         <source>Save Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la configuration</translation>
     </message>
     <message>
         <source>Test Controller Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester la connexion au contrôleur</translation>
     </message>
     <message>
         <source>Read Controller Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire la configuration du contrôleur</translation>
     </message>
     <message>
         <source>Write Controller Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la configuration dans le contrôleur</translation>
     </message>
     <message>
         <source>Desktop Language</source>
         <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Open Configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une configuration...</translation>
     </message>
     <message>
         <source>Reopen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous...</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Connexion</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubriques d&apos;aide</translation>
     </message>
     <message>
         <source>Technical Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance technique</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos...</translation>
     </message>
 </context>
 <context>
     <name>MotorIllustration</name>
     <message>
         <source>Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor</translation>
     </message>
     <message>
         <source>Magnets N / S</source>
         <extracomment>the rotor&apos;s magnets with their north and south poles</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aimants N / S</translation>
     </message>
     <message>
         <source>Stator teeth</source>
-        <translation type="unfinished"></translation>
+        <translation>Dents du stator</translation>
     </message>
     <message>
         <source>Coils</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobinages</translation>
     </message>
     <message>
         <source>Bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Roulement</translation>
     </message>
     <message>
         <source>Axle</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe</translation>
     </message>
 </context>
 <context>
@@ -451,415 +470,415 @@ then log out and in again.</source>
     <message>
         <source>Pedal sensor magnets</source>
         <extracomment>the field before &quot;magnets a circle&quot;, as messages and lists name it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aimants du capteur de pédalage</translation>
     </message>
     <message>
         <source>PAS levels (1~9):</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux PAS (1~9) :</translation>
     </message>
     <message>
         <source>%</source>
         <extracomment>unit: percent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Max battery current: </source>
-        <translation type="unfinished"></translation>
+        <translation>Courant batterie max. : </translation>
     </message>
     <message>
         <source>A</source>
         <extracomment>unit: ampere</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>Low voltage protection: </source>
         <extracomment>the battery voltage below which the controller cuts the motor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coupure basse tension : </translation>
     </message>
     <message>
         <source>V</source>
         <extracomment>unit: volt</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Acceleration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Accélération :</translation>
     </message>
     <message>
         <source>Brake voltage:</source>
         <extracomment>the brake lever sensor&apos;s signal level; its two buttons are &quot;Low&quot; and &quot;High&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Signal de frein :</translation>
     </message>
     <message>
         <source>Low</source>
         <extracomment>brake signal level</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>High</source>
         <extracomment>brake signal level</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Speed limit: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse max. : </translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Speedometer magnets: </source>
         <extracomment>how many magnets pass the speed sensor per wheel turn</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aimants de roue : </translation>
     </message>
     <message>
         <source>Wheel perimeter: </source>
-        <translation type="unfinished"></translation>
+        <translation>Circonférence de roue : </translation>
     </message>
     <message>
         <source>mm</source>
         <extracomment>unit: millimetre</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Use pedal speed sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le capteur de pédalage</translation>
     </message>
     <message>
         <source>Duty cycle:</source>
         <extracomment>the pedal sensor signal&apos;s duty cycle; its buttons are &quot;&lt; 50%&quot; and &quot;&gt; 50%&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rapp. cycl. :</translation>
     </message>
     <message>
         <source>&lt; 50%</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; 50%</translation>
     </message>
     <message>
         <source>&gt; 50%</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt; 50%</translation>
     </message>
     <message>
         <source>magnets a circle</source>
         <extracomment>after a field without a caption: the number of magnets on the pedal sensor&apos;s disc</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aimants par tour</translation>
     </message>
     <message>
         <source>Start after </source>
         <extracomment>&quot;Start after [2] magnets passed&quot;: assist starts after this many sensor magnets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Départ : </translation>
     </message>
     <message>
         <source>magnets passed</source>
         <extracomment>&quot;Start after [2] magnets passed&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aimants</translation>
     </message>
     <message>
         <source>Stop after </source>
         <extracomment>&quot;Stop after [500] ms stop pedaling&quot;: assist stops this long after pedalling stops</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt : </translation>
     </message>
     <message>
         <source>ms stop pedaling</source>
         <extracomment>&quot;Stop after [500] ms stop pedaling&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ms sans pédaler</translation>
     </message>
     <message>
         <source>PAS ratio: </source>
         <extracomment>pedal assist sensor (PAS) ratio, a track bar from 1 to 9</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rapport PAS : </translation>
     </message>
     <message>
         <source>Use throttle</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser l&apos;accélérateur</translation>
     </message>
     <message>
         <source>Max output: </source>
         <extracomment>the throttle&apos;s largest output, in percent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Max. : </translation>
     </message>
     <message>
         <source>Limited by PAS level limits</source>
         <extracomment>the throttle follows the assist level limits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bridé selon le niveau PAS</translation>
     </message>
     <message>
         <source>Start voltage: </source>
         <extracomment>the throttle&apos;s voltage where it starts; the row reads &quot;Start voltage: [1.2] V, Full: [3.4] V&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Début : </translation>
     </message>
     <message>
         <source>V,</source>
         <extracomment>unit: volt, followed on the same row by &quot;Full: [3.4] V&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V,</translation>
     </message>
     <message>
         <source>Full: </source>
         <extracomment>the throttle&apos;s voltage at full twist, after &quot;Start voltage: [1.2] V,&quot;; keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fin : </translation>
     </message>
     <message>
         <source>Working style</source>
         <extracomment>how the throttle works with the pedal sensor (a group of three choices)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mode de fonctionnement</translation>
     </message>
     <message>
         <source>Independently</source>
-        <translation type="unfinished"></translation>
+        <translation>Indépendant</translation>
     </message>
     <message>
         <source>Together with pedal sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec le capteur de pédalage</translation>
     </message>
     <message>
         <source>Start by pedal sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage par le pédalage</translation>
     </message>
     <message>
         <source>Level 1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 1 : </translation>
     </message>
     <message>
         <source>Level 2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 2 : </translation>
     </message>
     <message>
         <source>Level 3: </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 3 : </translation>
     </message>
     <message>
         <source>Level 4: </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 4 : </translation>
     </message>
     <message>
         <source>Level 5: </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 5 : </translation>
     </message>
     <message>
         <source>Level 6: </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 6 : </translation>
     </message>
     <message>
         <source>Level 7: </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 7 : </translation>
     </message>
     <message>
         <source>Level 8: </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 8 : </translation>
     </message>
     <message>
         <source>Level 9: </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau 9 : </translation>
     </message>
     <message>
         <source>Limit speed</source>
         <extracomment>the assist levels limit the speed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limiter la vitesse</translation>
     </message>
     <message>
         <source>Limit current</source>
         <extracomment>the assist levels limit the current</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limiter le courant</translation>
     </message>
     <message>
         <source>Walk assist: </source>
-        <translation type="unfinished"></translation>
+        <translation>Aide piéton : </translation>
     </message>
     <message>
         <source>Work together with throttle</source>
         <extracomment>the pedal sensor works together with the throttle</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fonctionne avec l&apos;accélérateur</translation>
     </message>
     <message>
         <source>Hall sensor</source>
         <extracomment>the motor&apos;s Hall sensors: 120 degree, 60 degree or none</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteurs Hall</translation>
     </message>
     <message>
         <source>120° Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Hall 120°</translation>
     </message>
     <message>
         <source>60° Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Hall 60°</translation>
     </message>
     <message>
         <source>Sensorless</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans capteurs</translation>
     </message>
     <message>
         <source>Rotation direction</source>
         <extracomment>a hub motor with or without a freewheel (one-way clutch) inside</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roue libre</translation>
     </message>
     <message>
         <source>One way clutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec roue libre</translation>
     </message>
     <message>
         <source>Without clutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans roue libre</translation>
     </message>
     <message>
         <source>Rated voltage: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tension nominale : </translation>
     </message>
     <message>
         <source>Rated power: </source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance nominale : </translation>
     </message>
     <message>
         <source>W</source>
         <extracomment>unit: watt</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>No. of pole-pairs: </source>
-        <translation type="unfinished"></translation>
+        <translation>Paires de pôles : </translation>
     </message>
     <message>
         <source>No-load speed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse à vide : </translation>
     </message>
     <message>
         <source>rpm</source>
         <extracomment>unit: revolutions per minute</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tr/min</translation>
     </message>
     <message>
         <source>Reduction ratio: </source>
         <extracomment>the motor&apos;s gear ratio, shown as &quot;[8] :1&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de réduction : </translation>
     </message>
     <message>
         <source>:1</source>
         <extracomment>after the reduction ratio&apos;s field: &quot;[8] :1&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>:1</translation>
     </message>
     <message>
         <source>Stator resistance: </source>
-        <translation type="unfinished"></translation>
+        <translation>Résistance du stator : </translation>
     </message>
     <message>
         <source>mOhm</source>
         <extracomment>unit: milliohm</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mOhm</translation>
     </message>
     <message>
         <source>Stator inductance: </source>
-        <translation type="unfinished"></translation>
+        <translation>Inductance du stator : </translation>
     </message>
     <message>
         <source>mH</source>
         <extracomment>unit: millihenry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mH</translation>
     </message>
     <message>
         <source>Max phase current:</source>
-        <translation type="unfinished"></translation>
+        <translation>Courant de phase max. :</translation>
     </message>
 </context>
 <context>
     <name>SafetyDialogs</name>
     <message>
         <source>Compare with Controller…</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec le contrôleur…</translation>
     </message>
     <message>
         <source>Back Up Before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder avant l&apos;écriture</translation>
     </message>
     <message>
         <source>Verify After Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier après l&apos;écriture</translation>
     </message>
     <message>
         <source>Restore Backup…</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer une sauvegarde…</translation>
     </message>
     <message>
         <source>Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètre</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>Window</source>
         <extracomment>column heading: the value the window shows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre</translation>
     </message>
     <message>
         <source>Controller</source>
         <extracomment>column heading: the value the controller holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contrôleur</translation>
     </message>
     <message>
         <source>Written</source>
         <extracomment>column heading: the value that was written to the controller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écrit</translation>
     </message>
     <message>
         <source>Held by the controller</source>
         <extracomment>column heading: the value the controller holds after the write</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lu dans le contrôleur</translation>
     </message>
     <message>
         <source>Compare with Controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec le contrôleur</translation>
     </message>
     <message>
         <source>These parameters differ between the window and the controller:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces paramètres diffèrent entre la fenêtre et le contrôleur :</translation>
     </message>
     <message>
         <source>The controller holds the window&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrôleur contient déjà les réglages de la fenêtre.</translation>
     </message>
     <message>
         <source>&amp;Load Controller&apos;s Values</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger les valeurs du contrôleur</translation>
     </message>
     <message>
         <source>&amp;Write Window&apos;s Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les &amp;valeurs de la fenêtre</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Restore Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer une sauvegarde</translation>
     </message>
     <message>
         <source>Choose a backup to load into the window. The controller does not change until you write the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une sauvegarde à charger dans la fenêtre. Le contrôleur reste inchangé tant que vous n&apos;y écrivez pas les réglages.</translation>
     </message>
     <message>
         <source>Taken</source>
         <extracomment>column heading: when the backup was taken</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Créée le</translation>
     </message>
     <message>
         <source>Parameters that differ from the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres différents de la fenêtre</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger</translation>
     </message>
     <message>
         <source>There are no backups yet. A backup of the controller&apos;s settings is taken before every write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sauvegarde pour l&apos;instant. Une sauvegarde des réglages du contrôleur est faite avant chaque écriture.</translation>
     </message>
 </context>
 <context>
     <name>SplashWindow</name>
     <message>
         <source>Pedal-assist e-bike drive configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de motorisation pour VAE</translation>
     </message>
 </context>
 <context>
@@ -867,59 +886,59 @@ then log out and in again.</source>
     <message>
         <source>Busy</source>
         <extracomment>status strip, 34 pixels wide: frames are being exchanged with the controller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Actif</translation>
     </message>
     <message>
         <source>Idle</source>
         <extracomment>status strip, 34 pixels wide: nothing is being exchanged</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
     <message>
         <source>Pass</source>
         <extracomment>status strip, 38 pixels wide: the last read or write succeeded</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Fail</source>
         <extracomment>status strip, 38 pixels wide: the last read or write failed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Échec</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Communication with controller failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>La communication avec le contrôleur a échoué !</translation>
     </message>
     <message>
         <source>Communication with controller interrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation>La communication avec le contrôleur a été interrompue !</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message>
         <source>This error may be caused by controller MCU flash write protection. Please re-program .hex file to the controller with the write option bytes. Read Page 7 of %1</source>
         <extracomment>%1 the programming guide&apos;s file name, ST-LINK_Installation_EN.pdf</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cette erreur peut venir de la protection en écriture de la mémoire flash du microcontrôleur du contrôleur. Veuillez reprogrammer le fichier .hex dans le contrôleur en écrivant aussi les octets d&apos;option (option bytes). Voir la page 7 de %1</translation>
     </message>
     <message>
         <source>Configuration of the controller was read successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration du contrôleur a bien été lue.</translation>
     </message>
     <message>
         <source>Read controller result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de la lecture du contrôleur</translation>
     </message>
     <message>
         <source>Configuration of the controller was written successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration du contrôleur a bien été écrite.</translation>
     </message>
     <message>
         <source>Write controller result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de l&apos;écriture du contrôleur</translation>
     </message>
 </context>
 <context>
@@ -927,27 +946,27 @@ then log out and in again.</source>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <extracomment>%1 the text that should have been a number such as 14.5</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <extracomment>%1 the text that should have been a whole number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>No item is selected for %1: select one of its %2 items.</source>
         <extracomment>%1 a radio group&apos;s title, %2 how many items it has</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune option choisie pour %1 : choisissez l&apos;une de ses %2 options.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to less than %3.</source>
         <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the first value too large</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est hors plage pour %2 : le contrôleur accepte de 0 à moins de %3.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to %3.</source>
         <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the largest value accepted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est hors plage pour %2 : le contrôleur accepte de 0 à %3.</translation>
     </message>
 </context>
 <context>
@@ -957,22 +976,25 @@ then log out and in again.</source>
 
 %1</source>
         <extracomment>%1 the file&apos;s error, such as &quot;Cannot create file ...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages du contrôleur n&apos;ont pas pu être sauvegardés, donc rien n&apos;a été écrit.
+
+%1</translation>
     </message>
     <message>
         <source>The configuration was written and stored, but reading it back to check it failed:
 %1</source>
         <extracomment>%1 the read&apos;s own message, such as &quot;Communication with controller failed!&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La configuration a été écrite et mémorisée, mais la relecture de contrôle a échoué :
+%1</translation>
     </message>
     <message>
         <source>The configuration was written and stored, but the controller holds other values than were written:</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration a été écrite et mémorisée, mais le contrôleur contient d&apos;autres valeurs que celles écrites :</translation>
     </message>
     <message>
         <source>%1: written %2, holds %3</source>
         <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : écrit %2, lu %3</translation>
     </message>
 </context>
 </TS>
