@@ -6,7 +6,7 @@
     <message>
         <source>Usage: vexlor-cli %1</source>
         <extracomment>%1 the command&apos;s synopsis such as &quot;encode FILE&quot;; keep vexlor-cli as it is</extracomment>
-        <translation>Utilisation : vexlor-cli %1</translation>
+        <translation>Utilisation&#x202f;: vexlor-cli %1</translation>
     </message>
     <message>
         <source>Cannot write to the standard output.</source>
@@ -20,11 +20,11 @@
     <message>
         <source>Backup: %1</source>
         <extracomment>%1 the backup file&apos;s path</extracomment>
-        <translation>Sauvegarde : %1</translation>
+        <translation>Sauvegarde&#x202f;: %1</translation>
     </message>
     <message>
         <source>Read back: the controller holds every value written.</source>
-        <translation>Relecture : le contrôleur contient bien toutes les valeurs écrites.</translation>
+        <translation>Relecture&#x202f;: le contrôleur contient bien toutes les valeurs écrites.</translation>
     </message>
     <message>
         <source>apply FILE over the initial state and print the sixty values a write would send</source>
@@ -52,7 +52,7 @@
     <message>
         <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
         <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
-        <translation>applique FILE à l&apos;état initial, lit le contrôleur et affiche chaque paramètre dont la valeur y est différente : KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, séparés par des tabulations</translation>
+        <translation>applique FILE à l&apos;état initial, lit le contrôleur et affiche chaque paramètre dont la valeur y est différente&#x202f;: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, séparés par des tabulations</translation>
     </message>
     <message>
         <source>list the backups taken before writes, newest first, one path a line</source>
@@ -66,18 +66,18 @@
         <source>Cannot open %1: permission denied.
 %2</source>
         <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
-        <translation>Impossible d&apos;ouvrir %1 : accès refusé.
+        <translation>Impossible d&apos;ouvrir %1&#x202f;: accès refusé.
 %2</translation>
     </message>
     <message>
         <source>Cannot open %1: another program is using it.</source>
         <extracomment>%1 the serial device&apos;s path</extracomment>
-        <translation>Impossible d&apos;ouvrir %1 : un autre programme l&apos;utilise.</translation>
+        <translation>Impossible d&apos;ouvrir %1&#x202f;: un autre programme l&apos;utilise.</translation>
     </message>
     <message>
         <source>Cannot open %1: no such device.</source>
         <extracomment>%1 the serial device&apos;s path</extracomment>
-        <translation>Impossible d&apos;ouvrir %1 : périphérique introuvable.</translation>
+        <translation>Impossible d&apos;ouvrir %1&#x202f;: périphérique introuvable.</translation>
     </message>
     <message>
         <source>Cannot open %1.</source>
@@ -109,12 +109,12 @@
     </message>
     <message>
         <source>Commands:</source>
-        <translation>Commandes :</translation>
+        <translation>Commandes&#x202f;:</translation>
     </message>
     <message>
         <source>Backups go to %1 unless --backup-dir names another folder; the newest %2 are kept.</source>
         <extracomment>%1 the backup folder, %2 how many backups are kept; keep --backup-dir as it is</extracomment>
-        <translation>Les sauvegardes sont rangées dans %1, sauf si --backup-dir indique un autre dossier ; les %2 plus récentes sont conservées.</translation>
+        <translation>Les sauvegardes sont rangées dans %1, sauf si --backup-dir indique un autre dossier&#x202f;; les %2 plus récentes sont conservées.</translation>
     </message>
     <message>
         <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
@@ -122,8 +122,8 @@ diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage
 compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
 write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
         <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
-        <translation>Codes de sortie : 0 terminé, 1 erreur du contrôleur ou de la liaison, 2 entrée ou utilisation incorrecte.
-diff se termine comme diff(1) : 0 aucune différence, 1 des valeurs diffèrent, 2 entrée ou utilisation incorrecte.
+        <translation>Codes de sortie&#x202f;: 0 terminé, 1 erreur du contrôleur ou de la liaison, 2 entrée ou utilisation incorrecte.
+diff se termine comme diff(1)&#x202f;: 0 aucune différence, 1 des valeurs diffèrent, 2 entrée ou utilisation incorrecte.
 compare renvoie 0 si le contrôleur contient les valeurs du fichier, 3 si certaines diffèrent, 1 en cas d&apos;erreur du contrôleur ou de la liaison, 2 en cas d&apos;entrée ou d&apos;utilisation incorrecte.
 write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles écrites (elles sont affichées comme le fait compare), et 2 si la sauvegarde n&apos;a pas pu être faite (rien n&apos;est alors écrit).</translation>
     </message>
@@ -139,7 +139,7 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
     <message>
         <source>Treat &quot;Limit max speed&quot; as cleared: the speed limit is sent as 9000.</source>
         <extracomment>&quot;Limit max speed&quot; is the window&apos;s check box of that name</extracomment>
-        <translation>Considère « Limiter la vitesse max. » comme décoché : la limite de vitesse est envoyée avec la valeur 9000.</translation>
+        <translation>Considère «&#x202f;Limiter la vitesse max.&#x202f;» comme décoché&#x202f;: la limite de vitesse est envoyée avec la valeur 9000.</translation>
     </message>
     <message>
         <source>The command to run (see below).</source>
@@ -148,7 +148,7 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
     <message>
         <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
         <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
-        <translation>Commande inconnue « %1 ». Lancez vexlor-cli --help pour en voir la liste.</translation>
+        <translation>Commande inconnue «&#x202f;%1&#x202f;». Lancez vexlor-cli --help pour en voir la liste.</translation>
     </message>
 </context>
 <context>
@@ -172,21 +172,21 @@ Controller software version: v%1
 
 Would you like to read the controller&apos;s configuration now?</source>
         <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
-        <translation>La connexion au contrôleur fonctionne !
-Version logicielle du contrôleur : v%1
+        <translation>La connexion au contrôleur fonctionne&#x202f;!
+Version logicielle du contrôleur&#x202f;: v%1
 
-Voulez-vous lire la configuration du contrôleur maintenant ?</translation>
+Voulez-vous lire la configuration du contrôleur maintenant&#x202f;?</translation>
     </message>
     <message>
         <source>Connection to controller is OK!
 Controller software version: v%1</source>
         <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
-        <translation>La connexion au contrôleur fonctionne !
-Version logicielle du contrôleur : v%1</translation>
+        <translation>La connexion au contrôleur fonctionne&#x202f;!
+Version logicielle du contrôleur&#x202f;: v%1</translation>
     </message>
     <message>
         <source>Connection to controller is not detected!</source>
-        <translation>Aucune connexion au contrôleur détectée !</translation>
+        <translation>Aucune connexion au contrôleur détectée&#x202f;!</translation>
     </message>
 </context>
 <context>
@@ -219,14 +219,14 @@ Version logicielle du contrôleur : v%1</translation>
     <message>
         <source>Cannot open file %1: it is not a regular file.</source>
         <extracomment>%1 the path of a folder, a device or the like</extracomment>
-        <translation>Impossible d&apos;ouvrir le fichier %1 : ce n&apos;est pas un fichier ordinaire.</translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1&#x202f;: ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The setting file to be opened missed one data because of a bug in the old version. Please answer one question now.
 Does the motor have 3 hall sensors?</source>
         <extracomment>Yes means the motor has three Hall sensors, No that it has none</extracomment>
         <translation>Il manque une donnée dans ce fichier de réglages, à cause d&apos;un bug de l&apos;ancienne version. Merci de répondre à une question.
-Le moteur a-t-il 3 capteurs Hall ?</translation>
+Le moteur a-t-il 3 capteurs Hall&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -277,10 +277,10 @@ then log out and in again.</source>
         <extracomment>keep the file names and the command lines as they are</extracomment>
         <translation>Installez la règle du câble fournie avec le paquet (70-vexlor-cable.rules), puis
 débranchez le câble et rebranchez-le. Le paquet place la règle dans
-/usr/lib/udev/rules.d ; si vous avez compilé depuis les sources, installez-la avec
+/usr/lib/udev/rules.d&#x202f;; si vous avez compilé depuis les sources, installez-la avec
   sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
   sudo udevadm control --reload
-Ou rejoignez le groupe dialout, dont les membres peuvent ouvrir les ports série :
+Ou rejoignez le groupe dialout, dont les membres peuvent ouvrir les ports série&#x202f;:
   sudo usermod -aG dialout $USER
 puis fermez votre session et rouvrez-la.</translation>
     </message>
@@ -474,7 +474,7 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>PAS levels (1~9):</source>
-        <translation>Niveaux PAS (1~9) :</translation>
+        <translation>Niveaux PAS (1~9)&#x202f;:</translation>
     </message>
     <message>
         <source>%</source>
@@ -483,7 +483,7 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>Max battery current: </source>
-        <translation>Courant batterie max. : </translation>
+        <translation>Courant batterie max.&#x202f;: </translation>
     </message>
     <message>
         <source>A</source>
@@ -493,7 +493,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Low voltage protection: </source>
         <extracomment>the battery voltage below which the controller cuts the motor</extracomment>
-        <translation>Coupure basse tension : </translation>
+        <translation>Coupure basse tension&#x202f;: </translation>
     </message>
     <message>
         <source>V</source>
@@ -502,12 +502,12 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>Acceleration:</source>
-        <translation>Accélération :</translation>
+        <translation>Accélération&#x202f;:</translation>
     </message>
     <message>
         <source>Brake voltage:</source>
         <extracomment>the brake lever sensor&apos;s signal level; its two buttons are &quot;Low&quot; and &quot;High&quot;</extracomment>
-        <translation>Signal de frein :</translation>
+        <translation>Signal de frein&#x202f;:</translation>
     </message>
     <message>
         <source>Low</source>
@@ -521,7 +521,7 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>Speed limit: </source>
-        <translation>Vitesse max. : </translation>
+        <translation>Vitesse max.&#x202f;: </translation>
     </message>
     <message>
         <source>km/h</source>
@@ -530,11 +530,11 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Speedometer magnets: </source>
         <extracomment>how many magnets pass the speed sensor per wheel turn</extracomment>
-        <translation>Aimants de roue : </translation>
+        <translation>Aimants de roue&#x202f;: </translation>
     </message>
     <message>
         <source>Wheel perimeter: </source>
-        <translation>Circonférence de roue : </translation>
+        <translation>Circonférence de roue&#x202f;: </translation>
     </message>
     <message>
         <source>mm</source>
@@ -548,7 +548,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Duty cycle:</source>
         <extracomment>the pedal sensor signal&apos;s duty cycle; its buttons are &quot;&lt; 50%&quot; and &quot;&gt; 50%&quot;</extracomment>
-        <translation>Rapp. cycl. :</translation>
+        <translation>Rapp. cycl.&#x202f;:</translation>
     </message>
     <message>
         <source>&lt; 50%</source>
@@ -566,7 +566,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Start after </source>
         <extracomment>&quot;Start after [2] magnets passed&quot;: assist starts after this many sensor magnets</extracomment>
-        <translation>Départ : </translation>
+        <translation>Départ&#x202f;: </translation>
     </message>
     <message>
         <source>magnets passed</source>
@@ -576,7 +576,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Stop after </source>
         <extracomment>&quot;Stop after [500] ms stop pedaling&quot;: assist stops this long after pedalling stops</extracomment>
-        <translation>Arrêt : </translation>
+        <translation>Arrêt&#x202f;: </translation>
     </message>
     <message>
         <source>ms stop pedaling</source>
@@ -586,7 +586,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>PAS ratio: </source>
         <extracomment>pedal assist sensor (PAS) ratio, a track bar from 1 to 9</extracomment>
-        <translation>Rapport PAS : </translation>
+        <translation>Rapport PAS&#x202f;: </translation>
     </message>
     <message>
         <source>Use throttle</source>
@@ -595,7 +595,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Max output: </source>
         <extracomment>the throttle&apos;s largest output, in percent</extracomment>
-        <translation>Max. : </translation>
+        <translation>Max.&#x202f;: </translation>
     </message>
     <message>
         <source>Limited by PAS level limits</source>
@@ -605,7 +605,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Start voltage: </source>
         <extracomment>the throttle&apos;s voltage where it starts; the row reads &quot;Start voltage: [1.2] V, Full: [3.4] V&quot;</extracomment>
-        <translation>Début : </translation>
+        <translation>Début&#x202f;: </translation>
     </message>
     <message>
         <source>V,</source>
@@ -615,7 +615,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Full: </source>
         <extracomment>the throttle&apos;s voltage at full twist, after &quot;Start voltage: [1.2] V,&quot;; keep it short</extracomment>
-        <translation>fin : </translation>
+        <translation>fin&#x202f;: </translation>
     </message>
     <message>
         <source>Working style</source>
@@ -636,39 +636,39 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>Level 1: </source>
-        <translation>Niveau 1 : </translation>
+        <translation>Niveau 1&#x202f;: </translation>
     </message>
     <message>
         <source>Level 2: </source>
-        <translation>Niveau 2 : </translation>
+        <translation>Niveau 2&#x202f;: </translation>
     </message>
     <message>
         <source>Level 3: </source>
-        <translation>Niveau 3 : </translation>
+        <translation>Niveau 3&#x202f;: </translation>
     </message>
     <message>
         <source>Level 4: </source>
-        <translation>Niveau 4 : </translation>
+        <translation>Niveau 4&#x202f;: </translation>
     </message>
     <message>
         <source>Level 5: </source>
-        <translation>Niveau 5 : </translation>
+        <translation>Niveau 5&#x202f;: </translation>
     </message>
     <message>
         <source>Level 6: </source>
-        <translation>Niveau 6 : </translation>
+        <translation>Niveau 6&#x202f;: </translation>
     </message>
     <message>
         <source>Level 7: </source>
-        <translation>Niveau 7 : </translation>
+        <translation>Niveau 7&#x202f;: </translation>
     </message>
     <message>
         <source>Level 8: </source>
-        <translation>Niveau 8 : </translation>
+        <translation>Niveau 8&#x202f;: </translation>
     </message>
     <message>
         <source>Level 9: </source>
-        <translation>Niveau 9 : </translation>
+        <translation>Niveau 9&#x202f;: </translation>
     </message>
     <message>
         <source>Limit speed</source>
@@ -682,7 +682,7 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>Walk assist: </source>
-        <translation>Aide piéton : </translation>
+        <translation>Aide piéton&#x202f;: </translation>
     </message>
     <message>
         <source>Work together with throttle</source>
@@ -721,11 +721,11 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>Rated voltage: </source>
-        <translation>Tension nominale : </translation>
+        <translation>Tension nominale&#x202f;: </translation>
     </message>
     <message>
         <source>Rated power: </source>
-        <translation>Puissance nominale : </translation>
+        <translation>Puissance nominale&#x202f;: </translation>
     </message>
     <message>
         <source>W</source>
@@ -734,11 +734,11 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>No. of pole-pairs: </source>
-        <translation>Paires de pôles : </translation>
+        <translation>Paires de pôles&#x202f;: </translation>
     </message>
     <message>
         <source>No-load speed: </source>
-        <translation>Vitesse à vide : </translation>
+        <translation>Vitesse à vide&#x202f;: </translation>
     </message>
     <message>
         <source>rpm</source>
@@ -748,7 +748,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Reduction ratio: </source>
         <extracomment>the motor&apos;s gear ratio, shown as &quot;[8] :1&quot;</extracomment>
-        <translation>Rapport de réduction : </translation>
+        <translation>Rapport de réduction&#x202f;: </translation>
     </message>
     <message>
         <source>:1</source>
@@ -757,7 +757,7 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>Stator resistance: </source>
-        <translation>Résistance du stator : </translation>
+        <translation>Résistance du stator&#x202f;: </translation>
     </message>
     <message>
         <source>mOhm</source>
@@ -766,7 +766,7 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>Stator inductance: </source>
-        <translation>Inductance du stator : </translation>
+        <translation>Inductance du stator&#x202f;: </translation>
     </message>
     <message>
         <source>mH</source>
@@ -775,7 +775,7 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>Max phase current:</source>
-        <translation>Courant de phase max. :</translation>
+        <translation>Courant de phase max.&#x202f;:</translation>
     </message>
 </context>
 <context>
@@ -830,7 +830,7 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>These parameters differ between the window and the controller:</source>
-        <translation>Ces paramètres diffèrent entre la fenêtre et le contrôleur :</translation>
+        <translation>Ces paramètres diffèrent entre la fenêtre et le contrôleur&#x202f;:</translation>
     </message>
     <message>
         <source>The controller holds the window&apos;s settings.</source>
@@ -909,11 +909,11 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>Communication with controller failed!</source>
-        <translation>La communication avec le contrôleur a échoué !</translation>
+        <translation>La communication avec le contrôleur a échoué&#x202f;!</translation>
     </message>
     <message>
         <source>Communication with controller interrupted!</source>
-        <translation>La communication avec le contrôleur a été interrompue !</translation>
+        <translation>La communication avec le contrôleur a été interrompue&#x202f;!</translation>
     </message>
     <message>
         <source>Notice</source>
@@ -946,27 +946,27 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <extracomment>%1 the text that should have been a number such as 14.5</extracomment>
-        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
+        <translation>«&#x202f;%1&#x202f;» n&apos;est pas un nombre décimal valide</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <extracomment>%1 the text that should have been a whole number</extracomment>
-        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+        <translation>«&#x202f;%1&#x202f;» n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>No item is selected for %1: select one of its %2 items.</source>
         <extracomment>%1 a radio group&apos;s title, %2 how many items it has</extracomment>
-        <translation>Aucune option choisie pour %1 : choisissez l&apos;une de ses %2 options.</translation>
+        <translation>Aucune option choisie pour %1&#x202f;: choisissez l&apos;une de ses %2 options.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to less than %3.</source>
         <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the first value too large</extracomment>
-        <translation>« %1 » est hors plage pour %2 : le contrôleur accepte de 0 à moins de %3.</translation>
+        <translation>«&#x202f;%1&#x202f;» est hors plage pour %2&#x202f;: le contrôleur accepte de 0 à moins de %3.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to %3.</source>
         <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the largest value accepted</extracomment>
-        <translation>« %1 » est hors plage pour %2 : le contrôleur accepte de 0 à %3.</translation>
+        <translation>«&#x202f;%1&#x202f;» est hors plage pour %2&#x202f;: le contrôleur accepte de 0 à %3.</translation>
     </message>
 </context>
 <context>
@@ -984,17 +984,17 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>The configuration was written and stored, but reading it back to check it failed:
 %1</source>
         <extracomment>%1 the read&apos;s own message, such as &quot;Communication with controller failed!&quot;</extracomment>
-        <translation>La configuration a été écrite et mémorisée, mais la relecture de contrôle a échoué :
+        <translation>La configuration a été écrite et mémorisée, mais la relecture de contrôle a échoué&#x202f;:
 %1</translation>
     </message>
     <message>
         <source>The configuration was written and stored, but the controller holds other values than were written:</source>
-        <translation>La configuration a été écrite et mémorisée, mais le contrôleur contient d&apos;autres valeurs que celles écrites :</translation>
+        <translation>La configuration a été écrite et mémorisée, mais le contrôleur contient d&apos;autres valeurs que celles écrites&#x202f;:</translation>
     </message>
     <message>
         <source>%1: written %2, holds %3</source>
         <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
-        <translation>%1 : écrit %2, lu %3</translation>
+        <translation>%1&#x202f;: écrit %2, lu %3</translation>
     </message>
 </context>
 </TS>
