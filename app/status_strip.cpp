@@ -22,9 +22,9 @@ QLabel *statusLabel(const char *objectName, int width, std::initializer_list<QSt
     label->setObjectName(QString::fromLatin1(objectName));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
-    constexpr int kPadding = 4; // clear of the dividers either side
+    constexpr int kPadding = 2; // clear of the dividers either side
     for (const QString &text : texts)
-        width = std::max(width, label->fontMetrics().horizontalAdvance(text) + kPadding);
+        width = std::max(width, label->fontMetrics().horizontalAdvance(text.trimmed()) + kPadding);
     label->setFixedWidth(width);
     label->setAutoFillBackground(true);
     return label;
