@@ -43,7 +43,7 @@ done
 # The German guide: built, German, and naming the files and commands as they are.
 help_de=$bin_dir/help.de.pdf
 help_de_text=$(text "$help_de" 1 999)
-for phrase in "Benutzerhandbuch" "70-vexlor-cable.rules" "VEXLOR_PORT=" "vexlor-cli"; do
+for phrase in "Benutzerhandbuch" "Seite 1 von" "70-vexlor-cable.rules" "VEXLOR_PORT=" "vexlor-cli"; do
     grep -qF -- "$phrase" <<<"$help_de_text" || fail "help.de.pdf lacks '$phrase'"
 done
 
