@@ -25,6 +25,7 @@ struct AppServices {
     QString settingsFolder;  // where config.ini lives
     QString backupFolder;    // where the backups before writes are kept
     QStringList commandLine; // parameters 1..n, without the program itself
+    QString language = QStringLiteral("en"); // the language in use, as the entry installed it
 };
 
 } // namespace vexlor

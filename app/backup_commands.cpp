@@ -51,7 +51,7 @@ void BackupCommands::load(const QString &path)
         return;
     }
     const OldVersionQuestion ask = [this] {
-        return m_boxes.question(QString(), QString::fromLatin1(kOldVersionQuestion));
+        return m_boxes.question(QString(), oldVersionQuestion());
     };
     for (const ConfigurationEntry &entry : read.entries)
         m_binding.apply(resolveEntry(entry, ask));

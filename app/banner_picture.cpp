@@ -2,6 +2,7 @@
 
 #include "motor_illustration.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -169,7 +170,7 @@ QImage drawBannerPicture(QSize size)
     p.setFont(foot);
     p.setPen(QColor(170, 190, 205));
     p.drawText(QRectF(r.left(), r.bottom() - 34, r.width() - 30, 24), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Pedal-assist e-bike drive configuration"));
+               QCoreApplication::translate("SplashWindow", "Pedal-assist e-bike drive configuration"));
     p.end();
     return image;
 }

@@ -202,7 +202,7 @@ ControllerComparison &ControllerCommands::comparison()
 void ControllerCommands::beginExchange(int frames)
 {
     m_strip.progress->setMaximum(frames);
-    setStatusLabel(m_strip.activity, QString::fromLatin1(texts::kBusy), kRed);
+    setStatusLabel(m_strip.activity, transactionText(texts::kBusy), kRed);
     onExchangeStarted();
 }
 
@@ -257,12 +257,12 @@ void ControllerCommands::onComparisonFinished(const ComparisonOutcome &outcome)
 void ControllerCommands::finishExchange(bool passed, std::function<void()> report)
 {
     if (passed) {
-        setStatusLabel(m_strip.result, QString::fromLatin1(texts::kPass), kLime);
+        setStatusLabel(m_strip.result, transactionText(texts::kPass), kLime);
         showIdle();
         later(std::move(report));
         return;
     }
-    setStatusLabel(m_strip.result, QString::fromLatin1(texts::kFail), kRed);
+    setStatusLabel(m_strip.result, transactionText(texts::kFail), kRed);
     // A failure is reported while the strip still shows "Busy"; the link
     // commands come back only once the user has seen why it failed.
     later([this, report = std::move(report)] {
@@ -273,7 +273,7 @@ void ControllerCommands::finishExchange(bool passed, std::function<void()> repor
 
 void ControllerCommands::showIdle()
 {
-    setStatusLabel(m_strip.activity, QString::fromLatin1(texts::kIdle), kLime);
+    setStatusLabel(m_strip.activity, transactionText(texts::kIdle), kLime);
     setLinkCommandsEnabled(true);
 }
 

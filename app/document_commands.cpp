@@ -5,6 +5,7 @@
 #include "message_boxes.h"
 #include "parameter_binding.h"
 #include "window_caption.h"
+#include "window_texts.h"
 
 #include "config/data_files.h"
 #include "config/settings_file.h"
@@ -111,7 +112,7 @@ bool DocumentCommands::loadDocument(const QString &path)
 
 bool DocumentCommands::askOldVersionQuestion()
 {
-    return m_boxes.question(QString(), QString::fromLatin1(kOldVersionQuestion));
+    return m_boxes.question(QString(), oldVersionQuestion());
 }
 
 // ---- commands -------------------------------------------------------------
@@ -122,7 +123,8 @@ void DocumentCommands::newDocument()
         return;
     m_documentPath.clear();
     m_documentFile.clear();
-    m_caption.showDocument(QStringLiteral("Untitled.vxc"));
+    //: the window caption's document name after New, before the first save
+    m_caption.showDocument(WindowTexts::tr("Untitled.vxc"));
 }
 
 void DocumentCommands::openDocument()

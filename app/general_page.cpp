@@ -7,6 +7,7 @@
 #include "up_down.h"
 #include "wheel_perimeter.h"
 #include "window_controls.h"
+#include "window_texts.h"
 
 #include "params/parameter_table.h"
 
@@ -46,7 +47,7 @@ QCheckBox *governingCheckBox(QCheckBox *box, int x, int y)
 
 void buildPowerGroup(QWidget *page, ParameterControls &parameters)
 {
-    auto *group = makeGroup("GroupBox5", QStringLiteral("Power parameters"),
+    auto *group = makeGroup("GroupBox5", WindowTexts::tr("Power parameters"),
                             QRect(kLeftX, 8, kWideColumn, 153), page);
     const auto battery = makeLabeledField(parameters, "LabeledEdit16", kEditWidth, group);
     const auto lowVoltage = makeLabeledField(parameters, "LabeledEdit17", kEditWidth, group);
@@ -65,7 +66,7 @@ GroupSwitch buildPedalGroup(QWidget *page, ParameterControls &parameters)
 {
     auto *usePedalSensor = governingCheckBox(makeCheckBox(parameters, "CheckBox2", page), kLeftX,
                                              kGoverningBoxTop);
-    auto *group = makeGroup("GroupBox2", QStringLiteral("Pedal speed sensor functions"),
+    auto *group = makeGroup("GroupBox2", WindowTexts::tr("Pedal speed sensor functions"),
                             QRect(kLeftX, 200, kWideColumn, 209), page);
     const auto duty = makeRadioPair(parameters, "RadioButton3", group);
     const auto magnets = makeLabeledField(parameters, "Edit1", kEditWidth, group);
@@ -88,12 +89,12 @@ GroupSwitch buildPedalGroup(QWidget *page, ParameterControls &parameters)
 void buildSpeedGroup(QWidget *page, WindowControls &controls)
 {
     ParameterControls &parameters = controls.parameters;
-    auto *limit = new QCheckBox(QStringLiteral("Limit max speed"), page);
+    auto *limit = new QCheckBox(WindowTexts::tr("Limit max speed"), page);
     limit->setObjectName(QString::fromLatin1(kLimitMaxSpeedControl));
     limit->setChecked(true);
     governingCheckBox(limit, kMiddleX, 8);
 
-    auto *group = makeGroup("GroupBox4", QStringLiteral("Speed limit parameters"),
+    auto *group = makeGroup("GroupBox4", WindowTexts::tr("Speed limit parameters"),
                             QRect(kMiddleX, 32, kWideColumn, 129), page);
     const auto speed = makeLabeledField(parameters, "LabeledEdit15", kEditWidth, group);
     const auto speedometer = makeLabeledField(parameters, "LabeledEdit14", kEditWidth, group);
@@ -105,7 +106,7 @@ void buildSpeedGroup(QWidget *page, WindowControls &controls)
     wheel->addItems(wheelSizeItems());
     wheel->setCurrentIndex(-1);
     wheel->setMaxVisibleItems(wheelSizeItems().size());
-    wheel->setAccessibleName(QStringLiteral("Wheel size"));
+    wheel->setAccessibleName(WindowTexts::tr("Wheel size"));
     auto *compact = new CompactComboStyle(QStyleFactory::create(QApplication::style()->name()));
     compact->setParent(wheel);
     wheel->setStyle(compact);
@@ -138,7 +139,7 @@ GroupSwitch buildThrottleGroup(QWidget *page, ParameterControls &parameters)
 {
     auto *useThrottle = governingCheckBox(makeCheckBox(parameters, "CheckBox1", page), kMiddleX,
                                           kGoverningBoxTop);
-    auto *group = makeGroup("GroupBox1", QStringLiteral("Throttle functions"),
+    auto *group = makeGroup("GroupBox1", WindowTexts::tr("Throttle functions"),
                             QRect(kMiddleX, 200, kWideColumn, 209), page);
     const auto output = makeLabeledField(parameters, "LabeledEdit1", kEditWidth, group);
     auto *limited = makeCheckBox(parameters, "CheckBox3", group);
@@ -182,7 +183,7 @@ UpDown *buildLevelCount(QWidget *page, ParameterControls &parameters)
 
 void buildLevelLimitGroup(QWidget *page, ParameterControls &parameters)
 {
-    auto *group = makeGroup("GroupBox3", QStringLiteral("Level limits"),
+    auto *group = makeGroup("GroupBox3", WindowTexts::tr("Level limits"),
                             QRect(kRightX, 32, kNarrowColumn, 377), page);
     static constexpr const char *kLevelFields[] = {
         "LabeledEdit5", "LabeledEdit6", "LabeledEdit7", "LabeledEdit8", "LabeledEdit9",

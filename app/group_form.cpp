@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vexlor {
 namespace {
 
@@ -31,7 +33,7 @@ int captionRoom(const QGroupBox *group, int rest)
 }
 
 GroupForm::GroupForm(QGroupBox *group, int captionWidth, int spacing)
-    : m_rows(new QVBoxLayout(group)), m_captionWidth(captionWidth)
+    : m_group(group), m_rows(new QVBoxLayout(group)), m_captionWidth(captionWidth)
 {
     m_rows->setContentsMargins(kFormMargins);
     m_rows->setSpacing(spacing);
@@ -45,8 +47,11 @@ void GroupForm::addField(const LabeledField &field, std::initializer_list<QWidge
         QWidget *caption = field.caption;
         if (!caption) // keeps a caption-less field in line with the others
             caption = new QWidget(field.edit->parentWidget());
-        if (m_captionWidth > 0)
+        if (m_captionWidth > 0) {
+            widenColumnFor(caption);
             caption->setFixedWidth(m_captionWidth);
+            m_captions.append(caption);
+        }
         row->addWidget(caption);
         row->addSpacing(kCaptionGap);
     }
@@ -63,8 +68,36 @@ void GroupForm::addField(const LabeledField &field, std::initializer_list<QWidge
     m_rows->addLayout(row);
 }
 
+void GroupForm::widenColumnFor(QWidget *caption)
+{
+    // A translated caption may be wider than the one the column was measured
+    // on: the column widens for every row, so the fields stay in one column
+    // and no caption is cut. A caption that wraps has chosen its lines.
+    auto *label = qobject_cast<QLabel *>(caption);
+    if (!label || label->wordWrap())
+        return;
+    const int needed = label->fontMetrics().horizontalAdvance(label->text().trimmed());
+    if (needed <= m_captionWidth)
+        return;
+    m_captionWidth = needed;
+    for (QWidget *earlier : std::as_const(m_captions))
+        earlier->setFixedWidth(m_captionWidth);
+}
+
 void GroupForm::addRow(std::initializer_list<QWidget *> widgets, int spacing)
 {
+    // Where a translation makes the row wider than the group, the gaps give
+    // the room first, down to a hairline.
+    constexpr int kNarrowestGap = 2;
+    const int gaps = int(widgets.size()) - 1;
+    if (gaps > 0) {
+        int needed = 0;
+        for (QWidget *w : widgets)
+            needed += w->sizeHint().width();
+        const int room = m_group->contentsRect().width() - kFormMargins.left() - kFormMargins.right();
+        if (needed + gaps * spacing > room)
+            spacing = std::max(kNarrowestGap, (room - needed) / gaps);
+    }
     auto *row = new QHBoxLayout;
     row->setSpacing(spacing);
     for (QWidget *w : widgets)

@@ -2,6 +2,7 @@
 
 #include "parameter_controls.h"
 
+#include <QList>
 #include <QString>
 
 #include <initializer_list>
@@ -33,15 +34,20 @@ public:
     // pixels apart.
     void addField(const LabeledField &field, std::initializer_list<QWidget *> extra = {},
                   int gap = 3);
-    // Widgets side by side from the left edge.
+    // Widgets side by side from the left edge, `spacing` pixels apart or
+    // closer where the group is too narrow for them.
     void addRow(std::initializer_list<QWidget *> widgets, int spacing = 3);
     // A caption in the caption column followed by widgets.
     void addCaptionedRow(QWidget *caption, std::initializer_list<QWidget *> widgets);
     void addStretch();
 
 private:
+    void widenColumnFor(QWidget *caption);
+
+    QGroupBox *m_group;
     QVBoxLayout *m_rows;
     int m_captionWidth;
+    QList<QWidget *> m_captions; // the column's, to widen them together
 };
 
 } // namespace vexlor

@@ -5,36 +5,44 @@
 #include "shell_opener.h"
 #include "support_link.h"
 #include "window_caption.h"
+#include "window_texts.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace vexlor {
 
 HelpCommands::HelpCommands(ShellOpener &shell, MessageBoxes &boxes, const WindowCaption &caption,
-                           QObject *parent)
-    : QObject(parent), m_shell(shell), m_boxes(boxes), m_caption(caption)
+                           QString language, QObject *parent)
+    : QObject(parent), m_shell(shell), m_boxes(boxes), m_caption(caption),
+      m_language(std::move(language))
 {
 }
 
 void HelpCommands::showHelpTopics()
 {
-    // The bare name, resolved against the current folder, not the executable's.
-    m_shell.open(QUrl::fromLocalFile(QDir::current().absoluteFilePath(
-        QString::fromLatin1(kHelpDocumentName))));
+    // A bare name, resolved against the current folder, not the executable's:
+    // the guide in the language in use when that folder has it.
+    const QDir here = QDir::current();
+    const QString name = helpDocumentName(
+        m_language, [&here](const QString &file) { return QFileInfo(here.absoluteFilePath(file)).isFile(); });
+    m_shell.open(QUrl::fromLocalFile(here.absoluteFilePath(name)));
 }
 
 void HelpCommands::contactSupport()
 {
     // There is no support mailbox of our own: the address a distributor built
     // in, else the guide's "Getting help".
-    m_shell.open(supportTarget(builtInSupportUrl()));
+    m_shell.open(supportTarget(builtInSupportUrl(), m_language));
 }
 
 void HelpCommands::showAbout()
 {
-    m_boxes.information(QStringLiteral("About"), m_caption.programTitle() + QStringLiteral("\n\n")
-                                                     + QLatin1String(kAboutCredits));
+    //: the About box's last credit line
+    const QString rights = WindowTexts::tr("All rights reserved.");
+    m_boxes.information(WindowTexts::tr("About"), m_caption.programTitle() + QStringLiteral("\n\n")
+                                                      + QLatin1String(kAboutAuthors) + u'\n' + rights);
 }
 
 } // namespace vexlor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 namespace vexlor {
 
@@ -12,8 +13,10 @@ class WindowCaption;
 class HelpCommands : public QObject {
     Q_OBJECT
 public:
+    // `language` is the language in use ("en", "de", ...): its own guide is
+    // opened when there is one.
     HelpCommands(ShellOpener &shell, MessageBoxes &boxes, const WindowCaption &caption,
-                 QObject *parent = nullptr);
+                 QString language, QObject *parent = nullptr);
 
 public slots:
     void showHelpTopics();
@@ -24,6 +27,7 @@ private:
     ShellOpener &m_shell;
     MessageBoxes &m_boxes;
     const WindowCaption &m_caption;
+    QString m_language;
 };
 
 } // namespace vexlor

@@ -12,13 +12,18 @@
 
 #include "config/backup_store.h"
 #include "config/freedesktop_file_association.h"
+#include "config/language_setting.h"
 #include "config/settings_file.h"
 #include "link/cable.h"
 #include "link/port_discovery.h"
 #include "link/qt_serial_port.h"
 #include "session/controller_session.h"
 
+#include "language_choice.h"
+#include "translators.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimer>
@@ -37,6 +42,16 @@ void showStartError(const QString &message)
     QMessageBox::critical(nullptr, QString(), message);
 }
 
+// The window's language: the one Help > Language saved in config.ini, else
+// the desktop's. Never the number format: that follows the locale as before.
+QString windowLanguage(const QString &settingsFolder)
+{
+    using namespace vexlor;
+    const SettingsFile settings(QDir(settingsFolder).filePath(QLatin1String(kSettingsFileName)));
+    return chooseUiLanguage(readLanguageSetting(settings),
+                            desktopLanguages(QProcessEnvironment::systemEnvironment()));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -44,6 +59,9 @@ int main(int argc, char *argv[])
     using namespace vexlor;
     QApplication app(argc, argv);
     try {
+        const QString settingsFolder = settingsFolderFor(executableFolder());
+        const UiTranslators translators(windowLanguage(settingsFolder)); // before any widget
+
         auto splash = std::make_unique<SplashWindow>();
         splash->show();
         QElapsedTimer startMark;
@@ -66,9 +84,10 @@ int main(int argc, char *argv[])
             .safetyDialogs = safetyDialogs,
             .fileAssociation = association,
             .session = session,
-            .settingsFolder = settingsFolderFor(executableFolder()),
+            .settingsFolder = settingsFolder,
             .backupFolder = BackupStore::defaultFolder(),
             .commandLine = app.arguments().mid(1),
+            .language = translators.language(),
         });
         boxes.setParentWindow(&window);
         dialogs.setParentWindow(&window);

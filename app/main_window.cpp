@@ -6,12 +6,14 @@
 #include "general_page.h"
 #include "help_commands.h"
 #include "input_rules.h"
+#include "language_options.h"
 #include "motor_illustration.h"
 #include "motor_page.h"
 #include "parameter_binding.h"
 #include "program_info.h"
 #include "tool_bar.h"
 #include "wheel_perimeter.h"
+#include "window_texts.h"
 #include "write_safety_options.h"
 
 #include "config/backup_store.h"
@@ -103,8 +105,8 @@ void MainWindow::buildWindow()
     m_pages = new QTabWidget(client);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setGeometry(0, kToolBarHeight, kClientWidth, kPagesHeight);
-    m_pages->addTab(buildGeneralPage(m_pages, m_controls), QStringLiteral("General"));
-    m_pages->addTab(buildMotorPage(m_pages, m_controls), QStringLiteral("Motor"));
+    m_pages->addTab(buildGeneralPage(m_pages, m_controls), WindowTexts::tr("General"));
+    m_pages->addTab(buildMotorPage(m_pages, m_controls), WindowTexts::tr("Motor"));
 
     m_strip = buildStatusStrip(client);
     m_strip.frame->setGeometry(0, kToolBarHeight + kPagesHeight, kClientWidth, kStatusHeight);
@@ -128,7 +130,8 @@ void MainWindow::buildCommands(const AppServices &services)
         *m_rules, m_boxes, services.safetyDialogs, m_shell, m_numberFormat);
     m_backupCommands = std::make_unique<BackupCommands>(*m_backups, *m_binding, *m_rules, m_boxes,
                                                         services.safetyDialogs, m_numberFormat);
-    m_help = std::make_unique<HelpCommands>(m_shell, m_boxes, m_caption);
+    m_help = std::make_unique<HelpCommands>(m_shell, m_boxes, m_caption, services.language);
+    m_languageOptions = new LanguageOptions(m_actions.languages, m_boxes, this);
 }
 
 void MainWindow::connectCommands()
@@ -188,6 +191,7 @@ void MainWindow::startUp()
     fitProgressToTransaction();
     loadRecentMenu();
     loadWriteOptions();
+    loadLanguageChoice();
     openStartDocument();
 }
 
@@ -260,6 +264,12 @@ void MainWindow::loadWriteOptions()
 {
     // Their own section of config.ini, beside the reopen list.
     m_writeOptions->load(m_documents->settingsFile());
+}
+
+void MainWindow::loadLanguageChoice()
+{
+    // Its own section too; the language itself was chosen before the window was built.
+    m_languageOptions->load(m_documents->settingsFile());
 }
 
 void MainWindow::openStartDocument()

@@ -23,6 +23,7 @@ class ControllerCommands;
 class DocumentCommands;
 class HelpCommands;
 class InputRules;
+class LanguageOptions;
 class ParameterBinding;
 class WriteSafetyOptions;
 
@@ -73,6 +74,7 @@ private:
     void fitProgressToTransaction();
     void loadRecentMenu();
     void loadWriteOptions();
+    void loadLanguageChoice();
     void openStartDocument();
 
     // Closing: the controller link is released first; nothing is asked.
@@ -97,6 +99,7 @@ private:
     QTimer *m_timer = nullptr;     // Timer1
     InputRules *m_rules = nullptr;
     WriteSafetyOptions *m_writeOptions = nullptr;
+    LanguageOptions *m_languageOptions = nullptr;
     std::unique_ptr<BackupStore> m_backups;
     // Destroyed before the widgets they work on.
     std::unique_ptr<ParameterBinding> m_binding;

@@ -1,8 +1,11 @@
 #include "motor_illustration.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vexlor {
@@ -166,25 +169,51 @@ void drawBearing(QPainter &p)
 }
 
 struct Caption {
-    const char *text;
+    const char *text; // context "MotorIllustration"
     double radius;
     double degrees;
 };
 
+constexpr Caption kCaptions[] = {
+    {QT_TRANSLATE_NOOP("MotorIllustration", "Rotor"), (kRotorOuter + kRotorInner) / 2, -40},
+    //: the rotor's magnets with their north and south poles
+    {QT_TRANSLATE_NOOP("MotorIllustration", "Magnets N / S"), (kMagnetInner + kRotorInner) / 2, -17},
+    {QT_TRANSLATE_NOOP("MotorIllustration", "Stator teeth"), (kShoeInner + kToothTip) / 2, 10},
+    {QT_TRANSLATE_NOOP("MotorIllustration", "Coils"), (kCoilInner + kCoilOuter) / 2, 30},
+    {QT_TRANSLATE_NOOP("MotorIllustration", "Bearing"), (kBearingOuter + kBearingInner) / 2, 50},
+    {QT_TRANSLATE_NOOP("MotorIllustration", "Axle"), kAxle * 0.5, 75},
+};
+
+constexpr double kLeaderRoom = 14; // the leader lines' bend before the captions
+
+QString captionText(const Caption &c)
+{
+    return QCoreApplication::translate("MotorIllustration", c.text);
+}
+
+QFont captionFont(const QFont &base)
+{
+    QFont font = base;
+    font.setPixelSize(12);
+    return font;
+}
+
+// The captions' column: 96 pixels, or as wide as the widest caption in the
+// language in use, so that no caption is cut.
+double captionColumn(const QFont &font)
+{
+    const QFontMetricsF metrics(font);
+    double widest = 96;
+    for (const Caption &c : kCaptions)
+        widest = std::max(widest, std::ceil(metrics.horizontalAdvance(captionText(c))) + 1);
+    return widest;
+}
+
 void drawCaptions(QPainter &p, const QRectF &area, const QPointF &centre, double scale)
 {
-    static constexpr Caption kCaptions[] = {
-        {"Rotor", (kRotorOuter + kRotorInner) / 2, -40},
-        {"Magnets N / S", (kMagnetInner + kRotorInner) / 2, -17},
-        {"Stator teeth", (kShoeInner + kToothTip) / 2, 10},
-        {"Coils", (kCoilInner + kCoilOuter) / 2, 30},
-        {"Bearing", (kBearingOuter + kBearingInner) / 2, 50},
-        {"Axle", kAxle * 0.5, 75},
-    };
-    QFont font = p.font();
-    font.setPixelSize(12);
-    p.setFont(font);
-    const double textLeft = area.right() - 96;
+    p.setFont(captionFont(p.font()));
+    const double column = captionColumn(p.font());
+    const double textLeft = area.right() - column;
     const double rowHeight = area.height() / (std::size(kCaptions) + 1);
     for (size_t i = 0; i < std::size(kCaptions); ++i) {
         const Caption &c = kCaptions[i];
@@ -195,8 +224,8 @@ void drawCaptions(QPainter &p, const QRectF &area, const QPointF &centre, double
         p.drawLine(QPointF(textLeft - 12, label.y()), QPointF(textLeft - 3, label.y()));
         p.setBrush(QColor(40, 40, 40));
         p.drawEllipse(target, 2, 2);
-        p.drawText(QRectF(textLeft, label.y() - 9, 96, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromLatin1(c.text));
+        p.drawText(QRectF(textLeft, label.y() - 9, column, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                   captionText(c));
     }
 }
 
@@ -210,7 +239,7 @@ void MotorIllustration::paintMotor(QPainter &painter, const QRectF &area, bool w
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const double captionRoom = withCaptions ? 110 : 0;
+    const double captionRoom = withCaptions ? captionColumn(captionFont(painter.font())) + kLeaderRoom : 0;
     const double diameter = std::min(area.width() - captionRoom, area.height()) - 4;
     const QPointF centre(area.left() + (area.width() - captionRoom) / 2, area.center().y());
 

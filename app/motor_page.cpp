@@ -5,6 +5,7 @@
 #include "parameter_controls.h"
 #include "radio_group.h"
 #include "window_controls.h"
+#include "window_texts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -20,7 +21,7 @@ QWidget *buildMotorPage(QWidget *parent, WindowControls &controls)
     makeRadioGroup(parameters, "RadioGroup4", page)->setGeometry(16, 8, 136, 97);
     makeRadioGroup(parameters, "RadioGroup3", page)->setGeometry(160, 8, 150, 97);
 
-    auto *group = makeGroup("GroupBox6", QStringLiteral("Brushless motor parameters"),
+    auto *group = makeGroup("GroupBox6", WindowTexts::tr("Brushless motor parameters"),
                             QRect(16, 120, 281, 289), page);
     static constexpr const char *kMotorFields[] = {
         "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "Edit10",

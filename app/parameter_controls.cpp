@@ -1,6 +1,7 @@
 #include "parameter_controls.h"
 
 #include "params/parameter_table.h"
+#include "translation.h"
 #include "radio_group.h"
 
 #include <QButtonGroup>
@@ -13,9 +14,10 @@
 namespace vexlor {
 namespace {
 
-QString text(const char *utf8)
+// Object names and default texts, never translated.
+QString text(const char *latin)
 {
-    return QString::fromUtf8(utf8);
+    return QString::fromLatin1(latin);
 }
 
 void labelWith(QLabel *label, QWidget *control)
@@ -51,12 +53,12 @@ LabeledField makeLabeledField(ParameterControls &controls, const char *control, 
     f.edit->setObjectName(text(control));
     f.edit->setFixedWidth(editWidth);
     if (*d.caption) {
-        f.caption = makeLabel(text(d.caption), parent);
+        f.caption = makeLabel(parameterText(d.caption), parent);
         f.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         labelWith(f.caption, f.edit);
     }
     if (*d.unit) {
-        f.unit = makeLabel(text(d.unit), parent);
+        f.unit = makeLabel(parameterText(d.unit), parent);
         if (!f.caption) // a field without a caption is known by the words after it
             labelWith(f.unit, f.edit);
     }
@@ -66,7 +68,7 @@ LabeledField makeLabeledField(ParameterControls &controls, const char *control, 
 QCheckBox *makeCheckBox(ParameterControls &controls, const char *control, QWidget *parent)
 {
     const ParameterDescriptor &d = descriptorOf(control);
-    auto *box = new QCheckBox(text(d.caption), parent);
+    auto *box = new QCheckBox(parameterText(d.caption), parent);
     controls[d.index].checkBox = box;
     box->setObjectName(text(control));
     box->setChecked(d.defaultNumber != 0);
@@ -77,10 +79,10 @@ RadioPair makeRadioPair(ParameterControls &controls, const char *firstControl, Q
 {
     const ParameterDescriptor &d = descriptorOf(firstControl);
     RadioPair p;
-    p.caption = makeLabel(text(d.caption), parent);
-    p.first = new QRadioButton(text(d.options[0]), parent);
+    p.caption = makeLabel(parameterText(d.caption), parent);
+    p.first = new QRadioButton(parameterText(d.options[0]), parent);
     p.first->setObjectName(text(d.control));
-    p.second = new QRadioButton(text(d.options[1]), parent);
+    p.second = new QRadioButton(parameterText(d.options[1]), parent);
     p.second->setObjectName(text(d.secondControl));
     // Each pair is exclusive on its own, whatever else shares its parent.
     auto *group = new QButtonGroup(parent);
@@ -107,7 +109,7 @@ TrackBar makeTrackBar(ParameterControls &controls, const char *control, QWidget 
     t.slider->setTickPosition(QSlider::TicksBelow);
     t.slider->setValue(d.defaultNumber);
     t.slider->setMinimumHeight(26); // room for the ticks below the groove
-    t.caption = makeLabel(text(d.caption), parent);
+    t.caption = makeLabel(parameterText(d.caption), parent);
     labelWith(t.caption, t.slider);
     return t;
 }
@@ -117,8 +119,8 @@ RadioGroup *makeRadioGroup(ParameterControls &controls, const char *control, QWi
     const ParameterDescriptor &d = descriptorOf(control);
     QStringList items;
     for (int i = 0; i < d.optionCount; ++i)
-        items << text(d.options[i]);
-    auto *group = new RadioGroup(text(d.caption), items, parent);
+        items << parameterText(d.options[i]);
+    auto *group = new RadioGroup(parameterText(d.caption), items, parent);
     group->setObjectName(text(control));
     group->setItemIndex(d.defaultNumber);
     controls[d.index].radioGroup = group;

@@ -1,5 +1,7 @@
 #include "qt_file_dialogs.h"
 
+#include "window_texts.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,7 +19,8 @@ QFileDialog *makeDialog(QWidget *parent, const QString &title, QFileDialog::Acce
     // (QFileDialog's default for AcceptSave).
     dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                         : QFileDialog::AnyFile);
-    dialog->setNameFilter(QStringLiteral("Configuration Files (*.vxc)"));
+    //: the file dialogs' filter; keep "(*.vxc)" as it is
+    dialog->setNameFilter(WindowTexts::tr("Configuration Files (*.vxc)"));
     dialog->setDefaultSuffix(QStringLiteral("vxc"));
     return dialog;
 }
@@ -26,8 +29,8 @@ QFileDialog *makeDialog(QWidget *parent, const QString &title, QFileDialog::Acce
 
 void QtFileDialogs::setParentWindow(QWidget *window)
 {
-    m_open = makeDialog(window, QStringLiteral("Open Configuration Files"), QFileDialog::AcceptOpen);
-    m_save = makeDialog(window, QStringLiteral("Save Configuration Files"), QFileDialog::AcceptSave);
+    m_open = makeDialog(window, WindowTexts::tr("Open Configuration Files"), QFileDialog::AcceptOpen);
+    m_save = makeDialog(window, WindowTexts::tr("Save Configuration Files"), QFileDialog::AcceptSave);
 }
 
 QString QtFileDialogs::chooseFileToOpen()

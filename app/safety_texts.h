@@ -1,51 +1,70 @@
 #pragma once
 
+#include "translation.h"
+
 #include <QString>
 
 // The window's texts of comparing with the controller, the backups taken
 // before a write and the check after it (the texts it shares with the CLI are
-// in session/write_safety_texts.h). Whole sentences, each on its own, so that each can be
-// translated as it stands.
+// in session/write_safety_texts.h). Whole sentences, each on its own, so that
+// each can be translated as it stands. Translation context "SafetyDialogs".
 namespace vexlor::texts {
 
 // Menu items.
-inline constexpr const char *kCompareWithControllerItem = "Compare with Controller…";
-inline constexpr const char *kBackUpBeforeWriteItem = "Back Up Before Write";
-inline constexpr const char *kVerifyAfterWriteItem = "Verify After Write";
-inline constexpr const char *kRestoreBackupItem = "Restore Backup…";
+inline constexpr const char *kCompareWithControllerItem =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Compare with Controller…");
+inline constexpr const char *kBackUpBeforeWriteItem =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Back Up Before Write");
+inline constexpr const char *kVerifyAfterWriteItem =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Verify After Write");
+inline constexpr const char *kRestoreBackupItem =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Restore Backup…");
 
 // The columns of a list of differing parameters.
-inline constexpr const char *kParameterColumn = "Parameter";
-inline constexpr const char *kUnitColumn = "Unit";
-inline constexpr const char *kWindowValueColumn = "Window";
-inline constexpr const char *kControllerValueColumn = "Controller";
-inline constexpr const char *kWrittenValueColumn = "Written";
-inline constexpr const char *kHeldValueColumn = "Held by the controller";
+inline constexpr const char *kParameterColumn = QT_TRANSLATE_NOOP("SafetyDialogs", "Parameter");
+inline constexpr const char *kUnitColumn = QT_TRANSLATE_NOOP("SafetyDialogs", "Unit");
+//: column heading: the value the window shows
+inline constexpr const char *kWindowValueColumn = QT_TRANSLATE_NOOP("SafetyDialogs", "Window");
+//: column heading: the value the controller holds
+inline constexpr const char *kControllerValueColumn = QT_TRANSLATE_NOOP("SafetyDialogs", "Controller");
+//: column heading: the value that was written to the controller
+inline constexpr const char *kWrittenValueColumn = QT_TRANSLATE_NOOP("SafetyDialogs", "Written");
+//: column heading: the value the controller holds after the write
+inline constexpr const char *kHeldValueColumn =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Held by the controller");
 
 // The comparison with the controller.
-inline constexpr const char *kComparisonTitle = "Compare with Controller";
-inline constexpr const char *kComparisonDiffers =
-    "These parameters differ between the window and the controller:";
-inline constexpr const char *kComparisonEqual = "The controller holds the window's settings.";
-inline constexpr const char *kLoadControllerValuesButton = "&Load Controller's Values";
-inline constexpr const char *kWriteWindowValuesButton = "&Write Window's Values";
-inline constexpr const char *kCloseButton = "Close";
+inline constexpr const char *kComparisonTitle =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Compare with Controller");
+inline constexpr const char *kComparisonDiffers = QT_TRANSLATE_NOOP(
+    "SafetyDialogs", "These parameters differ between the window and the controller:");
+inline constexpr const char *kComparisonEqual =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "The controller holds the window's settings.");
+inline constexpr const char *kLoadControllerValuesButton =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "&Load Controller's Values");
+inline constexpr const char *kWriteWindowValuesButton =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "&Write Window's Values");
+inline constexpr const char *kCloseButton = QT_TRANSLATE_NOOP("SafetyDialogs", "Close");
 
 // Restoring a backup.
-inline constexpr const char *kRestoreTitle = "Restore Backup";
-inline constexpr const char *kRestoreIntroduction =
-    "Choose a backup to load into the window. The controller does not change until you write "
-    "the settings.";
-inline constexpr const char *kBackupTimeColumn = "Taken";
-inline constexpr const char *kBackupDifferencesColumn = "Parameters that differ from the window";
-inline constexpr const char *kLoadBackupButton = "&Load";
-inline constexpr const char *kNoBackups =
-    "There are no backups yet. A backup of the controller's settings is taken before every write.";
+inline constexpr const char *kRestoreTitle =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Restore Backup");
+inline constexpr const char *kRestoreIntroduction = QT_TRANSLATE_NOOP(
+    "SafetyDialogs", "Choose a backup to load into the window. The controller does not change until "
+                     "you write the settings.");
+//: column heading: when the backup was taken
+inline constexpr const char *kBackupTimeColumn = QT_TRANSLATE_NOOP("SafetyDialogs", "Taken");
+inline constexpr const char *kBackupDifferencesColumn =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Parameters that differ from the window");
+inline constexpr const char *kLoadBackupButton = QT_TRANSLATE_NOOP("SafetyDialogs", "&Load");
+inline constexpr const char *kNoBackups = QT_TRANSLATE_NOOP(
+    "SafetyDialogs", "There are no backups yet. A backup of the controller's settings is taken "
+                     "before every write.");
 
-// A text of this header as the window shows it.
-[[nodiscard]] inline QString text(const char *utf8)
+// A text of this header as the window shows it, in the user's language.
+[[nodiscard]] inline QString text(const char *source)
 {
-    return QString::fromUtf8(utf8);
+    return translated("SafetyDialogs", source);
 }
 
 } // namespace vexlor::texts

@@ -1,19 +1,30 @@
 #include "status_strip.h"
 
+#include "link/device_state.h"
+#include "protocol/transaction_texts.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 
+#include <algorithm>
+
 namespace vexlor {
 namespace {
 
-QLabel *statusLabel(const char *objectName, int width, QWidget *parent)
+// `width` pixels, or more where a translation of one of `texts` needs them:
+// the progress bar beside it gives the room.
+QLabel *statusLabel(const char *objectName, int width, std::initializer_list<QString> texts,
+                    QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(objectName));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
+    constexpr int kPadding = 2; // clear of the dividers either side
+    for (const QString &text : texts)
+        width = std::max(width, label->fontMetrics().horizontalAdvance(text.trimmed()) + kPadding);
     label->setFixedWidth(width);
     label->setAutoFillBackground(true);
     return label;
@@ -56,9 +67,12 @@ StatusStrip buildStatusStrip(QWidget *parent)
     progress->setValue(0);
     progress->setTextVisible(false);
     progress->setMinimumHeight(8); // the strip is only 20 pixels high
-    auto *result = statusLabel("Label44", 38, strip);
-    auto *activity = statusLabel("Label43", 34, strip);
-    auto *link = statusLabel("Label15", 125, strip);
+    auto *result = statusLabel("Label44", 38, {transactionText(texts::kPass), transactionText(texts::kFail)},
+                               strip);
+    auto *activity = statusLabel("Label43", 34, {transactionText(texts::kBusy), transactionText(texts::kIdle)},
+                                 strip);
+    auto *link = statusLabel("Label15", 125, {deviceStateText(DeviceState::Connected) + u' ',
+                                              deviceStateText(DeviceState::Lost) + u' '}, strip);
 
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(1, 1, 1, 1);
@@ -71,8 +85,9 @@ StatusStrip buildStatusStrip(QWidget *parent)
     row->addWidget(divider(3, strip));
     row->addWidget(link);
 
-    setStatusLabel(link, QStringLiteral("Device Connected "));
-    setStatusLabel(activity, QStringLiteral("Idle"), kLime);
+    // Created with a trailing blank after the link state, as it always was.
+    setStatusLabel(link, deviceStateText(DeviceState::Connected) + u' ');
+    setStatusLabel(activity, transactionText(texts::kIdle), kLime);
     setStatusLabel(result, QStringLiteral("----"), kLime);
     return StatusStrip{strip, link, activity, result, progress};
 }

@@ -5,6 +5,8 @@
 
 #include "config/data_files.h"
 
+#include <QFileInfo>
+
 namespace vexlor {
 
 QString builtInSupportUrl()
@@ -12,14 +14,16 @@ QString builtInSupportUrl()
     return QStringLiteral(VEXLOR_SUPPORT_URL);
 }
 
-QUrl supportTarget(const QString &supportUrl)
+QUrl supportTarget(const QString &supportUrl, const QString &language)
 {
     if (!supportUrl.isEmpty())
         return QUrl(supportUrl);
     // The guide is a PDF made from Markdown without named destinations, and
     // xdg-open drops a URL's fragment anyway: it opens at its first page,
     // whose contents list "Getting help".
-    return QUrl::fromLocalFile(locateDataFile(QString::fromLatin1(kHelpDocumentName)));
+    const QString name = helpDocumentName(
+        language, [](const QString &file) { return QFileInfo(locateDataFile(file)).isFile(); });
+    return QUrl::fromLocalFile(locateDataFile(name));
 }
 
 } // namespace vexlor

@@ -11,7 +11,8 @@ namespace vexlor {
 
 // What Technical Support opens: `supportUrl` when it is set, else the user
 // guide, looked up where the tool's other data files are (not in the current
-// folder), whose "Getting help" section says where riders get help.
-[[nodiscard]] QUrl supportTarget(const QString &supportUrl);
+// folder), whose "Getting help" section says where riders get help; the guide
+// in `language` when there is one.
+[[nodiscard]] QUrl supportTarget(const QString &supportUrl, const QString &language = {});
 
 } // namespace vexlor

@@ -2,6 +2,7 @@
 
 #include "tool_icons.h"
 #include "window_actions.h"
+#include "window_texts.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -37,18 +38,18 @@ QWidget *buildToolBar(const WindowActions &a, QWidget *parent)
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(8, 1, 0, 2);
     row->setSpacing(0);
-    row->addWidget(speedButton("SpeedButton1", QStringLiteral("New Configuration"),
+    row->addWidget(speedButton("SpeedButton1", WindowTexts::tr("New Configuration"),
                                ToolPicture::NewPage, a.newConfiguration, 31, bar));
-    row->addWidget(speedButton("SpeedButton2", QStringLiteral("Open Configuration"),
+    row->addWidget(speedButton("SpeedButton2", WindowTexts::tr("Open Configuration"),
                                ToolPicture::OpenFolder, a.open, 31, bar));
-    row->addWidget(speedButton("SpeedButton3", QStringLiteral("Save Configuration"),
+    row->addWidget(speedButton("SpeedButton3", WindowTexts::tr("Save Configuration"),
                                ToolPicture::Save, a.save, 31, bar));
     row->addSpacing(8);
-    row->addWidget(speedButton("SpeedButton4", QStringLiteral("Test Controller Connection"),
+    row->addWidget(speedButton("SpeedButton4", WindowTexts::tr("Test Controller Connection"),
                                ToolPicture::Connection, a.testConnection, 32, bar));
-    row->addWidget(speedButton("SpeedButton5", QStringLiteral("Read Controller Configuration"),
+    row->addWidget(speedButton("SpeedButton5", WindowTexts::tr("Read Controller Configuration"),
                                ToolPicture::ReadUp, a.readSettings, 31, bar));
-    row->addWidget(speedButton("SpeedButton6", QStringLiteral("Write Controller Configuration"),
+    row->addWidget(speedButton("SpeedButton6", WindowTexts::tr("Write Controller Configuration"),
                                ToolPicture::WriteDown, a.writeSettings, 31, bar));
     row->addStretch();
     return bar;

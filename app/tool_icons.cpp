@@ -127,6 +127,19 @@ void letterInCircle(QPainter &p, const QString &letter, const QColor &colour)
     p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, letter);
 }
 
+void globe(QPainter &p)
+{
+    p.setPen(QPen(kBlue.darker(130), 1.2));
+    p.setBrush(QColor(205, 225, 245));
+    p.drawEllipse(QRectF(2, 2, 20, 20));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(7.5, 2, 9, 20)); // the meridians
+    p.drawLine(QPointF(12, 2), QPointF(12, 22));
+    p.drawLine(QPointF(2, 12), QPointF(22, 12)); // the equator and two parallels
+    p.drawLine(QPointF(4, 7), QPointF(20, 7));
+    p.drawLine(QPointF(4, 17), QPointF(20, 17));
+}
+
 void envelope(QPainter &p)
 {
     p.setPen(QPen(kInk, 1.1));
@@ -225,6 +238,9 @@ void draw(QPainter &p, ToolPicture picture)
         break;
     case ToolPicture::About:
         letterInCircle(p, QStringLiteral("i"), kBlue);
+        break;
+    case ToolPicture::Language:
+        globe(p);
         break;
     }
 }

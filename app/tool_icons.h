@@ -20,6 +20,7 @@ enum class ToolPicture {
     Help,
     Mail,
     About,
+    Language,   // a globe with its meridian and parallels
 };
 
 // The picture drawn for the tool bar and the menus, whatever the desktop's

@@ -19,7 +19,7 @@ VerifyFailureDialog::VerifyFailureDialog(const QList<DifferenceRow> &rows, QWidg
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("VerifyFailureDialog"));
-    setWindowTitle(QString::fromLatin1(texts::kWriteCaption));
+    setWindowTitle(transactionText(texts::kWriteCaption));
     auto *layout = new QVBoxLayout(this);
 
     // The error icon, as the other failure boxes show it.
@@ -28,7 +28,7 @@ VerifyFailureDialog::VerifyFailureDialog(const QList<DifferenceRow> &rows, QWidg
     const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this).pixmap(size));
     heading->addWidget(icon, 0, Qt::AlignTop);
-    auto *summary = new QLabel(QString::fromLatin1(texts::kVerifyFoundDifferences), this);
+    auto *summary = new QLabel(writeSafetyText(texts::kVerifyFoundDifferences), this);
     summary->setObjectName(QStringLiteral("VerifyFailureSummary"));
     summary->setWordWrap(true);
     heading->addWidget(summary, 1);

@@ -3,8 +3,12 @@
 #include "menu_icon_style.h"
 #include "safety_texts.h"
 #include "tool_icons.h"
+#include "window_texts.h"
+
+#include "language_choice.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
@@ -57,17 +61,43 @@ QAction *addOption(QMainWindow *window, QMenu *menu, const char *name, const QSt
     return action;
 }
 
+// Help > Language: follow the desktop, or one of the languages by its own
+// name; one is ticked at a time.
+void addLanguageItems(QMainWindow *window, WindowActions &a)
+{
+    a.languageMenu = a.helpMenu->addMenu(toolIcon(ToolPicture::Language), WindowTexts::tr("Language"));
+    a.languageMenu->setObjectName(QStringLiteral("Language1"));
+    a.languageMenu->menuAction()->setObjectName(QStringLiteral("Language1"));
+    //: Help > Language: whatever language the desktop is set to
+    a.languages << addOption(window, a.languageMenu, "DesktopLanguage1",
+                             WindowTexts::tr("Desktop Language"));
+    a.languages.last()->setData(QString());
+    a.languageMenu->addSeparator();
+    for (const UiLanguage &language : uiLanguages()) {
+        const QString code = QString::fromLatin1(language.code); // "de": LanguageDe1
+        const QByteArray name = "Language" + code.left(1).toUpper().toLatin1() + code.mid(1).toLatin1() + '1';
+        a.languages << addOption(window, a.languageMenu, name.constData(),
+                                 QString::fromUtf8(language.nativeName));
+        a.languages.last()->setData(code);
+    }
+    auto *group = new QActionGroup(a.languageMenu);
+    for (QAction *item : std::as_const(a.languages)) {
+        item->setChecked(false);
+        group->addAction(item);
+    }
+}
+
 } // namespace
 
 WindowActions buildWindowActions(QMainWindow *window)
 {
     WindowActions a;
-    a.fileMenu = addMenu(window, "FileF1", QStringLiteral("&File"));
-    a.newConfiguration = addItem(window, a.fileMenu, "New1", QStringLiteral("New Configuration"),
+    a.fileMenu = addMenu(window, "FileF1", WindowTexts::tr("&File"));
+    a.newConfiguration = addItem(window, a.fileMenu, "New1", WindowTexts::tr("New Configuration"),
                                  ToolPicture::NewPage);
-    a.open = addItem(window, a.fileMenu, "Open1", QStringLiteral("Open Configuration..."),
+    a.open = addItem(window, a.fileMenu, "Open1", WindowTexts::tr("Open Configuration..."),
                      ToolPicture::OpenFolder, QKeySequence(Qt::CTRL | Qt::Key_O));
-    a.reopenMenu = a.fileMenu->addMenu(toolIcon(ToolPicture::Reopen), QStringLiteral("Reopen"));
+    a.reopenMenu = a.fileMenu->addMenu(toolIcon(ToolPicture::Reopen), WindowTexts::tr("Reopen"));
     a.reopenMenu->setObjectName(QStringLiteral("Reopen1"));
     useLargeIcons(a.reopenMenu);
     a.reopenMenu->menuAction()->setObjectName(QStringLiteral("Reopen1"));
@@ -83,22 +113,22 @@ WindowActions buildWindowActions(QMainWindow *window)
     a.restoreBackup = addItem(window, a.fileMenu, "RestoreBackup1",
                               texts::text(texts::kRestoreBackupItem), ToolPicture::RestoreBackup);
     a.fileMenu->addSeparator();
-    a.save = addItem(window, a.fileMenu, "Save1", QStringLiteral("Save"), ToolPicture::Save,
+    a.save = addItem(window, a.fileMenu, "Save1", WindowTexts::tr("Save"), ToolPicture::Save,
                      QKeySequence(Qt::CTRL | Qt::Key_S));
-    a.saveAs = addItem(window, a.fileMenu, "Saveas1", QStringLiteral("Save As..."),
+    a.saveAs = addItem(window, a.fileMenu, "Saveas1", WindowTexts::tr("Save As..."),
                        ToolPicture::SaveAs);
     a.fileMenu->addSeparator();
-    a.exit = addItem(window, a.fileMenu, "Exit1", QStringLiteral("Exit"), ToolPicture::Exit);
+    a.exit = addItem(window, a.fileMenu, "Exit1", WindowTexts::tr("Exit"), ToolPicture::Exit);
 
-    a.connectMenu = addMenu(window, "Connect1", QStringLiteral("&Connect"));
+    a.connectMenu = addMenu(window, "Connect1", WindowTexts::tr("&Connect"));
     a.testConnection = addItem(window, a.connectMenu, "TestConnection1",
-                               QStringLiteral("Test Controller Connection"), ToolPicture::Connection);
+                               WindowTexts::tr("Test Controller Connection"), ToolPicture::Connection);
     a.connectMenu->addSeparator();
     a.readSettings = addItem(window, a.connectMenu, "ReadSettings1",
-                             QStringLiteral("Read Controller Configuration"), ToolPicture::ReadUp,
+                             WindowTexts::tr("Read Controller Configuration"), ToolPicture::ReadUp,
                              QKeySequence(Qt::Key_F3));
     a.writeSettings = addItem(window, a.connectMenu, "WriteControllerSettings1",
-                              QStringLiteral("Write Controller Configuration"),
+                              WindowTexts::tr("Write Controller Configuration"),
                               ToolPicture::WriteDown, QKeySequence(Qt::Key_F12));
     a.compareWithController = addItem(window, a.connectMenu, "CompareWithController1",
                                       texts::text(texts::kCompareWithControllerItem),
@@ -109,13 +139,14 @@ WindowActions buildWindowActions(QMainWindow *window)
     a.verifyAfterWrite = addOption(window, a.connectMenu, "VerifyAfterWrite1",
                                    texts::text(texts::kVerifyAfterWriteItem));
 
-    a.helpMenu = addMenu(window, "Help1", QStringLiteral("&Help"));
-    a.helpTopics = addItem(window, a.helpMenu, "HelpTopics1", QStringLiteral("Help Topics"),
+    a.helpMenu = addMenu(window, "Help1", WindowTexts::tr("&Help"));
+    a.helpTopics = addItem(window, a.helpMenu, "HelpTopics1", WindowTexts::tr("Help Topics"),
                            ToolPicture::Help);
     a.technicalSupport = addItem(window, a.helpMenu, "TechnicalSupport1",
-                                 QStringLiteral("Technical Support"), ToolPicture::Mail);
+                                 WindowTexts::tr("Technical Support"), ToolPicture::Mail);
+    addLanguageItems(window, a);
     a.helpMenu->addSeparator();
-    a.about = addItem(window, a.helpMenu, "About1", QStringLiteral("About..."), ToolPicture::About);
+    a.about = addItem(window, a.helpMenu, "About1", WindowTexts::tr("About..."), ToolPicture::About);
     return a;
 }
 

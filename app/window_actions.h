@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 #include <array>
 
 class QAction;
@@ -23,6 +25,7 @@ struct WindowActions {
     QMenu *reopenMenu = nullptr;  // Reopen1
     QMenu *connectMenu = nullptr; // Connect1
     QMenu *helpMenu = nullptr;    // Help1
+    QMenu *languageMenu = nullptr; // Language1, in Help
 
     QAction *newConfiguration = nullptr;  // New1
     QAction *open = nullptr;              // Open1, Ctrl+O
@@ -40,6 +43,10 @@ struct WindowActions {
     QAction *verifyAfterWrite = nullptr;  // VerifyAfterWrite1
     QAction *helpTopics = nullptr;        // HelpTopics1
     QAction *technicalSupport = nullptr;  // TechnicalSupport1
+    // Help > Language: checkable and exclusive; each carries its language code
+    // as data: "" for DesktopLanguage1 (follow the desktop), then "en"
+    // (LanguageEn1), "de" (LanguageDe1) and the others in uiLanguages() order.
+    QList<QAction *> languages;
     QAction *about = nullptr;             // About1
 
     [[nodiscard]] LinkActions linkActions() const

@@ -1,5 +1,7 @@
 #include "cli_context.h"
 
+#include "cli_texts.h"
+
 #include "config/data_files.h"
 #include "config/vxc_reader.h"
 #include "config/vxc_writer.h"
@@ -28,7 +30,8 @@ int CliContext::fail(int code, const QString &message)
 
 int CliContext::usage(const char *synopsis)
 {
-    return fail(kExitBadInput, QStringLiteral("Usage: vexlor-cli %1").arg(QLatin1String(synopsis)));
+    //: %1 the command's synopsis such as "encode FILE"; keep vexlor-cli as it is
+    return fail(kExitBadInput, CliText::tr("Usage: vexlor-cli %1").arg(QLatin1String(synopsis)));
 }
 
 std::optional<ParameterSnapshot> CliContext::initialState()
@@ -65,7 +68,7 @@ bool CliContext::writeStdout(const QByteArray &bytes)
     m_out.flush();
     const bool written = m_stdout.write(bytes) == bytes.size() && m_stdout.flush();
     if (!written)
-        fail(kExitBadInput, QStringLiteral("Cannot write to the standard output."));
+        fail(kExitBadInput, CliText::tr("Cannot write to the standard output."));
     return written;
 }
 
@@ -80,9 +83,10 @@ bool CliContext::applyFile(ParameterSnapshot &snapshot, const QString &path)
     // ask, and guessing would send a wrong motor setting.
     for (const ConfigurationEntry &entry : read.entries) {
         if (entry.asksOldVersionQuestion) {
+            //: %1 the file's path
             fail(kExitBadInput,
-                 QStringLiteral("%1 lacks the Hall sensor type (a fault of an old version). Open it in "
-                                "the window, answer its question and save it, then try again.")
+                 CliText::tr("%1 lacks the Hall sensor type (a fault of an old version). Open it in "
+                             "the window, answer its question and save it, then try again.")
                      .arg(inputForMessage(path)));
             return false;
         }

@@ -18,7 +18,8 @@ class PortLister;
 namespace vexlor::cli {
 
 // What vexlor-cli returns to the shell.
-enum ExitCode : int {
+// No fixed underlying type: lupdate loses track of the classes after one.
+enum ExitCode {
     kExitDone = 0,        // the command did what was asked
     kExitLinkFailure = 1, // the controller or the link failed
     kExitDifferent = 1,   // diff only, as diff(1): the files differ

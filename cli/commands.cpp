@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace vexlor::cli {
@@ -8,25 +10,39 @@ namespace {
 // Adding a command: write its run function, declare it in commands.h, add a row here.
 constexpr std::array kCommands = {
     Command{"encode", "encode FILE",
-            "apply FILE over the initial state and print the sixty values a write would send",
+            //: FILE is the argument named in the synopsis "encode FILE": keep it as it is
+            QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state and print the sixty values a "
+                                     "write would send"),
             &runEncode},
-    Command{"ports", "ports", "list the serial ports, marking the one the tool would use", &runPorts},
-    Command{"test", "test", "test the connection and print the controller's software version",
+    Command{"ports", "ports",
+            QT_TRANSLATE_NOOP("Cli", "list the serial ports, marking the one the tool would use"),
+            &runPorts},
+    Command{"test", "test",
+            QT_TRANSLATE_NOOP("Cli", "test the connection and print the controller's software version"),
             &runTest},
     Command{"read", "read [FILE]",
-            "read the controller's configuration into FILE (or stdout) as a .vxc file", &runRead},
+            //: FILE as in the synopsis "read [FILE]"; stdout stays as it is
+            QT_TRANSLATE_NOOP("Cli", "read the controller's configuration into FILE (or stdout) as a "
+                                     ".vxc file"),
+            &runRead},
     Command{"write", "write [--no-backup] [--no-verify] [--backup-dir DIR] FILE",
-            "apply FILE over the initial state, keep the controller's settings as a backup (path on "
-            "stderr), write FILE's and store them, read them back to check",
+            //: FILE as in the synopsis; stderr stays as it is
+            QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state, keep the controller's settings "
+                                     "as a backup (path on stderr), write FILE's and store them, read "
+                                     "them back to check"),
             &runWrite},
     Command{"compare", "compare FILE",
-            "apply FILE over the initial state, read the controller and print each parameter it "
-            "holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated",
+            //: FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed
+            QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state, read the controller and print "
+                                     "each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, "
+                                     "CONTROLLER VALUE, tab-separated"),
             &runCompare},
     Command{"backups", "backups [--backup-dir DIR]",
-            "list the backups taken before writes, newest first, one path a line", &runBackups},
+            QT_TRANSLATE_NOOP("Cli", "list the backups taken before writes, newest first, one path a line"),
+            &runBackups},
     Command{"diff", "diff A B",
-            "print the parameters whose stored values differ between two .vxc files (exit 1 when some do)",
+            QT_TRANSLATE_NOOP("Cli", "print the parameters whose stored values differ between two .vxc "
+                                     "files (exit 1 when some do)"),
             &runDiff},
 };
 

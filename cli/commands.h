@@ -15,7 +15,7 @@ namespace vexlor::cli {
 struct Command {
     const char *name;     // "encode"
     const char *synopsis; // "encode FILE"
-    const char *summary;  // one line for --help
+    const char *summary;  // one line for --help; a "Cli" text, CliText::tr(summary)
     int (*run)(CliContext &context, const QStringList &args);
 };
 

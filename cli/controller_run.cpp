@@ -1,5 +1,7 @@
 #include "controller_run.h"
 
+#include "cli_texts.h"
+
 #include "config/data_files.h"
 #include "link/link_texts.h"
 #include "params/message_input.h"
@@ -15,14 +17,18 @@ QString openFailureText(const QString &devicePath, SerialPort::OpenError error)
     const QString path = inputForMessage(devicePath); // from --port or VEXLOR_PORT
     switch (error) {
     case SerialPort::OpenError::PermissionDenied:
-        return QStringLiteral("Cannot open %1: permission denied.\n%2")
-            .arg(path, QString::fromLatin1(texts::kCableAccessFix));
+        //: %1 the serial device's path; %2 the lines that say how to get access
+        return CliText::tr("Cannot open %1: permission denied.\n%2")
+            .arg(path, linkText(vexlor::texts::kCableAccessFix));
     case SerialPort::OpenError::InUse:
-        return QStringLiteral("Cannot open %1: another program is using it.").arg(path);
+        //: %1 the serial device's path
+        return CliText::tr("Cannot open %1: another program is using it.").arg(path);
     case SerialPort::OpenError::NotFound:
-        return QStringLiteral("Cannot open %1: no such device.").arg(path);
+        //: %1 the serial device's path
+        return CliText::tr("Cannot open %1: no such device.").arg(path);
     default:
-        return QStringLiteral("Cannot open %1.").arg(path);
+        //: %1 the serial device's path
+        return CliText::tr("Cannot open %1.").arg(path);
     }
 }
 
@@ -31,9 +37,12 @@ void reportFailure(CliContext &context, const TransactionOutcome &outcome)
     if (outcome.message.text.isEmpty())
         return;
     context.err() << outcome.message.text << Qt::endl;
-    if (outcome.openInstallationGuide)
-        context.err() << "See " << locateDataFile(QString::fromLatin1(texts::kInstallationGuideFile))
+    if (outcome.openInstallationGuide) {
+        //: %1 the path of the programming guide, ST-LINK_Installation_EN.pdf
+        context.err() << CliText::tr("See %1")
+                             .arg(locateDataFile(QString::fromLatin1(vexlor::texts::kInstallationGuideFile)))
                       << Qt::endl;
+    }
 }
 
 ControllerRun::ControllerRun(CliContext &context, QString unreachedMessage)
@@ -79,12 +88,16 @@ void ControllerRun::reportUnreached()
     const ControllerSession &session = m_context.session();
     const QString path = session.portPath();
     if (path.isEmpty()) {
-        if (session.portOverride().isEmpty())
-            m_context.err() << "No programming cable found (no serial port of its USB bridge). "
-                               "Name the device with --port or VEXLOR_PORT."
+        if (session.portOverride().isEmpty()) {
+            //: keep --port and VEXLOR_PORT as they are
+            m_context.err() << CliText::tr("No programming cable found (no serial port of its USB "
+                                           "bridge). Name the device with --port or VEXLOR_PORT.")
                             << Qt::endl;
-        else
-            m_context.err() << "No serial device at " << session.portOverride() << '.' << Qt::endl;
+        } else {
+            //: %1 the device path given with --port or VEXLOR_PORT
+            m_context.err() << CliText::tr("No serial device at %1.").arg(session.portOverride())
+                            << Qt::endl;
+        }
     } else {
         m_context.err() << openFailureText(path, session.openError()) << Qt::endl;
     }

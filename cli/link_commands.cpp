@@ -1,6 +1,7 @@
 // The commands that talk to the controller: ports, test, read (write and
 // compare are in write_safety_commands.cpp).
 
+#include "cli_texts.h"
 #include "commands.h"
 #include "controller_run.h"
 
@@ -14,17 +15,12 @@
 namespace vexlor::cli {
 namespace {
 
-QString latin(const char *text)
-{
-    return QString::fromLatin1(text);
-}
-
 // Runs one transaction and hands the outcome back; decoded values go into `state`.
 int runTransaction(CliContext &context, TransactionMode mode, ParameterSnapshot &state,
                    const std::array<quint16, kProtocolItemCount> &values,
                    TransactionOutcome *outcome)
 {
-    ControllerRun run(context, latin(texts::kCommunicationFailed));
+    ControllerRun run(context, transactionText(vexlor::texts::kCommunicationFailed));
     ControllerSession &session = context.session();
     QObject::connect(&session, &ControllerSession::valueDecoded, &run,
                      [&](const ControlAssignment &decoded) { state[decoded.index] = decoded.value; });
@@ -52,7 +48,7 @@ int runPorts(CliContext &context, const QStringList &args)
     const bool listed = std::any_of(entries.cbegin(), entries.cend(),
                                     [&](const SerialPortEntry &e) { return e.path == picked.path; });
     if (picked.found() && !listed)
-        entries.append({picked.path, false, 0, QStringLiteral("(named by --port or VEXLOR_PORT)"), {}});
+        entries.append({picked.path, false, 0, CliText::tr("(named by --port or VEXLOR_PORT)"), {}});
     for (const SerialPortEntry &entry : entries) {
         const QString vendor = entry.hasVendorId
             ? QStringLiteral("%1").arg(entry.vendorId, 4, 16, QLatin1Char('0'))
@@ -62,9 +58,9 @@ int runPorts(CliContext &context, const QStringList &args)
     }
     context.out().flush();
     if (picked.duplicate())
-        context.err() << latin(texts::kDuplicateDevice) << Qt::endl;
+        context.err() << linkText(vexlor::texts::kDuplicateDevice) << Qt::endl;
     if (!picked.found())
-        context.err() << "No programming cable found." << Qt::endl;
+        context.err() << CliText::tr("No programming cable found.") << Qt::endl;
     return kExitDone;
 }
 
@@ -72,16 +68,17 @@ int runTest(CliContext &context, const QStringList &args)
 {
     if (!args.isEmpty())
         return context.usage("test");
-    ControllerRun run(context, latin(texts::kConnectionNotDetected));
+    ControllerRun run(context, connectionCheckText(vexlor::texts::kConnectionNotDetected));
     ControllerSession &session = context.session();
     QObject::connect(&session, &ControllerSession::connectionChecked, &run,
                      [&](const ConnectionCheckResult &result) {
                          if (result.ok) {
-                             context.out() << "Connection to controller is OK!\n"
-                                           << "Controller software version: v" << result.versionText
+                             context.out() << connectionCheckText(vexlor::texts::kConnectionOkReport)
+                                                  .arg(result.versionText)
                                            << Qt::endl;
                          } else {
-                             context.err() << latin(texts::kConnectionNotDetected) << Qt::endl;
+                             context.err() << connectionCheckText(vexlor::texts::kConnectionNotDetected)
+                                           << Qt::endl;
                          }
                          run.finish(result.ok ? kExitDone : kExitLinkFailure);
                      });

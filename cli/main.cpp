@@ -1,4 +1,5 @@
 #include "cli_context.h"
+#include "cli_texts.h"
 #include "commands.h"
 
 #include "config/backup_store.h"
@@ -7,6 +8,9 @@
 #include "link/qt_serial_port.h"
 #include "params/message_input.h"
 #include "session/controller_session.h"
+
+#include "language_choice.h"
+#include "translators.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -22,19 +26,27 @@ namespace {
 
 QString commandList()
 {
-    QString text = QStringLiteral("\nCommands:\n");
-    for (const Command &command : commands())
-        text += QStringLiteral("  %1\n      %2\n").arg(QLatin1String(command.synopsis), QLatin1String(command.summary));
-    text += QStringLiteral(
-        "\nBackups go to %1 unless --backup-dir names another folder; the newest %2 are kept.\n"
-        "\nExit codes: 0 done, 1 controller or link failure, 2 bad input or usage.\n"
-        "diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.\n"
-        "compare exits 0 when the controller holds the file's values, 3 when some differ, 1 on a "
-        "controller or link failure, 2 on bad input or usage.\n"
-        "write exits 1 also when the read-back finds other values than were written (they are "
-        "printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).\n")
-                .arg(BackupStore::defaultFolder())
-                .arg(BackupStore::kKeptBackups);
+    QString text = u'\n' + CliText::tr("Commands:") + u'\n';
+    for (const Command &command : commands()) {
+        text += QStringLiteral("  %1\n      %2\n")
+                    .arg(QLatin1String(command.synopsis), CliText::tr(command.summary));
+    }
+    //: %1 the backup folder, %2 how many backups are kept; keep --backup-dir as it is
+    text += u'\n'
+        + CliText::tr("Backups go to %1 unless --backup-dir names another folder; the newest %2 "
+                      "are kept.")
+              .arg(BackupStore::defaultFolder(), QString::number(BackupStore::kKeptBackups));
+    //: diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are
+    text += QStringLiteral("\n\n")
+        + CliText::tr(
+            "Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.\n"
+            "diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.\n"
+            "compare exits 0 when the controller holds the file's values, 3 when some differ, 1 on a "
+            "controller or link failure, 2 on bad input or usage.\n"
+            "write exits 1 also when the read-back finds other values than were written (they are "
+            "printed as compare prints them), and 2 when the backup cannot be kept (nothing is "
+            "written).")
+        + u'\n';
     return text;
 }
 
@@ -65,21 +77,27 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vexlor-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    // Messages follow the environment's language like any Linux tool's; under
+    // LANG=C, or a language the tool does not speak, they are English.
+    const UiTranslators translators(
+        chooseUiLanguage(QString(), desktopLanguages(QProcessEnvironment::systemEnvironment())));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Reads, writes and checks the settings of a Vexlor FOC motor controller."));
+        CliText::tr("Reads, writes and checks the settings of a Vexlor FOC motor controller."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption portOption(QStringLiteral("port"),
-                                        QStringLiteral("Use the serial DEVICE instead of looking for the cable."),
+                                        //: DEVICE as in "--port <DEVICE>": keep it as it is
+                                        CliText::tr("Use the serial DEVICE instead of looking for the cable."),
                                         QStringLiteral("DEVICE"));
     const QCommandLineOption noSpeedLimitOption(
         QStringLiteral("no-speed-limit"),
-        QStringLiteral("Treat \"Limit max speed\" as cleared: the speed limit is sent as 9000."));
+        //: "Limit max speed" is the window's check box of that name
+        CliText::tr("Treat \"Limit max speed\" as cleared: the speed limit is sent as 9000."));
     parser.addOption(portOption);
     parser.addOption(noSpeedLimitOption);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."),
+    parser.addPositionalArgument(QStringLiteral("command"), CliText::tr("The command to run (see below)."),
                                  QStringLiteral("COMMAND [ARGS...]"));
     // Everything after the command belongs to it.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
@@ -103,8 +121,10 @@ int main(int argc, char *argv[])
     }
     const Command *command = findCommand(positional.first());
     if (!command) {
-        print(stderr, QStringLiteral("Unknown command '%1'. Run vexlor-cli --help for the list.\n")
-                          .arg(inputForMessage(positional.first())));
+        //: %1 the word given as a command; keep "vexlor-cli --help" as it is
+        print(stderr, CliText::tr("Unknown command '%1'. Run vexlor-cli --help for the list.")
+                              .arg(inputForMessage(positional.first()))
+                          + u'\n');
         return kExitBadInput;
     }
     return runCommand(*command, positional.mid(1), parser.value(portOption),

@@ -84,14 +84,14 @@ int writeExitCode(CliContext &context, const GuardedWriteOutcome &result)
         return context.fail(kExitBadInput, result.outcome.message.text);
     if (!result.differences.isEmpty()) {
         printDifferences(context, result.differences);
-        return context.fail(kExitLinkFailure, QString::fromLatin1(vexlor::texts::kVerifyFoundDifferences));
+        return context.fail(kExitLinkFailure, writeSafetyText(vexlor::texts::kVerifyFoundDifferences));
     }
     if (!result.outcome.passed) {
         reportFailure(context, result.outcome);
         return kExitLinkFailure;
     }
     if (result.verified)
-        context.err() << QString::fromLatin1(texts::kVerified) << Qt::endl;
+        context.err() << CliText::tr(texts::kVerified) << Qt::endl;
     context.out() << result.outcome.message.text << Qt::endl;
     return kExitDone;
 }
@@ -105,7 +105,7 @@ int runCompare(CliContext &context, const QStringList &args)
     const auto file = encodedFile(context, args.first());
     if (!file)
         return kExitBadInput;
-    ControllerRun run(context, QString::fromLatin1(vexlor::texts::kCommunicationFailed));
+    ControllerRun run(context, transactionText(vexlor::texts::kCommunicationFailed));
     ControllerComparison comparison(context.session(), context.numberFormat());
     QObject::connect(&comparison, &ControllerComparison::finished, &run,
                      [&](const ComparisonOutcome &outcome) {
@@ -132,10 +132,10 @@ int runWrite(CliContext &context, const QStringList &args)
     if (!file)
         return kExitBadInput;
     BackupStore backups(options->backupFolder);
-    ControllerRun run(context, QString::fromLatin1(vexlor::texts::kCommunicationFailed));
+    ControllerRun run(context, transactionText(vexlor::texts::kCommunicationFailed));
     GuardedWrite write(context.session(), backups, context.numberFormat());
     QObject::connect(&write, &GuardedWrite::backupSaved, &run, [&](const QString &path) {
-        context.err() << QString::fromLatin1(texts::kBackupKept).arg(path) << Qt::endl;
+        context.err() << CliText::tr(texts::kBackupKept).arg(path) << Qt::endl;
     });
     QObject::connect(&write, &GuardedWrite::finished, &run, [&](const GuardedWriteOutcome &outcome) {
         run.finish(writeExitCode(context, outcome));

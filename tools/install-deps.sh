@@ -7,6 +7,9 @@ packages=(
     # build
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev libftdi1-dev
+    # translations: lupdate and lrelease, their CMake functions, Qt's own
+    # translations of its standard buttons
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     # run: the Qt platform plugins and a sans font
     libqt6serialport6 qt6-qpa-plugins fonts-dejavu-core
     # tests and screenshots

@@ -4,6 +4,7 @@
 
 #include "params/message_input.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,7 +81,8 @@ BackupStore::SaveResult BackupStore::save(const ParameterSnapshot &snapshot, con
 {
     if (!QDir().mkpath(m_folder)) {
         const QString path = QDir(m_folder).filePath(now.toString(kStampFormat) + QStringLiteral(".vxc"));
-        return {{}, QStringLiteral("Cannot create file %1").arg(inputForMessage(path))};
+        const QString error = QCoreApplication::translate("Files", "Cannot create file %1");
+        return {{}, error.arg(inputForMessage(path))};
     }
     const QString path = freePath(now);
     const FileWriteResult written = writeConfigurationFile(path, snapshot);

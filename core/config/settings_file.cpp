@@ -2,6 +2,7 @@
 
 #include "params/message_input.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -113,7 +114,9 @@ QString SettingsFile::readString(const QString &section, const QString &key) con
 SettingsWriteResult SettingsFile::writeString(const QString &section, const QString &key,
                                               const QString &value)
 {
-    const SettingsWriteResult failed{QStringLiteral("Unable to write to %1").arg(inputForMessage(m_path))};
+    //: %1 the path of config.ini
+    const SettingsWriteResult failed{
+        QCoreApplication::translate("Files", "Unable to write to %1").arg(inputForMessage(m_path))};
     auto ini = readLines(m_path);
     if (!ini)
         return failed;

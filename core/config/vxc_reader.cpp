@@ -3,6 +3,7 @@
 #include "params/message_input.h"
 #include "params/parameter_table.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -107,7 +108,9 @@ ConfigurationRead parseConfiguration(const QByteArray &bytes, NumberFormat forma
     ConfigurationRead read;
     for (qsizetype i = 0; i < lines.size(); i += 2) {
         if (i + 1 >= lines.size())
-            return failed(QStringLiteral("List index out of bounds (%1)").arg(lines.size()));
+            //: a file whose last key has no value line; %1 the number of lines
+            return failed(QCoreApplication::translate("Files", "List index out of bounds (%1)")
+                              .arg(lines.size()));
         const QString &keyText = lines[i];
         const QString value = withLocaleSeparator(lines[i + 1], format);
         const auto key = textToInteger(keyText);
@@ -127,14 +130,19 @@ ConfigurationRead parseConfiguration(const QByteArray &bytes, NumberFormat forma
 ConfigurationRead readConfigurationFile(const QString &path, NumberFormat format)
 {
     const QString shownPath = inputForMessage(path);
-    const QString cannotOpen = QStringLiteral("Cannot open file %1").arg(shownPath);
-    const QString tooLarge =
-        QStringLiteral("File %1 is too large to be a configuration file (more than 1 MiB).").arg(shownPath);
+    //: %1 the file's path
+    const QString cannotOpen = QCoreApplication::translate("Files", "Cannot open file %1").arg(shownPath);
+    //: %1 the file's path
+    const QString tooLarge = QCoreApplication::translate(
+                                 "Files", "File %1 is too large to be a configuration file (more than 1 MiB).")
+                                 .arg(shownPath);
     // Only a regular file (or a link to one) is opened at all: opening a FIFO
     // waits for a writer that may never come, and a device may never end.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return failed(QStringLiteral("Cannot open file %1: it is not a regular file.").arg(shownPath));
+        //: %1 the path of a folder, a device or the like
+        return failed(QCoreApplication::translate("Files", "Cannot open file %1: it is not a regular file.")
+                          .arg(shownPath));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failed(cannotOpen);

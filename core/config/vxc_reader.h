@@ -2,6 +2,7 @@
 
 #include "params/number_text.h"
 #include "params/parameter_snapshot.h"
+#include "translation.h"
 
 #include <QByteArray>
 #include <QList>
@@ -13,10 +14,17 @@
 namespace vexlor {
 
 // Asked when a file from an old version lacks the Hall sensor type (key 40 holds
-// no integer); the caller shows it as a Yes/No question with an empty caption.
-inline constexpr const char *kOldVersionQuestion =
-    "The setting file to be opened missed one data because of a bug in the old version. "
-    "Please answer one question now.\nDoes the motor have 3 hall sensors?";
+// no integer); the caller shows oldVersionQuestion() as a Yes/No question with
+// an empty caption.
+//: Yes means the motor has three Hall sensors, No that it has none
+inline constexpr const char *kOldVersionQuestion = QT_TRANSLATE_NOOP(
+    "Files", "The setting file to be opened missed one data because of a bug in the old version. "
+             "Please answer one question now.\nDoes the motor have 3 hall sensors?");
+// The question as the user reads it.
+[[nodiscard]] inline QString oldVersionQuestion()
+{
+    return translated("Files", kOldVersionQuestion);
+}
 
 // A file larger than this is refused unread: no configuration comes near it.
 inline constexpr qint64 kMaxConfigurationFileSize = 1024 * 1024;

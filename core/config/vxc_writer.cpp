@@ -3,6 +3,7 @@
 #include "params/message_input.h"
 #include "params/parameter_table.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace vexlor {
@@ -38,7 +39,9 @@ QByteArray configurationFileBytes(const ParameterSnapshot &snapshot)
 
 FileWriteResult writeConfigurationFile(const QString &path, const ParameterSnapshot &snapshot)
 {
-    const QString cannotCreate = QStringLiteral("Cannot create file %1").arg(inputForMessage(path));
+    //: %1 the file's path
+    const QString cannotCreate =
+        QCoreApplication::translate("Files", "Cannot create file %1").arg(inputForMessage(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {cannotCreate};

@@ -25,9 +25,10 @@ void AccessReport::check()
 
 UserMessage AccessReport::message(const QString &portPath)
 {
-    return {QStringLiteral("You may not open the programming cable's serial port %1.\n\n%2")
-                .arg(portPath, QString::fromLatin1(texts::kCableAccessFix)),
-            QString::fromLatin1(texts::kCableAccessCaption), MessageIcon::Error};
+    //: %1 the serial device's path; %2 the lines that say how to get access
+    const char *text = QT_TRANSLATE_NOOP("Link", "You may not open the programming cable's serial port %1.\n\n%2");
+    return {linkText(text).arg(portPath, linkText(texts::kCableAccessFix)),
+            linkText(texts::kCableAccessCaption), MessageIcon::Error};
 }
 
 } // namespace vexlor

@@ -15,8 +15,7 @@ enum class DeviceState {
 
 [[nodiscard]] inline QString deviceStateText(DeviceState state)
 {
-    return QString::fromLatin1(state == DeviceState::Connected ? texts::kDeviceConnected
-                                                               : texts::kDeviceLost);
+    return linkText(state == DeviceState::Connected ? texts::kDeviceConnected : texts::kDeviceLost);
 }
 
 } // namespace vexlor

@@ -28,8 +28,8 @@ DiscoveryResult PortFinder::findQuietly() const
 
 UserMessage PortFinder::duplicateDeviceMessage()
 {
-    return {QString::fromLatin1(texts::kDuplicateDevice),
-            QString::fromLatin1(texts::kConnectionTestCaption), MessageIcon::Error};
+    return {linkText(texts::kDuplicateDevice), linkText(texts::kConnectionTestCaption),
+            MessageIcon::Error};
 }
 
 } // namespace vexlor

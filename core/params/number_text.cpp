@@ -2,6 +2,8 @@
 
 #include "message_input.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace vexlor {
@@ -140,12 +142,16 @@ QString generalNumberText(double value, NumberFormat format)
 
 QString notAValidFloatMessage(const QString &text)
 {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(inputForMessage(text));
+    //: %1 the text that should have been a number such as 14.5
+    return QCoreApplication::translate("Values", "'%1' is not a valid floating point value")
+        .arg(inputForMessage(text));
 }
 
 QString notAValidIntegerMessage(const QString &text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(inputForMessage(text));
+    //: %1 the text that should have been a whole number
+    return QCoreApplication::translate("Values", "'%1' is not a valid integer value")
+        .arg(inputForMessage(text));
 }
 
 } // namespace vexlor

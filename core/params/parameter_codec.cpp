@@ -2,6 +2,10 @@
 
 #include "message_input.h"
 
+#include "translation.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 
@@ -11,6 +15,12 @@ namespace {
 using K = ParameterKind;
 
 constexpr qint64 kLargestCount = 65535;
+
+// The one field without a caption is named after its parameter in messages
+// and lists; its words are marked here to be translated like a caption.
+//: the field before "magnets a circle", as messages and lists name it
+[[maybe_unused]] constexpr const char *kUncaptionedFieldName =
+    QT_TRANSLATE_NOOP("Parameters", "Pedal sensor magnets");
 
 EncodedValue refused(QString message)
 {
@@ -49,7 +59,9 @@ EncodedValue encodeNumber(const ParameterDescriptor &d, const ControlValue &cont
         return {quint16(control.number != 0 ? 1 : 0), {}};
     case K::Choice:
         if (control.number < 0) {
-            return refused(QStringLiteral("No item is selected for %1: select one of its %2 items.")
+            //: %1 a radio group's title, %2 how many items it has
+            return refused(QCoreApplication::translate(
+                               "Values", "No item is selected for %1: select one of its %2 items.")
                                .arg(fieldLabel(d))
                                .arg(d.optionCount));
         }
@@ -168,12 +180,12 @@ std::optional<ControlValue> decodeParameter(int index, quint16 value, NumberForm
 
 QString fieldLabel(const ParameterDescriptor &d)
 {
-    QString caption = QString::fromUtf8(d.caption).trimmed();
+    QString caption = parameterText(d.caption).trimmed();
     while (caption.endsWith(u':'))
         caption = caption.chopped(1).trimmed();
     if (!caption.isEmpty())
         return caption;
-    // "PedalSensorMagnets" -> "Pedal sensor magnets"
+    // "PedalSensorMagnets" -> "Pedal sensor magnets" (kUncaptionedFieldName)
     const QString name = QString::fromLatin1(d.name);
     QString words;
     for (qsizetype i = 0; i < name.size(); ++i) {
@@ -182,7 +194,7 @@ QString fieldLabel(const ParameterDescriptor &d)
         else
             words += name[i];
     }
-    return words;
+    return parameterText(words.toUtf8().constData());
 }
 
 int formatDecimals(const char *readFormat)
@@ -194,7 +206,9 @@ int formatDecimals(const char *readFormat)
 QString outOfRangeMessage(const ParameterDescriptor &d, const QString &text, NumberFormat format)
 {
     if (d.kind == K::Decimal) {
-        return QStringLiteral("'%1' is out of range for %2: the controller accepts 0 to less than %3.")
+        //: %1 the text typed, %2 the field's caption, %3 the first value too large
+        return QCoreApplication::translate(
+                   "Values", "'%1' is out of range for %2: the controller accepts 0 to less than %3.")
             .arg(inputForMessage(text), fieldLabel(d), decimalLimitText(d, format));
     }
     QString largest;
@@ -202,7 +216,9 @@ QString outOfRangeMessage(const ParameterDescriptor &d, const QString &text, Num
         largest = QString::number((kLargestCount - d.offset) / d.factor);
     else // whole numbers: every text that truncates to 65535 counts or fewer
         largest = QString::number(kLargestCount * d.factor + d.factor - 1);
-    return QStringLiteral("'%1' is out of range for %2: the controller accepts 0 to %3.")
+    //: %1 the text typed, %2 the field's caption, %3 the largest value accepted
+    return QCoreApplication::translate("Values",
+                                       "'%1' is out of range for %2: the controller accepts 0 to %3.")
         .arg(inputForMessage(text), fieldLabel(d), largest);
 }
 

@@ -4,6 +4,8 @@
 #include "parameter_codec.h"
 #include "parameter_order.h"
 
+#include "translation.h"
+
 #include <algorithm>
 
 namespace vexlor {
@@ -16,10 +18,10 @@ QString shownValueText(int index, quint16 value, NumberFormat format)
         return QString::number(value);
     switch (d.kind) {
     case ParameterKind::Flag:
-        return QString::fromLatin1(decoded->number != 0 ? texts::kTicked : texts::kCleared);
+        return comparisonText(decoded->number != 0 ? texts::kTicked : texts::kCleared);
     case ParameterKind::TwoWay:
     case ParameterKind::Choice:
-        return QString::fromUtf8(d.options[std::clamp(decoded->number, 0, d.optionCount - 1)]);
+        return parameterText(d.options[std::clamp(decoded->number, 0, d.optionCount - 1)]);
     case ParameterKind::Slider:
         return QString::number(decoded->number);
     default:
@@ -29,7 +31,7 @@ QString shownValueText(int index, quint16 value, NumberFormat format)
 
 QString shownUnit(const ParameterDescriptor &descriptor)
 {
-    QString unit = QString::fromUtf8(descriptor.unit).trimmed();
+    QString unit = parameterText(descriptor.unit).trimmed();
     if (unit.endsWith(u','))
         unit.chop(1);
     return unit;

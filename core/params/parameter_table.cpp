@@ -1,5 +1,7 @@
 #include "parameter_table.h"
 
+#include <QtGlobal>
+
 #include <cstring>
 
 namespace vexlor {
@@ -142,7 +144,7 @@ constexpr ParameterDescriptor notBelowStartVoltage(ParameterDescriptor d)
 constexpr ParameterDescriptor levelCount()
 {
     ParameterDescriptor d = whole(kPasLevelCountIndex, "PasLevelCount", "LabeledEdit4",
-                                  "PAS levels (1~9):", "", "9");
+                                  QT_TRANSLATE_NOOP("Parameters", "PAS levels (1~9):"), "", "9");
     d.kind = K::LevelCount;
     d.minimum = 1;
     d.maximum = 9;
@@ -152,73 +154,164 @@ constexpr ParameterDescriptor levelCount()
 constexpr ParameterDescriptor levelLimit(int level, const char *name, const char *control,
                                          const char *caption, const char *defaultText)
 {
-    return bounded(whole(20 + level, name, control, caption, "%", defaultText), above(100, "100"));
+    return bounded(whole(20 + level, name, control, caption, QT_TRANSLATE_NOOP("Parameters", "%"),
+                         defaultText),
+                   above(100, "100"));
 }
 
-// Degree sign spelled as UTF-8 so the source stays ASCII.
-#define DEG "\xC2\xB0"
-
+// Captions, units and option texts are user texts of the context "Parameters",
+// shown through parameterText(); object names, parameter names and default
+// texts are not. lupdate reads the QT_TRANSLATE_NOOP marks and the "//:"
+// comments for the translators.
 constexpr std::array<ParameterDescriptor, kProtocolItemCount> kTable = {
     fixedItem(0, 256), // version item; its read reply carries the controller's version
-    bounded(decimal(1, "MaxBatteryCurrent", "LabeledEdit16", "Max battery current: ", "A", 21, "0.0", "14.0"),
+    bounded(decimal(1, "MaxBatteryCurrent", "LabeledEdit16",
+                    QT_TRANSLATE_NOOP("Parameters", "Max battery current: "),
+                    //: unit: ampere
+                    QT_TRANSLATE_NOOP("Parameters", "A"), 21, "0.0", "14.0"),
             above(30, "30.0")),
-    decimal(2, "LowVoltageProtection", "LabeledEdit17", "Low voltage protection: ", "V", 330, "0.0", "31.5"),
-    slider(3, "Acceleration", "TrackBar2", "Acceleration:", 0, 10, 18, 10, 5),
-    twoWay(4, "BrakeVoltageLevel", "RadioButton1", "RadioButton2", "Brake voltage:", "Low", "High"),
-    decimal(5, "SpeedLimit", "LabeledEdit15", "Speed limit: ", "km/h", 10, "0.0", "25.0"),
-    whole(6, "SpeedometerMagnets", "LabeledEdit14", "Speedometer magnets: ", "", "1"),
-    whole(7, "WheelPerimeter", "Edit9", "Wheel perimeter: ", "mm", "2074"),
-    flag(8, "UsePedalSensor", "CheckBox2", "Use pedal speed sensor", true),
-    twoWay(9, "PedalSensorDutyCycle", "RadioButton3", "RadioButton4", "Duty cycle:", "< 50%", "> 50%"),
-    whole(10, "PedalSensorMagnets", "Edit1", "", "magnets a circle", "12"),
-    whole(11, "PedalStartMagnets", "LabeledEdit2", "Start after ", "magnets passed", "2"),
-    bounded(whole(12, "PedalStopDelay", "LabeledEdit3", "Stop after ", "ms stop pedaling", "500", 5),
+    decimal(2, "LowVoltageProtection", "LabeledEdit17",
+            //: the battery voltage below which the controller cuts the motor
+            QT_TRANSLATE_NOOP("Parameters", "Low voltage protection: "),
+            //: unit: volt
+            QT_TRANSLATE_NOOP("Parameters", "V"), 330, "0.0", "31.5"),
+    slider(3, "Acceleration", "TrackBar2", QT_TRANSLATE_NOOP("Parameters", "Acceleration:"), 0, 10,
+           18, 10, 5),
+    twoWay(4, "BrakeVoltageLevel", "RadioButton1", "RadioButton2",
+           //: the brake lever sensor's signal level; its two buttons are "Low" and "High"
+           QT_TRANSLATE_NOOP("Parameters", "Brake voltage:"),
+           //: brake signal level
+           QT_TRANSLATE_NOOP("Parameters", "Low"),
+           //: brake signal level
+           QT_TRANSLATE_NOOP("Parameters", "High")),
+    decimal(5, "SpeedLimit", "LabeledEdit15", QT_TRANSLATE_NOOP("Parameters", "Speed limit: "),
+            QT_TRANSLATE_NOOP("Parameters", "km/h"), 10, "0.0", "25.0"),
+    whole(6, "SpeedometerMagnets", "LabeledEdit14",
+          //: how many magnets pass the speed sensor per wheel turn
+          QT_TRANSLATE_NOOP("Parameters", "Speedometer magnets: "), "", "1"),
+    whole(7, "WheelPerimeter", "Edit9", QT_TRANSLATE_NOOP("Parameters", "Wheel perimeter: "),
+          //: unit: millimetre
+          QT_TRANSLATE_NOOP("Parameters", "mm"), "2074"),
+    flag(8, "UsePedalSensor", "CheckBox2", QT_TRANSLATE_NOOP("Parameters", "Use pedal speed sensor"),
+         true),
+    twoWay(9, "PedalSensorDutyCycle", "RadioButton3", "RadioButton4",
+           //: the pedal sensor signal's duty cycle; its buttons are "< 50%" and "> 50%"
+           QT_TRANSLATE_NOOP("Parameters", "Duty cycle:"),
+           QT_TRANSLATE_NOOP("Parameters", "< 50%"), QT_TRANSLATE_NOOP("Parameters", "> 50%")),
+    whole(10, "PedalSensorMagnets", "Edit1", "",
+          //: after a field without a caption: the number of magnets on the pedal sensor's disc
+          QT_TRANSLATE_NOOP("Parameters", "magnets a circle"), "12"),
+    whole(11, "PedalStartMagnets", "LabeledEdit2",
+          //: "Start after [2] magnets passed": assist starts after this many sensor magnets
+          QT_TRANSLATE_NOOP("Parameters", "Start after "),
+          //: "Start after [2] magnets passed"
+          QT_TRANSLATE_NOOP("Parameters", "magnets passed"), "2"),
+    bounded(whole(12, "PedalStopDelay", "LabeledEdit3",
+                  //: "Stop after [500] ms stop pedaling": assist stops this long after pedalling stops
+                  QT_TRANSLATE_NOOP("Parameters", "Stop after "),
+                  //: "Stop after [500] ms stop pedaling"
+                  QT_TRANSLATE_NOOP("Parameters", "ms stop pedaling"), "500", 5),
             below(200, "200")),
-    slider(13, "PasRatio", "TrackBar1", "PAS ratio: ", 1, 9, 180, 0, 5),
-    flag(14, "UseThrottle", "CheckBox1", "Use throttle", true),
-    bounded(whole(15, "ThrottleMaxOutput", "LabeledEdit1", "Max output: ", "%", "100"), above(100, "100")),
-    flag(16, "ThrottleLimitedByPasLevels", "CheckBox3", "Limited by PAS level limits", false),
-    bounded(decimal(17, "ThrottleStartVoltage", "LabeledEdit18", "Start voltage: ", "V,", 13800, "0.0", "1.2"),
+    slider(13, "PasRatio", "TrackBar1",
+           //: pedal assist sensor (PAS) ratio, a track bar from 1 to 9
+           QT_TRANSLATE_NOOP("Parameters", "PAS ratio: "), 1, 9, 180, 0, 5),
+    flag(14, "UseThrottle", "CheckBox1", QT_TRANSLATE_NOOP("Parameters", "Use throttle"), true),
+    bounded(whole(15, "ThrottleMaxOutput", "LabeledEdit1",
+                  //: the throttle's largest output, in percent
+                  QT_TRANSLATE_NOOP("Parameters", "Max output: "),
+                  //: unit: percent
+                  QT_TRANSLATE_NOOP("Parameters", "%"), "100"),
+            above(100, "100")),
+    flag(16, "ThrottleLimitedByPasLevels", "CheckBox3",
+         //: the throttle follows the assist level limits
+         QT_TRANSLATE_NOOP("Parameters", "Limited by PAS level limits"), false),
+    bounded(decimal(17, "ThrottleStartVoltage", "LabeledEdit18",
+                    //: the throttle's voltage where it starts; the row reads
+                    //: "Start voltage: [1.2] V, Full: [3.4] V"
+                    QT_TRANSLATE_NOOP("Parameters", "Start voltage: "),
+                    //: unit: volt, followed on the same row by "Full: [3.4] V"
+                    QT_TRANSLATE_NOOP("Parameters", "V,"), 13800, "0.0", "1.2"),
             below(0.9, "0.9"), above(3, "3.0")),
     notBelowStartVoltage(bounded(
-        decimal(18, "ThrottleFullVoltage", "LabeledEdit26", "Full: ", "V", 13800, "0.0", "3.4"),
+        decimal(18, "ThrottleFullVoltage", "LabeledEdit26",
+                //: the throttle's voltage at full twist, after "Start voltage: [1.2] V,"; keep it short
+                QT_TRANSLATE_NOOP("Parameters", "Full: "), QT_TRANSLATE_NOOP("Parameters", "V"), 13800,
+                "0.0", "3.4"),
         above(4.2, "4.2"))),
-    choice(19, "ThrottleWorkingStyle", "RadioGroup1", "Working style",
-           {"Independently", "Together with pedal sensor", "Start by pedal sensor"}, 3),
+    choice(19, "ThrottleWorkingStyle", "RadioGroup1",
+           //: how the throttle works with the pedal sensor (a group of three choices)
+           QT_TRANSLATE_NOOP("Parameters", "Working style"),
+           {QT_TRANSLATE_NOOP("Parameters", "Independently"),
+            QT_TRANSLATE_NOOP("Parameters", "Together with pedal sensor"),
+            QT_TRANSLATE_NOOP("Parameters", "Start by pedal sensor")},
+           3),
     levelCount(),
-    levelLimit(1, "LevelLimit1", "LabeledEdit5", "Level 1: ", "40"),
-    levelLimit(2, "LevelLimit2", "LabeledEdit6", "Level 2: ", "45"),
-    levelLimit(3, "LevelLimit3", "LabeledEdit7", "Level 3: ", "50"),
-    levelLimit(4, "LevelLimit4", "LabeledEdit8", "Level 4: ", "55"),
-    levelLimit(5, "LevelLimit5", "LabeledEdit9", "Level 5: ", "60"),
-    levelLimit(6, "LevelLimit6", "LabeledEdit10", "Level 6: ", "70"),
-    levelLimit(7, "LevelLimit7", "LabeledEdit11", "Level 7: ", "80"),
-    levelLimit(8, "LevelLimit8", "LabeledEdit12", "Level 8: ", "90"),
-    levelLimit(9, "LevelLimit9", "LabeledEdit13", "Level 9: ", "100"),
-    flag(30, "LevelLimitsSpeed", "CheckBox5", "Limit speed", true),
-    flag(31, "LevelLimitsCurrent", "CheckBox6", "Limit current", false),
-    bounded(whole(32, "WalkAssistLimit", "LabeledEdit19", "Walk assist: ", "%", "20"), above(100, "100")),
-    flag(33, "PedalWithThrottle", "CheckBox4", "Work together with throttle", false),
+    levelLimit(1, "LevelLimit1", "LabeledEdit5", QT_TRANSLATE_NOOP("Parameters", "Level 1: "), "40"),
+    levelLimit(2, "LevelLimit2", "LabeledEdit6", QT_TRANSLATE_NOOP("Parameters", "Level 2: "), "45"),
+    levelLimit(3, "LevelLimit3", "LabeledEdit7", QT_TRANSLATE_NOOP("Parameters", "Level 3: "), "50"),
+    levelLimit(4, "LevelLimit4", "LabeledEdit8", QT_TRANSLATE_NOOP("Parameters", "Level 4: "), "55"),
+    levelLimit(5, "LevelLimit5", "LabeledEdit9", QT_TRANSLATE_NOOP("Parameters", "Level 5: "), "60"),
+    levelLimit(6, "LevelLimit6", "LabeledEdit10", QT_TRANSLATE_NOOP("Parameters", "Level 6: "), "70"),
+    levelLimit(7, "LevelLimit7", "LabeledEdit11", QT_TRANSLATE_NOOP("Parameters", "Level 7: "), "80"),
+    levelLimit(8, "LevelLimit8", "LabeledEdit12", QT_TRANSLATE_NOOP("Parameters", "Level 8: "), "90"),
+    levelLimit(9, "LevelLimit9", "LabeledEdit13", QT_TRANSLATE_NOOP("Parameters", "Level 9: "), "100"),
+    flag(30, "LevelLimitsSpeed", "CheckBox5",
+         //: the assist levels limit the speed
+         QT_TRANSLATE_NOOP("Parameters", "Limit speed"), true),
+    flag(31, "LevelLimitsCurrent", "CheckBox6",
+         //: the assist levels limit the current
+         QT_TRANSLATE_NOOP("Parameters", "Limit current"), false),
+    bounded(whole(32, "WalkAssistLimit", "LabeledEdit19", QT_TRANSLATE_NOOP("Parameters", "Walk assist: "),
+                  QT_TRANSLATE_NOOP("Parameters", "%"), "20"),
+            above(100, "100")),
+    flag(33, "PedalWithThrottle", "CheckBox4",
+         //: the pedal sensor works together with the throttle
+         QT_TRANSLATE_NOOP("Parameters", "Work together with throttle"), false),
     fixedItem(34, 0), fixedItem(35, 0), fixedItem(36, 0),
     fixedItem(37, 0), fixedItem(38, 0), fixedItem(39, 0),
-    choice(40, "HallSensorType", "RadioGroup4", "Hall sensor",
-           {"120" DEG " Sensors", "60" DEG " Sensors", "Sensorless"}, 3),
-    choice(41, "RotationDirection", "RadioGroup3", "Rotation direction",
-           {"One way clutch", "Without clutch", nullptr}, 2),
-    whole(42, "MotorRatedVoltage", "Edit2", "Rated voltage: ", "V", "36"),
-    bounded(whole(43, "MotorRatedPower", "Edit3", "Rated power: ", "W", "250"), above(500, "500")),
+    choice(40, "HallSensorType", "RadioGroup4",
+           //: the motor's Hall sensors: 120 degree, 60 degree or none
+           QT_TRANSLATE_NOOP("Parameters", "Hall sensor"),
+           {QT_TRANSLATE_NOOP("Parameters", "120° Sensors"),
+            QT_TRANSLATE_NOOP("Parameters", "60° Sensors"),
+            QT_TRANSLATE_NOOP("Parameters", "Sensorless")},
+           3),
+    choice(41, "RotationDirection", "RadioGroup3",
+           //: a hub motor with or without a freewheel (one-way clutch) inside
+           QT_TRANSLATE_NOOP("Parameters", "Rotation direction"),
+           {QT_TRANSLATE_NOOP("Parameters", "One way clutch"),
+            QT_TRANSLATE_NOOP("Parameters", "Without clutch"), nullptr},
+           2),
+    whole(42, "MotorRatedVoltage", "Edit2", QT_TRANSLATE_NOOP("Parameters", "Rated voltage: "),
+          QT_TRANSLATE_NOOP("Parameters", "V"), "36"),
+    bounded(whole(43, "MotorRatedPower", "Edit3", QT_TRANSLATE_NOOP("Parameters", "Rated power: "),
+                  //: unit: watt
+                  QT_TRANSLATE_NOOP("Parameters", "W"), "250"),
+            above(500, "500")),
     fixedItem(44, 1),
-    whole(45, "MotorPolePairs", "Edit4", "No. of pole-pairs: ", "", "10"),
-    bounded(whole(46, "MotorNoLoadSpeed", "Edit5", "No-load speed: ", "rpm", "1500"), above(5000, "5000")),
-    decimal(47, "MotorReductionRatio", "Edit6", "Reduction ratio: ", ":1", 10, "0.0", "8"),
-    whole(48, "StatorResistance", "Edit7", "Stator resistance: ", "mOhm", "300"),
-    decimal(49, "StatorInductance", "Edit8", "Stator inductance: ", "mH", 1000, "0.000", "0.3"),
-    bounded(whole(50, "MaxPhaseCurrent", "Edit10", "Max phase current:", "A", "30"), above(70, "70")),
+    whole(45, "MotorPolePairs", "Edit4", QT_TRANSLATE_NOOP("Parameters", "No. of pole-pairs: "), "",
+          "10"),
+    bounded(whole(46, "MotorNoLoadSpeed", "Edit5", QT_TRANSLATE_NOOP("Parameters", "No-load speed: "),
+                  //: unit: revolutions per minute
+                  QT_TRANSLATE_NOOP("Parameters", "rpm"), "1500"),
+            above(5000, "5000")),
+    decimal(47, "MotorReductionRatio", "Edit6",
+            //: the motor's gear ratio, shown as "[8] :1"
+            QT_TRANSLATE_NOOP("Parameters", "Reduction ratio: "),
+            //: after the reduction ratio's field: "[8] :1"
+            QT_TRANSLATE_NOOP("Parameters", ":1"), 10, "0.0", "8"),
+    whole(48, "StatorResistance", "Edit7", QT_TRANSLATE_NOOP("Parameters", "Stator resistance: "),
+          //: unit: milliohm
+          QT_TRANSLATE_NOOP("Parameters", "mOhm"), "300"),
+    decimal(49, "StatorInductance", "Edit8", QT_TRANSLATE_NOOP("Parameters", "Stator inductance: "),
+            //: unit: millihenry
+            QT_TRANSLATE_NOOP("Parameters", "mH"), 1000, "0.000", "0.3"),
+    bounded(whole(50, "MaxPhaseCurrent", "Edit10", QT_TRANSLATE_NOOP("Parameters", "Max phase current:"),
+                  QT_TRANSLATE_NOOP("Parameters", "A"), "30"),
+            above(70, "70")),
     fixedItem(51, 0), fixedItem(52, 0), fixedItem(53, 0), fixedItem(54, 0), fixedItem(55, 0),
     fixedItem(56, 0), fixedItem(57, 0), fixedItem(58, 0), fixedItem(59, 0),
 };
-
-#undef DEG
 
 constexpr bool indicesMatchPositions()
 {

@@ -44,7 +44,9 @@ struct ParameterDescriptor {
     ParameterKind kind = ParameterKind::Fixed;
     const char *control = "";        // object name of the control ("LabeledEdit16", "RadioButton1")
     const char *secondControl = "";  // TwoWay: the second radio button ("RadioButton2")
-    const char *caption = "";        // label, check-box text or group title as the window shows it
+    // The user texts below are English sources marked for translation in the
+    // context "Parameters"; parameterText() (translation.h) shows them.
+    const char *caption = "";        // label, check-box text or group title
     const char *unit = "";           // label right of an edit ("A", "magnets a circle")
     std::array<const char *, 3> options{}; // TwoWay: the two button texts; Choice: item texts
     int optionCount = 0;             // TwoWay: 2; Choice: number of items

@@ -12,13 +12,11 @@ ConnectionCheckResult judgeConnectionCheck(const CapturedReply &reply)
     result.versionText = QStringLiteral("%1-%2").arg(reply.bytes[0]).arg(reply.bytes[1]);
     result.ok = reply.statusIs(kFrameAcceptedStatus);
     if (result.ok) {
-        result.message = {QString::fromLatin1(texts::kConnectionOkPrefix) + result.versionText
-                              + QString::fromLatin1(texts::kConnectionOkSuffix),
-                          QString::fromLatin1(texts::kConnectionTestCaption),
-                          MessageIcon::Question};
+        result.message = {connectionCheckText(texts::kConnectionOkQuestion).arg(result.versionText),
+                          linkText(texts::kConnectionTestCaption), MessageIcon::Question};
     } else {
-        result.message = {QString::fromLatin1(texts::kConnectionNotDetected),
-                          QString::fromLatin1(texts::kConnectionTestCaption), MessageIcon::Error};
+        result.message = {connectionCheckText(texts::kConnectionNotDetected),
+                          linkText(texts::kConnectionTestCaption), MessageIcon::Error};
     }
     return result;
 }

@@ -8,7 +8,7 @@ namespace {
 
 UserMessage errorMessage(const char *text)
 {
-    return {QString::fromLatin1(text), QString::fromLatin1(texts::kErrorCaption),
+    return {transactionText(text), transactionText(texts::kErrorCaption),
             MessageIcon::Error};
 }
 
@@ -97,8 +97,8 @@ void TransactionEngine::onReplyReady()
         TransactionOutcome outcome;
         outcome.passed = true;
         outcome.acceptedFrames = m_next;
-        outcome.message = {QString::fromLatin1(texts::kReadSucceeded),
-                           QString::fromLatin1(texts::kReadCaption), MessageIcon::Information};
+        outcome.message = {transactionText(texts::kReadSucceeded),
+                           transactionText(texts::kReadCaption), MessageIcon::Information};
         finishWith(outcome);
         return;
     }
@@ -120,11 +120,11 @@ TransactionOutcome TransactionEngine::storeOutcome(const CapturedReply &reply) c
     if (reply.statusIs(kStoreAcceptedStatus)) {
         outcome.passed = true;
         outcome.stored = true;
-        outcome.message = {QString::fromLatin1(texts::kWriteSucceeded),
-                           QString::fromLatin1(texts::kWriteCaption), MessageIcon::Information};
+        outcome.message = {transactionText(texts::kWriteSucceeded),
+                           transactionText(texts::kWriteCaption), MessageIcon::Information};
     } else {
-        outcome.message = {QString::fromLatin1(texts::kStoreFailedNotice),
-                           QString::fromLatin1(texts::kNoticeCaption), MessageIcon::Error};
+        outcome.message = {storeFailedNotice(),
+                           transactionText(texts::kNoticeCaption), MessageIcon::Error};
         outcome.openInstallationGuide = true;
     }
     return outcome;

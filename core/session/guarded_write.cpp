@@ -10,7 +10,7 @@ namespace {
 
 UserMessage errorMessage(const QString &text, const char *caption = texts::kErrorCaption)
 {
-    return {text, QString::fromLatin1(caption), MessageIcon::Error};
+    return {text, transactionText(caption), MessageIcon::Error};
 }
 
 QString withUnit(const ParameterDescriptor &d, const QString &text)
@@ -23,10 +23,10 @@ QString withUnit(const ParameterDescriptor &d, const QString &text)
 
 QString verifyFailureText(const QList<ParameterDifference> &differences)
 {
-    QString text = QString::fromLatin1(texts::kVerifyFoundDifferences) + u'\n';
+    QString text = writeSafetyText(texts::kVerifyFoundDifferences) + u'\n';
     for (const ParameterDifference &d : differences) {
         text += u'\n'
-            + QString::fromLatin1(texts::kVerifyDifferenceLine)
+            + writeSafetyText(texts::kVerifyDifferenceLine)
                   .arg(fieldLabel(*d.descriptor), withUnit(*d.descriptor, d.expectedText),
                        withUnit(*d.descriptor, d.actualText));
     }
@@ -120,7 +120,7 @@ void GuardedWrite::afterBackupRead(const TransactionOutcome &outcome)
         m_outcome.backupError = saved.error;
         TransactionOutcome failed = outcome;
         failed.passed = false;
-        failed.message = errorMessage(QString::fromLatin1(texts::kBackupNotKept).arg(saved.error));
+        failed.message = errorMessage(writeSafetyText(texts::kBackupNotKept).arg(saved.error));
         finish(failed);
         return;
     }
@@ -146,7 +146,7 @@ void GuardedWrite::afterVerify(const TransactionOutcome &outcome)
     if (!outcome.passed) {
         result.passed = false;
         result.message =
-            errorMessage(QString::fromLatin1(texts::kVerifyReadFailed).arg(outcome.message.text));
+            errorMessage(writeSafetyText(texts::kVerifyReadFailed).arg(outcome.message.text));
         finish(result);
         return;
     }
@@ -169,7 +169,7 @@ void GuardedWrite::next(const TransactionOutcome &outcome)
         --m_current; // the frames so far are the last phase's
         TransactionOutcome refused;
         refused.acceptedFrames = outcome.acceptedFrames;
-        refused.message = errorMessage(QString::fromLatin1(texts::kCommunicationInterrupted));
+        refused.message = errorMessage(transactionText(texts::kCommunicationInterrupted));
         finish(refused);
     }
 }

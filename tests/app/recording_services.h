@@ -150,7 +150,8 @@ struct TestWindow {
     QTemporaryDir ownBackupFolder;
     std::unique_ptr<vexlor::MainWindow> window;
 
-    explicit TestWindow(const QStringList &commandLine = {}, const QString &settingsFolder = {})
+    explicit TestWindow(const QStringList &commandLine = {}, const QString &settingsFolder = {},
+                        const QString &language = QStringLiteral("en"))
     {
         window = std::make_unique<vexlor::MainWindow>(vexlor::AppServices{
             .boxes = boxes,
@@ -162,6 +163,7 @@ struct TestWindow {
             .settingsFolder = settingsFolder.isEmpty() ? ownSettingsFolder.path() : settingsFolder,
             .backupFolder = ownBackupFolder.path(),
             .commandLine = commandLine,
+            .language = language,
         });
         window->startUp();
         window->show();

@@ -1,6 +1,7 @@
 // The main window's frame: title, names, commands, status strip, Help menu,
 // closing, and a layout that fits its fixed size. Also the splash window.
 
+#include "layout_faults.h"
 #include "qt_message_boxes.h"
 #include "recording_services.h"
 
@@ -8,6 +9,7 @@
 #include "support_link.h"
 #include "tool_icons.h"
 
+#include "config/language_setting.h"
 #include "params/parameter_table.h"
 
 #include <QAbstractButton>
@@ -40,56 +42,6 @@ namespace {
 
 const QStringList kSpeedButtons = {"SpeedButton1", "SpeedButton2", "SpeedButton3",
                                    "SpeedButton4", "SpeedButton5", "SpeedButton6"};
-
-// Reports the first widget under `root` that sticks out of its parent, hides
-// another of its siblings, or shows less than its text needs.
-QString firstLayoutFault(QWidget *root)
-{
-    const auto children = root->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    QList<QWidget *> shown;
-    for (QWidget *w : children) {
-        if (w->isVisible() && !w->isWindow())
-            shown << w;
-    }
-    for (QWidget *w : shown) {
-        const QString name = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
-                                                        : w->objectName();
-        if (!root->rect().contains(w->geometry()))
-            return name + QStringLiteral(" sticks out of ") + root->objectName();
-        if (auto *label = qobject_cast<QLabel *>(w); label && label->pixmap().isNull()) {
-            // A caption's trailing blank may fall outside; its visible text
-            // may not. A caption that wraps needs room for its longest word
-            // and for all its lines.
-            const QFontMetrics metrics = label->fontMetrics();
-            const QStringList words = label->wordWrap() ? label->text().split(u' ', Qt::SkipEmptyParts)
-                                                        : QStringList{label->text().trimmed()};
-            for (const QString &word : words) {
-                if (label->width() < metrics.horizontalAdvance(word))
-                    return name + QStringLiteral(" is too narrow for its text ") + label->text();
-            }
-            if (label->wordWrap() && label->height() < label->heightForWidth(label->width()))
-                return name + QStringLiteral(" is too low for its lines ") + label->text();
-        }
-        auto *button = qobject_cast<QAbstractButton *>(w);
-        if (button && !qobject_cast<QToolButton *>(w) && w->width() < w->sizeHint().width())
-            return name + QStringLiteral(" is too narrow for its text ") + button->text();
-        if (QLayout *layout = w->layout()) {
-            const QSize needed = layout->minimumSize();
-            if (w->width() < needed.width() || w->height() < needed.height())
-                return name + QStringLiteral(" is too small for its contents: %1 x %2 < %3 x %4")
-                    .arg(w->width()).arg(w->height()).arg(needed.width()).arg(needed.height());
-        }
-        for (QWidget *other : shown) {
-            if (other != w && w->geometry().intersects(other->geometry()))
-                return name + QStringLiteral(" overlaps ") + other->objectName()
-                    + QString::fromLatin1(other->metaObject()->className());
-        }
-        const QString inner = firstLayoutFault(w);
-        if (!inner.isEmpty())
-            return inner;
-    }
-    return {};
-}
 
 // A one-colour 24-pixel picture, as an image comparable with an icon's.
 QImage picture(const QIcon &icon)
@@ -176,10 +128,12 @@ private slots:
                                      "Saveas1", "Exit1", "TestConnection1", "ReadSettings1",
                                      "WriteControllerSettings1", "HelpTopics1", "TechnicalSupport1",
                                      "About1", "RestoreBackup1", "CompareWithController1",
-                                     "BackUpBeforeWrite1", "VerifyAfterWrite1"};
+                                     "BackUpBeforeWrite1", "VerifyAfterWrite1", "DesktopLanguage1",
+                                     "LanguageEn1", "LanguageDe1", "LanguageFr1", "LanguageNl1",
+                                     "LanguageEs1", "LanguageIt1", "LanguagePl1"};
         for (const QString &name : actions)
             QVERIFY2(t.window->findChild<QAction *>(name), qPrintable(name));
-        for (const QString &name : {"FileF1", "Connect1", "Help1", "Reopen1"})
+        for (const QString &name : {"FileF1", "Connect1", "Help1", "Reopen1", "Language1"})
             QVERIFY2(t.window->findChild<QMenu *>(name), qPrintable(name));
     }
 
@@ -211,7 +165,12 @@ private slots:
                  QStringList({"Test Controller Connection", "-", "Read Controller Configuration",
                               "Write Controller Configuration", "Compare with Controller…", "-",
                               "[x] Back Up Before Write", "[x] Verify After Write"}));
-        QCOMPARE(items(a.helpMenu), QStringList({"Help Topics", "Technical Support", "-", "About..."}));
+        QCOMPARE(items(a.helpMenu),
+                 QStringList({"Help Topics", "Technical Support", "Language", "-", "About..."}));
+        // Each language by its own name, the desktop's ticked on a first start.
+        QCOMPARE(items(a.languageMenu),
+                 QStringList({"[x] Desktop Language", "-", "[ ] English", "[ ] Deutsch", "[ ] Français",
+                              "[ ] Nederlands", "[ ] Español", "[ ] Italiano", "[ ] Polski"}));
         for (int i = 0; i < 4; ++i) {
             QVERIFY(!a.reopen[i]->isVisible());
             QVERIFY(a.reopen[i]->icon().isNull());
@@ -310,9 +269,9 @@ private slots:
                 ++menuPictures;
             }
         }
-        // Every item but the separators, the reopen entries and the two
-        // options, whose check mark is their picture.
-        QCOMPARE(menuPictures, 14);
+        // Every item but the separators, the reopen entries and the options
+        // (the two write options, the languages), whose check mark is their picture.
+        QCOMPARE(menuPictures, 15);
     }
 
     // Guards the status strip as created, and the device state start-up shows
@@ -458,6 +417,22 @@ private slots:
         QVERIFY(!t.shell.opened[1].toString().contains(QStringLiteral("vexlor.example")));
         QVERIFY(t.boxes.shown.isEmpty());
 
+        // In German, the German guide where the folder has it, else the English one.
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        TestWindow german({}, {}, QStringLiteral("de"));
+        german.window->actions().helpTopics->trigger();
+        QFile translatedGuide(QDir(elsewhere.path()).filePath("help.de.pdf"));
+        QVERIFY(translatedGuide.open(QIODevice::WriteOnly));
+        translatedGuide.close();
+        german.window->actions().helpTopics->trigger();
+        german.window->actions().technicalSupport->trigger();
+        QDir::setCurrent(previous);
+        QCOMPARE(QFileInfo(german.shell.opened.value(0).toLocalFile()).fileName(), QStringLiteral("help.pdf"));
+        QCOMPARE(QFileInfo(german.shell.opened.value(1).toLocalFile()).fileName(), QStringLiteral("help.de.pdf"));
+        if (builtInSupportUrl().isEmpty()) // the data folder's German guide, built beside the tests
+            QCOMPARE(QFileInfo(german.shell.opened.value(2).toLocalFile()).fileName(),
+                     QStringLiteral("help.de.pdf"));
+
         // A distributor's address, when one is built in, is opened instead.
         for (const QString address : {QStringLiteral("https://shop.example.org/e-bike-help"),
                                       QStringLiteral("mailto:service@shop.example.org")})
@@ -522,10 +497,10 @@ private slots:
             QVERIFY(!lines[i].isEmpty());
     }
 
-    // Guards the write options' own section of config.ini: each change is
-    // written at once, the reopen list's section stays as it was, and the next
-    // start ticks them as they were left.
-    void writeOptionsAreRemembered()
+    // Guards the write options' and the language's own sections of
+    // config.ini: each change is written at once, the reopen list's section
+    // stays as it was, and the next start ticks them as they were left.
+    void choicesAreRemembered()
     {
         QTemporaryDir folder;
         const QString ini = QDir(folder.path()).filePath(QStringLiteral("config.ini"));
@@ -557,8 +532,25 @@ private slots:
             t.window->actions().backUpBeforeWrite->trigger();
             t.window->actions().verifyAfterWrite->trigger();
         }
+        {
+            TestWindow t({}, folder.path());
+            QCOMPARE(ticks(t), (QList<bool>{false, true}));
+            QVERIFY(t.control<QAction>("DesktopLanguage1")->isChecked());
+            t.control<QAction>("LanguagePl1")->trigger();
+            QCOMPARE(t.boxes.shown.size(), 1); // the window changes at the next start, and says so
+            QCOMPARE(t.boxes.shown[0].caption, QStringLiteral("Language"));
+            QVERIFY(t.boxes.shown[0].text.contains(QStringLiteral("next time you start")));
+            QVERIFY(!t.control<QAction>("DesktopLanguage1")->isChecked());
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray withLanguage = file.readAll();
+        file.close();
+        QVERIFY2(withLanguage.startsWith(recent), withLanguage.constData());
+        QVERIFY2(withLanguage.contains("[Language]\r\nLanguage=pl"), withLanguage.constData());
         TestWindow t({}, folder.path());
-        QCOMPARE(ticks(t), (QList<bool>{false, true}));
+        QVERIFY(t.control<QAction>("LanguagePl1")->isChecked());
+        t.control<QAction>("DesktopLanguage1")->trigger();
+        QCOMPARE(readLanguageSetting(SettingsFile(ini)), QString());
     }
 
     // Guards closing: Exit and the close button both close, once the port is

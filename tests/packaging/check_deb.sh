@@ -53,6 +53,7 @@ expected=(
     usr/bin/vexlor-cli
     "$data/default.vxc"
     "$data/help.pdf"
+    "$data/help.de.pdf"
     "$data/ST-LINK_Installation_EN.pdf"
     usr/share/doc/vexlor-adjustor/help.pdf
     usr/share/applications/vexlor-adjustor.desktop

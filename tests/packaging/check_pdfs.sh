@@ -40,5 +40,12 @@ for phrase in \
     grep -qF -- "$phrase" <<<"$help_text" || fail "help.pdf lacks '$phrase'"
 done
 
+# The German guide: built, German, and naming the files and commands as they are.
+help_de=$bin_dir/help.de.pdf
+help_de_text=$(text "$help_de" 1 999)
+for phrase in "Benutzerhandbuch" "Seite 1 von" "70-vexlor-cable.rules" "VEXLOR_PORT=" "vexlor-cli"; do
+    grep -qF -- "$phrase" <<<"$help_de_text" || fail "help.de.pdf lacks '$phrase'"
+done
+
 [ "$failures" -eq 0 ] || exit 1
 echo "OK"

@@ -1,4 +1,4 @@
-// md2pdf INPUT.md OUTPUT.pdf [--title TEXT]
+// md2pdf INPUT.md OUTPUT.pdf [--title TEXT] [--page-label "Seite %1 von %2"]
 // Turns one of the project's Markdown documents into a PDF. Runs headless.
 
 #include "markdown_pdf.h"
@@ -27,6 +27,12 @@ int main(int argc, char *argv[])
                                          QStringLiteral("Document title (PDF metadata and page footer)."),
                                          QStringLiteral("text"));
     parser.addOption(titleOption);
+    const QCommandLineOption pageLabelOption(
+        QStringLiteral("page-label"),
+        QStringLiteral("The footer's page number in the document's language, %1 the page and %2 the "
+                       "page count (default: \"Page %1 of %2\")."),
+        QStringLiteral("text"), QStringLiteral("Page %1 of %2"));
+    parser.addOption(pageLabelOption);
     parser.addPositionalArgument(QStringLiteral("input"), QStringLiteral("The Markdown file."));
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("The PDF file to write."));
     parser.process(app);
@@ -49,7 +55,7 @@ int main(int argc, char *argv[])
     const auto document = vexlor::docs::documentFromMarkdown(
         markdown, QUrl::fromLocalFile(inputInfo.absolutePath() + QLatin1Char('/')));
     QString error;
-    if (!vexlor::docs::writePdf(*document, arguments.at(1), title, &error)) {
+    if (!vexlor::docs::writePdf(*document, arguments.at(1), title, &error, parser.value(pageLabelOption))) {
         std::fprintf(stderr, "md2pdf: %s\n", qPrintable(error));
         return 1;
     }

@@ -158,7 +158,8 @@ std::unique_ptr<QTextDocument> documentFromMarkdown(const QString &markdown, con
     return document;
 }
 
-bool writePdf(QTextDocument &document, const QString &pdfPath, const QString &title, QString *error)
+bool writePdf(QTextDocument &document, const QString &pdfPath, const QString &title, QString *error,
+              const QString &pageLabel)
 {
     QPdfWriter writer(pdfPath);
     writer.setResolution(300);
@@ -203,7 +204,7 @@ bool writePdf(QTextDocument &document, const QString &pdfPath, const QString &ti
         const QRectF footer(0, paintRect.height() - footerHeight / 2, body.width(), footerHeight / 2);
         painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, title);
         painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount));
+                         pageLabel.arg(page + 1).arg(pageCount));
     }
 
     if (!painter.end()) {

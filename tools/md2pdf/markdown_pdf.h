@@ -23,7 +23,9 @@ inline constexpr QStringView pageBreakMarker = u"<!-- pagebreak -->";
 
 // Writes the document as an A4 PDF with a page number on every page.
 // Returns false and fills error when the file cannot be written.
+// `pageLabel` numbers the pages in the footer: %1 the page, %2 their count.
 [[nodiscard]] bool writePdf(QTextDocument &document, const QString &pdfPath, const QString &title,
-                            QString *error = nullptr);
+                            QString *error = nullptr,
+                            const QString &pageLabel = QStringLiteral("Page %1 of %2"));
 
 } // namespace vexlor::docs

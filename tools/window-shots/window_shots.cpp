@@ -1,7 +1,9 @@
 // window-shots: saves pictures of the main window's two tabs, of the dialogs
 // that compare with the controller and restore a backup, and of the splash
 // banner, for the README and for checking the layout by eye.
-//   window-shots OUTPUT_FOLDER
+//   window-shots OUTPUT_FOLDER [LANGUAGE]
+// With a LANGUAGE ("de"), only the two tabs, in that language, as
+// screenshot-general-de.png and screenshot-motor-de.png.
 // Run it on a real display server (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 // The window starts as on a machine without a controller cable and without a
 // reopen list; nothing of the desktop or the user's files is touched.
@@ -15,6 +17,7 @@
 #include "safety_dialogs.h"
 #include "shell_opener.h"
 #include "splash_window.h"
+#include "translators.h"
 
 #include "config/file_association.h"
 #include "link/cable.h"
@@ -86,14 +89,14 @@ public:
     BridgeLine *bridgeLineFor(const QString &) override { return nullptr; }
 };
 
-bool saveShots(MainWindow &window, const QDir &out)
+bool saveShots(MainWindow &window, const QDir &out, const QString &suffix)
 {
     auto *pages = window.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
     bool saved = pages != nullptr;
     for (int page = 0; saved && page < pages->count(); ++page) {
         pages->setCurrentIndex(page);
         const QString name = page == 0 ? QStringLiteral("general") : QStringLiteral("motor");
-        saved = window.grab().save(out.filePath(QStringLiteral("screenshot-%1.png").arg(name)));
+        saved = window.grab().save(out.filePath(QStringLiteral("screenshot-%1%2.png").arg(name, suffix)));
     }
     return saved;
 }
@@ -136,8 +139,15 @@ bool saveDialogShots(MainWindow &window, const QDir &out)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (app.arguments().size() != 2) {
-        std::fprintf(stderr, "usage: window-shots OUTPUT_FOLDER\n");
+    const QStringList args = app.arguments();
+    if (args.size() != 2 && args.size() != 3) {
+        std::fprintf(stderr, "usage: window-shots OUTPUT_FOLDER [LANGUAGE]\n");
+        return 2;
+    }
+    const QString language = args.value(2);
+    const UiTranslators translators(language.isEmpty() ? QStringLiteral("en") : language);
+    if (translators.language() != (language.isEmpty() ? QStringLiteral("en") : language)) {
+        std::fprintf(stderr, "no translation for %s\n", qPrintable(language));
         return 2;
     }
     const QDir out(app.arguments().at(1));
@@ -146,8 +156,10 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    vexlor::SplashWindow splash;
-    splash.grab().save(out.filePath(QStringLiteral("screenshot-splash.png")));
+    if (language.isEmpty()) {
+        vexlor::SplashWindow splash;
+        splash.grab().save(out.filePath(QStringLiteral("screenshot-splash.png")));
+    }
 
     NoBoxes boxes;
     NoShell shell;
@@ -170,13 +182,15 @@ int main(int argc, char *argv[])
         .settingsFolder = settingsFolder.path(),
         .backupFolder = backupFolder.path(),
         .commandLine = {},
+        .language = translators.language(),
     });
     window.startUp();
     window.show();
     bool saved = false;
     // After the start-up's link steps have shown the device state.
     QTimer::singleShot(1000, &window, [&] {
-        saved = saveShots(window, out) && saveDialogShots(window, out);
+        saved = language.isEmpty() ? saveShots(window, out, {}) && saveDialogShots(window, out)
+                                   : saveShots(window, out, u'-' + language);
         app.quit();
     });
     app.exec();

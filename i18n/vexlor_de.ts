@@ -1,0 +1,1000 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>Usage: vexlor-cli %1</source>
+        <extracomment>%1 the command&apos;s synopsis such as &quot;encode FILE&quot;; keep vexlor-cli as it is</extracomment>
+        <translation>Aufruf: vexlor-cli %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to the standard output.</source>
+        <translation>Schreiben auf die Standardausgabe nicht möglich.</translation>
+    </message>
+    <message>
+        <source>%1 lacks the Hall sensor type (a fault of an old version). Open it in the window, answer its question and save it, then try again.</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>In %1 fehlt der Typ der Hallsensoren (ein Fehler einer alten Version). Öffnen Sie die Datei im Programmfenster, beantworten Sie die Frage, speichern Sie die Datei und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <extracomment>%1 the backup file&apos;s path</extracomment>
+        <translation>Sicherung: %1</translation>
+    </message>
+    <message>
+        <source>Read back: the controller holds every value written.</source>
+        <translation>Zurückgelesen: Der Controller enthält alle geschriebenen Werte.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print the sixty values a write would send</source>
+        <extracomment>FILE is the argument named in the synopsis &quot;encode FILE&quot;: keep it as it is</extracomment>
+        <translation>FILE auf den Ausgangszustand anwenden und die sechzig Werte ausgeben, die ein Schreibvorgang senden würde</translation>
+    </message>
+    <message>
+        <source>list the serial ports, marking the one the tool would use</source>
+        <translation>die seriellen Schnittstellen auflisten und die markieren, die das Programm verwenden würde</translation>
+    </message>
+    <message>
+        <source>test the connection and print the controller&apos;s software version</source>
+        <translation>die Verbindung testen und die Softwareversion des Controllers ausgeben</translation>
+    </message>
+    <message>
+        <source>read the controller&apos;s configuration into FILE (or stdout) as a .vxc file</source>
+        <extracomment>FILE as in the synopsis &quot;read [FILE]&quot;; stdout stays as it is</extracomment>
+        <translation>die Konfiguration des Controllers auslesen und als .vxc-Datei in FILE (oder auf stdout) schreiben</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check</source>
+        <extracomment>FILE as in the synopsis; stderr stays as it is</extracomment>
+        <translation>FILE auf den Ausgangszustand anwenden, die Einstellungen des Controllers als Sicherung ablegen (Pfad auf stderr), die Einstellungen aus FILE schreiben und dauerhaft speichern, zur Prüfung zurücklesen</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
+        <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
+        <translation>FILE auf den Ausgangszustand anwenden, den Controller auslesen und jeden Parameter ausgeben, bei dem der Controller einen anderen Wert enthält: Schlüssel, Beschriftung, Wert in der Datei, Wert im Controller, durch Tabulatoren getrennt</translation>
+    </message>
+    <message>
+        <source>list the backups taken before writes, newest first, one path a line</source>
+        <translation>die vor Schreibvorgängen angelegten Sicherungen auflisten, die neueste zuerst, ein Pfad pro Zeile</translation>
+    </message>
+    <message>
+        <source>print the parameters whose stored values differ between two .vxc files (exit 1 when some do)</source>
+        <translation>die Parameter ausgeben, deren gespeicherte Werte sich zwischen zwei .vxc-Dateien unterscheiden (Exit-Code 1, wenn es solche gibt)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: permission denied.
+%2</source>
+        <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
+        <translation>%1 kann nicht geöffnet werden: Zugriff verweigert.
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: another program is using it.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>%1 kann nicht geöffnet werden: Ein anderes Programm benutzt die Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: no such device.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>%1 kann nicht geöffnet werden: Gerät nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>%1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>See %1</source>
+        <extracomment>%1 the path of the programming guide, ST-LINK_Installation_EN.pdf</extracomment>
+        <translation>Siehe %1</translation>
+    </message>
+    <message>
+        <source>No programming cable found (no serial port of its USB bridge). Name the device with --port or VEXLOR_PORT.</source>
+        <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
+        <translation>Kein Programmierkabel gefunden (keine serielle Schnittstelle seines USB-Brückenchips). Geben Sie das Gerät mit --port oder VEXLOR_PORT an.</translation>
+    </message>
+    <message>
+        <source>No serial device at %1.</source>
+        <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
+        <translation>Kein serielles Gerät unter %1.</translation>
+    </message>
+    <message>
+        <source>(named by --port or VEXLOR_PORT)</source>
+        <translation>(angegeben mit --port oder VEXLOR_PORT)</translation>
+    </message>
+    <message>
+        <source>No programming cable found.</source>
+        <translation>Kein Programmierkabel gefunden.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>Backups go to %1 unless --backup-dir names another folder; the newest %2 are kept.</source>
+        <extracomment>%1 the backup folder, %2 how many backups are kept; keep --backup-dir as it is</extracomment>
+        <translation>Sicherungen werden in %1 abgelegt, sofern --backup-dir keinen anderen Ordner angibt; die neuesten %2 werden aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
+diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
+compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
+write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
+        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
+        <translation>Exit-Codes: 0 erledigt, 1 Fehler des Controllers oder der Verbindung, 2 fehlerhafte Eingabe oder falscher Aufruf.
+diff endet wie diff(1): 0 kein Unterschied, 1 Unterschiede gefunden, 2 fehlerhafte Eingabe oder falscher Aufruf.
+compare endet mit 0, wenn der Controller die Werte der Datei enthält, mit 3, wenn sich Werte unterscheiden, mit 1 bei einem Fehler des Controllers oder der Verbindung und mit 2 bei fehlerhafter Eingabe oder falschem Aufruf.
+write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden als geschrieben wurden (sie werden wie bei compare ausgegeben), und mit 2, wenn die Sicherung nicht angelegt werden kann (dann wird nichts geschrieben).</translation>
+    </message>
+    <message>
+        <source>Reads, writes and checks the settings of a Vexlor FOC motor controller.</source>
+        <translation>Liest, schreibt und prüft die Einstellungen eines Vexlor-FOC-Motorcontrollers.</translation>
+    </message>
+    <message>
+        <source>Use the serial DEVICE instead of looking for the cable.</source>
+        <extracomment>DEVICE as in &quot;--port &lt;DEVICE&gt;&quot;: keep it as it is</extracomment>
+        <translation>Die serielle Schnittstelle DEVICE verwenden, statt nach dem Kabel zu suchen.</translation>
+    </message>
+    <message>
+        <source>Treat &quot;Limit max speed&quot; as cleared: the speed limit is sent as 9000.</source>
+        <extracomment>&quot;Limit max speed&quot; is the window&apos;s check box of that name</extracomment>
+        <translation>„Geschwindigkeit begrenzen“ als nicht angehakt behandeln: Als Geschwindigkeitsgrenze wird 9000 gesendet.</translation>
+    </message>
+    <message>
+        <source>The command to run (see below).</source>
+        <translation>Der auszuführende Befehl (siehe unten).</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
+        <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
+        <translation>Unbekannter Befehl &apos;%1&apos;. Eine Liste der Befehle zeigt vexlor-cli --help.</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>On</source>
+        <extracomment>a check box&apos;s state in a list of values: ticked</extracomment>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>a check box&apos;s state in a list of values: clear</extracomment>
+        <translation>Aus</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionCheck</name>
+    <message>
+        <source>Connection to controller is OK!
+Controller software version: v%1
+
+Would you like to read the controller&apos;s configuration now?</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Verbindung zum Controller ist in Ordnung!
+Softwareversion des Controllers: v%1
+
+Möchten Sie die Konfiguration des Controllers jetzt auslesen?</translation>
+    </message>
+    <message>
+        <source>Connection to controller is OK!
+Controller software version: v%1</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Verbindung zum Controller ist in Ordnung!
+Softwareversion des Controllers: v%1</translation>
+    </message>
+    <message>
+        <source>Connection to controller is not detected!</source>
+        <translation>Keine Verbindung zum Controller erkannt!</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot create file %1</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Datei %1 kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <extracomment>%1 the path of config.ini</extracomment>
+        <translation>Schreiben in %1 nicht möglich</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <extracomment>a file whose last key has no value line; %1 the number of lines</extracomment>
+        <translation>Listenindex außerhalb des gültigen Bereichs (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>File %1 is too large to be a configuration file (more than 1 MiB).</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Die Datei %1 ist zu groß für eine Konfigurationsdatei (mehr als 1 MiB).</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: it is not a regular file.</source>
+        <extracomment>%1 the path of a folder, a device or the like</extracomment>
+        <translation>Datei %1 kann nicht geöffnet werden: Das ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>The setting file to be opened missed one data because of a bug in the old version. Please answer one question now.
+Does the motor have 3 hall sensors?</source>
+        <extracomment>Yes means the motor has three Hall sensors, No that it has none</extracomment>
+        <translation>In der Einstellungsdatei, die geöffnet werden soll, fehlt wegen eines Fehlers der alten Version eine Angabe. Bitte beantworten Sie dazu eine Frage.
+Hat der Motor 3 Hallsensoren?</translation>
+    </message>
+</context>
+<context>
+    <name>Link</name>
+    <message>
+        <source>Device Connected</source>
+        <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is open</extracomment>
+        <translation>Gerät verbunden</translation>
+    </message>
+    <message>
+        <source>Device Lost</source>
+        <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is gone</extracomment>
+        <translation>Gerät getrennt</translation>
+    </message>
+    <message>
+        <source>Controller connection test result</source>
+        <translation>Ergebnis des Verbindungstests</translation>
+    </message>
+    <message>
+        <source>Another COM device using the same name is detected,
+please remove it first.</source>
+        <extracomment>&quot;COM device&quot;: a serial port device</extracomment>
+        <translation>Ein weiteres COM-Gerät mit demselben Namen wurde erkannt,
+bitte entfernen Sie es zuerst.</translation>
+    </message>
+    <message>
+        <source>You may not open the programming cable&apos;s serial port %1.
+
+%2</source>
+        <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
+        <translation>Sie haben keine Berechtigung, die serielle Schnittstelle %1 des Programmierkabels zu öffnen.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Programming cable access</source>
+        <translation>Zugriff auf das Programmierkabel</translation>
+    </message>
+    <message>
+        <source>Install the cable rule that comes with the package (70-vexlor-cable.rules), then
+unplug the cable and plug it in again. The package puts the rule in
+/usr/lib/udev/rules.d; for a build from source, install it with
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+Or join the dialout group, whose members may open serial ports:
+  sudo usermod -aG dialout $USER
+then log out and in again.</source>
+        <extracomment>keep the file names and the command lines as they are</extracomment>
+        <translation>Installieren Sie die Kabelregel aus dem Paket (70-vexlor-cable.rules), ziehen Sie dann
+das Kabel ab und stecken Sie es wieder ein. Das Paket legt die Regel in
+/usr/lib/udev/rules.d ab; haben Sie das Programm selbst gebaut, installieren Sie sie mit
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+Oder treten Sie der Gruppe dialout bei, deren Mitglieder serielle Schnittstellen öffnen dürfen:
+  sudo usermod -aG dialout $USER
+und melden Sie sich danach ab und wieder an.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Untitled.vxc</source>
+        <extracomment>the window caption&apos;s document name after New, before the first save</extracomment>
+        <translation>Unbenannt.vxc</translation>
+    </message>
+    <message>
+        <source>Power parameters</source>
+        <translation>Leistungsparameter</translation>
+    </message>
+    <message>
+        <source>Pedal speed sensor functions</source>
+        <translation>Tretsensor-Funktionen</translation>
+    </message>
+    <message>
+        <source>Limit max speed</source>
+        <translation>Geschwindigkeit begrenzen</translation>
+    </message>
+    <message>
+        <source>Speed limit parameters</source>
+        <translation>Geschwindigkeitsbegrenzung</translation>
+    </message>
+    <message>
+        <source>Wheel size</source>
+        <translation>Radgröße</translation>
+    </message>
+    <message>
+        <source>Throttle functions</source>
+        <translation>Gasgriff-Funktionen</translation>
+    </message>
+    <message>
+        <source>Level limits</source>
+        <translation>Stufengrenzen</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <extracomment>the About box&apos;s last credit line</extracomment>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <extracomment>Help &gt; Language: the note after choosing a language</extracomment>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The window will show the chosen language the next time you start the program.</source>
+        <translation>Das Fenster erscheint beim nächsten Programmstart in der gewählten Sprache.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Brushless motor parameters</source>
+        <translation>Daten des bürstenlosen Motors</translation>
+    </message>
+    <message>
+        <source>Configuration Files (*.vxc)</source>
+        <extracomment>the file dialogs&apos; filter; keep &quot;(*.vxc)&quot; as it is</extracomment>
+        <translation>Konfigurationsdateien (*.vxc)</translation>
+    </message>
+    <message>
+        <source>Open Configuration Files</source>
+        <translation>Konfigurationsdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Save Configuration Files</source>
+        <translation>Konfigurationsdatei speichern</translation>
+    </message>
+    <message>
+        <source>New Configuration</source>
+        <translation>Neue Konfiguration</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Konfiguration öffnen</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Konfiguration speichern</translation>
+    </message>
+    <message>
+        <source>Test Controller Connection</source>
+        <translation>Controller-Verbindung testen</translation>
+    </message>
+    <message>
+        <source>Read Controller Configuration</source>
+        <translation>Controller-Konfiguration lesen</translation>
+    </message>
+    <message>
+        <source>Write Controller Configuration</source>
+        <translation>Controller-Konfiguration schreiben</translation>
+    </message>
+    <message>
+        <source>Desktop Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>Systemsprache</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Open Configuration...</source>
+        <translation>Konfiguration öffnen...</translation>
+    </message>
+    <message>
+        <source>Reopen</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Verbinden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Hilfethemen</translation>
+    </message>
+    <message>
+        <source>Technical Support</source>
+        <translation>Technischer Support</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+</context>
+<context>
+    <name>MotorIllustration</name>
+    <message>
+        <source>Rotor</source>
+        <translation>Rotor</translation>
+    </message>
+    <message>
+        <source>Magnets N / S</source>
+        <extracomment>the rotor&apos;s magnets with their north and south poles</extracomment>
+        <translation>Magnete N / S</translation>
+    </message>
+    <message>
+        <source>Stator teeth</source>
+        <translation>Statorzähne</translation>
+    </message>
+    <message>
+        <source>Coils</source>
+        <translation>Spulen</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>Lager</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>Achse</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Pedal sensor magnets</source>
+        <extracomment>the field before &quot;magnets a circle&quot;, as messages and lists name it</extracomment>
+        <translation>Tretsensor-Magnete</translation>
+    </message>
+    <message>
+        <source>PAS levels (1~9):</source>
+        <translation>PAS-Stufen (1~9):</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>unit: percent</extracomment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Max battery current: </source>
+        <translation>Max. Akkustrom: </translation>
+    </message>
+    <message>
+        <source>A</source>
+        <extracomment>unit: ampere</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Low voltage protection: </source>
+        <extracomment>the battery voltage below which the controller cuts the motor</extracomment>
+        <translation>Unterspannungsschutz: </translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>unit: volt</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Acceleration:</source>
+        <translation>Beschleunigung:</translation>
+    </message>
+    <message>
+        <source>Brake voltage:</source>
+        <extracomment>the brake lever sensor&apos;s signal level; its two buttons are &quot;Low&quot; and &quot;High&quot;</extracomment>
+        <translation>Bremssignal:</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <extracomment>brake signal level</extracomment>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <extracomment>brake signal level</extracomment>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Speed limit: </source>
+        <translation>Tempolimit: </translation>
+    </message>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Speedometer magnets: </source>
+        <extracomment>how many magnets pass the speed sensor per wheel turn</extracomment>
+        <translation>Tachomagnete: </translation>
+    </message>
+    <message>
+        <source>Wheel perimeter: </source>
+        <translation>Radumfang: </translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <extracomment>unit: millimetre</extracomment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Use pedal speed sensor</source>
+        <translation>Tretsensor verwenden</translation>
+    </message>
+    <message>
+        <source>Duty cycle:</source>
+        <extracomment>the pedal sensor signal&apos;s duty cycle; its buttons are &quot;&lt; 50%&quot; and &quot;&gt; 50%&quot;</extracomment>
+        <translation>Tastgrad:</translation>
+    </message>
+    <message>
+        <source>&lt; 50%</source>
+        <translation>&lt; 50%</translation>
+    </message>
+    <message>
+        <source>&gt; 50%</source>
+        <translation>&gt; 50%</translation>
+    </message>
+    <message>
+        <source>magnets a circle</source>
+        <extracomment>after a field without a caption: the number of magnets on the pedal sensor&apos;s disc</extracomment>
+        <translation>Magnete/Umdr.</translation>
+    </message>
+    <message>
+        <source>Start after </source>
+        <extracomment>&quot;Start after [2] magnets passed&quot;: assist starts after this many sensor magnets</extracomment>
+        <translation>Start nach </translation>
+    </message>
+    <message>
+        <source>magnets passed</source>
+        <extracomment>&quot;Start after [2] magnets passed&quot;</extracomment>
+        <translation>Magneten</translation>
+    </message>
+    <message>
+        <source>Stop after </source>
+        <extracomment>&quot;Stop after [500] ms stop pedaling&quot;: assist stops this long after pedalling stops</extracomment>
+        <translation>Ende nach </translation>
+    </message>
+    <message>
+        <source>ms stop pedaling</source>
+        <extracomment>&quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>ms ohne Treten</translation>
+    </message>
+    <message>
+        <source>PAS ratio: </source>
+        <extracomment>pedal assist sensor (PAS) ratio, a track bar from 1 to 9</extracomment>
+        <translation>PAS-Faktor: </translation>
+    </message>
+    <message>
+        <source>Use throttle</source>
+        <translation>Gasgriff verwenden</translation>
+    </message>
+    <message>
+        <source>Max output: </source>
+        <extracomment>the throttle&apos;s largest output, in percent</extracomment>
+        <translation>Maximal: </translation>
+    </message>
+    <message>
+        <source>Limited by PAS level limits</source>
+        <extracomment>the throttle follows the assist level limits</extracomment>
+        <translation>Durch PAS-Stufen begrenzt</translation>
+    </message>
+    <message>
+        <source>Start voltage: </source>
+        <extracomment>the throttle&apos;s voltage where it starts; the row reads &quot;Start voltage: [1.2] V, Full: [3.4] V&quot;</extracomment>
+        <translation>Start bei: </translation>
+    </message>
+    <message>
+        <source>V,</source>
+        <extracomment>unit: volt, followed on the same row by &quot;Full: [3.4] V&quot;</extracomment>
+        <translation>V,</translation>
+    </message>
+    <message>
+        <source>Full: </source>
+        <extracomment>the throttle&apos;s voltage at full twist, after &quot;Start voltage: [1.2] V,&quot;; keep it short</extracomment>
+        <translation>Vollgas: </translation>
+    </message>
+    <message>
+        <source>Working style</source>
+        <extracomment>how the throttle works with the pedal sensor (a group of three choices)</extracomment>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Independently</source>
+        <translation>Unabhängig</translation>
+    </message>
+    <message>
+        <source>Together with pedal sensor</source>
+        <translation>Zusammen mit Tretsensor</translation>
+    </message>
+    <message>
+        <source>Start by pedal sensor</source>
+        <translation>Start durch Tretsensor</translation>
+    </message>
+    <message>
+        <source>Level 1: </source>
+        <translation>Stufe 1: </translation>
+    </message>
+    <message>
+        <source>Level 2: </source>
+        <translation>Stufe 2: </translation>
+    </message>
+    <message>
+        <source>Level 3: </source>
+        <translation>Stufe 3: </translation>
+    </message>
+    <message>
+        <source>Level 4: </source>
+        <translation>Stufe 4: </translation>
+    </message>
+    <message>
+        <source>Level 5: </source>
+        <translation>Stufe 5: </translation>
+    </message>
+    <message>
+        <source>Level 6: </source>
+        <translation>Stufe 6: </translation>
+    </message>
+    <message>
+        <source>Level 7: </source>
+        <translation>Stufe 7: </translation>
+    </message>
+    <message>
+        <source>Level 8: </source>
+        <translation>Stufe 8: </translation>
+    </message>
+    <message>
+        <source>Level 9: </source>
+        <translation>Stufe 9: </translation>
+    </message>
+    <message>
+        <source>Limit speed</source>
+        <extracomment>the assist levels limit the speed</extracomment>
+        <translation>Tempo begrenzen</translation>
+    </message>
+    <message>
+        <source>Limit current</source>
+        <extracomment>the assist levels limit the current</extracomment>
+        <translation>Strom begrenzen</translation>
+    </message>
+    <message>
+        <source>Walk assist: </source>
+        <translation>Schieben: </translation>
+    </message>
+    <message>
+        <source>Work together with throttle</source>
+        <extracomment>the pedal sensor works together with the throttle</extracomment>
+        <translation>Zusammen mit Gasgriff</translation>
+    </message>
+    <message>
+        <source>Hall sensor</source>
+        <extracomment>the motor&apos;s Hall sensors: 120 degree, 60 degree or none</extracomment>
+        <translation>Hallsensoren</translation>
+    </message>
+    <message>
+        <source>120° Sensors</source>
+        <translation>120°-Hall</translation>
+    </message>
+    <message>
+        <source>60° Sensors</source>
+        <translation>60°-Hall</translation>
+    </message>
+    <message>
+        <source>Sensorless</source>
+        <translation>Sensorlos</translation>
+    </message>
+    <message>
+        <source>Rotation direction</source>
+        <extracomment>a hub motor with or without a freewheel (one-way clutch) inside</extracomment>
+        <translation>Drehrichtung</translation>
+    </message>
+    <message>
+        <source>One way clutch</source>
+        <translation>Mit Freilauf</translation>
+    </message>
+    <message>
+        <source>Without clutch</source>
+        <translation>Ohne Freilauf</translation>
+    </message>
+    <message>
+        <source>Rated voltage: </source>
+        <translation>Nennspannung: </translation>
+    </message>
+    <message>
+        <source>Rated power: </source>
+        <translation>Nennleistung: </translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>unit: watt</extracomment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>No. of pole-pairs: </source>
+        <translation>Polpaarzahl: </translation>
+    </message>
+    <message>
+        <source>No-load speed: </source>
+        <translation>Leerlaufdrehzahl: </translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <extracomment>unit: revolutions per minute</extracomment>
+        <translation>U/min</translation>
+    </message>
+    <message>
+        <source>Reduction ratio: </source>
+        <extracomment>the motor&apos;s gear ratio, shown as &quot;[8] :1&quot;</extracomment>
+        <translation>Untersetzung: </translation>
+    </message>
+    <message>
+        <source>:1</source>
+        <extracomment>after the reduction ratio&apos;s field: &quot;[8] :1&quot;</extracomment>
+        <translation>:1</translation>
+    </message>
+    <message>
+        <source>Stator resistance: </source>
+        <translation>Statorwiderstand: </translation>
+    </message>
+    <message>
+        <source>mOhm</source>
+        <extracomment>unit: milliohm</extracomment>
+        <translation>mOhm</translation>
+    </message>
+    <message>
+        <source>Stator inductance: </source>
+        <translation>Statorinduktivität: </translation>
+    </message>
+    <message>
+        <source>mH</source>
+        <extracomment>unit: millihenry</extracomment>
+        <translation>mH</translation>
+    </message>
+    <message>
+        <source>Max phase current:</source>
+        <translation>Max. Phasenstrom:</translation>
+    </message>
+</context>
+<context>
+    <name>SafetyDialogs</name>
+    <message>
+        <source>Compare with Controller…</source>
+        <translation>Mit Controller vergleichen…</translation>
+    </message>
+    <message>
+        <source>Back Up Before Write</source>
+        <translation>Vor dem Schreiben sichern</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>Nach dem Schreiben prüfen</translation>
+    </message>
+    <message>
+        <source>Restore Backup…</source>
+        <translation>Sicherung wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <extracomment>column heading: the value the window shows</extracomment>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <extracomment>column heading: the value the controller holds</extracomment>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <extracomment>column heading: the value that was written to the controller</extracomment>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Held by the controller</source>
+        <extracomment>column heading: the value the controller holds after the write</extracomment>
+        <translation>Im Controller</translation>
+    </message>
+    <message>
+        <source>Compare with Controller</source>
+        <translation>Mit Controller vergleichen</translation>
+    </message>
+    <message>
+        <source>These parameters differ between the window and the controller:</source>
+        <translation>Diese Parameter unterscheiden sich zwischen Fenster und Controller:</translation>
+    </message>
+    <message>
+        <source>The controller holds the window&apos;s settings.</source>
+        <translation>Die Einstellungen im Controller stimmen mit denen im Fenster überein.</translation>
+    </message>
+    <message>
+        <source>&amp;Load Controller&apos;s Values</source>
+        <translation>&amp;Controllerwerte laden</translation>
+    </message>
+    <message>
+        <source>&amp;Write Window&apos;s Values</source>
+        <translation>&amp;Fensterwerte schreiben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Choose a backup to load into the window. The controller does not change until you write the settings.</source>
+        <translation>Wählen Sie eine Sicherung, die ins Fenster geladen werden soll. Im Controller ändert sich nichts, bis Sie die Einstellungen schreiben.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <extracomment>column heading: when the backup was taken</extracomment>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>Parameters that differ from the window</source>
+        <translation>Parameter, die vom Fenster abweichen</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>There are no backups yet. A backup of the controller&apos;s settings is taken before every write.</source>
+        <translation>Es gibt noch keine Sicherungen. Vor jedem Schreibvorgang werden die Einstellungen des Controllers gesichert.</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Pedal-assist e-bike drive configuration</source>
+        <translation>Einstellung des Pedelec-Antriebs</translation>
+    </message>
+</context>
+<context>
+    <name>Transactions</name>
+    <message>
+        <source>Busy</source>
+        <extracomment>status strip, 34 pixels wide: frames are being exchanged with the controller</extracomment>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <extracomment>status strip, 34 pixels wide: nothing is being exchanged</extracomment>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <extracomment>status strip, 38 pixels wide: the last read or write succeeded</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <extracomment>status strip, 38 pixels wide: the last read or write failed</extracomment>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Communication with controller failed!</source>
+        <translation>Kommunikation mit dem Controller fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Communication with controller interrupted!</source>
+        <translation>Kommunikation mit dem Controller unterbrochen!</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>This error may be caused by controller MCU flash write protection. Please re-program .hex file to the controller with the write option bytes. Read Page 7 of %1</source>
+        <extracomment>%1 the programming guide&apos;s file name, ST-LINK_Installation_EN.pdf</extracomment>
+        <translation>Dieser Fehler kann durch den Schreibschutz des Flash-Speichers im Mikrocontroller des Controllers verursacht sein. Spielen Sie die .hex-Datei mit den Option-Bytes für den Schreibzugriff neu auf den Controller auf. Lesen Sie Seite 7 von %1</translation>
+    </message>
+    <message>
+        <source>Configuration of the controller was read successfully.</source>
+        <translation>Die Konfiguration des Controllers wurde erfolgreich gelesen.</translation>
+    </message>
+    <message>
+        <source>Read controller result</source>
+        <translation>Ergebnis des Lesens</translation>
+    </message>
+    <message>
+        <source>Configuration of the controller was written successfully.</source>
+        <translation>Die Konfiguration des Controllers wurde erfolgreich geschrieben.</translation>
+    </message>
+    <message>
+        <source>Write controller result</source>
+        <translation>Ergebnis des Schreibens</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <extracomment>%1 the text that should have been a number such as 14.5</extracomment>
+        <translation>&apos;%1&apos; ist keine gültige Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <extracomment>%1 the text that should have been a whole number</extracomment>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>No item is selected for %1: select one of its %2 items.</source>
+        <extracomment>%1 a radio group&apos;s title, %2 how many items it has</extracomment>
+        <translation>Für %1 ist nichts ausgewählt: Wählen Sie eine der %2 Möglichkeiten.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to less than %3.</source>
+        <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the first value too large</extracomment>
+        <translation>&apos;%1&apos; liegt außerhalb des Bereichs für %2: Der Controller akzeptiert 0 bis unter %3.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to %3.</source>
+        <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the largest value accepted</extracomment>
+        <translation>&apos;%1&apos; liegt außerhalb des Bereichs für %2: Der Controller akzeptiert 0 bis %3.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteSafety</name>
+    <message>
+        <source>The controller&apos;s settings could not be kept as a backup, so nothing was written.
+
+%1</source>
+        <extracomment>%1 the file&apos;s error, such as &quot;Cannot create file ...&quot;</extracomment>
+        <translation>Die Einstellungen des Controllers konnten nicht gesichert werden, daher wurde nichts geschrieben.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The configuration was written and stored, but reading it back to check it failed:
+%1</source>
+        <extracomment>%1 the read&apos;s own message, such as &quot;Communication with controller failed!&quot;</extracomment>
+        <translation>Die Konfiguration wurde geschrieben und gespeichert, aber das Zurücklesen zur Prüfung ist fehlgeschlagen:
+%1</translation>
+    </message>
+    <message>
+        <source>The configuration was written and stored, but the controller holds other values than were written:</source>
+        <translation>Die Konfiguration wurde geschrieben und gespeichert, aber der Controller enthält andere Werte als geschrieben:</translation>
+    </message>
+    <message>
+        <source>%1: written %2, holds %3</source>
+        <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
+        <translation>%1: geschrieben %2, im Controller %3</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1000 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>Usage: vexlor-cli %1</source>
+        <extracomment>%1 the command&apos;s synopsis such as &quot;encode FILE&quot;; keep vexlor-cli as it is</extracomment>
+        <translation>Uso: vexlor-cli %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to the standard output.</source>
+        <translation>No se puede escribir en la salida estándar.</translation>
+    </message>
+    <message>
+        <source>%1 lacks the Hall sensor type (a fault of an old version). Open it in the window, answer its question and save it, then try again.</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>En %1 falta el tipo de sensor Hall (un fallo de una versión antigua). Abra el archivo en la ventana, responda a la pregunta, guárdelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <extracomment>%1 the backup file&apos;s path</extracomment>
+        <translation>Copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>Read back: the controller holds every value written.</source>
+        <translation>Relectura: el controlador contiene todos los valores escritos.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print the sixty values a write would send</source>
+        <extracomment>FILE is the argument named in the synopsis &quot;encode FILE&quot;: keep it as it is</extracomment>
+        <translation>aplica FILE sobre el estado inicial y muestra los sesenta valores que enviaría una escritura</translation>
+    </message>
+    <message>
+        <source>list the serial ports, marking the one the tool would use</source>
+        <translation>lista los puertos serie y marca el que usaría la herramienta</translation>
+    </message>
+    <message>
+        <source>test the connection and print the controller&apos;s software version</source>
+        <translation>prueba la conexión y muestra la versión de software del controlador</translation>
+    </message>
+    <message>
+        <source>read the controller&apos;s configuration into FILE (or stdout) as a .vxc file</source>
+        <extracomment>FILE as in the synopsis &quot;read [FILE]&quot;; stdout stays as it is</extracomment>
+        <translation>lee la configuración del controlador y la guarda en FILE (o la envía a stdout) como archivo .vxc</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check</source>
+        <extracomment>FILE as in the synopsis; stderr stays as it is</extracomment>
+        <translation>aplica FILE sobre el estado inicial, guarda los ajustes del controlador como copia de seguridad (ruta en stderr), escribe los de FILE y los memoriza, y los vuelve a leer para comprobarlos</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
+        <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
+        <translation>aplica FILE sobre el estado inicial, lee el controlador y muestra cada parámetro que tiene un valor distinto: CLAVE, ETIQUETA, VALOR DEL ARCHIVO, VALOR DEL CONTROLADOR, separados por tabuladores</translation>
+    </message>
+    <message>
+        <source>list the backups taken before writes, newest first, one path a line</source>
+        <translation>lista las copias de seguridad hechas antes de cada escritura, de la más reciente a la más antigua, una ruta por línea</translation>
+    </message>
+    <message>
+        <source>print the parameters whose stored values differ between two .vxc files (exit 1 when some do)</source>
+        <translation>muestra los parámetros cuyos valores guardados difieren entre dos archivos .vxc (termina con 1 si alguno difiere)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: permission denied.
+%2</source>
+        <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
+        <translation>No se puede abrir %1: permiso denegado.
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: another program is using it.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>No se puede abrir %1: otro programa lo está usando.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: no such device.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>No se puede abrir %1: el dispositivo no existe.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>No se puede abrir %1.</translation>
+    </message>
+    <message>
+        <source>See %1</source>
+        <extracomment>%1 the path of the programming guide, ST-LINK_Installation_EN.pdf</extracomment>
+        <translation>Consulte %1</translation>
+    </message>
+    <message>
+        <source>No programming cable found (no serial port of its USB bridge). Name the device with --port or VEXLOR_PORT.</source>
+        <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
+        <translation>No se ha encontrado el cable de programación (no hay ningún puerto serie de su adaptador USB). Indique el dispositivo con --port o VEXLOR_PORT.</translation>
+    </message>
+    <message>
+        <source>No serial device at %1.</source>
+        <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
+        <translation>No hay ningún dispositivo serie en %1.</translation>
+    </message>
+    <message>
+        <source>(named by --port or VEXLOR_PORT)</source>
+        <translation>(indicado con --port o VEXLOR_PORT)</translation>
+    </message>
+    <message>
+        <source>No programming cable found.</source>
+        <translation>No se ha encontrado el cable de programación.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Comandos:</translation>
+    </message>
+    <message>
+        <source>Backups go to %1 unless --backup-dir names another folder; the newest %2 are kept.</source>
+        <extracomment>%1 the backup folder, %2 how many backups are kept; keep --backup-dir as it is</extracomment>
+        <translation>Las copias de seguridad se guardan en %1, salvo que --backup-dir indique otra carpeta; se conservan las %2 más recientes.</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
+diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
+compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
+write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
+        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
+        <translation>Códigos de salida: 0 correcto, 1 fallo del controlador o de la conexión, 2 datos de entrada o uso incorrectos.
+diff termina como diff(1): 0 sin diferencias, 1 hay diferencias, 2 datos de entrada o uso incorrectos.
+compare termina con 0 si el controlador tiene los valores del archivo, 3 si alguno difiere, 1 si falla el controlador o la conexión, 2 si los datos de entrada o el uso son incorrectos.
+write termina con 1 también cuando la relectura encuentra valores distintos de los escritos (se muestran como los muestra compare), y con 2 cuando no se puede guardar la copia de seguridad (no se escribe nada).</translation>
+    </message>
+    <message>
+        <source>Reads, writes and checks the settings of a Vexlor FOC motor controller.</source>
+        <translation>Lee, escribe y comprueba los ajustes de un controlador de motor FOC Vexlor.</translation>
+    </message>
+    <message>
+        <source>Use the serial DEVICE instead of looking for the cable.</source>
+        <extracomment>DEVICE as in &quot;--port &lt;DEVICE&gt;&quot;: keep it as it is</extracomment>
+        <translation>Usa el dispositivo serie DEVICE en lugar de buscar el cable.</translation>
+    </message>
+    <message>
+        <source>Treat &quot;Limit max speed&quot; as cleared: the speed limit is sent as 9000.</source>
+        <extracomment>&quot;Limit max speed&quot; is the window&apos;s check box of that name</extracomment>
+        <translation>Trata «Limitar velocidad máx.» como desmarcada: el límite de velocidad se envía como 9000.</translation>
+    </message>
+    <message>
+        <source>The command to run (see below).</source>
+        <translation>El comando que se ejecutará (véase más abajo).</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
+        <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
+        <translation>Comando desconocido «%1». Ejecute vexlor-cli --help para ver la lista.</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>On</source>
+        <extracomment>a check box&apos;s state in a list of values: ticked</extracomment>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>a check box&apos;s state in a list of values: clear</extracomment>
+        <translation>Desactivado</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionCheck</name>
+    <message>
+        <source>Connection to controller is OK!
+Controller software version: v%1
+
+Would you like to read the controller&apos;s configuration now?</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>¡La conexión con el controlador es correcta!
+Versión de software del controlador: v%1
+
+¿Desea leer ahora la configuración del controlador?</translation>
+    </message>
+    <message>
+        <source>Connection to controller is OK!
+Controller software version: v%1</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>¡La conexión con el controlador es correcta!
+Versión de software del controlador: v%1</translation>
+    </message>
+    <message>
+        <source>Connection to controller is not detected!</source>
+        <translation>¡No se detecta la conexión con el controlador!</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot create file %1</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>No se puede crear el archivo %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <extracomment>%1 the path of config.ini</extracomment>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <extracomment>a file whose last key has no value line; %1 the number of lines</extracomment>
+        <translation>Índice de lista fuera de rango (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>File %1 is too large to be a configuration file (more than 1 MiB).</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>El archivo %1 es demasiado grande para ser un archivo de configuración (más de 1 MiB).</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: it is not a regular file.</source>
+        <extracomment>%1 the path of a folder, a device or the like</extracomment>
+        <translation>No se puede abrir el archivo %1: no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The setting file to be opened missed one data because of a bug in the old version. Please answer one question now.
+Does the motor have 3 hall sensors?</source>
+        <extracomment>Yes means the motor has three Hall sensors, No that it has none</extracomment>
+        <translation>Al archivo de configuración que se va a abrir le falta un dato por un fallo de la versión antigua. Responda ahora a una pregunta.
+¿Tiene el motor 3 sensores Hall?</translation>
+    </message>
+</context>
+<context>
+    <name>Link</name>
+    <message>
+        <source>Device Connected</source>
+        <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is open</extracomment>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Device Lost</source>
+        <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is gone</extracomment>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>Controller connection test result</source>
+        <translation>Resultado de la prueba de conexión con el controlador</translation>
+    </message>
+    <message>
+        <source>Another COM device using the same name is detected,
+please remove it first.</source>
+        <extracomment>&quot;COM device&quot;: a serial port device</extracomment>
+        <translation>Se ha detectado otro dispositivo COM con el mismo nombre;
+retírelo primero.</translation>
+    </message>
+    <message>
+        <source>You may not open the programming cable&apos;s serial port %1.
+
+%2</source>
+        <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
+        <translation>No tiene permiso para abrir el puerto serie %1 del cable de programación.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Programming cable access</source>
+        <translation>Acceso al cable de programación</translation>
+    </message>
+    <message>
+        <source>Install the cable rule that comes with the package (70-vexlor-cable.rules), then
+unplug the cable and plug it in again. The package puts the rule in
+/usr/lib/udev/rules.d; for a build from source, install it with
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+Or join the dialout group, whose members may open serial ports:
+  sudo usermod -aG dialout $USER
+then log out and in again.</source>
+        <extracomment>keep the file names and the command lines as they are</extracomment>
+        <translation>Instale la regla del cable que viene con el paquete (70-vexlor-cable.rules) y después
+desconecte el cable y vuelva a conectarlo. El paquete coloca la regla en
+/usr/lib/udev/rules.d; si ha compilado el programa desde el código fuente, instálela con
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+O únase al grupo dialout, cuyos miembros pueden abrir puertos serie:
+  sudo usermod -aG dialout $USER
+y después cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Untitled.vxc</source>
+        <extracomment>the window caption&apos;s document name after New, before the first save</extracomment>
+        <translation>Sin título.vxc</translation>
+    </message>
+    <message>
+        <source>Power parameters</source>
+        <translation>Parámetros de potencia</translation>
+    </message>
+    <message>
+        <source>Pedal speed sensor functions</source>
+        <translation>Sensor de pedaleo (PAS)</translation>
+    </message>
+    <message>
+        <source>Limit max speed</source>
+        <translation>Limitar velocidad máx.</translation>
+    </message>
+    <message>
+        <source>Speed limit parameters</source>
+        <translation>Límite de velocidad</translation>
+    </message>
+    <message>
+        <source>Wheel size</source>
+        <translation>Tamaño de rueda</translation>
+    </message>
+    <message>
+        <source>Throttle functions</source>
+        <translation>Acelerador</translation>
+    </message>
+    <message>
+        <source>Level limits</source>
+        <translation>Límites por nivel</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <extracomment>the About box&apos;s last credit line</extracomment>
+        <translation>Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <extracomment>Help &gt; Language: the note after choosing a language</extracomment>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The window will show the chosen language the next time you start the program.</source>
+        <translation>La ventana mostrará el idioma elegido la próxima vez que inicie el programa.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Brushless motor parameters</source>
+        <translation>Motor sin escobillas</translation>
+    </message>
+    <message>
+        <source>Configuration Files (*.vxc)</source>
+        <extracomment>the file dialogs&apos; filter; keep &quot;(*.vxc)&quot; as it is</extracomment>
+        <translation>Archivos de configuración (*.vxc)</translation>
+    </message>
+    <message>
+        <source>Open Configuration Files</source>
+        <translation>Abrir archivo de configuración</translation>
+    </message>
+    <message>
+        <source>Save Configuration Files</source>
+        <translation>Guardar archivo de configuración</translation>
+    </message>
+    <message>
+        <source>New Configuration</source>
+        <translation>Nueva configuración</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Abrir configuración</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Guardar configuración</translation>
+    </message>
+    <message>
+        <source>Test Controller Connection</source>
+        <translation>Probar la conexión con el controlador</translation>
+    </message>
+    <message>
+        <source>Read Controller Configuration</source>
+        <translation>Leer la configuración del controlador</translation>
+    </message>
+    <message>
+        <source>Write Controller Configuration</source>
+        <translation>Escribir la configuración en el controlador</translation>
+    </message>
+    <message>
+        <source>Desktop Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>Idioma del escritorio</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Open Configuration...</source>
+        <translation>Abrir configuración...</translation>
+    </message>
+    <message>
+        <source>Reopen</source>
+        <translation>Abrir reciente</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Conexión</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>Technical Support</source>
+        <translation>Asistencia técnica</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+</context>
+<context>
+    <name>MotorIllustration</name>
+    <message>
+        <source>Rotor</source>
+        <translation>Rotor</translation>
+    </message>
+    <message>
+        <source>Magnets N / S</source>
+        <extracomment>the rotor&apos;s magnets with their north and south poles</extracomment>
+        <translation>Imanes N / S</translation>
+    </message>
+    <message>
+        <source>Stator teeth</source>
+        <translation>Dientes del estátor</translation>
+    </message>
+    <message>
+        <source>Coils</source>
+        <translation>Bobinas</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>Rodamiento</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>Eje</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Pedal sensor magnets</source>
+        <extracomment>the field before &quot;magnets a circle&quot;, as messages and lists name it</extracomment>
+        <translation>Imanes del sensor de pedaleo</translation>
+    </message>
+    <message>
+        <source>PAS levels (1~9):</source>
+        <translation>Niveles PAS (1~9):</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>unit: percent</extracomment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Max battery current: </source>
+        <translation>Corr. máx. batería: </translation>
+    </message>
+    <message>
+        <source>A</source>
+        <extracomment>unit: ampere</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Low voltage protection: </source>
+        <extracomment>the battery voltage below which the controller cuts the motor</extracomment>
+        <translation>Corte por baja tensión: </translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>unit: volt</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Acceleration:</source>
+        <translation>Aceleración:</translation>
+    </message>
+    <message>
+        <source>Brake voltage:</source>
+        <extracomment>the brake lever sensor&apos;s signal level; its two buttons are &quot;Low&quot; and &quot;High&quot;</extracomment>
+        <translation>Señal de freno:</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <extracomment>brake signal level</extracomment>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <extracomment>brake signal level</extracomment>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Speed limit: </source>
+        <translation>Velocidad máx.: </translation>
+    </message>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Speedometer magnets: </source>
+        <extracomment>how many magnets pass the speed sensor per wheel turn</extracomment>
+        <translation>Imanes del velocímetro: </translation>
+    </message>
+    <message>
+        <source>Wheel perimeter: </source>
+        <translation>Circunf. rueda: </translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <extracomment>unit: millimetre</extracomment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Use pedal speed sensor</source>
+        <translation>Usar sensor de pedaleo</translation>
+    </message>
+    <message>
+        <source>Duty cycle:</source>
+        <extracomment>the pedal sensor signal&apos;s duty cycle; its buttons are &quot;&lt; 50%&quot; and &quot;&gt; 50%&quot;</extracomment>
+        <translation>Ciclo útil:</translation>
+    </message>
+    <message>
+        <source>&lt; 50%</source>
+        <translation>&lt; 50%</translation>
+    </message>
+    <message>
+        <source>&gt; 50%</source>
+        <translation>&gt; 50%</translation>
+    </message>
+    <message>
+        <source>magnets a circle</source>
+        <extracomment>after a field without a caption: the number of magnets on the pedal sensor&apos;s disc</extracomment>
+        <translation>imanes/vuelta</translation>
+    </message>
+    <message>
+        <source>Start after </source>
+        <extracomment>&quot;Start after [2] magnets passed&quot;: assist starts after this many sensor magnets</extracomment>
+        <translation>Activar tras </translation>
+    </message>
+    <message>
+        <source>magnets passed</source>
+        <extracomment>&quot;Start after [2] magnets passed&quot;</extracomment>
+        <translation>imanes</translation>
+    </message>
+    <message>
+        <source>Stop after </source>
+        <extracomment>&quot;Stop after [500] ms stop pedaling&quot;: assist stops this long after pedalling stops</extracomment>
+        <translation>Parar tras </translation>
+    </message>
+    <message>
+        <source>ms stop pedaling</source>
+        <extracomment>&quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>ms sin pedalear</translation>
+    </message>
+    <message>
+        <source>PAS ratio: </source>
+        <extracomment>pedal assist sensor (PAS) ratio, a track bar from 1 to 9</extracomment>
+        <translation>Relación PAS: </translation>
+    </message>
+    <message>
+        <source>Use throttle</source>
+        <translation>Usar acelerador</translation>
+    </message>
+    <message>
+        <source>Max output: </source>
+        <extracomment>the throttle&apos;s largest output, in percent</extracomment>
+        <translation>Salida máx.: </translation>
+    </message>
+    <message>
+        <source>Limited by PAS level limits</source>
+        <extracomment>the throttle follows the assist level limits</extracomment>
+        <translation>Limitado por nivel PAS</translation>
+    </message>
+    <message>
+        <source>Start voltage: </source>
+        <extracomment>the throttle&apos;s voltage where it starts; the row reads &quot;Start voltage: [1.2] V, Full: [3.4] V&quot;</extracomment>
+        <translation>Tens. mín.: </translation>
+    </message>
+    <message>
+        <source>V,</source>
+        <extracomment>unit: volt, followed on the same row by &quot;Full: [3.4] V&quot;</extracomment>
+        <translation>V,</translation>
+    </message>
+    <message>
+        <source>Full: </source>
+        <extracomment>the throttle&apos;s voltage at full twist, after &quot;Start voltage: [1.2] V,&quot;; keep it short</extracomment>
+        <translation>Máx.: </translation>
+    </message>
+    <message>
+        <source>Working style</source>
+        <extracomment>how the throttle works with the pedal sensor (a group of three choices)</extracomment>
+        <translation>Funcionamiento</translation>
+    </message>
+    <message>
+        <source>Independently</source>
+        <translation>Independiente</translation>
+    </message>
+    <message>
+        <source>Together with pedal sensor</source>
+        <translation>Con el sensor de pedaleo</translation>
+    </message>
+    <message>
+        <source>Start by pedal sensor</source>
+        <translation>Arranque al pedalear</translation>
+    </message>
+    <message>
+        <source>Level 1: </source>
+        <translation>Nivel 1: </translation>
+    </message>
+    <message>
+        <source>Level 2: </source>
+        <translation>Nivel 2: </translation>
+    </message>
+    <message>
+        <source>Level 3: </source>
+        <translation>Nivel 3: </translation>
+    </message>
+    <message>
+        <source>Level 4: </source>
+        <translation>Nivel 4: </translation>
+    </message>
+    <message>
+        <source>Level 5: </source>
+        <translation>Nivel 5: </translation>
+    </message>
+    <message>
+        <source>Level 6: </source>
+        <translation>Nivel 6: </translation>
+    </message>
+    <message>
+        <source>Level 7: </source>
+        <translation>Nivel 7: </translation>
+    </message>
+    <message>
+        <source>Level 8: </source>
+        <translation>Nivel 8: </translation>
+    </message>
+    <message>
+        <source>Level 9: </source>
+        <translation>Nivel 9: </translation>
+    </message>
+    <message>
+        <source>Limit speed</source>
+        <extracomment>the assist levels limit the speed</extracomment>
+        <translation>Limitar velocidad</translation>
+    </message>
+    <message>
+        <source>Limit current</source>
+        <extracomment>the assist levels limit the current</extracomment>
+        <translation>Limitar corriente</translation>
+    </message>
+    <message>
+        <source>Walk assist: </source>
+        <translation>Caminar: </translation>
+    </message>
+    <message>
+        <source>Work together with throttle</source>
+        <extracomment>the pedal sensor works together with the throttle</extracomment>
+        <translation>Junto con el acelerador</translation>
+    </message>
+    <message>
+        <source>Hall sensor</source>
+        <extracomment>the motor&apos;s Hall sensors: 120 degree, 60 degree or none</extracomment>
+        <translation>Sensor Hall</translation>
+    </message>
+    <message>
+        <source>120° Sensors</source>
+        <translation>Sensores 120°</translation>
+    </message>
+    <message>
+        <source>60° Sensors</source>
+        <translation>Sensores 60°</translation>
+    </message>
+    <message>
+        <source>Sensorless</source>
+        <translation>Sin sensores</translation>
+    </message>
+    <message>
+        <source>Rotation direction</source>
+        <extracomment>a hub motor with or without a freewheel (one-way clutch) inside</extracomment>
+        <translation>Sentido de giro</translation>
+    </message>
+    <message>
+        <source>One way clutch</source>
+        <translation>Con rueda libre</translation>
+    </message>
+    <message>
+        <source>Without clutch</source>
+        <translation>Sin rueda libre</translation>
+    </message>
+    <message>
+        <source>Rated voltage: </source>
+        <translation>Tensión nominal: </translation>
+    </message>
+    <message>
+        <source>Rated power: </source>
+        <translation>Potencia nominal: </translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>unit: watt</extracomment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>No. of pole-pairs: </source>
+        <translation>Pares de polos: </translation>
+    </message>
+    <message>
+        <source>No-load speed: </source>
+        <translation>Velocidad en vacío: </translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <extracomment>unit: revolutions per minute</extracomment>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>Reduction ratio: </source>
+        <extracomment>the motor&apos;s gear ratio, shown as &quot;[8] :1&quot;</extracomment>
+        <translation>Relación de reducción: </translation>
+    </message>
+    <message>
+        <source>:1</source>
+        <extracomment>after the reduction ratio&apos;s field: &quot;[8] :1&quot;</extracomment>
+        <translation>:1</translation>
+    </message>
+    <message>
+        <source>Stator resistance: </source>
+        <translation>Resistencia del estátor: </translation>
+    </message>
+    <message>
+        <source>mOhm</source>
+        <extracomment>unit: milliohm</extracomment>
+        <translation>mOhm</translation>
+    </message>
+    <message>
+        <source>Stator inductance: </source>
+        <translation>Inductancia del estátor: </translation>
+    </message>
+    <message>
+        <source>mH</source>
+        <extracomment>unit: millihenry</extracomment>
+        <translation>mH</translation>
+    </message>
+    <message>
+        <source>Max phase current:</source>
+        <translation>Corriente máx. de fase:</translation>
+    </message>
+</context>
+<context>
+    <name>SafetyDialogs</name>
+    <message>
+        <source>Compare with Controller…</source>
+        <translation>Comparar con el controlador…</translation>
+    </message>
+    <message>
+        <source>Back Up Before Write</source>
+        <translation>Copia antes de escribir</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>Verificar tras escribir</translation>
+    </message>
+    <message>
+        <source>Restore Backup…</source>
+        <translation>Restaurar copia…</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parámetro</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <extracomment>column heading: the value the window shows</extracomment>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <extracomment>column heading: the value the controller holds</extracomment>
+        <translation>Controlador</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <extracomment>column heading: the value that was written to the controller</extracomment>
+        <translation>Escrito</translation>
+    </message>
+    <message>
+        <source>Held by the controller</source>
+        <extracomment>column heading: the value the controller holds after the write</extracomment>
+        <translation>En el controlador</translation>
+    </message>
+    <message>
+        <source>Compare with Controller</source>
+        <translation>Comparar con el controlador</translation>
+    </message>
+    <message>
+        <source>These parameters differ between the window and the controller:</source>
+        <translation>Estos parámetros son distintos en la ventana y en el controlador:</translation>
+    </message>
+    <message>
+        <source>The controller holds the window&apos;s settings.</source>
+        <translation>El controlador tiene los mismos ajustes que la ventana.</translation>
+    </message>
+    <message>
+        <source>&amp;Load Controller&apos;s Values</source>
+        <translation>Cargar &amp;valores del controlador</translation>
+    </message>
+    <message>
+        <source>&amp;Write Window&apos;s Values</source>
+        <translation>&amp;Escribir valores de la ventana</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Restaurar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Choose a backup to load into the window. The controller does not change until you write the settings.</source>
+        <translation>Elija una copia de seguridad para cargarla en la ventana. El controlador no cambia hasta que escriba los ajustes.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <extracomment>column heading: when the backup was taken</extracomment>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Parameters that differ from the window</source>
+        <translation>Parámetros distintos de los de la ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Cargar</translation>
+    </message>
+    <message>
+        <source>There are no backups yet. A backup of the controller&apos;s settings is taken before every write.</source>
+        <translation>Todavía no hay copias de seguridad. Antes de cada escritura se hace una copia de seguridad de los ajustes del controlador.</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Pedal-assist e-bike drive configuration</source>
+        <translation>Configuración del motor de bicicletas eléctricas de pedaleo asistido</translation>
+    </message>
+</context>
+<context>
+    <name>Transactions</name>
+    <message>
+        <source>Busy</source>
+        <extracomment>status strip, 34 pixels wide: frames are being exchanged with the controller</extracomment>
+        <translation>Ocup.</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <extracomment>status strip, 34 pixels wide: nothing is being exchanged</extracomment>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <extracomment>status strip, 38 pixels wide: the last read or write succeeded</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <extracomment>status strip, 38 pixels wide: the last read or write failed</extracomment>
+        <translation>Fallo</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Communication with controller failed!</source>
+        <translation>¡Ha fallado la comunicación con el controlador!</translation>
+    </message>
+    <message>
+        <source>Communication with controller interrupted!</source>
+        <translation>¡Se ha interrumpido la comunicación con el controlador!</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>This error may be caused by controller MCU flash write protection. Please re-program .hex file to the controller with the write option bytes. Read Page 7 of %1</source>
+        <extracomment>%1 the programming guide&apos;s file name, ST-LINK_Installation_EN.pdf</extracomment>
+        <translation>Este error puede deberse a la protección contra escritura de la memoria flash del microcontrolador del controlador. Vuelva a programar el archivo .hex en el controlador escribiendo también los option bytes. Lea la página 7 de %1</translation>
+    </message>
+    <message>
+        <source>Configuration of the controller was read successfully.</source>
+        <translation>La configuración del controlador se ha leído correctamente.</translation>
+    </message>
+    <message>
+        <source>Read controller result</source>
+        <translation>Resultado de la lectura del controlador</translation>
+    </message>
+    <message>
+        <source>Configuration of the controller was written successfully.</source>
+        <translation>La configuración se ha escrito correctamente en el controlador.</translation>
+    </message>
+    <message>
+        <source>Write controller result</source>
+        <translation>Resultado de la escritura en el controlador</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <extracomment>%1 the text that should have been a number such as 14.5</extracomment>
+        <translation>«%1» no es un número decimal válido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <extracomment>%1 the text that should have been a whole number</extracomment>
+        <translation>«%1» no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>No item is selected for %1: select one of its %2 items.</source>
+        <extracomment>%1 a radio group&apos;s title, %2 how many items it has</extracomment>
+        <translation>No hay ninguna opción seleccionada en %1: seleccione una de sus %2 opciones.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to less than %3.</source>
+        <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the first value too large</extracomment>
+        <translation>«%1» está fuera de rango para %2: el controlador acepta valores desde 0 hasta menos de %3.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to %3.</source>
+        <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the largest value accepted</extracomment>
+        <translation>«%1» está fuera de rango para %2: el controlador acepta valores de 0 a %3.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteSafety</name>
+    <message>
+        <source>The controller&apos;s settings could not be kept as a backup, so nothing was written.
+
+%1</source>
+        <extracomment>%1 the file&apos;s error, such as &quot;Cannot create file ...&quot;</extracomment>
+        <translation>No se ha podido guardar una copia de seguridad de los ajustes del controlador, así que no se ha escrito nada.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The configuration was written and stored, but reading it back to check it failed:
+%1</source>
+        <extracomment>%1 the read&apos;s own message, such as &quot;Communication with controller failed!&quot;</extracomment>
+        <translation>La configuración se ha escrito y memorizado, pero ha fallado la relectura para comprobarla:
+%1</translation>
+    </message>
+    <message>
+        <source>The configuration was written and stored, but the controller holds other values than were written:</source>
+        <translation>La configuración se ha escrito y memorizado, pero el controlador tiene valores distintos de los escritos:</translation>
+    </message>
+    <message>
+        <source>%1: written %2, holds %3</source>
+        <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
+        <translation>%1: escrito %2, en el controlador %3</translation>
+    </message>
+</context>
+</TS>

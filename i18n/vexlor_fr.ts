@@ -1,0 +1,1000 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>Usage: vexlor-cli %1</source>
+        <extracomment>%1 the command&apos;s synopsis such as &quot;encode FILE&quot;; keep vexlor-cli as it is</extracomment>
+        <translation>Utilisation&#x202f;: vexlor-cli %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to the standard output.</source>
+        <translation>Impossible d&apos;écrire sur la sortie standard.</translation>
+    </message>
+    <message>
+        <source>%1 lacks the Hall sensor type (a fault of an old version). Open it in the window, answer its question and save it, then try again.</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Le type de capteurs Hall manque dans %1 (un défaut d&apos;une ancienne version). Ouvrez ce fichier dans la fenêtre du programme, répondez à la question posée et enregistrez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <extracomment>%1 the backup file&apos;s path</extracomment>
+        <translation>Sauvegarde&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>Read back: the controller holds every value written.</source>
+        <translation>Relecture&#x202f;: le contrôleur contient bien toutes les valeurs écrites.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print the sixty values a write would send</source>
+        <extracomment>FILE is the argument named in the synopsis &quot;encode FILE&quot;: keep it as it is</extracomment>
+        <translation>applique FILE à l&apos;état initial et affiche les soixante valeurs qu&apos;une écriture enverrait</translation>
+    </message>
+    <message>
+        <source>list the serial ports, marking the one the tool would use</source>
+        <translation>liste les ports série et signale celui que l&apos;outil utiliserait</translation>
+    </message>
+    <message>
+        <source>test the connection and print the controller&apos;s software version</source>
+        <translation>teste la connexion et affiche la version logicielle du contrôleur</translation>
+    </message>
+    <message>
+        <source>read the controller&apos;s configuration into FILE (or stdout) as a .vxc file</source>
+        <extracomment>FILE as in the synopsis &quot;read [FILE]&quot;; stdout stays as it is</extracomment>
+        <translation>lit la configuration du contrôleur et l&apos;enregistre dans FILE (ou sur stdout) sous forme de fichier .vxc</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check</source>
+        <extracomment>FILE as in the synopsis; stderr stays as it is</extracomment>
+        <translation>applique FILE à l&apos;état initial, sauvegarde les réglages du contrôleur (chemin affiché sur stderr), écrit ceux de FILE et les mémorise, puis les relit pour vérifier</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
+        <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
+        <translation>applique FILE à l&apos;état initial, lit le contrôleur et affiche chaque paramètre dont la valeur y est différente&#x202f;: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, séparés par des tabulations</translation>
+    </message>
+    <message>
+        <source>list the backups taken before writes, newest first, one path a line</source>
+        <translation>liste les sauvegardes faites avant les écritures, la plus récente en premier, un chemin par ligne</translation>
+    </message>
+    <message>
+        <source>print the parameters whose stored values differ between two .vxc files (exit 1 when some do)</source>
+        <translation>affiche les paramètres dont les valeurs enregistrées diffèrent entre deux fichiers .vxc (code de sortie 1 s&apos;il y en a)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: permission denied.
+%2</source>
+        <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
+        <translation>Impossible d&apos;ouvrir %1&#x202f;: accès refusé.
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: another program is using it.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>Impossible d&apos;ouvrir %1&#x202f;: un autre programme l&apos;utilise.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: no such device.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>Impossible d&apos;ouvrir %1&#x202f;: périphérique introuvable.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>Impossible d&apos;ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>See %1</source>
+        <extracomment>%1 the path of the programming guide, ST-LINK_Installation_EN.pdf</extracomment>
+        <translation>Voir %1</translation>
+    </message>
+    <message>
+        <source>No programming cable found (no serial port of its USB bridge). Name the device with --port or VEXLOR_PORT.</source>
+        <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
+        <translation>Aucun câble de programmation trouvé (aucun port série de son adaptateur USB). Indiquez le périphérique avec --port ou VEXLOR_PORT.</translation>
+    </message>
+    <message>
+        <source>No serial device at %1.</source>
+        <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
+        <translation>Aucun périphérique série sur %1.</translation>
+    </message>
+    <message>
+        <source>(named by --port or VEXLOR_PORT)</source>
+        <translation>(indiqué par --port ou VEXLOR_PORT)</translation>
+    </message>
+    <message>
+        <source>No programming cable found.</source>
+        <translation>Aucun câble de programmation trouvé.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commandes&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Backups go to %1 unless --backup-dir names another folder; the newest %2 are kept.</source>
+        <extracomment>%1 the backup folder, %2 how many backups are kept; keep --backup-dir as it is</extracomment>
+        <translation>Les sauvegardes sont rangées dans %1, sauf si --backup-dir indique un autre dossier&#x202f;; les %2 plus récentes sont conservées.</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
+diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
+compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
+write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
+        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
+        <translation>Codes de sortie&#x202f;: 0 terminé, 1 erreur du contrôleur ou de la liaison, 2 entrée ou utilisation incorrecte.
+diff se termine comme diff(1)&#x202f;: 0 aucune différence, 1 des valeurs diffèrent, 2 entrée ou utilisation incorrecte.
+compare renvoie 0 si le contrôleur contient les valeurs du fichier, 3 si certaines diffèrent, 1 en cas d&apos;erreur du contrôleur ou de la liaison, 2 en cas d&apos;entrée ou d&apos;utilisation incorrecte.
+write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles écrites (elles sont affichées comme le fait compare), et 2 si la sauvegarde n&apos;a pas pu être faite (rien n&apos;est alors écrit).</translation>
+    </message>
+    <message>
+        <source>Reads, writes and checks the settings of a Vexlor FOC motor controller.</source>
+        <translation>Lit, écrit et vérifie les réglages d&apos;un contrôleur moteur FOC Vexlor.</translation>
+    </message>
+    <message>
+        <source>Use the serial DEVICE instead of looking for the cable.</source>
+        <extracomment>DEVICE as in &quot;--port &lt;DEVICE&gt;&quot;: keep it as it is</extracomment>
+        <translation>Utilise le périphérique série DEVICE au lieu de rechercher le câble.</translation>
+    </message>
+    <message>
+        <source>Treat &quot;Limit max speed&quot; as cleared: the speed limit is sent as 9000.</source>
+        <extracomment>&quot;Limit max speed&quot; is the window&apos;s check box of that name</extracomment>
+        <translation>Considère «&#x202f;Limiter la vitesse max.&#x202f;» comme décoché&#x202f;: la limite de vitesse est envoyée avec la valeur 9000.</translation>
+    </message>
+    <message>
+        <source>The command to run (see below).</source>
+        <translation>La commande à exécuter (voir ci-dessous).</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
+        <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
+        <translation>Commande inconnue «&#x202f;%1&#x202f;». Lancez vexlor-cli --help pour en voir la liste.</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>On</source>
+        <extracomment>a check box&apos;s state in a list of values: ticked</extracomment>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>a check box&apos;s state in a list of values: clear</extracomment>
+        <translation>Désactivé</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionCheck</name>
+    <message>
+        <source>Connection to controller is OK!
+Controller software version: v%1
+
+Would you like to read the controller&apos;s configuration now?</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>La connexion au contrôleur fonctionne&#x202f;!
+Version logicielle du contrôleur&#x202f;: v%1
+
+Voulez-vous lire la configuration du contrôleur maintenant&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Connection to controller is OK!
+Controller software version: v%1</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>La connexion au contrôleur fonctionne&#x202f;!
+Version logicielle du contrôleur&#x202f;: v%1</translation>
+    </message>
+    <message>
+        <source>Connection to controller is not detected!</source>
+        <translation>Aucune connexion au contrôleur détectée&#x202f;!</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot create file %1</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Impossible de créer le fichier %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <extracomment>%1 the path of config.ini</extracomment>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <extracomment>a file whose last key has no value line; %1 the number of lines</extracomment>
+        <translation>Indice de liste hors limites (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>File %1 is too large to be a configuration file (more than 1 MiB).</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Le fichier %1 est trop volumineux pour être un fichier de configuration (plus de 1 Mio).</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: it is not a regular file.</source>
+        <extracomment>%1 the path of a folder, a device or the like</extracomment>
+        <translation>Impossible d&apos;ouvrir le fichier %1&#x202f;: ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The setting file to be opened missed one data because of a bug in the old version. Please answer one question now.
+Does the motor have 3 hall sensors?</source>
+        <extracomment>Yes means the motor has three Hall sensors, No that it has none</extracomment>
+        <translation>Il manque une donnée dans ce fichier de réglages, à cause d&apos;un bug de l&apos;ancienne version. Merci de répondre à une question.
+Le moteur a-t-il 3 capteurs Hall&#x202f;?</translation>
+    </message>
+</context>
+<context>
+    <name>Link</name>
+    <message>
+        <source>Device Connected</source>
+        <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is open</extracomment>
+        <translation>Câble connecté</translation>
+    </message>
+    <message>
+        <source>Device Lost</source>
+        <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is gone</extracomment>
+        <translation>Câble déconnecté</translation>
+    </message>
+    <message>
+        <source>Controller connection test result</source>
+        <translation>Résultat du test de connexion au contrôleur</translation>
+    </message>
+    <message>
+        <source>Another COM device using the same name is detected,
+please remove it first.</source>
+        <extracomment>&quot;COM device&quot;: a serial port device</extracomment>
+        <translation>Un autre périphérique COM portant le même nom a été détecté,
+veuillez d&apos;abord le retirer.</translation>
+    </message>
+    <message>
+        <source>You may not open the programming cable&apos;s serial port %1.
+
+%2</source>
+        <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
+        <translation>Vous n&apos;avez pas le droit d&apos;ouvrir le port série %1 du câble de programmation.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Programming cable access</source>
+        <translation>Accès au câble de programmation</translation>
+    </message>
+    <message>
+        <source>Install the cable rule that comes with the package (70-vexlor-cable.rules), then
+unplug the cable and plug it in again. The package puts the rule in
+/usr/lib/udev/rules.d; for a build from source, install it with
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+Or join the dialout group, whose members may open serial ports:
+  sudo usermod -aG dialout $USER
+then log out and in again.</source>
+        <extracomment>keep the file names and the command lines as they are</extracomment>
+        <translation>Installez la règle du câble fournie avec le paquet (70-vexlor-cable.rules), puis
+débranchez le câble et rebranchez-le. Le paquet place la règle dans
+/usr/lib/udev/rules.d&#x202f;; si vous avez compilé depuis les sources, installez-la avec
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+Ou rejoignez le groupe dialout, dont les membres peuvent ouvrir les ports série&#x202f;:
+  sudo usermod -aG dialout $USER
+puis fermez votre session et rouvrez-la.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Untitled.vxc</source>
+        <extracomment>the window caption&apos;s document name after New, before the first save</extracomment>
+        <translation>Sans titre.vxc</translation>
+    </message>
+    <message>
+        <source>Power parameters</source>
+        <translation>Paramètres de puissance</translation>
+    </message>
+    <message>
+        <source>Pedal speed sensor functions</source>
+        <translation>Fonctions du capteur PAS</translation>
+    </message>
+    <message>
+        <source>Limit max speed</source>
+        <translation>Limiter la vitesse max.</translation>
+    </message>
+    <message>
+        <source>Speed limit parameters</source>
+        <translation>Limitation de vitesse</translation>
+    </message>
+    <message>
+        <source>Wheel size</source>
+        <translation>Taille de roue</translation>
+    </message>
+    <message>
+        <source>Throttle functions</source>
+        <translation>Fonctions de l&apos;accélérateur</translation>
+    </message>
+    <message>
+        <source>Level limits</source>
+        <translation>Limites par niveau</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <extracomment>the About box&apos;s last credit line</extracomment>
+        <translation>Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <extracomment>Help &gt; Language: the note after choosing a language</extracomment>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The window will show the chosen language the next time you start the program.</source>
+        <translation>La fenêtre s&apos;affichera dans la langue choisie au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Brushless motor parameters</source>
+        <translation>Paramètres du moteur brushless</translation>
+    </message>
+    <message>
+        <source>Configuration Files (*.vxc)</source>
+        <extracomment>the file dialogs&apos; filter; keep &quot;(*.vxc)&quot; as it is</extracomment>
+        <translation>Fichiers de configuration (*.vxc)</translation>
+    </message>
+    <message>
+        <source>Open Configuration Files</source>
+        <translation>Ouvrir un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Save Configuration Files</source>
+        <translation>Enregistrer le fichier de configuration</translation>
+    </message>
+    <message>
+        <source>New Configuration</source>
+        <translation>Nouvelle configuration</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Ouvrir une configuration</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Enregistrer la configuration</translation>
+    </message>
+    <message>
+        <source>Test Controller Connection</source>
+        <translation>Tester la connexion au contrôleur</translation>
+    </message>
+    <message>
+        <source>Read Controller Configuration</source>
+        <translation>Lire la configuration du contrôleur</translation>
+    </message>
+    <message>
+        <source>Write Controller Configuration</source>
+        <translation>Écrire la configuration dans le contrôleur</translation>
+    </message>
+    <message>
+        <source>Desktop Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Open Configuration...</source>
+        <translation>Ouvrir une configuration...</translation>
+    </message>
+    <message>
+        <source>Reopen</source>
+        <translation>Rouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Connexion</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Technical Support</source>
+        <translation>Assistance technique</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+</context>
+<context>
+    <name>MotorIllustration</name>
+    <message>
+        <source>Rotor</source>
+        <translation>Rotor</translation>
+    </message>
+    <message>
+        <source>Magnets N / S</source>
+        <extracomment>the rotor&apos;s magnets with their north and south poles</extracomment>
+        <translation>Aimants N / S</translation>
+    </message>
+    <message>
+        <source>Stator teeth</source>
+        <translation>Dents du stator</translation>
+    </message>
+    <message>
+        <source>Coils</source>
+        <translation>Bobinages</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>Roulement</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>Axe</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Pedal sensor magnets</source>
+        <extracomment>the field before &quot;magnets a circle&quot;, as messages and lists name it</extracomment>
+        <translation>Aimants du capteur de pédalage</translation>
+    </message>
+    <message>
+        <source>PAS levels (1~9):</source>
+        <translation>Niveaux PAS (1~9)&#x202f;:</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>unit: percent</extracomment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Max battery current: </source>
+        <translation>Courant batterie max.&#x202f;: </translation>
+    </message>
+    <message>
+        <source>A</source>
+        <extracomment>unit: ampere</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Low voltage protection: </source>
+        <extracomment>the battery voltage below which the controller cuts the motor</extracomment>
+        <translation>Coupure basse tension&#x202f;: </translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>unit: volt</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Acceleration:</source>
+        <translation>Accélération&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Brake voltage:</source>
+        <extracomment>the brake lever sensor&apos;s signal level; its two buttons are &quot;Low&quot; and &quot;High&quot;</extracomment>
+        <translation>Signal de frein&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <extracomment>brake signal level</extracomment>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <extracomment>brake signal level</extracomment>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Speed limit: </source>
+        <translation>Vitesse max.&#x202f;: </translation>
+    </message>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Speedometer magnets: </source>
+        <extracomment>how many magnets pass the speed sensor per wheel turn</extracomment>
+        <translation>Aimants de roue&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Wheel perimeter: </source>
+        <translation>Circonférence de roue&#x202f;: </translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <extracomment>unit: millimetre</extracomment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Use pedal speed sensor</source>
+        <translation>Utiliser le capteur de pédalage</translation>
+    </message>
+    <message>
+        <source>Duty cycle:</source>
+        <extracomment>the pedal sensor signal&apos;s duty cycle; its buttons are &quot;&lt; 50%&quot; and &quot;&gt; 50%&quot;</extracomment>
+        <translation>Rapp. cycl.&#x202f;:</translation>
+    </message>
+    <message>
+        <source>&lt; 50%</source>
+        <translation>&lt; 50%</translation>
+    </message>
+    <message>
+        <source>&gt; 50%</source>
+        <translation>&gt; 50%</translation>
+    </message>
+    <message>
+        <source>magnets a circle</source>
+        <extracomment>after a field without a caption: the number of magnets on the pedal sensor&apos;s disc</extracomment>
+        <translation>aimants par tour</translation>
+    </message>
+    <message>
+        <source>Start after </source>
+        <extracomment>&quot;Start after [2] magnets passed&quot;: assist starts after this many sensor magnets</extracomment>
+        <translation>Départ&#x202f;: </translation>
+    </message>
+    <message>
+        <source>magnets passed</source>
+        <extracomment>&quot;Start after [2] magnets passed&quot;</extracomment>
+        <translation>aimants</translation>
+    </message>
+    <message>
+        <source>Stop after </source>
+        <extracomment>&quot;Stop after [500] ms stop pedaling&quot;: assist stops this long after pedalling stops</extracomment>
+        <translation>Arrêt&#x202f;: </translation>
+    </message>
+    <message>
+        <source>ms stop pedaling</source>
+        <extracomment>&quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>ms sans pédaler</translation>
+    </message>
+    <message>
+        <source>PAS ratio: </source>
+        <extracomment>pedal assist sensor (PAS) ratio, a track bar from 1 to 9</extracomment>
+        <translation>Rapport PAS&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Use throttle</source>
+        <translation>Utiliser l&apos;accélérateur</translation>
+    </message>
+    <message>
+        <source>Max output: </source>
+        <extracomment>the throttle&apos;s largest output, in percent</extracomment>
+        <translation>Max.&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Limited by PAS level limits</source>
+        <extracomment>the throttle follows the assist level limits</extracomment>
+        <translation>Bridé selon le niveau PAS</translation>
+    </message>
+    <message>
+        <source>Start voltage: </source>
+        <extracomment>the throttle&apos;s voltage where it starts; the row reads &quot;Start voltage: [1.2] V, Full: [3.4] V&quot;</extracomment>
+        <translation>Début&#x202f;: </translation>
+    </message>
+    <message>
+        <source>V,</source>
+        <extracomment>unit: volt, followed on the same row by &quot;Full: [3.4] V&quot;</extracomment>
+        <translation>V,</translation>
+    </message>
+    <message>
+        <source>Full: </source>
+        <extracomment>the throttle&apos;s voltage at full twist, after &quot;Start voltage: [1.2] V,&quot;; keep it short</extracomment>
+        <translation>fin&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Working style</source>
+        <extracomment>how the throttle works with the pedal sensor (a group of three choices)</extracomment>
+        <translation>Mode de fonctionnement</translation>
+    </message>
+    <message>
+        <source>Independently</source>
+        <translation>Indépendant</translation>
+    </message>
+    <message>
+        <source>Together with pedal sensor</source>
+        <translation>Avec le capteur de pédalage</translation>
+    </message>
+    <message>
+        <source>Start by pedal sensor</source>
+        <translation>Démarrage par le pédalage</translation>
+    </message>
+    <message>
+        <source>Level 1: </source>
+        <translation>Niveau 1&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Level 2: </source>
+        <translation>Niveau 2&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Level 3: </source>
+        <translation>Niveau 3&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Level 4: </source>
+        <translation>Niveau 4&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Level 5: </source>
+        <translation>Niveau 5&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Level 6: </source>
+        <translation>Niveau 6&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Level 7: </source>
+        <translation>Niveau 7&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Level 8: </source>
+        <translation>Niveau 8&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Level 9: </source>
+        <translation>Niveau 9&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Limit speed</source>
+        <extracomment>the assist levels limit the speed</extracomment>
+        <translation>Limiter la vitesse</translation>
+    </message>
+    <message>
+        <source>Limit current</source>
+        <extracomment>the assist levels limit the current</extracomment>
+        <translation>Limiter le courant</translation>
+    </message>
+    <message>
+        <source>Walk assist: </source>
+        <translation>Aide piéton&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Work together with throttle</source>
+        <extracomment>the pedal sensor works together with the throttle</extracomment>
+        <translation>Fonctionne avec l&apos;accélérateur</translation>
+    </message>
+    <message>
+        <source>Hall sensor</source>
+        <extracomment>the motor&apos;s Hall sensors: 120 degree, 60 degree or none</extracomment>
+        <translation>Capteurs Hall</translation>
+    </message>
+    <message>
+        <source>120° Sensors</source>
+        <translation>Hall 120°</translation>
+    </message>
+    <message>
+        <source>60° Sensors</source>
+        <translation>Hall 60°</translation>
+    </message>
+    <message>
+        <source>Sensorless</source>
+        <translation>Sans capteurs</translation>
+    </message>
+    <message>
+        <source>Rotation direction</source>
+        <extracomment>a hub motor with or without a freewheel (one-way clutch) inside</extracomment>
+        <translation>Roue libre</translation>
+    </message>
+    <message>
+        <source>One way clutch</source>
+        <translation>Avec roue libre</translation>
+    </message>
+    <message>
+        <source>Without clutch</source>
+        <translation>Sans roue libre</translation>
+    </message>
+    <message>
+        <source>Rated voltage: </source>
+        <translation>Tension nominale&#x202f;: </translation>
+    </message>
+    <message>
+        <source>Rated power: </source>
+        <translation>Puissance nominale&#x202f;: </translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>unit: watt</extracomment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>No. of pole-pairs: </source>
+        <translation>Paires de pôles&#x202f;: </translation>
+    </message>
+    <message>
+        <source>No-load speed: </source>
+        <translation>Vitesse à vide&#x202f;: </translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <extracomment>unit: revolutions per minute</extracomment>
+        <translation>tr/min</translation>
+    </message>
+    <message>
+        <source>Reduction ratio: </source>
+        <extracomment>the motor&apos;s gear ratio, shown as &quot;[8] :1&quot;</extracomment>
+        <translation>Rapport de réduction&#x202f;: </translation>
+    </message>
+    <message>
+        <source>:1</source>
+        <extracomment>after the reduction ratio&apos;s field: &quot;[8] :1&quot;</extracomment>
+        <translation>:1</translation>
+    </message>
+    <message>
+        <source>Stator resistance: </source>
+        <translation>Résistance du stator&#x202f;: </translation>
+    </message>
+    <message>
+        <source>mOhm</source>
+        <extracomment>unit: milliohm</extracomment>
+        <translation>mOhm</translation>
+    </message>
+    <message>
+        <source>Stator inductance: </source>
+        <translation>Inductance du stator&#x202f;: </translation>
+    </message>
+    <message>
+        <source>mH</source>
+        <extracomment>unit: millihenry</extracomment>
+        <translation>mH</translation>
+    </message>
+    <message>
+        <source>Max phase current:</source>
+        <translation>Courant de phase max.&#x202f;:</translation>
+    </message>
+</context>
+<context>
+    <name>SafetyDialogs</name>
+    <message>
+        <source>Compare with Controller…</source>
+        <translation>Comparer avec le contrôleur…</translation>
+    </message>
+    <message>
+        <source>Back Up Before Write</source>
+        <translation>Sauvegarder avant l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>Vérifier après l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Restore Backup…</source>
+        <translation>Restaurer une sauvegarde…</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Paramètre</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <extracomment>column heading: the value the window shows</extracomment>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <extracomment>column heading: the value the controller holds</extracomment>
+        <translation>Contrôleur</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <extracomment>column heading: the value that was written to the controller</extracomment>
+        <translation>Écrit</translation>
+    </message>
+    <message>
+        <source>Held by the controller</source>
+        <extracomment>column heading: the value the controller holds after the write</extracomment>
+        <translation>Lu dans le contrôleur</translation>
+    </message>
+    <message>
+        <source>Compare with Controller</source>
+        <translation>Comparer avec le contrôleur</translation>
+    </message>
+    <message>
+        <source>These parameters differ between the window and the controller:</source>
+        <translation>Ces paramètres diffèrent entre la fenêtre et le contrôleur&#x202f;:</translation>
+    </message>
+    <message>
+        <source>The controller holds the window&apos;s settings.</source>
+        <translation>Le contrôleur contient déjà les réglages de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>&amp;Load Controller&apos;s Values</source>
+        <translation>&amp;Charger les valeurs du contrôleur</translation>
+    </message>
+    <message>
+        <source>&amp;Write Window&apos;s Values</source>
+        <translation>Écrire les &amp;valeurs de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Choose a backup to load into the window. The controller does not change until you write the settings.</source>
+        <translation>Choisissez une sauvegarde à charger dans la fenêtre. Le contrôleur reste inchangé tant que vous n&apos;y écrivez pas les réglages.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <extracomment>column heading: when the backup was taken</extracomment>
+        <translation>Créée le</translation>
+    </message>
+    <message>
+        <source>Parameters that differ from the window</source>
+        <translation>Paramètres différents de la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Charger</translation>
+    </message>
+    <message>
+        <source>There are no backups yet. A backup of the controller&apos;s settings is taken before every write.</source>
+        <translation>Aucune sauvegarde pour l&apos;instant. Une sauvegarde des réglages du contrôleur est faite avant chaque écriture.</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Pedal-assist e-bike drive configuration</source>
+        <translation>Configuration de motorisation pour VAE</translation>
+    </message>
+</context>
+<context>
+    <name>Transactions</name>
+    <message>
+        <source>Busy</source>
+        <extracomment>status strip, 34 pixels wide: frames are being exchanged with the controller</extracomment>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <extracomment>status strip, 34 pixels wide: nothing is being exchanged</extracomment>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <extracomment>status strip, 38 pixels wide: the last read or write succeeded</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <extracomment>status strip, 38 pixels wide: the last read or write failed</extracomment>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Communication with controller failed!</source>
+        <translation>La communication avec le contrôleur a échoué&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Communication with controller interrupted!</source>
+        <translation>La communication avec le contrôleur a été interrompue&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>This error may be caused by controller MCU flash write protection. Please re-program .hex file to the controller with the write option bytes. Read Page 7 of %1</source>
+        <extracomment>%1 the programming guide&apos;s file name, ST-LINK_Installation_EN.pdf</extracomment>
+        <translation>Cette erreur peut venir de la protection en écriture de la mémoire flash du microcontrôleur du contrôleur. Veuillez reprogrammer le fichier .hex dans le contrôleur en écrivant aussi les octets d&apos;option (option bytes). Voir la page 7 de %1</translation>
+    </message>
+    <message>
+        <source>Configuration of the controller was read successfully.</source>
+        <translation>La configuration du contrôleur a bien été lue.</translation>
+    </message>
+    <message>
+        <source>Read controller result</source>
+        <translation>Résultat de la lecture du contrôleur</translation>
+    </message>
+    <message>
+        <source>Configuration of the controller was written successfully.</source>
+        <translation>La configuration du contrôleur a bien été écrite.</translation>
+    </message>
+    <message>
+        <source>Write controller result</source>
+        <translation>Résultat de l&apos;écriture du contrôleur</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <extracomment>%1 the text that should have been a number such as 14.5</extracomment>
+        <translation>«&#x202f;%1&#x202f;» n&apos;est pas un nombre décimal valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <extracomment>%1 the text that should have been a whole number</extracomment>
+        <translation>«&#x202f;%1&#x202f;» n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>No item is selected for %1: select one of its %2 items.</source>
+        <extracomment>%1 a radio group&apos;s title, %2 how many items it has</extracomment>
+        <translation>Aucune option choisie pour %1&#x202f;: choisissez l&apos;une de ses %2 options.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to less than %3.</source>
+        <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the first value too large</extracomment>
+        <translation>«&#x202f;%1&#x202f;» est hors plage pour %2&#x202f;: le contrôleur accepte de 0 à moins de %3.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to %3.</source>
+        <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the largest value accepted</extracomment>
+        <translation>«&#x202f;%1&#x202f;» est hors plage pour %2&#x202f;: le contrôleur accepte de 0 à %3.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteSafety</name>
+    <message>
+        <source>The controller&apos;s settings could not be kept as a backup, so nothing was written.
+
+%1</source>
+        <extracomment>%1 the file&apos;s error, such as &quot;Cannot create file ...&quot;</extracomment>
+        <translation>Les réglages du contrôleur n&apos;ont pas pu être sauvegardés, donc rien n&apos;a été écrit.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The configuration was written and stored, but reading it back to check it failed:
+%1</source>
+        <extracomment>%1 the read&apos;s own message, such as &quot;Communication with controller failed!&quot;</extracomment>
+        <translation>La configuration a été écrite et mémorisée, mais la relecture de contrôle a échoué&#x202f;:
+%1</translation>
+    </message>
+    <message>
+        <source>The configuration was written and stored, but the controller holds other values than were written:</source>
+        <translation>La configuration a été écrite et mémorisée, mais le contrôleur contient d&apos;autres valeurs que celles écrites&#x202f;:</translation>
+    </message>
+    <message>
+        <source>%1: written %2, holds %3</source>
+        <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
+        <translation>%1&#x202f;: écrit %2, lu %3</translation>
+    </message>
+</context>
+</TS>

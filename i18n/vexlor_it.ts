@@ -1,0 +1,1000 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>Usage: vexlor-cli %1</source>
+        <extracomment>%1 the command&apos;s synopsis such as &quot;encode FILE&quot;; keep vexlor-cli as it is</extracomment>
+        <translation>Uso: vexlor-cli %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to the standard output.</source>
+        <translation>Impossibile scrivere sullo standard output.</translation>
+    </message>
+    <message>
+        <source>%1 lacks the Hall sensor type (a fault of an old version). Open it in the window, answer its question and save it, then try again.</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>In %1 manca il tipo di sensore Hall (un difetto di una versione precedente). Aprire il file nella finestra, rispondere alla domanda, salvarlo e riprovare.</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <extracomment>%1 the backup file&apos;s path</extracomment>
+        <translation>Backup: %1</translation>
+    </message>
+    <message>
+        <source>Read back: the controller holds every value written.</source>
+        <translation>Rilettura: la centralina contiene tutti i valori scritti.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print the sixty values a write would send</source>
+        <extracomment>FILE is the argument named in the synopsis &quot;encode FILE&quot;: keep it as it is</extracomment>
+        <translation>applica FILE allo stato iniziale e mostra i sessanta valori che una scrittura invierebbe</translation>
+    </message>
+    <message>
+        <source>list the serial ports, marking the one the tool would use</source>
+        <translation>elenca le porte seriali, indicando quella che verrebbe usata</translation>
+    </message>
+    <message>
+        <source>test the connection and print the controller&apos;s software version</source>
+        <translation>verifica la connessione e mostra la versione software della centralina</translation>
+    </message>
+    <message>
+        <source>read the controller&apos;s configuration into FILE (or stdout) as a .vxc file</source>
+        <extracomment>FILE as in the synopsis &quot;read [FILE]&quot;; stdout stays as it is</extracomment>
+        <translation>legge la configurazione della centralina e la salva in FILE (o su stdout) come file .vxc</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check</source>
+        <extracomment>FILE as in the synopsis; stderr stays as it is</extracomment>
+        <translation>applica FILE allo stato iniziale, salva un backup delle impostazioni della centralina (percorso su stderr), scrive e memorizza quelle di FILE, poi le rilegge per verificarle</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
+        <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
+        <translation>applica FILE allo stato iniziale, legge la centralina e mostra ogni parametro che ha un valore diverso: CHIAVE, ETICHETTA, VALORE NEL FILE, VALORE NELLA CENTRALINA, separati da tabulazioni</translation>
+    </message>
+    <message>
+        <source>list the backups taken before writes, newest first, one path a line</source>
+        <translation>elenca i backup eseguiti prima delle scritture, dal più recente, un percorso per riga</translation>
+    </message>
+    <message>
+        <source>print the parameters whose stored values differ between two .vxc files (exit 1 when some do)</source>
+        <translation>mostra i parametri i cui valori memorizzati differiscono tra due file .vxc (esce con 1 se ce ne sono)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: permission denied.
+%2</source>
+        <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
+        <translation>Impossibile aprire %1: permesso negato.
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: another program is using it.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>Impossibile aprire %1: è in uso da parte di un altro programma.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: no such device.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>Impossibile aprire %1: il dispositivo non esiste.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>Impossibile aprire %1.</translation>
+    </message>
+    <message>
+        <source>See %1</source>
+        <extracomment>%1 the path of the programming guide, ST-LINK_Installation_EN.pdf</extracomment>
+        <translation>Vedere %1</translation>
+    </message>
+    <message>
+        <source>No programming cable found (no serial port of its USB bridge). Name the device with --port or VEXLOR_PORT.</source>
+        <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
+        <translation>Nessun cavo di programmazione trovato (nessuna porta seriale del suo adattatore USB). Indicare il dispositivo con --port o VEXLOR_PORT.</translation>
+    </message>
+    <message>
+        <source>No serial device at %1.</source>
+        <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
+        <translation>Nessun dispositivo seriale in %1.</translation>
+    </message>
+    <message>
+        <source>(named by --port or VEXLOR_PORT)</source>
+        <translation>(indicato con --port o VEXLOR_PORT)</translation>
+    </message>
+    <message>
+        <source>No programming cable found.</source>
+        <translation>Nessun cavo di programmazione trovato.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Comandi:</translation>
+    </message>
+    <message>
+        <source>Backups go to %1 unless --backup-dir names another folder; the newest %2 are kept.</source>
+        <extracomment>%1 the backup folder, %2 how many backups are kept; keep --backup-dir as it is</extracomment>
+        <translation>I backup vengono salvati in %1, a meno che --backup-dir indichi un&apos;altra cartella; vengono conservati i %2 più recenti.</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
+diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
+compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
+write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
+        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
+        <translation>Codici di uscita: 0 completato, 1 errore della centralina o del collegamento, 2 dati in ingresso o uso non validi.
+diff esce come diff(1): 0 nessuna differenza, 1 alcuni valori differiscono, 2 dati in ingresso o uso non validi.
+compare esce con 0 se la centralina contiene i valori del file, 3 se alcuni differiscono, 1 in caso di errore della centralina o del collegamento, 2 con dati in ingresso o uso non validi.
+write esce con 1 anche quando la rilettura trova valori diversi da quelli scritti (vengono mostrati come li mostra compare), e con 2 quando non è possibile salvare il backup (non viene scritto nulla).</translation>
+    </message>
+    <message>
+        <source>Reads, writes and checks the settings of a Vexlor FOC motor controller.</source>
+        <translation>Legge, scrive e verifica le impostazioni di una centralina motore FOC Vexlor.</translation>
+    </message>
+    <message>
+        <source>Use the serial DEVICE instead of looking for the cable.</source>
+        <extracomment>DEVICE as in &quot;--port &lt;DEVICE&gt;&quot;: keep it as it is</extracomment>
+        <translation>Usa il dispositivo seriale DEVICE invece di cercare il cavo.</translation>
+    </message>
+    <message>
+        <source>Treat &quot;Limit max speed&quot; as cleared: the speed limit is sent as 9000.</source>
+        <extracomment>&quot;Limit max speed&quot; is the window&apos;s check box of that name</extracomment>
+        <translation>Considera «Limita velocità max» come disattivata: il limite di velocità viene inviato come 9000.</translation>
+    </message>
+    <message>
+        <source>The command to run (see below).</source>
+        <translation>Il comando da eseguire (vedere sotto).</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
+        <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
+        <translation>Comando sconosciuto «%1». Eseguire vexlor-cli --help per l&apos;elenco.</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>On</source>
+        <extracomment>a check box&apos;s state in a list of values: ticked</extracomment>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>a check box&apos;s state in a list of values: clear</extracomment>
+        <translation>Disattivato</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionCheck</name>
+    <message>
+        <source>Connection to controller is OK!
+Controller software version: v%1
+
+Would you like to read the controller&apos;s configuration now?</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Connessione alla centralina riuscita!
+Versione software della centralina: v%1
+
+Leggere ora la configurazione della centralina?</translation>
+    </message>
+    <message>
+        <source>Connection to controller is OK!
+Controller software version: v%1</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Connessione alla centralina riuscita!
+Versione software della centralina: v%1</translation>
+    </message>
+    <message>
+        <source>Connection to controller is not detected!</source>
+        <translation>Nessuna connessione alla centralina rilevata!</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot create file %1</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Impossibile creare il file %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <extracomment>%1 the path of config.ini</extracomment>
+        <translation>Impossibile scrivere su %1</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <extracomment>a file whose last key has no value line; %1 the number of lines</extracomment>
+        <translation>Indice di lista fuori dai limiti (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Impossibile aprire il file %1</translation>
+    </message>
+    <message>
+        <source>File %1 is too large to be a configuration file (more than 1 MiB).</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Il file %1 è troppo grande per essere un file di configurazione (più di 1 MiB).</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: it is not a regular file.</source>
+        <extracomment>%1 the path of a folder, a device or the like</extracomment>
+        <translation>Impossibile aprire il file %1: non è un file normale.</translation>
+    </message>
+    <message>
+        <source>The setting file to be opened missed one data because of a bug in the old version. Please answer one question now.
+Does the motor have 3 hall sensors?</source>
+        <extracomment>Yes means the motor has three Hall sensors, No that it has none</extracomment>
+        <translation>Al file di configurazione da aprire manca un dato a causa di un difetto della versione precedente. Rispondere ora a una domanda.
+Il motore ha 3 sensori Hall?</translation>
+    </message>
+</context>
+<context>
+    <name>Link</name>
+    <message>
+        <source>Device Connected</source>
+        <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is open</extracomment>
+        <translation>Connesso</translation>
+    </message>
+    <message>
+        <source>Device Lost</source>
+        <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is gone</extracomment>
+        <translation>Disconnesso</translation>
+    </message>
+    <message>
+        <source>Controller connection test result</source>
+        <translation>Esito del test di connessione alla centralina</translation>
+    </message>
+    <message>
+        <source>Another COM device using the same name is detected,
+please remove it first.</source>
+        <extracomment>&quot;COM device&quot;: a serial port device</extracomment>
+        <translation>È stato rilevato un altro dispositivo COM con lo stesso nome,
+rimuoverlo prima di continuare.</translation>
+    </message>
+    <message>
+        <source>You may not open the programming cable&apos;s serial port %1.
+
+%2</source>
+        <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
+        <translation>Non si dispone dei permessi per aprire la porta seriale %1 del cavo di programmazione.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Programming cable access</source>
+        <translation>Accesso al cavo di programmazione</translation>
+    </message>
+    <message>
+        <source>Install the cable rule that comes with the package (70-vexlor-cable.rules), then
+unplug the cable and plug it in again. The package puts the rule in
+/usr/lib/udev/rules.d; for a build from source, install it with
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+Or join the dialout group, whose members may open serial ports:
+  sudo usermod -aG dialout $USER
+then log out and in again.</source>
+        <extracomment>keep the file names and the command lines as they are</extracomment>
+        <translation>Installare la regola per il cavo fornita con il pacchetto (70-vexlor-cable.rules), poi
+scollegare il cavo e ricollegarlo. Il pacchetto installa la regola in
+/usr/lib/udev/rules.d; se il programma è compilato dai sorgenti, installarla con
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+Oppure entrare nel gruppo dialout, i cui membri possono aprire le porte seriali:
+  sudo usermod -aG dialout $USER
+poi uscire dalla sessione e rientrare.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Untitled.vxc</source>
+        <extracomment>the window caption&apos;s document name after New, before the first save</extracomment>
+        <translation>Senza titolo.vxc</translation>
+    </message>
+    <message>
+        <source>Power parameters</source>
+        <translation>Parametri di potenza</translation>
+    </message>
+    <message>
+        <source>Pedal speed sensor functions</source>
+        <translation>Sensore di pedalata</translation>
+    </message>
+    <message>
+        <source>Limit max speed</source>
+        <translation>Limita velocità max</translation>
+    </message>
+    <message>
+        <source>Speed limit parameters</source>
+        <translation>Limite di velocità</translation>
+    </message>
+    <message>
+        <source>Wheel size</source>
+        <translation>Misura ruota</translation>
+    </message>
+    <message>
+        <source>Throttle functions</source>
+        <translation>Acceleratore</translation>
+    </message>
+    <message>
+        <source>Level limits</source>
+        <translation>Limiti per livello</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <extracomment>the About box&apos;s last credit line</extracomment>
+        <translation>Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <extracomment>Help &gt; Language: the note after choosing a language</extracomment>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>The window will show the chosen language the next time you start the program.</source>
+        <translation>La finestra mostrerà la lingua scelta al prossimo avvio del programma.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motore</translation>
+    </message>
+    <message>
+        <source>Brushless motor parameters</source>
+        <translation>Parametri motore brushless</translation>
+    </message>
+    <message>
+        <source>Configuration Files (*.vxc)</source>
+        <extracomment>the file dialogs&apos; filter; keep &quot;(*.vxc)&quot; as it is</extracomment>
+        <translation>File di configurazione (*.vxc)</translation>
+    </message>
+    <message>
+        <source>Open Configuration Files</source>
+        <translation>Apri file di configurazione</translation>
+    </message>
+    <message>
+        <source>Save Configuration Files</source>
+        <translation>Salva file di configurazione</translation>
+    </message>
+    <message>
+        <source>New Configuration</source>
+        <translation>Nuova configurazione</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Apri configurazione</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Salva configurazione</translation>
+    </message>
+    <message>
+        <source>Test Controller Connection</source>
+        <translation>Verifica connessione alla centralina</translation>
+    </message>
+    <message>
+        <source>Read Controller Configuration</source>
+        <translation>Leggi configurazione dalla centralina</translation>
+    </message>
+    <message>
+        <source>Write Controller Configuration</source>
+        <translation>Scrivi configurazione nella centralina</translation>
+    </message>
+    <message>
+        <source>Desktop Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>Lingua del desktop</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Open Configuration...</source>
+        <translation>Apri configurazione...</translation>
+    </message>
+    <message>
+        <source>Reopen</source>
+        <translation>Apri recenti</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Salva con nome...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Connessione</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Argomenti della guida</translation>
+    </message>
+    <message>
+        <source>Technical Support</source>
+        <translation>Assistenza tecnica</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Informazioni...</translation>
+    </message>
+</context>
+<context>
+    <name>MotorIllustration</name>
+    <message>
+        <source>Rotor</source>
+        <translation>Rotore</translation>
+    </message>
+    <message>
+        <source>Magnets N / S</source>
+        <extracomment>the rotor&apos;s magnets with their north and south poles</extracomment>
+        <translation>Magneti N / S</translation>
+    </message>
+    <message>
+        <source>Stator teeth</source>
+        <translation>Denti dello statore</translation>
+    </message>
+    <message>
+        <source>Coils</source>
+        <translation>Bobine</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>Cuscinetto</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>Asse</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Pedal sensor magnets</source>
+        <extracomment>the field before &quot;magnets a circle&quot;, as messages and lists name it</extracomment>
+        <translation>Magneti del sensore di pedalata</translation>
+    </message>
+    <message>
+        <source>PAS levels (1~9):</source>
+        <translation>Livelli PAS (1~9):</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>unit: percent</extracomment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Max battery current: </source>
+        <translation>Corrente max batt.: </translation>
+    </message>
+    <message>
+        <source>A</source>
+        <extracomment>unit: ampere</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Low voltage protection: </source>
+        <extracomment>the battery voltage below which the controller cuts the motor</extracomment>
+        <translation>Tensione minima: </translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>unit: volt</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Acceleration:</source>
+        <translation>Accelerazione:</translation>
+    </message>
+    <message>
+        <source>Brake voltage:</source>
+        <extracomment>the brake lever sensor&apos;s signal level; its two buttons are &quot;Low&quot; and &quot;High&quot;</extracomment>
+        <translation>Segnale freno:</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <extracomment>brake signal level</extracomment>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <extracomment>brake signal level</extracomment>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Speed limit: </source>
+        <translation>Velocità max: </translation>
+    </message>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Speedometer magnets: </source>
+        <extracomment>how many magnets pass the speed sensor per wheel turn</extracomment>
+        <translation>Magneti del tachimetro: </translation>
+    </message>
+    <message>
+        <source>Wheel perimeter: </source>
+        <translation>Circonf. ruota: </translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <extracomment>unit: millimetre</extracomment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Use pedal speed sensor</source>
+        <translation>Usa sensore di pedalata</translation>
+    </message>
+    <message>
+        <source>Duty cycle:</source>
+        <extracomment>the pedal sensor signal&apos;s duty cycle; its buttons are &quot;&lt; 50%&quot; and &quot;&gt; 50%&quot;</extracomment>
+        <translation>Duty cycle:</translation>
+    </message>
+    <message>
+        <source>&lt; 50%</source>
+        <translation>&lt; 50%</translation>
+    </message>
+    <message>
+        <source>&gt; 50%</source>
+        <translation>&gt; 50%</translation>
+    </message>
+    <message>
+        <source>magnets a circle</source>
+        <extracomment>after a field without a caption: the number of magnets on the pedal sensor&apos;s disc</extracomment>
+        <translation>magneti per giro</translation>
+    </message>
+    <message>
+        <source>Start after </source>
+        <extracomment>&quot;Start after [2] magnets passed&quot;: assist starts after this many sensor magnets</extracomment>
+        <translation>Avvio dopo </translation>
+    </message>
+    <message>
+        <source>magnets passed</source>
+        <extracomment>&quot;Start after [2] magnets passed&quot;</extracomment>
+        <translation>magneti rilevati</translation>
+    </message>
+    <message>
+        <source>Stop after </source>
+        <extracomment>&quot;Stop after [500] ms stop pedaling&quot;: assist stops this long after pedalling stops</extracomment>
+        <translation>Stop dopo </translation>
+    </message>
+    <message>
+        <source>ms stop pedaling</source>
+        <extracomment>&quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>ms di sosta</translation>
+    </message>
+    <message>
+        <source>PAS ratio: </source>
+        <extracomment>pedal assist sensor (PAS) ratio, a track bar from 1 to 9</extracomment>
+        <translation>Rapporto PAS: </translation>
+    </message>
+    <message>
+        <source>Use throttle</source>
+        <translation>Usa acceleratore</translation>
+    </message>
+    <message>
+        <source>Max output: </source>
+        <extracomment>the throttle&apos;s largest output, in percent</extracomment>
+        <translation>Uscita max: </translation>
+    </message>
+    <message>
+        <source>Limited by PAS level limits</source>
+        <extracomment>the throttle follows the assist level limits</extracomment>
+        <translation>Limitato dai livelli PAS</translation>
+    </message>
+    <message>
+        <source>Start voltage: </source>
+        <extracomment>the throttle&apos;s voltage where it starts; the row reads &quot;Start voltage: [1.2] V, Full: [3.4] V&quot;</extracomment>
+        <translation>Inizio: </translation>
+    </message>
+    <message>
+        <source>V,</source>
+        <extracomment>unit: volt, followed on the same row by &quot;Full: [3.4] V&quot;</extracomment>
+        <translation>V,</translation>
+    </message>
+    <message>
+        <source>Full: </source>
+        <extracomment>the throttle&apos;s voltage at full twist, after &quot;Start voltage: [1.2] V,&quot;; keep it short</extracomment>
+        <translation>Max: </translation>
+    </message>
+    <message>
+        <source>Working style</source>
+        <extracomment>how the throttle works with the pedal sensor (a group of three choices)</extracomment>
+        <translation>Funzionamento</translation>
+    </message>
+    <message>
+        <source>Independently</source>
+        <translation>Indipendente</translation>
+    </message>
+    <message>
+        <source>Together with pedal sensor</source>
+        <translation>Con il sensore di pedalata</translation>
+    </message>
+    <message>
+        <source>Start by pedal sensor</source>
+        <translation>Avvio con la pedalata</translation>
+    </message>
+    <message>
+        <source>Level 1: </source>
+        <translation>Livello 1: </translation>
+    </message>
+    <message>
+        <source>Level 2: </source>
+        <translation>Livello 2: </translation>
+    </message>
+    <message>
+        <source>Level 3: </source>
+        <translation>Livello 3: </translation>
+    </message>
+    <message>
+        <source>Level 4: </source>
+        <translation>Livello 4: </translation>
+    </message>
+    <message>
+        <source>Level 5: </source>
+        <translation>Livello 5: </translation>
+    </message>
+    <message>
+        <source>Level 6: </source>
+        <translation>Livello 6: </translation>
+    </message>
+    <message>
+        <source>Level 7: </source>
+        <translation>Livello 7: </translation>
+    </message>
+    <message>
+        <source>Level 8: </source>
+        <translation>Livello 8: </translation>
+    </message>
+    <message>
+        <source>Level 9: </source>
+        <translation>Livello 9: </translation>
+    </message>
+    <message>
+        <source>Limit speed</source>
+        <extracomment>the assist levels limit the speed</extracomment>
+        <translation>Limita velocità</translation>
+    </message>
+    <message>
+        <source>Limit current</source>
+        <extracomment>the assist levels limit the current</extracomment>
+        <translation>Limita corrente</translation>
+    </message>
+    <message>
+        <source>Walk assist: </source>
+        <translation>Spinta: </translation>
+    </message>
+    <message>
+        <source>Work together with throttle</source>
+        <extracomment>the pedal sensor works together with the throttle</extracomment>
+        <translation>Insieme all&apos;acceleratore</translation>
+    </message>
+    <message>
+        <source>Hall sensor</source>
+        <extracomment>the motor&apos;s Hall sensors: 120 degree, 60 degree or none</extracomment>
+        <translation>Sensore Hall</translation>
+    </message>
+    <message>
+        <source>120° Sensors</source>
+        <translation>Sensori 120°</translation>
+    </message>
+    <message>
+        <source>60° Sensors</source>
+        <translation>Sensori 60°</translation>
+    </message>
+    <message>
+        <source>Sensorless</source>
+        <translation>Senza sensori</translation>
+    </message>
+    <message>
+        <source>Rotation direction</source>
+        <extracomment>a hub motor with or without a freewheel (one-way clutch) inside</extracomment>
+        <translation>Senso di rotazione</translation>
+    </message>
+    <message>
+        <source>One way clutch</source>
+        <translation>Ruota libera</translation>
+    </message>
+    <message>
+        <source>Without clutch</source>
+        <translation>Presa diretta</translation>
+    </message>
+    <message>
+        <source>Rated voltage: </source>
+        <translation>Tensione nominale: </translation>
+    </message>
+    <message>
+        <source>Rated power: </source>
+        <translation>Potenza nominale: </translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>unit: watt</extracomment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>No. of pole-pairs: </source>
+        <translation>N. coppie polari: </translation>
+    </message>
+    <message>
+        <source>No-load speed: </source>
+        <translation>Velocità a vuoto: </translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <extracomment>unit: revolutions per minute</extracomment>
+        <translation>giri/min</translation>
+    </message>
+    <message>
+        <source>Reduction ratio: </source>
+        <extracomment>the motor&apos;s gear ratio, shown as &quot;[8] :1&quot;</extracomment>
+        <translation>Rapporto di riduzione: </translation>
+    </message>
+    <message>
+        <source>:1</source>
+        <extracomment>after the reduction ratio&apos;s field: &quot;[8] :1&quot;</extracomment>
+        <translation>:1</translation>
+    </message>
+    <message>
+        <source>Stator resistance: </source>
+        <translation>Resistenza statore: </translation>
+    </message>
+    <message>
+        <source>mOhm</source>
+        <extracomment>unit: milliohm</extracomment>
+        <translation>mOhm</translation>
+    </message>
+    <message>
+        <source>Stator inductance: </source>
+        <translation>Induttanza statore: </translation>
+    </message>
+    <message>
+        <source>mH</source>
+        <extracomment>unit: millihenry</extracomment>
+        <translation>mH</translation>
+    </message>
+    <message>
+        <source>Max phase current:</source>
+        <translation>Corrente max di fase:</translation>
+    </message>
+</context>
+<context>
+    <name>SafetyDialogs</name>
+    <message>
+        <source>Compare with Controller…</source>
+        <translation>Confronta con la centralina…</translation>
+    </message>
+    <message>
+        <source>Back Up Before Write</source>
+        <translation>Backup prima di scrivere</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>Verifica dopo la scrittura</translation>
+    </message>
+    <message>
+        <source>Restore Backup…</source>
+        <translation>Ripristina backup…</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametro</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <extracomment>column heading: the value the window shows</extracomment>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <extracomment>column heading: the value the controller holds</extracomment>
+        <translation>Centralina</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <extracomment>column heading: the value that was written to the controller</extracomment>
+        <translation>Scritto</translation>
+    </message>
+    <message>
+        <source>Held by the controller</source>
+        <extracomment>column heading: the value the controller holds after the write</extracomment>
+        <translation>Nella centralina</translation>
+    </message>
+    <message>
+        <source>Compare with Controller</source>
+        <translation>Confronta con la centralina</translation>
+    </message>
+    <message>
+        <source>These parameters differ between the window and the controller:</source>
+        <translation>Questi parametri sono diversi tra la finestra e la centralina:</translation>
+    </message>
+    <message>
+        <source>The controller holds the window&apos;s settings.</source>
+        <translation>La centralina ha le stesse impostazioni della finestra.</translation>
+    </message>
+    <message>
+        <source>&amp;Load Controller&apos;s Values</source>
+        <translation>Carica &amp;valori della centralina</translation>
+    </message>
+    <message>
+        <source>&amp;Write Window&apos;s Values</source>
+        <translation>&amp;Scrivi valori della finestra</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Ripristina backup</translation>
+    </message>
+    <message>
+        <source>Choose a backup to load into the window. The controller does not change until you write the settings.</source>
+        <translation>Scegliere un backup da caricare nella finestra. La centralina non cambia finché non si scrivono le impostazioni.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <extracomment>column heading: when the backup was taken</extracomment>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Parameters that differ from the window</source>
+        <translation>Parametri diversi da quelli della finestra</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Carica</translation>
+    </message>
+    <message>
+        <source>There are no backups yet. A backup of the controller&apos;s settings is taken before every write.</source>
+        <translation>Non ci sono ancora backup. Prima di ogni scrittura viene eseguito un backup delle impostazioni della centralina.</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Pedal-assist e-bike drive configuration</source>
+        <translation>Configurazione del motore per e-bike a pedalata assistita</translation>
+    </message>
+</context>
+<context>
+    <name>Transactions</name>
+    <message>
+        <source>Busy</source>
+        <extracomment>status strip, 34 pixels wide: frames are being exchanged with the controller</extracomment>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <extracomment>status strip, 34 pixels wide: nothing is being exchanged</extracomment>
+        <translation>Inatt.</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <extracomment>status strip, 38 pixels wide: the last read or write succeeded</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <extracomment>status strip, 38 pixels wide: the last read or write failed</extracomment>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Communication with controller failed!</source>
+        <translation>Comunicazione con la centralina non riuscita!</translation>
+    </message>
+    <message>
+        <source>Communication with controller interrupted!</source>
+        <translation>Comunicazione con la centralina interrotta!</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>This error may be caused by controller MCU flash write protection. Please re-program .hex file to the controller with the write option bytes. Read Page 7 of %1</source>
+        <extracomment>%1 the programming guide&apos;s file name, ST-LINK_Installation_EN.pdf</extracomment>
+        <translation>Questo errore può essere causato dalla protezione in scrittura della memoria flash del microcontrollore della centralina. Riprogrammare il file .hex nella centralina scrivendo anche gli option byte. Leggere pagina 7 di %1</translation>
+    </message>
+    <message>
+        <source>Configuration of the controller was read successfully.</source>
+        <translation>Configurazione della centralina letta correttamente.</translation>
+    </message>
+    <message>
+        <source>Read controller result</source>
+        <translation>Esito lettura centralina</translation>
+    </message>
+    <message>
+        <source>Configuration of the controller was written successfully.</source>
+        <translation>Configurazione scritta correttamente nella centralina.</translation>
+    </message>
+    <message>
+        <source>Write controller result</source>
+        <translation>Esito scrittura centralina</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <extracomment>%1 the text that should have been a number such as 14.5</extracomment>
+        <translation>«%1» non è un numero decimale valido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <extracomment>%1 the text that should have been a whole number</extracomment>
+        <translation>«%1» non è un numero intero valido</translation>
+    </message>
+    <message>
+        <source>No item is selected for %1: select one of its %2 items.</source>
+        <extracomment>%1 a radio group&apos;s title, %2 how many items it has</extracomment>
+        <translation>Nessuna opzione selezionata per %1: selezionare una delle sue %2 opzioni.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to less than %3.</source>
+        <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the first value too large</extracomment>
+        <translation>«%1» è fuori intervallo per %2: la centralina accetta valori da 0 a meno di %3.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to %3.</source>
+        <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the largest value accepted</extracomment>
+        <translation>«%1» è fuori intervallo per %2: la centralina accetta valori da 0 a %3.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteSafety</name>
+    <message>
+        <source>The controller&apos;s settings could not be kept as a backup, so nothing was written.
+
+%1</source>
+        <extracomment>%1 the file&apos;s error, such as &quot;Cannot create file ...&quot;</extracomment>
+        <translation>Non è stato possibile salvare un backup delle impostazioni della centralina, quindi non è stato scritto nulla.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The configuration was written and stored, but reading it back to check it failed:
+%1</source>
+        <extracomment>%1 the read&apos;s own message, such as &quot;Communication with controller failed!&quot;</extracomment>
+        <translation>La configurazione è stata scritta e memorizzata, ma la rilettura di verifica non è riuscita:
+%1</translation>
+    </message>
+    <message>
+        <source>The configuration was written and stored, but the controller holds other values than were written:</source>
+        <translation>La configurazione è stata scritta e memorizzata, ma la centralina contiene valori diversi da quelli scritti:</translation>
+    </message>
+    <message>
+        <source>%1: written %2, holds %3</source>
+        <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
+        <translation>%1: scritto %2, nella centralina %3</translation>
+    </message>
+</context>
+</TS>

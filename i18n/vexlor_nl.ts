@@ -1,0 +1,1000 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL" sourcelanguage="en">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>Usage: vexlor-cli %1</source>
+        <extracomment>%1 the command&apos;s synopsis such as &quot;encode FILE&quot;; keep vexlor-cli as it is</extracomment>
+        <translation>Gebruik: vexlor-cli %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to the standard output.</source>
+        <translation>Kan niet naar de standaarduitvoer schrijven.</translation>
+    </message>
+    <message>
+        <source>%1 lacks the Hall sensor type (a fault of an old version). Open it in the window, answer its question and save it, then try again.</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>In %1 ontbreekt het type hallsensor (een fout van een oude versie). Open het bestand in het venster, beantwoord de vraag, sla het op en probeer het daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <extracomment>%1 the backup file&apos;s path</extracomment>
+        <translation>Back-up: %1</translation>
+    </message>
+    <message>
+        <source>Read back: the controller holds every value written.</source>
+        <translation>Teruggelezen: de controller bevat alle geschreven waarden.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print the sixty values a write would send</source>
+        <extracomment>FILE is the argument named in the synopsis &quot;encode FILE&quot;: keep it as it is</extracomment>
+        <translation>past FILE toe op de beginstand en toont de zestig waarden die een schrijfactie zou versturen</translation>
+    </message>
+    <message>
+        <source>list the serial ports, marking the one the tool would use</source>
+        <translation>toont de seriële poorten en markeert de poort die het programma zou gebruiken</translation>
+    </message>
+    <message>
+        <source>test the connection and print the controller&apos;s software version</source>
+        <translation>test de verbinding en toont de softwareversie van de controller</translation>
+    </message>
+    <message>
+        <source>read the controller&apos;s configuration into FILE (or stdout) as a .vxc file</source>
+        <extracomment>FILE as in the synopsis &quot;read [FILE]&quot;; stdout stays as it is</extracomment>
+        <translation>leest de configuratie van de controller uit en schrijft die als .vxc-bestand naar FILE (of stdout)</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check</source>
+        <extracomment>FILE as in the synopsis; stderr stays as it is</extracomment>
+        <translation>past FILE toe op de beginstand, bewaart de instellingen van de controller als back-up (pad op stderr), schrijft die van FILE weg en slaat ze op, en leest ze ter controle terug</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
+        <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
+        <translation>past FILE toe op de beginstand, leest de controller uit en toont elke parameter waarvan de controller een andere waarde heeft: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, gescheiden door tabs</translation>
+    </message>
+    <message>
+        <source>list the backups taken before writes, newest first, one path a line</source>
+        <translation>toont de back-ups die vóór het schrijven zijn gemaakt, nieuwste eerst, één pad per regel</translation>
+    </message>
+    <message>
+        <source>print the parameters whose stored values differ between two .vxc files (exit 1 when some do)</source>
+        <translation>toont de parameters waarvan de opgeslagen waarden in twee .vxc-bestanden verschillen (exitcode 1 als er verschillen zijn)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: permission denied.
+%2</source>
+        <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
+        <translation>Kan %1 niet openen: geen toegang.
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: another program is using it.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>Kan %1 niet openen: een ander programma gebruikt het.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: no such device.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>Kan %1 niet openen: apparaat bestaat niet.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>Kan %1 niet openen.</translation>
+    </message>
+    <message>
+        <source>See %1</source>
+        <extracomment>%1 the path of the programming guide, ST-LINK_Installation_EN.pdf</extracomment>
+        <translation>Zie %1</translation>
+    </message>
+    <message>
+        <source>No programming cable found (no serial port of its USB bridge). Name the device with --port or VEXLOR_PORT.</source>
+        <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
+        <translation>Geen programmeerkabel gevonden (geen seriële poort van de USB-adapter). Geef het apparaat op met --port of VEXLOR_PORT.</translation>
+    </message>
+    <message>
+        <source>No serial device at %1.</source>
+        <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
+        <translation>Geen serieel apparaat op %1.</translation>
+    </message>
+    <message>
+        <source>(named by --port or VEXLOR_PORT)</source>
+        <translation>(opgegeven met --port of VEXLOR_PORT)</translation>
+    </message>
+    <message>
+        <source>No programming cable found.</source>
+        <translation>Geen programmeerkabel gevonden.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Opdrachten:</translation>
+    </message>
+    <message>
+        <source>Backups go to %1 unless --backup-dir names another folder; the newest %2 are kept.</source>
+        <extracomment>%1 the backup folder, %2 how many backups are kept; keep --backup-dir as it is</extracomment>
+        <translation>Back-ups komen in %1, tenzij --backup-dir een andere map opgeeft; de nieuwste %2 worden bewaard.</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
+diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
+compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
+write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
+        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
+        <translation>Exitcodes: 0 gelukt, 1 fout in controller of verbinding, 2 ongeldige invoer of verkeerd gebruik.
+diff eindigt zoals diff(1): 0 geen verschil, 1 er zijn verschillen, 2 ongeldige invoer of verkeerd gebruik.
+compare eindigt met 0 als de controller de waarden uit het bestand bevat, 3 als er waarden afwijken, 1 bij een fout in controller of verbinding, 2 bij ongeldige invoer of verkeerd gebruik.
+write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreven zijn (ze worden getoond zoals compare dat doet), en met 2 als de back-up niet gemaakt kan worden (er wordt dan niets geschreven).</translation>
+    </message>
+    <message>
+        <source>Reads, writes and checks the settings of a Vexlor FOC motor controller.</source>
+        <translation>Leest, schrijft en controleert de instellingen van een Vexlor FOC-motorcontroller.</translation>
+    </message>
+    <message>
+        <source>Use the serial DEVICE instead of looking for the cable.</source>
+        <extracomment>DEVICE as in &quot;--port &lt;DEVICE&gt;&quot;: keep it as it is</extracomment>
+        <translation>Gebruikt het seriële apparaat DEVICE in plaats van naar de kabel te zoeken.</translation>
+    </message>
+    <message>
+        <source>Treat &quot;Limit max speed&quot; as cleared: the speed limit is sent as 9000.</source>
+        <extracomment>&quot;Limit max speed&quot; is the window&apos;s check box of that name</extracomment>
+        <translation>Behandelt &quot;Max. snelheid begrenzen&quot; als uitgevinkt: als snelheidslimiet wordt 9000 verstuurd.</translation>
+    </message>
+    <message>
+        <source>The command to run (see below).</source>
+        <translation>De uit te voeren opdracht (zie hieronder).</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
+        <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
+        <translation>Onbekende opdracht &apos;%1&apos;. Voer vexlor-cli --help uit voor de lijst.</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>On</source>
+        <extracomment>a check box&apos;s state in a list of values: ticked</extracomment>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>a check box&apos;s state in a list of values: clear</extracomment>
+        <translation>Uit</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionCheck</name>
+    <message>
+        <source>Connection to controller is OK!
+Controller software version: v%1
+
+Would you like to read the controller&apos;s configuration now?</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Verbinding met de controller is OK!
+Softwareversie controller: v%1
+
+Wilt u de configuratie van de controller nu uitlezen?</translation>
+    </message>
+    <message>
+        <source>Connection to controller is OK!
+Controller software version: v%1</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Verbinding met de controller is OK!
+Softwareversie controller: v%1</translation>
+    </message>
+    <message>
+        <source>Connection to controller is not detected!</source>
+        <translation>Geen verbinding met de controller gevonden!</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot create file %1</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Kan bestand %1 niet aanmaken</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <extracomment>%1 the path of config.ini</extracomment>
+        <translation>Kan niet schrijven naar %1</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <extracomment>a file whose last key has no value line; %1 the number of lines</extracomment>
+        <translation>Lijstindex buiten bereik (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Kan bestand %1 niet openen</translation>
+    </message>
+    <message>
+        <source>File %1 is too large to be a configuration file (more than 1 MiB).</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Bestand %1 is te groot voor een configuratiebestand (meer dan 1 MiB).</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: it is not a regular file.</source>
+        <extracomment>%1 the path of a folder, a device or the like</extracomment>
+        <translation>Kan bestand %1 niet openen: het is geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>The setting file to be opened missed one data because of a bug in the old version. Please answer one question now.
+Does the motor have 3 hall sensors?</source>
+        <extracomment>Yes means the motor has three Hall sensors, No that it has none</extracomment>
+        <translation>In het instellingenbestand ontbreekt een gegeven door een fout in de oude versie. Beantwoord nu één vraag.
+Heeft de motor 3 hallsensoren?</translation>
+    </message>
+</context>
+<context>
+    <name>Link</name>
+    <message>
+        <source>Device Connected</source>
+        <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is open</extracomment>
+        <translation>Kabel verbonden</translation>
+    </message>
+    <message>
+        <source>Device Lost</source>
+        <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is gone</extracomment>
+        <translation>Geen kabel</translation>
+    </message>
+    <message>
+        <source>Controller connection test result</source>
+        <translation>Resultaat verbindingstest controller</translation>
+    </message>
+    <message>
+        <source>Another COM device using the same name is detected,
+please remove it first.</source>
+        <extracomment>&quot;COM device&quot;: a serial port device</extracomment>
+        <translation>Er is een ander COM-apparaat met dezelfde naam gevonden,
+verwijder dat eerst.</translation>
+    </message>
+    <message>
+        <source>You may not open the programming cable&apos;s serial port %1.
+
+%2</source>
+        <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
+        <translation>U hebt geen toegang tot de seriële poort %1 van de programmeerkabel.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Programming cable access</source>
+        <translation>Toegang tot programmeerkabel</translation>
+    </message>
+    <message>
+        <source>Install the cable rule that comes with the package (70-vexlor-cable.rules), then
+unplug the cable and plug it in again. The package puts the rule in
+/usr/lib/udev/rules.d; for a build from source, install it with
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+Or join the dialout group, whose members may open serial ports:
+  sudo usermod -aG dialout $USER
+then log out and in again.</source>
+        <extracomment>keep the file names and the command lines as they are</extracomment>
+        <translation>Installeer de kabelregel die bij het pakket hoort (70-vexlor-cable.rules) en
+trek daarna de kabel eruit en steek hem er weer in. Het pakket zet de regel in
+/usr/lib/udev/rules.d; bij een zelf gecompileerde versie installeert u hem met
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+U kunt ook lid worden van de groep dialout, waarvan de leden seriële poorten mogen openen:
+  sudo usermod -aG dialout $USER
+en daarna af- en weer aanmelden.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Untitled.vxc</source>
+        <extracomment>the window caption&apos;s document name after New, before the first save</extracomment>
+        <translation>Naamloos.vxc</translation>
+    </message>
+    <message>
+        <source>Power parameters</source>
+        <translation>Vermogen</translation>
+    </message>
+    <message>
+        <source>Pedal speed sensor functions</source>
+        <translation>Trapsensorfuncties</translation>
+    </message>
+    <message>
+        <source>Limit max speed</source>
+        <translation>Max. snelheid begrenzen</translation>
+    </message>
+    <message>
+        <source>Speed limit parameters</source>
+        <translation>Snelheidsbegrenzing</translation>
+    </message>
+    <message>
+        <source>Wheel size</source>
+        <translation>Wielmaat</translation>
+    </message>
+    <message>
+        <source>Throttle functions</source>
+        <translation>Gashendelfuncties</translation>
+    </message>
+    <message>
+        <source>Level limits</source>
+        <translation>Niveaulimieten</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <extracomment>the About box&apos;s last credit line</extracomment>
+        <translation>Alle rechten voorbehouden.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <extracomment>Help &gt; Language: the note after choosing a language</extracomment>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>The window will show the chosen language the next time you start the program.</source>
+        <translation>Het venster verschijnt in de gekozen taal zodra u het programma opnieuw start.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Brushless motor parameters</source>
+        <translation>Parameters borstelloze motor</translation>
+    </message>
+    <message>
+        <source>Configuration Files (*.vxc)</source>
+        <extracomment>the file dialogs&apos; filter; keep &quot;(*.vxc)&quot; as it is</extracomment>
+        <translation>Configuratiebestanden (*.vxc)</translation>
+    </message>
+    <message>
+        <source>Open Configuration Files</source>
+        <translation>Configuratiebestand openen</translation>
+    </message>
+    <message>
+        <source>Save Configuration Files</source>
+        <translation>Configuratiebestand opslaan</translation>
+    </message>
+    <message>
+        <source>New Configuration</source>
+        <translation>Nieuwe configuratie</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Configuratie openen</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Configuratie opslaan</translation>
+    </message>
+    <message>
+        <source>Test Controller Connection</source>
+        <translation>Verbinding met controller testen</translation>
+    </message>
+    <message>
+        <source>Read Controller Configuration</source>
+        <translation>Configuratie uit controller lezen</translation>
+    </message>
+    <message>
+        <source>Write Controller Configuration</source>
+        <translation>Configuratie naar controller schrijven</translation>
+    </message>
+    <message>
+        <source>Desktop Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>Systeemtaal</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>Open Configuration...</source>
+        <translation>Configuratie openen...</translation>
+    </message>
+    <message>
+        <source>Reopen</source>
+        <translation>Opnieuw openen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Opslaan als...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Verbinding</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Helponderwerpen</translation>
+    </message>
+    <message>
+        <source>Technical Support</source>
+        <translation>Technische ondersteuning</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Over...</translation>
+    </message>
+</context>
+<context>
+    <name>MotorIllustration</name>
+    <message>
+        <source>Rotor</source>
+        <translation>Rotor</translation>
+    </message>
+    <message>
+        <source>Magnets N / S</source>
+        <extracomment>the rotor&apos;s magnets with their north and south poles</extracomment>
+        <translation>Magneten N / S</translation>
+    </message>
+    <message>
+        <source>Stator teeth</source>
+        <translation>Statortanden</translation>
+    </message>
+    <message>
+        <source>Coils</source>
+        <translation>Spoelen</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>Lager</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>As</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Pedal sensor magnets</source>
+        <extracomment>the field before &quot;magnets a circle&quot;, as messages and lists name it</extracomment>
+        <translation>Magneten trapsensor</translation>
+    </message>
+    <message>
+        <source>PAS levels (1~9):</source>
+        <translation>PAS-niveaus (1~9):</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>unit: percent</extracomment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Max battery current: </source>
+        <translation>Max. accustroom: </translation>
+    </message>
+    <message>
+        <source>A</source>
+        <extracomment>unit: ampere</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Low voltage protection: </source>
+        <extracomment>the battery voltage below which the controller cuts the motor</extracomment>
+        <translation>Uitschakelspanning: </translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>unit: volt</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Acceleration:</source>
+        <translation>Acceleratie:</translation>
+    </message>
+    <message>
+        <source>Brake voltage:</source>
+        <extracomment>the brake lever sensor&apos;s signal level; its two buttons are &quot;Low&quot; and &quot;High&quot;</extracomment>
+        <translation>Remsignaal:</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <extracomment>brake signal level</extracomment>
+        <translation>Laag</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <extracomment>brake signal level</extracomment>
+        <translation>Hoog</translation>
+    </message>
+    <message>
+        <source>Speed limit: </source>
+        <translation>Max. snelheid: </translation>
+    </message>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Speedometer magnets: </source>
+        <extracomment>how many magnets pass the speed sensor per wheel turn</extracomment>
+        <translation>Magneten op wiel: </translation>
+    </message>
+    <message>
+        <source>Wheel perimeter: </source>
+        <translation>Wielomtrek: </translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <extracomment>unit: millimetre</extracomment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Use pedal speed sensor</source>
+        <translation>Trapsensor gebruiken</translation>
+    </message>
+    <message>
+        <source>Duty cycle:</source>
+        <extracomment>the pedal sensor signal&apos;s duty cycle; its buttons are &quot;&lt; 50%&quot; and &quot;&gt; 50%&quot;</extracomment>
+        <translation>Duty cycle:</translation>
+    </message>
+    <message>
+        <source>&lt; 50%</source>
+        <translation>&lt; 50%</translation>
+    </message>
+    <message>
+        <source>&gt; 50%</source>
+        <translation>&gt; 50%</translation>
+    </message>
+    <message>
+        <source>magnets a circle</source>
+        <extracomment>after a field without a caption: the number of magnets on the pedal sensor&apos;s disc</extracomment>
+        <translation>magneten op schijf</translation>
+    </message>
+    <message>
+        <source>Start after </source>
+        <extracomment>&quot;Start after [2] magnets passed&quot;: assist starts after this many sensor magnets</extracomment>
+        <translation>Start na </translation>
+    </message>
+    <message>
+        <source>magnets passed</source>
+        <extracomment>&quot;Start after [2] magnets passed&quot;</extracomment>
+        <translation>magneten</translation>
+    </message>
+    <message>
+        <source>Stop after </source>
+        <extracomment>&quot;Stop after [500] ms stop pedaling&quot;: assist stops this long after pedalling stops</extracomment>
+        <translation>Stop na </translation>
+    </message>
+    <message>
+        <source>ms stop pedaling</source>
+        <extracomment>&quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>ms niet trappen</translation>
+    </message>
+    <message>
+        <source>PAS ratio: </source>
+        <extracomment>pedal assist sensor (PAS) ratio, a track bar from 1 to 9</extracomment>
+        <translation>PAS-verhouding: </translation>
+    </message>
+    <message>
+        <source>Use throttle</source>
+        <translation>Gashendel gebruiken</translation>
+    </message>
+    <message>
+        <source>Max output: </source>
+        <extracomment>the throttle&apos;s largest output, in percent</extracomment>
+        <translation>Max.: </translation>
+    </message>
+    <message>
+        <source>Limited by PAS level limits</source>
+        <extracomment>the throttle follows the assist level limits</extracomment>
+        <translation>Begrensd door PAS-niveau</translation>
+    </message>
+    <message>
+        <source>Start voltage: </source>
+        <extracomment>the throttle&apos;s voltage where it starts; the row reads &quot;Start voltage: [1.2] V, Full: [3.4] V&quot;</extracomment>
+        <translation>Start: </translation>
+    </message>
+    <message>
+        <source>V,</source>
+        <extracomment>unit: volt, followed on the same row by &quot;Full: [3.4] V&quot;</extracomment>
+        <translation>V,</translation>
+    </message>
+    <message>
+        <source>Full: </source>
+        <extracomment>the throttle&apos;s voltage at full twist, after &quot;Start voltage: [1.2] V,&quot;; keep it short</extracomment>
+        <translation>vol gas: </translation>
+    </message>
+    <message>
+        <source>Working style</source>
+        <extracomment>how the throttle works with the pedal sensor (a group of three choices)</extracomment>
+        <translation>Werkwijze</translation>
+    </message>
+    <message>
+        <source>Independently</source>
+        <translation>Onafhankelijk</translation>
+    </message>
+    <message>
+        <source>Together with pedal sensor</source>
+        <translation>Samen met trapsensor</translation>
+    </message>
+    <message>
+        <source>Start by pedal sensor</source>
+        <translation>Starten via trapsensor</translation>
+    </message>
+    <message>
+        <source>Level 1: </source>
+        <translation>Niveau 1: </translation>
+    </message>
+    <message>
+        <source>Level 2: </source>
+        <translation>Niveau 2: </translation>
+    </message>
+    <message>
+        <source>Level 3: </source>
+        <translation>Niveau 3: </translation>
+    </message>
+    <message>
+        <source>Level 4: </source>
+        <translation>Niveau 4: </translation>
+    </message>
+    <message>
+        <source>Level 5: </source>
+        <translation>Niveau 5: </translation>
+    </message>
+    <message>
+        <source>Level 6: </source>
+        <translation>Niveau 6: </translation>
+    </message>
+    <message>
+        <source>Level 7: </source>
+        <translation>Niveau 7: </translation>
+    </message>
+    <message>
+        <source>Level 8: </source>
+        <translation>Niveau 8: </translation>
+    </message>
+    <message>
+        <source>Level 9: </source>
+        <translation>Niveau 9: </translation>
+    </message>
+    <message>
+        <source>Limit speed</source>
+        <extracomment>the assist levels limit the speed</extracomment>
+        <translation>Snelheidslimiet</translation>
+    </message>
+    <message>
+        <source>Limit current</source>
+        <extracomment>the assist levels limit the current</extracomment>
+        <translation>Stroomlimiet</translation>
+    </message>
+    <message>
+        <source>Walk assist: </source>
+        <translation>Loophulp: </translation>
+    </message>
+    <message>
+        <source>Work together with throttle</source>
+        <extracomment>the pedal sensor works together with the throttle</extracomment>
+        <translation>Samen met gashendel</translation>
+    </message>
+    <message>
+        <source>Hall sensor</source>
+        <extracomment>the motor&apos;s Hall sensors: 120 degree, 60 degree or none</extracomment>
+        <translation>Hallsensor</translation>
+    </message>
+    <message>
+        <source>120° Sensors</source>
+        <translation>120°-sensoren</translation>
+    </message>
+    <message>
+        <source>60° Sensors</source>
+        <translation>60°-sensoren</translation>
+    </message>
+    <message>
+        <source>Sensorless</source>
+        <translation>Sensorloos</translation>
+    </message>
+    <message>
+        <source>Rotation direction</source>
+        <extracomment>a hub motor with or without a freewheel (one-way clutch) inside</extracomment>
+        <translation>Vrijloop</translation>
+    </message>
+    <message>
+        <source>One way clutch</source>
+        <translation>Met vrijloop</translation>
+    </message>
+    <message>
+        <source>Without clutch</source>
+        <translation>Zonder vrijloop</translation>
+    </message>
+    <message>
+        <source>Rated voltage: </source>
+        <translation>Nominale spanning: </translation>
+    </message>
+    <message>
+        <source>Rated power: </source>
+        <translation>Nominaal vermogen: </translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>unit: watt</extracomment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>No. of pole-pairs: </source>
+        <translation>Aantal poolparen: </translation>
+    </message>
+    <message>
+        <source>No-load speed: </source>
+        <translation>Onbelast toerental: </translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <extracomment>unit: revolutions per minute</extracomment>
+        <translation>tpm</translation>
+    </message>
+    <message>
+        <source>Reduction ratio: </source>
+        <extracomment>the motor&apos;s gear ratio, shown as &quot;[8] :1&quot;</extracomment>
+        <translation>Overbrenging: </translation>
+    </message>
+    <message>
+        <source>:1</source>
+        <extracomment>after the reduction ratio&apos;s field: &quot;[8] :1&quot;</extracomment>
+        <translation>:1</translation>
+    </message>
+    <message>
+        <source>Stator resistance: </source>
+        <translation>Statorweerstand: </translation>
+    </message>
+    <message>
+        <source>mOhm</source>
+        <extracomment>unit: milliohm</extracomment>
+        <translation>mOhm</translation>
+    </message>
+    <message>
+        <source>Stator inductance: </source>
+        <translation>Statorinductantie: </translation>
+    </message>
+    <message>
+        <source>mH</source>
+        <extracomment>unit: millihenry</extracomment>
+        <translation>mH</translation>
+    </message>
+    <message>
+        <source>Max phase current:</source>
+        <translation>Max. fasestroom:</translation>
+    </message>
+</context>
+<context>
+    <name>SafetyDialogs</name>
+    <message>
+        <source>Compare with Controller…</source>
+        <translation>Vergelijken met controller…</translation>
+    </message>
+    <message>
+        <source>Back Up Before Write</source>
+        <translation>Back-up maken vóór schrijven</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>Controleren na schrijven</translation>
+    </message>
+    <message>
+        <source>Restore Backup…</source>
+        <translation>Back-up terugzetten…</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <extracomment>column heading: the value the window shows</extracomment>
+        <translation>Venster</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <extracomment>column heading: the value the controller holds</extracomment>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <extracomment>column heading: the value that was written to the controller</extracomment>
+        <translation>Geschreven</translation>
+    </message>
+    <message>
+        <source>Held by the controller</source>
+        <extracomment>column heading: the value the controller holds after the write</extracomment>
+        <translation>In de controller</translation>
+    </message>
+    <message>
+        <source>Compare with Controller</source>
+        <translation>Vergelijken met controller</translation>
+    </message>
+    <message>
+        <source>These parameters differ between the window and the controller:</source>
+        <translation>Deze parameters verschillen tussen het venster en de controller:</translation>
+    </message>
+    <message>
+        <source>The controller holds the window&apos;s settings.</source>
+        <translation>De controller bevat de instellingen uit het venster.</translation>
+    </message>
+    <message>
+        <source>&amp;Load Controller&apos;s Values</source>
+        <translation>&amp;Controllerwaarden laden</translation>
+    </message>
+    <message>
+        <source>&amp;Write Window&apos;s Values</source>
+        <translation>&amp;Vensterwaarden schrijven</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Back-up terugzetten</translation>
+    </message>
+    <message>
+        <source>Choose a backup to load into the window. The controller does not change until you write the settings.</source>
+        <translation>Kies een back-up om in het venster te laden. De controller verandert pas als u de instellingen wegschrijft.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <extracomment>column heading: when the backup was taken</extracomment>
+        <translation>Gemaakt op</translation>
+    </message>
+    <message>
+        <source>Parameters that differ from the window</source>
+        <translation>Parameters die afwijken van het venster</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>There are no backups yet. A backup of the controller&apos;s settings is taken before every write.</source>
+        <translation>Er zijn nog geen back-ups. Vóór elke schrijfactie wordt een back-up van de instellingen van de controller gemaakt.</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Pedal-assist e-bike drive configuration</source>
+        <translation>Configuratie van de e-bike-aandrijving met trapondersteuning</translation>
+    </message>
+</context>
+<context>
+    <name>Transactions</name>
+    <message>
+        <source>Busy</source>
+        <extracomment>status strip, 34 pixels wide: frames are being exchanged with the controller</extracomment>
+        <translation>Bezig</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <extracomment>status strip, 34 pixels wide: nothing is being exchanged</extracomment>
+        <translation>Rust</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <extracomment>status strip, 38 pixels wide: the last read or write succeeded</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <extracomment>status strip, 38 pixels wide: the last read or write failed</extracomment>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Communication with controller failed!</source>
+        <translation>Communicatie met de controller mislukt!</translation>
+    </message>
+    <message>
+        <source>Communication with controller interrupted!</source>
+        <translation>Communicatie met de controller onderbroken!</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Let op</translation>
+    </message>
+    <message>
+        <source>This error may be caused by controller MCU flash write protection. Please re-program .hex file to the controller with the write option bytes. Read Page 7 of %1</source>
+        <extracomment>%1 the programming guide&apos;s file name, ST-LINK_Installation_EN.pdf</extracomment>
+        <translation>Deze fout kan worden veroorzaakt door de schrijfbeveiliging van het flashgeheugen van de microcontroller in de controller. Programmeer het .hex-bestand opnieuw in de controller en schrijf daarbij ook de option bytes. Lees pagina 7 van %1</translation>
+    </message>
+    <message>
+        <source>Configuration of the controller was read successfully.</source>
+        <translation>De configuratie van de controller is uitgelezen.</translation>
+    </message>
+    <message>
+        <source>Read controller result</source>
+        <translation>Resultaat uitlezen controller</translation>
+    </message>
+    <message>
+        <source>Configuration of the controller was written successfully.</source>
+        <translation>De configuratie is naar de controller geschreven.</translation>
+    </message>
+    <message>
+        <source>Write controller result</source>
+        <translation>Resultaat schrijven controller</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <extracomment>%1 the text that should have been a number such as 14.5</extracomment>
+        <translation>&apos;%1&apos; is geen geldig decimaal getal</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <extracomment>%1 the text that should have been a whole number</extracomment>
+        <translation>&apos;%1&apos; is geen geldig geheel getal</translation>
+    </message>
+    <message>
+        <source>No item is selected for %1: select one of its %2 items.</source>
+        <extracomment>%1 a radio group&apos;s title, %2 how many items it has</extracomment>
+        <translation>Er is niets gekozen bij %1: kies een van de %2 opties.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to less than %3.</source>
+        <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the first value too large</extracomment>
+        <translation>&apos;%1&apos; valt buiten het bereik van %2: de controller accepteert 0 tot (niet tot en met) %3.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to %3.</source>
+        <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the largest value accepted</extracomment>
+        <translation>&apos;%1&apos; valt buiten het bereik van %2: de controller accepteert 0 tot en met %3.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteSafety</name>
+    <message>
+        <source>The controller&apos;s settings could not be kept as a backup, so nothing was written.
+
+%1</source>
+        <extracomment>%1 the file&apos;s error, such as &quot;Cannot create file ...&quot;</extracomment>
+        <translation>Er kon geen back-up van de instellingen van de controller worden gemaakt, dus er is niets geschreven.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The configuration was written and stored, but reading it back to check it failed:
+%1</source>
+        <extracomment>%1 the read&apos;s own message, such as &quot;Communication with controller failed!&quot;</extracomment>
+        <translation>De configuratie is geschreven en opgeslagen, maar het teruglezen ter controle is mislukt:
+%1</translation>
+    </message>
+    <message>
+        <source>The configuration was written and stored, but the controller holds other values than were written:</source>
+        <translation>De configuratie is geschreven en opgeslagen, maar de controller bevat andere waarden dan er geschreven zijn:</translation>
+    </message>
+    <message>
+        <source>%1: written %2, holds %3</source>
+        <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
+        <translation>%1: geschreven %2, in controller %3</translation>
+    </message>
+</context>
+</TS>

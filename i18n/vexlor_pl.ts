@@ -1,0 +1,1000 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL" sourcelanguage="en">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>Usage: vexlor-cli %1</source>
+        <extracomment>%1 the command&apos;s synopsis such as &quot;encode FILE&quot;; keep vexlor-cli as it is</extracomment>
+        <translation>Użycie: vexlor-cli %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to the standard output.</source>
+        <translation>Nie można zapisać na standardowe wyjście.</translation>
+    </message>
+    <message>
+        <source>%1 lacks the Hall sensor type (a fault of an old version). Open it in the window, answer its question and save it, then try again.</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>W pliku %1 brakuje typu czujników Halla (błąd starej wersji programu). Należy otworzyć ten plik w oknie programu, odpowiedzieć na pytanie i zapisać plik, a potem spróbować ponownie.</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <extracomment>%1 the backup file&apos;s path</extracomment>
+        <translation>Kopia zapasowa: %1</translation>
+    </message>
+    <message>
+        <source>Read back: the controller holds every value written.</source>
+        <translation>Odczyt kontrolny: sterownik przechowuje wszystkie zapisane wartości.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print the sixty values a write would send</source>
+        <extracomment>FILE is the argument named in the synopsis &quot;encode FILE&quot;: keep it as it is</extracomment>
+        <translation>nakłada FILE na stan początkowy i wypisuje sześćdziesiąt wartości, które zostałyby wysłane przy zapisie</translation>
+    </message>
+    <message>
+        <source>list the serial ports, marking the one the tool would use</source>
+        <translation>wyświetla porty szeregowe i zaznacza ten, którego użyłby program</translation>
+    </message>
+    <message>
+        <source>test the connection and print the controller&apos;s software version</source>
+        <translation>sprawdza połączenie i wypisuje wersję oprogramowania sterownika</translation>
+    </message>
+    <message>
+        <source>read the controller&apos;s configuration into FILE (or stdout) as a .vxc file</source>
+        <extracomment>FILE as in the synopsis &quot;read [FILE]&quot;; stdout stays as it is</extracomment>
+        <translation>odczytuje konfigurację sterownika do FILE (lub na stdout) jako plik .vxc</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check</source>
+        <extracomment>FILE as in the synopsis; stderr stays as it is</extracomment>
+        <translation>nakłada FILE na stan początkowy, zachowuje dotychczasowe ustawienia sterownika jako kopię zapasową (ścieżka na stderr), zapisuje ustawienia z FILE w sterowniku i utrwala je, a potem odczytuje je z powrotem w celu sprawdzenia</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
+        <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
+        <translation>nakłada FILE na stan początkowy, odczytuje sterownik i wypisuje każdy parametr, który ma w sterowniku inną wartość: klucz, etykietę, wartość z pliku i wartość ze sterownika, rozdzielone tabulatorami</translation>
+    </message>
+    <message>
+        <source>list the backups taken before writes, newest first, one path a line</source>
+        <translation>wyświetla kopie zapasowe wykonane przed zapisami, od najnowszej, po jednej ścieżce w wierszu</translation>
+    </message>
+    <message>
+        <source>print the parameters whose stored values differ between two .vxc files (exit 1 when some do)</source>
+        <translation>wypisuje parametry, których zapisane wartości różnią się w dwóch plikach .vxc (kod wyjścia 1, jeśli są takie różnice)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: permission denied.
+%2</source>
+        <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
+        <translation>Nie można otworzyć %1: brak uprawnień.
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: another program is using it.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>Nie można otworzyć %1: urządzenie jest używane przez inny program.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: no such device.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>Nie można otworzyć %1: nie ma takiego urządzenia.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <extracomment>%1 the serial device&apos;s path</extracomment>
+        <translation>Nie można otworzyć %1.</translation>
+    </message>
+    <message>
+        <source>See %1</source>
+        <extracomment>%1 the path of the programming guide, ST-LINK_Installation_EN.pdf</extracomment>
+        <translation>Zob. %1</translation>
+    </message>
+    <message>
+        <source>No programming cable found (no serial port of its USB bridge). Name the device with --port or VEXLOR_PORT.</source>
+        <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
+        <translation>Nie znaleziono kabla programującego (brak portu szeregowego jego mostka USB). Urządzenie można wskazać opcją --port lub zmienną VEXLOR_PORT.</translation>
+    </message>
+    <message>
+        <source>No serial device at %1.</source>
+        <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
+        <translation>Brak urządzenia szeregowego %1.</translation>
+    </message>
+    <message>
+        <source>(named by --port or VEXLOR_PORT)</source>
+        <translation>(wskazany przez --port lub VEXLOR_PORT)</translation>
+    </message>
+    <message>
+        <source>No programming cable found.</source>
+        <translation>Nie znaleziono kabla programującego.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Polecenia:</translation>
+    </message>
+    <message>
+        <source>Backups go to %1 unless --backup-dir names another folder; the newest %2 are kept.</source>
+        <extracomment>%1 the backup folder, %2 how many backups are kept; keep --backup-dir as it is</extracomment>
+        <translation>Kopie zapasowe trafiają do %1, chyba że --backup-dir wskazuje inny folder; przechowywanych jest %2 najnowszych.</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
+diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
+compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
+write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
+        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
+        <translation>Kody wyjścia: 0 wykonano, 1 błąd sterownika lub połączenia, 2 błędne dane wejściowe lub wywołanie.
+diff zwraca kody tak jak diff(1): 0 brak różnic, 1 są różnice, 2 błędne dane wejściowe lub wywołanie.
+compare zwraca 0, gdy sterownik ma wartości z pliku, 3, gdy niektóre się różnią, 1 przy błędzie sterownika lub połączenia, 2 przy błędnych danych wejściowych lub wywołaniu.
+write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż zapisane (są one wypisywane tak samo jak w compare), oraz 2, gdy nie można zachować kopii zapasowej (nic nie zostaje zapisane).</translation>
+    </message>
+    <message>
+        <source>Reads, writes and checks the settings of a Vexlor FOC motor controller.</source>
+        <translation>Odczytuje, zapisuje i sprawdza ustawienia sterownika silnika FOC Vexlor.</translation>
+    </message>
+    <message>
+        <source>Use the serial DEVICE instead of looking for the cable.</source>
+        <extracomment>DEVICE as in &quot;--port &lt;DEVICE&gt;&quot;: keep it as it is</extracomment>
+        <translation>Używa urządzenia szeregowego DEVICE zamiast wyszukiwać kabel.</translation>
+    </message>
+    <message>
+        <source>Treat &quot;Limit max speed&quot; as cleared: the speed limit is sent as 9000.</source>
+        <extracomment>&quot;Limit max speed&quot; is the window&apos;s check box of that name</extracomment>
+        <translation>Traktuje pole wyboru „Ogranicz prędkość maks.” jako odznaczone: ograniczenie prędkości jest wysyłane jako 9000.</translation>
+    </message>
+    <message>
+        <source>The command to run (see below).</source>
+        <translation>Polecenie do wykonania (zob. niżej).</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
+        <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
+        <translation>Nieznane polecenie „%1”. Listę poleceń wyświetla vexlor-cli --help.</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>On</source>
+        <extracomment>a check box&apos;s state in a list of values: ticked</extracomment>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>a check box&apos;s state in a list of values: clear</extracomment>
+        <translation>Wył.</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionCheck</name>
+    <message>
+        <source>Connection to controller is OK!
+Controller software version: v%1
+
+Would you like to read the controller&apos;s configuration now?</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Połączenie ze sterownikiem działa!
+Wersja oprogramowania sterownika: v%1
+
+Odczytać teraz konfigurację sterownika?</translation>
+    </message>
+    <message>
+        <source>Connection to controller is OK!
+Controller software version: v%1</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Połączenie ze sterownikiem działa!
+Wersja oprogramowania sterownika: v%1</translation>
+    </message>
+    <message>
+        <source>Connection to controller is not detected!</source>
+        <translation>Nie wykryto połączenia ze sterownikiem!</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot create file %1</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Nie można utworzyć pliku %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <extracomment>%1 the path of config.ini</extracomment>
+        <translation>Nie można zapisać pliku %1</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <extracomment>a file whose last key has no value line; %1 the number of lines</extracomment>
+        <translation>Indeks listy poza zakresem (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Nie można otworzyć pliku %1</translation>
+    </message>
+    <message>
+        <source>File %1 is too large to be a configuration file (more than 1 MiB).</source>
+        <extracomment>%1 the file&apos;s path</extracomment>
+        <translation>Plik %1 jest za duży jak na plik konfiguracji (ponad 1 MiB).</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: it is not a regular file.</source>
+        <extracomment>%1 the path of a folder, a device or the like</extracomment>
+        <translation>Nie można otworzyć pliku %1: to nie jest zwykły plik.</translation>
+    </message>
+    <message>
+        <source>The setting file to be opened missed one data because of a bug in the old version. Please answer one question now.
+Does the motor have 3 hall sensors?</source>
+        <extracomment>Yes means the motor has three Hall sensors, No that it has none</extracomment>
+        <translation>W otwieranym pliku ustawień brakuje jednej wartości z powodu błędu starej wersji programu. Należy teraz odpowiedzieć na jedno pytanie.
+Czy silnik ma 3 czujniki Halla?</translation>
+    </message>
+</context>
+<context>
+    <name>Link</name>
+    <message>
+        <source>Device Connected</source>
+        <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is open</extracomment>
+        <translation>Kabel podłączony</translation>
+    </message>
+    <message>
+        <source>Device Lost</source>
+        <extracomment>status strip, 125 pixels wide: the programming cable&apos;s port is gone</extracomment>
+        <translation>Kabel odłączony</translation>
+    </message>
+    <message>
+        <source>Controller connection test result</source>
+        <translation>Wynik testu połączenia ze sterownikiem</translation>
+    </message>
+    <message>
+        <source>Another COM device using the same name is detected,
+please remove it first.</source>
+        <extracomment>&quot;COM device&quot;: a serial port device</extracomment>
+        <translation>Wykryto inne urządzenie COM o tej samej nazwie,
+należy je najpierw odłączyć.</translation>
+    </message>
+    <message>
+        <source>You may not open the programming cable&apos;s serial port %1.
+
+%2</source>
+        <extracomment>%1 the serial device&apos;s path; %2 the lines that say how to get access</extracomment>
+        <translation>Brak uprawnień do otwarcia portu szeregowego kabla programującego %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Programming cable access</source>
+        <translation>Dostęp do kabla programującego</translation>
+    </message>
+    <message>
+        <source>Install the cable rule that comes with the package (70-vexlor-cable.rules), then
+unplug the cable and plug it in again. The package puts the rule in
+/usr/lib/udev/rules.d; for a build from source, install it with
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+Or join the dialout group, whose members may open serial ports:
+  sudo usermod -aG dialout $USER
+then log out and in again.</source>
+        <extracomment>keep the file names and the command lines as they are</extracomment>
+        <translation>Należy zainstalować regułę dla kabla dołączoną do pakietu (70-vexlor-cable.rules),
+a następnie odłączyć kabel i podłączyć go ponownie. Pakiet umieszcza regułę w
+/usr/lib/udev/rules.d; przy kompilacji ze źródeł można ją zainstalować poleceniami
+  sudo cp packaging/70-vexlor-cable.rules /etc/udev/rules.d/
+  sudo udevadm control --reload
+Można też dołączyć do grupy dialout, której członkowie mogą otwierać porty szeregowe:
+  sudo usermod -aG dialout $USER
+a potem wylogować się i zalogować ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Untitled.vxc</source>
+        <extracomment>the window caption&apos;s document name after New, before the first save</extracomment>
+        <translation>Bez nazwy.vxc</translation>
+    </message>
+    <message>
+        <source>Power parameters</source>
+        <translation>Parametry zasilania</translation>
+    </message>
+    <message>
+        <source>Pedal speed sensor functions</source>
+        <translation>Funkcje czujnika PAS</translation>
+    </message>
+    <message>
+        <source>Limit max speed</source>
+        <translation>Ogranicz prędkość maks.</translation>
+    </message>
+    <message>
+        <source>Speed limit parameters</source>
+        <translation>Ograniczenie prędkości</translation>
+    </message>
+    <message>
+        <source>Wheel size</source>
+        <translation>Rozmiar koła</translation>
+    </message>
+    <message>
+        <source>Throttle functions</source>
+        <translation>Funkcje manetki gazu</translation>
+    </message>
+    <message>
+        <source>Level limits</source>
+        <translation>Limity poziomów</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <extracomment>the About box&apos;s last credit line</extracomment>
+        <translation>Wszelkie prawa zastrzeżone.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <extracomment>Help &gt; Language: the note after choosing a language</extracomment>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>The window will show the chosen language the next time you start the program.</source>
+        <translation>Wybrany język pojawi się w oknie po następnym uruchomieniu programu.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Silnik</translation>
+    </message>
+    <message>
+        <source>Brushless motor parameters</source>
+        <translation>Parametry silnika bezszczotkowego</translation>
+    </message>
+    <message>
+        <source>Configuration Files (*.vxc)</source>
+        <extracomment>the file dialogs&apos; filter; keep &quot;(*.vxc)&quot; as it is</extracomment>
+        <translation>Pliki konfiguracji (*.vxc)</translation>
+    </message>
+    <message>
+        <source>Open Configuration Files</source>
+        <translation>Otwórz plik konfiguracji</translation>
+    </message>
+    <message>
+        <source>Save Configuration Files</source>
+        <translation>Zapisz plik konfiguracji</translation>
+    </message>
+    <message>
+        <source>New Configuration</source>
+        <translation>Nowa konfiguracja</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Otwórz konfigurację</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Zapisz konfigurację</translation>
+    </message>
+    <message>
+        <source>Test Controller Connection</source>
+        <translation>Test połączenia ze sterownikiem</translation>
+    </message>
+    <message>
+        <source>Read Controller Configuration</source>
+        <translation>Odczytaj konfigurację sterownika</translation>
+    </message>
+    <message>
+        <source>Write Controller Configuration</source>
+        <translation>Zapisz konfigurację w sterowniku</translation>
+    </message>
+    <message>
+        <source>Desktop Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>Język systemu</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>Open Configuration...</source>
+        <translation>Otwórz konfigurację...</translation>
+    </message>
+    <message>
+        <source>Reopen</source>
+        <translation>Otwórz ponownie</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Zapisz jako...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>P&amp;ołączenie</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Tematy pomocy</translation>
+    </message>
+    <message>
+        <source>Technical Support</source>
+        <translation>Wsparcie techniczne</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>O programie...</translation>
+    </message>
+</context>
+<context>
+    <name>MotorIllustration</name>
+    <message>
+        <source>Rotor</source>
+        <translation>Wirnik</translation>
+    </message>
+    <message>
+        <source>Magnets N / S</source>
+        <extracomment>the rotor&apos;s magnets with their north and south poles</extracomment>
+        <translation>Magnesy N / S</translation>
+    </message>
+    <message>
+        <source>Stator teeth</source>
+        <translation>Zęby stojana</translation>
+    </message>
+    <message>
+        <source>Coils</source>
+        <translation>Cewki</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>Łożysko</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>Oś</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Pedal sensor magnets</source>
+        <extracomment>the field before &quot;magnets a circle&quot;, as messages and lists name it</extracomment>
+        <translation>Magnesy czujnika PAS</translation>
+    </message>
+    <message>
+        <source>PAS levels (1~9):</source>
+        <translation>Poziomy PAS (1~9):</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>unit: percent</extracomment>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Max battery current: </source>
+        <translation>Maks. prąd akum.: </translation>
+    </message>
+    <message>
+        <source>A</source>
+        <extracomment>unit: ampere</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Low voltage protection: </source>
+        <extracomment>the battery voltage below which the controller cuts the motor</extracomment>
+        <translation>Napięcie odcięcia akum.: </translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>unit: volt</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Acceleration:</source>
+        <translation>Przyspieszenie:</translation>
+    </message>
+    <message>
+        <source>Brake voltage:</source>
+        <extracomment>the brake lever sensor&apos;s signal level; its two buttons are &quot;Low&quot; and &quot;High&quot;</extracomment>
+        <translation>Sygnał ham.:</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <extracomment>brake signal level</extracomment>
+        <translation>Niski</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <extracomment>brake signal level</extracomment>
+        <translation>Wysoki</translation>
+    </message>
+    <message>
+        <source>Speed limit: </source>
+        <translation>Limit prędkości: </translation>
+    </message>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Speedometer magnets: </source>
+        <extracomment>how many magnets pass the speed sensor per wheel turn</extracomment>
+        <translation>Magnesy licznika: </translation>
+    </message>
+    <message>
+        <source>Wheel perimeter: </source>
+        <translation>Obwód koła: </translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <extracomment>unit: millimetre</extracomment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Use pedal speed sensor</source>
+        <translation>Użyj czujnika PAS</translation>
+    </message>
+    <message>
+        <source>Duty cycle:</source>
+        <extracomment>the pedal sensor signal&apos;s duty cycle; its buttons are &quot;&lt; 50%&quot; and &quot;&gt; 50%&quot;</extracomment>
+        <translation>Wypełnienie:</translation>
+    </message>
+    <message>
+        <source>&lt; 50%</source>
+        <translation>&lt; 50%</translation>
+    </message>
+    <message>
+        <source>&gt; 50%</source>
+        <translation>&gt; 50%</translation>
+    </message>
+    <message>
+        <source>magnets a circle</source>
+        <extracomment>after a field without a caption: the number of magnets on the pedal sensor&apos;s disc</extracomment>
+        <translation>magnesów/obrót</translation>
+    </message>
+    <message>
+        <source>Start after </source>
+        <extracomment>&quot;Start after [2] magnets passed&quot;: assist starts after this many sensor magnets</extracomment>
+        <translation>Start po </translation>
+    </message>
+    <message>
+        <source>magnets passed</source>
+        <extracomment>&quot;Start after [2] magnets passed&quot;</extracomment>
+        <translation>magnesach</translation>
+    </message>
+    <message>
+        <source>Stop after </source>
+        <extracomment>&quot;Stop after [500] ms stop pedaling&quot;: assist stops this long after pedalling stops</extracomment>
+        <translation>Stop po </translation>
+    </message>
+    <message>
+        <source>ms stop pedaling</source>
+        <extracomment>&quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>ms postoju</translation>
+    </message>
+    <message>
+        <source>PAS ratio: </source>
+        <extracomment>pedal assist sensor (PAS) ratio, a track bar from 1 to 9</extracomment>
+        <translation>Współczynnik PAS: </translation>
+    </message>
+    <message>
+        <source>Use throttle</source>
+        <translation>Użyj manetki gazu</translation>
+    </message>
+    <message>
+        <source>Max output: </source>
+        <extracomment>the throttle&apos;s largest output, in percent</extracomment>
+        <translation>Maks. gaz: </translation>
+    </message>
+    <message>
+        <source>Limited by PAS level limits</source>
+        <extracomment>the throttle follows the assist level limits</extracomment>
+        <translation>Wg limitów poziomów PAS</translation>
+    </message>
+    <message>
+        <source>Start voltage: </source>
+        <extracomment>the throttle&apos;s voltage where it starts; the row reads &quot;Start voltage: [1.2] V, Full: [3.4] V&quot;</extracomment>
+        <translation>Start gazu: </translation>
+    </message>
+    <message>
+        <source>V,</source>
+        <extracomment>unit: volt, followed on the same row by &quot;Full: [3.4] V&quot;</extracomment>
+        <translation>V,</translation>
+    </message>
+    <message>
+        <source>Full: </source>
+        <extracomment>the throttle&apos;s voltage at full twist, after &quot;Start voltage: [1.2] V,&quot;; keep it short</extracomment>
+        <translation>Pełny: </translation>
+    </message>
+    <message>
+        <source>Working style</source>
+        <extracomment>how the throttle works with the pedal sensor (a group of three choices)</extracomment>
+        <translation>Tryb pracy</translation>
+    </message>
+    <message>
+        <source>Independently</source>
+        <translation>Niezależnie</translation>
+    </message>
+    <message>
+        <source>Together with pedal sensor</source>
+        <translation>Razem z czujnikiem PAS</translation>
+    </message>
+    <message>
+        <source>Start by pedal sensor</source>
+        <translation>Start od czujnika PAS</translation>
+    </message>
+    <message>
+        <source>Level 1: </source>
+        <translation>Poziom 1: </translation>
+    </message>
+    <message>
+        <source>Level 2: </source>
+        <translation>Poziom 2: </translation>
+    </message>
+    <message>
+        <source>Level 3: </source>
+        <translation>Poziom 3: </translation>
+    </message>
+    <message>
+        <source>Level 4: </source>
+        <translation>Poziom 4: </translation>
+    </message>
+    <message>
+        <source>Level 5: </source>
+        <translation>Poziom 5: </translation>
+    </message>
+    <message>
+        <source>Level 6: </source>
+        <translation>Poziom 6: </translation>
+    </message>
+    <message>
+        <source>Level 7: </source>
+        <translation>Poziom 7: </translation>
+    </message>
+    <message>
+        <source>Level 8: </source>
+        <translation>Poziom 8: </translation>
+    </message>
+    <message>
+        <source>Level 9: </source>
+        <translation>Poziom 9: </translation>
+    </message>
+    <message>
+        <source>Limit speed</source>
+        <extracomment>the assist levels limit the speed</extracomment>
+        <translation>Limit prędkości</translation>
+    </message>
+    <message>
+        <source>Limit current</source>
+        <extracomment>the assist levels limit the current</extracomment>
+        <translation>Limit prądu</translation>
+    </message>
+    <message>
+        <source>Walk assist: </source>
+        <translation>Prowadz.: </translation>
+    </message>
+    <message>
+        <source>Work together with throttle</source>
+        <extracomment>the pedal sensor works together with the throttle</extracomment>
+        <translation>Współpraca z manetką gazu</translation>
+    </message>
+    <message>
+        <source>Hall sensor</source>
+        <extracomment>the motor&apos;s Hall sensors: 120 degree, 60 degree or none</extracomment>
+        <translation>Czujniki Halla</translation>
+    </message>
+    <message>
+        <source>120° Sensors</source>
+        <translation>Czujniki 120°</translation>
+    </message>
+    <message>
+        <source>60° Sensors</source>
+        <translation>Czujniki 60°</translation>
+    </message>
+    <message>
+        <source>Sensorless</source>
+        <translation>Bez czujników</translation>
+    </message>
+    <message>
+        <source>Rotation direction</source>
+        <extracomment>a hub motor with or without a freewheel (one-way clutch) inside</extracomment>
+        <translation>Kierunek obrotów</translation>
+    </message>
+    <message>
+        <source>One way clutch</source>
+        <translation>Z wolnobiegiem</translation>
+    </message>
+    <message>
+        <source>Without clutch</source>
+        <translation>Bez wolnobiegu</translation>
+    </message>
+    <message>
+        <source>Rated voltage: </source>
+        <translation>Napięcie znamionowe: </translation>
+    </message>
+    <message>
+        <source>Rated power: </source>
+        <translation>Moc znamionowa: </translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>unit: watt</extracomment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>No. of pole-pairs: </source>
+        <translation>Liczba par biegunów: </translation>
+    </message>
+    <message>
+        <source>No-load speed: </source>
+        <translation>Obroty jałowe: </translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <extracomment>unit: revolutions per minute</extracomment>
+        <translation>obr/min</translation>
+    </message>
+    <message>
+        <source>Reduction ratio: </source>
+        <extracomment>the motor&apos;s gear ratio, shown as &quot;[8] :1&quot;</extracomment>
+        <translation>Przełożenie: </translation>
+    </message>
+    <message>
+        <source>:1</source>
+        <extracomment>after the reduction ratio&apos;s field: &quot;[8] :1&quot;</extracomment>
+        <translation>:1</translation>
+    </message>
+    <message>
+        <source>Stator resistance: </source>
+        <translation>Rezystancja stojana: </translation>
+    </message>
+    <message>
+        <source>mOhm</source>
+        <extracomment>unit: milliohm</extracomment>
+        <translation>mOhm</translation>
+    </message>
+    <message>
+        <source>Stator inductance: </source>
+        <translation>Indukcyjność stojana: </translation>
+    </message>
+    <message>
+        <source>mH</source>
+        <extracomment>unit: millihenry</extracomment>
+        <translation>mH</translation>
+    </message>
+    <message>
+        <source>Max phase current:</source>
+        <translation>Maks. prąd fazowy:</translation>
+    </message>
+</context>
+<context>
+    <name>SafetyDialogs</name>
+    <message>
+        <source>Compare with Controller…</source>
+        <translation>Porównaj ze sterownikiem…</translation>
+    </message>
+    <message>
+        <source>Back Up Before Write</source>
+        <translation>Kopia zapasowa przed zapisem</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>Weryfikacja po zapisie</translation>
+    </message>
+    <message>
+        <source>Restore Backup…</source>
+        <translation>Przywróć kopię zapasową…</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametr</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednostka</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <extracomment>column heading: the value the window shows</extracomment>
+        <translation>Okno</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <extracomment>column heading: the value the controller holds</extracomment>
+        <translation>Sterownik</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <extracomment>column heading: the value that was written to the controller</extracomment>
+        <translation>Zapisana</translation>
+    </message>
+    <message>
+        <source>Held by the controller</source>
+        <extracomment>column heading: the value the controller holds after the write</extracomment>
+        <translation>W sterowniku</translation>
+    </message>
+    <message>
+        <source>Compare with Controller</source>
+        <translation>Porównanie ze sterownikiem</translation>
+    </message>
+    <message>
+        <source>These parameters differ between the window and the controller:</source>
+        <translation>Te parametry mają inne wartości w oknie niż w sterowniku:</translation>
+    </message>
+    <message>
+        <source>The controller holds the window&apos;s settings.</source>
+        <translation>Ustawienia w sterowniku są takie same jak w oknie.</translation>
+    </message>
+    <message>
+        <source>&amp;Load Controller&apos;s Values</source>
+        <translation>&amp;Wczytaj wartości ze sterownika</translation>
+    </message>
+    <message>
+        <source>&amp;Write Window&apos;s Values</source>
+        <translation>Za&amp;pisz wartości z okna</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Przywracanie kopii zapasowej</translation>
+    </message>
+    <message>
+        <source>Choose a backup to load into the window. The controller does not change until you write the settings.</source>
+        <translation>Należy wybrać kopię zapasową, która zostanie wczytana do okna. Sterownik nie zmieni się, dopóki ustawienia nie zostaną do niego zapisane.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <extracomment>column heading: when the backup was taken</extracomment>
+        <translation>Wykonana</translation>
+    </message>
+    <message>
+        <source>Parameters that differ from the window</source>
+        <translation>Parametry inne niż w oknie</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Wczytaj</translation>
+    </message>
+    <message>
+        <source>There are no backups yet. A backup of the controller&apos;s settings is taken before every write.</source>
+        <translation>Nie ma jeszcze kopii zapasowych. Kopia zapasowa ustawień sterownika jest wykonywana przed każdym zapisem.</translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Pedal-assist e-bike drive configuration</source>
+        <translation>Konfiguracja napędu e-roweru ze wspomaganiem</translation>
+    </message>
+</context>
+<context>
+    <name>Transactions</name>
+    <message>
+        <source>Busy</source>
+        <extracomment>status strip, 34 pixels wide: frames are being exchanged with the controller</extracomment>
+        <translation>Praca</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <extracomment>status strip, 34 pixels wide: nothing is being exchanged</extracomment>
+        <translation>Postój</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <extracomment>status strip, 38 pixels wide: the last read or write succeeded</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <extracomment>status strip, 38 pixels wide: the last read or write failed</extracomment>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Communication with controller failed!</source>
+        <translation>Komunikacja ze sterownikiem nie powiodła się!</translation>
+    </message>
+    <message>
+        <source>Communication with controller interrupted!</source>
+        <translation>Komunikacja ze sterownikiem została przerwana!</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>This error may be caused by controller MCU flash write protection. Please re-program .hex file to the controller with the write option bytes. Read Page 7 of %1</source>
+        <extracomment>%1 the programming guide&apos;s file name, ST-LINK_Installation_EN.pdf</extracomment>
+        <translation>Przyczyną tego błędu może być ochrona przed zapisem pamięci flash mikrokontrolera sterownika. Należy ponownie wgrać do sterownika plik .hex z zapisem bajtów opcji (option bytes). Szczegóły na stronie 7 dokumentu %1</translation>
+    </message>
+    <message>
+        <source>Configuration of the controller was read successfully.</source>
+        <translation>Konfiguracja sterownika została pomyślnie odczytana.</translation>
+    </message>
+    <message>
+        <source>Read controller result</source>
+        <translation>Wynik odczytu sterownika</translation>
+    </message>
+    <message>
+        <source>Configuration of the controller was written successfully.</source>
+        <translation>Konfiguracja została pomyślnie zapisana w sterowniku.</translation>
+    </message>
+    <message>
+        <source>Write controller result</source>
+        <translation>Wynik zapisu do sterownika</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <extracomment>%1 the text that should have been a number such as 14.5</extracomment>
+        <translation>„%1” nie jest prawidłową liczbą dziesiętną</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <extracomment>%1 the text that should have been a whole number</extracomment>
+        <translation>„%1” nie jest prawidłową liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>No item is selected for %1: select one of its %2 items.</source>
+        <extracomment>%1 a radio group&apos;s title, %2 how many items it has</extracomment>
+        <translation>Nie wybrano żadnej opcji w grupie „%1”: należy wybrać jedną z %2 opcji.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to less than %3.</source>
+        <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the first value too large</extracomment>
+        <translation>Wartość „%1” jest poza zakresem pola „%2”: sterownik przyjmuje wartości od 0 do mniejszych niż %3.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range for %2: the controller accepts 0 to %3.</source>
+        <extracomment>%1 the text typed, %2 the field&apos;s caption, %3 the largest value accepted</extracomment>
+        <translation>Wartość „%1” jest poza zakresem pola „%2”: sterownik przyjmuje wartości od 0 do %3.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteSafety</name>
+    <message>
+        <source>The controller&apos;s settings could not be kept as a backup, so nothing was written.
+
+%1</source>
+        <extracomment>%1 the file&apos;s error, such as &quot;Cannot create file ...&quot;</extracomment>
+        <translation>Nie udało się zachować ustawień sterownika jako kopii zapasowej, dlatego nic nie zostało zapisane.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The configuration was written and stored, but reading it back to check it failed:
+%1</source>
+        <extracomment>%1 the read&apos;s own message, such as &quot;Communication with controller failed!&quot;</extracomment>
+        <translation>Konfiguracja została zapisana i utrwalona w sterowniku, ale nie udało się jej odczytać w celu sprawdzenia:
+%1</translation>
+    </message>
+    <message>
+        <source>The configuration was written and stored, but the controller holds other values than were written:</source>
+        <translation>Konfiguracja została zapisana i utrwalona w sterowniku, ale sterownik ma inne wartości niż zapisane:</translation>
+    </message>
+    <message>
+        <source>%1: written %2, holds %3</source>
+        <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
+        <translation>%1: zapisano %2, w sterowniku %3</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,129 @@
+// Which language the programs speak, read from the environment as gettext
+// reads it, and the CLI's output in it: English exactly as before under the C
+// locale, the chosen language otherwise, and never a different value.
+
+#include "language_choice.h"
+
+#include <QProcess>
+#include <QTranslator>
+#include <QtTest>
+
+using namespace vexlor;
+
+namespace {
+
+struct CliOutput {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs vexlor-cli with only the locale variables in `locale` ("LANG=de_DE.UTF-8").
+CliOutput runCli(const QStringList &locale, const QStringList &args)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "VEXLOR_PORT"})
+        environment.remove(QString::fromLatin1(name));
+    for (const QString &setting : locale)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    QProcess cli;
+    cli.setProcessEnvironment(environment);
+    cli.start(QStringLiteral(VEXLOR_CLI_PATH), args);
+    if (!cli.waitForFinished(30000) || cli.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {cli.exitCode(), cli.readAllStandardOutput(), cli.readAllStandardError()};
+}
+
+} // namespace
+
+class TestLanguages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void desktopLanguagesFollowGettext_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QStringList>("languages");
+        QTest::newRow("nothing set") << QStringList{} << QStringList{};
+        QTest::newRow("LANG") << QStringList{"LANG=de_DE.UTF-8"} << QStringList{"de"};
+        QTest::newRow("LANG with modifier") << QStringList{"LANG=de_AT@euro"} << QStringList{"de"};
+        QTest::newRow("LC_MESSAGES before LANG")
+            << QStringList{"LANG=de_DE.UTF-8", "LC_MESSAGES=fr_FR.UTF-8"} << QStringList{"fr"};
+        QTest::newRow("LC_ALL before both")
+            << QStringList{"LANG=de_DE.UTF-8", "LC_MESSAGES=fr_FR", "LC_ALL=pl_PL.UTF-8"} << QStringList{"pl"};
+        QTest::newRow("LANGUAGE list") << QStringList{"LANG=en_GB.UTF-8", "LANGUAGE=pt:nl:de"}
+                                       << QStringList{"pt", "nl", "de"};
+        QTest::newRow("C ignores LANGUAGE") << QStringList{"LANG=C", "LANGUAGE=de"} << QStringList{};
+        QTest::newRow("LC_ALL=C over LANG") << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=C"} << QStringList{};
+        QTest::newRow("C.UTF-8") << QStringList{"LANG=C.UTF-8"} << QStringList{};
+        QTest::newRow("POSIX") << QStringList{"LC_ALL=POSIX", "LANGUAGE=fr"} << QStringList{};
+    }
+
+    void desktopLanguagesFollowGettext()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QStringList, languages);
+        QProcessEnvironment given;
+        for (const QString &setting : environment)
+            given.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        QCOMPARE(desktopLanguages(given), languages);
+    }
+
+    // Guards the window's choice over the desktop's, and English for what the
+    // tool does not speak.
+    void choiceFallsBackInOrder()
+    {
+        QCOMPARE(chooseUiLanguage(QString(), {"pt", "nl", "de"}), QStringLiteral("nl"));
+        QCOMPARE(chooseUiLanguage(QString(), {"pt"}), QStringLiteral("en"));
+        QCOMPARE(chooseUiLanguage(QString(), {}), QStringLiteral("en"));
+        QCOMPARE(chooseUiLanguage(QStringLiteral("fr"), {"de"}), QStringLiteral("fr"));
+        QCOMPARE(chooseUiLanguage(QStringLiteral("en"), {"de"}), QStringLiteral("en"));
+        QCOMPARE(chooseUiLanguage(QStringLiteral("xx"), {"de"}), QStringLiteral("de"));
+    }
+
+    // Guards the CLI's English under the C locale whatever LANGUAGE says, the
+    // same as for a language the tool does not speak, and German under a
+    // German desktop.
+    void cliSpeaksTheEnvironmentsLanguage()
+    {
+        const CliOutput english = runCli({"LC_ALL=C", "LANGUAGE=de"}, {"--help"});
+        QCOMPARE(english.exitCode, 0);
+        QVERIFY(english.out.contains("\nCommands:\n"));
+        QVERIFY(english.out.contains("Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.\n"));
+        QCOMPARE(runCli({}, {"--help"}).out, english.out);
+        QCOMPARE(runCli({"LANG=pt_BR.UTF-8"}, {"--help"}).out, english.out);
+
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/i18n/vexlor_de.qm")));
+        const QString commands = german.translate("Cli", "Commands:");
+        QVERIFY(!commands.isEmpty() && commands != u"Commands:");
+        const CliOutput translated = runCli({"LANG=de_DE.UTF-8"}, {"--help"});
+        QCOMPARE(translated.exitCode, 0);
+        QVERIFY2(QString::fromUtf8(translated.out).contains(u'\n' + commands + u'\n'), translated.out.constData());
+    }
+
+    // Guards what a command prints and returns: the language changes the
+    // words of a message, never a value or an exit code.
+    void languageNeverChangesValues()
+    {
+        const QString file = QStringLiteral(VEXLOR_SOURCE_DIR "/data/default.vxc");
+        const CliOutput english = runCli({"LANG=en_US.UTF-8"}, {"encode", file});
+        QCOMPARE(english.exitCode, 0);
+        QCOMPARE(english.out.count('\n'), 60);
+        for (const char *language : {"de", "fr", "nl", "es", "it", "pl"}) {
+            const CliOutput other = runCli({"LANG=en_US.UTF-8", QStringLiteral("LANGUAGE=") + language},
+                                           {"encode", file});
+            QCOMPARE(other.exitCode, english.exitCode);
+            QCOMPARE(other.out, english.out);
+        }
+        const CliOutput missingEnglish = runCli({"LANG=C"}, {"encode", "missing.vxc"});
+        const CliOutput missingGerman = runCli({"LANG=de_DE.UTF-8"}, {"encode", "missing.vxc"});
+        QCOMPARE(missingEnglish.exitCode, 2);
+        QCOMPARE(missingGerman.exitCode, 2);
+        QVERIFY(missingEnglish.err.startsWith("Cannot open file missing.vxc"));
+        QVERIFY(missingGerman.err != missingEnglish.err);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLanguages)
+#include "test_languages.moc"
