@@ -1,7 +1,6 @@
 // The main window's frame: title, names, commands, status strip, Help menu,
 // closing, and a layout that fits its fixed size. Also the splash window.
 
-#include "layout_faults.h"
 #include "qt_message_boxes.h"
 #include "recording_services.h"
 
@@ -318,19 +317,6 @@ private slots:
         QCOMPARE(t.window->centralWidget()->size(), QSize(784, 502));
         QCOMPARE(t.window->minimumSize(), t.window->maximumSize());
         QVERIFY(!(t.window->windowFlags() & Qt::WindowMaximizeButtonHint));
-    }
-
-    // Guards everything fitting inside the fixed window, on both tabs: nothing
-    // clipped by its parent, no overlaps, no text cut short.
-    void layoutFitsOnBothTabs()
-    {
-        TestWindow t;
-        auto *pages = t.control<QTabWidget>("PageControl1");
-        for (int page = 0; page < pages->count(); ++page) {
-            pages->setCurrentIndex(page);
-            const QString fault = firstLayoutFault(t.window->centralWidget());
-            QVERIFY2(fault.isEmpty(), qPrintable(fault));
-        }
     }
 
     // Guards the groups' inner layout on both tabs: nothing inside a group

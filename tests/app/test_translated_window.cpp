@@ -109,7 +109,8 @@ private slots:
     }
 
     // Guards both tabs, the tab titles, the status strip and the menus in
-    // each language.
+    // each language, English first: nothing clipped by its parent, no
+    // overlaps, no text cut short.
     void everyTextFits()
     {
         QFETCH(QString, code);
