@@ -40,8 +40,9 @@ else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
         "libqt6widgets6, libqt6gui6, libqt6core6, libqt6serialport6, libftdi1-2, ${vexlor_runtime_depends}")
 endif()
-# A PDF viewer and mail program are reached through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core")
+# A PDF viewer and mail program are reached through xdg-open; Qt's own
+# translations give its standard buttons and dialogs in the window's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core, qt6-translations-l10n")
 
 set(CPACK_SOURCE_GENERATOR TXZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")
