@@ -46,6 +46,61 @@ QList<QByteArray> chunked(const QByteArray &bytes, int delivery)
     }
 }
 
+// One segment: the operation's low three bits pick the reply, the next two
+// how it is chunked, bit 6 adds noise and bit 7 pulls the cable after it.
+ReplySegment decodeSegment(std::uint8_t op, ByteReader &in)
+{
+    QByteArray bytes;
+    ReplySegment segment;
+    switch (op & 7) {
+    case 0: {
+        const std::uint8_t high = in.next();
+        const std::uint8_t low = in.next();
+        bytes = reply(0x59, high, low, high ^ low);
+        break;
+    }
+    case 1: {
+        const std::uint8_t status = in.next();
+        const std::uint8_t high = in.next();
+        const std::uint8_t low = in.next();
+        bytes = reply(status, high, low, high ^ low);
+        break;
+    }
+    case 2: {
+        const int length = in.next() & 15;
+        for (int i = 0; i < length; ++i)
+            bytes.append(char(in.next()));
+        break;
+    }
+    case 3:
+        break;
+    case 4:
+        bytes = reply(0x58, 0, 0, 0);
+        break;
+    case 5: {
+        const std::uint8_t high = in.next();
+        const std::uint8_t low = in.next();
+        const std::uint8_t wrong = in.next() | 1;
+        bytes = reply(0x59, high, low, high ^ low ^ wrong);
+        break;
+    }
+    case 6: {
+        const std::uint8_t high = in.next();
+        const std::uint8_t low = in.next();
+        bytes = reply(0x59, high, low, 0).left(3);
+        break;
+    }
+    case 7:
+        segment.pullCable = true;
+        break;
+    }
+    segment.chunks = chunked(bytes, (op >> 3) & 3);
+    if (op & 0x40)
+        segment.chunks << QByteArray("\x00\xA5", 2);
+    segment.pullCable = segment.pullCable || (op & 0x80);
+    return segment;
+}
+
 } // namespace
 
 QByteArray ReplySegment::bytes() const
@@ -74,55 +129,7 @@ ReplyScript decodeReplyScript(const std::uint8_t *data, std::size_t size)
     constexpr int kMostSends = kProtocolItemCount * TransactionEngine::kMaxSendsPerFrame + 1;
     while (!in.atEnd() && script.segments.size() < kMostSends) {
         const std::uint8_t op = in.next();
-        QByteArray bytes;
-        ReplySegment segment;
-        switch (op & 7) {
-        case 0: {
-            const std::uint8_t high = in.next();
-            const std::uint8_t low = in.next();
-            bytes = reply(0x59, high, low, high ^ low);
-            break;
-        }
-        case 1: {
-            const std::uint8_t status = in.next();
-            const std::uint8_t high = in.next();
-            const std::uint8_t low = in.next();
-            bytes = reply(status, high, low, high ^ low);
-            break;
-        }
-        case 2: {
-            const int length = in.next() & 15;
-            for (int i = 0; i < length; ++i)
-                bytes.append(char(in.next()));
-            break;
-        }
-        case 3:
-            break;
-        case 4:
-            bytes = reply(0x58, 0, 0, 0);
-            break;
-        case 5: {
-            const std::uint8_t high = in.next();
-            const std::uint8_t low = in.next();
-            const std::uint8_t wrong = in.next() | 1;
-            bytes = reply(0x59, high, low, high ^ low ^ wrong);
-            break;
-        }
-        case 6: {
-            const std::uint8_t high = in.next();
-            const std::uint8_t low = in.next();
-            bytes = reply(0x59, high, low, 0).left(3);
-            break;
-        }
-        case 7:
-            segment.pullCable = true;
-            break;
-        }
-        segment.chunks = chunked(bytes, (op >> 3) & 3);
-        if (op & 0x40)
-            segment.chunks << QByteArray("\x00\xA5", 2);
-        segment.pullCable = segment.pullCable || (op & 0x80);
-        script.segments << segment;
+        script.segments << decodeSegment(op, in);
     }
     return script;
 }
