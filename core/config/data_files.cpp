@@ -22,6 +22,12 @@ QString locateDataFile(const QString &name)
     const QString beside = QDir(programFolder).filePath(name);
     if (QFileInfo(beside).isFile())
         return beside;
+    // Installed under a prefix of its own (/opt/vexlor, ~/apps): the data
+    // folder the install put beside bin/.
+    const QString prefixData =
+        QDir(programFolder).filePath(QStringLiteral("../share/vexlor-adjustor/") + name);
+    if (QFileInfo(prefixData).isFile())
+        return QDir::cleanPath(prefixData);
     const QString installed =
         QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("vexlor-adjustor/") + name);
     if (!installed.isEmpty())

@@ -120,7 +120,9 @@ private slots:
     }
 
     // Guards the data-file lookup order: VEXLOR_DATA_DIR, then beside the
-    // executable; a file found nowhere is named beside the executable.
+    // executable, then the data folder of the prefix the program was
+    // installed to (bin/../share/vexlor-adjustor, as with --prefix /opt/...);
+    // a file found nowhere is named beside the executable.
     void dataFilesAreLocated()
     {
         QTemporaryDir dir;
@@ -136,6 +138,18 @@ private slots:
         // The tests run from the build's program folder, where the build puts default.vxc.
         QCOMPARE(locateDataFile(QStringLiteral("default.vxc")),
                  QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("default.vxc")));
+
+        const QDir prefixData(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vexlor-adjustor"));
+        const bool madeFolder = !prefixData.exists() && QDir().mkpath(prefixData.path());
+        QFile installed(prefixData.filePath(QStringLiteral("prefix-probe.pdf")));
+        QVERIFY(installed.open(QIODevice::WriteOnly));
+        installed.close();
+        const QString foundIn = QFileInfo(locateDataFile(QStringLiteral("prefix-probe.pdf"))).canonicalPath();
+        const QString expected = QFileInfo(prefixData.path()).canonicalFilePath();
+        installed.remove();
+        if (madeFolder)
+            QDir().rmpath(prefixData.path());
+        QCOMPARE(foundIn, expected);
         qputenv("VEXLOR_DATA_DIR", saved);
     }
 };
