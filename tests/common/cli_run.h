@@ -24,18 +24,11 @@ struct CliRun {
     QByteArray err;
 };
 
-// Runs `program` with `args` (a wrapper such as setpriv, followed by the CLI
-// and its arguments, or the CLI itself).
-inline CliRun runProgram(const QString &program, const QStringList &args,
-                         const QString &environmentPort = {})
+// Runs `program` with `args` in `environment`, to its end.
+inline CliRun runWithEnvironment(const QString &program, const QStringList &args,
+                                 const QProcessEnvironment &environment)
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    environment.remove(QStringLiteral("VEXLOR_PORT"));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), cliDataHome());
-    if (!environmentPort.isEmpty())
-        environment.insert(QStringLiteral("VEXLOR_PORT"), environmentPort);
     process.setProcessEnvironment(environment);
     process.start(program, args);
     CliRun run;
@@ -47,7 +40,34 @@ inline CliRun runProgram(const QString &program, const QStringList &args,
     return run;
 }
 
+// Runs `program` with `args` (a wrapper such as setpriv, followed by the CLI
+// and its arguments, or the CLI itself).
+inline CliRun runProgram(const QString &program, const QStringList &args,
+                         const QString &environmentPort = {})
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    environment.remove(QStringLiteral("VEXLOR_PORT"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), cliDataHome());
+    if (!environmentPort.isEmpty())
+        environment.insert(QStringLiteral("VEXLOR_PORT"), environmentPort);
+    return runWithEnvironment(program, args, environment);
+}
+
 inline CliRun runCli(const QStringList &args, const QString &environmentPort = {})
 {
     return runProgram(QStringLiteral(VEXLOR_CLI_PATH), args, environmentPort);
+}
+
+// Runs the CLI with no locale variables but those in `locale`
+// ("LANG=de_DE.UTF-8", "LANGUAGE=pl").
+inline CliRun runCliInLocale(const QStringList &locale, const QStringList &args)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "VEXLOR_PORT"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), cliDataHome());
+    for (const QString &setting : locale)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    return runWithEnvironment(QStringLiteral(VEXLOR_CLI_PATH), args, environment);
 }

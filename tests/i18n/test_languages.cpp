@@ -2,39 +2,13 @@
 // reads it, and the CLI's output in it: English exactly as before under the C
 // locale, the chosen language otherwise, and never a different value.
 
+#include "cli_run.h"
 #include "language_choice.h"
 
-#include <QProcess>
 #include <QTranslator>
 #include <QtTest>
 
 using namespace vexlor;
-
-namespace {
-
-struct CliOutput {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs vexlor-cli with only the locale variables in `locale` ("LANG=de_DE.UTF-8").
-CliOutput runCli(const QStringList &locale, const QStringList &args)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "VEXLOR_PORT"})
-        environment.remove(QString::fromLatin1(name));
-    for (const QString &setting : locale)
-        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-    QProcess cli;
-    cli.setProcessEnvironment(environment);
-    cli.start(QStringLiteral(VEXLOR_CLI_PATH), args);
-    if (!cli.waitForFinished(30000) || cli.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {cli.exitCode(), cli.readAllStandardOutput(), cli.readAllStandardError()};
-}
-
-} // namespace
 
 class TestLanguages : public QObject {
     Q_OBJECT
@@ -86,18 +60,18 @@ private slots:
     // German desktop.
     void cliSpeaksTheEnvironmentsLanguage()
     {
-        const CliOutput english = runCli({"LC_ALL=C", "LANGUAGE=de"}, {"--help"});
+        const CliRun english = runCliInLocale({"LC_ALL=C", "LANGUAGE=de"}, {"--help"});
         QCOMPARE(english.exitCode, 0);
         QVERIFY(english.out.contains("\nCommands:\n"));
         QVERIFY(english.out.contains("Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.\n"));
-        QCOMPARE(runCli({}, {"--help"}).out, english.out);
-        QCOMPARE(runCli({"LANG=pt_BR.UTF-8"}, {"--help"}).out, english.out);
+        QCOMPARE(runCliInLocale({}, {"--help"}).out, english.out);
+        QCOMPARE(runCliInLocale({"LANG=pt_BR.UTF-8"}, {"--help"}).out, english.out);
 
         QTranslator german;
         QVERIFY(german.load(QStringLiteral(":/i18n/vexlor_de.qm")));
         const QString commands = german.translate("Cli", "Commands:");
         QVERIFY(!commands.isEmpty() && commands != u"Commands:");
-        const CliOutput translated = runCli({"LANG=de_DE.UTF-8"}, {"--help"});
+        const CliRun translated = runCliInLocale({"LANG=de_DE.UTF-8"}, {"--help"});
         QCOMPARE(translated.exitCode, 0);
         QVERIFY2(QString::fromUtf8(translated.out).contains(u'\n' + commands + u'\n'), translated.out.constData());
     }
@@ -107,17 +81,17 @@ private slots:
     void languageNeverChangesValues()
     {
         const QString file = QStringLiteral(VEXLOR_SOURCE_DIR "/data/default.vxc");
-        const CliOutput english = runCli({"LANG=en_US.UTF-8"}, {"encode", file});
+        const CliRun english = runCliInLocale({"LANG=en_US.UTF-8"}, {"encode", file});
         QCOMPARE(english.exitCode, 0);
         QCOMPARE(english.out.count('\n'), 60);
         for (const char *language : {"de", "fr", "nl", "es", "it", "pl"}) {
-            const CliOutput other = runCli({"LANG=en_US.UTF-8", QStringLiteral("LANGUAGE=") + language},
+            const CliRun other = runCliInLocale({"LANG=en_US.UTF-8", QStringLiteral("LANGUAGE=") + language},
                                            {"encode", file});
             QCOMPARE(other.exitCode, english.exitCode);
             QCOMPARE(other.out, english.out);
         }
-        const CliOutput missingEnglish = runCli({"LANG=C"}, {"encode", "missing.vxc"});
-        const CliOutput missingGerman = runCli({"LANG=de_DE.UTF-8"}, {"encode", "missing.vxc"});
+        const CliRun missingEnglish = runCliInLocale({"LANG=C"}, {"encode", "missing.vxc"});
+        const CliRun missingGerman = runCliInLocale({"LANG=de_DE.UTF-8"}, {"encode", "missing.vxc"});
         QCOMPARE(missingEnglish.exitCode, 2);
         QCOMPARE(missingGerman.exitCode, 2);
         QVERIFY(missingEnglish.err.startsWith("Cannot open file missing.vxc"));
