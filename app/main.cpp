@@ -2,13 +2,13 @@
 // entry builds the real dialogs, desktop and controller link and hands them
 // to the window; the tests hand it recorders and fakes instead.
 
-#include "main_window.h"
-#include "program_info.h"
-#include "qt_file_dialogs.h"
-#include "qt_message_boxes.h"
-#include "qt_safety_dialogs.h"
-#include "shell_opener.h"
-#include "splash_window.h"
+#include "commands/shell_opener.h"
+#include "dialogs/qt_file_dialogs.h"
+#include "dialogs/qt_message_boxes.h"
+#include "dialogs/qt_safety_dialogs.h"
+#include "window/main_window.h"
+#include "window/program_info.h"
+#include "window/splash_window.h"
 
 #include "config/backup_store.h"
 #include "config/freedesktop_file_association.h"

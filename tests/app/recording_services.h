@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app_services.h"
-#include "file_dialogs.h"
-#include "main_window.h"
-#include "message_boxes.h"
-#include "safety_dialogs.h"
-#include "shell_opener.h"
+#include "commands/shell_opener.h"
+#include "dialogs/file_dialogs.h"
+#include "dialogs/message_boxes.h"
+#include "dialogs/safety_dialogs.h"
+#include "window/app_services.h"
+#include "window/main_window.h"
 
 #include "config/file_association.h"
 #include "session/controller_session.h"

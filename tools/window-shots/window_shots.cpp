@@ -8,16 +8,16 @@
 // The window starts as on a machine without a controller cable and without a
 // reopen list; nothing of the desktop or the user's files is touched.
 
-#include "comparison_dialog.h"
-#include "difference_table.h"
-#include "file_dialogs.h"
-#include "main_window.h"
-#include "message_boxes.h"
-#include "restore_backup_dialog.h"
-#include "safety_dialogs.h"
-#include "shell_opener.h"
-#include "splash_window.h"
 #include "translators.h"
+#include "commands/shell_opener.h"
+#include "dialogs/comparison_dialog.h"
+#include "dialogs/difference_table.h"
+#include "dialogs/file_dialogs.h"
+#include "dialogs/message_boxes.h"
+#include "dialogs/restore_backup_dialog.h"
+#include "dialogs/safety_dialogs.h"
+#include "window/main_window.h"
+#include "window/splash_window.h"
 
 #include "config/file_association.h"
 #include "link/cable.h"

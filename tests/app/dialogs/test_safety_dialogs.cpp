@@ -1,0 +1,207 @@
+// The dialogs of comparing with the controller, restoring a backup and the
+// check after a write: what they list, in which order, and what each way of
+// closing them answers.
+
+#include "dialogs/comparison_dialog.h"
+#include "dialogs/restore_backup_dialog.h"
+#include "dialogs/verify_failure_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace vexlor;
+
+Q_DECLARE_METATYPE(vexlor::ComparisonChoice)
+
+namespace {
+
+const QList<DifferenceRow> kTwoDifferences = {
+    {QStringLiteral("Max battery current"), QStringLiteral("A"), QStringLiteral("14.0"), QStringLiteral("20.0")},
+    {QStringLiteral("Use throttle"), QString(), QStringLiteral("On"), QStringLiteral("Off")},
+};
+
+// Every cell of a table, row by row, the headings first.
+QList<QStringList> cells(const QTableWidget *table)
+{
+    QList<QStringList> rows;
+    QStringList headings;
+    for (int c = 0; c < table->columnCount(); ++c)
+        headings << table->horizontalHeaderItem(c)->text();
+    rows << headings;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < table->columnCount(); ++c)
+            row << table->item(r, c)->text();
+        rows << row;
+    }
+    return rows;
+}
+
+// A table is labelled by the sentence above it, for Alt keys and screen readers.
+bool labelledBySentence(const QDialog &dialog, const QTableWidget *table)
+{
+    const auto labels = dialog.findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->buddy() == table && table->accessibleName() == label->text())
+            return true;
+    }
+    return false;
+}
+
+QPushButton *button(const QDialog &dialog, const char *name)
+{
+    return dialog.findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class TestSafetyDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Guards the comparison's two faces: the differing parameters with both
+    // values in the order given, Load and Write offered; or the sentence alone,
+    // with only Close.
+    void comparisonListsDifferencesOrSaysEqual_data()
+    {
+        QTest::addColumn<QList<DifferenceRow>>("rows");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("two differ") << kTwoDifferences
+                                    << "These parameters differ between the window and the controller:";
+        QTest::newRow("equal") << QList<DifferenceRow>() << "The controller holds the window's settings.";
+    }
+    void comparisonListsDifferencesOrSaysEqual()
+    {
+        QFETCH(QList<DifferenceRow>, rows);
+        QFETCH(QString, summary);
+        ComparisonDialog dialog(rows);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Compare with Controller"));
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("ComparisonSummary"))->text(), summary);
+        auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("ComparisonTable"));
+        QCOMPARE(table != nullptr, !rows.isEmpty());
+        if (table) {
+            QCOMPARE(cells(table), (QList<QStringList>{
+                                       {"Parameter", "Unit", "Window", "Controller"},
+                                       {"Max battery current", "A", "14.0", "20.0"},
+                                       {"Use throttle", "", "On", "Off"}}));
+            QVERIFY(labelledBySentence(dialog, table));
+        }
+        QCOMPARE(button(dialog, "LoadControllerValuesButton")->isEnabled(), !rows.isEmpty());
+        QCOMPARE(button(dialog, "WriteWindowValuesButton")->isEnabled(), !rows.isEmpty());
+        QVERIFY(button(dialog, "CloseButton")->isDefault());
+    }
+
+    // Guards what each way out of the comparison answers; Enter and Escape
+    // change nothing.
+    void comparisonChoices_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<ComparisonChoice>("choice");
+        QTest::newRow("load") << "LoadControllerValuesButton" << ComparisonChoice::LoadControllerValues;
+        QTest::newRow("write") << "WriteWindowValuesButton" << ComparisonChoice::WriteWindowValues;
+        QTest::newRow("close") << "CloseButton" << ComparisonChoice::Close;
+        QTest::newRow("enter") << "Enter" << ComparisonChoice::Close;
+        QTest::newRow("escape") << "Escape" << ComparisonChoice::Close;
+    }
+    void comparisonChoices()
+    {
+        QFETCH(QString, action);
+        QFETCH(ComparisonChoice, choice);
+        ComparisonDialog dialog(kTwoDifferences);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        if (action == QLatin1String("Enter"))
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        else if (action == QLatin1String("Escape"))
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            QTest::mouseClick(button(dialog, action.toLatin1().constData()), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.choice(), choice);
+    }
+
+    // Guards the restore list: one row per backup in the order given (newest
+    // first), its time to the second and its count (blank when unknown), the
+    // newest chosen at first; each way out gives the path of the row chosen.
+    void restoreListChooses_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("load the newest") << "load" << "/b/2.vxc";
+        QTest::newRow("enter") << "enter" << "/b/2.vxc";
+        QTest::newRow("double click the older") << "double click 1" << "/b/1.vxc";
+        QTest::newRow("pick the older, load") << "select 1, load" << "/b/1.vxc";
+        QTest::newRow("cancel") << "cancel" << "";
+        QTest::newRow("escape") << "escape" << "";
+    }
+    void restoreListChooses()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, chosen);
+        const QDateTime newer(QDate(2026, 3, 14), QTime(9, 26, 53));
+        const QDateTime older(QDate(2026, 3, 1), QTime(17, 5, 2));
+        RestoreBackupDialog dialog({{QStringLiteral("/b/2.vxc"), newer, 3},
+                                    {QStringLiteral("/b/1.vxc"), older, -1}});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("BackupTable"));
+        const QString newerDate = QLocale().toString(newer.date(), QLocale::ShortFormat);
+        const QString olderDate = QLocale().toString(older.date(), QLocale::ShortFormat);
+        QCOMPARE(cells(table), (QList<QStringList>{
+                                   {"Taken", "Parameters that differ from the window"},
+                                   {newerDate + " 09:26:53", "3"},
+                                   {olderDate + " 17:05:02", ""}}));
+        QVERIFY(labelledBySentence(dialog, table));
+        QCOMPARE(table->currentRow(), 0);
+
+        auto *load = button(dialog, "LoadBackupButton");
+        if (action == QLatin1String("load")) {
+            QTest::mouseClick(load, Qt::LeftButton);
+        } else if (action == QLatin1String("enter")) {
+            QTest::keyClick(table, Qt::Key_Return);
+        } else if (action == QLatin1String("double click 1")) {
+            const QRect cell = table->visualRect(table->model()->index(1, 0));
+            // The first press of the double click, then the second.
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        } else if (action == QLatin1String("select 1, load")) {
+            QTest::keyClick(table, Qt::Key_Down);
+            QTest::mouseClick(load, Qt::LeftButton);
+        } else if (action == QLatin1String("cancel")) {
+            QTest::mouseClick(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel),
+                              Qt::LeftButton);
+        } else {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        }
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.chosenPath(), chosen);
+    }
+
+    // Guards the box after a write whose check failed: each parameter with the
+    // value written and the value held, under the error icon's sentence.
+    void verifyFailureListsWrittenAndHeld()
+    {
+        VerifyFailureDialog dialog(kTwoDifferences);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Write controller result"));
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("VerifyFailureSummary"))->text(),
+                 QStringLiteral("The configuration was written and stored, but the controller "
+                                "holds other values than were written:"));
+        auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("VerifyFailureTable"));
+        QCOMPARE(cells(table), (QList<QStringList>{
+                                   {"Parameter", "Unit", "Written", "Held by the controller"},
+                                   {"Max battery current", "A", "14.0", "20.0"},
+                                   {"Use throttle", "", "On", "Off"}}));
+        QVERIFY(labelledBySentence(dialog, table));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+    }
+};
+
+QTEST_MAIN(TestSafetyDialogs)
+#include "test_safety_dialogs.moc"
