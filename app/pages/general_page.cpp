@@ -90,7 +90,7 @@ void buildSpeedGroup(QWidget *page, WindowControls &controls)
 {
     ParameterControls &parameters = controls.parameters;
     auto *limit = new QCheckBox(WindowTexts::tr("Limit max speed"), page);
-    limit->setObjectName(QString::fromLatin1(kLimitMaxSpeedControl));
+    limit->setObjectName(QStringLiteral("CheckBox7"));
     limit->setChecked(true);
     governingCheckBox(limit, kMiddleX, 8);
 
