@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
         SystemPortLister portLister;
         CableBridgeLines bridgeLines(portLister);
         ControllerSession session(std::make_unique<QtSerialPort>(), portLister, bridgeLines,
-                                  portOverrideFromEnvironment(), numberFormat);
+                                  portOverrideFromEnvironment());
         MainWindow window(AppServices{
             .boxes = boxes,
             .shell = shell,

@@ -13,7 +13,6 @@
 #include <memory>
 
 class QTabWidget;
-class QTimer;
 
 namespace vexlor {
 
@@ -59,7 +58,6 @@ private:
     void buildWindow();
     void buildCommands(const AppServices &services);
     void connectCommands();
-    void startMonitorTimer();
 
     // The start-up steps, in the order startUp() runs them.
     void showGeneralTab();
@@ -92,7 +90,6 @@ private:
     WindowControls m_controls;
     StatusStrip m_strip;
     QTabWidget *m_pages = nullptr; // PageControl1
-    QTimer *m_timer = nullptr;     // Timer1
     InputRules *m_rules = nullptr;
     WriteSafetyOptions *m_writeOptions = nullptr;
     LanguageOptions *m_languageOptions = nullptr;

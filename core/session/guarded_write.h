@@ -1,13 +1,12 @@
 #pragma once
 
-#include "controller_session.h"
+#include "session_command.h"
 
 #include "config/backup_store.h"
 #include "config/write_safety_settings.h"
 #include "params/parameter_comparison.h"
 
 #include <QList>
-#include <QObject>
 
 namespace vexlor {
 
@@ -27,9 +26,9 @@ struct GuardedWriteOutcome {
 // settings and keep them as a backup, write the sixty values and store them,
 // read them back and compare. A failed backup read, or a backup file that
 // cannot be written, stops it before a write frame is sent. With both options
-// off it is exactly the plain write. Every phase is a session step, so the
-// window's read and write handlers see none of it.
-class GuardedWrite : public QObject {
+// off it is exactly the plain write. Its reads are its own: nothing of them
+// reaches the window.
+class GuardedWrite : public SessionCommand {
     Q_OBJECT
 public:
     // All must outlive the guarded write. `format` decodes the backup read's
@@ -43,7 +42,6 @@ public:
     // Nothing is sent unless it returns Started.
     [[nodiscard]] ExchangeStart start(const ParameterSnapshot &window, const ParameterValues &values,
                                       WriteSafety safety);
-    [[nodiscard]] bool isRunning() const { return m_running; }
     // Frames over all phases of a write with these options, 60, 120 or 180:
     // the progress bar's maximum.
     [[nodiscard]] static int totalFrames(WriteSafety safety)
@@ -53,8 +51,6 @@ public:
     }
 
 signals:
-    void started(); // "Busy", link commands off
-    void progress(int framesSoFar); // over all phases
     void backupSaved(const QString &path);
     // Not emitted when the session is released meanwhile.
     void finished(const vexlor::GuardedWriteOutcome &outcome);
@@ -64,19 +60,19 @@ private:
 
     [[nodiscard]] ExchangeStart startPhase(qsizetype position);
     [[nodiscard]] int framesBefore() const { return int(m_current) * kProtocolItemCount; }
-    void onStepFinished(const TransactionOutcome &outcome);
+    void onValueRead(int index, quint16 value) override { m_read[index] = value; }
+    void onProgress(int acceptedFrames) override { emit progress(framesBefore() + acceptedFrames); }
+    void onTransactionFinished(const TransactionOutcome &outcome) override;
     void afterBackupRead(const TransactionOutcome &outcome);
     void afterWrite(const TransactionOutcome &outcome);
     void afterVerify(const TransactionOutcome &outcome);
     void next(const TransactionOutcome &outcome);
     void finish(TransactionOutcome outcome);
 
-    ControllerSession &m_session;
     BackupStore &m_backups;
     NumberFormat m_format;
     QList<Phase> m_phases;
     qsizetype m_current = 0;
-    bool m_running = false;
     ParameterSnapshot m_window;
     ParameterValues m_values{};
     ParameterValues m_read{};

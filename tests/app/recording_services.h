@@ -147,8 +147,7 @@ struct TestWindow {
     RecordingFileAssociation association;
     FakePortLister noPorts;
     FakeBridgeLines bridges;
-    vexlor::ControllerSession session{std::make_unique<FakeSerialPort>(), noPorts, bridges, QString(),
-                                      vexlor::NumberFormat::fromLocale()};
+    vexlor::ControllerSession session{std::make_unique<FakeSerialPort>(), noPorts, bridges, QString()};
     QTemporaryDir ownSettingsFolder;
     QTemporaryDir ownBackupFolder;
     vexlor::SettingsFile settings;

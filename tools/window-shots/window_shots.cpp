@@ -173,8 +173,7 @@ int main(int argc, char *argv[])
     SettingsFile settings(QDir(settingsFolder.path()).filePath(QStringLiteral("config.ini")));
     NoPorts ports;
     NoBridgeLines bridgeLines;
-    ControllerSession session(std::make_unique<QtSerialPort>(), ports, bridgeLines, QString(),
-                              NumberFormat::fromLocale());
+    ControllerSession session(std::make_unique<QtSerialPort>(), ports, bridgeLines, QString());
     MainWindow window(AppServices{
         .boxes = boxes,
         .shell = shell,

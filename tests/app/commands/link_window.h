@@ -140,8 +140,7 @@ struct LinkWindow {
         // The dialogs join the one log, in order with the boxes.
         safetyDialogs.onShown = [this](const QString &kind) { log.append({kind, QString(), QString()}); };
         session = std::make_unique<vexlor::ControllerSession>(
-            std::move(serialPort), portLister, bridges, vexlor::portOverrideFromEnvironment(),
-            vexlor::NumberFormat::fromLocale());
+            std::move(serialPort), portLister, bridges, vexlor::portOverrideFromEnvironment());
         window = std::make_unique<vexlor::MainWindow>(vexlor::AppServices{
             .boxes = boxes,
             .shell = shell,
@@ -181,7 +180,7 @@ struct LinkWindow {
     // Timer1 fires now, as it would every two seconds.
     void tickMonitor() const
     {
-        auto *timer = window->findChild<QTimer *>(QStringLiteral("Timer1"));
+        auto *timer = session->findChild<QTimer *>(QStringLiteral("Timer1"));
         QMetaObject::invokeMethod(timer, "timeout");
     }
 
