@@ -58,7 +58,11 @@ public:
 
     // The two-second device watch, from now until release(): its timer,
     // Timer1, ticks monitorTick(). The window's; the CLI runs none.
-    void watchDevice() { m_monitorTimer.start(); }
+    void watchDevice()
+    {
+        if (!m_releasing)
+            m_monitorTimer.start();
+    }
     // One tick of the watch. Leaves the port alone while start-up or shutdown
     // runs; opens a listed port that is not open yet.
     void monitorTick();
