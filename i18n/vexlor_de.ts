@@ -228,6 +228,11 @@ Does the motor have 3 hall sensors?</source>
         <translation>In der Einstellungsdatei, die geöffnet werden soll, fehlt wegen eines Fehlers der alten Version eine Angabe. Bitte beantworten Sie dazu eine Frage.
 Hat der Motor 3 Hallsensoren?</translation>
     </message>
+    <message>
+        <source>The file %1 contains no settings.</source>
+        <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
+        <translation>Die Datei %1 enthält keine Einstellungen.</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>

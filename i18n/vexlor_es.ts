@@ -228,6 +228,11 @@ Does the motor have 3 hall sensors?</source>
         <translation>Al archivo de configuración que se va a abrir le falta un dato por un fallo de la versión antigua. Responda ahora a una pregunta.
 ¿Tiene el motor 3 sensores Hall?</translation>
     </message>
+    <message>
+        <source>The file %1 contains no settings.</source>
+        <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
+        <translation>El archivo %1 no contiene ningún ajuste.</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>

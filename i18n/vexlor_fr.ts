@@ -228,6 +228,11 @@ Does the motor have 3 hall sensors?</source>
         <translation>Il manque une donnée dans ce fichier de réglages, à cause d&apos;un bug de l&apos;ancienne version. Merci de répondre à une question.
 Le moteur a-t-il 3 capteurs Hall&#x202f;?</translation>
     </message>
+    <message>
+        <source>The file %1 contains no settings.</source>
+        <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
+        <translation>Le fichier %1 ne contient aucun réglage.</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>

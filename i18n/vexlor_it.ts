@@ -228,6 +228,11 @@ Does the motor have 3 hall sensors?</source>
         <translation>Al file di configurazione da aprire manca un dato a causa di un difetto della versione precedente. Rispondere ora a una domanda.
 Il motore ha 3 sensori Hall?</translation>
     </message>
+    <message>
+        <source>The file %1 contains no settings.</source>
+        <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
+        <translation>Il file %1 non contiene alcuna impostazione.</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>

@@ -228,6 +228,11 @@ Does the motor have 3 hall sensors?</source>
         <translation>In het instellingenbestand ontbreekt een gegeven door een fout in de oude versie. Beantwoord nu één vraag.
 Heeft de motor 3 hallsensoren?</translation>
     </message>
+    <message>
+        <source>The file %1 contains no settings.</source>
+        <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
+        <translation>Het bestand %1 bevat geen instellingen.</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>

@@ -228,6 +228,11 @@ Does the motor have 3 hall sensors?</source>
         <translation>W otwieranym pliku ustawień brakuje jednej wartości z powodu błędu starej wersji programu. Należy teraz odpowiedzieć na jedno pytanie.
 Czy silnik ma 3 czujniki Halla?</translation>
     </message>
+    <message>
+        <source>The file %1 contains no settings.</source>
+        <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
+        <translation>Plik %1 nie zawiera żadnych ustawień.</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>

@@ -22,6 +22,8 @@ private slots:
         QTest::addColumn<QByteArray>("b");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("out");
+        // A file that sets one value to its default (an empty file is refused).
+        const QByteArray initial("3\r\n5\r\n");
         QTest::newRow("same values, different files")
             << QByteArray("1\r\n14.0\r\n") << QByteArray("3\r\n5\r\n") << 0 << QByteArray();
         QTest::newRow("texts, flags and choices, in file order")
@@ -30,14 +32,14 @@ private slots:
             << QByteArray("8 UsePedalSensor \"0\" \"1\"\n18 ThrottleFullVoltage \"4.2\" \"3.4\"\n"
                           "40 HallSensorType \"2\" \"0\"\n");
         QTest::newRow("empty text against the default")
-            << QByteArray("48\r\n\r\n") << QByteArray() << 1 << QByteArray("48 StatorResistance \"\" \"300\"\n");
+            << QByteArray("48\r\n\r\n") << initial << 1 << QByteArray("48 StatorResistance \"\" \"300\"\n");
         QTest::newRow("listed escaped, in full")
-            << "7\r\n\x1B[5m" + QByteArray(100, '9') + "\r\n" << QByteArray() << 1
+            << "7\r\n\x1B[5m" + QByteArray(100, '9') + "\r\n" << initial << 1
             << "7 WheelPerimeter \"\\x1B[5m" + QByteArray(100, '9') + "\" \"2074\"\n";
         QTest::newRow("stored the same after clamping")
             << QByteArray("3\r\n15\r\n") << QByteArray("3\r\n10\r\n") << 0 << QByteArray();
         QTest::newRow("repeated key: the later value counts")
-            << QByteArray("1\r\n20.0\r\n1\r\n14.0\r\n") << QByteArray() << 0 << QByteArray();
+            << QByteArray("1\r\n20.0\r\n1\r\n14.0\r\n") << initial << 0 << QByteArray();
     }
     // Guards the comparison of stored values: both files over the same
     // initial state, one line per differing parameter, exit 0 or 1.

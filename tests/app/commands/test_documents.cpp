@@ -383,6 +383,7 @@ private slots:
         QTest::newRow("flag not a number") << QByteArray("1\r\n55.0\r\n8\r\nyes\r\n")
                                            << "'yes' is not a valid integer value.";
         QTest::newRow("missing file") << QByteArray() << "Cannot open file %1.";
+        QTest::newRow("blank lines only") << QByteArray("\r\n\r\n") << "The file %1 contains no settings.";
     }
     // Guards the mended reader: a malformed or unreadable file shows its error
     // and changes nothing (caption, document, list, controls), so a following
