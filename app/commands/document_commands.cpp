@@ -11,6 +11,7 @@
 #include "config/settings_file.h"
 #include "config/vxc_reader.h"
 #include "config/vxc_writer.h"
+#include "params/parameter_codec.h"
 
 #include <QAction>
 #include <QDir>
@@ -142,7 +143,7 @@ void DocumentCommands::saveDocument()
         saveDocumentAs();
         return;
     }
-    if (!m_rules.applyPendingRules())
+    if (!m_rules.applyPendingRules() || !fieldsCanBeSaved())
         return;
     const FileWriteResult written = writeConfigurationFile(m_documentFile, m_binding.snapshot());
     if (!written.ok())
@@ -152,7 +153,7 @@ void DocumentCommands::saveDocument()
 void DocumentCommands::saveDocumentAs()
 {
     // Before the dialog takes the focus: the file gets the bounded value.
-    if (!m_rules.applyPendingRules())
+    if (!m_rules.applyPendingRules() || !fieldsCanBeSaved())
         return;
     const QString name = m_dialogs.chooseFileToSave();
     if (name.isEmpty())
@@ -180,6 +181,19 @@ void DocumentCommands::reopenRecent(int item)
     else if (item == 0)
         newDocument();
     // Items 2 to 4 do nothing for a file that is gone; the entry stays.
+}
+
+bool DocumentCommands::fieldsCanBeSaved()
+{
+    // Checked as a write checks them, so no file is saved that a write (or
+    // vexlor-cli) refuses later. The speed text is stored whatever "Limit max
+    // speed" says, so it is checked too.
+    ParameterSnapshot stored = m_binding.snapshot();
+    stored.limitMaxSpeed = true;
+    const EncodedSet encoded = encodeAll(stored, m_numberFormat);
+    if (!encoded.ok())
+        m_boxes.standardError(encoded.error);
+    return encoded.ok();
 }
 
 // ---- dropped files --------------------------------------------------------

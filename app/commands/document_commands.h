@@ -66,12 +66,17 @@ public:
 public slots:
     void newDocument();
     void openDocument();
+    // Save and Save As write nothing while a field holds what a write would
+    // refuse; they show the write's message for the first such field.
     void saveDocument();
     void saveDocumentAs();
     void reopenRecent(int item); // Reopen item 0..3
 
 private:
     void followFolderOf(const QString &chosenFile);
+    // False (after the write's message for the first bad field) when a field
+    // holds what a write could not send.
+    [[nodiscard]] bool fieldsCanBeSaved();
     [[nodiscard]] bool askOldVersionQuestion();
 
     ParameterBinding &m_binding;
