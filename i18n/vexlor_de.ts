@@ -441,6 +441,11 @@ und melden Sie sich danach ab und wieder an.</translation>
         <source>About...</source>
         <translation>Über...</translation>
     </message>
+    <message>
+        <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
+        <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
+        <translation>Die Datei wurde geöffnet, aber die Liste der zuletzt geöffneten Dateien konnte nicht gespeichert werden: Schreiben in %1 nicht möglich.</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>

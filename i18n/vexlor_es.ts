@@ -441,6 +441,11 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>About...</source>
         <translation>Acerca de...</translation>
     </message>
+    <message>
+        <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
+        <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
+        <translation>El archivo se ha abierto, pero no se ha podido guardar la lista de archivos recientes: no se puede escribir en %1.</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>

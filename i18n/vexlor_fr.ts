@@ -441,6 +441,11 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>About...</source>
         <translation>À propos...</translation>
     </message>
+    <message>
+        <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
+        <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
+        <translation>Le fichier a été ouvert, mais la liste des fichiers récents n&apos;a pas pu être enregistrée&#x202f;: impossible d&apos;écrire dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>

@@ -441,6 +441,11 @@ poi uscire dalla sessione e rientrare.</translation>
         <source>About...</source>
         <translation>Informazioni...</translation>
     </message>
+    <message>
+        <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
+        <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
+        <translation>Il file è stato aperto, ma non è stato possibile salvare l&apos;elenco dei file recenti: impossibile scrivere su %1.</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>

@@ -441,6 +441,11 @@ en daarna af- en weer aanmelden.</translation>
         <source>About...</source>
         <translation>Over...</translation>
     </message>
+    <message>
+        <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
+        <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
+        <translation>Het bestand is geopend, maar de lijst met recente bestanden kon niet worden opgeslagen: kan niet schrijven naar %1.</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>

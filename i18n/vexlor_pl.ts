@@ -441,6 +441,11 @@ a potem wylogować się i zalogować ponownie.</translation>
         <source>About...</source>
         <translation>O programie...</translation>
     </message>
+    <message>
+        <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
+        <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
+        <translation>Plik został otwarty, ale nie można było zapisać listy ostatnio otwieranych plików: nie można zapisać pliku %1.</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>

@@ -11,6 +11,7 @@
 #include "config/settings_file.h"
 #include "config/vxc_reader.h"
 #include "config/vxc_writer.h"
+#include "params/message_input.h"
 #include "params/parameter_codec.h"
 
 #include <QAction>
@@ -98,13 +99,16 @@ bool DocumentCommands::loadDocument(const QString &path)
     // Saves go to the file that was read, whatever a dialog later makes of
     // the current folder a relative path depends on.
     m_documentFile = QFileInfo(path).absoluteFilePath();
+    // The caption, the file Save writes to and the values change together:
+    // a reopen list that cannot be saved is reported, but the file opens.
     if (mayEnterRecentFiles(path)) {
         const SettingsWriteResult added = addRecentFile(*m_settings, path);
         loadRecentMenu(); // shows what the file holds, also after a failed write
-        if (!added.ok()) {
-            m_boxes.standardError(added.error);
-            return false; // no control changed
-        }
+        if (!added.ok())
+            //: %1 the full path of config.ini, which holds the list of recent files
+            m_boxes.standardError(WindowTexts::tr("The file was opened, but the list of recent files could "
+                                                  "not be saved: unable to write to %1.")
+                                      .arg(inputForMessage(m_settings->path())));
     }
     for (const ConfigurationEntry &entry : read.entries)
         m_binding.apply(resolveEntry(entry, [this] { return askOldVersionQuestion(); }));

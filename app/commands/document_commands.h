@@ -55,7 +55,9 @@ public:
     // a file that cannot be read or is malformed shows the error and changes
     // nothing. Then the caption names it, it becomes the current document,
     // enters the reopen list (unless it is a default file) and its values go
-    // into the controls in file order. False when an error was shown.
+    // into the controls in file order. A reopen list that cannot be saved is
+    // reported and left as it was; the file is opened all the same. False
+    // when the file was not read.
     bool loadDocument(const QString &path);
 
     // Dropped items: true when the drop is offered to openDroppedFile().

@@ -388,8 +388,10 @@ private slots:
         QTest::newRow("read-only config.ini") << true;
         QTest::newRow("config.ini under a file") << false;
     }
-    // Guards a config.ini that cannot be written: "Unable to write to" with
-    // its full path, and no control changed by the file being read.
+    // Guards a config.ini that cannot be written: the file opens all the
+    // same (caption, values, the file Save writes to), the list stays as it
+    // was, and the message names config.ini's full path. (A read-only mount
+    // and a full disk, which refuse root too: test_refusing_file_systems.)
     void unwritableSettings()
     {
         QFETCH(bool, readOnlyFile);
@@ -405,15 +407,21 @@ private slots:
             settingsFolder = QFileInfo(b).absoluteFilePath(); // a file, not a folder
         }
         TestWindow t({}, settingsFolder);
-        const ParameterSnapshot before = t.window->binding().snapshot();
+        const QString settingsPath = QDir(settingsFolder).filePath("config.ini");
+        const RecentFiles listBefore = readRecentFiles(SettingsFile(settingsPath));
         t.boxes.shown.clear();
-        t.window->documents().loadDocument(b);
+        QVERIFY(t.window->documents().loadDocument(b));
         QCOMPARE(t.boxes.shown.size(), 1);
         QCOMPARE(t.boxes.shown[0].text,
-                 QStringLiteral("Unable to write to %1.").arg(QDir(settingsFolder).filePath("config.ini")));
-        QVERIFY(t.window->binding().snapshot() == before);
+                 QStringLiteral("The file was opened, but the list of recent files could not be saved: "
+                                "unable to write to %1.")
+                     .arg(settingsPath));
+        QCOMPARE(battery(t), QStringLiteral("99.0"));
+        QCOMPARE(t.window->windowTitle(), windowCaption(t, QStringLiteral("b.vxc")));
+        QCOMPARE(t.window->documents().documentPath(), b);
+        QCOMPARE(readRecentFiles(SettingsFile(settingsPath)), listBefore);
         if (readOnlyFile) {
-            // Entry 1 needs no write, so reading it succeeds.
+            // Entry 1 needs no write, so reading it shows nothing.
             t.boxes.shown.clear();
             QVERIFY(t.window->documents().loadDocument(a));
             QCOMPARE(battery(t), QStringLiteral("50.0"));

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/inotify.h>
 #include <unistd.h>
 
 using namespace vexlor;
@@ -68,6 +69,34 @@ private slots:
         const SettingsWriteResult written = settings.writeString("Recent Files", "File1", "/a.vxc");
         QCOMPARE(written.error, QStringLiteral("Unable to write to %1").arg(dir.filePath("plain/config.ini")));
         QVERIFY(settings.readString("Recent Files", "File1").isEmpty());
+    }
+
+    // Guards the reopen list against being left half moved: AddRecentFile
+    // writes config.ini once, with every key it changes, so a write that
+    // fails leaves the whole list as it was. (Each write replaces the file,
+    // which the folder's watch sees as one file moved or written into place.)
+    void pushIsOneWrite()
+    {
+        QTemporaryDir dir;
+        SettingsFile settings(dir.filePath("config.ini"));
+        for (int k = 1; k <= kRecentFileCount; ++k)
+            QVERIFY(settings.writeString("Recent Files", recentFileKey(k), QStringLiteral("/%1.vxc").arg(k)).ok());
+        const int watch = inotify_init1(IN_NONBLOCK);
+        QVERIFY(watch >= 0);
+        QVERIFY(inotify_add_watch(watch, QFile::encodeName(dir.path()).constData(), IN_MOVED_TO | IN_CLOSE_WRITE) >= 0);
+        QVERIFY(addRecentFile(settings, QStringLiteral("/new.vxc")).ok());
+        int replaced = 0;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
+            for (char *p = buffer; p < buffer + n; p += sizeof(inotify_event) + reinterpret_cast<inotify_event *>(p)->len) {
+                const auto *event = reinterpret_cast<inotify_event *>(p);
+                if (event->len > 0 && qstrcmp(event->name, "config.ini") == 0)
+                    ++replaced;
+            }
+        }
+        ::close(watch);
+        QCOMPARE(replaced, 1);
+        QCOMPARE(readRecentFiles(settings), (RecentFiles{"/new.vxc", "/1.vxc", "/2.vxc", "/3.vxc"}));
     }
 
     // Guards the location: a portable copy keeps config.ini beside itself; a
