@@ -170,9 +170,11 @@ bool isPortableProgramFolder(const QString &programFolder)
     // system's program folders.
     if (folder.ownerId() != uint(::geteuid()))
         return false;
+    // Both canonical: with a home reached through a link, ~/.local/bin is
+    // the same folder by either path.
     const QString path = QDir::cleanPath(folder.canonicalFilePath());
-    const QString userPrograms = QDir::cleanPath(QDir::homePath() + QStringLiteral("/.local/bin"));
-    if (path == userPrograms)
+    const QString userPrograms = QFileInfo(QDir::homePath() + QStringLiteral("/.local/bin")).canonicalFilePath();
+    if (!userPrograms.isEmpty() && path == userPrograms)
         return false;
     static const char *const kInstalledPrefixes[] = {"/usr", "/opt", "/bin", "/sbin", "/lib",
                                                      "/lib64", "/snap", "/app", "/nix", "/etc"};

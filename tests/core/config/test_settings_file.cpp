@@ -120,6 +120,30 @@ private slots:
         }
     }
 
+    // Guards the user's own program folder behind a symbolic link: with a
+    // home reached through a link, ~/.local/bin is still an installed
+    // location, by either path, and never a portable copy.
+    void linkedHomeIsNoPortableCopy()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath("real-home/.local/bin")));
+        QVERIFY(QFile::link(dir.filePath("real-home"), dir.filePath("home")));
+        const QByteArray home = qgetenv("HOME");
+        const bool hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+        const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(dir.filePath("home")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        const QString viaLink = settingsFolderFor(dir.filePath("home/.local/bin/"));
+        const QString direct = settingsFolderFor(dir.filePath("real-home/.local/bin/"));
+        qputenv("HOME", home);
+        if (hadConfigHome)
+            qputenv("XDG_CONFIG_HOME", configHome);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(viaLink, dir.filePath("config/") + QCoreApplication::applicationName());
+        QCOMPARE(direct, viaLink);
+    }
+
     void recentFileWrites_data()
     {
         QTest::addColumn<QString>("path");
