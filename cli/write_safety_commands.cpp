@@ -9,6 +9,7 @@
 #include "params/message_input.h"
 #include "params/parameter_codec.h"
 #include "protocol/transaction_texts.h"
+#include "session/backup_record_texts.h"
 #include "session/controller_comparison.h"
 #include "session/guarded_write.h"
 #include "session/write_safety_texts.h"
@@ -151,8 +152,12 @@ int runBackups(CliContext &context, const QStringList &args)
     const auto options = parseSafetyOptions(context, args, false);
     if (!options || !options->files.isEmpty())
         return context.usage(kBackupsSynopsis);
-    for (const BackupFile &backup : BackupStore(options->backupFolder).list())
-        context.out() << backup.path << '\n';
+    // PATH, how the write that followed ended, and the mark of a backup taken
+    // after an interrupted write (empty otherwise), tab-separated.
+    for (const BackupFile &backup : BackupStore(options->backupFolder).list()) {
+        context.out() << backup.path << '\t' << followingWriteText(backup.record) << '\t'
+                      << backupNoteText(backup.record) << '\n';
+    }
     context.out().flush();
     return kExitDone;
 }

@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vexlor {
 
 RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *parent)
@@ -21,20 +23,31 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
     auto *introduction = new QLabel(texts::text(texts::kRestoreIntroduction), this);
     introduction->setWordWrap(true);
     layout->addWidget(introduction);
+    // The undo of an interrupted write is the newest backup without the note.
+    const auto noted = [](const BackupRow &row) { return !row.note.isEmpty(); };
+    if (std::any_of(rows.cbegin(), rows.cend(), noted)) {
+        auto *hint = new QLabel(texts::text(texts::kRestoreAfterInterruptedWrite), this);
+        hint->setObjectName(QStringLiteral("InterruptedWriteHint"));
+        hint->setWordWrap(true);
+        layout->addWidget(hint);
+    }
 
-    m_table = new QTableWidget(int(rows.size()), 2, this);
+    m_table = new QTableWidget(int(rows.size()), 4, this);
     m_table->setObjectName(QStringLiteral("BackupTable"));
-    m_table->setHorizontalHeaderLabels({texts::text(texts::kBackupTimeColumn),
-                                        texts::text(texts::kBackupDifferencesColumn)});
+    m_table->setHorizontalHeaderLabels(
+        {texts::text(texts::kBackupTimeColumn), texts::text(texts::kBackupWriteColumn),
+         texts::text(texts::kBackupNoteColumn), texts::text(texts::kBackupDifferencesColumn)});
     for (int r = 0; r < int(rows.size()); ++r) {
         auto *time = new QTableWidgetItem(timeText(rows[r].time));
         time->setToolTip(rows[r].path); // which file it is, for support
         m_table->setItem(r, 0, time);
+        m_table->setItem(r, 1, new QTableWidgetItem(rows[r].followingWrite));
+        m_table->setItem(r, 2, new QTableWidgetItem(rows[r].note));
         auto *count = new QTableWidgetItem(countText(rows[r].differingCount));
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_table->setItem(r, 1, count);
+        m_table->setItem(r, 3, count);
     }
-    setUpListTable(m_table, 1, introduction);
+    setUpListTable(m_table, 2, introduction);
     layout->addWidget(m_table);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
@@ -49,10 +62,12 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     load->setEnabled(false);
-    if (!rows.isEmpty())
-        m_table->selectRow(0);
+    if (!rows.isEmpty()) {
+        const auto unnoted = std::find_if_not(rows.cbegin(), rows.cend(), noted);
+        m_table->selectRow(unnoted == rows.cend() ? 0 : int(unnoted - rows.cbegin()));
+    }
     m_table->setFocus();
-    resize(qMax(sizeHint().width(), 480), sizeHint().height());
+    resize(qMax(sizeHint().width(), 640), sizeHint().height());
 }
 
 void RestoreBackupDialog::chooseSelected()

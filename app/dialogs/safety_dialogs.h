@@ -26,6 +26,8 @@ struct BackupRow {
     QString path;
     QDateTime time;
     int differingCount = -1; // parameters that differ from the window; -1 unknown
+    QString followingWrite;  // how the write that followed it ended
+    QString note;            // "Taken after an interrupted write", or empty
 };
 
 // The dialogs of comparing, restoring and verifying, behind an interface so

@@ -91,7 +91,37 @@ private slots:
         QTRY_VERIFY(sim.lines().contains(QStringLiteral("write 1 315")));
 
         run = runCli({QStringLiteral("backups"), QStringLiteral("--backup-dir=") + backups});
-        QCOMPARE(run.out, (first + u'\n').toLocal8Bit());
+        QCOMPARE(run.out, (first + "\tWritten, stored and checked\t\n").toLocal8Bit());
+    }
+
+    // After a write interrupted at frame 30, the next write's backup holds the
+    // thirty values it wrote: backups says how each write ended and marks
+    // that backup, so the undo is the newest one without the mark.
+    void backupsSayHowEachWriteEnded()
+    {
+        QTemporaryDir dir;
+        const QString backups = dir.filePath(QStringLiteral("kept"));
+        SimProcess sim;
+        const QString port = sim.start({"--set", "1=300", "--fault", "no-reply", "--at-frame", "30",
+                                        "--passes", "1"});
+        const QString file = writeFile(dir, "f.vxc", "1\r\n15.0\r\n46\r\n3000\r\n");
+        const QStringList write{QStringLiteral("write"), QStringLiteral("--backup-dir"), backups, file};
+        CliRun run = runCli(write, port);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.endsWith("Communication with controller interrupted!\n"));
+        QCOMPARE(runCli(write, port).exitCode, 0);
+
+        run = runCli({QStringLiteral("backups"), QStringLiteral("--backup-dir"), backups});
+        QCOMPARE(run.exitCode, 0);
+        const QList<QByteArray> lines = run.out.split('\n');
+        QCOMPARE(lines.size(), 3);
+        const QList<QByteArray> newer = lines[0].split('\t');
+        const QList<QByteArray> older = lines[1].split('\t');
+        QCOMPARE(newer.mid(1),
+                 (QList<QByteArray>{"Written, stored and checked", "Taken after an interrupted write"}));
+        QCOMPARE(older.mid(1), (QList<QByteArray>{"Interrupted at frame 30 of 60", ""}));
+        QVERIFY(fileBytes(QString::fromLocal8Bit(newer[0])).startsWith("1\r\n15.0\r\n"));
+        QVERIFY(fileBytes(QString::fromLocal8Bit(older[0])).startsWith("1\r\n14.3\r\n"));
     }
 
     // A controller that keeps another value: the read-back prints it as
@@ -123,7 +153,7 @@ private slots:
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, out);
         QCOMPARE(run.err.startsWith("Backup: "), backedUp);
-        QCOMPARE(QDir(dir.filePath("kept")).entryList(QDir::Files).size(), backedUp ? 1 : 0);
+        QCOMPARE(QDir(dir.filePath("kept")).entryList({"*.vxc"}, QDir::Files).size(), backedUp ? 1 : 0);
         if (exitCode == 1)
             QVERIFY(run.err.endsWith("the controller holds other values than were written:\n"));
         QTRY_VERIFY(sim.lines().contains(QStringLiteral("kept 29 100")));
@@ -169,7 +199,9 @@ private slots:
         }
         CliRun run = runCli({QStringLiteral("backups")});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, (folder + "/2026-01-02_03-04-05-2.vxc\n" + folder + "/2026-01-02_03-04-05.vxc\n").toLocal8Bit());
+        QCOMPARE(run.out, (folder + "/2026-01-02_03-04-05-2.vxc\tNot recorded\t\n" + folder
+                           + "/2026-01-02_03-04-05.vxc\tNot recorded\t\n")
+                              .toLocal8Bit());
 
         run = runCli({QStringLiteral("--help")});
         QVERIFY(run.out.contains(("Backups go to " + folder + " unless --backup-dir").toLocal8Bit()));

@@ -171,6 +171,10 @@ private slots:
         QCOMPARE(fileBytes(rows[1].path), fileBytes(saved));
         QCOMPARE(rows[0].differingCount, 0);
         QCOMPARE(rows[1].differingCount, 2);
+        for (const BackupRow &row : rows) {
+            QCOMPARE(row.followingWrite, QStringLiteral("Written, stored and checked"));
+            QCOMPARE(row.note, QString());
+        }
         QCOMPARE(text("LabeledEdit16"), QStringLiteral("14.3"));
         QCOMPARE(text("Edit7"), QStringLiteral("123"));
         QCOMPARE(t->window->windowTitle(), caption);

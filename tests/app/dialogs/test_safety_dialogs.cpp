@@ -126,16 +126,18 @@ private slots:
     }
 
     // Guards the restore list: one row per backup in the order given (newest
-    // first), its time to the second and its count (blank when unknown), the
-    // newest chosen at first; each way out gives the path of the row chosen.
+    // first), its time to the second, how the write after it ended, its note
+    // and its count (blank when unknown); the newest without a note chosen at
+    // first, with the sentence that says why; each way out gives the path of
+    // the row chosen.
     void restoreListChooses_data()
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("load the newest") << "load" << "/b/2.vxc";
+        QTest::newRow("load the newest without a note") << "load" << "/b/2.vxc";
         QTest::newRow("enter") << "enter" << "/b/2.vxc";
-        QTest::newRow("double click the older") << "double click 1" << "/b/1.vxc";
-        QTest::newRow("pick the older, load") << "select 1, load" << "/b/1.vxc";
+        QTest::newRow("double click the newest") << "double click 0" << "/b/3.vxc";
+        QTest::newRow("pick the older, load") << "select 2, load" << "/b/1.vxc";
         QTest::newRow("cancel") << "cancel" << "";
         QTest::newRow("escape") << "escape" << "";
     }
@@ -143,33 +145,42 @@ private slots:
     {
         QFETCH(QString, action);
         QFETCH(QString, chosen);
+        const QDateTime newest(QDate(2026, 3, 14), QTime(9, 30, 1));
         const QDateTime newer(QDate(2026, 3, 14), QTime(9, 26, 53));
         const QDateTime older(QDate(2026, 3, 1), QTime(17, 5, 2));
-        RestoreBackupDialog dialog({{QStringLiteral("/b/2.vxc"), newer, 3},
-                                    {QStringLiteral("/b/1.vxc"), older, -1}});
+        const QString note = QStringLiteral("Taken after an interrupted write");
+        RestoreBackupDialog dialog({{QStringLiteral("/b/3.vxc"), newest, 0, "Written, stored and checked", note},
+                                    {QStringLiteral("/b/2.vxc"), newer, 3, "Interrupted at frame 30 of 60", ""},
+                                    {QStringLiteral("/b/1.vxc"), older, -1, "Not recorded", ""}});
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("BackupTable"));
-        const QString newerDate = QLocale().toString(newer.date(), QLocale::ShortFormat);
+        const QString newDate = QLocale().toString(newer.date(), QLocale::ShortFormat);
         const QString olderDate = QLocale().toString(older.date(), QLocale::ShortFormat);
-        QCOMPARE(cells(table), (QList<QStringList>{
-                                   {"Taken", "Parameters that differ from the window"},
-                                   {newerDate + " 09:26:53", "3"},
-                                   {olderDate + " 17:05:02", ""}}));
+        QCOMPARE(cells(table),
+                 (QList<QStringList>{
+                     {"Taken", "Write that followed", "Note", "Parameters that differ from the window"},
+                     {newDate + " 09:30:01", "Written, stored and checked", note, "0"},
+                     {newDate + " 09:26:53", "Interrupted at frame 30 of 60", "", "3"},
+                     {olderDate + " 17:05:02", "Not recorded", "", ""}}));
         QVERIFY(labelledBySentence(dialog, table));
-        QCOMPARE(table->currentRow(), 0);
+        QCOMPARE(table->currentRow(), 1);
+        QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("InterruptedWriteHint")));
+        const RestoreBackupDialog plain({{QStringLiteral("/b/1.vxc"), older, 1, "Written, stored and checked", ""}});
+        QCOMPARE(plain.findChild<QTableWidget *>()->currentRow(), 0);
+        QVERIFY(!plain.findChild<QLabel *>(QStringLiteral("InterruptedWriteHint")));
 
         auto *load = button(dialog, "LoadBackupButton");
         if (action == QLatin1String("load")) {
             QTest::mouseClick(load, Qt::LeftButton);
         } else if (action == QLatin1String("enter")) {
             QTest::keyClick(table, Qt::Key_Return);
-        } else if (action == QLatin1String("double click 1")) {
-            const QRect cell = table->visualRect(table->model()->index(1, 0));
+        } else if (action == QLatin1String("double click 0")) {
+            const QRect cell = table->visualRect(table->model()->index(0, 0));
             // The first press of the double click, then the second.
             QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
             QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-        } else if (action == QLatin1String("select 1, load")) {
+        } else if (action == QLatin1String("select 2, load")) {
             QTest::keyClick(table, Qt::Key_Down);
             QTest::mouseClick(load, Qt::LeftButton);
         } else if (action == QLatin1String("cancel")) {
