@@ -43,6 +43,9 @@ public:
     [[nodiscard]] virtual QString chooseBackup(const QList<BackupRow> &rows) = 0;
     // A write's check found the controller holding other values than written.
     virtual void showVerifyFailure(const QList<DifferenceRow> &rows) = 0;
+    // Values beyond the limits the window holds its fields to are about to
+    // be written (`values`: one line each); true to write them all the same.
+    [[nodiscard]] virtual bool confirmWriteBeyondLimits(const QString &values) = 0;
 };
 
 } // namespace vexlor

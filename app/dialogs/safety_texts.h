@@ -71,6 +71,13 @@ inline constexpr const char *kNoBackups = QT_TRANSLATE_NOOP(
     "SafetyDialogs", "There are no backups yet. A backup of the controller's settings is taken "
                      "before every write.");
 
+// Asking before values beyond the fields' limits are written; the list of
+// them (session-independent, "Limits") comes between the two sentences.
+inline constexpr const char *kOutsideLimitsTitle =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Values Outside the Limits");
+inline constexpr const char *kWriteAnyway = QT_TRANSLATE_NOOP("SafetyDialogs", "Write anyway?");
+inline constexpr const char *kWriteAnywayButton = QT_TRANSLATE_NOOP("SafetyDialogs", "&Write Anyway");
+
 // A text of this header as the window shows it, in the user's language.
 [[nodiscard]] inline QString text(const char *source)
 {

@@ -13,22 +13,14 @@ UserMessage errorMessage(const QString &text, const char *caption = texts::kErro
     return {text, transactionText(caption), MessageIcon::Error};
 }
 
-QString withUnit(const ParameterDescriptor &d, const QString &text)
-{
-    const QString unit = shownUnit(d);
-    if (unit.isEmpty())
-        return text;
-    return unit.startsWith(u':') ? text + unit : text + u' ' + unit;
-}
-
 QString verifyFailureText(const QList<ParameterDifference> &differences)
 {
     QString text = writeSafetyText(texts::kVerifyFoundDifferences) + u'\n';
     for (const ParameterDifference &d : differences) {
         text += u'\n'
             + writeSafetyText(texts::kVerifyDifferenceLine)
-                  .arg(fieldLabel(*d.descriptor), withUnit(*d.descriptor, d.expectedText),
-                       withUnit(*d.descriptor, d.actualText));
+                  .arg(fieldLabel(*d.descriptor), valueWithUnit(*d.descriptor, d.expectedText),
+                       valueWithUnit(*d.descriptor, d.actualText));
     }
     return text;
 }

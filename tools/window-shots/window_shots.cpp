@@ -68,6 +68,7 @@ public:
     }
     QString chooseBackup(const QList<BackupRow> &) override { return {}; }
     void showVerifyFailure(const QList<DifferenceRow> &) override {}
+    bool confirmWriteBeyondLimits(const QString &) override { return false; }
 };
 
 class NoAssociation final : public FileAssociation {

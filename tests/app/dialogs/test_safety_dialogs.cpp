@@ -3,14 +3,17 @@
 // closing them answers.
 
 #include "dialogs/comparison_dialog.h"
+#include "dialogs/qt_safety_dialogs.h"
 #include "dialogs/restore_backup_dialog.h"
 #include "dialogs/verify_failure_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
 
 using namespace vexlor;
@@ -191,6 +194,49 @@ private slots:
         }
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.chosenPath(), chosen);
+    }
+
+    void writeAnywayDefaultsToCancel_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("writes");
+        QTest::newRow("enter") << "enter" << false;
+        QTest::newRow("escape") << "escape" << false;
+        QTest::newRow("write anyway") << "write anyway" << true;
+    }
+    // Guards the question before values beyond the fields' limits are
+    // written: the values between the two sentences, Cancel the default, so
+    // only the Write Anyway button writes.
+    void writeAnywayDefaultsToCancel()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, writes);
+        QtSafetyDialogs dialogs;
+        QString text;
+        bool cancelIsDefault = false;
+        bool warns = false;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            answer.stop();
+            text = box->text();
+            cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
+            warns = box->icon() == QMessageBox::Warning;
+            if (action == QLatin1String("enter"))
+                QTest::keyClick(box, Qt::Key_Return);
+            else if (action == QLatin1String("escape"))
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->findChild<QPushButton *>(QStringLiteral("WriteAnywayButton"))->click();
+        });
+        answer.start(10);
+        QCOMPARE(dialogs.confirmWriteBeyondLimits(QStringLiteral("Level 1: 250 % (allowed: at most 100 %)")),
+                 writes);
+        QVERIFY(cancelIsDefault && warns);
+        QCOMPARE(text, QStringLiteral("These values are outside the limits the window allows:\n\n"
+                                      "Level 1: 250 % (allowed: at most 100 %)\n\nWrite anyway?"));
     }
 
     // Guards the box after a write whose check failed: each parameter with the
