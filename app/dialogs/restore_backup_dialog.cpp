@@ -4,9 +4,11 @@
 #include "safety_texts.h"
 
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -35,19 +37,22 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
     m_table = new QTableWidget(int(rows.size()), 4, this);
     m_table->setObjectName(QStringLiteral("BackupTable"));
     m_table->setHorizontalHeaderLabels(
-        {texts::text(texts::kBackupTimeColumn), texts::text(texts::kBackupWriteColumn),
-         texts::text(texts::kBackupNoteColumn), texts::text(texts::kBackupDifferencesColumn)});
+        {texts::text(texts::kBackupTimeColumn), texts::text(texts::kBackupDifferencesColumn),
+         texts::text(texts::kBackupWriteColumn), texts::text(texts::kBackupNoteColumn)});
     for (int r = 0; r < int(rows.size()); ++r) {
         auto *time = new QTableWidgetItem(timeText(rows[r].time));
         time->setToolTip(rows[r].path); // which file it is, for support
         m_table->setItem(r, 0, time);
-        m_table->setItem(r, 1, new QTableWidgetItem(rows[r].followingWrite));
-        m_table->setItem(r, 2, new QTableWidgetItem(rows[r].note));
         auto *count = new QTableWidgetItem(countText(rows[r].differingCount));
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_table->setItem(r, 3, count);
+        m_table->setItem(r, 1, count);
+        m_table->setItem(r, 2, new QTableWidgetItem(rows[r].followingWrite));
+        m_table->setItem(r, 3, new QTableWidgetItem(rows[r].note));
     }
-    setUpListTable(m_table, 2, introduction);
+    setUpListTable(m_table, 3, introduction);
+    // Every column in sight, the note's too.
+    m_table->setMinimumWidth(m_table->horizontalHeader()->length() + 2 * m_table->frameWidth()
+                             + m_table->verticalScrollBar()->sizeHint().width());
     layout->addWidget(m_table);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
@@ -67,7 +72,7 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
         m_table->selectRow(unnoted == rows.cend() ? 0 : int(unnoted - rows.cbegin()));
     }
     m_table->setFocus();
-    resize(qMax(sizeHint().width(), 640), sizeHint().height());
+    resize(qMax(sizeHint().width(), 480), sizeHint().height());
 }
 
 void RestoreBackupDialog::chooseSelected()

@@ -162,10 +162,10 @@ private slots:
         const QString olderDate = QLocale().toString(older.date(), QLocale::ShortFormat);
         QCOMPARE(cells(table),
                  (QList<QStringList>{
-                     {"Taken", "Write that followed", "Note", "Parameters that differ from the window"},
-                     {newDate + " 09:30:01", "Written, stored and checked", note, "0"},
-                     {newDate + " 09:26:53", "Interrupted at frame 30 of 60", "", "3"},
-                     {olderDate + " 17:05:02", "Not recorded", "", ""}}));
+                     {"Taken", "Parameters that differ from the window", "Write that followed", "Note"},
+                     {newDate + " 09:30:01", "0", "Written, stored and checked", note},
+                     {newDate + " 09:26:53", "3", "Interrupted at frame 30 of 60", ""},
+                     {olderDate + " 17:05:02", "", "Not recorded", ""}}));
         QVERIFY(labelledBySentence(dialog, table));
         QCOMPARE(table->currentRow(), 1);
         QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("InterruptedWriteHint")));
