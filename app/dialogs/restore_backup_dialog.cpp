@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -50,9 +51,10 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
         m_table->setItem(r, 3, new QTableWidgetItem(rows[r].note));
     }
     setUpListTable(m_table, 3, introduction);
-    // Every column in sight, the note's too.
-    m_table->setMinimumWidth(m_table->horizontalHeader()->length() + 2 * m_table->frameWidth()
-                             + m_table->verticalScrollBar()->sizeHint().width());
+    // Every column in sight, the note's too, as far as the screen allows.
+    const int columns = m_table->horizontalHeader()->length() + 2 * m_table->frameWidth()
+        + m_table->verticalScrollBar()->sizeHint().width();
+    m_table->setMinimumWidth(qMin(columns, screen()->availableGeometry().width() * 9 / 10));
     layout->addWidget(m_table);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
