@@ -13,22 +13,14 @@ UserMessage errorMessage(const QString &text, const char *caption = texts::kErro
     return {text, transactionText(caption), MessageIcon::Error};
 }
 
-QString withUnit(const ParameterDescriptor &d, const QString &text)
-{
-    const QString unit = shownUnit(d);
-    if (unit.isEmpty())
-        return text;
-    return unit.startsWith(u':') ? text + unit : text + u' ' + unit;
-}
-
 QString verifyFailureText(const QList<ParameterDifference> &differences)
 {
     QString text = writeSafetyText(texts::kVerifyFoundDifferences) + u'\n';
     for (const ParameterDifference &d : differences) {
         text += u'\n'
             + writeSafetyText(texts::kVerifyDifferenceLine)
-                  .arg(fieldLabel(*d.descriptor), withUnit(*d.descriptor, d.expectedText),
-                       withUnit(*d.descriptor, d.actualText));
+                  .arg(fieldLabel(*d.descriptor), valueWithUnit(*d.descriptor, d.expectedText),
+                       valueWithUnit(*d.descriptor, d.actualText));
     }
     return text;
 }
@@ -41,6 +33,22 @@ GuardedWrite::GuardedWrite(ControllerSession &session, BackupStore &backups, Num
     , m_backups(backups)
     , m_format(format)
 {
+}
+
+void GuardedWrite::onProgress(int acceptedFrames)
+{
+    m_phaseFrames = acceptedFrames;
+    emit progress(framesBefore() + acceptedFrames);
+}
+
+void GuardedWrite::onAbandoned()
+{
+    // Closing abandoned the running phase without its end: so is this write.
+    if (m_phases[m_current] == Phase::Write)
+        endWriteAfter(m_phaseFrames);
+    else if (m_phases[m_current] == Phase::Verify)
+        endWrite(WriteEnd::CheckFailed);
+    recordWriteEnd();
 }
 
 ExchangeStart GuardedWrite::start(const ParameterSnapshot &window, const ParameterValues &values,
@@ -64,6 +72,7 @@ ExchangeStart GuardedWrite::startPhase(qsizetype position)
 {
     m_current = position;
     m_read = {};
+    m_phaseFrames = 0;
     const TransactionMode mode = m_phases[position] == Phase::Write ? TransactionMode::Write
                                                                     : TransactionMode::Read;
     // Read frames carry the values a write sends, as the plain read's do.
@@ -106,6 +115,7 @@ void GuardedWrite::afterBackupRead(const TransactionOutcome &outcome)
         return;
     }
     m_outcome.backupPath = saved.path;
+    m_outcome.record = saved.record;
     emit backupSaved(saved.path);
     next(outcome);
 }
@@ -114,9 +124,11 @@ void GuardedWrite::afterWrite(const TransactionOutcome &outcome)
 {
     m_outcome.outcome = outcome; // the write's message stands unless the verify finds otherwise
     if (!outcome.passed) {
+        endWriteAfter(outcome.acceptedFrames);
         finish(outcome);
         return;
     }
+    endWrite(WriteEnd::Completed);
     next(outcome);
 }
 
@@ -128,11 +140,13 @@ void GuardedWrite::afterVerify(const TransactionOutcome &outcome)
         result.passed = false;
         result.message =
             errorMessage(writeSafetyText(texts::kVerifyReadFailed).arg(outcome.message.text));
+        endWrite(WriteEnd::CheckFailed);
         finish(result);
         return;
     }
     m_outcome.differences = differingParameters(m_values, m_read, m_format);
     m_outcome.verified = m_outcome.differences.isEmpty();
+    endWrite(m_outcome.verified ? WriteEnd::Verified : WriteEnd::Differences);
     if (!m_outcome.verified) {
         result.passed = false;
         result.message = errorMessage(verifyFailureText(m_outcome.differences), texts::kWriteCaption);
@@ -147,6 +161,10 @@ void GuardedWrite::next(const TransactionOutcome &outcome)
         return;
     }
     if (startPhase(m_current + 1) != ExchangeStart::Started) {
+        if (m_phases[m_current] == Phase::Write)
+            endWrite(WriteEnd::Interrupted, 0);
+        else
+            endWrite(WriteEnd::CheckFailed);
         --m_current; // the frames so far are the last phase's
         TransactionOutcome refused;
         refused.acceptedFrames = outcome.acceptedFrames;
@@ -157,9 +175,33 @@ void GuardedWrite::next(const TransactionOutcome &outcome)
 
 void GuardedWrite::finish(TransactionOutcome outcome)
 {
+    recordWriteEnd();
     outcome.acceptedFrames += framesBefore();
     m_outcome.outcome = outcome;
     emit finished(m_outcome);
+}
+
+void GuardedWrite::endWrite(WriteEnd end, int frame)
+{
+    m_outcome.record.end = end;
+    m_outcome.record.frame = frame;
+}
+
+void GuardedWrite::endWriteAfter(int writtenFrames)
+{
+    // All sixty taken: it was the store that failed.
+    if (writtenFrames >= kProtocolItemCount)
+        endWrite(WriteEnd::StoreFailed);
+    else
+        endWrite(WriteEnd::Interrupted, writtenFrames);
+}
+
+void GuardedWrite::recordWriteEnd()
+{
+    // Without a backup there is no record. One that cannot be updated keeps
+    // "unfinished", which never reads as a write that ended well.
+    if (!m_outcome.backupPath.isEmpty())
+        (void)m_backups.recordWriteEnd(m_outcome.backupPath, m_outcome.record);
 }
 
 } // namespace vexlor

@@ -23,7 +23,12 @@ SessionCommand::SessionCommand(ControllerSession &session, QObject *parent)
                 m_running = false; // first: the handler may start the next one
                 onTransactionFinished(outcome);
             });
-    connect(&session, &ControllerSession::released, this, [this] { m_running = false; });
+    connect(&session, &ControllerSession::released, this, [this] {
+        if (!m_running)
+            return;
+        m_running = false;
+        onAbandoned();
+    });
 }
 
 ExchangeStart SessionCommand::runTransaction(TransactionMode mode, const ParameterValues &values)

@@ -36,6 +36,8 @@ protected:
     virtual void onValueRead(int index, quint16 value) = 0;
     virtual void onProgress(int acceptedFrames) { emit progress(acceptedFrames); }
     virtual void onTransactionFinished(const TransactionOutcome &outcome) = 0;
+    // The session was released while one ran: it ends without its end.
+    virtual void onAbandoned() {}
 
 private:
     ControllerSession &m_session;
