@@ -44,10 +44,9 @@ void showStartError(const QString &message)
 
 // The window's language: the one Help > Language saved in config.ini, else
 // the desktop's. Never the number format: that follows the locale as before.
-QString windowLanguage(const QString &settingsFolder)
+QString windowLanguage(const vexlor::SettingsFile &settings)
 {
     using namespace vexlor;
-    const SettingsFile settings(QDir(settingsFolder).filePath(QLatin1String(kSettingsFileName)));
     return chooseUiLanguage(readLanguageSetting(settings),
                             desktopLanguages(QProcessEnvironment::systemEnvironment()));
 }
@@ -59,8 +58,13 @@ int main(int argc, char *argv[])
     using namespace vexlor;
     QApplication app(argc, argv);
     try {
-        const QString settingsFolder = settingsFolderFor(executableFolder());
-        const UiTranslators translators(windowLanguage(settingsFolder)); // before any widget
+        // What start-up needs is known here, before the first widget, and
+        // handed to each part as it is built.
+        const QString programFolder = executableFolder();
+        SettingsFile settings(QDir(settingsFolderFor(programFolder))
+                                  .filePath(QLatin1String(kSettingsFileName)));
+        const NumberFormat numberFormat = NumberFormat::fromLocale();
+        const UiTranslators translators(windowLanguage(settings)); // before any widget
 
         auto splash = std::make_unique<SplashWindow>();
         splash->show();
@@ -76,7 +80,7 @@ int main(int argc, char *argv[])
         SystemPortLister portLister;
         CableBridgeLines bridgeLines(portLister);
         ControllerSession session(std::make_unique<QtSerialPort>(), portLister, bridgeLines,
-                                  portOverrideFromEnvironment(), NumberFormat::fromLocale());
+                                  portOverrideFromEnvironment(), numberFormat);
         MainWindow window(AppServices{
             .boxes = boxes,
             .shell = shell,
@@ -84,7 +88,9 @@ int main(int argc, char *argv[])
             .safetyDialogs = safetyDialogs,
             .fileAssociation = association,
             .session = session,
-            .settingsFolder = settingsFolder,
+            .settings = settings,
+            .programFolder = programFolder,
+            .numberFormat = numberFormat,
             .backupFolder = BackupStore::defaultFolder(),
             .commandLine = app.arguments().mid(1),
             .language = translators.language(),

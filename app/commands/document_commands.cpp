@@ -46,26 +46,21 @@ bool fileExists(const QString &path)
 
 DocumentCommands::DocumentCommands(ParameterBinding &binding, InputRules &rules,
                                    MessageBoxes &boxes, FileDialogs &dialogs,
-                                   WindowCaption &caption, const NumberFormat &numberFormat,
+                                   WindowCaption &caption, SettingsFile &settings,
+                                   NumberFormat numberFormat,
                                    const std::array<QAction *, kRecentFileCount> &reopenItems,
                                    QObject *parent)
     : QObject(parent), m_binding(binding), m_rules(rules), m_boxes(boxes), m_dialogs(dialogs),
-      m_caption(caption), m_numberFormat(numberFormat), m_reopenItems(reopenItems)
+      m_caption(caption), m_settings(settings), m_numberFormat(numberFormat),
+      m_reopenItems(reopenItems)
 {
 }
-
-DocumentCommands::~DocumentCommands() = default;
 
 // ---- start-up -------------------------------------------------------------
 
-void DocumentCommands::createSettingsFile(const QString &folder)
-{
-    m_settings = std::make_unique<SettingsFile>(QDir(folder).filePath(QLatin1String(kSettingsFileName)));
-}
-
 void DocumentCommands::loadRecentMenu()
 {
-    const RecentFiles files = readRecentFiles(*m_settings);
+    const RecentFiles files = readRecentFiles(m_settings);
     for (int k = 0; k < kRecentFileCount; ++k) {
         QAction *item = m_reopenItems[k];
         item->setData(files[k]); // the path itself; the caption is only its picture
@@ -98,7 +93,7 @@ bool DocumentCommands::loadDocument(const QString &path)
     // the current folder a relative path depends on.
     m_documentFile = QFileInfo(path).absoluteFilePath();
     if (mayEnterRecentFiles(path)) {
-        const SettingsWriteResult added = addRecentFile(*m_settings, path);
+        const SettingsWriteResult added = addRecentFile(m_settings, path);
         loadRecentMenu(); // shows what the file holds, also after a failed write
         if (!added.ok()) {
             m_boxes.standardError(added.error);

@@ -33,7 +33,7 @@ class WriteSafetyOptions;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(AppServices services, QWidget *parent = nullptr);
+    explicit MainWindow(const AppServices &services, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // The start-up sequence, once, after the services know their window.
@@ -63,11 +63,8 @@ private:
 
     // The start-up steps, in the order startUp() runs them.
     void showGeneralTab();
-    void takeProgramFolder();
-    void createSettingsFile();
     void acceptDroppedFiles();
     void registerFileAssociation();
-    void takeNumberFormat();
     void startControllerLink();
     void applyLevelRule();
     void selectDefaultWheelSize();
@@ -83,12 +80,11 @@ private:
     MessageBoxes &m_boxes;
     ShellOpener &m_shell;
     FileAssociation &m_fileAssociation;
-    QString m_settingsFolder;
-    QStringList m_commandLine;
+    const QStringList m_commandLine;
+    const QString m_programFolder;
+    const NumberFormat m_numberFormat;
 
     WindowCaption m_caption;
-    QString m_programFolder;
-    NumberFormat m_numberFormat;
     bool m_closing = false;
     bool m_placed = false; // centred on the first showing
 

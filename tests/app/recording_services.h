@@ -6,13 +6,16 @@
 #include "dialogs/safety_dialogs.h"
 #include "window/app_services.h"
 #include "window/main_window.h"
+#include "window/program_info.h"
 
 #include "config/file_association.h"
+#include "config/settings_file.h"
 #include "session/controller_session.h"
 
 #include "fake_serial_port.h"
 #include "fakes.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QTabWidget>
 #include <QList>
@@ -148,10 +151,13 @@ struct TestWindow {
                                       vexlor::NumberFormat::fromLocale()};
     QTemporaryDir ownSettingsFolder;
     QTemporaryDir ownBackupFolder;
+    vexlor::SettingsFile settings;
     std::unique_ptr<vexlor::MainWindow> window;
 
     explicit TestWindow(const QStringList &commandLine = {}, const QString &settingsFolder = {},
                         const QString &language = QStringLiteral("en"))
+        : settings(QDir(settingsFolder.isEmpty() ? ownSettingsFolder.path() : settingsFolder)
+                       .filePath(QStringLiteral("config.ini")))
     {
         window = std::make_unique<vexlor::MainWindow>(vexlor::AppServices{
             .boxes = boxes,
@@ -160,7 +166,9 @@ struct TestWindow {
             .safetyDialogs = safetyDialogs,
             .fileAssociation = association,
             .session = session,
-            .settingsFolder = settingsFolder.isEmpty() ? ownSettingsFolder.path() : settingsFolder,
+            .settings = settings,
+            .programFolder = vexlor::executableFolder(),
+            .numberFormat = vexlor::NumberFormat::fromLocale(),
             .backupFolder = ownBackupFolder.path(),
             .commandLine = commandLine,
             .language = language,

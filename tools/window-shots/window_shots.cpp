@@ -17,9 +17,11 @@
 #include "dialogs/restore_backup_dialog.h"
 #include "dialogs/safety_dialogs.h"
 #include "window/main_window.h"
+#include "window/program_info.h"
 #include "window/splash_window.h"
 
 #include "config/file_association.h"
+#include "config/settings_file.h"
 #include "link/cable.h"
 #include "link/port_discovery.h"
 #include "link/qt_serial_port.h"
@@ -168,6 +170,7 @@ int main(int argc, char *argv[])
     NoAssociation association;
     QTemporaryDir settingsFolder;
     QTemporaryDir backupFolder;
+    SettingsFile settings(QDir(settingsFolder.path()).filePath(QStringLiteral("config.ini")));
     NoPorts ports;
     NoBridgeLines bridgeLines;
     ControllerSession session(std::make_unique<QtSerialPort>(), ports, bridgeLines, QString(),
@@ -179,7 +182,9 @@ int main(int argc, char *argv[])
         .safetyDialogs = safetyDialogs,
         .fileAssociation = association,
         .session = session,
-        .settingsFolder = settingsFolder.path(),
+        .settings = settings,
+        .programFolder = executableFolder(),
+        .numberFormat = NumberFormat::fromLocale(),
         .backupFolder = backupFolder.path(),
         .commandLine = {},
         .language = translators.language(),

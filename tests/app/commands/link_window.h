@@ -111,6 +111,7 @@ struct LinkWindow {
     RecordingFileAssociation association;
     QTemporaryDir settingsFolder;
     QTemporaryDir backupFolder;
+    vexlor::SettingsFile settings{QDir(settingsFolder.path()).filePath(QStringLiteral("config.ini"))};
     FakePortLister lister;
     vexlor::SystemPortLister systemLister;
     FakeBridgeLines bridges;
@@ -148,7 +149,9 @@ struct LinkWindow {
             .safetyDialogs = safetyDialogs,
             .fileAssociation = association,
             .session = *session,
-            .settingsFolder = settingsFolder.path(),
+            .settings = settings,
+            .programFolder = vexlor::executableFolder(),
+            .numberFormat = vexlor::NumberFormat::fromLocale(),
             .backupFolder = backupFolder.path(),
             .commandLine = {},
         });
