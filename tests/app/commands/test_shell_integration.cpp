@@ -73,7 +73,7 @@ private slots:
             urls << QUrl::fromLocalFile(f.path(item));
 
         if (read) {
-            QVERIFY(dropOn(t->window.get(), urls));
+            QVERIFY(dropOn(t->window, urls));
             // Read only once the drop has returned: a question the file may
             // ask must not run while the drag source waits for the drop.
             QCOMPARE(battery(*t), QStringLiteral("14.0"));
@@ -82,7 +82,7 @@ private slots:
             QCOMPARE(f.recentFiles()[0], f.path(items[0]));
         } else {
             const bool gone = items[0] == "gone.vxc";
-            (void)dropOn(t->window.get(), urls);
+            (void)dropOn(t->window, urls);
             QTest::qWait(0); // let a deferred read happen, if one was queued
             QCOMPARE(battery(*t), QStringLiteral("14.0"));
             QCOMPARE(t->window->windowTitle(), caption);
@@ -106,7 +106,7 @@ private slots:
         QMimeData text;
         text.setText(QStringLiteral("hello"));
         QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(t->window.get(), &enter);
+        QCoreApplication::sendEvent(t->window, &enter);
         QVERIFY(!enter.isAccepted());
     }
 
