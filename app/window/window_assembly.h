@@ -29,7 +29,8 @@ struct ControllerLinkParts {
 // startUp() is left to the caller, once the desktop's parts know the window.
 class WindowAssembly {
 public:
-    WindowAssembly(const DesktopServices &desktop, ControllerLinkParts link, const StartValues &start);
+    WindowAssembly(const DesktopServices &desktop, ControllerLinkParts link,
+                   const StartValues &start);
 
     [[nodiscard]] ControllerSession &session() { return m_session; }
     [[nodiscard]] MainWindow &window() { return m_window; }

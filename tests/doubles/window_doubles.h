@@ -14,8 +14,10 @@
 #include "dialogs/message_boxes.h"
 #include "dialogs/safety_dialogs.h"
 #include "commands/shell_opener.h"
+#include "window/program_info.h"
 #include "window/window_assembly.h"
 
+#include <QDir>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -46,15 +48,43 @@ public:
     bool holdReports = false;
     QList<std::function<void()>> openReports;
 
-    void standardError(const QString &message) override;
-    void error(const QString &caption, const QString &text) override;
-    void information(const QString &caption, const QString &text) override;
-    bool question(const QString &caption, const QString &text) override;
+    void standardError(const QString &message) override
+    {
+        shown.append({QStringLiteral("standard"), QString(), vexlor::standardErrorText(message)});
+    }
+    void error(const QString &caption, const QString &text) override
+    {
+        shown.append({QStringLiteral("error"), caption, text});
+        if (onShown)
+            onShown();
+    }
+    void information(const QString &caption, const QString &text) override
+    {
+        shown.append({QStringLiteral("information"), caption, text});
+        if (onShown)
+            onShown();
+    }
+    bool question(const QString &caption, const QString &text) override
+    {
+        shown.append({QStringLiteral("question"), caption, text});
+        return answerYes;
+    }
     void showError(const QString &caption, const QString &text,
-                   std::function<void()> closed) override;
+                   std::function<void()> closed) override
+    {
+        shown.append({QStringLiteral("error"), caption, text});
+        if (holdReports)
+            openReports.append(std::move(closed));
+        else if (closed)
+            closed();
+    }
 
     // The user closes the oldest report still open.
-    void closeReport();
+    void closeReport()
+    {
+        if (!openReports.isEmpty())
+            openReports.takeFirst()();
+    }
 
 private:
     QList<ShownItem> m_own;
@@ -65,7 +95,12 @@ class RecordingShell final : public vexlor::ShellOpener {
 public:
     QList<QUrl> opened;
     QList<ShownItem> *log = nullptr;
-    void open(const QUrl &target) override;
+    void open(const QUrl &target) override
+    {
+        opened.append(target);
+        if (log)
+            log->append({QStringLiteral("open"), QString(), target.toString()});
+    }
 };
 
 // Answers the file dialogs with names queued by the test; an empty queue
@@ -76,8 +111,16 @@ public:
     QStringList saveAnswers;
     QStringList asked; // "open", "save"
 
-    QString chooseFileToOpen() override;
-    QString chooseFileToSave() override;
+    QString chooseFileToOpen() override
+    {
+        asked.append(QStringLiteral("open"));
+        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+    }
+    QString chooseFileToSave() override
+    {
+        asked.append(QStringLiteral("save"));
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
 };
 
 // Records the comparisons, backup lists and failed checks the window would
@@ -92,12 +135,31 @@ public:
     // Runs as each dialog appears: "comparison", "backups", "verify failure".
     std::function<void(const QString &kind)> onShown;
 
-    vexlor::ComparisonChoice showComparison(const QList<vexlor::DifferenceRow> &rows) override;
-    QString chooseBackup(const QList<vexlor::BackupRow> &rows) override;
-    void showVerifyFailure(const QList<vexlor::DifferenceRow> &rows) override;
+    vexlor::ComparisonChoice showComparison(const QList<vexlor::DifferenceRow> &rows) override
+    {
+        comparisons.append(rows);
+        shown(QStringLiteral("comparison"));
+        return comparisonAnswer;
+    }
+    QString chooseBackup(const QList<vexlor::BackupRow> &rows) override
+    {
+        backupLists.append(rows);
+        shown(QStringLiteral("backups"));
+        return backupAnswer >= 0 && backupAnswer < rows.size() ? rows[backupAnswer].path
+                                                                : QString();
+    }
+    void showVerifyFailure(const QList<vexlor::DifferenceRow> &rows) override
+    {
+        verifyFailures.append(rows);
+        shown(QStringLiteral("verify failure"));
+    }
 
 private:
-    void shown(const QString &kind);
+    void shown(const QString &kind)
+    {
+        if (onShown)
+            onShown(kind);
+    }
 };
 
 // Records the file association instead of writing into the user's desktop.
@@ -106,7 +168,11 @@ public:
     QList<QStringList> registered; // extension, type name, application, description
 
     bool registerFileType(const QString &extension, const QString &typeName,
-                          const QString &applicationPath, const QString &description) override;
+                          const QString &applicationPath, const QString &description) override
+    {
+        registered.append({extension, typeName, applicationPath, description});
+        return true;
+    }
 };
 
 // Everything outside the window, doubled: the recorders, a port list without
@@ -114,7 +180,11 @@ public:
 // own (or in `settingsFolder`) and the backups in another, never beside the
 // program or in the user's home.
 struct WindowDoubles {
-    explicit WindowDoubles(const QString &settingsFolder = {});
+    explicit WindowDoubles(const QString &settingsFolder = {})
+        : settings(QDir(settingsFolder.isEmpty() ? ownSettingsFolder.path() : settingsFolder)
+                       .filePath(QLatin1String(vexlor::kSettingsFileName)))
+    {
+    }
 
     QList<ShownItem> log; // the boxes; after joinOneLog() also the desktop and the dialogs
     RecordingMessageBoxes boxes{log};
@@ -129,11 +199,27 @@ struct WindowDoubles {
     vexlor::SettingsFile settings;
 
     // The shell and the dialogs enter `log` too, in order with the boxes.
-    void joinOneLog();
+    void joinOneLog()
+    {
+        shell.log = &log;
+        safetyDialogs.onShown = [this](const QString &kind) {
+            log.append({kind, QString(), QString()});
+        };
+    }
 
     // The window over these doubles and `link`, built by the program's own
     // assembly, its start-up run.
     [[nodiscard]] std::unique_ptr<vexlor::WindowAssembly>
     assemble(vexlor::ControllerLinkParts link, const QStringList &commandLine = {},
-             const QString &language = QStringLiteral("en"));
+             const QString &language = QStringLiteral("en"))
+    {
+        auto assembly = std::make_unique<vexlor::WindowAssembly>(
+            vexlor::DesktopServices{boxes, shell, dialogs, safetyDialogs, association},
+            std::move(link),
+            vexlor::StartValues{settings, vexlor::executableFolder(),
+                                vexlor::NumberFormat::fromLocale(), backupFolder.path(),
+                                commandLine, language});
+        assembly->window().startUp();
+        return assembly;
+    }
 };
