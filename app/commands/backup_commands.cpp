@@ -9,6 +9,7 @@
 #include "config/backup_store.h"
 #include "config/file_comparison.h"
 #include "config/vxc_reader.h"
+#include "session/backup_record_texts.h"
 
 namespace vexlor {
 
@@ -35,7 +36,8 @@ void BackupCommands::restoreBackup()
     for (const BackupFile &backup : backups) {
         const FileComparison compared = compareWithFile(window, backup.path, m_numberFormat);
         rows.append({backup.path, backup.time,
-                     compared.ok() ? int(compared.differences.size()) : -1});
+                     compared.ok() ? int(compared.differences.size()) : -1,
+                     followingWriteText(backup.record), backupNoteText(backup.record)});
     }
     const QString chosen = m_dialogs.chooseBackup(rows);
     if (!chosen.isEmpty())

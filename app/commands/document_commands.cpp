@@ -11,6 +11,8 @@
 #include "config/settings_file.h"
 #include "config/vxc_reader.h"
 #include "config/vxc_writer.h"
+#include "params/message_input.h"
+#include "params/parameter_codec.h"
 
 #include <QAction>
 #include <QDir>
@@ -92,13 +94,16 @@ bool DocumentCommands::loadDocument(const QString &path)
     // Saves go to the file that was read, whatever a dialog later makes of
     // the current folder a relative path depends on.
     m_documentFile = QFileInfo(path).absoluteFilePath();
+    // The caption, the file Save writes to and the values change together:
+    // a reopen list that cannot be saved is reported, but the file opens.
     if (mayEnterRecentFiles(path)) {
         const SettingsWriteResult added = addRecentFile(m_settings, path);
         loadRecentMenu(); // shows what the file holds, also after a failed write
-        if (!added.ok()) {
-            m_boxes.standardError(added.error);
-            return false; // no control changed
-        }
+        if (!added.ok())
+            //: %1 the full path of config.ini, which holds the list of recent files
+            m_boxes.standardError(WindowTexts::tr("The file was opened, but the list of recent files could "
+                                                  "not be saved: unable to write to %1.")
+                                      .arg(inputForMessage(m_settings.path())));
     }
     for (const ConfigurationEntry &entry : read.entries)
         m_binding.apply(resolveEntry(entry, [this] { return askOldVersionQuestion(); }));
@@ -137,7 +142,7 @@ void DocumentCommands::saveDocument()
         saveDocumentAs();
         return;
     }
-    if (!m_rules.applyPendingRules())
+    if (!m_rules.applyPendingRules() || !fieldsCanBeSaved())
         return;
     const FileWriteResult written = writeConfigurationFile(m_documentFile, m_binding.snapshot());
     if (!written.ok())
@@ -147,7 +152,7 @@ void DocumentCommands::saveDocument()
 void DocumentCommands::saveDocumentAs()
 {
     // Before the dialog takes the focus: the file gets the bounded value.
-    if (!m_rules.applyPendingRules())
+    if (!m_rules.applyPendingRules() || !fieldsCanBeSaved())
         return;
     const QString name = m_dialogs.chooseFileToSave();
     if (name.isEmpty())
@@ -175,6 +180,19 @@ void DocumentCommands::reopenRecent(int item)
     else if (item == 0)
         newDocument();
     // Items 2 to 4 do nothing for a file that is gone; the entry stays.
+}
+
+bool DocumentCommands::fieldsCanBeSaved()
+{
+    // Checked as a write checks them, so no file is saved that a write (or
+    // vexlor-cli) refuses later. The speed text is stored whatever "Limit max
+    // speed" says, so it is checked too.
+    ParameterSnapshot stored = m_binding.snapshot();
+    stored.limitMaxSpeed = true;
+    const EncodedSet encoded = encodeAll(stored, m_numberFormat);
+    if (!encoded.ok())
+        m_boxes.standardError(encoded.error);
+    return encoded.ok();
 }
 
 // ---- dropped files --------------------------------------------------------

@@ -48,7 +48,9 @@ public:
     // a file that cannot be read or is malformed shows the error and changes
     // nothing. Then the caption names it, it becomes the current document,
     // enters the reopen list (unless it is a default file) and its values go
-    // into the controls in file order. False when an error was shown.
+    // into the controls in file order. A reopen list that cannot be saved is
+    // reported and left as it was; the file is opened all the same. False
+    // when the file was not read.
     bool loadDocument(const QString &path);
 
     // Dropped items: true when the drop is offered to openDroppedFile().
@@ -59,12 +61,17 @@ public:
 public slots:
     void newDocument();
     void openDocument();
+    // Save and Save As write nothing while a field holds what a write would
+    // refuse; they show the write's message for the first such field.
     void saveDocument();
     void saveDocumentAs();
     void reopenRecent(int item); // Reopen item 0..3
 
 private:
     void followFolderOf(const QString &chosenFile);
+    // False (after the write's message for the first bad field) when a field
+    // holds what a write could not send.
+    [[nodiscard]] bool fieldsCanBeSaved();
     [[nodiscard]] bool askOldVersionQuestion();
 
     ParameterBinding &m_binding;

@@ -4,11 +4,16 @@
 #include "safety_texts.h"
 
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vexlor {
 
@@ -21,11 +26,20 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
     auto *introduction = new QLabel(texts::text(texts::kRestoreIntroduction), this);
     introduction->setWordWrap(true);
     layout->addWidget(introduction);
+    // The undo of an interrupted write is the newest backup without the note.
+    const auto noted = [](const BackupRow &row) { return !row.note.isEmpty(); };
+    if (std::any_of(rows.cbegin(), rows.cend(), noted)) {
+        auto *hint = new QLabel(texts::text(texts::kRestoreAfterInterruptedWrite), this);
+        hint->setObjectName(QStringLiteral("InterruptedWriteHint"));
+        hint->setWordWrap(true);
+        layout->addWidget(hint);
+    }
 
-    m_table = new QTableWidget(int(rows.size()), 2, this);
+    m_table = new QTableWidget(int(rows.size()), 4, this);
     m_table->setObjectName(QStringLiteral("BackupTable"));
-    m_table->setHorizontalHeaderLabels({texts::text(texts::kBackupTimeColumn),
-                                        texts::text(texts::kBackupDifferencesColumn)});
+    m_table->setHorizontalHeaderLabels(
+        {texts::text(texts::kBackupTimeColumn), texts::text(texts::kBackupDifferencesColumn),
+         texts::text(texts::kBackupWriteColumn), texts::text(texts::kBackupNoteColumn)});
     for (int r = 0; r < int(rows.size()); ++r) {
         auto *time = new QTableWidgetItem(timeText(rows[r].time));
         time->setToolTip(rows[r].path); // which file it is, for support
@@ -33,8 +47,14 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
         auto *count = new QTableWidgetItem(countText(rows[r].differingCount));
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(r, 1, count);
+        m_table->setItem(r, 2, new QTableWidgetItem(rows[r].followingWrite));
+        m_table->setItem(r, 3, new QTableWidgetItem(rows[r].note));
     }
-    setUpListTable(m_table, 1, introduction);
+    setUpListTable(m_table, 3, introduction);
+    // Every column in sight, the note's too, as far as the screen allows.
+    const int columns = m_table->horizontalHeader()->length() + 2 * m_table->frameWidth()
+        + m_table->verticalScrollBar()->sizeHint().width();
+    m_table->setMinimumWidth(qMin(columns, screen()->availableGeometry().width() * 9 / 10));
     layout->addWidget(m_table);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
@@ -49,8 +69,10 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     load->setEnabled(false);
-    if (!rows.isEmpty())
-        m_table->selectRow(0);
+    if (!rows.isEmpty()) {
+        const auto unnoted = std::find_if_not(rows.cbegin(), rows.cend(), noted);
+        m_table->selectRow(unnoted == rows.cend() ? 0 : int(unnoted - rows.cbegin()));
+    }
     m_table->setFocus();
     resize(qMax(sizeHint().width(), 480), sizeHint().height());
 }

@@ -53,6 +53,20 @@ private slots:
         QVERIFY(run.err.contains("Connection to controller is not detected!"));
     }
 
+    // Guards the terminal against the port's text: a path with control
+    // characters, from --port or VEXLOR_PORT, is quoted escaped.
+    void missingPortIsQuotedEscaped()
+    {
+        const QString port = QStringLiteral("/x\x1B]0;owned\x07");
+        for (const bool fromEnvironment : {false, true}) {
+            const CliRun run = fromEnvironment ? runCli({QStringLiteral("test")}, port)
+                                               : runCli({QStringLiteral("--port"), port, QStringLiteral("test")});
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.err.startsWith("No serial device at /x\\x1B]0;owned\\x07.\n"), run.err.constData());
+            QVERIFY(!run.err.contains('\x1B'));
+        }
+    }
+
     // A port the user may not open: the fix that works (the cable rule the
     // package installs, the dialout group) and exit 1, at once. The
     // emulator's pseudo-terminal is made its owner's only; as root (who opens

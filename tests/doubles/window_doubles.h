@@ -130,9 +130,12 @@ public:
     QList<QList<vexlor::DifferenceRow>> comparisons;
     QList<QList<vexlor::BackupRow>> backupLists;
     QList<QList<vexlor::DifferenceRow>> verifyFailures;
+    QStringList limitQuestions; // the values listed by each "Write anyway?"
     vexlor::ComparisonChoice comparisonAnswer = vexlor::ComparisonChoice::Close;
     int backupAnswer = 0; // the row chosen; -1 cancels
-    // Runs as each dialog appears: "comparison", "backups", "verify failure".
+    bool writeAnyway = false; // the answer to "Write anyway?"
+    // Runs as each dialog appears: "comparison", "backups", "verify failure",
+    // "write anyway".
     std::function<void(const QString &kind)> onShown;
 
     vexlor::ComparisonChoice showComparison(const QList<vexlor::DifferenceRow> &rows) override
@@ -152,6 +155,12 @@ public:
     {
         verifyFailures.append(rows);
         shown(QStringLiteral("verify failure"));
+    }
+    bool confirmWriteBeyondLimits(const QString &values) override
+    {
+        limitQuestions.append(values);
+        shown(QStringLiteral("write anyway"));
+        return writeAnyway;
     }
 
 private:

@@ -18,6 +18,7 @@
 #include "link/qt_serial_port.h"
 #include "params/parameter_codec.h"
 #include "params/parameter_comparison.h"
+#include "session/backup_record_texts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,13 +57,24 @@ QList<DifferenceRow> sampleDifferences(NumberFormat format)
     return differenceRows(differingParameters(window, controller, format));
 }
 
-// Three backups of one afternoon, newest first.
+// Three backups of one afternoon, newest first: the write after the oldest
+// was interrupted, so the next backup holds part of it.
 QList<BackupRow> sampleBackups()
 {
     const QDate day(2026, 5, 16);
-    return {{QStringLiteral("2026-05-16_15-42-07.vxc"), QDateTime(day, QTime(15, 42, 7)), 0},
-            {QStringLiteral("2026-05-16_15-30-51.vxc"), QDateTime(day, QTime(15, 30, 51)), 2},
-            {QStringLiteral("2026-05-16_14-03-22.vxc"), QDateTime(day, QTime(14, 3, 22)), 5}};
+    const auto record = [](WriteEnd end, int frame, bool afterInterruptedWrite) {
+        return WriteRecord{end, frame, afterInterruptedWrite};
+    };
+    const auto row = [](const char *name, QDateTime time, int differing, const WriteRecord &r) {
+        return BackupRow{QString::fromLatin1(name), time, differing, followingWriteText(r),
+                         backupNoteText(r)};
+    };
+    return {row("2026-05-16_15-42-07.vxc", QDateTime(day, QTime(15, 42, 7)), 0,
+                record(WriteEnd::Verified, 0, false)),
+            row("2026-05-16_15-30-51.vxc", QDateTime(day, QTime(15, 30, 51)), 2,
+                record(WriteEnd::Verified, 0, true)),
+            row("2026-05-16_14-03-22.vxc", QDateTime(day, QTime(14, 3, 22)), 5,
+                record(WriteEnd::Interrupted, 30, false))};
 }
 
 bool saveDialogShots(MainWindow &window, const QDir &out)

@@ -118,25 +118,73 @@ private slots:
         QCOMPARE(f.recentFiles(), (RecentFiles{chosen, "", "", ""}));
     }
 
-    // Guards Save As: the text goes into the file verbatim, the read-back puts
-    // it through the separator fix-up, the file becomes the listed document,
-    // and the current folder follows the dialog.
+    // Guards Save As: the text goes into the file verbatim, the file becomes
+    // the listed document, and the current folder follows the dialog.
     void saveAsWritesAndReadsBack()
     {
         DocumentFixture f;
         auto t = f.window();
         auto *throttle = t->control<QLineEdit>("LabeledEdit26");
-        throttle->setText(QStringLiteral("3,4"));
+        throttle->setText(QStringLiteral(" 3.40"));
         const QString chosen = f.path(QStringLiteral("out/saved.vxc"));
         QDir().mkpath(f.path(QStringLiteral("out")));
         t->dialogs.saveAnswers = {chosen};
         t->window->actions().saveAs->trigger();
-        QVERIFY(fileBytes(chosen).contains("\r\n18\r\n3,4\r\n"));
-        QCOMPARE(throttle->text(), QStringLiteral("3.4"));
+        QVERIFY(fileBytes(chosen).contains("\r\n18\r\n 3.40\r\n"));
+        QCOMPARE(throttle->text(), QStringLiteral(" 3.40"));
         QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("saved.vxc")));
         QCOMPARE(t->window->documents().documentPath(), chosen);
         QCOMPARE(f.recentFiles(), (RecentFiles{chosen, "", "", ""}));
         QCOMPARE(QDir::currentPath(), f.path(QStringLiteral("out")));
+    }
+
+    void saveChecksTheFieldsFirst_data()
+    {
+        QTest::addColumn<bool>("saveAs");
+        QTest::addColumn<bool>("speedUnlimited"); // "Limit max speed" off, the speed text no number
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Save: the first bad field by index") << false << false << "'abc' is not a valid integer value.";
+        QTest::newRow("Save As, before the dialog") << true << false << "'abc' is not a valid integer value.";
+        // A write would not read the speed text then, but the file keeps it.
+        QTest::newRow("Save, the speed text kept in the file")
+            << false << true << "'fast' is not a valid floating point value.";
+        QTest::newRow("Save As, the separator of another locale")
+            << true << true << "'3,4' is not a valid floating point value.";
+    }
+    // Guards against saving a file the tool cannot use later: Save and Save
+    // As check the fields as a write does (the first bad one in index order,
+    // the write's message) and then write nothing, ask nothing and change
+    // nothing.
+    void saveChecksTheFieldsFirst()
+    {
+        QFETCH(bool, saveAs);
+        QFETCH(bool, speedUnlimited);
+        QFETCH(QString, message);
+        DocumentFixture f;
+        const QString a = f.currentFile("a.vxc");
+        auto t = f.window({a});
+        const QByteArray before = fileBytes(a);
+        const QString caption = t->window->windowTitle();
+        t->control<QLineEdit>("Edit3")->setText(QStringLiteral("abc"));   // index 43
+        t->control<QLineEdit>("Edit7")->setText(QStringLiteral("1x"));    // index 48
+        if (speedUnlimited) {
+            t->control<QCheckBox>("CheckBox7")->setChecked(false);
+            t->control<QLineEdit>("LabeledEdit15")->setText(QStringLiteral("fast")); // index 5
+            t->control<QLineEdit>("LabeledEdit26")->setText(QStringLiteral("3,4"));  // index 18
+            if (saveAs)
+                t->control<QLineEdit>("LabeledEdit15")->setText(QStringLiteral("25.0"));
+        }
+        const QString other = f.path(QStringLiteral("other.vxc"));
+        t->dialogs.saveAnswers = {other};
+        (saveAs ? t->window->actions().saveAs : t->window->actions().save)->trigger();
+        QCOMPARE(t->boxes.shown.size(), 1);
+        QCOMPARE(t->boxes.shown[0].kind, QStringLiteral("standard"));
+        QCOMPARE(t->boxes.shown[0].text, message);
+        QVERIFY(t->dialogs.asked.isEmpty());
+        QCOMPARE(fileBytes(a), before);
+        QVERIFY(!QFile::exists(other));
+        QCOMPARE(t->window->windowTitle(), caption);
+        QCOMPARE(t->window->documents().documentPath(), a);
     }
 
     // Guards the mended Save As: a file that cannot be written leaves the
@@ -340,8 +388,10 @@ private slots:
         QTest::newRow("read-only config.ini") << true;
         QTest::newRow("config.ini under a file") << false;
     }
-    // Guards a config.ini that cannot be written: "Unable to write to" with
-    // its full path, and no control changed by the file being read.
+    // Guards a config.ini that cannot be written: the file opens all the
+    // same (caption, values, the file Save writes to), the list stays as it
+    // was, and the message names config.ini's full path. (A read-only mount
+    // and a full disk, which refuse root too: test_refusing_file_systems.)
     void unwritableSettings()
     {
         QFETCH(bool, readOnlyFile);
@@ -357,15 +407,21 @@ private slots:
             settingsFolder = QFileInfo(b).absoluteFilePath(); // a file, not a folder
         }
         TestWindow t({}, settingsFolder);
-        const ParameterSnapshot before = t.window->binding().snapshot();
+        const QString settingsPath = QDir(settingsFolder).filePath("config.ini");
+        const RecentFiles listBefore = readRecentFiles(SettingsFile(settingsPath));
         t.boxes.shown.clear();
-        t.window->documents().loadDocument(b);
+        QVERIFY(t.window->documents().loadDocument(b));
         QCOMPARE(t.boxes.shown.size(), 1);
         QCOMPARE(t.boxes.shown[0].text,
-                 QStringLiteral("Unable to write to %1.").arg(QDir(settingsFolder).filePath("config.ini")));
-        QVERIFY(t.window->binding().snapshot() == before);
+                 QStringLiteral("The file was opened, but the list of recent files could not be saved: "
+                                "unable to write to %1.")
+                     .arg(settingsPath));
+        QCOMPARE(battery(t), QStringLiteral("99.0"));
+        QCOMPARE(t.window->windowTitle(), windowCaption(t, QStringLiteral("b.vxc")));
+        QCOMPARE(t.window->documents().documentPath(), b);
+        QCOMPARE(readRecentFiles(SettingsFile(settingsPath)), listBefore);
         if (readOnlyFile) {
-            // Entry 1 needs no write, so reading it succeeds.
+            // Entry 1 needs no write, so reading it shows nothing.
             t.boxes.shown.clear();
             QVERIFY(t.window->documents().loadDocument(a));
             QCOMPARE(battery(t), QStringLiteral("50.0"));
@@ -383,6 +439,7 @@ private slots:
         QTest::newRow("flag not a number") << QByteArray("1\r\n55.0\r\n8\r\nyes\r\n")
                                            << "'yes' is not a valid integer value.";
         QTest::newRow("missing file") << QByteArray() << "Cannot open file %1.";
+        QTest::newRow("blank lines only") << QByteArray("\r\n\r\n") << "The file %1 contains no settings.";
     }
     // Guards the mended reader: a malformed or unreadable file shows its error
     // and changes nothing (caption, document, list, controls), so a following

@@ -46,11 +46,14 @@ private slots:
     {
         QTest::addColumn<QStringList>("items"); // relative to the scratch folder
         QTest::addColumn<bool>("read");
-        QTest::newRow("first of three, upper-case extension") << QStringList{"A.VXC", "b.vxc", "c.txt"} << true;
-        QTest::newRow("a .vxc file") << QStringList{"b.vxc"} << true;
-        QTest::newRow("another type first") << QStringList{"c.txt", "b.vxc"} << false;
-        QTest::newRow("a folder, even one named .vxc") << QStringList{"folder.vxc"} << false;
-        QTest::newRow("a .vxc that is gone") << QStringList{"gone.vxc"} << false;
+        QTest::addColumn<QString>("message"); // reported instead of reading; %1 the path
+        QTest::newRow("first of three, upper-case extension") << QStringList{"A.VXC", "b.vxc", "c.txt"} << true << "";
+        QTest::newRow("a .vxc file") << QStringList{"b.vxc"} << true << "";
+        QTest::newRow("another type first") << QStringList{"c.txt", "b.vxc"} << false << "";
+        QTest::newRow("a folder, even one named .vxc") << QStringList{"folder.vxc"} << false << "";
+        // Reported like any file that cannot be read.
+        QTest::newRow("a .vxc that is gone") << QStringList{"gone.vxc"} << false << "Cannot open file %1.";
+        QTest::newRow("an empty .vxc") << QStringList{"empty.vxc"} << false << "The file %1 contains no settings.";
     }
     // Guards drops: only the first item counts and only a .vxc file (any case)
     // is read; anything else, a folder included, changes nothing. The mended
@@ -59,7 +62,9 @@ private slots:
     {
         QFETCH(QStringList, items);
         QFETCH(bool, read);
+        QFETCH(QString, message);
         DocumentFixture f;
+        f.file("empty.vxc", "\r\n");
         f.currentFile("A.VXC", "11.0");
         f.currentFile("b.vxc", "22.0");
         f.currentFile("c.txt", "33.0");
@@ -81,7 +86,6 @@ private slots:
             QCOMPARE(t->window->windowTitle(), windowCaption(*t, items[0]));
             QCOMPARE(f.recentFiles()[0], f.path(items[0]));
         } else {
-            const bool gone = items[0] == "gone.vxc";
             (void)dropOn(t->window, urls);
             QTest::qWait(0); // let a deferred read happen, if one was queued
             QCOMPARE(battery(*t), QStringLiteral("14.0"));
@@ -89,8 +93,9 @@ private slots:
             QCOMPARE(t->control<QLineEdit>("Edit7")->text(), QStringLiteral("300"));
             QCOMPARE(pages->currentIndex(), 1);
             QVERIFY(!QFile::exists(f.settingsPath()));
-            // A vanished file is reported like any file that cannot be opened.
-            QCOMPARE(t->boxes.shown.size(), gone ? 1 : 0);
+            QCOMPARE(t->boxes.shown.size(), message.isEmpty() ? 0 : 1);
+            if (!message.isEmpty())
+                QCOMPARE(t->boxes.shown[0].text, message.arg(f.path(items[0])));
         }
     }
 
@@ -115,15 +120,18 @@ private slots:
         QTest::addColumn<QStringList>("parameters"); // "@" stands for the scratch folder
         QTest::addColumn<QString>("opened");          // the caption's file name; empty: none
         QTest::addColumn<QString>("listed");          // entry 1 afterwards
-        QTest::newRow("one existing file") << QStringList{"@/a.vxc"} << "a.vxc" << "@/a.vxc";
-        QTest::newRow("any extension") << QStringList{"@/a.txt"} << "a.txt" << "@/a.txt";
+        QTest::addColumn<QString>("message");         // the one shown, if any
+        QTest::newRow("one existing file") << QStringList{"@/a.vxc"} << "a.vxc" << "@/a.vxc" << "";
+        QTest::newRow("any extension") << QStringList{"@/a.txt"} << "a.txt" << "@/a.txt" << "";
         QTest::newRow("parameters joined without blanks")
-            << QStringList{"@/My", "Settings/a.vxc"} << "a.vxc" << "@/MySettings/a.vxc";
-        QTest::newRow("relative path stays relative") << QStringList{"a.vxc"} << "a.vxc" << "a.vxc";
-        QTest::newRow("no parameters: Reopen 1") << QStringList{} << "recent.vxc" << "@/recent.vxc";
+            << QStringList{"@/My", "Settings/a.vxc"} << "a.vxc" << "@/MySettings/a.vxc" << "";
+        QTest::newRow("relative path stays relative") << QStringList{"a.vxc"} << "a.vxc" << "a.vxc" << "";
+        QTest::newRow("no parameters: Reopen 1") << QStringList{} << "recent.vxc" << "@/recent.vxc" << "";
         QTest::newRow("no such file: nothing, not even Reopen 1")
-            << QStringList{"@/My", "Settings/none.vxc"} << "" << "@/recent.vxc";
-        QTest::newRow("a folder: nothing") << QStringList{"@/MySettings"} << "" << "@/recent.vxc";
+            << QStringList{"@/My", "Settings/none.vxc"} << "" << "@/recent.vxc" << "";
+        QTest::newRow("a folder: nothing") << QStringList{"@/MySettings"} << "" << "@/recent.vxc" << "";
+        QTest::newRow("an empty file: refused") << QStringList{"@/empty.vxc"} << "" << "@/recent.vxc"
+                                                << "The file @/empty.vxc contains no settings.";
     }
     // Guards the command line at start-up: the joined path is read when a
     // file is there; no parameters run Reopen 1; a path naming no file opens
@@ -133,8 +141,10 @@ private slots:
         QFETCH(QStringList, parameters);
         QFETCH(QString, opened);
         QFETCH(QString, listed);
+        QFETCH(QString, message);
         DocumentFixture f;
         const QString root = f.root();
+        f.file("empty.vxc", "");
         f.currentFile("a.vxc", "11.0");
         f.currentFile("a.txt", "12.0");
         f.currentFile("MySettings/a.vxc", "13.0");
@@ -142,6 +152,7 @@ private slots:
         for (QString &p : parameters)
             p.replace(u'@', root);
         listed.replace(u'@', root);
+        message.replace(u'@', root);
 
         auto t = f.window(parameters);
         if (opened.isEmpty()) {
@@ -152,7 +163,9 @@ private slots:
             QVERIFY(battery(*t) != QStringLiteral("14.0"));
         }
         QCOMPARE(f.recentFiles()[0], listed);
-        QVERIFY(t->boxes.shown.isEmpty());
+        QCOMPARE(t->boxes.shown.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QCOMPARE(t->boxes.shown[0].text, message);
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/inotify.h>
 #include <unistd.h>
 
 using namespace vexlor;
@@ -70,6 +71,34 @@ private slots:
         QVERIFY(settings.readString("Recent Files", "File1").isEmpty());
     }
 
+    // Guards the reopen list against being left half moved: AddRecentFile
+    // writes config.ini once, with every key it changes, so a write that
+    // fails leaves the whole list as it was. (Each write replaces the file,
+    // which the folder's watch sees as one file moved or written into place.)
+    void pushIsOneWrite()
+    {
+        QTemporaryDir dir;
+        SettingsFile settings(dir.filePath("config.ini"));
+        for (int k = 1; k <= kRecentFileCount; ++k)
+            QVERIFY(settings.writeString("Recent Files", recentFileKey(k), QStringLiteral("/%1.vxc").arg(k)).ok());
+        const int watch = inotify_init1(IN_NONBLOCK);
+        QVERIFY(watch >= 0);
+        QVERIFY(inotify_add_watch(watch, QFile::encodeName(dir.path()).constData(), IN_MOVED_TO | IN_CLOSE_WRITE) >= 0);
+        QVERIFY(addRecentFile(settings, QStringLiteral("/new.vxc")).ok());
+        int replaced = 0;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
+            for (char *p = buffer; p < buffer + n; p += sizeof(inotify_event) + reinterpret_cast<inotify_event *>(p)->len) {
+                const auto *event = reinterpret_cast<inotify_event *>(p);
+                if (event->len > 0 && qstrcmp(event->name, "config.ini") == 0)
+                    ++replaced;
+            }
+        }
+        ::close(watch);
+        QCOMPARE(replaced, 1);
+        QCOMPARE(readRecentFiles(settings), (RecentFiles{"/new.vxc", "/1.vxc", "/2.vxc", "/3.vxc"}));
+    }
+
     // Guards the location: a portable copy keeps config.ini beside itself; a
     // folder that cannot be written (or is gone) sends it to the user's
     // configuration folder.
@@ -89,6 +118,30 @@ private slots:
             QVERIFY(::chown(QFile::encodeName(foreign.path()).constData(), 65534, 65534) == 0);
             QCOMPARE(settingsFolderFor(foreign.path() + u'/'), userFolder);
         }
+    }
+
+    // Guards the user's own program folder behind a symbolic link: with a
+    // home reached through a link, ~/.local/bin is still an installed
+    // location, by either path, and never a portable copy.
+    void linkedHomeIsNoPortableCopy()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath("real-home/.local/bin")));
+        QVERIFY(QFile::link(dir.filePath("real-home"), dir.filePath("home")));
+        const QByteArray home = qgetenv("HOME");
+        const bool hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+        const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(dir.filePath("home")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        const QString viaLink = settingsFolderFor(dir.filePath("home/.local/bin/"));
+        const QString direct = settingsFolderFor(dir.filePath("real-home/.local/bin/"));
+        qputenv("HOME", home);
+        if (hadConfigHome)
+            qputenv("XDG_CONFIG_HOME", configHome);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(viaLink, dir.filePath("config/") + QCoreApplication::applicationName());
+        QCOMPARE(direct, viaLink);
     }
 
     void recentFileWrites_data()

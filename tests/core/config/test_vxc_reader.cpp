@@ -27,12 +27,13 @@ ParameterSnapshot applied(const ConfigurationRead &read, bool yes = true)
 }
 
 // Opening a FIFO for reading blocks until a writer comes. Should the reader
-// under test get stuck there, this opens the writing end after a deadline, so
-// the test fails on the reader's result instead of hanging.
+// under test get stuck there, this opens the writing end after a short
+// deadline, so the test fails on the reader's result within seconds instead
+// of hanging until the test's own time runs out.
 void releaseFifoLater(const QString &fifo)
 {
     std::thread([path = QFile::encodeName(fifo)] {
-        std::this_thread::sleep_for(std::chrono::seconds(10));
+        std::this_thread::sleep_for(std::chrono::seconds(2));
         const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
         if (fd >= 0)
             ::close(fd);
@@ -77,6 +78,32 @@ private slots:
         QCOMPARE(applied(parsePoint("")), ParameterSnapshot::initial());
     }
 
+    void paddedFilesReadAsTheirPairs_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("plain"); // the same pairs without the padding
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF" "1\r\n20.0\r\n") << QByteArray("1\r\n20.0\r\n");
+        QTest::newRow("blank line at the end, CR LF") << QByteArray("1\r\n20.0\r\n\r\n") << QByteArray("1\r\n20.0\r\n");
+        QTest::newRow("blank lines at the end, LF") << QByteArray("1\n20.0\n\n\n\n") << QByteArray("1\n20.0\n");
+        QTest::newRow("blanks and spaces at the end") << QByteArray("1\r\n20.0\r\n \r\n\t\r\n\r\n")
+                                                      << QByteArray("1\r\n20.0\r\n");
+        QTest::newRow("mark and blank lines") << QByteArray("\xEF\xBB\xBF" "8\r\n0\r\n\r\n") << QByteArray("8\r\n0\r\n");
+        // A blank line right after a key is that key's empty value.
+        QTest::newRow("empty last value") << QByteArray("1\r\n\r\n\r\n") << QByteArray("1\r\n\r\n");
+    }
+    // Guards files from other editors: a UTF-8 byte-order mark before the
+    // first line and blank lines after the last pair change nothing.
+    void paddedFilesReadAsTheirPairs()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, plain);
+        const ConfigurationRead read = parsePoint(bytes);
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        const ConfigurationRead expected = parsePoint(plain);
+        QCOMPARE(read.entries.size(), expected.entries.size());
+        QCOMPARE(applied(read), applied(expected));
+    }
+
     // Guards repetition and order: both pairs are applied, the later one wins.
     void repeatedKeyIsAppliedTwice()
     {
@@ -95,12 +122,17 @@ private slots:
                                  << "'abc' is not a valid integer value";
         QTest::newRow("flag not an integer") << QByteArray("1\r\n20.0\r\n8\r\nyes\r\n")
                                              << "'yes' is not a valid integer value";
-        // The message shows the value after the separator fix-up.
-        QTest::newRow("slider after fix-up") << QByteArray("3\r\n1,0\r\n") << "'1.0' is not a valid integer value";
+        // The message quotes the value as the file holds it, not as the
+        // separator fix-up turned it.
+        QTest::newRow("slider, foreign separator") << QByteArray("3\r\n1,0\r\n") << "'1,0' is not a valid integer value";
         QTest::newRow("level count") << QByteArray("20\r\nnine\r\n") << "'nine' is not a valid integer value";
         QTest::newRow("choice other than 40") << QByteArray("19\r\n\r\n") << "'' is not a valid integer value";
         QTest::newRow("control characters escaped") << QByteArray("\x1B[31m\r\n1\r\n")
                                                     << "'\\x1B[31m' is not a valid integer value";
+        QTest::newRow("blank key before a pair") << QByteArray("1\r\n20.0\r\n\r\n5\r\n")
+                                                 << "'' is not a valid integer value";
+        QTest::newRow("mark inside a line") << QByteArray("1\r\n20.0\r\n\xEF\xBB\xBF" "8\r\n1\r\n")
+                                            << "'\u00EF\u00BB\u00BF" "8' is not a valid integer value";
         QTest::newRow("first error in file order")
             << QByteArray("x\r\n1\r\n8\r\ny\r\n9") << "'x' is not a valid integer value";
     }
@@ -215,7 +247,7 @@ private slots:
                  "Cannot open file " + dir.filePath(QStringLiteral("\\x1B[8m.vxc")));
 
         const QString large = dir.filePath(QStringLiteral("large.vxc"));
-        QByteArray bytes = "99\r\n" + QByteArray(kMaxConfigurationFileSize - 6, 'x') + "\r\n";
+        QByteArray bytes = "7\r\n" + QByteArray(kMaxConfigurationFileSize - 5, 'x') + "\r\n";
         QFile file(large);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(bytes), kMaxConfigurationFileSize);
@@ -225,6 +257,41 @@ private slots:
         file.close();
         QCOMPARE(readConfigurationFile(large, NumberFormat::point()).error,
                  "File " + large + " is too large to be a configuration file (more than 1 MiB).");
+    }
+
+    void filesWithoutSettingsAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("0 bytes") << QByteArray() << true;
+        QTest::newRow("blank lines, CR LF") << QByteArray("\r\n\r\n\r\n") << true;
+        QTest::newRow("blank lines, LF") << QByteArray("\n\n") << true;
+        QTest::newRow("byte-order mark only") << QByteArray("\xEF\xBB\xBF") << true;
+        QTest::newRow("only items without a setting") << QByteArray("44\r\n1\r\n34\r\n0\r\n") << true;
+        QTest::newRow("one setting is enough") << QByteArray("6\r\n4\r\n") << false;
+        QTest::newRow("the old-version question") << QByteArray("40\r\n\r\n") << false;
+    }
+    // Guards against taking an empty file for a configuration: it would put
+    // nothing into the window, and a write would send whatever the window
+    // holds. Refused with the file's name; any subset of settings is fine.
+    void filesWithoutSettingsAreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, refused);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("empty \x1B.vxc"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        const ConfigurationRead read = readConfigurationFile(path, NumberFormat::point());
+        if (refused) {
+            QCOMPARE(read.error, "The file " + dir.filePath(QStringLiteral("empty \\x1B.vxc"))
+                                     + " contains no settings.");
+            QVERIFY(read.entries.isEmpty());
+        } else {
+            QVERIFY2(read.ok(), qPrintable(read.error));
+        }
     }
 
     void onlyRegularFilesAreOpened_data()

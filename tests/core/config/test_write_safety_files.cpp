@@ -162,6 +162,11 @@ private slots:
         writeFileBytes(path, "1\r\n");
         QCOMPARE(compareWithFile(window, path, NumberFormat::point()).error,
                  QStringLiteral("List index out of bounds (1)"));
+        // An empty backup (a write once cut short by a full disk) has no count
+        // either: it would otherwise show "0 differences" and load nothing.
+        writeFileBytes(path, "");
+        QCOMPARE(compareWithFile(window, path, NumberFormat::point()).error,
+                 QStringLiteral("The file %1 contains no settings.").arg(path));
     }
 };
 
