@@ -15,7 +15,7 @@ namespace vexlor {
 
 BackupCommands::BackupCommands(const BackupStore &backups, ParameterBinding &binding,
                                InputRules &rules, MessageBoxes &boxes, SafetyDialogs &dialogs,
-                               const NumberFormat &numberFormat, QObject *parent)
+                               NumberFormat numberFormat, QObject *parent)
     : QObject(parent), m_backups(backups), m_binding(binding), m_rules(rules), m_boxes(boxes),
       m_dialogs(dialogs), m_numberFormat(numberFormat)
 {

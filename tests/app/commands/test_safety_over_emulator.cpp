@@ -179,8 +179,8 @@ private slots:
         QCOMPARE(text("Edit7"), QStringLiteral("123"));
         QCOMPARE(t->window->windowTitle(), caption);
         QCOMPARE(t->window->documents().documentPath(), saved);
-        QCOMPARE(readRecentFiles(t->window->documents().settingsFile())[0], saved);
-        QCOMPARE(readRecentFiles(t->window->documents().settingsFile())[1], QString());
+        QCOMPARE(readRecentFiles(t->settings)[0], saved);
+        QCOMPARE(readRecentFiles(t->settings)[1], QString());
     }
 
     // Guards the check after a write against a controller that keeps its old
