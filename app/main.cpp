@@ -1,14 +1,15 @@
 // vexlor-adjustor: the window for configuring the controller. The program's
 // entry builds the real dialogs, desktop and controller link and hands them
-// to the window; the tests hand it recorders and fakes instead.
+// to the window's assembly; the tests and the screenshot tool hand the same
+// assembly recorders and fakes instead.
 
 #include "commands/shell_opener.h"
 #include "dialogs/qt_file_dialogs.h"
 #include "dialogs/qt_message_boxes.h"
 #include "dialogs/qt_safety_dialogs.h"
-#include "window/main_window.h"
 #include "window/program_info.h"
 #include "window/splash_window.h"
+#include "window/window_assembly.h"
 
 #include "config/backup_store.h"
 #include "config/freedesktop_file_association.h"
@@ -17,7 +18,6 @@
 #include "link/cable.h"
 #include "link/port_discovery.h"
 #include "link/qt_serial_port.h"
-#include "session/controller_session.h"
 
 #include "language_choice.h"
 #include "translators.h"
@@ -79,22 +79,12 @@ int main(int argc, char *argv[])
         FreedesktopFileAssociation association(QString::fromLatin1(kApplicationName));
         SystemPortLister portLister;
         CableBridgeLines bridgeLines(portLister);
-        ControllerSession session(std::make_unique<QtSerialPort>(), portLister, bridgeLines,
-                                  portOverrideFromEnvironment());
-        MainWindow window(AppServices{
-            .boxes = boxes,
-            .shell = shell,
-            .fileDialogs = dialogs,
-            .safetyDialogs = safetyDialogs,
-            .fileAssociation = association,
-            .session = session,
-            .settings = settings,
-            .programFolder = programFolder,
-            .numberFormat = numberFormat,
-            .backupFolder = BackupStore::defaultFolder(),
-            .commandLine = app.arguments().mid(1),
-            .language = translators.language(),
-        });
+        WindowAssembly assembly(
+            {boxes, shell, dialogs, safetyDialogs, association},
+            {std::make_unique<QtSerialPort>(), portLister, bridgeLines, portOverrideFromEnvironment()},
+            {settings, programFolder, numberFormat, BackupStore::defaultFolder(),
+             app.arguments().mid(1), translators.language()});
+        MainWindow &window = assembly.window();
         boxes.setParentWindow(&window);
         dialogs.setParentWindow(&window);
         safetyDialogs.setParentWindow(&window);

@@ -942,6 +942,11 @@ und melden Sie sich danach ab und wieder an.</translation>
         <source>&amp;Write Anyway</source>
         <translation>&amp;Trotzdem schreiben</translation>
     </message>
+    <message>
+        <source>Unreadable</source>
+        <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
+        <translation>Nicht lesbar</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>

@@ -942,6 +942,11 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>&amp;Write Anyway</source>
         <translation>&amp;Escribir de todos modos</translation>
     </message>
+    <message>
+        <source>Unreadable</source>
+        <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
+        <translation>Ilegible</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>

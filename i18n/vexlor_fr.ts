@@ -942,6 +942,11 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>&amp;Write Anyway</source>
         <translation>É&amp;crire quand même</translation>
     </message>
+    <message>
+        <source>Unreadable</source>
+        <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
+        <translation>Illisible</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>

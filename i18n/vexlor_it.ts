@@ -942,6 +942,11 @@ poi uscire dalla sessione e rientrare.</translation>
         <source>&amp;Write Anyway</source>
         <translation>&amp;Scrivi comunque</translation>
     </message>
+    <message>
+        <source>Unreadable</source>
+        <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
+        <translation>Illeggibile</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>

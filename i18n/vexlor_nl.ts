@@ -942,6 +942,11 @@ en daarna af- en weer aanmelden.</translation>
         <source>&amp;Write Anyway</source>
         <translation>&amp;Toch schrijven</translation>
     </message>
+    <message>
+        <source>Unreadable</source>
+        <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
+        <translation>Onleesbaar</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>

@@ -942,6 +942,11 @@ a potem wylogować się i zalogować ponownie.</translation>
         <source>&amp;Write Anyway</source>
         <translation>&amp;Zapisz mimo to</translation>
     </message>
+    <message>
+        <source>Unreadable</source>
+        <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
+        <translation>Nieczytelna</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>

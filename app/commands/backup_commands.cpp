@@ -37,7 +37,8 @@ void BackupCommands::restoreBackup()
         const FileComparison compared = compareWithFile(window, backup.path, m_numberFormat);
         rows.append({backup.path, backup.time,
                      compared.ok() ? int(compared.differences.size()) : -1,
-                     followingWriteText(backup.record), backupNoteText(backup.record)});
+                     followingWriteText(backup.record), backupNoteText(backup.record),
+                     compared.fileUnreadable ? compared.error : QString()});
     }
     const QString chosen = m_dialogs.chooseBackup(rows);
     if (!chosen.isEmpty())

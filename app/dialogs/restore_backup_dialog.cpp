@@ -44,11 +44,21 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
         auto *time = new QTableWidgetItem(timeText(rows[r].time));
         time->setToolTip(rows[r].path); // which file it is, for support
         m_table->setItem(r, 0, time);
-        auto *count = new QTableWidgetItem(countText(rows[r].differingCount));
+        const bool unreadable = !rows[r].unreadable.isEmpty();
+        auto *count = new QTableWidgetItem(unreadable ? texts::text(texts::kUnreadableBackup)
+                                                      : countText(rows[r].differingCount));
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(r, 1, count);
         m_table->setItem(r, 2, new QTableWidgetItem(rows[r].followingWrite));
         m_table->setItem(r, 3, new QTableWidgetItem(rows[r].note));
+        if (unreadable) {
+            // Listed so the user sees it is there, never offered for loading.
+            for (int c = 0; c < m_table->columnCount(); ++c) {
+                QTableWidgetItem *cell = m_table->item(r, c);
+                cell->setFlags(Qt::NoItemFlags);
+                cell->setToolTip(rows[r].unreadable);
+            }
+        }
     }
     setUpListTable(m_table, 3, introduction);
     // Every column in sight, the note's too, as far as the screen allows.
@@ -69,10 +79,13 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     load->setEnabled(false);
-    if (!rows.isEmpty()) {
-        const auto unnoted = std::find_if_not(rows.cbegin(), rows.cend(), noted);
-        m_table->selectRow(unnoted == rows.cend() ? 0 : int(unnoted - rows.cbegin()));
-    }
+    const auto readable = [](const BackupRow &row) { return row.unreadable.isEmpty(); };
+    const auto offered = [&](const BackupRow &row) { return readable(row) && !noted(row); };
+    auto first = std::find_if(rows.cbegin(), rows.cend(), offered);
+    if (first == rows.cend())
+        first = std::find_if(rows.cbegin(), rows.cend(), readable);
+    if (first != rows.cend())
+        m_table->selectRow(int(first - rows.cbegin()));
     m_table->setFocus();
     resize(qMax(sizeHint().width(), 480), sizeHint().height());
 }
@@ -80,7 +93,8 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
 void RestoreBackupDialog::chooseSelected()
 {
     const int row = m_table->currentRow();
-    if (row < 0 || row >= int(m_rows.size()) || m_table->selectedItems().isEmpty())
+    if (row < 0 || row >= int(m_rows.size()) || m_table->selectedItems().isEmpty()
+        || !m_rows[row].unreadable.isEmpty())
         return;
     m_chosen = m_rows[row].path;
     accept();

@@ -28,6 +28,7 @@ struct BackupRow {
     int differingCount = -1; // parameters that differ from the window; -1 unknown
     QString followingWrite;  // how the write that followed it ended
     QString note;            // "Taken after an interrupted write", or empty
+    QString unreadable;      // why the file cannot be loaded; then it is never offered
 };
 
 // The dialogs of comparing, restoring and verifying, behind an interface so

@@ -66,6 +66,8 @@ inline constexpr const char *kRestoreAfterInterruptedWrite = QT_TRANSLATE_NOOP(
     "SafetyDialogs", "A backup taken after an interrupted write may hold part of that write's "
                      "values. To undo the interrupted write, load the newest backup without that "
                      "note.");
+//: in the differences column of a backup file that cannot be loaded (empty or damaged)
+inline constexpr const char *kUnreadableBackup = QT_TRANSLATE_NOOP("SafetyDialogs", "Unreadable");
 inline constexpr const char *kLoadBackupButton = QT_TRANSLATE_NOOP("SafetyDialogs", "&Load");
 inline constexpr const char *kNoBackups = QT_TRANSLATE_NOOP(
     "SafetyDialogs", "There are no backups yet. A backup of the controller's settings is taken "

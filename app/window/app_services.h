@@ -7,7 +7,6 @@
 
 namespace vexlor {
 
-class ControllerSession;
 class FileAssociation;
 class FileDialogs;
 class MessageBoxes;
@@ -15,17 +14,20 @@ class SafetyDialogs;
 class SettingsFile;
 class ShellOpener;
 
-// What the main window uses from outside, built by the program's entry (the
-// real dialogs, desktop and controller link) or by a test (recorders and
-// fakes), with the values the entry knows before the first widget. Each
-// reference must outlive the window.
-struct AppServices {
+// The desktop as the window uses it: boxes, dialogs, the shell and the file
+// association. The program's entry hands over the real ones; tests and the
+// screenshot tool hand over recorders. Each must outlive the window.
+struct DesktopServices {
     MessageBoxes &boxes;
     ShellOpener &shell;
     FileDialogs &fileDialogs;
     SafetyDialogs &safetyDialogs; // compare, restore, a failed check after a write
     FileAssociation &fileAssociation;
-    ControllerSession &session;
+};
+
+// What the program knows before its first widget, handed to the window when
+// it is built.
+struct StartValues {
     SettingsFile &settings;     // config.ini: the reopen list, the options, the language
     QString programFolder;      // ProgramFolder: the executable's folder, ending in a separator
     NumberFormat numberFormat;  // the user's number format, for fields, files and values sent

@@ -59,19 +59,20 @@ QIcon drawnWindowIcon()
 
 } // namespace
 
-MainWindow::MainWindow(const AppServices &services, QWidget *parent)
+MainWindow::MainWindow(const DesktopServices &desktop, ControllerSession &session,
+                       const StartValues &start, QWidget *parent)
     : QMainWindow(parent)
-    , m_boxes(services.boxes)
-    , m_shell(services.shell)
-    , m_fileAssociation(services.fileAssociation)
-    , m_commandLine(services.commandLine)
-    , m_programFolder(services.programFolder)
-    , m_numberFormat(services.numberFormat)
+    , m_boxes(desktop.boxes)
+    , m_shell(desktop.shell)
+    , m_fileAssociation(desktop.fileAssociation)
+    , m_commandLine(start.commandLine)
+    , m_programFolder(start.programFolder)
+    , m_numberFormat(start.numberFormat)
     , m_caption(*this)
 {
     setObjectName(QStringLiteral("TForm1"));
     buildWindow();
-    buildCommands(services);
+    buildCommands(desktop, session, start);
     connectCommands();
 }
 
@@ -112,24 +113,25 @@ void MainWindow::buildWindow()
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void MainWindow::buildCommands(const AppServices &services)
+void MainWindow::buildCommands(const DesktopServices &desktop, ControllerSession &session,
+                               const StartValues &start)
 {
     m_rules = new InputRules(m_controls, m_boxes, m_numberFormat, this);
     m_binding = std::make_unique<ParameterBinding>(m_controls, *m_rules);
     m_documents = std::make_unique<DocumentCommands>(*m_binding, *m_rules, m_boxes,
-                                                     services.fileDialogs, m_caption,
-                                                     services.settings, m_numberFormat,
+                                                     desktop.fileDialogs, m_caption,
+                                                     start.settings, m_numberFormat,
                                                      m_actions.reopen);
     m_writeOptions = new WriteSafetyOptions(m_actions.backUpBeforeWrite, m_actions.verifyAfterWrite,
-                                            services.settings, m_boxes, this);
-    m_backups = std::make_unique<BackupStore>(services.backupFolder);
+                                            start.settings, m_boxes, this);
+    m_backups = std::make_unique<BackupStore>(start.backupFolder);
     m_controller = std::make_unique<ControllerCommands>(
-        services.session, *m_backups, *m_writeOptions, m_strip, m_actions.linkActions(), *m_binding,
-        *m_rules, m_boxes, services.safetyDialogs, m_shell, m_numberFormat);
+        session, *m_backups, *m_writeOptions, m_strip, m_actions.linkActions(), *m_binding,
+        *m_rules, m_boxes, desktop.safetyDialogs, m_shell, m_numberFormat);
     m_backupCommands = std::make_unique<BackupCommands>(*m_backups, *m_binding, *m_rules, m_boxes,
-                                                        services.safetyDialogs, m_numberFormat);
-    m_help = std::make_unique<HelpCommands>(m_shell, m_boxes, m_caption, services.language);
-    m_languageOptions = new LanguageOptions(m_actions.languages, services.settings, m_boxes, this);
+                                                        desktop.safetyDialogs, m_numberFormat);
+    m_help = std::make_unique<HelpCommands>(m_shell, m_boxes, m_caption, start.language);
+    m_languageOptions = new LanguageOptions(m_actions.languages, start.settings, m_boxes, this);
 }
 
 void MainWindow::connectCommands()

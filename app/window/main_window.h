@@ -19,6 +19,7 @@ namespace vexlor {
 class BackupCommands;
 class BackupStore;
 class ControllerCommands;
+class ControllerSession;
 class DocumentCommands;
 class HelpCommands;
 class InputRules;
@@ -32,10 +33,12 @@ class WriteSafetyOptions;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(const AppServices &services, QWidget *parent = nullptr);
+    // Each reference must outlive the window.
+    MainWindow(const DesktopServices &desktop, ControllerSession &session, const StartValues &start,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The start-up sequence, once, after the services know their window.
+    // The start-up sequence, once, after the desktop's parts know their window.
     void startUp();
 
     [[nodiscard]] const QString &programTitle() const { return m_caption.programTitle(); }
@@ -56,7 +59,8 @@ protected:
 
 private:
     void buildWindow();
-    void buildCommands(const AppServices &services);
+    void buildCommands(const DesktopServices &desktop, ControllerSession &session,
+                       const StartValues &start);
     void connectCommands();
 
     // The start-up steps, in the order startUp() runs them.

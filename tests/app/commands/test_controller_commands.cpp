@@ -220,7 +220,7 @@ private slots:
     {
         connectedWindow();
         t->plainWrites();
-        QVERIFY(QTest::qWaitForWindowActive(t->window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(t->window));
         QStringList during;
         const auto answer = t->port->responder;
         t->port->responder = [&](const QByteArray &written) {
@@ -497,7 +497,7 @@ private slots:
         bool portClosedAtOnce = false;
         QList<int> flagsAtOnce;
         bool visibleAtOnce = false;
-        QTimer::singleShot(0, t->window.get(), [&] {
+        QTimer::singleShot(0, t->window, [&] {
             if (byExit)
                 t->actions().exit->trigger();
             else

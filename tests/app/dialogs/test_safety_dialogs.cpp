@@ -196,6 +196,35 @@ private slots:
         QCOMPARE(dialog.chosenPath(), chosen);
     }
 
+    // Guards against offering a backup that cannot be loaded (an empty or
+    // damaged file): it is listed as unreadable with the reason, but neither
+    // chosen at first, nor by a click, the keyboard or a double click.
+    void unreadableBackupIsNeverOffered()
+    {
+        const QDateTime newest(QDate(2026, 3, 14), QTime(9, 30, 1));
+        const QDateTime older(QDate(2026, 3, 14), QTime(9, 26, 53));
+        const QString reason = QStringLiteral("The file /b/2.vxc contains no settings.");
+        RestoreBackupDialog dialog({{QStringLiteral("/b/2.vxc"), newest, -1, "Not recorded", "", reason},
+                                    {QStringLiteral("/b/1.vxc"), older, 2, "Written, stored and checked", ""}});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("BackupTable"));
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Unreadable"));
+        QCOMPARE(table->item(0, 1)->toolTip(), reason);
+        QCOMPARE(table->currentRow(), 1);
+        QTest::keyClick(table, Qt::Key_Up);
+        const QRect cell = table->visualRect(table->model()->index(0, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(table->currentRow(), 1);
+        QTest::mouseClick(button(dialog, "LoadBackupButton"), Qt::LeftButton);
+        QCOMPARE(dialog.chosenPath(), QStringLiteral("/b/1.vxc"));
+
+        const RestoreBackupDialog onlyUnreadable({{QStringLiteral("/b/2.vxc"), newest, -1, "", "", reason}});
+        QVERIFY(!button(onlyUnreadable, "LoadBackupButton")->isEnabled());
+    }
+
     void writeAnywayDefaultsToCancel_data()
     {
         QTest::addColumn<QString>("action");
