@@ -48,6 +48,25 @@ constexpr std::array kCommands = {
             QT_TRANSLATE_NOOP("Cli", "print the parameters that two .vxc files set differently, as the "
                                      "controller would receive them (exit 1 when some do)"),
             &runDiff},
+    Command{"classes", "classes",
+            //: ID, NAME name the columns printed
+            QT_TRANSLATE_NOOP("Cli", "list the road classes: ID, NAME, the speed and rated power they "
+                                     "allow and whether a throttle may work without pedalling, "
+                                     "tab-separated"),
+            &runClasses},
+    Command{"check", "check FILE --class ID [--tire ETRTO]",
+            //: FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed
+            QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state and print each value that breaks "
+                                     "the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; "
+                                     "with the real tire as ETRTO (57-584) or a common size (26x2.1) "
+                                     "the wheel perimeter too (exit 3 when some break it)"),
+            &runCheck},
+    Command{"fingerprint", "fingerprint [FILE]",
+            //: FILE as in the synopsis
+            QT_TRANSLATE_NOOP("Cli", "print the fingerprint of the sixty values a write of FILE sends, "
+                                     "or without FILE read the controller and print the fingerprint "
+                                     "of what it holds"),
+            &runFingerprint},
 };
 
 } // namespace

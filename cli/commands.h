@@ -34,5 +34,8 @@ int runWrite(CliContext &context, const QStringList &args);
 int runDiff(CliContext &context, const QStringList &args);
 int runCompare(CliContext &context, const QStringList &args);
 int runBackups(CliContext &context, const QStringList &args);
+int runClasses(CliContext &context, const QStringList &args);
+int runCheck(CliContext &context, const QStringList &args);
+int runFingerprint(CliContext &context, const QStringList &args);
 
 } // namespace vexlor::cli

@@ -46,6 +46,10 @@ QString commandList()
             "write exits 1 also when the read-back finds other values than were written (they are "
             "printed as compare prints them), and 2 when the backup cannot be kept or, without "
             "--force, values are outside the window's limits (nothing is written).")
+        + u'\n'
+        //: keep the command name check as it is
+        + CliText::tr("check exits 0 when the file keeps to the road class, 3 when some value breaks "
+                      "it, 2 on bad input or usage.")
         + u'\n';
     return text;
 }
@@ -59,14 +63,14 @@ void print(FILE *stream, const QString &text)
 // else, then the command. `portOption` is --port (empty when not given);
 // it wins over VEXLOR_PORT, which wins over the scan.
 int runCommand(const Command &command, const QStringList &args, QString portOption,
-               bool limitMaxSpeed)
+               bool limitMaxSpeed, const QString &language)
 {
     const QString portOverride = portOption.isEmpty() ? portOverrideFromEnvironment() : portOption;
     const NumberFormat format = NumberFormat::fromLocale(QLocale());
     SystemPortLister lister;
     CableBridgeLines bridges(lister);
     ControllerSession session(std::make_unique<QtSerialPort>(), lister, bridges, portOverride);
-    CliContext context({lister, session, portOverride}, limitMaxSpeed, format);
+    CliContext context({lister, session, portOverride}, limitMaxSpeed, format, language);
     return command.run(context, args);
 }
 
@@ -128,5 +132,5 @@ int main(int argc, char *argv[])
         return kExitBadInput;
     }
     return runCommand(*command, positional.mid(1), parser.value(portOption),
-                      !parser.isSet(noSpeedLimitOption));
+                      !parser.isSet(noSpeedLimitOption), translators.language());
 }

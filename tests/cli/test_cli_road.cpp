@@ -1,0 +1,142 @@
+// vexlor-cli's road classes, the check of a file against one, the
+// fingerprint of a file and of the controller, and the settings sheet.
+
+#include "sim_process.h"
+
+#include "cli_run.h"
+
+#include <QtTest>
+
+namespace {
+
+QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+// The initial state with the throttle working only while pedalling: it keeps
+// to every class. Rows add the values that break one.
+const QByteArray kKeeping("19\r\n1\r\n");
+
+// pdftotext's text of a PDF in drawing order (each caption beside its value),
+// blanks and line ends folded into one blank.
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-q"), QStringLiteral("-raw"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+} // namespace
+
+class TestCliRoad : public QObject {
+    Q_OBJECT
+private slots:
+    // classes: one tab-separated line per class, ID first.
+    void classesListsEveryClass()
+    {
+        const CliRun run = runCli({QStringLiteral("classes")});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = QString::fromUtf8(run.out).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines.first(), QStringLiteral("eu-epac\tEU / UK pedelec (EN 15194)\tat most 25.0 km/h\t"
+                                               "at most 250 W\tthrottle only while pedalling"));
+        QCOMPARE(lines[2], QStringLiteral("us-class2\tUS class 2\tat most 32.1 km/h (20 mph)\tat most 750 W\t"
+                                          "throttle also without pedalling"));
+        QCOMPARE(runCli({QStringLiteral("classes"), QStringLiteral("x")}).exitCode, 2);
+    }
+
+    // check: RULE, CAPTION, VALUE, LIMIT per finding; exit 0 none, 3 some,
+    // 2 for bad input, and nothing on stdout then.
+    void check_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        QTest::newRow("keeps") << kKeeping << QStringList{"--class", "eu-epac"} << 0 << QByteArray();
+        QTest::newRow("25.0 keeps") << kKeeping + "5\r\n25.0\r\n" << QStringList{"--class", "au"} << 0
+                                    << QByteArray();
+        QTest::newRow("25.1 breaks")
+            << kKeeping + "5\r\n25.1\r\n" << QStringList{"--class", "eu-epac"} << 3
+            << QByteArray("speed-limit\tSpeed limit\t25.1 km/h\tat most 25.0 km/h\n");
+        QTest::newRow("the initial state in the EU")
+            << QByteArray("1\r\n14.0\r\n") << QStringList{"--class", "EU-EPAC"} << 3
+            << QByteArray("throttle-without-pedalling\tWorking style\tIndependently\tonly with pedalling: "
+                          "Together with pedal sensor or Start by pedal sensor, or Use throttle cleared\n");
+        QTest::newRow("the initial state in class 2") << QByteArray("1\r\n14.0\r\n")
+                                                      << QStringList{"--class", "us-class2"} << 0 << QByteArray();
+        QTest::newRow("power and tire")
+            << kKeeping + "43\r\n600\r\n7\r\n2000\r\n" << QStringList{"--tire", "57-584", "--class", "ca"} << 3
+            << QByteArray("rated-power\tRated power\t600 W\tat most 500 W\n"
+                          "wheel-perimeter\tWheel perimeter\t2000 mm, so it assists up to 27.4 km/h\t"
+                          "at least 2128 mm: the tire 57-584 rolls 2193 mm a turn\n");
+        QTest::newRow("common tire kept") << kKeeping << QStringList{"--class", "eu-epac", "--tire", "26x2.1"}
+                                          << 0 << QByteArray();
+        QTest::newRow("no class") << kKeeping << QStringList{} << 2 << QByteArray();
+        QTest::newRow("unknown class") << kKeeping << QStringList{"--class", "eu"} << 2 << QByteArray();
+        QTest::newRow("unknown tire") << kKeeping << QStringList{"--class", "ca", "--tire", "57"} << 2
+                                      << QByteArray();
+        QTest::newRow("unknown option") << kKeeping << QStringList{"--class", "ca", "--fast"} << 2
+                                        << QByteArray();
+        QTest::newRow("a file that cannot be sent") << QByteArray("1\r\nabc\r\n") << QStringList{"--class", "ca"}
+                                                    << 2 << QByteArray();
+    }
+    void check()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        QTemporaryDir dir;
+        const CliRun run = runCli(QStringList{"check", writeFile(dir, "f.vxc", file)} + options);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.err.isEmpty(), exitCode != 2);
+    }
+
+    // The fingerprint a file gives is the one the controller gives once that
+    // file is written to it, and another before; a file that cannot be sent
+    // has none, and no controller none either.
+    void fingerprintOfFileAndController()
+    {
+        QTemporaryDir dir;
+        const QString file = writeFile(dir, "bike.vxc", kKeeping + "5\r\n32.0\r\n43\r\n500\r\n");
+        const CliRun ofFile = runCli({QStringLiteral("fingerprint"), file});
+        QCOMPARE(ofFile.exitCode, 0);
+        QVERIFY(QRegularExpression(QStringLiteral("^[0-9A-F]{4}-[0-9A-F]{4}\n$"))
+                    .match(QString::fromLatin1(ofFile.out)).hasMatch());
+        QCOMPARE(runCli({QStringLiteral("fingerprint"), writeFile(dir, "initial.vxc", "1\r\n14.0\r\n")}).out,
+                 QByteArray("2706-A668\n"));
+
+        SimProcess sim;
+        const QString port = sim.start({"--set", "40=2"});
+        QVERIFY(!port.isEmpty());
+        const CliRun before = runCli({QStringLiteral("fingerprint")}, port);
+        QCOMPARE(before.exitCode, 0);
+        QVERIFY(before.out != ofFile.out);
+        const CliRun write = runCli({QStringLiteral("write"), QStringLiteral("--no-backup"), file}, port);
+        QCOMPARE(write.exitCode, 0);
+        const CliRun after = runCli({QStringLiteral("fingerprint")}, port);
+        QCOMPARE(after.exitCode, 0);
+        QCOMPARE(after.out, ofFile.out);
+
+        QCOMPARE(runCli({QStringLiteral("fingerprint"), writeFile(dir, "bad.vxc", "1\r\nabc\r\n")}).exitCode, 2);
+        QCOMPARE(runCli({QStringLiteral("fingerprint"), file, file}).exitCode, 2);
+        SimProcess silent;
+        const QString deaf = silent.start({"--fault", "no-reply", "--always"});
+        const CliRun none = runCli({QStringLiteral("fingerprint")}, deaf);
+        QCOMPARE(none.exitCode, 1);
+        QVERIFY(none.out.isEmpty());
+    }
+
+};
+
+QTEST_GUILESS_MAIN(TestCliRoad)
+#include "test_cli_road.moc"
