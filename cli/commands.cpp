@@ -67,6 +67,12 @@ constexpr std::array kCommands = {
                                      "or without FILE read the controller and print the fingerprint "
                                      "of what it holds"),
             &runFingerprint},
+    Command{"sheet", "sheet FILE -o OUT.pdf [--class ID] [--tire ETRTO]",
+            //: FILE, OUT.pdf, ID, ETRTO as in the synopsis
+            QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state and write its settings sheet, "
+                                     "a one-page PDF with every parameter, the fingerprint, the road "
+                                     "class check and lines to sign, to OUT.pdf"),
+            &runSheet, true},
 };
 
 } // namespace

@@ -17,6 +17,7 @@ struct Command {
     const char *synopsis; // "encode FILE"
     const char *summary;  // one line for --help; a "Cli" text, CliText::tr(summary)
     int (*run)(CliContext &context, const QStringList &args);
+    bool drawsPages = false; // needs Qt Gui's fonts and painter: main starts it (offscreen)
 };
 
 // Every command, in the order --help lists them (the table is in commands.cpp).
@@ -37,5 +38,6 @@ int runBackups(CliContext &context, const QStringList &args);
 int runClasses(CliContext &context, const QStringList &args);
 int runCheck(CliContext &context, const QStringList &args);
 int runFingerprint(CliContext &context, const QStringList &args);
+int runSheet(CliContext &context, const QStringList &args);
 
 } // namespace vexlor::cli

@@ -15,9 +15,11 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 
 #include <cstdio>
+#include <memory>
 
 using namespace vexlor;
 using namespace vexlor::cli;
@@ -74,11 +76,37 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
     return command.run(context, args);
 }
 
+// The command named on the command line, before Qt reads it: the one word
+// that is no option and no option's value.
+const Command *commandNamedIn(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray word(argv[i]);
+        if (word == "--port")
+            ++i;
+        else if (!word.startsWith('-'))
+            return findCommand(QString::fromLocal8Bit(word));
+    }
+    return nullptr;
+}
+
+// A command that draws pages gets Qt Gui's fonts and painter, on the
+// offscreen platform: it runs the same with no display at all.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
+{
+    const Command *command = commandNamedIn(argc, argv);
+    if (command && command->drawsPages) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vexlor-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     // Messages follow the environment's language like any Linux tool's; under

@@ -136,6 +136,49 @@ private slots:
         QVERIFY(none.out.isEmpty());
     }
 
+    // sheet: a one-page PDF holding every caption and value, the
+    // fingerprint, the check and the lines to sign; made with no display.
+    void sheetHoldsEverything()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) not found");
+        QTemporaryDir dir;
+        const QString file = writeFile(dir, "bike.vxc", "5\r\n27.5\r\n43\r\n350\r\n20\r\n5\r\n");
+        const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path()); // as a login session has
+        const CliRun run = runWithEnvironment(QStringLiteral(VEXLOR_CLI_PATH),
+                                              {"sheet", file, "-o", pdf, "--class", "eu-epac", "--tire", "57-584"},
+                                              environment);
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.exitCode, 0);
+        const QString text = pdfText(pdf);
+        const QString mark = QString::fromLatin1(runCli({QStringLiteral("fingerprint"), file}).out).trimmed();
+        for (const QString &expected :
+             {QStringLiteral("Settings Sheet"), QStringLiteral("Document: bike.vxc"), mark,
+              QStringLiteral("Max battery current 14.0 A"), QStringLiteral("Speed limit 27.5 km/h"),
+              QStringLiteral("Rated power 350 W"), QStringLiteral("Limit max speed On"),
+              QStringLiteral("Wheel perimeter 2074 mm"), QStringLiteral("Road class: EU / UK pedelec (EN 15194)"),
+              QStringLiteral("Speed limit: 27.5 km/h (allowed: at most 25.0 km/h)"),
+              QStringLiteral("Rated power: 350 W (allowed: at most 250 W)"),
+              QStringLiteral("Bike shop: date and signature"), QStringLiteral("Customer: date and signature"),
+              QStringLiteral("Made with: Vexlor Adjustor")})
+            QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral("\n in: ") + text));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY(info.readAllStandardOutput().contains("Pages:           1"));
+
+        // A sheet that cannot be written is an error; a missing -o a usage error.
+        const CliRun onFolder = runCli({"sheet", file, "-o", dir.path()});
+        QCOMPARE(onFolder.exitCode, 2);
+        QVERIFY(onFolder.err.contains("Cannot create file "));
+        QCOMPARE(runCli({"sheet", file}).exitCode, 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCliRoad)
