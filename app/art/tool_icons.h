@@ -21,6 +21,8 @@ enum class ToolPicture {
     Mail,
     About,
     Language,   // a globe with its meridian and parallels
+    SettingsSheet, // a page of rows, signed at its foot
+    RoadCheck,  // a round speed-limit sign
 };
 
 // The picture drawn for the tool bar and the menus, whatever the desktop's

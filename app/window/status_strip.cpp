@@ -1,5 +1,7 @@
 #include "status_strip.h"
 
+#include "dialogs/shop_texts.h"
+
 #include "link/device_state.h"
 #include "protocol/transaction_texts.h"
 
@@ -73,12 +75,20 @@ StatusStrip buildStatusStrip(QWidget *parent)
                                  strip);
     auto *link = statusLabel("Label15", 125, {deviceStateText(DeviceState::Connected) + u' ',
                                               deviceStateText(DeviceState::Lost) + u' '}, strip);
+    const QString fingerprintText = texts::shopText(texts::kFingerprintStatus);
+    auto *fingerprint = statusLabel("FingerprintLabel", 0,
+                                    {fingerprintText.arg(QStringLiteral("DDDD-DDDD")),
+                                     fingerprintText.arg(QStringLiteral("8888-8888"))},
+                                    strip);
+    fingerprint->setTextInteractionFlags(Qt::TextSelectableByMouse); // to copy onto paperwork
 
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(1, 1, 1, 1);
     row->setSpacing(0);
     row->addWidget(progress, 1);
     row->addWidget(divider(6, strip));
+    row->addWidget(fingerprint);
+    row->addWidget(divider(3, strip));
     row->addWidget(result);
     row->addWidget(divider(3, strip));
     row->addWidget(activity);
@@ -89,7 +99,7 @@ StatusStrip buildStatusStrip(QWidget *parent)
     setStatusLabel(link, deviceStateText(DeviceState::Connected) + u' ');
     setStatusLabel(activity, transactionText(texts::kIdle), kLime);
     setStatusLabel(result, QStringLiteral("----"), kLime);
-    return StatusStrip{strip, link, activity, result, progress};
+    return StatusStrip{strip, link, activity, result, progress, fingerprint};
 }
 
 } // namespace vexlor

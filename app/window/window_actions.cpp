@@ -4,6 +4,9 @@
 #include "art/menu_icon_style.h"
 #include "art/tool_icons.h"
 #include "dialogs/safety_texts.h"
+#include "dialogs/shop_texts.h"
+
+#include "road/road_class.h"
 
 #include "language_choice.h"
 
@@ -87,6 +90,40 @@ void addLanguageItems(QMainWindow *window, WindowActions &a)
     }
 }
 
+// The object name of a class's item: "eu-epac" gives RoadClassEuEpac1.
+QByteArray roadClassItemName(const char *id)
+{
+    QByteArray name = "RoadClass";
+    for (const QByteArray &part : QByteArray(id).split('-'))
+        name += part.left(1).toUpper() + part.mid(1);
+    return name + '1';
+}
+
+// Connect > Road Class: None or one of the classes, one ticked at a time;
+// then the check against it.
+void addRoadClassItems(QMainWindow *window, WindowActions &a)
+{
+    a.roadClassMenu = a.connectMenu->addMenu(texts::shopText(texts::kRoadClassMenu));
+    a.roadClassMenu->setObjectName(QStringLiteral("RoadClass1"));
+    a.roadClassMenu->menuAction()->setObjectName(QStringLiteral("RoadClass1"));
+    a.roadClasses << addOption(window, a.roadClassMenu, "RoadClassNone1",
+                               texts::shopText(texts::kNoRoadClassItem));
+    a.roadClasses.last()->setData(QString());
+    a.roadClassMenu->addSeparator();
+    for (const RoadClass &c : roadClasses()) {
+        a.roadClasses << addOption(window, a.roadClassMenu, roadClassItemName(c.id).constData(),
+                                   roadClassName(c));
+        a.roadClasses.last()->setData(QString::fromLatin1(c.id));
+    }
+    auto *group = new QActionGroup(a.roadClassMenu);
+    for (QAction *item : std::as_const(a.roadClasses)) {
+        item->setChecked(false);
+        group->addAction(item);
+    }
+    a.checkRoadClass = addItem(window, a.connectMenu, "CheckRoadClass1",
+                               texts::shopText(texts::kCheckRoadClassItem), ToolPicture::RoadCheck);
+}
+
 } // namespace
 
 WindowActions buildWindowActions(QMainWindow *window)
@@ -117,6 +154,8 @@ WindowActions buildWindowActions(QMainWindow *window)
                      QKeySequence(Qt::CTRL | Qt::Key_S));
     a.saveAs = addItem(window, a.fileMenu, "Saveas1", WindowTexts::tr("Save As..."),
                        ToolPicture::SaveAs);
+    a.exportSettingsSheet = addItem(window, a.fileMenu, "ExportSettingsSheet1",
+                                    texts::shopText(texts::kExportSheetItem), ToolPicture::SettingsSheet);
     a.fileMenu->addSeparator();
     a.exit = addItem(window, a.fileMenu, "Exit1", WindowTexts::tr("Exit"), ToolPicture::Exit);
 
@@ -138,6 +177,8 @@ WindowActions buildWindowActions(QMainWindow *window)
                                     texts::text(texts::kBackUpBeforeWriteItem));
     a.verifyAfterWrite = addOption(window, a.connectMenu, "VerifyAfterWrite1",
                                    texts::text(texts::kVerifyAfterWriteItem));
+    a.connectMenu->addSeparator();
+    addRoadClassItems(window, a);
 
     a.helpMenu = addMenu(window, "Help1", WindowTexts::tr("&Help"));
     a.helpTopics = addItem(window, a.helpMenu, "HelpTopics1", WindowTexts::tr("Help Topics"),

@@ -79,7 +79,8 @@ QList<BackupRow> sampleBackups()
 
 bool saveDialogShots(MainWindow &window, const QDir &out)
 {
-    ComparisonDialog comparison(sampleDifferences(window.numberFormat()), &window);
+    ComparisonDialog comparison(sampleDifferences(window.numberFormat()),
+                                {QStringLiteral("2706-A668"), QStringLiteral("C41B-07E3")}, &window);
     comparison.show();
     RestoreBackupDialog restore(sampleBackups(), &window);
     restore.show();
