@@ -62,6 +62,11 @@ public:
         m_painter.setPen(colour);
         m_painter.drawText(area(x, y, w, h), flags, text);
     }
+    // Width in millimetres of `text` on one line.
+    [[nodiscard]] double width(const QString &text) const
+    {
+        return QFontMetricsF(m_painter.font(), m_painter.device()).horizontalAdvance(text) / m_unit;
+    }
     // Height in millimetres that `text` takes wrapped to `w` millimetres.
     [[nodiscard]] double wrappedHeight(double w, const QString &text) const
     {
@@ -105,6 +110,24 @@ void drawHeader(SheetPage &page, const SheetContent &sheet)
     page.line(kLeft, 50, kLeft + kWidth, 50);
 }
 
+// The caption at the left, the value at the right. A pair too long for the
+// column (a long choice in a long language) is set smaller, never cut.
+void drawRow(SheetPage &page, double x, double y, const SheetRow &row)
+{
+    constexpr double kIndent = 1.5;
+    constexpr double kGap = 2;
+    const double room = kColumnWidth - kIndent;
+    double points = 8.5;
+    page.setFont(points);
+    while (points > 5.5 && page.width(row.caption) + kGap + page.width(row.value) > room) {
+        points -= 0.5;
+        page.setFont(points);
+    }
+    constexpr int kLine = Qt::AlignVCenter | Qt::TextDontClip;
+    page.text(x + kIndent, y, room, kRowHeight, Qt::AlignLeft | kLine, row.caption);
+    page.text(x + kIndent, y, room, kRowHeight, Qt::AlignRight | kLine, row.value);
+}
+
 void drawColumn(SheetPage &page, double x, const QList<SheetGroup> &groups)
 {
     double y = kParametersTop;
@@ -113,12 +136,8 @@ void drawColumn(SheetPage &page, double x, const QList<SheetGroup> &groups)
         page.text(x, y, kColumnWidth, kRowHeight + 1, Qt::AlignLeft | Qt::AlignVCenter, group.title);
         y += kRowHeight + 1;
         page.line(x, y, x + kColumnWidth, y, kBarUnused);
-        page.setFont(8.5);
         for (const SheetRow &row : group.rows) {
-            page.text(x + 1.5, y, kColumnWidth - 24, kRowHeight, Qt::AlignLeft | Qt::AlignVCenter,
-                      row.caption);
-            page.text(x + kColumnWidth - 34, y, 34, kRowHeight, Qt::AlignRight | Qt::AlignVCenter,
-                      row.value);
+            drawRow(page, x, y, row);
             y += kRowHeight;
         }
         y += kGroupGap;

@@ -5,6 +5,7 @@
 
 #include "cli_run.h"
 
+#include <QImage>
 #include <QtTest>
 
 namespace {
@@ -31,6 +32,45 @@ QString pdfText(const QString &path)
     if (!process.waitForFinished(30000))
         return {};
     return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+
+// The words pdftotext finds on a page that show no ink where it places them:
+// text cut off by its box, drawn over or left out of the picture.
+QStringList invisibleWords(const QString &pdf, const QString &folder)
+{
+    QProcess words;
+    words.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    QProcess picture;
+    const QString png = folder + QStringLiteral("/page");
+    picture.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                   pdf, png});
+    if (!words.waitForFinished(30000) || !picture.waitForFinished(30000))
+        return {QStringLiteral("(poppler failed)")};
+    const QImage page(png + QStringLiteral(".png"));
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QStringList invisible;
+    for (const QRegularExpressionMatch &m : word.globalMatch(QString::fromUtf8(words.readAllStandardOutput()))) {
+        // 144 dpi: two pixels a point.
+        const QRect box(QPoint(int(m.captured(1).toDouble() * 2), int(m.captured(2).toDouble() * 2)),
+                        QPoint(int(m.captured(3).toDouble() * 2), int(m.captured(4).toDouble() * 2)));
+        // Each quarter of a word's width must show ink: a word cut at either
+        // end does not. Signs and short words (":", "•", "2") only somewhere.
+        const int parts = m.captured(5).size() < 3 ? 1 : 4;
+        for (int part = 0; part < parts; ++part) {
+            bool ink = false;
+            for (int x = box.left() + box.width() * part / parts; x <= box.left() + box.width() * (part + 1) / parts; ++x)
+                for (int y = box.top(); y <= box.bottom(); ++y)
+                    ink = ink || qGray(page.pixel(x, y)) < 170;
+            if (!ink) {
+                invisible << m.captured(5);
+                break;
+            }
+        }
+    }
+    return invisible;
 }
 
 } // namespace
@@ -173,11 +213,36 @@ private slots:
         QVERIFY(info.waitForFinished(30000));
         QVERIFY(info.readAllStandardOutput().contains("Pages:           1"));
 
+        QCOMPARE(invisibleWords(pdf, dir.path()).join(u' '), QString());
+
         // A sheet that cannot be written is an error; a missing -o a usage error.
         const CliRun onFolder = runCli({"sheet", file, "-o", dir.path()});
         QCOMPARE(onFolder.exitCode, 2);
         QVERIFY(onFolder.err.contains("Cannot create file "));
         QCOMPARE(runCli({"sheet", file}).exitCode, 2);
+    }
+
+    // Every word of the sheet shows on the page, in every language, with the
+    // longest choices the window offers.
+    void sheetShowsEveryWord_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en_GB", "de_DE", "fr_FR", "nl_NL", "es_ES", "it_IT", "pl_PL"})
+            QTest::newRow(language) << language;
+    }
+    void sheetShowsEveryWord()
+    {
+        QFETCH(QString, language);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm (poppler-utils) not found");
+        QTemporaryDir dir;
+        // "Together with pedal sensor", 60° Sensors, Without clutch.
+        const QString file = writeFile(dir, "long.vxc", "19\r\n1\r\n40\r\n1\r\n41\r\n1\r\n");
+        const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+        const CliRun run = runCliInLocale({"LANG=" + language + ".UTF-8", "XDG_RUNTIME_DIR=" + dir.path()},
+                                          {"sheet", file, "-o", pdf, "--class", "eu-epac", "--tire", "29x2.3"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(invisibleWords(pdf, dir.path()).join(u' '), QString());
     }
 };
 
