@@ -14,6 +14,8 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -302,8 +304,9 @@ private slots:
     }
 
     // Guards the fingerprint the window shows: after a read, the one of the
-    // values read, which the window now holds; in the comparison, the
-    // window's and the controller's side by side; a failed read shows none.
+    // values read, which the window now holds and its settings sheet shows
+    // with the controller's version; in the comparison, the window's and the
+    // controller's side by side; a failed read shows none.
     void fingerprintAfterReadAndComparison()
     {
         QVERIFY(connectedWindow({"--set", "1=300", "--set", "43=500"}));
@@ -318,6 +321,20 @@ private slots:
         const EncodedSet read = encodeAll(t->window->binding().snapshot(), NumberFormat{});
         QCOMPARE(settingsFingerprint(read.values), pair.controller);
         QCOMPARE(t->label("FingerprintLabel")->text(), "Fingerprint " + pair.controller);
+        // The sheet of what was read carries the same mark and the controller's version.
+        const QString sheet = QDir(home.path()).filePath(QStringLiteral("read.pdf"));
+        t->dialogs.sheetAnswers = {sheet};
+        t->actions().exportSettingsSheet->trigger();
+        QCOMPARE(t->shell.opened.size(), 1);
+        if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), sheet, QStringLiteral("-")});
+            QVERIFY(text.waitForFinished(30000));
+            const QByteArray page = text.readAllStandardOutput();
+            QVERIFY2(page.contains(pair.controller.toLatin1()), page.constData());
+            QVERIFY2(page.contains("Controller software version: v1-35"), page.constData());
+            QVERIFY2(page.contains("Document: not saved to a file"), page.constData());
+        }
         sim.reset(); // the controller is gone
         QVERIFY(run(t->actions().readSettings));
         QCOMPARE(t->label("FingerprintLabel")->text(), QString());
