@@ -11,12 +11,11 @@
 #include "splash_window.h"
 
 #include "config/backup_store.h"
-#include "config/freedesktop_file_association.h"
 #include "config/language_setting.h"
+#include "config/platform_file_association.h"
 #include "config/settings_file.h"
 #include "link/cable.h"
-#include "link/port_discovery.h"
-#include "link/qt_serial_port.h"
+#include "link/platform_link.h"
 #include "session/controller_session.h"
 
 #include "language_choice.h"
@@ -72,17 +71,17 @@ int main(int argc, char *argv[])
         QtFileDialogs dialogs;
         QtSafetyDialogs safetyDialogs;
         DesktopShellOpener shell;
-        FreedesktopFileAssociation association(QString::fromLatin1(kApplicationName));
-        SystemPortLister portLister;
+        const auto association = makePlatformFileAssociation(QString::fromLatin1(kApplicationName));
+        PlatformPortLister portLister;
         CableBridgeLines bridgeLines(portLister);
-        ControllerSession session(std::make_unique<QtSerialPort>(), portLister, bridgeLines,
+        ControllerSession session(std::make_unique<PlatformSerialPort>(), portLister, bridgeLines,
                                   portOverrideFromEnvironment(), NumberFormat::fromLocale());
         MainWindow window(AppServices{
             .boxes = boxes,
             .shell = shell,
             .fileDialogs = dialogs,
             .safetyDialogs = safetyDialogs,
-            .fileAssociation = association,
+            .fileAssociation = *association,
             .session = session,
             .settingsFolder = settingsFolder,
             .backupFolder = BackupStore::defaultFolder(),

@@ -11,7 +11,9 @@
 
 #include <optional>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace vexlor {
 namespace {
@@ -163,6 +165,7 @@ SettingsWriteResult SettingsFile::writeString(const QString &section, const QStr
     return {};
 }
 
+#ifndef Q_OS_WIN // windows_settings_folder.cpp
 bool isPortableProgramFolder(const QString &programFolder)
 {
     const QFileInfo folder(programFolder);
@@ -193,5 +196,7 @@ QString settingsFolderFor(const QString &programFolder)
         return QFileInfo(programFolder).absoluteFilePath();
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }
+
+#endif
 
 } // namespace vexlor
