@@ -122,17 +122,27 @@ private slots:
         QVERIFY(QFile::exists(out + QStringLiteral("/screenshot-general.png")));
     }
 
-    // The program itself, started as from the Start menu: its window comes
-    // up after the splash, and it has told the registry that .vxc files open
-    // with it.
+    // The program itself, started as Explorer starts it for a .vxc file (the
+    // registered command: the program and the document, blanks and all, as
+    // one parameter): its window comes up after the splash with the
+    // document open, and it has told the registry that .vxc files open with
+    // it.
     void theProgramStartsUnderWine()
     {
+        QTemporaryDir dir;
+        const QString document = dir.filePath(QStringLiteral("My Bike.vxc"));
+        QFile file(document);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("1\r\n15.0\r\n");
+        file.close();
         QProcess program;
         program.setProcessEnvironment(wineEnvironment());
         program.setWorkingDirectory(qEnvironmentVariable("VEXLOR_WINDOWS_BIN"));
-        program.start(QStringLiteral("wine"), {windowsProgram(QStringLiteral("vexlor-adjustor.exe"))});
+        program.start(QStringLiteral("wine"), {windowsProgram(QStringLiteral("vexlor-adjustor.exe")),
+                                               QStringLiteral("Z:") + QDir::toNativeSeparators(document)});
         QVERIFY(program.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(windowShown(kTitle), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(windowShown(kTitle + QStringLiteral(" - ")), 60000);
+        QVERIFY(windowShown(QStringLiteral("My Bike.vxc")));
         QTest::qWait(1000); // drawn
         const QString screen = QDir(qEnvironmentVariable("VEXLOR_WINDOWS_BIN"))
                                    .filePath(QStringLiteral("../screenshots/screenshot-wine.png"));
