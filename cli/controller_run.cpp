@@ -95,7 +95,7 @@ void ControllerRun::reportUnreached()
                             << Qt::endl;
         } else {
             //: %1 the device path given with --port or VEXLOR_PORT
-            m_context.err() << CliText::tr("No serial device at %1.").arg(session.portOverride())
+            m_context.err() << CliText::tr("No serial device at %1.").arg(inputForMessage(session.portOverride()))
                             << Qt::endl;
         }
     } else {

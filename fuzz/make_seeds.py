@@ -81,6 +81,8 @@ def vxc_seeds():
         "latin1.vxc": "1\r\n14\u00b70\r\n7\r\n\u00e9\r\n".encode("latin-1"),
         "no-final-end.vxc": b"1\r\n14.0\r\n5\r\n25.0",
         "empty.vxc": b"",
+        "byte-order-mark.vxc": b"\xef\xbb\xbf" + crlf(["1", "14.0"]),
+        "blank-tail.vxc": crlf(["1", "14.0", "", " ", ""]) + b"\n\n",
     }
 
 

@@ -1,11 +1,10 @@
 #include "freedesktop_file_association.h"
 
 #include "settings_file.h"
+#include "whole_file.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QXmlStreamWriter>
 
@@ -13,20 +12,6 @@
 
 namespace vexlor {
 namespace {
-
-bool writeWholeFile(const QString &path, const QByteArray &bytes)
-{
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
 
 // Runs a database tool on `folder` when it is installed; a missing tool is no
 // failure (the desktop then finds the files on its own next scan).

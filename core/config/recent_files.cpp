@@ -43,13 +43,12 @@ RecentFiles readRecentFiles(const SettingsFile &settings)
 
 SettingsWriteResult addRecentFile(SettingsFile &settings, const QString &path)
 {
-    const QString section = QString::fromLatin1(kRecentFilesSection);
-    for (const RecentFileWrite &write : recentFileWrites(readRecentFiles(settings), path)) {
-        const SettingsWriteResult written = settings.writeString(section, recentFileKey(write.entry), write.path);
-        if (!written.ok())
-            return written;
-    }
-    return {};
+    QList<SettingsEntry> entries;
+    for (const RecentFileWrite &write : recentFileWrites(readRecentFiles(settings), path))
+        entries.append({recentFileKey(write.entry), write.path});
+    if (entries.isEmpty())
+        return {}; // already entry 1: nothing is written
+    return settings.writeStrings(QString::fromLatin1(kRecentFilesSection), entries);
 }
 
 } // namespace vexlor

@@ -41,8 +41,8 @@ struct RecentFileWrite {
 // The four entries of the settings file, empty where missing.
 [[nodiscard]] RecentFiles readRecentFiles(const SettingsFile &settings);
 
-// AddRecentFile: re-reads the list and makes the writes above, each at once;
-// stops at the first write that fails and returns its error.
+// AddRecentFile: re-reads the list and makes the writes above in one write of
+// the file, so a failure leaves the whole list as it was; returns its error.
 [[nodiscard]] SettingsWriteResult addRecentFile(SettingsFile &settings, const QString &path);
 
 } // namespace vexlor

@@ -1,12 +1,13 @@
 #include "settings_file.h"
 
+#include "whole_file.h"
+
 #include "params/message_input.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <optional>
@@ -91,6 +92,29 @@ qsizetype findSection(const QStringList &lines, const QString &section)
     return -1;
 }
 
+// Sets `key` in `section` to `value`: the key's line is replaced; a missing
+// key goes after the section's last non-blank line, a missing section at the end.
+void setKey(QStringList &lines, const QString &section, const QString &key, const QString &value)
+{
+    const QString entry = key + u'=' + value;
+    const qsizetype start = findSection(lines, section);
+    if (start < 0) {
+        lines << u'[' + section + u']' << entry;
+        return;
+    }
+    qsizetype insertAt = start + 1;
+    for (qsizetype i = start + 1; i < lines.size() && !sectionName(lines[i]); ++i) {
+        const auto name = keyName(lines[i]);
+        if (name && sameName(*name, key)) {
+            lines[i] = entry;
+            return;
+        }
+        if (!lines[i].trimmed().isEmpty())
+            insertAt = i + 1;
+    }
+    lines.insert(insertAt, entry);
+}
+
 } // namespace
 
 SettingsFile::SettingsFile(const QString &path) : m_path(QFileInfo(path).absoluteFilePath()) {}
@@ -116,51 +140,24 @@ QString SettingsFile::readString(const QString &section, const QString &key) con
 SettingsWriteResult SettingsFile::writeString(const QString &section, const QString &key,
                                               const QString &value)
 {
+    return writeStrings(section, {{key, value}});
+}
+
+SettingsWriteResult SettingsFile::writeStrings(const QString &section, const QList<SettingsEntry> &entries)
+{
     //: %1 the path of config.ini
     const SettingsWriteResult failed{
         QCoreApplication::translate("Files", "Unable to write to %1").arg(inputForMessage(m_path))};
     auto ini = readLines(m_path);
     if (!ini)
         return failed;
-    QStringList &lines = ini->lines;
-    const QString entry = key + u'=' + value;
-
-    const qsizetype start = findSection(lines, section);
-    if (start < 0) {
-        lines << u'[' + section + u']' << entry;
-    } else {
-        qsizetype insertAt = start + 1; // after the section's last non-blank line
-        bool replaced = false;
-        for (qsizetype i = start + 1; i < lines.size() && !sectionName(lines[i]); ++i) {
-            const auto name = keyName(lines[i]);
-            if (name && sameName(*name, key)) {
-                lines[i] = entry;
-                replaced = true;
-                break;
-            }
-            if (!lines[i].trimmed().isEmpty())
-                insertAt = i + 1;
-        }
-        if (!replaced)
-            lines.insert(insertAt, entry);
-    }
-
-    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
-        return failed;
-    QSaveFile file(m_path);
-    // A writable file in a folder that is not writable is still written, in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed;
+    for (const SettingsEntry &entry : entries)
+        setKey(ini->lines, section, entry.key, entry.value);
     QString text;
-    for (const QString &line : lines)
+    for (const QString &line : std::as_const(ini->lines))
         text += line + ini->lineEnd;
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return failed;
-    }
-    if (!file.commit())
+    // A writable file in a folder that is not writable is still written, in place.
+    if (!writeWholeFile(m_path, text.toUtf8(), InPlaceWrite::Allowed))
         return failed;
     return {};
 }
@@ -176,9 +173,11 @@ bool isPortableProgramFolder(const QString &programFolder)
     // system's program folders.
     if (folder.ownerId() != uint(::geteuid()))
         return false;
+    // Both canonical: with a home reached through a link, ~/.local/bin is
+    // the same folder by either path.
     const QString path = QDir::cleanPath(folder.canonicalFilePath());
-    const QString userPrograms = QDir::cleanPath(QDir::homePath() + QStringLiteral("/.local/bin"));
-    if (path == userPrograms)
+    const QString userPrograms = QFileInfo(QDir::homePath() + QStringLiteral("/.local/bin")).canonicalFilePath();
+    if (!userPrograms.isEmpty() && path == userPrograms)
         return false;
     static const char *const kInstalledPrefixes[] = {"/usr", "/opt", "/bin", "/sbin", "/lib",
                                                      "/lib64", "/snap", "/app", "/nix", "/etc"};

@@ -1,12 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 namespace vexlor {
 
 // The settings file's name; it holds the reopen list only.
 inline constexpr const char *kSettingsFileName = "config.ini";
+
+// One key and the value it gets.
+struct SettingsEntry {
+    QString key;
+    QString value;
+};
 
 // The outcome of one write: empty when the file was written.
 struct SettingsWriteResult {
@@ -35,9 +42,15 @@ public:
 
     // Sets `key` in `section` to `value` (adding the section or the key when
     // missing) and writes the file at once, creating its folder if needed.
-    // Error: "Unable to write to %s" with the full path.
+    // The file holds its old content or the new one, never a part: a full
+    // disk or a refused write leaves it as it was. Error: "Unable to write to
+    // %s" with the full path.
     [[nodiscard]] SettingsWriteResult writeString(const QString &section, const QString &key,
                                                   const QString &value);
+    // The same for several keys of one section, in one write of the file, so
+    // that either all of them change or none does.
+    [[nodiscard]] SettingsWriteResult writeStrings(const QString &section,
+                                                   const QList<SettingsEntry> &entries);
 
 private:
     QString m_path;

@@ -33,19 +33,32 @@ QString withLocaleSeparator(QString value, NumberFormat format)
     return value;
 }
 
+// Some editors on other systems start a text file with this mark.
+constexpr char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
+
+bool isBlank(const QString &line)
+{
+    return line.trimmed().isEmpty();
+}
+
 // The control value for one pair, or the error text.
 struct PairResult {
     ConfigurationEntry entry;
     QString error;
 };
 
-PairResult readPair(const ParameterDescriptor &d, const QString &value)
+// `fileText` is the value line as the file holds it, `value` the same after
+// the separator fix-up. Messages quote the file's text: that is what the user
+// finds on opening the file.
+PairResult readPair(const ParameterDescriptor &d, const QString &fileText, const QString &value)
 {
     PairResult result;
     result.entry.assignment.index = d.index;
     ControlValue &control = result.entry.assignment.value;
     if (d.kind == K::Decimal || d.kind == K::Whole) {
         control.text = value; // texts are taken as they are; a write checks them
+        if (value != fileText)
+            control.fileText = fileText;
         return result;
     }
     const auto number = textToInteger(value);
@@ -53,7 +66,7 @@ PairResult readPair(const ParameterDescriptor &d, const QString &value)
         if (d.index == kHallSensorTypeIndex)
             result.entry.asksOldVersionQuestion = true;
         else
-            result.error = notAValidIntegerMessage(value);
+            result.error = notAValidIntegerMessage(fileText);
         return result;
     }
     switch (d.kind) {
@@ -104,22 +117,28 @@ QStringList splitConfigurationLines(const QByteArray &bytes)
 
 ConfigurationRead parseConfiguration(const QByteArray &bytes, NumberFormat format)
 {
-    const QStringList lines = splitConfigurationLines(bytes);
+    const QByteArray unmarked = bytes.startsWith(kUtf8ByteOrderMark) ? bytes.sliced(3) : bytes;
+    const QStringList lines = splitConfigurationLines(unmarked);
     ConfigurationRead read;
     for (qsizetype i = 0; i < lines.size(); i += 2) {
+        // Blank lines where a key would come, up to the end: an editor's
+        // padding after the last pair, not a key without a value.
+        if (std::all_of(lines.cbegin() + i, lines.cend(), isBlank))
+            break;
         if (i + 1 >= lines.size())
             //: a file whose last key has no value line; %1 the number of lines
             return failed(QCoreApplication::translate("Files", "List index out of bounds (%1)")
                               .arg(lines.size()));
         const QString &keyText = lines[i];
-        const QString value = withLocaleSeparator(lines[i + 1], format);
+        const QString &fileText = lines[i + 1];
+        const QString value = withLocaleSeparator(fileText, format);
         const auto key = textToInteger(keyText);
         if (!key)
             return failed(notAValidIntegerMessage(keyText));
         const ParameterDescriptor *d = storedParameter(*key);
         if (!d)
             continue; // reserved and fixed items, unknown keys: skipped silently
-        PairResult pair = readPair(*d, value);
+        PairResult pair = readPair(*d, fileText, value);
         if (!pair.error.isEmpty())
             return failed(pair.error);
         read.entries.append(std::move(pair.entry));
@@ -154,7 +173,14 @@ ConfigurationRead readConfigurationFile(const QString &path, NumberFormat format
         return failed(cannotOpen);
     if (bytes.size() > kMaxConfigurationFileSize)
         return failed(tooLarge);
-    return parseConfiguration(bytes, format);
+    ConfigurationRead read = parseConfiguration(bytes, format);
+    // An empty file would change nothing, and a write after it would send
+    // whatever the window or the initial state holds: refused, like a
+    // damaged file.
+    if (read.ok() && read.entries.isEmpty())
+        //: %1 the file's path; the file is empty, holds only blank lines or only numbers of no setting
+        return failed(QCoreApplication::translate("Files", "The file %1 contains no settings.").arg(shownPath));
+    return read;
 }
 
 ControlAssignment resolveEntry(const ConfigurationEntry &entry, const OldVersionQuestion &askOldVersionQuestion)

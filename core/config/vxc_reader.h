@@ -57,12 +57,16 @@ using OldVersionQuestion = std::function<bool()>;
 
 // Reads and checks the file at `path`. Errors: "Cannot open file %s", its
 // variant for a path that is no regular file (never opened), the too-large
-// refusal, "List index out of bounds (%d)" for a key without a value line, and
+// refusal, the refusal of a file that sets nothing (empty, blank lines only),
+// "List index out of bounds (%d)" for a key without a value line, and
 // "'%s' is not a valid integer value" for a key, or for a value that must be
-// an integer (after the decimal-separator fix-up).
+// an integer (quoted as the file holds it, before the decimal-separator
+// fix-up).
 [[nodiscard]] ConfigurationRead readConfigurationFile(const QString &path, NumberFormat format);
 
-// The same check over bytes already in memory (for the fuzzer and the tests).
+// The same check over bytes already in memory (for the fuzzer and the tests),
+// without the refusal of a file that sets nothing. A UTF-8 byte-order mark
+// before the first line and blank lines after the last pair are ignored.
 [[nodiscard]] ConfigurationRead parseConfiguration(const QByteArray &bytes, NumberFormat format);
 
 // The value an entry puts into its control, asking the old-version question if

@@ -1,10 +1,12 @@
 #include "vxc_writer.h"
 
+#include "whole_file.h"
+
 #include "params/message_input.h"
 #include "params/parameter_table.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace vexlor {
 
@@ -42,15 +44,9 @@ FileWriteResult writeConfigurationFile(const QString &path, const ParameterSnaps
     //: %1 the file's path
     const QString cannotCreate =
         QCoreApplication::translate("Files", "Cannot create file %1").arg(inputForMessage(path));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {cannotCreate};
-    const QByteArray bytes = configurationFileBytes(snapshot);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return {cannotCreate};
-    }
-    if (!file.commit())
+    // A document goes into a folder that is there; it never makes one.
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir()
+        || !writeWholeFile(path, configurationFileBytes(snapshot)))
         return {cannotCreate};
     return {};
 }

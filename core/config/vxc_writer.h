@@ -26,8 +26,8 @@ struct FileWriteResult {
 [[nodiscard]] QByteArray configurationFileBytes(const ParameterSnapshot &snapshot);
 
 // Writes the file atomically: the old content stays whole until the new one is
-// complete, so an interrupted save never leaves a truncated file.
-// Error: "Cannot create file %s".
+// complete, so an interrupted save or a full disk never leaves a truncated or
+// empty file. Error: "Cannot create file %s".
 [[nodiscard]] FileWriteResult writeConfigurationFile(const QString &path, const ParameterSnapshot &snapshot);
 
 } // namespace vexlor

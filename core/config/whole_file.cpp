@@ -5,7 +5,36 @@
 #include <QSaveFile>
 #include <QStorageInfo>
 
+#include <cerrno>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace vexlor {
+namespace {
+
+// The bytes stored on the disk, not only handed to the system: a device that
+// cannot store them reports it here (QSaveFile syncs too, but ignores the
+// answer). A file that cannot be synced at all (EINVAL, EROFS) is no failure.
+bool syncedToDisk(const QSaveFile &file)
+{
+    const int fd = file.handle();
+    if (fd < 0)
+        return false;
+#ifdef Q_OS_WIN
+    const auto fsync = ::_commit; // FlushFileBuffers on the file's handle
+#endif
+    while (fsync(fd) != 0) {
+        if (errno != EINTR)
+            return errno == EINVAL || errno == EROFS;
+    }
+    return true;
+}
+
+} // namespace
 
 bool writeWholeFile(const QString &path, const QByteArray &bytes, InPlaceWrite inPlace)
 {
@@ -21,7 +50,7 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, InPlaceWrite i
     }
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() || !syncedToDisk(file)) {
         file.cancelWriting();
         return false;
     }

@@ -19,7 +19,8 @@ enum class InPlaceWrite {
 //
 // QSaveFile alone is not enough: it buffers small writes and flushes them at
 // commit, where a failed flush (ENOSPC) is lost and an empty file replaces the
-// old one. The flush is checked here before the commit.
+// old one; and it ignores a failed sync. The flush and the sync are checked
+// here before the commit.
 //
 // An in-place rewrite cannot keep the old content when it fails, so it is only
 // tried when the disk has room for the new bytes.

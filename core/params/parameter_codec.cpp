@@ -27,27 +27,33 @@ EncodedValue refused(QString message)
     return {0, std::move(message)};
 }
 
-EncodedValue encodeDecimal(const ParameterDescriptor &d, const QString &text, NumberFormat format,
+// The text a message quotes: the file's own where the reader changed it.
+const QString &quotedText(const ControlValue &control)
+{
+    return control.fileText.isEmpty() ? control.text : control.fileText;
+}
+
+EncodedValue encodeDecimal(const ParameterDescriptor &d, const ControlValue &control, NumberFormat format,
                            ExtendedArithmetic arithmetic)
 {
-    const auto parsed = parseDecimalText(text, format);
+    const auto parsed = parseDecimalText(control.text, format);
     if (!parsed)
-        return refused(notAValidFloatMessage(text));
+        return refused(notAValidFloatMessage(quotedText(control)));
     const auto count = decimalToCount(*parsed, d.factor, arithmetic);
     if (!count)
-        return refused(outOfRangeMessage(d, text, format));
+        return refused(outOfRangeMessage(d, quotedText(control), format));
     return {*count, {}};
 }
 
-EncodedValue encodeWhole(const ParameterDescriptor &d, const QString &text, NumberFormat format)
+EncodedValue encodeWhole(const ParameterDescriptor &d, const ControlValue &control, NumberFormat format)
 {
-    const auto number = textToInteger(text);
+    const auto number = textToInteger(control.text);
     if (!number)
-        return refused(notAValidIntegerMessage(text));
+        return refused(notAValidIntegerMessage(quotedText(control)));
     // Integer division truncates toward zero: -3 ms of stop delay sends 0.
     const qint64 count = qint64(*number) / d.factor;
     if (count < 0 || count > kLargestCount)
-        return refused(outOfRangeMessage(d, text, format));
+        return refused(outOfRangeMessage(d, quotedText(control), format));
     return {quint16(count), {}};
 }
 
@@ -124,10 +130,10 @@ EncodedValue encodeParameter(int index, const ParameterSnapshot &snapshot, Numbe
     case K::Decimal:
         if (index == kSpeedLimitIndex && !snapshot.limitMaxSpeed)
             return {kUnlimitedSpeedValue, {}}; // the speed edit is not read at all
-        return encodeDecimal(d, control.text, format, arithmetic);
+        return encodeDecimal(d, control, format, arithmetic);
     case K::Whole:
     case K::LevelCount:
-        return encodeWhole(d, control.text, format);
+        return encodeWhole(d, control, format);
     default:
         return encodeNumber(d, control, format);
     }

@@ -15,8 +15,15 @@ namespace vexlor {
 struct ControlValue {
     QString text;
     int number = 0;
+    // Where `text` came from a file and the decimal-separator fix-up changed
+    // it ("2.154" read as "2,154"): the file's own text, which messages quote
+    // so the user finds it in the file. Empty otherwise; not part of the value.
+    QString fileText;
 
-    friend bool operator==(const ControlValue &, const ControlValue &) = default;
+    friend bool operator==(const ControlValue &a, const ControlValue &b)
+    {
+        return a.text == b.text && a.number == b.number;
+    }
 };
 
 // A copy of every parameter control's state, taken from the window (or built

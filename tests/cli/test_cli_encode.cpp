@@ -92,33 +92,62 @@ private slots:
         QVERIFY(!run.err.contains('\x1B'));
     }
 
-    void nonRegularFileIsRefused_data()
+    void unusableFileIsRefused_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("refused"); // the path the message names
-        QTest::newRow("encode a named pipe") << QStringList{"encode", "@"} << "@";
-        QTest::newRow("diff, pipe first") << QStringList{"diff", "@", "/dev/null"} << "@";
-        QTest::newRow("diff, pipe second") << QStringList{"diff", "%", "@"} << "@";
-        QTest::newRow("write a named pipe") << QStringList{"write", "@"} << "@";
-        QTest::newRow("encode a device") << QStringList{"encode", "/dev/null"} << "/dev/null";
+        QTest::addColumn<QString>("message"); // %1: that path
+        const QString notRegular = QStringLiteral("Cannot open file %1: it is not a regular file.");
+        QTest::newRow("encode a named pipe") << QStringList{"encode", "@"} << "@" << notRegular;
+        QTest::newRow("diff, pipe first") << QStringList{"diff", "@", "/dev/null"} << "@" << notRegular;
+        QTest::newRow("diff, pipe second") << QStringList{"diff", "%", "@"} << "@" << notRegular;
+        QTest::newRow("write a named pipe") << QStringList{"write", "@"} << "@" << notRegular;
+        QTest::newRow("encode a device") << QStringList{"encode", "/dev/null"} << "/dev/null" << notRegular;
+        const QString noSettings = QStringLiteral("The file %1 contains no settings.");
+        QTest::newRow("encode an empty file") << QStringList{"encode", "0"} << "0" << noSettings;
+        QTest::newRow("encode blank lines") << QStringList{"encode", "_"} << "_" << noSettings;
+        QTest::newRow("write an empty file") << QStringList{"write", "0"} << "0" << noSettings;
+        QTest::newRow("compare an empty file") << QStringList{"compare", "_"} << "_" << noSettings;
+        QTest::newRow("diff, empty first") << QStringList{"diff", "0", "%"} << "0" << noSettings;
+        QTest::newRow("diff, empty second") << QStringList{"diff", "%", "_"} << "_" << noSettings;
     }
-    // Guards the commands that read a .vxc against a FIFO or a device: refused
-    // with exit 2 at once, not stuck waiting for a writer (a regression ends at
-    // runCli's deadline with exit -1).
-    void nonRegularFileIsRefused()
+    // Guards the commands that read a .vxc: a FIFO or a device is refused at
+    // once, not waited on for a writer (a regression ends at the short
+    // deadline with exit -1), and a file without settings (empty, or blank
+    // lines only) is refused rather than taken for the initial state; exit 2
+    // before any controller is looked for.
+    void unusableFileIsRefused()
     {
         QFETCH(QStringList, args);
         QFETCH(QString, refused);
+        QFETCH(QString, message);
         QTemporaryDir dir;
         const QString fifo = dir.filePath(QStringLiteral("pipe.vxc"));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        const QString good = writeFile(dir, "good.vxc", "6\r\n4\r\n");
-        args.replaceInStrings(QStringLiteral("@"), fifo).replaceInStrings(QStringLiteral("%"), good);
-        refused.replace(u'@', fifo);
-        const CliRun run = runCli(args);
+        const QMap<QString, QString> files{
+            {QStringLiteral("@"), fifo},
+            {QStringLiteral("%"), writeFile(dir, "good.vxc", "6\r\n4\r\n")},
+            {QStringLiteral("0"), writeFile(dir, "empty.vxc", "")},
+            {QStringLiteral("_"), writeFile(dir, "blank.vxc", "\r\n\r\n")},
+        };
+        for (QString &arg : args)
+            arg = files.value(arg, arg);
+        refused = files.value(refused, refused);
+        const CliRun run = runCli(args, {}, kShortDeadlineMs);
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
-        QCOMPARE(run.err, ("Cannot open file " + refused + ": it is not a regular file.\n").toUtf8());
+        QCOMPARE(run.err, (message.arg(refused) + u'\n').toUtf8());
+    }
+
+    // Guards the quoting: a message quotes a value as the file holds it, not
+    // as the decimal-separator fix-up turned it for the user's locale.
+    void messagesQuoteTheFilesText()
+    {
+        QTemporaryDir dir;
+        const QString file = writeFile(dir, "comma.vxc", "1\r\n14.0\r\n7\r\n2.154\r\n");
+        const CliRun run = runCliInLocale({"LC_NUMERIC=de_DE.UTF-8"}, {"encode", file});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, QByteArray("'2.154' is not a valid integer value\n"));
     }
 };
 

@@ -18,6 +18,12 @@ inline QString cliDataHome()
     return home.path();
 }
 
+// How long a run may take before it is killed and counts as not finished.
+inline constexpr int kRunDeadlineMs = 30000;
+// For runs that must end at once (a file refused unopened), so a run stuck
+// on a FIFO fails in seconds rather than at the usual deadline.
+inline constexpr int kShortDeadlineMs = 5000;
+
 struct CliRun {
     int exitCode = -1; // -1: it did not finish normally
     QByteArray out;
@@ -26,13 +32,19 @@ struct CliRun {
 
 // Runs `program` with `args` in `environment`, to its end.
 inline CliRun runWithEnvironment(const QString &program, const QStringList &args,
-                                 const QProcessEnvironment &environment)
+                                 const QProcessEnvironment &environment,
+                                 int deadlineMs = kRunDeadlineMs)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, args);
     CliRun run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+    if (!process.waitForFinished(deadlineMs)) {
+        process.kill();
+        process.waitForFinished(5000);
+        return run;
+    }
+    if (process.exitStatus() != QProcess::NormalExit)
         return run;
     run.exitCode = process.exitCode();
     run.out = process.readAllStandardOutput();
@@ -43,7 +55,7 @@ inline CliRun runWithEnvironment(const QString &program, const QStringList &args
 // Runs `program` with `args` (a wrapper such as setpriv, followed by the CLI
 // and its arguments, or the CLI itself).
 inline CliRun runProgram(const QString &program, const QStringList &args,
-                         const QString &environmentPort = {})
+                         const QString &environmentPort = {}, int deadlineMs = kRunDeadlineMs)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
@@ -51,12 +63,13 @@ inline CliRun runProgram(const QString &program, const QStringList &args,
     environment.insert(QStringLiteral("XDG_DATA_HOME"), cliDataHome());
     if (!environmentPort.isEmpty())
         environment.insert(QStringLiteral("VEXLOR_PORT"), environmentPort);
-    return runWithEnvironment(program, args, environment);
+    return runWithEnvironment(program, args, environment, deadlineMs);
 }
 
-inline CliRun runCli(const QStringList &args, const QString &environmentPort = {})
+inline CliRun runCli(const QStringList &args, const QString &environmentPort = {},
+                     int deadlineMs = kRunDeadlineMs)
 {
-    return runProgram(QStringLiteral(VEXLOR_CLI_PATH), args, environmentPort);
+    return runProgram(QStringLiteral(VEXLOR_CLI_PATH), args, environmentPort, deadlineMs);
 }
 
 // Runs the CLI with no locale variables but those in `locale`

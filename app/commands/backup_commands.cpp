@@ -1,0 +1,63 @@
+#include "backup_commands.h"
+
+#include "dialogs/message_boxes.h"
+#include "dialogs/safety_dialogs.h"
+#include "dialogs/safety_texts.h"
+#include "pages/parameter_binding.h"
+#include "rules/input_rules.h"
+
+#include "config/backup_store.h"
+#include "config/file_comparison.h"
+#include "config/vxc_reader.h"
+#include "session/backup_record_texts.h"
+
+namespace vexlor {
+
+BackupCommands::BackupCommands(const BackupStore &backups, ParameterBinding &binding,
+                               InputRules &rules, MessageBoxes &boxes, SafetyDialogs &dialogs,
+                               NumberFormat numberFormat, QObject *parent)
+    : QObject(parent), m_backups(backups), m_binding(binding), m_rules(rules), m_boxes(boxes),
+      m_dialogs(dialogs), m_numberFormat(numberFormat)
+{
+}
+
+void BackupCommands::restoreBackup()
+{
+    // The counts compare with the value being edited as leaving it would bound it.
+    if (!m_rules.applyPendingRules())
+        return;
+    const QList<BackupFile> backups = m_backups.list();
+    if (backups.isEmpty()) {
+        m_boxes.information(texts::text(texts::kRestoreTitle), texts::text(texts::kNoBackups));
+        return;
+    }
+    const ParameterSnapshot window = m_binding.snapshot();
+    QList<BackupRow> rows;
+    for (const BackupFile &backup : backups) {
+        const FileComparison compared = compareWithFile(window, backup.path, m_numberFormat);
+        rows.append({backup.path, backup.time,
+                     compared.ok() ? int(compared.differences.size()) : -1,
+                     followingWriteText(backup.record), backupNoteText(backup.record),
+                     compared.fileUnreadable ? compared.error : QString()});
+    }
+    const QString chosen = m_dialogs.chooseBackup(rows);
+    if (!chosen.isEmpty())
+        load(chosen);
+}
+
+void BackupCommands::load(const QString &path)
+{
+    // Checked whole first, as Open does: a damaged file changes nothing.
+    const ConfigurationRead read = readConfigurationFile(path, m_numberFormat);
+    if (!read.ok()) {
+        m_boxes.standardError(read.error);
+        return;
+    }
+    const OldVersionQuestion ask = [this] {
+        return m_boxes.question(QString(), oldVersionQuestion());
+    };
+    for (const ConfigurationEntry &entry : read.entries)
+        m_binding.apply(resolveEntry(entry, ask));
+}
+
+} // namespace vexlor

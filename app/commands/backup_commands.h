@@ -1,0 +1,42 @@
+#pragma once
+
+#include "params/number_text.h"
+
+#include <QObject>
+
+namespace vexlor {
+
+class BackupStore;
+class InputRules;
+class MessageBoxes;
+class ParameterBinding;
+class SafetyDialogs;
+
+// File > "Restore Backup…": lists the automatic backups with how many
+// parameters each would change, and loads the chosen one's values into the
+// window. A backup is no document the user chose: the current document, the
+// caption and the reopen list stay as they are, and nothing is written to the
+// controller until the user writes.
+class BackupCommands : public QObject {
+    Q_OBJECT
+public:
+    // Everything must outlive the commands; `numberFormat` reads the backups.
+    BackupCommands(const BackupStore &backups, ParameterBinding &binding, InputRules &rules,
+                   MessageBoxes &boxes, SafetyDialogs &dialogs, NumberFormat numberFormat,
+                   QObject *parent = nullptr);
+
+public slots:
+    void restoreBackup();
+
+private:
+    void load(const QString &path);
+
+    const BackupStore &m_backups;
+    ParameterBinding &m_binding;
+    InputRules &m_rules;
+    MessageBoxes &m_boxes;
+    SafetyDialogs &m_dialogs;
+    const NumberFormat m_numberFormat;
+};
+
+} // namespace vexlor

@@ -1,0 +1,356 @@
+#include "controller_commands.h"
+
+#include "shell_opener.h"
+#include "write_safety_options.h"
+#include "dialogs/difference_table.h"
+#include "dialogs/message_boxes.h"
+#include "dialogs/safety_dialogs.h"
+#include "pages/parameter_binding.h"
+#include "rules/input_rules.h"
+#include "window/program_info.h"
+
+#include "config/data_files.h"
+#include "params/field_limits.h"
+#include "params/parameter_codec.h"
+#include "protocol/transaction_texts.h"
+#include "session/controller_comparison.h"
+#include "session/controller_session.h"
+#include "session/guarded_write.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QUrl>
+
+namespace vexlor {
+
+ControllerCommands::ControllerCommands(ControllerSession &session, BackupStore &backups,
+                                       const WriteSafetyOptions &options, const StatusStrip &strip,
+                                       const LinkActions &actions, ParameterBinding &binding,
+                                       InputRules &rules, MessageBoxes &boxes,
+                                       SafetyDialogs &dialogs, ShellOpener &shell,
+                                       const NumberFormat &numberFormat, QObject *parent)
+    : QObject(parent)
+    , m_session(session)
+    , m_backups(backups)
+    , m_options(options)
+    , m_strip(strip)
+    , m_actions(actions)
+    , m_binding(binding)
+    , m_rules(rules)
+    , m_boxes(boxes)
+    , m_dialogs(dialogs)
+    , m_shell(shell)
+    , m_numberFormat(numberFormat)
+{
+    connectSession();
+}
+
+ControllerCommands::~ControllerCommands() = default;
+
+void ControllerCommands::connectSession()
+{
+    ControllerSession *s = &m_session;
+    connect(s, &ControllerSession::deviceStateChanged, this, &ControllerCommands::showDeviceState);
+    connect(s, &ControllerSession::duplicateDeviceReport, this,
+            &ControllerCommands::showDuplicateDevice);
+    connect(s, &ControllerSession::accessRefused, this, &ControllerCommands::showAccessRefused);
+    connect(s, &ControllerSession::connectionCheckStarted, this,
+            &ControllerCommands::onExchangeStarted);
+    connect(s, &ControllerSession::connectionChecked, this, &ControllerCommands::onConnectionChecked);
+    connect(s, &ControllerSession::transactionStarted, this,
+            [this] { beginExchange(kProtocolItemCount); });
+    connect(s, &ControllerSession::progress, m_strip.progress, &QProgressBar::setValue);
+    connect(s, &ControllerSession::valueDecoded, this, &ControllerCommands::onValueDecoded);
+    connect(s, &ControllerSession::transactionFinished, this,
+            &ControllerCommands::onTransactionFinished);
+    connect(s, &ControllerSession::released, this, &ControllerCommands::released);
+}
+
+// ---- start-up and the device monitor ----------------------------------------
+
+void ControllerCommands::startUp()
+{
+    m_session.startUp();
+}
+
+void ControllerCommands::onMonitorTick()
+{
+    m_session.monitorTick();
+}
+
+void ControllerCommands::showDeviceState(DeviceState state)
+{
+    setStatusLabel(m_strip.linkState, deviceStateText(state),
+                   state == DeviceState::Connected ? kLime : kRed);
+}
+
+void ControllerCommands::showDuplicateDevice(const UserMessage &message)
+{
+    // Without waiting: the monitor's tick must return, and the session raises
+    // no second report until this one is closed, so ticks never stack boxes.
+    QPointer<ControllerSession> session(&m_session);
+    m_boxes.showError(message.caption, message.text, [session] {
+        if (session)
+            session->duplicateReportClosed();
+    });
+}
+
+void ControllerCommands::showAccessRefused(const UserMessage &message)
+{
+    // Without waiting, as the duplicate report; the session raises it once
+    // per connect cycle, so ticks never stack it. Label15 says "Device Lost".
+    m_boxes.showError(message.caption, message.text, {});
+}
+
+// ---- connection test --------------------------------------------------------
+
+void ControllerCommands::testConnection()
+{
+    if (!m_releasing)
+        (void)m_session.checkConnection(); // refused while an exchange runs
+}
+
+void ControllerCommands::onConnectionChecked(const ConnectionCheckResult &result)
+{
+    setLinkCommandsEnabled(true);
+    later([this, result] {
+        if (!result.ok) {
+            showMessage(result.message);
+            return;
+        }
+        // Yes reads the configuration exactly as the Read command does.
+        if (m_boxes.question(result.message.caption, result.message.text))
+            readController();
+    });
+}
+
+// ---- read, write and compare -------------------------------------------------
+
+void ControllerCommands::readController()
+{
+    if (const auto window = takeWindowValues())
+        (void)m_session.runTransaction(TransactionMode::Read, window->values);
+}
+
+void ControllerCommands::writeController()
+{
+    const auto window = takeWindowValues();
+    if (!window)
+        return;
+    // The rules bound what is typed; a file or a read may hold anything.
+    const QList<LimitBreach> breaches = valuesBeyondFieldLimits(window->snapshot, m_numberFormat);
+    if (!breaches.isEmpty() && !m_dialogs.confirmWriteBeyondLimits(limitBreachLines(breaches)))
+        return;
+    const WriteSafety safety = m_options.current();
+    // "Busy" before the first frame goes out; the bar spans every phase.
+    beginExchange(GuardedWrite::totalFrames(safety));
+    if (guardedWrite().start(window->snapshot, window->values, safety) != ExchangeStart::Started)
+        showIdle();
+}
+
+void ControllerCommands::compareWithController()
+{
+    const auto window = takeWindowValues();
+    if (!window)
+        return;
+    beginExchange(kProtocolItemCount);
+    if (comparison().start(window->values) != ExchangeStart::Started)
+        showIdle();
+}
+
+std::optional<ControllerCommands::WindowValues> ControllerCommands::takeWindowValues()
+{
+    if (m_releasing || m_session.isBusy())
+        return std::nullopt;
+    // The value being edited is bounded first, as leaving its field would.
+    if (!m_rules.applyPendingRules())
+        return std::nullopt;
+    // All sixty values are taken now: edits made while the frames go out do
+    // not reach them. A value that cannot be sent stops everything here.
+    WindowValues window{m_binding.snapshot(), {}};
+    const EncodedSet set = encodeAll(window.snapshot, m_numberFormat);
+    if (!set.ok()) {
+        m_boxes.standardError(set.error);
+        return std::nullopt;
+    }
+    window.values = set.values;
+    return window;
+}
+
+GuardedWrite &ControllerCommands::guardedWrite()
+{
+    // Made at the first write, once start-up has taken the locale's number
+    // format, which decodes the backup.
+    if (!m_write) {
+        m_write = new GuardedWrite(m_session, m_backups, m_numberFormat, this);
+        connect(m_write, &GuardedWrite::progress, m_strip.progress, &QProgressBar::setValue);
+        connect(m_write, &GuardedWrite::finished, this, &ControllerCommands::onWriteFinished);
+    }
+    return *m_write;
+}
+
+ControllerComparison &ControllerCommands::comparison()
+{
+    if (!m_comparison) {
+        m_comparison = new ControllerComparison(m_session, m_numberFormat, this);
+        connect(m_comparison, &ControllerComparison::progress, m_strip.progress,
+                &QProgressBar::setValue);
+        connect(m_comparison, &ControllerComparison::finished, this,
+                &ControllerCommands::onComparisonFinished);
+    }
+    return *m_comparison;
+}
+
+void ControllerCommands::beginExchange(int frames)
+{
+    m_strip.progress->setMaximum(frames);
+    setStatusLabel(m_strip.activity, transactionText(texts::kBusy), kRed);
+    onExchangeStarted();
+}
+
+void ControllerCommands::onExchangeStarted()
+{
+    // One exchange at a time: the link has one reply state.
+    setLinkCommandsEnabled(false);
+}
+
+void ControllerCommands::onValueDecoded(const ControlAssignment &assignment)
+{
+    m_binding.apply(assignment);
+}
+
+void ControllerCommands::onTransactionFinished(const TransactionOutcome &outcome)
+{
+    finishExchange(outcome.passed, [this, outcome] { showOutcome(outcome); });
+}
+
+void ControllerCommands::onWriteFinished(const GuardedWriteOutcome &outcome)
+{
+    if (!outcome.differences.isEmpty()) {
+        const QList<DifferenceRow> rows = differenceRows(outcome.differences);
+        finishExchange(false, [this, rows] { m_dialogs.showVerifyFailure(rows); });
+        return;
+    }
+    finishExchange(outcome.outcome.passed, [this, o = outcome.outcome] { showOutcome(o); });
+}
+
+void ControllerCommands::onComparisonFinished(const ComparisonOutcome &outcome)
+{
+    if (!outcome.outcome.passed) {
+        finishExchange(false, [this, o = outcome.outcome] { showOutcome(o); });
+        return;
+    }
+    finishExchange(true, [this, outcome] {
+        switch (m_dialogs.showComparison(differenceRows(outcome.differences))) {
+        case ComparisonChoice::LoadControllerValues:
+            // In index order, as a read puts them: the level count before its levels.
+            for (const ControlAssignment &assignment : outcome.controllerAssignments)
+                m_binding.apply(assignment);
+            break;
+        case ComparisonChoice::WriteWindowValues:
+            writeController();
+            break;
+        case ComparisonChoice::Close:
+            break;
+        }
+    });
+}
+
+void ControllerCommands::finishExchange(bool passed, std::function<void()> report)
+{
+    if (passed) {
+        setStatusLabel(m_strip.result, transactionText(texts::kPass), kLime);
+        showIdle();
+        later(std::move(report));
+        return;
+    }
+    setStatusLabel(m_strip.result, transactionText(texts::kFail), kRed);
+    // A failure is reported while the strip still shows "Busy"; the link
+    // commands come back only once the user has seen why it failed.
+    later([this, report = std::move(report)] {
+        report();
+        showIdle();
+    });
+}
+
+void ControllerCommands::showIdle()
+{
+    setStatusLabel(m_strip.activity, transactionText(texts::kIdle), kLime);
+    setLinkCommandsEnabled(true);
+}
+
+void ControllerCommands::showOutcome(const TransactionOutcome &outcome)
+{
+    showMessage(outcome.message);
+    if (outcome.openInstallationGuide)
+        openInstallationGuide();
+}
+
+void ControllerCommands::openInstallationGuide()
+{
+    // Beside the executable first (a build tree, a portable copy), else the
+    // installed copy in the data folder.
+    const QString name = QString::fromLatin1(texts::kInstallationGuideFile);
+    const QString beside = executableFolder() + name;
+    const QString path = QFileInfo::exists(beside) ? beside : locateDataFile(name);
+    m_shell.open(QUrl::fromLocalFile(path));
+}
+
+// ---- closing ----------------------------------------------------------------
+
+void ControllerCommands::release()
+{
+    if (m_releasing)
+        return;
+    m_releasing = true;
+    setLinkCommandsEnabled(false);
+    m_session.release();
+}
+
+bool ControllerCommands::isReleased() const
+{
+    return m_session.isReleased();
+}
+
+// ---- helpers ----------------------------------------------------------------
+
+void ControllerCommands::setLinkCommandsEnabled(bool enabled)
+{
+    // The tool-bar buttons follow their actions.
+    enabled = enabled && !m_releasing;
+    m_actions.testConnection->setEnabled(enabled);
+    m_actions.readSettings->setEnabled(enabled);
+    m_actions.writeSettings->setEnabled(enabled);
+    m_actions.compare->setEnabled(enabled);
+}
+
+void ControllerCommands::later(std::function<void()> show)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, show = std::move(show)] {
+            if (!m_releasing)
+                show();
+        },
+        Qt::QueuedConnection);
+}
+
+void ControllerCommands::showMessage(const UserMessage &message)
+{
+    switch (message.icon) {
+    case MessageIcon::Error:
+        m_boxes.error(message.caption, message.text);
+        break;
+    case MessageIcon::Information:
+        m_boxes.information(message.caption, message.text);
+        break;
+    case MessageIcon::Question:
+        (void)m_boxes.question(message.caption, message.text);
+        break;
+    }
+}
+
+} // namespace vexlor

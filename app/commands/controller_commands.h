@@ -1,0 +1,126 @@
+#pragma once
+
+#include "window/status_strip.h"
+#include "window/window_actions.h"
+
+#include "link/device_state.h"
+#include "params/number_text.h"
+#include "protocol/transaction_engine.h"
+
+#include <QObject>
+
+#include "params/parameter_snapshot.h"
+
+#include <functional>
+#include <optional>
+
+namespace vexlor {
+
+class BackupStore;
+class ControllerComparison;
+class ControllerSession;
+class GuardedWrite;
+class InputRules;
+class MessageBoxes;
+class ParameterBinding;
+class SafetyDialogs;
+class ShellOpener;
+class WriteSafetyOptions;
+struct ComparisonOutcome;
+struct ConnectionCheckResult;
+struct ControlAssignment;
+struct GuardedWriteOutcome;
+struct UserMessage;
+
+// The window's side of the controller: gives the session the commands the
+// user gives (start-up, the device watch, the connection test, read, write
+// with its backup and check, the comparison, closing) and shows what it
+// reports in the status strip, in boxes and in the comparison's dialogs.
+// Nothing here waits: every exchange ends in a signal.
+class ControllerCommands : public QObject {
+    Q_OBJECT
+public:
+    // Everything must outlive the commands. `numberFormat` is read as it
+    // stands whenever values are sent.
+    ControllerCommands(ControllerSession &session, BackupStore &backups,
+                       const WriteSafetyOptions &options, const StatusStrip &strip,
+                       const LinkActions &actions, ParameterBinding &binding, InputRules &rules,
+                       MessageBoxes &boxes, SafetyDialogs &dialogs, ShellOpener &shell,
+                       const NumberFormat &numberFormat, QObject *parent = nullptr);
+    ~ControllerCommands() override;
+
+    // Discover, close, settle, bridge line high, open, show the device state.
+    // Runs on by itself; the window goes on with its other start-up steps.
+    void startUp();
+
+    // Closing: close the port, 200 ms later drop the bridge line, then
+    // released(). Every exchange still running is abandoned without a box.
+    void release();
+    [[nodiscard]] bool isReleased() const;
+
+public slots:
+    // The two-second device watch.
+    void onMonitorTick();
+    void testConnection();
+    // Read, write and compare encode the window's values and start the
+    // exchange; a value that cannot be sent stops it with the standard error
+    // box before anything is sent. A write backs up and checks as the options
+    // say; a comparison reads the controller beside the window and offers to
+    // load its values or write the window's.
+    void readController();
+    void writeController();
+    void compareWithController();
+
+signals:
+    // The port is closed and the bridge line low: the window may go.
+    void released();
+
+private:
+    // The window's values as a write would send them.
+    struct WindowValues {
+        ParameterSnapshot snapshot;
+        std::array<quint16, kProtocolItemCount> values{};
+    };
+
+    void connectSession();
+    [[nodiscard]] std::optional<WindowValues> takeWindowValues();
+    [[nodiscard]] GuardedWrite &guardedWrite();
+    [[nodiscard]] ControllerComparison &comparison();
+    void showDeviceState(DeviceState state);
+    void showDuplicateDevice(const UserMessage &message);
+    void showAccessRefused(const UserMessage &message);
+    void onExchangeStarted();
+    void beginExchange(int frames);
+    void onValueDecoded(const ControlAssignment &assignment);
+    void onTransactionFinished(const TransactionOutcome &outcome);
+    void onWriteFinished(const GuardedWriteOutcome &outcome);
+    void onComparisonFinished(const ComparisonOutcome &outcome);
+    void onConnectionChecked(const ConnectionCheckResult &result);
+    // Label44 and, after `report` on a failure, "Idle" with the link commands back.
+    void finishExchange(bool passed, std::function<void()> report);
+    void showIdle();
+    void setLinkCommandsEnabled(bool enabled);
+    // Shows a box once the current signal has run to its end, as the event
+    // loop's own work, unless the window is closing by then.
+    void later(std::function<void()> show);
+    void showOutcome(const TransactionOutcome &outcome);
+    void showMessage(const UserMessage &message);
+    void openInstallationGuide();
+
+    ControllerSession &m_session;
+    BackupStore &m_backups;
+    const WriteSafetyOptions &m_options;
+    GuardedWrite *m_write = nullptr;             // made on first use, a child
+    ControllerComparison *m_comparison = nullptr; // made on first use, a child
+    StatusStrip m_strip;
+    LinkActions m_actions;
+    ParameterBinding &m_binding;
+    InputRules &m_rules;
+    MessageBoxes &m_boxes;
+    SafetyDialogs &m_dialogs;
+    ShellOpener &m_shell;
+    const NumberFormat &m_numberFormat;
+    bool m_releasing = false;
+};
+
+} // namespace vexlor

@@ -1,0 +1,229 @@
+#include "document_commands.h"
+
+#include "dialogs/file_dialogs.h"
+#include "dialogs/message_boxes.h"
+#include "pages/parameter_binding.h"
+#include "rules/input_rules.h"
+#include "window/window_caption.h"
+#include "window/window_texts.h"
+
+#include "config/data_files.h"
+#include "config/settings_file.h"
+#include "config/vxc_reader.h"
+#include "config/vxc_writer.h"
+#include "params/message_input.h"
+#include "params/parameter_codec.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+namespace vexlor {
+namespace {
+
+// The file-name part of a path, as the caption shows it.
+QString fileNamePart(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+// From the last "." of the file name on, the dot included; empty without one.
+QString extensionOf(const QString &path)
+{
+    const QString name = fileNamePart(path);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? QString() : name.sliced(dot);
+}
+
+// A file (not a folder) is there: what the commands open.
+bool fileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+} // namespace
+
+DocumentCommands::DocumentCommands(ParameterBinding &binding, InputRules &rules,
+                                   MessageBoxes &boxes, FileDialogs &dialogs,
+                                   WindowCaption &caption, SettingsFile &settings,
+                                   NumberFormat numberFormat,
+                                   const std::array<QAction *, kRecentFileCount> &reopenItems,
+                                   QObject *parent)
+    : QObject(parent), m_binding(binding), m_rules(rules), m_boxes(boxes), m_dialogs(dialogs),
+      m_caption(caption), m_settings(settings), m_numberFormat(numberFormat),
+      m_reopenItems(reopenItems)
+{
+}
+
+// ---- start-up -------------------------------------------------------------
+
+void DocumentCommands::loadRecentMenu()
+{
+    const RecentFiles files = readRecentFiles(m_settings);
+    for (int k = 0; k < kRecentFileCount; ++k) {
+        QAction *item = m_reopenItems[k];
+        item->setData(files[k]); // the path itself; the caption is only its picture
+        item->setText(QString(files[k]).replace(u'&', QStringLiteral("&&"))); // no access key
+        item->setVisible(!files[k].isEmpty());
+    }
+}
+
+void DocumentCommands::openCommandLineDocument(const QString &path)
+{
+    // Any existing file, whatever its extension; a path naming nothing opens nothing.
+    if (fileExists(path))
+        loadDocument(path);
+}
+
+// ---- reading --------------------------------------------------------------
+
+bool DocumentCommands::loadDocument(const QString &path)
+{
+    // Checked whole before anything changes, so a malformed file never becomes
+    // the current document that a following Save would overwrite.
+    const ConfigurationRead read = readConfigurationFile(path, m_numberFormat);
+    if (!read.ok()) {
+        m_boxes.standardError(read.error);
+        return false;
+    }
+    m_caption.showDocument(fileNamePart(path));
+    m_documentPath = path; // unchanged: a relative path stays relative
+    // Saves go to the file that was read, whatever a dialog later makes of
+    // the current folder a relative path depends on.
+    m_documentFile = QFileInfo(path).absoluteFilePath();
+    // The caption, the file Save writes to and the values change together:
+    // a reopen list that cannot be saved is reported, but the file opens.
+    if (mayEnterRecentFiles(path)) {
+        const SettingsWriteResult added = addRecentFile(m_settings, path);
+        loadRecentMenu(); // shows what the file holds, also after a failed write
+        if (!added.ok())
+            //: %1 the full path of config.ini, which holds the list of recent files
+            m_boxes.standardError(WindowTexts::tr("The file was opened, but the list of recent files could "
+                                                  "not be saved: unable to write to %1.")
+                                      .arg(inputForMessage(m_settings.path())));
+    }
+    for (const ConfigurationEntry &entry : read.entries)
+        m_binding.apply(resolveEntry(entry, [this] { return askOldVersionQuestion(); }));
+    return true;
+}
+
+bool DocumentCommands::askOldVersionQuestion()
+{
+    return m_boxes.question(QString(), oldVersionQuestion());
+}
+
+// ---- commands -------------------------------------------------------------
+
+void DocumentCommands::newDocument()
+{
+    if (!loadDocument(locateDataFile(QStringLiteral("default.vxc"))))
+        return;
+    m_documentPath.clear();
+    m_documentFile.clear();
+    //: the window caption's document name after New, before the first save
+    m_caption.showDocument(WindowTexts::tr("Untitled.vxc"));
+}
+
+void DocumentCommands::openDocument()
+{
+    const QString name = m_dialogs.chooseFileToOpen();
+    if (name.isEmpty())
+        return;
+    followFolderOf(name);
+    loadDocument(name);
+}
+
+void DocumentCommands::saveDocument()
+{
+    if (m_documentFile.isEmpty()) {
+        saveDocumentAs();
+        return;
+    }
+    if (!m_rules.applyPendingRules() || !fieldsCanBeSaved())
+        return;
+    const FileWriteResult written = writeConfigurationFile(m_documentFile, m_binding.snapshot());
+    if (!written.ok())
+        m_boxes.standardError(written.error);
+}
+
+void DocumentCommands::saveDocumentAs()
+{
+    // Before the dialog takes the focus: the file gets the bounded value.
+    if (!m_rules.applyPendingRules() || !fieldsCanBeSaved())
+        return;
+    const QString name = m_dialogs.chooseFileToSave();
+    if (name.isEmpty())
+        return;
+    followFolderOf(name);
+    const FileWriteResult written = writeConfigurationFile(name, m_binding.snapshot());
+    if (!written.ok()) {
+        // The caption keeps naming the document that is still current.
+        m_boxes.standardError(written.error);
+        return;
+    }
+    m_caption.showDocument(fileNamePart(name));
+    m_documentPath = name;
+    m_documentFile = QFileInfo(name).absoluteFilePath();
+    // Read back: the file enters the reopen list and every value returns
+    // through the decimal-separator fix-up.
+    loadDocument(name);
+}
+
+void DocumentCommands::reopenRecent(int item)
+{
+    const QString path = m_reopenItems[item]->data().toString();
+    if (fileExists(path))
+        loadDocument(path);
+    else if (item == 0)
+        newDocument();
+    // Items 2 to 4 do nothing for a file that is gone; the entry stays.
+}
+
+bool DocumentCommands::fieldsCanBeSaved()
+{
+    // Checked as a write checks them, so no file is saved that a write (or
+    // vexlor-cli) refuses later. The speed text is stored whatever "Limit max
+    // speed" says, so it is checked too.
+    ParameterSnapshot stored = m_binding.snapshot();
+    stored.limitMaxSpeed = true;
+    const EncodedSet encoded = encodeAll(stored, m_numberFormat);
+    if (!encoded.ok())
+        m_boxes.standardError(encoded.error);
+    return encoded.ok();
+}
+
+// ---- dropped files --------------------------------------------------------
+
+bool DocumentCommands::acceptsDrop(const QMimeData *mime)
+{
+    return mime && mime->hasUrls() && mime->urls().first().isLocalFile();
+}
+
+void DocumentCommands::openDroppedFile(const QMimeData *mime)
+{
+    if (!acceptsDrop(mime))
+        return;
+    const QString name = mime->urls().first().toLocalFile(); // the first item only
+    // A folder is no configuration: it is ignored, and its path never lands
+    // in a parameter's field.
+    if (QFileInfo(name).isDir())
+        return;
+    if (extensionOf(name).toLower() != QLatin1String(".vxc"))
+        return;
+    // Read once the drop is over: the file may ask the old-version question,
+    // and the program the file was dragged from waits until the drop returns.
+    QTimer::singleShot(0, this, [this, name] { loadDocument(name); });
+}
+
+// ---- helpers --------------------------------------------------------------
+
+void DocumentCommands::followFolderOf(const QString &chosenFile)
+{
+    // The dialogs start in "./", so the next one opens where this one ended.
+    QDir::setCurrent(QFileInfo(chosenFile).absolutePath());
+}
+
+} // namespace vexlor

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "safety_dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace vexlor {
+
+// SafetyDialogs shown as modal dialogs over the window.
+class QtSafetyDialogs final : public SafetyDialogs {
+public:
+    // The window the dialogs are modal to, once it exists.
+    void setParentWindow(QWidget *window) { m_parent = window; }
+
+    [[nodiscard]] ComparisonChoice showComparison(const QList<DifferenceRow> &rows) override;
+    [[nodiscard]] QString chooseBackup(const QList<BackupRow> &rows) override;
+    void showVerifyFailure(const QList<DifferenceRow> &rows) override;
+    // A warning box; Cancel is the default button, so Enter writes nothing.
+    [[nodiscard]] bool confirmWriteBeyondLimits(const QString &values) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+} // namespace vexlor

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+namespace vexlor {
+
+// One parameter whose values differ, as the window would show them.
+struct DifferenceRow {
+    QString parameter; // its field label, "Max battery current"
+    QString unit;      // "A"; empty for none
+    QString expected;  // the window's value, or the value written
+    QString actual;    // the value the controller holds
+};
+
+// What the user chose in the comparison with the controller.
+enum class ComparisonChoice {
+    Close,
+    LoadControllerValues, // put the controller's values into the window
+    WriteWindowValues,    // write the window's values into the controller
+};
+
+// One automatic backup, as the restore list offers it.
+struct BackupRow {
+    QString path;
+    QDateTime time;
+    int differingCount = -1; // parameters that differ from the window; -1 unknown
+    QString followingWrite;  // how the write that followed it ended
+    QString note;            // "Taken after an interrupted write", or empty
+    QString unreadable;      // why the file cannot be loaded; then it is never offered
+};
+
+// The dialogs of comparing, restoring and verifying, behind an interface so
+// tests answer them instead of blocking on a modal dialog.
+class SafetyDialogs {
+public:
+    virtual ~SafetyDialogs() = default;
+
+    // The differences between the window and the controller (none: the
+    // controller holds the window's settings), and what to do about them.
+    [[nodiscard]] virtual ComparisonChoice showComparison(const QList<DifferenceRow> &rows) = 0;
+    // The backups, newest first; the path of the one to load, empty for none.
+    [[nodiscard]] virtual QString chooseBackup(const QList<BackupRow> &rows) = 0;
+    // A write's check found the controller holding other values than written.
+    virtual void showVerifyFailure(const QList<DifferenceRow> &rows) = 0;
+    // Values beyond the limits the window holds its fields to are about to
+    // be written (`values`: one line each); true to write them all the same.
+    [[nodiscard]] virtual bool confirmWriteBeyondLimits(const QString &values) = 0;
+};
+
+} // namespace vexlor

@@ -1,0 +1,87 @@
+#include "parameter_binding.h"
+
+#include "radio_group.h"
+#include "up_down.h"
+#include "rules/input_rules.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace vexlor {
+
+ParameterBinding::ParameterBinding(const WindowControls &controls, InputRules &rules)
+    : m_controls(controls), m_rules(rules)
+{
+}
+
+ParameterSnapshot ParameterBinding::snapshot() const
+{
+    ParameterSnapshot s;
+    for (const ParameterDescriptor &d : parameterTable()) {
+        const ParameterControl &c = m_controls.parameters[d.index];
+        ControlValue &v = s[d.index];
+        switch (d.kind) {
+        case ParameterKind::Decimal:
+        case ParameterKind::Whole:
+        case ParameterKind::LevelCount:
+            v.text = c.edit->text();
+            break;
+        case ParameterKind::Flag:
+            v.number = c.checkBox->isChecked() ? 1 : 0;
+            break;
+        case ParameterKind::TwoWay:
+            v.number = c.second->isChecked() ? 1 : 0;
+            break;
+        case ParameterKind::Choice:
+            v.number = c.radioGroup->itemIndex();
+            break;
+        case ParameterKind::Slider:
+            v.number = c.slider->value();
+            break;
+        case ParameterKind::Fixed:
+            break;
+        }
+    }
+    s.limitMaxSpeed = m_controls.limitMaxSpeed->isChecked();
+    return s;
+}
+
+void ParameterBinding::apply(const ControlAssignment &assignment)
+{
+    if (assignment.index < 0 || assignment.index >= kProtocolItemCount)
+        return;
+    const ParameterDescriptor &d = parameterAt(assignment.index);
+    const ParameterControl &c = m_controls.parameters[d.index];
+    const ControlValue &v = assignment.value;
+    switch (d.kind) {
+    case ParameterKind::Decimal:
+    case ParameterKind::Whole:
+        c.edit->setText(v.text); // no exit rule: stays as given
+        break;
+    case ParameterKind::LevelCount:
+        c.edit->setText(v.text); // may lie outside 1..9
+        m_controls.levelUpDown->syncWithBuddy();
+        m_rules.applyLevelRule();
+        break;
+    case ParameterKind::Flag:
+        // toggled fires only on a real change, which runs the group switch.
+        c.checkBox->setChecked(v.number != 0);
+        break;
+    case ParameterKind::TwoWay:
+        (v.number != 0 ? c.second : c.first)->setChecked(true);
+        (v.number != 0 ? c.first : c.second)->setChecked(false);
+        break;
+    case ParameterKind::Choice:
+        c.radioGroup->setItemIndex(v.number);
+        break;
+    case ParameterKind::Slider:
+        c.slider->setValue(v.number); // clamped into the range
+        break;
+    case ParameterKind::Fixed:
+        break;
+    }
+}
+
+} // namespace vexlor

@@ -1,0 +1,153 @@
+#include "window_actions.h"
+
+#include "window_texts.h"
+#include "art/menu_icon_style.h"
+#include "art/tool_icons.h"
+#include "dialogs/safety_texts.h"
+
+#include "language_choice.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyleFactory>
+
+namespace vexlor {
+namespace {
+
+// Menu pictures at the tool bar's 24 pixels.
+void useLargeIcons(QMenu *menu)
+{
+    auto *style = new MenuIconStyle(QStyleFactory::create(QApplication::style()->name()));
+    style->setParent(menu);
+    menu->setStyle(style);
+}
+
+QMenu *addMenu(QMainWindow *window, const char *name, const QString &caption)
+{
+    QMenu *menu = window->menuBar()->addMenu(caption);
+    useLargeIcons(menu);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QAction *addItem(QMainWindow *window, QMenu *menu, const char *name, const QString &caption,
+                 ToolPicture picture, const QKeySequence &shortcut = {})
+{
+    auto *action = new QAction(toolIcon(picture), caption, window);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setIconVisibleInMenu(true);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(action); // reachable whichever control has the focus
+    }
+    menu->addAction(action);
+    return action;
+}
+
+// An option: its check mark is its picture.
+QAction *addOption(QMainWindow *window, QMenu *menu, const char *name, const QString &caption)
+{
+    auto *action = new QAction(caption, window);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(true);
+    action->setChecked(true);
+    menu->addAction(action);
+    return action;
+}
+
+// Help > Language: follow the desktop, or one of the languages by its own
+// name; one is ticked at a time.
+void addLanguageItems(QMainWindow *window, WindowActions &a)
+{
+    a.languageMenu = a.helpMenu->addMenu(toolIcon(ToolPicture::Language), WindowTexts::tr("Language"));
+    a.languageMenu->setObjectName(QStringLiteral("Language1"));
+    a.languageMenu->menuAction()->setObjectName(QStringLiteral("Language1"));
+    //: Help > Language: whatever language the desktop is set to
+    a.languages << addOption(window, a.languageMenu, "DesktopLanguage1",
+                             WindowTexts::tr("Desktop Language"));
+    a.languages.last()->setData(QString());
+    a.languageMenu->addSeparator();
+    for (const UiLanguage &language : uiLanguages()) {
+        const QString code = QString::fromLatin1(language.code); // "de": LanguageDe1
+        const QByteArray name = "Language" + code.left(1).toUpper().toLatin1() + code.mid(1).toLatin1() + '1';
+        a.languages << addOption(window, a.languageMenu, name.constData(),
+                                 QString::fromUtf8(language.nativeName));
+        a.languages.last()->setData(code);
+    }
+    auto *group = new QActionGroup(a.languageMenu);
+    for (QAction *item : std::as_const(a.languages)) {
+        item->setChecked(false);
+        group->addAction(item);
+    }
+}
+
+} // namespace
+
+WindowActions buildWindowActions(QMainWindow *window)
+{
+    WindowActions a;
+    a.fileMenu = addMenu(window, "FileF1", WindowTexts::tr("&File"));
+    a.newConfiguration = addItem(window, a.fileMenu, "New1", WindowTexts::tr("New Configuration"),
+                                 ToolPicture::NewPage);
+    a.open = addItem(window, a.fileMenu, "Open1", WindowTexts::tr("Open Configuration..."),
+                     ToolPicture::OpenFolder, QKeySequence(Qt::CTRL | Qt::Key_O));
+    a.reopenMenu = a.fileMenu->addMenu(toolIcon(ToolPicture::Reopen), WindowTexts::tr("Reopen"));
+    a.reopenMenu->setObjectName(QStringLiteral("Reopen1"));
+    useLargeIcons(a.reopenMenu);
+    a.reopenMenu->menuAction()->setObjectName(QStringLiteral("Reopen1"));
+    static constexpr const char *kReopenNames[] = {"N11", "N21", "N31", "N41"};
+    for (int i = 0; i < 4; ++i) {
+        // Captioned "1".."4" until the recent-files list puts file names there;
+        // no pictures and no access keys on these.
+        auto *item = new QAction(QString::number(i + 1), window);
+        item->setObjectName(QString::fromLatin1(kReopenNames[i]));
+        a.reopenMenu->addAction(item);
+        a.reopen[i] = item;
+    }
+    a.restoreBackup = addItem(window, a.fileMenu, "RestoreBackup1",
+                              texts::text(texts::kRestoreBackupItem), ToolPicture::RestoreBackup);
+    a.fileMenu->addSeparator();
+    a.save = addItem(window, a.fileMenu, "Save1", WindowTexts::tr("Save"), ToolPicture::Save,
+                     QKeySequence(Qt::CTRL | Qt::Key_S));
+    a.saveAs = addItem(window, a.fileMenu, "Saveas1", WindowTexts::tr("Save As..."),
+                       ToolPicture::SaveAs);
+    a.fileMenu->addSeparator();
+    a.exit = addItem(window, a.fileMenu, "Exit1", WindowTexts::tr("Exit"), ToolPicture::Exit);
+
+    a.connectMenu = addMenu(window, "Connect1", WindowTexts::tr("&Connect"));
+    a.testConnection = addItem(window, a.connectMenu, "TestConnection1",
+                               WindowTexts::tr("Test Controller Connection"), ToolPicture::Connection);
+    a.connectMenu->addSeparator();
+    a.readSettings = addItem(window, a.connectMenu, "ReadSettings1",
+                             WindowTexts::tr("Read Controller Configuration"), ToolPicture::ReadUp,
+                             QKeySequence(Qt::Key_F3));
+    a.writeSettings = addItem(window, a.connectMenu, "WriteControllerSettings1",
+                              WindowTexts::tr("Write Controller Configuration"),
+                              ToolPicture::WriteDown, QKeySequence(Qt::Key_F12));
+    a.compareWithController = addItem(window, a.connectMenu, "CompareWithController1",
+                                      texts::text(texts::kCompareWithControllerItem),
+                                      ToolPicture::Compare);
+    a.connectMenu->addSeparator();
+    a.backUpBeforeWrite = addOption(window, a.connectMenu, "BackUpBeforeWrite1",
+                                    texts::text(texts::kBackUpBeforeWriteItem));
+    a.verifyAfterWrite = addOption(window, a.connectMenu, "VerifyAfterWrite1",
+                                   texts::text(texts::kVerifyAfterWriteItem));
+
+    a.helpMenu = addMenu(window, "Help1", WindowTexts::tr("&Help"));
+    a.helpTopics = addItem(window, a.helpMenu, "HelpTopics1", WindowTexts::tr("Help Topics"),
+                           ToolPicture::Help);
+    a.technicalSupport = addItem(window, a.helpMenu, "TechnicalSupport1",
+                                 WindowTexts::tr("Technical Support"), ToolPicture::Mail);
+    addLanguageItems(window, a);
+    a.helpMenu->addSeparator();
+    a.about = addItem(window, a.helpMenu, "About1", WindowTexts::tr("About..."), ToolPicture::About);
+    return a;
+}
+
+} // namespace vexlor

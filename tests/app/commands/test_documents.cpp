@@ -1,0 +1,512 @@
+// The document commands: New, Open, Save, Save As, the Reopen items, the
+// reopen list in config.ini, and the window's side of reading a file.
+
+#include "file_bytes.h"
+#include "document_fixture.h"
+
+#include "commands/document_commands.h"
+#include "pages/parameter_binding.h"
+#include "pages/radio_group.h"
+
+#include "config/vxc_reader.h"
+#include "config/vxc_writer.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace vexlor;
+
+namespace {
+
+QString battery(const TestWindow &t)
+{
+    return t.control<QLineEdit>("LabeledEdit16")->text();
+}
+
+} // namespace
+
+class TestDocuments : public QObject {
+    Q_OBJECT
+private slots:
+    // Guards the first start: no list, so Reopen 1 runs New; nothing is
+    // written to config.ini; the association is registered once, as ".vxc".
+    void firstStartIsUntitled()
+    {
+        DocumentFixture f;
+        auto t = f.window();
+        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QVERIFY(t->window->documents().documentPath().isEmpty());
+        for (QAction *item : t->window->actions().reopen)
+            QVERIFY(!item->isVisible());
+        QVERIFY(!QFile::exists(f.settingsPath()));
+        QCOMPARE(t->association.registered.size(), 1);
+        QCOMPARE(t->association.registered[0],
+                 (QStringList{".vxc", "vxc file", QCoreApplication::applicationFilePath(), "vxc file"}));
+    }
+
+    // Guards New: every value back from the default file, the document
+    // untitled, and the default file kept out of the reopen list.
+    void newRestoresDefaults()
+    {
+        DocumentFixture f;
+        const QString a = f.file("a.vxc", "1\r\n99.0\r\n8\r\n0\r\n");
+        auto t = f.window({a});
+        QCOMPARE(battery(*t), QStringLiteral("99.0"));
+        QVERIFY(!t->control<QCheckBox>("CheckBox2")->isChecked());
+        t->window->actions().newConfiguration->trigger();
+        QVERIFY(t->window->binding().snapshot() == ParameterSnapshot::initial());
+        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QVERIFY(t->window->documents().documentPath().isEmpty());
+        QCOMPARE(f.recentFiles(), (RecentFiles{a, "", "", ""}));
+        QVERIFY(t->boxes.shown.isEmpty());
+    }
+
+    // Guards Open: the chosen file is read, named in the caption, listed, and
+    // the current folder moves to its folder; a cancelled dialog does nothing.
+    void openReadsTheChosenFile()
+    {
+        DocumentFixture f;
+        const QString a = f.currentFile("sub/a.vxc");
+        auto t = f.window();
+        t->window->actions().open->trigger(); // cancelled
+        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QCOMPARE(QDir::currentPath(), f.root());
+        t->dialogs.openAnswers = {a};
+        t->window->actions().open->trigger();
+        QCOMPARE(t->dialogs.asked, (QStringList{"open", "open"}));
+        QCOMPARE(battery(*t), QStringLiteral("99.0"));
+        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("a.vxc")));
+        QCOMPARE(t->window->documents().documentPath(), a);
+        QCOMPARE(f.recentFiles(), (RecentFiles{a, "", "", ""}));
+        QCOMPARE(QDir::currentPath(), f.path(QStringLiteral("sub")));
+    }
+
+    // Guards Save: it writes the controls to the current file without a
+    // dialog and changes neither the caption nor the list.
+    void saveWritesTheCurrentFile()
+    {
+        DocumentFixture f;
+        const QString a = f.currentFile("a.vxc");
+        const QString b = f.currentFile("b.vxc");
+        auto t = f.window({b});
+        t->window->documents().loadDocument(a);
+        const QByteArray listBefore = f.settingsText();
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
+        t->window->actions().save->trigger();
+        QVERIFY(t->dialogs.asked.isEmpty());
+        QCOMPARE(fileBytes(a), configurationFileBytes(t->window->binding().snapshot()));
+        QVERIFY(fileBytes(a).startsWith("1\r\n12.5\r\n"));
+        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("a.vxc")));
+        QCOMPARE(f.settingsText(), listBefore);
+    }
+
+    // Guards Save on an untitled document: it is Save As.
+    void saveUntitledAsksForAName()
+    {
+        DocumentFixture f;
+        auto t = f.window();
+        const QString chosen = f.path(QStringLiteral("new.vxc"));
+        t->dialogs.saveAnswers = {chosen};
+        t->window->actions().save->trigger();
+        QCOMPARE(t->dialogs.asked, QStringList{"save"});
+        QCOMPARE(fileBytes(chosen), configurationFileBytes(ParameterSnapshot::initial()));
+        QCOMPARE(t->window->documents().documentPath(), chosen);
+        QCOMPARE(f.recentFiles(), (RecentFiles{chosen, "", "", ""}));
+    }
+
+    // Guards Save As: the text goes into the file verbatim, the file becomes
+    // the listed document, and the current folder follows the dialog.
+    void saveAsWritesAndReadsBack()
+    {
+        DocumentFixture f;
+        auto t = f.window();
+        auto *throttle = t->control<QLineEdit>("LabeledEdit26");
+        throttle->setText(QStringLiteral(" 3.40"));
+        const QString chosen = f.path(QStringLiteral("out/saved.vxc"));
+        QDir().mkpath(f.path(QStringLiteral("out")));
+        t->dialogs.saveAnswers = {chosen};
+        t->window->actions().saveAs->trigger();
+        QVERIFY(fileBytes(chosen).contains("\r\n18\r\n 3.40\r\n"));
+        QCOMPARE(throttle->text(), QStringLiteral(" 3.40"));
+        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("saved.vxc")));
+        QCOMPARE(t->window->documents().documentPath(), chosen);
+        QCOMPARE(f.recentFiles(), (RecentFiles{chosen, "", "", ""}));
+        QCOMPARE(QDir::currentPath(), f.path(QStringLiteral("out")));
+    }
+
+    void saveChecksTheFieldsFirst_data()
+    {
+        QTest::addColumn<bool>("saveAs");
+        QTest::addColumn<bool>("speedUnlimited"); // "Limit max speed" off, the speed text no number
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Save: the first bad field by index") << false << false << "'abc' is not a valid integer value.";
+        QTest::newRow("Save As, before the dialog") << true << false << "'abc' is not a valid integer value.";
+        // A write would not read the speed text then, but the file keeps it.
+        QTest::newRow("Save, the speed text kept in the file")
+            << false << true << "'fast' is not a valid floating point value.";
+        QTest::newRow("Save As, the separator of another locale")
+            << true << true << "'3,4' is not a valid floating point value.";
+    }
+    // Guards against saving a file the tool cannot use later: Save and Save
+    // As check the fields as a write does (the first bad one in index order,
+    // the write's message) and then write nothing, ask nothing and change
+    // nothing.
+    void saveChecksTheFieldsFirst()
+    {
+        QFETCH(bool, saveAs);
+        QFETCH(bool, speedUnlimited);
+        QFETCH(QString, message);
+        DocumentFixture f;
+        const QString a = f.currentFile("a.vxc");
+        auto t = f.window({a});
+        const QByteArray before = fileBytes(a);
+        const QString caption = t->window->windowTitle();
+        t->control<QLineEdit>("Edit3")->setText(QStringLiteral("abc"));   // index 43
+        t->control<QLineEdit>("Edit7")->setText(QStringLiteral("1x"));    // index 48
+        if (speedUnlimited) {
+            t->control<QCheckBox>("CheckBox7")->setChecked(false);
+            t->control<QLineEdit>("LabeledEdit15")->setText(QStringLiteral("fast")); // index 5
+            t->control<QLineEdit>("LabeledEdit26")->setText(QStringLiteral("3,4"));  // index 18
+            if (saveAs)
+                t->control<QLineEdit>("LabeledEdit15")->setText(QStringLiteral("25.0"));
+        }
+        const QString other = f.path(QStringLiteral("other.vxc"));
+        t->dialogs.saveAnswers = {other};
+        (saveAs ? t->window->actions().saveAs : t->window->actions().save)->trigger();
+        QCOMPARE(t->boxes.shown.size(), 1);
+        QCOMPARE(t->boxes.shown[0].kind, QStringLiteral("standard"));
+        QCOMPARE(t->boxes.shown[0].text, message);
+        QVERIFY(t->dialogs.asked.isEmpty());
+        QCOMPARE(fileBytes(a), before);
+        QVERIFY(!QFile::exists(other));
+        QCOMPARE(t->window->windowTitle(), caption);
+        QCOMPARE(t->window->documents().documentPath(), a);
+    }
+
+    // Guards the mended Save As: a file that cannot be written leaves the
+    // caption naming the document that is still current.
+    void failedSaveAsKeepsTheCaption()
+    {
+        DocumentFixture f;
+        auto t = f.window();
+        const QString chosen = f.path(QStringLiteral("missing/folder/x.vxc"));
+        t->dialogs.saveAnswers = {chosen};
+        t->window->actions().saveAs->trigger();
+        QCOMPARE(t->boxes.shown.size(), 1);
+        QCOMPARE(t->boxes.shown[0].text, QStringLiteral("Cannot create file %1.").arg(chosen));
+        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QVERIFY(t->window->documents().documentPath().isEmpty());
+        QVERIFY(!QFile::exists(f.settingsPath()));
+    }
+
+    void relativeDocumentSavesWhereItWasRead_data()
+    {
+        QTest::addColumn<QString>("detour"); // the command that moves the current folder
+        QTest::newRow("a malformed file opened elsewhere") << "open";
+        QTest::newRow("a failed Save As elsewhere") << "save as";
+    }
+    // Guards against saving into the wrong folder: a document read by a
+    // relative path is saved to the file it was read from, after a dialog
+    // has moved the current folder and the command there came to nothing.
+    void relativeDocumentSavesWhereItWasRead()
+    {
+        QFETCH(QString, detour);
+        DocumentFixture f;
+        f.currentFile("a.vxc", "11.0");
+        const QByteArray unrelated = "1\r\n77.0\r\n";
+        f.file("target/a.vxc", unrelated);
+        f.file("target/bad.vxc", "1\r\n");
+        auto t = f.window({QStringLiteral("a.vxc")});
+        QCOMPARE(battery(*t), QStringLiteral("11.0"));
+        if (detour == "open") {
+            t->dialogs.openAnswers = {f.path(QStringLiteral("target/bad.vxc"))};
+            t->window->actions().open->trigger();
+        } else {
+            QDir().mkpath(f.path(QStringLiteral("target/locked.vxc")));
+            t->dialogs.saveAnswers = {f.path(QStringLiteral("target/locked.vxc"))};
+            t->window->actions().saveAs->trigger();
+        }
+        QCOMPARE(t->boxes.shown.size(), 1);
+        QCOMPARE(QDir::currentPath(), f.path(QStringLiteral("target")));
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
+        t->window->actions().save->trigger();
+        QVERIFY(fileBytes(f.path(QStringLiteral("a.vxc"))).startsWith("1\r\n12.5\r\n"));
+        QCOMPARE(fileBytes(f.path(QStringLiteral("target/a.vxc"))), unrelated);
+    }
+
+    // Guards the default file: a path holding "default.vxc" in any case
+    // becomes the document but never enters the list.
+    void defaultNamesStayOutOfTheList()
+    {
+        DocumentFixture f;
+        auto t = f.window();
+        const QString chosen = f.path(QStringLiteral("MyDefault.VXC"));
+        t->dialogs.saveAnswers = {chosen};
+        t->window->actions().saveAs->trigger();
+        QCOMPARE(t->window->documents().documentPath(), chosen);
+        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("MyDefault.VXC")));
+        QVERIFY(!QFile::exists(f.settingsPath()));
+    }
+
+    void reopenItems_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("after"); // the entries afterwards, by letter
+        QTest::newRow("item 1") << 0 << "abcd";
+        QTest::newRow("item 2") << 1 << "bacd";
+        QTest::newRow("item 3") << 2 << "cabd";
+        QTest::newRow("item 4") << 3 << "dabc";
+    }
+    // Guards the four Reopen items: each reads its own entry's file, which
+    // moves to the top as the table says, and the menu follows.
+    void reopenItems()
+    {
+        QFETCH(int, item);
+        QFETCH(QString, after);
+        DocumentFixture f;
+        const QString letters = QStringLiteral("abcd");
+        RecentFiles entries;
+        for (int k = 0; k < 4; ++k)
+            entries[k] = f.currentFile(letters[k] + QStringLiteral(".vxc"), QByteArray::number(k + 1) + ".5");
+        f.setRecentFiles(entries);
+        auto t = f.window(); // Reopen 1 at start-up reads a.vxc
+        QCOMPARE(battery(*t), QStringLiteral("1.5"));
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("0"));
+        t->window->actions().reopen[item]->trigger();
+        QCOMPARE(battery(*t), QString::number(item + 1) + QStringLiteral(".5"));
+        QCOMPARE(t->window->windowTitle(), windowCaption(*t, letters[item] + QStringLiteral(".vxc")));
+        RecentFiles expected;
+        for (int k = 0; k < 4; ++k)
+            expected[k] = f.path(after[k] + QStringLiteral(".vxc"));
+        QCOMPARE(f.recentFiles(), expected);
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(t->window->actions().reopen[k]->text(), expected[k]);
+            QVERIFY(t->window->actions().reopen[k]->isVisible());
+        }
+    }
+
+    // Guards Reopen for a file that is gone: item 1 runs New, items 2 to 4 do
+    // nothing at all, and every entry stays.
+    void reopenMissingFiles()
+    {
+        DocumentFixture f;
+        const RecentFiles entries{f.path("gone1.vxc"), f.path("gone2.vxc"), f.path("gone3.vxc"),
+                                  f.path("gone4.vxc")};
+        f.setRecentFiles(entries);
+        const QString a = f.currentFile("a.vxc");
+        auto t = f.window({a}); // a moves to the top; gone4 drops off
+        const QString caption = t->window->windowTitle();
+        for (int k = 1; k < 4; ++k) {
+            t->window->actions().reopen[k]->trigger();
+            QCOMPARE(t->window->windowTitle(), caption);
+            QCOMPARE(battery(*t), QStringLiteral("99.0"));
+        }
+        QVERIFY(t->boxes.shown.isEmpty());
+        QCOMPARE(f.recentFiles(), (RecentFiles{a, entries[0], entries[1], entries[2]}));
+        QVERIFY(QFile::remove(a));
+        t->window->actions().reopen[0]->trigger();
+        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QCOMPARE(battery(*t), QStringLiteral("14.0"));
+        QCOMPARE(f.recentFiles(), (RecentFiles{a, entries[0], entries[1], entries[2]}));
+    }
+
+    // Guards the list's movements: A; B, A; A, B (a swap); from A, B, C, D
+    // opening D gives D, A, B, C and a new E gives E, A, B, C.
+    void recentListMovements()
+    {
+        DocumentFixture f;
+        const QString a = f.currentFile("a.vxc"), b = f.currentFile("b.vxc"), c = f.currentFile("c.vxc"),
+                      d = f.currentFile("d.vxc"), e = f.currentFile("e.vxc");
+        auto t = f.window();
+        DocumentCommands &docs = t->window->documents();
+        docs.loadDocument(a);
+        QCOMPARE(f.recentFiles(), (RecentFiles{a, "", "", ""}));
+        docs.loadDocument(b);
+        QCOMPARE(f.recentFiles(), (RecentFiles{b, a, "", ""}));
+        docs.loadDocument(a);
+        QCOMPARE(f.recentFiles(), (RecentFiles{a, b, "", ""}));
+        f.setRecentFiles({a, b, c, d});
+        docs.loadDocument(d);
+        QCOMPARE(f.recentFiles(), (RecentFiles{d, a, b, c}));
+        f.setRecentFiles({a, b, c, d});
+        docs.loadDocument(e);
+        QCOMPARE(f.recentFiles(), (RecentFiles{e, a, b, c}));
+        QVERIFY(t->boxes.shown.isEmpty());
+    }
+
+    // Guards the free places: they travel down with the list rather than
+    // closing up, and are written as keys with nothing after "=".
+    void emptyPlacesTravelDown()
+    {
+        DocumentFixture f;
+        const QString a = f.currentFile("a.vxc"), b = f.currentFile("b.vxc");
+        f.setRecentFiles({a, "", "", ""});
+        auto t = f.window({b});
+        QCOMPARE(f.recentFiles(), (RecentFiles{b, a, "", ""}));
+        const QList<QByteArray> lines = f.settingsText().split('\n');
+        QCOMPARE(lines[0], QByteArray("[Recent Files]"));
+        QVERIFY(lines.contains("File3="));
+        QVERIFY(lines.contains("File4="));
+        QVERIFY(t->window->actions().reopen[1]->isVisible());
+        QVERIFY(!t->window->actions().reopen[2]->isVisible());
+    }
+
+    // Guards exact-text comparison: the same file by a relative and by a full
+    // path takes two entries, and the relative one stays relative.
+    void entriesCompareAsExactText()
+    {
+        DocumentFixture f;
+        const QString a = f.currentFile("a.vxc");
+        auto t = f.window();
+        t->window->documents().loadDocument(QStringLiteral("a.vxc"));
+        QCOMPARE(t->window->documents().documentPath(), QStringLiteral("a.vxc"));
+        t->window->documents().loadDocument(a);
+        QCOMPARE(f.recentFiles(), (RecentFiles{a, "a.vxc", "", ""}));
+    }
+
+    // Guards the menu captions: a path with "&" shows it, with no access key.
+    void reopenCaptionsShowThePath()
+    {
+        DocumentFixture f;
+        const QString odd = f.currentFile("R&D 100%.vxc");
+        auto t = f.window({odd});
+        QAction *item = t->window->actions().reopen[0];
+        QVERIFY(item->isVisible());
+        QCOMPARE(item->text(), QString(odd).replace("&", "&&"));
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("0"));
+        item->trigger();
+        QCOMPARE(battery(*t), QStringLiteral("99.0"));
+    }
+
+    void unwritableSettings_data()
+    {
+        QTest::addColumn<bool>("readOnlyFile");
+        QTest::newRow("read-only config.ini") << true;
+        QTest::newRow("config.ini under a file") << false;
+    }
+    // Guards a config.ini that cannot be written: the file opens all the
+    // same (caption, values, the file Save writes to), the list stays as it
+    // was, and the message names config.ini's full path. (A read-only mount
+    // and a full disk, which refuse root too: test_refusing_file_systems.)
+    void unwritableSettings()
+    {
+        QFETCH(bool, readOnlyFile);
+        if (readOnlyFile && geteuid() == 0)
+            QSKIP("root writes read-only files");
+        DocumentFixture f;
+        const QString a = f.currentFile("a.vxc", "50.0"), b = f.currentFile("b.vxc");
+        QString settingsFolder = f.settingsFolder();
+        if (readOnlyFile) {
+            f.setRecentFiles({a, "", "", ""});
+            QFile(f.settingsPath()).setPermissions(QFileDevice::ReadOwner);
+        } else {
+            settingsFolder = QFileInfo(b).absoluteFilePath(); // a file, not a folder
+        }
+        TestWindow t({}, settingsFolder);
+        const QString settingsPath = QDir(settingsFolder).filePath("config.ini");
+        const RecentFiles listBefore = readRecentFiles(SettingsFile(settingsPath));
+        t.boxes.shown.clear();
+        QVERIFY(t.window->documents().loadDocument(b));
+        QCOMPARE(t.boxes.shown.size(), 1);
+        QCOMPARE(t.boxes.shown[0].text,
+                 QStringLiteral("The file was opened, but the list of recent files could not be saved: "
+                                "unable to write to %1.")
+                     .arg(settingsPath));
+        QCOMPARE(battery(t), QStringLiteral("99.0"));
+        QCOMPARE(t.window->windowTitle(), windowCaption(t, QStringLiteral("b.vxc")));
+        QCOMPARE(t.window->documents().documentPath(), b);
+        QCOMPARE(readRecentFiles(SettingsFile(settingsPath)), listBefore);
+        if (readOnlyFile) {
+            // Entry 1 needs no write, so reading it shows nothing.
+            t.boxes.shown.clear();
+            QVERIFY(t.window->documents().loadDocument(a));
+            QCOMPARE(battery(t), QStringLiteral("50.0"));
+            QVERIFY(t.boxes.shown.isEmpty());
+        }
+    }
+
+    void malformedFileChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message"); // %1: the path
+        QTest::newRow("key without value") << QByteArray("1\r\n55.0\r\n2\r\n") << "List index out of bounds (3)"; // ends with its own punctuation
+        QTest::newRow("key not a number") << QByteArray("1\r\n55.0\r\nabc\r\n1\r\n")
+                                          << "'abc' is not a valid integer value.";
+        QTest::newRow("flag not a number") << QByteArray("1\r\n55.0\r\n8\r\nyes\r\n")
+                                           << "'yes' is not a valid integer value.";
+        QTest::newRow("missing file") << QByteArray() << "Cannot open file %1.";
+        QTest::newRow("blank lines only") << QByteArray("\r\n\r\n") << "The file %1 contains no settings.";
+    }
+    // Guards the mended reader: a malformed or unreadable file shows its error
+    // and changes nothing (caption, document, list, controls), so a following
+    // Save cannot overwrite the user's file with a mix of values.
+    void malformedFileChangesNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        DocumentFixture f;
+        const QString a = f.currentFile("a.vxc");
+        const QString bad = bytes.isEmpty() ? f.path("absent.vxc") : f.file("bad.vxc", bytes);
+        auto t = f.window({a});
+        const ParameterSnapshot before = t->window->binding().snapshot();
+        const QString caption = t->window->windowTitle();
+        QVERIFY(!t->window->documents().loadDocument(bad));
+        QCOMPARE(t->boxes.shown.size(), 1);
+        QCOMPARE(t->boxes.shown[0].kind, QStringLiteral("standard"));
+        QCOMPARE(t->boxes.shown[0].text, message.contains("%1") ? message.arg(bad) : message);
+        QVERIFY(t->window->binding().snapshot() == before);
+        QCOMPARE(t->window->windowTitle(), caption);
+        QCOMPARE(t->window->documents().documentPath(), a);
+        QCOMPARE(f.recentFiles(), (RecentFiles{a, "", "", ""}));
+    }
+
+    void oldVersionQuestion_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("hallSensors");
+        QTest::newRow("yes: 120° sensors") << true << 0;
+        QTest::newRow("no: sensorless") << false << 2;
+    }
+    // Guards the old-version repair: the Yes/No question with an empty caption
+    // and its exact text chooses the Hall sensor type, and the pairs after it
+    // still apply.
+    void oldVersionQuestion()
+    {
+        QFETCH(bool, yes);
+        QFETCH(int, hallSensors);
+        DocumentFixture f;
+        const QString old = f.file("old.vxc", "40\r\n\r\n41\r\n1\r\n");
+        auto t = f.window();
+        t->boxes.answerYes = yes;
+        QVERIFY(t->window->documents().loadDocument(old));
+        QCOMPARE(t->boxes.shown.size(), 1);
+        QCOMPARE(t->boxes.shown[0].kind, QStringLiteral("question"));
+        QVERIFY(t->boxes.shown[0].caption.isEmpty());
+        QCOMPARE(t->boxes.shown[0].text,
+                 QStringLiteral("The setting file to be opened missed one data because of a bug in the "
+                                "old version. Please answer one question now.\nDoes the motor have 3 "
+                                "hall sensors?"));
+        QCOMPARE(t->control<RadioGroup>("RadioGroup4")->itemIndex(), hallSensors);
+        QCOMPARE(t->control<RadioGroup>("RadioGroup3")->itemIndex(), 1);
+    }
+
+    // Guards the side effects of reading: the check boxes switch their groups
+    // and the level count disables the levels beyond it.
+    void readingRunsTheInputRules()
+    {
+        DocumentFixture f;
+        const QString a = f.file("a.vxc", "14\r\n0\r\n20\r\n5\r\n");
+        auto t = f.window({a});
+        QVERIFY(!t->control<QLineEdit>("LabeledEdit1")->isEnabled()); // throttle group off
+        QCOMPARE(t->control<QLineEdit>("LabeledEdit4")->text(), QStringLiteral("5"));
+        QVERIFY(t->control<QLineEdit>("LabeledEdit9")->isEnabled());   // level 5
+        QVERIFY(!t->control<QLineEdit>("LabeledEdit10")->isEnabled()); // level 6
+    }
+};
+
+QTEST_MAIN(TestDocuments)
+#include "test_documents.moc"

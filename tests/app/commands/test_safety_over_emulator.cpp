@@ -1,0 +1,284 @@
+// Comparing with the controller, the backup before a write, the check after
+// it and restoring a backup, in the window over the real serial port and the
+// controller emulator.
+
+#include "file_bytes.h"
+#include "emulated_window.h"
+
+#include "commands/document_commands.h"
+#include "pages/parameter_binding.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace vexlor;
+
+Q_DECLARE_METATYPE(vexlor::ComparisonChoice)
+
+namespace {
+
+const QString kWriteOk = QStringLiteral("Configuration of the controller was written successfully.");
+
+// The controller differs from the window in five parameters of five kinds:
+// an edit with decimals, a check box, the level count, a radio group, a whole number.
+const QStringList kFiveDifferences = {"--set", "1=300", "--set", "14=0", "--set", "20=3",
+                                      "--set", "40=2", "--set", "48=123"};
+
+// A row of a dialog's list as one text: "Level 9 | % | 90 | 100".
+QStringList rowTexts(const QList<DifferenceRow> &rows)
+{
+    QStringList texts;
+    for (const DifferenceRow &r : rows)
+        texts << QStringList{r.parameter, r.unit, r.expected, r.actual}.join(QStringLiteral(" | "));
+    return texts;
+}
+
+} // namespace
+
+class TestSafetyOverEmulator : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir home;
+    EmulatedWindow emulated;
+    std::unique_ptr<LinkWindow> &t = emulated.t;
+    std::unique_ptr<SimProcess> &sim = emulated.sim;
+
+    // Starts the emulator and a window pointed at it; true once connected.
+    bool connectedWindow(const QStringList &arguments) { return emulated.connect(arguments); }
+
+    // Runs a link command from its menu item until its exchange is over and
+    // its box or dialog has been shown.
+    [[nodiscard]] bool run(QAction *command)
+    {
+        t->log.clear();
+        command->trigger();
+        return waitForTransactionOver(*t);
+    }
+
+    [[nodiscard]] QString text(const char *field) const { return t->control<QLineEdit>(field)->text(); }
+
+    [[nodiscard]] QStringList backups() const
+    {
+        return QDir(t->backupFolder.path()).entryList({QStringLiteral("*.vxc")}, QDir::Files);
+    }
+
+private slots:
+    void initTestCase() { isolateFromTheDesktop(home); }
+    void cleanup()
+    {
+        t.reset();
+        sim.reset();
+        qunsetenv("VEXLOR_PORT");
+    }
+
+    void compareListsExactlyTheDifferences_data()
+    {
+        QTest::addColumn<ComparisonChoice>("choice");
+        QTest::addColumn<bool>("windowTakesController");
+        QTest::addColumn<bool>("controllerTakesWindow");
+        QTest::newRow("close") << ComparisonChoice::Close << false << false;
+        QTest::newRow("load") << ComparisonChoice::LoadControllerValues << true << false;
+        QTest::newRow("write") << ComparisonChoice::WriteWindowValues << false << true;
+    }
+    // Guards the comparison: exactly the differing parameters, in the
+    // window's order, as the window shows them, after a read that leaves the
+    // controls alone; then Close changes nothing, Load puts the controller's
+    // values into the window, Write writes the window's into the controller.
+    // A second comparison then finds both equal, or the same five.
+    void compareListsExactlyTheDifferences()
+    {
+        QFETCH(ComparisonChoice, choice);
+        QFETCH(bool, windowTakesController);
+        QFETCH(bool, controllerTakesWindow);
+        QVERIFY(connectedWindow(kFiveDifferences));
+        const ParameterSnapshot before = t->window->binding().snapshot();
+        ParameterSnapshot whileShown;
+        t->safetyDialogs.comparisonAnswer = choice;
+        const auto logged = t->safetyDialogs.onShown;
+        t->safetyDialogs.onShown = [&](const QString &kind) {
+            whileShown = t->window->binding().snapshot();
+            logged(kind);
+        };
+        QVERIFY(run(t->actions().compareWithController));
+        if (controllerTakesWindow)
+            QTRY_COMPARE(t->log.size(), 2); // the write that follows, and its message
+
+        const QStringList five = {"Max battery current | A | 14.0 | 14.3", "Use throttle |  | On | Off",
+                                  "PAS levels (1~9) |  | 9 | 3",
+                                  "Hall sensor |  | 120° Sensors | Sensorless",
+                                  "Stator resistance | mOhm | 300 | 123"};
+        QCOMPARE(rowTexts(t->safetyDialogs.comparisons.value(0)), five);
+        QVERIFY(whileShown == before);
+        QCOMPARE(t->log.first().kind, QStringLiteral("comparison"));
+        QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Pass on lime"));
+        QCOMPARE(t->progress()->value(), t->progress()->maximum());
+        if (controllerTakesWindow)
+            QCOMPARE(t->log[1].text, kWriteOk);
+        QCOMPARE(text("LabeledEdit16"), windowTakesController ? "14.3" : "14.0");
+        QCOMPARE(t->control<QCheckBox>("CheckBox1")->isChecked(), !windowTakesController);
+        QCOMPARE(text("LabeledEdit4"), windowTakesController ? "3" : "9");
+        QCOMPARE(t->control<QLineEdit>("LabeledEdit8")->isEnabled(), !windowTakesController); // level 4
+        QCOMPARE(text("Edit7"), windowTakesController ? "123" : "300");
+        QCOMPARE(sim->lines().contains(QStringLiteral("write 48 300")), controllerTakesWindow);
+
+        t->safetyDialogs.comparisonAnswer = ComparisonChoice::Close;
+        QVERIFY(run(t->actions().compareWithController));
+        const bool equal = windowTakesController || controllerTakesWindow;
+        QCOMPARE(rowTexts(t->safetyDialogs.comparisons.last()), equal ? QStringList() : five);
+    }
+
+    // Guards the backup before a write: the file is byte for byte what Save
+    // writes after reading the controller's settings into the window; the
+    // check after it passes. Then Restore Backup lists the backups newest
+    // first with how many parameters each would change, and loads the chosen
+    // one's values into the window, leaving the document, its caption and the
+    // reopen list alone.
+    void backupIsWhatSaveWritesAndRestores()
+    {
+        QVERIFY(connectedWindow(kFiveDifferences));
+        QVERIFY(run(t->actions().readSettings));
+        QTemporaryDir files;
+        const QString saved = QDir(files.path()).filePath(QStringLiteral("bike.vxc"));
+        t->dialogs.saveAnswers << saved;
+        t->actions().saveAs->trigger();
+        const QString caption = t->window->windowTitle();
+        QVERIFY(caption.endsWith(QStringLiteral(" - bike.vxc")));
+
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("20.0"));
+        t->control<QLineEdit>("Edit7")->setText(QStringLiteral("200"));
+        QVERIFY(run(t->actions().writeSettings));
+        QCOMPARE(t->log.size(), 1);
+        QCOMPARE(t->log[0].text, kWriteOk);
+        QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Pass on lime"));
+        QCOMPARE(backups().size(), 1);
+        QVERIFY(fileBytes(saved).contains("\r\n48\r\n123\r\n"));
+        QCOMPARE(fileBytes(QDir(t->backupFolder.path()).filePath(backups().first())), fileBytes(saved));
+
+        QVERIFY(run(t->actions().writeSettings)); // a second backup, in the same second perhaps
+        QCOMPARE(backups().size(), 2);
+        t->safetyDialogs.backupAnswer = 1; // the older: before the first write
+        t->log.clear();
+        t->actions().restoreBackup->trigger();
+        QCOMPARE(t->log.size(), 1);
+        QCOMPARE(t->log[0].kind, QStringLiteral("backups"));
+        const QList<BackupRow> rows = t->safetyDialogs.backupLists.value(0);
+        QCOMPARE(rows.size(), 2);
+        QVERIFY(rows[0].time >= rows[1].time);
+        QCOMPARE(fileBytes(rows[1].path), fileBytes(saved));
+        QCOMPARE(rows[0].differingCount, 0);
+        QCOMPARE(rows[1].differingCount, 2);
+        for (const BackupRow &row : rows) {
+            QCOMPARE(row.followingWrite, QStringLiteral("Written, stored and checked"));
+            QCOMPARE(row.note, QString());
+        }
+        QCOMPARE(text("LabeledEdit16"), QStringLiteral("14.3"));
+        QCOMPARE(text("Edit7"), QStringLiteral("123"));
+        QCOMPARE(t->window->windowTitle(), caption);
+        QCOMPARE(t->window->documents().documentPath(), saved);
+        QCOMPARE(readRecentFiles(t->settings)[0], saved);
+        QCOMPARE(readRecentFiles(t->settings)[1], QString());
+    }
+
+    // Guards the check after a write against a controller that keeps its old
+    // level 9 limit: "Fail", and the one differing parameter named with the
+    // value written and the value held, shown while the strip says "Busy".
+    void verifyNamesAValueKeptDifferent()
+    {
+        QVERIFY(connectedWindow({"--fault", "keeps-old-value", "--at-frame", "29"}));
+        t->control<QLineEdit>("LabeledEdit13")->setText(QStringLiteral("90"));
+        QStringList whileShown;
+        const auto logged = t->safetyDialogs.onShown;
+        t->safetyDialogs.onShown = [&](const QString &kind) {
+            whileShown << labelState(t->label("Label43")) + QStringLiteral(", ") + t->linkCommandsState();
+            logged(kind);
+        };
+        QVERIFY(run(t->actions().writeSettings));
+        QCOMPARE(t->log.size(), 1);
+        QCOMPARE(t->log[0].kind, QStringLiteral("verify failure"));
+        QCOMPARE(rowTexts(t->safetyDialogs.verifyFailures.value(0)), QStringList{"Level 9 | % | 90 | 100"});
+        QCOMPARE(whileShown, QStringList{"Busy on red, disabled"});
+        QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Fail on red"));
+        QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
+        QCOMPARE(t->progress()->value(), 180);
+        QCOMPARE(backups().size(), 1);
+    }
+
+    void writeAsksBeforeValuesBeyondTheLimits_data()
+    {
+        QTest::addColumn<bool>("writeAnyway");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("write anyway") << true;
+    }
+    // Guards values the fields' rules never saw (put there by a file or a
+    // read): the write lists each with its allowed range and asks; Cancel
+    // sends nothing and keeps no backup, Write Anyway writes them as they are.
+    void writeAsksBeforeValuesBeyondTheLimits()
+    {
+        QFETCH(bool, writeAnyway);
+        QVERIFY(connectedWindow({}));
+        const QString result = labelState(t->label("Label44"));
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("100.0"));
+        t->control<QLineEdit>("Edit10")->setText(QStringLiteral("200"));
+        t->safetyDialogs.writeAnyway = writeAnyway;
+        t->log.clear();
+        t->actions().writeSettings->trigger();
+        if (writeAnyway)
+            QVERIFY(waitForTransactionOver(*t));
+        QCOMPARE(t->safetyDialogs.limitQuestions,
+                 QStringList{"Max battery current: 100.0 A (allowed: at most 30.0 A)\n"
+                             "Max phase current: 200 A (allowed: at most 70 A)"});
+        QCOMPARE(t->log.value(0).kind, QStringLiteral("write anyway"));
+        if (!writeAnyway) {
+            QTest::qWait(200); // room for frames that must not go out
+            QCOMPARE(t->log.size(), 1);
+            QCOMPARE(sim->lines(), QStringList());
+            QVERIFY(backups().isEmpty());
+            QCOMPARE(labelState(t->label("Label44")), result);
+            QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
+            return;
+        }
+        QCOMPARE(t->log.value(1).text, kWriteOk);
+        QVERIFY(sim->lines().contains(QStringLiteral("write 1 2100")));
+        QVERIFY(sim->lines().contains(QStringLiteral("write 50 200")));
+        QCOMPARE(backups().size(), 1);
+    }
+
+    void failedBackupReadWritesNothing_data()
+    {
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no answer at all") << 0 << "Communication with controller failed!";
+        QTest::newRow("no answer at 30") << 30 << "Communication with controller interrupted!";
+    }
+    // Guards a backup read that fails: the usual failure, no write frame sent,
+    // no backup kept, and Restore Backup then has nothing to offer.
+    void failedBackupReadWritesNothing()
+    {
+        QFETCH(int, frame);
+        QFETCH(QString, message);
+        QVERIFY(connectedWindow({"--fault", "no-reply", "--at-frame", QString::number(frame)}));
+        t->control<QLineEdit>("Edit7")->setText(QStringLiteral("200"));
+        QVERIFY(run(t->actions().writeSettings));
+        QCOMPARE(t->log.size(), 1);
+        QCOMPARE(t->log[0].kind, QStringLiteral("error"));
+        QCOMPARE(t->log[0].text, message);
+        QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Fail on red"));
+        QCOMPARE(t->progress()->value(), frame);
+        QCOMPARE(sim->lines(), QStringList());
+        QVERIFY(backups().isEmpty());
+
+        t->log.clear();
+        t->actions().restoreBackup->trigger();
+        QCOMPARE(t->log.size(), 1);
+        QCOMPARE(t->log[0].kind, QStringLiteral("information"));
+        QCOMPARE(t->log[0].text, QStringLiteral("There are no backups yet. A backup of the controller's "
+                                                "settings is taken before every write."));
+    }
+};
+
+QTEST_MAIN(TestSafetyOverEmulator)
+#include "test_safety_over_emulator.moc"

@@ -1,0 +1,293 @@
+// The dialogs of comparing with the controller, restoring a backup and the
+// check after a write: what they list, in which order, and what each way of
+// closing them answers.
+
+#include "dialogs/comparison_dialog.h"
+#include "dialogs/qt_safety_dialogs.h"
+#include "dialogs/restore_backup_dialog.h"
+#include "dialogs/verify_failure_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+using namespace vexlor;
+
+Q_DECLARE_METATYPE(vexlor::ComparisonChoice)
+
+namespace {
+
+const QList<DifferenceRow> kTwoDifferences = {
+    {QStringLiteral("Max battery current"), QStringLiteral("A"), QStringLiteral("14.0"), QStringLiteral("20.0")},
+    {QStringLiteral("Use throttle"), QString(), QStringLiteral("On"), QStringLiteral("Off")},
+};
+
+// Every cell of a table, row by row, the headings first.
+QList<QStringList> cells(const QTableWidget *table)
+{
+    QList<QStringList> rows;
+    QStringList headings;
+    for (int c = 0; c < table->columnCount(); ++c)
+        headings << table->horizontalHeaderItem(c)->text();
+    rows << headings;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < table->columnCount(); ++c)
+            row << table->item(r, c)->text();
+        rows << row;
+    }
+    return rows;
+}
+
+// A table is labelled by the sentence above it, for Alt keys and screen readers.
+bool labelledBySentence(const QDialog &dialog, const QTableWidget *table)
+{
+    const auto labels = dialog.findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->buddy() == table && table->accessibleName() == label->text())
+            return true;
+    }
+    return false;
+}
+
+QPushButton *button(const QDialog &dialog, const char *name)
+{
+    return dialog.findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class TestSafetyDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Guards the comparison's two faces: the differing parameters with both
+    // values in the order given, Load and Write offered; or the sentence alone,
+    // with only Close.
+    void comparisonListsDifferencesOrSaysEqual_data()
+    {
+        QTest::addColumn<QList<DifferenceRow>>("rows");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("two differ") << kTwoDifferences
+                                    << "These parameters differ between the window and the controller:";
+        QTest::newRow("equal") << QList<DifferenceRow>() << "The controller holds the window's settings.";
+    }
+    void comparisonListsDifferencesOrSaysEqual()
+    {
+        QFETCH(QList<DifferenceRow>, rows);
+        QFETCH(QString, summary);
+        ComparisonDialog dialog(rows);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Compare with Controller"));
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("ComparisonSummary"))->text(), summary);
+        auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("ComparisonTable"));
+        QCOMPARE(table != nullptr, !rows.isEmpty());
+        if (table) {
+            QCOMPARE(cells(table), (QList<QStringList>{
+                                       {"Parameter", "Unit", "Window", "Controller"},
+                                       {"Max battery current", "A", "14.0", "20.0"},
+                                       {"Use throttle", "", "On", "Off"}}));
+            QVERIFY(labelledBySentence(dialog, table));
+        }
+        QCOMPARE(button(dialog, "LoadControllerValuesButton")->isEnabled(), !rows.isEmpty());
+        QCOMPARE(button(dialog, "WriteWindowValuesButton")->isEnabled(), !rows.isEmpty());
+        QVERIFY(button(dialog, "CloseButton")->isDefault());
+    }
+
+    // Guards what each way out of the comparison answers; Enter and Escape
+    // change nothing.
+    void comparisonChoices_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<ComparisonChoice>("choice");
+        QTest::newRow("load") << "LoadControllerValuesButton" << ComparisonChoice::LoadControllerValues;
+        QTest::newRow("write") << "WriteWindowValuesButton" << ComparisonChoice::WriteWindowValues;
+        QTest::newRow("close") << "CloseButton" << ComparisonChoice::Close;
+        QTest::newRow("enter") << "Enter" << ComparisonChoice::Close;
+        QTest::newRow("escape") << "Escape" << ComparisonChoice::Close;
+    }
+    void comparisonChoices()
+    {
+        QFETCH(QString, action);
+        QFETCH(ComparisonChoice, choice);
+        ComparisonDialog dialog(kTwoDifferences);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        if (action == QLatin1String("Enter"))
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        else if (action == QLatin1String("Escape"))
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            QTest::mouseClick(button(dialog, action.toLatin1().constData()), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.choice(), choice);
+    }
+
+    // Guards the restore list: one row per backup in the order given (newest
+    // first), its time to the second, how the write after it ended, its note
+    // and its count (blank when unknown); the newest without a note chosen at
+    // first, with the sentence that says why; each way out gives the path of
+    // the row chosen.
+    void restoreListChooses_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("load the newest without a note") << "load" << "/b/2.vxc";
+        QTest::newRow("enter") << "enter" << "/b/2.vxc";
+        QTest::newRow("double click the newest") << "double click 0" << "/b/3.vxc";
+        QTest::newRow("pick the older, load") << "select 2, load" << "/b/1.vxc";
+        QTest::newRow("cancel") << "cancel" << "";
+        QTest::newRow("escape") << "escape" << "";
+    }
+    void restoreListChooses()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, chosen);
+        const QDateTime newest(QDate(2026, 3, 14), QTime(9, 30, 1));
+        const QDateTime newer(QDate(2026, 3, 14), QTime(9, 26, 53));
+        const QDateTime older(QDate(2026, 3, 1), QTime(17, 5, 2));
+        const QString note = QStringLiteral("Taken after an interrupted write");
+        RestoreBackupDialog dialog({{QStringLiteral("/b/3.vxc"), newest, 0, "Written, stored and checked", note},
+                                    {QStringLiteral("/b/2.vxc"), newer, 3, "Interrupted at frame 30 of 60", ""},
+                                    {QStringLiteral("/b/1.vxc"), older, -1, "Not recorded", ""}});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("BackupTable"));
+        const QString newDate = QLocale().toString(newer.date(), QLocale::ShortFormat);
+        const QString olderDate = QLocale().toString(older.date(), QLocale::ShortFormat);
+        QCOMPARE(cells(table),
+                 (QList<QStringList>{
+                     {"Taken", "Parameters that differ from the window", "Write that followed", "Note"},
+                     {newDate + " 09:30:01", "0", "Written, stored and checked", note},
+                     {newDate + " 09:26:53", "3", "Interrupted at frame 30 of 60", ""},
+                     {olderDate + " 17:05:02", "", "Not recorded", ""}}));
+        QVERIFY(labelledBySentence(dialog, table));
+        QCOMPARE(table->currentRow(), 1);
+        QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("InterruptedWriteHint")));
+        const RestoreBackupDialog plain({{QStringLiteral("/b/1.vxc"), older, 1, "Written, stored and checked", ""}});
+        QCOMPARE(plain.findChild<QTableWidget *>()->currentRow(), 0);
+        QVERIFY(!plain.findChild<QLabel *>(QStringLiteral("InterruptedWriteHint")));
+
+        auto *load = button(dialog, "LoadBackupButton");
+        if (action == QLatin1String("load")) {
+            QTest::mouseClick(load, Qt::LeftButton);
+        } else if (action == QLatin1String("enter")) {
+            QTest::keyClick(table, Qt::Key_Return);
+        } else if (action == QLatin1String("double click 0")) {
+            const QRect cell = table->visualRect(table->model()->index(0, 0));
+            // The first press of the double click, then the second.
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        } else if (action == QLatin1String("select 2, load")) {
+            QTest::keyClick(table, Qt::Key_Down);
+            QTest::mouseClick(load, Qt::LeftButton);
+        } else if (action == QLatin1String("cancel")) {
+            QTest::mouseClick(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel),
+                              Qt::LeftButton);
+        } else {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        }
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.chosenPath(), chosen);
+    }
+
+    // Guards against offering a backup that cannot be loaded (an empty or
+    // damaged file): it is listed as unreadable with the reason, but neither
+    // chosen at first, nor by a click, the keyboard or a double click.
+    void unreadableBackupIsNeverOffered()
+    {
+        const QDateTime newest(QDate(2026, 3, 14), QTime(9, 30, 1));
+        const QDateTime older(QDate(2026, 3, 14), QTime(9, 26, 53));
+        const QString reason = QStringLiteral("The file /b/2.vxc contains no settings.");
+        RestoreBackupDialog dialog({{QStringLiteral("/b/2.vxc"), newest, -1, "Not recorded", "", reason},
+                                    {QStringLiteral("/b/1.vxc"), older, 2, "Written, stored and checked", ""}});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("BackupTable"));
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Unreadable"));
+        QCOMPARE(table->item(0, 1)->toolTip(), reason);
+        QCOMPARE(table->currentRow(), 1);
+        QTest::keyClick(table, Qt::Key_Up);
+        const QRect cell = table->visualRect(table->model()->index(0, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(table->currentRow(), 1);
+        QTest::mouseClick(button(dialog, "LoadBackupButton"), Qt::LeftButton);
+        QCOMPARE(dialog.chosenPath(), QStringLiteral("/b/1.vxc"));
+
+        const RestoreBackupDialog onlyUnreadable({{QStringLiteral("/b/2.vxc"), newest, -1, "", "", reason}});
+        QVERIFY(!button(onlyUnreadable, "LoadBackupButton")->isEnabled());
+    }
+
+    void writeAnywayDefaultsToCancel_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("writes");
+        QTest::newRow("enter") << "enter" << false;
+        QTest::newRow("escape") << "escape" << false;
+        QTest::newRow("write anyway") << "write anyway" << true;
+    }
+    // Guards the question before values beyond the fields' limits are
+    // written: the values between the two sentences, Cancel the default, so
+    // only the Write Anyway button writes.
+    void writeAnywayDefaultsToCancel()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, writes);
+        QtSafetyDialogs dialogs;
+        QString text;
+        bool cancelIsDefault = false;
+        bool warns = false;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            answer.stop();
+            text = box->text();
+            cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
+            warns = box->icon() == QMessageBox::Warning;
+            if (action == QLatin1String("enter"))
+                QTest::keyClick(box, Qt::Key_Return);
+            else if (action == QLatin1String("escape"))
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->findChild<QPushButton *>(QStringLiteral("WriteAnywayButton"))->click();
+        });
+        answer.start(10);
+        QCOMPARE(dialogs.confirmWriteBeyondLimits(QStringLiteral("Level 1: 250 % (allowed: at most 100 %)")),
+                 writes);
+        QVERIFY(cancelIsDefault && warns);
+        QCOMPARE(text, QStringLiteral("These values are outside the limits the window allows:\n\n"
+                                      "Level 1: 250 % (allowed: at most 100 %)\n\nWrite anyway?"));
+    }
+
+    // Guards the box after a write whose check failed: each parameter with the
+    // value written and the value held, under the error icon's sentence.
+    void verifyFailureListsWrittenAndHeld()
+    {
+        VerifyFailureDialog dialog(kTwoDifferences);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Write controller result"));
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("VerifyFailureSummary"))->text(),
+                 QStringLiteral("The configuration was written and stored, but the controller "
+                                "holds other values than were written:"));
+        auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("VerifyFailureTable"));
+        QCOMPARE(cells(table), (QList<QStringList>{
+                                   {"Parameter", "Unit", "Written", "Held by the controller"},
+                                   {"Max battery current", "A", "14.0", "20.0"},
+                                   {"Use throttle", "", "On", "Off"}}));
+        QVERIFY(labelledBySentence(dialog, table));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+    }
+};
+
+QTEST_MAIN(TestSafetyDialogs)
+#include "test_safety_dialogs.moc"

@@ -1,0 +1,575 @@
+// The main window's frame: title, names, commands, status strip, Help menu,
+// closing, and a layout that fits its fixed size. Also the splash window.
+
+#include "test_window.h"
+#include "dialogs/qt_message_boxes.h"
+
+#include "art/tool_icons.h"
+#include "commands/support_link.h"
+#include "window/splash_window.h"
+
+#include "config/language_setting.h"
+#include "params/parameter_table.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace vexlor;
+
+namespace {
+
+const QStringList kSpeedButtons = {"SpeedButton1", "SpeedButton2", "SpeedButton3",
+                                   "SpeedButton4", "SpeedButton5", "SpeedButton6"};
+
+// A one-colour 24-pixel picture, as an image comparable with an icon's.
+QImage picture(const QIcon &icon)
+{
+    return icon.pixmap(QSize(24, 24)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// An icon theme in `folder` that has every freedesktop name a tool bar or a
+// menu might ask for, each a plain magenta square; made current for its
+// lifetime, so that any picture taken from the desktop's theme shows.
+class StandInIconTheme {
+public:
+    explicit StandInIconTheme(const QString &folder)
+        : m_searchPaths(QIcon::themeSearchPaths()), m_name(QIcon::themeName())
+    {
+        QDir root(folder);
+        root.mkpath(QStringLiteral("stand-in/24x24/actions"));
+        QFile index(root.filePath(QStringLiteral("stand-in/index.theme")));
+        if (index.open(QIODevice::WriteOnly))
+            index.write("[Icon Theme]\nName=Stand-in\nDirectories=24x24/actions\n\n"
+                        "[24x24/actions]\nSize=24\nType=Fixed\n");
+        index.close();
+        QImage square(24, 24, QImage::Format_ARGB32_Premultiplied);
+        square.fill(Qt::magenta);
+        for (const char *name : {"document-new", "document-open", "document-open-recent",
+                                 "document-save", "document-save-as", "application-exit",
+                                 "network-transmit-receive", "network-wired", "go-up", "go-down",
+                                 "help-contents", "help-browser", "mail-message-new",
+                                 "mail-send", "help-about"})
+            square.save(root.filePath(QStringLiteral("stand-in/24x24/actions/%1.png").arg(QLatin1String(name))));
+        QIcon::setThemeSearchPaths({folder});
+        QIcon::setThemeName(QStringLiteral("stand-in"));
+        m_square = picture(QIcon::fromTheme(QStringLiteral("go-up")));
+    }
+    ~StandInIconTheme()
+    {
+        QIcon::setThemeSearchPaths(m_searchPaths);
+        QIcon::setThemeName(m_name);
+    }
+    StandInIconTheme(const StandInIconTheme &) = delete;
+    StandInIconTheme &operator=(const StandInIconTheme &) = delete;
+
+    // The theme's picture, to tell it from ours.
+    [[nodiscard]] const QImage &square() const { return m_square; }
+
+private:
+    QStringList m_searchPaths;
+    QString m_name;
+    QImage m_square;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    // Guards the exact title, with the version; a first start without a
+    // reopen list runs New, whose document is untitled.
+    void titleCarriesTheVersion()
+    {
+        TestWindow t;
+        QCOMPARE(t.window->programTitle(), QStringLiteral("Vexlor Controller (FOC) Parameters Adjustor v1.35"));
+        QCOMPARE(t.window->windowTitle(), t.window->programTitle() + QStringLiteral(" - Untitled.vxc"));
+        QCOMPARE(t.window->objectName(), QStringLiteral("TForm1"));
+    }
+
+    // Guards the names by which every other part finds the controls.
+    void everyControlCarriesItsName()
+    {
+        TestWindow t;
+        for (const ParameterDescriptor *d : storedParameters()) {
+            QVERIFY2(t.window->findChild<QWidget *>(QString::fromLatin1(d->control)), d->control);
+            if (*d->secondControl)
+                QVERIFY2(t.window->findChild<QWidget *>(QString::fromLatin1(d->secondControl)),
+                         d->secondControl);
+        }
+        const QStringList widgets = {"CheckBox7", "ComboBox1", "UpDown1", "PageControl1", "TabSheet1",
+                                     "Panel1", "Label15", "Label43", "Label44", "ProgressBar1",
+                                     "GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4", "GroupBox5",
+                                     "GroupBox6"};
+        for (const QString &name : widgets + kSpeedButtons)
+            QVERIFY2(t.window->findChild<QWidget *>(name), qPrintable(name));
+        const QStringList actions = {"New1", "Open1", "Reopen1", "N11", "N21", "N31", "N41", "Save1",
+                                     "Saveas1", "Exit1", "TestConnection1", "ReadSettings1",
+                                     "WriteControllerSettings1", "HelpTopics1", "TechnicalSupport1",
+                                     "About1", "RestoreBackup1", "CompareWithController1",
+                                     "BackUpBeforeWrite1", "VerifyAfterWrite1", "DesktopLanguage1",
+                                     "LanguageEn1", "LanguageDe1", "LanguageFr1", "LanguageNl1",
+                                     "LanguageEs1", "LanguageIt1", "LanguagePl1"};
+        for (const QString &name : actions)
+            QVERIFY2(t.window->findChild<QAction *>(name), qPrintable(name));
+        for (const QString &name : {"FileF1", "Connect1", "Help1", "Reopen1", "Language1"})
+            QVERIFY2(t.window->findChild<QMenu *>(name), qPrintable(name));
+    }
+
+    // Guards menu captions with their access keys, their order, the two
+    // write options ticked on a first start, and the reopen items hidden
+    // while the list is empty.
+    void menuCaptions()
+    {
+        TestWindow t;
+        const WindowActions &a = t.window->actions();
+        QCOMPARE(a.fileMenu->title(), QStringLiteral("&File"));
+        QCOMPARE(a.connectMenu->title(), QStringLiteral("&Connect"));
+        QCOMPARE(a.helpMenu->title(), QStringLiteral("&Help"));
+        // Each item as "caption" or "[x] caption" for a ticked option; "-" a separator.
+        const auto items = [](const QMenu *menu) {
+            QStringList texts;
+            for (const QAction *action : menu->actions()) {
+                const QString mark = !action->isCheckable() ? QString()
+                    : action->isChecked()                   ? QStringLiteral("[x] ")
+                                                            : QStringLiteral("[ ] ");
+                texts << (action->isSeparator() ? QStringLiteral("-") : mark + action->text());
+            }
+            return texts;
+        };
+        QCOMPARE(items(a.fileMenu),
+                 QStringList({"New Configuration", "Open Configuration...", "Reopen",
+                              "Restore Backup…", "-", "Save", "Save As...", "-", "Exit"}));
+        QCOMPARE(items(a.connectMenu),
+                 QStringList({"Test Controller Connection", "-", "Read Controller Configuration",
+                              "Write Controller Configuration", "Compare with Controller…", "-",
+                              "[x] Back Up Before Write", "[x] Verify After Write"}));
+        QCOMPARE(items(a.helpMenu),
+                 QStringList({"Help Topics", "Technical Support", "Language", "-", "About..."}));
+        // Each language by its own name, the desktop's ticked on a first start.
+        QCOMPARE(items(a.languageMenu),
+                 QStringList({"[x] Desktop Language", "-", "[ ] English", "[ ] Deutsch", "[ ] Français",
+                              "[ ] Nederlands", "[ ] Español", "[ ] Italiano", "[ ] Polski"}));
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(!a.reopen[i]->isVisible());
+            QVERIFY(a.reopen[i]->icon().isNull());
+        }
+    }
+
+    void shortcutsWorkFromEitherTab_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QKeySequence>("keys");
+        for (const char *focus : {"LabeledEdit16", "TrackBar1", "CheckBox7", "Edit7", "RadioGroup3"}) {
+            QTest::addRow("Ctrl+O in %s", focus) << focus << "Open1" << QKeySequence(Qt::CTRL | Qt::Key_O);
+            QTest::addRow("Ctrl+S in %s", focus) << focus << "Save1" << QKeySequence(Qt::CTRL | Qt::Key_S);
+            QTest::addRow("F3 in %s", focus) << focus << "ReadSettings1" << QKeySequence(Qt::Key_F3);
+            QTest::addRow("F12 in %s", focus) << focus << "WriteControllerSettings1"
+                                              << QKeySequence(Qt::Key_F12);
+        }
+    }
+    // Guards the window-wide shortcuts, whichever control holds the focus.
+    void shortcutsWorkFromEitherTab()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, action);
+        QFETCH(QKeySequence, keys);
+        TestWindow t;
+        QVERIFY(t.isActive());
+        QWidget *target = t.window->findChild<QWidget *>(focus);
+        if (auto *group = qobject_cast<QGroupBox *>(target))
+            target = group->findChildren<QAbstractButton *>().value(0);
+        t.showPageOf(target);
+        target->setFocus(Qt::TabFocusReason);
+        QVERIFY(target->hasFocus());
+        QSignalSpy triggered(t.window->findChild<QAction *>(action), &QAction::triggered);
+        QTest::keySequence(target, keys);
+        QCOMPARE(triggered.size(), 1);
+    }
+
+    // Guards the tool bar: exact tips, only these six carry one, no button
+    // takes the focus, each triggers its menu command and follows its state.
+    void toolBarButtons()
+    {
+        TestWindow t;
+        QVERIFY(t.isActive());
+        const QStringList tips = {"New Configuration", "Open Configuration", "Save Configuration",
+                                  "Test Controller Connection", "Read Controller Configuration",
+                                  "Write Controller Configuration"};
+        const WindowActions &a = t.window->actions();
+        const QList<QAction *> commands = {a.newConfiguration, a.open, a.save, a.testConnection,
+                                           a.readSettings, a.writeSettings};
+        auto *field = t.control<QLineEdit>("Edit1");
+        field->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 6; ++i) {
+            auto *button = t.control<QToolButton>(kSpeedButtons[i].toLatin1().constData());
+            QCOMPARE(button->toolTip(), tips[i]);
+            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+            QVERIFY(!button->icon().isNull());
+            // A link command disables the others while its exchange runs.
+            QTRY_VERIFY(button->isEnabled());
+            QSignalSpy triggered(commands[i], &QAction::triggered);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(triggered.size(), 1);
+            QVERIFY(field->hasFocus());
+        }
+        for (QWidget *w : t.window->findChildren<QWidget *>()) {
+            if (!kSpeedButtons.contains(w->objectName()))
+                QVERIFY2(w->toolTip().isEmpty(), qPrintable(w->objectName()));
+        }
+        a.writeSettings->setEnabled(false); // as while a transaction runs
+        QVERIFY(!t.control<QToolButton>("SpeedButton6")->isEnabled());
+    }
+
+    // Guards the tool bar's and the menus' pictures against the desktop's
+    // icon theme: a theme with every standard action name replaces none of
+    // them; each button shows the picture drawn for it.
+    void ownPicturesDespiteTheIconTheme()
+    {
+        QTemporaryDir folder;
+        const StandInIconTheme theme(folder.path());
+        QVERIFY(!theme.square().isNull()); // the theme is in force
+        TestWindow t;
+        const ToolPicture drawn[] = {ToolPicture::NewPage, ToolPicture::OpenFolder, ToolPicture::Save,
+                                     ToolPicture::Connection, ToolPicture::ReadUp, ToolPicture::WriteDown};
+        for (int i = 0; i < 6; ++i) {
+            auto *button = t.control<QToolButton>(kSpeedButtons[i].toLatin1().constData());
+            const QImage shown = picture(button->icon());
+            QVERIFY2(shown != theme.square(), qPrintable(kSpeedButtons[i]));
+            QVERIFY2(shown == picture(toolIcon(drawn[i])), qPrintable(kSpeedButtons[i]));
+        }
+        int menuPictures = 0;
+        for (auto *menu : t.window->menuBar()->findChildren<QMenu *>()) {
+            for (QAction *action : menu->actions()) {
+                if (action->icon().isNull())
+                    continue;
+                QVERIFY2(picture(action->icon()) != theme.square(), qPrintable(action->objectName()));
+                ++menuPictures;
+            }
+        }
+        // Every item but the separators, the reopen entries and the options
+        // (the two write options, the languages), whose check mark is their picture.
+        QCOMPARE(menuPictures, 15);
+    }
+
+    // Guards the status strip as created, and the device state start-up shows
+    // with no controller port found.
+    void statusStripAtStartUp()
+    {
+        TestWindow t;
+        auto *link = t.control<QLabel>("Label15");
+        auto *activity = t.control<QLabel>("Label43");
+        auto *result = t.control<QLabel>("Label44");
+        auto *progress = t.control<QProgressBar>("ProgressBar1");
+        QCOMPARE(activity->text(), QStringLiteral("Idle"));
+        QCOMPARE(activity->palette().color(QPalette::Window), QColor(0, 255, 0));
+        QCOMPARE(result->text(), QStringLiteral("----"));
+        QCOMPARE(result->palette().color(QPalette::Window), QColor(0, 255, 0));
+        QCOMPARE(progress->value(), 0);
+        QCOMPARE(progress->maximum(), 60);
+        QCOMPARE(link->text(), QStringLiteral("Device Connected "));
+        QCOMPARE(link->palette().color(QPalette::Window), t.control<QWidget>("Panel1")->palette().color(QPalette::Window));
+        QTRY_COMPARE(link->text(), QStringLiteral("Device Lost"));
+        QCOMPARE(link->palette().color(QPalette::Window), QColor(255, 0, 0));
+        QVERIFY(t.boxes.shown.isEmpty());
+    }
+
+    // Guards the rest of start-up: General tab in front, the monitor's timer
+    // running at 2000 ms, groups enabled.
+    void startUpState()
+    {
+        TestWindow t;
+        QCOMPARE(t.control<QTabWidget>("PageControl1")->currentIndex(), 0);
+        QCOMPARE(t.control<QTabWidget>("PageControl1")->tabText(0), QStringLiteral("General"));
+        QCOMPARE(t.control<QTabWidget>("PageControl1")->tabText(1), QStringLiteral("Motor"));
+        auto *timer = t.window->findChild<QTimer *>(QStringLiteral("Timer1"));
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->interval(), 2000);
+        QCOMPARE(t.control<QComboBox>("ComboBox1")->currentText(), QStringLiteral("26\""));
+        QVERIFY(t.window->programFolder().endsWith(u'/'));
+    }
+
+    // Guards the fixed client area of 784 x 502 and no maximise button.
+    void fixedSize()
+    {
+        TestWindow t;
+        QCOMPARE(t.window->centralWidget()->size(), QSize(784, 502));
+        QCOMPARE(t.window->minimumSize(), t.window->maximumSize());
+        QVERIFY(!(t.window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    // Guards the groups' inner layout on both tabs: nothing inside a group
+    // comes nearer its frame than the rows of the others do, and the speed
+    // limit group's three fields stand in one column like every group's, each
+    // clear of its caption and of the field above.
+    void groupsKeepTheirMarginsAndColumns()
+    {
+        constexpr int kFrameMargin = 4; // between a group's frame and what it holds, either side
+        TestWindow t;
+        auto *pages = t.control<QTabWidget>("PageControl1");
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            for (auto *group : pages->widget(page)->findChildren<QGroupBox *>()) {
+                for (auto *w : group->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                    if (!w->isVisible())
+                        continue;
+                    const QString where = group->objectName() + u' ' + w->objectName()
+                        + QString::fromLatin1(w->metaObject()->className());
+                    QVERIFY2(w->x() >= kFrameMargin, qPrintable(where + QStringLiteral(" at the left frame")));
+                    QVERIFY2(w->geometry().right() < group->width() - kFrameMargin,
+                             qPrintable(where + QStringLiteral(" at the right frame")));
+                }
+            }
+        }
+        const QList<QLineEdit *> fields = {t.control<QLineEdit>("LabeledEdit15"),
+                                           t.control<QLineEdit>("LabeledEdit14"),
+                                           t.control<QLineEdit>("Edit9")};
+        for (int i = 0; i < fields.size(); ++i) {
+            const QString name = fields[i]->objectName();
+            QCOMPARE(fields[i]->x(), fields[0]->x());
+            QLabel *caption = nullptr;
+            for (auto *label : fields[i]->parentWidget()->findChildren<QLabel *>()) {
+                if (label->buddy() == fields[i])
+                    caption = label;
+            }
+            QVERIFY2(caption, qPrintable(name));
+            QVERIFY2(caption->geometry().right() < fields[i]->x(), qPrintable(name + QStringLiteral(" touches its caption")));
+            if (i > 0)
+                QVERIFY2(fields[i - 1]->geometry().bottom() + 1 < fields[i]->y(),
+                         qPrintable(name + QStringLiteral(" touches the field above")));
+        }
+    }
+
+    // Guards the fields being found by caption, for tests and screen readers.
+    void fieldsAreLabelledByTheirCaption()
+    {
+        TestWindow t;
+        QCOMPARE(t.control<QLineEdit>("LabeledEdit16")->accessibleName(), QStringLiteral("Max battery current:"));
+        QCOMPARE(t.control<QLineEdit>("Edit1")->accessibleName(), QStringLiteral("magnets a circle"));
+        int textFields = 0;
+        for (const ParameterDescriptor *d : storedParameters())
+            textFields += d->hasTextControl() ? 1 : 0;
+        int buddies = 0;
+        for (auto *label : t.window->findChildren<QLabel *>()) {
+            if (auto *edit = qobject_cast<QLineEdit *>(label->buddy())) {
+                QCOMPARE(edit->accessibleName(), label->text().trimmed());
+                ++buddies;
+            }
+        }
+        QCOMPARE(buddies, textFields); // every edit field of both tabs
+    }
+
+    // Guards Help Topics looking in the current folder (not the executable's),
+    // and Technical Support leading somewhere that works: with no address
+    // built in, the user guide where the tool's data files are, whatever the
+    // current folder; never a mail to an address nobody reads.
+    void helpOpensThroughTheDesktop()
+    {
+        QTemporaryDir elsewhere;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        TestWindow t;
+        t.window->actions().helpTopics->trigger();
+        t.window->actions().technicalSupport->trigger();
+        QDir::setCurrent(previous);
+        QCOMPARE(t.shell.opened.size(), 2);
+        QCOMPARE(t.shell.opened[0], QUrl::fromLocalFile(QDir(elsewhere.path()).absoluteFilePath("help.pdf")));
+        const QUrl guide = supportTarget(QString());
+        QVERIFY2(guide.isLocalFile(), qPrintable(guide.toString()));
+        QCOMPARE(QFileInfo(guide.toLocalFile()).fileName(), QStringLiteral("help.pdf"));
+        QVERIFY2(QFileInfo(guide.toLocalFile()).isFile(), qPrintable(guide.toString())); // built beside the tests
+        QCOMPARE(t.shell.opened[1], builtInSupportUrl().isEmpty() ? guide : QUrl(builtInSupportUrl()));
+        QVERIFY(!t.shell.opened[1].toString().contains(QStringLiteral("vexlor.example")));
+        QVERIFY(t.boxes.shown.isEmpty());
+
+        // In German, the German guide where the folder has it, else the English one.
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        TestWindow german({}, {}, QStringLiteral("de"));
+        german.window->actions().helpTopics->trigger();
+        QFile translatedGuide(QDir(elsewhere.path()).filePath("help.de.pdf"));
+        QVERIFY(translatedGuide.open(QIODevice::WriteOnly));
+        translatedGuide.close();
+        german.window->actions().helpTopics->trigger();
+        german.window->actions().technicalSupport->trigger();
+        QDir::setCurrent(previous);
+        QCOMPARE(QFileInfo(german.shell.opened.value(0).toLocalFile()).fileName(), QStringLiteral("help.pdf"));
+        QCOMPARE(QFileInfo(german.shell.opened.value(1).toLocalFile()).fileName(), QStringLiteral("help.de.pdf"));
+        if (builtInSupportUrl().isEmpty()) // the data folder's German guide, built beside the tests
+            QCOMPARE(QFileInfo(german.shell.opened.value(2).toLocalFile()).fileName(),
+                     QStringLiteral("help.de.pdf"));
+
+        // A distributor's address, when one is built in, is opened instead.
+        for (const QString address : {QStringLiteral("https://shop.example.org/e-bike-help"),
+                                      QStringLiteral("mailto:service@shop.example.org")})
+            QCOMPARE(supportTarget(address), QUrl(address));
+    }
+
+    // Guards the boxes against markup: a message quoting a file name that
+    // looks like HTML shows it as typed, in every kind of box.
+    void boxesShowMessagesAsPlainText()
+    {
+        QWidget parent;
+        QtMessageBoxes boxes(&parent, QStringLiteral("Caption"));
+        const QString name = QStringLiteral("Cannot open file <b>x</b>&amp;.vxc");
+        QStringList formats;
+        const auto openBox = [] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible())
+                    return box;
+            return static_cast<QMessageBox *>(nullptr);
+        };
+        const auto closeTheBox = [&] {
+            QTimer::singleShot(0, [&] {
+                if (QMessageBox *box = openBox()) {
+                    formats << QString::number(box->textFormat()) + u' ' + box->text();
+                    box->done(0);
+                }
+            });
+        };
+        closeTheBox();
+        boxes.error(QStringLiteral("E"), name);
+        closeTheBox();
+        boxes.information(QStringLiteral("I"), name);
+        closeTheBox();
+        (void)boxes.question(QStringLiteral("Q"), name);
+        boxes.standardError(name); // shown from the event loop, before the closer runs
+        closeTheBox();
+        QTRY_COMPARE(formats.size(), 4);
+        boxes.showError(QStringLiteral("S"), name, {});
+        QMessageBox *shown = openBox();
+        QVERIFY(shown);
+        formats << QString::number(shown->textFormat()) + u' ' + shown->text();
+        shown->done(0);
+        const QString plain = QString::number(Qt::PlainText) + u' ';
+        QCOMPARE(formats, (QStringList{plain + name, plain + name, plain + name,
+                                       plain + name + u'.', plain + name}));
+    }
+
+    // Guards the About box: caption, title with version first, an empty line,
+    // three credit lines.
+    void aboutBox()
+    {
+        TestWindow t;
+        t.window->actions().about->trigger();
+        QCOMPARE(t.boxes.shown.size(), 1);
+        QCOMPARE(t.boxes.shown[0].kind, QStringLiteral("information"));
+        QCOMPARE(t.boxes.shown[0].caption, QStringLiteral("About"));
+        const QStringList lines = t.boxes.shown[0].text.split(u'\n');
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[0], QStringLiteral("Vexlor Controller (FOC) Parameters Adjustor v1.35"));
+        QVERIFY(lines[1].isEmpty());
+        for (int i = 2; i < 5; ++i)
+            QVERIFY(!lines[i].isEmpty());
+    }
+
+    // Guards the write options' and the language's own sections of
+    // config.ini: each change is written at once, the reopen list's section
+    // stays as it was, and the next start ticks them as they were left.
+    void choicesAreRemembered()
+    {
+        QTemporaryDir folder;
+        const QString ini = QDir(folder.path()).filePath(QStringLiteral("config.ini"));
+        const QByteArray recent = "[Recent Files]\r\nFile1=/gone/a.vxc\r\nFile2=\r\n";
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(recent);
+        file.close();
+        const auto ticks = [](const TestWindow &t) {
+            return QList<bool>{t.window->actions().backUpBeforeWrite->isChecked(),
+                               t.window->actions().verifyAfterWrite->isChecked()};
+        };
+        {
+            TestWindow t({}, folder.path());
+            QCOMPARE(ticks(t), (QList<bool>{true, true}));
+            t.window->actions().verifyAfterWrite->trigger();
+            QVERIFY(t.boxes.shown.isEmpty());
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        file.close();
+        QVERIFY2(written.startsWith(recent), written.constData());
+        QVERIFY2(written.contains("[Write Safety]"), written.constData());
+        QVERIFY2(written.contains("BackUpBeforeWrite=1"), written.constData());
+        QVERIFY2(written.contains("VerifyAfterWrite=0"), written.constData());
+        {
+            TestWindow t({}, folder.path());
+            QCOMPARE(ticks(t), (QList<bool>{true, false}));
+            t.window->actions().backUpBeforeWrite->trigger();
+            t.window->actions().verifyAfterWrite->trigger();
+        }
+        {
+            TestWindow t({}, folder.path());
+            QCOMPARE(ticks(t), (QList<bool>{false, true}));
+            QVERIFY(t.control<QAction>("DesktopLanguage1")->isChecked());
+            t.control<QAction>("LanguagePl1")->trigger();
+            QCOMPARE(t.boxes.shown.size(), 1); // the window changes at the next start, and says so
+            QCOMPARE(t.boxes.shown[0].caption, QStringLiteral("Language"));
+            QVERIFY(t.boxes.shown[0].text.contains(QStringLiteral("next time you start")));
+            QVERIFY(!t.control<QAction>("DesktopLanguage1")->isChecked());
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray withLanguage = file.readAll();
+        file.close();
+        QVERIFY2(withLanguage.startsWith(recent), withLanguage.constData());
+        QVERIFY2(withLanguage.contains("[Language]\r\nLanguage=pl"), withLanguage.constData());
+        TestWindow t({}, folder.path());
+        QVERIFY(t.control<QAction>("LanguagePl1")->isChecked());
+        t.control<QAction>("DesktopLanguage1")->trigger();
+        QCOMPARE(readLanguageSetting(SettingsFile(ini)), QString());
+    }
+
+    // Guards closing: Exit and the close button both close, once the port is
+    // released, with no question.
+    void closingAsksNothing()
+    {
+        TestWindow t;
+        QVERIFY(t.isActive());
+        t.window->actions().exit->trigger();
+        QTRY_VERIFY(!t.window->isVisible());
+        TestWindow u;
+        u.window->close();
+        QTRY_VERIFY(!u.window->isVisible());
+        QVERIFY(t.boxes.shown.isEmpty());
+        QVERIFY(u.boxes.shown.isEmpty());
+    }
+
+    // Guards the splash: borderless 800 x 435 with its picture; a click hides it.
+    void splashHidesOnClick()
+    {
+        SplashWindow splash;
+        QCOMPARE(splash.objectName(), QStringLiteral("TForm2"));
+        QCOMPARE(splash.size(), QSize(800, 435));
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        auto *picture = splash.findChild<QLabel *>(QStringLiteral("Image1"));
+        QVERIFY(picture && !picture->pixmap().isNull());
+        QCOMPARE(picture->geometry(), splash.rect());
+        QTest::mouseClick(picture, Qt::LeftButton);
+        QVERIFY(!splash.isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

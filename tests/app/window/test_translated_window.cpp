@@ -1,0 +1,155 @@
+// The window in every language it speaks: each text shown whole in the fixed
+// window on both tabs, in the status strip and the menus, and every menu's
+// and dialog's accelerators distinct.
+
+#include "layout_faults.h"
+#include "test_window.h"
+
+#include "language_choice.h"
+#include "translators.h"
+#include "dialogs/comparison_dialog.h"
+
+#include "link/device_state.h"
+#include "protocol/transaction_texts.h"
+
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace vexlor;
+
+namespace {
+
+// The letter after a single '&' ("&File" -> 'f'); none when there is none.
+QChar accelerator(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i; // "&&" is a plain ampersand
+    }
+    return {};
+}
+
+// The first of `texts` whose accelerator another of them already has.
+QString sharedAccelerator(const QStringList &texts)
+{
+    QSet<QChar> taken;
+    for (const QString &text : texts) {
+        const QChar letter = accelerator(text);
+        if (letter.isNull())
+            continue;
+        if (taken.contains(letter))
+            return text;
+        taken.insert(letter);
+    }
+    return {};
+}
+
+// What is wrong with `menu` and its submenus: an item sharing its
+// accelerator, or a menu wider than the smallest screen the window fits.
+QString firstMenuFault(const QList<QAction *> &items, const QString &where)
+{
+    QStringList texts;
+    for (QAction *item : items)
+        texts << item->text();
+    if (const QString shared = sharedAccelerator(texts); !shared.isEmpty())
+        return where + QStringLiteral(": another item has the accelerator of ") + shared;
+    for (QAction *item : items) {
+        QMenu *menu = item->menu();
+        if (!menu)
+            continue;
+        if (menu->sizeHint().width() > 1024)
+            return item->text() + QStringLiteral(" is wider than the screen");
+        const QString inner = firstMenuFault(menu->actions(), item->text());
+        if (!inner.isEmpty())
+            return inner;
+    }
+    return {};
+}
+
+// What the status strip's labels show: the link state, the activity and the result.
+QString firstStatusFault(const TestWindow &t)
+{
+    const QList<std::pair<const char *, QStringList>> shown = {
+        {"Label15", {deviceStateText(DeviceState::Connected) + u' ', deviceStateText(DeviceState::Lost)}},
+        {"Label43", {transactionText(texts::kBusy), transactionText(texts::kIdle)}},
+        {"Label44", {transactionText(texts::kPass), transactionText(texts::kFail), QStringLiteral("----")}},
+    };
+    for (const auto &[name, texts] : shown) {
+        auto *label = t.control<QLabel>(name);
+        for (const QString &text : texts) {
+            if (label->contentsRect().width() < label->fontMetrics().horizontalAdvance(text.trimmed()))
+                return QString::fromLatin1(name) + QStringLiteral(" is too narrow for ") + text;
+        }
+    }
+    const QString fault = firstLayoutFault(t.control<QWidget>("Panel1"));
+    return fault;
+}
+
+} // namespace
+
+class TestTranslatedWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(QFile::exists(QStringLiteral(":/i18n/vexlor_de.qm"))); }
+
+    void everyTextFits_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const UiLanguage &language : uiLanguages())
+            QTest::newRow(language.code) << QString::fromLatin1(language.code);
+    }
+
+    // Guards both tabs, the tab titles, the status strip and the menus in
+    // each language, English first: nothing clipped by its parent, no
+    // overlaps, no text cut short.
+    void everyTextFits()
+    {
+        QFETCH(QString, code);
+        const UiTranslators translators(code);
+        QCOMPARE(translators.language(), code);
+        TestWindow t;
+        auto *pages = t.control<QTabWidget>("PageControl1");
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            const QString fault = firstLayoutFault(t.window->centralWidget());
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
+            QTabBar *tabs = pages->tabBar();
+            const int textWidth = tabs->fontMetrics().horizontalAdvance(tabs->tabText(page));
+            QVERIFY2(tabs->tabRect(page).width() > textWidth, qPrintable(tabs->tabText(page)));
+            QVERIFY(tabs->tabRect(page).right() < pages->width());
+        }
+        const QString status = firstStatusFault(t);
+        QVERIFY2(status.isEmpty(), qPrintable(status));
+        const QString menus = firstMenuFault(t.window->menuBar()->actions(), QStringLiteral("menu bar"));
+        QVERIFY2(menus.isEmpty(), qPrintable(menus));
+        QVERIFY(t.window->menuBar()->sizeHint().width() <= t.window->width());
+    }
+
+    void comparisonButtonsKeepDistinctAccelerators_data() { everyTextFits_data(); }
+
+    // Guards the comparison's buttons, which share one row.
+    void comparisonButtonsKeepDistinctAccelerators()
+    {
+        QFETCH(QString, code);
+        const UiTranslators translators(code);
+        ComparisonDialog comparison({});
+        QStringList buttons;
+        for (auto *button : comparison.findChildren<QPushButton *>())
+            buttons << button->text();
+        QVERIFY(buttons.size() >= 3);
+        const QString shared = sharedAccelerator(buttons);
+        QVERIFY2(shared.isEmpty(), qPrintable(shared));
+    }
+};
+
+QTEST_MAIN(TestTranslatedWindow)
+#include "test_translated_window.moc"
