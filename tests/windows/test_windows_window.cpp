@@ -111,8 +111,8 @@ private slots:
         }
     }
 
-    // The pictures of the window as Qt for Windows draws it, for the README
-    // (tools/take-screenshots.sh copies them from here).
+    // The pictures of the window as Qt for Windows draws it, to look at
+    // beside Linux's (build/windows/screenshots/).
     void picturesOfTheWindow()
     {
         const QString out = QDir(qEnvironmentVariable("VEXLOR_WINDOWS_BIN")).filePath(QStringLiteral("../screenshots"));
