@@ -69,7 +69,7 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
     const NumberFormat format = NumberFormat::fromLocale(QLocale());
     PlatformPortLister lister;
     CableBridgeLines bridges(lister);
-    ControllerSession session(std::make_unique<PlatformSerialPort>(), lister, bridges, portOverride, format);
+    ControllerSession session(std::make_unique<PlatformSerialPort>(), lister, bridges, portOverride);
     CliContext context({lister, session, portOverride}, limitMaxSpeed, format);
     return command.run(context, args);
 }
