@@ -4,8 +4,7 @@
 
 #include "config/backup_store.h"
 #include "link/cable.h"
-#include "link/port_discovery.h"
-#include "link/qt_serial_port.h"
+#include "link/platform_link.h"
 #include "params/message_input.h"
 #include "session/controller_session.h"
 
@@ -20,6 +19,11 @@
 
 #include <cstdio>
 #include <memory>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 using namespace vexlor;
 using namespace vexlor::cli;
@@ -69,9 +73,9 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
 {
     const QString portOverride = portOption.isEmpty() ? portOverrideFromEnvironment() : portOption;
     const NumberFormat format = NumberFormat::fromLocale(QLocale());
-    SystemPortLister lister;
+    PlatformPortLister lister;
     CableBridgeLines bridges(lister);
-    ControllerSession session(std::make_unique<QtSerialPort>(), lister, bridges, portOverride);
+    ControllerSession session(std::make_unique<PlatformSerialPort>(), lister, bridges, portOverride);
     CliContext context({lister, session, portOverride}, limitMaxSpeed, format, language);
     return command.run(context, args);
 }
@@ -90,13 +94,16 @@ const Command *commandNamedIn(int argc, char *argv[])
     return nullptr;
 }
 
-// A command that draws pages gets Qt Gui's fonts and painter, on the
-// offscreen platform: it runs the same with no display at all.
+// A command that draws pages gets Qt Gui's fonts and painter. On Linux it
+// runs on the offscreen platform, the same with no display at all; Windows'
+// own platform needs no display and is the one its package carries.
 std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
 {
     const Command *command = commandNamedIn(argc, argv);
     if (command && command->drawsPages) {
+#ifndef Q_OS_WIN
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         return std::make_unique<QGuiApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);
@@ -106,6 +113,12 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    // The same bytes as on Linux: a .vxc file written to stdout keeps its own
+    // CR LF line ends instead of gaining a second CR, and scripts see LF.
+    (void)_setmode(_fileno(stdout), _O_BINARY);
+    (void)_setmode(_fileno(stderr), _O_BINARY);
+#endif
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vexlor-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
