@@ -22,6 +22,7 @@
 #include "link/platform_link.h"
 #include "params/parameter_codec.h"
 #include "params/parameter_comparison.h"
+#include "params/settings_fingerprint.h"
 #include "session/backup_record_texts.h"
 
 #include <QApplication>
@@ -50,7 +51,14 @@ bool saveShots(MainWindow &window, const QDir &out, const QString &suffix)
 
 // A controller that differs from the window in five parameters, as a
 // comparison lists them.
-QList<DifferenceRow> sampleDifferences(NumberFormat format)
+// The window's initial settings and a controller holding five others, with
+// the fingerprints of both.
+struct SampleComparison {
+    QList<DifferenceRow> rows;
+    FingerprintPair fingerprints;
+};
+
+SampleComparison sampleComparison(NumberFormat format)
 {
     const ParameterValues window = encodeAll(ParameterSnapshot::initial(), format).values;
     ParameterValues controller = window;
@@ -59,7 +67,8 @@ QList<DifferenceRow> sampleDifferences(NumberFormat format)
     controller[20] = 3;   // three assist levels
     controller[40] = 2;   // sensorless
     controller[48] = 123; // mOhm
-    return differenceRows(differingParameters(window, controller, format));
+    return {differenceRows(differingParameters(window, controller, format)),
+            {settingsFingerprint(window), settingsFingerprint(controller)}};
 }
 
 // Three backups of one afternoon, newest first: the write after the oldest
@@ -84,8 +93,8 @@ QList<BackupRow> sampleBackups()
 
 bool saveDialogShots(MainWindow &window, const QDir &out)
 {
-    ComparisonDialog comparison(sampleDifferences(window.numberFormat()),
-                                {QStringLiteral("2706-A668"), QStringLiteral("C41B-07E3")}, &window);
+    const SampleComparison sample = sampleComparison(window.numberFormat());
+    ComparisonDialog comparison(sample.rows, sample.fingerprints, &window);
     comparison.show();
     RestoreBackupDialog restore(sampleBackups(), &window);
     restore.show();
