@@ -90,6 +90,24 @@ void addLanguageItems(QMainWindow *window, WindowActions &a)
     }
 }
 
+// File > Reopen and its four items.
+void addReopenItems(QMainWindow *window, WindowActions &a)
+{
+    a.reopenMenu = a.fileMenu->addMenu(toolIcon(ToolPicture::Reopen), WindowTexts::tr("Reopen"));
+    a.reopenMenu->setObjectName(QStringLiteral("Reopen1"));
+    useLargeIcons(a.reopenMenu);
+    a.reopenMenu->menuAction()->setObjectName(QStringLiteral("Reopen1"));
+    static constexpr const char *kReopenNames[] = {"N11", "N21", "N31", "N41"};
+    for (int i = 0; i < 4; ++i) {
+        // Captioned "1".."4" until the recent-files list puts file names there;
+        // no pictures and no access keys on these.
+        auto *item = new QAction(QString::number(i + 1), window);
+        item->setObjectName(QString::fromLatin1(kReopenNames[i]));
+        a.reopenMenu->addAction(item);
+        a.reopen[i] = item;
+    }
+}
+
 // The object name of a class's item: "eu-epac" gives RoadClassEuEpac1.
 QByteArray roadClassItemName(const char *id)
 {
@@ -134,19 +152,7 @@ WindowActions buildWindowActions(QMainWindow *window)
                                  ToolPicture::NewPage);
     a.open = addItem(window, a.fileMenu, "Open1", WindowTexts::tr("Open Configuration..."),
                      ToolPicture::OpenFolder, QKeySequence(Qt::CTRL | Qt::Key_O));
-    a.reopenMenu = a.fileMenu->addMenu(toolIcon(ToolPicture::Reopen), WindowTexts::tr("Reopen"));
-    a.reopenMenu->setObjectName(QStringLiteral("Reopen1"));
-    useLargeIcons(a.reopenMenu);
-    a.reopenMenu->menuAction()->setObjectName(QStringLiteral("Reopen1"));
-    static constexpr const char *kReopenNames[] = {"N11", "N21", "N31", "N41"};
-    for (int i = 0; i < 4; ++i) {
-        // Captioned "1".."4" until the recent-files list puts file names there;
-        // no pictures and no access keys on these.
-        auto *item = new QAction(QString::number(i + 1), window);
-        item->setObjectName(QString::fromLatin1(kReopenNames[i]));
-        a.reopenMenu->addAction(item);
-        a.reopen[i] = item;
-    }
+    addReopenItems(window, a);
     a.restoreBackup = addItem(window, a.fileMenu, "RestoreBackup1",
                               texts::text(texts::kRestoreBackupItem), ToolPicture::RestoreBackup);
     a.fileMenu->addSeparator();
