@@ -185,6 +185,11 @@ write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden
         <extracomment>%1 what was given after --class; keep &quot;vexlor-cli classes&quot; as it is</extracomment>
         <translation>„%1“ ist keine Straßenklasse. vexlor-cli classes listet sie auf.</translation>
     </message>
+    <message>
+        <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>Das Einstellungsblatt würde %1 ersetzen, die Datei, aus der es entsteht. Geben Sie mit -o eine andere Datei an.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>

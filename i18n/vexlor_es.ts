@@ -185,6 +185,11 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <extracomment>%1 what was given after --class; keep &quot;vexlor-cli classes&quot; as it is</extracomment>
         <translation>«%1» no es una clase de circulación. vexlor-cli classes las lista.</translation>
     </message>
+    <message>
+        <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>La hoja de ajustes reemplazaría %1, el archivo del que se hace. Indique otro archivo con -o.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>

@@ -185,6 +185,11 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
         <extracomment>%1 what was given after --class; keep &quot;vexlor-cli classes&quot; as it is</extracomment>
         <translation>«&#x202f;%1&#x202f;» n&apos;est pas une classe routière. vexlor-cli classes les liste.</translation>
     </message>
+    <message>
+        <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>La fiche de réglages remplacerait %1, le fichier dont elle est tirée. Indiquez un autre fichier avec -o.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>

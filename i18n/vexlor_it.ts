@@ -185,6 +185,11 @@ write esce con 1 anche quando la rilettura trova valori diversi da quelli scritt
         <extracomment>%1 what was given after --class; keep &quot;vexlor-cli classes&quot; as it is</extracomment>
         <translation>&apos;%1&apos; non è una classe stradale. vexlor-cli classes le elenca.</translation>
     </message>
+    <message>
+        <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>La scheda impostazioni sostituirebbe %1, il file da cui è creata. Indicare un altro file con -o.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>

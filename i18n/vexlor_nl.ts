@@ -185,6 +185,11 @@ write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreve
         <extracomment>%1 what was given after --class; keep &quot;vexlor-cli classes&quot; as it is</extracomment>
         <translation>&apos;%1&apos; is geen wegklasse. vexlor-cli classes toont ze.</translation>
     </message>
+    <message>
+        <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>Het instellingenblad zou %1 vervangen, het bestand waarvan het gemaakt wordt. Geef met -o een ander bestand op.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>

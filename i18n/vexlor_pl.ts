@@ -185,6 +185,11 @@ write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż za
         <extracomment>%1 what was given after --class; keep &quot;vexlor-cli classes&quot; as it is</extracomment>
         <translation>„%1” nie jest klasą drogową. vexlor-cli classes je wypisuje.</translation>
     </message>
+    <message>
+        <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>Karta ustawień zastąpiłaby %1, plik, z którego powstaje. Podaj inny plik za pomocą -o.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>

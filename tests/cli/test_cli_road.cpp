@@ -220,6 +220,14 @@ private slots:
         QCOMPARE(onFolder.exitCode, 2);
         QVERIFY(onFolder.err.contains("Cannot create file "));
         QCOMPARE(runCli({"sheet", file}).exitCode, 2);
+        // Nor does a sheet ever replace the configuration it is made of.
+        QFile::link(file, dir.filePath(QStringLiteral("link.vxc")));
+        for (const QString &target : {file, dir.filePath(QStringLiteral("link.vxc"))}) {
+            const CliRun onItself = runCli({"sheet", file, "-o", target});
+            QCOMPARE(onItself.exitCode, 2);
+            QVERIFY(onItself.err.contains("would replace"));
+        }
+        QCOMPARE(runCli({QStringLiteral("fingerprint"), file}).out.trimmed(), mark.toLatin1());
     }
 
     // Every word of the sheet shows on the page, in every language, with the
