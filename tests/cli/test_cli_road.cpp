@@ -231,21 +231,26 @@ private slots:
     }
 
     // Every word of the sheet shows on the page, in every language, with the
-    // longest choices the window offers.
+    // longest choices the window offers and with every rule broken at once.
     void sheetShowsEveryWord_data()
     {
         QTest::addColumn<QString>("language");
-        for (const char *language : {"en_GB", "de_DE", "fr_FR", "nl_NL", "es_ES", "it_IT", "pl_PL"})
-            QTest::newRow(language) << language;
+        QTest::addColumn<QByteArray>("settings");
+        for (const char *language : {"en_GB", "de_DE", "fr_FR", "nl_NL", "es_ES", "it_IT", "pl_PL"}) {
+            // "Together with pedal sensor", 60° Sensors, Without clutch.
+            QTest::addRow("%s, long choices", language) << language << QByteArray("19\r\n1\r\n40\r\n1\r\n41\r\n1\r\n");
+            QTest::addRow("%s, four findings", language)
+                << language << QByteArray("5\r\n99.9\r\n43\r\n2000\r\n7\r\n1500\r\n");
+        }
     }
     void sheetShowsEveryWord()
     {
         QFETCH(QString, language);
+        QFETCH(QByteArray, settings);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
             QSKIP("pdftoppm (poppler-utils) not found");
         QTemporaryDir dir;
-        // "Together with pedal sensor", 60° Sensors, Without clutch.
-        const QString file = writeFile(dir, "long.vxc", "19\r\n1\r\n40\r\n1\r\n41\r\n1\r\n");
+        const QString file = writeFile(dir, "long.vxc", settings);
         const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
         const CliRun run = runCliInLocale({"LANG=" + language + ".UTF-8", "XDG_RUNTIME_DIR=" + dir.path()},
                                           {"sheet", file, "-o", pdf, "--class", "eu-epac", "--tire", "29x2.3"});
