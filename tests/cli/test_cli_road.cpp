@@ -3,6 +3,9 @@
 
 #include "sim_process.h"
 
+#include "params/parameter_codec.h"
+#include "params/parameter_comparison.h"
+
 #include "cli_run.h"
 
 #include <QImage>
@@ -74,6 +77,8 @@ QStringList invisibleWords(const QString &pdf, const QString &folder)
 }
 
 } // namespace
+
+using namespace vexlor;
 
 class TestCliRoad : public QObject {
     Q_OBJECT
@@ -208,6 +213,21 @@ private slots:
               QStringLiteral("Bike shop: date and signature"), QStringLiteral("Customer: date and signature"),
               QStringLiteral("Made with: Vexlor Adjustor")})
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral("\n in: ") + text));
+        // Every stored parameter: its caption beside its value and unit, as
+        // the window shows them.
+        ParameterValues values = encodeAll(ParameterSnapshot::initial(), NumberFormat{}).values;
+        values[5] = 275;
+        values[43] = 350;
+        values[20] = 5;
+        int rows = 0;
+        for (const ParameterDescriptor &d : parameterTable()) {
+            if (!d.isStored())
+                continue;
+            const QString row = fieldLabel(d) + u' ' + valueWithUnit(d, shownValueText(d.index, values[d.index], {}));
+            QVERIFY2(text.contains(row), qPrintable(row));
+            ++rows;
+        }
+        QCOMPARE(rows, 43);
         QProcess info;
         info.start(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY(info.waitForFinished(30000));
