@@ -18,7 +18,7 @@ std::unique_ptr<BridgeLine> makeFtdiBridgeLine(const SerialPortEntry &entry)
 }
 
 constexpr std::array kCableTypes = {
-    CableType{"FTDI USB serial bridge", 0x0403, &makeFtdiBridgeLine, true},
+    CableType{"FTDI USB serial bridge", 0x0403, &makeFtdiBridgeLine, true, "ftdi_sio"},
 };
 
 // A device path as the system lists it (a link such as /dev/serial/by-id/...
