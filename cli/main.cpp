@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "config/backup_store.h"
+#include "doctor/host_system.h"
 #include "link/cable.h"
 #include "link/port_discovery.h"
 #include "link/qt_serial_port.h"
@@ -50,6 +51,25 @@ QString commandList()
     return text;
 }
 
+// The --port DEVICE (or --port=DEVICE) among a command's arguments, taken out
+// of them; empty when there is none.
+QString takePortOption(QStringList &args)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == u"--port" && i + 1 < args.size()) {
+            const QString port = args[i + 1];
+            args.remove(i, 2);
+            return port;
+        }
+        if (args[i].startsWith(QLatin1String("--port="))) {
+            const QString port = args[i].mid(7);
+            args.remove(i);
+            return port;
+        }
+    }
+    return {};
+}
+
 void print(FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -66,7 +86,8 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
     SystemPortLister lister;
     CableBridgeLines bridges(lister);
     ControllerSession session(std::make_unique<QtSerialPort>(), lister, bridges, portOverride, format);
-    CliContext context({lister, session, portOverride}, limitMaxSpeed, format);
+    const HostSystem system;
+    CliContext context({lister, session, portOverride, system}, limitMaxSpeed, format);
     return command.run(context, args);
 }
 
@@ -127,6 +148,11 @@ int main(int argc, char *argv[])
                           + u'\n');
         return kExitBadInput;
     }
-    return runCommand(*command, positional.mid(1), parser.value(portOption),
-                      !parser.isSet(noSpeedLimitOption));
+    QStringList args = positional.mid(1);
+    QString port = parser.value(portOption);
+    if (command->portAfterName) {
+        if (const QString after = takePortOption(args); !after.isEmpty())
+            port = after;
+    }
+    return runCommand(*command, args, port, !parser.isSet(noSpeedLimitOption));
 }
