@@ -3,6 +3,7 @@
 // to the window; the tests hand it recorders and fakes instead.
 
 #include "commands/shell_opener.h"
+#include "dialogs/connection_doctor_dialog.h"
 #include "dialogs/qt_file_dialogs.h"
 #include "dialogs/qt_message_boxes.h"
 #include "dialogs/qt_safety_dialogs.h"
@@ -14,6 +15,8 @@
 #include "config/freedesktop_file_association.h"
 #include "config/language_setting.h"
 #include "config/settings_file.h"
+#include "doctor/doctor_run.h"
+#include "doctor/host_system.h"
 #include "link/cable.h"
 #include "link/port_discovery.h"
 #include "link/qt_serial_port.h"
@@ -92,6 +95,13 @@ int main(int argc, char *argv[])
         boxes.setParentWindow(&window);
         dialogs.setParentWindow(&window);
         safetyDialogs.setParentWindow(&window);
+        // Help > Connection Doctor, and the boxes that offer it.
+        const HostSystem system;
+        DoctorRun doctorRun(system, portLister, session, DoctorRun::SessionState::Running);
+        ConnectionDoctorDialog doctor(
+            doctorRun, QStringLiteral("vexlor-adjustor") + QLatin1String(kProgramVersionSuffix), &window);
+        QObject::connect(&window, &MainWindow::connectionDoctorRequested, &doctor,
+                         &ConnectionDoctorDialog::showAndRun);
         window.startUp(); // while the splash is up
 
         // The splash wait: the event loop runs (clicks, timer ticks) and the

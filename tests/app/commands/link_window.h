@@ -26,6 +26,7 @@ struct ShownItem {
     QString kind; // "standard", "error", "information", "question", "open", or a dialog's
     QString caption;
     QString text; // the box's text, or the opened URL
+    QString offer; // a box's second button beside OK, if it has one
 };
 
 class LoggingBoxes final : public vexlor::MessageBoxes {
@@ -68,6 +69,23 @@ public:
             openReports.append(std::move(closed));
         else if (closed)
             closed();
+    }
+
+    // Boxes that offer more help: taken when `takeOffer` says so.
+    bool takeOffer = false;
+    bool errorWithOffer(const QString &caption, const QString &text, const QString &offer) override
+    {
+        m_log.append({QStringLiteral("error"), caption, text, offer});
+        if (onShown)
+            onShown();
+        return takeOffer;
+    }
+    void showErrorWithOffer(const QString &caption, const QString &text, const QString &offer,
+                            std::function<void()> taken) override
+    {
+        m_log.append({QStringLiteral("error"), caption, text, offer});
+        if (takeOffer && taken)
+            taken();
     }
 
     // The user closes the oldest open report.

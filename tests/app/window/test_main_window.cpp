@@ -126,7 +126,8 @@ private slots:
         const QStringList actions = {"New1", "Open1", "Reopen1", "N11", "N21", "N31", "N41", "Save1",
                                      "Saveas1", "Exit1", "TestConnection1", "ReadSettings1",
                                      "WriteControllerSettings1", "HelpTopics1", "TechnicalSupport1",
-                                     "About1", "RestoreBackup1", "CompareWithController1",
+                                     "ConnectionDoctor1", "About1", "RestoreBackup1",
+                                     "CompareWithController1",
                                      "BackUpBeforeWrite1", "VerifyAfterWrite1", "DesktopLanguage1",
                                      "LanguageEn1", "LanguageDe1", "LanguageFr1", "LanguageNl1",
                                      "LanguageEs1", "LanguageIt1", "LanguagePl1"};
@@ -165,7 +166,8 @@ private slots:
                               "Write Controller Configuration", "Compare with Controller…", "-",
                               "[x] Back Up Before Write", "[x] Verify After Write"}));
         QCOMPARE(items(a.helpMenu),
-                 QStringList({"Help Topics", "Technical Support", "Language", "-", "About..."}));
+                 QStringList({"Help Topics", "Technical Support", "Connection Doctor…", "Language", "-",
+                              "About..."}));
         // Each language by its own name, the desktop's ticked on a first start.
         QCOMPARE(items(a.languageMenu),
                  QStringList({"[x] Desktop Language", "-", "[ ] English", "[ ] Deutsch", "[ ] Français",
@@ -270,7 +272,7 @@ private slots:
         }
         // Every item but the separators, the reopen entries and the options
         // (the two write options, the languages), whose check mark is their picture.
-        QCOMPARE(menuPictures, 15);
+        QCOMPARE(menuPictures, 16);
     }
 
     // Guards the status strip as created, and the device state start-up shows
