@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -63,6 +64,7 @@ QLabel *textLabel(const QString &text, QWidget *parent)
     auto *label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return label;
 }
@@ -107,7 +109,7 @@ ConnectionDoctorDialog::ConnectionDoctorDialog(DoctorRun &run, QString program, 
             [this](const QList<CheckResult> &results) { showResults(results, true); });
     connect(&m_run, &DoctorRun::finished, this,
             [this](const QList<CheckResult> &results) { showResults(results, false); });
-    resize(720, 560);
+    resize(760, 640);
 }
 
 void ConnectionDoctorDialog::showAndRun()
@@ -148,11 +150,13 @@ void ConnectionDoctorDialog::addRow(int row, const CheckResult &result)
     detail->setObjectName(QStringLiteral("Detail_") + result.check);
     name->setBuddy(detail);
     auto *texts = new QVBoxLayout;
+    texts->setContentsMargins(0, 0, 0, 0);
     texts->addWidget(detail);
     if (!result.fix.isEmpty()) {
         //: before the fix of a check that failed or warns; %1 the fix, often a command
         QLabel *fix = textLabel(tr("Fix: %1").arg(result.fix), sheet);
         fix->setObjectName(QStringLiteral("Fix_") + result.check);
+        fix->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont)); // most fixes are commands
         texts->addWidget(fix);
     }
     m_rows->addWidget(picture, row, 0, Qt::AlignTop);

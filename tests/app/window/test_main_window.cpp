@@ -244,6 +244,15 @@ private slots:
         QVERIFY(!t.control<QToolButton>("SpeedButton6")->isEnabled());
     }
 
+    // Guards Help > Connection Doctor…: it asks the program's entry for the doctor.
+    void connectionDoctorFromTheHelpMenu()
+    {
+        TestWindow t;
+        QSignalSpy requested(t.window.get(), &MainWindow::connectionDoctorRequested);
+        t.window->actions().connectionDoctor->trigger();
+        QCOMPARE(requested.count(), 1);
+    }
+
     // Guards the tool bar's and the menus' pictures against the desktop's
     // icon theme: a theme with every standard action name replaces none of
     // them; each button shows the picture drawn for it.
