@@ -1,15 +1,16 @@
 // vexlor-adjustor: the window for configuring the controller. The program's
 // entry builds the real dialogs, desktop and controller link and hands them
-// to the window; the tests hand it recorders and fakes instead.
+// to the window's assembly; the tests and the screenshot tool hand the same
+// assembly recorders and fakes instead.
 
 #include "commands/shell_opener.h"
 #include "dialogs/connection_doctor_dialog.h"
 #include "dialogs/qt_file_dialogs.h"
 #include "dialogs/qt_message_boxes.h"
 #include "dialogs/qt_safety_dialogs.h"
-#include "window/main_window.h"
 #include "window/program_info.h"
 #include "window/splash_window.h"
+#include "window/window_assembly.h"
 
 #include "config/backup_store.h"
 #include "config/freedesktop_file_association.h"
@@ -20,7 +21,6 @@
 #include "link/cable.h"
 #include "link/port_discovery.h"
 #include "link/qt_serial_port.h"
-#include "session/controller_session.h"
 
 #include "language_choice.h"
 #include "translators.h"
@@ -47,10 +47,9 @@ void showStartError(const QString &message)
 
 // The window's language: the one Help > Language saved in config.ini, else
 // the desktop's. Never the number format: that follows the locale as before.
-QString windowLanguage(const QString &settingsFolder)
+QString windowLanguage(const vexlor::SettingsFile &settings)
 {
     using namespace vexlor;
-    const SettingsFile settings(QDir(settingsFolder).filePath(QLatin1String(kSettingsFileName)));
     return chooseUiLanguage(readLanguageSetting(settings),
                             desktopLanguages(QProcessEnvironment::systemEnvironment()));
 }
@@ -62,8 +61,13 @@ int main(int argc, char *argv[])
     using namespace vexlor;
     QApplication app(argc, argv);
     try {
-        const QString settingsFolder = settingsFolderFor(executableFolder());
-        const UiTranslators translators(windowLanguage(settingsFolder)); // before any widget
+        // What start-up needs is known here, before the first widget, and
+        // handed to each part as it is built.
+        const QString programFolder = executableFolder();
+        SettingsFile settings(QDir(settingsFolderFor(programFolder))
+                                  .filePath(QLatin1String(kSettingsFileName)));
+        const NumberFormat numberFormat = NumberFormat::fromLocale();
+        const UiTranslators translators(windowLanguage(settings)); // before any widget
 
         auto splash = std::make_unique<SplashWindow>();
         splash->show();
@@ -78,26 +82,18 @@ int main(int argc, char *argv[])
         FreedesktopFileAssociation association(QString::fromLatin1(kApplicationName));
         SystemPortLister portLister;
         CableBridgeLines bridgeLines(portLister);
-        ControllerSession session(std::make_unique<QtSerialPort>(), portLister, bridgeLines,
-                                  portOverrideFromEnvironment(), NumberFormat::fromLocale());
-        MainWindow window(AppServices{
-            .boxes = boxes,
-            .shell = shell,
-            .fileDialogs = dialogs,
-            .safetyDialogs = safetyDialogs,
-            .fileAssociation = association,
-            .session = session,
-            .settingsFolder = settingsFolder,
-            .backupFolder = BackupStore::defaultFolder(),
-            .commandLine = app.arguments().mid(1),
-            .language = translators.language(),
-        });
+        WindowAssembly assembly(
+            {boxes, shell, dialogs, safetyDialogs, association},
+            {std::make_unique<QtSerialPort>(), portLister, bridgeLines, portOverrideFromEnvironment()},
+            {settings, programFolder, numberFormat, BackupStore::defaultFolder(),
+             app.arguments().mid(1), translators.language()});
+        MainWindow &window = assembly.window();
         boxes.setParentWindow(&window);
         dialogs.setParentWindow(&window);
         safetyDialogs.setParentWindow(&window);
         // Help > Connection Doctor, and the boxes that offer it.
         const HostSystem system;
-        DoctorRun doctorRun(system, portLister, session, DoctorRun::SessionState::Running);
+        DoctorRun doctorRun(system, portLister, assembly.session(), DoctorRun::SessionState::Running);
         ConnectionDoctorDialog doctor(
             doctorRun, QStringLiteral("vexlor-adjustor") + QLatin1String(kProgramVersionSuffix), &window);
         QObject::connect(&window, &MainWindow::connectionDoctorRequested, &doctor,

@@ -18,6 +18,10 @@ namespace vexlor::cli::texts {
 // On stderr once the backup is kept.
 //: %1 the backup file's path
 inline constexpr const char *kBackupKept = QT_TRANSLATE_NOOP("Cli", "Backup: %1");
+// On stderr after the values beyond the window's limits that stopped a write.
+//: keep --force as it is
+inline constexpr const char *kNothingWrittenUseForce =
+    QT_TRANSLATE_NOOP("Cli", "Nothing was written. Give --force to write them all the same.");
 // On stderr after a read-back that found every value as written.
 inline constexpr const char *kVerified =
     QT_TRANSLATE_NOOP("Cli", "Read back: the controller holds every value written.");

@@ -25,11 +25,12 @@ constexpr std::array kCommands = {
             QT_TRANSLATE_NOOP("Cli", "read the controller's configuration into FILE (or stdout) as a "
                                      ".vxc file"),
             &runRead},
-    Command{"write", "write [--no-backup] [--no-verify] [--backup-dir DIR] FILE",
-            //: FILE as in the synopsis; stderr stays as it is
+    Command{"write", "write [--force] [--no-backup] [--no-verify] [--backup-dir DIR] FILE",
+            //: FILE as in the synopsis; stderr and --force stay as they are
             QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state, keep the controller's settings "
                                      "as a backup (path on stderr), write FILE's and store them, read "
-                                     "them back to check"),
+                                     "them back to check; values outside the window's limits are "
+                                     "written only with --force"),
             &runWrite},
     Command{"compare", "compare FILE",
             //: FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed
@@ -38,11 +39,14 @@ constexpr std::array kCommands = {
                                      "CONTROLLER VALUE, tab-separated"),
             &runCompare},
     Command{"backups", "backups [--backup-dir DIR]",
-            QT_TRANSLATE_NOOP("Cli", "list the backups taken before writes, newest first, one path a line"),
+            //: PATH, WRITE, NOTE name the columns printed
+            QT_TRANSLATE_NOOP("Cli", "list the backups taken before writes, newest first: PATH, how the "
+                                     "WRITE that followed ended, and a NOTE on one taken after an "
+                                     "interrupted write, tab-separated"),
             &runBackups},
     Command{"diff", "diff A B",
-            QT_TRANSLATE_NOOP("Cli", "print the parameters whose stored values differ between two .vxc "
-                                     "files (exit 1 when some do)"),
+            QT_TRANSLATE_NOOP("Cli", "print the parameters that two .vxc files set differently, as the "
+                                     "controller would receive them (exit 1 when some do)"),
             &runDiff},
     Command{"doctor", "doctor [--port DEVICE] [--json]",
             //: keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed

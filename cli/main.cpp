@@ -37,7 +37,7 @@ QString commandList()
         + CliText::tr("Backups go to %1 unless --backup-dir names another folder; the newest %2 "
                       "are kept.")
               .arg(BackupStore::defaultFolder(), QString::number(BackupStore::kKeptBackups));
-    //: diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are
+    //: diff(1) is the Unix command diff; keep command names (diff, compare, write) and --force as they are
     text += QStringLiteral("\n\n")
         + CliText::tr(
             "Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.\n"
@@ -45,8 +45,8 @@ QString commandList()
             "compare exits 0 when the controller holds the file's values, 3 when some differ, 1 on a "
             "controller or link failure, 2 on bad input or usage.\n"
             "write exits 1 also when the read-back finds other values than were written (they are "
-            "printed as compare prints them), and 2 when the backup cannot be kept (nothing is "
-            "written).")
+            "printed as compare prints them), and 2 when the backup cannot be kept or, without "
+            "--force, values are outside the window's limits (nothing is written).")
         + u'\n';
     return text;
 }

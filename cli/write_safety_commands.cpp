@@ -6,9 +6,12 @@
 #include "controller_run.h"
 
 #include "config/backup_store.h"
+#include "params/field_limits.h"
+#include "params/limit_texts.h"
 #include "params/message_input.h"
 #include "params/parameter_codec.h"
 #include "protocol/transaction_texts.h"
+#include "session/backup_record_texts.h"
 #include "session/controller_comparison.h"
 #include "session/guarded_write.h"
 #include "session/write_safety_texts.h"
@@ -20,12 +23,14 @@
 namespace vexlor::cli {
 namespace {
 
-constexpr const char *kWriteSynopsis = "write [--no-backup] [--no-verify] [--backup-dir DIR] FILE";
+constexpr const char *kWriteSynopsis =
+    "write [--force] [--no-backup] [--no-verify] [--backup-dir DIR] FILE";
 constexpr const char *kBackupsSynopsis = "backups [--backup-dir DIR]";
 
 // A command's own options, after its name.
 struct SafetyOptions {
     WriteSafety safety;
+    bool force = false; // write values beyond the window's limits
     QString backupFolder = BackupStore::defaultFolder();
     QStringList files;
 };
@@ -36,17 +41,20 @@ std::optional<SafetyOptions> parseSafetyOptions(CliContext &context, const QStri
     QCommandLineParser parser;
     const QCommandLineOption noBackup(QStringLiteral("no-backup"));
     const QCommandLineOption noVerify(QStringLiteral("no-verify"));
+    const QCommandLineOption force(QStringLiteral("force"));
     const QCommandLineOption folder(QStringLiteral("backup-dir"), QString(), QStringLiteral("DIR"));
     parser.addOption(folder);
     if (writeOptions)
-        parser.addOptions({noBackup, noVerify});
+        parser.addOptions({noBackup, noVerify, force});
     if (!parser.parse(QStringList{QStringLiteral("vexlor-cli")} + args)) {
         context.err() << inputForMessage(parser.errorText()) << Qt::endl; // it quotes the bad option
         return std::nullopt;
     }
     SafetyOptions options;
-    if (writeOptions)
+    if (writeOptions) {
         options.safety = {!parser.isSet(noBackup), !parser.isSet(noVerify)};
+        options.force = parser.isSet(force);
+    }
     if (parser.isSet(folder))
         options.backupFolder = parser.value(folder);
     options.files = parser.positionalArguments();
@@ -76,6 +84,19 @@ std::optional<std::pair<ParameterSnapshot, ParameterValues>> encodedFile(CliCont
         return std::nullopt;
     }
     return std::pair{*snapshot, encoded.values};
+}
+
+// Values the window would not let through its fields are written only with
+// --force; without it they are named and nothing is sent.
+bool withinLimitsOrForced(CliContext &context, const ParameterSnapshot &file, bool force)
+{
+    const QList<LimitBreach> breaches = valuesBeyondFieldLimits(file, context.numberFormat());
+    if (force || breaches.isEmpty())
+        return true;
+    context.err() << limitText(vexlor::texts::kOutsideLimits) << '\n'
+                  << limitBreachLines(breaches) << '\n'
+                  << CliText::tr(texts::kNothingWrittenUseForce) << Qt::endl;
+    return false;
 }
 
 int writeExitCode(CliContext &context, const GuardedWriteOutcome &result)
@@ -129,7 +150,7 @@ int runWrite(CliContext &context, const QStringList &args)
     if (!options || options->files.size() != 1)
         return context.usage(kWriteSynopsis);
     const auto file = encodedFile(context, options->files.first());
-    if (!file)
+    if (!file || !withinLimitsOrForced(context, file->first, options->force))
         return kExitBadInput;
     BackupStore backups(options->backupFolder);
     ControllerRun run(context, transactionText(vexlor::texts::kCommunicationFailed));
@@ -151,8 +172,12 @@ int runBackups(CliContext &context, const QStringList &args)
     const auto options = parseSafetyOptions(context, args, false);
     if (!options || !options->files.isEmpty())
         return context.usage(kBackupsSynopsis);
-    for (const BackupFile &backup : BackupStore(options->backupFolder).list())
-        context.out() << backup.path << '\n';
+    // PATH, how the write that followed ended, and the mark of a backup taken
+    // after an interrupted write (empty otherwise), tab-separated.
+    for (const BackupFile &backup : BackupStore(options->backupFolder).list()) {
+        context.out() << backup.path << '\t' << followingWriteText(backup.record) << '\t'
+                      << backupNoteText(backup.record) << '\n';
+    }
     context.out().flush();
     return kExitDone;
 }

@@ -20,8 +20,6 @@ public:
 
     // The language in use: `code`, or "en" when the tool has no translation for it.
     [[nodiscard]] const QString &language() const { return m_language; }
-    // Whether Qt's own translation of the language was found.
-    [[nodiscard]] bool hasQtTranslation() const { return m_qtInstalled; }
 
 private:
     QString m_language = QStringLiteral("en");

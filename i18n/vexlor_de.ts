@@ -45,22 +45,9 @@
         <translation>die Konfiguration des Controllers auslesen und als .vxc-Datei in FILE (oder auf stdout) schreiben</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check</source>
-        <extracomment>FILE as in the synopsis; stderr stays as it is</extracomment>
-        <translation>FILE auf den Ausgangszustand anwenden, die Einstellungen des Controllers als Sicherung ablegen (Pfad auf stderr), die Einstellungen aus FILE schreiben und dauerhaft speichern, zur Prüfung zurücklesen</translation>
-    </message>
-    <message>
         <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
         <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
         <translation>FILE auf den Ausgangszustand anwenden, den Controller auslesen und jeden Parameter ausgeben, bei dem der Controller einen anderen Wert enthält: Schlüssel, Beschriftung, Wert in der Datei, Wert im Controller, durch Tabulatoren getrennt</translation>
-    </message>
-    <message>
-        <source>list the backups taken before writes, newest first, one path a line</source>
-        <translation>die vor Schreibvorgängen angelegten Sicherungen auflisten, die neueste zuerst, ein Pfad pro Zeile</translation>
-    </message>
-    <message>
-        <source>print the parameters whose stored values differ between two .vxc files (exit 1 when some do)</source>
-        <translation>die Parameter ausgeben, deren gespeicherte Werte sich zwischen zwei .vxc-Dateien unterscheiden (Exit-Code 1, wenn es solche gibt)</translation>
     </message>
     <message>
         <source>Cannot open %1: permission denied.
@@ -117,17 +104,6 @@
         <translation>Sicherungen werden in %1 abgelegt, sofern --backup-dir keinen anderen Ordner angibt; die neuesten %2 werden aufbewahrt.</translation>
     </message>
     <message>
-        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
-diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
-compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
-write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
-        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
-        <translation>Exit-Codes: 0 erledigt, 1 Fehler des Controllers oder der Verbindung, 2 fehlerhafte Eingabe oder falscher Aufruf.
-diff endet wie diff(1): 0 kein Unterschied, 1 Unterschiede gefunden, 2 fehlerhafte Eingabe oder falscher Aufruf.
-compare endet mit 0, wenn der Controller die Werte der Datei enthält, mit 3, wenn sich Werte unterscheiden, mit 1 bei einem Fehler des Controllers oder der Verbindung und mit 2 bei fehlerhafter Eingabe oder falschem Aufruf.
-write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden als geschrieben wurden (sie werden wie bei compare ausgegeben), und mit 2, wenn die Sicherung nicht angelegt werden kann (dann wird nichts geschrieben).</translation>
-    </message>
-    <message>
         <source>Reads, writes and checks the settings of a Vexlor FOC motor controller.</source>
         <translation>Liest, schreibt und prüft die Einstellungen eines Vexlor-FOC-Motorcontrollers.</translation>
     </message>
@@ -149,6 +125,36 @@ write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden
         <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
         <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
         <translation>Unbekannter Befehl &apos;%1&apos;. Eine Liste der Befehle zeigt vexlor-cli --help.</translation>
+    </message>
+    <message>
+        <source>Nothing was written. Give --force to write them all the same.</source>
+        <extracomment>keep --force as it is</extracomment>
+        <translation>Es wurde nichts geschrieben. Mit --force werden sie trotzdem geschrieben.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force</source>
+        <extracomment>FILE as in the synopsis; stderr and --force stay as they are</extracomment>
+        <translation>FILE auf den Ausgangszustand anwenden, die Einstellungen des Controllers als Sicherung ablegen (Pfad auf stderr), die Einstellungen aus FILE schreiben und dauerhaft speichern, zur Prüfung zurücklesen; Werte außerhalb der Grenzen des Fensters werden nur mit --force geschrieben</translation>
+    </message>
+    <message>
+        <source>list the backups taken before writes, newest first: PATH, how the WRITE that followed ended, and a NOTE on one taken after an interrupted write, tab-separated</source>
+        <extracomment>PATH, WRITE, NOTE name the columns printed</extracomment>
+        <translation>die vor Schreibvorgängen angelegten Sicherungen auflisten, die neueste zuerst: Pfad, wie der folgende Schreibvorgang endete, und ein Hinweis bei einer nach einem unterbrochenen Schreibvorgang angelegten Sicherung, durch Tabulatoren getrennt</translation>
+    </message>
+    <message>
+        <source>print the parameters that two .vxc files set differently, as the controller would receive them (exit 1 when some do)</source>
+        <translation>die Parameter ausgeben, die zwei .vxc-Dateien verschieden setzen, so wie der Controller sie erhalten würde (Exit-Code 1, wenn es solche gibt)</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
+diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
+compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
+write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept or, without --force, values are outside the window&apos;s limits (nothing is written).</source>
+        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) and --force as they are</extracomment>
+        <translation>Exit-Codes: 0 erledigt, 1 Fehler des Controllers oder der Verbindung, 2 fehlerhafte Eingabe oder falscher Aufruf.
+diff endet wie diff(1): 0 kein Unterschied, 1 Unterschiede gefunden, 2 fehlerhafte Eingabe oder falscher Aufruf.
+compare endet mit 0, wenn der Controller die Werte der Datei enthält, mit 3, wenn sich Werte unterscheiden, mit 1 bei einem Fehler des Controllers oder der Verbindung und mit 2 bei fehlerhafter Eingabe oder falschem Aufruf.
+write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden als geschrieben wurden (sie werden wie bei compare ausgegeben), und mit 2, wenn die Sicherung nicht angelegt werden kann oder, ohne --force, Werte außerhalb der Grenzen des Fensters liegen (dann wird nichts geschrieben).</translation>
     </message>
 </context>
 <context>
@@ -232,6 +238,33 @@ Hat der Motor 3 Hallsensoren?</translation>
         <source>The file %1 contains no settings.</source>
         <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
         <translation>Die Datei %1 enthält keine Einstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>Limits</name>
+    <message>
+        <source>These values are outside the limits the window allows:</source>
+        <translation>Diese Werte liegen außerhalb der Grenzen, die das Fenster zulässt:</translation>
+    </message>
+    <message>
+        <source>%1: %2 (allowed: %3)</source>
+        <extracomment>%1 the field&apos;s caption, %2 its value with its unit, %3 the allowed range (&quot;at most 30.0 A&quot;)</extracomment>
+        <translation>%1: %2 (zulässig: %3)</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>an allowed range: %1 the largest value with its unit, &quot;30.0 A&quot;</extracomment>
+        <translation>höchstens %1</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>an allowed range: %1 the least value with its unit, &quot;200 ms&quot;</extracomment>
+        <translation>mindestens %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
+        <translation>%1 bis %2</translation>
     </message>
 </context>
 <context>
@@ -883,6 +916,37 @@ und melden Sie sich danach ab und wieder an.</translation>
         <source>There are no backups yet. A backup of the controller&apos;s settings is taken before every write.</source>
         <translation>Es gibt noch keine Sicherungen. Vor jedem Schreibvorgang werden die Einstellungen des Controllers gesichert.</translation>
     </message>
+    <message>
+        <source>Write that followed</source>
+        <extracomment>column heading: how the write that followed the backup ended</extracomment>
+        <translation>Folgender Schreibvorgang</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <extracomment>column heading: &quot;Taken after an interrupted write&quot;, or nothing</extracomment>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>A backup taken after an interrupted write may hold part of that write&apos;s values. To undo the interrupted write, load the newest backup without that note.</source>
+        <translation>Eine Sicherung, die nach einem unterbrochenen Schreibvorgang angelegt wurde, kann einen Teil von dessen Werten enthalten. Um den unterbrochenen Schreibvorgang rückgängig zu machen, laden Sie die neueste Sicherung ohne diesen Hinweis.</translation>
+    </message>
+    <message>
+        <source>Values Outside the Limits</source>
+        <translation>Werte außerhalb der Grenzen</translation>
+    </message>
+    <message>
+        <source>Write anyway?</source>
+        <translation>Trotzdem schreiben?</translation>
+    </message>
+    <message>
+        <source>&amp;Write Anyway</source>
+        <translation>&amp;Trotzdem schreiben</translation>
+    </message>
+    <message>
+        <source>Unreadable</source>
+        <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
+        <translation>Nicht lesbar</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>
@@ -1005,6 +1069,45 @@ und melden Sie sich danach ab und wieder an.</translation>
         <source>%1: written %2, holds %3</source>
         <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
         <translation>%1: geschrieben %2, im Controller %3</translation>
+    </message>
+    <message>
+        <source>Written, stored and checked</source>
+        <translation>Geschrieben, gespeichert und geprüft</translation>
+    </message>
+    <message>
+        <source>Written and stored, not checked</source>
+        <translation>Geschrieben und gespeichert, nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Written and stored; the controller holds other values</source>
+        <translation>Geschrieben und gespeichert; der Controller enthält andere Werte</translation>
+    </message>
+    <message>
+        <source>Written and stored; reading it back failed</source>
+        <translation>Geschrieben und gespeichert; Zurücklesen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Interrupted at frame %1 of %2</source>
+        <extracomment>%1 the frame that went unanswered (0 to 59), %2 the frames of a write (60)</extracomment>
+        <translation>Unterbrochen bei Frame %1 von %2</translation>
+    </message>
+    <message>
+        <source>Sent, but the store failed</source>
+        <translation>Gesendet, aber das Speichern ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Never ended (the program stopped)</source>
+        <extracomment>the program stopped (closed, killed, crashed) before the write ended</extracomment>
+        <translation>Nie abgeschlossen (das Programm wurde beendet)</translation>
+    </message>
+    <message>
+        <source>Not recorded</source>
+        <extracomment>the backup was taken by an older version, which kept no record of the write</extracomment>
+        <translation>Nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Taken after an interrupted write</source>
+        <translation>Nach einem unterbrochenen Schreibvorgang angelegt</translation>
     </message>
 </context>
 </TS>

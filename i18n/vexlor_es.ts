@@ -45,22 +45,9 @@
         <translation>lee la configuración del controlador y la guarda en FILE (o la envía a stdout) como archivo .vxc</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check</source>
-        <extracomment>FILE as in the synopsis; stderr stays as it is</extracomment>
-        <translation>aplica FILE sobre el estado inicial, guarda los ajustes del controlador como copia de seguridad (ruta en stderr), escribe los de FILE y los memoriza, y los vuelve a leer para comprobarlos</translation>
-    </message>
-    <message>
         <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
         <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
         <translation>aplica FILE sobre el estado inicial, lee el controlador y muestra cada parámetro que tiene un valor distinto: CLAVE, ETIQUETA, VALOR DEL ARCHIVO, VALOR DEL CONTROLADOR, separados por tabuladores</translation>
-    </message>
-    <message>
-        <source>list the backups taken before writes, newest first, one path a line</source>
-        <translation>lista las copias de seguridad hechas antes de cada escritura, de la más reciente a la más antigua, una ruta por línea</translation>
-    </message>
-    <message>
-        <source>print the parameters whose stored values differ between two .vxc files (exit 1 when some do)</source>
-        <translation>muestra los parámetros cuyos valores guardados difieren entre dos archivos .vxc (termina con 1 si alguno difiere)</translation>
     </message>
     <message>
         <source>Cannot open %1: permission denied.
@@ -117,17 +104,6 @@
         <translation>Las copias de seguridad se guardan en %1, salvo que --backup-dir indique otra carpeta; se conservan las %2 más recientes.</translation>
     </message>
     <message>
-        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
-diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
-compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
-write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
-        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
-        <translation>Códigos de salida: 0 correcto, 1 fallo del controlador o de la conexión, 2 datos de entrada o uso incorrectos.
-diff termina como diff(1): 0 sin diferencias, 1 hay diferencias, 2 datos de entrada o uso incorrectos.
-compare termina con 0 si el controlador tiene los valores del archivo, 3 si alguno difiere, 1 si falla el controlador o la conexión, 2 si los datos de entrada o el uso son incorrectos.
-write termina con 1 también cuando la relectura encuentra valores distintos de los escritos (se muestran como los muestra compare), y con 2 cuando no se puede guardar la copia de seguridad (no se escribe nada).</translation>
-    </message>
-    <message>
         <source>Reads, writes and checks the settings of a Vexlor FOC motor controller.</source>
         <translation>Lee, escribe y comprueba los ajustes de un controlador de motor FOC Vexlor.</translation>
     </message>
@@ -149,6 +125,36 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
         <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
         <translation>Comando desconocido «%1». Ejecute vexlor-cli --help para ver la lista.</translation>
+    </message>
+    <message>
+        <source>Nothing was written. Give --force to write them all the same.</source>
+        <extracomment>keep --force as it is</extracomment>
+        <translation>No se ha escrito nada. Use --force para escribirlos de todos modos.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force</source>
+        <extracomment>FILE as in the synopsis; stderr and --force stay as they are</extracomment>
+        <translation>aplica FILE sobre el estado inicial, guarda los ajustes del controlador como copia de seguridad (ruta en stderr), escribe los de FILE y los memoriza, y los vuelve a leer para comprobarlos; los valores fuera de los límites de la ventana solo se escriben con --force</translation>
+    </message>
+    <message>
+        <source>list the backups taken before writes, newest first: PATH, how the WRITE that followed ended, and a NOTE on one taken after an interrupted write, tab-separated</source>
+        <extracomment>PATH, WRITE, NOTE name the columns printed</extracomment>
+        <translation>lista las copias de seguridad hechas antes de cada escritura, de la más reciente a la más antigua: ruta, cómo terminó la escritura que siguió y una nota en la hecha tras una escritura interrumpida, separados por tabuladores</translation>
+    </message>
+    <message>
+        <source>print the parameters that two .vxc files set differently, as the controller would receive them (exit 1 when some do)</source>
+        <translation>muestra los parámetros que dos archivos .vxc ajustan de forma distinta, tal como los recibiría el controlador (termina con 1 si alguno difiere)</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
+diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
+compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
+write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept or, without --force, values are outside the window&apos;s limits (nothing is written).</source>
+        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) and --force as they are</extracomment>
+        <translation>Códigos de salida: 0 correcto, 1 fallo del controlador o de la conexión, 2 datos de entrada o uso incorrectos.
+diff termina como diff(1): 0 sin diferencias, 1 hay diferencias, 2 datos de entrada o uso incorrectos.
+compare termina con 0 si el controlador tiene los valores del archivo, 3 si alguno difiere, 1 si falla el controlador o la conexión, 2 si los datos de entrada o el uso son incorrectos.
+write termina con 1 también cuando la relectura encuentra valores distintos de los escritos (se muestran como los muestra compare), y con 2 cuando no se puede guardar la copia de seguridad o, sin --force, hay valores fuera de los límites de la ventana (no se escribe nada).</translation>
     </message>
 </context>
 <context>
@@ -232,6 +238,33 @@ Does the motor have 3 hall sensors?</source>
         <source>The file %1 contains no settings.</source>
         <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
         <translation>El archivo %1 no contiene ningún ajuste.</translation>
+    </message>
+</context>
+<context>
+    <name>Limits</name>
+    <message>
+        <source>These values are outside the limits the window allows:</source>
+        <translation>Estos valores están fuera de los límites que admite la ventana:</translation>
+    </message>
+    <message>
+        <source>%1: %2 (allowed: %3)</source>
+        <extracomment>%1 the field&apos;s caption, %2 its value with its unit, %3 the allowed range (&quot;at most 30.0 A&quot;)</extracomment>
+        <translation>%1: %2 (admitido: %3)</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>an allowed range: %1 the largest value with its unit, &quot;30.0 A&quot;</extracomment>
+        <translation>como máximo %1</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>an allowed range: %1 the least value with its unit, &quot;200 ms&quot;</extracomment>
+        <translation>como mínimo %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
+        <translation>de %1 a %2</translation>
     </message>
 </context>
 <context>
@@ -883,6 +916,37 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>There are no backups yet. A backup of the controller&apos;s settings is taken before every write.</source>
         <translation>Todavía no hay copias de seguridad. Antes de cada escritura se hace una copia de seguridad de los ajustes del controlador.</translation>
     </message>
+    <message>
+        <source>Write that followed</source>
+        <extracomment>column heading: how the write that followed the backup ended</extracomment>
+        <translation>Escritura siguiente</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <extracomment>column heading: &quot;Taken after an interrupted write&quot;, or nothing</extracomment>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>A backup taken after an interrupted write may hold part of that write&apos;s values. To undo the interrupted write, load the newest backup without that note.</source>
+        <translation>Una copia de seguridad hecha tras una escritura interrumpida puede contener parte de los valores de esa escritura. Para deshacer la escritura interrumpida, cargue la copia más reciente sin esa nota.</translation>
+    </message>
+    <message>
+        <source>Values Outside the Limits</source>
+        <translation>Valores fuera de los límites</translation>
+    </message>
+    <message>
+        <source>Write anyway?</source>
+        <translation>¿Escribir de todos modos?</translation>
+    </message>
+    <message>
+        <source>&amp;Write Anyway</source>
+        <translation>&amp;Escribir de todos modos</translation>
+    </message>
+    <message>
+        <source>Unreadable</source>
+        <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
+        <translation>Ilegible</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>
@@ -1005,6 +1069,45 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>%1: written %2, holds %3</source>
         <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
         <translation>%1: escrito %2, en el controlador %3</translation>
+    </message>
+    <message>
+        <source>Written, stored and checked</source>
+        <translation>Escrita, memorizada y comprobada</translation>
+    </message>
+    <message>
+        <source>Written and stored, not checked</source>
+        <translation>Escrita y memorizada, sin comprobar</translation>
+    </message>
+    <message>
+        <source>Written and stored; the controller holds other values</source>
+        <translation>Escrita y memorizada; el controlador tiene otros valores</translation>
+    </message>
+    <message>
+        <source>Written and stored; reading it back failed</source>
+        <translation>Escrita y memorizada; falló la relectura</translation>
+    </message>
+    <message>
+        <source>Interrupted at frame %1 of %2</source>
+        <extracomment>%1 the frame that went unanswered (0 to 59), %2 the frames of a write (60)</extracomment>
+        <translation>Interrumpida en la trama %1 de %2</translation>
+    </message>
+    <message>
+        <source>Sent, but the store failed</source>
+        <translation>Enviada, pero falló la memorización</translation>
+    </message>
+    <message>
+        <source>Never ended (the program stopped)</source>
+        <extracomment>the program stopped (closed, killed, crashed) before the write ended</extracomment>
+        <translation>No terminó nunca (el programa se detuvo)</translation>
+    </message>
+    <message>
+        <source>Not recorded</source>
+        <extracomment>the backup was taken by an older version, which kept no record of the write</extracomment>
+        <translation>No registrado</translation>
+    </message>
+    <message>
+        <source>Taken after an interrupted write</source>
+        <translation>Hecha tras una escritura interrumpida</translation>
     </message>
 </context>
 </TS>

@@ -45,22 +45,9 @@
         <translation>lit la configuration du contrôleur et l&apos;enregistre dans FILE (ou sur stdout) sous forme de fichier .vxc</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check</source>
-        <extracomment>FILE as in the synopsis; stderr stays as it is</extracomment>
-        <translation>applique FILE à l&apos;état initial, sauvegarde les réglages du contrôleur (chemin affiché sur stderr), écrit ceux de FILE et les mémorise, puis les relit pour vérifier</translation>
-    </message>
-    <message>
         <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
         <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
         <translation>applique FILE à l&apos;état initial, lit le contrôleur et affiche chaque paramètre dont la valeur y est différente&#x202f;: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, séparés par des tabulations</translation>
-    </message>
-    <message>
-        <source>list the backups taken before writes, newest first, one path a line</source>
-        <translation>liste les sauvegardes faites avant les écritures, la plus récente en premier, un chemin par ligne</translation>
-    </message>
-    <message>
-        <source>print the parameters whose stored values differ between two .vxc files (exit 1 when some do)</source>
-        <translation>affiche les paramètres dont les valeurs enregistrées diffèrent entre deux fichiers .vxc (code de sortie 1 s&apos;il y en a)</translation>
     </message>
     <message>
         <source>Cannot open %1: permission denied.
@@ -117,17 +104,6 @@
         <translation>Les sauvegardes sont rangées dans %1, sauf si --backup-dir indique un autre dossier&#x202f;; les %2 plus récentes sont conservées.</translation>
     </message>
     <message>
-        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
-diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
-compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
-write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
-        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
-        <translation>Codes de sortie&#x202f;: 0 terminé, 1 erreur du contrôleur ou de la liaison, 2 entrée ou utilisation incorrecte.
-diff se termine comme diff(1)&#x202f;: 0 aucune différence, 1 des valeurs diffèrent, 2 entrée ou utilisation incorrecte.
-compare renvoie 0 si le contrôleur contient les valeurs du fichier, 3 si certaines diffèrent, 1 en cas d&apos;erreur du contrôleur ou de la liaison, 2 en cas d&apos;entrée ou d&apos;utilisation incorrecte.
-write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles écrites (elles sont affichées comme le fait compare), et 2 si la sauvegarde n&apos;a pas pu être faite (rien n&apos;est alors écrit).</translation>
-    </message>
-    <message>
         <source>Reads, writes and checks the settings of a Vexlor FOC motor controller.</source>
         <translation>Lit, écrit et vérifie les réglages d&apos;un contrôleur moteur FOC Vexlor.</translation>
     </message>
@@ -149,6 +125,36 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
         <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
         <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
         <translation>Commande inconnue «&#x202f;%1&#x202f;». Lancez vexlor-cli --help pour en voir la liste.</translation>
+    </message>
+    <message>
+        <source>Nothing was written. Give --force to write them all the same.</source>
+        <extracomment>keep --force as it is</extracomment>
+        <translation>Rien n&apos;a été écrit. Ajoutez --force pour les écrire quand même.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force</source>
+        <extracomment>FILE as in the synopsis; stderr and --force stay as they are</extracomment>
+        <translation>applique FILE à l&apos;état initial, sauvegarde les réglages du contrôleur (chemin affiché sur stderr), écrit ceux de FILE et les mémorise, puis les relit pour vérifier&#x202f;; des valeurs hors des limites de la fenêtre ne sont écrites qu&apos;avec --force</translation>
+    </message>
+    <message>
+        <source>list the backups taken before writes, newest first: PATH, how the WRITE that followed ended, and a NOTE on one taken after an interrupted write, tab-separated</source>
+        <extracomment>PATH, WRITE, NOTE name the columns printed</extracomment>
+        <translation>liste les sauvegardes faites avant les écritures, la plus récente en premier&#x202f;: chemin, issue de l&apos;écriture qui a suivi, et une remarque pour celle faite après une écriture interrompue, séparés par des tabulations</translation>
+    </message>
+    <message>
+        <source>print the parameters that two .vxc files set differently, as the controller would receive them (exit 1 when some do)</source>
+        <translation>affiche les paramètres que deux fichiers .vxc règlent différemment, tels que le contrôleur les recevrait (code de sortie 1 s&apos;il y en a)</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
+diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
+compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
+write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept or, without --force, values are outside the window&apos;s limits (nothing is written).</source>
+        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) and --force as they are</extracomment>
+        <translation>Codes de sortie&#x202f;: 0 terminé, 1 erreur du contrôleur ou de la liaison, 2 entrée ou utilisation incorrecte.
+diff se termine comme diff(1)&#x202f;: 0 aucune différence, 1 des valeurs diffèrent, 2 entrée ou utilisation incorrecte.
+compare renvoie 0 si le contrôleur contient les valeurs du fichier, 3 si certaines diffèrent, 1 en cas d&apos;erreur du contrôleur ou de la liaison, 2 en cas d&apos;entrée ou d&apos;utilisation incorrecte.
+write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles écrites (elles sont affichées comme le fait compare), et 2 si la sauvegarde n&apos;a pas pu être faite ou, sans --force, si des valeurs sont hors des limites de la fenêtre (rien n&apos;est alors écrit).</translation>
     </message>
 </context>
 <context>
@@ -232,6 +238,33 @@ Le moteur a-t-il 3 capteurs Hall&#x202f;?</translation>
         <source>The file %1 contains no settings.</source>
         <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
         <translation>Le fichier %1 ne contient aucun réglage.</translation>
+    </message>
+</context>
+<context>
+    <name>Limits</name>
+    <message>
+        <source>These values are outside the limits the window allows:</source>
+        <translation>Ces valeurs sont hors des limites admises par la fenêtre&#x202f;:</translation>
+    </message>
+    <message>
+        <source>%1: %2 (allowed: %3)</source>
+        <extracomment>%1 the field&apos;s caption, %2 its value with its unit, %3 the allowed range (&quot;at most 30.0 A&quot;)</extracomment>
+        <translation>%1&#x202f;: %2 (admis&#x202f;: %3)</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>an allowed range: %1 the largest value with its unit, &quot;30.0 A&quot;</extracomment>
+        <translation>au plus %1</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>an allowed range: %1 the least value with its unit, &quot;200 ms&quot;</extracomment>
+        <translation>au moins %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
+        <translation>de %1 à %2</translation>
     </message>
 </context>
 <context>
@@ -883,6 +916,37 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>There are no backups yet. A backup of the controller&apos;s settings is taken before every write.</source>
         <translation>Aucune sauvegarde pour l&apos;instant. Une sauvegarde des réglages du contrôleur est faite avant chaque écriture.</translation>
     </message>
+    <message>
+        <source>Write that followed</source>
+        <extracomment>column heading: how the write that followed the backup ended</extracomment>
+        <translation>Écriture qui a suivi</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <extracomment>column heading: &quot;Taken after an interrupted write&quot;, or nothing</extracomment>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>A backup taken after an interrupted write may hold part of that write&apos;s values. To undo the interrupted write, load the newest backup without that note.</source>
+        <translation>Une sauvegarde faite après une écriture interrompue peut contenir une partie des valeurs de cette écriture. Pour annuler l&apos;écriture interrompue, chargez la sauvegarde la plus récente sans cette remarque.</translation>
+    </message>
+    <message>
+        <source>Values Outside the Limits</source>
+        <translation>Valeurs hors limites</translation>
+    </message>
+    <message>
+        <source>Write anyway?</source>
+        <translation>Écrire quand même&#x202f;?</translation>
+    </message>
+    <message>
+        <source>&amp;Write Anyway</source>
+        <translation>É&amp;crire quand même</translation>
+    </message>
+    <message>
+        <source>Unreadable</source>
+        <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
+        <translation>Illisible</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>
@@ -1005,6 +1069,45 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>%1: written %2, holds %3</source>
         <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
         <translation>%1&#x202f;: écrit %2, lu %3</translation>
+    </message>
+    <message>
+        <source>Written, stored and checked</source>
+        <translation>Écrite, mémorisée et vérifiée</translation>
+    </message>
+    <message>
+        <source>Written and stored, not checked</source>
+        <translation>Écrite et mémorisée, non vérifiée</translation>
+    </message>
+    <message>
+        <source>Written and stored; the controller holds other values</source>
+        <translation>Écrite et mémorisée&#x202f;; le contrôleur contient d&apos;autres valeurs</translation>
+    </message>
+    <message>
+        <source>Written and stored; reading it back failed</source>
+        <translation>Écrite et mémorisée&#x202f;; la relecture a échoué</translation>
+    </message>
+    <message>
+        <source>Interrupted at frame %1 of %2</source>
+        <extracomment>%1 the frame that went unanswered (0 to 59), %2 the frames of a write (60)</extracomment>
+        <translation>Interrompue à la trame %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Sent, but the store failed</source>
+        <translation>Envoyée, mais la mémorisation a échoué</translation>
+    </message>
+    <message>
+        <source>Never ended (the program stopped)</source>
+        <extracomment>the program stopped (closed, killed, crashed) before the write ended</extracomment>
+        <translation>Jamais terminée (le programme s&apos;est arrêté)</translation>
+    </message>
+    <message>
+        <source>Not recorded</source>
+        <extracomment>the backup was taken by an older version, which kept no record of the write</extracomment>
+        <translation>Non enregistré</translation>
+    </message>
+    <message>
+        <source>Taken after an interrupted write</source>
+        <translation>Faite après une écriture interrompue</translation>
     </message>
 </context>
 </TS>

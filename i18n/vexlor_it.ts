@@ -45,22 +45,9 @@
         <translation>legge la configurazione della centralina e la salva in FILE (o su stdout) come file .vxc</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check</source>
-        <extracomment>FILE as in the synopsis; stderr stays as it is</extracomment>
-        <translation>applica FILE allo stato iniziale, salva un backup delle impostazioni della centralina (percorso su stderr), scrive e memorizza quelle di FILE, poi le rilegge per verificarle</translation>
-    </message>
-    <message>
         <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
         <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
         <translation>applica FILE allo stato iniziale, legge la centralina e mostra ogni parametro che ha un valore diverso: CHIAVE, ETICHETTA, VALORE NEL FILE, VALORE NELLA CENTRALINA, separati da tabulazioni</translation>
-    </message>
-    <message>
-        <source>list the backups taken before writes, newest first, one path a line</source>
-        <translation>elenca i backup eseguiti prima delle scritture, dal più recente, un percorso per riga</translation>
-    </message>
-    <message>
-        <source>print the parameters whose stored values differ between two .vxc files (exit 1 when some do)</source>
-        <translation>mostra i parametri i cui valori memorizzati differiscono tra due file .vxc (esce con 1 se ce ne sono)</translation>
     </message>
     <message>
         <source>Cannot open %1: permission denied.
@@ -117,17 +104,6 @@
         <translation>I backup vengono salvati in %1, a meno che --backup-dir indichi un&apos;altra cartella; vengono conservati i %2 più recenti.</translation>
     </message>
     <message>
-        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
-diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
-compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
-write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
-        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
-        <translation>Codici di uscita: 0 completato, 1 errore della centralina o del collegamento, 2 dati in ingresso o uso non validi.
-diff esce come diff(1): 0 nessuna differenza, 1 alcuni valori differiscono, 2 dati in ingresso o uso non validi.
-compare esce con 0 se la centralina contiene i valori del file, 3 se alcuni differiscono, 1 in caso di errore della centralina o del collegamento, 2 con dati in ingresso o uso non validi.
-write esce con 1 anche quando la rilettura trova valori diversi da quelli scritti (vengono mostrati come li mostra compare), e con 2 quando non è possibile salvare il backup (non viene scritto nulla).</translation>
-    </message>
-    <message>
         <source>Reads, writes and checks the settings of a Vexlor FOC motor controller.</source>
         <translation>Legge, scrive e verifica le impostazioni di una centralina motore FOC Vexlor.</translation>
     </message>
@@ -149,6 +125,36 @@ write esce con 1 anche quando la rilettura trova valori diversi da quelli scritt
         <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
         <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
         <translation>Comando sconosciuto «%1». Eseguire vexlor-cli --help per l&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Nothing was written. Give --force to write them all the same.</source>
+        <extracomment>keep --force as it is</extracomment>
+        <translation>Non è stato scritto nulla. Usare --force per scriverli comunque.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force</source>
+        <extracomment>FILE as in the synopsis; stderr and --force stay as they are</extracomment>
+        <translation>applica FILE allo stato iniziale, salva un backup delle impostazioni della centralina (percorso su stderr), scrive e memorizza quelle di FILE, poi le rilegge per verificarle; i valori fuori dai limiti della finestra vengono scritti solo con --force</translation>
+    </message>
+    <message>
+        <source>list the backups taken before writes, newest first: PATH, how the WRITE that followed ended, and a NOTE on one taken after an interrupted write, tab-separated</source>
+        <extracomment>PATH, WRITE, NOTE name the columns printed</extracomment>
+        <translation>elenca i backup eseguiti prima delle scritture, dal più recente: percorso, esito della scrittura successiva e una nota su quello eseguito dopo una scrittura interrotta, separati da tabulazioni</translation>
+    </message>
+    <message>
+        <source>print the parameters that two .vxc files set differently, as the controller would receive them (exit 1 when some do)</source>
+        <translation>mostra i parametri che due file .vxc impostano in modo diverso, così come li riceverebbe la centralina (esce con 1 se ce ne sono)</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
+diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
+compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
+write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept or, without --force, values are outside the window&apos;s limits (nothing is written).</source>
+        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) and --force as they are</extracomment>
+        <translation>Codici di uscita: 0 completato, 1 errore della centralina o del collegamento, 2 dati in ingresso o uso non validi.
+diff esce come diff(1): 0 nessuna differenza, 1 alcuni valori differiscono, 2 dati in ingresso o uso non validi.
+compare esce con 0 se la centralina contiene i valori del file, 3 se alcuni differiscono, 1 in caso di errore della centralina o del collegamento, 2 con dati in ingresso o uso non validi.
+write esce con 1 anche quando la rilettura trova valori diversi da quelli scritti (vengono mostrati come li mostra compare), e con 2 quando non è possibile salvare il backup o, senza --force, ci sono valori fuori dai limiti della finestra (non viene scritto nulla).</translation>
     </message>
 </context>
 <context>
@@ -232,6 +238,33 @@ Il motore ha 3 sensori Hall?</translation>
         <source>The file %1 contains no settings.</source>
         <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
         <translation>Il file %1 non contiene alcuna impostazione.</translation>
+    </message>
+</context>
+<context>
+    <name>Limits</name>
+    <message>
+        <source>These values are outside the limits the window allows:</source>
+        <translation>Questi valori sono fuori dai limiti ammessi dalla finestra:</translation>
+    </message>
+    <message>
+        <source>%1: %2 (allowed: %3)</source>
+        <extracomment>%1 the field&apos;s caption, %2 its value with its unit, %3 the allowed range (&quot;at most 30.0 A&quot;)</extracomment>
+        <translation>%1: %2 (ammesso: %3)</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>an allowed range: %1 the largest value with its unit, &quot;30.0 A&quot;</extracomment>
+        <translation>al massimo %1</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>an allowed range: %1 the least value with its unit, &quot;200 ms&quot;</extracomment>
+        <translation>almeno %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
+        <translation>da %1 a %2</translation>
     </message>
 </context>
 <context>
@@ -883,6 +916,37 @@ poi uscire dalla sessione e rientrare.</translation>
         <source>There are no backups yet. A backup of the controller&apos;s settings is taken before every write.</source>
         <translation>Non ci sono ancora backup. Prima di ogni scrittura viene eseguito un backup delle impostazioni della centralina.</translation>
     </message>
+    <message>
+        <source>Write that followed</source>
+        <extracomment>column heading: how the write that followed the backup ended</extracomment>
+        <translation>Scrittura successiva</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <extracomment>column heading: &quot;Taken after an interrupted write&quot;, or nothing</extracomment>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>A backup taken after an interrupted write may hold part of that write&apos;s values. To undo the interrupted write, load the newest backup without that note.</source>
+        <translation>Un backup eseguito dopo una scrittura interrotta può contenere parte dei valori di quella scrittura. Per annullare la scrittura interrotta, caricare il backup più recente senza quella nota.</translation>
+    </message>
+    <message>
+        <source>Values Outside the Limits</source>
+        <translation>Valori fuori dai limiti</translation>
+    </message>
+    <message>
+        <source>Write anyway?</source>
+        <translation>Scrivere comunque?</translation>
+    </message>
+    <message>
+        <source>&amp;Write Anyway</source>
+        <translation>&amp;Scrivi comunque</translation>
+    </message>
+    <message>
+        <source>Unreadable</source>
+        <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
+        <translation>Illeggibile</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>
@@ -1005,6 +1069,45 @@ poi uscire dalla sessione e rientrare.</translation>
         <source>%1: written %2, holds %3</source>
         <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
         <translation>%1: scritto %2, nella centralina %3</translation>
+    </message>
+    <message>
+        <source>Written, stored and checked</source>
+        <translation>Scritta, memorizzata e verificata</translation>
+    </message>
+    <message>
+        <source>Written and stored, not checked</source>
+        <translation>Scritta e memorizzata, non verificata</translation>
+    </message>
+    <message>
+        <source>Written and stored; the controller holds other values</source>
+        <translation>Scritta e memorizzata; la centralina contiene altri valori</translation>
+    </message>
+    <message>
+        <source>Written and stored; reading it back failed</source>
+        <translation>Scritta e memorizzata; rilettura non riuscita</translation>
+    </message>
+    <message>
+        <source>Interrupted at frame %1 of %2</source>
+        <extracomment>%1 the frame that went unanswered (0 to 59), %2 the frames of a write (60)</extracomment>
+        <translation>Interrotta alla trama %1 di %2</translation>
+    </message>
+    <message>
+        <source>Sent, but the store failed</source>
+        <translation>Inviata, ma la memorizzazione non è riuscita</translation>
+    </message>
+    <message>
+        <source>Never ended (the program stopped)</source>
+        <extracomment>the program stopped (closed, killed, crashed) before the write ended</extracomment>
+        <translation>Mai conclusa (il programma si è fermato)</translation>
+    </message>
+    <message>
+        <source>Not recorded</source>
+        <extracomment>the backup was taken by an older version, which kept no record of the write</extracomment>
+        <translation>Non registrato</translation>
+    </message>
+    <message>
+        <source>Taken after an interrupted write</source>
+        <translation>Eseguito dopo una scrittura interrotta</translation>
     </message>
 </context>
 </TS>

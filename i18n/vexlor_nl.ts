@@ -45,22 +45,9 @@
         <translation>leest de configuratie van de controller uit en schrijft die als .vxc-bestand naar FILE (of stdout)</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check</source>
-        <extracomment>FILE as in the synopsis; stderr stays as it is</extracomment>
-        <translation>past FILE toe op de beginstand, bewaart de instellingen van de controller als back-up (pad op stderr), schrijft die van FILE weg en slaat ze op, en leest ze ter controle terug</translation>
-    </message>
-    <message>
         <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
         <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
         <translation>past FILE toe op de beginstand, leest de controller uit en toont elke parameter waarvan de controller een andere waarde heeft: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, gescheiden door tabs</translation>
-    </message>
-    <message>
-        <source>list the backups taken before writes, newest first, one path a line</source>
-        <translation>toont de back-ups die vóór het schrijven zijn gemaakt, nieuwste eerst, één pad per regel</translation>
-    </message>
-    <message>
-        <source>print the parameters whose stored values differ between two .vxc files (exit 1 when some do)</source>
-        <translation>toont de parameters waarvan de opgeslagen waarden in twee .vxc-bestanden verschillen (exitcode 1 als er verschillen zijn)</translation>
     </message>
     <message>
         <source>Cannot open %1: permission denied.
@@ -117,17 +104,6 @@
         <translation>Back-ups komen in %1, tenzij --backup-dir een andere map opgeeft; de nieuwste %2 worden bewaard.</translation>
     </message>
     <message>
-        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
-diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
-compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
-write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
-        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
-        <translation>Exitcodes: 0 gelukt, 1 fout in controller of verbinding, 2 ongeldige invoer of verkeerd gebruik.
-diff eindigt zoals diff(1): 0 geen verschil, 1 er zijn verschillen, 2 ongeldige invoer of verkeerd gebruik.
-compare eindigt met 0 als de controller de waarden uit het bestand bevat, 3 als er waarden afwijken, 1 bij een fout in controller of verbinding, 2 bij ongeldige invoer of verkeerd gebruik.
-write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreven zijn (ze worden getoond zoals compare dat doet), en met 2 als de back-up niet gemaakt kan worden (er wordt dan niets geschreven).</translation>
-    </message>
-    <message>
         <source>Reads, writes and checks the settings of a Vexlor FOC motor controller.</source>
         <translation>Leest, schrijft en controleert de instellingen van een Vexlor FOC-motorcontroller.</translation>
     </message>
@@ -149,6 +125,36 @@ write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreve
         <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
         <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
         <translation>Onbekende opdracht &apos;%1&apos;. Voer vexlor-cli --help uit voor de lijst.</translation>
+    </message>
+    <message>
+        <source>Nothing was written. Give --force to write them all the same.</source>
+        <extracomment>keep --force as it is</extracomment>
+        <translation>Er is niets geschreven. Geef --force om ze toch te schrijven.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force</source>
+        <extracomment>FILE as in the synopsis; stderr and --force stay as they are</extracomment>
+        <translation>past FILE toe op de beginstand, bewaart de instellingen van de controller als back-up (pad op stderr), schrijft die van FILE weg en slaat ze op, en leest ze ter controle terug; waarden buiten de grenzen van het venster worden alleen met --force geschreven</translation>
+    </message>
+    <message>
+        <source>list the backups taken before writes, newest first: PATH, how the WRITE that followed ended, and a NOTE on one taken after an interrupted write, tab-separated</source>
+        <extracomment>PATH, WRITE, NOTE name the columns printed</extracomment>
+        <translation>toont de back-ups die vóór het schrijven zijn gemaakt, nieuwste eerst: pad, hoe het schrijven daarna afliep, en een opmerking bij een back-up die na onderbroken schrijven is gemaakt, gescheiden door tabs</translation>
+    </message>
+    <message>
+        <source>print the parameters that two .vxc files set differently, as the controller would receive them (exit 1 when some do)</source>
+        <translation>toont de parameters die twee .vxc-bestanden verschillend instellen, zoals de controller ze zou ontvangen (exitcode 1 als er verschillen zijn)</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
+diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
+compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
+write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept or, without --force, values are outside the window&apos;s limits (nothing is written).</source>
+        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) and --force as they are</extracomment>
+        <translation>Exitcodes: 0 gelukt, 1 fout in controller of verbinding, 2 ongeldige invoer of verkeerd gebruik.
+diff eindigt zoals diff(1): 0 geen verschil, 1 er zijn verschillen, 2 ongeldige invoer of verkeerd gebruik.
+compare eindigt met 0 als de controller de waarden uit het bestand bevat, 3 als er waarden afwijken, 1 bij een fout in controller of verbinding, 2 bij ongeldige invoer of verkeerd gebruik.
+write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreven zijn (ze worden getoond zoals compare dat doet), en met 2 als de back-up niet gemaakt kan worden of, zonder --force, waarden buiten de grenzen van het venster liggen (er wordt dan niets geschreven).</translation>
     </message>
 </context>
 <context>
@@ -232,6 +238,33 @@ Heeft de motor 3 hallsensoren?</translation>
         <source>The file %1 contains no settings.</source>
         <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
         <translation>Het bestand %1 bevat geen instellingen.</translation>
+    </message>
+</context>
+<context>
+    <name>Limits</name>
+    <message>
+        <source>These values are outside the limits the window allows:</source>
+        <translation>Deze waarden liggen buiten de grenzen die het venster toestaat:</translation>
+    </message>
+    <message>
+        <source>%1: %2 (allowed: %3)</source>
+        <extracomment>%1 the field&apos;s caption, %2 its value with its unit, %3 the allowed range (&quot;at most 30.0 A&quot;)</extracomment>
+        <translation>%1: %2 (toegestaan: %3)</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>an allowed range: %1 the largest value with its unit, &quot;30.0 A&quot;</extracomment>
+        <translation>hoogstens %1</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>an allowed range: %1 the least value with its unit, &quot;200 ms&quot;</extracomment>
+        <translation>minstens %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
+        <translation>%1 tot %2</translation>
     </message>
 </context>
 <context>
@@ -883,6 +916,37 @@ en daarna af- en weer aanmelden.</translation>
         <source>There are no backups yet. A backup of the controller&apos;s settings is taken before every write.</source>
         <translation>Er zijn nog geen back-ups. Vóór elke schrijfactie wordt een back-up van de instellingen van de controller gemaakt.</translation>
     </message>
+    <message>
+        <source>Write that followed</source>
+        <extracomment>column heading: how the write that followed the backup ended</extracomment>
+        <translation>Schrijven daarna</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <extracomment>column heading: &quot;Taken after an interrupted write&quot;, or nothing</extracomment>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>A backup taken after an interrupted write may hold part of that write&apos;s values. To undo the interrupted write, load the newest backup without that note.</source>
+        <translation>Een back-up die na onderbroken schrijven is gemaakt, kan een deel van de waarden van dat schrijven bevatten. Laad de nieuwste back-up zonder die opmerking om het onderbroken schrijven ongedaan te maken.</translation>
+    </message>
+    <message>
+        <source>Values Outside the Limits</source>
+        <translation>Waarden buiten de grenzen</translation>
+    </message>
+    <message>
+        <source>Write anyway?</source>
+        <translation>Toch schrijven?</translation>
+    </message>
+    <message>
+        <source>&amp;Write Anyway</source>
+        <translation>&amp;Toch schrijven</translation>
+    </message>
+    <message>
+        <source>Unreadable</source>
+        <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
+        <translation>Onleesbaar</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>
@@ -1005,6 +1069,45 @@ en daarna af- en weer aanmelden.</translation>
         <source>%1: written %2, holds %3</source>
         <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
         <translation>%1: geschreven %2, in controller %3</translation>
+    </message>
+    <message>
+        <source>Written, stored and checked</source>
+        <translation>Geschreven, opgeslagen en gecontroleerd</translation>
+    </message>
+    <message>
+        <source>Written and stored, not checked</source>
+        <translation>Geschreven en opgeslagen, niet gecontroleerd</translation>
+    </message>
+    <message>
+        <source>Written and stored; the controller holds other values</source>
+        <translation>Geschreven en opgeslagen; de controller bevat andere waarden</translation>
+    </message>
+    <message>
+        <source>Written and stored; reading it back failed</source>
+        <translation>Geschreven en opgeslagen; teruglezen mislukt</translation>
+    </message>
+    <message>
+        <source>Interrupted at frame %1 of %2</source>
+        <extracomment>%1 the frame that went unanswered (0 to 59), %2 the frames of a write (60)</extracomment>
+        <translation>Onderbroken bij frame %1 van %2</translation>
+    </message>
+    <message>
+        <source>Sent, but the store failed</source>
+        <translation>Verzonden, maar het opslaan is mislukt</translation>
+    </message>
+    <message>
+        <source>Never ended (the program stopped)</source>
+        <extracomment>the program stopped (closed, killed, crashed) before the write ended</extracomment>
+        <translation>Nooit afgerond (het programma stopte)</translation>
+    </message>
+    <message>
+        <source>Not recorded</source>
+        <extracomment>the backup was taken by an older version, which kept no record of the write</extracomment>
+        <translation>Niet vastgelegd</translation>
+    </message>
+    <message>
+        <source>Taken after an interrupted write</source>
+        <translation>Gemaakt na onderbroken schrijven</translation>
     </message>
 </context>
 </TS>

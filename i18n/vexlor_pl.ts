@@ -45,22 +45,9 @@
         <translation>odczytuje konfigurację sterownika do FILE (lub na stdout) jako plik .vxc</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check</source>
-        <extracomment>FILE as in the synopsis; stderr stays as it is</extracomment>
-        <translation>nakłada FILE na stan początkowy, zachowuje dotychczasowe ustawienia sterownika jako kopię zapasową (ścieżka na stderr), zapisuje ustawienia z FILE w sterowniku i utrwala je, a potem odczytuje je z powrotem w celu sprawdzenia</translation>
-    </message>
-    <message>
         <source>apply FILE over the initial state, read the controller and print each parameter it holds otherwise: KEY, CAPTION, FILE VALUE, CONTROLLER VALUE, tab-separated</source>
         <extracomment>FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed</extracomment>
         <translation>nakłada FILE na stan początkowy, odczytuje sterownik i wypisuje każdy parametr, który ma w sterowniku inną wartość: klucz, etykietę, wartość z pliku i wartość ze sterownika, rozdzielone tabulatorami</translation>
-    </message>
-    <message>
-        <source>list the backups taken before writes, newest first, one path a line</source>
-        <translation>wyświetla kopie zapasowe wykonane przed zapisami, od najnowszej, po jednej ścieżce w wierszu</translation>
-    </message>
-    <message>
-        <source>print the parameters whose stored values differ between two .vxc files (exit 1 when some do)</source>
-        <translation>wypisuje parametry, których zapisane wartości różnią się w dwóch plikach .vxc (kod wyjścia 1, jeśli są takie różnice)</translation>
     </message>
     <message>
         <source>Cannot open %1: permission denied.
@@ -117,17 +104,6 @@
         <translation>Kopie zapasowe trafiają do %1, chyba że --backup-dir wskazuje inny folder; przechowywanych jest %2 najnowszych.</translation>
     </message>
     <message>
-        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
-diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
-compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
-write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept (nothing is written).</source>
-        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) as they are</extracomment>
-        <translation>Kody wyjścia: 0 wykonano, 1 błąd sterownika lub połączenia, 2 błędne dane wejściowe lub wywołanie.
-diff zwraca kody tak jak diff(1): 0 brak różnic, 1 są różnice, 2 błędne dane wejściowe lub wywołanie.
-compare zwraca 0, gdy sterownik ma wartości z pliku, 3, gdy niektóre się różnią, 1 przy błędzie sterownika lub połączenia, 2 przy błędnych danych wejściowych lub wywołaniu.
-write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż zapisane (są one wypisywane tak samo jak w compare), oraz 2, gdy nie można zachować kopii zapasowej (nic nie zostaje zapisane).</translation>
-    </message>
-    <message>
         <source>Reads, writes and checks the settings of a Vexlor FOC motor controller.</source>
         <translation>Odczytuje, zapisuje i sprawdza ustawienia sterownika silnika FOC Vexlor.</translation>
     </message>
@@ -149,6 +125,36 @@ write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż za
         <source>Unknown command &apos;%1&apos;. Run vexlor-cli --help for the list.</source>
         <extracomment>%1 the word given as a command; keep &quot;vexlor-cli --help&quot; as it is</extracomment>
         <translation>Nieznane polecenie „%1”. Listę poleceń wyświetla vexlor-cli --help.</translation>
+    </message>
+    <message>
+        <source>Nothing was written. Give --force to write them all the same.</source>
+        <extracomment>keep --force as it is</extracomment>
+        <translation>Nic nie zostało zapisane. Aby mimo to je zapisać, należy podać --force.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force</source>
+        <extracomment>FILE as in the synopsis; stderr and --force stay as they are</extracomment>
+        <translation>nakłada FILE na stan początkowy, zachowuje dotychczasowe ustawienia sterownika jako kopię zapasową (ścieżka na stderr), zapisuje ustawienia z FILE w sterowniku i utrwala je, a potem odczytuje je z powrotem w celu sprawdzenia; wartości spoza granic okna zapisuje tylko z --force</translation>
+    </message>
+    <message>
+        <source>list the backups taken before writes, newest first: PATH, how the WRITE that followed ended, and a NOTE on one taken after an interrupted write, tab-separated</source>
+        <extracomment>PATH, WRITE, NOTE name the columns printed</extracomment>
+        <translation>wyświetla kopie zapasowe wykonane przed zapisami, od najnowszej: ścieżkę, wynik zapisu, który po niej nastąpił, i uwagę przy kopii wykonanej po przerwanym zapisie, rozdzielone tabulatorami</translation>
+    </message>
+    <message>
+        <source>print the parameters that two .vxc files set differently, as the controller would receive them (exit 1 when some do)</source>
+        <translation>wypisuje parametry, które dwa pliki .vxc ustawiają inaczej, tak jak odebrałby je sterownik (kod wyjścia 1, jeśli są takie różnice)</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 controller or link failure, 2 bad input or usage.
+diff exits as diff(1) does: 0 no difference, 1 some differ, 2 bad input or usage.
+compare exits 0 when the controller holds the file&apos;s values, 3 when some differ, 1 on a controller or link failure, 2 on bad input or usage.
+write exits 1 also when the read-back finds other values than were written (they are printed as compare prints them), and 2 when the backup cannot be kept or, without --force, values are outside the window&apos;s limits (nothing is written).</source>
+        <extracomment>diff(1) is the Unix command diff; keep command names (diff, compare, write) and --force as they are</extracomment>
+        <translation>Kody wyjścia: 0 wykonano, 1 błąd sterownika lub połączenia, 2 błędne dane wejściowe lub wywołanie.
+diff zwraca kody tak jak diff(1): 0 brak różnic, 1 są różnice, 2 błędne dane wejściowe lub wywołanie.
+compare zwraca 0, gdy sterownik ma wartości z pliku, 3, gdy niektóre się różnią, 1 przy błędzie sterownika lub połączenia, 2 przy błędnych danych wejściowych lub wywołaniu.
+write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż zapisane (są one wypisywane tak samo jak w compare), oraz 2, gdy nie można zachować kopii zapasowej lub, bez --force, wartości wykraczają poza granice okna (nic nie zostaje zapisane).</translation>
     </message>
 </context>
 <context>
@@ -232,6 +238,33 @@ Czy silnik ma 3 czujniki Halla?</translation>
         <source>The file %1 contains no settings.</source>
         <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
         <translation>Plik %1 nie zawiera żadnych ustawień.</translation>
+    </message>
+</context>
+<context>
+    <name>Limits</name>
+    <message>
+        <source>These values are outside the limits the window allows:</source>
+        <translation>Te wartości wykraczają poza granice dopuszczane przez okno:</translation>
+    </message>
+    <message>
+        <source>%1: %2 (allowed: %3)</source>
+        <extracomment>%1 the field&apos;s caption, %2 its value with its unit, %3 the allowed range (&quot;at most 30.0 A&quot;)</extracomment>
+        <translation>%1: %2 (dopuszczalne: %3)</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>an allowed range: %1 the largest value with its unit, &quot;30.0 A&quot;</extracomment>
+        <translation>najwyżej %1</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>an allowed range: %1 the least value with its unit, &quot;200 ms&quot;</extracomment>
+        <translation>co najmniej %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
+        <translation>od %1 do %2</translation>
     </message>
 </context>
 <context>
@@ -883,6 +916,37 @@ a potem wylogować się i zalogować ponownie.</translation>
         <source>There are no backups yet. A backup of the controller&apos;s settings is taken before every write.</source>
         <translation>Nie ma jeszcze kopii zapasowych. Kopia zapasowa ustawień sterownika jest wykonywana przed każdym zapisem.</translation>
     </message>
+    <message>
+        <source>Write that followed</source>
+        <extracomment>column heading: how the write that followed the backup ended</extracomment>
+        <translation>Następny zapis</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <extracomment>column heading: &quot;Taken after an interrupted write&quot;, or nothing</extracomment>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>A backup taken after an interrupted write may hold part of that write&apos;s values. To undo the interrupted write, load the newest backup without that note.</source>
+        <translation>Kopia zapasowa wykonana po przerwanym zapisie może zawierać część wartości z tego zapisu. Aby cofnąć przerwany zapis, należy wczytać najnowszą kopię bez tej uwagi.</translation>
+    </message>
+    <message>
+        <source>Values Outside the Limits</source>
+        <translation>Wartości poza granicami</translation>
+    </message>
+    <message>
+        <source>Write anyway?</source>
+        <translation>Zapisać mimo to?</translation>
+    </message>
+    <message>
+        <source>&amp;Write Anyway</source>
+        <translation>&amp;Zapisz mimo to</translation>
+    </message>
+    <message>
+        <source>Unreadable</source>
+        <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
+        <translation>Nieczytelna</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>
@@ -1005,6 +1069,45 @@ a potem wylogować się i zalogować ponownie.</translation>
         <source>%1: written %2, holds %3</source>
         <extracomment>%1 the field&apos;s caption, %2 the value written, %3 the value the controller holds</extracomment>
         <translation>%1: zapisano %2, w sterowniku %3</translation>
+    </message>
+    <message>
+        <source>Written, stored and checked</source>
+        <translation>Zapisany, utrwalony i sprawdzony</translation>
+    </message>
+    <message>
+        <source>Written and stored, not checked</source>
+        <translation>Zapisany i utrwalony, niesprawdzony</translation>
+    </message>
+    <message>
+        <source>Written and stored; the controller holds other values</source>
+        <translation>Zapisany i utrwalony; sterownik ma inne wartości</translation>
+    </message>
+    <message>
+        <source>Written and stored; reading it back failed</source>
+        <translation>Zapisany i utrwalony; odczyt kontrolny nie powiódł się</translation>
+    </message>
+    <message>
+        <source>Interrupted at frame %1 of %2</source>
+        <extracomment>%1 the frame that went unanswered (0 to 59), %2 the frames of a write (60)</extracomment>
+        <translation>Przerwany na ramce %1 z %2</translation>
+    </message>
+    <message>
+        <source>Sent, but the store failed</source>
+        <translation>Wysłany, ale utrwalenie nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Never ended (the program stopped)</source>
+        <extracomment>the program stopped (closed, killed, crashed) before the write ended</extracomment>
+        <translation>Nigdy nie zakończony (program przestał działać)</translation>
+    </message>
+    <message>
+        <source>Not recorded</source>
+        <extracomment>the backup was taken by an older version, which kept no record of the write</extracomment>
+        <translation>Nie odnotowano</translation>
+    </message>
+    <message>
+        <source>Taken after an interrupted write</source>
+        <translation>Wykonana po przerwanym zapisie</translation>
     </message>
 </context>
 </TS>

@@ -44,6 +44,7 @@ ControllerModel::ControllerModel(const std::array<quint16, kProtocolItemCount> &
     , m_versionMajor(versionMajor)
     , m_versionMinor(versionMinor)
     , m_fault(fault)
+    , m_passesLeft(fault.passes)
 {
 }
 
@@ -107,6 +108,10 @@ bool ControllerModel::faultHits(int index, bool write)
         return false;
     if (m_fault.kind == FaultKind::KeepsOldValue && !write)
         return false; // reads tell what is held; only a write can be refused
+    if (m_passesLeft > 0) {
+        --m_passesLeft;
+        return false;
+    }
     if (m_fault.always)
         return true;
     if (m_faultUsed)

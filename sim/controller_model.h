@@ -27,11 +27,14 @@ enum class FaultKind {
 };
 
 // Which frame a fault hits: the parameter frame of protocol index `atFrame`,
-// the first time only or every time (KeepsOldValue: its write frames only).
+// the first time only or every time (KeepsOldValue: its write frames only),
+// after letting it pass `passes` times (so a write's backup read, or the write
+// itself, goes through before the fault hits).
 struct FaultPlan {
     FaultKind kind = FaultKind::None;
     int atFrame = 0;
     bool always = false;
+    int passes = 0;
 };
 
 [[nodiscard]] bool parseFaultKind(const QString &name, FaultKind *kind);
@@ -83,6 +86,7 @@ private:
     quint8 m_versionMinor;
     FaultPlan m_fault;
     bool m_faultUsed = false;
+    int m_passesLeft = 0;
     QByteArray m_input;
     int m_storeCount = 0;
     int m_dropped = 0;

@@ -48,6 +48,10 @@ struct SimOptions {
                                QStringLiteral("N"), QStringLiteral("0")};
     QCommandLineOption always{QStringLiteral("always"),
                               QStringLiteral("Inject the fault every time, not only once.")};
+    QCommandLineOption passes{QStringLiteral("passes"),
+                              QStringLiteral("Let the frame pass N times before the fault hits it "
+                                             "(1: a write's backup read goes through; default 0)."),
+                              QStringLiteral("N"), QStringLiteral("0")};
     QCommandLineOption set{QStringLiteral("set"),
                            QStringLiteral("Start with VALUE held at INDEX (repeatable)."),
                            QStringLiteral("INDEX=VALUE")};
@@ -80,6 +84,9 @@ QString parseFault(const QCommandLineParser &parser, const SimOptions &o, FaultP
     if (!ok || plan->atFrame < 0 || plan->atFrame >= kProtocolItemCount)
         return QStringLiteral("--at-frame wants an index 0-59");
     plan->always = parser.isSet(o.always);
+    plan->passes = parser.value(o.passes).toInt(&ok);
+    if (!ok || plan->passes < 0)
+        return QStringLiteral("--passes wants a count 0 or more");
     return {};
 }
 
@@ -151,7 +158,7 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const SimOptions options;
     parser.addOptions({options.paced, options.latency, options.version, options.fault,
-                       options.atFrame, options.always, options.set});
+                       options.atFrame, options.always, options.passes, options.set});
     parser.process(app);
     SimSettings settings;
     if (const QString error = parseSettings(parser, options, &settings); !error.isEmpty())

@@ -126,25 +126,26 @@ void drawBoard(QPainter &p, const QRectF &board)
     drawPhaseWires(p, board);
 }
 
+// One line of the title, left-aligned and centred in `box`.
+void drawTitleLine(QPainter &p, const QRectF &box, const QString &text, int pixelSize, bool bold,
+                   qreal letterSpacing, const QColor &colour)
+{
+    QFont font = p.font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+    p.setFont(font);
+    p.setPen(colour);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
 void drawTitle(QPainter &p, const QRectF &r)
 {
-    QFont name = p.font();
-    name.setPixelSize(72);
-    name.setBold(true);
-    name.setLetterSpacing(QFont::AbsoluteSpacing, 4);
-    p.setFont(name);
-    p.setPen(QColor(240, 245, 250));
-    p.drawText(QRectF(r.left() + 40, r.top() + 24, 500, 90), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Vexlor"));
-
-    QFont line = p.font();
-    line.setPixelSize(18);
-    line.setBold(false);
-    line.setLetterSpacing(QFont::AbsoluteSpacing, 1);
-    p.setFont(line);
-    p.setPen(QColor(120, 210, 240));
-    p.drawText(QRectF(r.left() + 44, r.top() + 110, 600, 30), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("FOC motor controller \u2022 Parameters Adjustor"));
+    drawTitleLine(p, QRectF(r.left() + 40, r.top() + 24, 500, 90), QStringLiteral("Vexlor"), 72,
+                  true, 4, QColor(240, 245, 250));
+    drawTitleLine(p, QRectF(r.left() + 44, r.top() + 110, 600, 30),
+                  QStringLiteral("FOC motor controller \u2022 Parameters Adjustor"), 18, false, 1,
+                  QColor(120, 210, 240));
 
     p.setPen(QPen(QColor(120, 210, 240), 2));
     p.drawLine(QPointF(r.left() + 44, r.top() + 146), QPointF(r.left() + 420, r.top() + 146));

@@ -9,12 +9,13 @@
 #include "config/backup_store.h"
 #include "config/file_comparison.h"
 #include "config/vxc_reader.h"
+#include "session/backup_record_texts.h"
 
 namespace vexlor {
 
 BackupCommands::BackupCommands(const BackupStore &backups, ParameterBinding &binding,
                                InputRules &rules, MessageBoxes &boxes, SafetyDialogs &dialogs,
-                               const NumberFormat &numberFormat, QObject *parent)
+                               NumberFormat numberFormat, QObject *parent)
     : QObject(parent), m_backups(backups), m_binding(binding), m_rules(rules), m_boxes(boxes),
       m_dialogs(dialogs), m_numberFormat(numberFormat)
 {
@@ -35,7 +36,9 @@ void BackupCommands::restoreBackup()
     for (const BackupFile &backup : backups) {
         const FileComparison compared = compareWithFile(window, backup.path, m_numberFormat);
         rows.append({backup.path, backup.time,
-                     compared.ok() ? int(compared.differences.size()) : -1});
+                     compared.ok() ? int(compared.differences.size()) : -1,
+                     followingWriteText(backup.record), backupNoteText(backup.record),
+                     compared.fileUnreadable ? compared.error : QString()});
     }
     const QString chosen = m_dialogs.chooseBackup(rows);
     if (!chosen.isEmpty())

@@ -20,10 +20,9 @@ class SafetyDialogs;
 class BackupCommands : public QObject {
     Q_OBJECT
 public:
-    // Everything must outlive the commands; `numberFormat` is read as it
-    // stands whenever a backup is compared or read.
+    // Everything must outlive the commands; `numberFormat` reads the backups.
     BackupCommands(const BackupStore &backups, ParameterBinding &binding, InputRules &rules,
-                   MessageBoxes &boxes, SafetyDialogs &dialogs, const NumberFormat &numberFormat,
+                   MessageBoxes &boxes, SafetyDialogs &dialogs, NumberFormat numberFormat,
                    QObject *parent = nullptr);
 
 public slots:
@@ -37,7 +36,7 @@ private:
     InputRules &m_rules;
     MessageBoxes &m_boxes;
     SafetyDialogs &m_dialogs;
-    const NumberFormat &m_numberFormat;
+    const NumberFormat m_numberFormat;
 };
 
 } // namespace vexlor

@@ -11,6 +11,7 @@
 #include "window/window_texts.h"
 
 #include "config/data_files.h"
+#include "params/field_limits.h"
 #include "params/parameter_codec.h"
 #include "protocol/transaction_texts.h"
 #include "session/controller_comparison.h"
@@ -157,6 +158,10 @@ void ControllerCommands::writeController()
 {
     const auto window = takeWindowValues();
     if (!window)
+        return;
+    // The rules bound what is typed; a file or a read may hold anything.
+    const QList<LimitBreach> breaches = valuesBeyondFieldLimits(window->snapshot, m_numberFormat);
+    if (!breaches.isEmpty() && !m_dialogs.confirmWriteBeyondLimits(limitBreachLines(breaches)))
         return;
     const WriteSafety safety = m_options.current();
     // "Busy" before the first frame goes out; the bar spans every phase.

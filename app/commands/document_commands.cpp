@@ -48,26 +48,21 @@ bool fileExists(const QString &path)
 
 DocumentCommands::DocumentCommands(ParameterBinding &binding, InputRules &rules,
                                    MessageBoxes &boxes, FileDialogs &dialogs,
-                                   WindowCaption &caption, const NumberFormat &numberFormat,
+                                   WindowCaption &caption, SettingsFile &settings,
+                                   NumberFormat numberFormat,
                                    const std::array<QAction *, kRecentFileCount> &reopenItems,
                                    QObject *parent)
     : QObject(parent), m_binding(binding), m_rules(rules), m_boxes(boxes), m_dialogs(dialogs),
-      m_caption(caption), m_numberFormat(numberFormat), m_reopenItems(reopenItems)
+      m_caption(caption), m_settings(settings), m_numberFormat(numberFormat),
+      m_reopenItems(reopenItems)
 {
 }
-
-DocumentCommands::~DocumentCommands() = default;
 
 // ---- start-up -------------------------------------------------------------
 
-void DocumentCommands::createSettingsFile(const QString &folder)
-{
-    m_settings = std::make_unique<SettingsFile>(QDir(folder).filePath(QLatin1String(kSettingsFileName)));
-}
-
 void DocumentCommands::loadRecentMenu()
 {
-    const RecentFiles files = readRecentFiles(*m_settings);
+    const RecentFiles files = readRecentFiles(m_settings);
     for (int k = 0; k < kRecentFileCount; ++k) {
         QAction *item = m_reopenItems[k];
         item->setData(files[k]); // the path itself; the caption is only its picture
@@ -102,13 +97,13 @@ bool DocumentCommands::loadDocument(const QString &path)
     // The caption, the file Save writes to and the values change together:
     // a reopen list that cannot be saved is reported, but the file opens.
     if (mayEnterRecentFiles(path)) {
-        const SettingsWriteResult added = addRecentFile(*m_settings, path);
+        const SettingsWriteResult added = addRecentFile(m_settings, path);
         loadRecentMenu(); // shows what the file holds, also after a failed write
         if (!added.ok())
             //: %1 the full path of config.ini, which holds the list of recent files
             m_boxes.standardError(WindowTexts::tr("The file was opened, but the list of recent files could "
                                                   "not be saved: unable to write to %1.")
-                                      .arg(inputForMessage(m_settings->path())));
+                                      .arg(inputForMessage(m_settings.path())));
     }
     for (const ConfigurationEntry &entry : read.entries)
         m_binding.apply(resolveEntry(entry, [this] { return askOldVersionQuestion(); }));

@@ -7,7 +7,6 @@
 #include <QString>
 
 #include <array>
-#include <memory>
 
 class QAction;
 class QMimeData;
@@ -28,26 +27,20 @@ class WindowCaption;
 class DocumentCommands : public QObject {
     Q_OBJECT
 public:
-    // `reopenItems` are the Reopen submenu's four items; `numberFormat` is
-    // read as it stands whenever a file is read. Everything must outlive the
-    // commands.
+    // `settings` is config.ini, which keeps the reopen list; `numberFormat`
+    // reads the files; `reopenItems` are the Reopen submenu's four items.
+    // Everything must outlive the commands.
     DocumentCommands(ParameterBinding &binding, InputRules &rules, MessageBoxes &boxes,
-                     FileDialogs &dialogs, WindowCaption &caption,
-                     const NumberFormat &numberFormat,
+                     FileDialogs &dialogs, WindowCaption &caption, SettingsFile &settings,
+                     NumberFormat numberFormat,
                      const std::array<QAction *, kRecentFileCount> &reopenItems,
                      QObject *parent = nullptr);
-    ~DocumentCommands() override;
 
     // ConfigurationDocument's path as given to the reader or chosen in Save
     // As; empty while the document has no file.
     [[nodiscard]] const QString &documentPath() const { return m_documentPath; }
-    // config.ini; exists from createSettingsFile() on.
-    [[nodiscard]] const SettingsFile &settingsFile() const { return *m_settings; }
-    [[nodiscard]] SettingsFile &settingsFile() { return *m_settings; }
-
-    // Start-up: config.ini in `folder`; the reopen list into the menu; the
-    // file named on the command line, when there is one.
-    void createSettingsFile(const QString &folder);
+    // Start-up: the reopen list into the menu; the file named on the command
+    // line, when there is one.
     void loadRecentMenu(); // also after every change of the list
     void openCommandLineDocument(const QString &path);
 
@@ -86,9 +79,9 @@ private:
     MessageBoxes &m_boxes;
     FileDialogs &m_dialogs;
     WindowCaption &m_caption;
-    const NumberFormat &m_numberFormat;
+    SettingsFile &m_settings;
+    const NumberFormat m_numberFormat;
     std::array<QAction *, kRecentFileCount> m_reopenItems;
-    std::unique_ptr<SettingsFile> m_settings;
     QString m_documentPath;
     QString m_documentFile; // m_documentPath made absolute when it was read
 };

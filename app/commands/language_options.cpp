@@ -9,18 +9,18 @@
 
 namespace vexlor {
 
-LanguageOptions::LanguageOptions(QList<QAction *> items, MessageBoxes &boxes, QObject *parent)
-    : QObject(parent), m_items(std::move(items)), m_boxes(boxes)
+LanguageOptions::LanguageOptions(QList<QAction *> items, SettingsFile &settings,
+                                 MessageBoxes &boxes, QObject *parent)
+    : QObject(parent), m_items(std::move(items)), m_settings(settings), m_boxes(boxes)
 {
     // Only the user's own choices are written: load() ticks without triggering.
     for (QAction *item : std::as_const(m_items))
         connect(item, &QAction::triggered, this, [this, item] { choose(item); });
 }
 
-void LanguageOptions::load(SettingsFile &settings)
+void LanguageOptions::load()
 {
-    m_settings = &settings;
-    const QString saved = readLanguageSetting(settings);
+    const QString saved = readLanguageSetting(m_settings);
     QAction *ticked = m_items.value(0); // follow the desktop
     for (QAction *item : std::as_const(m_items)) {
         if (!saved.isEmpty() && item->data().toString() == saved)
@@ -32,9 +32,7 @@ void LanguageOptions::load(SettingsFile &settings)
 
 void LanguageOptions::choose(QAction *item)
 {
-    if (!m_settings)
-        return;
-    const SettingsWriteResult written = writeLanguageSetting(*m_settings, item->data().toString());
+    const SettingsWriteResult written = writeLanguageSetting(m_settings, item->data().toString());
     if (!written.ok()) {
         m_boxes.standardError(written.error);
         return;

@@ -17,19 +17,21 @@ class LanguageOptions : public QObject {
     Q_OBJECT
 public:
     // `items` are the menu's checkable items, each with its language code as
-    // data ("" follows the desktop); everything must outlive the options.
-    LanguageOptions(QList<QAction *> items, MessageBoxes &boxes, QObject *parent = nullptr);
+    // data ("" follows the desktop); `settings` is config.ini. Everything
+    // must outlive the options.
+    LanguageOptions(QList<QAction *> items, SettingsFile &settings, MessageBoxes &boxes,
+                    QObject *parent = nullptr);
 
-    // Start-up: ticks the item `settings` names (the desktop's when it names
+    // Start-up: ticks the item config.ini names (the desktop's when it names
     // none the tool speaks); from then on each choice is written to it.
-    void load(SettingsFile &settings);
+    void load();
 
 private:
     void choose(QAction *item);
 
     QList<QAction *> m_items;
+    SettingsFile &m_settings;
     MessageBoxes &m_boxes;
-    SettingsFile *m_settings = nullptr;
 };
 
 } // namespace vexlor

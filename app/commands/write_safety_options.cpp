@@ -7,18 +7,18 @@
 namespace vexlor {
 
 WriteSafetyOptions::WriteSafetyOptions(QAction *backUpBeforeWrite, QAction *verifyAfterWrite,
-                                       MessageBoxes &boxes, QObject *parent)
-    : QObject(parent), m_backUp(backUpBeforeWrite), m_verify(verifyAfterWrite), m_boxes(boxes)
+                                       SettingsFile &settings, MessageBoxes &boxes, QObject *parent)
+    : QObject(parent), m_backUp(backUpBeforeWrite), m_verify(verifyAfterWrite),
+      m_settings(settings), m_boxes(boxes)
 {
     // Only the user's own changes are written: load() ticks without triggering.
     connect(m_backUp, &QAction::triggered, this, &WriteSafetyOptions::store);
     connect(m_verify, &QAction::triggered, this, &WriteSafetyOptions::store);
 }
 
-void WriteSafetyOptions::load(SettingsFile &settings)
+void WriteSafetyOptions::load()
 {
-    m_settings = &settings;
-    const WriteSafety stored = readWriteSafety(settings);
+    const WriteSafety stored = readWriteSafety(m_settings);
     m_backUp->setChecked(stored.backUpBeforeWrite);
     m_verify->setChecked(stored.verifyAfterWrite);
 }
@@ -30,10 +30,8 @@ WriteSafety WriteSafetyOptions::current() const
 
 void WriteSafetyOptions::store()
 {
-    if (!m_settings)
-        return;
     // The choice holds for this session even when the file cannot keep it.
-    const SettingsWriteResult written = writeWriteSafety(*m_settings, current());
+    const SettingsWriteResult written = writeWriteSafety(m_settings, current());
     if (!written.ok())
         m_boxes.standardError(written.error);
 }

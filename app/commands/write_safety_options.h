@@ -15,13 +15,13 @@ class MessageBoxes;
 class WriteSafetyOptions : public QObject {
     Q_OBJECT
 public:
-    // The two checkable items; everything must outlive the options.
-    WriteSafetyOptions(QAction *backUpBeforeWrite, QAction *verifyAfterWrite, MessageBoxes &boxes,
-                       QObject *parent = nullptr);
+    // The two checkable items and config.ini; everything must outlive the options.
+    WriteSafetyOptions(QAction *backUpBeforeWrite, QAction *verifyAfterWrite,
+                       SettingsFile &settings, MessageBoxes &boxes, QObject *parent = nullptr);
 
-    // Start-up: ticks the items as `settings` holds them; from then on each
+    // Start-up: ticks the items as config.ini holds them; from then on each
     // change the user makes is written to it.
-    void load(SettingsFile &settings);
+    void load();
 
     // The options for the next write.
     [[nodiscard]] WriteSafety current() const;
@@ -31,8 +31,8 @@ private:
 
     QAction *m_backUp;
     QAction *m_verify;
+    SettingsFile &m_settings;
     MessageBoxes &m_boxes;
-    SettingsFile *m_settings = nullptr;
 };
 
 } // namespace vexlor

@@ -16,6 +16,8 @@ public:
     [[nodiscard]] ComparisonChoice showComparison(const QList<DifferenceRow> &rows) override;
     [[nodiscard]] QString chooseBackup(const QList<BackupRow> &rows) override;
     void showVerifyFailure(const QList<DifferenceRow> &rows) override;
+    // A warning box; Cancel is the default button, so Enter writes nothing.
+    [[nodiscard]] bool confirmWriteBeyondLimits(const QString &values) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -4,11 +4,16 @@
 #include "safety_texts.h"
 
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vexlor {
 
@@ -21,20 +26,45 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
     auto *introduction = new QLabel(texts::text(texts::kRestoreIntroduction), this);
     introduction->setWordWrap(true);
     layout->addWidget(introduction);
+    // The undo of an interrupted write is the newest backup without the note.
+    const auto noted = [](const BackupRow &row) { return !row.note.isEmpty(); };
+    if (std::any_of(rows.cbegin(), rows.cend(), noted)) {
+        auto *hint = new QLabel(texts::text(texts::kRestoreAfterInterruptedWrite), this);
+        hint->setObjectName(QStringLiteral("InterruptedWriteHint"));
+        hint->setWordWrap(true);
+        layout->addWidget(hint);
+    }
 
-    m_table = new QTableWidget(int(rows.size()), 2, this);
+    m_table = new QTableWidget(int(rows.size()), 4, this);
     m_table->setObjectName(QStringLiteral("BackupTable"));
-    m_table->setHorizontalHeaderLabels({texts::text(texts::kBackupTimeColumn),
-                                        texts::text(texts::kBackupDifferencesColumn)});
+    m_table->setHorizontalHeaderLabels(
+        {texts::text(texts::kBackupTimeColumn), texts::text(texts::kBackupDifferencesColumn),
+         texts::text(texts::kBackupWriteColumn), texts::text(texts::kBackupNoteColumn)});
     for (int r = 0; r < int(rows.size()); ++r) {
         auto *time = new QTableWidgetItem(timeText(rows[r].time));
         time->setToolTip(rows[r].path); // which file it is, for support
         m_table->setItem(r, 0, time);
-        auto *count = new QTableWidgetItem(countText(rows[r].differingCount));
+        const bool unreadable = !rows[r].unreadable.isEmpty();
+        auto *count = new QTableWidgetItem(unreadable ? texts::text(texts::kUnreadableBackup)
+                                                      : countText(rows[r].differingCount));
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(r, 1, count);
+        m_table->setItem(r, 2, new QTableWidgetItem(rows[r].followingWrite));
+        m_table->setItem(r, 3, new QTableWidgetItem(rows[r].note));
+        if (unreadable) {
+            // Listed so the user sees it is there, never offered for loading.
+            for (int c = 0; c < m_table->columnCount(); ++c) {
+                QTableWidgetItem *cell = m_table->item(r, c);
+                cell->setFlags(Qt::NoItemFlags);
+                cell->setToolTip(rows[r].unreadable);
+            }
+        }
     }
-    setUpListTable(m_table, 1, introduction);
+    setUpListTable(m_table, 3, introduction);
+    // Every column in sight, the note's too, as far as the screen allows.
+    const int columns = m_table->horizontalHeader()->length() + 2 * m_table->frameWidth()
+        + m_table->verticalScrollBar()->sizeHint().width();
+    m_table->setMinimumWidth(qMin(columns, screen()->availableGeometry().width() * 9 / 10));
     layout->addWidget(m_table);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
@@ -49,8 +79,13 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     load->setEnabled(false);
-    if (!rows.isEmpty())
-        m_table->selectRow(0);
+    const auto readable = [](const BackupRow &row) { return row.unreadable.isEmpty(); };
+    const auto offered = [&](const BackupRow &row) { return readable(row) && !noted(row); };
+    auto first = std::find_if(rows.cbegin(), rows.cend(), offered);
+    if (first == rows.cend())
+        first = std::find_if(rows.cbegin(), rows.cend(), readable);
+    if (first != rows.cend())
+        m_table->selectRow(int(first - rows.cbegin()));
     m_table->setFocus();
     resize(qMax(sizeHint().width(), 480), sizeHint().height());
 }
@@ -58,7 +93,8 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
 void RestoreBackupDialog::chooseSelected()
 {
     const int row = m_table->currentRow();
-    if (row < 0 || row >= int(m_rows.size()) || m_table->selectedItems().isEmpty())
+    if (row < 0 || row >= int(m_rows.size()) || m_table->selectedItems().isEmpty()
+        || !m_rows[row].unreadable.isEmpty())
         return;
     m_chosen = m_rows[row].path;
     accept();

@@ -9,8 +9,10 @@ class QTableWidget;
 namespace vexlor {
 
 // Restore Backup: the automatic backups as given (newest first), each with
-// the time it was taken and how many parameters differ from the window. Load
-// (or a double click) chooses one; the newest is selected at first.
+// the time it was taken, how the write that followed it ended, its note and
+// how many parameters differ from the window. Load (or a double click)
+// chooses one; the newest without a note is selected at first (the newest
+// of all when every one has a note).
 class RestoreBackupDialog : public QDialog {
     Q_OBJECT
 public:

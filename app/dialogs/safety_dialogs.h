@@ -26,6 +26,9 @@ struct BackupRow {
     QString path;
     QDateTime time;
     int differingCount = -1; // parameters that differ from the window; -1 unknown
+    QString followingWrite;  // how the write that followed it ended
+    QString note;            // "Taken after an interrupted write", or empty
+    QString unreadable;      // why the file cannot be loaded; then it is never offered
 };
 
 // The dialogs of comparing, restoring and verifying, behind an interface so
@@ -41,6 +44,9 @@ public:
     [[nodiscard]] virtual QString chooseBackup(const QList<BackupRow> &rows) = 0;
     // A write's check found the controller holding other values than written.
     virtual void showVerifyFailure(const QList<DifferenceRow> &rows) = 0;
+    // Values beyond the limits the window holds its fields to are about to
+    // be written (`values`: one line each); true to write them all the same.
+    [[nodiscard]] virtual bool confirmWriteBeyondLimits(const QString &values) = 0;
 };
 
 } // namespace vexlor

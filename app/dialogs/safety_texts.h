@@ -56,10 +56,29 @@ inline constexpr const char *kRestoreIntroduction = QT_TRANSLATE_NOOP(
 inline constexpr const char *kBackupTimeColumn = QT_TRANSLATE_NOOP("SafetyDialogs", "Taken");
 inline constexpr const char *kBackupDifferencesColumn =
     QT_TRANSLATE_NOOP("SafetyDialogs", "Parameters that differ from the window");
+//: column heading: how the write that followed the backup ended
+inline constexpr const char *kBackupWriteColumn =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Write that followed");
+//: column heading: "Taken after an interrupted write", or nothing
+inline constexpr const char *kBackupNoteColumn = QT_TRANSLATE_NOOP("SafetyDialogs", "Note");
+// Under the introduction when a backup in the list was taken after an interrupted write.
+inline constexpr const char *kRestoreAfterInterruptedWrite = QT_TRANSLATE_NOOP(
+    "SafetyDialogs", "A backup taken after an interrupted write may hold part of that write's "
+                     "values. To undo the interrupted write, load the newest backup without that "
+                     "note.");
+//: in the differences column of a backup file that cannot be loaded (empty or damaged)
+inline constexpr const char *kUnreadableBackup = QT_TRANSLATE_NOOP("SafetyDialogs", "Unreadable");
 inline constexpr const char *kLoadBackupButton = QT_TRANSLATE_NOOP("SafetyDialogs", "&Load");
 inline constexpr const char *kNoBackups = QT_TRANSLATE_NOOP(
     "SafetyDialogs", "There are no backups yet. A backup of the controller's settings is taken "
                      "before every write.");
+
+// Asking before values beyond the fields' limits are written; the list of
+// them (session-independent, "Limits") comes between the two sentences.
+inline constexpr const char *kOutsideLimitsTitle =
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Values Outside the Limits");
+inline constexpr const char *kWriteAnyway = QT_TRANSLATE_NOOP("SafetyDialogs", "Write anyway?");
+inline constexpr const char *kWriteAnywayButton = QT_TRANSLATE_NOOP("SafetyDialogs", "&Write Anyway");
 
 // A text of this header as the window shows it, in the user's language.
 [[nodiscard]] inline QString text(const char *source)

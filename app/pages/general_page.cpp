@@ -49,10 +49,11 @@ void buildPowerGroup(QWidget *page, ParameterControls &parameters)
 {
     auto *group = makeGroup("GroupBox5", WindowTexts::tr("Power parameters"),
                             QRect(kLeftX, 8, kWideColumn, 153), page);
-    const auto battery = makeLabeledField(parameters, "LabeledEdit16", kEditWidth, group);
-    const auto lowVoltage = makeLabeledField(parameters, "LabeledEdit17", kEditWidth, group);
-    const auto acceleration = makeTrackBar(parameters, "TrackBar2", group);
-    const auto brake = makeRadioPair(parameters, "RadioButton1", group);
+    const auto battery = makeLabeledField(parameters, "MaxBatteryCurrent", kEditWidth, group);
+    const auto lowVoltage =
+        makeLabeledField(parameters, "LowVoltageProtection", kEditWidth, group);
+    const auto acceleration = makeTrackBar(parameters, "Acceleration", group);
+    const auto brake = makeRadioPair(parameters, "BrakeVoltageLevel", group);
 
     GroupForm form(group, lowVoltage.caption->sizeHint().width(), 4);
     form.addField(battery);
@@ -64,16 +65,16 @@ void buildPowerGroup(QWidget *page, ParameterControls &parameters)
 
 GroupSwitch buildPedalGroup(QWidget *page, ParameterControls &parameters)
 {
-    auto *usePedalSensor = governingCheckBox(makeCheckBox(parameters, "CheckBox2", page), kLeftX,
-                                             kGoverningBoxTop);
+    auto *usePedalSensor = governingCheckBox(makeCheckBox(parameters, "UsePedalSensor", page),
+                                             kLeftX, kGoverningBoxTop);
     auto *group = makeGroup("GroupBox2", WindowTexts::tr("Pedal speed sensor functions"),
                             QRect(kLeftX, 200, kWideColumn, 209), page);
-    const auto duty = makeRadioPair(parameters, "RadioButton3", group);
-    const auto magnets = makeLabeledField(parameters, "Edit1", kEditWidth, group);
-    const auto start = makeLabeledField(parameters, "LabeledEdit2", kEditWidth, group);
-    const auto stop = makeLabeledField(parameters, "LabeledEdit3", kEditWidth, group);
-    const auto ratio = makeTrackBar(parameters, "TrackBar1", group);
-    auto *withThrottle = makeCheckBox(parameters, "CheckBox4", group);
+    const auto duty = makeRadioPair(parameters, "PedalSensorDutyCycle", group);
+    const auto magnets = makeLabeledField(parameters, "PedalSensorMagnets", kEditWidth, group);
+    const auto start = makeLabeledField(parameters, "PedalStartMagnets", kEditWidth, group);
+    const auto stop = makeLabeledField(parameters, "PedalStopDelay", kEditWidth, group);
+    const auto ratio = makeTrackBar(parameters, "PasRatio", group);
+    auto *withThrottle = makeCheckBox(parameters, "PedalWithThrottle", group);
 
     GroupForm form(group, start.caption->sizeHint().width(), 5);
     form.addRow({duty.caption, duty.first, duty.second}, 8);
@@ -90,15 +91,16 @@ void buildSpeedGroup(QWidget *page, WindowControls &controls)
 {
     ParameterControls &parameters = controls.parameters;
     auto *limit = new QCheckBox(WindowTexts::tr("Limit max speed"), page);
-    limit->setObjectName(QString::fromLatin1(kLimitMaxSpeedControl));
+    limit->setObjectName(QStringLiteral("CheckBox7"));
     limit->setChecked(true);
     governingCheckBox(limit, kMiddleX, 8);
 
     auto *group = makeGroup("GroupBox4", WindowTexts::tr("Speed limit parameters"),
                             QRect(kMiddleX, 32, kWideColumn, 129), page);
-    const auto speed = makeLabeledField(parameters, "LabeledEdit15", kEditWidth, group);
-    const auto speedometer = makeLabeledField(parameters, "LabeledEdit14", kEditWidth, group);
-    const auto perimeter = makeLabeledField(parameters, "Edit9", kEditWidth, group);
+    const auto speed = makeLabeledField(parameters, "SpeedLimit", kEditWidth, group);
+    const auto speedometer =
+        makeLabeledField(parameters, "SpeedometerMagnets", kEditWidth, group);
+    const auto perimeter = makeLabeledField(parameters, "WheelPerimeter", kEditWidth, group);
 
     // The wheel-size list only fills the perimeter field; it is no parameter.
     auto *wheel = new QComboBox(group);
@@ -137,15 +139,15 @@ void buildSpeedGroup(QWidget *page, WindowControls &controls)
 
 GroupSwitch buildThrottleGroup(QWidget *page, ParameterControls &parameters)
 {
-    auto *useThrottle = governingCheckBox(makeCheckBox(parameters, "CheckBox1", page), kMiddleX,
+    auto *useThrottle = governingCheckBox(makeCheckBox(parameters, "UseThrottle", page), kMiddleX,
                                           kGoverningBoxTop);
     auto *group = makeGroup("GroupBox1", WindowTexts::tr("Throttle functions"),
                             QRect(kMiddleX, 200, kWideColumn, 209), page);
-    const auto output = makeLabeledField(parameters, "LabeledEdit1", kEditWidth, group);
-    auto *limited = makeCheckBox(parameters, "CheckBox3", group);
-    const auto start = makeLabeledField(parameters, "LabeledEdit18", 38, group);
-    const auto full = makeLabeledField(parameters, "LabeledEdit26", 38, group);
-    auto *style = makeRadioGroup(parameters, "RadioGroup1", group);
+    const auto output = makeLabeledField(parameters, "ThrottleMaxOutput", kEditWidth, group);
+    auto *limited = makeCheckBox(parameters, "ThrottleLimitedByPasLevels", group);
+    const auto start = makeLabeledField(parameters, "ThrottleStartVoltage", 38, group);
+    const auto full = makeLabeledField(parameters, "ThrottleFullVoltage", 38, group);
+    auto *style = makeRadioGroup(parameters, "ThrottleWorkingStyle", group);
 
     GroupForm form(group, start.caption->sizeHint().width(), 5);
     form.addField(output);
@@ -163,11 +165,11 @@ UpDown *buildLevelCount(QWidget *page, ParameterControls &parameters)
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    const auto count = makeLabeledField(parameters, "LabeledEdit4", 24, strip);
+    const auto count = makeLabeledField(parameters, "PasLevelCount", 24, strip);
     count.edit->setReadOnly(true); // only UpDown1 changes it
     auto *upDown = new UpDown(strip);
     upDown->setObjectName(QStringLiteral("UpDown1"));
-    const ParameterDescriptor &d = descriptorOf("LabeledEdit4");
+    const ParameterDescriptor &d = descriptorOf("PasLevelCount");
     upDown->setRange(d.minimum, d.maximum);
     upDown->setBuddy(count.edit);
     row->addStretch();
@@ -185,16 +187,16 @@ void buildLevelLimitGroup(QWidget *page, ParameterControls &parameters)
 {
     auto *group = makeGroup("GroupBox3", WindowTexts::tr("Level limits"),
                             QRect(kRightX, 32, kNarrowColumn, 377), page);
-    static constexpr const char *kLevelFields[] = {
-        "LabeledEdit5", "LabeledEdit6", "LabeledEdit7", "LabeledEdit8", "LabeledEdit9",
-        "LabeledEdit10", "LabeledEdit11", "LabeledEdit12", "LabeledEdit13",
+    static constexpr const char *kLevelLimits[] = {
+        "LevelLimit1", "LevelLimit2", "LevelLimit3", "LevelLimit4", "LevelLimit5",
+        "LevelLimit6", "LevelLimit7", "LevelLimit8", "LevelLimit9",
     };
-    const auto walk = makeLabeledField(parameters, "LabeledEdit19", 36, group);
+    const auto walk = makeLabeledField(parameters, "WalkAssistLimit", 36, group);
     GroupForm form(group, walk.caption->sizeHint().width(), 1); // level rows 24 pixels apart
-    for (const char *name : kLevelFields)
+    for (const char *name : kLevelLimits)
         form.addField(makeLabeledField(parameters, name, 36, group));
-    form.addRow({makeCheckBox(parameters, "CheckBox5", group)});
-    form.addRow({makeCheckBox(parameters, "CheckBox6", group)});
+    form.addRow({makeCheckBox(parameters, "LevelLimitsSpeed", group)});
+    form.addRow({makeCheckBox(parameters, "LevelLimitsCurrent", group)});
     form.addStretch();
     form.addField(walk);
 }

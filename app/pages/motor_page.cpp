@@ -18,18 +18,19 @@ QWidget *buildMotorPage(QWidget *parent, WindowControls &controls)
     auto *page = new QWidget(parent);
     page->setObjectName(QStringLiteral("TabSheet2"));
 
-    makeRadioGroup(parameters, "RadioGroup4", page)->setGeometry(16, 8, 136, 97);
-    makeRadioGroup(parameters, "RadioGroup3", page)->setGeometry(160, 8, 150, 97);
+    makeRadioGroup(parameters, "HallSensorType", page)->setGeometry(16, 8, 136, 97);
+    makeRadioGroup(parameters, "RotationDirection", page)->setGeometry(160, 8, 150, 97);
 
     auto *group = makeGroup("GroupBox6", WindowTexts::tr("Brushless motor parameters"),
                             QRect(16, 120, 281, 289), page);
-    static constexpr const char *kMotorFields[] = {
-        "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "Edit10",
+    static constexpr const char *kMotorParameters[] = {
+        "MotorRatedVoltage",   "MotorRatedPower",  "MotorPolePairs",   "MotorNoLoadSpeed",
+        "MotorReductionRatio", "StatorResistance", "StatorInductance", "MaxPhaseCurrent",
     };
-    LabeledField fields[std::size(kMotorFields)];
+    LabeledField fields[std::size(kMotorParameters)];
     int captionWidth = 0;
-    for (size_t i = 0; i < std::size(kMotorFields); ++i) {
-        fields[i] = makeLabeledField(parameters, kMotorFields[i], 56, group);
+    for (size_t i = 0; i < std::size(kMotorParameters); ++i) {
+        fields[i] = makeLabeledField(parameters, kMotorParameters[i], 56, group);
         captionWidth = std::max(captionWidth, fields[i].caption->sizeHint().width());
     }
     GroupForm form(group, captionWidth, 9); // rows 32 pixels apart

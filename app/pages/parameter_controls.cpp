@@ -28,11 +28,11 @@ void labelWith(QLabel *label, QWidget *control)
 
 } // namespace
 
-const ParameterDescriptor &descriptorOf(const char *control)
+const ParameterDescriptor &descriptorOf(const char *parameter)
 {
-    const ParameterDescriptor *d = parameterByControl(control);
+    const ParameterDescriptor *d = parameterByName(parameter);
     if (!d)
-        qFatal("no parameter row for control %s", control);
+        qFatal("no parameter row for %s", parameter);
     return *d;
 }
 
@@ -43,14 +43,14 @@ QLabel *makeLabel(const QString &text, QWidget *parent)
     return label;
 }
 
-LabeledField makeLabeledField(ParameterControls &controls, const char *control, int editWidth,
+LabeledField makeLabeledField(ParameterControls &controls, const char *parameter, int editWidth,
                               QWidget *parent)
 {
-    const ParameterDescriptor &d = descriptorOf(control);
+    const ParameterDescriptor &d = descriptorOf(parameter);
     LabeledField f;
     f.edit = new QLineEdit(text(d.defaultText), parent);
     controls[d.index].edit = f.edit;
-    f.edit->setObjectName(text(control));
+    f.edit->setObjectName(text(d.control));
     f.edit->setFixedWidth(editWidth);
     if (*d.caption) {
         f.caption = makeLabel(parameterText(d.caption), parent);
@@ -65,19 +65,19 @@ LabeledField makeLabeledField(ParameterControls &controls, const char *control, 
     return f;
 }
 
-QCheckBox *makeCheckBox(ParameterControls &controls, const char *control, QWidget *parent)
+QCheckBox *makeCheckBox(ParameterControls &controls, const char *parameter, QWidget *parent)
 {
-    const ParameterDescriptor &d = descriptorOf(control);
+    const ParameterDescriptor &d = descriptorOf(parameter);
     auto *box = new QCheckBox(parameterText(d.caption), parent);
     controls[d.index].checkBox = box;
-    box->setObjectName(text(control));
+    box->setObjectName(text(d.control));
     box->setChecked(d.defaultNumber != 0);
     return box;
 }
 
-RadioPair makeRadioPair(ParameterControls &controls, const char *firstControl, QWidget *parent)
+RadioPair makeRadioPair(ParameterControls &controls, const char *parameter, QWidget *parent)
 {
-    const ParameterDescriptor &d = descriptorOf(firstControl);
+    const ParameterDescriptor &d = descriptorOf(parameter);
     RadioPair p;
     p.caption = makeLabel(parameterText(d.caption), parent);
     p.first = new QRadioButton(parameterText(d.options[0]), parent);
@@ -95,13 +95,13 @@ RadioPair makeRadioPair(ParameterControls &controls, const char *firstControl, Q
     return p;
 }
 
-TrackBar makeTrackBar(ParameterControls &controls, const char *control, QWidget *parent)
+TrackBar makeTrackBar(ParameterControls &controls, const char *parameter, QWidget *parent)
 {
-    const ParameterDescriptor &d = descriptorOf(control);
+    const ParameterDescriptor &d = descriptorOf(parameter);
     TrackBar t;
     t.slider = new QSlider(Qt::Horizontal, parent);
     controls[d.index].slider = t.slider;
-    t.slider->setObjectName(text(control));
+    t.slider->setObjectName(text(d.control));
     t.slider->setRange(d.minimum, d.maximum);
     t.slider->setSingleStep(1);
     t.slider->setPageStep(1);
@@ -114,14 +114,14 @@ TrackBar makeTrackBar(ParameterControls &controls, const char *control, QWidget 
     return t;
 }
 
-RadioGroup *makeRadioGroup(ParameterControls &controls, const char *control, QWidget *parent)
+RadioGroup *makeRadioGroup(ParameterControls &controls, const char *parameter, QWidget *parent)
 {
-    const ParameterDescriptor &d = descriptorOf(control);
+    const ParameterDescriptor &d = descriptorOf(parameter);
     QStringList items;
     for (int i = 0; i < d.optionCount; ++i)
         items << parameterText(d.options[i]);
     auto *group = new RadioGroup(parameterText(d.caption), items, parent);
-    group->setObjectName(text(control));
+    group->setObjectName(text(d.control));
     group->setItemIndex(d.defaultNumber);
     controls[d.index].radioGroup = group;
     return group;

@@ -32,15 +32,16 @@ struct ParameterControl {
 // fixed items have none.
 using ParameterControls = std::array<ParameterControl, kProtocolItemCount>;
 
-// Factories for the parameter controls. Each takes the control's object name,
-// finds its row in the parameter table, builds the control with the row's
-// caption, unit, options and initial value, so the window never repeats what
-// the table holds, and enters it in `controls` at the row's index. Captions
-// label their control (QLabel::setBuddy and the accessible name) so tests and
-// screen readers find a field by its caption.
+// Factories for the parameter controls. Each takes the parameter's name
+// ("MaxBatteryCurrent"), finds its row in the parameter table, builds the
+// control with the row's object name, caption, unit, options and initial
+// value, so the window never repeats what the table holds, and enters it in
+// `controls` at the row's index. Captions label their control
+// (QLabel::setBuddy and the accessible name) so tests and screen readers find
+// a field by its caption.
 
-// The table row of a control; a name without a row is a programming error.
-[[nodiscard]] const ParameterDescriptor &descriptorOf(const char *control);
+// The table row of a parameter; a name without a row is a programming error.
+[[nodiscard]] const ParameterDescriptor &descriptorOf(const char *parameter);
 
 // An edit with its caption at the left and its unit at the right; caption and
 // unit are null where the row has none.
@@ -49,10 +50,10 @@ struct LabeledField {
     QLineEdit *edit = nullptr;
     QLabel *unit = nullptr;
 };
-[[nodiscard]] LabeledField makeLabeledField(ParameterControls &controls, const char *control,
+[[nodiscard]] LabeledField makeLabeledField(ParameterControls &controls, const char *parameter,
                                               int editWidth, QWidget *parent);
 
-[[nodiscard]] QCheckBox *makeCheckBox(ParameterControls &controls, const char *control,
+[[nodiscard]] QCheckBox *makeCheckBox(ParameterControls &controls, const char *parameter,
                                       QWidget *parent);
 
 // Two radio buttons of which exactly one is selected, with the caption before them.
@@ -61,7 +62,7 @@ struct RadioPair {
     QRadioButton *first = nullptr;
     QRadioButton *second = nullptr;
 };
-[[nodiscard]] RadioPair makeRadioPair(ParameterControls &controls, const char *firstControl,
+[[nodiscard]] RadioPair makeRadioPair(ParameterControls &controls, const char *parameter,
                                       QWidget *parent);
 
 // A horizontal track bar with a tick below every position, and its caption.
@@ -69,10 +70,10 @@ struct TrackBar {
     QLabel *caption = nullptr;
     QSlider *slider = nullptr;
 };
-[[nodiscard]] TrackBar makeTrackBar(ParameterControls &controls, const char *control,
+[[nodiscard]] TrackBar makeTrackBar(ParameterControls &controls, const char *parameter,
                                     QWidget *parent);
 
-[[nodiscard]] RadioGroup *makeRadioGroup(ParameterControls &controls, const char *control,
+[[nodiscard]] RadioGroup *makeRadioGroup(ParameterControls &controls, const char *parameter,
                                          QWidget *parent);
 
 // A plain label whose text is exactly `text` (captions keep their trailing blank).

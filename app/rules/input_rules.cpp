@@ -39,7 +39,7 @@ void showGroupTextColour(QGroupBox *group, bool enabled)
 } // namespace
 
 InputRules::InputRules(const WindowControls &controls, MessageBoxes &boxes,
-                       const NumberFormat &format, QObject *parent)
+                       NumberFormat format, QObject *parent)
     : QObject(parent), m_controls(controls), m_boxes(boxes), m_format(format)
 {
     for (const GroupSwitch &s : m_controls.groupSwitches)

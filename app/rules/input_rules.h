@@ -27,9 +27,9 @@ struct ParameterDescriptor;
 class InputRules : public QObject {
     Q_OBJECT
 public:
-    // Attaches the rules to `controls`. The range rules convert with `format`
-    // as it stands when they run; it must outlive the rules.
-    InputRules(const WindowControls &controls, MessageBoxes &boxes, const NumberFormat &format,
+    // Attaches the rules to `controls`; the range rules read and write
+    // numbers in `format`.
+    InputRules(const WindowControls &controls, MessageBoxes &boxes, NumberFormat format,
                QObject *parent = nullptr);
 
     // A governing check box changed: enable its group if ticked, disable it if
@@ -77,7 +77,7 @@ private:
 
     WindowControls m_controls;
     MessageBoxes &m_boxes;
-    const NumberFormat &m_format;
+    const NumberFormat m_format;
     std::vector<RuledField> m_ruledFields;
     // A field left for a menu, a popup or another window whose rule has not run.
     QPointer<QLineEdit> m_pendingField;

@@ -1,24 +1,12 @@
 #include "range_rules.h"
 
+#include "params/field_limits.h"
 #include "params/parameter_table.h"
 
 #include <optional>
 
 namespace vexlor {
 namespace {
-
-bool beyond(const FieldBound &bound, double value)
-{
-    switch (bound.side) {
-    case FieldBound::Side::Above:
-        return value > bound.limit;
-    case FieldBound::Side::Below:
-        return value < bound.limit;
-    case FieldBound::Side::None:
-        break;
-    }
-    return false;
-}
 
 // The ordering step of the full voltage: below the start voltage it becomes
 // start + 0.2 in the general number format; equal values stay.
@@ -57,7 +45,7 @@ RangeOutcome applyRangeRule(const ParameterDescriptor &parameter, const QString 
             out.error = notAValidFloatMessage(out.text);
             return out;
         }
-        if (beyond(bound, *value))
+        if (beyondBound(bound, *value))
             out.text = QString::fromLatin1(bound.replacement).replace(u'.', format.separator());
     }
     if (parameter.notBelowStartVoltage)

@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include "program_info.h"
 #include "tool_bar.h"
 #include "window_texts.h"
 #include "art/motor_illustration.h"
@@ -62,18 +61,20 @@ QIcon drawnWindowIcon()
 
 } // namespace
 
-MainWindow::MainWindow(AppServices services, QWidget *parent)
+MainWindow::MainWindow(const DesktopServices &desktop, ControllerSession &session,
+                       const StartValues &start, QWidget *parent)
     : QMainWindow(parent)
-    , m_boxes(services.boxes)
-    , m_shell(services.shell)
-    , m_fileAssociation(services.fileAssociation)
-    , m_settingsFolder(services.settingsFolder)
-    , m_commandLine(services.commandLine)
+    , m_boxes(desktop.boxes)
+    , m_shell(desktop.shell)
+    , m_fileAssociation(desktop.fileAssociation)
+    , m_commandLine(start.commandLine)
+    , m_programFolder(start.programFolder)
+    , m_numberFormat(start.numberFormat)
     , m_caption(*this)
 {
     setObjectName(QStringLiteral("TForm1"));
     buildWindow();
-    buildCommands(services);
+    buildCommands(desktop, session, start);
     connectCommands();
     startMonitorTimer();
 }
@@ -115,23 +116,25 @@ void MainWindow::buildWindow()
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void MainWindow::buildCommands(const AppServices &services)
+void MainWindow::buildCommands(const DesktopServices &desktop, ControllerSession &session,
+                               const StartValues &start)
 {
     m_rules = new InputRules(m_controls, m_boxes, m_numberFormat, this);
     m_binding = std::make_unique<ParameterBinding>(m_controls, *m_rules);
     m_documents = std::make_unique<DocumentCommands>(*m_binding, *m_rules, m_boxes,
-                                                     services.fileDialogs, m_caption,
-                                                     m_numberFormat, m_actions.reopen);
+                                                     desktop.fileDialogs, m_caption,
+                                                     start.settings, m_numberFormat,
+                                                     m_actions.reopen);
     m_writeOptions = new WriteSafetyOptions(m_actions.backUpBeforeWrite, m_actions.verifyAfterWrite,
-                                            m_boxes, this);
-    m_backups = std::make_unique<BackupStore>(services.backupFolder);
+                                            start.settings, m_boxes, this);
+    m_backups = std::make_unique<BackupStore>(start.backupFolder);
     m_controller = std::make_unique<ControllerCommands>(
-        services.session, *m_backups, *m_writeOptions, m_strip, m_actions.linkActions(), *m_binding,
-        *m_rules, m_boxes, services.safetyDialogs, m_shell, m_numberFormat);
+        session, *m_backups, *m_writeOptions, m_strip, m_actions.linkActions(), *m_binding,
+        *m_rules, m_boxes, desktop.safetyDialogs, m_shell, m_numberFormat);
     m_backupCommands = std::make_unique<BackupCommands>(*m_backups, *m_binding, *m_rules, m_boxes,
-                                                        services.safetyDialogs, m_numberFormat);
-    m_help = std::make_unique<HelpCommands>(m_shell, m_boxes, m_caption, services.language);
-    m_languageOptions = new LanguageOptions(m_actions.languages, m_boxes, this);
+                                                        desktop.safetyDialogs, m_numberFormat);
+    m_help = std::make_unique<HelpCommands>(m_shell, m_boxes, m_caption, start.language);
+    m_languageOptions = new LanguageOptions(m_actions.languages, start.settings, m_boxes, this);
 }
 
 void MainWindow::connectCommands()
@@ -179,11 +182,8 @@ void MainWindow::startUp()
 {
     m_caption.completeTitle();
     showGeneralTab();
-    takeProgramFolder();
-    createSettingsFile();
     acceptDroppedFiles();
     registerFileAssociation();
-    takeNumberFormat();
     // The port is discovered and closed now; it settles for 500 ms before the
     // bridge line is raised and it is opened again. That pause is a timer, not
     // a wait: the link's start-up goes on by itself while the splash is still
@@ -203,16 +203,6 @@ void MainWindow::showGeneralTab()
     m_pages->setCurrentIndex(0);
 }
 
-void MainWindow::takeProgramFolder()
-{
-    m_programFolder = executableFolder();
-}
-
-void MainWindow::createSettingsFile()
-{
-    m_documents->createSettingsFile(m_settingsFolder);
-}
-
 void MainWindow::acceptDroppedFiles()
 {
     // Files dropped anywhere on the window go to the documents: the edits
@@ -229,12 +219,6 @@ void MainWindow::registerFileAssociation()
     (void)m_fileAssociation.registerFileType(QStringLiteral(".vxc"), QStringLiteral("vxc file"),
                                              QCoreApplication::applicationFilePath(),
                                              QStringLiteral("vxc file"));
-}
-
-void MainWindow::takeNumberFormat()
-{
-    // DecimalCommaLocale: whether the user's locale writes 1.23 with a comma.
-    m_numberFormat = NumberFormat::fromLocale();
 }
 
 void MainWindow::startControllerLink()
@@ -266,13 +250,13 @@ void MainWindow::loadRecentMenu()
 void MainWindow::loadWriteOptions()
 {
     // Their own section of config.ini, beside the reopen list.
-    m_writeOptions->load(m_documents->settingsFile());
+    m_writeOptions->load();
 }
 
 void MainWindow::loadLanguageChoice()
 {
     // Its own section too; the language itself was chosen before the window was built.
-    m_languageOptions->load(m_documents->settingsFile());
+    m_languageOptions->load();
 }
 
 void MainWindow::openStartDocument()

@@ -20,6 +20,7 @@ namespace vexlor {
 class BackupCommands;
 class BackupStore;
 class ControllerCommands;
+class ControllerSession;
 class DocumentCommands;
 class HelpCommands;
 class InputRules;
@@ -33,10 +34,12 @@ class WriteSafetyOptions;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(AppServices services, QWidget *parent = nullptr);
+    // Each reference must outlive the window.
+    MainWindow(const DesktopServices &desktop, ControllerSession &session, const StartValues &start,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The start-up sequence, once, after the services know their window.
+    // The start-up sequence, once, after the desktop's parts know their window.
     void startUp();
 
     [[nodiscard]] const QString &programTitle() const { return m_caption.programTitle(); }
@@ -62,17 +65,15 @@ protected:
 
 private:
     void buildWindow();
-    void buildCommands(const AppServices &services);
+    void buildCommands(const DesktopServices &desktop, ControllerSession &session,
+                       const StartValues &start);
     void connectCommands();
     void startMonitorTimer();
 
     // The start-up steps, in the order startUp() runs them.
     void showGeneralTab();
-    void takeProgramFolder();
-    void createSettingsFile();
     void acceptDroppedFiles();
     void registerFileAssociation();
-    void takeNumberFormat();
     void startControllerLink();
     void applyLevelRule();
     void selectDefaultWheelSize();
@@ -88,12 +89,11 @@ private:
     MessageBoxes &m_boxes;
     ShellOpener &m_shell;
     FileAssociation &m_fileAssociation;
-    QString m_settingsFolder;
-    QStringList m_commandLine;
+    const QStringList m_commandLine;
+    const QString m_programFolder;
+    const NumberFormat m_numberFormat;
 
     WindowCaption m_caption;
-    QString m_programFolder;
-    NumberFormat m_numberFormat;
     bool m_closing = false;
     bool m_placed = false; // centred on the first showing
 

@@ -35,7 +35,7 @@ std::optional<NamedBackup> parseBackupName(const QFileInfo &info)
     if (!time.isValid())
         return std::nullopt;
     const int sequence = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
-    return NamedBackup{{info.absoluteFilePath(), time}, sequence};
+    return NamedBackup{{info.absoluteFilePath(), time, {}}, sequence};
 }
 
 QList<NamedBackup> namedBackups(const QString &folder)
@@ -82,21 +82,37 @@ BackupStore::SaveResult BackupStore::save(const ParameterSnapshot &snapshot, con
     if (!QDir().mkpath(m_folder)) {
         const QString path = QDir(m_folder).filePath(now.toString(kStampFormat) + QStringLiteral(".vxc"));
         const QString error = QCoreApplication::translate("Files", "Cannot create file %1");
-        return {{}, error.arg(inputForMessage(path))};
+        return {{}, error.arg(inputForMessage(path)), {}};
     }
+    const QList<NamedBackup> earlier = namedBackups(m_folder);
+    WriteRecord record{WriteEnd::Unfinished, 0, false};
+    if (!earlier.isEmpty())
+        record.afterInterruptedWrite = readWriteRecord(earlier.first().file.path).leftMidWrite();
     const QString path = freePath(now);
     const FileWriteResult written = writeConfigurationFile(path, snapshot);
     if (!written.ok())
-        return {{}, written.error};
+        return {{}, written.error, {}};
+    if (!writeWriteRecord(path, record)) {
+        QFile::remove(path);
+        const QString error = QCoreApplication::translate("Files", "Cannot create file %1");
+        return {{}, error.arg(inputForMessage(writeRecordPath(path))), {}};
+    }
     removeOldest();
-    return {path, {}};
+    return {path, {}, record};
+}
+
+bool BackupStore::recordWriteEnd(const QString &path, const WriteRecord &record) const
+{
+    return writeWriteRecord(path, record);
 }
 
 QList<BackupFile> BackupStore::list() const
 {
     QList<BackupFile> files;
-    for (const NamedBackup &backup : namedBackups(m_folder))
+    for (const NamedBackup &backup : namedBackups(m_folder)) {
         files.append(backup.file);
+        files.last().record = readWriteRecord(backup.file.path);
+    }
     return files;
 }
 
@@ -104,8 +120,10 @@ void BackupStore::removeOldest() const
 {
     const QList<NamedBackup> backups = namedBackups(m_folder);
     // A backup that cannot be removed stays; the new one is kept all the same.
-    for (qsizetype i = kKeptBackups; i < backups.size(); ++i)
+    for (qsizetype i = kKeptBackups; i < backups.size(); ++i) {
         QFile::remove(backups[i].file.path);
+        QFile::remove(writeRecordPath(backups[i].file.path));
+    }
 }
 
 } // namespace vexlor

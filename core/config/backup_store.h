@@ -1,5 +1,7 @@
 #pragma once
 
+#include "write_record.h"
+
 #include "params/parameter_snapshot.h"
 
 #include <QDateTime>
@@ -12,14 +14,16 @@ namespace vexlor {
 struct BackupFile {
     QString path;
     QDateTime time; // when it was taken, to the second (from its name)
+    WriteRecord record; // how the write that followed it ended
 };
 
 // The automatic backups taken before writes: .vxc files written like Save
 // writes (atomically), in one folder, named by the local date and time so
 // that names sort by age: "2026-12-07_14-03-22.vxc", and
-// "2026-12-07_14-03-22-2.vxc", "-3" ... for more in the same second. Only the
-// newest kKeptBackups stay; files of other names in the folder are never
-// listed or removed.
+// "2026-12-07_14-03-22-2.vxc", "-3" ... for more in the same second. Beside
+// each, its write record (write_record.h), so the .vxc stays what Save
+// writes. Only the newest kKeptBackups stay, with their records; files of
+// other names in the folder are never listed or removed.
 class BackupStore {
 public:
     static constexpr int kKeptBackups = 100;
@@ -35,12 +39,18 @@ public:
     struct SaveResult {
         QString path;  // the backup written
         QString error; // "Cannot create file %s": nothing was kept
+        WriteRecord record; // as recorded beside it
         [[nodiscard]] bool ok() const { return error.isEmpty(); }
     };
-    // Writes `snapshot` as a new backup taken at `now` (creating the folder),
-    // then removes all but the newest kKeptBackups.
+    // Writes `snapshot` as a new backup taken at `now` (creating the folder)
+    // with its record: the write that follows has not ended yet, and the
+    // controller may be mid-write when the newest earlier backup's write left
+    // it so. Then removes all but the newest kKeptBackups. A record that
+    // cannot be written takes its backup with it: nothing is kept.
     [[nodiscard]] SaveResult save(const ParameterSnapshot &snapshot,
                                   const QDateTime &now = QDateTime::currentDateTime());
+    // Records how the write that followed the backup at `path` ended.
+    [[nodiscard]] bool recordWriteEnd(const QString &path, const WriteRecord &record) const;
 
     // The backups, newest first.
     [[nodiscard]] QList<BackupFile> list() const;

@@ -11,7 +11,7 @@ FileComparison compareWithFile(const ParameterSnapshot &window, const QString &p
 {
     const ConfigurationRead read = readConfigurationFile(path, format);
     if (!read.ok())
-        return {read.error, {}};
+        return {read.error, {}, true};
     ParameterSnapshot loaded = window;
     applyToSnapshot(loaded, read.entries, {});
     const EncodedSet windowValues = encodeAll(window, format);

@@ -14,6 +14,7 @@ namespace vexlor {
 struct FileComparison {
     QString error; // the reader's or the encoder's message; then no count is known
     QList<ParameterDifference> differences;
+    bool fileUnreadable = false; // the error is the reader's: the file cannot be loaded at all
 
     [[nodiscard]] bool ok() const { return error.isEmpty(); }
 };

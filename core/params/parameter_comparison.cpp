@@ -37,6 +37,14 @@ QString shownUnit(const ParameterDescriptor &descriptor)
     return unit;
 }
 
+QString valueWithUnit(const ParameterDescriptor &descriptor, const QString &text)
+{
+    const QString unit = shownUnit(descriptor);
+    if (unit.isEmpty())
+        return text;
+    return unit.startsWith(u':') ? text + unit : text + u' ' + unit;
+}
+
 QList<ParameterDifference> differingParameters(const ParameterValues &expected,
                                                const ParameterValues &actual, NumberFormat format)
 {

@@ -38,6 +38,10 @@ struct ParameterDifference {
 // "magnets a circle"); empty for controls without one.
 [[nodiscard]] QString shownUnit(const ParameterDescriptor &descriptor);
 
+// A value with the unit beside its field, as lists show it: "14.0 A",
+// "8:1"; the value alone for a field without a unit.
+[[nodiscard]] QString valueWithUnit(const ParameterDescriptor &descriptor, const QString &text);
+
 // The parameters that a read decodes (fixed and reserved items never) whose
 // values differ, in the window's order (parametersInWindowOrder()). Two
 // different values that would show the same text (14.0 A is both 294 and 295

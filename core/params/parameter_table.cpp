@@ -381,11 +381,10 @@ std::span<const ParameterDescriptor *const, kStoredParameterCount> storedParamet
     return list;
 }
 
-const ParameterDescriptor *parameterByControl(const char *objectName)
+const ParameterDescriptor *parameterByName(const char *name)
 {
     for (const auto &d : kTable) {
-        if (d.isStored()
-            && (std::strcmp(d.control, objectName) == 0 || std::strcmp(d.secondControl, objectName) == 0))
+        if (d.isStored() && std::strcmp(d.name, name) == 0)
             return &d;
     }
     return nullptr;

@@ -102,7 +102,7 @@ inline constexpr const char *kLimitMaxSpeedControl = "CheckBox7";
 // The 43 stored parameters in file order (keys 1..33, 40..43, 45..50).
 [[nodiscard]] std::span<const ParameterDescriptor *const, kStoredParameterCount> storedParameters();
 
-// The row whose control (or second control) has this object name, or nullptr.
-[[nodiscard]] const ParameterDescriptor *parameterByControl(const char *objectName);
+// The row of the parameter called `name` ("MaxBatteryCurrent"), or nullptr.
+[[nodiscard]] const ParameterDescriptor *parameterByName(const char *name);
 
 } // namespace vexlor

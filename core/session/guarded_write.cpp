@@ -13,22 +13,14 @@ UserMessage errorMessage(const QString &text, const char *caption = texts::kErro
     return {text, transactionText(caption), MessageIcon::Error};
 }
 
-QString withUnit(const ParameterDescriptor &d, const QString &text)
-{
-    const QString unit = shownUnit(d);
-    if (unit.isEmpty())
-        return text;
-    return unit.startsWith(u':') ? text + unit : text + u' ' + unit;
-}
-
 QString verifyFailureText(const QList<ParameterDifference> &differences)
 {
     QString text = writeSafetyText(texts::kVerifyFoundDifferences) + u'\n';
     for (const ParameterDifference &d : differences) {
         text += u'\n'
             + writeSafetyText(texts::kVerifyDifferenceLine)
-                  .arg(fieldLabel(*d.descriptor), withUnit(*d.descriptor, d.expectedText),
-                       withUnit(*d.descriptor, d.actualText));
+                  .arg(fieldLabel(*d.descriptor), valueWithUnit(*d.descriptor, d.expectedText),
+                       valueWithUnit(*d.descriptor, d.actualText));
     }
     return text;
 }
@@ -43,8 +35,10 @@ GuardedWrite::GuardedWrite(ControllerSession &session, BackupStore &backups, Num
     , m_format(format)
 {
     connect(&session, &ControllerSession::stepProgress, this, [this](int acceptedFrames) {
-        if (m_running)
-            emit progress(framesBefore() + acceptedFrames);
+        if (!m_running)
+            return;
+        m_phaseFrames = acceptedFrames;
+        emit progress(framesBefore() + acceptedFrames);
     });
     connect(&session, &ControllerSession::valueRead, this, [this](int index, quint16 value) {
         if (m_running)
@@ -52,7 +46,19 @@ GuardedWrite::GuardedWrite(ControllerSession &session, BackupStore &backups, Num
     });
     connect(&session, &ControllerSession::stepFinished, this, &GuardedWrite::onStepFinished);
     // Closing abandons the running step without its end: so is this write.
-    connect(&session, &ControllerSession::released, this, [this] { m_running = false; });
+    connect(&session, &ControllerSession::released, this, &GuardedWrite::onReleased);
+}
+
+void GuardedWrite::onReleased()
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    if (m_phases[m_current] == Phase::Write)
+        endWriteAfter(m_phaseFrames);
+    else if (m_phases[m_current] == Phase::Verify)
+        endWrite(WriteEnd::CheckFailed);
+    recordWriteEnd();
 }
 
 ExchangeStart GuardedWrite::start(const ParameterSnapshot &window, const ParameterValues &values,
@@ -79,6 +85,7 @@ ExchangeStart GuardedWrite::startPhase(qsizetype position)
 {
     m_current = position;
     m_read = {};
+    m_phaseFrames = 0;
     const TransactionMode mode = m_phases[position] == Phase::Write ? TransactionMode::Write
                                                                     : TransactionMode::Read;
     // Read frames carry the values a write sends, as the plain read's do.
@@ -125,6 +132,7 @@ void GuardedWrite::afterBackupRead(const TransactionOutcome &outcome)
         return;
     }
     m_outcome.backupPath = saved.path;
+    m_outcome.record = saved.record;
     emit backupSaved(saved.path);
     next(outcome);
 }
@@ -133,9 +141,11 @@ void GuardedWrite::afterWrite(const TransactionOutcome &outcome)
 {
     m_outcome.outcome = outcome; // the write's message stands unless the verify finds otherwise
     if (!outcome.passed) {
+        endWriteAfter(outcome.acceptedFrames);
         finish(outcome);
         return;
     }
+    endWrite(WriteEnd::Completed);
     next(outcome);
 }
 
@@ -147,11 +157,13 @@ void GuardedWrite::afterVerify(const TransactionOutcome &outcome)
         result.passed = false;
         result.message =
             errorMessage(writeSafetyText(texts::kVerifyReadFailed).arg(outcome.message.text));
+        endWrite(WriteEnd::CheckFailed);
         finish(result);
         return;
     }
     m_outcome.differences = differingParameters(m_values, m_read, m_format);
     m_outcome.verified = m_outcome.differences.isEmpty();
+    endWrite(m_outcome.verified ? WriteEnd::Verified : WriteEnd::Differences);
     if (!m_outcome.verified) {
         result.passed = false;
         result.message = errorMessage(verifyFailureText(m_outcome.differences), texts::kWriteCaption);
@@ -166,6 +178,10 @@ void GuardedWrite::next(const TransactionOutcome &outcome)
         return;
     }
     if (startPhase(m_current + 1) != ExchangeStart::Started) {
+        if (m_phases[m_current] == Phase::Write)
+            endWrite(WriteEnd::Interrupted, 0);
+        else
+            endWrite(WriteEnd::CheckFailed);
         --m_current; // the frames so far are the last phase's
         TransactionOutcome refused;
         refused.acceptedFrames = outcome.acceptedFrames;
@@ -177,9 +193,33 @@ void GuardedWrite::next(const TransactionOutcome &outcome)
 void GuardedWrite::finish(TransactionOutcome outcome)
 {
     m_running = false;
+    recordWriteEnd();
     outcome.acceptedFrames += framesBefore();
     m_outcome.outcome = outcome;
     emit finished(m_outcome);
+}
+
+void GuardedWrite::endWrite(WriteEnd end, int frame)
+{
+    m_outcome.record.end = end;
+    m_outcome.record.frame = frame;
+}
+
+void GuardedWrite::endWriteAfter(int writtenFrames)
+{
+    // All sixty taken: it was the store that failed.
+    if (writtenFrames >= kProtocolItemCount)
+        endWrite(WriteEnd::StoreFailed);
+    else
+        endWrite(WriteEnd::Interrupted, writtenFrames);
+}
+
+void GuardedWrite::recordWriteEnd()
+{
+    // Without a backup there is no record. One that cannot be updated keeps
+    // "unfinished", which never reads as a write that ended well.
+    if (!m_outcome.backupPath.isEmpty())
+        (void)m_backups.recordWriteEnd(m_outcome.backupPath, m_outcome.record);
 }
 
 } // namespace vexlor

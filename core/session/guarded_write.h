@@ -19,6 +19,7 @@ struct GuardedWriteOutcome {
     TransactionOutcome outcome;
     QString backupPath;  // the backup taken, empty when none
     QString backupError; // the backup file could not be written: nothing was written
+    WriteRecord record;  // as recorded beside the backup taken
     bool verified = false; // the read-back ran and found every value as written
     QList<ParameterDifference> differences; // what the read-back found otherwise, window order
 };
@@ -26,9 +27,11 @@ struct GuardedWriteOutcome {
 // A write in up to three phases over the session: read the controller's
 // settings and keep them as a backup, write the sixty values and store them,
 // read them back and compare. A failed backup read, or a backup file that
-// cannot be written, stops it before a write frame is sent. With both options
-// off it is exactly the plain write. Every phase is a session step, so the
-// window's read and write handlers see none of it.
+// cannot be written, stops it before a write frame is sent. The backup's
+// record tells how the write ended, also when the session is released
+// meanwhile. With both options off it is exactly the plain write. Every
+// phase is a session step, so the window's read and write handlers see none
+// of it.
 class GuardedWrite : public QObject {
     Q_OBJECT
 public:
@@ -70,6 +73,12 @@ private:
     void afterVerify(const TransactionOutcome &outcome);
     void next(const TransactionOutcome &outcome);
     void finish(TransactionOutcome outcome);
+    // Sets how the write ended, for the backup's record.
+    void endWrite(WriteEnd end, int frame = 0);
+    // The write phase stopped after `writtenFrames` accepted frames.
+    void endWriteAfter(int writtenFrames);
+    void recordWriteEnd();
+    void onReleased();
 
     ControllerSession &m_session;
     BackupStore &m_backups;
@@ -80,6 +89,7 @@ private:
     ParameterSnapshot m_window;
     ParameterValues m_values{};
     ParameterValues m_read{};
+    int m_phaseFrames = 0; // frames the running phase has accepted
     GuardedWriteOutcome m_outcome;
 };
 

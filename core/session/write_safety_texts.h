@@ -28,6 +28,32 @@ inline constexpr const char *kVerifyFoundDifferences = QT_TRANSLATE_NOOP(
 inline constexpr const char *kVerifyDifferenceLine =
     QT_TRANSLATE_NOOP("WriteSafety", "%1: written %2, holds %3");
 
+// How the write that followed a backup ended, as the list of backups shows it
+// (a column of the window's list; the CLI's backups prints it after the path).
+inline constexpr const char *kWriteVerified =
+    QT_TRANSLATE_NOOP("WriteSafety", "Written, stored and checked");
+inline constexpr const char *kWriteCompleted =
+    QT_TRANSLATE_NOOP("WriteSafety", "Written and stored, not checked");
+inline constexpr const char *kWriteDifferences =
+    QT_TRANSLATE_NOOP("WriteSafety", "Written and stored; the controller holds other values");
+inline constexpr const char *kWriteCheckFailed =
+    QT_TRANSLATE_NOOP("WriteSafety", "Written and stored; reading it back failed");
+//: %1 the frame that went unanswered (0 to 59), %2 the frames of a write (60)
+inline constexpr const char *kWriteInterrupted =
+    QT_TRANSLATE_NOOP("WriteSafety", "Interrupted at frame %1 of %2");
+inline constexpr const char *kWriteStoreFailed =
+    QT_TRANSLATE_NOOP("WriteSafety", "Sent, but the store failed");
+//: the program stopped (closed, killed, crashed) before the write ended
+inline constexpr const char *kWriteUnfinished =
+    QT_TRANSLATE_NOOP("WriteSafety", "Never ended (the program stopped)");
+//: the backup was taken by an older version, which kept no record of the write
+inline constexpr const char *kWriteNotRecorded = QT_TRANSLATE_NOOP("WriteSafety", "Not recorded");
+// Beside a backup read while an earlier write from this computer had left the
+// controller mid-write (so it may hold part of that write's values); nothing
+// beside the others.
+inline constexpr const char *kTakenAfterInterruptedWrite =
+    QT_TRANSLATE_NOOP("WriteSafety", "Taken after an interrupted write");
+
 } // namespace vexlor::texts
 
 namespace vexlor {

@@ -40,9 +40,22 @@ private slots:
             << QByteArray("3\r\n15\r\n") << QByteArray("3\r\n10\r\n") << 0 << QByteArray();
         QTest::newRow("repeated key: the later value counts")
             << QByteArray("1\r\n20.0\r\n1\r\n14.0\r\n") << initial << 0 << QByteArray();
+        QTest::newRow("written differently, sent the same")
+            << QByteArray("47\r\n8\r\n49\r\n0.3\r\n1\r\n14\r\n12\r\n502\r\n50\r\n030\r\n")
+            << QByteArray("47\r\n8.0\r\n49\r\n0.300\r\n1\r\n14.0\r\n12\r\n500\r\n50\r\n30\r\n")
+            << 0 << QByteArray();
+        QTest::newRow("sent differently: one count")
+            << QByteArray("1\r\n14.0\r\n49\r\n0.3\r\n") << QByteArray("1\r\n14.05\r\n49\r\n0.301\r\n")
+            << 1 << QByteArray("1 MaxBatteryCurrent \"14.0\" \"14.05\"\n49 StatorInductance \"0.3\" \"0.301\"\n");
+        QTest::newRow("texts that are no values: compared as texts")
+            << QByteArray("48\r\nabc\r\n47\r\n\r\n2\r\n99999\r\n")
+            << QByteArray("48\r\nabc\r\n47\r\n0\r\n2\r\n99999.0\r\n") << 1
+            << QByteArray("2 LowVoltageProtection \"99999\" \"99999.0\"\n47 MotorReductionRatio \"\" \"0\"\n");
     }
     // Guards the comparison of stored values: both files over the same
-    // initial state, one line per differing parameter, exit 0 or 1.
+    // initial state, compared as the controller would receive them (texts
+    // that are no value to send, as texts), one line per differing
+    // parameter, exit 0 or 1.
     void diff()
     {
         QFETCH(QByteArray, a);

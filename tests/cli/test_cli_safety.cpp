@@ -91,7 +91,37 @@ private slots:
         QTRY_VERIFY(sim.lines().contains(QStringLiteral("write 1 315")));
 
         run = runCli({QStringLiteral("backups"), QStringLiteral("--backup-dir=") + backups});
-        QCOMPARE(run.out, (first + u'\n').toLocal8Bit());
+        QCOMPARE(run.out, (first + "\tWritten, stored and checked\t\n").toLocal8Bit());
+    }
+
+    // After a write interrupted at frame 30, the next write's backup holds the
+    // thirty values it wrote: backups says how each write ended and marks
+    // that backup, so the undo is the newest one without the mark.
+    void backupsSayHowEachWriteEnded()
+    {
+        QTemporaryDir dir;
+        const QString backups = dir.filePath(QStringLiteral("kept"));
+        SimProcess sim;
+        const QString port = sim.start({"--set", "1=300", "--fault", "no-reply", "--at-frame", "30",
+                                        "--passes", "1"});
+        const QString file = writeFile(dir, "f.vxc", "1\r\n15.0\r\n46\r\n3000\r\n");
+        const QStringList write{QStringLiteral("write"), QStringLiteral("--backup-dir"), backups, file};
+        CliRun run = runCli(write, port);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.endsWith("Communication with controller interrupted!\n"));
+        QCOMPARE(runCli(write, port).exitCode, 0);
+
+        run = runCli({QStringLiteral("backups"), QStringLiteral("--backup-dir"), backups});
+        QCOMPARE(run.exitCode, 0);
+        const QList<QByteArray> lines = run.out.split('\n');
+        QCOMPARE(lines.size(), 3);
+        const QList<QByteArray> newer = lines[0].split('\t');
+        const QList<QByteArray> older = lines[1].split('\t');
+        QCOMPARE(newer.mid(1),
+                 (QList<QByteArray>{"Written, stored and checked", "Taken after an interrupted write"}));
+        QCOMPARE(older.mid(1), (QList<QByteArray>{"Interrupted at frame 30 of 60", ""}));
+        QVERIFY(fileBytes(QString::fromLocal8Bit(newer[0])).startsWith("1\r\n15.0\r\n"));
+        QVERIFY(fileBytes(QString::fromLocal8Bit(older[0])).startsWith("1\r\n14.3\r\n"));
     }
 
     // A controller that keeps another value: the read-back prints it as
@@ -104,7 +134,7 @@ private slots:
         QTest::addColumn<QByteArray>("out");
         QTest::addColumn<bool>("backedUp");
         const QByteArray done("Configuration of the controller was written successfully.\n");
-        QTest::newRow("both") << QStringList{} << 1 << QByteArray("29\tLevel 9\t150\t100\n") << true;
+        QTest::newRow("both") << QStringList{} << 1 << QByteArray("29\tLevel 9\t90\t100\n") << true;
         QTest::newRow("no verify") << QStringList{"--no-verify"} << 0 << done << true;
         QTest::newRow("neither") << QStringList{"--no-backup", "--no-verify"} << 0 << done << false;
     }
@@ -117,17 +147,67 @@ private slots:
         QTemporaryDir dir;
         SimProcess sim;
         const QString port = sim.start({"--fault", "keeps-old-value", "--at-frame", "29"});
-        const QString file = writeFile(dir, "f.vxc", "29\r\n150\r\n");
+        const QString file = writeFile(dir, "f.vxc", "29\r\n90\r\n");
         const CliRun run = runCli(QStringList{"write", "--backup-dir", dir.filePath("kept")} + options + QStringList{file},
                                   port);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, out);
         QCOMPARE(run.err.startsWith("Backup: "), backedUp);
-        QCOMPARE(QDir(dir.filePath("kept")).entryList(QDir::Files).size(), backedUp ? 1 : 0);
+        QCOMPARE(QDir(dir.filePath("kept")).entryList({"*.vxc"}, QDir::Files).size(), backedUp ? 1 : 0);
         if (exitCode == 1)
             QVERIFY(run.err.endsWith("the controller holds other values than were written:\n"));
         QTRY_VERIFY(sim.lines().contains(QStringLiteral("kept 29 100")));
         QVERIFY(sim.lines().contains(QStringLiteral("store")));
+    }
+
+    // Values the window would never let through its fields (its input
+    // rules bound typing only): write names each with its allowed range and
+    // sends nothing, no backup either; --force writes them.
+    void writeRefusesValuesBeyondTheWindowsLimits_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("listed");
+        QTest::addColumn<QString>("written"); // what the emulator reports with --force
+        QTest::newRow("battery current") << QByteArray("1\r\n100.0\r\n")
+                                         << QByteArray("Max battery current: 100.0 A (allowed: at most 30.0 A)\n")
+                                         << "write 1 2100";
+        QTest::newRow("level 1, phase current, stop delay")
+            << QByteArray("50\r\n200\r\n21\r\n250\r\n12\r\n100\r\n")
+            << QByteArray("Stop after: 100 ms stop pedaling (allowed: at least 200 ms stop pedaling)\n"
+                          "Level 1: 250 % (allowed: at most 100 %)\n"
+                          "Max phase current: 200 A (allowed: at most 70 A)\n")
+            << "write 21 250";
+        QTest::newRow("start voltage above the full voltage")
+            << QByteArray("17\r\n3.0\r\n18\r\n2.5\r\n")
+            << QByteArray("Full: 2.5 V (allowed: 3.0 V to 4.2 V)\n") << "write 18 34500";
+        QTest::newRow("start voltage too low") << QByteArray("17\r\n0.5\r\n")
+                                               << QByteArray("Start voltage: 0.5 V (allowed: 0.9 V to 3.0 V)\n")
+                                               << "write 17 6900";
+    }
+    void writeRefusesValuesBeyondTheWindowsLimits()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, listed);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        const QString backups = dir.filePath(QStringLiteral("kept"));
+        SimProcess sim;
+        const QString port = sim.start({});
+        const QString path = writeFile(dir, "f.vxc", file);
+        CliRun run = runCli({QStringLiteral("write"), QStringLiteral("--backup-dir"), backups, path}, port);
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, "These values are outside the limits the window allows:\n" + listed
+                     + "Nothing was written. Give --force to write them all the same.\n");
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(!QFileInfo::exists(backups));
+
+        run = runCli({QStringLiteral("write"), QStringLiteral("--force"), QStringLiteral("--backup-dir"),
+                      backups, path},
+                     port);
+        QCOMPARE(run.exitCode, 0);
+        QTRY_VERIFY(sim.lines().contains(written));
+        QCOMPARE(runCli({QStringLiteral("compare"), path}, port).exitCode, 0);
+        QCOMPARE(runCli({QStringLiteral("encode"), path}, port).exitCode, 0);
     }
 
     // Nothing is written when the backup cannot be kept, nor on a bad call.
@@ -138,7 +218,7 @@ private slots:
         QTest::newRow("backup folder is a file")
             << QStringList{"write", "--backup-dir", "BLOCKED", "FILE"} << QByteArray("could not be kept as a backup, so nothing was written.\n\nCannot create file ");
         QTest::newRow("unknown option") << QStringList{"write", "--no-such", "FILE"} << QByteArray("Unknown option 'no-such'.");
-        QTest::newRow("two files") << QStringList{"write", "FILE", "FILE"} << QByteArray("Usage: vexlor-cli write [--no-backup]");
+        QTest::newRow("two files") << QStringList{"write", "FILE", "FILE"} << QByteArray("Usage: vexlor-cli write [--force] [--no-backup]");
         QTest::newRow("backups takes no file") << QStringList{"backups", "FILE"} << QByteArray("Usage: vexlor-cli backups [--backup-dir DIR]");
     }
     void writeThatDoesNotStart()
@@ -169,7 +249,9 @@ private slots:
         }
         CliRun run = runCli({QStringLiteral("backups")});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, (folder + "/2026-01-02_03-04-05-2.vxc\n" + folder + "/2026-01-02_03-04-05.vxc\n").toLocal8Bit());
+        QCOMPARE(run.out, (folder + "/2026-01-02_03-04-05-2.vxc\tNot recorded\t\n" + folder
+                           + "/2026-01-02_03-04-05.vxc\tNot recorded\t\n")
+                              .toLocal8Bit());
 
         run = runCli({QStringLiteral("--help")});
         QVERIFY(run.out.contains(("Backups go to " + folder + " unless --backup-dir").toLocal8Bit()));

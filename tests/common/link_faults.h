@@ -102,6 +102,8 @@ inline QStringList emulatorFaultArguments(const vexlor::sim::FaultPlan &plan)
                      QString::number(plan.atFrame)};
     if (plan.always)
         args << QStringLiteral("--always");
+    if (plan.passes > 0)
+        args << QStringLiteral("--passes") << QString::number(plan.passes);
     return args;
 }
 

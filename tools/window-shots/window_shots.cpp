@@ -9,31 +9,23 @@
 // reopen list; nothing of the desktop or the user's files is touched.
 
 #include "translators.h"
-#include "commands/shell_opener.h"
+#include "window_doubles.h"
 #include "dialogs/comparison_dialog.h"
 #include "dialogs/connection_doctor_dialog.h"
 #include "dialogs/difference_table.h"
-#include "dialogs/file_dialogs.h"
-#include "dialogs/message_boxes.h"
 #include "dialogs/restore_backup_dialog.h"
-#include "dialogs/safety_dialogs.h"
-#include "window/main_window.h"
 #include "window/splash_window.h"
 
-#include "config/file_association.h"
 #include "doctor/doctor_run.h"
 #include "doctor/host_system.h"
-#include "link/cable.h"
-#include "link/port_discovery.h"
 #include "link/qt_serial_port.h"
 #include "params/parameter_codec.h"
 #include "params/parameter_comparison.h"
-#include "session/controller_session.h"
+#include "session/backup_record_texts.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -41,56 +33,6 @@
 namespace {
 
 using namespace vexlor;
-
-// Nothing is shown, opened, chosen or registered.
-class NoBoxes final : public MessageBoxes {
-public:
-    void standardError(const QString &) override {}
-    void error(const QString &, const QString &) override {}
-    void information(const QString &, const QString &) override {}
-    bool question(const QString &, const QString &) override { return false; }
-};
-
-class NoShell final : public ShellOpener {
-public:
-    void open(const QUrl &) override {}
-};
-
-class NoDialogs final : public FileDialogs {
-public:
-    QString chooseFileToOpen() override { return {}; }
-    QString chooseFileToSave() override { return {}; }
-};
-
-class NoSafetyDialogs final : public SafetyDialogs {
-public:
-    ComparisonChoice showComparison(const QList<DifferenceRow> &) override
-    {
-        return ComparisonChoice::Close;
-    }
-    QString chooseBackup(const QList<BackupRow> &) override { return {}; }
-    void showVerifyFailure(const QList<DifferenceRow> &) override {}
-};
-
-class NoAssociation final : public FileAssociation {
-public:
-    bool registerFileType(const QString &, const QString &, const QString &, const QString &) override
-    {
-        return true;
-    }
-};
-
-// No serial port at all, so the window shows the device as lost.
-class NoPorts final : public PortLister {
-public:
-    QList<SerialPortEntry> ports() const override { return {}; }
-    bool exists(const QString &) const override { return false; }
-};
-
-class NoBridgeLines final : public BridgeLineProvider {
-public:
-    BridgeLine *bridgeLineFor(const QString &) override { return nullptr; }
-};
 
 bool saveShots(MainWindow &window, const QDir &out, const QString &suffix)
 {
@@ -118,13 +60,24 @@ QList<DifferenceRow> sampleDifferences(NumberFormat format)
     return differenceRows(differingParameters(window, controller, format));
 }
 
-// Three backups of one afternoon, newest first.
+// Three backups of one afternoon, newest first: the write after the oldest
+// was interrupted, so the next backup holds part of it.
 QList<BackupRow> sampleBackups()
 {
     const QDate day(2026, 5, 16);
-    return {{QStringLiteral("2026-05-16_15-42-07.vxc"), QDateTime(day, QTime(15, 42, 7)), 0},
-            {QStringLiteral("2026-05-16_15-30-51.vxc"), QDateTime(day, QTime(15, 30, 51)), 2},
-            {QStringLiteral("2026-05-16_14-03-22.vxc"), QDateTime(day, QTime(14, 3, 22)), 5}};
+    const auto record = [](WriteEnd end, int frame, bool afterInterruptedWrite) {
+        return WriteRecord{end, frame, afterInterruptedWrite};
+    };
+    const auto row = [](const char *name, QDateTime time, int differing, const WriteRecord &r) {
+        return BackupRow{QString::fromLatin1(name), time, differing, followingWriteText(r),
+                         backupNoteText(r)};
+    };
+    return {row("2026-05-16_15-42-07.vxc", QDateTime(day, QTime(15, 42, 7)), 0,
+                record(WriteEnd::Verified, 0, false)),
+            row("2026-05-16_15-30-51.vxc", QDateTime(day, QTime(15, 30, 51)), 2,
+                record(WriteEnd::Verified, 0, true)),
+            row("2026-05-16_14-03-22.vxc", QDateTime(day, QTime(14, 3, 22)), 5,
+                record(WriteEnd::Interrupted, 30, false))};
 }
 
 // What the doctor found for a rider on a laptop whose cable rule is not
@@ -211,36 +164,20 @@ int main(int argc, char *argv[])
         splash.grab().save(out.filePath(QStringLiteral("screenshot-splash.png")));
     }
 
-    NoBoxes boxes;
-    NoShell shell;
-    NoDialogs dialogs;
-    NoSafetyDialogs safetyDialogs;
-    NoAssociation association;
-    QTemporaryDir settingsFolder;
-    QTemporaryDir backupFolder;
-    NoPorts ports;
-    NoBridgeLines bridgeLines;
-    ControllerSession session(std::make_unique<QtSerialPort>(), ports, bridgeLines, QString(),
-                              NumberFormat::fromLocale());
-    MainWindow window(AppServices{
-        .boxes = boxes,
-        .shell = shell,
-        .fileDialogs = dialogs,
-        .safetyDialogs = safetyDialogs,
-        .fileAssociation = association,
-        .session = session,
-        .settingsFolder = settingsFolder.path(),
-        .backupFolder = backupFolder.path(),
-        .commandLine = {},
-        .language = translators.language(),
-    });
-    window.startUp();
+    // Nothing is shown, opened, chosen or registered, and no port is listed,
+    // so the window shows the device as lost.
+    WindowDoubles doubles;
+    doubles.boxes.answerYes = false;
+    const auto assembly = doubles.assemble(
+        {std::make_unique<QtSerialPort>(), doubles.lister, doubles.bridges, QString()}, {},
+        translators.language());
+    MainWindow &window = assembly->window();
     window.show();
     bool saved = false;
     // After the start-up's link steps have shown the device state.
     QTimer::singleShot(1000, &window, [&] {
         saved = language.isEmpty() ? saveShots(window, out, {}) && saveDialogShots(window, out)
-                                         && saveDoctorShot(window, session, ports, out)
+                                         && saveDoctorShot(window, assembly->session(), doubles.lister, out)
                                    : saveShots(window, out, u'-' + language);
         app.quit();
     });

@@ -4,7 +4,7 @@
 // current folder while a test runs, configuration files in it, and the reopen
 // list as config.ini holds it.
 
-#include "recording_services.h"
+#include "test_window.h"
 
 #include "config/recent_files.h"
 #include "config/settings_file.h"

@@ -3,113 +3,22 @@
 // A main window whose controller link runs over a fake port or the emulator,
 // with boxes and the desktop recorded in one log so their order shows.
 
-#include "recording_services.h"
-#include "commands/controller_commands.h"
+#include "fake_serial_port.h"
+#include "window_doubles.h"
 
 #include "link/port_discovery.h"
 #include "link/qt_serial_port.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
-
-// Every box and every document handed to the desktop, in order.
-struct ShownItem {
-    QString kind; // "standard", "error", "information", "question", "open", or a dialog's
-    QString caption;
-    QString text; // the box's text, or the opened URL
-    QString offer; // a box's second button beside OK, if it has one
-};
-
-class LoggingBoxes final : public vexlor::MessageBoxes {
-public:
-    explicit LoggingBoxes(QList<ShownItem> &log) : m_log(log) {}
-
-    bool answerYes = true;
-    // Runs as each box appears, to look at the window while it is open.
-    std::function<void()> onShown;
-    // Reports shown without waiting stay open until the test closes them.
-    bool holdReports = false;
-    QList<std::function<void()>> openReports;
-
-    void standardError(const QString &message) override
-    {
-        m_log.append({QStringLiteral("standard"), QString(), vexlor::standardErrorText(message)});
-    }
-    void error(const QString &caption, const QString &text) override
-    {
-        m_log.append({QStringLiteral("error"), caption, text});
-        if (onShown)
-            onShown();
-    }
-    void information(const QString &caption, const QString &text) override
-    {
-        m_log.append({QStringLiteral("information"), caption, text});
-        if (onShown)
-            onShown();
-    }
-    bool question(const QString &caption, const QString &text) override
-    {
-        m_log.append({QStringLiteral("question"), caption, text});
-        return answerYes;
-    }
-    void showError(const QString &caption, const QString &text,
-                   std::function<void()> closed) override
-    {
-        m_log.append({QStringLiteral("error"), caption, text});
-        if (holdReports)
-            openReports.append(std::move(closed));
-        else if (closed)
-            closed();
-    }
-
-    // Boxes that offer more help: taken when `takeOffer` says so.
-    bool takeOffer = false;
-    bool errorWithOffer(const QString &caption, const QString &text, const QString &offer) override
-    {
-        m_log.append({QStringLiteral("error"), caption, text, offer});
-        if (onShown)
-            onShown();
-        return takeOffer;
-    }
-    void showErrorWithOffer(const QString &caption, const QString &text, const QString &offer,
-                            std::function<void()> taken) override
-    {
-        m_log.append({QStringLiteral("error"), caption, text, offer});
-        if (takeOffer && taken)
-            taken();
-    }
-
-    // The user closes the oldest open report.
-    void closeReport()
-    {
-        if (!openReports.isEmpty())
-            openReports.takeFirst()();
-    }
-
-private:
-    QList<ShownItem> &m_log;
-};
-
-class LoggingShell final : public vexlor::ShellOpener {
-public:
-    explicit LoggingShell(QList<ShownItem> &log) : m_log(log) {}
-    void open(const QUrl &target) override
-    {
-        m_log.append({QStringLiteral("open"), QString(), target.toString()});
-    }
-
-private:
-    QList<ShownItem> &m_log;
-};
 
 // Keeps the window's desktop files out of the user's home and the port
 // override out of the tests: call once before the first window.
@@ -120,22 +29,17 @@ inline void isolateFromTheDesktop(QTemporaryDir &home)
     qunsetenv("VEXLOR_PORT");
 }
 
-struct LinkWindow {
-    QList<ShownItem> log;
-    LoggingBoxes boxes{log};
-    LoggingShell shell{log};
-    ScriptedFileDialogs dialogs;
-    RecordingSafetyDialogs safetyDialogs;
-    RecordingFileAssociation association;
-    QTemporaryDir settingsFolder;
-    QTemporaryDir backupFolder;
-    FakePortLister lister;
+// A window over a fake port or the emulator, with every box, dialog and
+// document handed to the desktop in one log.
+struct LinkWindow : WindowDoubles {
     vexlor::SystemPortLister systemLister;
-    FakeBridgeLines bridges;
     FakeBridgeLine &bridge = bridges.line;
     FakeSerialPort *port = nullptr; // owned by the session; null over the emulator
-    std::unique_ptr<vexlor::ControllerSession> session;
-    std::unique_ptr<vexlor::MainWindow> window; // goes before the session it works with
+    std::unique_ptr<vexlor::WindowAssembly> assembly;
+    vexlor::ControllerSession *session = nullptr;
+    vexlor::MainWindow *window = nullptr;
+
+    LinkWindow() { joinOneLog(); }
 
     // Over a fake port, discovered through the fake lister.
     void create()
@@ -154,23 +58,10 @@ struct LinkWindow {
 
     void create(std::unique_ptr<vexlor::SerialPort> serialPort, const vexlor::PortLister &portLister)
     {
-        // The dialogs join the one log, in order with the boxes.
-        safetyDialogs.onShown = [this](const QString &kind) { log.append({kind, QString(), QString()}); };
-        session = std::make_unique<vexlor::ControllerSession>(
-            std::move(serialPort), portLister, bridges, vexlor::portOverrideFromEnvironment(),
-            vexlor::NumberFormat::fromLocale());
-        window = std::make_unique<vexlor::MainWindow>(vexlor::AppServices{
-            .boxes = boxes,
-            .shell = shell,
-            .fileDialogs = dialogs,
-            .safetyDialogs = safetyDialogs,
-            .fileAssociation = association,
-            .session = *session,
-            .settingsFolder = settingsFolder.path(),
-            .backupFolder = backupFolder.path(),
-            .commandLine = {},
-        });
-        window->startUp();
+        assembly = assemble({std::move(serialPort), portLister, bridges,
+                             vexlor::portOverrideFromEnvironment()});
+        session = &assembly->session();
+        window = &assembly->window();
         window->show();
     }
 

@@ -98,7 +98,7 @@ private slots:
         t->lister.addOther(QStringLiteral("/dev/ttyS0"), false);
         t->boxes.takeOffer = true;
         t->create();
-        QSignalSpy doctor(t->window.get(), &MainWindow::connectionDoctorRequested);
+        QSignalSpy doctor(t->window, &MainWindow::connectionDoctorRequested);
         t->port->failOpenWith = openFails;
         QTRY_VERIFY_WITH_TIMEOUT(!t->session->isStartingUp(), 10000);
         QCOMPARE(t->bridge.flags, listed ? QList<int>{1} : QList<int>{});
@@ -225,7 +225,7 @@ private slots:
     {
         connectedWindow();
         t->plainWrites();
-        QVERIFY(QTest::qWaitForWindowActive(t->window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(t->window));
         QStringList during;
         const auto answer = t->port->responder;
         t->port->responder = [&](const QByteArray &written) {
@@ -458,7 +458,7 @@ private slots:
         connectedWindow();
         t->boxes.answerYes = answerYes;
         t->boxes.takeOffer = true;
-        QSignalSpy doctor(t->window.get(), &MainWindow::connectionDoctorRequested);
+        QSignalSpy doctor(t->window, &MainWindow::connectionDoctorRequested);
         QStringList during;
         const auto controller = t->port->responder;
         t->port->responder = [&](const QByteArray &written) -> std::optional<FakeSerialPort::Answer> {
@@ -500,7 +500,7 @@ private slots:
     void doctorsTestShowsNoBox()
     {
         connectedWindow();
-        QSignalSpy checked(t->session.get(), &ControllerSession::connectionChecked);
+        QSignalSpy checked(t->session, &ControllerSession::connectionChecked);
         QCOMPARE(t->session->checkConnection(), ExchangeStart::Started);
         QVERIFY(checked.wait(5000));
         QTest::qWait(20);
@@ -529,7 +529,7 @@ private slots:
         bool portClosedAtOnce = false;
         QList<int> flagsAtOnce;
         bool visibleAtOnce = false;
-        QTimer::singleShot(0, t->window.get(), [&] {
+        QTimer::singleShot(0, t->window, [&] {
             if (byExit)
                 t->actions().exit->trigger();
             else

@@ -244,8 +244,8 @@ private slots:
             for (int i = 0; i < BackupStore::kKeptBackups; ++i)
                 QVERIFY(store.save(ParameterSnapshot::initial(), start.addSecs(i)).ok());
         }));
-        const QMap<QString, QByteArray> before = filesIn(backups);
-        QCOMPARE(before.size(), BackupStore::kKeptBackups);
+        const QMap<QString, QByteArray> before = filesIn(backups); // backups and their records
+        QCOMPARE(BackupStore(backups).list().size(), BackupStore::kKeptBackups);
         const QString file = dir.filePath(QStringLiteral("f.vxc"));
         writeFileBytes(file, "1\r\n15.0\r\n");
         SimProcess sim;

@@ -171,12 +171,16 @@ private slots:
         QCOMPARE(fileBytes(rows[1].path), fileBytes(saved));
         QCOMPARE(rows[0].differingCount, 0);
         QCOMPARE(rows[1].differingCount, 2);
+        for (const BackupRow &row : rows) {
+            QCOMPARE(row.followingWrite, QStringLiteral("Written, stored and checked"));
+            QCOMPARE(row.note, QString());
+        }
         QCOMPARE(text("LabeledEdit16"), QStringLiteral("14.3"));
         QCOMPARE(text("Edit7"), QStringLiteral("123"));
         QCOMPARE(t->window->windowTitle(), caption);
         QCOMPARE(t->window->documents().documentPath(), saved);
-        QCOMPARE(readRecentFiles(t->window->documents().settingsFile())[0], saved);
-        QCOMPARE(readRecentFiles(t->window->documents().settingsFile())[1], QString());
+        QCOMPARE(readRecentFiles(t->settings)[0], saved);
+        QCOMPARE(readRecentFiles(t->settings)[1], QString());
     }
 
     // Guards the check after a write against a controller that keeps its old
@@ -200,6 +204,46 @@ private slots:
         QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Fail on red"));
         QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
         QCOMPARE(t->progress()->value(), 180);
+        QCOMPARE(backups().size(), 1);
+    }
+
+    void writeAsksBeforeValuesBeyondTheLimits_data()
+    {
+        QTest::addColumn<bool>("writeAnyway");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("write anyway") << true;
+    }
+    // Guards values the fields' rules never saw (put there by a file or a
+    // read): the write lists each with its allowed range and asks; Cancel
+    // sends nothing and keeps no backup, Write Anyway writes them as they are.
+    void writeAsksBeforeValuesBeyondTheLimits()
+    {
+        QFETCH(bool, writeAnyway);
+        QVERIFY(connectedWindow({}));
+        const QString result = labelState(t->label("Label44"));
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("100.0"));
+        t->control<QLineEdit>("Edit10")->setText(QStringLiteral("200"));
+        t->safetyDialogs.writeAnyway = writeAnyway;
+        t->log.clear();
+        t->actions().writeSettings->trigger();
+        if (writeAnyway)
+            QVERIFY(waitForTransactionOver(*t));
+        QCOMPARE(t->safetyDialogs.limitQuestions,
+                 QStringList{"Max battery current: 100.0 A (allowed: at most 30.0 A)\n"
+                             "Max phase current: 200 A (allowed: at most 70 A)"});
+        QCOMPARE(t->log.value(0).kind, QStringLiteral("write anyway"));
+        if (!writeAnyway) {
+            QTest::qWait(200); // room for frames that must not go out
+            QCOMPARE(t->log.size(), 1);
+            QCOMPARE(sim->lines(), QStringList());
+            QVERIFY(backups().isEmpty());
+            QCOMPARE(labelState(t->label("Label44")), result);
+            QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
+            return;
+        }
+        QCOMPARE(t->log.value(1).text, kWriteOk);
+        QVERIFY(sim->lines().contains(QStringLiteral("write 1 2100")));
+        QVERIFY(sim->lines().contains(QStringLiteral("write 50 200")));
         QCOMPARE(backups().size(), 1);
     }
 

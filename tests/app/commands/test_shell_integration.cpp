@@ -78,7 +78,7 @@ private slots:
             urls << QUrl::fromLocalFile(f.path(item));
 
         if (read) {
-            QVERIFY(dropOn(t->window.get(), urls));
+            QVERIFY(dropOn(t->window, urls));
             // Read only once the drop has returned: a question the file may
             // ask must not run while the drag source waits for the drop.
             QCOMPARE(battery(*t), QStringLiteral("14.0"));
@@ -86,7 +86,7 @@ private slots:
             QCOMPARE(t->window->windowTitle(), windowCaption(*t, items[0]));
             QCOMPARE(f.recentFiles()[0], f.path(items[0]));
         } else {
-            (void)dropOn(t->window.get(), urls);
+            (void)dropOn(t->window, urls);
             QTest::qWait(0); // let a deferred read happen, if one was queued
             QCOMPARE(battery(*t), QStringLiteral("14.0"));
             QCOMPARE(t->window->windowTitle(), caption);
@@ -111,7 +111,7 @@ private slots:
         QMimeData text;
         text.setText(QStringLiteral("hello"));
         QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(t->window.get(), &enter);
+        QCoreApplication::sendEvent(t->window, &enter);
         QVERIFY(!enter.isAccepted());
     }
 

@@ -62,7 +62,7 @@ private slots:
     void readThenWrite()
     {
         QVERIFY(connectedWindow({"--set", "1=300", "--set", "8=0", "--set", "20=3", "--set", "48=123"}));
-        QVERIFY(QTest::qWaitForWindowActive(t->window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(t->window));
         auto *current = t->control<QLineEdit>("LabeledEdit16");
         current->setFocus(Qt::TabFocusReason);
         QTest::keyClick(current, Qt::Key_F3);

@@ -3,14 +3,17 @@
 // closing them answers.
 
 #include "dialogs/comparison_dialog.h"
+#include "dialogs/qt_safety_dialogs.h"
 #include "dialogs/restore_backup_dialog.h"
 #include "dialogs/verify_failure_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
 
 using namespace vexlor;
@@ -126,16 +129,18 @@ private slots:
     }
 
     // Guards the restore list: one row per backup in the order given (newest
-    // first), its time to the second and its count (blank when unknown), the
-    // newest chosen at first; each way out gives the path of the row chosen.
+    // first), its time to the second, how the write after it ended, its note
+    // and its count (blank when unknown); the newest without a note chosen at
+    // first, with the sentence that says why; each way out gives the path of
+    // the row chosen.
     void restoreListChooses_data()
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("load the newest") << "load" << "/b/2.vxc";
+        QTest::newRow("load the newest without a note") << "load" << "/b/2.vxc";
         QTest::newRow("enter") << "enter" << "/b/2.vxc";
-        QTest::newRow("double click the older") << "double click 1" << "/b/1.vxc";
-        QTest::newRow("pick the older, load") << "select 1, load" << "/b/1.vxc";
+        QTest::newRow("double click the newest") << "double click 0" << "/b/3.vxc";
+        QTest::newRow("pick the older, load") << "select 2, load" << "/b/1.vxc";
         QTest::newRow("cancel") << "cancel" << "";
         QTest::newRow("escape") << "escape" << "";
     }
@@ -143,33 +148,42 @@ private slots:
     {
         QFETCH(QString, action);
         QFETCH(QString, chosen);
+        const QDateTime newest(QDate(2026, 3, 14), QTime(9, 30, 1));
         const QDateTime newer(QDate(2026, 3, 14), QTime(9, 26, 53));
         const QDateTime older(QDate(2026, 3, 1), QTime(17, 5, 2));
-        RestoreBackupDialog dialog({{QStringLiteral("/b/2.vxc"), newer, 3},
-                                    {QStringLiteral("/b/1.vxc"), older, -1}});
+        const QString note = QStringLiteral("Taken after an interrupted write");
+        RestoreBackupDialog dialog({{QStringLiteral("/b/3.vxc"), newest, 0, "Written, stored and checked", note},
+                                    {QStringLiteral("/b/2.vxc"), newer, 3, "Interrupted at frame 30 of 60", ""},
+                                    {QStringLiteral("/b/1.vxc"), older, -1, "Not recorded", ""}});
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("BackupTable"));
-        const QString newerDate = QLocale().toString(newer.date(), QLocale::ShortFormat);
+        const QString newDate = QLocale().toString(newer.date(), QLocale::ShortFormat);
         const QString olderDate = QLocale().toString(older.date(), QLocale::ShortFormat);
-        QCOMPARE(cells(table), (QList<QStringList>{
-                                   {"Taken", "Parameters that differ from the window"},
-                                   {newerDate + " 09:26:53", "3"},
-                                   {olderDate + " 17:05:02", ""}}));
+        QCOMPARE(cells(table),
+                 (QList<QStringList>{
+                     {"Taken", "Parameters that differ from the window", "Write that followed", "Note"},
+                     {newDate + " 09:30:01", "0", "Written, stored and checked", note},
+                     {newDate + " 09:26:53", "3", "Interrupted at frame 30 of 60", ""},
+                     {olderDate + " 17:05:02", "", "Not recorded", ""}}));
         QVERIFY(labelledBySentence(dialog, table));
-        QCOMPARE(table->currentRow(), 0);
+        QCOMPARE(table->currentRow(), 1);
+        QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("InterruptedWriteHint")));
+        const RestoreBackupDialog plain({{QStringLiteral("/b/1.vxc"), older, 1, "Written, stored and checked", ""}});
+        QCOMPARE(plain.findChild<QTableWidget *>()->currentRow(), 0);
+        QVERIFY(!plain.findChild<QLabel *>(QStringLiteral("InterruptedWriteHint")));
 
         auto *load = button(dialog, "LoadBackupButton");
         if (action == QLatin1String("load")) {
             QTest::mouseClick(load, Qt::LeftButton);
         } else if (action == QLatin1String("enter")) {
             QTest::keyClick(table, Qt::Key_Return);
-        } else if (action == QLatin1String("double click 1")) {
-            const QRect cell = table->visualRect(table->model()->index(1, 0));
+        } else if (action == QLatin1String("double click 0")) {
+            const QRect cell = table->visualRect(table->model()->index(0, 0));
             // The first press of the double click, then the second.
             QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
             QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-        } else if (action == QLatin1String("select 1, load")) {
+        } else if (action == QLatin1String("select 2, load")) {
             QTest::keyClick(table, Qt::Key_Down);
             QTest::mouseClick(load, Qt::LeftButton);
         } else if (action == QLatin1String("cancel")) {
@@ -180,6 +194,78 @@ private slots:
         }
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.chosenPath(), chosen);
+    }
+
+    // Guards against offering a backup that cannot be loaded (an empty or
+    // damaged file): it is listed as unreadable with the reason, but neither
+    // chosen at first, nor by a click, the keyboard or a double click.
+    void unreadableBackupIsNeverOffered()
+    {
+        const QDateTime newest(QDate(2026, 3, 14), QTime(9, 30, 1));
+        const QDateTime older(QDate(2026, 3, 14), QTime(9, 26, 53));
+        const QString reason = QStringLiteral("The file /b/2.vxc contains no settings.");
+        RestoreBackupDialog dialog({{QStringLiteral("/b/2.vxc"), newest, -1, "Not recorded", "", reason},
+                                    {QStringLiteral("/b/1.vxc"), older, 2, "Written, stored and checked", ""}});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("BackupTable"));
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Unreadable"));
+        QCOMPARE(table->item(0, 1)->toolTip(), reason);
+        QCOMPARE(table->currentRow(), 1);
+        QTest::keyClick(table, Qt::Key_Up);
+        const QRect cell = table->visualRect(table->model()->index(0, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(table->currentRow(), 1);
+        QTest::mouseClick(button(dialog, "LoadBackupButton"), Qt::LeftButton);
+        QCOMPARE(dialog.chosenPath(), QStringLiteral("/b/1.vxc"));
+
+        const RestoreBackupDialog onlyUnreadable({{QStringLiteral("/b/2.vxc"), newest, -1, "", "", reason}});
+        QVERIFY(!button(onlyUnreadable, "LoadBackupButton")->isEnabled());
+    }
+
+    void writeAnywayDefaultsToCancel_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("writes");
+        QTest::newRow("enter") << "enter" << false;
+        QTest::newRow("escape") << "escape" << false;
+        QTest::newRow("write anyway") << "write anyway" << true;
+    }
+    // Guards the question before values beyond the fields' limits are
+    // written: the values between the two sentences, Cancel the default, so
+    // only the Write Anyway button writes.
+    void writeAnywayDefaultsToCancel()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, writes);
+        QtSafetyDialogs dialogs;
+        QString text;
+        bool cancelIsDefault = false;
+        bool warns = false;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            answer.stop();
+            text = box->text();
+            cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
+            warns = box->icon() == QMessageBox::Warning;
+            if (action == QLatin1String("enter"))
+                QTest::keyClick(box, Qt::Key_Return);
+            else if (action == QLatin1String("escape"))
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->findChild<QPushButton *>(QStringLiteral("WriteAnywayButton"))->click();
+        });
+        answer.start(10);
+        QCOMPARE(dialogs.confirmWriteBeyondLimits(QStringLiteral("Level 1: 250 % (allowed: at most 100 %)")),
+                 writes);
+        QVERIFY(cancelIsDefault && warns);
+        QCOMPARE(text, QStringLiteral("These values are outside the limits the window allows:\n\n"
+                                      "Level 1: 250 % (allowed: at most 100 %)\n\nWrite anyway?"));
     }
 
     // Guards the box after a write whose check failed: each parameter with the

@@ -1,6 +1,6 @@
 // snapshot() and apply(): the window's side of every read, write, load and save.
 
-#include "recording_services.h"
+#include "test_window.h"
 
 #include "pages/parameter_binding.h"
 #include "pages/radio_group.h"

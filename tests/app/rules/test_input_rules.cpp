@@ -1,6 +1,6 @@
 // The range rules that run when the user leaves a field, and when they must not.
 
-#include "recording_services.h"
+#include "test_window.h"
 
 #include "pages/parameter_binding.h"
 
@@ -252,7 +252,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&other));
         QCOMPARE(power->text(), QStringLiteral("900"));
         t.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(t.window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(t.window));
         QCOMPARE(power->text(), QStringLiteral("900"));
     }
 

@@ -1,6 +1,6 @@
 // Group switching, the level count and its up-down, and the wheel-size list.
 
-#include "recording_services.h"
+#include "test_window.h"
 
 #include "pages/parameter_binding.h"
 #include "pages/up_down.h"

@@ -1,7 +1,7 @@
 // The main window's frame: title, names, commands, status strip, Help menu,
 // closing, and a layout that fits its fixed size. Also the splash window.
 
-#include "recording_services.h"
+#include "test_window.h"
 #include "dialogs/qt_message_boxes.h"
 
 #include "art/tool_icons.h"
@@ -248,7 +248,7 @@ private slots:
     void connectionDoctorFromTheHelpMenu()
     {
         TestWindow t;
-        QSignalSpy requested(t.window.get(), &MainWindow::connectionDoctorRequested);
+        QSignalSpy requested(t.window, &MainWindow::connectionDoctorRequested);
         t.window->actions().connectionDoctor->trigger();
         QCOMPARE(requested.count(), 1);
     }

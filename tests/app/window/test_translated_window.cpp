@@ -3,7 +3,7 @@
 // and dialog's accelerators distinct.
 
 #include "layout_faults.h"
-#include "recording_services.h"
+#include "test_window.h"
 
 #include "language_choice.h"
 #include "translators.h"

@@ -193,9 +193,9 @@ private slots:
     }
 
     // The bridge line behind a port is its cable's: a listed cable port (also
-    // named through a link) has one; a port of no known cable, a cable whose
-    // USB device is unknown, and no port at all have none, so no other
-    // adapter is ever driven.
+    // named through a link) has one; a port of no known cable (even one whose
+    // USB device is known), a cable whose USB device is unknown, and no port
+    // at all have none, so no other adapter is ever driven.
     void bridgeLineFollowsTheCable()
     {
         QTemporaryDir dir;
@@ -206,6 +206,8 @@ private slots:
         FakePortLister lister;
         lister.addBridge(node);
         lister.addOther(QStringLiteral("/dev/ttyACM0"));
+        lister.addOther(QStringLiteral("/dev/ttyUSB2"));
+        lister.entries.last().usb = {1, 9, QStringLiteral("0001")}; // an Arduino's, bus and address known
         lister.addBridge(QStringLiteral("/dev/ttyUSB4"));
         lister.entries.last().usb = {};
         lister.extraNodes.insert(QStringLiteral("/dev/pts/3"));
@@ -215,9 +217,11 @@ private slots:
         QVERIFY(!bridges.bridgeLineFor(QString()));
         QVERIFY(!bridges.bridgeLineFor(QStringLiteral("/dev/ttyUSB4")));
         QVERIFY(!bridges.bridgeLineFor(QStringLiteral("/dev/ttyACM0")));
+        QVERIFY(!bridges.bridgeLineFor(QStringLiteral("/dev/ttyUSB2")));
         QVERIFY(!bridges.bridgeLineFor(QStringLiteral("/dev/pts/3")));
         QVERIFY(portAsksLowLatency(lister, byId));
         QVERIFY(!portAsksLowLatency(lister, QStringLiteral("/dev/ttyACM0")));
+        QVERIFY(!portAsksLowLatency(lister, QStringLiteral("/dev/ttyUSB2")));
         QVERIFY(!portAsksLowLatency(lister, QStringLiteral("/dev/pts/3")));
 
         QCOMPARE(cableTypeOf(lister.entries[0]), &cableTypes().front());

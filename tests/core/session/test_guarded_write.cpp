@@ -10,6 +10,8 @@
 #include "recording_port.h"
 #include "sim_process.h"
 
+#include "file_bytes.h"
+
 #include "config/vxc_writer.h"
 #include "link/qt_serial_port.h"
 #include "session/controller_comparison.h"
@@ -150,6 +152,7 @@ ParameterSnapshot windowWith(std::initializer_list<std::pair<int, const char *>>
 } // namespace
 
 Q_DECLARE_METATYPE(Backend)
+Q_DECLARE_METATYPE(vexlor::sim::FaultPlan)
 
 class TestGuardedWrite : public QObject {
     Q_OBJECT
@@ -342,6 +345,96 @@ private slots:
                                 "other values than were written:\n\nLevel 9: written 150 %, holds 100 %"));
         QCOMPARE(outcome.outcome.message.caption, QStringLiteral("Write controller result"));
         QCOMPARE(outcome.outcome.acceptedFrames, 180);
+    }
+
+    // Each backup records how the write that followed it ended: "unfinished"
+    // from the moment it is kept (a write that never ends, the program
+    // killed, never reads as a good one), then the end the write reached,
+    // also when the session is released in the middle of it.
+    void theBackupRecordsHowTheWriteEnded_data()
+    {
+        QTest::addColumn<Backend>("backend");
+        QTest::addColumn<FaultPlan>("plan");
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<int>("frame");
+        const auto row = [](const char *name, Backend backend, FaultPlan plan, bool verify, WriteEnd end,
+                            int frame = 0) {
+            QTest::newRow(name) << backend << plan << verify << int(end) << frame;
+        };
+        const auto m = Backend::InMemory;
+        row("verified", Backend::Emulator, {}, true, WriteEnd::Verified);
+        row("not checked", m, {}, false, WriteEnd::Completed);
+        row("kept another value", m, {FaultKind::KeepsOldValue, 29, false}, true, WriteEnd::Differences);
+        row("no reply at 30 of the write", Backend::Emulator, {FaultKind::NoReply, 30, false, 1}, true,
+            WriteEnd::Interrupted, 30);
+        row("no reply at 0 of the write", m, {FaultKind::NoReply, 0, false, 1}, true, WriteEnd::Interrupted, 0);
+        row("no store reply", m, {FaultKind::NoStoreReply, 0, false}, true, WriteEnd::StoreFailed);
+        row("read-back fails", m, {FaultKind::NoReply, 10, false, 2}, true, WriteEnd::CheckFailed);
+        row("released at 30 of the write", m, {}, true, WriteEnd::Interrupted, 30);
+    }
+    void theBackupRecordsHowTheWriteEnded()
+    {
+        QFETCH(Backend, backend);
+        QFETCH(FaultPlan, plan);
+        QFETCH(bool, verify);
+        QFETCH(int, end);
+        QFETCH(int, frame);
+        Rig rig;
+        QVERIFY(rig.start(backend, {}, plan));
+        QList<WriteRecord> whileWriting;
+        connect(rig.guarded.get(), &GuardedWrite::backupSaved, this,
+                [&](const QString &path) { whileWriting << readWriteRecord(path); });
+        const bool release = QByteArray(QTest::currentDataTag()).startsWith("released");
+        connect(rig.guarded.get(), &GuardedWrite::progress, this, [&](int frames) {
+            if (release && frames == 90)
+                rig.session->release();
+        });
+        const ParameterSnapshot window = windowWith({{1, "15.0"}, {29, "90"}});
+        const WriteRecord expected{WriteEnd(end), frame, false};
+        if (release) {
+            QSignalSpy released(rig.session.get(), &ControllerSession::released);
+            QCOMPARE(rig.guarded->start(window, encodeAll(window, NumberFormat::point()).values, kBoth),
+                     ExchangeStart::Started);
+            QVERIFY(released.wait(10000));
+        } else {
+            QCOMPARE(rig.write(window, {true, verify}).record, expected);
+        }
+        QCOMPARE(whileWriting, (QList<WriteRecord>{{WriteEnd::Unfinished, 0, false}}));
+        const QList<BackupFile> listed = rig.backups.list();
+        QCOMPARE(listed.size(), 1);
+        QCOMPARE(listed.first().record, expected);
+        QCOMPARE(expected.leftMidWrite(), frame > 0 || WriteEnd(end) == WriteEnd::StoreFailed);
+    }
+
+    // The case: a write interrupted at frame 30 leaves the first
+    // thirty values written; the next write's backup holds them, and says it
+    // was taken after an interrupted write, so the one before it is the one
+    // that undoes both. A backup after a write that ended well says nothing.
+    void aBackupAfterAnInterruptedWriteSaysSo_data()
+    {
+        QTest::addColumn<Backend>("backend");
+        addBackendRows([](const QString &port, Backend backend) { QTest::addRow("%s", qPrintable(port)) << backend; });
+    }
+    void aBackupAfterAnInterruptedWriteSaysSo()
+    {
+        QFETCH(Backend, backend);
+        Rig rig;
+        QVERIFY(rig.start(backend, {{1, 300}, {46, 2000}}, {FaultKind::NoReply, 30, false, 1}));
+        const ParameterSnapshot window = windowWith({{1, "15.0"}, {46, "3000"}});
+        QCOMPARE(rig.write(window, kBoth).record, (WriteRecord{WriteEnd::Interrupted, 30, false}));
+        QCOMPARE(rig.write(window, kBoth).record, (WriteRecord{WriteEnd::Verified, 0, true}));
+        QCOMPARE(rig.write(window, kBoth).record, (WriteRecord{WriteEnd::Verified, 0, false}));
+
+        const QList<BackupFile> listed = rig.backups.list(); // newest first
+        QCOMPARE(listed.size(), 3);
+        const QByteArray own = fileBytes(listed[2].path);
+        const QByteArray halfWritten = fileBytes(listed[1].path);
+        QVERIFY(own.contains("1\r\n14.3\r\n") && own.contains("46\r\n2000\r\n"));
+        QVERIFY(halfWritten.contains("1\r\n15.0\r\n") && halfWritten.contains("46\r\n2000\r\n"));
+        QCOMPARE(listed[2].record, (WriteRecord{WriteEnd::Interrupted, 30, false}));
+        QCOMPARE(listed[1].record, (WriteRecord{WriteEnd::Verified, 0, true}));
+        QCOMPARE(listed[0].record, (WriteRecord{WriteEnd::Verified, 0, false}));
     }
 
     // Compare: a read into a side copy lists exactly the parameters that

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app_services.h"
+#include "main_window.h"
+
+#include "session/controller_session.h"
+
+#include <memory>
+
+namespace vexlor {
+
+class BridgeLineProvider;
+class PortLister;
+class SerialPort;
+
+// How the window reaches the controller: the serial port the session will
+// own, how ports are listed, the cables' bridge lines, and the port the user
+// named (VEXLOR_PORT), empty to discover one.
+struct ControllerLinkParts {
+    std::unique_ptr<SerialPort> port;
+    const PortLister &ports;
+    BridgeLineProvider &bridgeLines;
+    QString portOverride;
+};
+
+// The window as every program builds it, the tool itself, its tests and the
+// screenshot tool alike: the controller session over the given link parts,
+// and the main window over the session, the desktop and the start values.
+// startUp() is left to the caller, once the desktop's parts know the window.
+class WindowAssembly {
+public:
+    WindowAssembly(const DesktopServices &desktop, ControllerLinkParts link,
+                   const StartValues &start);
+
+    [[nodiscard]] ControllerSession &session() { return m_session; }
+    [[nodiscard]] MainWindow &window() { return m_window; }
+
+private:
+    ControllerSession m_session;
+    MainWindow m_window; // goes before the session it works with
+};
+
+} // namespace vexlor

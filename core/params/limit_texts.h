@@ -1,0 +1,32 @@
+#pragma once
+
+#include "translation.h"
+
+// Texts of the check before a write for values beyond the limits the window
+// holds its fields to, for the window and the CLI; translation context "Limits".
+namespace vexlor::texts {
+
+// Above the list of such values.
+inline constexpr const char *kOutsideLimits =
+    QT_TRANSLATE_NOOP("Limits", "These values are outside the limits the window allows:");
+// One line of the list.
+//: %1 the field's caption, %2 its value with its unit, %3 the allowed range ("at most 30.0 A")
+inline constexpr const char *kOutsideLimitsLine = QT_TRANSLATE_NOOP("Limits", "%1: %2 (allowed: %3)");
+//: an allowed range: %1 the largest value with its unit, "30.0 A"
+inline constexpr const char *kAtMost = QT_TRANSLATE_NOOP("Limits", "at most %1");
+//: an allowed range: %1 the least value with its unit, "200 ms"
+inline constexpr const char *kAtLeast = QT_TRANSLATE_NOOP("Limits", "at least %1");
+//: an allowed range: %1 the least and %2 the largest value with their units, "0.9 V to 3.0 V"
+inline constexpr const char *kFromTo = QT_TRANSLATE_NOOP("Limits", "%1 to %2");
+
+} // namespace vexlor::texts
+
+namespace vexlor {
+
+// A text of this header as the user reads it.
+[[nodiscard]] inline QString limitText(const char *text)
+{
+    return translated("Limits", text);
+}
+
+} // namespace vexlor
