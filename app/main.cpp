@@ -4,7 +4,6 @@
 // assembly recorders and fakes instead.
 
 #include "commands/shell_opener.h"
-#include "dialogs/connection_doctor_dialog.h"
 #include "dialogs/qt_file_dialogs.h"
 #include "dialogs/qt_message_boxes.h"
 #include "dialogs/qt_safety_dialogs.h"
@@ -16,7 +15,6 @@
 #include "config/freedesktop_file_association.h"
 #include "config/language_setting.h"
 #include "config/settings_file.h"
-#include "doctor/doctor_run.h"
 #include "doctor/host_system.h"
 #include "link/cable.h"
 #include "link/port_discovery.h"
@@ -82,22 +80,17 @@ int main(int argc, char *argv[])
         FreedesktopFileAssociation association(QString::fromLatin1(kApplicationName));
         SystemPortLister portLister;
         CableBridgeLines bridgeLines(portLister);
+        const HostSystem system; // what the connection doctor reads
         WindowAssembly assembly(
             {boxes, shell, dialogs, safetyDialogs, association},
             {std::make_unique<QtSerialPort>(), portLister, bridgeLines, portOverrideFromEnvironment()},
             {settings, programFolder, numberFormat, BackupStore::defaultFolder(),
-             app.arguments().mid(1), translators.language()});
+             app.arguments().mid(1), translators.language()},
+            system);
         MainWindow &window = assembly.window();
         boxes.setParentWindow(&window);
         dialogs.setParentWindow(&window);
         safetyDialogs.setParentWindow(&window);
-        // Help > Connection Doctor, and the boxes that offer it.
-        const HostSystem system;
-        DoctorRun doctorRun(system, portLister, assembly.session(), DoctorRun::SessionState::Running);
-        ConnectionDoctorDialog doctor(
-            doctorRun, QStringLiteral("vexlor-adjustor") + QLatin1String(kProgramVersionSuffix), &window);
-        QObject::connect(&window, &MainWindow::connectionDoctorRequested, &doctor,
-                         &ConnectionDoctorDialog::showAndRun);
         window.startUp(); // while the splash is up
 
         // The splash wait: the event loop runs (clicks, timer ticks) and the

@@ -6,6 +6,7 @@
 // through the same assembly the program uses. The window tests and the
 // screenshot tool use them.
 
+#include "fake_system.h"
 #include "fakes.h"
 
 #include "config/file_association.h"
@@ -203,7 +204,8 @@ public:
 };
 
 // Everything outside the window, doubled: the recorders, a port list without
-// ports until a test adds some, bridge lines, config.ini in a folder of its
+// ports until a test adds some, bridge lines, the machine the connection
+// doctor reads (empty until a test fills it), config.ini in a folder of its
 // own (or in `settingsFolder`) and the backups in another, never beside the
 // program or in the user's home.
 struct WindowDoubles {
@@ -221,6 +223,7 @@ struct WindowDoubles {
     RecordingFileAssociation association;
     FakePortLister lister;
     FakeBridgeLines bridges;
+    FakeSystem system;
     QTemporaryDir ownSettingsFolder;
     QTemporaryDir backupFolder;
     vexlor::SettingsFile settings;
@@ -245,7 +248,8 @@ struct WindowDoubles {
             std::move(link),
             vexlor::StartValues{settings, vexlor::executableFolder(),
                                 vexlor::NumberFormat::fromLocale(), backupFolder.path(),
-                                commandLine, language});
+                                commandLine, language},
+            system);
         assembly->window().startUp();
         return assembly;
     }

@@ -11,13 +11,10 @@
 #include "translators.h"
 #include "window_doubles.h"
 #include "dialogs/comparison_dialog.h"
-#include "dialogs/connection_doctor_dialog.h"
 #include "dialogs/difference_table.h"
 #include "dialogs/restore_backup_dialog.h"
 #include "window/splash_window.h"
 
-#include "doctor/doctor_run.h"
-#include "doctor/host_system.h"
 #include "link/qt_serial_port.h"
 #include "params/parameter_codec.h"
 #include "params/parameter_comparison.h"
@@ -116,12 +113,8 @@ QList<CheckResult> sampleFindings()
     };
 }
 
-bool saveDoctorShot(MainWindow &window, ControllerSession &session, const PortLister &ports,
-                    const QDir &out)
+bool saveDoctorShot(ConnectionDoctorDialog &doctor, const QDir &out)
 {
-    const HostSystem system;
-    DoctorRun run(system, ports, session, DoctorRun::SessionState::Running);
-    ConnectionDoctorDialog doctor(run, QStringLiteral("vexlor-adjustor v1.35"), &window);
     doctor.showResults(sampleFindings(), false);
     doctor.show();
     return doctor.grab().save(out.filePath(QStringLiteral("screenshot-doctor.png")));
@@ -177,7 +170,7 @@ int main(int argc, char *argv[])
     // After the start-up's link steps have shown the device state.
     QTimer::singleShot(1000, &window, [&] {
         saved = language.isEmpty() ? saveShots(window, out, {}) && saveDialogShots(window, out)
-                                         && saveDoctorShot(window, assembly->session(), doubles.lister, out)
+                                         && saveDoctorShot(assembly->doctor(), out)
                                    : saveShots(window, out, u'-' + language);
         app.quit();
     });

@@ -244,13 +244,18 @@ private slots:
         QVERIFY(!t.control<QToolButton>("SpeedButton6")->isEnabled());
     }
 
-    // Guards Help > Connection Doctor…: it asks the program's entry for the doctor.
+    // Guards Help > Connection Doctor…: it shows the doctor beside the
+    // window, which stays usable, and runs its checks.
     void connectionDoctorFromTheHelpMenu()
     {
         TestWindow t;
-        QSignalSpy requested(t.window, &MainWindow::connectionDoctorRequested);
+        ConnectionDoctorDialog &doctor = t.assembly->doctor();
+        QVERIFY(!doctor.isVisible());
         t.window->actions().connectionDoctor->trigger();
-        QCOMPARE(requested.count(), 1);
+        QVERIFY(doctor.isVisible());
+        QVERIFY(!doctor.isModal());
+        QVERIFY(doctor.findChild<QLabel *>(QStringLiteral("Status_cable")));
+        QTRY_VERIFY(doctor.report().contains(QStringLiteral("\tcontroller\t")));
     }
 
     // Guards the tool bar's and the menus' pictures against the desktop's
