@@ -20,13 +20,13 @@ namespace {
 // What decides whether the node lets the user in.
 struct Permission {
     NodeStatus node;
-    QString group;               // the node's group by name
-    bool groupMayUse = false;    // its members may read and write
-    bool inGroupNow = false;     // this login carries the group
-    bool inGroupListed = false;  // the account files make the user a member
+    QString group;              // the node's group by name
+    bool groupMayUse = false;   // its members may read and write
+    bool inGroupNow = false;    // this login carries the group
+    bool inGroupListed = false; // the account files make the user a member
     std::optional<udev::RulesFile> rule;
-    bool ruleApplied = false;    // the node is as the cable rule makes it
-    bool seatEntry = false;      // an access entry for the user (the seat's rule)
+    bool ruleApplied = false; // the node is as the cable rule makes it
+    bool seatEntry = false;   // an access entry for the user (the seat's rule)
 };
 
 Permission permissionOf(const DoctorContext &context, const NodeStatus &node)
@@ -50,13 +50,15 @@ QString groupSentence(const Permission &p)
 {
     if (p.inGroupNow && !p.groupMayUse) {
         //: %1 a group's name
-        return DoctorText::tr("You are in group %1, but its members may not read and write the device.").arg(p.group);
+        return DoctorText::tr("You are in group %1, but its members may not read and write the device.")
+            .arg(p.group);
     }
     if (p.inGroupNow)
         return DoctorText::tr("You are in group %1.").arg(p.group);
     if (p.inGroupListed) {
         return DoctorText::tr("You were added to group %1 after this session began; the membership "
-                              "counts from your next login.").arg(p.group);
+                              "counts from your next login.")
+            .arg(p.group);
     }
     return DoctorText::tr("You are not in group %1.").arg(p.group);
 }
@@ -71,19 +73,23 @@ QString refusalDetail(const DoctorContext &context, const Permission &p)
     sentences << groupSentence(p);
     if (!context.port.cable)
         return sentences.join(u' '); // the cable rule is for the cable's ports only
-    sentences << (p.rule ? DoctorText::tr("The cable rule %1 is installed (%2).")
-                               .arg(QLatin1String(kCableRuleName), p.rule->path)
-                         : DoctorText::tr("The cable rule %1 is not installed.").arg(QLatin1String(kCableRuleName)));
-    sentences << (p.seatEntry ? DoctorText::tr("The device grants you access through the seat's access entry.")
-                              : DoctorText::tr("The device carries no access entry for you (the cable rule gives "
-                                               "one to the user at the computer's own screen)."));
+    sentences
+        << (p.rule
+                ? DoctorText::tr("The cable rule %1 is installed (%2).")
+                      .arg(QLatin1String(kCableRuleName), p.rule->path)
+                : DoctorText::tr("The cable rule %1 is not installed.").arg(QLatin1String(kCableRuleName)));
+    sentences << (p.seatEntry
+                      ? DoctorText::tr("The device grants you access through the seat's access entry.")
+                      : DoctorText::tr("The device carries no access entry for you (the cable rule gives "
+                                       "one to the user at the computer's own screen)."));
     return sentences.join(u' ');
 }
 
 QString joinGroup(const QString &group)
 {
     //: %1 a command
-    return DoctorText::tr("%1, then log out and in again.").arg(QStringLiteral("sudo usermod -aG %1 $USER").arg(group));
+    return DoctorText::tr("%1, then log out and in again.")
+        .arg(QStringLiteral("sudo usermod -aG %1 $USER").arg(fixes::shellWord(group)));
 }
 
 // Whether the node's owner, group, mode and access entries let the user in.
@@ -122,7 +128,8 @@ CheckResult refused(const DoctorContext &context)
 {
     const std::optional<NodeStatus> node = context.system.status(context.port.node);
     if (!node)
-        return finding(checks::kAccess, CheckStatus::Fail, DoctorText::tr("%1 is gone.").arg(context.port.shown),
+        return finding(checks::kAccess, CheckStatus::Fail,
+                       DoctorText::tr("%1 is gone.").arg(context.port.shown),
                        DoctorText::tr("Plug the cable in again."));
     const Permission p = permissionOf(context, *node);
     return finding(checks::kAccess, CheckStatus::Fail, refusalDetail(context, p), refusalFix(context, p));
@@ -147,7 +154,8 @@ CheckResult checkAccess(const DoctorContext &context)
     case EBUSY:
         return finding(checks::kAccess, CheckStatus::Skip,
                        DoctorText::tr("Another program holds %1 for itself, so opening it cannot be tried "
-                                      "(see busy).").arg(port.shown));
+                                      "(see busy).")
+                           .arg(port.shown));
     case EACCES:
     case EPERM:
         return refused(context);

@@ -29,11 +29,12 @@ CheckResult checkBusy(const DoctorContext &context)
             ids << QString::number(process.pid);
         }
         //: %1 the serial device, %2 the programs with their process ids
-        return finding(checks::kBusy, CheckStatus::Fail,
-                       DoctorText::tr("%1 is held open by %2.").arg(port.shown, names.join(QLatin1String(", "))),
-                       //: %1 the programs, %2 the command that ends them
-                       DoctorText::tr("Close %1, or end it: %2").arg(names.join(QLatin1String(", ")),
-                                                                      QStringLiteral("kill ") + ids.join(u' ')));
+        return finding(
+            checks::kBusy, CheckStatus::Fail,
+            DoctorText::tr("%1 is held open by %2.").arg(port.shown, names.join(QLatin1String(", "))),
+            //: %1 the programs, %2 the command that ends them
+            DoctorText::tr("Close %1, or end it: %2")
+                .arg(names.join(QLatin1String(", ")), QStringLiteral("kill ") + ids.join(u' ')));
     }
     if (context.openError == EBUSY) {
         // Held for itself (exclusive use) by a process whose open files are
@@ -41,7 +42,8 @@ CheckResult checkBusy(const DoctorContext &context)
         return finding(checks::kBusy, CheckStatus::Fail,
                        DoctorText::tr("Another user's process holds %1 for itself.").arg(port.shown),
                        //: %1 a command that names the process
-                       DoctorText::tr("Find it with %1 and close it.").arg(QStringLiteral("sudo fuser -v ") + port.node));
+                       DoctorText::tr("Find it with %1 and close it.")
+                           .arg(QStringLiteral("sudo fuser -v ") + fixes::shellWord(port.node)));
     }
     if (holders.unseen > 0) {
         //: %1 the serial device, %2 a number of processes

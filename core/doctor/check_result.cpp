@@ -45,8 +45,8 @@ bool anyFailed(const QList<CheckResult> &results)
 
 QString reportLine(const CheckResult &result)
 {
-    QString line = QLatin1String(statusName(result.status)) + u'\t' + result.check + u'\t'
-        + oneField(result.detail);
+    QString line
+        = QLatin1String(statusName(result.status)) + u'\t' + result.check + u'\t' + oneField(result.detail);
     if (!result.fix.isEmpty())
         line += u'\t' + oneField(result.fix);
     return line;
@@ -73,8 +73,8 @@ QString reportWithVersions(const QList<CheckResult> &results, const QString &pro
         text += reportLine(result) + u'\n';
     text += QStringLiteral("\nprogram\t%1, Qt %2\n").arg(program, QLatin1String(qVersion()));
     text += QStringLiteral("system\t%1, %2 %3, %4\n")
-                .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(),
-                     QSysInfo::kernelVersion(), QSysInfo::currentCpuArchitecture());
+                .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion(),
+                     QSysInfo::currentCpuArchitecture());
     return text;
 }
 

@@ -58,10 +58,11 @@ QString disableCommand(const QList<RuleHit> &hits)
         for (const udev::Rule &rule : hit.rules)
             edits += QStringLiteral(" -e '%1,%2s/^/#/'").arg(rule.firstLine).arg(rule.lastLine);
         if (hit.file.path.startsWith(QLatin1String("/etc/"))) {
-            commands << QStringLiteral("sudo sed -i%1 %2").arg(edits, hit.file.path);
+            commands << QStringLiteral("sudo sed -i%1 %2").arg(edits, fixes::shellWord(hit.file.path));
         } else {
-            commands << QStringLiteral("sed%1 %2 | sudo tee /etc/udev/rules.d/%3 >/dev/null")
-                            .arg(edits, hit.file.path, hit.file.name);
+            commands << QStringLiteral("sed%1 %2 | sudo tee %3 >/dev/null")
+                            .arg(edits, fixes::shellWord(hit.file.path),
+                                 fixes::shellWord(QStringLiteral("/etc/udev/rules.d/") + hit.file.name));
         }
     }
     commands << QStringLiteral("sudo udevadm control --reload");
@@ -82,13 +83,15 @@ bool brlttyInstalled(const SystemView &system)
 CheckResult checkModemManager(const DoctorContext &context)
 {
     if (!facts::processRuns(context.system, QStringLiteral("ModemManager")))
-        return finding(checks::kModemManager, CheckStatus::Ok, DoctorText::tr("ModemManager is not running."));
+        return finding(checks::kModemManager, CheckStatus::Ok,
+                       DoctorText::tr("ModemManager is not running."));
     const PortUnderTest &port = context.port;
     if (!port.usb)
         return withoutCablePort(checks::kModemManager, port);
-    const QList<RuleHit> ignoring = rulesFor(context.system, *port.usb, [](const auto &, const udev::Rule &rule) {
-        return udev::assigns(rule, QStringLiteral("ID_MM_DEVICE_IGNORE"), QStringLiteral("1"));
-    });
+    const QList<RuleHit> ignoring
+        = rulesFor(context.system, *port.usb, [](const auto &, const udev::Rule &rule) {
+              return udev::assigns(rule, QStringLiteral("ID_MM_DEVICE_IGNORE"), QStringLiteral("1"));
+          });
     if (!ignoring.isEmpty()) {
         //: %1 the USB vendor:product, %2 the rules file that says so
         return finding(checks::kModemManager, CheckStatus::Ok,
@@ -98,7 +101,8 @@ CheckResult checkModemManager(const DoctorContext &context)
     //: %1 the serial device, %2 its USB vendor:product
     return finding(checks::kModemManager, CheckStatus::Warn,
                    DoctorText::tr("ModemManager is running and may probe %1 (%2) for a modem, which "
-                                  "garbles the controller's replies.").arg(port.shown, usbIdOf(*port.usb)),
+                                  "garbles the controller's replies.")
+                       .arg(port.shown, usbIdOf(*port.usb)),
                    ignoreCommand(port));
 }
 
@@ -109,22 +113,25 @@ CheckResult checkBrltty(const DoctorContext &context)
     const PortUnderTest &port = context.port;
     if (!port.usb)
         return withoutCablePort(checks::kBrltty, port);
-    const QList<RuleHit> claiming = rulesFor(context.system, *port.usb, [](const udev::RulesFile &file, const auto &) {
-        return file.name.contains(QLatin1String("brltty"));
-    });
+    const QList<RuleHit> claiming
+        = rulesFor(context.system, *port.usb, [](const udev::RulesFile &file, const auto &) {
+              return file.name.contains(QLatin1String("brltty"));
+          });
     if (claiming.isEmpty()) {
         //: %1 the USB vendor:product
-        return finding(checks::kBrltty, CheckStatus::Ok,
-                       DoctorText::tr("brltty is installed; its udev rules do not claim %1.").arg(usbIdOf(*port.usb)));
+        return finding(
+            checks::kBrltty, CheckStatus::Ok,
+            DoctorText::tr("brltty is installed; its udev rules do not claim %1.").arg(usbIdOf(*port.usb)));
     }
     //: %1 the rules file, %2 a line number, %3 the USB vendor:product
-    return finding(checks::kBrltty, CheckStatus::Warn,
-                   DoctorText::tr("brltty is installed and its udev rule (%1, line %2) claims %3 devices as "
-                                  "braille displays, taking the cable's port.")
-                       .arg(claiming.first().file.path, QString::number(claiming.first().rules.first().firstLine),
-                            usbIdOf(*port.usb)),
-                   //: %1 a command
-                   DoctorText::tr("%1, then unplug the cable and plug it in again.").arg(disableCommand(claiming)));
+    return finding(
+        checks::kBrltty, CheckStatus::Warn,
+        DoctorText::tr("brltty is installed and its udev rule (%1, line %2) claims %3 devices as "
+                       "braille displays, taking the cable's port.")
+            .arg(claiming.first().file.path, QString::number(claiming.first().rules.first().firstLine),
+                 usbIdOf(*port.usb)),
+        //: %1 a command
+        DoctorText::tr("%1, then unplug the cable and plug it in again.").arg(disableCommand(claiming)));
 }
 
 } // namespace vexlor

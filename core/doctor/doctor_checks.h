@@ -53,6 +53,10 @@ struct DoctorContext {
 
 // Shell commands the fixes give, exactly as they are to be typed.
 namespace fixes {
+// `word` as one word of a shell command: as it is when it holds nothing the
+// shell would read otherwise, else in single quotes. Names and paths from
+// the system or the user never run as commands when a fix is pasted.
+[[nodiscard]] QString shellWord(const QString &word);
 // Makes udev apply its rules to the cable again, as if it were plugged in anew.
 [[nodiscard]] QString reapplyRules(const PortUnderTest &port);
 // Loads the kernel driver of the cable.

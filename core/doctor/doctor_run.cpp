@@ -99,8 +99,9 @@ CheckResult DoctorRun::controllerFinding(const ConnectionCheckResult &result)
 {
     if (result.ok) {
         //: %1 the controller's software version such as 1-35, after the letter v
-        return finding(checks::kController, CheckStatus::Ok,
-                       DoctorText::tr("The controller answers: software version v%1.").arg(result.versionText));
+        return finding(
+            checks::kController, CheckStatus::Ok,
+            DoctorText::tr("The controller answers: software version v%1.").arg(result.versionText));
     }
     return finding(checks::kController, CheckStatus::Fail,
                    DoctorText::tr("The cable answers but the controller does not: is the bike's battery on "
@@ -127,7 +128,8 @@ CheckResult DoctorRun::unreachedFinding(const QString &path, SerialPort::OpenErr
         return finding(checks::kController, CheckStatus::Fail,
                        DoctorText::tr("The tool found no port to reach the controller through."), fix);
     }
-    return finding(checks::kController, CheckStatus::Fail, DoctorText::tr("%1 does not open.").arg(shown), fix);
+    return finding(checks::kController, CheckStatus::Fail, DoctorText::tr("%1 does not open.").arg(shown),
+                   fix);
 }
 
 } // namespace vexlor

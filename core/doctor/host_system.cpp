@@ -73,7 +73,7 @@ QString HostSystem::canonicalPath(const QString &path) const
 
 std::optional<NodeStatus> HostSystem::status(const QString &path) const
 {
-    struct stat st{};
+    struct stat st { };
     if (::stat(native(path).constData(), &st) != 0)
         return std::nullopt;
     return NodeStatus{st.st_uid, st.st_gid, st.st_mode};

@@ -133,8 +133,7 @@ QString processName(const SystemView &system, int pid)
 bool processRuns(const SystemView &system, const QString &name)
 {
     const QList<int> ids = processIds(system);
-    return std::any_of(ids.cbegin(), ids.cend(),
-                       [&](int pid) { return processName(system, pid) == name; });
+    return std::any_of(ids.cbegin(), ids.cend(), [&](int pid) { return processName(system, pid) == name; });
 }
 
 Holders holdersOf(const SystemView &system, const QString &node, int ownPid)
@@ -211,7 +210,9 @@ QStringList usbDevicesOfVendor(const SystemView &system, quint16 vendorId)
 
 QString usbId(quint16 vendorId, quint16 productId)
 {
-    return QStringLiteral("%1:%2").arg(vendorId, 4, 16, QLatin1Char('0')).arg(productId, 4, 16, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(vendorId, 4, 16, QLatin1Char('0'))
+        .arg(productId, 4, 16, QLatin1Char('0'));
 }
 
 } // namespace vexlor::facts

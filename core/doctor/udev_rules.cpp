@@ -54,7 +54,10 @@ std::optional<QString> identityValue(const QString &key, const QString &name,
             return port.manufacturer;
     } else if (key == u"ENV") {
         if (name == u"PRODUCT") // as the kernel writes it: hex without leading zeros
-            return QStringLiteral("%1/%2/%3").arg(port.vendorId, 0, 16).arg(port.productId, 0, 16).arg(port.release, 0, 16);
+            return QStringLiteral("%1/%2/%3")
+                .arg(port.vendorId, 0, 16)
+                .arg(port.productId, 0, 16)
+                .arg(port.release, 0, 16);
         if (name == u"ID_VENDOR_ID")
             return hex4(port.vendorId);
         if (name == u"ID_MODEL_ID")
@@ -71,8 +74,8 @@ bool takenToHold(const QString &key, const QString &name)
 
 bool namesDevice(const QString &key, const QString &name)
 {
-    return name == u"idVendor" || name == u"idProduct" || name == u"ID_VENDOR_ID"
-        || name == u"ID_MODEL_ID" || (key == u"ENV" && name == u"PRODUCT");
+    return name == u"idVendor" || name == u"idProduct" || name == u"ID_VENDOR_ID" || name == u"ID_MODEL_ID"
+        || (key == u"ENV" && name == u"PRODUCT");
 }
 
 } // namespace

@@ -18,8 +18,7 @@ struct RulesFile {
 // Every rules file udev reads, by name.
 [[nodiscard]] QList<RulesFile> effectiveRulesFiles(const SystemView &system);
 // The file udev reads under `name`; nullopt when none (or masked).
-[[nodiscard]] std::optional<RulesFile> effectiveRulesFile(const SystemView &system,
-                                                          const QString &name);
+[[nodiscard]] std::optional<RulesFile> effectiveRulesFile(const SystemView &system, const QString &name);
 
 // One rule: a line of a rules file with its continuation lines.
 struct Rule {

@@ -19,14 +19,14 @@
 
 class FakeSystem final : public vexlor::SystemView {
 public:
-    QMap<QString, QByteArray> files;     // by canonical path
-    QMap<QString, QString> links;        // link path -> absolute target
-    QSet<QString> unlistable;            // folders that may not be listed
+    QMap<QString, QByteArray> files;         // by canonical path
+    QMap<QString, QString> links;            // link path -> absolute target
+    QSet<QString> unlistable;                // folders that may not be listed
     QMap<QString, vexlor::NodeStatus> nodes; // device nodes
-    QMap<QString, QByteArray> acls;      // system.posix_acl_access values
-    QMap<QString, int> openErrors;       // what opening a node gives (default 0)
-    QMap<QString, int> heldLatency;      // latency_timer while held with the flag
-    QMap<QString, QString> variables;    // the environment
+    QMap<QString, QByteArray> acls;          // system.posix_acl_access values
+    QMap<QString, int> openErrors;           // what opening a node gives (default 0)
+    QMap<QString, int> heldLatency;          // latency_timer while held with the flag
+    QMap<QString, QString> variables;        // the environment
     vexlor::ProcessIdentity me{4242, 1000, 1000, {1000, 20}, QStringLiteral("rider")};
 
     std::optional<QByteArray> readFile(const QString &path) const override
@@ -91,7 +91,8 @@ public:
 private:
     QStringList allPaths() const
     {
-        return files.keys() + links.keys() + nodes.keys() + QStringList(unlistable.cbegin(), unlistable.cend());
+        return files.keys() + links.keys() + nodes.keys()
+            + QStringList(unlistable.cbegin(), unlistable.cend());
     }
     bool exists(const QString &path) const
     {
@@ -99,7 +100,8 @@ private:
             return false;
         const QStringList all = allPaths();
         return path == u"/" || all.contains(path)
-            || std::any_of(all.cbegin(), all.cend(), [&](const QString &k) { return k.startsWith(path + u'/'); });
+            || std::any_of(all.cbegin(), all.cend(),
+                           [&](const QString &k) { return k.startsWith(path + u'/'); });
     }
 };
 
@@ -133,8 +135,8 @@ struct FakeMachine {
 
     FakeMachine()
     {
-        system.files[QStringLiteral("/etc/passwd")] =
-            "root:x:0:0:root:/root:/bin/bash\nrider:x:1000:1000:Rider:/home/rider:/bin/bash\n";
+        system.files[QStringLiteral("/etc/passwd")]
+            = "root:x:0:0:root:/root:/bin/bash\nrider:x:1000:1000:Rider:/home/rider:/bin/bash\n";
         system.files[QStringLiteral("/etc/group")] = "root:x:0:\ndialout:x:20:rider\nrider:x:1000:\n";
         addProcess(1, "systemd", {});
         addProcess(system.me.pid, "vexlor-cli", {});
@@ -144,13 +146,15 @@ struct FakeMachine {
     // root:dialout 0660 as Debian's own rules make it, and the port list's
     // entry. The latency timer is 16 ms and 1 ms while the tool holds it.
     void addUsbSerial(const QString &tty, quint16 vendor = 0x0403, quint16 product = 0x6001,
-                      const QString &usbPort = QStringLiteral("1-1"), const QString &driver = QStringLiteral("ftdi_sio"))
+                      const QString &usbPort = QStringLiteral("1-1"),
+                      const QString &driver = QStringLiteral("ftdi_sio"))
     {
         const QString usb = usbFolder(usbPort);
         addUsbDevice(usbPort, vendor, product);
         const QString port = usb + u'/' + usbPort + QStringLiteral(":1.0/") + tty;
         system.links[QStringLiteral("/sys/class/tty/%1/device").arg(tty)] = port;
-        system.links[port + QStringLiteral("/driver")] = QStringLiteral("/sys/bus/usb-serial/drivers/") + driver;
+        system.links[port + QStringLiteral("/driver")]
+            = QStringLiteral("/sys/bus/usb-serial/drivers/") + driver;
         system.files[port + QStringLiteral("/latency_timer")] = "16\n";
         const QString node = QStringLiteral("/dev/") + tty;
         system.nodes[node] = vexlor::NodeStatus{0, 20, 0020660};
@@ -164,8 +168,10 @@ struct FakeMachine {
     void addUsbDevice(const QString &usbPort, quint16 vendor, quint16 product)
     {
         const QString usb = usbFolder(usbPort);
-        system.files[usb + QStringLiteral("/idVendor")] = QStringLiteral("%1\n").arg(vendor, 4, 16, QLatin1Char('0')).toLatin1();
-        system.files[usb + QStringLiteral("/idProduct")] = QStringLiteral("%1\n").arg(product, 4, 16, QLatin1Char('0')).toLatin1();
+        system.files[usb + QStringLiteral("/idVendor")]
+            = QStringLiteral("%1\n").arg(vendor, 4, 16, QLatin1Char('0')).toLatin1();
+        system.files[usb + QStringLiteral("/idProduct")]
+            = QStringLiteral("%1\n").arg(product, 4, 16, QLatin1Char('0')).toLatin1();
         system.files[usb + QStringLiteral("/bcdDevice")] = "0600\n";
         system.files[usb + QStringLiteral("/serial")] = "A50285BI\n";
         system.files[usb + QStringLiteral("/product")] = "FT232R USB UART\n";

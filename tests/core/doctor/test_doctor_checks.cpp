@@ -1,8 +1,16 @@
+#include "doctor/host_system.h"
+#include "doctor/posix_acl.h"
 #include "doctor/system_checks.h"
+#include "doctor/system_facts.h"
 
 #include "fake_system.h"
 
 #include <QtTest>
+
+#include <QTemporaryDir>
+
+#include <sys/xattr.h>
+#include <unistd.h>
 
 #include <functional>
 
@@ -23,8 +31,10 @@ const QByteArray kDebianBrltty = "ACTION==\"remove\", GOTO=\"brltty_end\"\n"
                                  "SUBSYSTEM!=\"usb\", GOTO=\"brltty_end\"\n"
                                  "# Device: 0403:6001\n"
                                  "# Albatross [all models]\n"
-                                 "ENV{PRODUCT}==\"403/6001/*\", ENV{BRLTTY_BRAILLE_DRIVER}=\"at,ce,hm\", GOTO=\"brltty_usb_run\"\n"
-                                 "ENV{PRODUCT}==\"10c4/ea60/*\", ENV{BRLTTY_BRAILLE_DRIVER}=\"sk\", GOTO=\"brltty_usb_run\"\n"
+                                 "ENV{PRODUCT}==\"403/6001/*\", ENV{BRLTTY_BRAILLE_DRIVER}=\"at,ce,hm\", "
+                                 "GOTO=\"brltty_usb_run\"\n"
+                                 "ENV{PRODUCT}==\"10c4/ea60/*\", ENV{BRLTTY_BRAILLE_DRIVER}=\"sk\", "
+                                 "GOTO=\"brltty_usb_run\"\n"
                                  "LABEL=\"brltty_end\"\n";
 
 void noCable(FakeMachine &m)
@@ -74,6 +84,7 @@ private slots:
     void findings();
     void controllerWaitsForThePort_data();
     void controllerWaitsForThePort();
+    void runningSystemAgreesWithTheFake();
 };
 
 void TestDoctorChecks::findings_data()
@@ -92,7 +103,8 @@ void TestDoctorChecks::findings_data()
     using S = CheckStatus;
 
     // cable
-    row("cable ok", asIs, "cable", S::Ok, {"/dev/ttyUSB0", "USB 0403:6001 (FT232R USB UART)", "serial number A50285BI"});
+    row("cable ok", asIs, "cable", S::Ok,
+        {"/dev/ttyUSB0", "USB 0403:6001 (FT232R USB UART)", "serial number A50285BI"});
     row("cable none, others listed", [](FakeMachine &m, QString &) {
         noCable(m);
         m.addUsbSerial(QStringLiteral("ttyACM0"), 0x2341, 0x0043, QStringLiteral("1-2"), QStringLiteral("cdc_acm"));
@@ -122,7 +134,8 @@ void TestDoctorChecks::findings_data()
     row("driver ok", asIs, "driver", S::Ok, {"ftdi_sio drives ttyUSB0", "/dev/ttyUSB0"});
     row("driver other", [](FakeMachine &m, QString &) {
         noCable(m);
-        m.addUsbSerial(QStringLiteral("ttyUSB0"), 0x0403, 0x6001, QStringLiteral("1-1"), QStringLiteral("usbserial_generic"));
+        m.addUsbSerial(QStringLiteral("ttyUSB0"), 0x0403, 0x6001, QStringLiteral("1-1"),
+                       QStringLiteral("usbserial_generic"));
     }, "driver", S::Warn, {"usbserial_generic drives ttyUSB0, not ftdi_sio"}, "sudo modprobe ftdi_sio");
     row("driver node missing", [](FakeMachine &m, QString &) { m.system.nodes.remove(kNode); }, "driver", S::Fail,
         {"The kernel made ttyUSB0, but its device node /dev/ttyUSB0 is missing"},
@@ -130,7 +143,8 @@ void TestDoctorChecks::findings_data()
     row("driver none bound", [](FakeMachine &m, QString &) {
         noCable(m);
         m.addUsbDevice(QStringLiteral("1-4"), 0x0403, 0x6001);
-    }, "driver", S::Fail, {"No kernel driver made a serial port of the cable's USB device 1-4"}, "sudo modprobe ftdi_sio");
+    }, "driver", S::Fail, {"No kernel driver made a serial port of the cable's USB device 1-4"},
+        "sudo modprobe ftdi_sio");
     row("driver usbfs", [](FakeMachine &m, QString &) {
         noCable(m);
         m.addUsbDevice(QStringLiteral("1-4"), 0x0403, 0x6001);
@@ -256,7 +270,8 @@ void TestDoctorChecks::findings_data()
 
     // latency
     row("latency at 1", [](FakeMachine &m, QString &) {
-        m.system.files[FakeMachine::usbFolder(QStringLiteral("1-1")) + QStringLiteral("/1-1:1.0/ttyUSB0/latency_timer")] = "1\n";
+        const QString timer = QStringLiteral("/1-1:1.0/ttyUSB0/latency_timer");
+        m.system.files[FakeMachine::usbFolder(QStringLiteral("1-1")) + timer] = "1\n";
     }, "latency", S::Ok, {"at 1 ms."});
     row("latency lowered while held", asIs, "latency", S::Ok, {"at 16 ms, and at 1 ms while the tool holds the port"});
     row("latency stays", [](FakeMachine &m, QString &) { m.system.heldLatency[kNode] = 16; }, "latency", S::Warn,
@@ -279,6 +294,10 @@ void TestDoctorChecks::findings_data()
         m.system.variables[QStringLiteral("SNAP_NAME")] = QStringLiteral("vexlor-adjustor");
         m.system.openErrors[kNode] = EACCES;
     }, "sandbox", S::Warn, {"snap vexlor-adjustor"}, "sudo snap connect vexlor-adjustor:raw-usb");
+    row("sandbox snap named oddly", [](FakeMachine &m, QString &) {
+        m.system.variables[QStringLiteral("SNAP_NAME")] = QStringLiteral("x'; rm -rf ~ #");
+        m.system.openErrors[kNode] = EACCES;
+    }, "sandbox", S::Warn, {"snap x'; rm -rf ~ #"}, "sudo snap connect 'x'\\''; rm -rf ~ #':raw-usb");
     row("sandbox snap granted", [](FakeMachine &m, QString &) {
         m.system.variables[QStringLiteral("SNAP_NAME")] = QStringLiteral("vexlor-adjustor");
     }, "sandbox", S::Ok, {"may open /dev/ttyUSB0"});
@@ -343,6 +362,33 @@ void TestDoctorChecks::controllerWaitsForThePort()
         QCOMPARE(findings.controllerSkip->status, CheckStatus::Skip);
         QVERIFY(findings.controllerSkip->detail.contains(reason));
     }
+}
+
+// The running system read as the checks read it: the kernel takes the
+// access list the fake's machines carry and the checks find the user's entry
+// in what it gives back; this process's open file shows in /proc.
+void TestDoctorChecks::runningSystemAgreesWithTheFake()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("node")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const HostSystem host;
+    const facts::Holders holders = facts::holdersOf(host, file.fileName(), -1);
+    QCOMPARE(holders.others.size(), 1);
+    QCOMPARE(holders.others[0].pid, int(::getpid()));
+    QCOMPARE(holders.others[0].name, QStringLiteral("test_doctor_che")); // comm keeps 15 characters
+    QVERIFY(facts::holdersOf(host, file.fileName(), ::getpid()).self);
+
+    const QByteArray acl = posixAcl({{1000, 6}});
+    if (::setxattr(QFile::encodeName(file.fileName()).constData(), "system.posix_acl_access", acl.constData(),
+                   size_t(acl.size()), 0)
+        != 0)
+        QSKIP("this file system keeps no access lists");
+    const auto stored = host.extendedAttribute(file.fileName(), "system.posix_acl_access");
+    QVERIFY(stored);
+    QVERIFY(aclGrantsUserReadWrite(*stored, 1000));
+    QVERIFY(!aclGrantsUserReadWrite(*stored, 1001));
+    QVERIFY(!host.extendedAttribute(dir.path(), "system.posix_acl_access"));
 }
 
 QTEST_GUILESS_MAIN(TestDoctorChecks)
