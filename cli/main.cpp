@@ -70,6 +70,14 @@ QString takePortOption(QStringList &args)
     return {};
 }
 
+// The --port the command is given: after its name when it takes one there
+// (taken out of `args`), else the one before it.
+QString portOf(const Command &command, QStringList &args, const QString &portBeforeName)
+{
+    const QString after = command.portAfterName ? takePortOption(args) : QString();
+    return after.isEmpty() ? portBeforeName : after;
+}
+
 void print(FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -149,10 +157,6 @@ int main(int argc, char *argv[])
         return kExitBadInput;
     }
     QStringList args = positional.mid(1);
-    QString port = parser.value(portOption);
-    if (command->portAfterName) {
-        if (const QString after = takePortOption(args); !after.isEmpty())
-            port = after;
-    }
+    const QString port = portOf(*command, args, parser.value(portOption));
     return runCommand(*command, args, port, !parser.isSet(noSpeedLimitOption));
 }

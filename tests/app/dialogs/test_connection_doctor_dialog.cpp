@@ -35,8 +35,8 @@ void TestConnectionDoctorDialog::rowsPicturesFixesAndReport()
     FakeMachine machine;
     machine.addUsbSerial(QStringLiteral("ttyUSB0"));
     machine.system.files[QStringLiteral("/usr/bin/brltty")] = {};
-    machine.system.files[QStringLiteral("/usr/lib/udev/rules.d/85-brltty.rules")] =
-        "ENV{PRODUCT}==\"403/6001/*\", ENV{BRLTTY_BRAILLE_DRIVER}=\"at\", GOTO=\"brltty_usb_run\"\n";
+    machine.system.files[QStringLiteral("/usr/lib/udev/rules.d/85-brltty.rules")]
+        = "ENV{PRODUCT}==\"403/6001/*\", ENV{BRLTTY_BRAILLE_DRIVER}=\"at\", GOTO=\"brltty_usb_run\"\n";
     FakeBridgeLines bridges;
     bridges.noLine = true;
     auto *port = new FakeSerialPort;
@@ -56,17 +56,20 @@ void TestConnectionDoctorDialog::rowsPicturesFixesAndReport()
     dialog.showAndRun();
     QVERIFY(dialog.isVisible());
     // The controller still being asked: its row says so; nothing to copy yet.
-    QCOMPARE(label(QStringLiteral("Status_controller"))->accessibleName(), QStringLiteral("Asking the controller…"));
+    QCOMPARE(label(QStringLiteral("Status_controller"))->accessibleName(),
+             QStringLiteral("Asking the controller…"));
     QVERIFY(!runAgain->isEnabled() && !copy->isEnabled());
     QVERIFY(finished.wait(5000));
     QVERIFY(runAgain->isEnabled() && copy->isEnabled());
 
-    const QList<std::pair<const char *, const char *>> pictures = {
-        {"cable", "Passed"}, {"brltty", "Warning"}, {"latency", "Passed"}, {"controller", "Passed"}};
+    const QList<std::pair<const char *, const char *>> pictures
+        = {{"cable", "Passed"}, {"brltty", "Warning"}, {"latency", "Passed"}, {"controller", "Passed"}};
     for (const auto &[check, words] : pictures)
-        QCOMPARE(label(QStringLiteral("Status_") + QLatin1String(check))->accessibleName(), QLatin1String(words));
+        QCOMPARE(label(QStringLiteral("Status_") + QLatin1String(check))->accessibleName(),
+                 QLatin1String(words));
     QVERIFY(label(QStringLiteral("Detail_controller"))->text().contains(QStringLiteral("v1-35")));
-    QVERIFY(label(QStringLiteral("Fix_brltty"))->text().startsWith(QStringLiteral("Fix: sed -e '1,1s/^/#/'")));
+    QVERIFY(
+        label(QStringLiteral("Fix_brltty"))->text().startsWith(QStringLiteral("Fix: sed -e '1,1s/^/#/'")));
     QVERIFY(!label(QStringLiteral("Fix_cable")));
 
     // Run Again with a program holding the port: the rows are made anew, the
@@ -85,7 +88,8 @@ void TestConnectionDoctorDialog::rowsPicturesFixesAndReport()
     const QString report = QApplication::clipboard()->text();
     QCOMPARE(report, dialog.report());
     QVERIFY(report.startsWith(QStringLiteral("ok\tcable\t/dev/ttyUSB0: USB 0403:6001")));
-    QVERIFY(report.contains(QStringLiteral("\nfail\tbusy\t/dev/ttyUSB0 is held open by <b>term</b> (process 777).\t")));
+    QVERIFY(report.contains(
+        QStringLiteral("\nfail\tbusy\t/dev/ttyUSB0 is held open by <b>term</b> (process 777).\t")));
     QVERIFY(report.contains(QStringLiteral("\n\nprogram\tvexlor-adjustor v1.35, Qt ")));
 }
 

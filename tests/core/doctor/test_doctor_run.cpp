@@ -57,8 +57,8 @@ void TestDoctorRun::controllerLine_data()
                                      << QStringLiteral("v1-35");
     QTest::newRow("window: silent") << St::Running << true << C::Silent << CheckStatus::Fail
                                     << QStringLiteral("is the bike's battery on");
-    QTest::newRow("window: device lost") << St::Running << true << C::RefusesOpen << CheckStatus::Fail
-                                         << QStringLiteral("may not open");
+    QTest::newRow("window: device lost")
+        << St::Running << true << C::RefusesOpen << CheckStatus::Fail << QStringLiteral("may not open");
     QTest::newRow("window: busy") << St::Running << true << C::Busy << CheckStatus::Skip
                                   << QStringLiteral("busy with the controller");
 }
@@ -122,7 +122,8 @@ void TestDoctorRun::reportFormats()
 {
     const QList<CheckResult> results{
         {CheckStatus::Ok, QStringLiteral("cable"), QStringLiteral("/dev/ttyUSB0: USB 0403:6001"), {}},
-        {CheckStatus::Fail, QStringLiteral("busy"), QStringLiteral("held\tby\nminicom"), QStringLiteral("kill 7")},
+        {CheckStatus::Fail, QStringLiteral("busy"), QStringLiteral("held\tby\nminicom"),
+         QStringLiteral("kill 7")},
         {CheckStatus::Skip, QStringLiteral("controller"), QStringLiteral("No port."), {}},
     };
     QCOMPARE(reportLine(results[0]), QStringLiteral("ok\tcable\t/dev/ttyUSB0: USB 0403:6001"));
