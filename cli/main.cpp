@@ -93,7 +93,7 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
     const NumberFormat format = NumberFormat::fromLocale(QLocale());
     SystemPortLister lister;
     CableBridgeLines bridges(lister);
-    ControllerSession session(std::make_unique<QtSerialPort>(), lister, bridges, portOverride, format);
+    ControllerSession session(std::make_unique<QtSerialPort>(), lister, bridges, portOverride);
     const HostSystem system;
     CliContext context({lister, session, portOverride, system}, limitMaxSpeed, format);
     return command.run(context, args);

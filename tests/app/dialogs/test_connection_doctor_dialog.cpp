@@ -41,8 +41,7 @@ void TestConnectionDoctorDialog::rowsPicturesFixesAndReport()
     bridges.noLine = true;
     auto *port = new FakeSerialPort;
     port->responder = modelResponder(std::make_shared<sim::ControllerModel>(initialValues(), 1, 35));
-    ControllerSession session(std::unique_ptr<SerialPort>(port), machine.lister, bridges, QString(),
-                              NumberFormat::point());
+    ControllerSession session(std::unique_ptr<SerialPort>(port), machine.lister, bridges, QString());
     QSignalSpy started(&session, &ControllerSession::startUpFinished);
     session.startUp();
     QVERIFY(started.wait(5000));

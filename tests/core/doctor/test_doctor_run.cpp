@@ -81,8 +81,7 @@ void TestDoctorRun::controllerLine()
         port->responder = modelResponder(std::make_shared<sim::ControllerModel>(initialValues(), 1, 35));
     if (controller == Controller::RefusesOpen)
         port->failOpenWith = SerialPort::OpenError::PermissionDenied;
-    ControllerSession session(std::unique_ptr<SerialPort>(port), machine.lister, bridges, QString(),
-                              NumberFormat::point());
+    ControllerSession session(std::unique_ptr<SerialPort>(port), machine.lister, bridges, QString());
     if (state == DoctorRun::SessionState::Running) {
         QSignalSpy started(&session, &ControllerSession::startUpFinished);
         session.startUp();
