@@ -5,8 +5,7 @@
 #include "config/backup_store.h"
 #include "doctor/host_system.h"
 #include "link/cable.h"
-#include "link/port_discovery.h"
-#include "link/qt_serial_port.h"
+#include "link/platform_link.h"
 #include "params/message_input.h"
 #include "session/controller_session.h"
 
@@ -19,6 +18,11 @@
 #include <QLocale>
 
 #include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 using namespace vexlor;
 using namespace vexlor::cli;
@@ -91,9 +95,9 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
 {
     const QString portOverride = portOption.isEmpty() ? portOverrideFromEnvironment() : portOption;
     const NumberFormat format = NumberFormat::fromLocale(QLocale());
-    SystemPortLister lister;
+    PlatformPortLister lister;
     CableBridgeLines bridges(lister);
-    ControllerSession session(std::make_unique<QtSerialPort>(), lister, bridges, portOverride);
+    ControllerSession session(std::make_unique<PlatformSerialPort>(), lister, bridges, portOverride);
     const HostSystem system;
     CliContext context({lister, session, portOverride, system}, limitMaxSpeed, format);
     return command.run(context, args);
@@ -103,6 +107,12 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    // The same bytes as on Linux: a .vxc file written to stdout keeps its own
+    // CR LF line ends instead of gaining a second CR, and scripts see LF.
+    (void)_setmode(_fileno(stdout), _O_BINARY);
+    (void)_setmode(_fileno(stderr), _O_BINARY);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vexlor-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));

@@ -1,27 +1,33 @@
 // window-shots: saves pictures of the main window's two tabs, of the dialogs
-// that compare with the controller and restore a backup, and of the splash
-// banner, for the README and for checking the layout by eye.
+// that compare with the controller and restore a backup, of the connection
+// doctor and of the splash banner, for the README and for checking the layout
+// by eye.
 //   window-shots OUTPUT_FOLDER [LANGUAGE]
 // With a LANGUAGE ("de"), only the two tabs, in that language, as
 // screenshot-general-de.png and screenshot-motor-de.png.
+//   window-shots --layout FILE [LANGUAGE]
+// writes the window's layout as text instead (window_layout.h), for comparing
+// one platform's window with another's.
 // Run it on a real display server (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 // The window starts as on a machine without a controller cable and without a
 // reopen list; nothing of the desktop or the user's files is touched.
 
 #include "translators.h"
 #include "window_doubles.h"
+#include "window_layout.h"
 #include "dialogs/comparison_dialog.h"
 #include "dialogs/difference_table.h"
 #include "dialogs/restore_backup_dialog.h"
 #include "window/splash_window.h"
 
-#include "link/qt_serial_port.h"
+#include "link/platform_link.h"
 #include "params/parameter_codec.h"
 #include "params/parameter_comparison.h"
 #include "session/backup_record_texts.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -130,14 +136,38 @@ bool saveDialogShots(MainWindow &window, const QDir &out)
         && restore.grab().save(out.filePath(QStringLiteral("screenshot-restore.png")));
 }
 
+bool saveLayout(const MainWindow &window, const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(windowLayout(window).toUtf8()) > 0 && file.flush();
+}
+
+// What one run saves once the window has started up: the layout, or the
+// pictures into `target` (with the splash and the dialogs in English).
+bool saveOutputs(MainWindow &window, ConnectionDoctorDialog &doctor, const QString &target,
+                 const QString &language, bool layoutOnly)
+{
+    if (layoutOnly)
+        return saveLayout(window, target);
+    const QDir out(target);
+    if (!language.isEmpty())
+        return saveShots(window, out, u'-' + language);
+    vexlor::SplashWindow splash;
+    return splash.grab().save(out.filePath(QStringLiteral("screenshot-splash.png")))
+        && saveShots(window, out, {}) && saveDialogShots(window, out) && saveDoctorShot(doctor, out);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool layoutOnly = args.value(1) == QLatin1String("--layout");
+    if (layoutOnly)
+        args.removeAt(1);
     if (args.size() != 2 && args.size() != 3) {
-        std::fprintf(stderr, "usage: window-shots OUTPUT_FOLDER [LANGUAGE]\n");
+        std::fprintf(stderr, "usage: window-shots [--layout FILE | OUTPUT_FOLDER] [LANGUAGE]\n");
         return 2;
     }
     const QString language = args.value(2);
@@ -146,15 +176,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "no translation for %s\n", qPrintable(language));
         return 2;
     }
-    const QDir out(app.arguments().at(1));
-    if (!out.exists() && !QDir().mkpath(out.path())) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(out.path()));
+    if (!layoutOnly && !QDir().mkpath(args.at(1))) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(args.at(1)));
         return 2;
-    }
-
-    if (language.isEmpty()) {
-        vexlor::SplashWindow splash;
-        splash.grab().save(out.filePath(QStringLiteral("screenshot-splash.png")));
     }
 
     // Nothing is shown, opened, chosen or registered, and no port is listed,
@@ -162,16 +186,14 @@ int main(int argc, char *argv[])
     WindowDoubles doubles;
     doubles.boxes.answerYes = false;
     const auto assembly = doubles.assemble(
-        {std::make_unique<QtSerialPort>(), doubles.lister, doubles.bridges, QString()}, {},
+        {std::make_unique<PlatformSerialPort>(), doubles.lister, doubles.bridges, QString()}, {},
         translators.language());
     MainWindow &window = assembly->window();
     window.show();
     bool saved = false;
     // After the start-up's link steps have shown the device state.
     QTimer::singleShot(1000, &window, [&] {
-        saved = language.isEmpty() ? saveShots(window, out, {}) && saveDialogShots(window, out)
-                                         && saveDoctorShot(assembly->doctor(), out)
-                                   : saveShots(window, out, u'-' + language);
+        saved = saveOutputs(window, assembly->doctor(), args.at(1), language, layoutOnly);
         app.quit();
     });
     app.exec();
