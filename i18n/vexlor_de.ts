@@ -553,6 +553,11 @@ Softwareversion des Controllers: v%1</translation>
         <source>Another process holds the port (see busy).</source>
         <translation>Ein anderer Prozess hält die Schnittstelle (siehe busy).</translation>
     </message>
+    <message>
+        <source>Not checked on Windows.</source>
+        <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
+        <translation>Unter Windows nicht geprüft.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

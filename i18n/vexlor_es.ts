@@ -553,6 +553,11 @@ Versión de software del controlador: v%1</translation>
         <source>Another process holds the port (see busy).</source>
         <translation>Otro proceso retiene el puerto (vea busy).</translation>
     </message>
+    <message>
+        <source>Not checked on Windows.</source>
+        <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
+        <translation>No se comprueba en Windows.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

@@ -553,6 +553,11 @@ Version logicielle du contrôleur&#x202f;: v%1</translation>
         <source>Another process holds the port (see busy).</source>
         <translation>Un autre processus tient le port (voir busy).</translation>
     </message>
+    <message>
+        <source>Not checked on Windows.</source>
+        <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
+        <translation>Non vérifié sous Windows.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

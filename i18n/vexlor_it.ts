@@ -553,6 +553,11 @@ Versione software della centralina: v%1</translation>
         <source>Another process holds the port (see busy).</source>
         <translation>Un altro processo tiene la porta (vedere busy).</translation>
     </message>
+    <message>
+        <source>Not checked on Windows.</source>
+        <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
+        <translation>Non verificato su Windows.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

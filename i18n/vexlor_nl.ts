@@ -553,6 +553,11 @@ Softwareversie controller: v%1</translation>
         <source>Another process holds the port (see busy).</source>
         <translation>Een ander proces houdt de poort vast (zie busy).</translation>
     </message>
+    <message>
+        <source>Not checked on Windows.</source>
+        <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
+        <translation>Niet gecontroleerd onder Windows.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

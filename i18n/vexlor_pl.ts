@@ -553,6 +553,11 @@ Wersja oprogramowania sterownika: v%1</translation>
         <source>Another process holds the port (see busy).</source>
         <translation>Inny proces trzyma port (zobacz busy).</translation>
     </message>
+    <message>
+        <source>Not checked on Windows.</source>
+        <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
+        <translation>Nie sprawdzane w systemie Windows.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
