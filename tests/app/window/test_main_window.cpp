@@ -482,6 +482,47 @@ private slots:
                                        plain + name + u'.', plain + name}));
     }
 
+    // The boxes' second button (the connection doctor) as Qt's box gives it:
+    // clicking it closes the box and reports the offer taken; Ok does not.
+    void offerButtonClosesTheBoxAndIsReported()
+    {
+        QWidget parent;
+        QtMessageBoxes boxes(&parent, QStringLiteral("Caption"));
+        const auto click = [](const QString &text) {
+            QTimer::singleShot(0, [text] {
+                for (QWidget *w : QApplication::topLevelWidgets()) {
+                    auto *box = qobject_cast<QMessageBox *>(w);
+                    if (!box || !box->isVisible())
+                        continue;
+                    for (QAbstractButton *button : box->buttons()) {
+                        if (button->text() == text)
+                            button->click();
+                    }
+                }
+            });
+        };
+        const auto boxShown = [] {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            return std::any_of(windows.cbegin(), windows.cend(), [](QWidget *w) {
+                return qobject_cast<QMessageBox *>(w) && w->isVisible();
+            });
+        };
+        const QString offer = QStringLiteral("Connection Doctor…");
+        click(offer);
+        QVERIFY(boxes.errorWithOffer(QStringLiteral("E"), QStringLiteral("No answer."), offer));
+        click(QStringLiteral("OK"));
+        QVERIFY(!boxes.errorWithOffer(QStringLiteral("E"), QStringLiteral("No answer."), offer));
+
+        QStringList taken;
+        for (const QString &button : {offer, QStringLiteral("OK")}) {
+            boxes.showErrorWithOffer(QStringLiteral("S"), QStringLiteral("Refused."), offer,
+                                     [&taken, button] { taken << button; });
+            click(button);
+            QTRY_VERIFY(!boxShown());
+        }
+        QCOMPARE(taken, QStringList{offer});
+    }
+
     // Guards the About box: caption, title with version first, an empty line,
     // three credit lines.
     void aboutBox()
