@@ -14,6 +14,7 @@
 namespace vexlor {
 class ControllerSession;
 class PortLister;
+class SystemView;
 } // namespace vexlor
 
 namespace vexlor::cli {
@@ -29,12 +30,14 @@ enum ExitCode {
     kExitBreaksClass = 3, // check only: the file breaks the road class
 };
 
-// The controller side as main builds it: the system's port list and the
-// session on the real serial port. Both outlive every command.
+// The controller side as main builds it: the system's port list, the
+// session on the real serial port and the system the doctor reads. All
+// outlive every command.
 struct ControllerAccess {
     const PortLister &lister;
     ControllerSession &session;
     QString portOverride; // --port DEVICE, else VEXLOR_PORT; empty for the scan
+    const SystemView &system; // what the connection doctor reads
 };
 
 // A file over the initial state, and the sixty values a write sends for it.
@@ -55,6 +58,7 @@ public:
     [[nodiscard]] const QString &portOverride() const { return m_controller.portOverride; }
     [[nodiscard]] const PortLister &portLister() const { return m_controller.lister; }
     [[nodiscard]] ControllerSession &session() { return m_controller.session; }
+    [[nodiscard]] const SystemView &system() const { return m_controller.system; }
     [[nodiscard]] bool limitMaxSpeed() const { return m_limitMaxSpeed; } // false with --no-speed-limit
     [[nodiscard]] NumberFormat numberFormat() const { return m_format; }
     [[nodiscard]] const QString &language() const { return m_language; }

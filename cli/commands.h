@@ -17,6 +17,9 @@ struct Command {
     const char *synopsis; // "encode FILE"
     const char *summary;  // one line for --help; a "Cli" text, CliText::tr(summary)
     int (*run)(CliContext &context, const QStringList &args);
+    // Takes --port DEVICE after its name too, as its synopsis shows; main
+    // hands it over like the --port before the name.
+    bool portAfterName = false;
     bool drawsPages = false; // needs Qt Gui's fonts and painter: main starts it (offscreen)
 };
 
@@ -35,6 +38,7 @@ int runWrite(CliContext &context, const QStringList &args);
 int runDiff(CliContext &context, const QStringList &args);
 int runCompare(CliContext &context, const QStringList &args);
 int runBackups(CliContext &context, const QStringList &args);
+int runDoctor(CliContext &context, const QStringList &args);
 int runClasses(CliContext &context, const QStringList &args);
 int runCheck(CliContext &context, const QStringList &args);
 int runFingerprint(CliContext &context, const QStringList &args);

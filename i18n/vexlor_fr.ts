@@ -157,14 +157,19 @@ compare renvoie 0 si le contrôleur contient les valeurs du fichier, 3 si certai
 write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles écrites (elles sont affichées comme le fait compare), et 2 si la sauvegarde n&apos;a pas pu être faite ou, sans --force, si des valeurs sont hors des limites de la fenêtre (rien n&apos;est alors écrit).</translation>
     </message>
     <message>
+        <source>check the cable, its driver, access, other programs on the port, ModemManager, brltty, the latency timer, a sandbox and the controller: one line each, STATUS CHECK DETAIL [FIX], tab-separated (exit 1 when a check fails); --json prints them as JSON</source>
+        <extracomment>keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed</extracomment>
+        <translation>vérifie le câble, son pilote, l&apos;accès, les autres programmes sur le port, ModemManager, brltty, le délai de latence, un bac à sable et le contrôleur&#x202f;: une ligne chacun, STATUS CHECK DETAIL [FIX], séparés par des tabulations (code de sortie 1 si une vérification échoue)&#x202f;; --json les affiche en JSON</translation>
+    </message>
+    <message>
         <source>list the road classes: ID, NAME, the speed and rated power they allow and whether a throttle may work without pedalling, tab-separated</source>
         <extracomment>ID, NAME name the columns printed</extracomment>
-        <translation>lister les classes routières&#x202f;: ID, NAME, la vitesse et la puissance nominale permises et si un accélérateur peut agir sans pédaler, séparés par des tabulations</translation>
+        <translation>lister les classes routières : ID, NAME, la vitesse et la puissance nominale permises et si un accélérateur peut agir sans pédaler, séparés par des tabulations</translation>
     </message>
     <message>
         <source>apply FILE over the initial state and print each value that breaks the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584) or a common size (26x2.1) the wheel perimeter too (exit 3 when some break it)</source>
         <extracomment>FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed</extracomment>
-        <translation>appliquer FILE sur l&apos;état initial et afficher chaque valeur qui enfreint la classe routière ID&#x202f;: RULE, CAPTION, VALUE, LIMIT, séparés par des tabulations&#x202f;; avec le pneu réel en ETRTO (57-584) ou en taille courante (26x2.1), la circonférence de roue aussi (code 3 si des valeurs l&apos;enfreignent)</translation>
+        <translation>appliquer FILE sur l&apos;état initial et afficher chaque valeur qui enfreint la classe routière ID : RULE, CAPTION, VALUE, LIMIT, séparés par des tabulations ; avec le pneu réel en ETRTO (57-584) ou en taille courante (26x2.1), la circonférence de roue aussi (code 3 si des valeurs l&apos;enfreignent)</translation>
     </message>
     <message>
         <source>print the fingerprint of the sixty values a write of FILE sends, or without FILE read the controller and print the fingerprint of what it holds</source>
@@ -183,7 +188,7 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
     <message>
         <source>&apos;%1&apos; is no road class. vexlor-cli classes lists them.</source>
         <extracomment>%1 what was given after --class; keep &quot;vexlor-cli classes&quot; as it is</extracomment>
-        <translation>«&#x202f;%1&#x202f;» n&apos;est pas une classe routière. vexlor-cli classes les liste.</translation>
+        <translation>« %1 » n&apos;est pas une classe routière. vexlor-cli classes les liste.</translation>
     </message>
     <message>
         <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
@@ -227,6 +232,365 @@ Version logicielle du contrôleur&#x202f;: v%1</translation>
     <message>
         <source>Connection to controller is not detected!</source>
         <translation>Aucune connexion au contrôleur détectée&#x202f;!</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>You are in group %1, but its members may not read and write the device.</source>
+        <extracomment>%1 a group&apos;s name</extracomment>
+        <translation>Vous êtes dans le groupe %1, mais ses membres ne peuvent ni lire ni écrire sur le périphérique.</translation>
+    </message>
+    <message>
+        <source>You are in group %1.</source>
+        <translation>Vous êtes dans le groupe %1.</translation>
+    </message>
+    <message>
+        <source>You were added to group %1 after this session began; the membership counts from your next login.</source>
+        <translation>Vous avez été ajouté au groupe %1 après le début de cette session&#x202f;; l&apos;appartenance ne compte qu&apos;à partir de la prochaine connexion.</translation>
+    </message>
+    <message>
+        <source>You are not in group %1.</source>
+        <translation>Vous n&apos;êtes pas dans le groupe %1.</translation>
+    </message>
+    <message>
+        <source>%1 refuses you: owner %2, group %3, mode %4.</source>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its mode in octal (0660)</extracomment>
+        <translation>%1 vous refuse l&apos;accès&#x202f;: propriétaire %2, groupe %3, mode %4.</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is installed (%2).</source>
+        <translation>La règle du câble %1 est installée (%2).</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is not installed.</source>
+        <translation>La règle du câble %1 n&apos;est pas installée.</translation>
+    </message>
+    <message>
+        <source>The device grants you access through the seat&apos;s access entry.</source>
+        <translation>Le périphérique vous donne accès par l&apos;entrée d&apos;accès du poste.</translation>
+    </message>
+    <message>
+        <source>The device carries no access entry for you (the cable rule gives one to the user at the computer&apos;s own screen).</source>
+        <translation>Le périphérique n&apos;a aucune entrée d&apos;accès pour vous (la règle du câble en donne une à l&apos;utilisateur assis devant l&apos;écran de l&apos;ordinateur).</translation>
+    </message>
+    <message>
+        <source>%1, then log out and in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>Something beyond the device&apos;s permissions refuses you (a sandbox or a security module); see sandbox.</source>
+        <translation>Quelque chose au-delà des droits du périphérique vous refuse l&apos;accès (un bac à sable ou un module de sécurité)&#x202f;; voir sandbox.</translation>
+    </message>
+    <message>
+        <source>Log out and in again (or restart the computer).</source>
+        <translation>Déconnectez-vous et reconnectez-vous (ou redémarrez l&apos;ordinateur).</translation>
+    </message>
+    <message>
+        <source>Use %1 as its owner, %2, or ask them to let you use it.</source>
+        <extracomment>%1 the device, %2 its owner</extracomment>
+        <translation>Utilisez %1 en tant que son propriétaire, %2, ou demandez-lui de vous le permettre.</translation>
+    </message>
+    <message>
+        <source>%1 is gone.</source>
+        <translation>%1 a disparu.</translation>
+    </message>
+    <message>
+        <source>Plug the cable in again.</source>
+        <translation>Rebranchez le câble.</translation>
+    </message>
+    <message>
+        <source>The tool holds %1 open for reading and writing.</source>
+        <extracomment>%1 the serial device</extracomment>
+        <translation>L&apos;outil tient %1 ouvert en lecture et en écriture.</translation>
+    </message>
+    <message>
+        <source>%1 opens for reading and writing.</source>
+        <translation>%1 s&apos;ouvre en lecture et en écriture.</translation>
+    </message>
+    <message>
+        <source>Another program holds %1 for itself, so opening it cannot be tried (see busy).</source>
+        <translation>Un autre programme garde %1 pour lui seul, l&apos;ouverture ne peut donc pas être essayée (voir busy).</translation>
+    </message>
+    <message>
+        <source>%1 does not open: %2.</source>
+        <extracomment>%1 the serial device, %2 the system&apos;s reason</extracomment>
+        <translation>%1 ne s&apos;ouvre pas&#x202f;: %2.</translation>
+    </message>
+    <message>
+        <source>Unplug the cable and plug it in again.</source>
+        <translation>Débranchez le câble et rebranchez-le.</translation>
+    </message>
+    <message>
+        <source>%1 is a pseudo-terminal: the program at its other end holds it open.</source>
+        <translation>%1 est un pseudo-terminal&#x202f;: le programme à son autre bout le tient ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <extracomment>%1 a program&apos;s name, %2 its process id</extracomment>
+        <translation>%1 (processus %2)</translation>
+    </message>
+    <message>
+        <source>%1 is held open by %2.</source>
+        <extracomment>%1 the serial device, %2 the programs with their process ids</extracomment>
+        <translation>%1 est tenu ouvert par %2.</translation>
+    </message>
+    <message>
+        <source>Close %1, or end it: %2</source>
+        <extracomment>%1 the programs, %2 the command that ends them</extracomment>
+        <translation>Fermez %1 ou arrêtez-le&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>Another user&apos;s process holds %1 for itself.</source>
+        <translation>Un processus d&apos;un autre utilisateur garde %1 pour lui seul.</translation>
+    </message>
+    <message>
+        <source>Find it with %1 and close it.</source>
+        <extracomment>%1 a command that names the process</extracomment>
+        <translation>Trouvez-le avec %1 et fermez-le.</translation>
+    </message>
+    <message>
+        <source>No other process of yours holds %1 open (the open files of %2 processes of other users cannot be seen).</source>
+        <extracomment>%1 the serial device, %2 a number of processes</extracomment>
+        <translation>Aucun autre de vos processus ne tient %1 ouvert (les fichiers ouverts de %2 processus d&apos;autres utilisateurs ne sont pas visibles).</translation>
+    </message>
+    <message>
+        <source>No other process holds %1 open.</source>
+        <translation>Aucun autre processus ne tient %1 ouvert.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), no serial number.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1&#x202f;: USB %2 (%3), sans numéro de série.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), serial number %4.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name, %4 its serial number</extracomment>
+        <translation>%1&#x202f;: USB %2 (%3), numéro de série %4.</translation>
+    </message>
+    <message>
+        <source>No programming cable is plugged in: no USB serial port of a known cable.</source>
+        <translation>Aucun câble de programmation n&apos;est branché&#x202f;: aucun port série USB d&apos;un câble connu.</translation>
+    </message>
+    <message>
+        <source>The cable&apos;s USB device %1 is present but has no serial port (see driver).</source>
+        <extracomment>%1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>Le périphérique USB %1 du câble est présent mais n&apos;a pas de port série (voir driver).</translation>
+    </message>
+    <message>
+        <source>%1, then unplug the cable and plug it in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, puis débranchez le câble et rebranchez-le.</translation>
+    </message>
+    <message>
+        <source>No other USB serial port is present.</source>
+        <translation>Aucun autre port série USB n&apos;est présent.</translation>
+    </message>
+    <message>
+        <source>USB serial ports present: %1.</source>
+        <translation>Ports série USB présents&#x202f;: %1.</translation>
+    </message>
+    <message>
+        <source>Plug the programming cable into a USB port of this computer.</source>
+        <translation>Branchez le câble de programmation sur un port USB de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>No serial device at %1.</source>
+        <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
+        <translation>Aucun périphérique série à %1.</translation>
+    </message>
+    <message>
+        <source>Name the cable&apos;s serial device; vexlor-cli ports lists them.</source>
+        <translation>Indiquez le périphérique série du câble&#x202f;; vexlor-cli ports les liste.</translation>
+    </message>
+    <message>
+        <source>%1 is a USB serial port of %2 (%3), not of a known programming cable.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1 est un port série USB de %2 (%3), pas d&apos;un câble de programmation connu.</translation>
+    </message>
+    <message>
+        <source>Name the programming cable&apos;s port, or name none to look for the cable.</source>
+        <translation>Indiquez le port du câble de programmation, ou aucun pour que le câble soit recherché.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port (a pseudo-terminal or a built-in port).</source>
+        <translation>%1 n&apos;est pas un port série USB (un pseudo-terminal ou un port intégré).</translation>
+    </message>
+    <message>
+        <source>%1 cables are plugged in: %2. The tool uses the last one found, %3.</source>
+        <extracomment>%1 how many, %2 their serial devices, %3 the one the tool uses</extracomment>
+        <translation>%1 câbles sont branchés&#x202f;: %2. L&apos;outil utilise le dernier trouvé, %3.</translation>
+    </message>
+    <message>
+        <source>Unplug the cables you do not use, or name one with --port or VEXLOR_PORT.</source>
+        <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
+        <translation>Débranchez les câbles que vous n&apos;utilisez pas, ou indiquez-en un avec --port ou VEXLOR_PORT.</translation>
+    </message>
+    <message>
+        <source>A program holds the cable&apos;s USB device %1 directly (usbfs), so the serial driver cannot make a port of it.</source>
+        <extracomment>usbfs: keep as it is; %1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>Un programme tient directement le périphérique USB %1 du câble (usbfs), le pilote série ne peut donc pas en faire un port.</translation>
+    </message>
+    <message>
+        <source>Close the other program that uses the cable, then unplug the cable and plug it in again.</source>
+        <translation>Fermez l&apos;autre programme qui utilise le câble, puis débranchez le câble et rebranchez-le.</translation>
+    </message>
+    <message>
+        <source>No kernel driver made a serial port of the cable&apos;s USB device %1.</source>
+        <translation>Aucun pilote du noyau n&apos;a fait un port série du périphérique USB %1 du câble.</translation>
+    </message>
+    <message>
+        <source>The kernel made %1, but its device node %2 is missing.</source>
+        <extracomment>%1 the kernel&apos;s name of the port (ttyUSB0), %2 its device node</extracomment>
+        <translation>Le noyau a créé %1, mais son nœud de périphérique %2 manque.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2, not %3, the cable&apos;s own driver.</source>
+        <extracomment>%1 the driver in use, %2 the port, %3 the driver made for the cable</extracomment>
+        <translation>%1 pilote %2, et non %3, le pilote propre au câble.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2; its device node is %3.</source>
+        <extracomment>%1 the kernel driver, %2 the kernel&apos;s name of the port (ttyUSB0), %3 its device node</extracomment>
+        <translation>%1 pilote %2&#x202f;; son nœud de périphérique est %3.</translation>
+    </message>
+    <message>
+        <source>No cable port to look at.</source>
+        <translation>Aucun port de câble à examiner.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port.</source>
+        <translation>%1 n&apos;est pas un port série USB.</translation>
+    </message>
+    <message>
+        <source>ModemManager is not running.</source>
+        <translation>ModemManager ne tourne pas.</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and is told to ignore %1 (%2).</source>
+        <extracomment>%1 the USB vendor:product, %2 the rules file that says so</extracomment>
+        <translation>ModemManager tourne et a pour consigne d&apos;ignorer %1 (%2).</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and may probe %1 (%2) for a modem, which garbles the controller&apos;s replies.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product</extracomment>
+        <translation>ModemManager tourne et peut sonder %1 (%2) à la recherche d&apos;un modem, ce qui brouille les réponses du contrôleur.</translation>
+    </message>
+    <message>
+        <source>brltty is not installed.</source>
+        <translation>brltty n&apos;est pas installé.</translation>
+    </message>
+    <message>
+        <source>brltty is installed; its udev rules do not claim %1.</source>
+        <extracomment>%1 the USB vendor:product</extracomment>
+        <translation>brltty est installé&#x202f;; ses règles udev ne réclament pas %1.</translation>
+    </message>
+    <message>
+        <source>brltty is installed and its udev rule (%1, line %2) claims %3 devices as braille displays, taking the cable&apos;s port.</source>
+        <extracomment>%1 the rules file, %2 a line number, %3 the USB vendor:product</extracomment>
+        <translation>brltty est installé et sa règle udev (%1, ligne %2) réclame les périphériques %3 comme afficheurs braille, prenant ainsi le port du câble.</translation>
+    </message>
+    <message>
+        <source>The tool is busy with the controller; run the doctor again when it is done.</source>
+        <translation>L&apos;outil est occupé avec le contrôleur&#x202f;; relancez le diagnostic quand il aura fini.</translation>
+    </message>
+    <message>
+        <source>The controller answers: software version v%1.</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Le contrôleur répond&#x202f;: version du logiciel v%1.</translation>
+    </message>
+    <message>
+        <source>The cable answers but the controller does not: is the bike&apos;s battery on and the display connected?</source>
+        <translation>Le câble répond mais pas le contrôleur&#x202f;: la batterie du vélo est-elle allumée et l&apos;écran branché&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Switch the bike&apos;s battery on and connect the display, then run the doctor again.</source>
+        <translation>Allumez la batterie du vélo et branchez l&apos;écran, puis relancez le diagnostic.</translation>
+    </message>
+    <message>
+        <source>Fix what the lines above show, then run the doctor again.</source>
+        <translation>Corrigez ce que montrent les lignes ci-dessus, puis relancez le diagnostic.</translation>
+    </message>
+    <message>
+        <source>The tool may not open %1 (see access).</source>
+        <translation>L&apos;outil n&apos;a pas le droit d&apos;ouvrir %1 (voir access).</translation>
+    </message>
+    <message>
+        <source>Another program is using %1 (see busy).</source>
+        <translation>Un autre programme utilise %1 (voir busy).</translation>
+    </message>
+    <message>
+        <source>The tool found no port to reach the controller through.</source>
+        <translation>L&apos;outil n&apos;a trouvé aucun port par lequel joindre le contrôleur.</translation>
+    </message>
+    <message>
+        <source>%1 does not open.</source>
+        <translation>%1 ne s&apos;ouvre pas.</translation>
+    </message>
+    <message>
+        <source>%1 has no latency timer.</source>
+        <extracomment>%1 the kernel driver</extracomment>
+        <translation>%1 n&apos;a pas de délai de latence.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at 1 ms.</source>
+        <translation>Le délai de latence est de 1 ms.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; the tool asks no other driver than its cable&apos;s for low latency.</source>
+        <translation>Le délai de latence est de %1 ms&#x202f;; l&apos;outil ne demande une faible latence qu&apos;au pilote de son câble.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; what it is while the tool holds the port cannot be tried, as the port does not open (see access).</source>
+        <translation>Le délai de latence est de %1 ms&#x202f;; sa valeur pendant que l&apos;outil tient le port ne peut pas être essayée, car le port ne s&apos;ouvre pas (voir access).</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms, and at 1 ms while the tool holds the port (it asks the driver for low latency).</source>
+        <translation>Le délai de latence est de %1 ms, et de 1 ms pendant que l&apos;outil tient le port (il demande une faible latence au pilote).</translation>
+    </message>
+    <message>
+        <source>The latency timer stays at %1 ms while the tool holds the port: every reply comes that much later.</source>
+        <translation>Le délai de latence reste de %1 ms pendant que l&apos;outil tient le port&#x202f;: chaque réponse arrive d&apos;autant plus tard.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which may use every device.</source>
+        <extracomment>%1 the Flatpak application&apos;s id</extracomment>
+        <translation>L&apos;outil tourne dans le bac à sable Flatpak de %1, qui peut utiliser tous les périphériques.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which keeps serial devices out.</source>
+        <translation>L&apos;outil tourne dans le bac à sable Flatpak de %1, qui tient les périphériques série à l&apos;écart.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which may open %2.</source>
+        <extracomment>%1 the snap&apos;s name, %2 the serial device</extracomment>
+        <translation>L&apos;outil tourne dans le snap %1, qui peut ouvrir %2.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which keeps USB serial devices out unless they are granted to it.</source>
+        <translation>L&apos;outil tourne dans le snap %1, qui tient les périphériques série USB à l&apos;écart tant qu&apos;ils ne lui sont pas accordés.</translation>
+    </message>
+    <message>
+        <source>The tool runs outside Flatpak and Snap.</source>
+        <translation>L&apos;outil tourne hors de Flatpak et de Snap.</translation>
+    </message>
+    <message>
+        <source>No port to reach the controller through.</source>
+        <translation>Aucun port par lequel joindre le contrôleur.</translation>
+    </message>
+    <message>
+        <source>The port does not open for you (see access).</source>
+        <translation>Le port ne s&apos;ouvre pas pour vous (voir access).</translation>
+    </message>
+    <message>
+        <source>Another process holds the port (see busy).</source>
+        <translation>Un autre processus tient le port (voir busy).</translation>
+    </message>
+    <message>
+        <source>Not checked on Windows.</source>
+        <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
+        <translation>Non vérifié sous Windows.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +876,11 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
         <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
         <translation>Le fichier a été ouvert, mais la liste des fichiers récents n&apos;a pas pu être enregistrée&#x202f;: impossible d&apos;écrire dans %1.</translation>
+    </message>
+    <message>
+        <source>Connection Doctor…</source>
+        <extracomment>Help menu: the checks of why the programming cable does not work</extracomment>
+        <translation>Diagnostic de connexion…</translation>
     </message>
 </context>
 <context>
@@ -860,7 +1229,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>only with pedalling: %1 or %2, or %3 cleared</source>
         <extracomment>%1 and %2 the working styles &quot;Together with pedal sensor&quot; and &quot;Start by pedal sensor&quot;, %3 the check box &quot;Use throttle&quot;</extracomment>
-        <translation>seulement en pédalant&#x202f;: %1 ou %2, ou %3 décoché</translation>
+        <translation>seulement en pédalant : %1 ou %2, ou %3 décoché</translation>
     </message>
     <message>
         <source>%1, so it assists up to %2</source>
@@ -875,7 +1244,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>at least %1: the tire %2 rolls %3 a turn</source>
         <extracomment>%1 the least wheel perimeter (&quot;2128 mm&quot;), %2 the tire (&quot;57-584&quot;), %3 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
-        <translation>au moins %1&#x202f;: le pneu %2 roule %3 par tour</translation>
+        <translation>au moins %1 : le pneu %2 roule %3 par tour</translation>
     </message>
     <message>
         <source>throttle also without pedalling</source>
@@ -888,17 +1257,17 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Road class: %1</source>
         <extracomment>%1 the road class&apos;s name</extracomment>
-        <translation>Classe routière&#x202f;: %1</translation>
+        <translation>Classe routière : %1</translation>
     </message>
     <message>
         <source>Tire: %1, %2 a turn</source>
         <extracomment>%1 the tire (&quot;57-584&quot;), %2 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
-        <translation>Pneu&#x202f;: %1, %2 par tour</translation>
+        <translation>Pneu : %1, %2 par tour</translation>
     </message>
     <message>
         <source>These values break the road class %1:</source>
         <extracomment>%1 the road class&apos;s name, &quot;EU / UK pedelec (EN 15194)&quot;</extracomment>
-        <translation>Ces valeurs enfreignent la classe routière %1&#x202f;:</translation>
+        <translation>Ces valeurs enfreignent la classe routière %1 :</translation>
     </message>
     <message>
         <source>The settings keep to the road class %1.</source>
@@ -912,12 +1281,12 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>No tire given: the wheel perimeter is not checked.</source>
         <extracomment>the tire was not given, so the wheel perimeter is not checked</extracomment>
-        <translation>Aucun pneu indiqué&#x202f;: la circonférence de roue n&apos;est pas vérifiée.</translation>
+        <translation>Aucun pneu indiqué : la circonférence de roue n&apos;est pas vérifiée.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no tire size. Give its ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1.</source>
         <extracomment>%1 what was given; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>«&#x202f;%1&#x202f;» n&apos;est pas une taille de pneu. Indiquez sa taille ETRTO, largeur et diamètre de talon en millimètres (57-584), ou une taille courante comme 26x2.1.</translation>
+        <translation>« %1 » n&apos;est pas une taille de pneu. Indiquez sa taille ETRTO, largeur et diamètre de talon en millimètres (57-584), ou une taille courante comme 26x2.1.</translation>
     </message>
 </context>
 <context>
@@ -1088,26 +1457,26 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Document: %1</source>
         <extracomment>%1 the configuration file&apos;s name, &quot;bike.vxc&quot;</extracomment>
-        <translation>Document&#x202f;: %1</translation>
+        <translation>Document : %1</translation>
     </message>
     <message>
         <source>Document: not saved to a file</source>
-        <translation>Document&#x202f;: non enregistré dans un fichier</translation>
+        <translation>Document : non enregistré dans un fichier</translation>
     </message>
     <message>
         <source>Date: %1</source>
         <extracomment>%1 the date in the user&apos;s language</extracomment>
-        <translation>Date&#x202f;: %1</translation>
+        <translation>Date : %1</translation>
     </message>
     <message>
         <source>Made with: %1</source>
         <extracomment>%1 the tool&apos;s name and version, &quot;Vexlor Adjustor 1.35&quot;</extracomment>
-        <translation>Réalisé avec&#x202f;: %1</translation>
+        <translation>Réalisé avec : %1</translation>
     </message>
     <message>
         <source>Controller software version: v%1</source>
         <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
-        <translation>Version logicielle du contrôleur&#x202f;: v%1</translation>
+        <translation>Version logicielle du contrôleur : v%1</translation>
     </message>
     <message>
         <source>Fingerprint</source>
@@ -1126,12 +1495,12 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Bike shop: date and signature</source>
         <extracomment>under the line where the bike shop signs</extracomment>
-        <translation>Vélociste&#x202f;: date et signature</translation>
+        <translation>Vélociste : date et signature</translation>
     </message>
     <message>
         <source>Customer: date and signature</source>
         <extracomment>under the line where the customer signs</extracomment>
-        <translation>Client&#x202f;: date et signature</translation>
+        <translation>Client : date et signature</translation>
     </message>
 </context>
 <context>
@@ -1160,11 +1529,11 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>&amp;Road class:</source>
-        <translation>&amp;Classe routière&#x202f;:</translation>
+        <translation>&amp;Classe routière :</translation>
     </message>
     <message>
         <source>&amp;Tire:</source>
-        <translation>&amp;Pneu&#x202f;:</translation>
+        <translation>&amp;Pneu :</translation>
     </message>
     <message>
         <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
@@ -1184,8 +1553,8 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>Fingerprint of the window&apos;s settings: %1
 Fingerprint of the controller&apos;s settings: %2</source>
         <extracomment>in the comparison: %1 the fingerprint of the window&apos;s settings, %2 the controller&apos;s</extracomment>
-        <translation>Empreinte des réglages de la fenêtre&#x202f;: %1
-Empreinte des réglages du contrôleur&#x202f;: %2</translation>
+        <translation>Empreinte des réglages de la fenêtre : %1
+Empreinte des réglages du contrôleur : %2</translation>
     </message>
     <message>
         <source>Export Settings Sheet</source>
@@ -1357,6 +1726,50 @@ Empreinte des réglages du contrôleur&#x202f;: %2</translation>
     <message>
         <source>Taken after an interrupted write</source>
         <translation>Faite après une écriture interrompue</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ConnectionDoctorDialog</name>
+    <message>
+        <source>Passed</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Not applicable</source>
+        <translation>Sans objet</translation>
+    </message>
+    <message>
+        <source>Connection Doctor</source>
+        <translation>Diagnostic de connexion</translation>
+    </message>
+    <message>
+        <source>Why the programming cable does or does not work, and what fixes it:</source>
+        <translation>Pourquoi le câble de programmation fonctionne ou non, et ce qui y remédie&#x202f;:</translation>
+    </message>
+    <message>
+        <source>&amp;Run Again</source>
+        <translation>&amp;Relancer</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Report</source>
+        <translation>&amp;Copier le rapport</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <extracomment>before the fix of a check that failed or warns; %1 the fix, often a command</extracomment>
+        <translation>Correctif&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>Asking the controller…</source>
+        <translation>Interrogation du contrôleur…</translation>
     </message>
 </context>
 </TS>

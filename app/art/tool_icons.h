@@ -21,6 +21,7 @@ enum class ToolPicture {
     Mail,
     About,
     Language,   // a globe with its meridian and parallels
+    Doctor,     // a white first-aid cross on green
     SettingsSheet, // a page of rows, signed at its foot
     RoadCheck,  // a round speed-limit sign
 };

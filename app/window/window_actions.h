@@ -50,6 +50,7 @@ struct WindowActions {
     QAction *checkRoadClass = nullptr;    // CheckRoadClass1
     QAction *helpTopics = nullptr;        // HelpTopics1
     QAction *technicalSupport = nullptr;  // TechnicalSupport1
+    QAction *connectionDoctor = nullptr;  // ConnectionDoctor1
     // Help > Language: checkable and exclusive; each carries its language code
     // as data: "" for DesktopLanguage1 (follow the desktop), then "en"
     // (LanguageEn1), "de" (LanguageDe1) and the others in uiLanguages() order.
