@@ -164,12 +164,12 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
     <message>
         <source>list the road classes: ID, NAME, the speed and rated power they allow and whether a throttle may work without pedalling, tab-separated</source>
         <extracomment>ID, NAME name the columns printed</extracomment>
-        <translation>lister les classes routières : ID, NAME, la vitesse et la puissance nominale permises et si un accélérateur peut agir sans pédaler, séparés par des tabulations</translation>
+        <translation>lister les classes routières&#x202f;: ID, NAME, la vitesse et la puissance nominale permises et si un accélérateur peut agir sans pédaler, séparés par des tabulations</translation>
     </message>
     <message>
         <source>apply FILE over the initial state and print each value that breaks the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584) or a common size (26x2.1) the wheel perimeter too (exit 3 when some break it)</source>
         <extracomment>FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed</extracomment>
-        <translation>appliquer FILE sur l&apos;état initial et afficher chaque valeur qui enfreint la classe routière ID : RULE, CAPTION, VALUE, LIMIT, séparés par des tabulations ; avec le pneu réel en ETRTO (57-584) ou en taille courante (26x2.1), la circonférence de roue aussi (code 3 si des valeurs l&apos;enfreignent)</translation>
+        <translation>appliquer FILE sur l&apos;état initial et afficher chaque valeur qui enfreint la classe routière ID&#x202f;: RULE, CAPTION, VALUE, LIMIT, séparés par des tabulations&#x202f;; avec le pneu réel en ETRTO (57-584) ou en taille courante (26x2.1), la circonférence de roue aussi (code 3 si des valeurs l&apos;enfreignent)</translation>
     </message>
     <message>
         <source>print the fingerprint of the sixty values a write of FILE sends, or without FILE read the controller and print the fingerprint of what it holds</source>
@@ -188,7 +188,7 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
     <message>
         <source>&apos;%1&apos; is no road class. vexlor-cli classes lists them.</source>
         <extracomment>%1 what was given after --class; keep &quot;vexlor-cli classes&quot; as it is</extracomment>
-        <translation>« %1 » n&apos;est pas une classe routière. vexlor-cli classes les liste.</translation>
+        <translation>«&#x202f;%1&#x202f;» n&apos;est pas une classe routière. vexlor-cli classes les liste.</translation>
     </message>
     <message>
         <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
@@ -1229,7 +1229,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>only with pedalling: %1 or %2, or %3 cleared</source>
         <extracomment>%1 and %2 the working styles &quot;Together with pedal sensor&quot; and &quot;Start by pedal sensor&quot;, %3 the check box &quot;Use throttle&quot;</extracomment>
-        <translation>seulement en pédalant : %1 ou %2, ou %3 décoché</translation>
+        <translation>seulement en pédalant&#x202f;: %1 ou %2, ou %3 décoché</translation>
     </message>
     <message>
         <source>%1, so it assists up to %2</source>
@@ -1244,7 +1244,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>at least %1: the tire %2 rolls %3 a turn</source>
         <extracomment>%1 the least wheel perimeter (&quot;2128 mm&quot;), %2 the tire (&quot;57-584&quot;), %3 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
-        <translation>au moins %1 : le pneu %2 roule %3 par tour</translation>
+        <translation>au moins %1&#x202f;: le pneu %2 roule %3 par tour</translation>
     </message>
     <message>
         <source>throttle also without pedalling</source>
@@ -1257,17 +1257,17 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Road class: %1</source>
         <extracomment>%1 the road class&apos;s name</extracomment>
-        <translation>Classe routière : %1</translation>
+        <translation>Classe routière&#x202f;: %1</translation>
     </message>
     <message>
         <source>Tire: %1, %2 a turn</source>
         <extracomment>%1 the tire (&quot;57-584&quot;), %2 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
-        <translation>Pneu : %1, %2 par tour</translation>
+        <translation>Pneu&#x202f;: %1, %2 par tour</translation>
     </message>
     <message>
         <source>These values break the road class %1:</source>
         <extracomment>%1 the road class&apos;s name, &quot;EU / UK pedelec (EN 15194)&quot;</extracomment>
-        <translation>Ces valeurs enfreignent la classe routière %1 :</translation>
+        <translation>Ces valeurs enfreignent la classe routière %1&#x202f;:</translation>
     </message>
     <message>
         <source>The settings keep to the road class %1.</source>
@@ -1281,12 +1281,12 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>No tire given: the wheel perimeter is not checked.</source>
         <extracomment>the tire was not given, so the wheel perimeter is not checked</extracomment>
-        <translation>Aucun pneu indiqué : la circonférence de roue n&apos;est pas vérifiée.</translation>
+        <translation>Aucun pneu indiqué&#x202f;: la circonférence de roue n&apos;est pas vérifiée.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no tire size. Give its ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1.</source>
         <extracomment>%1 what was given; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>« %1 » n&apos;est pas une taille de pneu. Indiquez sa taille ETRTO, largeur et diamètre de talon en millimètres (57-584), ou une taille courante comme 26x2.1.</translation>
+        <translation>«&#x202f;%1&#x202f;» n&apos;est pas une taille de pneu. Indiquez sa taille ETRTO, largeur et diamètre de talon en millimètres (57-584), ou une taille courante comme 26x2.1.</translation>
     </message>
 </context>
 <context>
@@ -1457,26 +1457,26 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Document: %1</source>
         <extracomment>%1 the configuration file&apos;s name, &quot;bike.vxc&quot;</extracomment>
-        <translation>Document : %1</translation>
+        <translation>Document&#x202f;: %1</translation>
     </message>
     <message>
         <source>Document: not saved to a file</source>
-        <translation>Document : non enregistré dans un fichier</translation>
+        <translation>Document&#x202f;: non enregistré dans un fichier</translation>
     </message>
     <message>
         <source>Date: %1</source>
         <extracomment>%1 the date in the user&apos;s language</extracomment>
-        <translation>Date : %1</translation>
+        <translation>Date&#x202f;: %1</translation>
     </message>
     <message>
         <source>Made with: %1</source>
         <extracomment>%1 the tool&apos;s name and version, &quot;Vexlor Adjustor 1.35&quot;</extracomment>
-        <translation>Réalisé avec : %1</translation>
+        <translation>Réalisé avec&#x202f;: %1</translation>
     </message>
     <message>
         <source>Controller software version: v%1</source>
         <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
-        <translation>Version logicielle du contrôleur : v%1</translation>
+        <translation>Version logicielle du contrôleur&#x202f;: v%1</translation>
     </message>
     <message>
         <source>Fingerprint</source>
@@ -1495,12 +1495,12 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Bike shop: date and signature</source>
         <extracomment>under the line where the bike shop signs</extracomment>
-        <translation>Vélociste : date et signature</translation>
+        <translation>Vélociste&#x202f;: date et signature</translation>
     </message>
     <message>
         <source>Customer: date and signature</source>
         <extracomment>under the line where the customer signs</extracomment>
-        <translation>Client : date et signature</translation>
+        <translation>Client&#x202f;: date et signature</translation>
     </message>
 </context>
 <context>
@@ -1529,11 +1529,11 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>&amp;Road class:</source>
-        <translation>&amp;Classe routière :</translation>
+        <translation>&amp;Classe routière&#x202f;:</translation>
     </message>
     <message>
         <source>&amp;Tire:</source>
-        <translation>&amp;Pneu :</translation>
+        <translation>&amp;Pneu&#x202f;:</translation>
     </message>
     <message>
         <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
@@ -1553,8 +1553,8 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>Fingerprint of the window&apos;s settings: %1
 Fingerprint of the controller&apos;s settings: %2</source>
         <extracomment>in the comparison: %1 the fingerprint of the window&apos;s settings, %2 the controller&apos;s</extracomment>
-        <translation>Empreinte des réglages de la fenêtre : %1
-Empreinte des réglages du contrôleur : %2</translation>
+        <translation>Empreinte des réglages de la fenêtre&#x202f;: %1
+Empreinte des réglages du contrôleur&#x202f;: %2</translation>
     </message>
     <message>
         <source>Export Settings Sheet</source>
