@@ -658,7 +658,7 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
     <message>
         <source>Full: </source>
         <extracomment>the throttle&apos;s voltage at full twist, after &quot;Start voltage: [1.2] V,&quot;; keep it short</extracomment>
-        <translation>Máx.: </translation>
+        <translation>Máx: </translation>
     </message>
     <message>
         <source>Working style</source>
