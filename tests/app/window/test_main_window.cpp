@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -206,6 +207,61 @@ private slots:
         QSignalSpy triggered(t.window->findChild<QAction *>(action), &QAction::triggered);
         QTest::keySequence(target, keys);
         QCOMPARE(triggered.size(), 1);
+    }
+
+    void tabFollowsTheReadingOrder_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("order");
+        // Within a group its rows top to bottom; the groups by columns, left
+        // to right, each column top to bottom. A radio pair or group is one
+        // stop: the arrow keys move within it.
+        QTest::newRow("General") << 0 << QStringList{
+            "LabeledEdit16", "LabeledEdit17", "TrackBar2", "RadioButton1",              // power
+            "CheckBox2", "RadioButton3", "Edit1", "LabeledEdit2", "LabeledEdit3",        // pedal sensor
+            "TrackBar1", "CheckBox4",
+            "CheckBox7", "LabeledEdit15", "LabeledEdit14", "Edit9", "ComboBox1",       // speed limit
+            "CheckBox1", "LabeledEdit1", "CheckBox3", "LabeledEdit18", "LabeledEdit26", // throttle
+            "RadioGroup1",
+            "LabeledEdit4", "LabeledEdit5", "LabeledEdit6", "LabeledEdit7", "LabeledEdit8", // levels
+            "LabeledEdit9", "LabeledEdit10", "LabeledEdit11", "LabeledEdit12", "LabeledEdit13",
+            "CheckBox5", "CheckBox6", "LabeledEdit19"};
+        QTest::newRow("Motor") << 1 << QStringList{
+            "RadioGroup4", "RadioGroup3", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7",
+            "Edit8", "Edit10"};
+    }
+    // Guards the keyboard's way through a tab: Tab from the first control
+    // visits every control of the tab once, in reading order, and comes back.
+    void tabFollowsTheReadingOrder()
+    {
+        QFETCH(int, page);
+        QFETCH(QStringList, order);
+        TestWindow t;
+        QVERIFY(t.isActive());
+        auto *pages = t.control<QTabWidget>("PageControl1");
+        pages->setCurrentIndex(page);
+        const auto stopName = [] {
+            QWidget *w = QApplication::focusWidget();
+            while (w && w->objectName().isEmpty()) // a radio group's button: the group
+                w = w->parentWidget();
+            return w ? w->objectName() : QString();
+        };
+        QWidget *first = t.window->findChild<QWidget *>(order.first());
+        if (auto *group = qobject_cast<QGroupBox *>(first))
+            first = group->findChildren<QRadioButton *>().value(0);
+        first->setFocus(Qt::TabFocusReason);
+        QStringList visited{stopName()};
+        // Past the last control the focus leaves the page (the tab bar) and
+        // comes back to the first.
+        for (int i = 0; i < order.size() + 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == first)
+                break;
+            if (pages->currentWidget()->isAncestorOf(QApplication::focusWidget()))
+                visited << stopName();
+        }
+        QCOMPARE(visited, order);
+        QCOMPARE(QApplication::focusWidget(), first);
     }
 
     // Guards the tool bar: exact tips, only these six carry one, no button
