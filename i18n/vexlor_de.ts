@@ -426,33 +426,8 @@ und melden Sie sich danach ab und wieder an.</translation>
         <translation>Controller-Konfiguration schreiben</translation>
     </message>
     <message>
-        <source>Desktop Language</source>
-        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
-        <translation>Systemsprache</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>Open Configuration...</source>
-        <translation>Konfiguration öffnen...</translation>
-    </message>
-    <message>
-        <source>Reopen</source>
-        <translation>Zuletzt geöffnet</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>Speichern unter...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
@@ -463,21 +438,66 @@ und melden Sie sich danach ab und wieder an.</translation>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <source>Help Topics</source>
-        <translation>Hilfethemen</translation>
-    </message>
-    <message>
-        <source>Technical Support</source>
-        <translation>Technischer Support</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>Über...</translation>
-    </message>
-    <message>
         <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
         <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
         <translation>Die Datei wurde geöffnet, aber die Liste der zuletzt geöffneten Dateien konnte nicht gespeichert werden: Schreiben in %1 nicht möglich.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>S&amp;prache</translation>
+    </message>
+    <message>
+        <source>Desktop &amp;Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>&amp;Systemsprache</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Neue Konfiguration</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration...</source>
+        <translation>Konfiguration ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Test Controller Connection</source>
+        <translation>Controller-Verbindung &amp;testen</translation>
+    </message>
+    <message>
+        <source>&amp;Read Controller Configuration</source>
+        <translation>Controller-Konfiguration &amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Write Controller Configuration</source>
+        <translation>Controller-Konfiguration &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>Technical &amp;Support</source>
+        <translation>Technischer &amp;Support</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
     </message>
 </context>
 <context>
@@ -824,22 +844,6 @@ und melden Sie sich danach ab und wieder an.</translation>
 <context>
     <name>SafetyDialogs</name>
     <message>
-        <source>Compare with Controller…</source>
-        <translation>Mit Controller vergleichen…</translation>
-    </message>
-    <message>
-        <source>Back Up Before Write</source>
-        <translation>Vor dem Schreiben sichern</translation>
-    </message>
-    <message>
-        <source>Verify After Write</source>
-        <translation>Nach dem Schreiben prüfen</translation>
-    </message>
-    <message>
-        <source>Restore Backup…</source>
-        <translation>Sicherung wiederherstellen…</translation>
-    </message>
-    <message>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
@@ -946,6 +950,22 @@ und melden Sie sich danach ab und wieder an.</translation>
         <source>Unreadable</source>
         <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
         <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Controller…</source>
+        <translation>Mit Controller &amp;vergleichen…</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Before Write</source>
+        <translation>Vor dem Schreiben s&amp;ichern</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>Nach dem Schreiben &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup…</source>
+        <translation>Sicherung &amp;wiederherstellen…</translation>
     </message>
 </context>
 <context>

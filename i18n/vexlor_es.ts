@@ -426,33 +426,8 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <translation>Escribir la configuración en el controlador</translation>
     </message>
     <message>
-        <source>Desktop Language</source>
-        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
-        <translation>Idioma del escritorio</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>Open Configuration...</source>
-        <translation>Abrir configuración...</translation>
-    </message>
-    <message>
-        <source>Reopen</source>
-        <translation>Abrir reciente</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>Guardar como...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
@@ -463,21 +438,66 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <source>Help Topics</source>
-        <translation>Temas de ayuda</translation>
-    </message>
-    <message>
-        <source>Technical Support</source>
-        <translation>Asistencia técnica</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>Acerca de...</translation>
-    </message>
-    <message>
         <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
         <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
         <translation>El archivo se ha abierto, pero no se ha podido guardar la lista de archivos recientes: no se puede escribir en %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>Desktop &amp;Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>Idioma del es&amp;critorio</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Nueva configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration...</source>
+        <translation>&amp;Abrir configuración...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar c&amp;omo...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Test Controller Connection</source>
+        <translation>&amp;Probar la conexión con el controlador</translation>
+    </message>
+    <message>
+        <source>&amp;Read Controller Configuration</source>
+        <translation>&amp;Leer la configuración del controlador</translation>
+    </message>
+    <message>
+        <source>&amp;Write Controller Configuration</source>
+        <translation>&amp;Escribir la configuración en el controlador</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>Technical &amp;Support</source>
+        <translation>A&amp;sistencia técnica</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Acerca &amp;de...</translation>
     </message>
 </context>
 <context>
@@ -824,22 +844,6 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
 <context>
     <name>SafetyDialogs</name>
     <message>
-        <source>Compare with Controller…</source>
-        <translation>Comparar con el controlador…</translation>
-    </message>
-    <message>
-        <source>Back Up Before Write</source>
-        <translation>Copia antes de escribir</translation>
-    </message>
-    <message>
-        <source>Verify After Write</source>
-        <translation>Verificar tras escribir</translation>
-    </message>
-    <message>
-        <source>Restore Backup…</source>
-        <translation>Restaurar copia…</translation>
-    </message>
-    <message>
         <source>Parameter</source>
         <translation>Parámetro</translation>
     </message>
@@ -946,6 +950,22 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>Unreadable</source>
         <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
         <translation>Ilegible</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Controller…</source>
+        <translation>&amp;Comparar con el controlador…</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Before Write</source>
+        <translation>Copia &amp;antes de escribir</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>&amp;Verificar tras escribir</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup…</source>
+        <translation>Restaurar &amp;copia…</translation>
     </message>
 </context>
 <context>

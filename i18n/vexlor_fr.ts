@@ -426,33 +426,8 @@ puis fermez votre session et rouvrez-la.</translation>
         <translation>Écrire la configuration dans le contrôleur</translation>
     </message>
     <message>
-        <source>Desktop Language</source>
-        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
-        <translation>Langue du système</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>Open Configuration...</source>
-        <translation>Ouvrir une configuration...</translation>
-    </message>
-    <message>
-        <source>Reopen</source>
-        <translation>Rouvrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>Enregistrer sous...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
@@ -463,21 +438,66 @@ puis fermez votre session et rouvrez-la.</translation>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <source>Help Topics</source>
-        <translation>Rubriques d&apos;aide</translation>
-    </message>
-    <message>
-        <source>Technical Support</source>
-        <translation>Assistance technique</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>À propos...</translation>
-    </message>
-    <message>
         <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
         <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
         <translation>Le fichier a été ouvert, mais la liste des fichiers récents n&apos;a pas pu être enregistrée&#x202f;: impossible d&apos;écrire dans %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>Desktop &amp;Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>Langue du &amp;système</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Nouvelle configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration...</source>
+        <translation>&amp;Ouvrir une configuration...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>&amp;Rouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer so&amp;us...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Test Controller Connection</source>
+        <translation>&amp;Tester la connexion au contrôleur</translation>
+    </message>
+    <message>
+        <source>&amp;Read Controller Configuration</source>
+        <translation>&amp;Lire la configuration du contrôleur</translation>
+    </message>
+    <message>
+        <source>&amp;Write Controller Configuration</source>
+        <translation>&amp;Écrire la configuration dans le contrôleur</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Technical &amp;Support</source>
+        <translation>Assistance &amp;technique</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
     </message>
 </context>
 <context>
@@ -824,22 +844,6 @@ puis fermez votre session et rouvrez-la.</translation>
 <context>
     <name>SafetyDialogs</name>
     <message>
-        <source>Compare with Controller…</source>
-        <translation>Comparer avec le contrôleur…</translation>
-    </message>
-    <message>
-        <source>Back Up Before Write</source>
-        <translation>Sauvegarder avant l&apos;écriture</translation>
-    </message>
-    <message>
-        <source>Verify After Write</source>
-        <translation>Vérifier après l&apos;écriture</translation>
-    </message>
-    <message>
-        <source>Restore Backup…</source>
-        <translation>Restaurer une sauvegarde…</translation>
-    </message>
-    <message>
         <source>Parameter</source>
         <translation>Paramètre</translation>
     </message>
@@ -946,6 +950,22 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>Unreadable</source>
         <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
         <translation>Illisible</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Controller…</source>
+        <translation>&amp;Comparer avec le contrôleur…</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Before Write</source>
+        <translation>&amp;Sauvegarder avant l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>&amp;Vérifier après l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup…</source>
+        <translation>Restaurer une s&amp;auvegarde…</translation>
     </message>
 </context>
 <context>

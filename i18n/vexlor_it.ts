@@ -426,33 +426,8 @@ poi uscire dalla sessione e rientrare.</translation>
         <translation>Scrivi configurazione nella centralina</translation>
     </message>
     <message>
-        <source>Desktop Language</source>
-        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
-        <translation>Lingua del desktop</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>Open Configuration...</source>
-        <translation>Apri configurazione...</translation>
-    </message>
-    <message>
-        <source>Reopen</source>
-        <translation>Apri recenti</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salva</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>Salva con nome...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Esci</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
@@ -463,21 +438,66 @@ poi uscire dalla sessione e rientrare.</translation>
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <source>Help Topics</source>
-        <translation>Argomenti della guida</translation>
-    </message>
-    <message>
-        <source>Technical Support</source>
-        <translation>Assistenza tecnica</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>Informazioni...</translation>
-    </message>
-    <message>
         <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
         <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
         <translation>Il file è stato aperto, ma non è stato possibile salvare l&apos;elenco dei file recenti: impossibile scrivere su %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>Desktop &amp;Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>&amp;Lingua del desktop</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Nuova configurazione</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration...</source>
+        <translation>&amp;Apri configurazione...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>Apri &amp;recenti</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva c&amp;on nome...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Test Controller Connection</source>
+        <translation>&amp;Verifica connessione alla centralina</translation>
+    </message>
+    <message>
+        <source>&amp;Read Controller Configuration</source>
+        <translation>&amp;Leggi configurazione dalla centralina</translation>
+    </message>
+    <message>
+        <source>&amp;Write Controller Configuration</source>
+        <translation>&amp;Scrivi configurazione nella centralina</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Argomenti della guida</translation>
+    </message>
+    <message>
+        <source>Technical &amp;Support</source>
+        <translation>Assistenza &amp;tecnica</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Informazioni...</translation>
     </message>
 </context>
 <context>
@@ -824,22 +844,6 @@ poi uscire dalla sessione e rientrare.</translation>
 <context>
     <name>SafetyDialogs</name>
     <message>
-        <source>Compare with Controller…</source>
-        <translation>Confronta con la centralina…</translation>
-    </message>
-    <message>
-        <source>Back Up Before Write</source>
-        <translation>Backup prima di scrivere</translation>
-    </message>
-    <message>
-        <source>Verify After Write</source>
-        <translation>Verifica dopo la scrittura</translation>
-    </message>
-    <message>
-        <source>Restore Backup…</source>
-        <translation>Ripristina backup…</translation>
-    </message>
-    <message>
         <source>Parameter</source>
         <translation>Parametro</translation>
     </message>
@@ -946,6 +950,22 @@ poi uscire dalla sessione e rientrare.</translation>
         <source>Unreadable</source>
         <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
         <translation>Illeggibile</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Controller…</source>
+        <translation>&amp;Confronta con la centralina…</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Before Write</source>
+        <translation>&amp;Backup prima di scrivere</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>Verifica &amp;dopo la scrittura</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup…</source>
+        <translation>Ripristina &amp;backup…</translation>
     </message>
 </context>
 <context>

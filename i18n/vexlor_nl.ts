@@ -426,33 +426,8 @@ en daarna af- en weer aanmelden.</translation>
         <translation>Configuratie naar controller schrijven</translation>
     </message>
     <message>
-        <source>Desktop Language</source>
-        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
-        <translation>Systeemtaal</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Bestand</translation>
-    </message>
-    <message>
-        <source>Open Configuration...</source>
-        <translation>Configuratie openen...</translation>
-    </message>
-    <message>
-        <source>Reopen</source>
-        <translation>Opnieuw openen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Opslaan</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>Opslaan als...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
@@ -463,21 +438,66 @@ en daarna af- en weer aanmelden.</translation>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <source>Help Topics</source>
-        <translation>Helponderwerpen</translation>
-    </message>
-    <message>
-        <source>Technical Support</source>
-        <translation>Technische ondersteuning</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>Over...</translation>
-    </message>
-    <message>
         <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
         <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
         <translation>Het bestand is geopend, maar de lijst met recente bestanden kon niet worden opgeslagen: kan niet schrijven naar %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>Desktop &amp;Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>&amp;Systeemtaal</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Nieuwe configuratie</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration...</source>
+        <translation>Configuratie &amp;openen...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>O&amp;pnieuw openen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Opslaan &amp;als...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Test Controller Connection</source>
+        <translation>Verbinding met controller &amp;testen</translation>
+    </message>
+    <message>
+        <source>&amp;Read Controller Configuration</source>
+        <translation>Configuratie uit controller &amp;lezen</translation>
+    </message>
+    <message>
+        <source>&amp;Write Controller Configuration</source>
+        <translation>Configuratie naar controller &amp;schrijven</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Helponderwerpen</translation>
+    </message>
+    <message>
+        <source>Technical &amp;Support</source>
+        <translation>Technische &amp;ondersteuning</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>O&amp;ver...</translation>
     </message>
 </context>
 <context>
@@ -824,22 +844,6 @@ en daarna af- en weer aanmelden.</translation>
 <context>
     <name>SafetyDialogs</name>
     <message>
-        <source>Compare with Controller…</source>
-        <translation>Vergelijken met controller…</translation>
-    </message>
-    <message>
-        <source>Back Up Before Write</source>
-        <translation>Back-up maken vóór schrijven</translation>
-    </message>
-    <message>
-        <source>Verify After Write</source>
-        <translation>Controleren na schrijven</translation>
-    </message>
-    <message>
-        <source>Restore Backup…</source>
-        <translation>Back-up terugzetten…</translation>
-    </message>
-    <message>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
@@ -946,6 +950,22 @@ en daarna af- en weer aanmelden.</translation>
         <source>Unreadable</source>
         <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
         <translation>Onleesbaar</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Controller…</source>
+        <translation>&amp;Vergelijken met controller…</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Before Write</source>
+        <translation>&amp;Back-up maken vóór schrijven</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>&amp;Controleren na schrijven</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup…</source>
+        <translation>Back-up &amp;terugzetten…</translation>
     </message>
 </context>
 <context>

@@ -426,33 +426,8 @@ a potem wylogować się i zalogować ponownie.</translation>
         <translation>Zapisz konfigurację w sterowniku</translation>
     </message>
     <message>
-        <source>Desktop Language</source>
-        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
-        <translation>Język systemu</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Plik</translation>
-    </message>
-    <message>
-        <source>Open Configuration...</source>
-        <translation>Otwórz konfigurację...</translation>
-    </message>
-    <message>
-        <source>Reopen</source>
-        <translation>Otwórz ponownie</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Zapisz</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>Zapisz jako...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Zakończ</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
@@ -463,21 +438,66 @@ a potem wylogować się i zalogować ponownie.</translation>
         <translation>Pomo&amp;c</translation>
     </message>
     <message>
-        <source>Help Topics</source>
-        <translation>Tematy pomocy</translation>
-    </message>
-    <message>
-        <source>Technical Support</source>
-        <translation>Wsparcie techniczne</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>O programie...</translation>
-    </message>
-    <message>
         <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
         <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
         <translation>Plik został otwarty, ale nie można było zapisać listy ostatnio otwieranych plików: nie można zapisać pliku %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>Desktop &amp;Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>Język &amp;systemu</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Nowa konfiguracja</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration...</source>
+        <translation>&amp;Otwórz konfigurację...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>Otwórz &amp;ponownie</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Zapisz &amp;jako...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>&amp;Test Controller Connection</source>
+        <translation>&amp;Test połączenia ze sterownikiem</translation>
+    </message>
+    <message>
+        <source>&amp;Read Controller Configuration</source>
+        <translation>&amp;Odczytaj konfigurację sterownika</translation>
+    </message>
+    <message>
+        <source>&amp;Write Controller Configuration</source>
+        <translation>&amp;Zapisz konfigurację w sterowniku</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Tematy pomocy</translation>
+    </message>
+    <message>
+        <source>Technical &amp;Support</source>
+        <translation>&amp;Wsparcie techniczne</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>O p&amp;rogramie...</translation>
     </message>
 </context>
 <context>
@@ -824,22 +844,6 @@ a potem wylogować się i zalogować ponownie.</translation>
 <context>
     <name>SafetyDialogs</name>
     <message>
-        <source>Compare with Controller…</source>
-        <translation>Porównaj ze sterownikiem…</translation>
-    </message>
-    <message>
-        <source>Back Up Before Write</source>
-        <translation>Kopia zapasowa przed zapisem</translation>
-    </message>
-    <message>
-        <source>Verify After Write</source>
-        <translation>Weryfikacja po zapisie</translation>
-    </message>
-    <message>
-        <source>Restore Backup…</source>
-        <translation>Przywróć kopię zapasową…</translation>
-    </message>
-    <message>
         <source>Parameter</source>
         <translation>Parametr</translation>
     </message>
@@ -946,6 +950,22 @@ a potem wylogować się i zalogować ponownie.</translation>
         <source>Unreadable</source>
         <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
         <translation>Nieczytelna</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Controller…</source>
+        <translation>&amp;Porównaj ze sterownikiem…</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Before Write</source>
+        <translation>&amp;Kopia zapasowa przed zapisem</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>&amp;Weryfikacja po zapisie</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup…</source>
+        <translation>P&amp;rzywróć kopię zapasową…</translation>
     </message>
 </context>
 <context>

@@ -12,13 +12,13 @@ namespace vexlor::texts {
 
 // Menu items.
 inline constexpr const char *kCompareWithControllerItem =
-    QT_TRANSLATE_NOOP("SafetyDialogs", "Compare with Controller…");
+    QT_TRANSLATE_NOOP("SafetyDialogs", "&Compare with Controller…");
 inline constexpr const char *kBackUpBeforeWriteItem =
-    QT_TRANSLATE_NOOP("SafetyDialogs", "Back Up Before Write");
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Back &Up Before Write");
 inline constexpr const char *kVerifyAfterWriteItem =
-    QT_TRANSLATE_NOOP("SafetyDialogs", "Verify After Write");
+    QT_TRANSLATE_NOOP("SafetyDialogs", "&Verify After Write");
 inline constexpr const char *kRestoreBackupItem =
-    QT_TRANSLATE_NOOP("SafetyDialogs", "Restore Backup…");
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Restore &Backup…");
 
 // The columns of a list of differing parameters.
 inline constexpr const char *kParameterColumn = QT_TRANSLATE_NOOP("SafetyDialogs", "Parameter");

@@ -159,18 +159,24 @@ private slots:
             return texts;
         };
         QCOMPARE(items(a.fileMenu),
-                 QStringList({"New Configuration", "Open Configuration...", "Reopen",
-                              "Restore Backup…", "-", "Save", "Save As...", "-", "Exit"}));
+                 QStringList({"&New Configuration", "&Open Configuration...", "&Reopen",
+                              "Restore &Backup…", "-", "&Save", "Save &As...", "-", "E&xit"}));
         QCOMPARE(items(a.connectMenu),
-                 QStringList({"Test Controller Connection", "-", "Read Controller Configuration",
-                              "Write Controller Configuration", "Compare with Controller…", "-",
-                              "[x] Back Up Before Write", "[x] Verify After Write"}));
+                 QStringList({"&Test Controller Connection", "-", "&Read Controller Configuration",
+                              "&Write Controller Configuration", "&Compare with Controller…", "-",
+                              "[x] Back &Up Before Write", "[x] &Verify After Write"}));
         QCOMPARE(items(a.helpMenu),
-                 QStringList({"Help Topics", "Technical Support", "Language", "-", "About..."}));
-        // Each language by its own name, the desktop's ticked on a first start.
+                 QStringList({"&Help Topics", "Technical &Support", "&Language", "-", "&About..."}));
+        // Each language by its own name, the desktop's ticked on a first start;
+        // a name's access letter is its first one still free.
         QCOMPARE(items(a.languageMenu),
-                 QStringList({"[x] Desktop Language", "-", "[ ] English", "[ ] Deutsch", "[ ] Français",
-                              "[ ] Nederlands", "[ ] Español", "[ ] Italiano", "[ ] Polski"}));
+                 QStringList({"[x] Desktop &Language", "-", "[ ] &English", "[ ] &Deutsch", "[ ] &Français",
+                              "[ ] &Nederlands", "[ ] E&spañol", "[ ] &Italiano", "[ ] &Polski"}));
+        // The shortcuts stay beside the captions.
+        QCOMPARE(a.open->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(a.save->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(a.readSettings->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(a.writeSettings->shortcut(), QKeySequence(Qt::Key_F12));
         for (int i = 0; i < 4; ++i) {
             QVERIFY(!a.reopen[i]->isVisible());
             QVERIFY(a.reopen[i]->icon().isNull());
