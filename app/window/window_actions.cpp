@@ -131,6 +131,7 @@ WindowActions buildWindowActions(QMainWindow *window)
     a.reopenMenu->setObjectName(QStringLiteral("Reopen1"));
     useLargeIcons(a.reopenMenu);
     a.reopenMenu->menuAction()->setObjectName(QStringLiteral("Reopen1"));
+    a.reopenMenu->setToolTipsVisible(true); // a shortened path shows whole in its tip
     static constexpr const char *kReopenNames[] = {"N11", "N21", "N31", "N41"};
     for (int i = 0; i < 4; ++i) {
         // Captioned "1".."4" until the recent-files list puts file names there;
