@@ -967,6 +967,11 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>Restore &amp;Backup…</source>
         <translation>Restaurar &amp;copia…</translation>
     </message>
+    <message>
+        <source>%1 (no. %2)</source>
+        <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
+        <translation>%1 (n.º %2)</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>

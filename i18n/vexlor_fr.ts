@@ -967,6 +967,11 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>Restore &amp;Backup…</source>
         <translation>Restaurer une s&amp;auvegarde…</translation>
     </message>
+    <message>
+        <source>%1 (no. %2)</source>
+        <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
+        <translation>%1 (n° %2)</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>

@@ -967,6 +967,11 @@ a potem wylogować się i zalogować ponownie.</translation>
         <source>Restore &amp;Backup…</source>
         <translation>P&amp;rzywróć kopię zapasową…</translation>
     </message>
+    <message>
+        <source>%1 (no. %2)</source>
+        <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
+        <translation>%1 (nr %2)</translation>
+    </message>
 </context>
 <context>
     <name>SplashWindow</name>

@@ -41,7 +41,9 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
         {texts::text(texts::kBackupTimeColumn), texts::text(texts::kBackupDifferencesColumn),
          texts::text(texts::kBackupWriteColumn), texts::text(texts::kBackupNoteColumn)});
     for (int r = 0; r < int(rows.size()); ++r) {
-        auto *time = new QTableWidgetItem(timeText(rows[r].time));
+        const auto sameSecond = [&](const BackupRow &other) { return other.time == rows[r].time; };
+        const bool shared = std::count_if(rows.cbegin(), rows.cend(), sameSecond) > 1;
+        auto *time = new QTableWidgetItem(timeText(rows[r].time, rows[r].sequence, shared));
         time->setToolTip(rows[r].path); // which file it is, for support
         m_table->setItem(r, 0, time);
         const bool unreadable = !rows[r].unreadable.isEmpty();
@@ -100,12 +102,14 @@ void RestoreBackupDialog::chooseSelected()
     accept();
 }
 
-QString RestoreBackupDialog::timeText(const QDateTime &time)
+QString RestoreBackupDialog::timeText(const QDateTime &time, int sequence, bool shared)
 {
-    // To the second: two backups may be minutes apart.
+    // To the second: two backups may be minutes apart, or less than a
+    // second, and then their order tells them apart.
     const QLocale locale;
-    return locale.toString(time.date(), QLocale::ShortFormat) + u' '
+    const QString text = locale.toString(time.date(), QLocale::ShortFormat) + u' '
         + time.time().toString(QStringLiteral("HH:mm:ss"));
+    return shared ? texts::text(texts::kBackupTimeInItsSecond).arg(text).arg(sequence) : text;
 }
 
 QString RestoreBackupDialog::countText(int differingCount)
