@@ -81,7 +81,7 @@ private:
             return;
         const QString path = QString::fromLocal8Bit(m_sim.readLine()).trimmed();
         m_session = std::make_unique<ControllerSession>(std::make_unique<QtSerialPort>(), m_lister,
-                                                        m_bridges, path, NumberFormat::point());
+                                                        m_bridges, path);
         m_write = std::make_unique<GuardedWrite>(*m_session, m_backups, NumberFormat::point());
         connect(m_write.get(), &GuardedWrite::finished, this, &GuardedRun::onFinished);
         connect(m_session.get(), &ControllerSession::startUpFinished, this, [this](DeviceState state) {

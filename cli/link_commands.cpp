@@ -10,27 +10,25 @@
 #include "params/parameter_codec.h"
 #include "protocol/connection_check_texts.h"
 #include "protocol/transaction_texts.h"
-#include "session/controller_session.h"
+#include "session/controller_read.h"
 
 namespace vexlor::cli {
 namespace {
 
-// Runs one transaction and hands the outcome back; decoded values go into `state`.
-int runTransaction(CliContext &context, TransactionMode mode, ParameterSnapshot &state,
-                   const std::array<quint16, kProtocolItemCount> &values,
-                   TransactionOutcome *outcome)
+// Reads the controller into `state` and hands the outcome back.
+int readInto(CliContext &context, ParameterSnapshot &state, const ParameterValues &values,
+             TransactionOutcome &outcome)
 {
     ControllerRun run(context, transactionText(vexlor::texts::kCommunicationFailed));
-    ControllerSession &session = context.session();
-    QObject::connect(&session, &ControllerSession::valueDecoded, &run,
+    ControllerRead read(context.session(), context.numberFormat());
+    QObject::connect(&read, &ControllerRead::valueDecoded, &run,
                      [&](const ControlAssignment &decoded) { state[decoded.index] = decoded.value; });
-    QObject::connect(&session, &ControllerSession::transactionFinished, &run,
-                     [&](const TransactionOutcome &result) {
-                         *outcome = result;
-                         run.finish(result.passed ? kExitDone : kExitLinkFailure);
-                     });
+    QObject::connect(&read, &ControllerRead::finished, &run, [&](const TransactionOutcome &result) {
+        outcome = result;
+        run.finish(result.passed ? kExitDone : kExitLinkFailure);
+    });
     return run.run([&] {
-        if (session.runTransaction(mode, values) != ExchangeStart::Started)
+        if (read.start(values) != ExchangeStart::Started)
             run.finish(kExitLinkFailure);
     });
 }
@@ -88,21 +86,6 @@ int runTest(CliContext &context, const QStringList &args)
     });
 }
 
-// Encodes `state` and runs one transaction over it (a read decodes into it).
-// A value that cannot be sent is bad input; a failed exchange is reported.
-int encodeAndRun(CliContext &context, TransactionMode mode, ParameterSnapshot &state,
-                 TransactionOutcome &outcome)
-{
-    const EncodedSet encoded = encodeAll(state, context.numberFormat());
-    if (!encoded.ok())
-        return context.fail(kExitBadInput, encoded.error);
-    if (runTransaction(context, mode, state, encoded.values, &outcome) != kExitDone) {
-        reportFailure(context, outcome);
-        return kExitLinkFailure;
-    }
-    return kExitDone;
-}
-
 int runRead(CliContext &context, const QStringList &args)
 {
     if (args.size() > 1)
@@ -110,9 +93,15 @@ int runRead(CliContext &context, const QStringList &args)
     auto state = context.initialState();
     if (!state)
         return kExitBadInput;
+    // The read frames carry the values a write would send.
+    const EncodedSet encoded = encodeAll(*state, context.numberFormat());
+    if (!encoded.ok())
+        return context.fail(kExitBadInput, encoded.error);
     TransactionOutcome outcome;
-    if (const int code = encodeAndRun(context, TransactionMode::Read, *state, outcome); code != kExitDone)
-        return code;
+    if (readInto(context, *state, encoded.values, outcome) != kExitDone) {
+        reportFailure(context, outcome);
+        return kExitLinkFailure;
+    }
     if (!context.saveSnapshot(*state, args.value(0)))
         return kExitBadInput;
     context.err() << outcome.message.text << Qt::endl;

@@ -65,7 +65,7 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
     const NumberFormat format = NumberFormat::fromLocale(QLocale());
     SystemPortLister lister;
     CableBridgeLines bridges(lister);
-    ControllerSession session(std::make_unique<QtSerialPort>(), lister, bridges, portOverride, format);
+    ControllerSession session(std::make_unique<QtSerialPort>(), lister, bridges, portOverride);
     CliContext context({lister, session, portOverride}, limitMaxSpeed, format);
     return command.run(context, args);
 }

@@ -13,9 +13,7 @@
 #include "params/field_limits.h"
 #include "params/parameter_codec.h"
 #include "protocol/transaction_texts.h"
-#include "session/controller_comparison.h"
 #include "session/controller_session.h"
-#include "session/guarded_write.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -31,11 +29,14 @@ ControllerCommands::ControllerCommands(ControllerSession &session, BackupStore &
                                        const LinkActions &actions, ParameterBinding &binding,
                                        InputRules &rules, MessageBoxes &boxes,
                                        SafetyDialogs &dialogs, ShellOpener &shell,
-                                       const NumberFormat &numberFormat, QObject *parent)
+                                       NumberFormat numberFormat, QObject *parent)
     : QObject(parent)
     , m_session(session)
-    , m_backups(backups)
     , m_options(options)
+    , m_numberFormat(numberFormat)
+    , m_read(session, numberFormat)
+    , m_write(session, backups, numberFormat)
+    , m_comparison(session, numberFormat)
     , m_strip(strip)
     , m_actions(actions)
     , m_binding(binding)
@@ -43,9 +44,9 @@ ControllerCommands::ControllerCommands(ControllerSession &session, BackupStore &
     , m_boxes(boxes)
     , m_dialogs(dialogs)
     , m_shell(shell)
-    , m_numberFormat(numberFormat)
 {
     connectSession();
+    connectCommands();
 }
 
 ControllerCommands::~ControllerCommands() = default;
@@ -60,13 +61,22 @@ void ControllerCommands::connectSession()
     connect(s, &ControllerSession::connectionCheckStarted, this,
             &ControllerCommands::onExchangeStarted);
     connect(s, &ControllerSession::connectionChecked, this, &ControllerCommands::onConnectionChecked);
-    connect(s, &ControllerSession::transactionStarted, this,
-            [this] { beginExchange(kProtocolItemCount); });
-    connect(s, &ControllerSession::progress, m_strip.progress, &QProgressBar::setValue);
-    connect(s, &ControllerSession::valueDecoded, this, &ControllerCommands::onValueDecoded);
-    connect(s, &ControllerSession::transactionFinished, this,
-            &ControllerCommands::onTransactionFinished);
     connect(s, &ControllerSession::released, this, &ControllerCommands::released);
+}
+
+void ControllerCommands::connectCommands()
+{
+    // A read puts each value into its control as it arrives, with the side
+    // effects the user's own change would have.
+    connect(&m_read, &ControllerRead::valueDecoded, this,
+            [this](const ControlAssignment &assignment) { m_binding.apply(assignment); });
+    connect(&m_read, &ControllerRead::finished, this, &ControllerCommands::onReadFinished);
+    connect(&m_write, &GuardedWrite::finished, this, &ControllerCommands::onWriteFinished);
+    connect(&m_comparison, &ControllerComparison::finished, this,
+            &ControllerCommands::onComparisonFinished);
+    for (const SessionCommand *command : std::initializer_list<const SessionCommand *>{
+             &m_read, &m_write, &m_comparison})
+        connect(command, &SessionCommand::progress, m_strip.progress, &QProgressBar::setValue);
 }
 
 // ---- start-up and the device monitor ----------------------------------------
@@ -74,11 +84,7 @@ void ControllerCommands::connectSession()
 void ControllerCommands::startUp()
 {
     m_session.startUp();
-}
-
-void ControllerCommands::onMonitorTick()
-{
-    m_session.monitorTick();
+    m_session.watchDevice();
 }
 
 void ControllerCommands::showDeviceState(DeviceState state)
@@ -131,8 +137,12 @@ void ControllerCommands::onConnectionChecked(const ConnectionCheckResult &result
 
 void ControllerCommands::readController()
 {
-    if (const auto window = takeWindowValues())
-        (void)m_session.runTransaction(TransactionMode::Read, window->values);
+    const auto window = takeWindowValues();
+    if (!window)
+        return;
+    beginExchange(kProtocolItemCount);
+    if (m_read.start(window->values) != ExchangeStart::Started)
+        showIdle();
 }
 
 void ControllerCommands::writeController()
@@ -147,7 +157,7 @@ void ControllerCommands::writeController()
     const WriteSafety safety = m_options.current();
     // "Busy" before the first frame goes out; the bar spans every phase.
     beginExchange(GuardedWrite::totalFrames(safety));
-    if (guardedWrite().start(window->snapshot, window->values, safety) != ExchangeStart::Started)
+    if (m_write.start(window->snapshot, window->values, safety) != ExchangeStart::Started)
         showIdle();
 }
 
@@ -157,7 +167,7 @@ void ControllerCommands::compareWithController()
     if (!window)
         return;
     beginExchange(kProtocolItemCount);
-    if (comparison().start(window->values) != ExchangeStart::Started)
+    if (m_comparison.start(window->values) != ExchangeStart::Started)
         showIdle();
 }
 
@@ -180,30 +190,6 @@ std::optional<ControllerCommands::WindowValues> ControllerCommands::takeWindowVa
     return window;
 }
 
-GuardedWrite &ControllerCommands::guardedWrite()
-{
-    // Made at the first write, once start-up has taken the locale's number
-    // format, which decodes the backup.
-    if (!m_write) {
-        m_write = new GuardedWrite(m_session, m_backups, m_numberFormat, this);
-        connect(m_write, &GuardedWrite::progress, m_strip.progress, &QProgressBar::setValue);
-        connect(m_write, &GuardedWrite::finished, this, &ControllerCommands::onWriteFinished);
-    }
-    return *m_write;
-}
-
-ControllerComparison &ControllerCommands::comparison()
-{
-    if (!m_comparison) {
-        m_comparison = new ControllerComparison(m_session, m_numberFormat, this);
-        connect(m_comparison, &ControllerComparison::progress, m_strip.progress,
-                &QProgressBar::setValue);
-        connect(m_comparison, &ControllerComparison::finished, this,
-                &ControllerCommands::onComparisonFinished);
-    }
-    return *m_comparison;
-}
-
 void ControllerCommands::beginExchange(int frames)
 {
     m_strip.progress->setMaximum(frames);
@@ -217,12 +203,7 @@ void ControllerCommands::onExchangeStarted()
     setLinkCommandsEnabled(false);
 }
 
-void ControllerCommands::onValueDecoded(const ControlAssignment &assignment)
-{
-    m_binding.apply(assignment);
-}
-
-void ControllerCommands::onTransactionFinished(const TransactionOutcome &outcome)
+void ControllerCommands::onReadFinished(const TransactionOutcome &outcome)
 {
     finishExchange(outcome.passed, [this, outcome] { showOutcome(outcome); });
 }

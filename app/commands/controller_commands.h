@@ -5,11 +5,12 @@
 
 #include "link/device_state.h"
 #include "params/number_text.h"
-#include "protocol/transaction_engine.h"
+#include "params/parameter_snapshot.h"
+#include "session/controller_comparison.h"
+#include "session/controller_read.h"
+#include "session/guarded_write.h"
 
 #include <QObject>
-
-#include "params/parameter_snapshot.h"
 
 #include <functional>
 #include <optional>
@@ -17,19 +18,14 @@
 namespace vexlor {
 
 class BackupStore;
-class ControllerComparison;
 class ControllerSession;
-class GuardedWrite;
 class InputRules;
 class MessageBoxes;
 class ParameterBinding;
 class SafetyDialogs;
 class ShellOpener;
 class WriteSafetyOptions;
-struct ComparisonOutcome;
 struct ConnectionCheckResult;
-struct ControlAssignment;
-struct GuardedWriteOutcome;
 struct UserMessage;
 
 // The window's side of the controller: gives the session the commands the
@@ -40,17 +36,18 @@ struct UserMessage;
 class ControllerCommands : public QObject {
     Q_OBJECT
 public:
-    // Everything must outlive the commands. `numberFormat` is read as it
-    // stands whenever values are sent.
+    // Everything must outlive the commands. `numberFormat` is the user's:
+    // values are sent and read back in it.
     ControllerCommands(ControllerSession &session, BackupStore &backups,
                        const WriteSafetyOptions &options, const StatusStrip &strip,
                        const LinkActions &actions, ParameterBinding &binding, InputRules &rules,
                        MessageBoxes &boxes, SafetyDialogs &dialogs, ShellOpener &shell,
-                       const NumberFormat &numberFormat, QObject *parent = nullptr);
+                       NumberFormat numberFormat, QObject *parent = nullptr);
     ~ControllerCommands() override;
 
-    // Discover, close, settle, bridge line high, open, show the device state.
-    // Runs on by itself; the window goes on with its other start-up steps.
+    // Discover, close, settle, bridge line high, open, show the device state;
+    // then the device watch every two seconds until closing. Runs on by
+    // itself; the window goes on with its other start-up steps.
     void startUp();
 
     // Closing: close the port, 200 ms later drop the bridge line, then
@@ -59,8 +56,6 @@ public:
     [[nodiscard]] bool isReleased() const;
 
 public slots:
-    // The two-second device watch.
-    void onMonitorTick();
     void testConnection();
     // Read, write and compare encode the window's values and start the
     // exchange; a value that cannot be sent stops it with the standard error
@@ -83,16 +78,14 @@ private:
     };
 
     void connectSession();
+    void connectCommands();
     [[nodiscard]] std::optional<WindowValues> takeWindowValues();
-    [[nodiscard]] GuardedWrite &guardedWrite();
-    [[nodiscard]] ControllerComparison &comparison();
     void showDeviceState(DeviceState state);
     void showDuplicateDevice(const UserMessage &message);
     void showAccessRefused(const UserMessage &message);
     void onExchangeStarted();
     void beginExchange(int frames);
-    void onValueDecoded(const ControlAssignment &assignment);
-    void onTransactionFinished(const TransactionOutcome &outcome);
+    void onReadFinished(const TransactionOutcome &outcome);
     void onWriteFinished(const GuardedWriteOutcome &outcome);
     void onComparisonFinished(const ComparisonOutcome &outcome);
     void onConnectionChecked(const ConnectionCheckResult &result);
@@ -108,10 +101,11 @@ private:
     void openInstallationGuide();
 
     ControllerSession &m_session;
-    BackupStore &m_backups;
     const WriteSafetyOptions &m_options;
-    GuardedWrite *m_write = nullptr;             // made on first use, a child
-    ControllerComparison *m_comparison = nullptr; // made on first use, a child
+    const NumberFormat m_numberFormat;
+    ControllerRead m_read;
+    GuardedWrite m_write;
+    ControllerComparison m_comparison;
     StatusStrip m_strip;
     LinkActions m_actions;
     ParameterBinding &m_binding;
@@ -119,7 +113,6 @@ private:
     MessageBoxes &m_boxes;
     SafetyDialogs &m_dialogs;
     ShellOpener &m_shell;
-    const NumberFormat &m_numberFormat;
     bool m_releasing = false;
 };
 

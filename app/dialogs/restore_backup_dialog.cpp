@@ -16,6 +16,14 @@
 #include <algorithm>
 
 namespace vexlor {
+namespace {
+
+bool isNoted(const BackupRow &row)
+{
+    return !row.note.isEmpty();
+}
+
+} // namespace
 
 RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *parent)
     : QDialog(parent), m_rows(rows)
@@ -27,47 +35,13 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
     introduction->setWordWrap(true);
     layout->addWidget(introduction);
     // The undo of an interrupted write is the newest backup without the note.
-    const auto noted = [](const BackupRow &row) { return !row.note.isEmpty(); };
-    if (std::any_of(rows.cbegin(), rows.cend(), noted)) {
+    if (std::any_of(rows.cbegin(), rows.cend(), isNoted)) {
         auto *hint = new QLabel(texts::text(texts::kRestoreAfterInterruptedWrite), this);
         hint->setObjectName(QStringLiteral("InterruptedWriteHint"));
         hint->setWordWrap(true);
         layout->addWidget(hint);
     }
-
-    m_table = new QTableWidget(int(rows.size()), 4, this);
-    m_table->setObjectName(QStringLiteral("BackupTable"));
-    m_table->setHorizontalHeaderLabels(
-        {texts::text(texts::kBackupTimeColumn), texts::text(texts::kBackupDifferencesColumn),
-         texts::text(texts::kBackupWriteColumn), texts::text(texts::kBackupNoteColumn)});
-    for (int r = 0; r < int(rows.size()); ++r) {
-        const auto sameSecond = [&](const BackupRow &other) { return other.time == rows[r].time; };
-        const bool shared = std::count_if(rows.cbegin(), rows.cend(), sameSecond) > 1;
-        auto *time = new QTableWidgetItem(timeText(rows[r].time, rows[r].sequence, shared));
-        time->setToolTip(rows[r].path); // which file it is, for support
-        m_table->setItem(r, 0, time);
-        const bool unreadable = !rows[r].unreadable.isEmpty();
-        auto *count = new QTableWidgetItem(unreadable ? texts::text(texts::kUnreadableBackup)
-                                                      : countText(rows[r].differingCount));
-        count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_table->setItem(r, 1, count);
-        m_table->setItem(r, 2, new QTableWidgetItem(rows[r].followingWrite));
-        m_table->setItem(r, 3, new QTableWidgetItem(rows[r].note));
-        if (unreadable) {
-            // Listed so the user sees it is there, never offered for loading.
-            for (int c = 0; c < m_table->columnCount(); ++c) {
-                QTableWidgetItem *cell = m_table->item(r, c);
-                cell->setFlags(Qt::NoItemFlags);
-                cell->setToolTip(rows[r].unreadable);
-            }
-        }
-    }
-    setUpListTable(m_table, 3, introduction);
-    // Every column in sight, the note's too, as far as the screen allows.
-    const int columns = m_table->horizontalHeader()->length() + 2 * m_table->frameWidth()
-        + m_table->verticalScrollBar()->sizeHint().width();
-    m_table->setMinimumWidth(qMin(columns, screen()->availableGeometry().width() * 9 / 10));
-    layout->addWidget(m_table);
+    layout->addWidget(buildTable(introduction));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     auto *load = buttons->addButton(texts::text(texts::kLoadBackupButton),
@@ -81,15 +55,62 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupRow> &rows, QWidget *
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     load->setEnabled(false);
-    const auto readable = [](const BackupRow &row) { return row.unreadable.isEmpty(); };
-    const auto offered = [&](const BackupRow &row) { return readable(row) && !noted(row); };
-    auto first = std::find_if(rows.cbegin(), rows.cend(), offered);
-    if (first == rows.cend())
-        first = std::find_if(rows.cbegin(), rows.cend(), readable);
-    if (first != rows.cend())
-        m_table->selectRow(int(first - rows.cbegin()));
+    selectFirstOffered();
     m_table->setFocus();
     resize(qMax(sizeHint().width(), 480), sizeHint().height());
+}
+
+QTableWidget *RestoreBackupDialog::buildTable(QLabel *introduction)
+{
+    m_table = new QTableWidget(int(m_rows.size()), 4, this);
+    m_table->setObjectName(QStringLiteral("BackupTable"));
+    m_table->setHorizontalHeaderLabels(
+        {texts::text(texts::kBackupTimeColumn), texts::text(texts::kBackupDifferencesColumn),
+         texts::text(texts::kBackupWriteColumn), texts::text(texts::kBackupNoteColumn)});
+    for (int r = 0; r < int(m_rows.size()); ++r)
+        fillRow(r);
+    setUpListTable(m_table, 3, introduction);
+    // Every column in sight, the note's too, as far as the screen allows.
+    const int columns = m_table->horizontalHeader()->length() + 2 * m_table->frameWidth()
+        + m_table->verticalScrollBar()->sizeHint().width();
+    m_table->setMinimumWidth(qMin(columns, screen()->availableGeometry().width() * 9 / 10));
+    return m_table;
+}
+
+void RestoreBackupDialog::fillRow(int r)
+{
+    const BackupRow &row = m_rows[r];
+    const auto sameSecond = [&](const BackupRow &other) { return other.time == row.time; };
+    const bool shared = std::count_if(m_rows.cbegin(), m_rows.cend(), sameSecond) > 1;
+    auto *time = new QTableWidgetItem(timeText(row.time, row.sequence, shared));
+    time->setToolTip(row.path); // which file it is, for support
+    m_table->setItem(r, 0, time);
+    const bool unreadable = !row.unreadable.isEmpty();
+    auto *count = new QTableWidgetItem(unreadable ? texts::text(texts::kUnreadableBackup)
+                                                  : countText(row.differingCount));
+    count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_table->setItem(r, 1, count);
+    m_table->setItem(r, 2, new QTableWidgetItem(row.followingWrite));
+    m_table->setItem(r, 3, new QTableWidgetItem(row.note));
+    if (!unreadable)
+        return;
+    // Listed so the user sees it is there, never offered for loading.
+    for (int c = 0; c < m_table->columnCount(); ++c) {
+        QTableWidgetItem *cell = m_table->item(r, c);
+        cell->setFlags(Qt::NoItemFlags);
+        cell->setToolTip(row.unreadable);
+    }
+}
+
+void RestoreBackupDialog::selectFirstOffered()
+{
+    const auto readable = [](const BackupRow &row) { return row.unreadable.isEmpty(); };
+    const auto offered = [&](const BackupRow &row) { return readable(row) && !isNoted(row); };
+    auto first = std::find_if(m_rows.cbegin(), m_rows.cend(), offered);
+    if (first == m_rows.cend())
+        first = std::find_if(m_rows.cbegin(), m_rows.cend(), readable);
+    if (first != m_rows.cend())
+        m_table->selectRow(int(first - m_rows.cbegin()));
 }
 
 void RestoreBackupDialog::chooseSelected()

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QTableWidget;
 
 namespace vexlor {
@@ -12,7 +13,8 @@ namespace vexlor {
 // the time it was taken, how the write that followed it ended, its note and
 // how many parameters differ from the window. Load (or a double click)
 // chooses one; the newest without a note is selected at first (the newest
-// of all when every one has a note).
+// of all when every one has a note). A backup that cannot be loaded is
+// listed as unreadable and never offered.
 class RestoreBackupDialog : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +29,9 @@ public:
     [[nodiscard]] static QString countText(int differingCount);
 
 private:
+    [[nodiscard]] QTableWidget *buildTable(QLabel *introduction);
+    void fillRow(int row);
+    void selectFirstOffered();
     void chooseSelected();
 
     QList<BackupRow> m_rows;

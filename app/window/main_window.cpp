@@ -18,7 +18,6 @@
 #include "config/backup_store.h"
 
 #include "config/file_association.h"
-#include "link/device_monitor.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -33,7 +32,6 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QTabWidget>
-#include <QTimer>
 
 namespace vexlor {
 namespace {
@@ -76,7 +74,6 @@ MainWindow::MainWindow(const DesktopServices &desktop, ControllerSession &sessio
     buildWindow();
     buildCommands(desktop, session, start);
     connectCommands();
-    startMonitorTimer();
 }
 
 MainWindow::~MainWindow() = default;
@@ -161,16 +158,6 @@ void MainWindow::connectCommands()
     connect(a.helpTopics, &QAction::triggered, m_help.get(), &HelpCommands::showHelpTopics);
     connect(a.technicalSupport, &QAction::triggered, m_help.get(), &HelpCommands::contactSupport);
     connect(a.about, &QAction::triggered, m_help.get(), &HelpCommands::showAbout);
-}
-
-void MainWindow::startMonitorTimer()
-{
-    // Runs from the window's creation to its closing.
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(DeviceMonitor::kTickIntervalMs);
-    connect(m_timer, &QTimer::timeout, m_controller.get(), &ControllerCommands::onMonitorTick);
-    m_timer->start();
 }
 
 // ---- start-up -------------------------------------------------------------
@@ -286,7 +273,6 @@ void MainWindow::releaseControllerThenClose()
     if (m_closing)
         return;
     m_closing = true;
-    m_timer->stop();
     connect(m_controller.get(), &ControllerCommands::released, this, &MainWindow::close,
             Qt::SingleShotConnection);
     m_controller->release();

@@ -13,7 +13,6 @@
 #include <memory>
 
 class QTabWidget;
-class QTimer;
 
 namespace vexlor {
 
@@ -63,7 +62,6 @@ private:
     void buildCommands(const DesktopServices &desktop, ControllerSession &session,
                        const StartValues &start);
     void connectCommands();
-    void startMonitorTimer();
 
     // The start-up steps, in the order startUp() runs them.
     void showGeneralTab();
@@ -96,7 +94,6 @@ private:
     WindowControls m_controls;
     StatusStrip m_strip;
     QTabWidget *m_pages = nullptr; // PageControl1
-    QTimer *m_timer = nullptr;     // Timer1
     InputRules *m_rules = nullptr;
     WriteSafetyOptions *m_writeOptions = nullptr;
     LanguageOptions *m_languageOptions = nullptr;

@@ -2,8 +2,6 @@
 
 #include "ftdi_bridge_line.h"
 
-#include <QFileInfo>
-
 #include <array>
 
 namespace vexlor {
@@ -20,14 +18,6 @@ std::unique_ptr<BridgeLine> makeFtdiBridgeLine(const SerialPortEntry &entry)
 constexpr std::array kCableTypes = {
     CableType{"FTDI USB serial bridge", 0x0403, &makeFtdiBridgeLine, true},
 };
-
-// A device path as the system lists it (a link such as /dev/serial/by-id/...
-// names the same port).
-QString canonicalPath(const QString &path)
-{
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? path : canonical;
-}
 
 } // namespace
 
@@ -47,28 +37,16 @@ const CableType *cableTypeOf(const SerialPortEntry &entry)
     return nullptr;
 }
 
-std::optional<SerialPortEntry> listedPortAt(const PortLister &lister, const QString &portPath)
-{
-    if (portPath.isEmpty())
-        return std::nullopt;
-    const QString wanted = canonicalPath(portPath);
-    for (const SerialPortEntry &entry : lister.ports()) {
-        if (canonicalPath(entry.path) == wanted)
-            return entry;
-    }
-    return std::nullopt;
-}
-
 bool portAsksLowLatency(const PortLister &lister, const QString &portPath)
 {
-    const std::optional<SerialPortEntry> entry = listedPortAt(lister, portPath);
+    const std::optional<SerialPortEntry> entry = lister.portAt(portPath);
     const CableType *type = entry ? cableTypeOf(*entry) : nullptr;
     return type && type->asksLowLatency;
 }
 
 BridgeLine *CableBridgeLines::bridgeLineFor(const QString &portPath)
 {
-    const std::optional<SerialPortEntry> entry = listedPortAt(m_lister, portPath);
+    const std::optional<SerialPortEntry> entry = m_lister.portAt(portPath);
     const CableType *type = entry ? cableTypeOf(*entry) : nullptr;
     m_line = type ? type->makeBridgeLine(*entry) : nullptr;
     return m_line.get();

@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <memory>
-#include <optional>
 #include <span>
 
 namespace vexlor {
@@ -30,12 +29,6 @@ struct CableType {
 
 // The cable behind a listed port, or null for a port of no known cable.
 [[nodiscard]] const CableType *cableTypeOf(const SerialPortEntry &entry);
-
-// The listed port at `portPath` (also when named through a link such as
-// /dev/serial/by-id/...); nullopt when the list does not hold it, as for a
-// pseudo-terminal.
-[[nodiscard]] std::optional<SerialPortEntry> listedPortAt(const PortLister &lister,
-                                                          const QString &portPath);
 
 // Whether the port at `portPath` is that of a cable whose driver should be
 // asked for low latency.

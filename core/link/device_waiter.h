@@ -27,7 +27,6 @@ public:
     // Tries at once. A new start() replaces a running wait.
     void start(int boundMs = kDefaultBoundMs);
     void cancel();
-    [[nodiscard]] bool isWaiting() const { return m_timer.isActive(); }
 
 signals:
     // The link's port is open, or the bound was reached (or the port is held

@@ -7,6 +7,29 @@
 #include <QSerialPortInfo>
 
 namespace vexlor {
+namespace {
+
+// A device path as the system lists it (a link such as /dev/serial/by-id/...
+// names the same port).
+QString canonicalPath(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? path : canonical;
+}
+
+} // namespace
+
+std::optional<SerialPortEntry> PortLister::portAt(const QString &path) const
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    const QString wanted = canonicalPath(path);
+    for (const SerialPortEntry &entry : ports()) {
+        if (canonicalPath(entry.path) == wanted)
+            return entry;
+    }
+    return std::nullopt;
+}
 
 QList<SerialPortEntry> SystemPortLister::ports() const
 {
@@ -22,6 +45,23 @@ QList<SerialPortEntry> SystemPortLister::ports() const
         result.append(entry);
     }
     return result;
+}
+
+std::optional<SerialPortEntry> SystemPortLister::portAt(const QString &path) const
+{
+    // A serial device node is /dev/<tty> with a device behind its class entry;
+    // anything else (a pseudo-terminal, a file) is not listed.
+    if (path.isEmpty())
+        return std::nullopt;
+    const QString node = canonicalPath(path);
+    const QString ttyName = QFileInfo(node).fileName();
+    const QString classEntry = QStringLiteral("%1/class/tty/%2/device").arg(m_sysfsRoot, ttyName);
+    if (node != QStringLiteral("/dev/") + ttyName || !QFileInfo::exists(classEntry))
+        return std::nullopt;
+    SerialPortEntry entry;
+    entry.path = node;
+    completeFromSysfs(entry, ttyName, m_sysfsRoot);
+    return entry;
 }
 
 void completeFromSysfs(SerialPortEntry &entry, const QString &ttyName, const QString &sysfsRoot)

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace vexlor {
 
 // Names the one device path to use instead of the scan (other adapters, the
@@ -33,12 +35,19 @@ class PortLister {
 public:
     virtual ~PortLister() = default;
     [[nodiscard]] virtual QList<SerialPortEntry> ports() const = 0;
+    // The listed port at `path` (also when named through a link such as
+    // /dev/serial/by-id/...); nullopt when the list does not hold it, as for a
+    // pseudo-terminal. Here it searches ports(); a lister that can look up
+    // one port by itself does so.
+    [[nodiscard]] virtual std::optional<SerialPortEntry> portAt(const QString &path) const;
     // Whether a device node exists at `path` (listed or not: a pseudo-terminal
     // is a serial device no listing shows).
     [[nodiscard]] virtual bool exists(const QString &path) const = 0;
 };
 
 // PortLister over QSerialPortInfo, completed from sysfs, and the file system.
+// The port in use is looked up in its own sysfs entry: listing every port
+// reads the attributes of every tty, which only discovery needs.
 class SystemPortLister final : public PortLister {
 public:
     explicit SystemPortLister(QString sysfsRoot = QStringLiteral("/sys"))
@@ -47,6 +56,7 @@ public:
     }
 
     [[nodiscard]] QList<SerialPortEntry> ports() const override;
+    [[nodiscard]] std::optional<SerialPortEntry> portAt(const QString &path) const override;
     [[nodiscard]] bool exists(const QString &path) const override;
 
 private:

@@ -26,7 +26,6 @@ public:
     // The same run without any report.
     [[nodiscard]] DiscoveryResult findQuietly() const;
 
-    [[nodiscard]] bool reportOpen() const { return m_reportOpen; }
     // The user closed the duplicate-device message.
     void reportClosed() { m_reportOpen = false; }
 

@@ -86,8 +86,6 @@ inline constexpr int kFirstLevelLimitIndex = 21; // LevelLimit1; the nine follow
 inline constexpr int kLevelLimitCount = 9;
 inline constexpr int kHallSensorTypeIndex = 40;
 inline constexpr int kStatorResistanceIndex = 48;
-// The check box that switches index 5 between its edit and kUnlimitedSpeedValue.
-inline constexpr const char *kLimitMaxSpeedControl = "CheckBox7";
 
 // All sixty protocol items, by index (parameterTable()[i].index == i).
 [[nodiscard]] std::span<const ParameterDescriptor, kProtocolItemCount> parameterTable();

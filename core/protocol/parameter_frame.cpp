@@ -33,11 +33,9 @@ QByteArray connectionTestFrame()
     return buildParameterFrame(FrameCommand::Read, 0, parameterAt(0).fixedValue);
 }
 
-bool replyStatusIs(QByteArrayView replyHexText, QByteArrayView expected)
+bool replyStatusIs(QByteArrayView reply, quint8 expected)
 {
-    if (replyHexText.size() < 2)
-        return false;
-    return replyHexText.first(2).toByteArray().toLower() == expected;
+    return !reply.isEmpty() && quint8(reply.front()) == expected;
 }
 
 bool replyValueIsValid(const ReplyBytes &bytes)

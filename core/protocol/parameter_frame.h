@@ -17,9 +17,9 @@ enum class FrameCommand : char {
 inline constexpr int kParameterFrameSize = 9;
 inline constexpr int kReplySize = 4;
 
-// Status texts of a reply's first byte as the link shows it in hexadecimal.
-inline constexpr QByteArrayView kFrameAcceptedStatus = "59";
-inline constexpr QByteArrayView kStoreAcceptedStatus = "58";
+// A reply's first byte: the frame was accepted, or the store command succeeded.
+inline constexpr quint8 kFrameAcceptedStatus = 0x59;
+inline constexpr quint8 kStoreAcceptedStatus = 0x58;
 
 // The 2nd, 3rd and 4th reply bytes as the link captured them: value high,
 // value low, and their XOR as the value check.
@@ -34,9 +34,8 @@ using ReplyBytes = std::array<quint8, 3>;
 // The read frame of index 0 with the value 256; its reply carries the version.
 [[nodiscard]] QByteArray connectionTestFrame();
 
-// True when the first two characters of the reply's hexadecimal text, lower-cased,
-// equal `expected` ("59" or "58"). Fewer than two characters never match.
-[[nodiscard]] bool replyStatusIs(QByteArrayView replyHexText, QByteArrayView expected);
+// True when the reply's first byte is `expected`; an empty reply never matches.
+[[nodiscard]] bool replyStatusIs(QByteArrayView reply, quint8 expected);
 
 // True when the captured value check equals value high XOR value low.
 [[nodiscard]] bool replyValueIsValid(const ReplyBytes &bytes);

@@ -19,8 +19,7 @@ void ReplyWindow::sendAndAwait(const QByteArray &bytes)
 {
     // The clearing comes before the write: whatever is left of an earlier
     // reply is dropped here.
-    m_receiveHexText.clear();
-    m_replyHexText.clear();
+    m_received.clear();
     m_replyBytes[0] = 0;
     m_replyBytes[1] = 0;
     m_lastReply = CapturedReply{};
@@ -37,19 +36,13 @@ void ReplyWindow::abandon()
 
 void ReplyWindow::onBytesReceived(const QByteArray &bytes)
 {
-    for (const char c : bytes) {
-        const auto b = quint8(c);
-        static constexpr char kDigits[] = "0123456789ABCDEF";
-        m_receiveHexText.append(kDigits[b >> 4]);
-        m_receiveHexText.append(kDigits[b & 0x0F]);
-        switch (m_receiveHexText.size()) {
-        case 4: m_replyBytes[0] = b; break;
-        case 6: m_replyBytes[1] = b; break;
-        case 8: m_replyBytes[2] = b; break;
-        default: break;
-        }
+    // The 2nd, 3rd and 4th byte are captured as they arrive; the first is
+    // the status, judged from received().
+    for (qsizetype i = 0; i < bytes.size() && !replyComplete(); ++i) {
+        m_received.append(bytes[i]);
+        if (m_received.size() >= 2)
+            m_replyBytes[m_received.size() - 2] = quint8(bytes[i]);
     }
-    m_replyHexText = m_receiveHexText.left(kReplyHexLength);
     if (m_awaiting && replyComplete())
         finishAwait();
 }
@@ -66,8 +59,7 @@ void ReplyWindow::finishAwait()
 {
     m_deadline->stop();
     m_awaiting = false;
-    m_replyHexText = m_receiveHexText.left(kReplyHexLength);
-    m_lastReply.hexText = m_replyHexText;
+    m_lastReply.received = m_received;
     m_lastReply.bytes = m_replyBytes;
     m_lastReply.complete = replyComplete();
     emit replyReady();

@@ -12,29 +12,24 @@ namespace vexlor {
 
 // The reply to one send, as the callers judge it.
 struct CapturedReply {
-    QByteArray hexText;    // first four bytes as upper-case hex (ReplyHexText)
+    QByteArray received;   // the first four bytes since the send, or what came of them
     ReplyBytes bytes{};    // 2nd, 3rd and 4th byte as captured (ReplyBytes)
     bool complete = false; // all four bytes arrived within the reply window
 
-    [[nodiscard]] bool statusIs(QByteArrayView expected) const
-    {
-        return replyStatusIs(hexText, expected);
-    }
+    [[nodiscard]] bool statusIs(quint8 expected) const { return replyStatusIs(received, expected); }
     // The value check. A reply that did not arrive whole never passes: its
     // third capture would be left over from an earlier reply.
     [[nodiscard]] bool valueIsValid() const { return complete && replyValueIsValid(bytes); }
     [[nodiscard]] quint16 value() const { return replyValue(bytes); }
 };
 
-// One send and its reply, as a state of its own (no loop): gathers every byte
-// received since the last send as hexadecimal text, captures the 2nd to 4th
-// reply bytes, and ends the wait when four bytes are in or the deadline has
-// passed, with replyReady().
+// One send and its reply, as a state of its own (no loop): keeps the first
+// four bytes received since the last send (later ones are ignored, so nothing
+// grows between sends), captures the 2nd to 4th of them, and ends the wait
+// when four bytes are in or the deadline has passed, with replyReady().
 class ReplyWindow : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kReplyHexLength = 2 * kReplySize;
-
     // Neither is owned; both must outlive the window.
     ReplyWindow(ControllerLink *link, ReplyDeadline *deadline, QObject *parent = nullptr);
 
@@ -46,11 +41,11 @@ public:
     void abandon();
     [[nodiscard]] bool isAwaiting() const { return m_awaiting; }
 
-    [[nodiscard]] const QByteArray &receiveHexText() const { return m_receiveHexText; }
-    [[nodiscard]] const QByteArray &replyHexText() const { return m_replyHexText; }
+    // The bytes received since the last send, the first four at most.
+    [[nodiscard]] const QByteArray &received() const { return m_received; }
     [[nodiscard]] const ReplyBytes &replyBytes() const { return m_replyBytes; }
     // Whether four reply bytes have arrived since the last send.
-    [[nodiscard]] bool replyComplete() const { return m_receiveHexText.size() >= kReplyHexLength; }
+    [[nodiscard]] bool replyComplete() const { return m_received.size() >= kReplySize; }
     // The reply as it stood when the last wait ended (what replyReady() announced).
     [[nodiscard]] const CapturedReply &reply() const { return m_lastReply; }
 
@@ -67,8 +62,7 @@ private:
 
     ControllerLink *m_link;
     ReplyDeadline *m_deadline;
-    QByteArray m_receiveHexText;
-    QByteArray m_replyHexText;
+    QByteArray m_received;
     ReplyBytes m_replyBytes{};
     CapturedReply m_lastReply;
     bool m_awaiting = false;

@@ -41,7 +41,6 @@ bool TransactionEngine::start(TransactionMode mode,
     m_state = State::Exchanging;
     connect(m_window, &ReplyWindow::replyReady, this, &TransactionEngine::onReplyReady);
     connect(m_window, &ReplyWindow::linkLost, this, &TransactionEngine::onLinkLost);
-    emit started();
     sendCurrent();
     return true;
 }

@@ -59,11 +59,8 @@ public:
 
     [[nodiscard]] State state() const { return m_state; }
     [[nodiscard]] bool isRunning() const { return m_state != State::Idle; }
-    [[nodiscard]] TransactionMode mode() const { return m_mode; }
 
 signals:
-    // Exchanging begins: Label43 "Busy" on red, link commands disabled.
-    void started();
     // Frames accepted so far (ProgressBar1), after every exchange that got a
     // good status.
     void progress(int acceptedFrames);

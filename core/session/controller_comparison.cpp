@@ -6,40 +6,22 @@ namespace vexlor {
 
 ControllerComparison::ControllerComparison(ControllerSession &session, NumberFormat format,
                                            QObject *parent)
-    : QObject(parent)
-    , m_session(session)
+    : SessionCommand(session, parent)
     , m_format(format)
 {
-    connect(&session, &ControllerSession::stepProgress, this, [this](int acceptedFrames) {
-        if (m_running)
-            emit progress(acceptedFrames);
-    });
-    connect(&session, &ControllerSession::valueRead, this, [this](int index, quint16 value) {
-        if (m_running)
-            m_read[index] = value;
-    });
-    connect(&session, &ControllerSession::stepFinished, this, &ControllerComparison::onStepFinished);
-    connect(&session, &ControllerSession::released, this, [this] { m_running = false; });
 }
 
 ExchangeStart ControllerComparison::start(const ParameterValues &windowValues)
 {
-    if (m_running)
+    if (isRunning())
         return ExchangeStart::Busy;
     m_windowValues = windowValues;
     m_read = {};
-    const ExchangeStart begun = m_session.runStep(TransactionMode::Read, windowValues);
-    m_running = begun == ExchangeStart::Started;
-    if (m_running)
-        emit started();
-    return begun;
+    return runTransaction(TransactionMode::Read, windowValues);
 }
 
-void ControllerComparison::onStepFinished(const TransactionOutcome &outcome)
+void ControllerComparison::onTransactionFinished(const TransactionOutcome &outcome)
 {
-    if (!m_running)
-        return; // a step of someone else's
-    m_running = false;
     ComparisonOutcome result;
     result.outcome = outcome;
     if (outcome.passed) {

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "controller_session.h"
+#include "session_command.h"
 
-#include "params/parameter_comparison.h"
+#include "params/parameter_snapshot.h"
 
 #include <QList>
-#include <QObject>
 
 namespace vexlor {
 
@@ -19,9 +18,8 @@ struct ComparisonOutcome {
 
 // Compare with the controller: a read into a side copy. The read frames
 // carry the window's values, as a read's do; the controller's values come
-// back in the outcome, and nothing reaches the window's controls (the read
-// is a session step).
-class ControllerComparison : public QObject {
+// back in the outcome, and nothing reaches the window's controls.
+class ControllerComparison : public SessionCommand {
     Q_OBJECT
 public:
     // `session` must outlive the comparison; `format` decodes as a read into
@@ -29,20 +27,16 @@ public:
     ControllerComparison(ControllerSession &session, NumberFormat format, QObject *parent = nullptr);
 
     [[nodiscard]] ExchangeStart start(const ParameterValues &windowValues);
-    [[nodiscard]] bool isRunning() const { return m_running; }
 
 signals:
-    void started();
-    void progress(int acceptedFrames);
     // Not emitted when the session is released meanwhile.
     void finished(const vexlor::ComparisonOutcome &outcome);
 
 private:
-    void onStepFinished(const TransactionOutcome &outcome);
+    void onValueRead(int index, quint16 value) override { m_read[index] = value; }
+    void onTransactionFinished(const TransactionOutcome &outcome) override;
 
-    ControllerSession &m_session;
     NumberFormat m_format;
-    bool m_running = false;
     ParameterValues m_windowValues{};
     ParameterValues m_read{};
 };

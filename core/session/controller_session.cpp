@@ -1,14 +1,11 @@
 #include "controller_session.h"
 
-#include "params/parameter_codec.h"
-
 namespace vexlor {
 
 ControllerSession::ControllerSession(std::unique_ptr<SerialPort> port, const PortLister &lister,
                                      BridgeLineProvider &bridges, QString portOverride,
-                                     NumberFormat format, QObject *parent)
+                                     QObject *parent)
     : QObject(parent)
-    , m_format(format)
     , m_link(port.release())
     , m_finder(lister, std::move(portOverride))
     , m_access(&m_link)
@@ -21,6 +18,9 @@ ControllerSession::ControllerSession(std::unique_ptr<SerialPort> port, const Por
 {
     // Ticks leave the port alone while start-up still owns it.
     m_monitor.setStartup(&m_startup);
+    m_monitorTimer.setObjectName(QStringLiteral("Timer1"));
+    m_monitorTimer.setInterval(DeviceMonitor::kTickIntervalMs);
+    connect(&m_monitorTimer, &QTimer::timeout, this, &ControllerSession::monitorTick);
     m_link.setLowLatencyRule(
         [&lister](const QString &path) { return portAsksLowLatency(lister, path); });
     connectSteps();
@@ -51,18 +51,9 @@ void ControllerSession::connectExchanges()
 {
     connect(&m_check, &ConnectionCheck::started, this, &ControllerSession::connectionCheckStarted);
     connect(&m_check, &ConnectionCheck::finished, this, &ControllerSession::connectionChecked);
-    connect(&m_engine, &TransactionEngine::started, this, [this] {
-        if (!m_runningStep)
-            emit transactionStarted(m_engine.mode());
-    });
-    connect(&m_engine, &TransactionEngine::progress, this, [this](int acceptedFrames) {
-        if (m_runningStep)
-            emit stepProgress(acceptedFrames);
-        else
-            emit progress(acceptedFrames);
-    });
-    connect(&m_engine, &TransactionEngine::valueAccepted, this, &ControllerSession::onValueAccepted);
-    connect(&m_engine, &TransactionEngine::finished, this, &ControllerSession::onTransactionFinished);
+    connect(&m_engine, &TransactionEngine::valueAccepted, this, &ControllerSession::valueRead);
+    connect(&m_engine, &TransactionEngine::progress, this, &ControllerSession::progress);
+    connect(&m_engine, &TransactionEngine::finished, this, &ControllerSession::transactionFinished);
 }
 
 void ControllerSession::startUp()
@@ -102,42 +93,9 @@ ExchangeStart ControllerSession::runTransaction(TransactionMode mode,
                                                 const std::array<quint16, kProtocolItemCount> &values)
 {
     const ExchangeStart start = refusal();
-    if (start == ExchangeStart::Started) {
-        m_runningStep = false;
+    if (start == ExchangeStart::Started)
         (void)m_engine.start(mode, values);
-    }
     return start;
-}
-
-ExchangeStart ControllerSession::runStep(TransactionMode mode,
-                                         const std::array<quint16, kProtocolItemCount> &values)
-{
-    const ExchangeStart start = refusal();
-    if (start == ExchangeStart::Started) {
-        m_runningStep = true;
-        (void)m_engine.start(mode, values);
-    }
-    return start;
-}
-
-void ControllerSession::onValueAccepted(int index, quint16 value)
-{
-    emit valueRead(index, value);
-    if (m_runningStep)
-        return; // a step's values are its caller's, never the window's
-    if (const std::optional<ControlValue> decoded = decodeParameter(index, value, m_format))
-        emit valueDecoded({index, *decoded});
-}
-
-void ControllerSession::onTransactionFinished(const TransactionOutcome &outcome)
-{
-    // Cleared first: a slot may start the next step at once.
-    const bool step = m_runningStep;
-    m_runningStep = false;
-    if (step)
-        emit stepFinished(outcome);
-    else
-        emit transactionFinished(outcome);
 }
 
 void ControllerSession::release()
@@ -145,6 +103,7 @@ void ControllerSession::release()
     if (m_releasing)
         return;
     m_releasing = true;
+    m_monitorTimer.stop();
     // Neither may raise the line, open the port or send after the shutdown.
     m_startup.cancel();
     m_engine.abandon();

@@ -10,8 +10,6 @@
 #include "link/port_discovery.h"
 #include "link/port_finder.h"
 #include "link/serial_port.h"
-#include "params/number_text.h"
-#include "params/parameter_snapshot.h"
 #include "params/parameter_table.h"
 #include "protocol/connection_check.h"
 #include "protocol/reply_deadline.h"
@@ -20,6 +18,7 @@
 #include "user_message.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <array>
 #include <memory>
@@ -34,20 +33,20 @@ enum class ExchangeStart {
 };
 
 // Everything between the tool and the controller, for the window and the CLI
-// alike: the port, discovery, start-up, the device monitor, shutdown, the
+// alike: the port, discovery, start-up, the device watch, shutdown, the
 // transaction engine and the connection check. It is the one place that
 // keeps exchanges apart: the link has one reply state, so a second exchange
 // is refused while one runs. Nothing waits: everything ends in a signal.
+// The commands the user gives are built on it: ControllerRead, GuardedWrite
+// and ControllerComparison.
 class ControllerSession : public QObject {
     Q_OBJECT
 public:
     // Takes the port; `lister` and `bridges` must outlive the session.
     // `portOverride`: a device path that replaces the scan (--port,
     // VEXLOR_PORT; main reads the environment), empty for the scan.
-    // `format` is the user's, for the values a read decodes.
     ControllerSession(std::unique_ptr<SerialPort> port, const PortLister &lister,
-                      BridgeLineProvider &bridges, QString portOverride, NumberFormat format,
-                      QObject *parent = nullptr);
+                      BridgeLineProvider &bridges, QString portOverride, QObject *parent = nullptr);
     ~ControllerSession() override;
 
     // Discover and close; for a cable with a bridge line settle 500 ms, drive
@@ -57,30 +56,30 @@ public:
     void startUp();
     [[nodiscard]] bool isStartingUp() const { return m_startup.isRunning(); }
 
-    // The two-second device watch (the window's Timer1 calls it). Leaves the
-    // port alone while start-up or shutdown runs; opens a listed port that
-    // is not open yet.
+    // The two-second device watch, from now until release(): its timer,
+    // Timer1, ticks monitorTick(). The window's; the CLI runs none.
+    void watchDevice()
+    {
+        if (!m_releasing)
+            m_monitorTimer.start();
+    }
+    // One tick of the watch. Leaves the port alone while start-up or shutdown
+    // runs; opens a listed port that is not open yet.
     void monitorTick();
 
     // The connection test frame; ends in connectionChecked().
     [[nodiscard]] ExchangeStart checkConnection();
     // Sixty frames (the values a write would send; a read sends them too),
-    // then, for a write, the store command; ends in transactionFinished().
+    // then, for a write, the store command. Reports through valueRead(),
+    // progress() and transactionFinished(), which the command that started
+    // it takes (SessionCommand).
     [[nodiscard]] ExchangeStart runTransaction(TransactionMode mode,
                                                const std::array<quint16, kProtocolItemCount> &values);
-    // The same transaction as one step of a larger command (the backup, write
-    // or verify of a guarded write; the read of a comparison). It reports
-    // through valueRead(), stepProgress() and stepFinished() only: the
-    // signals of a command (transactionStarted, progress, valueDecoded,
-    // transactionFinished) stay silent, so the window's read and write
-    // handlers never take a step for one of theirs.
-    [[nodiscard]] ExchangeStart runStep(TransactionMode mode,
-                                        const std::array<quint16, kProtocolItemCount> &values);
     // A check or a transaction runs.
     [[nodiscard]] bool isBusy() const { return m_engine.isRunning() || m_check.isRunning(); }
 
-    // Closing: close the port, for a cable with a bridge line 200 ms later
-    // drive it low, then released().
+    // Closing: stop the device watch, close the port, for a cable with a
+    // bridge line 200 ms later drive it low, then released().
     // A running start-up stops where it is; a running exchange is abandoned
     // without its finished signal.
     void release();
@@ -106,22 +105,15 @@ signals:
     // cycle (start-up or the monitor), not at every tick that retries it.
     void accessRefused(const vexlor::UserMessage &message);
 
-    // An exchange began: link commands off; a transaction also shows "Busy".
+    // The connection check began (link commands off), and its result.
     void connectionCheckStarted();
-    void transactionStarted(vexlor::TransactionMode mode);
-    // Frames accepted so far (ProgressBar1).
-    void progress(int acceptedFrames);
-    // Read: one accepted reply, decoded into its control's value (fixed and
-    // reserved items are never decoded).
-    void valueDecoded(const vexlor::ControlAssignment &assignment);
-    void transactionFinished(const vexlor::TransactionOutcome &outcome);
-    // Every accepted reply of a read, command or step, as the sixteen-bit
-    // value the controller holds (fixed and reserved items included).
-    void valueRead(int index, quint16 value);
-    // A step's frames accepted so far, and its end (runStep()).
-    void stepProgress(int acceptedFrames);
-    void stepFinished(const vexlor::TransactionOutcome &outcome);
     void connectionChecked(const vexlor::ConnectionCheckResult &result);
+    // The running transaction: every accepted reply of a read as the
+    // sixteen-bit value the controller holds (fixed and reserved items
+    // included), the frames accepted so far, and its end.
+    void valueRead(int index, quint16 value);
+    void progress(int acceptedFrames);
+    void transactionFinished(const vexlor::TransactionOutcome &outcome);
 
     // The port is closed and the bridge line low.
     void released();
@@ -130,10 +122,7 @@ private:
     void connectSteps();
     void connectExchanges();
     [[nodiscard]] ExchangeStart refusal() const;
-    void onValueAccepted(int index, quint16 value);
-    void onTransactionFinished(const TransactionOutcome &outcome);
 
-    NumberFormat m_format;
     ControllerLink m_link;
     PortFinder m_finder;
     AccessReport m_access;
@@ -144,9 +133,9 @@ private:
     ReplyWindow m_replyWindow;
     TransactionEngine m_engine;
     ConnectionCheck m_check;
+    QTimer m_monitorTimer{this}; // Timer1
     bool m_releasing = false;
     bool m_released = false;
-    bool m_runningStep = false; // the running transaction is a step (runStep())
 };
 
 } // namespace vexlor

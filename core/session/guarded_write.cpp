@@ -29,31 +29,21 @@ QString verifyFailureText(const QList<ParameterDifference> &differences)
 
 GuardedWrite::GuardedWrite(ControllerSession &session, BackupStore &backups, NumberFormat format,
                            QObject *parent)
-    : QObject(parent)
-    , m_session(session)
+    : SessionCommand(session, parent)
     , m_backups(backups)
     , m_format(format)
 {
-    connect(&session, &ControllerSession::stepProgress, this, [this](int acceptedFrames) {
-        if (!m_running)
-            return;
-        m_phaseFrames = acceptedFrames;
-        emit progress(framesBefore() + acceptedFrames);
-    });
-    connect(&session, &ControllerSession::valueRead, this, [this](int index, quint16 value) {
-        if (m_running)
-            m_read[index] = value;
-    });
-    connect(&session, &ControllerSession::stepFinished, this, &GuardedWrite::onStepFinished);
-    // Closing abandons the running step without its end: so is this write.
-    connect(&session, &ControllerSession::released, this, &GuardedWrite::onReleased);
 }
 
-void GuardedWrite::onReleased()
+void GuardedWrite::onProgress(int acceptedFrames)
 {
-    if (!m_running)
-        return;
-    m_running = false;
+    m_phaseFrames = acceptedFrames;
+    emit progress(framesBefore() + acceptedFrames);
+}
+
+void GuardedWrite::onAbandoned()
+{
+    // Closing abandoned the running phase without its end: so is this write.
     if (m_phases[m_current] == Phase::Write)
         endWriteAfter(m_phaseFrames);
     else if (m_phases[m_current] == Phase::Verify)
@@ -64,7 +54,7 @@ void GuardedWrite::onReleased()
 ExchangeStart GuardedWrite::start(const ParameterSnapshot &window, const ParameterValues &values,
                                   WriteSafety safety)
 {
-    if (m_running)
+    if (isRunning())
         return ExchangeStart::Busy;
     m_phases.clear();
     if (safety.backUpBeforeWrite)
@@ -75,10 +65,7 @@ ExchangeStart GuardedWrite::start(const ParameterSnapshot &window, const Paramet
     m_window = window;
     m_values = values;
     m_outcome = {};
-    const ExchangeStart begun = startPhase(0);
-    if (begun == ExchangeStart::Started)
-        emit started();
-    return begun;
+    return startPhase(0);
 }
 
 ExchangeStart GuardedWrite::startPhase(qsizetype position)
@@ -89,15 +76,11 @@ ExchangeStart GuardedWrite::startPhase(qsizetype position)
     const TransactionMode mode = m_phases[position] == Phase::Write ? TransactionMode::Write
                                                                     : TransactionMode::Read;
     // Read frames carry the values a write sends, as the plain read's do.
-    const ExchangeStart begun = m_session.runStep(mode, m_values);
-    m_running = begun == ExchangeStart::Started;
-    return begun;
+    return runTransaction(mode, m_values);
 }
 
-void GuardedWrite::onStepFinished(const TransactionOutcome &outcome)
+void GuardedWrite::onTransactionFinished(const TransactionOutcome &outcome)
 {
-    if (!m_running)
-        return; // a step of someone else's
     switch (m_phases[m_current]) {
     case Phase::Backup:
         afterBackupRead(outcome);
@@ -192,7 +175,6 @@ void GuardedWrite::next(const TransactionOutcome &outcome)
 
 void GuardedWrite::finish(TransactionOutcome outcome)
 {
-    m_running = false;
     recordWriteEnd();
     outcome.acceptedFrames += framesBefore();
     m_outcome.outcome = outcome;

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "controller_session.h"
+#include "session_command.h"
 
 #include "config/backup_store.h"
 #include "config/write_safety_settings.h"
 #include "params/parameter_comparison.h"
 
 #include <QList>
-#include <QObject>
 
 namespace vexlor {
 
@@ -29,10 +28,9 @@ struct GuardedWriteOutcome {
 // read them back and compare. A failed backup read, or a backup file that
 // cannot be written, stops it before a write frame is sent. The backup's
 // record tells how the write ended, also when the session is released
-// meanwhile. With both options off it is exactly the plain write. Every
-// phase is a session step, so the window's read and write handlers see none
-// of it.
-class GuardedWrite : public QObject {
+// meanwhile. With both options off it is exactly the plain write. Its reads
+// are its own: nothing of them reaches the window.
+class GuardedWrite : public SessionCommand {
     Q_OBJECT
 public:
     // All must outlive the guarded write. `format` decodes the backup read's
@@ -46,7 +44,6 @@ public:
     // Nothing is sent unless it returns Started.
     [[nodiscard]] ExchangeStart start(const ParameterSnapshot &window, const ParameterValues &values,
                                       WriteSafety safety);
-    [[nodiscard]] bool isRunning() const { return m_running; }
     // Frames over all phases of a write with these options, 60, 120 or 180:
     // the progress bar's maximum.
     [[nodiscard]] static int totalFrames(WriteSafety safety)
@@ -56,8 +53,6 @@ public:
     }
 
 signals:
-    void started(); // "Busy", link commands off
-    void progress(int framesSoFar); // over all phases
     void backupSaved(const QString &path);
     // Not emitted when the session is released meanwhile.
     void finished(const vexlor::GuardedWriteOutcome &outcome);
@@ -67,7 +62,10 @@ private:
 
     [[nodiscard]] ExchangeStart startPhase(qsizetype position);
     [[nodiscard]] int framesBefore() const { return int(m_current) * kProtocolItemCount; }
-    void onStepFinished(const TransactionOutcome &outcome);
+    void onValueRead(int index, quint16 value) override { m_read[index] = value; }
+    void onProgress(int acceptedFrames) override;
+    void onTransactionFinished(const TransactionOutcome &outcome) override;
+    void onAbandoned() override;
     void afterBackupRead(const TransactionOutcome &outcome);
     void afterWrite(const TransactionOutcome &outcome);
     void afterVerify(const TransactionOutcome &outcome);
@@ -78,14 +76,11 @@ private:
     // The write phase stopped after `writtenFrames` accepted frames.
     void endWriteAfter(int writtenFrames);
     void recordWriteEnd();
-    void onReleased();
 
-    ControllerSession &m_session;
     BackupStore &m_backups;
     NumberFormat m_format;
     QList<Phase> m_phases;
     qsizetype m_current = 0;
-    bool m_running = false;
     ParameterSnapshot m_window;
     ParameterValues m_values{};
     ParameterValues m_read{};

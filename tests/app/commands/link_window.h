@@ -87,7 +87,7 @@ struct LinkWindow : WindowDoubles {
     // Timer1 fires now, as it would every two seconds.
     void tickMonitor() const
     {
-        auto *timer = window->findChild<QTimer *>(QStringLiteral("Timer1"));
+        auto *timer = session->findChild<QTimer *>(QStringLiteral("Timer1"));
         QMetaObject::invokeMethod(timer, "timeout");
     }
 

@@ -493,7 +493,7 @@ private slots:
     {
         QFETCH(bool, byExit);
         connectedWindow();
-        auto *timer = t->window->findChild<QTimer *>(QStringLiteral("Timer1"));
+        auto *timer = t->session->findChild<QTimer *>(QStringLiteral("Timer1"));
         bool portClosedAtOnce = false;
         QList<int> flagsAtOnce;
         bool visibleAtOnce = false;

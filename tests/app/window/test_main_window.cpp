@@ -365,7 +365,7 @@ private slots:
         QCOMPARE(t.control<QTabWidget>("PageControl1")->currentIndex(), 0);
         QCOMPARE(t.control<QTabWidget>("PageControl1")->tabText(0), QStringLiteral("General"));
         QCOMPARE(t.control<QTabWidget>("PageControl1")->tabText(1), QStringLiteral("Motor"));
-        auto *timer = t.window->findChild<QTimer *>(QStringLiteral("Timer1"));
+        auto *timer = t.assembly->session().findChild<QTimer *>(QStringLiteral("Timer1"));
         QVERIFY(timer && timer->isActive());
         QCOMPARE(timer->interval(), 2000);
         QCOMPARE(t.control<QComboBox>("ComboBox1")->currentText(), QStringLiteral("26\""));

@@ -192,6 +192,25 @@ private slots:
         QCOMPARE(listed.usb.deviceAddress, 9);
     }
 
+    // The port in use is looked up in its own sysfs entry, found as the list
+    // would show it: a cable's port with its vendor and USB device, a
+    // built-in port without; a node sysfs has no tty for is not listed.
+    void portInUseIsLookedUpInItsOwnEntry()
+    {
+        FakeSysfs sysfs;
+        buildMachine(sysfs);
+        const SystemPortLister lister(sysfs.dir.path());
+        const std::optional<SerialPortEntry> cable = lister.portAt(QStringLiteral("/dev/ttyUSB0"));
+        QVERIFY(cable);
+        QCOMPARE(cableTypeOf(*cable), &cableTypes().front());
+        QCOMPARE(cable->usb.busNumber, 1);
+        QCOMPARE(cable->usb.deviceAddress, 5);
+        const std::optional<SerialPortEntry> builtIn = lister.portAt(QStringLiteral("/dev/ttyS0"));
+        QVERIFY(builtIn && !cableTypeOf(*builtIn));
+        for (const char *path : {"/dev/ttyUSB7", "/dev/pts/3", "", "/dev/../ttyUSB0"})
+            QVERIFY2(!lister.portAt(QString::fromLatin1(path)), path);
+    }
+
     // The bridge line behind a port is its cable's: a listed cable port (also
     // named through a link) has one; a port of no known cable (even one whose
     // USB device is known), a cable whose USB device is unknown, and no port

@@ -53,14 +53,14 @@ private slots:
         QTest::newRow("empty") << QByteArray() << false << false << 0;
     }
 
-    // Guards reply judging: status byte from the hex text, value check over bytes 2 to 4.
+    // Guards reply judging: the status byte, the value check over bytes 2 to 4.
     void replies()
     {
         QFETCH(QByteArray, hexText);
         QFETCH(bool, status59);
         QFETCH(bool, valueValid);
         QFETCH(int, value);
-        QCOMPARE(replyStatusIs(hexText, kFrameAcceptedStatus), status59);
+        QCOMPARE(replyStatusIs(QByteArray::fromHex(hexText), kFrameAcceptedStatus), status59);
         const QByteArray raw = QByteArray::fromHex(hexText.mid(2, 6));
         ReplyBytes bytes{};
         for (int i = 0; i < raw.size() && i < 3; ++i)
@@ -71,13 +71,13 @@ private slots:
         }
     }
 
-    // Guards the store reply and letter case: "58" matches in either case of hex digits.
+    // Guards the store reply: 0x58, and only as the first byte.
     void storeStatusAndLetterCase()
     {
-        QVERIFY(replyStatusIs("58", kStoreAcceptedStatus));
-        QVERIFY(!replyStatusIs("59", kStoreAcceptedStatus));
-        QVERIFY(replyStatusIs("59abcdef", kFrameAcceptedStatus));
-        QVERIFY(replyStatusIs("59ABCDEF", kFrameAcceptedStatus));
+        QVERIFY(replyStatusIs(QByteArray::fromHex("58"), kStoreAcceptedStatus));
+        QVERIFY(!replyStatusIs(QByteArray::fromHex("59"), kStoreAcceptedStatus));
+        QVERIFY(replyStatusIs(QByteArray::fromHex("59abcdef"), kFrameAcceptedStatus));
+        QVERIFY(replyStatusIs(QByteArray::fromHex("59ABCDEF"), kFrameAcceptedStatus));
     }
 };
 

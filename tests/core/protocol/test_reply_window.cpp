@@ -47,7 +47,7 @@ private slots:
         delete link;
     }
 
-    // The texts and captures must not depend on how the port splits a reply.
+    // The reply and its captures must not depend on how the port splits it.
     void fourByteReplyInOneOrFourNotifications_data()
     {
         QTest::addColumn<bool>("bytewise");
@@ -64,15 +64,16 @@ private slots:
         window->sendAndAwait("anything");
         QVERIFY(ready.wait(1000));
         QCOMPARE(ready.count(), 1);
-        QCOMPARE(window->receiveHexText(), QByteArray("59123426"));
-        QCOMPARE(window->replyHexText(), QByteArray("59123426"));
+        QCOMPARE(window->received(), bytes({0x59, 0x12, 0x34, 0x26}));
+        QCOMPARE(window->reply().received, bytes({0x59, 0x12, 0x34, 0x26}));
         QCOMPARE(window->replyBytes(), (ReplyBytes{0x12, 0x34, 0x26}));
         QVERIFY(window->reply().complete);
         QVERIFY(window->reply().valueIsValid());
         QCOMPARE(window->reply().value(), quint16(0x1234));
     }
 
-    // Bytes past the fourth are kept in the receive text but captured nowhere.
+    // Bytes past the fourth are neither kept nor captured: nothing grows
+    // until the next send.
     void sixByteReplyKeepsTheFirstFourAsTheReply()
     {
         port->responder = [&](const QByteArray &) {
@@ -81,8 +82,9 @@ private slots:
         QSignalSpy ready(window, &ReplyWindow::replyReady);
         window->sendAndAwait("x");
         QVERIFY(ready.wait(1000));
-        QCOMPARE(window->receiveHexText(), QByteArray("59123426AB0A"));
-        QCOMPARE(window->replyHexText(), QByteArray("59123426"));
+        port->receive(QByteArray(1000, char(0x59))); // unasked: still nothing kept
+        QCOMPARE(window->received(), bytes({0x59, 0x12, 0x34, 0x26}));
+        QCOMPARE(window->reply().received, bytes({0x59, 0x12, 0x34, 0x26}));
         QCOMPARE(window->replyBytes(), (ReplyBytes{0x12, 0x34, 0x26}));
     }
 
@@ -103,15 +105,15 @@ private slots:
         };
         window->sendAndAwait("second");
         QVERIFY(ready.wait(1000)); // only the reply window ends it
-        QCOMPARE(window->replyHexText(), QByteArray("590126"));
+        QCOMPARE(window->reply().received, bytes({0x59, 0x01, 0x26}));
         QCOMPARE(window->replyBytes(), (ReplyBytes{0x01, 0x26, 0x27}));
         QVERIFY(replyValueIsValid(window->replyBytes())); // the old judging would pass it
         QVERIFY(!window->reply().complete);
-        QVERIFY(window->reply().statusIs("59"));
+        QVERIFY(window->reply().statusIs(kFrameAcceptedStatus));
         QVERIFY(!window->reply().valueIsValid());
     }
 
-    // A send clears captures 0 and 1 (not 2) and the texts before writing;
+    // A send clears captures 0 and 1 (not 2) and the bytes before writing;
     // without an answer the wait still ends, with nothing.
     void noReplyEndsWithEmptyTextsAndClearedCaptures()
     {
@@ -120,10 +122,10 @@ private slots:
         QSignalSpy ready(window, &ReplyWindow::replyReady);
         window->sendAndAwait("x");
         QCOMPARE(window->replyBytes(), (ReplyBytes{0, 0, 0x33}));
-        QVERIFY(window->receiveHexText().isEmpty());
+        QVERIFY(window->received().isEmpty());
         QVERIFY(ready.wait(1000));
-        QVERIFY(window->replyHexText().isEmpty());
-        QVERIFY(!window->reply().statusIs("59"));
+        QVERIFY(window->reply().received.isEmpty());
+        QVERIFY(!window->reply().statusIs(kFrameAcceptedStatus));
     }
 
     // A pulled cable closes the port and abandons the wait without a reply.
@@ -153,7 +155,7 @@ private slots:
         window->sendAndAwait("x");
         QVERIFY(ready.wait(1000));
         QVERIFY(port->writes.isEmpty());
-        QVERIFY(window->replyHexText().isEmpty());
+        QVERIFY(window->reply().received.isEmpty());
     }
 
     // The port path survives a failed open, as the monitor relies on.

@@ -323,7 +323,7 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(QString, version);
         const ConnectionCheckResult result =
-            judgeConnectionCheck({hexText, {quint8(high), quint8(low), 0x22}, false});
+            judgeConnectionCheck({QByteArray::fromHex(hexText), {quint8(high), quint8(low), 0x22}, false});
         QCOMPARE(result.ok, ok);
         QCOMPARE(result.versionText, version);
     }

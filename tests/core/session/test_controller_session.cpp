@@ -6,6 +6,7 @@
 #include "fakes.h"
 #include "model_responder.h"
 
+#include "session/controller_read.h"
 #include "session/controller_session.h"
 
 #include <QSignalSpy>
@@ -42,7 +43,7 @@ struct SessionRig {
             lister.addBridge(path);
         port->responder = modelResponder(model);
         session = std::make_unique<ControllerSession>(std::unique_ptr<SerialPort>(port), lister,
-                                                      bridges, portOverride, NumberFormat::point());
+                                                      bridges, portOverride);
     }
 
     [[nodiscard]] bool startUp()
@@ -281,8 +282,8 @@ private slots:
         QCOMPARE(rig.session->portPath(), kB);
     }
 
-    // A read hands over each accepted value decoded into its control's
-    // value; fixed and reserved items never.
+    // The window's read hands over each accepted value decoded into its
+    // control's value; fixed and reserved items never.
     void readDecodesIntoControlValues()
     {
         SessionRig rig;
@@ -291,9 +292,10 @@ private slots:
         rig.model = std::make_shared<sim::ControllerModel>(held, 1, 35);
         rig.port->responder = modelResponder(rig.model);
         QVERIFY(rig.startUp());
-        QSignalSpy decoded(rig.session.get(), &ControllerSession::valueDecoded);
-        QSignalSpy done(rig.session.get(), &ControllerSession::transactionFinished);
-        QCOMPARE(begin(*rig.session, Exchange::Read), ExchangeStart::Started);
+        ControllerRead read(*rig.session, NumberFormat::point());
+        QSignalSpy decoded(&read, &ControllerRead::valueDecoded);
+        QSignalSpy done(&read, &ControllerRead::finished);
+        QCOMPARE(read.start(initialValues()), ExchangeStart::Started);
         QVERIFY(done.wait(5000));
         QVERIFY(done.at(0).at(0).value<TransactionOutcome>().passed);
         QList<int> indices;

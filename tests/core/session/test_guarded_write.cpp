@@ -15,6 +15,7 @@
 #include "config/vxc_writer.h"
 #include "link/qt_serial_port.h"
 #include "session/controller_comparison.h"
+#include "session/controller_read.h"
 #include "session/guarded_write.h"
 
 #include <QSignalSpy>
@@ -42,8 +43,8 @@ const WriteSafety kNeither{false, false};
 
 // A controller holding the window's initial values changed by `held`, with a
 // planned fault, behind one kind of port; the session on it, started up;
-// the guarded write and the comparison over it, backups in a folder of
-// their own.
+// the window's read, the guarded write and the comparison over it, backups
+// in a folder of their own.
 struct Rig {
     Backend backend = Backend::InMemory;
     std::shared_ptr<sim::ControllerModel> model;
@@ -55,6 +56,7 @@ struct Rig {
     QTemporaryDir dir;
     BackupStore backups{dir.filePath(QStringLiteral("backups"))};
     std::unique_ptr<ControllerSession> session;
+    std::unique_ptr<ControllerRead> read;
     std::unique_ptr<GuardedWrite> guarded;
     std::unique_ptr<ControllerComparison> comparison;
 
@@ -88,7 +90,8 @@ struct Rig {
             bridges.noLine = true;
         }
         session = std::make_unique<ControllerSession>(std::unique_ptr<SerialPort>(port), *lister, bridges,
-                                                      portOverride, NumberFormat::point());
+                                                      portOverride);
+        read = std::make_unique<ControllerRead>(*session, NumberFormat::point());
         guarded = std::make_unique<GuardedWrite>(*session, backups, NumberFormat::point());
         comparison = std::make_unique<ControllerComparison>(*session, NumberFormat::point());
         QSignalSpy up(session.get(), &ControllerSession::startUpFinished);
@@ -104,14 +107,18 @@ struct Rig {
             return {};
         return done.at(0).at(0).value<GuardedWriteOutcome>();
     }
+    // The plain write, or the window's read.
     [[nodiscard]] TransactionOutcome plain(TransactionMode mode, const ParameterSnapshot &window,
                                            ParameterSnapshot *decodedInto = nullptr)
     {
-        QSignalSpy done(session.get(), &ControllerSession::transactionFinished);
-        QSignalSpy decoded(session.get(), &ControllerSession::valueDecoded);
-        if (session->runTransaction(mode, encodeAll(window, NumberFormat::point()).values)
-                != ExchangeStart::Started
-            || !done.wait(20000))
+        const bool reading = mode == TransactionMode::Read;
+        QSignalSpy readDone(read.get(), &ControllerRead::finished);
+        QSignalSpy writeDone(session.get(), &ControllerSession::transactionFinished);
+        QSignalSpy &done = reading ? readDone : writeDone;
+        QSignalSpy decoded(read.get(), &ControllerRead::valueDecoded);
+        const ParameterValues values = encodeAll(window, NumberFormat::point()).values;
+        const ExchangeStart begun = reading ? read->start(values) : session->runTransaction(mode, values);
+        if (begun != ExchangeStart::Started || !done.wait(20000))
             return {};
         for (int i = 0; decodedInto && i < decoded.size(); ++i) {
             const auto a = decoded.at(i).at(0).value<ControlAssignment>();
@@ -160,7 +167,7 @@ class TestGuardedWrite : public QObject {
 private slots:
     // With both options off the guarded write is the plain write, frame for
     // frame and outcome for outcome, whatever the controller does; it takes
-    // no backup and the session's command signals stay silent.
+    // no backup and the window's read hears nothing of it.
     void bothOffIsThePlainWrite_data()
     {
         QTest::addColumn<Backend>("backend");
@@ -186,7 +193,7 @@ private slots:
         const TransactionOutcome plain = plainRig.plain(TransactionMode::Write, window);
         Rig guardedRig;
         QVERIFY(guardedRig.start(backend, {}, f.plan));
-        QSignalSpy commandEnds(guardedRig.session.get(), &ControllerSession::transactionFinished);
+        QSignalSpy commandEnds(guardedRig.read.get(), &ControllerRead::finished);
         QSignalSpy steps(guardedRig.guarded.get(), &GuardedWrite::progress);
         const GuardedWriteOutcome guarded = guardedRig.write(window, kNeither);
 
@@ -282,7 +289,7 @@ private slots:
         ParameterSnapshot afterRead = window;
         QVERIFY(rig.plain(TransactionMode::Read, window, &afterRead).passed);
 
-        QSignalSpy commandSignals(rig.session.get(), &ControllerSession::valueDecoded);
+        QSignalSpy commandSignals(rig.read.get(), &ControllerRead::valueDecoded);
         QSignalSpy saved(rig.guarded.get(), &GuardedWrite::backupSaved);
         QSignalSpy steps(rig.guarded.get(), &GuardedWrite::progress);
         const GuardedWriteOutcome outcome = rig.write(window, kBoth);
@@ -450,8 +457,8 @@ private slots:
         QFETCH(Backend, backend);
         Rig rig;
         QVERIFY(rig.start(backend, {{1, 300}, {8, 0}, {35, 7}, {40, 2}, {46, 1500}}));
-        QSignalSpy commandSignals(rig.session.get(), &ControllerSession::valueDecoded);
-        QSignalSpy commandStarts(rig.session.get(), &ControllerSession::transactionStarted);
+        QSignalSpy commandSignals(rig.read.get(), &ControllerRead::valueDecoded);
+        QSignalSpy readProgress(rig.read.get(), &ControllerRead::progress);
         QSignalSpy done(rig.comparison.get(), &ControllerComparison::finished);
         const ParameterValues window = initialValues();
         QCOMPARE(rig.comparison->start(window), ExchangeStart::Started);
@@ -467,7 +474,7 @@ private slots:
         QCOMPARE(outcome.controllerValues[35], quint16(7));
         QCOMPARE(outcome.controllerAssignments.size(), kStoredParameterCount);
         QCOMPARE(outcome.controllerAssignments.first().value.text, QStringLiteral("14.3"));
-        QVERIFY(commandSignals.isEmpty() && commandStarts.isEmpty());
+        QVERIFY(commandSignals.isEmpty() && readProgress.isEmpty());
         QCOMPARE(rig.writesSent(), 0);
 
     }
