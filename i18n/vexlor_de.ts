@@ -266,6 +266,11 @@ Hat der Motor 3 Hallsensoren?</translation>
         <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
         <translation>%1 bis %2</translation>
     </message>
+    <message>
+        <source>the start voltage</source>
+        <extracomment>the least value of the throttle&apos;s full voltage, in place of a number in &quot;%1 to %2&quot;: &quot;the start voltage to 4.2&quot;</extracomment>
+        <translation>Startspannung</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>
@@ -498,6 +503,70 @@ und melden Sie sich danach ab und wieder an.</translation>
     <message>
         <source>&amp;About...</source>
         <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>amperes</source>
+        <translation>Ampere</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>Volt</translation>
+    </message>
+    <message>
+        <source>kilometres per hour</source>
+        <translation>Kilometer pro Stunde</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>milliseconds stop pedaling</source>
+        <extracomment>a field&apos;s unit for screen readers: &quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>Millisekunden ohne Treten</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message>
+        <source>revolutions per minute</source>
+        <translation>Umdrehungen pro Minute</translation>
+    </message>
+    <message>
+        <source>to 1</source>
+        <extracomment>a field&apos;s unit for screen readers: the reduction ratio &quot;[8] :1&quot;, read &quot;8 to 1&quot;</extracomment>
+        <translation>zu 1</translation>
+    </message>
+    <message>
+        <source>milliohms</source>
+        <translation>Milliohm</translation>
+    </message>
+    <message>
+        <source>millihenries</source>
+        <translation>Millihenry</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>a field&apos;s description for screen readers: %1 its unit, %2 its allowed range; &quot;amperes, at most 30.0&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>the status strip&apos;s labels as a screen reader names them</extracomment>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
     </message>
 </context>
 <context>

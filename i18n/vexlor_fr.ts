@@ -266,6 +266,11 @@ Le moteur a-t-il 3 capteurs Hall&#x202f;?</translation>
         <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
         <translation>de %1 à %2</translation>
     </message>
+    <message>
+        <source>the start voltage</source>
+        <extracomment>the least value of the throttle&apos;s full voltage, in place of a number in &quot;%1 to %2&quot;: &quot;the start voltage to 4.2&quot;</extracomment>
+        <translation>la tension de début</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>
@@ -498,6 +503,70 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>&amp;About...</source>
         <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>amperes</source>
+        <translation>ampères</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>volts</translation>
+    </message>
+    <message>
+        <source>kilometres per hour</source>
+        <translation>kilomètres par heure</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimètres</translation>
+    </message>
+    <message>
+        <source>milliseconds stop pedaling</source>
+        <extracomment>a field&apos;s unit for screen readers: &quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>millisecondes sans pédaler</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>pour cent</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>watts</translation>
+    </message>
+    <message>
+        <source>revolutions per minute</source>
+        <translation>tours par minute</translation>
+    </message>
+    <message>
+        <source>to 1</source>
+        <extracomment>a field&apos;s unit for screen readers: the reduction ratio &quot;[8] :1&quot;, read &quot;8 to 1&quot;</extracomment>
+        <translation>pour 1</translation>
+    </message>
+    <message>
+        <source>milliohms</source>
+        <translation>milliohms</translation>
+    </message>
+    <message>
+        <source>millihenries</source>
+        <translation>millihenrys</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>a field&apos;s description for screen readers: %1 its unit, %2 its allowed range; &quot;amperes, at most 30.0&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>the status strip&apos;s labels as a screen reader names them</extracomment>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Activité</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connexion</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,11 @@ Il motore ha 3 sensori Hall?</translation>
         <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
         <translation>da %1 a %2</translation>
     </message>
+    <message>
+        <source>the start voltage</source>
+        <extracomment>the least value of the throttle&apos;s full voltage, in place of a number in &quot;%1 to %2&quot;: &quot;the start voltage to 4.2&quot;</extracomment>
+        <translation>tensione di inizio</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>
@@ -498,6 +503,70 @@ poi uscire dalla sessione e rientrare.</translation>
     <message>
         <source>&amp;About...</source>
         <translation>&amp;Informazioni...</translation>
+    </message>
+    <message>
+        <source>amperes</source>
+        <translation>ampere</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>volt</translation>
+    </message>
+    <message>
+        <source>kilometres per hour</source>
+        <translation>chilometri orari</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimetri</translation>
+    </message>
+    <message>
+        <source>milliseconds stop pedaling</source>
+        <extracomment>a field&apos;s unit for screen readers: &quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>millisecondi di sosta</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>per cento</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>watt</translation>
+    </message>
+    <message>
+        <source>revolutions per minute</source>
+        <translation>giri al minuto</translation>
+    </message>
+    <message>
+        <source>to 1</source>
+        <extracomment>a field&apos;s unit for screen readers: the reduction ratio &quot;[8] :1&quot;, read &quot;8 to 1&quot;</extracomment>
+        <translation>a 1</translation>
+    </message>
+    <message>
+        <source>milliohms</source>
+        <translation>milliohm</translation>
+    </message>
+    <message>
+        <source>millihenries</source>
+        <translation>millihenry</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>a field&apos;s description for screen readers: %1 its unit, %2 its allowed range; &quot;amperes, at most 30.0&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>the status strip&apos;s labels as a screen reader names them</extracomment>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Attività</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connessione</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,11 @@ Czy silnik ma 3 czujniki Halla?</translation>
         <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
         <translation>od %1 do %2</translation>
     </message>
+    <message>
+        <source>the start voltage</source>
+        <extracomment>the least value of the throttle&apos;s full voltage, in place of a number in &quot;%1 to %2&quot;: &quot;the start voltage to 4.2&quot;</extracomment>
+        <translation>napięcia startowego</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>
@@ -498,6 +503,70 @@ a potem wylogować się i zalogować ponownie.</translation>
     <message>
         <source>&amp;About...</source>
         <translation>O p&amp;rogramie...</translation>
+    </message>
+    <message>
+        <source>amperes</source>
+        <translation>amperów</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>woltów</translation>
+    </message>
+    <message>
+        <source>kilometres per hour</source>
+        <translation>kilometrów na godzinę</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>milimetrów</translation>
+    </message>
+    <message>
+        <source>milliseconds stop pedaling</source>
+        <extracomment>a field&apos;s unit for screen readers: &quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>milisekund postoju</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>procent</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>watów</translation>
+    </message>
+    <message>
+        <source>revolutions per minute</source>
+        <translation>obrotów na minutę</translation>
+    </message>
+    <message>
+        <source>to 1</source>
+        <extracomment>a field&apos;s unit for screen readers: the reduction ratio &quot;[8] :1&quot;, read &quot;8 to 1&quot;</extracomment>
+        <translation>do 1</translation>
+    </message>
+    <message>
+        <source>milliohms</source>
+        <translation>miliomów</translation>
+    </message>
+    <message>
+        <source>millihenries</source>
+        <translation>milihenrów</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>a field&apos;s description for screen readers: %1 its unit, %2 its allowed range; &quot;amperes, at most 30.0&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>the status strip&apos;s labels as a screen reader names them</extracomment>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Czynność</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Połączenie</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "parameter_controls.h"
 #include "radio_group.h"
 #include "up_down.h"
+#include "wheel_size_list.h"
 #include "window_controls.h"
 #include "art/compact_combo_style.h"
 #include "rules/wheel_perimeter.h"
@@ -103,7 +104,7 @@ void buildSpeedGroup(QWidget *page, WindowControls &controls)
     const auto perimeter = makeLabeledField(parameters, "WheelPerimeter", kEditWidth, group);
 
     // The wheel-size list only fills the perimeter field; it is no parameter.
-    auto *wheel = new QComboBox(group);
+    auto *wheel = new WheelSizeList(group);
     wheel->setObjectName(QStringLiteral("ComboBox1"));
     wheel->addItems(wheelSizeItems());
     wheel->setCurrentIndex(-1);

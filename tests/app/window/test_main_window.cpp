@@ -12,6 +12,7 @@
 #include "params/parameter_table.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -440,6 +441,50 @@ private slots:
             }
         }
         QCOMPARE(buddies, textFields); // every edit field of both tabs
+    }
+
+    // Guards what a screen reader announces beyond a field's caption: its
+    // unit spelt out and the range the window holds it to, the wheel-size
+    // list by its purpose rather than its value, and the status labels by
+    // what they show, their state as the description.
+    void screenReadersHearUnitsRangesAndNames()
+    {
+        TestWindow t;
+        const auto announced = [&](const char *name, QAccessible::Text text) {
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(t.control<QWidget>(name));
+            return face ? face->text(text) : QStringLiteral("(no interface)");
+        };
+        const std::pair<const char *, const char *> described[] = {
+            {"LabeledEdit16", "amperes, at most 30.0"},           // Max battery current
+            {"LabeledEdit18", "volts, 0.9 to 3.0"},               // Start voltage
+            {"LabeledEdit26", "volts, the start voltage to 4.2"}, // Full
+            {"LabeledEdit17", "volts"},                           // Low voltage protection
+            {"LabeledEdit3", "milliseconds stop pedaling, at least 200"}, // Stop after
+            {"LabeledEdit5", "percent, at most 100"},             // Level 1
+            {"LabeledEdit4", "1 to 9"},                           // PAS levels
+            {"LabeledEdit15", "kilometres per hour"},             // Speed limit: no range
+            {"Edit1", ""},                                        // named "magnets a circle"
+            {"Edit6", "to 1"},                                    // Reduction ratio "[8] :1"
+            {"Edit7", "milliohms"},
+            {"Edit4", ""},                                        // Pole pairs: a bare count
+        };
+        for (const auto &[name, description] : described)
+            QCOMPARE(announced(name, QAccessible::Description), QString::fromUtf8(description));
+        for (const ParameterDescriptor *d : storedParameters()) {
+            if (d->hasTextControl() && ((*d->unit && *d->caption) || d->hasRangeRule()))
+                QVERIFY2(!announced(d->control, QAccessible::Description).isEmpty(), d->control);
+        }
+
+        auto *wheel = t.control<QComboBox>("ComboBox1");
+        wheel->setCurrentIndex(wheel->count() - 1);
+        QCOMPARE(announced("ComboBox1", QAccessible::Name), QStringLiteral("Wheel size"));
+        QCOMPARE(announced("ComboBox1", QAccessible::Value), wheel->currentText());
+
+        QCOMPARE(announced("Label15", QAccessible::Name), QStringLiteral("Connection"));
+        QCOMPARE(announced("Label43", QAccessible::Name), QStringLiteral("Activity"));
+        QCOMPARE(announced("Label44", QAccessible::Name), QStringLiteral("Result"));
+        QCOMPARE(announced("Label43", QAccessible::Description), QStringLiteral("Idle"));
+        QTRY_COMPARE(announced("Label15", QAccessible::Description), QStringLiteral("Device Lost"));
     }
 
     // Guards Help Topics looking in the current folder (not the executable's),
