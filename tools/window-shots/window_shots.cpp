@@ -2,23 +2,24 @@
 // that compare with the controller and restore a backup, and of the splash
 // banner, for the README and for checking the layout by eye.
 //   window-shots OUTPUT_FOLDER [LANGUAGE]
+//   window-shots --guide OUTPUT_FOLDER LANGUAGE
 // With a LANGUAGE ("de"), only the two tabs, in that language, as
-// screenshot-general-de.png and screenshot-motor-de.png.
+// screenshot-general-de.png and screenshot-motor-de.png. With --guide, the
+// user guide's pictures in that language (guide_shots.h); the build makes
+// them for the guides' PDFs.
 // Run it on a real display server (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 // The window starts as on a machine without a controller cable and without a
 // reopen list; nothing of the desktop or the user's files is touched.
 
+#include "guide_shots.h"
+#include "sample_dialogs.h"
 #include "translators.h"
 #include "window_doubles.h"
 #include "dialogs/comparison_dialog.h"
-#include "dialogs/difference_table.h"
 #include "dialogs/restore_backup_dialog.h"
 #include "window/splash_window.h"
 
 #include "link/qt_serial_port.h"
-#include "params/parameter_codec.h"
-#include "params/parameter_comparison.h"
-#include "session/backup_record_texts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,40 +44,6 @@ bool saveShots(MainWindow &window, const QDir &out, const QString &suffix)
     return saved;
 }
 
-// A controller that differs from the window in five parameters, as a
-// comparison lists them.
-QList<DifferenceRow> sampleDifferences(NumberFormat format)
-{
-    const ParameterValues window = encodeAll(ParameterSnapshot::initial(), format).values;
-    ParameterValues controller = window;
-    controller[1] = 300;  // 14.3 A
-    controller[14] = 0;   // no throttle
-    controller[20] = 3;   // three assist levels
-    controller[40] = 2;   // sensorless
-    controller[48] = 123; // mOhm
-    return differenceRows(differingParameters(window, controller, format));
-}
-
-// Three backups of one afternoon, newest first: the write after the oldest
-// was interrupted, so the next backup holds part of it.
-QList<BackupRow> sampleBackups()
-{
-    const QDate day(2026, 5, 16);
-    const auto record = [](WriteEnd end, int frame, bool afterInterruptedWrite) {
-        return WriteRecord{end, frame, afterInterruptedWrite};
-    };
-    const auto row = [](const char *name, QDateTime time, int differing, const WriteRecord &r) {
-        return BackupRow{QString::fromLatin1(name), time, differing, followingWriteText(r),
-                         backupNoteText(r)};
-    };
-    return {row("2026-05-16_15-42-07.vxc", QDateTime(day, QTime(15, 42, 7)), 0,
-                record(WriteEnd::Verified, 0, false)),
-            row("2026-05-16_15-30-51.vxc", QDateTime(day, QTime(15, 30, 51)), 2,
-                record(WriteEnd::Verified, 0, true)),
-            row("2026-05-16_14-03-22.vxc", QDateTime(day, QTime(14, 3, 22)), 5,
-                record(WriteEnd::Interrupted, 30, false))};
-}
-
 bool saveDialogShots(MainWindow &window, const QDir &out)
 {
     ComparisonDialog comparison(sampleDifferences(window.numberFormat()), &window);
@@ -92,9 +59,13 @@ bool saveDialogShots(MainWindow &window, const QDir &out)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool guide = args.size() == 4 && args.at(1) == QLatin1String("--guide");
+    if (guide)
+        args.removeAt(1);
     if (args.size() != 2 && args.size() != 3) {
-        std::fprintf(stderr, "usage: window-shots OUTPUT_FOLDER [LANGUAGE]\n");
+        std::fprintf(stderr, "usage: window-shots OUTPUT_FOLDER [LANGUAGE]\n"
+                             "       window-shots --guide OUTPUT_FOLDER LANGUAGE\n");
         return 2;
     }
     const QString language = args.value(2);
@@ -103,13 +74,13 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "no translation for %s\n", qPrintable(language));
         return 2;
     }
-    const QDir out(app.arguments().at(1));
+    const QDir out(args.at(1));
     if (!out.exists() && !QDir().mkpath(out.path())) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(out.path()));
         return 2;
     }
 
-    if (language.isEmpty()) {
+    if (language.isEmpty() && !guide) {
         vexlor::SplashWindow splash;
         splash.grab().save(out.filePath(QStringLiteral("screenshot-splash.png")));
     }
@@ -126,10 +97,16 @@ int main(int argc, char *argv[])
     bool saved = false;
     // After the start-up's link steps have shown the device state.
     QTimer::singleShot(1000, &window, [&] {
-        saved = language.isEmpty() ? saveShots(window, out, {}) && saveDialogShots(window, out)
-                                   : saveShots(window, out, u'-' + language);
+        if (guide)
+            saved = saveGuideShots(window, out);
+        else
+            saved = language.isEmpty() ? saveShots(window, out, {}) && saveDialogShots(window, out)
+                                       : saveShots(window, out, u'-' + language);
         app.quit();
     });
     app.exec();
+    if (!saved)
+        std::fprintf(stderr, "window-shots: a picture could not be made or saved in %s\n",
+                     qPrintable(out.path()));
     return saved ? 0 : 1;
 }
