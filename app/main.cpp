@@ -12,12 +12,11 @@
 #include "window/window_assembly.h"
 
 #include "config/backup_store.h"
-#include "config/freedesktop_file_association.h"
 #include "config/language_setting.h"
+#include "config/platform_file_association.h"
 #include "config/settings_file.h"
 #include "link/cable.h"
-#include "link/port_discovery.h"
-#include "link/qt_serial_port.h"
+#include "link/platform_link.h"
 
 #include "language_choice.h"
 #include "translators.h"
@@ -76,12 +75,12 @@ int main(int argc, char *argv[])
         QtFileDialogs dialogs;
         QtSafetyDialogs safetyDialogs;
         DesktopShellOpener shell;
-        FreedesktopFileAssociation association(QString::fromLatin1(kApplicationName));
-        SystemPortLister portLister;
+        const auto association = makePlatformFileAssociation(QString::fromLatin1(kApplicationName));
+        PlatformPortLister portLister;
         CableBridgeLines bridgeLines(portLister);
         WindowAssembly assembly(
-            {boxes, shell, dialogs, safetyDialogs, association},
-            {std::make_unique<QtSerialPort>(), portLister, bridgeLines, portOverrideFromEnvironment()},
+            {boxes, shell, dialogs, safetyDialogs, *association},
+            {std::make_unique<PlatformSerialPort>(), portLister, bridgeLines, portOverrideFromEnvironment()},
             {settings, programFolder, numberFormat, BackupStore::defaultFolder(),
              app.arguments().mid(1), translators.language()});
         MainWindow &window = assembly.window();

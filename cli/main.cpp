@@ -4,8 +4,7 @@
 
 #include "config/backup_store.h"
 #include "link/cable.h"
-#include "link/port_discovery.h"
-#include "link/qt_serial_port.h"
+#include "link/platform_link.h"
 #include "params/message_input.h"
 #include "session/controller_session.h"
 
@@ -18,6 +17,11 @@
 #include <QLocale>
 
 #include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 using namespace vexlor;
 using namespace vexlor::cli;
@@ -63,9 +67,9 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
 {
     const QString portOverride = portOption.isEmpty() ? portOverrideFromEnvironment() : portOption;
     const NumberFormat format = NumberFormat::fromLocale(QLocale());
-    SystemPortLister lister;
+    PlatformPortLister lister;
     CableBridgeLines bridges(lister);
-    ControllerSession session(std::make_unique<QtSerialPort>(), lister, bridges, portOverride);
+    ControllerSession session(std::make_unique<PlatformSerialPort>(), lister, bridges, portOverride);
     CliContext context({lister, session, portOverride}, limitMaxSpeed, format);
     return command.run(context, args);
 }
@@ -74,6 +78,12 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    // The same bytes as on Linux: a .vxc file written to stdout keeps its own
+    // CR LF line ends instead of gaining a second CR, and scripts see LF.
+    (void)_setmode(_fileno(stdout), _O_BINARY);
+    (void)_setmode(_fileno(stderr), _O_BINARY);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vexlor-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));

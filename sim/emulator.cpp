@@ -18,6 +18,7 @@ bool Emulator::start()
 void Emulator::onBytes(const QByteArray &bytes)
 {
     const qint64 arrival = DeadlineTimer::now();
+    emit received(bytes);
     if (m_requestStartNs < 0)
         m_requestStartNs = arrival;
     const QList<ModelAction> actions = m_model.feed(bytes);

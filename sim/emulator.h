@@ -36,6 +36,8 @@ public:
 signals:
     // A line for stdout: "write 5 250", "store", "cable-pulled".
     void note(const QString &line);
+    // Bytes the tool sent, as they arrived.
+    void received(const QByteArray &bytes);
     // The cable was pulled: the emulator is done.
     void hungUp();
 

@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 
 #include <optional>
@@ -55,6 +56,9 @@ struct SimOptions {
     QCommandLineOption set{QStringLiteral("set"),
                            QStringLiteral("Start with VALUE held at INDEX (repeatable)."),
                            QStringLiteral("INDEX=VALUE")};
+    QCommandLineOption record{QStringLiteral("record"),
+                              QStringLiteral("Append every byte the tool sends to FILE."),
+                              QStringLiteral("FILE")};
 };
 
 // "1-35" into its two bytes.
@@ -158,7 +162,8 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const SimOptions options;
     parser.addOptions({options.paced, options.latency, options.version, options.fault,
-                       options.atFrame, options.always, options.passes, options.set});
+                       options.atFrame, options.always, options.passes, options.set,
+                       options.record});
     parser.process(app);
     SimSettings settings;
     if (const QString error = parseSettings(parser, options, &settings); !error.isEmpty())
@@ -169,6 +174,14 @@ int main(int argc, char *argv[])
                       settings.timing);
     if (!emulator.start())
         return usageError(QStringLiteral("cannot open a pseudo-terminal: %1").arg(emulator.errorText()));
+
+    QFile record(parser.value(options.record));
+    if (parser.isSet(options.record)) {
+        if (!record.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+            return usageError(QStringLiteral("cannot write %1").arg(record.fileName()));
+        QObject::connect(&emulator, &Emulator::received, &app,
+                         [&record](const QByteArray &bytes) { (void)record.write(bytes); });
+    }
 
     QTextStream out(stdout);
     out << emulator.devicePath() << Qt::endl;

@@ -27,6 +27,11 @@ packages=(
     # robustness: Clang with libFuzzer and the sanitizer runtimes, and
     # llvm-symbolizer for readable sanitizer reports
     clang libclang-rt-14-dev llvm
+    # Windows: the MinGW-w64 cross compiler (POSIX threads, as the prebuilt Qt
+    # for Windows was made with), Wine to run the tests, NSIS for the setup
+    # program, and what its checks use: xwininfo, unzip (tools/windows/)
+    mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 nsis
+    x11-utils unzip
 )
 
 sudo=""

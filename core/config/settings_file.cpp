@@ -12,7 +12,9 @@
 
 #include <optional>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace vexlor {
 namespace {
@@ -160,6 +162,7 @@ SettingsWriteResult SettingsFile::writeStrings(const QString &section, const QLi
     return {};
 }
 
+#ifndef Q_OS_WIN // windows_settings_folder.cpp
 bool isPortableProgramFolder(const QString &programFolder)
 {
     const QFileInfo folder(programFolder);
@@ -192,5 +195,7 @@ QString settingsFolderFor(const QString &programFolder)
         return QFileInfo(programFolder).absoluteFilePath();
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }
+
+#endif
 
 } // namespace vexlor

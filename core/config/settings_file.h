@@ -59,11 +59,13 @@ private:
 // Whether the executable's folder is a portable copy's, which keeps the
 // tool's files beside itself: a folder that whoever runs the program owns and
 // can write, and that is no installed location (/usr, /usr/local, /opt, ...,
-// ~/.local/bin).
+// ~/.local/bin). On Windows: a folder the user can write that is not under
+// the program folders (Program Files) or the system's folder.
 [[nodiscard]] bool isPortableProgramFolder(const QString &programFolder);
 
 // The folder for config.ini: the executable's folder for a portable copy,
-// otherwise the user's configuration folder for this application.
+// otherwise the user's configuration folder for this application (on
+// Windows the roaming application-data folder).
 [[nodiscard]] QString settingsFolderFor(const QString &programFolder);
 
 } // namespace vexlor

@@ -7,7 +7,11 @@
 
 #include <cerrno>
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace vexlor {
 namespace {
@@ -20,7 +24,10 @@ bool syncedToDisk(const QSaveFile &file)
     const int fd = file.handle();
     if (fd < 0)
         return false;
-    while (::fsync(fd) != 0) {
+#ifdef Q_OS_WIN
+    const auto fsync = ::_commit; // FlushFileBuffers on the file's handle
+#endif
+    while (fsync(fd) != 0) {
         if (errno != EINTR)
             return errno == EINVAL || errno == EROFS;
     }

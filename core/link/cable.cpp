@@ -7,14 +7,6 @@
 namespace vexlor {
 namespace {
 
-std::unique_ptr<BridgeLine> makeFtdiBridgeLine(const SerialPortEntry &entry)
-{
-    // Only the device behind this port: never the first of the family.
-    if (!entry.usb.known())
-        return nullptr;
-    return std::make_unique<FtdiBridgeLine>(entry.usb);
-}
-
 constexpr std::array kCableTypes = {
     CableType{"FTDI USB serial bridge", 0x0403, &makeFtdiBridgeLine, true},
 };

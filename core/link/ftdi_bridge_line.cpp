@@ -28,4 +28,12 @@ int FtdiBridgeLine::setBridgeLine(int flag)
     return status;
 }
 
+std::unique_ptr<BridgeLine> makeFtdiBridgeLine(const SerialPortEntry &entry)
+{
+    // Only the device behind this port: never the first of the family.
+    if (!entry.usb.known())
+        return nullptr;
+    return std::make_unique<FtdiBridgeLine>(entry.usb);
+}
+
 } // namespace vexlor

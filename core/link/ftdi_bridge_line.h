@@ -3,6 +3,8 @@
 #include "bridge_line.h"
 #include "port_discovery.h"
 
+#include <memory>
+
 namespace vexlor {
 
 // BridgeLine through libftdi1, on the one USB device at `location` (the
@@ -19,5 +21,11 @@ public:
 private:
     UsbLocation m_location;
 };
+
+// The bridge line of the cable behind the listed port `entry`, the way the
+// platform drives it (libftdi on the port's USB device here, the chip maker's
+// driver library on Windows); null when that device cannot be told apart or
+// the platform has no way to reach it.
+[[nodiscard]] std::unique_ptr<BridgeLine> makeFtdiBridgeLine(const SerialPortEntry &entry);
 
 } // namespace vexlor

@@ -2,11 +2,14 @@
 // that compare with the controller and restore a backup, and of the splash
 // banner, for the README and for checking the layout by eye.
 //   window-shots OUTPUT_FOLDER [LANGUAGE]
-//   window-shots --guide OUTPUT_FOLDER LANGUAGE
 // With a LANGUAGE ("de"), only the two tabs, in that language, as
-// screenshot-general-de.png and screenshot-motor-de.png. With --guide, the
-// user guide's pictures in that language (guide_shots.h); the build makes
-// them for the guides' PDFs.
+// screenshot-general-de.png and screenshot-motor-de.png.
+//   window-shots --layout FILE [LANGUAGE]
+// writes the window's layout as text instead (window_layout.h), for comparing
+// one platform's window with another's.
+//   window-shots --guide OUTPUT_FOLDER LANGUAGE
+// saves the user guide's pictures in that language (guide_shots.h); the build
+// makes them for the guides' PDFs.
 // Run it on a real display server (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 // The window starts as on a machine without a controller cable and without a
 // reopen list; nothing of the desktop or the user's files is touched.
@@ -15,14 +18,16 @@
 #include "sample_dialogs.h"
 #include "translators.h"
 #include "window_doubles.h"
+#include "window_layout.h"
 #include "dialogs/comparison_dialog.h"
 #include "dialogs/restore_backup_dialog.h"
 #include "window/splash_window.h"
 
-#include "link/qt_serial_port.h"
+#include "link/platform_link.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -54,18 +59,43 @@ bool saveDialogShots(MainWindow &window, const QDir &out)
         && restore.grab().save(out.filePath(QStringLiteral("screenshot-restore.png")));
 }
 
+bool saveLayout(const MainWindow &window, const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(windowLayout(window).toUtf8()) > 0 && file.flush();
+}
+
+enum class Output { Pictures, Layout, Guide };
+
+// What one run saves once the window has started up: the layout, the guide's
+// pictures, or the README's pictures into `target` (with the splash and the
+// dialogs in English).
+bool saveOutputs(MainWindow &window, const QString &target, const QString &language, Output output)
+{
+    if (output == Output::Layout)
+        return saveLayout(window, target);
+    const QDir out(target);
+    if (output == Output::Guide)
+        return saveGuideShots(window, out);
+    if (!language.isEmpty())
+        return saveShots(window, out, u'-' + language);
+    vexlor::SplashWindow splash;
+    return splash.grab().save(out.filePath(QStringLiteral("screenshot-splash.png")))
+        && saveShots(window, out, {}) && saveDialogShots(window, out);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QStringList args = app.arguments();
-    const bool guide = args.size() == 4 && args.at(1) == QLatin1String("--guide");
-    if (guide)
-        args.removeAt(1);
+    Output output = Output::Pictures;
+    if (args.value(1) == QLatin1String("--layout") || args.value(1) == QLatin1String("--guide"))
+        output = args.takeAt(1) == QLatin1String("--layout") ? Output::Layout : Output::Guide;
     if (args.size() != 2 && args.size() != 3) {
-        std::fprintf(stderr, "usage: window-shots OUTPUT_FOLDER [LANGUAGE]\n"
-                             "       window-shots --guide OUTPUT_FOLDER LANGUAGE\n");
+        std::fprintf(stderr, "usage: window-shots [--layout FILE | --guide OUTPUT_FOLDER | "
+                             "OUTPUT_FOLDER] [LANGUAGE]\n");
         return 2;
     }
     const QString language = args.value(2);
@@ -74,15 +104,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "no translation for %s\n", qPrintable(language));
         return 2;
     }
-    const QDir out(args.at(1));
-    if (!out.exists() && !QDir().mkpath(out.path())) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(out.path()));
+    if (output != Output::Layout && !QDir().mkpath(args.at(1))) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(args.at(1)));
         return 2;
-    }
-
-    if (language.isEmpty() && !guide) {
-        vexlor::SplashWindow splash;
-        splash.grab().save(out.filePath(QStringLiteral("screenshot-splash.png")));
     }
 
     // Nothing is shown, opened, chosen or registered, and no port is listed,
@@ -90,23 +114,18 @@ int main(int argc, char *argv[])
     WindowDoubles doubles;
     doubles.boxes.answerYes = false;
     const auto assembly = doubles.assemble(
-        {std::make_unique<QtSerialPort>(), doubles.lister, doubles.bridges, QString()}, {},
+        {std::make_unique<PlatformSerialPort>(), doubles.lister, doubles.bridges, QString()}, {},
         translators.language());
     MainWindow &window = assembly->window();
     window.show();
     bool saved = false;
     // After the start-up's link steps have shown the device state.
     QTimer::singleShot(1000, &window, [&] {
-        if (guide)
-            saved = saveGuideShots(window, out);
-        else
-            saved = language.isEmpty() ? saveShots(window, out, {}) && saveDialogShots(window, out)
-                                       : saveShots(window, out, u'-' + language);
+        saved = saveOutputs(window, args.at(1), language, output);
         app.quit();
     });
     app.exec();
     if (!saved)
-        std::fprintf(stderr, "window-shots: a picture could not be made or saved in %s\n",
-                     qPrintable(out.path()));
+        std::fprintf(stderr, "window-shots: could not save everything into %s\n", qPrintable(args.at(1)));
     return saved ? 0 : 1;
 }
