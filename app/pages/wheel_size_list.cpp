@@ -10,10 +10,7 @@ namespace {
 // list of items as its one child, opened by its actions.
 class WheelSizeListAccessible : public QAccessibleWidget {
 public:
-    explicit WheelSizeListAccessible(QWidget *list) : QAccessibleWidget(list, QAccessible::ComboBox)
-    {
-        addControllingSignal(QStringLiteral("activated(int)"));
-    }
+    explicit WheelSizeListAccessible(QWidget *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
     [[nodiscard]] QString text(QAccessible::Text t) const override
     {

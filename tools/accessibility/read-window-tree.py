@@ -20,11 +20,12 @@ def walk(node, depth=0):
             yield from walk(child, depth + 1)
 
 
-def window_nodes(pid, seconds=30):
+def window_nodes(window, seconds=30):
     """The nodes of the program's tree once its main window shows (after the
     splash window): the first time the tree holds a text field."""
+    pid = window.pid
     deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
+    while time.monotonic() < deadline and window.poll() is None:
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
@@ -42,7 +43,7 @@ def main():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     window = subprocess.Popen([program], env=env)
     try:
-        nodes = window_nodes(window.pid)
+        nodes = window_nodes(window)
         if nodes is None:
             print("the window did not appear in the accessibility tree")
             return 1
