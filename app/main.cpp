@@ -15,6 +15,7 @@
 #include "config/language_setting.h"
 #include "config/platform_file_association.h"
 #include "config/settings_file.h"
+#include "doctor/host_system.h"
 #include "link/cable.h"
 #include "link/platform_link.h"
 
@@ -78,11 +79,13 @@ int main(int argc, char *argv[])
         const auto association = makePlatformFileAssociation(QString::fromLatin1(kApplicationName));
         PlatformPortLister portLister;
         CableBridgeLines bridgeLines(portLister);
+        const HostSystem system; // what the connection doctor reads
         WindowAssembly assembly(
             {boxes, shell, dialogs, safetyDialogs, *association},
             {std::make_unique<PlatformSerialPort>(), portLister, bridgeLines, portOverrideFromEnvironment()},
             {settings, programFolder, numberFormat, BackupStore::defaultFolder(),
-             app.arguments().mid(1), translators.language()});
+             app.arguments().mid(1), translators.language()},
+            system);
         MainWindow &window = assembly.window();
         boxes.setParentWindow(&window);
         dialogs.setParentWindow(&window);

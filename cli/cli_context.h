@@ -13,6 +13,7 @@
 namespace vexlor {
 class ControllerSession;
 class PortLister;
+class SystemView;
 } // namespace vexlor
 
 namespace vexlor::cli {
@@ -27,12 +28,14 @@ enum ExitCode {
     kExitSomeDiffer = 3,  // compare only: the controller holds other values than the file
 };
 
-// The controller side as main builds it: the system's port list and the
-// session on the real serial port. Both outlive every command.
+// The controller side as main builds it: the system's port list, the
+// session on the real serial port and the system the doctor reads. All
+// outlive every command.
 struct ControllerAccess {
     const PortLister &lister;
     ControllerSession &session;
     QString portOverride; // --port DEVICE, else VEXLOR_PORT; empty for the scan
+    const SystemView &system; // what the connection doctor reads
 };
 
 // Everything a command needs besides its own arguments: the global options,
@@ -45,6 +48,7 @@ public:
     [[nodiscard]] const QString &portOverride() const { return m_controller.portOverride; }
     [[nodiscard]] const PortLister &portLister() const { return m_controller.lister; }
     [[nodiscard]] ControllerSession &session() { return m_controller.session; }
+    [[nodiscard]] const SystemView &system() const { return m_controller.system; }
     [[nodiscard]] bool limitMaxSpeed() const { return m_limitMaxSpeed; } // false with --no-speed-limit
     [[nodiscard]] NumberFormat numberFormat() const { return m_format; }
 

@@ -48,6 +48,14 @@ constexpr std::array kCommands = {
             QT_TRANSLATE_NOOP("Cli", "print the parameters that two .vxc files set differently, as the "
                                      "controller would receive them (exit 1 when some do)"),
             &runDiff},
+    Command{"doctor", "doctor [--port DEVICE] [--json]",
+            //: keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed
+            QT_TRANSLATE_NOOP("Cli", "check the cable, its driver, access, other programs on the port, "
+                                     "ModemManager, brltty, the latency timer, a sandbox and the "
+                                     "controller: one line each, STATUS CHECK DETAIL [FIX], "
+                                     "tab-separated (exit 1 when a check fails); --json prints them as "
+                                     "JSON"),
+            &runDoctor, true},
 };
 
 } // namespace

@@ -17,6 +17,9 @@ struct Command {
     const char *synopsis; // "encode FILE"
     const char *summary;  // one line for --help; a "Cli" text, CliText::tr(summary)
     int (*run)(CliContext &context, const QStringList &args);
+    // Takes --port DEVICE after its name too, as its synopsis shows; main
+    // hands it over like the --port before the name.
+    bool portAfterName = false;
 };
 
 // Every command, in the order --help lists them (the table is in commands.cpp).
@@ -34,5 +37,6 @@ int runWrite(CliContext &context, const QStringList &args);
 int runDiff(CliContext &context, const QStringList &args);
 int runCompare(CliContext &context, const QStringList &args);
 int runBackups(CliContext &context, const QStringList &args);
+int runDoctor(CliContext &context, const QStringList &args);
 
 } // namespace vexlor::cli

@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "config/backup_store.h"
+#include "doctor/host_system.h"
 #include "link/cable.h"
 #include "link/platform_link.h"
 #include "params/message_input.h"
@@ -54,6 +55,33 @@ QString commandList()
     return text;
 }
 
+// The --port DEVICE (or --port=DEVICE) among a command's arguments, taken out
+// of them; empty when there is none.
+QString takePortOption(QStringList &args)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == u"--port" && i + 1 < args.size()) {
+            const QString port = args[i + 1];
+            args.remove(i, 2);
+            return port;
+        }
+        if (args[i].startsWith(QLatin1String("--port="))) {
+            const QString port = args[i].mid(7);
+            args.remove(i);
+            return port;
+        }
+    }
+    return {};
+}
+
+// The --port the command is given: after its name when it takes one there
+// (taken out of `args`), else the one before it.
+QString portOf(const Command &command, QStringList &args, const QString &portBeforeName)
+{
+    const QString after = command.portAfterName ? takePortOption(args) : QString();
+    return after.isEmpty() ? portBeforeName : after;
+}
+
 void print(FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -70,7 +98,8 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
     PlatformPortLister lister;
     CableBridgeLines bridges(lister);
     ControllerSession session(std::make_unique<PlatformSerialPort>(), lister, bridges, portOverride);
-    CliContext context({lister, session, portOverride}, limitMaxSpeed, format);
+    const HostSystem system;
+    CliContext context({lister, session, portOverride, system}, limitMaxSpeed, format);
     return command.run(context, args);
 }
 
@@ -137,6 +166,7 @@ int main(int argc, char *argv[])
                           + u'\n');
         return kExitBadInput;
     }
-    return runCommand(*command, positional.mid(1), parser.value(portOption),
-                      !parser.isSet(noSpeedLimitOption));
+    QStringList args = positional.mid(1);
+    const QString port = portOf(*command, args, parser.value(portOption));
+    return runCommand(*command, args, port, !parser.isSet(noSpeedLimitOption));
 }

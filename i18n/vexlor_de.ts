@@ -156,6 +156,11 @@ diff endet wie diff(1): 0 kein Unterschied, 1 Unterschiede gefunden, 2 fehlerhaf
 compare endet mit 0, wenn der Controller die Werte der Datei enthält, mit 3, wenn sich Werte unterscheiden, mit 1 bei einem Fehler des Controllers oder der Verbindung und mit 2 bei fehlerhafter Eingabe oder falschem Aufruf.
 write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden als geschrieben wurden (sie werden wie bei compare ausgegeben), und mit 2, wenn die Sicherung nicht angelegt werden kann oder, ohne --force, Werte außerhalb der Grenzen des Fensters liegen (dann wird nichts geschrieben).</translation>
     </message>
+    <message>
+        <source>check the cable, its driver, access, other programs on the port, ModemManager, brltty, the latency timer, a sandbox and the controller: one line each, STATUS CHECK DETAIL [FIX], tab-separated (exit 1 when a check fails); --json prints them as JSON</source>
+        <extracomment>keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed</extracomment>
+        <translation>das Kabel, seinen Treiber, den Zugriff, andere Programme an der Schnittstelle, ModemManager, brltty, den Latenz-Timer, eine Sandbox und den Controller prüfen: je eine Zeile STATUS CHECK DETAIL [FIX], durch Tabulatoren getrennt (Exit-Code 1, wenn eine Prüfung fehlschlägt); --json gibt sie als JSON aus</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -193,6 +198,365 @@ Softwareversion des Controllers: v%1</translation>
     <message>
         <source>Connection to controller is not detected!</source>
         <translation>Keine Verbindung zum Controller erkannt!</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>You are in group %1, but its members may not read and write the device.</source>
+        <extracomment>%1 a group&apos;s name</extracomment>
+        <translation>Sie sind in der Gruppe %1, aber ihre Mitglieder dürfen das Gerät nicht lesen und beschreiben.</translation>
+    </message>
+    <message>
+        <source>You are in group %1.</source>
+        <translation>Sie sind in der Gruppe %1.</translation>
+    </message>
+    <message>
+        <source>You were added to group %1 after this session began; the membership counts from your next login.</source>
+        <translation>Sie wurden nach dem Beginn dieser Sitzung zur Gruppe %1 hinzugefügt; die Mitgliedschaft gilt ab der nächsten Anmeldung.</translation>
+    </message>
+    <message>
+        <source>You are not in group %1.</source>
+        <translation>Sie sind nicht in der Gruppe %1.</translation>
+    </message>
+    <message>
+        <source>%1 refuses you: owner %2, group %3, mode %4.</source>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its mode in octal (0660)</extracomment>
+        <translation>%1 verweigert Ihnen den Zugriff: Eigentümer %2, Gruppe %3, Modus %4.</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is installed (%2).</source>
+        <translation>Die Kabelregel %1 ist installiert (%2).</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is not installed.</source>
+        <translation>Die Kabelregel %1 ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The device grants you access through the seat&apos;s access entry.</source>
+        <translation>Das Gerät gewährt Ihnen Zugriff über den Zugriffseintrag des Arbeitsplatzes.</translation>
+    </message>
+    <message>
+        <source>The device carries no access entry for you (the cable rule gives one to the user at the computer&apos;s own screen).</source>
+        <translation>Das Gerät hat keinen Zugriffseintrag für Sie (die Kabelregel gibt ihn dem Benutzer am Bildschirm des Rechners selbst).</translation>
+    </message>
+    <message>
+        <source>%1, then log out and in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, dann ab- und wieder anmelden.</translation>
+    </message>
+    <message>
+        <source>Something beyond the device&apos;s permissions refuses you (a sandbox or a security module); see sandbox.</source>
+        <translation>Etwas jenseits der Rechte des Geräts verweigert Ihnen den Zugriff (eine Sandbox oder ein Sicherheitsmodul); siehe sandbox.</translation>
+    </message>
+    <message>
+        <source>Log out and in again (or restart the computer).</source>
+        <translation>Ab- und wieder anmelden (oder den Rechner neu starten).</translation>
+    </message>
+    <message>
+        <source>Use %1 as its owner, %2, or ask them to let you use it.</source>
+        <extracomment>%1 the device, %2 its owner</extracomment>
+        <translation>Verwenden Sie %1 als sein Eigentümer %2, oder bitten Sie diesen, es Ihnen zu erlauben.</translation>
+    </message>
+    <message>
+        <source>%1 is gone.</source>
+        <translation>%1 ist verschwunden.</translation>
+    </message>
+    <message>
+        <source>Plug the cable in again.</source>
+        <translation>Stecken Sie das Kabel wieder ein.</translation>
+    </message>
+    <message>
+        <source>The tool holds %1 open for reading and writing.</source>
+        <extracomment>%1 the serial device</extracomment>
+        <translation>Das Programm hält %1 zum Lesen und Schreiben offen.</translation>
+    </message>
+    <message>
+        <source>%1 opens for reading and writing.</source>
+        <translation>%1 lässt sich zum Lesen und Schreiben öffnen.</translation>
+    </message>
+    <message>
+        <source>Another program holds %1 for itself, so opening it cannot be tried (see busy).</source>
+        <translation>Ein anderes Programm hält %1 für sich allein, daher lässt sich das Öffnen nicht versuchen (siehe busy).</translation>
+    </message>
+    <message>
+        <source>%1 does not open: %2.</source>
+        <extracomment>%1 the serial device, %2 the system&apos;s reason</extracomment>
+        <translation>%1 lässt sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>Unplug the cable and plug it in again.</source>
+        <translation>Ziehen Sie das Kabel ab und stecken Sie es wieder ein.</translation>
+    </message>
+    <message>
+        <source>%1 is a pseudo-terminal: the program at its other end holds it open.</source>
+        <translation>%1 ist ein Pseudo-Terminal: Das Programm an seinem anderen Ende hält es offen.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <extracomment>%1 a program&apos;s name, %2 its process id</extracomment>
+        <translation>%1 (Prozess %2)</translation>
+    </message>
+    <message>
+        <source>%1 is held open by %2.</source>
+        <extracomment>%1 the serial device, %2 the programs with their process ids</extracomment>
+        <translation>%1 wird von %2 offen gehalten.</translation>
+    </message>
+    <message>
+        <source>Close %1, or end it: %2</source>
+        <extracomment>%1 the programs, %2 the command that ends them</extracomment>
+        <translation>Schließen Sie %1 oder beenden Sie es: %2</translation>
+    </message>
+    <message>
+        <source>Another user&apos;s process holds %1 for itself.</source>
+        <translation>Ein Prozess eines anderen Benutzers hält %1 für sich allein.</translation>
+    </message>
+    <message>
+        <source>Find it with %1 and close it.</source>
+        <extracomment>%1 a command that names the process</extracomment>
+        <translation>Finden Sie ihn mit %1 und schließen Sie ihn.</translation>
+    </message>
+    <message>
+        <source>No other process of yours holds %1 open (the open files of %2 processes of other users cannot be seen).</source>
+        <extracomment>%1 the serial device, %2 a number of processes</extracomment>
+        <translation>Kein anderer Prozess von Ihnen hält %1 offen (die offenen Dateien von %2 Prozessen anderer Benutzer sind nicht einsehbar).</translation>
+    </message>
+    <message>
+        <source>No other process holds %1 open.</source>
+        <translation>Kein anderer Prozess hält %1 offen.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), no serial number.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1: USB %2 (%3), keine Seriennummer.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), serial number %4.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name, %4 its serial number</extracomment>
+        <translation>%1: USB %2 (%3), Seriennummer %4.</translation>
+    </message>
+    <message>
+        <source>No programming cable is plugged in: no USB serial port of a known cable.</source>
+        <translation>Kein Programmierkabel eingesteckt: keine serielle USB-Schnittstelle eines bekannten Kabels.</translation>
+    </message>
+    <message>
+        <source>The cable&apos;s USB device %1 is present but has no serial port (see driver).</source>
+        <extracomment>%1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>Das USB-Gerät %1 des Kabels ist vorhanden, hat aber keine serielle Schnittstelle (siehe driver).</translation>
+    </message>
+    <message>
+        <source>%1, then unplug the cable and plug it in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, dann das Kabel abziehen und wieder einstecken.</translation>
+    </message>
+    <message>
+        <source>No other USB serial port is present.</source>
+        <translation>Keine andere serielle USB-Schnittstelle ist vorhanden.</translation>
+    </message>
+    <message>
+        <source>USB serial ports present: %1.</source>
+        <translation>Vorhandene serielle USB-Schnittstellen: %1.</translation>
+    </message>
+    <message>
+        <source>Plug the programming cable into a USB port of this computer.</source>
+        <translation>Stecken Sie das Programmierkabel in eine USB-Buchse dieses Rechners.</translation>
+    </message>
+    <message>
+        <source>No serial device at %1.</source>
+        <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
+        <translation>Kein serielles Gerät unter %1.</translation>
+    </message>
+    <message>
+        <source>Name the cable&apos;s serial device; vexlor-cli ports lists them.</source>
+        <translation>Geben Sie das serielle Gerät des Kabels an; vexlor-cli ports listet sie auf.</translation>
+    </message>
+    <message>
+        <source>%1 is a USB serial port of %2 (%3), not of a known programming cable.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1 ist eine serielle USB-Schnittstelle von %2 (%3), nicht von einem bekannten Programmierkabel.</translation>
+    </message>
+    <message>
+        <source>Name the programming cable&apos;s port, or name none to look for the cable.</source>
+        <translation>Geben Sie die Schnittstelle des Programmierkabels an, oder keine, damit nach dem Kabel gesucht wird.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port (a pseudo-terminal or a built-in port).</source>
+        <translation>%1 ist keine serielle USB-Schnittstelle (ein Pseudo-Terminal oder eine eingebaute Schnittstelle).</translation>
+    </message>
+    <message>
+        <source>%1 cables are plugged in: %2. The tool uses the last one found, %3.</source>
+        <extracomment>%1 how many, %2 their serial devices, %3 the one the tool uses</extracomment>
+        <translation>%1 Kabel sind eingesteckt: %2. Das Programm verwendet das zuletzt gefundene, %3.</translation>
+    </message>
+    <message>
+        <source>Unplug the cables you do not use, or name one with --port or VEXLOR_PORT.</source>
+        <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
+        <translation>Ziehen Sie die Kabel ab, die Sie nicht verwenden, oder geben Sie eines mit --port oder VEXLOR_PORT an.</translation>
+    </message>
+    <message>
+        <source>A program holds the cable&apos;s USB device %1 directly (usbfs), so the serial driver cannot make a port of it.</source>
+        <extracomment>usbfs: keep as it is; %1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>Ein Programm hält das USB-Gerät %1 des Kabels direkt (usbfs), daher kann der serielle Treiber keine Schnittstelle daraus machen.</translation>
+    </message>
+    <message>
+        <source>Close the other program that uses the cable, then unplug the cable and plug it in again.</source>
+        <translation>Schließen Sie das andere Programm, das das Kabel verwendet, dann das Kabel abziehen und wieder einstecken.</translation>
+    </message>
+    <message>
+        <source>No kernel driver made a serial port of the cable&apos;s USB device %1.</source>
+        <translation>Kein Kernel-Treiber hat aus dem USB-Gerät %1 des Kabels eine serielle Schnittstelle gemacht.</translation>
+    </message>
+    <message>
+        <source>The kernel made %1, but its device node %2 is missing.</source>
+        <extracomment>%1 the kernel&apos;s name of the port (ttyUSB0), %2 its device node</extracomment>
+        <translation>Der Kernel hat %1 angelegt, aber sein Geräteknoten %2 fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2, not %3, the cable&apos;s own driver.</source>
+        <extracomment>%1 the driver in use, %2 the port, %3 the driver made for the cable</extracomment>
+        <translation>%1 treibt %2, nicht %3, der eigene Treiber des Kabels.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2; its device node is %3.</source>
+        <extracomment>%1 the kernel driver, %2 the kernel&apos;s name of the port (ttyUSB0), %3 its device node</extracomment>
+        <translation>%1 treibt %2; sein Geräteknoten ist %3.</translation>
+    </message>
+    <message>
+        <source>No cable port to look at.</source>
+        <translation>Keine Kabelschnittstelle zum Prüfen.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port.</source>
+        <translation>%1 ist keine serielle USB-Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>ModemManager is not running.</source>
+        <translation>ModemManager läuft nicht.</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and is told to ignore %1 (%2).</source>
+        <extracomment>%1 the USB vendor:product, %2 the rules file that says so</extracomment>
+        <translation>ModemManager läuft und soll %1 übergehen (%2).</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and may probe %1 (%2) for a modem, which garbles the controller&apos;s replies.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product</extracomment>
+        <translation>ModemManager läuft und kann %1 (%2) auf ein Modem prüfen, was die Antworten des Controllers verfälscht.</translation>
+    </message>
+    <message>
+        <source>brltty is not installed.</source>
+        <translation>brltty ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>brltty is installed; its udev rules do not claim %1.</source>
+        <extracomment>%1 the USB vendor:product</extracomment>
+        <translation>brltty ist installiert; seine udev-Regeln beanspruchen %1 nicht.</translation>
+    </message>
+    <message>
+        <source>brltty is installed and its udev rule (%1, line %2) claims %3 devices as braille displays, taking the cable&apos;s port.</source>
+        <extracomment>%1 the rules file, %2 a line number, %3 the USB vendor:product</extracomment>
+        <translation>brltty ist installiert und seine udev-Regel (%1, Zeile %2) beansprucht %3-Geräte als Braillezeilen und nimmt so die Schnittstelle des Kabels.</translation>
+    </message>
+    <message>
+        <source>The tool is busy with the controller; run the doctor again when it is done.</source>
+        <translation>Das Programm ist mit dem Controller beschäftigt; starten Sie die Diagnose erneut, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>The controller answers: software version v%1.</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Der Controller antwortet: Softwareversion v%1.</translation>
+    </message>
+    <message>
+        <source>The cable answers but the controller does not: is the bike&apos;s battery on and the display connected?</source>
+        <translation>Das Kabel antwortet, der Controller aber nicht: Ist der Akku des Rades eingeschaltet und das Display angeschlossen?</translation>
+    </message>
+    <message>
+        <source>Switch the bike&apos;s battery on and connect the display, then run the doctor again.</source>
+        <translation>Schalten Sie den Akku des Rades ein und schließen Sie das Display an, dann starten Sie die Diagnose erneut.</translation>
+    </message>
+    <message>
+        <source>Fix what the lines above show, then run the doctor again.</source>
+        <translation>Beheben Sie, was die Zeilen darüber zeigen, dann starten Sie die Diagnose erneut.</translation>
+    </message>
+    <message>
+        <source>The tool may not open %1 (see access).</source>
+        <translation>Das Programm darf %1 nicht öffnen (siehe access).</translation>
+    </message>
+    <message>
+        <source>Another program is using %1 (see busy).</source>
+        <translation>Ein anderes Programm benutzt %1 (siehe busy).</translation>
+    </message>
+    <message>
+        <source>The tool found no port to reach the controller through.</source>
+        <translation>Das Programm hat keine Schnittstelle gefunden, über die es den Controller erreicht.</translation>
+    </message>
+    <message>
+        <source>%1 does not open.</source>
+        <translation>%1 lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 has no latency timer.</source>
+        <extracomment>%1 the kernel driver</extracomment>
+        <translation>%1 hat keinen Latenz-Timer.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at 1 ms.</source>
+        <translation>Der Latenz-Timer steht auf 1 ms.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; the tool asks no other driver than its cable&apos;s for low latency.</source>
+        <translation>Der Latenz-Timer steht auf %1 ms; das Programm bittet nur den Treiber seines Kabels um geringe Latenz.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; what it is while the tool holds the port cannot be tried, as the port does not open (see access).</source>
+        <translation>Der Latenz-Timer steht auf %1 ms; welchen Wert er hat, während das Programm die Schnittstelle hält, lässt sich nicht prüfen, da sie sich nicht öffnen lässt (siehe access).</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms, and at 1 ms while the tool holds the port (it asks the driver for low latency).</source>
+        <translation>Der Latenz-Timer steht auf %1 ms und auf 1 ms, solange das Programm die Schnittstelle hält (es bittet den Treiber um geringe Latenz).</translation>
+    </message>
+    <message>
+        <source>The latency timer stays at %1 ms while the tool holds the port: every reply comes that much later.</source>
+        <translation>Der Latenz-Timer bleibt auf %1 ms, während das Programm die Schnittstelle hält: Jede Antwort kommt um so viel später.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which may use every device.</source>
+        <extracomment>%1 the Flatpak application&apos;s id</extracomment>
+        <translation>Das Programm läuft in der Flatpak-Sandbox von %1, die jedes Gerät verwenden darf.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which keeps serial devices out.</source>
+        <translation>Das Programm läuft in der Flatpak-Sandbox von %1, die serielle Geräte aussperrt.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which may open %2.</source>
+        <extracomment>%1 the snap&apos;s name, %2 the serial device</extracomment>
+        <translation>Das Programm läuft im Snap %1, der %2 öffnen darf.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which keeps USB serial devices out unless they are granted to it.</source>
+        <translation>Das Programm läuft im Snap %1, der serielle USB-Geräte aussperrt, solange sie ihm nicht freigegeben sind.</translation>
+    </message>
+    <message>
+        <source>The tool runs outside Flatpak and Snap.</source>
+        <translation>Das Programm läuft außerhalb von Flatpak und Snap.</translation>
+    </message>
+    <message>
+        <source>No port to reach the controller through.</source>
+        <translation>Keine Schnittstelle, über die der Controller erreichbar wäre.</translation>
+    </message>
+    <message>
+        <source>The port does not open for you (see access).</source>
+        <translation>Die Schnittstelle lässt sich von Ihnen nicht öffnen (siehe access).</translation>
+    </message>
+    <message>
+        <source>Another process holds the port (see busy).</source>
+        <translation>Ein anderer Prozess hält die Schnittstelle (siehe busy).</translation>
+    </message>
+    <message>
+        <source>Not checked on Windows.</source>
+        <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
+        <translation>Unter Windows nicht geprüft.</translation>
     </message>
 </context>
 <context>
@@ -567,6 +931,15 @@ und melden Sie sich danach ab und wieder an.</translation>
     <message>
         <source>Connection</source>
         <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>&amp;Connection Doctor…</source>
+        <extracomment>Help menu: the checks of why the programming cable does not work</extracomment>
+        <translation>&amp;Verbindungsdiagnose…</translation>
+    </message>
+    <message>
+        <source>Connection Doctor…</source>
+        <translation>Verbindungsdiagnose…</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1575,50 @@ und melden Sie sich danach ab und wieder an.</translation>
     <message>
         <source>Taken after an interrupted write</source>
         <translation>Nach einem unterbrochenen Schreibvorgang angelegt</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ConnectionDoctorDialog</name>
+    <message>
+        <source>Passed</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Not applicable</source>
+        <translation>Nicht zutreffend</translation>
+    </message>
+    <message>
+        <source>Connection Doctor</source>
+        <translation>Verbindungsdiagnose</translation>
+    </message>
+    <message>
+        <source>Why the programming cable does or does not work, and what fixes it:</source>
+        <translation>Warum das Programmierkabel funktioniert oder nicht, und was Abhilfe schafft:</translation>
+    </message>
+    <message>
+        <source>&amp;Run Again</source>
+        <translation>&amp;Erneut prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Report</source>
+        <translation>Bericht &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <extracomment>before the fix of a check that failed or warns; %1 the fix, often a command</extracomment>
+        <translation>Abhilfe: %1</translation>
+    </message>
+    <message>
+        <source>Asking the controller…</source>
+        <translation>Controller wird abgefragt…</translation>
     </message>
 </context>
 </TS>

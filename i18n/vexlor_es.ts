@@ -156,6 +156,11 @@ diff termina como diff(1): 0 sin diferencias, 1 hay diferencias, 2 datos de entr
 compare termina con 0 si el controlador tiene los valores del archivo, 3 si alguno difiere, 1 si falla el controlador o la conexión, 2 si los datos de entrada o el uso son incorrectos.
 write termina con 1 también cuando la relectura encuentra valores distintos de los escritos (se muestran como los muestra compare), y con 2 cuando no se puede guardar la copia de seguridad o, sin --force, hay valores fuera de los límites de la ventana (no se escribe nada).</translation>
     </message>
+    <message>
+        <source>check the cable, its driver, access, other programs on the port, ModemManager, brltty, the latency timer, a sandbox and the controller: one line each, STATUS CHECK DETAIL [FIX], tab-separated (exit 1 when a check fails); --json prints them as JSON</source>
+        <extracomment>keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed</extracomment>
+        <translation>comprueba el cable, su controlador del sistema, el acceso, otros programas en el puerto, ModemManager, brltty, el temporizador de latencia, un entorno aislado y el controlador: una línea por comprobación, STATUS CHECK DETAIL [FIX], separados por tabuladores (código de salida 1 si falla alguna); --json las muestra como JSON</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -193,6 +198,365 @@ Versión de software del controlador: v%1</translation>
     <message>
         <source>Connection to controller is not detected!</source>
         <translation>¡No se detecta la conexión con el controlador!</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>You are in group %1, but its members may not read and write the device.</source>
+        <extracomment>%1 a group&apos;s name</extracomment>
+        <translation>Está en el grupo %1, pero sus miembros no pueden leer ni escribir en el dispositivo.</translation>
+    </message>
+    <message>
+        <source>You are in group %1.</source>
+        <translation>Está en el grupo %1.</translation>
+    </message>
+    <message>
+        <source>You were added to group %1 after this session began; the membership counts from your next login.</source>
+        <translation>Se le añadió al grupo %1 después de iniciar esta sesión; la pertenencia cuenta a partir del próximo inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>You are not in group %1.</source>
+        <translation>No está en el grupo %1.</translation>
+    </message>
+    <message>
+        <source>%1 refuses you: owner %2, group %3, mode %4.</source>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its mode in octal (0660)</extracomment>
+        <translation>%1 le deniega el acceso: propietario %2, grupo %3, modo %4.</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is installed (%2).</source>
+        <translation>La regla del cable %1 está instalada (%2).</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is not installed.</source>
+        <translation>La regla del cable %1 no está instalada.</translation>
+    </message>
+    <message>
+        <source>The device grants you access through the seat&apos;s access entry.</source>
+        <translation>El dispositivo le da acceso mediante la entrada de acceso del puesto.</translation>
+    </message>
+    <message>
+        <source>The device carries no access entry for you (the cable rule gives one to the user at the computer&apos;s own screen).</source>
+        <translation>El dispositivo no tiene ninguna entrada de acceso para usted (la regla del cable da una al usuario sentado ante la pantalla del propio ordenador).</translation>
+    </message>
+    <message>
+        <source>%1, then log out and in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, y después cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>Something beyond the device&apos;s permissions refuses you (a sandbox or a security module); see sandbox.</source>
+        <translation>Algo ajeno a los permisos del dispositivo le deniega el acceso (un entorno aislado o un módulo de seguridad); vea sandbox.</translation>
+    </message>
+    <message>
+        <source>Log out and in again (or restart the computer).</source>
+        <translation>Cierre la sesión y vuelva a iniciarla (o reinicie el ordenador).</translation>
+    </message>
+    <message>
+        <source>Use %1 as its owner, %2, or ask them to let you use it.</source>
+        <extracomment>%1 the device, %2 its owner</extracomment>
+        <translation>Use %1 como su propietario, %2, o pídale que le deje usarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is gone.</source>
+        <translation>%1 ha desaparecido.</translation>
+    </message>
+    <message>
+        <source>Plug the cable in again.</source>
+        <translation>Vuelva a conectar el cable.</translation>
+    </message>
+    <message>
+        <source>The tool holds %1 open for reading and writing.</source>
+        <extracomment>%1 the serial device</extracomment>
+        <translation>La herramienta mantiene %1 abierto para lectura y escritura.</translation>
+    </message>
+    <message>
+        <source>%1 opens for reading and writing.</source>
+        <translation>%1 se abre para lectura y escritura.</translation>
+    </message>
+    <message>
+        <source>Another program holds %1 for itself, so opening it cannot be tried (see busy).</source>
+        <translation>Otro programa retiene %1 en exclusiva, así que no se puede probar a abrirlo (vea busy).</translation>
+    </message>
+    <message>
+        <source>%1 does not open: %2.</source>
+        <extracomment>%1 the serial device, %2 the system&apos;s reason</extracomment>
+        <translation>%1 no se abre: %2.</translation>
+    </message>
+    <message>
+        <source>Unplug the cable and plug it in again.</source>
+        <translation>Desconecte el cable y vuelva a conectarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is a pseudo-terminal: the program at its other end holds it open.</source>
+        <translation>%1 es un pseudoterminal: el programa del otro extremo lo mantiene abierto.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <extracomment>%1 a program&apos;s name, %2 its process id</extracomment>
+        <translation>%1 (proceso %2)</translation>
+    </message>
+    <message>
+        <source>%1 is held open by %2.</source>
+        <extracomment>%1 the serial device, %2 the programs with their process ids</extracomment>
+        <translation>%1 lo mantiene abierto %2.</translation>
+    </message>
+    <message>
+        <source>Close %1, or end it: %2</source>
+        <extracomment>%1 the programs, %2 the command that ends them</extracomment>
+        <translation>Cierre %1 o termínelo: %2</translation>
+    </message>
+    <message>
+        <source>Another user&apos;s process holds %1 for itself.</source>
+        <translation>Un proceso de otro usuario retiene %1 en exclusiva.</translation>
+    </message>
+    <message>
+        <source>Find it with %1 and close it.</source>
+        <extracomment>%1 a command that names the process</extracomment>
+        <translation>Encuéntrelo con %1 y ciérrelo.</translation>
+    </message>
+    <message>
+        <source>No other process of yours holds %1 open (the open files of %2 processes of other users cannot be seen).</source>
+        <extracomment>%1 the serial device, %2 a number of processes</extracomment>
+        <translation>Ningún otro proceso suyo mantiene %1 abierto (no se pueden ver los archivos abiertos de %2 procesos de otros usuarios).</translation>
+    </message>
+    <message>
+        <source>No other process holds %1 open.</source>
+        <translation>Ningún otro proceso mantiene %1 abierto.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), no serial number.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1: USB %2 (%3), sin número de serie.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), serial number %4.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name, %4 its serial number</extracomment>
+        <translation>%1: USB %2 (%3), número de serie %4.</translation>
+    </message>
+    <message>
+        <source>No programming cable is plugged in: no USB serial port of a known cable.</source>
+        <translation>No hay ningún cable de programación conectado: ningún puerto serie USB de un cable conocido.</translation>
+    </message>
+    <message>
+        <source>The cable&apos;s USB device %1 is present but has no serial port (see driver).</source>
+        <extracomment>%1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>El dispositivo USB %1 del cable está presente pero no tiene puerto serie (vea driver).</translation>
+    </message>
+    <message>
+        <source>%1, then unplug the cable and plug it in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, y después desconecte el cable y vuelva a conectarlo.</translation>
+    </message>
+    <message>
+        <source>No other USB serial port is present.</source>
+        <translation>No hay ningún otro puerto serie USB.</translation>
+    </message>
+    <message>
+        <source>USB serial ports present: %1.</source>
+        <translation>Puertos serie USB presentes: %1.</translation>
+    </message>
+    <message>
+        <source>Plug the programming cable into a USB port of this computer.</source>
+        <translation>Conecte el cable de programación a un puerto USB de este ordenador.</translation>
+    </message>
+    <message>
+        <source>No serial device at %1.</source>
+        <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
+        <translation>No hay ningún dispositivo serie en %1.</translation>
+    </message>
+    <message>
+        <source>Name the cable&apos;s serial device; vexlor-cli ports lists them.</source>
+        <translation>Indique el dispositivo serie del cable; vexlor-cli ports los lista.</translation>
+    </message>
+    <message>
+        <source>%1 is a USB serial port of %2 (%3), not of a known programming cable.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1 es un puerto serie USB de %2 (%3), no de un cable de programación conocido.</translation>
+    </message>
+    <message>
+        <source>Name the programming cable&apos;s port, or name none to look for the cable.</source>
+        <translation>Indique el puerto del cable de programación, o ninguno para que se busque el cable.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port (a pseudo-terminal or a built-in port).</source>
+        <translation>%1 no es un puerto serie USB (un pseudoterminal o un puerto integrado).</translation>
+    </message>
+    <message>
+        <source>%1 cables are plugged in: %2. The tool uses the last one found, %3.</source>
+        <extracomment>%1 how many, %2 their serial devices, %3 the one the tool uses</extracomment>
+        <translation>Hay %1 cables conectados: %2. La herramienta usa el último encontrado, %3.</translation>
+    </message>
+    <message>
+        <source>Unplug the cables you do not use, or name one with --port or VEXLOR_PORT.</source>
+        <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
+        <translation>Desconecte los cables que no use, o indique uno con --port o VEXLOR_PORT.</translation>
+    </message>
+    <message>
+        <source>A program holds the cable&apos;s USB device %1 directly (usbfs), so the serial driver cannot make a port of it.</source>
+        <extracomment>usbfs: keep as it is; %1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>Un programa retiene directamente el dispositivo USB %1 del cable (usbfs), así que el controlador serie no puede crear un puerto.</translation>
+    </message>
+    <message>
+        <source>Close the other program that uses the cable, then unplug the cable and plug it in again.</source>
+        <translation>Cierre el otro programa que usa el cable, y después desconecte el cable y vuelva a conectarlo.</translation>
+    </message>
+    <message>
+        <source>No kernel driver made a serial port of the cable&apos;s USB device %1.</source>
+        <translation>Ningún controlador del núcleo ha creado un puerto serie del dispositivo USB %1 del cable.</translation>
+    </message>
+    <message>
+        <source>The kernel made %1, but its device node %2 is missing.</source>
+        <extracomment>%1 the kernel&apos;s name of the port (ttyUSB0), %2 its device node</extracomment>
+        <translation>El núcleo ha creado %1, pero falta su nodo de dispositivo %2.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2, not %3, the cable&apos;s own driver.</source>
+        <extracomment>%1 the driver in use, %2 the port, %3 the driver made for the cable</extracomment>
+        <translation>%1 gestiona %2, y no %3, el controlador propio del cable.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2; its device node is %3.</source>
+        <extracomment>%1 the kernel driver, %2 the kernel&apos;s name of the port (ttyUSB0), %3 its device node</extracomment>
+        <translation>%1 gestiona %2; su nodo de dispositivo es %3.</translation>
+    </message>
+    <message>
+        <source>No cable port to look at.</source>
+        <translation>No hay ningún puerto de cable que examinar.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port.</source>
+        <translation>%1 no es un puerto serie USB.</translation>
+    </message>
+    <message>
+        <source>ModemManager is not running.</source>
+        <translation>ModemManager no está en ejecución.</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and is told to ignore %1 (%2).</source>
+        <extracomment>%1 the USB vendor:product, %2 the rules file that says so</extracomment>
+        <translation>ModemManager está en ejecución y tiene orden de ignorar %1 (%2).</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and may probe %1 (%2) for a modem, which garbles the controller&apos;s replies.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product</extracomment>
+        <translation>ModemManager está en ejecución y puede sondear %1 (%2) en busca de un módem, lo que altera las respuestas del controlador.</translation>
+    </message>
+    <message>
+        <source>brltty is not installed.</source>
+        <translation>brltty no está instalado.</translation>
+    </message>
+    <message>
+        <source>brltty is installed; its udev rules do not claim %1.</source>
+        <extracomment>%1 the USB vendor:product</extracomment>
+        <translation>brltty está instalado; sus reglas de udev no reclaman %1.</translation>
+    </message>
+    <message>
+        <source>brltty is installed and its udev rule (%1, line %2) claims %3 devices as braille displays, taking the cable&apos;s port.</source>
+        <extracomment>%1 the rules file, %2 a line number, %3 the USB vendor:product</extracomment>
+        <translation>brltty está instalado y su regla de udev (%1, línea %2) reclama los dispositivos %3 como líneas braille, quedándose con el puerto del cable.</translation>
+    </message>
+    <message>
+        <source>The tool is busy with the controller; run the doctor again when it is done.</source>
+        <translation>La herramienta está ocupada con el controlador; vuelva a ejecutar el diagnóstico cuando termine.</translation>
+    </message>
+    <message>
+        <source>The controller answers: software version v%1.</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>El controlador responde: versión del software v%1.</translation>
+    </message>
+    <message>
+        <source>The cable answers but the controller does not: is the bike&apos;s battery on and the display connected?</source>
+        <translation>El cable responde pero el controlador no: ¿está encendida la batería de la bicicleta y conectada la pantalla?</translation>
+    </message>
+    <message>
+        <source>Switch the bike&apos;s battery on and connect the display, then run the doctor again.</source>
+        <translation>Encienda la batería de la bicicleta y conecte la pantalla, y después vuelva a ejecutar el diagnóstico.</translation>
+    </message>
+    <message>
+        <source>Fix what the lines above show, then run the doctor again.</source>
+        <translation>Corrija lo que muestran las líneas de arriba, y después vuelva a ejecutar el diagnóstico.</translation>
+    </message>
+    <message>
+        <source>The tool may not open %1 (see access).</source>
+        <translation>La herramienta no tiene permiso para abrir %1 (vea access).</translation>
+    </message>
+    <message>
+        <source>Another program is using %1 (see busy).</source>
+        <translation>Otro programa está usando %1 (vea busy).</translation>
+    </message>
+    <message>
+        <source>The tool found no port to reach the controller through.</source>
+        <translation>La herramienta no ha encontrado ningún puerto por el que llegar al controlador.</translation>
+    </message>
+    <message>
+        <source>%1 does not open.</source>
+        <translation>%1 no se abre.</translation>
+    </message>
+    <message>
+        <source>%1 has no latency timer.</source>
+        <extracomment>%1 the kernel driver</extracomment>
+        <translation>%1 no tiene temporizador de latencia.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at 1 ms.</source>
+        <translation>El temporizador de latencia está en 1 ms.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; the tool asks no other driver than its cable&apos;s for low latency.</source>
+        <translation>El temporizador de latencia está en %1 ms; la herramienta solo pide baja latencia al controlador de su cable.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; what it is while the tool holds the port cannot be tried, as the port does not open (see access).</source>
+        <translation>El temporizador de latencia está en %1 ms; no se puede probar cuánto vale mientras la herramienta tiene el puerto, porque el puerto no se abre (vea access).</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms, and at 1 ms while the tool holds the port (it asks the driver for low latency).</source>
+        <translation>El temporizador de latencia está en %1 ms, y en 1 ms mientras la herramienta tiene el puerto (pide baja latencia al controlador).</translation>
+    </message>
+    <message>
+        <source>The latency timer stays at %1 ms while the tool holds the port: every reply comes that much later.</source>
+        <translation>El temporizador de latencia sigue en %1 ms mientras la herramienta tiene el puerto: cada respuesta llega ese tiempo más tarde.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which may use every device.</source>
+        <extracomment>%1 the Flatpak application&apos;s id</extracomment>
+        <translation>La herramienta se ejecuta en el entorno aislado Flatpak de %1, que puede usar todos los dispositivos.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which keeps serial devices out.</source>
+        <translation>La herramienta se ejecuta en el entorno aislado Flatpak de %1, que deja fuera los dispositivos serie.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which may open %2.</source>
+        <extracomment>%1 the snap&apos;s name, %2 the serial device</extracomment>
+        <translation>La herramienta se ejecuta en el snap %1, que puede abrir %2.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which keeps USB serial devices out unless they are granted to it.</source>
+        <translation>La herramienta se ejecuta en el snap %1, que deja fuera los dispositivos serie USB mientras no se le concedan.</translation>
+    </message>
+    <message>
+        <source>The tool runs outside Flatpak and Snap.</source>
+        <translation>La herramienta se ejecuta fuera de Flatpak y Snap.</translation>
+    </message>
+    <message>
+        <source>No port to reach the controller through.</source>
+        <translation>No hay ningún puerto por el que llegar al controlador.</translation>
+    </message>
+    <message>
+        <source>The port does not open for you (see access).</source>
+        <translation>El puerto no se abre para usted (vea access).</translation>
+    </message>
+    <message>
+        <source>Another process holds the port (see busy).</source>
+        <translation>Otro proceso retiene el puerto (vea busy).</translation>
+    </message>
+    <message>
+        <source>Not checked on Windows.</source>
+        <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
+        <translation>No se comprueba en Windows.</translation>
     </message>
 </context>
 <context>
@@ -567,6 +931,15 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
     <message>
         <source>Connection</source>
         <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>&amp;Connection Doctor…</source>
+        <extracomment>Help menu: the checks of why the programming cable does not work</extracomment>
+        <translation>Diagnóstico de &amp;conexión…</translation>
+    </message>
+    <message>
+        <source>Connection Doctor…</source>
+        <translation>Diagnóstico de conexión…</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1575,50 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
     <message>
         <source>Taken after an interrupted write</source>
         <translation>Hecha tras una escritura interrumpida</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ConnectionDoctorDialog</name>
+    <message>
+        <source>Passed</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallido</translation>
+    </message>
+    <message>
+        <source>Not applicable</source>
+        <translation>No aplicable</translation>
+    </message>
+    <message>
+        <source>Connection Doctor</source>
+        <translation>Diagnóstico de conexión</translation>
+    </message>
+    <message>
+        <source>Why the programming cable does or does not work, and what fixes it:</source>
+        <translation>Por qué funciona o no el cable de programación, y qué lo arregla:</translation>
+    </message>
+    <message>
+        <source>&amp;Run Again</source>
+        <translation>&amp;Volver a comprobar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Report</source>
+        <translation>&amp;Copiar informe</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <extracomment>before the fix of a check that failed or warns; %1 the fix, often a command</extracomment>
+        <translation>Solución: %1</translation>
+    </message>
+    <message>
+        <source>Asking the controller…</source>
+        <translation>Consultando al controlador…</translation>
     </message>
 </context>
 </TS>

@@ -156,6 +156,11 @@ diff se termine comme diff(1)&#x202f;: 0 aucune différence, 1 des valeurs diff�
 compare renvoie 0 si le contrôleur contient les valeurs du fichier, 3 si certaines diffèrent, 1 en cas d&apos;erreur du contrôleur ou de la liaison, 2 en cas d&apos;entrée ou d&apos;utilisation incorrecte.
 write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles écrites (elles sont affichées comme le fait compare), et 2 si la sauvegarde n&apos;a pas pu être faite ou, sans --force, si des valeurs sont hors des limites de la fenêtre (rien n&apos;est alors écrit).</translation>
     </message>
+    <message>
+        <source>check the cable, its driver, access, other programs on the port, ModemManager, brltty, the latency timer, a sandbox and the controller: one line each, STATUS CHECK DETAIL [FIX], tab-separated (exit 1 when a check fails); --json prints them as JSON</source>
+        <extracomment>keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed</extracomment>
+        <translation>vérifie le câble, son pilote, l&apos;accès, les autres programmes sur le port, ModemManager, brltty, le délai de latence, un bac à sable et le contrôleur&#x202f;: une ligne chacun, STATUS CHECK DETAIL [FIX], séparés par des tabulations (code de sortie 1 si une vérification échoue)&#x202f;; --json les affiche en JSON</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -193,6 +198,365 @@ Version logicielle du contrôleur&#x202f;: v%1</translation>
     <message>
         <source>Connection to controller is not detected!</source>
         <translation>Aucune connexion au contrôleur détectée&#x202f;!</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>You are in group %1, but its members may not read and write the device.</source>
+        <extracomment>%1 a group&apos;s name</extracomment>
+        <translation>Vous êtes dans le groupe %1, mais ses membres ne peuvent ni lire ni écrire sur le périphérique.</translation>
+    </message>
+    <message>
+        <source>You are in group %1.</source>
+        <translation>Vous êtes dans le groupe %1.</translation>
+    </message>
+    <message>
+        <source>You were added to group %1 after this session began; the membership counts from your next login.</source>
+        <translation>Vous avez été ajouté au groupe %1 après le début de cette session&#x202f;; l&apos;appartenance ne compte qu&apos;à partir de la prochaine connexion.</translation>
+    </message>
+    <message>
+        <source>You are not in group %1.</source>
+        <translation>Vous n&apos;êtes pas dans le groupe %1.</translation>
+    </message>
+    <message>
+        <source>%1 refuses you: owner %2, group %3, mode %4.</source>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its mode in octal (0660)</extracomment>
+        <translation>%1 vous refuse l&apos;accès&#x202f;: propriétaire %2, groupe %3, mode %4.</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is installed (%2).</source>
+        <translation>La règle du câble %1 est installée (%2).</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is not installed.</source>
+        <translation>La règle du câble %1 n&apos;est pas installée.</translation>
+    </message>
+    <message>
+        <source>The device grants you access through the seat&apos;s access entry.</source>
+        <translation>Le périphérique vous donne accès par l&apos;entrée d&apos;accès du poste.</translation>
+    </message>
+    <message>
+        <source>The device carries no access entry for you (the cable rule gives one to the user at the computer&apos;s own screen).</source>
+        <translation>Le périphérique n&apos;a aucune entrée d&apos;accès pour vous (la règle du câble en donne une à l&apos;utilisateur assis devant l&apos;écran de l&apos;ordinateur).</translation>
+    </message>
+    <message>
+        <source>%1, then log out and in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>Something beyond the device&apos;s permissions refuses you (a sandbox or a security module); see sandbox.</source>
+        <translation>Quelque chose au-delà des droits du périphérique vous refuse l&apos;accès (un bac à sable ou un module de sécurité)&#x202f;; voir sandbox.</translation>
+    </message>
+    <message>
+        <source>Log out and in again (or restart the computer).</source>
+        <translation>Déconnectez-vous et reconnectez-vous (ou redémarrez l&apos;ordinateur).</translation>
+    </message>
+    <message>
+        <source>Use %1 as its owner, %2, or ask them to let you use it.</source>
+        <extracomment>%1 the device, %2 its owner</extracomment>
+        <translation>Utilisez %1 en tant que son propriétaire, %2, ou demandez-lui de vous le permettre.</translation>
+    </message>
+    <message>
+        <source>%1 is gone.</source>
+        <translation>%1 a disparu.</translation>
+    </message>
+    <message>
+        <source>Plug the cable in again.</source>
+        <translation>Rebranchez le câble.</translation>
+    </message>
+    <message>
+        <source>The tool holds %1 open for reading and writing.</source>
+        <extracomment>%1 the serial device</extracomment>
+        <translation>L&apos;outil tient %1 ouvert en lecture et en écriture.</translation>
+    </message>
+    <message>
+        <source>%1 opens for reading and writing.</source>
+        <translation>%1 s&apos;ouvre en lecture et en écriture.</translation>
+    </message>
+    <message>
+        <source>Another program holds %1 for itself, so opening it cannot be tried (see busy).</source>
+        <translation>Un autre programme garde %1 pour lui seul, l&apos;ouverture ne peut donc pas être essayée (voir busy).</translation>
+    </message>
+    <message>
+        <source>%1 does not open: %2.</source>
+        <extracomment>%1 the serial device, %2 the system&apos;s reason</extracomment>
+        <translation>%1 ne s&apos;ouvre pas&#x202f;: %2.</translation>
+    </message>
+    <message>
+        <source>Unplug the cable and plug it in again.</source>
+        <translation>Débranchez le câble et rebranchez-le.</translation>
+    </message>
+    <message>
+        <source>%1 is a pseudo-terminal: the program at its other end holds it open.</source>
+        <translation>%1 est un pseudo-terminal&#x202f;: le programme à son autre bout le tient ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <extracomment>%1 a program&apos;s name, %2 its process id</extracomment>
+        <translation>%1 (processus %2)</translation>
+    </message>
+    <message>
+        <source>%1 is held open by %2.</source>
+        <extracomment>%1 the serial device, %2 the programs with their process ids</extracomment>
+        <translation>%1 est tenu ouvert par %2.</translation>
+    </message>
+    <message>
+        <source>Close %1, or end it: %2</source>
+        <extracomment>%1 the programs, %2 the command that ends them</extracomment>
+        <translation>Fermez %1 ou arrêtez-le&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>Another user&apos;s process holds %1 for itself.</source>
+        <translation>Un processus d&apos;un autre utilisateur garde %1 pour lui seul.</translation>
+    </message>
+    <message>
+        <source>Find it with %1 and close it.</source>
+        <extracomment>%1 a command that names the process</extracomment>
+        <translation>Trouvez-le avec %1 et fermez-le.</translation>
+    </message>
+    <message>
+        <source>No other process of yours holds %1 open (the open files of %2 processes of other users cannot be seen).</source>
+        <extracomment>%1 the serial device, %2 a number of processes</extracomment>
+        <translation>Aucun autre de vos processus ne tient %1 ouvert (les fichiers ouverts de %2 processus d&apos;autres utilisateurs ne sont pas visibles).</translation>
+    </message>
+    <message>
+        <source>No other process holds %1 open.</source>
+        <translation>Aucun autre processus ne tient %1 ouvert.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), no serial number.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1&#x202f;: USB %2 (%3), sans numéro de série.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), serial number %4.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name, %4 its serial number</extracomment>
+        <translation>%1&#x202f;: USB %2 (%3), numéro de série %4.</translation>
+    </message>
+    <message>
+        <source>No programming cable is plugged in: no USB serial port of a known cable.</source>
+        <translation>Aucun câble de programmation n&apos;est branché&#x202f;: aucun port série USB d&apos;un câble connu.</translation>
+    </message>
+    <message>
+        <source>The cable&apos;s USB device %1 is present but has no serial port (see driver).</source>
+        <extracomment>%1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>Le périphérique USB %1 du câble est présent mais n&apos;a pas de port série (voir driver).</translation>
+    </message>
+    <message>
+        <source>%1, then unplug the cable and plug it in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, puis débranchez le câble et rebranchez-le.</translation>
+    </message>
+    <message>
+        <source>No other USB serial port is present.</source>
+        <translation>Aucun autre port série USB n&apos;est présent.</translation>
+    </message>
+    <message>
+        <source>USB serial ports present: %1.</source>
+        <translation>Ports série USB présents&#x202f;: %1.</translation>
+    </message>
+    <message>
+        <source>Plug the programming cable into a USB port of this computer.</source>
+        <translation>Branchez le câble de programmation sur un port USB de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>No serial device at %1.</source>
+        <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
+        <translation>Aucun périphérique série à %1.</translation>
+    </message>
+    <message>
+        <source>Name the cable&apos;s serial device; vexlor-cli ports lists them.</source>
+        <translation>Indiquez le périphérique série du câble&#x202f;; vexlor-cli ports les liste.</translation>
+    </message>
+    <message>
+        <source>%1 is a USB serial port of %2 (%3), not of a known programming cable.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1 est un port série USB de %2 (%3), pas d&apos;un câble de programmation connu.</translation>
+    </message>
+    <message>
+        <source>Name the programming cable&apos;s port, or name none to look for the cable.</source>
+        <translation>Indiquez le port du câble de programmation, ou aucun pour que le câble soit recherché.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port (a pseudo-terminal or a built-in port).</source>
+        <translation>%1 n&apos;est pas un port série USB (un pseudo-terminal ou un port intégré).</translation>
+    </message>
+    <message>
+        <source>%1 cables are plugged in: %2. The tool uses the last one found, %3.</source>
+        <extracomment>%1 how many, %2 their serial devices, %3 the one the tool uses</extracomment>
+        <translation>%1 câbles sont branchés&#x202f;: %2. L&apos;outil utilise le dernier trouvé, %3.</translation>
+    </message>
+    <message>
+        <source>Unplug the cables you do not use, or name one with --port or VEXLOR_PORT.</source>
+        <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
+        <translation>Débranchez les câbles que vous n&apos;utilisez pas, ou indiquez-en un avec --port ou VEXLOR_PORT.</translation>
+    </message>
+    <message>
+        <source>A program holds the cable&apos;s USB device %1 directly (usbfs), so the serial driver cannot make a port of it.</source>
+        <extracomment>usbfs: keep as it is; %1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>Un programme tient directement le périphérique USB %1 du câble (usbfs), le pilote série ne peut donc pas en faire un port.</translation>
+    </message>
+    <message>
+        <source>Close the other program that uses the cable, then unplug the cable and plug it in again.</source>
+        <translation>Fermez l&apos;autre programme qui utilise le câble, puis débranchez le câble et rebranchez-le.</translation>
+    </message>
+    <message>
+        <source>No kernel driver made a serial port of the cable&apos;s USB device %1.</source>
+        <translation>Aucun pilote du noyau n&apos;a fait un port série du périphérique USB %1 du câble.</translation>
+    </message>
+    <message>
+        <source>The kernel made %1, but its device node %2 is missing.</source>
+        <extracomment>%1 the kernel&apos;s name of the port (ttyUSB0), %2 its device node</extracomment>
+        <translation>Le noyau a créé %1, mais son nœud de périphérique %2 manque.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2, not %3, the cable&apos;s own driver.</source>
+        <extracomment>%1 the driver in use, %2 the port, %3 the driver made for the cable</extracomment>
+        <translation>%1 pilote %2, et non %3, le pilote propre au câble.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2; its device node is %3.</source>
+        <extracomment>%1 the kernel driver, %2 the kernel&apos;s name of the port (ttyUSB0), %3 its device node</extracomment>
+        <translation>%1 pilote %2&#x202f;; son nœud de périphérique est %3.</translation>
+    </message>
+    <message>
+        <source>No cable port to look at.</source>
+        <translation>Aucun port de câble à examiner.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port.</source>
+        <translation>%1 n&apos;est pas un port série USB.</translation>
+    </message>
+    <message>
+        <source>ModemManager is not running.</source>
+        <translation>ModemManager ne tourne pas.</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and is told to ignore %1 (%2).</source>
+        <extracomment>%1 the USB vendor:product, %2 the rules file that says so</extracomment>
+        <translation>ModemManager tourne et a pour consigne d&apos;ignorer %1 (%2).</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and may probe %1 (%2) for a modem, which garbles the controller&apos;s replies.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product</extracomment>
+        <translation>ModemManager tourne et peut sonder %1 (%2) à la recherche d&apos;un modem, ce qui brouille les réponses du contrôleur.</translation>
+    </message>
+    <message>
+        <source>brltty is not installed.</source>
+        <translation>brltty n&apos;est pas installé.</translation>
+    </message>
+    <message>
+        <source>brltty is installed; its udev rules do not claim %1.</source>
+        <extracomment>%1 the USB vendor:product</extracomment>
+        <translation>brltty est installé&#x202f;; ses règles udev ne réclament pas %1.</translation>
+    </message>
+    <message>
+        <source>brltty is installed and its udev rule (%1, line %2) claims %3 devices as braille displays, taking the cable&apos;s port.</source>
+        <extracomment>%1 the rules file, %2 a line number, %3 the USB vendor:product</extracomment>
+        <translation>brltty est installé et sa règle udev (%1, ligne %2) réclame les périphériques %3 comme afficheurs braille, prenant ainsi le port du câble.</translation>
+    </message>
+    <message>
+        <source>The tool is busy with the controller; run the doctor again when it is done.</source>
+        <translation>L&apos;outil est occupé avec le contrôleur&#x202f;; relancez le diagnostic quand il aura fini.</translation>
+    </message>
+    <message>
+        <source>The controller answers: software version v%1.</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Le contrôleur répond&#x202f;: version du logiciel v%1.</translation>
+    </message>
+    <message>
+        <source>The cable answers but the controller does not: is the bike&apos;s battery on and the display connected?</source>
+        <translation>Le câble répond mais pas le contrôleur&#x202f;: la batterie du vélo est-elle allumée et l&apos;écran branché&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Switch the bike&apos;s battery on and connect the display, then run the doctor again.</source>
+        <translation>Allumez la batterie du vélo et branchez l&apos;écran, puis relancez le diagnostic.</translation>
+    </message>
+    <message>
+        <source>Fix what the lines above show, then run the doctor again.</source>
+        <translation>Corrigez ce que montrent les lignes ci-dessus, puis relancez le diagnostic.</translation>
+    </message>
+    <message>
+        <source>The tool may not open %1 (see access).</source>
+        <translation>L&apos;outil n&apos;a pas le droit d&apos;ouvrir %1 (voir access).</translation>
+    </message>
+    <message>
+        <source>Another program is using %1 (see busy).</source>
+        <translation>Un autre programme utilise %1 (voir busy).</translation>
+    </message>
+    <message>
+        <source>The tool found no port to reach the controller through.</source>
+        <translation>L&apos;outil n&apos;a trouvé aucun port par lequel joindre le contrôleur.</translation>
+    </message>
+    <message>
+        <source>%1 does not open.</source>
+        <translation>%1 ne s&apos;ouvre pas.</translation>
+    </message>
+    <message>
+        <source>%1 has no latency timer.</source>
+        <extracomment>%1 the kernel driver</extracomment>
+        <translation>%1 n&apos;a pas de délai de latence.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at 1 ms.</source>
+        <translation>Le délai de latence est de 1 ms.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; the tool asks no other driver than its cable&apos;s for low latency.</source>
+        <translation>Le délai de latence est de %1 ms&#x202f;; l&apos;outil ne demande une faible latence qu&apos;au pilote de son câble.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; what it is while the tool holds the port cannot be tried, as the port does not open (see access).</source>
+        <translation>Le délai de latence est de %1 ms&#x202f;; sa valeur pendant que l&apos;outil tient le port ne peut pas être essayée, car le port ne s&apos;ouvre pas (voir access).</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms, and at 1 ms while the tool holds the port (it asks the driver for low latency).</source>
+        <translation>Le délai de latence est de %1 ms, et de 1 ms pendant que l&apos;outil tient le port (il demande une faible latence au pilote).</translation>
+    </message>
+    <message>
+        <source>The latency timer stays at %1 ms while the tool holds the port: every reply comes that much later.</source>
+        <translation>Le délai de latence reste de %1 ms pendant que l&apos;outil tient le port&#x202f;: chaque réponse arrive d&apos;autant plus tard.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which may use every device.</source>
+        <extracomment>%1 the Flatpak application&apos;s id</extracomment>
+        <translation>L&apos;outil tourne dans le bac à sable Flatpak de %1, qui peut utiliser tous les périphériques.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which keeps serial devices out.</source>
+        <translation>L&apos;outil tourne dans le bac à sable Flatpak de %1, qui tient les périphériques série à l&apos;écart.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which may open %2.</source>
+        <extracomment>%1 the snap&apos;s name, %2 the serial device</extracomment>
+        <translation>L&apos;outil tourne dans le snap %1, qui peut ouvrir %2.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which keeps USB serial devices out unless they are granted to it.</source>
+        <translation>L&apos;outil tourne dans le snap %1, qui tient les périphériques série USB à l&apos;écart tant qu&apos;ils ne lui sont pas accordés.</translation>
+    </message>
+    <message>
+        <source>The tool runs outside Flatpak and Snap.</source>
+        <translation>L&apos;outil tourne hors de Flatpak et de Snap.</translation>
+    </message>
+    <message>
+        <source>No port to reach the controller through.</source>
+        <translation>Aucun port par lequel joindre le contrôleur.</translation>
+    </message>
+    <message>
+        <source>The port does not open for you (see access).</source>
+        <translation>Le port ne s&apos;ouvre pas pour vous (voir access).</translation>
+    </message>
+    <message>
+        <source>Another process holds the port (see busy).</source>
+        <translation>Un autre processus tient le port (voir busy).</translation>
+    </message>
+    <message>
+        <source>Not checked on Windows.</source>
+        <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
+        <translation>Non vérifié sous Windows.</translation>
     </message>
 </context>
 <context>
@@ -567,6 +931,15 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Connection</source>
         <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>&amp;Connection Doctor…</source>
+        <extracomment>Help menu: the checks of why the programming cable does not work</extracomment>
+        <translation>&amp;Diagnostic de connexion…</translation>
+    </message>
+    <message>
+        <source>Connection Doctor…</source>
+        <translation>Diagnostic de connexion…</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1575,50 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>Taken after an interrupted write</source>
         <translation>Faite après une écriture interrompue</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ConnectionDoctorDialog</name>
+    <message>
+        <source>Passed</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Not applicable</source>
+        <translation>Sans objet</translation>
+    </message>
+    <message>
+        <source>Connection Doctor</source>
+        <translation>Diagnostic de connexion</translation>
+    </message>
+    <message>
+        <source>Why the programming cable does or does not work, and what fixes it:</source>
+        <translation>Pourquoi le câble de programmation fonctionne ou non, et ce qui y remédie&#x202f;:</translation>
+    </message>
+    <message>
+        <source>&amp;Run Again</source>
+        <translation>&amp;Relancer</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Report</source>
+        <translation>&amp;Copier le rapport</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <extracomment>before the fix of a check that failed or warns; %1 the fix, often a command</extracomment>
+        <translation>Correctif&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>Asking the controller…</source>
+        <translation>Interrogation du contrôleur…</translation>
     </message>
 </context>
 </TS>

@@ -156,6 +156,11 @@ diff esce come diff(1): 0 nessuna differenza, 1 alcuni valori differiscono, 2 da
 compare esce con 0 se la centralina contiene i valori del file, 3 se alcuni differiscono, 1 in caso di errore della centralina o del collegamento, 2 con dati in ingresso o uso non validi.
 write esce con 1 anche quando la rilettura trova valori diversi da quelli scritti (vengono mostrati come li mostra compare), e con 2 quando non è possibile salvare il backup o, senza --force, ci sono valori fuori dai limiti della finestra (non viene scritto nulla).</translation>
     </message>
+    <message>
+        <source>check the cable, its driver, access, other programs on the port, ModemManager, brltty, the latency timer, a sandbox and the controller: one line each, STATUS CHECK DETAIL [FIX], tab-separated (exit 1 when a check fails); --json prints them as JSON</source>
+        <extracomment>keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed</extracomment>
+        <translation>controlla il cavo, il suo driver, l&apos;accesso, altri programmi sulla porta, ModemManager, brltty, il timer di latenza, una sandbox e la centralina: una riga per controllo, STATUS CHECK DETAIL [FIX], separati da tabulazioni (codice di uscita 1 se un controllo fallisce); --json li stampa in JSON</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -193,6 +198,365 @@ Versione software della centralina: v%1</translation>
     <message>
         <source>Connection to controller is not detected!</source>
         <translation>Nessuna connessione alla centralina rilevata!</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>You are in group %1, but its members may not read and write the device.</source>
+        <extracomment>%1 a group&apos;s name</extracomment>
+        <translation>Si fa parte del gruppo %1, ma i suoi membri non possono leggere e scrivere il dispositivo.</translation>
+    </message>
+    <message>
+        <source>You are in group %1.</source>
+        <translation>Si fa parte del gruppo %1.</translation>
+    </message>
+    <message>
+        <source>You were added to group %1 after this session began; the membership counts from your next login.</source>
+        <translation>Si è stati aggiunti al gruppo %1 dopo l&apos;inizio di questa sessione; l&apos;appartenenza vale dal prossimo accesso.</translation>
+    </message>
+    <message>
+        <source>You are not in group %1.</source>
+        <translation>Non si fa parte del gruppo %1.</translation>
+    </message>
+    <message>
+        <source>%1 refuses you: owner %2, group %3, mode %4.</source>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its mode in octal (0660)</extracomment>
+        <translation>%1 nega l&apos;accesso: proprietario %2, gruppo %3, modalità %4.</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is installed (%2).</source>
+        <translation>La regola del cavo %1 è installata (%2).</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is not installed.</source>
+        <translation>La regola del cavo %1 non è installata.</translation>
+    </message>
+    <message>
+        <source>The device grants you access through the seat&apos;s access entry.</source>
+        <translation>Il dispositivo concede l&apos;accesso tramite la voce di accesso della postazione.</translation>
+    </message>
+    <message>
+        <source>The device carries no access entry for you (the cable rule gives one to the user at the computer&apos;s own screen).</source>
+        <translation>Il dispositivo non ha alcuna voce di accesso per l&apos;utente (la regola del cavo ne dà una all&apos;utente davanti allo schermo del computer stesso).</translation>
+    </message>
+    <message>
+        <source>%1, then log out and in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, poi uscire e accedere di nuovo.</translation>
+    </message>
+    <message>
+        <source>Something beyond the device&apos;s permissions refuses you (a sandbox or a security module); see sandbox.</source>
+        <translation>Qualcosa oltre ai permessi del dispositivo nega l&apos;accesso (una sandbox o un modulo di sicurezza); vedere sandbox.</translation>
+    </message>
+    <message>
+        <source>Log out and in again (or restart the computer).</source>
+        <translation>Uscire e accedere di nuovo (o riavviare il computer).</translation>
+    </message>
+    <message>
+        <source>Use %1 as its owner, %2, or ask them to let you use it.</source>
+        <extracomment>%1 the device, %2 its owner</extracomment>
+        <translation>Usare %1 come il suo proprietario, %2, o chiedergli di consentirne l&apos;uso.</translation>
+    </message>
+    <message>
+        <source>%1 is gone.</source>
+        <translation>%1 è scomparso.</translation>
+    </message>
+    <message>
+        <source>Plug the cable in again.</source>
+        <translation>Ricollegare il cavo.</translation>
+    </message>
+    <message>
+        <source>The tool holds %1 open for reading and writing.</source>
+        <extracomment>%1 the serial device</extracomment>
+        <translation>Il programma tiene %1 aperto in lettura e scrittura.</translation>
+    </message>
+    <message>
+        <source>%1 opens for reading and writing.</source>
+        <translation>%1 si apre in lettura e scrittura.</translation>
+    </message>
+    <message>
+        <source>Another program holds %1 for itself, so opening it cannot be tried (see busy).</source>
+        <translation>Un altro programma tiene %1 per sé, quindi l&apos;apertura non può essere provata (vedere busy).</translation>
+    </message>
+    <message>
+        <source>%1 does not open: %2.</source>
+        <extracomment>%1 the serial device, %2 the system&apos;s reason</extracomment>
+        <translation>%1 non si apre: %2.</translation>
+    </message>
+    <message>
+        <source>Unplug the cable and plug it in again.</source>
+        <translation>Scollegare il cavo e ricollegarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is a pseudo-terminal: the program at its other end holds it open.</source>
+        <translation>%1 è uno pseudo-terminale: il programma all&apos;altro capo lo tiene aperto.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <extracomment>%1 a program&apos;s name, %2 its process id</extracomment>
+        <translation>%1 (processo %2)</translation>
+    </message>
+    <message>
+        <source>%1 is held open by %2.</source>
+        <extracomment>%1 the serial device, %2 the programs with their process ids</extracomment>
+        <translation>%1 è tenuto aperto da %2.</translation>
+    </message>
+    <message>
+        <source>Close %1, or end it: %2</source>
+        <extracomment>%1 the programs, %2 the command that ends them</extracomment>
+        <translation>Chiudere %1 o terminarlo: %2</translation>
+    </message>
+    <message>
+        <source>Another user&apos;s process holds %1 for itself.</source>
+        <translation>Un processo di un altro utente tiene %1 per sé.</translation>
+    </message>
+    <message>
+        <source>Find it with %1 and close it.</source>
+        <extracomment>%1 a command that names the process</extracomment>
+        <translation>Trovarlo con %1 e chiuderlo.</translation>
+    </message>
+    <message>
+        <source>No other process of yours holds %1 open (the open files of %2 processes of other users cannot be seen).</source>
+        <extracomment>%1 the serial device, %2 a number of processes</extracomment>
+        <translation>Nessun altro processo dell&apos;utente tiene %1 aperto (i file aperti di %2 processi di altri utenti non sono visibili).</translation>
+    </message>
+    <message>
+        <source>No other process holds %1 open.</source>
+        <translation>Nessun altro processo tiene %1 aperto.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), no serial number.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1: USB %2 (%3), senza numero di serie.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), serial number %4.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name, %4 its serial number</extracomment>
+        <translation>%1: USB %2 (%3), numero di serie %4.</translation>
+    </message>
+    <message>
+        <source>No programming cable is plugged in: no USB serial port of a known cable.</source>
+        <translation>Nessun cavo di programmazione collegato: nessuna porta seriale USB di un cavo noto.</translation>
+    </message>
+    <message>
+        <source>The cable&apos;s USB device %1 is present but has no serial port (see driver).</source>
+        <extracomment>%1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>Il dispositivo USB %1 del cavo è presente ma non ha una porta seriale (vedere driver).</translation>
+    </message>
+    <message>
+        <source>%1, then unplug the cable and plug it in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, poi scollegare il cavo e ricollegarlo.</translation>
+    </message>
+    <message>
+        <source>No other USB serial port is present.</source>
+        <translation>Non è presente nessun&apos;altra porta seriale USB.</translation>
+    </message>
+    <message>
+        <source>USB serial ports present: %1.</source>
+        <translation>Porte seriali USB presenti: %1.</translation>
+    </message>
+    <message>
+        <source>Plug the programming cable into a USB port of this computer.</source>
+        <translation>Collegare il cavo di programmazione a una porta USB di questo computer.</translation>
+    </message>
+    <message>
+        <source>No serial device at %1.</source>
+        <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
+        <translation>Nessun dispositivo seriale in %1.</translation>
+    </message>
+    <message>
+        <source>Name the cable&apos;s serial device; vexlor-cli ports lists them.</source>
+        <translation>Indicare il dispositivo seriale del cavo; vexlor-cli ports li elenca.</translation>
+    </message>
+    <message>
+        <source>%1 is a USB serial port of %2 (%3), not of a known programming cable.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1 è una porta seriale USB di %2 (%3), non di un cavo di programmazione noto.</translation>
+    </message>
+    <message>
+        <source>Name the programming cable&apos;s port, or name none to look for the cable.</source>
+        <translation>Indicare la porta del cavo di programmazione, o nessuna per cercare il cavo.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port (a pseudo-terminal or a built-in port).</source>
+        <translation>%1 non è una porta seriale USB (uno pseudo-terminale o una porta integrata).</translation>
+    </message>
+    <message>
+        <source>%1 cables are plugged in: %2. The tool uses the last one found, %3.</source>
+        <extracomment>%1 how many, %2 their serial devices, %3 the one the tool uses</extracomment>
+        <translation>Sono collegati %1 cavi: %2. Il programma usa l&apos;ultimo trovato, %3.</translation>
+    </message>
+    <message>
+        <source>Unplug the cables you do not use, or name one with --port or VEXLOR_PORT.</source>
+        <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
+        <translation>Scollegare i cavi non usati, o indicarne uno con --port o VEXLOR_PORT.</translation>
+    </message>
+    <message>
+        <source>A program holds the cable&apos;s USB device %1 directly (usbfs), so the serial driver cannot make a port of it.</source>
+        <extracomment>usbfs: keep as it is; %1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>Un programma tiene direttamente il dispositivo USB %1 del cavo (usbfs), quindi il driver seriale non può crearne una porta.</translation>
+    </message>
+    <message>
+        <source>Close the other program that uses the cable, then unplug the cable and plug it in again.</source>
+        <translation>Chiudere l&apos;altro programma che usa il cavo, poi scollegare il cavo e ricollegarlo.</translation>
+    </message>
+    <message>
+        <source>No kernel driver made a serial port of the cable&apos;s USB device %1.</source>
+        <translation>Nessun driver del kernel ha creato una porta seriale dal dispositivo USB %1 del cavo.</translation>
+    </message>
+    <message>
+        <source>The kernel made %1, but its device node %2 is missing.</source>
+        <extracomment>%1 the kernel&apos;s name of the port (ttyUSB0), %2 its device node</extracomment>
+        <translation>Il kernel ha creato %1, ma il suo nodo di dispositivo %2 manca.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2, not %3, the cable&apos;s own driver.</source>
+        <extracomment>%1 the driver in use, %2 the port, %3 the driver made for the cable</extracomment>
+        <translation>%1 gestisce %2, non %3, il driver proprio del cavo.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2; its device node is %3.</source>
+        <extracomment>%1 the kernel driver, %2 the kernel&apos;s name of the port (ttyUSB0), %3 its device node</extracomment>
+        <translation>%1 gestisce %2; il suo nodo di dispositivo è %3.</translation>
+    </message>
+    <message>
+        <source>No cable port to look at.</source>
+        <translation>Nessuna porta del cavo da esaminare.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port.</source>
+        <translation>%1 non è una porta seriale USB.</translation>
+    </message>
+    <message>
+        <source>ModemManager is not running.</source>
+        <translation>ModemManager non è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and is told to ignore %1 (%2).</source>
+        <extracomment>%1 the USB vendor:product, %2 the rules file that says so</extracomment>
+        <translation>ModemManager è in esecuzione ed è istruito a ignorare %1 (%2).</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and may probe %1 (%2) for a modem, which garbles the controller&apos;s replies.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product</extracomment>
+        <translation>ModemManager è in esecuzione e può sondare %1 (%2) in cerca di un modem, il che altera le risposte della centralina.</translation>
+    </message>
+    <message>
+        <source>brltty is not installed.</source>
+        <translation>brltty non è installato.</translation>
+    </message>
+    <message>
+        <source>brltty is installed; its udev rules do not claim %1.</source>
+        <extracomment>%1 the USB vendor:product</extracomment>
+        <translation>brltty è installato; le sue regole udev non rivendicano %1.</translation>
+    </message>
+    <message>
+        <source>brltty is installed and its udev rule (%1, line %2) claims %3 devices as braille displays, taking the cable&apos;s port.</source>
+        <extracomment>%1 the rules file, %2 a line number, %3 the USB vendor:product</extracomment>
+        <translation>brltty è installato e la sua regola udev (%1, riga %2) rivendica i dispositivi %3 come display braille, prendendo la porta del cavo.</translation>
+    </message>
+    <message>
+        <source>The tool is busy with the controller; run the doctor again when it is done.</source>
+        <translation>Il programma è occupato con la centralina; eseguire di nuovo la diagnosi quando ha finito.</translation>
+    </message>
+    <message>
+        <source>The controller answers: software version v%1.</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>La centralina risponde: versione software v%1.</translation>
+    </message>
+    <message>
+        <source>The cable answers but the controller does not: is the bike&apos;s battery on and the display connected?</source>
+        <translation>Il cavo risponde ma la centralina no: la batteria della bici è accesa e il display è collegato?</translation>
+    </message>
+    <message>
+        <source>Switch the bike&apos;s battery on and connect the display, then run the doctor again.</source>
+        <translation>Accendere la batteria della bici e collegare il display, poi eseguire di nuovo la diagnosi.</translation>
+    </message>
+    <message>
+        <source>Fix what the lines above show, then run the doctor again.</source>
+        <translation>Correggere ciò che mostrano le righe sopra, poi eseguire di nuovo la diagnosi.</translation>
+    </message>
+    <message>
+        <source>The tool may not open %1 (see access).</source>
+        <translation>Il programma non può aprire %1 (vedere access).</translation>
+    </message>
+    <message>
+        <source>Another program is using %1 (see busy).</source>
+        <translation>Un altro programma sta usando %1 (vedere busy).</translation>
+    </message>
+    <message>
+        <source>The tool found no port to reach the controller through.</source>
+        <translation>Il programma non ha trovato nessuna porta attraverso cui raggiungere la centralina.</translation>
+    </message>
+    <message>
+        <source>%1 does not open.</source>
+        <translation>%1 non si apre.</translation>
+    </message>
+    <message>
+        <source>%1 has no latency timer.</source>
+        <extracomment>%1 the kernel driver</extracomment>
+        <translation>%1 non ha un timer di latenza.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at 1 ms.</source>
+        <translation>Il timer di latenza è a 1 ms.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; the tool asks no other driver than its cable&apos;s for low latency.</source>
+        <translation>Il timer di latenza è a %1 ms; il programma chiede la bassa latenza solo al driver del proprio cavo.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; what it is while the tool holds the port cannot be tried, as the port does not open (see access).</source>
+        <translation>Il timer di latenza è a %1 ms; il suo valore mentre il programma tiene la porta non si può provare, perché la porta non si apre (vedere access).</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms, and at 1 ms while the tool holds the port (it asks the driver for low latency).</source>
+        <translation>Il timer di latenza è a %1 ms, e a 1 ms mentre il programma tiene la porta (chiede la bassa latenza al driver).</translation>
+    </message>
+    <message>
+        <source>The latency timer stays at %1 ms while the tool holds the port: every reply comes that much later.</source>
+        <translation>Il timer di latenza resta a %1 ms mentre il programma tiene la porta: ogni risposta arriva altrettanto più tardi.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which may use every device.</source>
+        <extracomment>%1 the Flatpak application&apos;s id</extracomment>
+        <translation>Il programma è eseguito nella sandbox Flatpak di %1, che può usare ogni dispositivo.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which keeps serial devices out.</source>
+        <translation>Il programma è eseguito nella sandbox Flatpak di %1, che esclude i dispositivi seriali.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which may open %2.</source>
+        <extracomment>%1 the snap&apos;s name, %2 the serial device</extracomment>
+        <translation>Il programma è eseguito nello snap %1, che può aprire %2.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which keeps USB serial devices out unless they are granted to it.</source>
+        <translation>Il programma è eseguito nello snap %1, che esclude i dispositivi seriali USB finché non gli vengono concessi.</translation>
+    </message>
+    <message>
+        <source>The tool runs outside Flatpak and Snap.</source>
+        <translation>Il programma è eseguito fuori da Flatpak e Snap.</translation>
+    </message>
+    <message>
+        <source>No port to reach the controller through.</source>
+        <translation>Nessuna porta attraverso cui raggiungere la centralina.</translation>
+    </message>
+    <message>
+        <source>The port does not open for you (see access).</source>
+        <translation>La porta non si apre per l&apos;utente (vedere access).</translation>
+    </message>
+    <message>
+        <source>Another process holds the port (see busy).</source>
+        <translation>Un altro processo tiene la porta (vedere busy).</translation>
+    </message>
+    <message>
+        <source>Not checked on Windows.</source>
+        <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
+        <translation>Non verificato su Windows.</translation>
     </message>
 </context>
 <context>
@@ -567,6 +931,15 @@ poi uscire dalla sessione e rientrare.</translation>
     <message>
         <source>Connection</source>
         <translation>Connessione</translation>
+    </message>
+    <message>
+        <source>&amp;Connection Doctor…</source>
+        <extracomment>Help menu: the checks of why the programming cable does not work</extracomment>
+        <translation>&amp;Diagnosi della connessione…</translation>
+    </message>
+    <message>
+        <source>Connection Doctor…</source>
+        <translation>Diagnosi della connessione…</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1575,50 @@ poi uscire dalla sessione e rientrare.</translation>
     <message>
         <source>Taken after an interrupted write</source>
         <translation>Eseguito dopo una scrittura interrotta</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ConnectionDoctorDialog</name>
+    <message>
+        <source>Passed</source>
+        <translation>Superato</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non superato</translation>
+    </message>
+    <message>
+        <source>Not applicable</source>
+        <translation>Non applicabile</translation>
+    </message>
+    <message>
+        <source>Connection Doctor</source>
+        <translation>Diagnosi della connessione</translation>
+    </message>
+    <message>
+        <source>Why the programming cable does or does not work, and what fixes it:</source>
+        <translation>Perché il cavo di programmazione funziona o no, e cosa lo risolve:</translation>
+    </message>
+    <message>
+        <source>&amp;Run Again</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Report</source>
+        <translation>&amp;Copia rapporto</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <extracomment>before the fix of a check that failed or warns; %1 the fix, often a command</extracomment>
+        <translation>Rimedio: %1</translation>
+    </message>
+    <message>
+        <source>Asking the controller…</source>
+        <translation>Interrogazione della centralina…</translation>
     </message>
 </context>
 </TS>

@@ -156,6 +156,11 @@ diff eindigt zoals diff(1): 0 geen verschil, 1 er zijn verschillen, 2 ongeldige 
 compare eindigt met 0 als de controller de waarden uit het bestand bevat, 3 als er waarden afwijken, 1 bij een fout in controller of verbinding, 2 bij ongeldige invoer of verkeerd gebruik.
 write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreven zijn (ze worden getoond zoals compare dat doet), en met 2 als de back-up niet gemaakt kan worden of, zonder --force, waarden buiten de grenzen van het venster liggen (er wordt dan niets geschreven).</translation>
     </message>
+    <message>
+        <source>check the cable, its driver, access, other programs on the port, ModemManager, brltty, the latency timer, a sandbox and the controller: one line each, STATUS CHECK DETAIL [FIX], tab-separated (exit 1 when a check fails); --json prints them as JSON</source>
+        <extracomment>keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed</extracomment>
+        <translation>controleert de kabel, het stuurprogramma, de toegang, andere programma&apos;s op de poort, ModemManager, brltty, de latentietimer, een sandbox en de controller: één regel per controle, STATUS CHECK DETAIL [FIX], gescheiden door tabs (afsluitcode 1 als een controle mislukt); --json toont ze als JSON</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -193,6 +198,365 @@ Softwareversie controller: v%1</translation>
     <message>
         <source>Connection to controller is not detected!</source>
         <translation>Geen verbinding met de controller gevonden!</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>You are in group %1, but its members may not read and write the device.</source>
+        <extracomment>%1 a group&apos;s name</extracomment>
+        <translation>U zit in de groep %1, maar de leden daarvan mogen het apparaat niet lezen en beschrijven.</translation>
+    </message>
+    <message>
+        <source>You are in group %1.</source>
+        <translation>U zit in de groep %1.</translation>
+    </message>
+    <message>
+        <source>You were added to group %1 after this session began; the membership counts from your next login.</source>
+        <translation>U bent na het begin van deze sessie aan de groep %1 toegevoegd; het lidmaatschap telt pas vanaf de volgende aanmelding.</translation>
+    </message>
+    <message>
+        <source>You are not in group %1.</source>
+        <translation>U zit niet in de groep %1.</translation>
+    </message>
+    <message>
+        <source>%1 refuses you: owner %2, group %3, mode %4.</source>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its mode in octal (0660)</extracomment>
+        <translation>%1 weigert u: eigenaar %2, groep %3, modus %4.</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is installed (%2).</source>
+        <translation>De kabelregel %1 is geïnstalleerd (%2).</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is not installed.</source>
+        <translation>De kabelregel %1 is niet geïnstalleerd.</translation>
+    </message>
+    <message>
+        <source>The device grants you access through the seat&apos;s access entry.</source>
+        <translation>Het apparaat geeft u toegang via de toegangsregel van de werkplek.</translation>
+    </message>
+    <message>
+        <source>The device carries no access entry for you (the cable rule gives one to the user at the computer&apos;s own screen).</source>
+        <translation>Het apparaat heeft geen toegangsregel voor u (de kabelregel geeft die aan de gebruiker achter het scherm van de computer zelf).</translation>
+    </message>
+    <message>
+        <source>%1, then log out and in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, meld u daarna af en weer aan.</translation>
+    </message>
+    <message>
+        <source>Something beyond the device&apos;s permissions refuses you (a sandbox or a security module); see sandbox.</source>
+        <translation>Iets buiten de rechten van het apparaat weigert u (een sandbox of een beveiligingsmodule); zie sandbox.</translation>
+    </message>
+    <message>
+        <source>Log out and in again (or restart the computer).</source>
+        <translation>Meld u af en weer aan (of start de computer opnieuw).</translation>
+    </message>
+    <message>
+        <source>Use %1 as its owner, %2, or ask them to let you use it.</source>
+        <extracomment>%1 the device, %2 its owner</extracomment>
+        <translation>Gebruik %1 als de eigenaar ervan, %2, of vraag die om het u toe te staan.</translation>
+    </message>
+    <message>
+        <source>%1 is gone.</source>
+        <translation>%1 is verdwenen.</translation>
+    </message>
+    <message>
+        <source>Plug the cable in again.</source>
+        <translation>Sluit de kabel opnieuw aan.</translation>
+    </message>
+    <message>
+        <source>The tool holds %1 open for reading and writing.</source>
+        <extracomment>%1 the serial device</extracomment>
+        <translation>Het programma houdt %1 open om te lezen en te schrijven.</translation>
+    </message>
+    <message>
+        <source>%1 opens for reading and writing.</source>
+        <translation>%1 opent om te lezen en te schrijven.</translation>
+    </message>
+    <message>
+        <source>Another program holds %1 for itself, so opening it cannot be tried (see busy).</source>
+        <translation>Een ander programma houdt %1 voor zichzelf, dus openen kan niet worden geprobeerd (zie busy).</translation>
+    </message>
+    <message>
+        <source>%1 does not open: %2.</source>
+        <extracomment>%1 the serial device, %2 the system&apos;s reason</extracomment>
+        <translation>%1 opent niet: %2.</translation>
+    </message>
+    <message>
+        <source>Unplug the cable and plug it in again.</source>
+        <translation>Koppel de kabel los en sluit hem opnieuw aan.</translation>
+    </message>
+    <message>
+        <source>%1 is a pseudo-terminal: the program at its other end holds it open.</source>
+        <translation>%1 is een pseudoterminal: het programma aan de andere kant houdt hem open.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <extracomment>%1 a program&apos;s name, %2 its process id</extracomment>
+        <translation>%1 (proces %2)</translation>
+    </message>
+    <message>
+        <source>%1 is held open by %2.</source>
+        <extracomment>%1 the serial device, %2 the programs with their process ids</extracomment>
+        <translation>%1 wordt opengehouden door %2.</translation>
+    </message>
+    <message>
+        <source>Close %1, or end it: %2</source>
+        <extracomment>%1 the programs, %2 the command that ends them</extracomment>
+        <translation>Sluit %1 of beëindig het: %2</translation>
+    </message>
+    <message>
+        <source>Another user&apos;s process holds %1 for itself.</source>
+        <translation>Een proces van een andere gebruiker houdt %1 voor zichzelf.</translation>
+    </message>
+    <message>
+        <source>Find it with %1 and close it.</source>
+        <extracomment>%1 a command that names the process</extracomment>
+        <translation>Zoek het op met %1 en sluit het.</translation>
+    </message>
+    <message>
+        <source>No other process of yours holds %1 open (the open files of %2 processes of other users cannot be seen).</source>
+        <extracomment>%1 the serial device, %2 a number of processes</extracomment>
+        <translation>Geen ander proces van u houdt %1 open (de open bestanden van %2 processen van andere gebruikers zijn niet te zien).</translation>
+    </message>
+    <message>
+        <source>No other process holds %1 open.</source>
+        <translation>Geen ander proces houdt %1 open.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), no serial number.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1: USB %2 (%3), geen serienummer.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), serial number %4.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name, %4 its serial number</extracomment>
+        <translation>%1: USB %2 (%3), serienummer %4.</translation>
+    </message>
+    <message>
+        <source>No programming cable is plugged in: no USB serial port of a known cable.</source>
+        <translation>Er is geen programmeerkabel aangesloten: geen seriële USB-poort van een bekende kabel.</translation>
+    </message>
+    <message>
+        <source>The cable&apos;s USB device %1 is present but has no serial port (see driver).</source>
+        <extracomment>%1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>Het USB-apparaat %1 van de kabel is aanwezig maar heeft geen seriële poort (zie driver).</translation>
+    </message>
+    <message>
+        <source>%1, then unplug the cable and plug it in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, koppel daarna de kabel los en sluit hem opnieuw aan.</translation>
+    </message>
+    <message>
+        <source>No other USB serial port is present.</source>
+        <translation>Er is geen andere seriële USB-poort aanwezig.</translation>
+    </message>
+    <message>
+        <source>USB serial ports present: %1.</source>
+        <translation>Aanwezige seriële USB-poorten: %1.</translation>
+    </message>
+    <message>
+        <source>Plug the programming cable into a USB port of this computer.</source>
+        <translation>Sluit de programmeerkabel aan op een USB-poort van deze computer.</translation>
+    </message>
+    <message>
+        <source>No serial device at %1.</source>
+        <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
+        <translation>Geen serieel apparaat op %1.</translation>
+    </message>
+    <message>
+        <source>Name the cable&apos;s serial device; vexlor-cli ports lists them.</source>
+        <translation>Geef het seriële apparaat van de kabel op; vexlor-cli ports toont ze.</translation>
+    </message>
+    <message>
+        <source>%1 is a USB serial port of %2 (%3), not of a known programming cable.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1 is een seriële USB-poort van %2 (%3), niet van een bekende programmeerkabel.</translation>
+    </message>
+    <message>
+        <source>Name the programming cable&apos;s port, or name none to look for the cable.</source>
+        <translation>Geef de poort van de programmeerkabel op, of geen, zodat naar de kabel wordt gezocht.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port (a pseudo-terminal or a built-in port).</source>
+        <translation>%1 is geen seriële USB-poort (een pseudoterminal of een ingebouwde poort).</translation>
+    </message>
+    <message>
+        <source>%1 cables are plugged in: %2. The tool uses the last one found, %3.</source>
+        <extracomment>%1 how many, %2 their serial devices, %3 the one the tool uses</extracomment>
+        <translation>Er zijn %1 kabels aangesloten: %2. Het programma gebruikt de laatst gevonden kabel, %3.</translation>
+    </message>
+    <message>
+        <source>Unplug the cables you do not use, or name one with --port or VEXLOR_PORT.</source>
+        <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
+        <translation>Koppel de kabels los die u niet gebruikt, of geef er een op met --port of VEXLOR_PORT.</translation>
+    </message>
+    <message>
+        <source>A program holds the cable&apos;s USB device %1 directly (usbfs), so the serial driver cannot make a port of it.</source>
+        <extracomment>usbfs: keep as it is; %1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>Een programma houdt het USB-apparaat %1 van de kabel rechtstreeks vast (usbfs), dus het seriële stuurprogramma kan er geen poort van maken.</translation>
+    </message>
+    <message>
+        <source>Close the other program that uses the cable, then unplug the cable and plug it in again.</source>
+        <translation>Sluit het andere programma dat de kabel gebruikt, koppel daarna de kabel los en sluit hem opnieuw aan.</translation>
+    </message>
+    <message>
+        <source>No kernel driver made a serial port of the cable&apos;s USB device %1.</source>
+        <translation>Geen kernelstuurprogramma heeft van het USB-apparaat %1 van de kabel een seriële poort gemaakt.</translation>
+    </message>
+    <message>
+        <source>The kernel made %1, but its device node %2 is missing.</source>
+        <extracomment>%1 the kernel&apos;s name of the port (ttyUSB0), %2 its device node</extracomment>
+        <translation>De kernel heeft %1 aangemaakt, maar het apparaatbestand %2 ontbreekt.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2, not %3, the cable&apos;s own driver.</source>
+        <extracomment>%1 the driver in use, %2 the port, %3 the driver made for the cable</extracomment>
+        <translation>%1 stuurt %2 aan, niet %3, het eigen stuurprogramma van de kabel.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2; its device node is %3.</source>
+        <extracomment>%1 the kernel driver, %2 the kernel&apos;s name of the port (ttyUSB0), %3 its device node</extracomment>
+        <translation>%1 stuurt %2 aan; het apparaatbestand is %3.</translation>
+    </message>
+    <message>
+        <source>No cable port to look at.</source>
+        <translation>Geen kabelpoort om te bekijken.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port.</source>
+        <translation>%1 is geen seriële USB-poort.</translation>
+    </message>
+    <message>
+        <source>ModemManager is not running.</source>
+        <translation>ModemManager draait niet.</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and is told to ignore %1 (%2).</source>
+        <extracomment>%1 the USB vendor:product, %2 the rules file that says so</extracomment>
+        <translation>ModemManager draait en moet %1 negeren (%2).</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and may probe %1 (%2) for a modem, which garbles the controller&apos;s replies.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product</extracomment>
+        <translation>ModemManager draait en kan %1 (%2) op een modem onderzoeken, wat de antwoorden van de controller verminkt.</translation>
+    </message>
+    <message>
+        <source>brltty is not installed.</source>
+        <translation>brltty is niet geïnstalleerd.</translation>
+    </message>
+    <message>
+        <source>brltty is installed; its udev rules do not claim %1.</source>
+        <extracomment>%1 the USB vendor:product</extracomment>
+        <translation>brltty is geïnstalleerd; de udev-regels ervan eisen %1 niet op.</translation>
+    </message>
+    <message>
+        <source>brltty is installed and its udev rule (%1, line %2) claims %3 devices as braille displays, taking the cable&apos;s port.</source>
+        <extracomment>%1 the rules file, %2 a line number, %3 the USB vendor:product</extracomment>
+        <translation>brltty is geïnstalleerd en de udev-regel ervan (%1, regel %2) eist %3-apparaten op als brailleleesregels, waardoor het de poort van de kabel inneemt.</translation>
+    </message>
+    <message>
+        <source>The tool is busy with the controller; run the doctor again when it is done.</source>
+        <translation>Het programma is bezig met de controller; voer de diagnose opnieuw uit als het klaar is.</translation>
+    </message>
+    <message>
+        <source>The controller answers: software version v%1.</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>De controller antwoordt: softwareversie v%1.</translation>
+    </message>
+    <message>
+        <source>The cable answers but the controller does not: is the bike&apos;s battery on and the display connected?</source>
+        <translation>De kabel antwoordt, maar de controller niet: staat de accu van de fiets aan en is het display aangesloten?</translation>
+    </message>
+    <message>
+        <source>Switch the bike&apos;s battery on and connect the display, then run the doctor again.</source>
+        <translation>Zet de accu van de fiets aan en sluit het display aan, voer daarna de diagnose opnieuw uit.</translation>
+    </message>
+    <message>
+        <source>Fix what the lines above show, then run the doctor again.</source>
+        <translation>Los op wat de regels hierboven tonen, voer daarna de diagnose opnieuw uit.</translation>
+    </message>
+    <message>
+        <source>The tool may not open %1 (see access).</source>
+        <translation>Het programma mag %1 niet openen (zie access).</translation>
+    </message>
+    <message>
+        <source>Another program is using %1 (see busy).</source>
+        <translation>Een ander programma gebruikt %1 (zie busy).</translation>
+    </message>
+    <message>
+        <source>The tool found no port to reach the controller through.</source>
+        <translation>Het programma heeft geen poort gevonden om de controller te bereiken.</translation>
+    </message>
+    <message>
+        <source>%1 does not open.</source>
+        <translation>%1 opent niet.</translation>
+    </message>
+    <message>
+        <source>%1 has no latency timer.</source>
+        <extracomment>%1 the kernel driver</extracomment>
+        <translation>%1 heeft geen latentietimer.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at 1 ms.</source>
+        <translation>De latentietimer staat op 1 ms.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; the tool asks no other driver than its cable&apos;s for low latency.</source>
+        <translation>De latentietimer staat op %1 ms; het programma vraagt alleen het stuurprogramma van zijn kabel om lage latentie.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; what it is while the tool holds the port cannot be tried, as the port does not open (see access).</source>
+        <translation>De latentietimer staat op %1 ms; wat hij is terwijl het programma de poort vasthoudt, kan niet worden geprobeerd, want de poort opent niet (zie access).</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms, and at 1 ms while the tool holds the port (it asks the driver for low latency).</source>
+        <translation>De latentietimer staat op %1 ms, en op 1 ms zolang het programma de poort vasthoudt (het vraagt het stuurprogramma om lage latentie).</translation>
+    </message>
+    <message>
+        <source>The latency timer stays at %1 ms while the tool holds the port: every reply comes that much later.</source>
+        <translation>De latentietimer blijft op %1 ms terwijl het programma de poort vasthoudt: elk antwoord komt zoveel later.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which may use every device.</source>
+        <extracomment>%1 the Flatpak application&apos;s id</extracomment>
+        <translation>Het programma draait in de Flatpak-sandbox van %1, die elk apparaat mag gebruiken.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which keeps serial devices out.</source>
+        <translation>Het programma draait in de Flatpak-sandbox van %1, die seriële apparaten buiten houdt.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which may open %2.</source>
+        <extracomment>%1 the snap&apos;s name, %2 the serial device</extracomment>
+        <translation>Het programma draait in de snap %1, die %2 mag openen.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which keeps USB serial devices out unless they are granted to it.</source>
+        <translation>Het programma draait in de snap %1, die seriële USB-apparaten buiten houdt zolang ze er niet aan zijn toegekend.</translation>
+    </message>
+    <message>
+        <source>The tool runs outside Flatpak and Snap.</source>
+        <translation>Het programma draait buiten Flatpak en Snap.</translation>
+    </message>
+    <message>
+        <source>No port to reach the controller through.</source>
+        <translation>Geen poort om de controller te bereiken.</translation>
+    </message>
+    <message>
+        <source>The port does not open for you (see access).</source>
+        <translation>De poort opent niet voor u (zie access).</translation>
+    </message>
+    <message>
+        <source>Another process holds the port (see busy).</source>
+        <translation>Een ander proces houdt de poort vast (zie busy).</translation>
+    </message>
+    <message>
+        <source>Not checked on Windows.</source>
+        <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
+        <translation>Niet gecontroleerd onder Windows.</translation>
     </message>
 </context>
 <context>
@@ -567,6 +931,15 @@ en daarna af- en weer aanmelden.</translation>
     <message>
         <source>Connection</source>
         <translation>Verbinding</translation>
+    </message>
+    <message>
+        <source>&amp;Connection Doctor…</source>
+        <extracomment>Help menu: the checks of why the programming cable does not work</extracomment>
+        <translation>Verbindings&amp;diagnose…</translation>
+    </message>
+    <message>
+        <source>Connection Doctor…</source>
+        <translation>Verbindingsdiagnose…</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1575,50 @@ en daarna af- en weer aanmelden.</translation>
     <message>
         <source>Taken after an interrupted write</source>
         <translation>Gemaakt na onderbroken schrijven</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ConnectionDoctorDialog</name>
+    <message>
+        <source>Passed</source>
+        <translation>Geslaagd</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>Not applicable</source>
+        <translation>Niet van toepassing</translation>
+    </message>
+    <message>
+        <source>Connection Doctor</source>
+        <translation>Verbindingsdiagnose</translation>
+    </message>
+    <message>
+        <source>Why the programming cable does or does not work, and what fixes it:</source>
+        <translation>Waarom de programmeerkabel wel of niet werkt, en wat het verhelpt:</translation>
+    </message>
+    <message>
+        <source>&amp;Run Again</source>
+        <translation>&amp;Opnieuw controleren</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Report</source>
+        <translation>Rapport &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <extracomment>before the fix of a check that failed or warns; %1 the fix, often a command</extracomment>
+        <translation>Oplossing: %1</translation>
+    </message>
+    <message>
+        <source>Asking the controller…</source>
+        <translation>Controller wordt gevraagd…</translation>
     </message>
 </context>
 </TS>

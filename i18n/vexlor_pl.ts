@@ -156,6 +156,11 @@ diff zwraca kody tak jak diff(1): 0 brak różnic, 1 są różnice, 2 błędne d
 compare zwraca 0, gdy sterownik ma wartości z pliku, 3, gdy niektóre się różnią, 1 przy błędzie sterownika lub połączenia, 2 przy błędnych danych wejściowych lub wywołaniu.
 write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż zapisane (są one wypisywane tak samo jak w compare), oraz 2, gdy nie można zachować kopii zapasowej lub, bez --force, wartości wykraczają poza granice okna (nic nie zostaje zapisane).</translation>
     </message>
+    <message>
+        <source>check the cable, its driver, access, other programs on the port, ModemManager, brltty, the latency timer, a sandbox and the controller: one line each, STATUS CHECK DETAIL [FIX], tab-separated (exit 1 when a check fails); --json prints them as JSON</source>
+        <extracomment>keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed</extracomment>
+        <translation>sprawdza kabel, jego sterownik systemowy, dostęp, inne programy na porcie, ModemManager, brltty, licznik opóźnienia, piaskownicę i sterownik: po jednym wierszu STATUS CHECK DETAIL [FIX], rozdzielone tabulatorami (kod wyjścia 1, gdy któreś sprawdzenie się nie powiedzie); --json wypisuje je jako JSON</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -193,6 +198,365 @@ Wersja oprogramowania sterownika: v%1</translation>
     <message>
         <source>Connection to controller is not detected!</source>
         <translation>Nie wykryto połączenia ze sterownikiem!</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>You are in group %1, but its members may not read and write the device.</source>
+        <extracomment>%1 a group&apos;s name</extracomment>
+        <translation>Należysz do grupy %1, ale jej członkowie nie mogą czytać ani zapisywać urządzenia.</translation>
+    </message>
+    <message>
+        <source>You are in group %1.</source>
+        <translation>Należysz do grupy %1.</translation>
+    </message>
+    <message>
+        <source>You were added to group %1 after this session began; the membership counts from your next login.</source>
+        <translation>Dodano cię do grupy %1 po rozpoczęciu tej sesji; członkostwo obowiązuje od następnego logowania.</translation>
+    </message>
+    <message>
+        <source>You are not in group %1.</source>
+        <translation>Nie należysz do grupy %1.</translation>
+    </message>
+    <message>
+        <source>%1 refuses you: owner %2, group %3, mode %4.</source>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its mode in octal (0660)</extracomment>
+        <translation>%1 odmawia dostępu: właściciel %2, grupa %3, tryb %4.</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is installed (%2).</source>
+        <translation>Reguła kabla %1 jest zainstalowana (%2).</translation>
+    </message>
+    <message>
+        <source>The cable rule %1 is not installed.</source>
+        <translation>Reguła kabla %1 nie jest zainstalowana.</translation>
+    </message>
+    <message>
+        <source>The device grants you access through the seat&apos;s access entry.</source>
+        <translation>Urządzenie daje ci dostęp przez wpis dostępu stanowiska.</translation>
+    </message>
+    <message>
+        <source>The device carries no access entry for you (the cable rule gives one to the user at the computer&apos;s own screen).</source>
+        <translation>Urządzenie nie ma dla ciebie wpisu dostępu (reguła kabla nadaje go użytkownikowi przy ekranie samego komputera).</translation>
+    </message>
+    <message>
+        <source>%1, then log out and in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, a następnie wyloguj się i zaloguj ponownie.</translation>
+    </message>
+    <message>
+        <source>Something beyond the device&apos;s permissions refuses you (a sandbox or a security module); see sandbox.</source>
+        <translation>Dostępu odmawia coś poza uprawnieniami urządzenia (piaskownica lub moduł bezpieczeństwa); zobacz sandbox.</translation>
+    </message>
+    <message>
+        <source>Log out and in again (or restart the computer).</source>
+        <translation>Wyloguj się i zaloguj ponownie (albo uruchom komputer ponownie).</translation>
+    </message>
+    <message>
+        <source>Use %1 as its owner, %2, or ask them to let you use it.</source>
+        <extracomment>%1 the device, %2 its owner</extracomment>
+        <translation>Używaj %1 jako jego właściciel, %2, albo poproś go o zgodę.</translation>
+    </message>
+    <message>
+        <source>%1 is gone.</source>
+        <translation>%1 zniknął.</translation>
+    </message>
+    <message>
+        <source>Plug the cable in again.</source>
+        <translation>Podłącz kabel ponownie.</translation>
+    </message>
+    <message>
+        <source>The tool holds %1 open for reading and writing.</source>
+        <extracomment>%1 the serial device</extracomment>
+        <translation>Program trzyma %1 otwarty do odczytu i zapisu.</translation>
+    </message>
+    <message>
+        <source>%1 opens for reading and writing.</source>
+        <translation>%1 otwiera się do odczytu i zapisu.</translation>
+    </message>
+    <message>
+        <source>Another program holds %1 for itself, so opening it cannot be tried (see busy).</source>
+        <translation>Inny program trzyma %1 na wyłączność, więc nie można spróbować go otworzyć (zobacz busy).</translation>
+    </message>
+    <message>
+        <source>%1 does not open: %2.</source>
+        <extracomment>%1 the serial device, %2 the system&apos;s reason</extracomment>
+        <translation>%1 nie otwiera się: %2.</translation>
+    </message>
+    <message>
+        <source>Unplug the cable and plug it in again.</source>
+        <translation>Odłącz kabel i podłącz go ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 is a pseudo-terminal: the program at its other end holds it open.</source>
+        <translation>%1 to pseudoterminal: program po jego drugiej stronie trzyma go otwarty.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <extracomment>%1 a program&apos;s name, %2 its process id</extracomment>
+        <translation>%1 (proces %2)</translation>
+    </message>
+    <message>
+        <source>%1 is held open by %2.</source>
+        <extracomment>%1 the serial device, %2 the programs with their process ids</extracomment>
+        <translation>%1 jest trzymany otwarty przez %2.</translation>
+    </message>
+    <message>
+        <source>Close %1, or end it: %2</source>
+        <extracomment>%1 the programs, %2 the command that ends them</extracomment>
+        <translation>Zamknij %1 albo zakończ proces: %2</translation>
+    </message>
+    <message>
+        <source>Another user&apos;s process holds %1 for itself.</source>
+        <translation>Proces innego użytkownika trzyma %1 na wyłączność.</translation>
+    </message>
+    <message>
+        <source>Find it with %1 and close it.</source>
+        <extracomment>%1 a command that names the process</extracomment>
+        <translation>Znajdź go poleceniem %1 i zamknij.</translation>
+    </message>
+    <message>
+        <source>No other process of yours holds %1 open (the open files of %2 processes of other users cannot be seen).</source>
+        <extracomment>%1 the serial device, %2 a number of processes</extracomment>
+        <translation>Żaden inny twój proces nie trzyma %1 otwartego (otwartych plików procesów innych użytkowników nie widać; jest ich %2).</translation>
+    </message>
+    <message>
+        <source>No other process holds %1 open.</source>
+        <translation>Żaden inny proces nie trzyma %1 otwartego.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), no serial number.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1: USB %2 (%3), brak numeru seryjnego.</translation>
+    </message>
+    <message>
+        <source>%1: USB %2 (%3), serial number %4.</source>
+        <extracomment>%1 the serial device, %2 the USB vendor:product, %3 the device&apos;s own name, %4 its serial number</extracomment>
+        <translation>%1: USB %2 (%3), numer seryjny %4.</translation>
+    </message>
+    <message>
+        <source>No programming cable is plugged in: no USB serial port of a known cable.</source>
+        <translation>Nie podłączono kabla programującego: brak portu szeregowego USB znanego kabla.</translation>
+    </message>
+    <message>
+        <source>The cable&apos;s USB device %1 is present but has no serial port (see driver).</source>
+        <extracomment>%1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>Urządzenie USB %1 kabla jest obecne, ale nie ma portu szeregowego (zobacz driver).</translation>
+    </message>
+    <message>
+        <source>%1, then unplug the cable and plug it in again.</source>
+        <extracomment>%1 a command</extracomment>
+        <translation>%1, a następnie odłącz kabel i podłącz go ponownie.</translation>
+    </message>
+    <message>
+        <source>No other USB serial port is present.</source>
+        <translation>Nie ma żadnego innego portu szeregowego USB.</translation>
+    </message>
+    <message>
+        <source>USB serial ports present: %1.</source>
+        <translation>Obecne porty szeregowe USB: %1.</translation>
+    </message>
+    <message>
+        <source>Plug the programming cable into a USB port of this computer.</source>
+        <translation>Podłącz kabel programujący do portu USB tego komputera.</translation>
+    </message>
+    <message>
+        <source>No serial device at %1.</source>
+        <extracomment>%1 the device path given with --port or VEXLOR_PORT</extracomment>
+        <translation>Brak urządzenia szeregowego pod %1.</translation>
+    </message>
+    <message>
+        <source>Name the cable&apos;s serial device; vexlor-cli ports lists them.</source>
+        <translation>Wskaż urządzenie szeregowe kabla; vexlor-cli ports je wyświetla.</translation>
+    </message>
+    <message>
+        <source>%1 is a USB serial port of %2 (%3), not of a known programming cable.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product, %3 the device&apos;s own name</extracomment>
+        <translation>%1 to port szeregowy USB urządzenia %2 (%3), a nie znanego kabla programującego.</translation>
+    </message>
+    <message>
+        <source>Name the programming cable&apos;s port, or name none to look for the cable.</source>
+        <translation>Wskaż port kabla programującego albo nie wskazuj żadnego, aby program sam szukał kabla.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port (a pseudo-terminal or a built-in port).</source>
+        <translation>%1 nie jest portem szeregowym USB (to pseudoterminal albo wbudowany port).</translation>
+    </message>
+    <message>
+        <source>%1 cables are plugged in: %2. The tool uses the last one found, %3.</source>
+        <extracomment>%1 how many, %2 their serial devices, %3 the one the tool uses</extracomment>
+        <translation>Podłączone kable: %1 (%2). Program używa ostatniego znalezionego, %3.</translation>
+    </message>
+    <message>
+        <source>Unplug the cables you do not use, or name one with --port or VEXLOR_PORT.</source>
+        <extracomment>keep --port and VEXLOR_PORT as they are</extracomment>
+        <translation>Odłącz nieużywane kable albo wskaż jeden opcją --port lub zmienną VEXLOR_PORT.</translation>
+    </message>
+    <message>
+        <source>A program holds the cable&apos;s USB device %1 directly (usbfs), so the serial driver cannot make a port of it.</source>
+        <extracomment>usbfs: keep as it is; %1 the USB device&apos;s place on the bus, such as 1-1.4</extracomment>
+        <translation>Program trzyma urządzenie USB %1 kabla bezpośrednio (usbfs), więc sterownik szeregowy nie może utworzyć z niego portu.</translation>
+    </message>
+    <message>
+        <source>Close the other program that uses the cable, then unplug the cable and plug it in again.</source>
+        <translation>Zamknij inny program, który używa kabla, a następnie odłącz kabel i podłącz go ponownie.</translation>
+    </message>
+    <message>
+        <source>No kernel driver made a serial port of the cable&apos;s USB device %1.</source>
+        <translation>Żaden sterownik jądra nie utworzył portu szeregowego z urządzenia USB %1 kabla.</translation>
+    </message>
+    <message>
+        <source>The kernel made %1, but its device node %2 is missing.</source>
+        <extracomment>%1 the kernel&apos;s name of the port (ttyUSB0), %2 its device node</extracomment>
+        <translation>Jądro utworzyło %1, ale brakuje jego pliku urządzenia %2.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2, not %3, the cable&apos;s own driver.</source>
+        <extracomment>%1 the driver in use, %2 the port, %3 the driver made for the cable</extracomment>
+        <translation>%1 obsługuje %2 zamiast %3, własnego sterownika kabla.</translation>
+    </message>
+    <message>
+        <source>%1 drives %2; its device node is %3.</source>
+        <extracomment>%1 the kernel driver, %2 the kernel&apos;s name of the port (ttyUSB0), %3 its device node</extracomment>
+        <translation>%1 obsługuje %2; jego plik urządzenia to %3.</translation>
+    </message>
+    <message>
+        <source>No cable port to look at.</source>
+        <translation>Brak portu kabla do sprawdzenia.</translation>
+    </message>
+    <message>
+        <source>%1 is no USB serial port.</source>
+        <translation>%1 nie jest portem szeregowym USB.</translation>
+    </message>
+    <message>
+        <source>ModemManager is not running.</source>
+        <translation>ModemManager nie działa.</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and is told to ignore %1 (%2).</source>
+        <extracomment>%1 the USB vendor:product, %2 the rules file that says so</extracomment>
+        <translation>ModemManager działa i ma pomijać %1 (%2).</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and may probe %1 (%2) for a modem, which garbles the controller&apos;s replies.</source>
+        <extracomment>%1 the serial device, %2 its USB vendor:product</extracomment>
+        <translation>ModemManager działa i może sprawdzać %1 (%2) w poszukiwaniu modemu, co zakłóca odpowiedzi sterownika.</translation>
+    </message>
+    <message>
+        <source>brltty is not installed.</source>
+        <translation>brltty nie jest zainstalowany.</translation>
+    </message>
+    <message>
+        <source>brltty is installed; its udev rules do not claim %1.</source>
+        <extracomment>%1 the USB vendor:product</extracomment>
+        <translation>brltty jest zainstalowany; jego reguły udev nie przejmują %1.</translation>
+    </message>
+    <message>
+        <source>brltty is installed and its udev rule (%1, line %2) claims %3 devices as braille displays, taking the cable&apos;s port.</source>
+        <extracomment>%1 the rules file, %2 a line number, %3 the USB vendor:product</extracomment>
+        <translation>brltty jest zainstalowany, a jego reguła udev (%1, wiersz %2) przejmuje urządzenia %3 jako monitory brajlowskie, zabierając port kabla.</translation>
+    </message>
+    <message>
+        <source>The tool is busy with the controller; run the doctor again when it is done.</source>
+        <translation>Program jest zajęty sterownikiem; uruchom diagnostykę ponownie, gdy skończy.</translation>
+    </message>
+    <message>
+        <source>The controller answers: software version v%1.</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Sterownik odpowiada: wersja oprogramowania v%1.</translation>
+    </message>
+    <message>
+        <source>The cable answers but the controller does not: is the bike&apos;s battery on and the display connected?</source>
+        <translation>Kabel odpowiada, ale sterownik nie: czy akumulator roweru jest włączony, a wyświetlacz podłączony?</translation>
+    </message>
+    <message>
+        <source>Switch the bike&apos;s battery on and connect the display, then run the doctor again.</source>
+        <translation>Włącz akumulator roweru i podłącz wyświetlacz, a następnie uruchom diagnostykę ponownie.</translation>
+    </message>
+    <message>
+        <source>Fix what the lines above show, then run the doctor again.</source>
+        <translation>Usuń to, co pokazują wiersze powyżej, a następnie uruchom diagnostykę ponownie.</translation>
+    </message>
+    <message>
+        <source>The tool may not open %1 (see access).</source>
+        <translation>Program nie może otworzyć %1 (zobacz access).</translation>
+    </message>
+    <message>
+        <source>Another program is using %1 (see busy).</source>
+        <translation>Inny program używa %1 (zobacz busy).</translation>
+    </message>
+    <message>
+        <source>The tool found no port to reach the controller through.</source>
+        <translation>Program nie znalazł portu, przez który mógłby połączyć się ze sterownikiem.</translation>
+    </message>
+    <message>
+        <source>%1 does not open.</source>
+        <translation>%1 nie otwiera się.</translation>
+    </message>
+    <message>
+        <source>%1 has no latency timer.</source>
+        <extracomment>%1 the kernel driver</extracomment>
+        <translation>%1 nie ma licznika opóźnienia.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at 1 ms.</source>
+        <translation>Licznik opóźnienia jest ustawiony na 1 ms.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; the tool asks no other driver than its cable&apos;s for low latency.</source>
+        <translation>Licznik opóźnienia jest ustawiony na %1 ms; program prosi o małe opóźnienie tylko sterownik swojego kabla.</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms; what it is while the tool holds the port cannot be tried, as the port does not open (see access).</source>
+        <translation>Licznik opóźnienia jest ustawiony na %1 ms; nie można sprawdzić, ile wynosi, gdy program trzyma port, bo port się nie otwiera (zobacz access).</translation>
+    </message>
+    <message>
+        <source>The latency timer is at %1 ms, and at 1 ms while the tool holds the port (it asks the driver for low latency).</source>
+        <translation>Licznik opóźnienia jest ustawiony na %1 ms, a na 1 ms, gdy program trzyma port (prosi sterownik o małe opóźnienie).</translation>
+    </message>
+    <message>
+        <source>The latency timer stays at %1 ms while the tool holds the port: every reply comes that much later.</source>
+        <translation>Licznik opóźnienia pozostaje na %1 ms, gdy program trzyma port: każda odpowiedź przychodzi o tyle później.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which may use every device.</source>
+        <extracomment>%1 the Flatpak application&apos;s id</extracomment>
+        <translation>Program działa w piaskownicy Flatpak %1, która może używać każdego urządzenia.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the Flatpak sandbox of %1, which keeps serial devices out.</source>
+        <translation>Program działa w piaskownicy Flatpak %1, która nie dopuszcza urządzeń szeregowych.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which may open %2.</source>
+        <extracomment>%1 the snap&apos;s name, %2 the serial device</extracomment>
+        <translation>Program działa w snapie %1, który może otworzyć %2.</translation>
+    </message>
+    <message>
+        <source>The tool runs in the snap %1, which keeps USB serial devices out unless they are granted to it.</source>
+        <translation>Program działa w snapie %1, który nie dopuszcza urządzeń szeregowych USB, dopóki nie zostaną mu przyznane.</translation>
+    </message>
+    <message>
+        <source>The tool runs outside Flatpak and Snap.</source>
+        <translation>Program działa poza Flatpakiem i Snapem.</translation>
+    </message>
+    <message>
+        <source>No port to reach the controller through.</source>
+        <translation>Brak portu, przez który można połączyć się ze sterownikiem.</translation>
+    </message>
+    <message>
+        <source>The port does not open for you (see access).</source>
+        <translation>Port nie otwiera się dla ciebie (zobacz access).</translation>
+    </message>
+    <message>
+        <source>Another process holds the port (see busy).</source>
+        <translation>Inny proces trzyma port (zobacz busy).</translation>
+    </message>
+    <message>
+        <source>Not checked on Windows.</source>
+        <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
+        <translation>Nie sprawdzane w systemie Windows.</translation>
     </message>
 </context>
 <context>
@@ -567,6 +931,15 @@ a potem wylogować się i zalogować ponownie.</translation>
     <message>
         <source>Connection</source>
         <translation>Połączenie</translation>
+    </message>
+    <message>
+        <source>&amp;Connection Doctor…</source>
+        <extracomment>Help menu: the checks of why the programming cable does not work</extracomment>
+        <translation>&amp;Diagnostyka połączenia…</translation>
+    </message>
+    <message>
+        <source>Connection Doctor…</source>
+        <translation>Diagnostyka połączenia…</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1575,50 @@ a potem wylogować się i zalogować ponownie.</translation>
     <message>
         <source>Taken after an interrupted write</source>
         <translation>Wykonana po przerwanym zapisie</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ConnectionDoctorDialog</name>
+    <message>
+        <source>Passed</source>
+        <translation>Zaliczone</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Niezaliczone</translation>
+    </message>
+    <message>
+        <source>Not applicable</source>
+        <translation>Nie dotyczy</translation>
+    </message>
+    <message>
+        <source>Connection Doctor</source>
+        <translation>Diagnostyka połączenia</translation>
+    </message>
+    <message>
+        <source>Why the programming cable does or does not work, and what fixes it:</source>
+        <translation>Dlaczego kabel programujący działa albo nie działa i co to naprawi:</translation>
+    </message>
+    <message>
+        <source>&amp;Run Again</source>
+        <translation>&amp;Sprawdź ponownie</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Report</source>
+        <translation>&amp;Kopiuj raport</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <extracomment>before the fix of a check that failed or warns; %1 the fix, often a command</extracomment>
+        <translation>Naprawa: %1</translation>
+    </message>
+    <message>
+        <source>Asking the controller…</source>
+        <translation>Odpytywanie sterownika…</translation>
     </message>
 </context>
 </TS>

@@ -127,6 +127,17 @@ void letterInCircle(QPainter &p, const QString &letter, const QColor &colour)
     p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, letter);
 }
 
+void firstAidCross(QPainter &p)
+{
+    p.setPen(QPen(kArrow.darker(130), 1));
+    p.setBrush(kArrow);
+    p.drawRoundedRect(QRectF(2, 2, 20, 20), 4, 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9.5, 5, 5, 14));
+    p.drawRect(QRectF(5, 9.5, 14, 5));
+}
+
 void globe(QPainter &p)
 {
     p.setPen(QPen(kBlue.darker(130), 1.2));
@@ -241,6 +252,9 @@ void draw(QPainter &p, ToolPicture picture)
         break;
     case ToolPicture::Language:
         globe(p);
+        break;
+    case ToolPicture::Doctor:
+        firstAidCross(p);
         break;
     }
 }

@@ -21,6 +21,7 @@ enum class ToolPicture {
     Mail,
     About,
     Language,   // a globe with its meridian and parallels
+    Doctor,     // a white first-aid cross on green
 };
 
 // The picture drawn for the tool bar and the menus, whatever the desktop's

@@ -8,6 +8,7 @@
 #include "pages/parameter_binding.h"
 #include "rules/input_rules.h"
 #include "window/program_info.h"
+#include "window/window_texts.h"
 
 #include "config/data_files.h"
 #include "params/field_limits.h"
@@ -22,7 +23,18 @@
 #include <QProgressBar>
 #include <QUrl>
 
+#include <utility>
+
 namespace vexlor {
+namespace {
+
+// The button of the boxes that offer the connection doctor, as Help names it.
+QString doctorOffer()
+{
+    return WindowTexts::tr("Connection Doctor…");
+}
+
+} // namespace
 
 ControllerCommands::ControllerCommands(ControllerSession &session, BackupStore &backups,
                                        const WriteSafetyOptions &options, const StatusStrip &strip,
@@ -108,23 +120,30 @@ void ControllerCommands::showAccessRefused(const UserMessage &message)
 {
     // Without waiting, as the duplicate report; the session raises it once
     // per connect cycle, so ticks never stack it. Label15 says "Device Lost".
-    m_boxes.showError(message.caption, message.text, {});
+    QPointer<ControllerCommands> self(this);
+    m_boxes.showErrorWithOffer(message.caption, message.text, doctorOffer(), [self] {
+        if (self)
+            emit self->connectionDoctorWanted();
+    });
 }
 
 // ---- connection test --------------------------------------------------------
 
 void ControllerCommands::testConnection()
 {
-    if (!m_releasing)
-        (void)m_session.checkConnection(); // refused while an exchange runs
+    // Refused while an exchange runs.
+    if (!m_releasing && m_session.checkConnection() == ExchangeStart::Started)
+        m_testRequested = true;
 }
 
 void ControllerCommands::onConnectionChecked(const ConnectionCheckResult &result)
 {
     setLinkCommandsEnabled(true);
+    if (!std::exchange(m_testRequested, false))
+        return; // the connection doctor's, which shows it itself
     later([this, result] {
         if (!result.ok) {
-            showMessage(result.message);
+            showErrorOfferingDoctor(result.message);
             return;
         }
         // Yes reads the configuration exactly as the Read command does.
@@ -265,7 +284,12 @@ void ControllerCommands::showIdle()
 
 void ControllerCommands::showOutcome(const TransactionOutcome &outcome)
 {
-    showMessage(outcome.message);
+    // The controller did not answer (or stopped): the doctor may tell why.
+    // A failed store has its own notice and guide.
+    if (!outcome.passed && !outcome.openInstallationGuide && outcome.message.icon == MessageIcon::Error)
+        showErrorOfferingDoctor(outcome.message);
+    else
+        showMessage(outcome.message);
     if (outcome.openInstallationGuide)
         openInstallationGuide();
 }
@@ -317,6 +341,12 @@ void ControllerCommands::later(std::function<void()> show)
                 show();
         },
         Qt::QueuedConnection);
+}
+
+void ControllerCommands::showErrorOfferingDoctor(const UserMessage &message)
+{
+    if (m_boxes.errorWithOffer(message.caption, message.text, doctorOffer()))
+        emit connectionDoctorWanted();
 }
 
 void ControllerCommands::showMessage(const UserMessage &message)

@@ -69,6 +69,8 @@ public slots:
 signals:
     // The port is closed and the bridge line low: the window may go.
     void released();
+    // The user took a box's offer to see why the cable does not work.
+    void connectionDoctorWanted();
 
 private:
     // The window's values as a write would send them.
@@ -98,6 +100,8 @@ private:
     void later(std::function<void()> show);
     void showOutcome(const TransactionOutcome &outcome);
     void showMessage(const UserMessage &message);
+    // An error box that also offers the connection doctor.
+    void showErrorOfferingDoctor(const UserMessage &message);
     void openInstallationGuide();
 
     ControllerSession &m_session;
@@ -114,6 +118,8 @@ private:
     SafetyDialogs &m_dialogs;
     ShellOpener &m_shell;
     bool m_releasing = false;
+    // The user's own connection test runs; another's (the doctor's) shows no box.
+    bool m_testRequested = false;
 };
 
 } // namespace vexlor

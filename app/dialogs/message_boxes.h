@@ -35,6 +35,26 @@ public:
         if (closed)
             closed();
     }
+
+    // error() with a second button beside OK that offers more help
+    // (`offer`, "Connection Doctor..."): true when the user took it. This
+    // default shows error() and the offer is not taken.
+    [[nodiscard]] virtual bool errorWithOffer(const QString &caption, const QString &text,
+                                              const QString &offer)
+    {
+        (void)offer;
+        error(caption, text);
+        return false;
+    }
+    // showError() with that second button: `taken` runs once the user has
+    // closed the box with it. This default shows showError().
+    virtual void showErrorWithOffer(const QString &caption, const QString &text, const QString &offer,
+                                    std::function<void()> taken)
+    {
+        (void)offer;
+        (void)taken;
+        showError(caption, text, {});
+    }
 };
 
 // The text of the standard error report: the message with a full stop added

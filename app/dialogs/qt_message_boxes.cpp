@@ -1,5 +1,6 @@
 #include "qt_message_boxes.h"
 
+#include <QPushButton>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -62,6 +63,30 @@ void QtMessageBoxes::showError(const QString &caption, const QString &text,
     QObject::connect(box, &QMessageBox::finished, box, [closed = std::move(closed)] {
         if (closed)
             closed();
+    });
+    box->show();
+}
+
+bool QtMessageBoxes::errorWithOffer(const QString &caption, const QString &text, const QString &offer)
+{
+    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    const QAbstractButton *offerButton = box.addButton(offer, QMessageBox::HelpRole);
+    box.exec();
+    return box.clickedButton() == offerButton;
+}
+
+void QtMessageBoxes::showErrorWithOffer(const QString &caption, const QString &text,
+                                        const QString &offer, std::function<void()> taken)
+{
+    auto *box = new QMessageBox(QMessageBox::Critical, caption, text, QMessageBox::Ok, m_parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    const QAbstractButton *offerButton = box->addButton(offer, QMessageBox::HelpRole);
+    QObject::connect(box, &QMessageBox::finished, box, [box, offerButton, taken = std::move(taken)] {
+        if (box->clickedButton() == offerButton && taken)
+            taken();
     });
     box->show();
 }

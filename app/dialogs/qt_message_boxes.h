@@ -23,6 +23,10 @@ public:
     // Modal to the application, but shown without waiting for it.
     void showError(const QString &caption, const QString &text,
                    std::function<void()> closed) override;
+    [[nodiscard]] bool errorWithOffer(const QString &caption, const QString &text,
+                                      const QString &offer) override;
+    void showErrorWithOffer(const QString &caption, const QString &text, const QString &offer,
+                            std::function<void()> taken) override;
 
 private:
     QPointer<QWidget> m_parent;

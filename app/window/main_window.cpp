@@ -159,6 +159,9 @@ void MainWindow::connectCommands()
 
     connect(a.helpTopics, &QAction::triggered, m_help.get(), &HelpCommands::showHelpTopics);
     connect(a.technicalSupport, &QAction::triggered, m_help.get(), &HelpCommands::contactSupport);
+    connect(a.connectionDoctor, &QAction::triggered, this, &MainWindow::connectionDoctorRequested);
+    connect(controller, &ControllerCommands::connectionDoctorWanted, this,
+            &MainWindow::connectionDoctorRequested);
     connect(a.about, &QAction::triggered, m_help.get(), &HelpCommands::showAbout);
 }
 

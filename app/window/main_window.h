@@ -51,6 +51,11 @@ public:
     [[nodiscard]] ParameterBinding &binding() { return *m_binding; }
     [[nodiscard]] DocumentCommands &documents() { return *m_documents; }
 
+signals:
+    // Help > Connection Doctor..., or a box's offer of it: the program's entry
+    // shows the doctor.
+    void connectionDoctorRequested();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -175,6 +175,9 @@ WindowActions buildWindowActions(QMainWindow *window)
                            ToolPicture::Help);
     a.technicalSupport = addItem(window, a.helpMenu, "TechnicalSupport1",
                                  WindowTexts::tr("Technical &Support"), ToolPicture::Mail);
+    //: Help menu: the checks of why the programming cable does not work
+    a.connectionDoctor = addItem(window, a.helpMenu, "ConnectionDoctor1",
+                                 WindowTexts::tr("&Connection Doctor…"), ToolPicture::Doctor);
     addLanguageItems(window, a);
     a.helpMenu->addSeparator();
     a.about = addItem(window, a.helpMenu, "About1", WindowTexts::tr("&About..."), ToolPicture::About);

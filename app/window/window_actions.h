@@ -43,6 +43,7 @@ struct WindowActions {
     QAction *verifyAfterWrite = nullptr;  // VerifyAfterWrite1
     QAction *helpTopics = nullptr;        // HelpTopics1
     QAction *technicalSupport = nullptr;  // TechnicalSupport1
+    QAction *connectionDoctor = nullptr;  // ConnectionDoctor1
     // Help > Language: checkable and exclusive; each carries its language code
     // as data: "" for DesktopLanguage1 (follow the desktop), then "en"
     // (LanguageEn1), "de" (LanguageDe1) and the others in uiLanguages() order.

@@ -1,14 +1,21 @@
 #include "window_assembly.h"
 
+#include "program_info.h"
+
 #include "link/serial_port.h"
 
 namespace vexlor {
 
 WindowAssembly::WindowAssembly(const DesktopServices &desktop, ControllerLinkParts link,
-                               const StartValues &start)
+                               const StartValues &start, const SystemView &system)
     : m_session(std::move(link.port), link.ports, link.bridgeLines, std::move(link.portOverride))
     , m_window(desktop, m_session, start)
+    , m_doctorRun(system, link.ports, m_session, DoctorRun::SessionState::Running)
+    , m_doctor(m_doctorRun, QStringLiteral("vexlor-adjustor") + QLatin1String(kProgramVersionSuffix),
+               &m_window)
 {
+    QObject::connect(&m_window, &MainWindow::connectionDoctorRequested, &m_doctor,
+                     &ConnectionDoctorDialog::showAndRun);
 }
 
 } // namespace vexlor

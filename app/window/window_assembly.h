@@ -2,7 +2,9 @@
 
 #include "app_services.h"
 #include "main_window.h"
+#include "dialogs/connection_doctor_dialog.h"
 
+#include "doctor/doctor_run.h"
 #include "session/controller_session.h"
 
 #include <memory>
@@ -12,6 +14,7 @@ namespace vexlor {
 class BridgeLineProvider;
 class PortLister;
 class SerialPort;
+class SystemView;
 
 // How the window reaches the controller: the serial port the session will
 // own, how ports are listed, the cables' bridge lines, and the port the user
@@ -25,19 +28,24 @@ struct ControllerLinkParts {
 
 // The window as every program builds it, the tool itself, its tests and the
 // screenshot tool alike: the controller session over the given link parts,
-// and the main window over the session, the desktop and the start values.
+// the main window over the session, the desktop and the start values, and
+// the connection doctor (Help > Connection Doctor…, and the boxes' offer of
+// it) over the session and `system`, what the doctor reads of the machine.
 // startUp() is left to the caller, once the desktop's parts know the window.
 class WindowAssembly {
 public:
     WindowAssembly(const DesktopServices &desktop, ControllerLinkParts link,
-                   const StartValues &start);
+                   const StartValues &start, const SystemView &system);
 
     [[nodiscard]] ControllerSession &session() { return m_session; }
     [[nodiscard]] MainWindow &window() { return m_window; }
+    [[nodiscard]] ConnectionDoctorDialog &doctor() { return m_doctor; }
 
 private:
     ControllerSession m_session;
     MainWindow m_window; // goes before the session it works with
+    DoctorRun m_doctorRun;
+    ConnectionDoctorDialog m_doctor; // goes before the window it belongs to
 };
 
 } // namespace vexlor

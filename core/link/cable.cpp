@@ -8,7 +8,7 @@ namespace vexlor {
 namespace {
 
 constexpr std::array kCableTypes = {
-    CableType{"FTDI USB serial bridge", 0x0403, &makeFtdiBridgeLine, true},
+    CableType{"FTDI USB serial bridge", 0x0403, &makeFtdiBridgeLine, true, "ftdi_sio"},
 };
 
 } // namespace

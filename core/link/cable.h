@@ -22,6 +22,8 @@ struct CableType {
     // Its chip holds short replies back until a latency timer runs out, and
     // its driver can be asked to shorten that timer.
     bool asksLowLatency;
+    // The Linux kernel module that makes a serial port of it.
+    const char *kernelDriver;
 };
 
 // Every cable the tool knows, the usual one first.

@@ -2,6 +2,9 @@
 
 #include "cli_run.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 #include <unistd.h>
@@ -213,6 +216,79 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains("Communication with controller interrupted!"));
         QVERIFY(!sim.lines().contains(QStringLiteral("store")));
+    }
+
+    // doctor on the real system, through the emulator's pseudo-terminal named
+    // before or after the command, or in VEXLOR_PORT: nine lines in order
+    // (the cable checks skipped, no USB port), the controller's verdict
+    // deciding the exit code; --json the same with English keys; anything
+    // else is bad usage.
+    void doctorCommand_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<QString>("portAt"); // "before", "after", "environment"
+        QTest::addColumn<bool>("json");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("controller"); // the controller line's start
+        const QString ok = QStringLiteral("ok\tcontroller\tThe controller answers: software version v2-9.");
+        const QString silent = QStringLiteral("fail\tcontroller\tThe cable answers but the controller does not");
+        QTest::newRow("answers, port after") << QStringList{"--version", "2-9"} << "after" << false << 0 << ok;
+        QTest::newRow("answers, port before") << QStringList{"--version", "2-9"} << "before" << false << 0 << ok;
+        QTest::newRow("answers, json") << QStringList{"--version", "2-9"} << "environment" << true << 0 << ok;
+        QTest::newRow("silent") << QStringList{"--fault", "no-reply", "--always"} << "after" << false << 1 << silent;
+        QTest::newRow("silent, json") << QStringList{"--fault", "no-reply", "--always"} << "after" << true << 1 << silent;
+    }
+    void doctorCommand()
+    {
+        QFETCH(QStringList, simArgs);
+        QFETCH(QString, portAt);
+        QFETCH(bool, json);
+        QFETCH(int, exitCode);
+        QFETCH(QString, controller);
+        SimProcess sim;
+        const QString path = sim.start(simArgs);
+        QVERIFY(!path.isEmpty());
+        QStringList args{QStringLiteral("doctor")};
+        if (json)
+            args << QStringLiteral("--json");
+        if (portAt == u"after")
+            args << QStringLiteral("--port") << path;
+        else if (portAt == u"before")
+            args = QStringList{QStringLiteral("--port=") + path} + args;
+        const CliRun run = runCli(args, portAt == u"environment" ? path : QString());
+        QCOMPARE(run.exitCode, exitCode);
+
+        QStringList lines;
+        if (json) {
+            const QJsonArray array = QJsonDocument::fromJson(run.out).array();
+            for (const QJsonValue &value : array) {
+                const QJsonObject o = value.toObject();
+                QCOMPARE(o.keys(), QStringList({"check", "detail", "fix", "status"}));
+                lines << o.value(QStringLiteral("status")).toString() + u'\t' + o.value(QStringLiteral("check")).toString()
+                        + u'\t' + o.value(QStringLiteral("detail")).toString();
+            }
+        } else {
+            lines = QString::fromUtf8(run.out).split(u'\n', Qt::SkipEmptyParts);
+        }
+        QStringList checks;
+        for (const QString &line : std::as_const(lines))
+            checks << line.section(u'\t', 1, 1);
+        QCOMPARE(checks, QStringList({"cable", "driver", "access", "busy", "modemmanager", "brltty",
+                                      "latency", "sandbox", "controller"}));
+        QVERIFY2(lines[0].startsWith(QStringLiteral("skip\tcable\t") + path), qPrintable(lines[0]));
+        QVERIFY2(lines[2].startsWith(QStringLiteral("ok\taccess\t")), qPrintable(lines[2]));
+        QVERIFY2(lines[3].startsWith(QStringLiteral("skip\tbusy\t")), qPrintable(lines[3]));
+        QVERIFY2(lines[8].startsWith(controller), qPrintable(lines[8]));
+    }
+
+    void doctorBadUsage()
+    {
+        for (const QStringList &args : {QStringList{"doctor", "--yaml"}, QStringList{"doctor", "--port"}}) {
+            const CliRun run = runCli(args);
+            QCOMPARE(run.exitCode, 2);
+            QVERIFY2(run.err.contains("Usage: vexlor-cli doctor [--port DEVICE] [--json]"), run.err.constData());
+            QVERIFY(run.out.isEmpty());
+        }
     }
 };
 

@@ -6,6 +6,7 @@
 // through the same assembly the program uses. The window tests and the
 // screenshot tool use them.
 
+#include "fake_system.h"
 #include "fakes.h"
 
 #include "config/file_association.h"
@@ -31,6 +32,7 @@ struct ShownItem {
     QString kind; // "standard", "error", "information", "question", "open", or a dialog's
     QString caption;
     QString text; // the box's text, or the opened URL
+    QString offer = {}; // a box's second button beside OK, if it has one
 };
 
 // Records the boxes the window would show instead of blocking on them, in
@@ -77,6 +79,23 @@ public:
             openReports.append(std::move(closed));
         else if (closed)
             closed();
+    }
+    // Boxes that offer more help (the connection doctor): taken when
+    // `takeOffer` says so.
+    bool takeOffer = false;
+    bool errorWithOffer(const QString &caption, const QString &text, const QString &offer) override
+    {
+        shown.append({QStringLiteral("error"), caption, text, offer});
+        if (onShown)
+            onShown();
+        return takeOffer;
+    }
+    void showErrorWithOffer(const QString &caption, const QString &text, const QString &offer,
+                            std::function<void()> taken) override
+    {
+        shown.append({QStringLiteral("error"), caption, text, offer});
+        if (takeOffer && taken)
+            taken();
     }
 
     // The user closes the oldest report still open.
@@ -185,7 +204,8 @@ public:
 };
 
 // Everything outside the window, doubled: the recorders, a port list without
-// ports until a test adds some, bridge lines, config.ini in a folder of its
+// ports until a test adds some, bridge lines, the machine the connection
+// doctor reads (empty until a test fills it), config.ini in a folder of its
 // own (or in `settingsFolder`) and the backups in another, never beside the
 // program or in the user's home.
 struct WindowDoubles {
@@ -203,6 +223,7 @@ struct WindowDoubles {
     RecordingFileAssociation association;
     FakePortLister lister;
     FakeBridgeLines bridges;
+    FakeSystem system;
     QTemporaryDir ownSettingsFolder;
     QTemporaryDir backupFolder;
     vexlor::SettingsFile settings;
@@ -227,7 +248,8 @@ struct WindowDoubles {
             std::move(link),
             vexlor::StartValues{settings, vexlor::executableFolder(),
                                 vexlor::NumberFormat::fromLocale(), backupFolder.path(),
-                                commandLine, language});
+                                commandLine, language},
+            system);
         assembly->window().startUp();
         return assembly;
     }

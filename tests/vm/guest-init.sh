@@ -14,6 +14,10 @@ mount -t devtmpfs devtmpfs /dev
 mount -t tmpfs tmpfs /tmp
 dmesg -n 1 # kernel messages stay in dmesg, off the console the host parses
 echo "VMINIT $(cut -d' ' -f1 /proc/uptime)"
+# The accounts the doctor names: a rider (uid 1000) in dialout (gid 20).
+mkdir -p /etc
+printf 'root:x:0:0:root:/root:/bin/sh\nrider:x:1000:1000:Rider:/tmp:/bin/sh\n' >/etc/passwd
+printf 'root:x:0:\ndialout:x:20:rider\nrider:x:1000:\n' >/etc/group
 
 cli=/opt/vexlor/vexlor-cli
 settings=/opt/vexlor/default.vxc
@@ -34,6 +38,18 @@ run() {
     echo "RUN $name: $wrap vexlor-cli $* -> exit $rc"
     sed "s/^/  $name out| /" "/tmp/$name.out"
     sed "s/^/  $name err| /" "/tmp/$name.err"
+}
+
+# Whether the doctor's report NAME holds a line STATUS<TAB>CHECK<TAB> whose
+# rest contains every further argument.
+tab=$(printf '\t')
+doctor_line() { # name status check [part...]
+    line=$(grep "^$2$tab$3$tab" "/tmp/$1.out")
+    shift 3
+    [ -n "$line" ] || return 1
+    for part in "$@"; do
+        case $line in *"$part"*) ;; *) return 1 ;; esac
+    done
 }
 
 # Waits up to $2 tenths of a second for condition $1 (a shell expression).
@@ -69,6 +85,25 @@ check ports-marks-cable $? "(exit $rc; no line '* /dev/ttyUSB0 0403 ...')"
 run test test
 [ "$rc" = 0 ] && grep -q 'Connection to controller is OK' /tmp/test.out
 check test-through-driver $? "(exit $rc)"
+
+# The connection doctor with all well: the cable by its USB ids, its driver,
+# and the controller's version; nothing fails.
+run doctor-well doctor
+[ "$rc" = 0 ] && doctor_line doctor-well ok cable "/dev/ttyUSB0: USB 0403:6001" &&
+    doctor_line doctor-well ok driver "ftdi_sio drives ttyUSB0" &&
+    doctor_line doctor-well ok access "opens for reading and writing" &&
+    doctor_line doctor-well ok controller "software version v1-35"
+check doctor-all-well $? "(exit $rc)"
+
+# A second process holds the node open: the doctor names it and its id.
+sleep 600 3<>/dev/ttyUSB0 &
+holder=$!
+run doctor-busy doctor
+kill "$holder"
+wait "$holder" 2>/dev/null
+[ "$rc" = 1 ] && doctor_line doctor-busy fail busy "held open by sleep (process $holder)" "kill $holder" &&
+    doctor_line doctor-busy skip controller "(see busy)"
+check doctor-names-the-holder $? "(exit $rc)"
 
 # Reads into FILE as NAME (a command such as setpriv may go before the tool)
 # and watches the driver's latency timer while the tool holds the port: it
@@ -152,6 +187,17 @@ wrap=
     grep -q '70-vexlor-cable.rules' /tmp/rider-refused.err && grep -q 'usermod -aG dialout' /tmp/rider-refused.err
 check user-refused-told-the-fix $? "(exit $rc)"
 
+# The doctor as the rider on the root-only node: access fails and names the
+# node's group and the cable rule, whose installation is the fix.
+wrap=$as_rider
+run doctor-refused doctor
+wrap=
+[ "$rc" = 1 ] && doctor_line doctor-refused ok cable "/dev/ttyUSB0" &&
+    doctor_line doctor-refused fail access "owner root, group root, mode 0600" "You are not in group root" \
+        "70-vexlor-cable.rules is not installed" "sudo tee /etc/udev/rules.d/70-vexlor-cable.rules" &&
+    doctor_line doctor-refused skip controller "(see access)"
+check doctor-refused-names-group-and-rule $? "(exit $rc)"
+
 # 6. Two cables: the tool is told which (--port); the other one, held open by
 # another process, must come through unhurt.
 echo "VMREQ plug cable1"
@@ -208,6 +254,16 @@ check cable0-back $? "(ttys: $(ttys))"
 run replugged read /tmp/read2.vxc
 [ "$rc" = 0 ] && [ -s /tmp/read2.vxc ]
 check read-after-replug $? "(exit $rc)"
+
+# 8. The controller emulator stopped (the host holds it): the cable is fine,
+# the controller does not answer. The host acts within 50 ms of the request.
+echo "VMREQ stop controller"
+sleep 1
+run doctor-silent doctor
+echo "VMREQ continue controller"
+[ "$rc" = 1 ] && doctor_line doctor-silent ok cable "/dev/ttyUSB0: USB 0403:6001" &&
+    doctor_line doctor-silent fail controller "the controller does not" "battery"
+check doctor-silent-controller $? "(exit $rc)"
 
 echo "VMDONE $(cut -d' ' -f1 /proc/uptime)"
 poweroff -f

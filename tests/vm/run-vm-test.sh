@@ -85,7 +85,8 @@ rm -rf "$root"
 pids=()
 cleanup() {
     exec 5>&- 2>/dev/null
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    # A stopped emulator takes the signal only once it runs again.
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; kill -CONT "$pid" 2>/dev/null; done
     wait 2>/dev/null
 }
 trap cleanup EXIT
@@ -93,7 +94,8 @@ trap 'exit 1' INT TERM
 trap '' PIPE
 rm -f sim.out sim.err # a stale path must not be read before the emulator writes its own
 "$sim" --paced >sim.out 2>sim.err &
-pids+=($!)
+sim_pid=$!
+pids+=("$sim_pid")
 for _ in $(seq 200); do [ -s sim.out ] && break; sleep 0.1; done
 pty=$(head -n 1 sim.out)
 [ -c "$pty" ] || die "the controller emulator named no pseudo-terminal: $(cat sim.out sim.err)"
@@ -196,6 +198,10 @@ while :; do
             pull_frames=$(($(count '^write ' sim.out) - base)) ;;
         "VMREQ plug cable0")
             plug cable0 c0 ;;
+        "VMREQ stop controller")
+            kill -STOP "$sim_pid" ;;
+        "VMREQ continue controller")
+            kill -CONT "$sim_pid" ;;
         esac
     done
     grep -q '^VMDONE' console.log && break

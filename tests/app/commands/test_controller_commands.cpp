@@ -29,6 +29,7 @@ Q_DECLARE_METATYPE(vexlor::TransactionMode)
 namespace {
 
 const QString kTestCaption = QStringLiteral("Controller connection test result");
+const QString kDoctorOffer = QStringLiteral("Connection Doctor…");
 
 QByteArray hex(const char *text)
 {
@@ -95,7 +96,9 @@ private slots:
         if (listed)
             t->lister.addBridge(QStringLiteral("/dev/ttyUSB0"));
         t->lister.addOther(QStringLiteral("/dev/ttyS0"), false);
+        t->boxes.takeOffer = true;
         t->create();
+        QSignalSpy doctor(t->window, &MainWindow::connectionDoctorRequested);
         t->port->failOpenWith = openFails;
         QTRY_VERIFY_WITH_TIMEOUT(!t->session->isStartingUp(), 10000);
         QCOMPARE(t->bridge.flags, listed ? QList<int>{1} : QList<int>{});
@@ -107,9 +110,11 @@ private slots:
         t->tickMonitor();
         t->tickMonitor();
         QCOMPARE(t->log.size(), boxes);
+        QCOMPARE(doctor.count(), boxes); // the box's offer taken
         if (boxes == 0)
             return;
         QCOMPARE(t->log[0].kind, QStringLiteral("error"));
+        QCOMPARE(t->log[0].offer, kDoctorOffer);
         QCOMPARE(t->log[0].caption, QStringLiteral("Programming cable access"));
         QVERIFY(t->log[0].text.startsWith(
             QStringLiteral("You may not open the programming cable's serial port /dev/ttyUSB0.")));
@@ -367,6 +372,10 @@ private slots:
         QCOMPARE(t->log.first().kind, f.passed ? QStringLiteral("information") : QStringLiteral("error"));
         QCOMPARE(t->log.first().caption, f.caption());
         QCOMPARE(t->log.first().text, *f.message);
+        // A controller that stopped answering: the box offers the doctor. A
+        // failed store has its notice and the guide instead.
+        QCOMPARE(t->log.first().offer,
+                 !f.passed && *f.message != link_faults::kNotice ? kDoctorOffer : QString());
         if (*f.message == link_faults::kNotice) {
             QCOMPARE(t->log.size(), 2); // the notice first, then the guide
             QCOMPARE(t->log[1].kind, QStringLiteral("open"));
@@ -448,6 +457,8 @@ private slots:
         QFETCH(int, writes);
         connectedWindow();
         t->boxes.answerYes = answerYes;
+        t->boxes.takeOffer = true;
+        QSignalSpy doctor(t->window, &MainWindow::connectionDoctorRequested);
         QStringList during;
         const auto controller = t->port->responder;
         t->port->responder = [&](const QByteArray &written) -> std::optional<FakeSerialPort::Answer> {
@@ -464,6 +475,9 @@ private slots:
         QCOMPARE(t->log[0].kind, kind);
         QCOMPARE(t->log[0].caption, kTestCaption);
         QCOMPARE(t->log[0].text, text);
+        // No answer: the box offers the doctor, and taking it asks for it.
+        QCOMPARE(t->log[0].offer, kind == u"error" ? kDoctorOffer : QString());
+        QCOMPARE(doctor.count(), kind == u"error" ? 1 : 0);
         if (writes > 1) {
             QVERIFY(transactionOver());
             QCOMPARE(t->log.size(), 2);
@@ -478,6 +492,24 @@ private slots:
         QCOMPARE(t->port->writes[0], connectionTestFrame());
         QCOMPARE(during.first(), QStringLiteral("disabled"));
         QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
+    }
+
+    // Guards the doctor's connection test, which runs through the same
+    // session: the window shows no box of its own for it, and its link
+    // commands come back.
+    void doctorsTestShowsNoBox()
+    {
+        connectedWindow();
+        QSignalSpy checked(t->session, &ControllerSession::connectionChecked);
+        QCOMPARE(t->session->checkConnection(), ExchangeStart::Started);
+        QVERIFY(checked.wait(5000));
+        QTest::qWait(20);
+        QVERIFY(t->log.isEmpty());
+        QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
+        t->boxes.answerYes = false;
+        t->actions().testConnection->trigger(); // the user's own test still asks
+        QTRY_COMPARE(t->log.size(), 1);
+        QCOMPARE(t->log[0].kind, QStringLiteral("question"));
     }
 
     // Guards closing: the port is closed at once, the bridge line dropped

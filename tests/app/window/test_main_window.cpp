@@ -128,7 +128,8 @@ private slots:
         const QStringList actions = {"New1", "Open1", "Reopen1", "N11", "N21", "N31", "N41", "Save1",
                                      "Saveas1", "Exit1", "TestConnection1", "ReadSettings1",
                                      "WriteControllerSettings1", "HelpTopics1", "TechnicalSupport1",
-                                     "About1", "RestoreBackup1", "CompareWithController1",
+                                     "ConnectionDoctor1", "About1", "RestoreBackup1",
+                                     "CompareWithController1",
                                      "BackUpBeforeWrite1", "VerifyAfterWrite1", "DesktopLanguage1",
                                      "LanguageEn1", "LanguageDe1", "LanguageFr1", "LanguageNl1",
                                      "LanguageEs1", "LanguageIt1", "LanguagePl1"};
@@ -167,7 +168,8 @@ private slots:
                               "&Write Controller Configuration", "&Compare with Controller…", "-",
                               "[x] Back &Up Before Write", "[x] &Verify After Write"}));
         QCOMPARE(items(a.helpMenu),
-                 QStringList({"&Help Topics", "Technical &Support", "&Language", "-", "&About..."}));
+                 QStringList({"&Help Topics", "Technical &Support", "&Connection Doctor…", "&Language",
+                              "-", "&About..."}));
         // Each language by its own name, the desktop's ticked on a first start;
         // a name's access letter is its first one still free.
         QCOMPARE(items(a.languageMenu),
@@ -305,6 +307,20 @@ private slots:
         QVERIFY(!t.control<QToolButton>("SpeedButton6")->isEnabled());
     }
 
+    // Guards Help > Connection Doctor…: it shows the doctor beside the
+    // window, which stays usable, and runs its checks.
+    void connectionDoctorFromTheHelpMenu()
+    {
+        TestWindow t;
+        ConnectionDoctorDialog &doctor = t.assembly->doctor();
+        QVERIFY(!doctor.isVisible());
+        t.window->actions().connectionDoctor->trigger();
+        QVERIFY(doctor.isVisible());
+        QVERIFY(!doctor.isModal());
+        QVERIFY(doctor.findChild<QLabel *>(QStringLiteral("Status_cable")));
+        QTRY_VERIFY(doctor.report().contains(QStringLiteral("\tcontroller\t")));
+    }
+
     // Guards the tool bar's and the menus' pictures against the desktop's
     // icon theme: a theme with every standard action name replaces none of
     // them; each button shows the picture drawn for it.
@@ -333,7 +349,7 @@ private slots:
         }
         // Every item but the separators, the reopen entries and the options
         // (the two write options, the languages), whose check mark is their picture.
-        QCOMPARE(menuPictures, 15);
+        QCOMPARE(menuPictures, 16);
     }
 
     // Guards the status strip as created, and the device state start-up shows
@@ -571,6 +587,47 @@ private slots:
         const QString plain = QString::number(Qt::PlainText) + u' ';
         QCOMPARE(formats, (QStringList{plain + name, plain + name, plain + name,
                                        plain + name + u'.', plain + name}));
+    }
+
+    // The boxes' second button (the connection doctor) as Qt's box gives it:
+    // clicking it closes the box and reports the offer taken; Ok does not.
+    void offerButtonClosesTheBoxAndIsReported()
+    {
+        QWidget parent;
+        QtMessageBoxes boxes(&parent, QStringLiteral("Caption"));
+        const auto click = [](const QString &text) {
+            QTimer::singleShot(0, [text] {
+                for (QWidget *w : QApplication::topLevelWidgets()) {
+                    auto *box = qobject_cast<QMessageBox *>(w);
+                    if (!box || !box->isVisible())
+                        continue;
+                    for (QAbstractButton *button : box->buttons()) {
+                        if (button->text() == text)
+                            button->click();
+                    }
+                }
+            });
+        };
+        const auto boxShown = [] {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            return std::any_of(windows.cbegin(), windows.cend(), [](QWidget *w) {
+                return qobject_cast<QMessageBox *>(w) && w->isVisible();
+            });
+        };
+        const QString offer = QStringLiteral("Connection Doctor…");
+        click(offer);
+        QVERIFY(boxes.errorWithOffer(QStringLiteral("E"), QStringLiteral("No answer."), offer));
+        click(QStringLiteral("OK"));
+        QVERIFY(!boxes.errorWithOffer(QStringLiteral("E"), QStringLiteral("No answer."), offer));
+
+        QStringList taken;
+        for (const QString &button : {offer, QStringLiteral("OK")}) {
+            boxes.showErrorWithOffer(QStringLiteral("S"), QStringLiteral("Refused."), offer,
+                                     [&taken, button] { taken << button; });
+            click(button);
+            QTRY_VERIFY(!boxShown());
+        }
+        QCOMPARE(taken, QStringList{offer});
     }
 
     // Guards the About box: caption, title with version first, an empty line,

@@ -1,0 +1,59 @@
+// The busy check: other processes that hold the port open.
+
+#include "doctor_checks.h"
+#include "doctor_text.h"
+
+#include <QStringList>
+
+#include <cerrno>
+
+namespace vexlor {
+
+CheckResult checkBusy(const DoctorContext &context)
+{
+    const PortUnderTest &port = context.port;
+    if (port.node.isEmpty())
+        return withoutCablePort(checks::kBusy, port);
+    if (port.node.startsWith(QLatin1String("/dev/pts/"))) {
+        return finding(checks::kBusy, CheckStatus::Skip,
+                       DoctorText::tr("%1 is a pseudo-terminal: the program at its other end holds it open.")
+                           .arg(port.shown));
+    }
+    const facts::Holders &holders = context.holders;
+    if (!holders.others.isEmpty()) {
+        QStringList names;
+        QStringList ids;
+        for (const facts::Process &process : holders.others) {
+            //: %1 a program's name, %2 its process id
+            names << DoctorText::tr("%1 (process %2)").arg(process.name, QString::number(process.pid));
+            ids << QString::number(process.pid);
+        }
+        //: %1 the serial device, %2 the programs with their process ids
+        return finding(
+            checks::kBusy, CheckStatus::Fail,
+            DoctorText::tr("%1 is held open by %2.").arg(port.shown, names.join(QLatin1String(", "))),
+            //: %1 the programs, %2 the command that ends them
+            DoctorText::tr("Close %1, or end it: %2")
+                .arg(names.join(QLatin1String(", ")), QStringLiteral("kill ") + ids.join(u' ')));
+    }
+    if (context.openError == EBUSY) {
+        // Held for itself (exclusive use) by a process whose open files are
+        // not ours to see.
+        return finding(checks::kBusy, CheckStatus::Fail,
+                       DoctorText::tr("Another user's process holds %1 for itself.").arg(port.shown),
+                       //: %1 a command that names the process
+                       DoctorText::tr("Find it with %1 and close it.")
+                           .arg(QStringLiteral("sudo fuser -v ") + fixes::shellWord(port.node)));
+    }
+    if (holders.unseen > 0) {
+        //: %1 the serial device, %2 a number of processes
+        return finding(checks::kBusy, CheckStatus::Ok,
+                       DoctorText::tr("No other process of yours holds %1 open (the open files of %2 "
+                                      "processes of other users cannot be seen).")
+                           .arg(port.shown, QString::number(holders.unseen)));
+    }
+    return finding(checks::kBusy, CheckStatus::Ok,
+                   DoctorText::tr("No other process holds %1 open.").arg(port.shown));
+}
+
+} // namespace vexlor
