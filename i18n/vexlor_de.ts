@@ -664,6 +664,11 @@ Hat der Motor 3 Hallsensoren?</translation>
         <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
         <translation>%1 bis %2</translation>
     </message>
+    <message>
+        <source>the start voltage</source>
+        <extracomment>the least value of the throttle&apos;s full voltage, in place of a number in &quot;%1 to %2&quot;: &quot;the start voltage to 4.2&quot;</extracomment>
+        <translation>Startspannung</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>
@@ -824,33 +829,8 @@ und melden Sie sich danach ab und wieder an.</translation>
         <translation>Controller-Konfiguration schreiben</translation>
     </message>
     <message>
-        <source>Desktop Language</source>
-        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
-        <translation>Systemsprache</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>Open Configuration...</source>
-        <translation>Konfiguration öffnen...</translation>
-    </message>
-    <message>
-        <source>Reopen</source>
-        <translation>Zuletzt geöffnet</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>Speichern unter...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
@@ -861,25 +841,138 @@ und melden Sie sich danach ab und wieder an.</translation>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <source>Help Topics</source>
-        <translation>Hilfethemen</translation>
-    </message>
-    <message>
-        <source>Technical Support</source>
-        <translation>Technischer Support</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>Über...</translation>
-    </message>
-    <message>
         <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
         <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
         <translation>Die Datei wurde geöffnet, aber die Liste der zuletzt geöffneten Dateien konnte nicht gespeichert werden: Schreiben in %1 nicht möglich.</translation>
     </message>
     <message>
-        <source>Connection Doctor…</source>
+        <source>&amp;Language</source>
+        <translation>S&amp;prache</translation>
+    </message>
+    <message>
+        <source>Desktop &amp;Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>&amp;Systemsprache</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Neue Konfiguration</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration...</source>
+        <translation>Konfiguration ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Test Controller Connection</source>
+        <translation>Controller-Verbindung &amp;testen</translation>
+    </message>
+    <message>
+        <source>&amp;Read Controller Configuration</source>
+        <translation>Controller-Konfiguration &amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Write Controller Configuration</source>
+        <translation>Controller-Konfiguration &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>Technical &amp;Support</source>
+        <translation>Technischer &amp;Support</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>amperes</source>
+        <translation>Ampere</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>Volt</translation>
+    </message>
+    <message>
+        <source>kilometres per hour</source>
+        <translation>Kilometer pro Stunde</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>milliseconds stop pedaling</source>
+        <extracomment>a field&apos;s unit for screen readers: &quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>Millisekunden ohne Treten</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message>
+        <source>revolutions per minute</source>
+        <translation>Umdrehungen pro Minute</translation>
+    </message>
+    <message>
+        <source>to 1</source>
+        <extracomment>a field&apos;s unit for screen readers: the reduction ratio &quot;[8] :1&quot;, read &quot;8 to 1&quot;</extracomment>
+        <translation>zu 1</translation>
+    </message>
+    <message>
+        <source>milliohms</source>
+        <translation>Milliohm</translation>
+    </message>
+    <message>
+        <source>millihenries</source>
+        <translation>Millihenry</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>a field&apos;s description for screen readers: %1 its unit, %2 its allowed range; &quot;amperes, at most 30.0&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>the status strip&apos;s labels as a screen reader names them</extracomment>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>&amp;Connection Doctor…</source>
         <extracomment>Help menu: the checks of why the programming cable does not work</extracomment>
+        <translation>&amp;Verbindungsdiagnose…</translation>
+    </message>
+    <message>
+        <source>Connection Doctor…</source>
         <translation>Verbindungsdiagnose…</translation>
     </message>
 </context>
@@ -1324,22 +1417,6 @@ und melden Sie sich danach ab und wieder an.</translation>
 <context>
     <name>SafetyDialogs</name>
     <message>
-        <source>Compare with Controller…</source>
-        <translation>Mit Controller vergleichen…</translation>
-    </message>
-    <message>
-        <source>Back Up Before Write</source>
-        <translation>Vor dem Schreiben sichern</translation>
-    </message>
-    <message>
-        <source>Verify After Write</source>
-        <translation>Nach dem Schreiben prüfen</translation>
-    </message>
-    <message>
-        <source>Restore Backup…</source>
-        <translation>Sicherung wiederherstellen…</translation>
-    </message>
-    <message>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
@@ -1447,6 +1524,27 @@ und melden Sie sich danach ab und wieder an.</translation>
         <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
         <translation>Nicht lesbar</translation>
     </message>
+    <message>
+        <source>&amp;Compare with Controller…</source>
+        <translation>Mit Controller &amp;vergleichen…</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Before Write</source>
+        <translation>Vor dem Schreiben s&amp;ichern</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>Nach dem Schreiben &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup…</source>
+        <translation>Sicherung &amp;wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>%1 (no. %2)</source>
+        <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
+        <translation>%1 (Nr. %2)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -1506,22 +1604,9 @@ und melden Sie sich danach ab und wieder an.</translation>
 <context>
     <name>Shop</name>
     <message>
-        <source>Road Class</source>
-        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
-        <translation>Straßenklasse</translation>
-    </message>
-    <message>
         <source>None</source>
-        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <extracomment>the check dialog&apos;s choice of no road class</extracomment>
         <translation>Keine</translation>
-    </message>
-    <message>
-        <source>Check Road Class…</source>
-        <translation>Straßenklasse prüfen…</translation>
-    </message>
-    <message>
-        <source>Export Settings Sheet…</source>
-        <translation>Einstellungsblatt exportieren…</translation>
     </message>
     <message>
         <source>Check Road Class</source>
@@ -1564,6 +1649,29 @@ Fingerabdruck der Einstellungen im Controller: %2</translation>
         <source>PDF Documents (*.pdf)</source>
         <extracomment>the file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
         <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Roa&amp;d Class</source>
+        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
+        <translation>Straßen&amp;klasse</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <translation>&amp;Keine</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Road Class…</source>
+        <translation>Straßenklasse p&amp;rüfen…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Settings Sheet…</source>
+        <translation>Einstellungsblatt e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
+        <translation>Fingerabdruck</translation>
     </message>
 </context>
 <context>

@@ -664,6 +664,11 @@ Does the motor have 3 hall sensors?</source>
         <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
         <translation>de %1 a %2</translation>
     </message>
+    <message>
+        <source>the start voltage</source>
+        <extracomment>the least value of the throttle&apos;s full voltage, in place of a number in &quot;%1 to %2&quot;: &quot;the start voltage to 4.2&quot;</extracomment>
+        <translation>la tensión mínima</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>
@@ -824,33 +829,8 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <translation>Escribir la configuración en el controlador</translation>
     </message>
     <message>
-        <source>Desktop Language</source>
-        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
-        <translation>Idioma del escritorio</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>Open Configuration...</source>
-        <translation>Abrir configuración...</translation>
-    </message>
-    <message>
-        <source>Reopen</source>
-        <translation>Abrir reciente</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>Guardar como...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
@@ -861,25 +841,138 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <source>Help Topics</source>
-        <translation>Temas de ayuda</translation>
-    </message>
-    <message>
-        <source>Technical Support</source>
-        <translation>Asistencia técnica</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>Acerca de...</translation>
-    </message>
-    <message>
         <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
         <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
         <translation>El archivo se ha abierto, pero no se ha podido guardar la lista de archivos recientes: no se puede escribir en %1.</translation>
     </message>
     <message>
-        <source>Connection Doctor…</source>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>Desktop &amp;Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>Idioma del es&amp;critorio</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Nueva configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration...</source>
+        <translation>&amp;Abrir configuración...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar c&amp;omo...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Test Controller Connection</source>
+        <translation>&amp;Probar la conexión con el controlador</translation>
+    </message>
+    <message>
+        <source>&amp;Read Controller Configuration</source>
+        <translation>&amp;Leer la configuración del controlador</translation>
+    </message>
+    <message>
+        <source>&amp;Write Controller Configuration</source>
+        <translation>&amp;Escribir la configuración en el controlador</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>Technical &amp;Support</source>
+        <translation>A&amp;sistencia técnica</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Acerca &amp;de...</translation>
+    </message>
+    <message>
+        <source>amperes</source>
+        <translation>amperios</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>voltios</translation>
+    </message>
+    <message>
+        <source>kilometres per hour</source>
+        <translation>kilómetros por hora</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>milímetros</translation>
+    </message>
+    <message>
+        <source>milliseconds stop pedaling</source>
+        <extracomment>a field&apos;s unit for screen readers: &quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>milisegundos sin pedalear</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>por ciento</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>vatios</translation>
+    </message>
+    <message>
+        <source>revolutions per minute</source>
+        <translation>revoluciones por minuto</translation>
+    </message>
+    <message>
+        <source>to 1</source>
+        <extracomment>a field&apos;s unit for screen readers: the reduction ratio &quot;[8] :1&quot;, read &quot;8 to 1&quot;</extracomment>
+        <translation>a 1</translation>
+    </message>
+    <message>
+        <source>milliohms</source>
+        <translation>miliohmios</translation>
+    </message>
+    <message>
+        <source>millihenries</source>
+        <translation>milihenrios</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>a field&apos;s description for screen readers: %1 its unit, %2 its allowed range; &quot;amperes, at most 30.0&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>the status strip&apos;s labels as a screen reader names them</extracomment>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Actividad</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>&amp;Connection Doctor…</source>
         <extracomment>Help menu: the checks of why the programming cable does not work</extracomment>
+        <translation>Diagnóstico de &amp;conexión…</translation>
+    </message>
+    <message>
+        <source>Connection Doctor…</source>
         <translation>Diagnóstico de conexión…</translation>
     </message>
 </context>
@@ -1061,7 +1154,7 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
     <message>
         <source>Full: </source>
         <extracomment>the throttle&apos;s voltage at full twist, after &quot;Start voltage: [1.2] V,&quot;; keep it short</extracomment>
-        <translation>Máx.: </translation>
+        <translation>Máx: </translation>
     </message>
     <message>
         <source>Working style</source>
@@ -1324,22 +1417,6 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
 <context>
     <name>SafetyDialogs</name>
     <message>
-        <source>Compare with Controller…</source>
-        <translation>Comparar con el controlador…</translation>
-    </message>
-    <message>
-        <source>Back Up Before Write</source>
-        <translation>Copia antes de escribir</translation>
-    </message>
-    <message>
-        <source>Verify After Write</source>
-        <translation>Verificar tras escribir</translation>
-    </message>
-    <message>
-        <source>Restore Backup…</source>
-        <translation>Restaurar copia…</translation>
-    </message>
-    <message>
         <source>Parameter</source>
         <translation>Parámetro</translation>
     </message>
@@ -1447,6 +1524,27 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
         <translation>Ilegible</translation>
     </message>
+    <message>
+        <source>&amp;Compare with Controller…</source>
+        <translation>&amp;Comparar con el controlador…</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Before Write</source>
+        <translation>Copia &amp;antes de escribir</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>&amp;Verificar tras escribir</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup…</source>
+        <translation>Restaurar &amp;copia…</translation>
+    </message>
+    <message>
+        <source>%1 (no. %2)</source>
+        <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
+        <translation>%1 (n.º %2)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -1506,22 +1604,9 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
 <context>
     <name>Shop</name>
     <message>
-        <source>Road Class</source>
-        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
-        <translation>Clase de circulación</translation>
-    </message>
-    <message>
         <source>None</source>
-        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <extracomment>the check dialog&apos;s choice of no road class</extracomment>
         <translation>Ninguna</translation>
-    </message>
-    <message>
-        <source>Check Road Class…</source>
-        <translation>Comprobar la clase de circulación…</translation>
-    </message>
-    <message>
-        <source>Export Settings Sheet…</source>
-        <translation>Exportar hoja de ajustes…</translation>
     </message>
     <message>
         <source>Check Road Class</source>
@@ -1564,6 +1649,29 @@ Huella de los ajustes del controlador: %2</translation>
         <source>PDF Documents (*.pdf)</source>
         <extracomment>the file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
         <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Roa&amp;d Class</source>
+        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
+        <translation>Clase de c&amp;irculación</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <translation>&amp;Ninguna</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Road Class…</source>
+        <translation>Compro&amp;bar la clase de circulación…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Settings Sheet…</source>
+        <translation>E&amp;xportar hoja de ajustes…</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
+        <translation>Huella</translation>
     </message>
 </context>
 <context>

@@ -664,6 +664,11 @@ Le moteur a-t-il 3 capteurs Hall&#x202f;?</translation>
         <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
         <translation>de %1 à %2</translation>
     </message>
+    <message>
+        <source>the start voltage</source>
+        <extracomment>the least value of the throttle&apos;s full voltage, in place of a number in &quot;%1 to %2&quot;: &quot;the start voltage to 4.2&quot;</extracomment>
+        <translation>la tension de début</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>
@@ -824,33 +829,8 @@ puis fermez votre session et rouvrez-la.</translation>
         <translation>Écrire la configuration dans le contrôleur</translation>
     </message>
     <message>
-        <source>Desktop Language</source>
-        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
-        <translation>Langue du système</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>Open Configuration...</source>
-        <translation>Ouvrir une configuration...</translation>
-    </message>
-    <message>
-        <source>Reopen</source>
-        <translation>Rouvrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>Enregistrer sous...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
@@ -861,25 +841,138 @@ puis fermez votre session et rouvrez-la.</translation>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <source>Help Topics</source>
-        <translation>Rubriques d&apos;aide</translation>
-    </message>
-    <message>
-        <source>Technical Support</source>
-        <translation>Assistance technique</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>À propos...</translation>
-    </message>
-    <message>
         <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
         <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
         <translation>Le fichier a été ouvert, mais la liste des fichiers récents n&apos;a pas pu être enregistrée&#x202f;: impossible d&apos;écrire dans %1.</translation>
     </message>
     <message>
-        <source>Connection Doctor…</source>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>Desktop &amp;Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>Langue du &amp;système</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Nouvelle configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration...</source>
+        <translation>&amp;Ouvrir une configuration...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>&amp;Rouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer so&amp;us...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Test Controller Connection</source>
+        <translation>&amp;Tester la connexion au contrôleur</translation>
+    </message>
+    <message>
+        <source>&amp;Read Controller Configuration</source>
+        <translation>&amp;Lire la configuration du contrôleur</translation>
+    </message>
+    <message>
+        <source>&amp;Write Controller Configuration</source>
+        <translation>&amp;Écrire la configuration dans le contrôleur</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Technical &amp;Support</source>
+        <translation>Assistance &amp;technique</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>amperes</source>
+        <translation>ampères</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>volts</translation>
+    </message>
+    <message>
+        <source>kilometres per hour</source>
+        <translation>kilomètres par heure</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimètres</translation>
+    </message>
+    <message>
+        <source>milliseconds stop pedaling</source>
+        <extracomment>a field&apos;s unit for screen readers: &quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>millisecondes sans pédaler</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>pour cent</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>watts</translation>
+    </message>
+    <message>
+        <source>revolutions per minute</source>
+        <translation>tours par minute</translation>
+    </message>
+    <message>
+        <source>to 1</source>
+        <extracomment>a field&apos;s unit for screen readers: the reduction ratio &quot;[8] :1&quot;, read &quot;8 to 1&quot;</extracomment>
+        <translation>pour 1</translation>
+    </message>
+    <message>
+        <source>milliohms</source>
+        <translation>milliohms</translation>
+    </message>
+    <message>
+        <source>millihenries</source>
+        <translation>millihenrys</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>a field&apos;s description for screen readers: %1 its unit, %2 its allowed range; &quot;amperes, at most 30.0&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>the status strip&apos;s labels as a screen reader names them</extracomment>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Activité</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>&amp;Connection Doctor…</source>
         <extracomment>Help menu: the checks of why the programming cable does not work</extracomment>
+        <translation>&amp;Diagnostic de connexion…</translation>
+    </message>
+    <message>
+        <source>Connection Doctor…</source>
         <translation>Diagnostic de connexion…</translation>
     </message>
 </context>
@@ -1324,22 +1417,6 @@ puis fermez votre session et rouvrez-la.</translation>
 <context>
     <name>SafetyDialogs</name>
     <message>
-        <source>Compare with Controller…</source>
-        <translation>Comparer avec le contrôleur…</translation>
-    </message>
-    <message>
-        <source>Back Up Before Write</source>
-        <translation>Sauvegarder avant l&apos;écriture</translation>
-    </message>
-    <message>
-        <source>Verify After Write</source>
-        <translation>Vérifier après l&apos;écriture</translation>
-    </message>
-    <message>
-        <source>Restore Backup…</source>
-        <translation>Restaurer une sauvegarde…</translation>
-    </message>
-    <message>
         <source>Parameter</source>
         <translation>Paramètre</translation>
     </message>
@@ -1447,6 +1524,27 @@ puis fermez votre session et rouvrez-la.</translation>
         <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
         <translation>Illisible</translation>
     </message>
+    <message>
+        <source>&amp;Compare with Controller…</source>
+        <translation>&amp;Comparer avec le contrôleur…</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Before Write</source>
+        <translation>&amp;Sauvegarder avant l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>&amp;Vérifier après l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup…</source>
+        <translation>Restaurer une s&amp;auvegarde…</translation>
+    </message>
+    <message>
+        <source>%1 (no. %2)</source>
+        <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
+        <translation>%1 (n° %2)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -1506,22 +1604,9 @@ puis fermez votre session et rouvrez-la.</translation>
 <context>
     <name>Shop</name>
     <message>
-        <source>Road Class</source>
-        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
-        <translation>Classe routière</translation>
-    </message>
-    <message>
         <source>None</source>
-        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <extracomment>the check dialog&apos;s choice of no road class</extracomment>
         <translation>Aucune</translation>
-    </message>
-    <message>
-        <source>Check Road Class…</source>
-        <translation>Vérifier la classe routière…</translation>
-    </message>
-    <message>
-        <source>Export Settings Sheet…</source>
-        <translation>Exporter la fiche de réglages…</translation>
     </message>
     <message>
         <source>Check Road Class</source>
@@ -1564,6 +1649,29 @@ Empreinte des réglages du contrôleur&#x202f;: %2</translation>
         <source>PDF Documents (*.pdf)</source>
         <extracomment>the file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
         <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Roa&amp;d Class</source>
+        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
+        <translation>Classe &amp;routière</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <translation>&amp;Aucune</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Road Class…</source>
+        <translation>Vér&amp;ifier la classe routière…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Settings Sheet…</source>
+        <translation>E&amp;xporter la fiche de réglages…</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
+        <translation>Empreinte</translation>
     </message>
 </context>
 <context>

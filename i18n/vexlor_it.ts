@@ -664,6 +664,11 @@ Il motore ha 3 sensori Hall?</translation>
         <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
         <translation>da %1 a %2</translation>
     </message>
+    <message>
+        <source>the start voltage</source>
+        <extracomment>the least value of the throttle&apos;s full voltage, in place of a number in &quot;%1 to %2&quot;: &quot;the start voltage to 4.2&quot;</extracomment>
+        <translation>tensione di inizio</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>
@@ -824,33 +829,8 @@ poi uscire dalla sessione e rientrare.</translation>
         <translation>Scrivi configurazione nella centralina</translation>
     </message>
     <message>
-        <source>Desktop Language</source>
-        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
-        <translation>Lingua del desktop</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>Open Configuration...</source>
-        <translation>Apri configurazione...</translation>
-    </message>
-    <message>
-        <source>Reopen</source>
-        <translation>Apri recenti</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salva</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>Salva con nome...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Esci</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
@@ -861,25 +841,138 @@ poi uscire dalla sessione e rientrare.</translation>
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <source>Help Topics</source>
-        <translation>Argomenti della guida</translation>
-    </message>
-    <message>
-        <source>Technical Support</source>
-        <translation>Assistenza tecnica</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>Informazioni...</translation>
-    </message>
-    <message>
         <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
         <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
         <translation>Il file è stato aperto, ma non è stato possibile salvare l&apos;elenco dei file recenti: impossibile scrivere su %1.</translation>
     </message>
     <message>
-        <source>Connection Doctor…</source>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>Desktop &amp;Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>&amp;Lingua del desktop</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Nuova configurazione</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration...</source>
+        <translation>&amp;Apri configurazione...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>Apri &amp;recenti</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva c&amp;on nome...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Test Controller Connection</source>
+        <translation>&amp;Verifica connessione alla centralina</translation>
+    </message>
+    <message>
+        <source>&amp;Read Controller Configuration</source>
+        <translation>&amp;Leggi configurazione dalla centralina</translation>
+    </message>
+    <message>
+        <source>&amp;Write Controller Configuration</source>
+        <translation>&amp;Scrivi configurazione nella centralina</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Argomenti della guida</translation>
+    </message>
+    <message>
+        <source>Technical &amp;Support</source>
+        <translation>Assistenza &amp;tecnica</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Informazioni...</translation>
+    </message>
+    <message>
+        <source>amperes</source>
+        <translation>ampere</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>volt</translation>
+    </message>
+    <message>
+        <source>kilometres per hour</source>
+        <translation>chilometri orari</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimetri</translation>
+    </message>
+    <message>
+        <source>milliseconds stop pedaling</source>
+        <extracomment>a field&apos;s unit for screen readers: &quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>millisecondi di sosta</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>per cento</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>watt</translation>
+    </message>
+    <message>
+        <source>revolutions per minute</source>
+        <translation>giri al minuto</translation>
+    </message>
+    <message>
+        <source>to 1</source>
+        <extracomment>a field&apos;s unit for screen readers: the reduction ratio &quot;[8] :1&quot;, read &quot;8 to 1&quot;</extracomment>
+        <translation>a 1</translation>
+    </message>
+    <message>
+        <source>milliohms</source>
+        <translation>milliohm</translation>
+    </message>
+    <message>
+        <source>millihenries</source>
+        <translation>millihenry</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>a field&apos;s description for screen readers: %1 its unit, %2 its allowed range; &quot;amperes, at most 30.0&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>the status strip&apos;s labels as a screen reader names them</extracomment>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Attività</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connessione</translation>
+    </message>
+    <message>
+        <source>&amp;Connection Doctor…</source>
         <extracomment>Help menu: the checks of why the programming cable does not work</extracomment>
+        <translation>&amp;Diagnosi della connessione…</translation>
+    </message>
+    <message>
+        <source>Connection Doctor…</source>
         <translation>Diagnosi della connessione…</translation>
     </message>
 </context>
@@ -1324,22 +1417,6 @@ poi uscire dalla sessione e rientrare.</translation>
 <context>
     <name>SafetyDialogs</name>
     <message>
-        <source>Compare with Controller…</source>
-        <translation>Confronta con la centralina…</translation>
-    </message>
-    <message>
-        <source>Back Up Before Write</source>
-        <translation>Backup prima di scrivere</translation>
-    </message>
-    <message>
-        <source>Verify After Write</source>
-        <translation>Verifica dopo la scrittura</translation>
-    </message>
-    <message>
-        <source>Restore Backup…</source>
-        <translation>Ripristina backup…</translation>
-    </message>
-    <message>
         <source>Parameter</source>
         <translation>Parametro</translation>
     </message>
@@ -1447,6 +1524,27 @@ poi uscire dalla sessione e rientrare.</translation>
         <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
         <translation>Illeggibile</translation>
     </message>
+    <message>
+        <source>&amp;Compare with Controller…</source>
+        <translation>&amp;Confronta con la centralina…</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Before Write</source>
+        <translation>&amp;Backup prima di scrivere</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>Verifica &amp;dopo la scrittura</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup…</source>
+        <translation>Ripristina &amp;backup…</translation>
+    </message>
+    <message>
+        <source>%1 (no. %2)</source>
+        <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
+        <translation>%1 (n. %2)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -1506,22 +1604,9 @@ poi uscire dalla sessione e rientrare.</translation>
 <context>
     <name>Shop</name>
     <message>
-        <source>Road Class</source>
-        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
-        <translation>Classe stradale</translation>
-    </message>
-    <message>
         <source>None</source>
-        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <extracomment>the check dialog&apos;s choice of no road class</extracomment>
         <translation>Nessuna</translation>
-    </message>
-    <message>
-        <source>Check Road Class…</source>
-        <translation>Verifica classe stradale…</translation>
-    </message>
-    <message>
-        <source>Export Settings Sheet…</source>
-        <translation>Esporta scheda impostazioni…</translation>
     </message>
     <message>
         <source>Check Road Class</source>
@@ -1564,6 +1649,29 @@ Impronta delle impostazioni della centralina: %2</translation>
         <source>PDF Documents (*.pdf)</source>
         <extracomment>the file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
         <translation>Documenti PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Roa&amp;d Class</source>
+        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
+        <translation>Classe s&amp;tradale</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <translation>&amp;Nessuna</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Road Class…</source>
+        <translation>Veri&amp;fica classe stradale…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Settings Sheet…</source>
+        <translation>Es&amp;porta scheda impostazioni…</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
+        <translation>Impronta</translation>
     </message>
 </context>
 <context>

@@ -664,6 +664,11 @@ Heeft de motor 3 hallsensoren?</translation>
         <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
         <translation>%1 tot %2</translation>
     </message>
+    <message>
+        <source>the start voltage</source>
+        <extracomment>the least value of the throttle&apos;s full voltage, in place of a number in &quot;%1 to %2&quot;: &quot;the start voltage to 4.2&quot;</extracomment>
+        <translation>de startspanning</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>
@@ -824,33 +829,8 @@ en daarna af- en weer aanmelden.</translation>
         <translation>Configuratie naar controller schrijven</translation>
     </message>
     <message>
-        <source>Desktop Language</source>
-        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
-        <translation>Systeemtaal</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Bestand</translation>
-    </message>
-    <message>
-        <source>Open Configuration...</source>
-        <translation>Configuratie openen...</translation>
-    </message>
-    <message>
-        <source>Reopen</source>
-        <translation>Opnieuw openen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Opslaan</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>Opslaan als...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
@@ -861,25 +841,138 @@ en daarna af- en weer aanmelden.</translation>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <source>Help Topics</source>
-        <translation>Helponderwerpen</translation>
-    </message>
-    <message>
-        <source>Technical Support</source>
-        <translation>Technische ondersteuning</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>Over...</translation>
-    </message>
-    <message>
         <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
         <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
         <translation>Het bestand is geopend, maar de lijst met recente bestanden kon niet worden opgeslagen: kan niet schrijven naar %1.</translation>
     </message>
     <message>
-        <source>Connection Doctor…</source>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>Desktop &amp;Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>&amp;Systeemtaal</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Nieuwe configuratie</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration...</source>
+        <translation>Configuratie &amp;openen...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>O&amp;pnieuw openen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Opslaan &amp;als...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Test Controller Connection</source>
+        <translation>Verbinding met controller &amp;testen</translation>
+    </message>
+    <message>
+        <source>&amp;Read Controller Configuration</source>
+        <translation>Configuratie uit controller &amp;lezen</translation>
+    </message>
+    <message>
+        <source>&amp;Write Controller Configuration</source>
+        <translation>Configuratie naar controller &amp;schrijven</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Helponderwerpen</translation>
+    </message>
+    <message>
+        <source>Technical &amp;Support</source>
+        <translation>Technische &amp;ondersteuning</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>O&amp;ver...</translation>
+    </message>
+    <message>
+        <source>amperes</source>
+        <translation>ampère</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>volt</translation>
+    </message>
+    <message>
+        <source>kilometres per hour</source>
+        <translation>kilometer per uur</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimeter</translation>
+    </message>
+    <message>
+        <source>milliseconds stop pedaling</source>
+        <extracomment>a field&apos;s unit for screen readers: &quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>milliseconden niet trappen</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>procent</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>watt</translation>
+    </message>
+    <message>
+        <source>revolutions per minute</source>
+        <translation>omwentelingen per minuut</translation>
+    </message>
+    <message>
+        <source>to 1</source>
+        <extracomment>a field&apos;s unit for screen readers: the reduction ratio &quot;[8] :1&quot;, read &quot;8 to 1&quot;</extracomment>
+        <translation>op 1</translation>
+    </message>
+    <message>
+        <source>milliohms</source>
+        <translation>milliohm</translation>
+    </message>
+    <message>
+        <source>millihenries</source>
+        <translation>millihenry</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>a field&apos;s description for screen readers: %1 its unit, %2 its allowed range; &quot;amperes, at most 30.0&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>the status strip&apos;s labels as a screen reader names them</extracomment>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Activiteit</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbinding</translation>
+    </message>
+    <message>
+        <source>&amp;Connection Doctor…</source>
         <extracomment>Help menu: the checks of why the programming cable does not work</extracomment>
+        <translation>Verbindings&amp;diagnose…</translation>
+    </message>
+    <message>
+        <source>Connection Doctor…</source>
         <translation>Verbindingsdiagnose…</translation>
     </message>
 </context>
@@ -1324,22 +1417,6 @@ en daarna af- en weer aanmelden.</translation>
 <context>
     <name>SafetyDialogs</name>
     <message>
-        <source>Compare with Controller…</source>
-        <translation>Vergelijken met controller…</translation>
-    </message>
-    <message>
-        <source>Back Up Before Write</source>
-        <translation>Back-up maken vóór schrijven</translation>
-    </message>
-    <message>
-        <source>Verify After Write</source>
-        <translation>Controleren na schrijven</translation>
-    </message>
-    <message>
-        <source>Restore Backup…</source>
-        <translation>Back-up terugzetten…</translation>
-    </message>
-    <message>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
@@ -1447,6 +1524,27 @@ en daarna af- en weer aanmelden.</translation>
         <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
         <translation>Onleesbaar</translation>
     </message>
+    <message>
+        <source>&amp;Compare with Controller…</source>
+        <translation>&amp;Vergelijken met controller…</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Before Write</source>
+        <translation>&amp;Back-up maken vóór schrijven</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>&amp;Controleren na schrijven</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup…</source>
+        <translation>Back-up &amp;terugzetten…</translation>
+    </message>
+    <message>
+        <source>%1 (no. %2)</source>
+        <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
+        <translation>%1 (nr. %2)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -1506,22 +1604,9 @@ en daarna af- en weer aanmelden.</translation>
 <context>
     <name>Shop</name>
     <message>
-        <source>Road Class</source>
-        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
-        <translation>Wegklasse</translation>
-    </message>
-    <message>
         <source>None</source>
-        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <extracomment>the check dialog&apos;s choice of no road class</extracomment>
         <translation>Geen</translation>
-    </message>
-    <message>
-        <source>Check Road Class…</source>
-        <translation>Wegklasse controleren…</translation>
-    </message>
-    <message>
-        <source>Export Settings Sheet…</source>
-        <translation>Instellingenblad exporteren…</translation>
     </message>
     <message>
         <source>Check Road Class</source>
@@ -1564,6 +1649,29 @@ Vingerafdruk van de instellingen in de controller: %2</translation>
         <source>PDF Documents (*.pdf)</source>
         <extracomment>the file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
         <translation>PDF-documenten (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Roa&amp;d Class</source>
+        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
+        <translation>&amp;Wegklasse</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <translation>&amp;Geen</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Road Class…</source>
+        <translation>Wegklasse contr&amp;oleren…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Settings Sheet…</source>
+        <translation>Instellingenblad e&amp;xporteren…</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
+        <translation>Vingerafdruk</translation>
     </message>
 </context>
 <context>

@@ -664,6 +664,11 @@ Czy silnik ma 3 czujniki Halla?</translation>
         <extracomment>an allowed range: %1 the least and %2 the largest value with their units, &quot;0.9 V to 3.0 V&quot;</extracomment>
         <translation>od %1 do %2</translation>
     </message>
+    <message>
+        <source>the start voltage</source>
+        <extracomment>the least value of the throttle&apos;s full voltage, in place of a number in &quot;%1 to %2&quot;: &quot;the start voltage to 4.2&quot;</extracomment>
+        <translation>napięcia startowego</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>
@@ -824,33 +829,8 @@ a potem wylogować się i zalogować ponownie.</translation>
         <translation>Zapisz konfigurację w sterowniku</translation>
     </message>
     <message>
-        <source>Desktop Language</source>
-        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
-        <translation>Język systemu</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Plik</translation>
-    </message>
-    <message>
-        <source>Open Configuration...</source>
-        <translation>Otwórz konfigurację...</translation>
-    </message>
-    <message>
-        <source>Reopen</source>
-        <translation>Otwórz ponownie</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Zapisz</translation>
-    </message>
-    <message>
-        <source>Save As...</source>
-        <translation>Zapisz jako...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Zakończ</translation>
     </message>
     <message>
         <source>&amp;Connect</source>
@@ -861,25 +841,138 @@ a potem wylogować się i zalogować ponownie.</translation>
         <translation>Pomo&amp;c</translation>
     </message>
     <message>
-        <source>Help Topics</source>
-        <translation>Tematy pomocy</translation>
-    </message>
-    <message>
-        <source>Technical Support</source>
-        <translation>Wsparcie techniczne</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>O programie...</translation>
-    </message>
-    <message>
         <source>The file was opened, but the list of recent files could not be saved: unable to write to %1.</source>
         <extracomment>%1 the full path of config.ini, which holds the list of recent files</extracomment>
         <translation>Plik został otwarty, ale nie można było zapisać listy ostatnio otwieranych plików: nie można zapisać pliku %1.</translation>
     </message>
     <message>
-        <source>Connection Doctor…</source>
+        <source>&amp;Language</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>Desktop &amp;Language</source>
+        <extracomment>Help &gt; Language: whatever language the desktop is set to</extracomment>
+        <translation>Język &amp;systemu</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Nowa konfiguracja</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration...</source>
+        <translation>&amp;Otwórz konfigurację...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>Otwórz &amp;ponownie</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Zapisz &amp;jako...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>&amp;Test Controller Connection</source>
+        <translation>&amp;Test połączenia ze sterownikiem</translation>
+    </message>
+    <message>
+        <source>&amp;Read Controller Configuration</source>
+        <translation>&amp;Odczytaj konfigurację sterownika</translation>
+    </message>
+    <message>
+        <source>&amp;Write Controller Configuration</source>
+        <translation>&amp;Zapisz konfigurację w sterowniku</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Tematy pomocy</translation>
+    </message>
+    <message>
+        <source>Technical &amp;Support</source>
+        <translation>&amp;Wsparcie techniczne</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>O p&amp;rogramie...</translation>
+    </message>
+    <message>
+        <source>amperes</source>
+        <translation>amperów</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>woltów</translation>
+    </message>
+    <message>
+        <source>kilometres per hour</source>
+        <translation>kilometrów na godzinę</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>milimetrów</translation>
+    </message>
+    <message>
+        <source>milliseconds stop pedaling</source>
+        <extracomment>a field&apos;s unit for screen readers: &quot;Stop after [500] ms stop pedaling&quot;</extracomment>
+        <translation>milisekund postoju</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>procent</translation>
+    </message>
+    <message>
+        <source>watts</source>
+        <translation>watów</translation>
+    </message>
+    <message>
+        <source>revolutions per minute</source>
+        <translation>obrotów na minutę</translation>
+    </message>
+    <message>
+        <source>to 1</source>
+        <extracomment>a field&apos;s unit for screen readers: the reduction ratio &quot;[8] :1&quot;, read &quot;8 to 1&quot;</extracomment>
+        <translation>do 1</translation>
+    </message>
+    <message>
+        <source>milliohms</source>
+        <translation>miliomów</translation>
+    </message>
+    <message>
+        <source>millihenries</source>
+        <translation>milihenrów</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>a field&apos;s description for screen readers: %1 its unit, %2 its allowed range; &quot;amperes, at most 30.0&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>the status strip&apos;s labels as a screen reader names them</extracomment>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Czynność</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Połączenie</translation>
+    </message>
+    <message>
+        <source>&amp;Connection Doctor…</source>
         <extracomment>Help menu: the checks of why the programming cable does not work</extracomment>
+        <translation>&amp;Diagnostyka połączenia…</translation>
+    </message>
+    <message>
+        <source>Connection Doctor…</source>
         <translation>Diagnostyka połączenia…</translation>
     </message>
 </context>
@@ -1324,22 +1417,6 @@ a potem wylogować się i zalogować ponownie.</translation>
 <context>
     <name>SafetyDialogs</name>
     <message>
-        <source>Compare with Controller…</source>
-        <translation>Porównaj ze sterownikiem…</translation>
-    </message>
-    <message>
-        <source>Back Up Before Write</source>
-        <translation>Kopia zapasowa przed zapisem</translation>
-    </message>
-    <message>
-        <source>Verify After Write</source>
-        <translation>Weryfikacja po zapisie</translation>
-    </message>
-    <message>
-        <source>Restore Backup…</source>
-        <translation>Przywróć kopię zapasową…</translation>
-    </message>
-    <message>
         <source>Parameter</source>
         <translation>Parametr</translation>
     </message>
@@ -1447,6 +1524,27 @@ a potem wylogować się i zalogować ponownie.</translation>
         <extracomment>in the differences column of a backup file that cannot be loaded (empty or damaged)</extracomment>
         <translation>Nieczytelna</translation>
     </message>
+    <message>
+        <source>&amp;Compare with Controller…</source>
+        <translation>&amp;Porównaj ze sterownikiem…</translation>
+    </message>
+    <message>
+        <source>Back &amp;Up Before Write</source>
+        <translation>&amp;Kopia zapasowa przed zapisem</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>&amp;Weryfikacja po zapisie</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup…</source>
+        <translation>P&amp;rzywróć kopię zapasową…</translation>
+    </message>
+    <message>
+        <source>%1 (no. %2)</source>
+        <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
+        <translation>%1 (nr %2)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -1506,22 +1604,9 @@ a potem wylogować się i zalogować ponownie.</translation>
 <context>
     <name>Shop</name>
     <message>
-        <source>Road Class</source>
-        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
-        <translation>Klasa drogowa</translation>
-    </message>
-    <message>
         <source>None</source>
-        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <extracomment>the check dialog&apos;s choice of no road class</extracomment>
         <translation>Brak</translation>
-    </message>
-    <message>
-        <source>Check Road Class…</source>
-        <translation>Sprawdź klasę drogową…</translation>
-    </message>
-    <message>
-        <source>Export Settings Sheet…</source>
-        <translation>Eksportuj kartę ustawień…</translation>
     </message>
     <message>
         <source>Check Road Class</source>
@@ -1564,6 +1649,29 @@ Odcisk ustawień sterownika: %2</translation>
         <source>PDF Documents (*.pdf)</source>
         <extracomment>the file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
         <translation>Dokumenty PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Roa&amp;d Class</source>
+        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
+        <translation>Klasa &amp;drogowa</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <translation>&amp;Brak</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Road Class…</source>
+        <translation>Sp&amp;rawdź klasę drogową…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Settings Sheet…</source>
+        <translation>&amp;Eksportuj kartę ustawień…</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
+        <translation>Odcisk</translation>
     </message>
 </context>
 <context>

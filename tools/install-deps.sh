@@ -14,6 +14,9 @@ packages=(
     libqt6serialport6 qt6-qpa-plugins fonts-dejavu-core
     # tests and screenshots
     xvfb xauth imagemagick
+    # the window's accessibility tree as screen readers read it: the AT-SPI
+    # bus and registry, its Python binding, a session bus of the test's own
+    at-spi2-core python3-pyatspi dbus
     # the virtual-machine test of the cable path (tests/vm): QEMU with its
     # emulated FTDI cable, a static busybox for the guest, cpio for its initramfs
     qemu-system-x86 busybox-static cpio

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders the main window's two tabs, the compare and restore dialogs and the
-# splash banner into PNG files, and the two tabs again in German and in Polish,
-# on a virtual X display:
+# splash banner into PNG files, and the two tabs again in German, Polish,
+# Italian and Spanish, on a virtual X display:
 #   tools/take-screenshots.sh [BUILD_DIR] [OUTPUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +10,7 @@ build_dir=${1:-build}
 out_dir=${2:-docs}
 cmake --build "$build_dir" --target window-shots
 # New reads default.vxc from the build's data files, beside the programs.
-for language in "" de pl; do
+for language in "" de pl it es; do
     VEXLOR_DATA_DIR="$build_dir/bin" xvfb-run -a -s "-screen 0 1024x768x24" \
         "$build_dir/tools/window-shots/window-shots" "$out_dir" $language
 done

@@ -38,7 +38,7 @@ void BackupCommands::restoreBackup()
         rows.append({backup.path, backup.time,
                      compared.ok() ? int(compared.differences.size()) : -1,
                      followingWriteText(backup.record), backupNoteText(backup.record),
-                     compared.fileUnreadable ? compared.error : QString()});
+                     compared.fileUnreadable ? compared.error : QString(), backup.sequence});
     }
     const QString chosen = m_dialogs.chooseBackup(rows);
     if (!chosen.isEmpty())

@@ -1,5 +1,6 @@
 #include "document_commands.h"
 
+#include "reopen_caption.h"
 #include "dialogs/file_dialogs.h"
 #include "dialogs/message_boxes.h"
 #include "pages/parameter_binding.h"
@@ -17,9 +18,11 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
+#include <QWidget>
 
 namespace vexlor {
 namespace {
@@ -62,11 +65,18 @@ DocumentCommands::DocumentCommands(ParameterBinding &binding, InputRules &rules,
 
 void DocumentCommands::loadRecentMenu()
 {
+    // A path may be longer than the screen is wide: the caption shortens it
+    // to about half the window, the tips show it whole.
+    constexpr int kCaptionRoom = 400;
     const RecentFiles files = readRecentFiles(m_settings);
     for (int k = 0; k < kRecentFileCount; ++k) {
         QAction *item = m_reopenItems[k];
         item->setData(files[k]); // the path itself; the caption is only its picture
-        item->setText(QString(files[k]).replace(u'&', QStringLiteral("&&"))); // no access key
+        const auto *menu = qobject_cast<const QWidget *>(item->associatedObjects().value(0));
+        const QFontMetrics metrics(menu ? menu->font() : item->font());
+        item->setText(reopenCaption(files[k], metrics, kCaptionRoom));
+        item->setStatusTip(files[k]);
+        item->setToolTip(files[k]);
         item->setVisible(!files[k].isEmpty());
     }
 }

@@ -80,7 +80,9 @@ QTableWidget *RestoreBackupDialog::buildTable(QLabel *introduction)
 void RestoreBackupDialog::fillRow(int r)
 {
     const BackupRow &row = m_rows[r];
-    auto *time = new QTableWidgetItem(timeText(row.time));
+    const auto sameSecond = [&](const BackupRow &other) { return other.time == row.time; };
+    const bool shared = std::count_if(m_rows.cbegin(), m_rows.cend(), sameSecond) > 1;
+    auto *time = new QTableWidgetItem(timeText(row.time, row.sequence, shared));
     time->setToolTip(row.path); // which file it is, for support
     m_table->setItem(r, 0, time);
     const bool unreadable = !row.unreadable.isEmpty();
@@ -121,12 +123,14 @@ void RestoreBackupDialog::chooseSelected()
     accept();
 }
 
-QString RestoreBackupDialog::timeText(const QDateTime &time)
+QString RestoreBackupDialog::timeText(const QDateTime &time, int sequence, bool shared)
 {
-    // To the second: two backups may be minutes apart.
+    // To the second: two backups may be minutes apart, or less than a
+    // second, and then their order tells them apart.
     const QLocale locale;
-    return locale.toString(time.date(), QLocale::ShortFormat) + u' '
+    const QString text = locale.toString(time.date(), QLocale::ShortFormat) + u' '
         + time.time().toString(QStringLiteral("HH:mm:ss"));
+    return shared ? texts::text(texts::kBackupTimeInItsSecond).arg(text).arg(sequence) : text;
 }
 
 QString RestoreBackupDialog::countText(int differingCount)

@@ -23,8 +23,9 @@ public:
     // The chosen backup's path once accepted; empty otherwise.
     [[nodiscard]] QString chosenPath() const { return m_chosen; }
 
-    // How the list shows a backup's time and its count of differences.
-    [[nodiscard]] static QString timeText(const QDateTime &time);
+    // How the list shows a backup's time (with its place among the backups
+    // of its second where `shared`: "… 09:30:01 (no. 2)") and its count of differences.
+    [[nodiscard]] static QString timeText(const QDateTime &time, int sequence = 1, bool shared = false);
     [[nodiscard]] static QString countText(int differingCount);
 
 private:

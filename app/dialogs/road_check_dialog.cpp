@@ -49,7 +49,7 @@ QFormLayout *RoadCheckDialog::buildFields(const RoadCheckSetting &setting)
 {
     m_class = new QComboBox(this);
     m_class->setObjectName(QStringLiteral("RoadClassBox"));
-    m_class->addItem(texts::shopText(texts::kNoRoadClassItem), QString());
+    m_class->addItem(texts::shopText(texts::kNoRoadClass), QString());
     for (const RoadClass &c : roadClasses())
         m_class->addItem(roadClassName(c), QString::fromLatin1(c.id));
     if (setting.roadClass)

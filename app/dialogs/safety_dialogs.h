@@ -33,6 +33,7 @@ struct BackupRow {
     QString followingWrite;  // how the write that followed it ended
     QString note;            // "Taken after an interrupted write", or empty
     QString unreadable;      // why the file cannot be loaded; then it is never offered
+    int sequence = 1;        // its place among the backups of its second: 1, 2 ...
 };
 
 // The fingerprints of the window's settings and of the controller's.

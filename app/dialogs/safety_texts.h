@@ -12,13 +12,13 @@ namespace vexlor::texts {
 
 // Menu items.
 inline constexpr const char *kCompareWithControllerItem =
-    QT_TRANSLATE_NOOP("SafetyDialogs", "Compare with Controller…");
+    QT_TRANSLATE_NOOP("SafetyDialogs", "&Compare with Controller…");
 inline constexpr const char *kBackUpBeforeWriteItem =
-    QT_TRANSLATE_NOOP("SafetyDialogs", "Back Up Before Write");
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Back &Up Before Write");
 inline constexpr const char *kVerifyAfterWriteItem =
-    QT_TRANSLATE_NOOP("SafetyDialogs", "Verify After Write");
+    QT_TRANSLATE_NOOP("SafetyDialogs", "&Verify After Write");
 inline constexpr const char *kRestoreBackupItem =
-    QT_TRANSLATE_NOOP("SafetyDialogs", "Restore Backup…");
+    QT_TRANSLATE_NOOP("SafetyDialogs", "Restore &Backup…");
 
 // The columns of a list of differing parameters.
 inline constexpr const char *kParameterColumn = QT_TRANSLATE_NOOP("SafetyDialogs", "Parameter");
@@ -54,6 +54,9 @@ inline constexpr const char *kRestoreIntroduction = QT_TRANSLATE_NOOP(
                      "you write the settings.");
 //: column heading: when the backup was taken
 inline constexpr const char *kBackupTimeColumn = QT_TRANSLATE_NOOP("SafetyDialogs", "Taken");
+//: when more than one backup was taken in the same second: %1 the date and time,
+//: %2 the backup's place among them (1 the first); "14.03.26 09:30:01 (no. 2)"
+inline constexpr const char *kBackupTimeInItsSecond = QT_TRANSLATE_NOOP("SafetyDialogs", "%1 (no. %2)");
 inline constexpr const char *kBackupDifferencesColumn =
     QT_TRANSLATE_NOOP("SafetyDialogs", "Parameters that differ from the window");
 //: column heading: how the write that followed the backup ended

@@ -12,11 +12,13 @@ namespace vexlor::texts {
 
 // Menu items.
 //: Connect > Road Class: the submenu of legal classes writes are checked against
-inline constexpr const char *kRoadClassMenu = QT_TRANSLATE_NOOP("Shop", "Road Class");
+inline constexpr const char *kRoadClassMenu = QT_TRANSLATE_NOOP("Shop", "Roa&d Class");
 //: Connect > Road Class > None: writes are checked against no class
-inline constexpr const char *kNoRoadClassItem = QT_TRANSLATE_NOOP("Shop", "None");
-inline constexpr const char *kCheckRoadClassItem = QT_TRANSLATE_NOOP("Shop", "Check Road Class…");
-inline constexpr const char *kExportSheetItem = QT_TRANSLATE_NOOP("Shop", "Export Settings Sheet…");
+inline constexpr const char *kNoRoadClassItem = QT_TRANSLATE_NOOP("Shop", "&None");
+//: the check dialog's choice of no road class
+inline constexpr const char *kNoRoadClass = QT_TRANSLATE_NOOP("Shop", "None");
+inline constexpr const char *kCheckRoadClassItem = QT_TRANSLATE_NOOP("Shop", "C&heck Road Class…");
+inline constexpr const char *kExportSheetItem = QT_TRANSLATE_NOOP("Shop", "Ex&port Settings Sheet…");
 
 // The check dialog.
 inline constexpr const char *kCheckTitle = QT_TRANSLATE_NOOP("Shop", "Check Road Class");
@@ -34,6 +36,8 @@ inline constexpr const char *kClassBrokenTitle = QT_TRANSLATE_NOOP("Shop", "Road
 // The fingerprint in the status strip and in the comparison.
 //: in the status strip: %1 the fingerprint of the controller's settings, such as 3F2A-91C0
 inline constexpr const char *kFingerprintStatus = QT_TRANSLATE_NOOP("Shop", "Fingerprint %1");
+//: the status strip's fingerprint label as a screen reader names it
+inline constexpr const char *kFingerprintName = QT_TRANSLATE_NOOP("Shop", "Fingerprint");
 //: in the comparison: %1 the fingerprint of the window's settings, %2 the controller's
 inline constexpr const char *kComparisonFingerprints =
     QT_TRANSLATE_NOOP("Shop", "Fingerprint of the window's settings: %1\nFingerprint of the controller's settings: %2");

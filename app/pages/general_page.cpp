@@ -4,6 +4,7 @@
 #include "parameter_controls.h"
 #include "radio_group.h"
 #include "up_down.h"
+#include "wheel_size_list.h"
 #include "window_controls.h"
 #include "art/compact_combo_style.h"
 #include "rules/wheel_perimeter.h"
@@ -103,7 +104,7 @@ void buildSpeedGroup(QWidget *page, WindowControls &controls)
     const auto perimeter = makeLabeledField(parameters, "WheelPerimeter", kEditWidth, group);
 
     // The wheel-size list only fills the perimeter field; it is no parameter.
-    auto *wheel = new QComboBox(group);
+    auto *wheel = new WheelSizeList(group);
     wheel->setObjectName(QStringLiteral("ComboBox1"));
     wheel->addItems(wheelSizeItems());
     wheel->setCurrentIndex(-1);
@@ -191,12 +192,19 @@ void buildLevelLimitGroup(QWidget *page, ParameterControls &parameters)
         "LevelLimit1", "LevelLimit2", "LevelLimit3", "LevelLimit4", "LevelLimit5",
         "LevelLimit6", "LevelLimit7", "LevelLimit8", "LevelLimit9",
     };
+    // Made in the order of their rows, which Tab follows; the walk-assist
+    // caption, at the bottom, sets the caption column.
+    LabeledField levels[std::size(kLevelLimits)];
+    for (size_t i = 0; i < std::size(kLevelLimits); ++i)
+        levels[i] = makeLabeledField(parameters, kLevelLimits[i], 36, group);
+    auto *limitSpeed = makeCheckBox(parameters, "LevelLimitsSpeed", group);
+    auto *limitCurrent = makeCheckBox(parameters, "LevelLimitsCurrent", group);
     const auto walk = makeLabeledField(parameters, "WalkAssistLimit", 36, group);
     GroupForm form(group, walk.caption->sizeHint().width(), 1); // level rows 24 pixels apart
-    for (const char *name : kLevelLimits)
-        form.addField(makeLabeledField(parameters, name, 36, group));
-    form.addRow({makeCheckBox(parameters, "LevelLimitsSpeed", group)});
-    form.addRow({makeCheckBox(parameters, "LevelLimitsCurrent", group)});
+    for (const LabeledField &level : levels)
+        form.addField(level);
+    form.addRow({limitSpeed});
+    form.addRow({limitCurrent});
     form.addStretch();
     form.addField(walk);
 }

@@ -72,11 +72,13 @@ void GroupForm::widenColumnFor(QWidget *caption)
 {
     // A translated caption may be wider than the one the column was measured
     // on: the column widens for every row, so the fields stay in one column
-    // and no caption is cut. A caption that wraps has chosen its lines.
+    // and no caption is cut. A caption that wraps has chosen its lines. The
+    // caption is right-aligned, so its trailing blank needs its room too:
+    // without it the first letter is pushed out at the left.
     auto *label = qobject_cast<QLabel *>(caption);
     if (!label || label->wordWrap())
         return;
-    const int needed = label->fontMetrics().horizontalAdvance(label->text().trimmed());
+    const int needed = label->sizeHint().width();
     if (needed <= m_captionWidth)
         return;
     m_captionWidth = needed;

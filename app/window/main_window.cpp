@@ -11,6 +11,7 @@
 #include "commands/road_class_options.h"
 #include "commands/shop_commands.h"
 #include "commands/write_safety_options.h"
+#include "pages/field_descriptions.h"
 #include "pages/general_page.h"
 #include "pages/motor_page.h"
 #include "pages/parameter_binding.h"
@@ -107,6 +108,7 @@ void MainWindow::buildWindow()
     m_pages->setGeometry(0, kToolBarHeight, kClientWidth, kPagesHeight);
     m_pages->addTab(buildGeneralPage(m_pages, m_controls), WindowTexts::tr("General"));
     m_pages->addTab(buildMotorPage(m_pages, m_controls), WindowTexts::tr("Motor"));
+    describeFields(m_controls, m_numberFormat);
 
     m_strip = buildStatusStrip(client);
     m_strip.frame->setGeometry(0, kToolBarHeight + kPagesHeight, kClientWidth, kStatusHeight);

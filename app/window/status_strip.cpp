@@ -1,5 +1,6 @@
 #include "status_strip.h"
 
+#include "window_texts.h"
 #include "dialogs/shop_texts.h"
 
 #include "link/device_state.h"
@@ -17,11 +18,13 @@ namespace {
 
 // `width` pixels, or more where a translation of one of `texts` needs them:
 // the progress bar beside it gives the room.
-QLabel *statusLabel(const char *objectName, int width, std::initializer_list<QString> texts,
-                    QWidget *parent)
+QLabel *statusLabel(const char *objectName, const QString &accessibleName, int width,
+                    std::initializer_list<QString> texts, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(objectName));
+    // Announced by what it shows; its text, the state, is its description.
+    label->setAccessibleName(accessibleName);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
     constexpr int kPadding = 2; // clear of the dividers either side
@@ -46,6 +49,7 @@ QFrame *divider(int width, QWidget *parent)
 void setStatusLabel(QLabel *label, const QString &text, const QColor &background)
 {
     label->setText(text);
+    label->setAccessibleDescription(text.trimmed());
     if (!background.isValid()) {
         label->setPalette(QPalette()); // back to the strip's own colours
         return;
@@ -69,14 +73,17 @@ StatusStrip buildStatusStrip(QWidget *parent)
     progress->setValue(0);
     progress->setTextVisible(false);
     progress->setMinimumHeight(8); // the strip is only 20 pixels high
-    auto *result = statusLabel("Label44", 38, {transactionText(texts::kPass), transactionText(texts::kFail)},
-                               strip);
-    auto *activity = statusLabel("Label43", 34, {transactionText(texts::kBusy), transactionText(texts::kIdle)},
-                                 strip);
-    auto *link = statusLabel("Label15", 125, {deviceStateText(DeviceState::Connected) + u' ',
-                                              deviceStateText(DeviceState::Lost) + u' '}, strip);
+    //: the status strip's labels as a screen reader names them
+    auto *result = statusLabel("Label44", WindowTexts::tr("Result"), 38,
+                               {transactionText(texts::kPass), transactionText(texts::kFail)}, strip);
+    auto *activity = statusLabel("Label43", WindowTexts::tr("Activity"), 34,
+                                 {transactionText(texts::kBusy), transactionText(texts::kIdle)}, strip);
+    auto *link = statusLabel("Label15", WindowTexts::tr("Connection"), 125,
+                             {deviceStateText(DeviceState::Connected) + u' ',
+                              deviceStateText(DeviceState::Lost) + u' '},
+                             strip);
     const QString fingerprintText = texts::shopText(texts::kFingerprintStatus);
-    auto *fingerprint = statusLabel("FingerprintLabel", 0,
+    auto *fingerprint = statusLabel("FingerprintLabel", texts::shopText(texts::kFingerprintName), 0,
                                     {fingerprintText.arg(QStringLiteral("DDDD-DDDD")),
                                      fingerprintText.arg(QStringLiteral("8888-8888"))},
                                     strip);

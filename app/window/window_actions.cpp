@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QStyleFactory>
 
 namespace vexlor {
@@ -64,23 +65,52 @@ QAction *addOption(QMainWindow *window, QMenu *menu, const char *name, const QSt
     return action;
 }
 
+// The access letter of a caption: the letter after its single '&'.
+QChar accessLetter(const QString &caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == u'&') {
+            if (caption[i + 1] != u'&')
+                return caption[i + 1].toLower();
+            ++i; // "&&" shows one ampersand
+        }
+    }
+    return {};
+}
+
+// A language's own name with the first of its letters no item above took as
+// access letter ("E&spañol" after "&English"); names are never translated,
+// so the letters are chosen here, in every language of the window.
+QString withFreeAccessLetter(const QString &name, QSet<QChar> &taken)
+{
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar letter = name[i].toLower();
+        if (!letter.isLetter() || taken.contains(letter))
+            continue;
+        taken.insert(letter);
+        return name.left(i) + u'&' + name.mid(i);
+    }
+    return name;
+}
+
 // Help > Language: follow the desktop, or one of the languages by its own
 // name; one is ticked at a time.
 void addLanguageItems(QMainWindow *window, WindowActions &a)
 {
-    a.languageMenu = a.helpMenu->addMenu(toolIcon(ToolPicture::Language), WindowTexts::tr("Language"));
+    a.languageMenu = a.helpMenu->addMenu(toolIcon(ToolPicture::Language), WindowTexts::tr("&Language"));
     a.languageMenu->setObjectName(QStringLiteral("Language1"));
     a.languageMenu->menuAction()->setObjectName(QStringLiteral("Language1"));
     //: Help > Language: whatever language the desktop is set to
     a.languages << addOption(window, a.languageMenu, "DesktopLanguage1",
-                             WindowTexts::tr("Desktop Language"));
+                             WindowTexts::tr("Desktop &Language"));
     a.languages.last()->setData(QString());
     a.languageMenu->addSeparator();
+    QSet<QChar> taken{accessLetter(a.languages.last()->text())};
     for (const UiLanguage &language : uiLanguages()) {
         const QString code = QString::fromLatin1(language.code); // "de": LanguageDe1
         const QByteArray name = "Language" + code.left(1).toUpper().toLatin1() + code.mid(1).toLatin1() + '1';
         a.languages << addOption(window, a.languageMenu, name.constData(),
-                                 QString::fromUtf8(language.nativeName));
+                                 withFreeAccessLetter(QString::fromUtf8(language.nativeName), taken));
         a.languages.last()->setData(code);
     }
     auto *group = new QActionGroup(a.languageMenu);
@@ -93,10 +123,11 @@ void addLanguageItems(QMainWindow *window, WindowActions &a)
 // File > Reopen and its four items.
 void addReopenItems(QMainWindow *window, WindowActions &a)
 {
-    a.reopenMenu = a.fileMenu->addMenu(toolIcon(ToolPicture::Reopen), WindowTexts::tr("Reopen"));
+    a.reopenMenu = a.fileMenu->addMenu(toolIcon(ToolPicture::Reopen), WindowTexts::tr("&Reopen"));
     a.reopenMenu->setObjectName(QStringLiteral("Reopen1"));
     useLargeIcons(a.reopenMenu);
     a.reopenMenu->menuAction()->setObjectName(QStringLiteral("Reopen1"));
+    a.reopenMenu->setToolTipsVisible(true); // a shortened path shows whole in its tip
     static constexpr const char *kReopenNames[] = {"N11", "N21", "N31", "N41"};
     for (int i = 0; i < 4; ++i) {
         // Captioned "1".."4" until the recent-files list puts file names there;
@@ -117,7 +148,8 @@ QByteArray roadClassItemName(const char *id)
     return name + '1';
 }
 
-// Connect > Road Class: None or one of the classes, one ticked at a time;
+// Connect > Road Class: None or one of the classes, one ticked at a time,
+// each class with the first of its letters still free as access letter;
 // then the check against it.
 void addRoadClassItems(QMainWindow *window, WindowActions &a)
 {
@@ -128,9 +160,10 @@ void addRoadClassItems(QMainWindow *window, WindowActions &a)
                                texts::shopText(texts::kNoRoadClassItem));
     a.roadClasses.last()->setData(QString());
     a.roadClassMenu->addSeparator();
+    QSet<QChar> taken{accessLetter(a.roadClasses.last()->text())};
     for (const RoadClass &c : roadClasses()) {
         a.roadClasses << addOption(window, a.roadClassMenu, roadClassItemName(c.id).constData(),
-                                   roadClassName(c));
+                                   withFreeAccessLetter(roadClassName(c), taken));
         a.roadClasses.last()->setData(QString::fromLatin1(c.id));
     }
     auto *group = new QActionGroup(a.roadClassMenu);
@@ -148,32 +181,32 @@ WindowActions buildWindowActions(QMainWindow *window)
 {
     WindowActions a;
     a.fileMenu = addMenu(window, "FileF1", WindowTexts::tr("&File"));
-    a.newConfiguration = addItem(window, a.fileMenu, "New1", WindowTexts::tr("New Configuration"),
+    a.newConfiguration = addItem(window, a.fileMenu, "New1", WindowTexts::tr("&New Configuration"),
                                  ToolPicture::NewPage);
-    a.open = addItem(window, a.fileMenu, "Open1", WindowTexts::tr("Open Configuration..."),
+    a.open = addItem(window, a.fileMenu, "Open1", WindowTexts::tr("&Open Configuration..."),
                      ToolPicture::OpenFolder, QKeySequence(Qt::CTRL | Qt::Key_O));
     addReopenItems(window, a);
     a.restoreBackup = addItem(window, a.fileMenu, "RestoreBackup1",
                               texts::text(texts::kRestoreBackupItem), ToolPicture::RestoreBackup);
     a.fileMenu->addSeparator();
-    a.save = addItem(window, a.fileMenu, "Save1", WindowTexts::tr("Save"), ToolPicture::Save,
+    a.save = addItem(window, a.fileMenu, "Save1", WindowTexts::tr("&Save"), ToolPicture::Save,
                      QKeySequence(Qt::CTRL | Qt::Key_S));
-    a.saveAs = addItem(window, a.fileMenu, "Saveas1", WindowTexts::tr("Save As..."),
+    a.saveAs = addItem(window, a.fileMenu, "Saveas1", WindowTexts::tr("Save &As..."),
                        ToolPicture::SaveAs);
     a.exportSettingsSheet = addItem(window, a.fileMenu, "ExportSettingsSheet1",
                                     texts::shopText(texts::kExportSheetItem), ToolPicture::SettingsSheet);
     a.fileMenu->addSeparator();
-    a.exit = addItem(window, a.fileMenu, "Exit1", WindowTexts::tr("Exit"), ToolPicture::Exit);
+    a.exit = addItem(window, a.fileMenu, "Exit1", WindowTexts::tr("E&xit"), ToolPicture::Exit);
 
     a.connectMenu = addMenu(window, "Connect1", WindowTexts::tr("&Connect"));
     a.testConnection = addItem(window, a.connectMenu, "TestConnection1",
-                               WindowTexts::tr("Test Controller Connection"), ToolPicture::Connection);
+                               WindowTexts::tr("&Test Controller Connection"), ToolPicture::Connection);
     a.connectMenu->addSeparator();
     a.readSettings = addItem(window, a.connectMenu, "ReadSettings1",
-                             WindowTexts::tr("Read Controller Configuration"), ToolPicture::ReadUp,
+                             WindowTexts::tr("&Read Controller Configuration"), ToolPicture::ReadUp,
                              QKeySequence(Qt::Key_F3));
     a.writeSettings = addItem(window, a.connectMenu, "WriteControllerSettings1",
-                              WindowTexts::tr("Write Controller Configuration"),
+                              WindowTexts::tr("&Write Controller Configuration"),
                               ToolPicture::WriteDown, QKeySequence(Qt::Key_F12));
     a.compareWithController = addItem(window, a.connectMenu, "CompareWithController1",
                                       texts::text(texts::kCompareWithControllerItem),
@@ -187,16 +220,16 @@ WindowActions buildWindowActions(QMainWindow *window)
     addRoadClassItems(window, a);
 
     a.helpMenu = addMenu(window, "Help1", WindowTexts::tr("&Help"));
-    a.helpTopics = addItem(window, a.helpMenu, "HelpTopics1", WindowTexts::tr("Help Topics"),
+    a.helpTopics = addItem(window, a.helpMenu, "HelpTopics1", WindowTexts::tr("&Help Topics"),
                            ToolPicture::Help);
     a.technicalSupport = addItem(window, a.helpMenu, "TechnicalSupport1",
-                                 WindowTexts::tr("Technical Support"), ToolPicture::Mail);
+                                 WindowTexts::tr("Technical &Support"), ToolPicture::Mail);
     //: Help menu: the checks of why the programming cable does not work
     a.connectionDoctor = addItem(window, a.helpMenu, "ConnectionDoctor1",
-                                 WindowTexts::tr("Connection Doctor…"), ToolPicture::Doctor);
+                                 WindowTexts::tr("&Connection Doctor…"), ToolPicture::Doctor);
     addLanguageItems(window, a);
     a.helpMenu->addSeparator();
-    a.about = addItem(window, a.helpMenu, "About1", WindowTexts::tr("About..."), ToolPicture::About);
+    a.about = addItem(window, a.helpMenu, "About1", WindowTexts::tr("&About..."), ToolPicture::About);
     return a;
 }
 

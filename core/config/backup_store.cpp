@@ -18,13 +18,7 @@ namespace {
 
 const QString kStampFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss");
 
-// A backup's place among those of its second: 1 for the plain name, then 2, 3 ...
-struct NamedBackup {
-    BackupFile file;
-    int sequence = 1;
-};
-
-std::optional<NamedBackup> parseBackupName(const QFileInfo &info)
+std::optional<BackupFile> parseBackupName(const QFileInfo &info)
 {
     static const QRegularExpression pattern(
         QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2})(?:-([1-9]\\d{0,8}))?\\.vxc$"));
@@ -34,22 +28,23 @@ std::optional<NamedBackup> parseBackupName(const QFileInfo &info)
     const QDateTime time = QDateTime::fromString(match.captured(1), kStampFormat);
     if (!time.isValid())
         return std::nullopt;
+    // Its place among those of its second: 1 for the plain name, then 2, 3 ...
     const int sequence = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
-    return NamedBackup{{info.absoluteFilePath(), time, {}}, sequence};
+    return BackupFile{info.absoluteFilePath(), time, {}, sequence};
 }
 
-QList<NamedBackup> namedBackups(const QString &folder)
+QList<BackupFile> namedBackups(const QString &folder)
 {
-    QList<NamedBackup> backups;
+    QList<BackupFile> backups;
     const QFileInfoList entries =
         QDir(folder).entryInfoList({QStringLiteral("*.vxc")}, QDir::Files | QDir::Hidden);
     for (const QFileInfo &info : entries) {
         if (const auto backup = parseBackupName(info))
             backups.append(*backup);
     }
-    std::sort(backups.begin(), backups.end(), [](const NamedBackup &a, const NamedBackup &b) {
-        if (a.file.time != b.file.time)
-            return a.file.time > b.file.time;
+    std::sort(backups.begin(), backups.end(), [](const BackupFile &a, const BackupFile &b) {
+        if (a.time != b.time)
+            return a.time > b.time;
         return a.sequence > b.sequence;
     });
     return backups;
@@ -84,10 +79,10 @@ BackupStore::SaveResult BackupStore::save(const ParameterSnapshot &snapshot, con
         const QString error = QCoreApplication::translate("Files", "Cannot create file %1");
         return {{}, error.arg(inputForMessage(path)), {}};
     }
-    const QList<NamedBackup> earlier = namedBackups(m_folder);
+    const QList<BackupFile> earlier = namedBackups(m_folder);
     WriteRecord record{WriteEnd::Unfinished, 0, false};
     if (!earlier.isEmpty())
-        record.afterInterruptedWrite = readWriteRecord(earlier.first().file.path).leftMidWrite();
+        record.afterInterruptedWrite = readWriteRecord(earlier.first().path).leftMidWrite();
     const QString path = freePath(now);
     const FileWriteResult written = writeConfigurationFile(path, snapshot);
     if (!written.ok())
@@ -109,20 +104,20 @@ bool BackupStore::recordWriteEnd(const QString &path, const WriteRecord &record)
 QList<BackupFile> BackupStore::list() const
 {
     QList<BackupFile> files;
-    for (const NamedBackup &backup : namedBackups(m_folder)) {
-        files.append(backup.file);
-        files.last().record = readWriteRecord(backup.file.path);
+    for (const BackupFile &backup : namedBackups(m_folder)) {
+        files.append(backup);
+        files.last().record = readWriteRecord(backup.path);
     }
     return files;
 }
 
 void BackupStore::removeOldest() const
 {
-    const QList<NamedBackup> backups = namedBackups(m_folder);
+    const QList<BackupFile> backups = namedBackups(m_folder);
     // A backup that cannot be removed stays; the new one is kept all the same.
     for (qsizetype i = kKeptBackups; i < backups.size(); ++i) {
-        QFile::remove(backups[i].file.path);
-        QFile::remove(writeRecordPath(backups[i].file.path));
+        QFile::remove(backups[i].path);
+        QFile::remove(writeRecordPath(backups[i].path));
     }
 }
 

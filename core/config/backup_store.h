@@ -15,6 +15,7 @@ struct BackupFile {
     QString path;
     QDateTime time; // when it was taken, to the second (from its name)
     WriteRecord record; // how the write that followed it ended
+    int sequence = 1; // its place among the backups of that second: 1, then 2, 3 ... ("-2" in its name)
 };
 
 // The automatic backups taken before writes: .vxc files written like Save

@@ -10,11 +10,16 @@
 namespace vexlor {
 namespace {
 
-// A bound as the window's rule writes it into the field, with its unit.
+// A bound as the window's rule writes it into the field.
+QString boundNumber(const FieldBound &bound, NumberFormat format)
+{
+    return QString::fromLatin1(bound.replacement).replace(u'.', format.separator());
+}
+
+// The same with its unit.
 QString boundText(const ParameterDescriptor &d, const FieldBound &bound, NumberFormat format)
 {
-    const QString text = QString::fromLatin1(bound.replacement).replace(u'.', format.separator());
-    return valueWithUnit(d, text);
+    return valueWithUnit(d, boundNumber(bound, format));
 }
 
 // The allowed range, and whether `value` lies in it.
@@ -84,6 +89,23 @@ QList<LimitBreach> valuesBeyondFieldLimits(const ParameterSnapshot &snapshot, Nu
             breaches.append({d, text, allowedText(limits)});
     }
     return breaches;
+}
+
+QString fieldRangeText(const ParameterDescriptor &d, NumberFormat format)
+{
+    if (d.kind == ParameterKind::LevelCount || d.kind == ParameterKind::Slider)
+        return limitText(texts::kFromTo).arg(QString::number(d.minimum), QString::number(d.maximum));
+    Limits limits;
+    for (const FieldBound &bound : d.bounds) {
+        if (bound.side != FieldBound::Side::None)
+            (bound.side == FieldBound::Side::Above ? limits.largest : limits.least) =
+                boundNumber(bound, format);
+    }
+    if (d.notBelowStartVoltage)
+        limits.least = limitText(texts::kTheStartVoltage);
+    if (limits.least.isEmpty() && limits.largest.isEmpty())
+        return {};
+    return allowedText(limits);
 }
 
 QString limitBreachLines(const QList<LimitBreach> &breaches)

@@ -26,6 +26,11 @@ struct LimitBreach {
 [[nodiscard]] QList<LimitBreach> valuesBeyondFieldLimits(const ParameterSnapshot &snapshot,
                                                          NumberFormat format);
 
+// The range the window holds the field of `d` to, its bounds as the range
+// rule writes them and without unit ("at most 30.0", "0.9 to 3.0"); the
+// steps of the level count and of a slider ("1 to 9"); empty for none.
+[[nodiscard]] QString fieldRangeText(const ParameterDescriptor &d, NumberFormat format);
+
 // One line each: "Max battery current: 100.0 A (allowed: at most 30.0 A)".
 [[nodiscard]] QString limitBreachLines(const QList<LimitBreach> &breaches);
 

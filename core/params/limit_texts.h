@@ -18,6 +18,9 @@ inline constexpr const char *kAtMost = QT_TRANSLATE_NOOP("Limits", "at most %1")
 inline constexpr const char *kAtLeast = QT_TRANSLATE_NOOP("Limits", "at least %1");
 //: an allowed range: %1 the least and %2 the largest value with their units, "0.9 V to 3.0 V"
 inline constexpr const char *kFromTo = QT_TRANSLATE_NOOP("Limits", "%1 to %2");
+//: the least value of the throttle's full voltage, in place of a number in
+//: "%1 to %2": "the start voltage to 4.2"
+inline constexpr const char *kTheStartVoltage = QT_TRANSLATE_NOOP("Limits", "the start voltage");
 
 } // namespace vexlor::texts
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the PDFs built beside the executables: the flash-protection notice
 # sends readers to page 7 of the programming guide, and the user guide covers
-# the messages a rider meets.
+# the messages a rider meets, with pictures of the window.
 #   check_pdfs.sh BIN_DIR
 # Exits 77 (skipped) without poppler's pdftotext.
 set -euo pipefail
@@ -45,6 +45,13 @@ help_de=$bin_dir/help.de.pdf
 help_de_text=$(text "$help_de" 1 999)
 for phrase in "Benutzerhandbuch" "Seite 1 von" "70-vexlor-cable.rules" "VEXLOR_PORT=" "vexlor-cli"; do
     grep -qF -- "$phrase" <<<"$help_de_text" || fail "help.de.pdf lacks '$phrase'"
+done
+
+# Both guides show the window: its tabs, menus, status strip, the compare and
+# restore dialogs and an error box, nine pictures made while they were built.
+for pdf in "$help" "$help_de"; do
+    pictures=$(pdfimages -list "$pdf" | tail -n +3 | wc -l)
+    [ "$pictures" -ge 9 ] || fail "$(basename "$pdf") holds $pictures pictures of the window, not 9"
 done
 
 [ "$failures" -eq 0 ] || exit 1

@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,6 +57,7 @@ private slots:
     void markerLeavesNoText();
     void writesOnePdfPagePerPage();
     void unwritablePathFails();
+    void picturesFitThePageOrFailIt();
 };
 
 void TestMarkdownPdf::pageBreaks_data()
@@ -136,6 +138,52 @@ void TestMarkdownPdf::unwritablePathFails()
     QString error;
     QVERIFY(!writePdf(*document, folder.filePath(QStringLiteral("missing/folder/guide.pdf")), QStringLiteral("Guide"), &error));
     QVERIFY(error.contains(u"missing/folder/guide.pdf"));
+}
+
+// A screenshot is drawn as large as on a screen, a wide one no wider than the
+// page; a picture that cannot be found fails the guide instead of leaving a
+// hole in it.
+void TestMarkdownPdf::picturesFitThePageOrFailIt()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QImage narrow(96, 48, QImage::Format_RGB32);
+    narrow.fill(Qt::red);
+    QImage wide(3000, 300, QImage::Format_RGB32);
+    wide.fill(Qt::blue);
+    QVERIFY(narrow.save(folder.filePath(QStringLiteral("narrow.png"))));
+    QVERIFY(wide.save(folder.filePath(QStringLiteral("wide.png"))));
+    const QUrl base = QUrl::fromLocalFile(folder.path() + u'/');
+    const QString path = folder.filePath(QStringLiteral("guide.pdf"));
+
+    const auto document = documentFromMarkdown(
+        QStringLiteral("# Pictures\n\n![Narrow](narrow.png)\n\n![Wide](wide.png)\n"), base);
+    QString error;
+    QVERIFY2(writePdf(*document, path, QStringLiteral("Guide"), &error), qPrintable(error));
+    QList<QTextImageFormat> pictures;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isImageFormat())
+                pictures << it.fragment().charFormat().toImageFormat();
+        }
+    }
+    QCOMPARE(pictures.size(), 2);
+    // In the layout's pixels of 96 to the inch: the narrow one an inch wide,
+    // the wide one as wide as the page (laid out at the PDF's 300 to the inch).
+    QCOMPARE(pictures[0].width(), 96.0);
+    QCOMPARE(pictures[0].height(), 48.0);
+    const qreal page = document->pageSize().width() * 96 / 300;
+    QCOMPARE(pictures[1].width(), page);
+    QCOMPARE(pictures[1].height(), page / 10);
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    QCOMPARE(bytes.count("/Subtype /Image"), 2);
+    QCOMPARE(bytes.count("/DCTDecode"), 0); // kept sharp, never as JPEG
+
+    const auto missing = documentFromMarkdown(QStringLiteral("![Gone](gone.png)\n"), base);
+    QVERIFY(!writePdf(*missing, folder.filePath(QStringLiteral("missing.pdf")), QStringLiteral("Guide"), &error));
+    QVERIFY2(error.contains(u"gone.png"), qPrintable(error));
 }
 
 QTEST_MAIN(TestMarkdownPdf)

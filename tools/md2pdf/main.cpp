@@ -1,5 +1,7 @@
-// md2pdf INPUT.md OUTPUT.pdf [--title TEXT] [--page-label "Seite %1 von %2"]
+// md2pdf INPUT.md OUTPUT.pdf [--title TEXT] [--page-label "Seite %1 von %2"] [--images FOLDER]
 // Turns one of the project's Markdown documents into a PDF. Runs headless.
+// Pictures are looked up beside the document, or in FOLDER where the build
+// made them.
 
 #include "markdown_pdf.h"
 
@@ -33,6 +35,11 @@ int main(int argc, char *argv[])
                        "page count (default: \"Page %1 of %2\")."),
         QStringLiteral("text"), QStringLiteral("Page %1 of %2"));
     parser.addOption(pageLabelOption);
+    const QCommandLineOption imagesOption(
+        QStringLiteral("images"),
+        QStringLiteral("The folder the document's pictures are in (default: the document's own)."),
+        QStringLiteral("folder"));
+    parser.addOption(imagesOption);
     parser.addPositionalArgument(QStringLiteral("input"), QStringLiteral("The Markdown file."));
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("The PDF file to write."));
     parser.process(app);
@@ -52,8 +59,11 @@ int main(int argc, char *argv[])
     const QFileInfo inputInfo(input);
     const QString title = parser.isSet(titleOption) ? parser.value(titleOption) : inputInfo.completeBaseName();
 
+    const QString imageFolder = parser.isSet(imagesOption)
+        ? QFileInfo(parser.value(imagesOption)).absoluteFilePath()
+        : inputInfo.absolutePath();
     const auto document = vexlor::docs::documentFromMarkdown(
-        markdown, QUrl::fromLocalFile(inputInfo.absolutePath() + QLatin1Char('/')));
+        markdown, QUrl::fromLocalFile(imageFolder + QLatin1Char('/')));
     QString error;
     if (!vexlor::docs::writePdf(*document, arguments.at(1), title, &error, parser.value(pageLabelOption))) {
         std::fprintf(stderr, "md2pdf: %s\n", qPrintable(error));

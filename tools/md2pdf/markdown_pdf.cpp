@@ -3,6 +3,8 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QFontDatabase>
+#include <QImage>
+#include <QPixmap>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -13,6 +15,9 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QVariant>
+
+#include <algorithm>
 
 namespace vexlor::docs {
 
@@ -143,6 +148,54 @@ QFont bodyFont()
     return font;
 }
 
+// A picture as the document loads it: the file's bytes, or what it keeps
+// once loaded (a pixmap); null when there is no such picture.
+QImage loadedImage(QTextDocument &document, const QString &name)
+{
+    const QVariant data = document.resource(QTextDocument::ImageResource, QUrl(name));
+    switch (data.typeId()) {
+    case QMetaType::QPixmap:
+        return data.value<QPixmap>().toImage();
+    case QMetaType::QImage:
+        return data.value<QImage>();
+    case QMetaType::QByteArray:
+        return QImage::fromData(data.toByteArray());
+    default:
+        return {};
+    }
+}
+
+// Pictures are drawn at the size they have on a screen of 96 dots per inch,
+// narrower where the page is: a screenshot then reads like the window
+// itself. A picture that cannot be loaded fails the document, so a guide
+// never goes out with a hole where a picture belongs.
+bool fitImages(QTextDocument &document, qreal pageWidth, qreal dotsPerInch, QString *error)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat())
+                continue;
+            QTextImageFormat format = fragment.charFormat().toImageFormat();
+            const QImage image = loadedImage(document, format.name());
+            if (image.isNull()) {
+                if (error)
+                    *error = QStringLiteral("Cannot load the picture %1").arg(format.name());
+                return false;
+            }
+            // The layout takes these in pixels of 96 to the inch.
+            const qreal width = std::min<qreal>(image.width(), pageWidth * 96 / dotsPerInch);
+            format.setWidth(width);
+            format.setHeight(width * image.height() / image.width());
+            QTextCursor cursor(&document);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 std::unique_ptr<QTextDocument> documentFromMarkdown(const QString &markdown, const QUrl &baseUrl)
@@ -168,18 +221,23 @@ bool writePdf(QTextDocument &document, const QString &pdfPath, const QString &ti
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Vexlor Adjustor md2pdf"));
 
+    const QRect paintRect = writer.pageLayout().paintRectPixels(writer.resolution());
+    if (!fitImages(document, paintRect.width(), writer.resolution(), error))
+        return false;
+
     QPainter painter;
     if (!painter.begin(&writer)) {
         if (error)
             *error = QStringLiteral("Cannot write %1").arg(pdfPath);
         return false;
     }
+    // Screenshots kept sharp: JPEG would blur the window's lines and letters.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
 
     // Lay the text out for the PDF's resolution, one page height at a time,
     // leaving room at the bottom of each page for its number.
     QAbstractTextDocumentLayout *layout = document.documentLayout();
     layout->setPaintDevice(&writer);
-    const QRect paintRect = writer.pageLayout().paintRectPixels(writer.resolution());
     QFont footerFont = bodyFont();
     footerFont.setPointSizeF(8);
     const int footerHeight = QFontMetrics(footerFont, &writer).height() * 2;

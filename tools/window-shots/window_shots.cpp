@@ -8,23 +8,23 @@
 //   window-shots --layout FILE [LANGUAGE]
 // writes the window's layout as text instead (window_layout.h), for comparing
 // one platform's window with another's.
+//   window-shots --guide OUTPUT_FOLDER LANGUAGE
+// saves the user guide's pictures in that language (guide_shots.h); the build
+// makes them for the guides' PDFs.
 // Run it on a real display server (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 // The window starts as on a machine without a controller cable and without a
 // reopen list; nothing of the desktop or the user's files is touched.
 
+#include "guide_shots.h"
+#include "sample_dialogs.h"
 #include "translators.h"
 #include "window_doubles.h"
 #include "window_layout.h"
 #include "dialogs/comparison_dialog.h"
-#include "dialogs/difference_table.h"
 #include "dialogs/restore_backup_dialog.h"
 #include "window/splash_window.h"
 
 #include "link/platform_link.h"
-#include "params/parameter_codec.h"
-#include "params/parameter_comparison.h"
-#include "params/settings_fingerprint.h"
-#include "session/backup_record_texts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,48 +48,6 @@ bool saveShots(MainWindow &window, const QDir &out, const QString &suffix)
         saved = window.grab().save(out.filePath(QStringLiteral("screenshot-%1%2.png").arg(name, suffix)));
     }
     return saved;
-}
-
-// A controller that differs from the window in five parameters, as a
-// comparison lists them.
-// The window's initial settings and a controller holding five others, with
-// the fingerprints of both.
-struct SampleComparison {
-    QList<DifferenceRow> rows;
-    FingerprintPair fingerprints;
-};
-
-SampleComparison sampleComparison(NumberFormat format)
-{
-    const ParameterValues window = encodeAll(ParameterSnapshot::initial(), format).values;
-    ParameterValues controller = window;
-    controller[1] = 300;  // 14.3 A
-    controller[14] = 0;   // no throttle
-    controller[20] = 3;   // three assist levels
-    controller[40] = 2;   // sensorless
-    controller[48] = 123; // mOhm
-    return {differenceRows(differingParameters(window, controller, format)),
-            {settingsFingerprint(window), settingsFingerprint(controller)}};
-}
-
-// Three backups of one afternoon, newest first: the write after the oldest
-// was interrupted, so the next backup holds part of it.
-QList<BackupRow> sampleBackups()
-{
-    const QDate day(2026, 5, 16);
-    const auto record = [](WriteEnd end, int frame, bool afterInterruptedWrite) {
-        return WriteRecord{end, frame, afterInterruptedWrite};
-    };
-    const auto row = [](const char *name, QDateTime time, int differing, const WriteRecord &r) {
-        return BackupRow{QString::fromLatin1(name), time, differing, followingWriteText(r),
-                         backupNoteText(r)};
-    };
-    return {row("2026-05-16_15-42-07.vxc", QDateTime(day, QTime(15, 42, 7)), 0,
-                record(WriteEnd::Verified, 0, false)),
-            row("2026-05-16_15-30-51.vxc", QDateTime(day, QTime(15, 30, 51)), 2,
-                record(WriteEnd::Verified, 0, true)),
-            row("2026-05-16_14-03-22.vxc", QDateTime(day, QTime(14, 3, 22)), 5,
-                record(WriteEnd::Interrupted, 30, false))};
 }
 
 // What the doctor found for a rider on a laptop whose cable rule is not
@@ -152,14 +110,19 @@ bool saveLayout(const MainWindow &window, const QString &path)
     return file.open(QIODevice::WriteOnly) && file.write(windowLayout(window).toUtf8()) > 0 && file.flush();
 }
 
-// What one run saves once the window has started up: the layout, or the
-// pictures into `target` (with the splash and the dialogs in English).
+enum class Output { Pictures, Layout, Guide };
+
+// What one run saves once the window has started up: the layout, the guide's
+// pictures, or the README's pictures into `target` (with the splash and the
+// dialogs in English).
 bool saveOutputs(MainWindow &window, ConnectionDoctorDialog &doctor, const QString &target,
-                 const QString &language, bool layoutOnly)
+                 const QString &language, Output output)
 {
-    if (layoutOnly)
+    if (output == Output::Layout)
         return saveLayout(window, target);
     const QDir out(target);
+    if (output == Output::Guide)
+        return saveGuideShots(window, out);
     if (!language.isEmpty())
         return saveShots(window, out, u'-' + language);
     vexlor::SplashWindow splash;
@@ -173,11 +136,12 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QStringList args = app.arguments();
-    const bool layoutOnly = args.value(1) == QLatin1String("--layout");
-    if (layoutOnly)
-        args.removeAt(1);
+    Output output = Output::Pictures;
+    if (args.value(1) == QLatin1String("--layout") || args.value(1) == QLatin1String("--guide"))
+        output = args.takeAt(1) == QLatin1String("--layout") ? Output::Layout : Output::Guide;
     if (args.size() != 2 && args.size() != 3) {
-        std::fprintf(stderr, "usage: window-shots [--layout FILE | OUTPUT_FOLDER] [LANGUAGE]\n");
+        std::fprintf(stderr, "usage: window-shots [--layout FILE | --guide OUTPUT_FOLDER | "
+                             "OUTPUT_FOLDER] [LANGUAGE]\n");
         return 2;
     }
     const QString language = args.value(2);
@@ -186,7 +150,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "no translation for %s\n", qPrintable(language));
         return 2;
     }
-    if (!layoutOnly && !QDir().mkpath(args.at(1))) {
+    if (output != Output::Layout && !QDir().mkpath(args.at(1))) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(args.at(1)));
         return 2;
     }
@@ -203,9 +167,11 @@ int main(int argc, char *argv[])
     bool saved = false;
     // After the start-up's link steps have shown the device state.
     QTimer::singleShot(1000, &window, [&] {
-        saved = saveOutputs(window, assembly->doctor(), args.at(1), language, layoutOnly);
+        saved = saveOutputs(window, assembly->doctor(), args.at(1), language, output);
         app.quit();
     });
     app.exec();
+    if (!saved)
+        std::fprintf(stderr, "window-shots: could not save everything into %s\n", qPrintable(args.at(1)));
     return saved ? 0 : 1;
 }

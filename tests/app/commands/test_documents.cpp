@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -373,15 +374,45 @@ private slots:
         QCOMPARE(f.recentFiles(), (RecentFiles{a, "a.vxc", "", ""}));
     }
 
-    // Guards the menu captions: a path with "&" shows it, with no access key.
-    void reopenCaptionsShowThePath()
+    void reopenCaptions_data()
     {
+        QTest::addColumn<QString>("relative"); // the file, below the scratch folder
+        QTest::addColumn<bool>("shortened");
+        QTest::addColumn<int>("kept"); // how much of the path's start a shortened caption keeps
+        const QString deep = QStringLiteral("bike shop customers/2026/touring and trekking bikes/"
+                                            "with hub motors in the rear wheel/spring service/");
+        QTest::newRow("short, with & and %") << "R&D 100%.vxc" << false << 0;
+        QTest::newRow("deep folders") << deep + "Müller & Sohn commuter.vxc" << true << 5; // "/tmp/"
+        QTest::newRow("long file name") << QString(deep).left(25) + QStringLiteral("x").repeated(120)
+                + ".vxc" << true << 1;
+    }
+    // Guards the reopen items' captions: a path wider than the menu allows
+    // is shortened in its folders, never in the file name, so the menu stays
+    // narrower than the window; the whole path is the item's status and tool
+    // tip; an "&" shows as itself, never as an access key; the item opens its file.
+    void reopenCaptions()
+    {
+        QFETCH(QString, relative);
+        QFETCH(bool, shortened);
+        QFETCH(int, kept);
         DocumentFixture f;
-        const QString odd = f.currentFile("R&D 100%.vxc");
-        auto t = f.window({odd});
+        const QString path = f.currentFile(relative);
+        auto t = f.window({path});
         QAction *item = t->window->actions().reopen[0];
         QVERIFY(item->isVisible());
-        QCOMPARE(item->text(), QString(odd).replace("&", "&&"));
+        QCOMPARE(item->statusTip(), path);
+        QCOMPARE(item->toolTip(), path);
+        const QString shown = QString(item->text()).replace(QStringLiteral("&&"), QStringLiteral("&"));
+        QCOMPARE(item->text().count(u'&'), 2 * shown.count(u'&'));
+        QCOMPARE(shown == path, !shortened);
+        const QString name = QFileInfo(path).fileName();
+        QVERIFY2(shown.endsWith(u'/' + name), qPrintable(shown));
+        if (shortened) {
+            QVERIFY2(shown.contains(u'…'), qPrintable(shown));
+            QVERIFY2(shown.startsWith(path.left(kept)), qPrintable(shown)); // where it lies
+            if (QFontMetrics(t->window->font()).horizontalAdvance(name) < 400)
+                QVERIFY(t->window->actions().reopenMenu->sizeHint().width() < t->window->width());
+        }
         t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("0"));
         item->trigger();
         QCOMPARE(battery(*t), QStringLiteral("99.0"));

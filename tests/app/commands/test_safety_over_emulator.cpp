@@ -173,6 +173,9 @@ private slots:
         const QList<BackupRow> rows = t->safetyDialogs.backupLists.value(0);
         QCOMPARE(rows.size(), 2);
         QVERIFY(rows[0].time >= rows[1].time);
+        if (rows[0].time == rows[1].time) // told apart by their order
+            QCOMPARE(rows[0].sequence, 2);
+        QCOMPARE(rows[1].sequence, 1);
         QCOMPARE(fileBytes(rows[1].path), fileBytes(saved));
         QCOMPARE(rows[0].differingCount, 0);
         QCOMPARE(rows[1].differingCount, 2);

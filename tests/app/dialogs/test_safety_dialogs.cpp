@@ -198,6 +198,25 @@ private slots:
         QCOMPARE(dialog.chosenPath(), chosen);
     }
 
+    // Guards backups taken in one second: each shows its place among them
+    // (the newest the highest), so rows that would read alike read apart;
+    // a backup alone in its second shows its time alone.
+    void restoreListTellsBackupsOfOneSecondApart()
+    {
+        const QDateTime second(QDate(2026, 3, 14), QTime(9, 30, 1));
+        const QDateTime earlier(QDate(2026, 3, 14), QTime(9, 26, 53));
+        const RestoreBackupDialog dialog({{"/b/3.vxc", second, 0, "", "", "", 3},
+                                          {"/b/2.vxc", second, 0, "", "", "", 2},
+                                          {"/b/1.vxc", second, 0, "", "", "", 1},
+                                          {"/b/0.vxc", earlier, 0, "", "", "", 1}});
+        const QString day = QLocale().toString(second.date(), QLocale::ShortFormat);
+        QStringList times;
+        for (const QStringList &row : cells(dialog.findChild<QTableWidget *>()).mid(1))
+            times << row.first();
+        QCOMPARE(times, (QStringList{day + " 09:30:01 (no. 3)", day + " 09:30:01 (no. 2)",
+                                     day + " 09:30:01 (no. 1)", day + " 09:26:53"}));
+    }
+
     // Guards against offering a backup that cannot be loaded (an empty or
     // damaged file): it is listed as unreadable with the reason, but neither
     // chosen at first, nor by a click, the keyboard or a double click.

@@ -13,6 +13,7 @@
 #include "params/parameter_table.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,6 +30,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -160,25 +162,31 @@ private slots:
             return texts;
         };
         QCOMPARE(items(a.fileMenu),
-                 QStringList({"New Configuration", "Open Configuration...", "Reopen",
-                              "Restore Backup…", "-", "Save", "Save As...", "Export Settings Sheet…", "-",
-                              "Exit"}));
+                 QStringList({"&New Configuration", "&Open Configuration...", "&Reopen",
+                              "Restore &Backup…", "-", "&Save", "Save &As...", "Ex&port Settings Sheet…", "-",
+                              "E&xit"}));
         QCOMPARE(items(a.connectMenu),
-                 QStringList({"Test Controller Connection", "-", "Read Controller Configuration",
-                              "Write Controller Configuration", "Compare with Controller…", "-",
-                              "[x] Back Up Before Write", "[x] Verify After Write", "-", "Road Class",
-                              "Check Road Class…"}));
+                 QStringList({"&Test Controller Connection", "-", "&Read Controller Configuration",
+                              "&Write Controller Configuration", "&Compare with Controller…", "-",
+                              "[x] Back &Up Before Write", "[x] &Verify After Write", "-", "Roa&d Class",
+                              "C&heck Road Class…"}));
         QCOMPARE(items(a.helpMenu),
-                 QStringList({"Help Topics", "Technical Support", "Connection Doctor…", "Language", "-",
-                              "About..."}));
-        // Each language by its own name, the desktop's ticked on a first start.
+                 QStringList({"&Help Topics", "Technical &Support", "&Connection Doctor…", "&Language",
+                              "-", "&About..."}));
+        // Each language by its own name, the desktop's ticked on a first start;
+        // a name's access letter is its first one still free.
         QCOMPARE(items(a.languageMenu),
-                 QStringList({"[x] Desktop Language", "-", "[ ] English", "[ ] Deutsch", "[ ] Français",
-                              "[ ] Nederlands", "[ ] Español", "[ ] Italiano", "[ ] Polski"}));
-        // No road class until the user chooses one.
+                 QStringList({"[x] Desktop &Language", "-", "[ ] &English", "[ ] &Deutsch", "[ ] &Français",
+                              "[ ] &Nederlands", "[ ] E&spañol", "[ ] &Italiano", "[ ] &Polski"}));
+        // No road class until the user chooses one; each has a free access letter.
         QCOMPARE(items(a.roadClassMenu),
-                 QStringList({"[x] None", "-", "[ ] EU / UK pedelec (EN 15194)", "[ ] US class 1",
-                              "[ ] US class 2", "[ ] US class 3", "[ ] Canada", "[ ] Australia pedalec"}));
+                 QStringList({"[x] &None", "-", "[ ] &EU / UK pedelec (EN 15194)", "[ ] &US class 1",
+                              "[ ] U&S class 2", "[ ] US &class 3", "[ ] C&anada", "[ ] Aus&tralia pedalec"}));
+        // The shortcuts stay beside the captions.
+        QCOMPARE(a.open->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(a.save->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(a.readSettings->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(a.writeSettings->shortcut(), QKeySequence(Qt::Key_F12));
         for (int i = 0; i < 4; ++i) {
             QVERIFY(!a.reopen[i]->isVisible());
             QVERIFY(a.reopen[i]->icon().isNull());
@@ -215,6 +223,61 @@ private slots:
         QSignalSpy triggered(t.window->findChild<QAction *>(action), &QAction::triggered);
         QTest::keySequence(target, keys);
         QCOMPARE(triggered.size(), 1);
+    }
+
+    void tabFollowsTheReadingOrder_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("order");
+        // Within a group its rows top to bottom; the groups by columns, left
+        // to right, each column top to bottom. A radio pair or group is one
+        // stop: the arrow keys move within it.
+        QTest::newRow("General") << 0 << QStringList{
+            "LabeledEdit16", "LabeledEdit17", "TrackBar2", "RadioButton1",              // power
+            "CheckBox2", "RadioButton3", "Edit1", "LabeledEdit2", "LabeledEdit3",        // pedal sensor
+            "TrackBar1", "CheckBox4",
+            "CheckBox7", "LabeledEdit15", "LabeledEdit14", "Edit9", "ComboBox1",       // speed limit
+            "CheckBox1", "LabeledEdit1", "CheckBox3", "LabeledEdit18", "LabeledEdit26", // throttle
+            "RadioGroup1",
+            "LabeledEdit4", "LabeledEdit5", "LabeledEdit6", "LabeledEdit7", "LabeledEdit8", // levels
+            "LabeledEdit9", "LabeledEdit10", "LabeledEdit11", "LabeledEdit12", "LabeledEdit13",
+            "CheckBox5", "CheckBox6", "LabeledEdit19"};
+        QTest::newRow("Motor") << 1 << QStringList{
+            "RadioGroup4", "RadioGroup3", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7",
+            "Edit8", "Edit10"};
+    }
+    // Guards the keyboard's way through a tab: Tab from the first control
+    // visits every control of the tab once, in reading order, and comes back.
+    void tabFollowsTheReadingOrder()
+    {
+        QFETCH(int, page);
+        QFETCH(QStringList, order);
+        TestWindow t;
+        QVERIFY(t.isActive());
+        auto *pages = t.control<QTabWidget>("PageControl1");
+        pages->setCurrentIndex(page);
+        const auto stopName = [] {
+            QWidget *w = QApplication::focusWidget();
+            while (w && w->objectName().isEmpty()) // a radio group's button: the group
+                w = w->parentWidget();
+            return w ? w->objectName() : QString();
+        };
+        QWidget *first = t.window->findChild<QWidget *>(order.first());
+        if (auto *group = qobject_cast<QGroupBox *>(first))
+            first = group->findChildren<QRadioButton *>().value(0);
+        first->setFocus(Qt::TabFocusReason);
+        QStringList visited{stopName()};
+        // Past the last control the focus leaves the page (the tab bar) and
+        // comes back to the first.
+        for (int i = 0; i < order.size() + 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == first)
+                break;
+            if (pages->currentWidget()->isAncestorOf(QApplication::focusWidget()))
+                visited << stopName();
+        }
+        QCOMPARE(visited, order);
+        QCOMPARE(QApplication::focusWidget(), first);
     }
 
     // Guards the tool bar: exact tips, only these six carry one, no button
@@ -402,6 +465,50 @@ private slots:
             }
         }
         QCOMPARE(buddies, textFields); // every edit field of both tabs
+    }
+
+    // Guards what a screen reader announces beyond a field's caption: its
+    // unit spelt out and the range the window holds it to, the wheel-size
+    // list by its purpose rather than its value, and the status labels by
+    // what they show, their state as the description.
+    void screenReadersHearUnitsRangesAndNames()
+    {
+        TestWindow t;
+        const auto announced = [&](const char *name, QAccessible::Text text) {
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(t.control<QWidget>(name));
+            return face ? face->text(text) : QStringLiteral("(no interface)");
+        };
+        const std::pair<const char *, const char *> described[] = {
+            {"LabeledEdit16", "amperes, at most 30.0"},           // Max battery current
+            {"LabeledEdit18", "volts, 0.9 to 3.0"},               // Start voltage
+            {"LabeledEdit26", "volts, the start voltage to 4.2"}, // Full
+            {"LabeledEdit17", "volts"},                           // Low voltage protection
+            {"LabeledEdit3", "milliseconds stop pedaling, at least 200"}, // Stop after
+            {"LabeledEdit5", "percent, at most 100"},             // Level 1
+            {"LabeledEdit4", "1 to 9"},                           // PAS levels
+            {"LabeledEdit15", "kilometres per hour"},             // Speed limit: no range
+            {"Edit1", ""},                                        // named "magnets a circle"
+            {"Edit6", "to 1"},                                    // Reduction ratio "[8] :1"
+            {"Edit7", "milliohms"},
+            {"Edit4", ""},                                        // Pole pairs: a bare count
+        };
+        for (const auto &[name, description] : described)
+            QCOMPARE(announced(name, QAccessible::Description), QString::fromUtf8(description));
+        for (const ParameterDescriptor *d : storedParameters()) {
+            if (d->hasTextControl() && ((*d->unit && *d->caption) || d->hasRangeRule()))
+                QVERIFY2(!announced(d->control, QAccessible::Description).isEmpty(), d->control);
+        }
+
+        auto *wheel = t.control<QComboBox>("ComboBox1");
+        wheel->setCurrentIndex(wheel->count() - 1);
+        QCOMPARE(announced("ComboBox1", QAccessible::Name), QStringLiteral("Wheel size"));
+        QCOMPARE(announced("ComboBox1", QAccessible::Value), wheel->currentText());
+
+        QCOMPARE(announced("Label15", QAccessible::Name), QStringLiteral("Connection"));
+        QCOMPARE(announced("Label43", QAccessible::Name), QStringLiteral("Activity"));
+        QCOMPARE(announced("Label44", QAccessible::Name), QStringLiteral("Result"));
+        QCOMPARE(announced("Label43", QAccessible::Description), QStringLiteral("Idle"));
+        QTRY_COMPARE(announced("Label15", QAccessible::Description), QStringLiteral("Device Lost"));
     }
 
     // Guards Help Topics looking in the current folder (not the executable's),

@@ -58,6 +58,10 @@ private slots:
                  (QStringList{"2027-01-01_00-00-00.vxc", "2026-12-07_14-03-22-3.vxc",
                               "2026-12-07_14-03-22-2.vxc", "2026-12-07_14-03-22.vxc",
                               "2026-12-07_09-59-59.vxc"}));
+        QList<int> sequences; // the order within a second
+        for (const BackupFile &backup : listed)
+            sequences << backup.sequence;
+        QCOMPARE(sequences, (QList<int>{1, 3, 2, 1, 1}));
         QCOMPARE(listed.first().time, at("2027-01-01T00:00:00"));
         QCOMPARE(listed.last().time, at("2026-12-07T09:59:59"));
         QVERIFY(QDir::isAbsolutePath(listed.first().path));
