@@ -6,15 +6,18 @@
 #include "config/vxc_reader.h"
 #include "config/vxc_writer.h"
 #include "params/message_input.h"
+#include "params/parameter_codec.h"
 
 #include <cstdio>
 
 namespace vexlor::cli {
 
-CliContext::CliContext(ControllerAccess controller, bool limitMaxSpeed, NumberFormat format)
+CliContext::CliContext(ControllerAccess controller, bool limitMaxSpeed, NumberFormat format,
+                       QString language)
     : m_controller(std::move(controller))
     , m_limitMaxSpeed(limitMaxSpeed)
     , m_format(format)
+    , m_language(std::move(language))
 {
     (void)m_stdout.open(stdout, QIODevice::WriteOnly);
     (void)m_stderr.open(stderr, QIODevice::WriteOnly);
@@ -49,6 +52,28 @@ std::optional<ParameterSnapshot> CliContext::stateWithFile(const QString &path)
     if (!snapshot || !applyFile(*snapshot, path))
         return std::nullopt;
     return snapshot;
+}
+
+std::optional<EncodedState> CliContext::encodedInitialState()
+{
+    return encoded(initialState());
+}
+
+std::optional<EncodedState> CliContext::encodedStateWithFile(const QString &path)
+{
+    return encoded(stateWithFile(path));
+}
+
+std::optional<EncodedState> CliContext::encoded(const std::optional<ParameterSnapshot> &snapshot)
+{
+    if (!snapshot)
+        return std::nullopt;
+    const EncodedSet encoded = encodeAll(*snapshot, m_format);
+    if (!encoded.ok()) {
+        fail(kExitBadInput, encoded.error);
+        return std::nullopt;
+    }
+    return EncodedState{*snapshot, encoded.values};
 }
 
 bool CliContext::saveSnapshot(const ParameterSnapshot &snapshot, const QString &path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "params/number_text.h"
+#include "params/parameter_comparison.h"
 #include "params/parameter_snapshot.h"
 
 #include <QByteArray>
@@ -26,6 +27,7 @@ enum ExitCode {
     kExitDifferent = 1,   // diff only, as diff(1): the files differ
     kExitBadInput = 2,    // bad usage, a bad file or a value that cannot be sent
     kExitSomeDiffer = 3,  // compare only: the controller holds other values than the file
+    kExitBreaksClass = 3, // check only: the file breaks the road class
 };
 
 // The controller side as main builds it: the system's port list, the
@@ -38,12 +40,20 @@ struct ControllerAccess {
     const SystemView &system; // what the connection doctor reads
 };
 
+// A file over the initial state, and the sixty values a write sends for it.
+struct EncodedState {
+    ParameterSnapshot snapshot;
+    ParameterValues values{};
+};
+
 // Everything a command needs besides its own arguments: the global options,
 // the user's number format, the controller, the output streams, and the
 // shared ways of getting a parameter set in and out.
 class CliContext {
 public:
-    CliContext(ControllerAccess controller, bool limitMaxSpeed, NumberFormat format);
+    // `language` is the code of the language the messages are in ("en", "de").
+    CliContext(ControllerAccess controller, bool limitMaxSpeed, NumberFormat format,
+               QString language = QStringLiteral("en"));
 
     [[nodiscard]] const QString &portOverride() const { return m_controller.portOverride; }
     [[nodiscard]] const PortLister &portLister() const { return m_controller.lister; }
@@ -51,6 +61,7 @@ public:
     [[nodiscard]] const SystemView &system() const { return m_controller.system; }
     [[nodiscard]] bool limitMaxSpeed() const { return m_limitMaxSpeed; } // false with --no-speed-limit
     [[nodiscard]] NumberFormat numberFormat() const { return m_format; }
+    [[nodiscard]] const QString &language() const { return m_language; }
 
     [[nodiscard]] QTextStream &out() { return m_out; }
     [[nodiscard]] QTextStream &err() { return m_err; }
@@ -69,6 +80,11 @@ public:
     // The initial state with the .vxc file at `path` applied, as the window's
     // Open would; nullopt (message on stderr) when either file is bad.
     [[nodiscard]] std::optional<ParameterSnapshot> stateWithFile(const QString &path);
+    // The initial state, and the one with the file at `path` applied,
+    // encoded as a write would send them; nullopt (the message on stderr)
+    // when a file is bad or a value cannot be sent.
+    [[nodiscard]] std::optional<EncodedState> encodedInitialState();
+    [[nodiscard]] std::optional<EncodedState> encodedStateWithFile(const QString &path);
 
     // Writes a snapshot as a .vxc file to `path`, or to stdout when path is
     // empty or "-". False (message on stderr) when the file cannot be written.
@@ -79,10 +95,12 @@ public:
 
 private:
     [[nodiscard]] bool applyFile(ParameterSnapshot &snapshot, const QString &path);
+    [[nodiscard]] std::optional<EncodedState> encoded(const std::optional<ParameterSnapshot> &snapshot);
 
     ControllerAccess m_controller;
     bool m_limitMaxSpeed = true;
     NumberFormat m_format;
+    QString m_language;
     QFile m_stdout;
     QFile m_stderr;
     QTextStream m_out;

@@ -56,6 +56,31 @@ constexpr std::array kCommands = {
                                      "tab-separated (exit 1 when a check fails); --json prints them as "
                                      "JSON"),
             &runDoctor, true},
+    Command{"classes", "classes",
+            //: ID, NAME name the columns printed
+            QT_TRANSLATE_NOOP("Cli", "list the road classes: ID, NAME, the speed and rated power they "
+                                     "allow and whether a throttle may work without pedalling, "
+                                     "tab-separated"),
+            &runClasses},
+    Command{"check", "check FILE --class ID [--tire ETRTO]",
+            //: FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed
+            QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state and print each value that breaks "
+                                     "the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; "
+                                     "with the real tire as ETRTO (57-584) or a common size (26x2.1) "
+                                     "the wheel perimeter too (exit 3 when some break it)"),
+            &runCheck},
+    Command{"fingerprint", "fingerprint [FILE]",
+            //: FILE as in the synopsis
+            QT_TRANSLATE_NOOP("Cli", "print the fingerprint of the sixty values a write of FILE sends, "
+                                     "or without FILE read the controller and print the fingerprint "
+                                     "of what it holds"),
+            &runFingerprint},
+    Command{"sheet", "sheet FILE -o OUT.pdf [--class ID] [--tire ETRTO]",
+            //: FILE, OUT.pdf, ID, ETRTO as in the synopsis
+            QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state and write its settings sheet, "
+                                     "a one-page PDF with every parameter, the fingerprint, the road "
+                                     "class check and lines to sign, to OUT.pdf"),
+            &runSheet, false, true},
 };
 
 } // namespace

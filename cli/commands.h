@@ -20,6 +20,7 @@ struct Command {
     // Takes --port DEVICE after its name too, as its synopsis shows; main
     // hands it over like the --port before the name.
     bool portAfterName = false;
+    bool drawsPages = false; // needs Qt Gui's fonts and painter: main starts it (offscreen)
 };
 
 // Every command, in the order --help lists them (the table is in commands.cpp).
@@ -38,5 +39,9 @@ int runDiff(CliContext &context, const QStringList &args);
 int runCompare(CliContext &context, const QStringList &args);
 int runBackups(CliContext &context, const QStringList &args);
 int runDoctor(CliContext &context, const QStringList &args);
+int runClasses(CliContext &context, const QStringList &args);
+int runCheck(CliContext &context, const QStringList &args);
+int runFingerprint(CliContext &context, const QStringList &args);
+int runSheet(CliContext &context, const QStringList &args);
 
 } // namespace vexlor::cli

@@ -15,9 +15,11 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 
 #include <cstdio>
+#include <memory>
 
 #ifdef Q_OS_WIN
 #include <fcntl.h>
@@ -51,6 +53,10 @@ QString commandList()
             "write exits 1 also when the read-back finds other values than were written (they are "
             "printed as compare prints them), and 2 when the backup cannot be kept or, without "
             "--force, values are outside the window's limits (nothing is written).")
+        + u'\n'
+        //: keep the command name check as it is
+        + CliText::tr("check exits 0 when the file keeps to the road class, 3 when some value breaks "
+                      "it, 2 on bad input or usage.")
         + u'\n';
     return text;
 }
@@ -91,7 +97,7 @@ void print(FILE *stream, const QString &text)
 // else, then the command. `portOption` is --port (empty when not given);
 // it wins over VEXLOR_PORT, which wins over the scan.
 int runCommand(const Command &command, const QStringList &args, QString portOption,
-               bool limitMaxSpeed)
+               bool limitMaxSpeed, const QString &language)
 {
     const QString portOverride = portOption.isEmpty() ? portOverrideFromEnvironment() : portOption;
     const NumberFormat format = NumberFormat::fromLocale(QLocale());
@@ -99,8 +105,37 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
     CableBridgeLines bridges(lister);
     ControllerSession session(std::make_unique<PlatformSerialPort>(), lister, bridges, portOverride);
     const HostSystem system;
-    CliContext context({lister, session, portOverride, system}, limitMaxSpeed, format);
+    CliContext context({lister, session, portOverride, system}, limitMaxSpeed, format, language);
     return command.run(context, args);
+}
+
+// The command named on the command line, before Qt reads it: the one word
+// that is no option and no option's value.
+const Command *commandNamedIn(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray word(argv[i]);
+        if (word == "--port")
+            ++i;
+        else if (!word.startsWith('-'))
+            return findCommand(QString::fromLocal8Bit(word));
+    }
+    return nullptr;
+}
+
+// A command that draws pages gets Qt Gui's fonts and painter. On Linux it
+// runs on the offscreen platform, the same with no display at all; Windows'
+// own platform needs no display and is the one its package carries.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
+{
+    const Command *command = commandNamedIn(argc, argv);
+    if (command && command->drawsPages) {
+#ifndef Q_OS_WIN
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 } // namespace
@@ -113,7 +148,7 @@ int main(int argc, char *argv[])
     (void)_setmode(_fileno(stdout), _O_BINARY);
     (void)_setmode(_fileno(stderr), _O_BINARY);
 #endif
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vexlor-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     // Messages follow the environment's language like any Linux tool's; under
@@ -168,5 +203,5 @@ int main(int argc, char *argv[])
     }
     QStringList args = positional.mid(1);
     const QString port = portOf(*command, args, parser.value(portOption));
-    return runCommand(*command, args, port, !parser.isSet(noSpeedLimitOption));
+    return runCommand(*command, args, port, !parser.isSet(noSpeedLimitOption), translators.language());
 }

@@ -71,21 +71,6 @@ void printDifferences(CliContext &context, const QList<ParameterDifference> &dif
     context.out().flush();
 }
 
-// The file over the initial state, encoded as a write would send it.
-std::optional<std::pair<ParameterSnapshot, ParameterValues>> encodedFile(CliContext &context,
-                                                                          const QString &path)
-{
-    const auto snapshot = context.stateWithFile(path);
-    if (!snapshot)
-        return std::nullopt;
-    const EncodedSet encoded = encodeAll(*snapshot, context.numberFormat());
-    if (!encoded.ok()) {
-        context.fail(kExitBadInput, encoded.error);
-        return std::nullopt;
-    }
-    return std::pair{*snapshot, encoded.values};
-}
-
 // Values the window would not let through its fields are written only with
 // --force; without it they are named and nothing is sent.
 bool withinLimitsOrForced(CliContext &context, const ParameterSnapshot &file, bool force)
@@ -123,7 +108,7 @@ int runCompare(CliContext &context, const QStringList &args)
 {
     if (args.size() != 1)
         return context.usage("compare FILE");
-    const auto file = encodedFile(context, args.first());
+    const auto file = context.encodedStateWithFile(args.first());
     if (!file)
         return kExitBadInput;
     ControllerRun run(context, transactionText(vexlor::texts::kCommunicationFailed));
@@ -139,7 +124,7 @@ int runCompare(CliContext &context, const QStringList &args)
                          run.finish(outcome.differences.isEmpty() ? kExitDone : kExitSomeDiffer);
                      });
     return run.run([&] {
-        if (comparison.start(file->second) != ExchangeStart::Started)
+        if (comparison.start(file->values) != ExchangeStart::Started)
             run.finish(kExitLinkFailure);
     });
 }
@@ -149,8 +134,8 @@ int runWrite(CliContext &context, const QStringList &args)
     const auto options = parseSafetyOptions(context, args, true);
     if (!options || options->files.size() != 1)
         return context.usage(kWriteSynopsis);
-    const auto file = encodedFile(context, options->files.first());
-    if (!file || !withinLimitsOrForced(context, file->first, options->force))
+    const auto file = context.encodedStateWithFile(options->files.first());
+    if (!file || !withinLimitsOrForced(context, file->snapshot, options->force))
         return kExitBadInput;
     BackupStore backups(options->backupFolder);
     ControllerRun run(context, transactionText(vexlor::texts::kCommunicationFailed));
@@ -162,7 +147,7 @@ int runWrite(CliContext &context, const QStringList &args)
         run.finish(writeExitCode(context, outcome));
     });
     return run.run([&] {
-        if (write.start(file->first, file->second, options->safety) != ExchangeStart::Started)
+        if (write.start(file->snapshot, file->values, options->safety) != ExchangeStart::Started)
             run.finish(kExitLinkFailure);
     });
 }

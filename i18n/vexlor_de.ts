@@ -161,6 +161,40 @@ write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden
         <extracomment>keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed</extracomment>
         <translation>das Kabel, seinen Treiber, den Zugriff, andere Programme an der Schnittstelle, ModemManager, brltty, den Latenz-Timer, eine Sandbox und den Controller prüfen: je eine Zeile STATUS CHECK DETAIL [FIX], durch Tabulatoren getrennt (Exit-Code 1, wenn eine Prüfung fehlschlägt); --json gibt sie als JSON aus</translation>
     </message>
+    <message>
+        <source>list the road classes: ID, NAME, the speed and rated power they allow and whether a throttle may work without pedalling, tab-separated</source>
+        <extracomment>ID, NAME name the columns printed</extracomment>
+        <translation>die Straßenklassen auflisten: ID, NAME, die erlaubte Geschwindigkeit und Nennleistung und ob ein Gasgriff ohne Treten wirken darf, durch Tabulatoren getrennt</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print each value that breaks the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584) or a common size (26x2.1) the wheel perimeter too (exit 3 when some break it)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed</extracomment>
+        <translation>FILE auf den Anfangszustand anwenden und jeden Wert ausgeben, der die Straßenklasse ID verletzt: RULE, CAPTION, VALUE, LIMIT, durch Tabulatoren getrennt; mit dem echten Reifen als ETRTO (57-584) oder gängige Größe (26x2.1) auch den Radumfang (Exit-Code 3, wenn Werte sie verletzen)</translation>
+    </message>
+    <message>
+        <source>print the fingerprint of the sixty values a write of FILE sends, or without FILE read the controller and print the fingerprint of what it holds</source>
+        <extracomment>FILE as in the synopsis</extracomment>
+        <translation>den Fingerabdruck der sechzig Werte ausgeben, die ein Schreiben von FILE sendet, oder ohne FILE den Controller lesen und den Fingerabdruck seiner Einstellungen ausgeben</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and write its settings sheet, a one-page PDF with every parameter, the fingerprint, the road class check and lines to sign, to OUT.pdf</source>
+        <extracomment>FILE, OUT.pdf, ID, ETRTO as in the synopsis</extracomment>
+        <translation>FILE auf den Anfangszustand anwenden und sein Einstellungsblatt, ein einseitiges PDF mit jedem Parameter, dem Fingerabdruck, der Prüfung der Straßenklasse und Zeilen zum Unterschreiben, nach OUT.pdf schreiben</translation>
+    </message>
+    <message>
+        <source>check exits 0 when the file keeps to the road class, 3 when some value breaks it, 2 on bad input or usage.</source>
+        <translation>check endet mit 0, wenn die Datei die Straßenklasse einhält, mit 3, wenn ein Wert sie verletzt, mit 2 bei fehlerhafter Eingabe oder Verwendung.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no road class. vexlor-cli classes lists them.</source>
+        <extracomment>%1 what was given after --class; keep &quot;vexlor-cli classes&quot; as it is</extracomment>
+        <translation>„%1“ ist keine Straßenklasse. vexlor-cli classes listet sie auf.</translation>
+    </message>
+    <message>
+        <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>Das Einstellungsblatt würde %1 ersetzen, die Datei, aus der es entsteht. Geben Sie mit -o eine andere Datei an.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1284,6 +1318,103 @@ und melden Sie sich danach ab und wieder an.</translation>
     </message>
 </context>
 <context>
+    <name>RoadCheck</name>
+    <message>
+        <source>only with pedalling: %1 or %2, or %3 cleared</source>
+        <extracomment>%1 and %2 the working styles &quot;Together with pedal sensor&quot; and &quot;Start by pedal sensor&quot;, %3 the check box &quot;Use throttle&quot;</extracomment>
+        <translation>nur mit Treten: %1 oder %2, oder %3 aus</translation>
+    </message>
+    <message>
+        <source>%1, so it assists up to %2</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2000 mm&quot;), %2 a speed with its unit (&quot;27.4 km/h&quot;)</extracomment>
+        <translation>%1, daher unterstützt es bis %2</translation>
+    </message>
+    <message>
+        <source>%1, so it assists at any speed</source>
+        <extracomment>%1 the wheel perimeter with its unit, &quot;0 mm&quot;: the controller cannot measure the speed</extracomment>
+        <translation>%1, daher unterstützt es bei jeder Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>at least %1: the tire %2 rolls %3 a turn</source>
+        <extracomment>%1 the least wheel perimeter (&quot;2128 mm&quot;), %2 the tire (&quot;57-584&quot;), %3 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>mindestens %1: der Reifen %2 rollt %3 je Umdrehung</translation>
+    </message>
+    <message>
+        <source>throttle also without pedalling</source>
+        <translation>Gasgriff auch ohne Treten</translation>
+    </message>
+    <message>
+        <source>throttle only while pedalling</source>
+        <translation>Gasgriff nur beim Treten</translation>
+    </message>
+    <message>
+        <source>Road class: %1</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>Straßenklasse: %1</translation>
+    </message>
+    <message>
+        <source>Tire: %1, %2 a turn</source>
+        <extracomment>%1 the tire (&quot;57-584&quot;), %2 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>Reifen: %1, %2 je Umdrehung</translation>
+    </message>
+    <message>
+        <source>These values break the road class %1:</source>
+        <extracomment>%1 the road class&apos;s name, &quot;EU / UK pedelec (EN 15194)&quot;</extracomment>
+        <translation>Diese Werte verletzen die Straßenklasse %1:</translation>
+    </message>
+    <message>
+        <source>The settings keep to the road class %1.</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>Die Einstellungen halten die Straßenklasse %1 ein.</translation>
+    </message>
+    <message>
+        <source>No road class chosen.</source>
+        <translation>Keine Straßenklasse gewählt.</translation>
+    </message>
+    <message>
+        <source>No tire given: the wheel perimeter is not checked.</source>
+        <extracomment>the tire was not given, so the wheel perimeter is not checked</extracomment>
+        <translation>Kein Reifen angegeben: der Radumfang wird nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no tire size. Give its ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1.</source>
+        <extracomment>%1 what was given; keep 57-584 and 26x2.1 as they are</extracomment>
+        <translation>„%1“ ist keine Reifengröße. Geben Sie die ETRTO-Größe an, Breite und Felgendurchmesser in Millimetern (57-584), oder eine gängige Größe wie 26x2.1.</translation>
+    </message>
+</context>
+<context>
+    <name>RoadClasses</name>
+    <message>
+        <source>EU / UK pedelec (EN 15194)</source>
+        <extracomment>the European and British class of pedal-assist bikes; keep EN 15194</extracomment>
+        <translation>EU / UK Pedelec (EN 15194)</translation>
+    </message>
+    <message>
+        <source>US class 1</source>
+        <extracomment>US class 1: pedal assist only, up to 20 mph</extracomment>
+        <translation>USA Klasse 1</translation>
+    </message>
+    <message>
+        <source>US class 2</source>
+        <extracomment>US class 2: throttle allowed, up to 20 mph</extracomment>
+        <translation>USA Klasse 2</translation>
+    </message>
+    <message>
+        <source>US class 3</source>
+        <extracomment>US class 3: pedal assist only, up to 28 mph</extracomment>
+        <translation>USA Klasse 3</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Kanada</translation>
+    </message>
+    <message>
+        <source>Australia pedalec</source>
+        <extracomment>&quot;pedalec&quot; is the Australian rules&apos; own word for a pedal-assist bike</extracomment>
+        <translation>Australien Pedalec</translation>
+    </message>
+</context>
+<context>
     <name>SafetyDialogs</name>
     <message>
         <source>Parameter</source>
@@ -1413,6 +1544,134 @@ und melden Sie sich danach ab und wieder an.</translation>
         <source>%1 (no. %2)</source>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (Nr. %2)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSheet</name>
+    <message>
+        <source>Settings Sheet</source>
+        <translation>Einstellungsblatt</translation>
+    </message>
+    <message>
+        <source>Document: %1</source>
+        <extracomment>%1 the configuration file&apos;s name, &quot;bike.vxc&quot;</extracomment>
+        <translation>Dokument: %1</translation>
+    </message>
+    <message>
+        <source>Document: not saved to a file</source>
+        <translation>Dokument: nicht in einer Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>%1 the date in the user&apos;s language</extracomment>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Made with: %1</source>
+        <extracomment>%1 the tool&apos;s name and version, &quot;Vexlor Adjustor 1.35&quot;</extracomment>
+        <translation>Erstellt mit: %1</translation>
+    </message>
+    <message>
+        <source>Controller software version: v%1</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Softwareversion des Controllers: v%1</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>a short mark of the whole configuration, such as 3F2A-91C0, shown above it</extracomment>
+        <translation>Fingerabdruck</translation>
+    </message>
+    <message>
+        <source>Assist levels</source>
+        <extracomment>the title of a bar chart of the nine assist levels&apos; limits, in percent</extracomment>
+        <translation>Unterstützungsstufen</translation>
+    </message>
+    <message>
+        <source>Road class check</source>
+        <translation>Prüfung der Straßenklasse</translation>
+    </message>
+    <message>
+        <source>Bike shop: date and signature</source>
+        <extracomment>under the line where the bike shop signs</extracomment>
+        <translation>Fahrradhändler: Datum und Unterschrift</translation>
+    </message>
+    <message>
+        <source>Customer: date and signature</source>
+        <extracomment>under the line where the customer signs</extracomment>
+        <translation>Kunde: Datum und Unterschrift</translation>
+    </message>
+</context>
+<context>
+    <name>Shop</name>
+    <message>
+        <source>None</source>
+        <extracomment>the check dialog&apos;s choice of no road class</extracomment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Check Road Class</source>
+        <translation>Straßenklasse prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Road class:</source>
+        <translation>&amp;Straßenklasse:</translation>
+    </message>
+    <message>
+        <source>&amp;Tire:</source>
+        <translation>&amp;Reifen:</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
+        <translation>Die ETRTO-Größe des Reifens, Breite und Felgendurchmesser in Millimetern (57-584), oder eine gängige Größe wie 26x2.1. Ohne Reifen wird der Radumfang nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>Road Class Not Kept</source>
+        <translation>Straßenklasse nicht eingehalten</translation>
+    </message>
+    <message>
+        <source>Fingerprint %1</source>
+        <extracomment>in the status strip: %1 the fingerprint of the controller&apos;s settings, such as 3F2A-91C0</extracomment>
+        <translation>Fingerabdruck %1</translation>
+    </message>
+    <message>
+        <source>Fingerprint of the window&apos;s settings: %1
+Fingerprint of the controller&apos;s settings: %2</source>
+        <extracomment>in the comparison: %1 the fingerprint of the window&apos;s settings, %2 the controller&apos;s</extracomment>
+        <translation>Fingerabdruck der Einstellungen im Fenster: %1
+Fingerabdruck der Einstellungen im Controller: %2</translation>
+    </message>
+    <message>
+        <source>Export Settings Sheet</source>
+        <translation>Einstellungsblatt exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <extracomment>the file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Roa&amp;d Class</source>
+        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
+        <translation>Straßen&amp;klasse</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <translation>&amp;Keine</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Road Class…</source>
+        <translation>Straßenklasse p&amp;rüfen…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Settings Sheet…</source>
+        <translation>Einstellungsblatt e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
+        <translation>Fingerabdruck</translation>
     </message>
 </context>
 <context>

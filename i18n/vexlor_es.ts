@@ -161,6 +161,40 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <extracomment>keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed</extracomment>
         <translation>comprueba el cable, su controlador del sistema, el acceso, otros programas en el puerto, ModemManager, brltty, el temporizador de latencia, un entorno aislado y el controlador: una línea por comprobación, STATUS CHECK DETAIL [FIX], separados por tabuladores (código de salida 1 si falla alguna); --json las muestra como JSON</translation>
     </message>
+    <message>
+        <source>list the road classes: ID, NAME, the speed and rated power they allow and whether a throttle may work without pedalling, tab-separated</source>
+        <extracomment>ID, NAME name the columns printed</extracomment>
+        <translation>listar las clases de circulación: ID, NAME, la velocidad y la potencia nominal permitidas y si un acelerador puede actuar sin pedalear, separados por tabuladores</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print each value that breaks the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584) or a common size (26x2.1) the wheel perimeter too (exit 3 when some break it)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed</extracomment>
+        <translation>aplicar FILE sobre el estado inicial e imprimir cada valor que incumple la clase de circulación ID: RULE, CAPTION, VALUE, LIMIT, separados por tabuladores; con el neumático real en ETRTO (57-584) o medida común (26x2.1), también la circunferencia de la rueda (código 3 si algún valor la incumple)</translation>
+    </message>
+    <message>
+        <source>print the fingerprint of the sixty values a write of FILE sends, or without FILE read the controller and print the fingerprint of what it holds</source>
+        <extracomment>FILE as in the synopsis</extracomment>
+        <translation>imprimir la huella de los sesenta valores que envía una escritura de FILE, o sin FILE leer el controlador e imprimir la huella de lo que contiene</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and write its settings sheet, a one-page PDF with every parameter, the fingerprint, the road class check and lines to sign, to OUT.pdf</source>
+        <extracomment>FILE, OUT.pdf, ID, ETRTO as in the synopsis</extracomment>
+        <translation>aplicar FILE sobre el estado inicial y escribir su hoja de ajustes, un PDF de una página con cada parámetro, la huella, la comprobación de la clase de circulación y líneas para firmar, en OUT.pdf</translation>
+    </message>
+    <message>
+        <source>check exits 0 when the file keeps to the road class, 3 when some value breaks it, 2 on bad input or usage.</source>
+        <translation>check termina con 0 si el archivo cumple la clase de circulación, con 3 si algún valor la incumple, con 2 ante una entrada o un uso incorrectos.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no road class. vexlor-cli classes lists them.</source>
+        <extracomment>%1 what was given after --class; keep &quot;vexlor-cli classes&quot; as it is</extracomment>
+        <translation>«%1» no es una clase de circulación. vexlor-cli classes las lista.</translation>
+    </message>
+    <message>
+        <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>La hoja de ajustes reemplazaría %1, el archivo del que se hace. Indique otro archivo con -o.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1284,6 +1318,103 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
     </message>
 </context>
 <context>
+    <name>RoadCheck</name>
+    <message>
+        <source>only with pedalling: %1 or %2, or %3 cleared</source>
+        <extracomment>%1 and %2 the working styles &quot;Together with pedal sensor&quot; and &quot;Start by pedal sensor&quot;, %3 the check box &quot;Use throttle&quot;</extracomment>
+        <translation>solo pedaleando: %1 o %2, o %3 desmarcado</translation>
+    </message>
+    <message>
+        <source>%1, so it assists up to %2</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2000 mm&quot;), %2 a speed with its unit (&quot;27.4 km/h&quot;)</extracomment>
+        <translation>%1, así que asiste hasta %2</translation>
+    </message>
+    <message>
+        <source>%1, so it assists at any speed</source>
+        <extracomment>%1 the wheel perimeter with its unit, &quot;0 mm&quot;: the controller cannot measure the speed</extracomment>
+        <translation>%1, así que asiste a cualquier velocidad</translation>
+    </message>
+    <message>
+        <source>at least %1: the tire %2 rolls %3 a turn</source>
+        <extracomment>%1 the least wheel perimeter (&quot;2128 mm&quot;), %2 the tire (&quot;57-584&quot;), %3 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>como mínimo %1: el neumático %2 rueda %3 por vuelta</translation>
+    </message>
+    <message>
+        <source>throttle also without pedalling</source>
+        <translation>acelerador también sin pedalear</translation>
+    </message>
+    <message>
+        <source>throttle only while pedalling</source>
+        <translation>acelerador solo al pedalear</translation>
+    </message>
+    <message>
+        <source>Road class: %1</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>Clase de circulación: %1</translation>
+    </message>
+    <message>
+        <source>Tire: %1, %2 a turn</source>
+        <extracomment>%1 the tire (&quot;57-584&quot;), %2 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>Neumático: %1, %2 por vuelta</translation>
+    </message>
+    <message>
+        <source>These values break the road class %1:</source>
+        <extracomment>%1 the road class&apos;s name, &quot;EU / UK pedelec (EN 15194)&quot;</extracomment>
+        <translation>Estos valores incumplen la clase de circulación %1:</translation>
+    </message>
+    <message>
+        <source>The settings keep to the road class %1.</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>Los ajustes cumplen la clase de circulación %1.</translation>
+    </message>
+    <message>
+        <source>No road class chosen.</source>
+        <translation>Ninguna clase de circulación elegida.</translation>
+    </message>
+    <message>
+        <source>No tire given: the wheel perimeter is not checked.</source>
+        <extracomment>the tire was not given, so the wheel perimeter is not checked</extracomment>
+        <translation>No se indicó neumático: no se comprueba la circunferencia de la rueda.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no tire size. Give its ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1.</source>
+        <extracomment>%1 what was given; keep 57-584 and 26x2.1 as they are</extracomment>
+        <translation>«%1» no es una medida de neumático. Indique su medida ETRTO, ancho y diámetro de asiento del talón en milímetros (57-584), o una medida común como 26x2.1.</translation>
+    </message>
+</context>
+<context>
+    <name>RoadClasses</name>
+    <message>
+        <source>EU / UK pedelec (EN 15194)</source>
+        <extracomment>the European and British class of pedal-assist bikes; keep EN 15194</extracomment>
+        <translation>EPAC UE / R. U. (EN 15194)</translation>
+    </message>
+    <message>
+        <source>US class 1</source>
+        <extracomment>US class 1: pedal assist only, up to 20 mph</extracomment>
+        <translation>EE. UU. clase 1</translation>
+    </message>
+    <message>
+        <source>US class 2</source>
+        <extracomment>US class 2: throttle allowed, up to 20 mph</extracomment>
+        <translation>EE. UU. clase 2</translation>
+    </message>
+    <message>
+        <source>US class 3</source>
+        <extracomment>US class 3: pedal assist only, up to 28 mph</extracomment>
+        <translation>EE. UU. clase 3</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canadá</translation>
+    </message>
+    <message>
+        <source>Australia pedalec</source>
+        <extracomment>&quot;pedalec&quot; is the Australian rules&apos; own word for a pedal-assist bike</extracomment>
+        <translation>Australia pedalec</translation>
+    </message>
+</context>
+<context>
     <name>SafetyDialogs</name>
     <message>
         <source>Parameter</source>
@@ -1413,6 +1544,134 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>%1 (no. %2)</source>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (n.º %2)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSheet</name>
+    <message>
+        <source>Settings Sheet</source>
+        <translation>Hoja de ajustes</translation>
+    </message>
+    <message>
+        <source>Document: %1</source>
+        <extracomment>%1 the configuration file&apos;s name, &quot;bike.vxc&quot;</extracomment>
+        <translation>Documento: %1</translation>
+    </message>
+    <message>
+        <source>Document: not saved to a file</source>
+        <translation>Documento: no guardado en un archivo</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>%1 the date in the user&apos;s language</extracomment>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Made with: %1</source>
+        <extracomment>%1 the tool&apos;s name and version, &quot;Vexlor Adjustor 1.35&quot;</extracomment>
+        <translation>Hecho con: %1</translation>
+    </message>
+    <message>
+        <source>Controller software version: v%1</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Versión de software del controlador: v%1</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>a short mark of the whole configuration, such as 3F2A-91C0, shown above it</extracomment>
+        <translation>Huella</translation>
+    </message>
+    <message>
+        <source>Assist levels</source>
+        <extracomment>the title of a bar chart of the nine assist levels&apos; limits, in percent</extracomment>
+        <translation>Niveles de asistencia</translation>
+    </message>
+    <message>
+        <source>Road class check</source>
+        <translation>Comprobación de la clase de circulación</translation>
+    </message>
+    <message>
+        <source>Bike shop: date and signature</source>
+        <extracomment>under the line where the bike shop signs</extracomment>
+        <translation>Taller de bicicletas: fecha y firma</translation>
+    </message>
+    <message>
+        <source>Customer: date and signature</source>
+        <extracomment>under the line where the customer signs</extracomment>
+        <translation>Cliente: fecha y firma</translation>
+    </message>
+</context>
+<context>
+    <name>Shop</name>
+    <message>
+        <source>None</source>
+        <extracomment>the check dialog&apos;s choice of no road class</extracomment>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Check Road Class</source>
+        <translation>Comprobar la clase de circulación</translation>
+    </message>
+    <message>
+        <source>&amp;Road class:</source>
+        <translation>&amp;Clase de circulación:</translation>
+    </message>
+    <message>
+        <source>&amp;Tire:</source>
+        <translation>&amp;Neumático:</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
+        <translation>La medida ETRTO del neumático, ancho y diámetro de asiento del talón en milímetros (57-584), o una medida común como 26x2.1. Sin neumático no se comprueba la circunferencia de la rueda.</translation>
+    </message>
+    <message>
+        <source>Road Class Not Kept</source>
+        <translation>Clase de circulación no respetada</translation>
+    </message>
+    <message>
+        <source>Fingerprint %1</source>
+        <extracomment>in the status strip: %1 the fingerprint of the controller&apos;s settings, such as 3F2A-91C0</extracomment>
+        <translation>Huella %1</translation>
+    </message>
+    <message>
+        <source>Fingerprint of the window&apos;s settings: %1
+Fingerprint of the controller&apos;s settings: %2</source>
+        <extracomment>in the comparison: %1 the fingerprint of the window&apos;s settings, %2 the controller&apos;s</extracomment>
+        <translation>Huella de los ajustes de la ventana: %1
+Huella de los ajustes del controlador: %2</translation>
+    </message>
+    <message>
+        <source>Export Settings Sheet</source>
+        <translation>Exportar hoja de ajustes</translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <extracomment>the file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Roa&amp;d Class</source>
+        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
+        <translation>Clase de c&amp;irculación</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <translation>&amp;Ninguna</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Road Class…</source>
+        <translation>Compro&amp;bar la clase de circulación…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Settings Sheet…</source>
+        <translation>E&amp;xportar hoja de ajustes…</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
+        <translation>Huella</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,40 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
         <extracomment>keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed</extracomment>
         <translation>vérifie le câble, son pilote, l&apos;accès, les autres programmes sur le port, ModemManager, brltty, le délai de latence, un bac à sable et le contrôleur&#x202f;: une ligne chacun, STATUS CHECK DETAIL [FIX], séparés par des tabulations (code de sortie 1 si une vérification échoue)&#x202f;; --json les affiche en JSON</translation>
     </message>
+    <message>
+        <source>list the road classes: ID, NAME, the speed and rated power they allow and whether a throttle may work without pedalling, tab-separated</source>
+        <extracomment>ID, NAME name the columns printed</extracomment>
+        <translation>lister les classes routières&#x202f;: ID, NAME, la vitesse et la puissance nominale permises et si un accélérateur peut agir sans pédaler, séparés par des tabulations</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print each value that breaks the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584) or a common size (26x2.1) the wheel perimeter too (exit 3 when some break it)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed</extracomment>
+        <translation>appliquer FILE sur l&apos;état initial et afficher chaque valeur qui enfreint la classe routière ID&#x202f;: RULE, CAPTION, VALUE, LIMIT, séparés par des tabulations&#x202f;; avec le pneu réel en ETRTO (57-584) ou en taille courante (26x2.1), la circonférence de roue aussi (code 3 si des valeurs l&apos;enfreignent)</translation>
+    </message>
+    <message>
+        <source>print the fingerprint of the sixty values a write of FILE sends, or without FILE read the controller and print the fingerprint of what it holds</source>
+        <extracomment>FILE as in the synopsis</extracomment>
+        <translation>afficher l&apos;empreinte des soixante valeurs qu&apos;envoie une écriture de FILE, ou sans FILE lire le contrôleur et afficher l&apos;empreinte de ce qu&apos;il contient</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and write its settings sheet, a one-page PDF with every parameter, the fingerprint, the road class check and lines to sign, to OUT.pdf</source>
+        <extracomment>FILE, OUT.pdf, ID, ETRTO as in the synopsis</extracomment>
+        <translation>appliquer FILE sur l&apos;état initial et écrire sa fiche de réglages, un PDF d&apos;une page avec chaque paramètre, l&apos;empreinte, la vérification de la classe routière et des lignes à signer, dans OUT.pdf</translation>
+    </message>
+    <message>
+        <source>check exits 0 when the file keeps to the road class, 3 when some value breaks it, 2 on bad input or usage.</source>
+        <translation>check se termine par 0 si le fichier respecte la classe routière, par 3 si une valeur l&apos;enfreint, par 2 en cas d&apos;entrée ou d&apos;usage incorrect.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no road class. vexlor-cli classes lists them.</source>
+        <extracomment>%1 what was given after --class; keep &quot;vexlor-cli classes&quot; as it is</extracomment>
+        <translation>«&#x202f;%1&#x202f;» n&apos;est pas une classe routière. vexlor-cli classes les liste.</translation>
+    </message>
+    <message>
+        <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>La fiche de réglages remplacerait %1, le fichier dont elle est tirée. Indiquez un autre fichier avec -o.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1284,6 +1318,103 @@ puis fermez votre session et rouvrez-la.</translation>
     </message>
 </context>
 <context>
+    <name>RoadCheck</name>
+    <message>
+        <source>only with pedalling: %1 or %2, or %3 cleared</source>
+        <extracomment>%1 and %2 the working styles &quot;Together with pedal sensor&quot; and &quot;Start by pedal sensor&quot;, %3 the check box &quot;Use throttle&quot;</extracomment>
+        <translation>seulement en pédalant&#x202f;: %1 ou %2, ou %3 décoché</translation>
+    </message>
+    <message>
+        <source>%1, so it assists up to %2</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2000 mm&quot;), %2 a speed with its unit (&quot;27.4 km/h&quot;)</extracomment>
+        <translation>%1, donc l&apos;assistance va jusqu&apos;à %2</translation>
+    </message>
+    <message>
+        <source>%1, so it assists at any speed</source>
+        <extracomment>%1 the wheel perimeter with its unit, &quot;0 mm&quot;: the controller cannot measure the speed</extracomment>
+        <translation>%1, donc l&apos;assistance agit à toute vitesse</translation>
+    </message>
+    <message>
+        <source>at least %1: the tire %2 rolls %3 a turn</source>
+        <extracomment>%1 the least wheel perimeter (&quot;2128 mm&quot;), %2 the tire (&quot;57-584&quot;), %3 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>au moins %1&#x202f;: le pneu %2 roule %3 par tour</translation>
+    </message>
+    <message>
+        <source>throttle also without pedalling</source>
+        <translation>accélérateur aussi sans pédaler</translation>
+    </message>
+    <message>
+        <source>throttle only while pedalling</source>
+        <translation>accélérateur seulement en pédalant</translation>
+    </message>
+    <message>
+        <source>Road class: %1</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>Classe routière&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>Tire: %1, %2 a turn</source>
+        <extracomment>%1 the tire (&quot;57-584&quot;), %2 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>Pneu&#x202f;: %1, %2 par tour</translation>
+    </message>
+    <message>
+        <source>These values break the road class %1:</source>
+        <extracomment>%1 the road class&apos;s name, &quot;EU / UK pedelec (EN 15194)&quot;</extracomment>
+        <translation>Ces valeurs enfreignent la classe routière %1&#x202f;:</translation>
+    </message>
+    <message>
+        <source>The settings keep to the road class %1.</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>Les réglages respectent la classe routière %1.</translation>
+    </message>
+    <message>
+        <source>No road class chosen.</source>
+        <translation>Aucune classe routière choisie.</translation>
+    </message>
+    <message>
+        <source>No tire given: the wheel perimeter is not checked.</source>
+        <extracomment>the tire was not given, so the wheel perimeter is not checked</extracomment>
+        <translation>Aucun pneu indiqué&#x202f;: la circonférence de roue n&apos;est pas vérifiée.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no tire size. Give its ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1.</source>
+        <extracomment>%1 what was given; keep 57-584 and 26x2.1 as they are</extracomment>
+        <translation>«&#x202f;%1&#x202f;» n&apos;est pas une taille de pneu. Indiquez sa taille ETRTO, largeur et diamètre de talon en millimètres (57-584), ou une taille courante comme 26x2.1.</translation>
+    </message>
+</context>
+<context>
+    <name>RoadClasses</name>
+    <message>
+        <source>EU / UK pedelec (EN 15194)</source>
+        <extracomment>the European and British class of pedal-assist bikes; keep EN 15194</extracomment>
+        <translation>VAE UE / R.-U. (EN 15194)</translation>
+    </message>
+    <message>
+        <source>US class 1</source>
+        <extracomment>US class 1: pedal assist only, up to 20 mph</extracomment>
+        <translation>États-Unis classe 1</translation>
+    </message>
+    <message>
+        <source>US class 2</source>
+        <extracomment>US class 2: throttle allowed, up to 20 mph</extracomment>
+        <translation>États-Unis classe 2</translation>
+    </message>
+    <message>
+        <source>US class 3</source>
+        <extracomment>US class 3: pedal assist only, up to 28 mph</extracomment>
+        <translation>États-Unis classe 3</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canada</translation>
+    </message>
+    <message>
+        <source>Australia pedalec</source>
+        <extracomment>&quot;pedalec&quot; is the Australian rules&apos; own word for a pedal-assist bike</extracomment>
+        <translation>Australie pedalec</translation>
+    </message>
+</context>
+<context>
     <name>SafetyDialogs</name>
     <message>
         <source>Parameter</source>
@@ -1413,6 +1544,134 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>%1 (no. %2)</source>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (n° %2)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSheet</name>
+    <message>
+        <source>Settings Sheet</source>
+        <translation>Fiche de réglages</translation>
+    </message>
+    <message>
+        <source>Document: %1</source>
+        <extracomment>%1 the configuration file&apos;s name, &quot;bike.vxc&quot;</extracomment>
+        <translation>Document&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>Document: not saved to a file</source>
+        <translation>Document&#x202f;: non enregistré dans un fichier</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>%1 the date in the user&apos;s language</extracomment>
+        <translation>Date&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>Made with: %1</source>
+        <extracomment>%1 the tool&apos;s name and version, &quot;Vexlor Adjustor 1.35&quot;</extracomment>
+        <translation>Réalisé avec&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>Controller software version: v%1</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Version logicielle du contrôleur&#x202f;: v%1</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>a short mark of the whole configuration, such as 3F2A-91C0, shown above it</extracomment>
+        <translation>Empreinte</translation>
+    </message>
+    <message>
+        <source>Assist levels</source>
+        <extracomment>the title of a bar chart of the nine assist levels&apos; limits, in percent</extracomment>
+        <translation>Niveaux d&apos;assistance</translation>
+    </message>
+    <message>
+        <source>Road class check</source>
+        <translation>Vérification de la classe routière</translation>
+    </message>
+    <message>
+        <source>Bike shop: date and signature</source>
+        <extracomment>under the line where the bike shop signs</extracomment>
+        <translation>Vélociste&#x202f;: date et signature</translation>
+    </message>
+    <message>
+        <source>Customer: date and signature</source>
+        <extracomment>under the line where the customer signs</extracomment>
+        <translation>Client&#x202f;: date et signature</translation>
+    </message>
+</context>
+<context>
+    <name>Shop</name>
+    <message>
+        <source>None</source>
+        <extracomment>the check dialog&apos;s choice of no road class</extracomment>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Check Road Class</source>
+        <translation>Vérifier la classe routière</translation>
+    </message>
+    <message>
+        <source>&amp;Road class:</source>
+        <translation>&amp;Classe routière&#x202f;:</translation>
+    </message>
+    <message>
+        <source>&amp;Tire:</source>
+        <translation>&amp;Pneu&#x202f;:</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
+        <translation>La taille ETRTO du pneu, largeur et diamètre de talon en millimètres (57-584), ou une taille courante comme 26x2.1. Sans pneu, la circonférence de roue n&apos;est pas vérifiée.</translation>
+    </message>
+    <message>
+        <source>Road Class Not Kept</source>
+        <translation>Classe routière non respectée</translation>
+    </message>
+    <message>
+        <source>Fingerprint %1</source>
+        <extracomment>in the status strip: %1 the fingerprint of the controller&apos;s settings, such as 3F2A-91C0</extracomment>
+        <translation>Empreinte %1</translation>
+    </message>
+    <message>
+        <source>Fingerprint of the window&apos;s settings: %1
+Fingerprint of the controller&apos;s settings: %2</source>
+        <extracomment>in the comparison: %1 the fingerprint of the window&apos;s settings, %2 the controller&apos;s</extracomment>
+        <translation>Empreinte des réglages de la fenêtre&#x202f;: %1
+Empreinte des réglages du contrôleur&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>Export Settings Sheet</source>
+        <translation>Exporter la fiche de réglages</translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <extracomment>the file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Roa&amp;d Class</source>
+        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
+        <translation>Classe &amp;routière</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <translation>&amp;Aucune</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Road Class…</source>
+        <translation>Vér&amp;ifier la classe routière…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Settings Sheet…</source>
+        <translation>E&amp;xporter la fiche de réglages…</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
+        <translation>Empreinte</translation>
     </message>
 </context>
 <context>

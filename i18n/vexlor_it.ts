@@ -161,6 +161,40 @@ write esce con 1 anche quando la rilettura trova valori diversi da quelli scritt
         <extracomment>keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed</extracomment>
         <translation>controlla il cavo, il suo driver, l&apos;accesso, altri programmi sulla porta, ModemManager, brltty, il timer di latenza, una sandbox e la centralina: una riga per controllo, STATUS CHECK DETAIL [FIX], separati da tabulazioni (codice di uscita 1 se un controllo fallisce); --json li stampa in JSON</translation>
     </message>
+    <message>
+        <source>list the road classes: ID, NAME, the speed and rated power they allow and whether a throttle may work without pedalling, tab-separated</source>
+        <extracomment>ID, NAME name the columns printed</extracomment>
+        <translation>elencare le classi stradali: ID, NAME, la velocità e la potenza nominale ammesse e se un acceleratore può agire senza pedalare, separati da tabulazioni</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print each value that breaks the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584) or a common size (26x2.1) the wheel perimeter too (exit 3 when some break it)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed</extracomment>
+        <translation>applicare FILE allo stato iniziale e stampare ogni valore che viola la classe stradale ID: RULE, CAPTION, VALUE, LIMIT, separati da tabulazioni; con lo pneumatico reale come ETRTO (57-584) o misura comune (26x2.1) anche la circonferenza della ruota (codice 3 se qualche valore la viola)</translation>
+    </message>
+    <message>
+        <source>print the fingerprint of the sixty values a write of FILE sends, or without FILE read the controller and print the fingerprint of what it holds</source>
+        <extracomment>FILE as in the synopsis</extracomment>
+        <translation>stampare l&apos;impronta dei sessanta valori che una scrittura di FILE invia, o senza FILE leggere la centralina e stampare l&apos;impronta di ciò che contiene</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and write its settings sheet, a one-page PDF with every parameter, the fingerprint, the road class check and lines to sign, to OUT.pdf</source>
+        <extracomment>FILE, OUT.pdf, ID, ETRTO as in the synopsis</extracomment>
+        <translation>applicare FILE allo stato iniziale e scriverne la scheda delle impostazioni, un PDF di una pagina con ogni parametro, l&apos;impronta, la verifica della classe stradale e le righe per firmare, in OUT.pdf</translation>
+    </message>
+    <message>
+        <source>check exits 0 when the file keeps to the road class, 3 when some value breaks it, 2 on bad input or usage.</source>
+        <translation>check termina con 0 se il file rispetta la classe stradale, con 3 se qualche valore la viola, con 2 in caso di input o uso errato.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no road class. vexlor-cli classes lists them.</source>
+        <extracomment>%1 what was given after --class; keep &quot;vexlor-cli classes&quot; as it is</extracomment>
+        <translation>&apos;%1&apos; non è una classe stradale. vexlor-cli classes le elenca.</translation>
+    </message>
+    <message>
+        <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>La scheda impostazioni sostituirebbe %1, il file da cui è creata. Indicare un altro file con -o.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1284,6 +1318,103 @@ poi uscire dalla sessione e rientrare.</translation>
     </message>
 </context>
 <context>
+    <name>RoadCheck</name>
+    <message>
+        <source>only with pedalling: %1 or %2, or %3 cleared</source>
+        <extracomment>%1 and %2 the working styles &quot;Together with pedal sensor&quot; and &quot;Start by pedal sensor&quot;, %3 the check box &quot;Use throttle&quot;</extracomment>
+        <translation>solo pedalando: %1 o %2, oppure %3 disattivato</translation>
+    </message>
+    <message>
+        <source>%1, so it assists up to %2</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2000 mm&quot;), %2 a speed with its unit (&quot;27.4 km/h&quot;)</extracomment>
+        <translation>%1, quindi assiste fino a %2</translation>
+    </message>
+    <message>
+        <source>%1, so it assists at any speed</source>
+        <extracomment>%1 the wheel perimeter with its unit, &quot;0 mm&quot;: the controller cannot measure the speed</extracomment>
+        <translation>%1, quindi assiste a qualsiasi velocità</translation>
+    </message>
+    <message>
+        <source>at least %1: the tire %2 rolls %3 a turn</source>
+        <extracomment>%1 the least wheel perimeter (&quot;2128 mm&quot;), %2 the tire (&quot;57-584&quot;), %3 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>almeno %1: lo pneumatico %2 percorre %3 per giro</translation>
+    </message>
+    <message>
+        <source>throttle also without pedalling</source>
+        <translation>acceleratore anche senza pedalare</translation>
+    </message>
+    <message>
+        <source>throttle only while pedalling</source>
+        <translation>acceleratore solo pedalando</translation>
+    </message>
+    <message>
+        <source>Road class: %1</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>Classe stradale: %1</translation>
+    </message>
+    <message>
+        <source>Tire: %1, %2 a turn</source>
+        <extracomment>%1 the tire (&quot;57-584&quot;), %2 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>Pneumatico: %1, %2 per giro</translation>
+    </message>
+    <message>
+        <source>These values break the road class %1:</source>
+        <extracomment>%1 the road class&apos;s name, &quot;EU / UK pedelec (EN 15194)&quot;</extracomment>
+        <translation>Questi valori violano la classe stradale %1:</translation>
+    </message>
+    <message>
+        <source>The settings keep to the road class %1.</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>Le impostazioni rispettano la classe stradale %1.</translation>
+    </message>
+    <message>
+        <source>No road class chosen.</source>
+        <translation>Nessuna classe stradale scelta.</translation>
+    </message>
+    <message>
+        <source>No tire given: the wheel perimeter is not checked.</source>
+        <extracomment>the tire was not given, so the wheel perimeter is not checked</extracomment>
+        <translation>Nessuno pneumatico indicato: la circonferenza della ruota non viene verificata.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no tire size. Give its ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1.</source>
+        <extracomment>%1 what was given; keep 57-584 and 26x2.1 as they are</extracomment>
+        <translation>&apos;%1&apos; non è una misura di pneumatico. Indicare la misura ETRTO, larghezza e diametro di calettamento in millimetri (57-584), o una misura comune come 26x2.1.</translation>
+    </message>
+</context>
+<context>
+    <name>RoadClasses</name>
+    <message>
+        <source>EU / UK pedelec (EN 15194)</source>
+        <extracomment>the European and British class of pedal-assist bikes; keep EN 15194</extracomment>
+        <translation>EPAC UE / Regno Unito (EN 15194)</translation>
+    </message>
+    <message>
+        <source>US class 1</source>
+        <extracomment>US class 1: pedal assist only, up to 20 mph</extracomment>
+        <translation>USA classe 1</translation>
+    </message>
+    <message>
+        <source>US class 2</source>
+        <extracomment>US class 2: throttle allowed, up to 20 mph</extracomment>
+        <translation>USA classe 2</translation>
+    </message>
+    <message>
+        <source>US class 3</source>
+        <extracomment>US class 3: pedal assist only, up to 28 mph</extracomment>
+        <translation>USA classe 3</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canada</translation>
+    </message>
+    <message>
+        <source>Australia pedalec</source>
+        <extracomment>&quot;pedalec&quot; is the Australian rules&apos; own word for a pedal-assist bike</extracomment>
+        <translation>Australia pedalec</translation>
+    </message>
+</context>
+<context>
     <name>SafetyDialogs</name>
     <message>
         <source>Parameter</source>
@@ -1413,6 +1544,134 @@ poi uscire dalla sessione e rientrare.</translation>
         <source>%1 (no. %2)</source>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (n. %2)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSheet</name>
+    <message>
+        <source>Settings Sheet</source>
+        <translation>Scheda impostazioni</translation>
+    </message>
+    <message>
+        <source>Document: %1</source>
+        <extracomment>%1 the configuration file&apos;s name, &quot;bike.vxc&quot;</extracomment>
+        <translation>Documento: %1</translation>
+    </message>
+    <message>
+        <source>Document: not saved to a file</source>
+        <translation>Documento: non salvato in un file</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>%1 the date in the user&apos;s language</extracomment>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Made with: %1</source>
+        <extracomment>%1 the tool&apos;s name and version, &quot;Vexlor Adjustor 1.35&quot;</extracomment>
+        <translation>Creato con: %1</translation>
+    </message>
+    <message>
+        <source>Controller software version: v%1</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Versione software della centralina: v%1</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>a short mark of the whole configuration, such as 3F2A-91C0, shown above it</extracomment>
+        <translation>Impronta</translation>
+    </message>
+    <message>
+        <source>Assist levels</source>
+        <extracomment>the title of a bar chart of the nine assist levels&apos; limits, in percent</extracomment>
+        <translation>Livelli di assistenza</translation>
+    </message>
+    <message>
+        <source>Road class check</source>
+        <translation>Verifica della classe stradale</translation>
+    </message>
+    <message>
+        <source>Bike shop: date and signature</source>
+        <extracomment>under the line where the bike shop signs</extracomment>
+        <translation>Negozio di bici: data e firma</translation>
+    </message>
+    <message>
+        <source>Customer: date and signature</source>
+        <extracomment>under the line where the customer signs</extracomment>
+        <translation>Cliente: data e firma</translation>
+    </message>
+</context>
+<context>
+    <name>Shop</name>
+    <message>
+        <source>None</source>
+        <extracomment>the check dialog&apos;s choice of no road class</extracomment>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Check Road Class</source>
+        <translation>Verifica classe stradale</translation>
+    </message>
+    <message>
+        <source>&amp;Road class:</source>
+        <translation>&amp;Classe stradale:</translation>
+    </message>
+    <message>
+        <source>&amp;Tire:</source>
+        <translation>&amp;Pneumatico:</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
+        <translation>La misura ETRTO dello pneumatico, larghezza e diametro di calettamento in millimetri (57-584), o una misura comune come 26x2.1. Senza pneumatico la circonferenza della ruota non viene verificata.</translation>
+    </message>
+    <message>
+        <source>Road Class Not Kept</source>
+        <translation>Classe stradale non rispettata</translation>
+    </message>
+    <message>
+        <source>Fingerprint %1</source>
+        <extracomment>in the status strip: %1 the fingerprint of the controller&apos;s settings, such as 3F2A-91C0</extracomment>
+        <translation>Impronta %1</translation>
+    </message>
+    <message>
+        <source>Fingerprint of the window&apos;s settings: %1
+Fingerprint of the controller&apos;s settings: %2</source>
+        <extracomment>in the comparison: %1 the fingerprint of the window&apos;s settings, %2 the controller&apos;s</extracomment>
+        <translation>Impronta delle impostazioni della finestra: %1
+Impronta delle impostazioni della centralina: %2</translation>
+    </message>
+    <message>
+        <source>Export Settings Sheet</source>
+        <translation>Esporta scheda impostazioni</translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <extracomment>the file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
+        <translation>Documenti PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Roa&amp;d Class</source>
+        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
+        <translation>Classe s&amp;tradale</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <translation>&amp;Nessuna</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Road Class…</source>
+        <translation>Veri&amp;fica classe stradale…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Settings Sheet…</source>
+        <translation>Es&amp;porta scheda impostazioni…</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
+        <translation>Impronta</translation>
     </message>
 </context>
 <context>

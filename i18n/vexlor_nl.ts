@@ -161,6 +161,40 @@ write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreve
         <extracomment>keep the check names as they are; STATUS, CHECK, DETAIL and FIX name the fields printed</extracomment>
         <translation>controleert de kabel, het stuurprogramma, de toegang, andere programma&apos;s op de poort, ModemManager, brltty, de latentietimer, een sandbox en de controller: één regel per controle, STATUS CHECK DETAIL [FIX], gescheiden door tabs (afsluitcode 1 als een controle mislukt); --json toont ze als JSON</translation>
     </message>
+    <message>
+        <source>list the road classes: ID, NAME, the speed and rated power they allow and whether a throttle may work without pedalling, tab-separated</source>
+        <extracomment>ID, NAME name the columns printed</extracomment>
+        <translation>de wegklassen tonen: ID, NAME, de toegestane snelheid en het nominale vermogen en of een gashendel zonder trappen mag werken, gescheiden door tabs</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print each value that breaks the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584) or a common size (26x2.1) the wheel perimeter too (exit 3 when some break it)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed</extracomment>
+        <translation>FILE over de beginstand toepassen en elke waarde tonen die de wegklasse ID overtreedt: RULE, CAPTION, VALUE, LIMIT, gescheiden door tabs; met de echte band als ETRTO (57-584) of gangbare maat (26x2.1) ook de wielomtrek (afsluitcode 3 als waarden haar overtreden)</translation>
+    </message>
+    <message>
+        <source>print the fingerprint of the sixty values a write of FILE sends, or without FILE read the controller and print the fingerprint of what it holds</source>
+        <extracomment>FILE as in the synopsis</extracomment>
+        <translation>de vingerafdruk tonen van de zestig waarden die schrijven van FILE verstuurt, of zonder FILE de controller lezen en de vingerafdruk tonen van wat hij bevat</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and write its settings sheet, a one-page PDF with every parameter, the fingerprint, the road class check and lines to sign, to OUT.pdf</source>
+        <extracomment>FILE, OUT.pdf, ID, ETRTO as in the synopsis</extracomment>
+        <translation>FILE over de beginstand toepassen en het instellingenblad, een pdf van één pagina met elke parameter, de vingerafdruk, de controle van de wegklasse en regels om te tekenen, naar OUT.pdf schrijven</translation>
+    </message>
+    <message>
+        <source>check exits 0 when the file keeps to the road class, 3 when some value breaks it, 2 on bad input or usage.</source>
+        <translation>check eindigt met 0 als het bestand de wegklasse naleeft, met 3 als een waarde haar overtreedt, met 2 bij foute invoer of verkeerd gebruik.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no road class. vexlor-cli classes lists them.</source>
+        <extracomment>%1 what was given after --class; keep &quot;vexlor-cli classes&quot; as it is</extracomment>
+        <translation>&apos;%1&apos; is geen wegklasse. vexlor-cli classes toont ze.</translation>
+    </message>
+    <message>
+        <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>Het instellingenblad zou %1 vervangen, het bestand waarvan het gemaakt wordt. Geef met -o een ander bestand op.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1284,6 +1318,103 @@ en daarna af- en weer aanmelden.</translation>
     </message>
 </context>
 <context>
+    <name>RoadCheck</name>
+    <message>
+        <source>only with pedalling: %1 or %2, or %3 cleared</source>
+        <extracomment>%1 and %2 the working styles &quot;Together with pedal sensor&quot; and &quot;Start by pedal sensor&quot;, %3 the check box &quot;Use throttle&quot;</extracomment>
+        <translation>alleen met trappen: %1 of %2, of %3 uit</translation>
+    </message>
+    <message>
+        <source>%1, so it assists up to %2</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2000 mm&quot;), %2 a speed with its unit (&quot;27.4 km/h&quot;)</extracomment>
+        <translation>%1, dus het ondersteunt tot %2</translation>
+    </message>
+    <message>
+        <source>%1, so it assists at any speed</source>
+        <extracomment>%1 the wheel perimeter with its unit, &quot;0 mm&quot;: the controller cannot measure the speed</extracomment>
+        <translation>%1, dus het ondersteunt bij elke snelheid</translation>
+    </message>
+    <message>
+        <source>at least %1: the tire %2 rolls %3 a turn</source>
+        <extracomment>%1 the least wheel perimeter (&quot;2128 mm&quot;), %2 the tire (&quot;57-584&quot;), %3 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>minstens %1: de band %2 rolt %3 per omwenteling</translation>
+    </message>
+    <message>
+        <source>throttle also without pedalling</source>
+        <translation>gashendel ook zonder trappen</translation>
+    </message>
+    <message>
+        <source>throttle only while pedalling</source>
+        <translation>gashendel alleen tijdens het trappen</translation>
+    </message>
+    <message>
+        <source>Road class: %1</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>Wegklasse: %1</translation>
+    </message>
+    <message>
+        <source>Tire: %1, %2 a turn</source>
+        <extracomment>%1 the tire (&quot;57-584&quot;), %2 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>Band: %1, %2 per omwenteling</translation>
+    </message>
+    <message>
+        <source>These values break the road class %1:</source>
+        <extracomment>%1 the road class&apos;s name, &quot;EU / UK pedelec (EN 15194)&quot;</extracomment>
+        <translation>Deze waarden overtreden de wegklasse %1:</translation>
+    </message>
+    <message>
+        <source>The settings keep to the road class %1.</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>De instellingen houden zich aan de wegklasse %1.</translation>
+    </message>
+    <message>
+        <source>No road class chosen.</source>
+        <translation>Geen wegklasse gekozen.</translation>
+    </message>
+    <message>
+        <source>No tire given: the wheel perimeter is not checked.</source>
+        <extracomment>the tire was not given, so the wheel perimeter is not checked</extracomment>
+        <translation>Geen band opgegeven: de wielomtrek wordt niet gecontroleerd.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no tire size. Give its ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1.</source>
+        <extracomment>%1 what was given; keep 57-584 and 26x2.1 as they are</extracomment>
+        <translation>&apos;%1&apos; is geen bandenmaat. Geef de ETRTO-maat, breedte en hieldiameter in millimeter (57-584), of een gangbare maat zoals 26x2.1.</translation>
+    </message>
+</context>
+<context>
+    <name>RoadClasses</name>
+    <message>
+        <source>EU / UK pedelec (EN 15194)</source>
+        <extracomment>the European and British class of pedal-assist bikes; keep EN 15194</extracomment>
+        <translation>EU / VK pedelec (EN 15194)</translation>
+    </message>
+    <message>
+        <source>US class 1</source>
+        <extracomment>US class 1: pedal assist only, up to 20 mph</extracomment>
+        <translation>VS klasse 1</translation>
+    </message>
+    <message>
+        <source>US class 2</source>
+        <extracomment>US class 2: throttle allowed, up to 20 mph</extracomment>
+        <translation>VS klasse 2</translation>
+    </message>
+    <message>
+        <source>US class 3</source>
+        <extracomment>US class 3: pedal assist only, up to 28 mph</extracomment>
+        <translation>VS klasse 3</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canada</translation>
+    </message>
+    <message>
+        <source>Australia pedalec</source>
+        <extracomment>&quot;pedalec&quot; is the Australian rules&apos; own word for a pedal-assist bike</extracomment>
+        <translation>Australië pedalec</translation>
+    </message>
+</context>
+<context>
     <name>SafetyDialogs</name>
     <message>
         <source>Parameter</source>
@@ -1413,6 +1544,134 @@ en daarna af- en weer aanmelden.</translation>
         <source>%1 (no. %2)</source>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (nr. %2)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSheet</name>
+    <message>
+        <source>Settings Sheet</source>
+        <translation>Instellingenblad</translation>
+    </message>
+    <message>
+        <source>Document: %1</source>
+        <extracomment>%1 the configuration file&apos;s name, &quot;bike.vxc&quot;</extracomment>
+        <translation>Document: %1</translation>
+    </message>
+    <message>
+        <source>Document: not saved to a file</source>
+        <translation>Document: niet in een bestand opgeslagen</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>%1 the date in the user&apos;s language</extracomment>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Made with: %1</source>
+        <extracomment>%1 the tool&apos;s name and version, &quot;Vexlor Adjustor 1.35&quot;</extracomment>
+        <translation>Gemaakt met: %1</translation>
+    </message>
+    <message>
+        <source>Controller software version: v%1</source>
+        <extracomment>%1 the controller&apos;s software version such as 1-35, after the letter v</extracomment>
+        <translation>Softwareversie van de controller: v%1</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>a short mark of the whole configuration, such as 3F2A-91C0, shown above it</extracomment>
+        <translation>Vingerafdruk</translation>
+    </message>
+    <message>
+        <source>Assist levels</source>
+        <extracomment>the title of a bar chart of the nine assist levels&apos; limits, in percent</extracomment>
+        <translation>Ondersteuningsniveaus</translation>
+    </message>
+    <message>
+        <source>Road class check</source>
+        <translation>Controle van de wegklasse</translation>
+    </message>
+    <message>
+        <source>Bike shop: date and signature</source>
+        <extracomment>under the line where the bike shop signs</extracomment>
+        <translation>Fietsenwinkel: datum en handtekening</translation>
+    </message>
+    <message>
+        <source>Customer: date and signature</source>
+        <extracomment>under the line where the customer signs</extracomment>
+        <translation>Klant: datum en handtekening</translation>
+    </message>
+</context>
+<context>
+    <name>Shop</name>
+    <message>
+        <source>None</source>
+        <extracomment>the check dialog&apos;s choice of no road class</extracomment>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Check Road Class</source>
+        <translation>Wegklasse controleren</translation>
+    </message>
+    <message>
+        <source>&amp;Road class:</source>
+        <translation>&amp;Wegklasse:</translation>
+    </message>
+    <message>
+        <source>&amp;Tire:</source>
+        <translation>&amp;Band:</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
+        <translation>De ETRTO-maat van de band, breedte en hieldiameter in millimeter (57-584), of een gangbare maat zoals 26x2.1. Zonder band wordt de wielomtrek niet gecontroleerd.</translation>
+    </message>
+    <message>
+        <source>Road Class Not Kept</source>
+        <translation>Wegklasse niet nageleefd</translation>
+    </message>
+    <message>
+        <source>Fingerprint %1</source>
+        <extracomment>in the status strip: %1 the fingerprint of the controller&apos;s settings, such as 3F2A-91C0</extracomment>
+        <translation>Vingerafdruk %1</translation>
+    </message>
+    <message>
+        <source>Fingerprint of the window&apos;s settings: %1
+Fingerprint of the controller&apos;s settings: %2</source>
+        <extracomment>in the comparison: %1 the fingerprint of the window&apos;s settings, %2 the controller&apos;s</extracomment>
+        <translation>Vingerafdruk van de instellingen in het venster: %1
+Vingerafdruk van de instellingen in de controller: %2</translation>
+    </message>
+    <message>
+        <source>Export Settings Sheet</source>
+        <translation>Instellingenblad exporteren</translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <extracomment>the file dialog&apos;s filter; keep &quot;(*.pdf)&quot; as it is</extracomment>
+        <translation>PDF-documenten (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Roa&amp;d Class</source>
+        <extracomment>Connect &gt; Road Class: the submenu of legal classes writes are checked against</extracomment>
+        <translation>&amp;Wegklasse</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <extracomment>Connect &gt; Road Class &gt; None: writes are checked against no class</extracomment>
+        <translation>&amp;Geen</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Road Class…</source>
+        <translation>Wegklasse contr&amp;oleren…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Settings Sheet…</source>
+        <translation>Instellingenblad e&amp;xporteren…</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
+        <translation>Vingerafdruk</translation>
     </message>
 </context>
 <context>

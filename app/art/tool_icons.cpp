@@ -203,6 +203,36 @@ void boxWithArrow(QPainter &p)
     arrowHead(p, QPointF(12, 1), -90, 5.5);
 }
 
+// The settings sheet: a page of rows with a signature stroke at its foot.
+void signedSheet(QPainter &p)
+{
+    page(p);
+    p.setPen(QPen(kInk, 1.0));
+    for (double y : {9.0, 12.0, 15.0})
+        p.drawLine(QPointF(8, y), QPointF(17, y));
+    p.setPen(QPen(kBlue, 1.4, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath stroke;
+    stroke.moveTo(8, 19.5);
+    stroke.cubicTo(10, 16.5, 11, 21.5, 13, 18.5);
+    stroke.cubicTo(14, 17.5, 15, 20.5, 17, 19);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(stroke);
+}
+
+// The road class check: a round speed-limit sign.
+void speedSign(QPainter &p)
+{
+    p.setPen(QPen(QColor(200, 30, 30), 3.2));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(12, 12), 9.2, 9.2);
+    QFont font = p.font();
+    font.setPixelSize(9);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(kInk);
+    p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("25"));
+}
+
 void draw(QPainter &p, ToolPicture picture)
 {
     switch (picture) {
@@ -252,6 +282,12 @@ void draw(QPainter &p, ToolPicture picture)
         break;
     case ToolPicture::Language:
         globe(p);
+        break;
+    case ToolPicture::SettingsSheet:
+        signedSheet(p);
+        break;
+    case ToolPicture::RoadCheck:
+        speedSign(p);
         break;
     case ToolPicture::Doctor:
         firstAidCross(p);

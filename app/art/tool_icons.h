@@ -22,6 +22,8 @@ enum class ToolPicture {
     About,
     Language,   // a globe with its meridian and parallels
     Doctor,     // a white first-aid cross on green
+    SettingsSheet, // a page of rows, signed at its foot
+    RoadCheck,  // a round speed-limit sign
 };
 
 // The picture drawn for the tool bar and the menus, whatever the desktop's

@@ -1,7 +1,9 @@
 #include "controller_commands.h"
 
+#include "road_class_options.h"
 #include "shell_opener.h"
 #include "write_safety_options.h"
+#include "write_warnings.h"
 #include "dialogs/difference_table.h"
 #include "dialogs/message_boxes.h"
 #include "dialogs/safety_dialogs.h"
@@ -11,8 +13,8 @@
 #include "window/window_texts.h"
 
 #include "config/data_files.h"
-#include "params/field_limits.h"
 #include "params/parameter_codec.h"
+#include "params/settings_fingerprint.h"
 #include "protocol/transaction_texts.h"
 #include "session/controller_session.h"
 
@@ -37,7 +39,8 @@ QString doctorOffer()
 } // namespace
 
 ControllerCommands::ControllerCommands(ControllerSession &session, BackupStore &backups,
-                                       const WriteSafetyOptions &options, const StatusStrip &strip,
+                                       const WriteSafetyOptions &options,
+                                       const RoadClassOptions &roadClass, const StatusStrip &strip,
                                        const LinkActions &actions, ParameterBinding &binding,
                                        InputRules &rules, MessageBoxes &boxes,
                                        SafetyDialogs &dialogs, ShellOpener &shell,
@@ -45,6 +48,7 @@ ControllerCommands::ControllerCommands(ControllerSession &session, BackupStore &
     : QObject(parent)
     , m_session(session)
     , m_options(options)
+    , m_roadClass(roadClass)
     , m_numberFormat(numberFormat)
     , m_read(session, numberFormat)
     , m_write(session, backups, numberFormat)
@@ -82,6 +86,8 @@ void ControllerCommands::connectCommands()
     // effects the user's own change would have.
     connect(&m_read, &ControllerRead::valueDecoded, this,
             [this](const ControlAssignment &assignment) { m_binding.apply(assignment); });
+    connect(&m_read, &ControllerRead::valueReceived, this,
+            [this](int index, quint16 value) { m_known.take(index, value); });
     connect(&m_read, &ControllerRead::finished, this, &ControllerCommands::onReadFinished);
     connect(&m_write, &GuardedWrite::finished, this, &ControllerCommands::onWriteFinished);
     connect(&m_comparison, &ControllerComparison::finished, this,
@@ -139,6 +145,8 @@ void ControllerCommands::testConnection()
 void ControllerCommands::onConnectionChecked(const ConnectionCheckResult &result)
 {
     setLinkCommandsEnabled(true);
+    if (result.ok)
+        m_known.setVersion(result.versionText);
     if (!std::exchange(m_testRequested, false))
         return; // the connection doctor's, which shows it itself
     later([this, result] {
@@ -169,10 +177,11 @@ void ControllerCommands::writeController()
     const auto window = takeWindowValues();
     if (!window)
         return;
-    // The rules bound what is typed; a file or a read may hold anything.
-    const QList<LimitBreach> breaches = valuesBeyondFieldLimits(window->snapshot, m_numberFormat);
-    if (!breaches.isEmpty() && !m_dialogs.confirmWriteBeyondLimits(limitBreachLines(breaches)))
+    const WriteWarnings warnings = writeWarnings(window->snapshot, window->values, m_roadClass.current(),
+                                                 m_roadClass.tire(), m_numberFormat);
+    if (!warnings.isEmpty() && !m_dialogs.confirmWriteAnyway(warnings))
         return;
+    m_written = window->values;
     const WriteSafety safety = m_options.current();
     // "Busy" before the first frame goes out; the bar spans every phase.
     beginExchange(GuardedWrite::totalFrames(safety));
@@ -185,6 +194,7 @@ void ControllerCommands::compareWithController()
     const auto window = takeWindowValues();
     if (!window)
         return;
+    m_compared = window->values;
     beginExchange(kProtocolItemCount);
     if (m_comparison.start(window->values) != ExchangeStart::Started)
         showIdle();
@@ -224,11 +234,16 @@ void ControllerCommands::onExchangeStarted()
 
 void ControllerCommands::onReadFinished(const TransactionOutcome &outcome)
 {
+    m_known.readFinished(outcome.passed);
     finishExchange(outcome.passed, [this, outcome] { showOutcome(outcome); });
 }
 
 void ControllerCommands::onWriteFinished(const GuardedWriteOutcome &outcome)
 {
+    if (outcome.outcome.passed)
+        m_known.holds(m_written);
+    else
+        m_known.forget();
     if (!outcome.differences.isEmpty()) {
         const QList<DifferenceRow> rows = differenceRows(outcome.differences);
         finishExchange(false, [this, rows] { m_dialogs.showVerifyFailure(rows); });
@@ -240,11 +255,16 @@ void ControllerCommands::onWriteFinished(const GuardedWriteOutcome &outcome)
 void ControllerCommands::onComparisonFinished(const ComparisonOutcome &outcome)
 {
     if (!outcome.outcome.passed) {
+        m_known.forget();
         finishExchange(false, [this, o = outcome.outcome] { showOutcome(o); });
         return;
     }
-    finishExchange(true, [this, outcome] {
-        switch (m_dialogs.showComparison(differenceRows(outcome.differences))) {
+    m_known.take(0, outcome.controllerValues[0]);
+    m_known.holds(outcome.controllerValues);
+    const FingerprintPair fingerprints{settingsFingerprint(m_compared),
+                                       settingsFingerprint(outcome.controllerValues)};
+    finishExchange(true, [this, outcome, fingerprints] {
+        switch (m_dialogs.showComparison(differenceRows(outcome.differences), fingerprints)) {
         case ComparisonChoice::LoadControllerValues:
             // In index order, as a read puts them: the level count before its levels.
             for (const ControlAssignment &assignment : outcome.controllerAssignments)

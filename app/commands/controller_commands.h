@@ -1,5 +1,6 @@
 #pragma once
 
+#include "known_controller.h"
 #include "window/status_strip.h"
 #include "window/window_actions.h"
 
@@ -22,6 +23,7 @@ class ControllerSession;
 class InputRules;
 class MessageBoxes;
 class ParameterBinding;
+class RoadClassOptions;
 class SafetyDialogs;
 class ShellOpener;
 class WriteSafetyOptions;
@@ -32,14 +34,17 @@ struct UserMessage;
 // user gives (start-up, the device watch, the connection test, read, write
 // with its backup and check, the comparison, closing) and shows what it
 // reports in the status strip, in boxes and in the comparison's dialogs.
-// Nothing here waits: every exchange ends in a signal.
+// A write breaking the chosen road class is asked about first; the
+// fingerprint of what the controller holds is shown after a read, a write
+// and a comparison. Nothing here waits: every exchange ends in a signal.
 class ControllerCommands : public QObject {
     Q_OBJECT
 public:
     // Everything must outlive the commands. `numberFormat` is the user's:
     // values are sent and read back in it.
     ControllerCommands(ControllerSession &session, BackupStore &backups,
-                       const WriteSafetyOptions &options, const StatusStrip &strip,
+                       const WriteSafetyOptions &options, const RoadClassOptions &roadClass,
+                       const StatusStrip &strip,
                        const LinkActions &actions, ParameterBinding &binding, InputRules &rules,
                        MessageBoxes &boxes, SafetyDialogs &dialogs, ShellOpener &shell,
                        NumberFormat numberFormat, QObject *parent = nullptr);
@@ -54,6 +59,9 @@ public:
     // released(). Every exchange still running is abandoned without a box.
     void release();
     [[nodiscard]] bool isReleased() const;
+
+    // The controller's software version once a test or a read found it ("1-35").
+    [[nodiscard]] const QString &controllerVersion() const { return m_known.version(); }
 
 public slots:
     void testConnection();
@@ -106,11 +114,15 @@ private:
 
     ControllerSession &m_session;
     const WriteSafetyOptions &m_options;
+    const RoadClassOptions &m_roadClass;
     const NumberFormat m_numberFormat;
     ControllerRead m_read;
     GuardedWrite m_write;
     ControllerComparison m_comparison;
     StatusStrip m_strip;
+    KnownController m_known{m_strip.fingerprint};
+    ParameterValues m_written{};  // what the running write sends
+    ParameterValues m_compared{}; // the window's values the running comparison compares
     LinkActions m_actions;
     ParameterBinding &m_binding;
     InputRules &m_rules;

@@ -2,6 +2,7 @@
 
 #include "difference_table.h"
 #include "safety_texts.h"
+#include "shop_texts.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -11,7 +12,8 @@
 
 namespace vexlor {
 
-ComparisonDialog::ComparisonDialog(const QList<DifferenceRow> &rows, QWidget *parent)
+ComparisonDialog::ComparisonDialog(const QList<DifferenceRow> &rows,
+                                   const FingerprintPair &fingerprints, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("ComparisonDialog"));
@@ -30,6 +32,14 @@ ComparisonDialog::ComparisonDialog(const QList<DifferenceRow> &rows, QWidget *pa
                                                    summary, this);
         table->setObjectName(QStringLiteral("ComparisonTable"));
         layout->addWidget(table);
+    }
+    if (!fingerprints.window.isEmpty() && !fingerprints.controller.isEmpty()) {
+        auto *marks = new QLabel(texts::shopText(texts::kComparisonFingerprints)
+                                     .arg(fingerprints.window, fingerprints.controller),
+                                 this);
+        marks->setObjectName(QStringLiteral("ComparisonFingerprints"));
+        marks->setTextInteractionFlags(Qt::TextSelectableByMouse); // to copy onto paperwork
+        layout->addWidget(marks);
     }
 
     auto *buttons = new QDialogButtonBox(this);

@@ -4,8 +4,9 @@
 
 namespace vexlor {
 
-// The two file dialogs of the document commands, behind an interface so tests
-// choose a name instead of blocking on a modal dialog.
+// The file dialogs of the document commands and of the settings sheet,
+// behind an interface so tests choose a name instead of blocking on a modal
+// dialog.
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
@@ -15,6 +16,9 @@ public:
     // SaveDialog1: a name to save under, confirmed if it replaces a file;
     // empty when cancelled.
     [[nodiscard]] virtual QString chooseFileToSave() = 0;
+    // SheetDialog1: a name for the settings sheet (a PDF), `suggestedName`
+    // offered, confirmed if it replaces a file; empty when cancelled.
+    [[nodiscard]] virtual QString chooseSheetFile(const QString &suggestedName) = 0;
 };
 
 } // namespace vexlor

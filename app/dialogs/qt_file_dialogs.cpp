@@ -1,5 +1,6 @@
 #include "qt_file_dialogs.h"
 
+#include "shop_texts.h"
 #include "window/window_texts.h"
 
 #include <QDir>
@@ -31,6 +32,10 @@ void QtFileDialogs::setParentWindow(QWidget *window)
 {
     m_open = makeDialog(window, WindowTexts::tr("Open Configuration Files"), QFileDialog::AcceptOpen);
     m_save = makeDialog(window, WindowTexts::tr("Save Configuration Files"), QFileDialog::AcceptSave);
+    m_sheet = makeDialog(window, texts::shopText(texts::kSheetDialogTitle), QFileDialog::AcceptSave);
+    m_sheet->setObjectName(QStringLiteral("SheetDialog1"));
+    m_sheet->setNameFilter(texts::shopText(texts::kSheetFilter));
+    m_sheet->setDefaultSuffix(QStringLiteral("pdf"));
 }
 
 QString QtFileDialogs::chooseFileToOpen()
@@ -41,6 +46,12 @@ QString QtFileDialogs::chooseFileToOpen()
 QString QtFileDialogs::chooseFileToSave()
 {
     return run(m_save, m_lastSaved);
+}
+
+QString QtFileDialogs::chooseSheetFile(const QString &suggestedName)
+{
+    QString name = suggestedName;
+    return run(m_sheet, name);
 }
 
 QString QtFileDialogs::run(QFileDialog *dialog, QString &lastName)

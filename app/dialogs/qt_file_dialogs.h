@@ -13,6 +13,7 @@ namespace vexlor {
 // Files" and "Save Configuration Files", filter "Configuration Files (*.vxc)",
 // default suffix "vxc", starting in the current folder. Each dialog lives as
 // long as the window it belongs to and offers the name chosen last time.
+// SheetDialog1 saves a PDF under the name the sheet's command suggests.
 class QtFileDialogs final : public FileDialogs {
 public:
     // Makes the two dialogs as children of `window`; until then both cancel.
@@ -20,12 +21,14 @@ public:
 
     [[nodiscard]] QString chooseFileToOpen() override;
     [[nodiscard]] QString chooseFileToSave() override;
+    [[nodiscard]] QString chooseSheetFile(const QString &suggestedName) override;
 
 private:
     [[nodiscard]] static QString run(QFileDialog *dialog, QString &lastName);
 
     QPointer<QFileDialog> m_open;
     QPointer<QFileDialog> m_save;
+    QPointer<QFileDialog> m_sheet;
     QString m_lastOpened;
     QString m_lastSaved;
 };

@@ -2,19 +2,23 @@
 
 #include "comparison_dialog.h"
 #include "restore_backup_dialog.h"
+#include "road_check_dialog.h"
 #include "safety_texts.h"
+#include "shop_texts.h"
 #include "verify_failure_dialog.h"
 
 #include "params/limit_texts.h"
+#include "road/road_texts.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace vexlor {
 
-ComparisonChoice QtSafetyDialogs::showComparison(const QList<DifferenceRow> &rows)
+ComparisonChoice QtSafetyDialogs::showComparison(const QList<DifferenceRow> &rows,
+                                                 const FingerprintPair &fingerprints)
 {
-    ComparisonDialog dialog(rows, m_parent);
+    ComparisonDialog dialog(rows, fingerprints, m_parent);
     dialog.exec();
     return dialog.choice();
 }
@@ -32,11 +36,20 @@ void QtSafetyDialogs::showVerifyFailure(const QList<DifferenceRow> &rows)
     dialog.exec();
 }
 
-bool QtSafetyDialogs::confirmWriteBeyondLimits(const QString &values)
+bool QtSafetyDialogs::confirmWriteAnyway(const WriteWarnings &warnings)
 {
-    QMessageBox box(QMessageBox::Warning, texts::text(texts::kOutsideLimitsTitle),
-                    limitText(texts::kOutsideLimits) + QStringLiteral("\n\n") + values
-                        + QStringLiteral("\n\n") + texts::text(texts::kWriteAnyway),
+    // One question for everything, each list under its own sentence.
+    QString text;
+    if (!warnings.outsideLimits.isEmpty())
+        text += limitText(texts::kOutsideLimits) + QStringLiteral("\n\n") + warnings.outsideLimits
+            + QStringLiteral("\n\n");
+    if (!warnings.roadClassFindings.isEmpty()) {
+        text += roadText(texts::kBreaksClass).arg(warnings.roadClass) + QStringLiteral("\n\n")
+            + warnings.roadClassFindings + QStringLiteral("\n\n");
+    }
+    const QString title = warnings.outsideLimits.isEmpty() ? texts::shopText(texts::kClassBrokenTitle)
+                                                           : texts::text(texts::kOutsideLimitsTitle);
+    QMessageBox box(QMessageBox::Warning, title, text + texts::text(texts::kWriteAnyway),
                     QMessageBox::Cancel, m_parent);
     box.setObjectName(QStringLiteral("WriteAnywayBox"));
     box.setTextFormat(Qt::PlainText); // the values come from files
@@ -46,6 +59,14 @@ bool QtSafetyDialogs::confirmWriteBeyondLimits(const QString &values)
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
     return box.clickedButton() == write;
+}
+
+RoadCheckSetting QtSafetyDialogs::checkRoadClass(const ParameterValues &values, NumberFormat format,
+                                                 const RoadCheckSetting &setting)
+{
+    RoadCheckDialog dialog(values, format, setting, m_parent);
+    dialog.exec();
+    return dialog.setting();
 }
 
 } // namespace vexlor

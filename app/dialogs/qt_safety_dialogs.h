@@ -13,11 +13,15 @@ public:
     // The window the dialogs are modal to, once it exists.
     void setParentWindow(QWidget *window) { m_parent = window; }
 
-    [[nodiscard]] ComparisonChoice showComparison(const QList<DifferenceRow> &rows) override;
+    [[nodiscard]] ComparisonChoice showComparison(const QList<DifferenceRow> &rows,
+                                                  const FingerprintPair &fingerprints) override;
     [[nodiscard]] QString chooseBackup(const QList<BackupRow> &rows) override;
     void showVerifyFailure(const QList<DifferenceRow> &rows) override;
-    // A warning box; Cancel is the default button, so Enter writes nothing.
-    [[nodiscard]] bool confirmWriteBeyondLimits(const QString &values) override;
+    // A warning box listing both kinds of value, each under its sentence;
+    // Cancel is the default button, so Enter writes nothing.
+    [[nodiscard]] bool confirmWriteAnyway(const WriteWarnings &warnings) override;
+    [[nodiscard]] RoadCheckSetting checkRoadClass(const ParameterValues &values, NumberFormat format,
+                                                  const RoadCheckSetting &setting) override;
 
 private:
     QPointer<QWidget> m_parent;

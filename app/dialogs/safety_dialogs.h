@@ -1,5 +1,9 @@
 #pragma once
 
+#include "params/number_text.h"
+#include "params/parameter_comparison.h"
+#include "road/road_class.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -32,6 +36,31 @@ struct BackupRow {
     int sequence = 1;        // its place among the backups of its second: 1, 2 ...
 };
 
+// The fingerprints of the window's settings and of the controller's.
+struct FingerprintPair {
+    QString window;
+    QString controller;
+};
+
+// What a write is about to send that the user may not mean, one value a line:
+// values beyond the limits the window holds its fields to, and values that
+// break the chosen road class.
+struct WriteWarnings {
+    QString outsideLimits;     // empty: none
+    QString roadClass;         // the broken class's name
+    QString roadClassFindings; // empty: the class is kept, or none is chosen
+
+    [[nodiscard]] bool isEmpty() const { return outsideLimits.isEmpty() && roadClassFindings.isEmpty(); }
+};
+
+// The road-class check as the window offers it: the values a write would
+// send, checked against a class with the tire the user gives; the class and
+// the tire text are what the user leaves it with.
+struct RoadCheckSetting {
+    const RoadClass *roadClass = nullptr; // none
+    QString tire;                         // as typed; empty: none
+};
+
 // The dialogs of comparing, restoring and verifying, behind an interface so
 // tests answer them instead of blocking on a modal dialog.
 class SafetyDialogs {
@@ -40,14 +69,19 @@ public:
 
     // The differences between the window and the controller (none: the
     // controller holds the window's settings), and what to do about them.
-    [[nodiscard]] virtual ComparisonChoice showComparison(const QList<DifferenceRow> &rows) = 0;
+    [[nodiscard]] virtual ComparisonChoice showComparison(const QList<DifferenceRow> &rows,
+                                                          const FingerprintPair &fingerprints) = 0;
     // The backups, newest first; the path of the one to load, empty for none.
     [[nodiscard]] virtual QString chooseBackup(const QList<BackupRow> &rows) = 0;
     // A write's check found the controller holding other values than written.
     virtual void showVerifyFailure(const QList<DifferenceRow> &rows) = 0;
-    // Values beyond the limits the window holds its fields to are about to
-    // be written (`values`: one line each); true to write them all the same.
-    [[nodiscard]] virtual bool confirmWriteBeyondLimits(const QString &values) = 0;
+    // Values beyond the limits the window holds its fields to, or breaking
+    // the road class, are about to be written; true to write them all the same.
+    [[nodiscard]] virtual bool confirmWriteAnyway(const WriteWarnings &warnings) = 0;
+    // The window's values (`values`, in `format`) checked against a road
+    // class and a tire, both of which the user may change there.
+    [[nodiscard]] virtual RoadCheckSetting checkRoadClass(const ParameterValues &values, NumberFormat format,
+                                                          const RoadCheckSetting &setting) = 0;
 };
 
 } // namespace vexlor

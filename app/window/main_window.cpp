@@ -8,6 +8,8 @@
 #include "commands/document_commands.h"
 #include "commands/help_commands.h"
 #include "commands/language_options.h"
+#include "commands/road_class_options.h"
+#include "commands/shop_commands.h"
 #include "commands/write_safety_options.h"
 #include "pages/field_descriptions.h"
 #include "pages/general_page.h"
@@ -126,14 +128,19 @@ void MainWindow::buildCommands(const DesktopServices &desktop, ControllerSession
                                                      m_actions.reopen);
     m_writeOptions = new WriteSafetyOptions(m_actions.backUpBeforeWrite, m_actions.verifyAfterWrite,
                                             start.settings, m_boxes, this);
+    m_roadClassOptions = new RoadClassOptions(m_actions.roadClasses, start.settings, m_boxes, this);
     m_backups = std::make_unique<BackupStore>(start.backupFolder);
     m_controller = std::make_unique<ControllerCommands>(
-        session, *m_backups, *m_writeOptions, m_strip, m_actions.linkActions(), *m_binding,
-        *m_rules, m_boxes, desktop.safetyDialogs, m_shell, m_numberFormat);
+        session, *m_backups, *m_writeOptions, *m_roadClassOptions, m_strip, m_actions.linkActions(),
+        *m_binding, *m_rules, m_boxes, desktop.safetyDialogs, m_shell, m_numberFormat);
     m_backupCommands = std::make_unique<BackupCommands>(*m_backups, *m_binding, *m_rules, m_boxes,
                                                         desktop.safetyDialogs, m_numberFormat);
     m_help = std::make_unique<HelpCommands>(m_shell, m_boxes, m_caption, start.language);
     m_languageOptions = new LanguageOptions(m_actions.languages, start.settings, m_boxes, this);
+    m_shop = std::make_unique<ShopCommands>(
+        ShopCommands::Sources{*m_binding, *m_rules, *m_roadClassOptions, *m_documents, *m_controller},
+        ShopCommands::Desktop{m_boxes, desktop.fileDialogs, desktop.safetyDialogs, m_shell},
+        m_numberFormat, start.language);
 }
 
 void MainWindow::connectCommands()
@@ -148,6 +155,8 @@ void MainWindow::connectCommands()
     connect(a.saveAs, &QAction::triggered, documents, &DocumentCommands::saveDocumentAs);
     connect(a.restoreBackup, &QAction::triggered, m_backupCommands.get(),
             &BackupCommands::restoreBackup);
+    connect(a.exportSettingsSheet, &QAction::triggered, m_shop.get(),
+            &ShopCommands::exportSettingsSheet);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
 
     ControllerCommands *controller = m_controller.get();
@@ -156,6 +165,7 @@ void MainWindow::connectCommands()
     connect(a.writeSettings, &QAction::triggered, controller, &ControllerCommands::writeController);
     connect(a.compareWithController, &QAction::triggered, controller,
             &ControllerCommands::compareWithController);
+    connect(a.checkRoadClass, &QAction::triggered, m_shop.get(), &ShopCommands::checkRoadClass);
 
     connect(a.helpTopics, &QAction::triggered, m_help.get(), &HelpCommands::showHelpTopics);
     connect(a.technicalSupport, &QAction::triggered, m_help.get(), &HelpCommands::contactSupport);
@@ -184,6 +194,7 @@ void MainWindow::startUp()
     loadRecentMenu();
     loadWriteOptions();
     loadLanguageChoice();
+    loadRoadClassChoice();
     openStartDocument();
 }
 
@@ -246,6 +257,12 @@ void MainWindow::loadLanguageChoice()
 {
     // Its own section too; the language itself was chosen before the window was built.
     m_languageOptions->load();
+}
+
+void MainWindow::loadRoadClassChoice()
+{
+    // Its own section too: the class a shop works to stays chosen.
+    m_roadClassOptions->load();
 }
 
 void MainWindow::openStartDocument()

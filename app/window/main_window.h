@@ -25,6 +25,8 @@ class HelpCommands;
 class InputRules;
 class LanguageOptions;
 class ParameterBinding;
+class RoadClassOptions;
+class ShopCommands;
 class WriteSafetyOptions;
 
 // The tool's one working window (TForm1): every parameter as a control on the
@@ -79,6 +81,7 @@ private:
     void loadRecentMenu();
     void loadWriteOptions();
     void loadLanguageChoice();
+    void loadRoadClassChoice();
     void openStartDocument();
 
     // Closing: the controller link is released first; nothing is asked.
@@ -102,6 +105,7 @@ private:
     InputRules *m_rules = nullptr;
     WriteSafetyOptions *m_writeOptions = nullptr;
     LanguageOptions *m_languageOptions = nullptr;
+    RoadClassOptions *m_roadClassOptions = nullptr;
     std::unique_ptr<BackupStore> m_backups;
     // Destroyed before the widgets they work on.
     std::unique_ptr<ParameterBinding> m_binding;
@@ -109,6 +113,7 @@ private:
     std::unique_ptr<ControllerCommands> m_controller;
     std::unique_ptr<BackupCommands> m_backupCommands;
     std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<ShopCommands> m_shop;
 };
 
 } // namespace vexlor

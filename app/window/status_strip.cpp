@@ -1,6 +1,7 @@
 #include "status_strip.h"
 
 #include "window_texts.h"
+#include "dialogs/shop_texts.h"
 
 #include "link/device_state.h"
 #include "protocol/transaction_texts.h"
@@ -81,12 +82,20 @@ StatusStrip buildStatusStrip(QWidget *parent)
                              {deviceStateText(DeviceState::Connected) + u' ',
                               deviceStateText(DeviceState::Lost) + u' '},
                              strip);
+    const QString fingerprintText = texts::shopText(texts::kFingerprintStatus);
+    auto *fingerprint = statusLabel("FingerprintLabel", texts::shopText(texts::kFingerprintName), 0,
+                                    {fingerprintText.arg(QStringLiteral("DDDD-DDDD")),
+                                     fingerprintText.arg(QStringLiteral("8888-8888"))},
+                                    strip);
+    fingerprint->setTextInteractionFlags(Qt::TextSelectableByMouse); // to copy onto paperwork
 
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(1, 1, 1, 1);
     row->setSpacing(0);
     row->addWidget(progress, 1);
     row->addWidget(divider(6, strip));
+    row->addWidget(fingerprint);
+    row->addWidget(divider(3, strip));
     row->addWidget(result);
     row->addWidget(divider(3, strip));
     row->addWidget(activity);
@@ -97,7 +106,7 @@ StatusStrip buildStatusStrip(QWidget *parent)
     setStatusLabel(link, deviceStateText(DeviceState::Connected) + u' ');
     setStatusLabel(activity, transactionText(texts::kIdle), kLime);
     setStatusLabel(result, QStringLiteral("----"), kLime);
-    return StatusStrip{strip, link, activity, result, progress};
+    return StatusStrip{strip, link, activity, result, progress, fingerprint};
 }
 
 } // namespace vexlor

@@ -15,14 +15,16 @@ inline const QColor kLime{0, 255, 0};
 inline const QColor kRed{255, 0, 0};
 
 // The strip along the window's bottom (Panel1). From the right edge:
-// Label15 (link state), Label43 (activity), Label44 (result), and
-// ProgressBar1 filling the rest, separated by thin dividers.
+// Label15 (link state), Label43 (activity), Label44 (result), the
+// fingerprint of the controller's settings once known (FingerprintLabel),
+// and ProgressBar1 filling the rest, separated by thin dividers.
 struct StatusStrip {
     QFrame *frame = nullptr;        // Panel1
     QLabel *linkState = nullptr;    // Label15
     QLabel *activity = nullptr;     // Label43
     QLabel *result = nullptr;       // Label44
     QProgressBar *progress = nullptr; // ProgressBar1
+    QLabel *fingerprint = nullptr;  // FingerprintLabel
 };
 [[nodiscard]] StatusStrip buildStatusStrip(QWidget *parent);
 

@@ -4,6 +4,9 @@
 #include "art/menu_icon_style.h"
 #include "art/tool_icons.h"
 #include "dialogs/safety_texts.h"
+#include "dialogs/shop_texts.h"
+
+#include "road/road_class.h"
 
 #include "language_choice.h"
 
@@ -117,16 +120,9 @@ void addLanguageItems(QMainWindow *window, WindowActions &a)
     }
 }
 
-} // namespace
-
-WindowActions buildWindowActions(QMainWindow *window)
+// File > Reopen and its four items.
+void addReopenItems(QMainWindow *window, WindowActions &a)
 {
-    WindowActions a;
-    a.fileMenu = addMenu(window, "FileF1", WindowTexts::tr("&File"));
-    a.newConfiguration = addItem(window, a.fileMenu, "New1", WindowTexts::tr("&New Configuration"),
-                                 ToolPicture::NewPage);
-    a.open = addItem(window, a.fileMenu, "Open1", WindowTexts::tr("&Open Configuration..."),
-                     ToolPicture::OpenFolder, QKeySequence(Qt::CTRL | Qt::Key_O));
     a.reopenMenu = a.fileMenu->addMenu(toolIcon(ToolPicture::Reopen), WindowTexts::tr("&Reopen"));
     a.reopenMenu->setObjectName(QStringLiteral("Reopen1"));
     useLargeIcons(a.reopenMenu);
@@ -141,6 +137,55 @@ WindowActions buildWindowActions(QMainWindow *window)
         a.reopenMenu->addAction(item);
         a.reopen[i] = item;
     }
+}
+
+// The object name of a class's item: "eu-epac" gives RoadClassEuEpac1.
+QByteArray roadClassItemName(const char *id)
+{
+    QByteArray name = "RoadClass";
+    for (const QByteArray &part : QByteArray(id).split('-'))
+        name += part.left(1).toUpper() + part.mid(1);
+    return name + '1';
+}
+
+// Connect > Road Class: None or one of the classes, one ticked at a time,
+// each class with the first of its letters still free as access letter;
+// then the check against it.
+void addRoadClassItems(QMainWindow *window, WindowActions &a)
+{
+    a.roadClassMenu = a.connectMenu->addMenu(texts::shopText(texts::kRoadClassMenu));
+    a.roadClassMenu->setObjectName(QStringLiteral("RoadClass1"));
+    a.roadClassMenu->menuAction()->setObjectName(QStringLiteral("RoadClass1"));
+    a.roadClasses << addOption(window, a.roadClassMenu, "RoadClassNone1",
+                               texts::shopText(texts::kNoRoadClassItem));
+    a.roadClasses.last()->setData(QString());
+    a.roadClassMenu->addSeparator();
+    QSet<QChar> taken{accessLetter(a.roadClasses.last()->text())};
+    for (const RoadClass &c : roadClasses()) {
+        a.roadClasses << addOption(window, a.roadClassMenu, roadClassItemName(c.id).constData(),
+                                   withFreeAccessLetter(roadClassName(c), taken));
+        a.roadClasses.last()->setData(QString::fromLatin1(c.id));
+    }
+    auto *group = new QActionGroup(a.roadClassMenu);
+    for (QAction *item : std::as_const(a.roadClasses)) {
+        item->setChecked(false);
+        group->addAction(item);
+    }
+    a.checkRoadClass = addItem(window, a.connectMenu, "CheckRoadClass1",
+                               texts::shopText(texts::kCheckRoadClassItem), ToolPicture::RoadCheck);
+}
+
+} // namespace
+
+WindowActions buildWindowActions(QMainWindow *window)
+{
+    WindowActions a;
+    a.fileMenu = addMenu(window, "FileF1", WindowTexts::tr("&File"));
+    a.newConfiguration = addItem(window, a.fileMenu, "New1", WindowTexts::tr("&New Configuration"),
+                                 ToolPicture::NewPage);
+    a.open = addItem(window, a.fileMenu, "Open1", WindowTexts::tr("&Open Configuration..."),
+                     ToolPicture::OpenFolder, QKeySequence(Qt::CTRL | Qt::Key_O));
+    addReopenItems(window, a);
     a.restoreBackup = addItem(window, a.fileMenu, "RestoreBackup1",
                               texts::text(texts::kRestoreBackupItem), ToolPicture::RestoreBackup);
     a.fileMenu->addSeparator();
@@ -148,6 +193,8 @@ WindowActions buildWindowActions(QMainWindow *window)
                      QKeySequence(Qt::CTRL | Qt::Key_S));
     a.saveAs = addItem(window, a.fileMenu, "Saveas1", WindowTexts::tr("Save &As..."),
                        ToolPicture::SaveAs);
+    a.exportSettingsSheet = addItem(window, a.fileMenu, "ExportSettingsSheet1",
+                                    texts::shopText(texts::kExportSheetItem), ToolPicture::SettingsSheet);
     a.fileMenu->addSeparator();
     a.exit = addItem(window, a.fileMenu, "Exit1", WindowTexts::tr("E&xit"), ToolPicture::Exit);
 
@@ -169,6 +216,8 @@ WindowActions buildWindowActions(QMainWindow *window)
                                     texts::text(texts::kBackUpBeforeWriteItem));
     a.verifyAfterWrite = addOption(window, a.connectMenu, "VerifyAfterWrite1",
                                    texts::text(texts::kVerifyAfterWriteItem));
+    a.connectMenu->addSeparator();
+    addRoadClassItems(window, a);
 
     a.helpMenu = addMenu(window, "Help1", WindowTexts::tr("&Help"));
     a.helpTopics = addItem(window, a.helpMenu, "HelpTopics1", WindowTexts::tr("&Help Topics"),

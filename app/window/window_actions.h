@@ -26,6 +26,7 @@ struct WindowActions {
     QMenu *connectMenu = nullptr; // Connect1
     QMenu *helpMenu = nullptr;    // Help1
     QMenu *languageMenu = nullptr; // Language1, in Help
+    QMenu *roadClassMenu = nullptr; // RoadClass1, in Connect
 
     QAction *newConfiguration = nullptr;  // New1
     QAction *open = nullptr;              // Open1, Ctrl+O
@@ -33,6 +34,7 @@ struct WindowActions {
     QAction *restoreBackup = nullptr;     // RestoreBackup1
     QAction *save = nullptr;              // Save1, Ctrl+S
     QAction *saveAs = nullptr;            // Saveas1
+    QAction *exportSettingsSheet = nullptr; // ExportSettingsSheet1
     QAction *exit = nullptr;              // Exit1
     QAction *testConnection = nullptr;    // TestConnection1
     QAction *readSettings = nullptr;      // ReadSettings1, F3
@@ -41,6 +43,11 @@ struct WindowActions {
     // Checkable, on unless config.ini says otherwise.
     QAction *backUpBeforeWrite = nullptr; // BackUpBeforeWrite1
     QAction *verifyAfterWrite = nullptr;  // VerifyAfterWrite1
+    // Connect > Road Class: checkable and exclusive; each carries its class
+    // id as data: "" for RoadClassNone1, then the classes in roadClasses()
+    // order ("eu-epac": RoadClassEuEpac1).
+    QList<QAction *> roadClasses;
+    QAction *checkRoadClass = nullptr;    // CheckRoadClass1
     QAction *helpTopics = nullptr;        // HelpTopics1
     QAction *technicalSupport = nullptr;  // TechnicalSupport1
     QAction *connectionDoctor = nullptr;  // ConnectionDoctor1

@@ -17,6 +17,7 @@ ExchangeStart ControllerRead::start(const ParameterValues &values)
 
 void ControllerRead::onValueRead(int index, quint16 value)
 {
+    emit valueReceived(index, value);
     if (const std::optional<ControlValue> decoded = decodeParameter(index, value, m_format))
         emit valueDecoded({index, *decoded});
 }

@@ -22,6 +22,9 @@ public:
     [[nodiscard]] ExchangeStart start(const ParameterValues &values);
 
 signals:
+    // One accepted reply's value as the controller holds it, for every index
+    // (index 0: the controller's software version), before it is decoded.
+    void valueReceived(int index, quint16 value);
     // One accepted reply, decoded into its control's value.
     void valueDecoded(const vexlor::ControlAssignment &assignment);
     // Not emitted when the session is released meanwhile.

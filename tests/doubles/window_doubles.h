@@ -128,7 +128,9 @@ class ScriptedFileDialogs final : public vexlor::FileDialogs {
 public:
     QStringList openAnswers;
     QStringList saveAnswers;
-    QStringList asked; // "open", "save"
+    QStringList sheetAnswers;
+    QStringList asked; // "open", "save", "sheet"
+    QStringList suggestedSheetNames;
 
     QString chooseFileToOpen() override
     {
@@ -140,26 +142,39 @@ public:
         asked.append(QStringLiteral("save"));
         return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
     }
+    QString chooseSheetFile(const QString &suggestedName) override
+    {
+        asked.append(QStringLiteral("sheet"));
+        suggestedSheetNames.append(suggestedName);
+        return sheetAnswers.isEmpty() ? QString() : sheetAnswers.takeFirst();
+    }
 };
 
-// Records the comparisons, backup lists and failed checks the window would
-// show, and answers them as the test says.
+// Records the comparisons, backup lists, failed checks, questions before a
+// write and road-class checks the window would show, and answers them as the
+// test says.
 class RecordingSafetyDialogs final : public vexlor::SafetyDialogs {
 public:
     QList<QList<vexlor::DifferenceRow>> comparisons;
+    QList<vexlor::FingerprintPair> comparisonFingerprints;
     QList<QList<vexlor::BackupRow>> backupLists;
     QList<QList<vexlor::DifferenceRow>> verifyFailures;
-    QStringList limitQuestions; // the values listed by each "Write anyway?"
+    QStringList limitQuestions; // the values beyond the limits listed by each "Write anyway?"
+    QStringList roadClassQuestions; // the findings it listed, "" for none
+    QList<vexlor::ParameterValues> roadChecks; // the values each check was shown
+    vexlor::RoadCheckSetting roadCheckAnswer;  // what the check is left with
     vexlor::ComparisonChoice comparisonAnswer = vexlor::ComparisonChoice::Close;
     int backupAnswer = 0; // the row chosen; -1 cancels
     bool writeAnyway = false; // the answer to "Write anyway?"
     // Runs as each dialog appears: "comparison", "backups", "verify failure",
-    // "write anyway".
+    // "write anyway", "road check".
     std::function<void(const QString &kind)> onShown;
 
-    vexlor::ComparisonChoice showComparison(const QList<vexlor::DifferenceRow> &rows) override
+    vexlor::ComparisonChoice showComparison(const QList<vexlor::DifferenceRow> &rows,
+                                            const vexlor::FingerprintPair &fingerprints) override
     {
         comparisons.append(rows);
+        comparisonFingerprints.append(fingerprints);
         shown(QStringLiteral("comparison"));
         return comparisonAnswer;
     }
@@ -175,11 +190,19 @@ public:
         verifyFailures.append(rows);
         shown(QStringLiteral("verify failure"));
     }
-    bool confirmWriteBeyondLimits(const QString &values) override
+    bool confirmWriteAnyway(const vexlor::WriteWarnings &warnings) override
     {
-        limitQuestions.append(values);
+        limitQuestions.append(warnings.outsideLimits);
+        roadClassQuestions.append(warnings.roadClassFindings);
         shown(QStringLiteral("write anyway"));
         return writeAnyway;
+    }
+    vexlor::RoadCheckSetting checkRoadClass(const vexlor::ParameterValues &values, vexlor::NumberFormat,
+                                            const vexlor::RoadCheckSetting &) override
+    {
+        roadChecks.append(values);
+        shown(QStringLiteral("road check"));
+        return roadCheckAnswer;
     }
 
 private:

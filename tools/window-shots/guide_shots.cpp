@@ -85,7 +85,8 @@ bool saveErrorBox(MainWindow &window, const QDir &out)
 
 bool saveGuideShots(MainWindow &window, const QDir &out)
 {
-    ComparisonDialog comparison(sampleDifferences(window.numberFormat()), &window);
+    const SampleComparison sample = sampleComparison(window.numberFormat());
+    ComparisonDialog comparison(sample.rows, sample.fingerprints, &window);
     comparison.show();
     RestoreBackupDialog restore(sampleBackups(), &window);
     restore.show();

@@ -2,11 +2,12 @@
 
 #include "params/parameter_codec.h"
 #include "params/parameter_comparison.h"
+#include "params/settings_fingerprint.h"
 #include "session/backup_record_texts.h"
 
 namespace vexlor {
 
-QList<DifferenceRow> sampleDifferences(NumberFormat format)
+SampleComparison sampleComparison(NumberFormat format)
 {
     const ParameterValues window = encodeAll(ParameterSnapshot::initial(), format).values;
     ParameterValues controller = window;
@@ -15,7 +16,8 @@ QList<DifferenceRow> sampleDifferences(NumberFormat format)
     controller[20] = 3;   // three assist levels
     controller[40] = 2;   // sensorless
     controller[48] = 123; // mOhm
-    return differenceRows(differingParameters(window, controller, format));
+    return {differenceRows(differingParameters(window, controller, format)),
+            {settingsFingerprint(window), settingsFingerprint(controller)}};
 }
 
 QList<BackupRow> sampleBackups()

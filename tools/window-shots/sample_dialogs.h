@@ -10,8 +10,12 @@
 namespace vexlor {
 
 // A controller that differs from the window in five parameters, as a
-// comparison lists them.
-[[nodiscard]] QList<DifferenceRow> sampleDifferences(NumberFormat format);
+// comparison lists them, with the fingerprints of both.
+struct SampleComparison {
+    QList<DifferenceRow> rows;
+    FingerprintPair fingerprints;
+};
+[[nodiscard]] SampleComparison sampleComparison(NumberFormat format);
 
 // Three backups of one afternoon, newest first: the write after the oldest
 // was interrupted, so the next backup holds part of it.

@@ -95,7 +95,8 @@ bool saveDoctorShot(ConnectionDoctorDialog &doctor, const QDir &out)
 
 bool saveDialogShots(MainWindow &window, const QDir &out)
 {
-    ComparisonDialog comparison(sampleDifferences(window.numberFormat()), &window);
+    const SampleComparison sample = sampleComparison(window.numberFormat());
+    ComparisonDialog comparison(sample.rows, sample.fingerprints, &window);
     comparison.show();
     RestoreBackupDialog restore(sampleBackups(), &window);
     restore.show();

@@ -10,11 +10,16 @@
 
 #include "config/vxc_reader.h"
 #include "config/vxc_writer.h"
+#include "config/road_class_setting.h"
+#include "road/road_class.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
 #include <QtTest>
 
 #include <unistd.h>
@@ -457,6 +462,48 @@ private slots:
             QVERIFY(t.window->documents().loadDocument(a));
             QCOMPARE(battery(t), QStringLiteral("50.0"));
             QVERIFY(t.boxes.shown.isEmpty());
+        }
+    }
+
+    // Guards the shop's two commands: the check is shown the values a write
+    // would send and the class it is left with becomes the menu's, kept in
+    // config.ini; the sheet is offered under the document's name, written
+    // with that class and tire, then opened to print. A cancelled dialog
+    // writes nothing; a sheet that cannot be written says so and opens nothing.
+    void roadCheckAndSettingsSheet()
+    {
+        DocumentFixture f;
+        const QString a = f.file(QStringLiteral("a.vxc"), "1\r\n14.0\r\n43\r\n600\r\n");
+        auto t = f.window({a});
+        t->safetyDialogs.roadCheckAnswer = {findRoadClass(u"us-class1"), QStringLiteral("29x2.3")};
+        t->window->actions().checkRoadClass->trigger();
+        QCOMPARE(t->safetyDialogs.roadChecks.size(), 1);
+        QCOMPARE(t->safetyDialogs.roadChecks[0][43], quint16(600));
+        QVERIFY(t->control<QAction>("RoadClassUsClass11")->isChecked());
+        QCOMPARE(readRoadClassSetting(SettingsFile(f.settingsPath())), QStringLiteral("us-class1"));
+
+        t->window->actions().exportSettingsSheet->trigger(); // cancelled
+        QCOMPARE(t->dialogs.suggestedSheetNames, QStringList{"a.pdf"});
+        const QString sheet = f.path(QStringLiteral("sheets/a.pdf"));
+        t->dialogs.sheetAnswers = {f.root(), sheet};
+        t->window->actions().exportSettingsSheet->trigger(); // a folder cannot be replaced by a sheet
+        QCOMPARE(t->boxes.shown.size(), 1);
+        QVERIFY(t->boxes.shown[0].text.startsWith(QStringLiteral("Cannot create file ")));
+        QVERIFY(t->shell.opened.isEmpty());
+        t->window->actions().exportSettingsSheet->trigger();
+        QCOMPARE(t->shell.opened, QList<QUrl>{QUrl::fromLocalFile(sheet)});
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) not found");
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), sheet, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        for (const char *expected : {"Document: a.vxc", "Rated power 600 W", "Road class: US class 1",
+                                     "Tire: 29×2.3 (58-622), 2326 mm a turn",
+                                     "Rated power: 600 W (allowed: at most 750 W)"}) {
+            const bool found = page.contains(QString::fromUtf8(expected));
+            // The class keeps to 750 W: that line must not be there.
+            QVERIFY2(found != QByteArray(expected).startsWith("Rated power:"), expected);
         }
     }
 

@@ -8,9 +8,14 @@
 #include "commands/document_commands.h"
 #include "pages/parameter_binding.h"
 
+#include "params/parameter_codec.h"
+#include "params/settings_fingerprint.h"
+
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -248,6 +253,94 @@ private slots:
         QVERIFY(sim->lines().contains(QStringLiteral("write 1 2100")));
         QVERIFY(sim->lines().contains(QStringLiteral("write 50 200")));
         QCOMPARE(backups().size(), 1);
+    }
+
+    void writeAsksWhenTheRoadClassIsBroken_data()
+    {
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QString>("phaseCurrent");
+        QTest::addColumn<bool>("writeAnyway");
+        QTest::addColumn<QString>("limits");   // what the question lists beyond the limits
+        QTest::addColumn<QString>("findings"); // and breaking the class; both empty: no question
+        const QString speed = QStringLiteral("Speed limit: 25.1 km/h (allowed: at most 25.0 km/h)");
+        QTest::newRow("kept") << "25.0" << "30" << false << "" << "";
+        QTest::newRow("cancel") << "25.1" << "30" << false << "" << speed;
+        QTest::newRow("write anyway") << "25.1" << "30" << true << "" << speed;
+        QTest::newRow("both kinds, one question")
+            << "25.1" << "200" << false << "Max phase current: 200 A (allowed: at most 70 A)" << speed;
+    }
+    // Guards the write with a road class chosen: values breaking it are
+    // listed with what the class allows, in the same one question as values
+    // beyond the fields' limits; Cancel sends nothing, Write Anyway writes.
+    // The strip then shows the fingerprint of what the controller holds.
+    void writeAsksWhenTheRoadClassIsBroken()
+    {
+        QFETCH(QString, speed);
+        QFETCH(QString, phaseCurrent);
+        QFETCH(bool, writeAnyway);
+        QFETCH(QString, limits);
+        QFETCH(QString, findings);
+        QVERIFY(connectedWindow({}));
+        t->actions().roadClasses.at(1)->trigger(); // EU / UK pedelec
+        t->control<QCheckBox>("CheckBox1")->setChecked(false); // no throttle
+        t->control<QLineEdit>("LabeledEdit15")->setText(speed);
+        t->control<QLineEdit>("Edit10")->setText(phaseCurrent);
+        t->safetyDialogs.writeAnyway = writeAnyway;
+        const bool asks = !findings.isEmpty();
+        t->log.clear();
+        t->actions().writeSettings->trigger();
+        if (!asks || writeAnyway)
+            QVERIFY(waitForTransactionOver(*t));
+        QCOMPARE(t->safetyDialogs.roadClassQuestions, asks ? QStringList{findings} : QStringList());
+        QCOMPARE(t->safetyDialogs.limitQuestions, asks ? QStringList{limits} : QStringList());
+        if (asks && !writeAnyway) {
+            QTest::qWait(200); // room for frames that must not go out
+            QCOMPARE(t->log.size(), 1);
+            QCOMPARE(sim->lines(), QStringList());
+            QVERIFY(backups().isEmpty());
+            QCOMPARE(t->label("FingerprintLabel")->text(), QString());
+            return;
+        }
+        QCOMPARE(t->log.last().text, kWriteOk);
+        const EncodedSet sent = encodeAll(t->window->binding().snapshot(), NumberFormat{});
+        QCOMPARE(t->label("FingerprintLabel")->text(), "Fingerprint " + settingsFingerprint(sent.values));
+    }
+
+    // Guards the fingerprint the window shows: after a read, the one of the
+    // values read, which the window now holds and its settings sheet shows
+    // with the controller's version; in the comparison, the window's and the
+    // controller's side by side; a failed read shows none.
+    void fingerprintAfterReadAndComparison()
+    {
+        QVERIFY(connectedWindow({"--set", "1=300", "--set", "43=500"}));
+        QCOMPARE(t->label("FingerprintLabel")->text(), QString());
+        const EncodedSet initial = encodeAll(t->window->binding().snapshot(), NumberFormat{});
+        QVERIFY(run(t->actions().compareWithController));
+        const FingerprintPair pair = t->safetyDialogs.comparisonFingerprints.value(0);
+        QCOMPARE(pair.window, settingsFingerprint(initial.values));
+        QVERIFY(pair.controller != pair.window);
+        QCOMPARE(t->label("FingerprintLabel")->text(), "Fingerprint " + pair.controller);
+        QVERIFY(run(t->actions().readSettings));
+        const EncodedSet read = encodeAll(t->window->binding().snapshot(), NumberFormat{});
+        QCOMPARE(settingsFingerprint(read.values), pair.controller);
+        QCOMPARE(t->label("FingerprintLabel")->text(), "Fingerprint " + pair.controller);
+        // The sheet of what was read carries the same mark and the controller's version.
+        const QString sheet = QDir(home.path()).filePath(QStringLiteral("read.pdf"));
+        t->dialogs.sheetAnswers = {sheet};
+        t->actions().exportSettingsSheet->trigger();
+        QCOMPARE(t->shell.opened.size(), 1);
+        if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), sheet, QStringLiteral("-")});
+            QVERIFY(text.waitForFinished(30000));
+            const QByteArray page = text.readAllStandardOutput();
+            QVERIFY2(page.contains(pair.controller.toLatin1()), page.constData());
+            QVERIFY2(page.contains("Controller software version: v1-35"), page.constData());
+            QVERIFY2(page.contains("Document: not saved to a file"), page.constData());
+        }
+        sim.reset(); // the controller is gone
+        QVERIFY(run(t->actions().readSettings));
+        QCOMPARE(t->label("FingerprintLabel")->text(), QString());
     }
 
     void failedBackupReadWritesNothing_data()

@@ -5,8 +5,10 @@
 #include "dialogs/comparison_dialog.h"
 #include "dialogs/qt_safety_dialogs.h"
 #include "dialogs/restore_backup_dialog.h"
+#include "dialogs/road_check_dialog.h"
 #include "dialogs/verify_failure_dialog.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -252,9 +254,9 @@ private slots:
         QTest::newRow("escape") << "escape" << false;
         QTest::newRow("write anyway") << "write anyway" << true;
     }
-    // Guards the question before values beyond the fields' limits are
-    // written: the values between the two sentences, Cancel the default, so
-    // only the Write Anyway button writes.
+    // Guards the question before values beyond the fields' limits or
+    // breaking the road class are written: each list under its sentence,
+    // Cancel the default, so only the Write Anyway button writes.
     void writeAnywayDefaultsToCancel()
     {
         QFETCH(QString, action);
@@ -280,11 +282,57 @@ private slots:
                 box->findChild<QPushButton *>(QStringLiteral("WriteAnywayButton"))->click();
         });
         answer.start(10);
-        QCOMPARE(dialogs.confirmWriteBeyondLimits(QStringLiteral("Level 1: 250 % (allowed: at most 100 %)")),
-                 writes);
+        WriteWarnings warnings;
+        warnings.outsideLimits = QStringLiteral("Level 1: 250 % (allowed: at most 100 %)");
+        warnings.roadClass = QStringLiteral("US class 1");
+        warnings.roadClassFindings = QStringLiteral("Rated power: 1000 W (allowed: at most 750 W)");
+        QCOMPARE(dialogs.confirmWriteAnyway(warnings), writes);
         QVERIFY(cancelIsDefault && warns);
+        // Both kinds of value in the one question, each under its sentence.
         QCOMPARE(text, QStringLiteral("These values are outside the limits the window allows:\n\n"
-                                      "Level 1: 250 % (allowed: at most 100 %)\n\nWrite anyway?"));
+                                      "Level 1: 250 % (allowed: at most 100 %)\n\n"
+                                      "These values break the road class US class 1:\n\n"
+                                      "Rated power: 1000 W (allowed: at most 750 W)\n\nWrite anyway?"));
+    }
+
+    // Guards the road-class check: it starts with the class and tire it is
+    // given, renews its report at each change, names a tire it cannot read,
+    // labels both fields, and leaves with what the user picked.
+    void roadCheckFollowsClassAndTire()
+    {
+        ParameterValues values{};
+        values[5] = 251;  // 25.1 km/h
+        values[7] = 2000; // mm
+        values[43] = 250; // W
+        RoadCheckDialog dialog(values, NumberFormat{}, {findRoadClass(u"eu-epac"), QString()});
+        dialog.show();
+        auto *classes = dialog.findChild<QComboBox *>(QStringLiteral("RoadClassBox"));
+        auto *tire = dialog.findChild<QComboBox *>(QStringLiteral("TireBox"));
+        for (QWidget *field : {static_cast<QWidget *>(classes), static_cast<QWidget *>(tire)}) {
+            bool labelled = false;
+            for (const QLabel *label : dialog.findChildren<QLabel *>())
+                labelled = labelled || label->buddy() == field;
+            QVERIFY(labelled);
+        }
+        QCOMPARE(dialog.report(), QStringLiteral("Road class: EU / UK pedelec (EN 15194)\n"
+                                                 "No tire given: the wheel perimeter is not checked.\n"
+                                                 "These values break the road class EU / UK pedelec (EN 15194):\n"
+                                                 "• Speed limit: 25.1 km/h (allowed: at most 25.0 km/h)"));
+        tire->setEditText(QStringLiteral("57-584"));
+        QVERIFY(dialog.report().contains(QStringLiteral("• Wheel perimeter: 2000 mm, so it assists up to 27.5 km/h")));
+        tire->setEditText(QStringLiteral("57"));
+        QVERIFY(dialog.report().endsWith(QStringLiteral("'57' is no tire size. Give its ETRTO size, width and bead "
+                                                        "seat diameter in millimetres (57-584), or a common size "
+                                                        "such as 26x2.1.")));
+        classes->setCurrentIndex(classes->findData(QStringLiteral("us-class1")));
+        tire->setEditText(QStringLiteral("26x1.95"));
+        QVERIFY(dialog.report().endsWith(QStringLiteral("The settings keep to the road class US class 1.")));
+        const RoadCheckSetting left = dialog.setting();
+        QCOMPARE(left.roadClass, findRoadClass(u"us-class1"));
+        QCOMPARE(left.tire, QStringLiteral("26x1.95"));
+        classes->setCurrentIndex(0);
+        QCOMPARE(dialog.report(), QStringLiteral("No road class chosen."));
+        QVERIFY(!dialog.setting().roadClass);
     }
 
     // Guards the box after a write whose check failed: each parameter with the

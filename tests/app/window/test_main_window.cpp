@@ -9,6 +9,7 @@
 #include "window/splash_window.h"
 
 #include "config/language_setting.h"
+#include "config/road_class_setting.h"
 #include "params/parameter_table.h"
 
 #include <QAbstractButton>
@@ -162,11 +163,13 @@ private slots:
         };
         QCOMPARE(items(a.fileMenu),
                  QStringList({"&New Configuration", "&Open Configuration...", "&Reopen",
-                              "Restore &Backup…", "-", "&Save", "Save &As...", "-", "E&xit"}));
+                              "Restore &Backup…", "-", "&Save", "Save &As...", "Ex&port Settings Sheet…", "-",
+                              "E&xit"}));
         QCOMPARE(items(a.connectMenu),
                  QStringList({"&Test Controller Connection", "-", "&Read Controller Configuration",
                               "&Write Controller Configuration", "&Compare with Controller…", "-",
-                              "[x] Back &Up Before Write", "[x] &Verify After Write"}));
+                              "[x] Back &Up Before Write", "[x] &Verify After Write", "-", "Roa&d Class",
+                              "C&heck Road Class…"}));
         QCOMPARE(items(a.helpMenu),
                  QStringList({"&Help Topics", "Technical &Support", "&Connection Doctor…", "&Language",
                               "-", "&About..."}));
@@ -175,6 +178,10 @@ private slots:
         QCOMPARE(items(a.languageMenu),
                  QStringList({"[x] Desktop &Language", "-", "[ ] &English", "[ ] &Deutsch", "[ ] &Français",
                               "[ ] &Nederlands", "[ ] E&spañol", "[ ] &Italiano", "[ ] &Polski"}));
+        // No road class until the user chooses one; each has a free access letter.
+        QCOMPARE(items(a.roadClassMenu),
+                 QStringList({"[x] &None", "-", "[ ] &EU / UK pedelec (EN 15194)", "[ ] &US class 1",
+                              "[ ] U&S class 2", "[ ] US &class 3", "[ ] C&anada", "[ ] Aus&tralia pedalec"}));
         // The shortcuts stay beside the captions.
         QCOMPARE(a.open->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
         QCOMPARE(a.save->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -348,8 +355,9 @@ private slots:
             }
         }
         // Every item but the separators, the reopen entries and the options
-        // (the two write options, the languages), whose check mark is their picture.
-        QCOMPARE(menuPictures, 16);
+        // (the two write options, the languages, the road classes), whose
+        // check mark is their picture.
+        QCOMPARE(menuPictures, 18);
     }
 
     // Guards the status strip as created, and the device state start-up shows
@@ -647,8 +655,8 @@ private slots:
             QVERIFY(!lines[i].isEmpty());
     }
 
-    // Guards the write options' and the language's own sections of
-    // config.ini: each change is written at once, the reopen list's section
+    // Guards the write options', the language's and the road class's own
+    // sections of config.ini: each change is written at once, the reopen list's section
     // stays as it was, and the next start ticks them as they were left.
     void choicesAreRemembered()
     {
@@ -697,10 +705,29 @@ private slots:
         file.close();
         QVERIFY2(withLanguage.startsWith(recent), withLanguage.constData());
         QVERIFY2(withLanguage.contains("[Language]\r\nLanguage=pl"), withLanguage.constData());
+        {
+            TestWindow t({}, folder.path());
+            QVERIFY(t.control<QAction>("LanguagePl1")->isChecked());
+            t.control<QAction>("DesktopLanguage1")->trigger();
+            QCOMPARE(readLanguageSetting(SettingsFile(ini)), QString());
+            QVERIFY(t.control<QAction>("RoadClassNone1")->isChecked());
+            const qsizetype boxes = t.boxes.shown.size();
+            t.control<QAction>("RoadClassUsClass21")->trigger();
+            QCOMPARE(t.boxes.shown.size(), boxes); // a class holds at once
+        }
+        QCOMPARE(readRoadClassSetting(SettingsFile(ini)), QStringLiteral("us-class2"));
+        {
+            TestWindow t({}, folder.path());
+            QVERIFY(t.control<QAction>("RoadClassUsClass21")->isChecked());
+            QVERIFY(!t.control<QAction>("RoadClassNone1")->isChecked());
+            t.control<QAction>("RoadClassNone1")->trigger();
+        }
+        QCOMPARE(readRoadClassSetting(SettingsFile(ini)), QString());
+        // A class this version does not know is no class.
+        SettingsFile settings(ini);
+        QVERIFY(writeRoadClassSetting(settings, QStringLiteral("mars")).ok());
         TestWindow t({}, folder.path());
-        QVERIFY(t.control<QAction>("LanguagePl1")->isChecked());
-        t.control<QAction>("DesktopLanguage1")->trigger();
-        QCOMPARE(readLanguageSetting(SettingsFile(ini)), QString());
+        QVERIFY(t.control<QAction>("RoadClassNone1")->isChecked());
     }
 
     // Guards closing: Exit and the close button both close, once the port is

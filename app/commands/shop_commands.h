@@ -1,0 +1,74 @@
+#pragma once
+
+#include "params/number_text.h"
+#include "params/parameter_comparison.h"
+#include "params/parameter_snapshot.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+namespace vexlor {
+
+class ControllerCommands;
+class DocumentCommands;
+class FileDialogs;
+class InputRules;
+class MessageBoxes;
+class ParameterBinding;
+class RoadClassOptions;
+class SafetyDialogs;
+class ShellOpener;
+
+// What a bike shop does before it hands a bike back: Connect > Check Road
+// Class (the window's values against a class and the real tire) and File >
+// Export Settings Sheet… (a one-page PDF to print and sign). Both take the
+// values a write would send, the one being edited bounded first.
+class ShopCommands : public QObject {
+    Q_OBJECT
+public:
+    // The collaborators the commands read: the window's values, the class
+    // and tire, the document's name and the controller's version. `language`
+    // is the window's ("de"): the sheet's date is written in it. Everything
+    // must outlive the commands.
+    struct Sources {
+        ParameterBinding &binding;
+        InputRules &rules;
+        RoadClassOptions &roadClass;
+        const DocumentCommands &documents;
+        const ControllerCommands &controller;
+    };
+    // Where they show things: boxes, the file and check dialogs, the shell
+    // that opens the sheet once written.
+    struct Desktop {
+        MessageBoxes &boxes;
+        FileDialogs &fileDialogs;
+        SafetyDialogs &safetyDialogs;
+        ShellOpener &shell;
+    };
+    ShopCommands(Sources sources, Desktop desktop, NumberFormat numberFormat, QString language,
+                 QObject *parent = nullptr);
+
+public slots:
+    // The class and tire the check is left with become the window's.
+    void checkRoadClass();
+    // Asks where to write the sheet, writes it whole, then opens it.
+    void exportSettingsSheet();
+
+private:
+    struct WindowValues {
+        ParameterSnapshot snapshot;
+        ParameterValues values{};
+    };
+    // The window's values; nullopt after the standard error box when one
+    // cannot be sent.
+    [[nodiscard]] std::optional<WindowValues> windowValues();
+
+    Sources m_sources;
+    Desktop m_desktop;
+    const NumberFormat m_numberFormat;
+    const QString m_language;
+};
+
+} // namespace vexlor

@@ -1,0 +1,21 @@
+#include "write_warnings.h"
+
+#include "params/field_limits.h"
+#include "road/road_check.h"
+
+namespace vexlor {
+
+WriteWarnings writeWarnings(const ParameterSnapshot &snapshot, const ParameterValues &values,
+                            const RoadClass *roadClass, const std::optional<TireSize> &tire,
+                            NumberFormat format)
+{
+    WriteWarnings warnings;
+    warnings.outsideLimits = limitBreachLines(valuesBeyondFieldLimits(snapshot, format));
+    if (roadClass) {
+        warnings.roadClass = roadClassName(*roadClass);
+        warnings.roadClassFindings = roadFindingLines(checkRoadClass(values, *roadClass, tire, format));
+    }
+    return warnings;
+}
+
+} // namespace vexlor

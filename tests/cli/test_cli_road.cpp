@@ -1,0 +1,283 @@
+// vexlor-cli's road classes, the check of a file against one, the
+// fingerprint of a file and of the controller, and the settings sheet.
+
+#include "sim_process.h"
+
+#include "params/parameter_codec.h"
+#include "params/parameter_comparison.h"
+
+#include "cli_run.h"
+
+#include <QImage>
+#include <QtTest>
+
+namespace {
+
+QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+// The initial state with the throttle working only while pedalling: it keeps
+// to every class. Rows add the values that break one.
+const QByteArray kKeeping("19\r\n1\r\n");
+
+// pdftotext's text of a PDF in drawing order (each caption beside its value),
+// blanks and line ends folded into one blank.
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-q"), QStringLiteral("-raw"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+
+// The words pdftotext finds on a page that show no ink where it places them:
+// text cut off by its box, drawn over or left out of the picture.
+QStringList invisibleWords(const QString &pdf, const QString &folder)
+{
+    QProcess words;
+    words.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    QProcess picture;
+    const QString png = folder + QStringLiteral("/page");
+    picture.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                   pdf, png});
+    if (!words.waitForFinished(30000) || !picture.waitForFinished(30000))
+        return {QStringLiteral("(poppler failed)")};
+    const QImage page(png + QStringLiteral(".png"));
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QStringList invisible;
+    for (const QRegularExpressionMatch &m : word.globalMatch(QString::fromUtf8(words.readAllStandardOutput()))) {
+        // 144 dpi: two pixels a point.
+        const QRect box(QPoint(int(m.captured(1).toDouble() * 2), int(m.captured(2).toDouble() * 2)),
+                        QPoint(int(m.captured(3).toDouble() * 2), int(m.captured(4).toDouble() * 2)));
+        // Each quarter of a word's width must show ink: a word cut at either
+        // end does not. Signs and short words (":", "•", "2") only somewhere.
+        const int parts = m.captured(5).size() < 3 ? 1 : 4;
+        for (int part = 0; part < parts; ++part) {
+            bool ink = false;
+            for (int x = box.left() + box.width() * part / parts; x <= box.left() + box.width() * (part + 1) / parts; ++x)
+                for (int y = box.top(); y <= box.bottom(); ++y)
+                    ink = ink || qGray(page.pixel(x, y)) < 170;
+            if (!ink) {
+                invisible << m.captured(5);
+                break;
+            }
+        }
+    }
+    return invisible;
+}
+
+} // namespace
+
+using namespace vexlor;
+
+class TestCliRoad : public QObject {
+    Q_OBJECT
+private slots:
+    // classes: one tab-separated line per class, ID first.
+    void classesListsEveryClass()
+    {
+        const CliRun run = runCli({QStringLiteral("classes")});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = QString::fromUtf8(run.out).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines.first(), QStringLiteral("eu-epac\tEU / UK pedelec (EN 15194)\tat most 25.0 km/h\t"
+                                               "at most 250 W\tthrottle only while pedalling"));
+        QCOMPARE(lines[2], QStringLiteral("us-class2\tUS class 2\tat most 32.1 km/h (20 mph)\tat most 750 W\t"
+                                          "throttle also without pedalling"));
+        QCOMPARE(runCli({QStringLiteral("classes"), QStringLiteral("x")}).exitCode, 2);
+    }
+
+    // check: RULE, CAPTION, VALUE, LIMIT per finding; exit 0 none, 3 some,
+    // 2 for bad input, and nothing on stdout then.
+    void check_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        QTest::newRow("keeps") << kKeeping << QStringList{"--class", "eu-epac"} << 0 << QByteArray();
+        QTest::newRow("25.0 keeps") << kKeeping + "5\r\n25.0\r\n" << QStringList{"--class", "au"} << 0
+                                    << QByteArray();
+        QTest::newRow("25.1 breaks")
+            << kKeeping + "5\r\n25.1\r\n" << QStringList{"--class", "eu-epac"} << 3
+            << QByteArray("speed-limit\tSpeed limit\t25.1 km/h\tat most 25.0 km/h\n");
+        QTest::newRow("the initial state in the EU")
+            << QByteArray("1\r\n14.0\r\n") << QStringList{"--class", "EU-EPAC"} << 3
+            << QByteArray("throttle-without-pedalling\tWorking style\tIndependently\tonly with pedalling: "
+                          "Together with pedal sensor or Start by pedal sensor, or Use throttle cleared\n");
+        QTest::newRow("the initial state in class 2") << QByteArray("1\r\n14.0\r\n")
+                                                      << QStringList{"--class", "us-class2"} << 0 << QByteArray();
+        QTest::newRow("power and tire")
+            << kKeeping + "43\r\n600\r\n7\r\n2000\r\n" << QStringList{"--tire", "57-584", "--class", "ca"} << 3
+            << QByteArray("rated-power\tRated power\t600 W\tat most 500 W\n"
+                          "wheel-perimeter\tWheel perimeter\t2000 mm, so it assists up to 27.4 km/h\t"
+                          "at least 2128 mm: the tire 57-584 rolls 2193 mm a turn\n");
+        QTest::newRow("common tire kept") << kKeeping << QStringList{"--class", "eu-epac", "--tire", "26x2.1"}
+                                          << 0 << QByteArray();
+        QTest::newRow("no class") << kKeeping << QStringList{} << 2 << QByteArray();
+        QTest::newRow("unknown class") << kKeeping << QStringList{"--class", "eu"} << 2 << QByteArray();
+        QTest::newRow("unknown tire") << kKeeping << QStringList{"--class", "ca", "--tire", "57"} << 2
+                                      << QByteArray();
+        QTest::newRow("unknown option") << kKeeping << QStringList{"--class", "ca", "--fast"} << 2
+                                        << QByteArray();
+        QTest::newRow("a file that cannot be sent") << QByteArray("1\r\nabc\r\n") << QStringList{"--class", "ca"}
+                                                    << 2 << QByteArray();
+    }
+    void check()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        QTemporaryDir dir;
+        const CliRun run = runCli(QStringList{"check", writeFile(dir, "f.vxc", file)} + options);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.err.isEmpty(), exitCode != 2);
+    }
+
+    // The fingerprint a file gives is the one the controller gives once that
+    // file is written to it, and another before; a file that cannot be sent
+    // has none, and no controller none either.
+    void fingerprintOfFileAndController()
+    {
+        QTemporaryDir dir;
+        const QString file = writeFile(dir, "bike.vxc", kKeeping + "5\r\n32.0\r\n43\r\n500\r\n");
+        const CliRun ofFile = runCli({QStringLiteral("fingerprint"), file});
+        QCOMPARE(ofFile.exitCode, 0);
+        QVERIFY(QRegularExpression(QStringLiteral("^[0-9A-F]{4}-[0-9A-F]{4}\n$"))
+                    .match(QString::fromLatin1(ofFile.out)).hasMatch());
+        QCOMPARE(runCli({QStringLiteral("fingerprint"), writeFile(dir, "initial.vxc", "1\r\n14.0\r\n")}).out,
+                 QByteArray("2706-A668\n"));
+
+        SimProcess sim;
+        const QString port = sim.start({"--set", "40=2"});
+        QVERIFY(!port.isEmpty());
+        const CliRun before = runCli({QStringLiteral("fingerprint")}, port);
+        QCOMPARE(before.exitCode, 0);
+        QVERIFY(before.out != ofFile.out);
+        const CliRun write = runCli({QStringLiteral("write"), QStringLiteral("--no-backup"), file}, port);
+        QCOMPARE(write.exitCode, 0);
+        const CliRun after = runCli({QStringLiteral("fingerprint")}, port);
+        QCOMPARE(after.exitCode, 0);
+        QCOMPARE(after.out, ofFile.out);
+
+        QCOMPARE(runCli({QStringLiteral("fingerprint"), writeFile(dir, "bad.vxc", "1\r\nabc\r\n")}).exitCode, 2);
+        QCOMPARE(runCli({QStringLiteral("fingerprint"), file, file}).exitCode, 2);
+        SimProcess silent;
+        const QString deaf = silent.start({"--fault", "no-reply", "--always"});
+        const CliRun none = runCli({QStringLiteral("fingerprint")}, deaf);
+        QCOMPARE(none.exitCode, 1);
+        QVERIFY(none.out.isEmpty());
+    }
+
+    // sheet: a one-page PDF holding every caption and value, the
+    // fingerprint, the check and the lines to sign; made with no display.
+    void sheetHoldsEverything()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) not found");
+        QTemporaryDir dir;
+        const QString file = writeFile(dir, "bike.vxc", "5\r\n27.5\r\n43\r\n350\r\n20\r\n5\r\n");
+        const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path()); // as a login session has
+        const CliRun run = runWithEnvironment(QStringLiteral(VEXLOR_CLI_PATH),
+                                              {"sheet", file, "-o", pdf, "--class", "eu-epac", "--tire", "57-584"},
+                                              environment);
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.exitCode, 0);
+        const QString text = pdfText(pdf);
+        const QString mark = QString::fromLatin1(runCli({QStringLiteral("fingerprint"), file}).out).trimmed();
+        for (const QString &expected :
+             {QStringLiteral("Settings Sheet"), QStringLiteral("Document: bike.vxc"), mark,
+              QStringLiteral("Max battery current 14.0 A"), QStringLiteral("Speed limit 27.5 km/h"),
+              QStringLiteral("Rated power 350 W"), QStringLiteral("Limit max speed On"),
+              QStringLiteral("Wheel perimeter 2074 mm"), QStringLiteral("Road class: EU / UK pedelec (EN 15194)"),
+              QStringLiteral("Speed limit: 27.5 km/h (allowed: at most 25.0 km/h)"),
+              QStringLiteral("Rated power: 350 W (allowed: at most 250 W)"),
+              QStringLiteral("Bike shop: date and signature"), QStringLiteral("Customer: date and signature"),
+              QStringLiteral("Made with: Vexlor Adjustor")})
+            QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral("\n in: ") + text));
+        // Every stored parameter: its caption beside its value and unit, as
+        // the window shows them.
+        ParameterValues values = encodeAll(ParameterSnapshot::initial(), NumberFormat{}).values;
+        values[5] = 275;
+        values[43] = 350;
+        values[20] = 5;
+        int rows = 0;
+        for (const ParameterDescriptor &d : parameterTable()) {
+            if (!d.isStored())
+                continue;
+            const QString row = fieldLabel(d) + u' ' + valueWithUnit(d, shownValueText(d.index, values[d.index], {}));
+            QVERIFY2(text.contains(row), qPrintable(row));
+            ++rows;
+        }
+        QCOMPARE(rows, 43);
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY(info.readAllStandardOutput().contains("Pages:           1"));
+
+        QCOMPARE(invisibleWords(pdf, dir.path()).join(u' '), QString());
+
+        // A sheet that cannot be written is an error; a missing -o a usage error.
+        const CliRun onFolder = runCli({"sheet", file, "-o", dir.path()});
+        QCOMPARE(onFolder.exitCode, 2);
+        QVERIFY(onFolder.err.contains("Cannot create file "));
+        QCOMPARE(runCli({"sheet", file}).exitCode, 2);
+        // Nor does a sheet ever replace the configuration it is made of.
+        QFile::link(file, dir.filePath(QStringLiteral("link.vxc")));
+        for (const QString &target : {file, dir.filePath(QStringLiteral("link.vxc"))}) {
+            const CliRun onItself = runCli({"sheet", file, "-o", target});
+            QCOMPARE(onItself.exitCode, 2);
+            QVERIFY(onItself.err.contains("would replace"));
+        }
+        QCOMPARE(runCli({QStringLiteral("fingerprint"), file}).out.trimmed(), mark.toLatin1());
+    }
+
+    // Every word of the sheet shows on the page, in every language, with the
+    // longest choices the window offers and with every rule broken at once.
+    void sheetShowsEveryWord_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("settings");
+        for (const char *language : {"en_GB", "de_DE", "fr_FR", "nl_NL", "es_ES", "it_IT", "pl_PL"}) {
+            // "Together with pedal sensor", 60° Sensors, Without clutch.
+            QTest::addRow("%s, long choices", language) << language << QByteArray("19\r\n1\r\n40\r\n1\r\n41\r\n1\r\n");
+            QTest::addRow("%s, four findings", language)
+                << language << QByteArray("5\r\n99.9\r\n43\r\n2000\r\n7\r\n1500\r\n");
+        }
+    }
+    void sheetShowsEveryWord()
+    {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, settings);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm (poppler-utils) not found");
+        QTemporaryDir dir;
+        const QString file = writeFile(dir, "long.vxc", settings);
+        const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+        const CliRun run = runCliInLocale({"LANG=" + language + ".UTF-8", "XDG_RUNTIME_DIR=" + dir.path()},
+                                          {"sheet", file, "-o", pdf, "--class", "eu-epac", "--tire", "29x2.3"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(invisibleWords(pdf, dir.path()).join(u' '), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliRoad)
+#include "test_cli_road.moc"

@@ -1,0 +1,325 @@
+// The road classes, the tire a bike rolls on, the check of a configuration
+// against a class, and the fingerprint of a configuration.
+
+#include "params/parameter_codec.h"
+#include "params/settings_fingerprint.h"
+#include "road/road_check.h"
+
+#include <QtTest>
+
+using namespace vexlor;
+
+namespace {
+
+const NumberFormat kPoint{};
+
+// The sixty values a write of the window's initial state sends, with the
+// throttle in use only while pedalling, so that only what a row changes
+// breaks a class.
+ParameterValues keepingValues()
+{
+    ParameterSnapshot snapshot = ParameterSnapshot::initial();
+    snapshot[19].number = 1; // "Together with pedal sensor"
+    const EncodedSet set = encodeAll(snapshot, kPoint);
+    Q_ASSERT(set.ok());
+    return set.values;
+}
+
+// The findings as the CLI prints them: "rule|value|limit".
+QStringList findingsOf(const ParameterValues &values, const char *classId,
+                       const std::optional<TireSize> &tire = std::nullopt)
+{
+    QStringList lines;
+    for (const RoadFinding &f : checkRoadClass(values, *findRoadClass(QString::fromLatin1(classId)), tire, kPoint))
+        lines << QStringLiteral("%1|%2|%3").arg(QLatin1String(roadRuleId(f.rule)), f.value, f.limit);
+    return lines;
+}
+
+} // namespace
+
+class TestRoadCheck : public QObject {
+    Q_OBJECT
+private slots:
+    // Guards the class table: each law's figures, miles per hour rounded
+    // down to the speed field's tenth, so the converted limit never allows more.
+    void classes_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("speedTenths");
+        QTest::addColumn<int>("power");
+        QTest::addColumn<bool>("throttleAlone");
+        QTest::newRow("eu-epac") << "eu-epac" << "EU / UK pedelec (EN 15194)" << 250 << 250 << false;
+        QTest::newRow("us-class1") << "us-class1" << "US class 1" << 321 << 750 << false;
+        QTest::newRow("us-class2") << "us-class2" << "US class 2" << 321 << 750 << true;
+        QTest::newRow("us-class3") << "us-class3" << "US class 3" << 450 << 750 << false;
+        QTest::newRow("ca") << "ca" << "Canada" << 320 << 500 << true;
+        QTest::newRow("au") << "au" << "Australia pedalec" << 250 << 250 << false;
+    }
+    void classes()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, name);
+        QFETCH(int, speedTenths);
+        QFETCH(int, power);
+        QFETCH(bool, throttleAlone);
+        const RoadClass *c = findRoadClass(id);
+        QVERIFY(c);
+        QCOMPARE(roadClassName(*c), name);
+        QCOMPARE(c->speedLimitTenths, speedTenths);
+        QCOMPARE(c->ratedPowerLimit, power);
+        QCOMPARE(c->throttleWithoutPedalling, throttleAlone);
+        QCOMPARE(roadClasses().size(), std::size_t(6));
+        QVERIFY(!findRoadClass(u"EU-EPAC") && !findRoadClass(u"") && !findRoadClass(u"us-class4"));
+    }
+
+    // mph to tenths of km/h: always down, never up (19 mph is 30.577 km/h).
+    void mphRoundsTowardTheLegalSide_data()
+    {
+        QTest::addColumn<int>("mph");
+        QTest::addColumn<int>("tenths");
+        QTest::newRow("20 mph: 32.187") << 20 << 321;
+        QTest::newRow("28 mph: 45.062") << 28 << 450;
+        QTest::newRow("19 mph: 30.577") << 19 << 305;
+        QTest::newRow("15 mph: 24.140") << 15 << 241;
+        QTest::newRow("0 mph") << 0 << 0;
+    }
+    void mphRoundsTowardTheLegalSide()
+    {
+        QFETCH(int, mph);
+        QFETCH(int, tenths);
+        QCOMPARE(tenthsOfKmhFromMph(mph), tenths);
+        QVERIFY(tenths <= mph * 16.09344);
+    }
+
+    // Guards each rule at and just past its limit, for every class: the
+    // limit itself keeps to the class, one step more breaks it.
+    void speedAndPowerAtTheirLimits_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QStringList>("findings");
+        for (const RoadClass &c : roadClasses()) {
+            const QString speed = roadClassSpeedText(c, kPoint);
+            const QString power = roadClassPowerText(c);
+            const int s = c.speedLimitTenths;
+            const int p = c.ratedPowerLimit;
+            const auto kmh = [](int tenths) {
+                return QStringLiteral("%1.%2 km/h").arg(tenths / 10).arg(tenths % 10);
+            };
+            QTest::addRow("%s speed at", c.id) << c.id << kSpeedLimitIndex << s << QStringList();
+            QTest::addRow("%s speed past", c.id)
+                << c.id << kSpeedLimitIndex << s + 1 << QStringList{"speed-limit|" + kmh(s + 1) + u'|' + speed};
+            QTest::addRow("%s power at", c.id) << c.id << 43 << p << QStringList();
+            QTest::addRow("%s power past", c.id)
+                << c.id << 43 << p + 1 << QStringList{"rated-power|" + QString::number(p + 1) + " W|" + power};
+        }
+    }
+    void speedAndPowerAtTheirLimits()
+    {
+        QFETCH(QString, id);
+        QFETCH(int, index);
+        QFETCH(int, value);
+        QFETCH(QStringList, findings);
+        ParameterValues values = keepingValues();
+        values[index] = quint16(value);
+        QCOMPARE(findingsOf(values, id.toLatin1().constData()), findings);
+    }
+
+    // The speed limit as the window's field and box send it: 25.0 keeps to
+    // the EU class, 25.1 breaks it, and a clear "Limit max speed" sends
+    // 900.0 km/h whatever the field holds; mph limits are shown with the law's figure.
+    void speedLimitAsTheWindowSendsIt_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("limitMaxSpeed");
+        QTest::addColumn<QStringList>("findings");
+        QTest::newRow("25.0") << "eu-epac" << "25.0" << true << QStringList();
+        QTest::newRow("25.1") << "eu-epac" << "25.1" << true
+                              << QStringList{"speed-limit|25.1 km/h|at most 25.0 km/h"};
+        QTest::newRow("box clear") << "eu-epac" << "20.0" << false
+                                   << QStringList{"speed-limit|900.0 km/h|at most 25.0 km/h"};
+        QTest::newRow("32.1 in class 1") << "us-class1" << "32.1" << true << QStringList();
+        QTest::newRow("32.2 in class 1") << "us-class1" << "32.2" << true
+                                         << QStringList{"speed-limit|32.2 km/h|at most 32.1 km/h (20 mph)"};
+        QTest::newRow("box clear, class 3") << "us-class3" << "25.0" << false
+                                            << QStringList{"speed-limit|900.0 km/h|at most 45.0 km/h (28 mph)"};
+    }
+    void speedLimitAsTheWindowSendsIt()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, text);
+        QFETCH(bool, limitMaxSpeed);
+        QFETCH(QStringList, findings);
+        ParameterSnapshot snapshot = ParameterSnapshot::initial();
+        snapshot[19].number = 1;
+        snapshot[kSpeedLimitIndex].text = text;
+        snapshot.limitMaxSpeed = limitMaxSpeed;
+        const EncodedSet set = encodeAll(snapshot, kPoint);
+        QVERIFY(set.ok());
+        QCOMPARE(findingsOf(set.values, id.toLatin1().constData()), findings);
+    }
+
+    // A throttle that moves the bike on its own breaks the classes that want
+    // pedalling, and only those; pedalling styles and an unused throttle keep to all.
+    void throttleWithoutPedalling_data()
+    {
+        QTest::addColumn<int>("useThrottle");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<bool>("breaksPedalClasses");
+        QTest::newRow("independently") << 1 << 0 << true;
+        QTest::newRow("with pedal sensor") << 1 << 1 << false;
+        QTest::newRow("start by pedal sensor") << 1 << 2 << false;
+        QTest::newRow("throttle not used") << 0 << 0 << false;
+    }
+    void throttleWithoutPedalling()
+    {
+        QFETCH(int, useThrottle);
+        QFETCH(int, style);
+        QFETCH(bool, breaksPedalClasses);
+        ParameterValues values = keepingValues();
+        values[14] = quint16(useThrottle);
+        values[19] = quint16(style);
+        for (const RoadClass &c : roadClasses()) {
+            const QStringList expected = breaksPedalClasses && !c.throttleWithoutPedalling
+                ? QStringList{"throttle-without-pedalling|Independently|only with pedalling: Together "
+                              "with pedal sensor or Start by pedal sensor, or Use throttle cleared"}
+                : QStringList();
+            QCOMPARE(findingsOf(values, c.id), expected);
+        }
+    }
+
+    // The tire's perimeter: ETRTO by π × (bead seat + 2 × width), common sizes
+    // by their rolling circumference, anything else refused.
+    void tireSizes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("perimeter"); // 0: refused
+        QTest::newRow("57-584") << "57-584" << "57-584" << 2192.83;
+        QTest::newRow("blanks") << " 25 - 622 " << "25-622" << 2111.15;
+        QTest::newRow("narrowest") << "10-100" << "10-100" << 376.99;
+        QTest::newRow("26x2.1") << "26x2.1" << "26×2.1 (54-559)" << 2068.0;
+        QTest::newRow("27.5×2.4") << "27.5×2.4" << "27.5×2.4 (61-584)" << 2197.0;
+        QTest::newRow("29X2.3") << "29X2.3" << "29×2.3 (58-622)" << 2326.0;
+        QTest::newRow("700x35c") << "700x35c" << "700×35C (35-622)" << 2168.0;
+        QTest::newRow("too wide") << "151-584" << "" << 0.0;
+        QTest::newRow("too narrow") << "9-584" << "" << 0.0;
+        QTest::newRow("bead seat of two digits") << "57-58" << "" << 0.0;
+        QTest::newRow("no size") << "fat" << "" << 0.0;
+        QTest::newRow("empty") << "" << "" << 0.0;
+        QTest::newRow("unknown inch size") << "26x9" << "" << 0.0;
+    }
+    void tireSizes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        QFETCH(double, perimeter);
+        const std::optional<TireSize> tire = parseTireSize(text);
+        QCOMPARE(tire.has_value(), perimeter > 0);
+        if (tire) {
+            QCOMPARE(tire->name, name);
+            QVERIFY2(qAbs(tire->perimeter - perimeter) < 0.01, qPrintable(QString::number(tire->perimeter)));
+        }
+    }
+
+    // A perimeter set more than 3 % short of the tire's makes the bike read
+    // slow: the finding says how fast it really assists. Without a tire the
+    // perimeter is not judged at all.
+    void wheelPerimeter_data()
+    {
+        QTest::addColumn<QString>("tire");
+        QTest::addColumn<int>("perimeter");
+        QTest::addColumn<QStringList>("findings");
+        // 57-584 rolls 2192.8 mm; 97 % of it is 2127.0 mm.
+        QTest::newRow("the tire's own") << "57-584" << 2193 << QStringList();
+        QTest::newRow("3 % short") << "57-584" << 2128 << QStringList();
+        QTest::newRow("past 3 %") << "57-584" << 2126
+                                  << QStringList{"wheel-perimeter|2126 mm, so it assists up to 25.8 km/h|"
+                                                 "at least 2128 mm: the tire 57-584 rolls 2193 mm a turn"};
+        QTest::newRow("a 26-inch setting on a 29er")
+            << "29x2.3" << 2074
+            << QStringList{"wheel-perimeter|2074 mm, so it assists up to 28.0 km/h|"
+                           "at least 2257 mm: the tire 29×2.3 (58-622) rolls 2326 mm a turn"};
+        QTest::newRow("longer than the tire") << "26x2.1" << 2400 << QStringList();
+        QTest::newRow("no perimeter") << "57-584" << 0
+                                      << QStringList{"wheel-perimeter|0 mm, so it assists at any speed|"
+                                                     "at least 2128 mm: the tire 57-584 rolls 2193 mm a turn"};
+        QTest::newRow("no tire given") << "" << 500 << QStringList();
+    }
+    void wheelPerimeter()
+    {
+        QFETCH(QString, tire);
+        QFETCH(int, perimeter);
+        QFETCH(QStringList, findings);
+        ParameterValues values = keepingValues();
+        values[kWheelPerimeterIndex] = quint16(perimeter);
+        QCOMPARE(findingsOf(values, "eu-epac", parseTireSize(tire)), findings);
+    }
+
+    // Every rule at once, in the order of the rules, and the report the
+    // check dialog and the sheet show.
+    void reportListsEveryFinding()
+    {
+        ParameterValues values = keepingValues();
+        values[kSpeedLimitIndex] = 9000;
+        values[43] = 500;
+        values[19] = 0;
+        values[kWheelPerimeterIndex] = 2000;
+        const QStringList rules = [&] {
+            QStringList ids;
+            for (const RoadFinding &f : checkRoadClass(values, *findRoadClass(u"au"), parseTireSize(QStringLiteral("57-584")), kPoint))
+                ids << QLatin1String(roadRuleId(f.rule));
+            return ids;
+        }();
+        QCOMPARE(rules, (QStringList{"speed-limit", "rated-power", "throttle-without-pedalling", "wheel-perimeter"}));
+        QCOMPARE(roadCheckReport(keepingValues(), findRoadClass(u"ca"), std::nullopt, kPoint),
+                 (QStringList{"Road class: Canada", "No tire given: the wheel perimeter is not checked.",
+                              "The settings keep to the road class Canada."}));
+        values = keepingValues();
+        values[43] = 251;
+        QCOMPARE(roadCheckReport(values, findRoadClass(u"eu-epac"), parseTireSize(QStringLiteral("26x2.1")), kPoint),
+                 (QStringList{"Road class: EU / UK pedelec (EN 15194)", "Tire: 26×2.1 (54-559), 2068 mm a turn",
+                              "These values break the road class EU / UK pedelec (EN 15194):",
+                              "• Rated power: 251 W (allowed: at most 250 W)"}));
+        QCOMPARE(roadCheckReport(values, nullptr, std::nullopt, kPoint), QStringList{"No road class chosen."});
+        // A decimal comma user reads the speed with the comma.
+        values[kSpeedLimitIndex] = 251;
+        const QList<RoadFinding> comma =
+            checkRoadClass(values, *findRoadClass(u"eu-epac"), std::nullopt, NumberFormat{true});
+        QCOMPARE(comma.first().value, QStringLiteral("25,1 km/h"));
+        QCOMPARE(comma.first().limit, QStringLiteral("at most 25,0 km/h"));
+    }
+
+    // Guards the fingerprint: two groups of four hexadecimal digits, pinned
+    // for the initial state (marks on paper outlive versions), changed by any
+    // stored value, and blind to what a read's replies carry for the fixed
+    // and reserved items.
+    void fingerprint()
+    {
+        ParameterSnapshot snapshot = ParameterSnapshot::initial();
+        const ParameterValues initial = encodeAll(snapshot, kPoint).values;
+        const QString mark = settingsFingerprint(initial);
+        QVERIFY(QRegularExpression(QStringLiteral("^[0-9A-F]{4}-[0-9A-F]{4}$")).match(mark).hasMatch());
+        QCOMPARE(mark, QStringLiteral("2706-A668"));
+        QSet<QString> marks{mark};
+        for (const ParameterDescriptor &d : parameterTable()) {
+            ParameterValues changed = initial;
+            changed[d.index] = quint16(changed[d.index] + 1);
+            if (d.isStored())
+                marks.insert(settingsFingerprint(changed));
+            else
+                QCOMPARE(settingsFingerprint(changed), mark);
+        }
+        QCOMPARE(marks.size(), 44); // the 43 stored parameters and the initial state
+        // The same settings under a decimal comma send, and so mark, the same.
+        for (auto &item : snapshot.items)
+            item.text.replace(u'.', u',');
+        QCOMPARE(settingsFingerprint(encodeAll(snapshot, NumberFormat{true}).values), mark);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRoadCheck)
+#include "test_road_check.moc"
