@@ -1,8 +1,9 @@
 #include "status_pictures.h"
 
+#include "grid_icon.h"
+
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace vexlor {
 namespace {
@@ -61,18 +62,7 @@ void draw(QPainter &p, StatusPicture picture)
 
 QIcon statusIcon(StatusPicture picture)
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 24.0, size / 24.0);
-        draw(p, picture);
-        p.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return iconFromGridDrawing([picture](QPainter &p) { draw(p, picture); });
 }
 
 } // namespace vexlor

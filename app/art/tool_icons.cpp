@@ -1,8 +1,9 @@
 #include "tool_icons.h"
 
+#include "grid_icon.h"
+
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace vexlor {
 namespace {
@@ -302,18 +303,7 @@ void draw(QPainter &p, ToolPicture picture)
 // controller" or "test the cable", and the manual describes these pictures.
 QIcon toolIcon(ToolPicture picture)
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 24.0, size / 24.0); // drawings are made on a 24-pixel grid
-        draw(p, picture);
-        p.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return iconFromGridDrawing([picture](QPainter &p) { draw(p, picture); });
 }
 
 } // namespace vexlor
