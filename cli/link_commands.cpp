@@ -88,7 +88,8 @@ int runTest(CliContext &context, const QStringList &args)
 
 int runRead(CliContext &context, const QStringList &args)
 {
-    if (args.size() > 1)
+    // "read --force" is a mistyped option, not a file to be named "--force".
+    if (args.size() > 1 || args.value(0).startsWith(u'-'))
         return context.usage("read [FILE]");
     auto state = context.initialState();
     if (!state)

@@ -73,6 +73,9 @@ private slots:
                                          << QByteArray("Unknown command 'frobnicate'");
         QTest::newRow("no command") << QByteArray() << QStringList{} << QByteArray("COMMAND");
         QTest::newRow("unknown option") << QByteArray() << QStringList{"--bogus", "encode"} << QByteArray("bogus");
+        // Before the controller is asked: the option a user meant is not a file's name.
+        QTest::newRow("option after read") << QByteArray() << QStringList{"read", "--force"}
+                                           << QByteArray("Usage: vexlor-cli read [FILE]");
     }
 
     // Guards exit code 2 with the message on stderr (never a raw escape
