@@ -42,8 +42,10 @@ if [ -z "$display" ]; then
     cat "$home/xvfb.log"
     exit 1
 fi
+# On that display whatever platform the caller's environment names (the
+# sanitized run names offscreen, which has no accessibility bridge).
 HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
     XDG_RUNTIME_DIR=$home LANG=C LC_ALL=C VEXLOR_DATA_DIR="$build_dir/bin" \
-    DISPLAY=$display \
+    DISPLAY=$display QT_QPA_PLATFORM=xcb \
     dbus-run-session -- tools/accessibility/read-window-tree.py "$build_dir/bin/vexlor-adjustor" \
     || { echo "Xvfb on $display said:"; cat "$home/xvfb.log"; exit 1; }
