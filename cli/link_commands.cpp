@@ -91,19 +91,17 @@ int runRead(CliContext &context, const QStringList &args)
     // "read --force" is a mistyped option, not a file to be named "--force".
     if (args.size() > 1 || args.value(0).startsWith(u'-'))
         return context.usage("read [FILE]");
-    auto state = context.initialState();
-    if (!state)
-        return kExitBadInput;
     // The read frames carry the values a write would send.
-    const EncodedSet encoded = encodeAll(*state, context.numberFormat());
-    if (!encoded.ok())
-        return context.fail(kExitBadInput, encoded.error);
+    auto initial = context.encodedInitialState();
+    if (!initial)
+        return kExitBadInput;
+    ParameterSnapshot &state = initial->snapshot;
     TransactionOutcome outcome;
-    if (readInto(context, *state, encoded.values, outcome) != kExitDone) {
+    if (readInto(context, state, initial->values, outcome) != kExitDone) {
         reportFailure(context, outcome);
         return kExitLinkFailure;
     }
-    if (!context.saveSnapshot(*state, args.value(0)))
+    if (!context.saveSnapshot(state, args.value(0)))
         return kExitBadInput;
     context.err() << outcome.message.text << Qt::endl;
     return kExitDone;

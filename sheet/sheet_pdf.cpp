@@ -1,10 +1,8 @@
 #include "sheet_pdf.h"
 
 #include "config/whole_file.h"
-#include "params/message_input.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -226,7 +224,7 @@ FileWriteResult writeSettingsSheet(const QString &path, const SheetContent &shee
     const QByteArray pdf = settingsSheetPdf(sheet);
     if (!pdf.isEmpty() && writeWholeFile(path, pdf))
         return {};
-    return {QCoreApplication::translate("Files", "Cannot create file %1").arg(inputForMessage(path))};
+    return {cannotCreateFileMessage(path)};
 }
 
 } // namespace vexlor

@@ -1,10 +1,8 @@
 #include "backup_store.h"
 
 #include "vxc_writer.h"
+#include "whole_file.h"
 
-#include "params/message_input.h"
-
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,8 +74,7 @@ BackupStore::SaveResult BackupStore::save(const ParameterSnapshot &snapshot, con
 {
     if (!QDir().mkpath(m_folder)) {
         const QString path = QDir(m_folder).filePath(now.toString(kStampFormat) + QStringLiteral(".vxc"));
-        const QString error = QCoreApplication::translate("Files", "Cannot create file %1");
-        return {{}, error.arg(inputForMessage(path)), {}};
+        return {{}, cannotCreateFileMessage(path), {}};
     }
     const QList<BackupFile> earlier = namedBackups(m_folder);
     WriteRecord record{WriteEnd::Unfinished, 0, false};
@@ -89,8 +86,7 @@ BackupStore::SaveResult BackupStore::save(const ParameterSnapshot &snapshot, con
         return {{}, written.error, {}};
     if (!writeWriteRecord(path, record)) {
         QFile::remove(path);
-        const QString error = QCoreApplication::translate("Files", "Cannot create file %1");
-        return {{}, error.arg(inputForMessage(writeRecordPath(path))), {}};
+        return {{}, cannotCreateFileMessage(writeRecordPath(path)), {}};
     }
     removeOldest();
     return {path, {}, record};

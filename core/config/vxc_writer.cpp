@@ -2,10 +2,8 @@
 
 #include "whole_file.h"
 
-#include "params/message_input.h"
 #include "params/parameter_table.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace vexlor {
@@ -41,9 +39,7 @@ QByteArray configurationFileBytes(const ParameterSnapshot &snapshot)
 
 FileWriteResult writeConfigurationFile(const QString &path, const ParameterSnapshot &snapshot)
 {
-    //: %1 the file's path
-    const QString cannotCreate =
-        QCoreApplication::translate("Files", "Cannot create file %1").arg(inputForMessage(path));
+    const QString cannotCreate = cannotCreateFileMessage(path);
     // A document goes into a folder that is there; it never makes one.
     if (!QFileInfo(QFileInfo(path).absolutePath()).isDir()
         || !writeWholeFile(path, configurationFileBytes(snapshot)))

@@ -1,5 +1,8 @@
 #include "whole_file.h"
 
+#include "params/message_input.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -55,6 +58,12 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, InPlaceWrite i
         return false;
     }
     return file.commit();
+}
+
+QString cannotCreateFileMessage(const QString &path)
+{
+    //: %1 the file's path
+    return QCoreApplication::translate("Files", "Cannot create file %1").arg(inputForMessage(path));
 }
 
 } // namespace vexlor

@@ -27,4 +27,8 @@ enum class InPlaceWrite {
 [[nodiscard]] bool writeWholeFile(const QString &path, const QByteArray &bytes,
                                   InPlaceWrite inPlace = InPlaceWrite::Refused);
 
+// "Cannot create file %1", the path quoted as messages quote input: what every
+// file the tool writes says when it could not be written.
+[[nodiscard]] QString cannotCreateFileMessage(const QString &path);
+
 } // namespace vexlor

@@ -13,15 +13,6 @@
 namespace vexlor {
 namespace {
 
-const CableType *cableWithVendor(quint16 vendorId)
-{
-    for (const CableType &type : cableTypes()) {
-        if (type.usbVendorId == vendorId)
-            return &type;
-    }
-    return nullptr;
-}
-
 PortUnderTest portAt(const SystemView &system, const QString &path)
 {
     PortUnderTest port;
@@ -30,7 +21,7 @@ PortUnderTest portAt(const SystemView &system, const QString &path)
     port.shown = inputForMessage(path);
     port.usb = facts::usbSerialPort(system, QFileInfo(port.node).fileName());
     if (port.usb)
-        port.cable = cableWithVendor(port.usb->vendorId);
+        port.cable = cableTypeWithVendor(port.usb->vendorId);
     return port;
 }
 

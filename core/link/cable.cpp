@@ -18,15 +18,18 @@ std::span<const CableType> cableTypes()
     return kCableTypes;
 }
 
-const CableType *cableTypeOf(const SerialPortEntry &entry)
+const CableType *cableTypeWithVendor(quint16 vendorId)
 {
-    if (!entry.hasVendorId)
-        return nullptr;
     for (const CableType &type : kCableTypes) {
-        if (type.usbVendorId == entry.vendorId)
+        if (type.usbVendorId == vendorId)
             return &type;
     }
     return nullptr;
+}
+
+const CableType *cableTypeOf(const SerialPortEntry &entry)
+{
+    return entry.hasVendorId ? cableTypeWithVendor(entry.vendorId) : nullptr;
 }
 
 bool portAsksLowLatency(const PortLister &lister, const QString &portPath)

@@ -29,6 +29,9 @@ struct CableType {
 // Every cable the tool knows, the usual one first.
 [[nodiscard]] std::span<const CableType> cableTypes();
 
+// The cable of a USB vendor, or null for a vendor of no known cable.
+[[nodiscard]] const CableType *cableTypeWithVendor(quint16 vendorId);
+
 // The cable behind a listed port, or null for a port of no known cable.
 [[nodiscard]] const CableType *cableTypeOf(const SerialPortEntry &entry);
 

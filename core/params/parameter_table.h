@@ -80,11 +80,14 @@ struct ParameterDescriptor {
 inline constexpr quint16 kUnlimitedSpeedValue = 9000;
 inline constexpr int kSpeedLimitIndex = 5;
 inline constexpr int kWheelPerimeterIndex = 7;
+inline constexpr int kUseThrottleIndex = 14;
 inline constexpr int kThrottleStartVoltageIndex = 17;
+inline constexpr int kWorkingStyleIndex = 19;
 inline constexpr int kPasLevelCountIndex = 20;
 inline constexpr int kFirstLevelLimitIndex = 21; // LevelLimit1; the nine follow in order
 inline constexpr int kLevelLimitCount = 9;
 inline constexpr int kHallSensorTypeIndex = 40;
+inline constexpr int kRatedPowerIndex = 43;
 inline constexpr int kStatorResistanceIndex = 48;
 
 // All sixty protocol items, by index (parameterTable()[i].index == i).

@@ -10,10 +10,7 @@
 namespace vexlor {
 namespace {
 
-constexpr int kUseThrottleIndex = 14;
-constexpr int kWorkingStyleIndex = 19;
 constexpr int kIndependently = 0; // the working style's first item
-constexpr int kRatedPowerIndex = 43;
 // Below the tire's perimeter by more than this share, the bike reads slow
 // enough to matter; tables and the formula differ from a measured tire by less.
 constexpr double kPerimeterTolerance = 0.03;
