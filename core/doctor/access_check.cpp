@@ -135,6 +135,20 @@ CheckResult refused(const DoctorContext &context)
     return finding(checks::kAccess, CheckStatus::Fail, refusalDetail(context, p), refusalFix(context, p));
 }
 
+// Why opening cannot be tried: the holder by name where it can be seen. The
+// busy check, which reports it too, never skips a port held this way.
+QString heldForItself(const DoctorContext &context)
+{
+    if (context.holders.others.isEmpty()) {
+        return DoctorText::tr("Another user's process holds %1 for itself, so opening it cannot be tried "
+                              "(see busy).")
+            .arg(context.port.shown);
+    }
+    //: %1 the serial device, %2 the programs with their process ids
+    return DoctorText::tr("%1 is held for itself by %2, so opening it cannot be tried (see busy).")
+        .arg(context.port.shown, holderNames(context.holders));
+}
+
 } // namespace
 
 CheckResult checkAccess(const DoctorContext &context)
@@ -152,10 +166,7 @@ CheckResult checkAccess(const DoctorContext &context)
         return finding(checks::kAccess, CheckStatus::Ok,
                        DoctorText::tr("%1 opens for reading and writing.").arg(port.shown));
     case EBUSY:
-        return finding(checks::kAccess, CheckStatus::Skip,
-                       DoctorText::tr("Another program holds %1 for itself, so opening it cannot be tried "
-                                      "(see busy).")
-                           .arg(port.shown));
+        return finding(checks::kAccess, CheckStatus::Skip, heldForItself(context));
     case EACCES:
     case EPERM:
         return refused(context);
@@ -169,7 +180,8 @@ CheckResult checkAccess(const DoctorContext &context)
         return finding(checks::kAccess, CheckStatus::Fail,
                        DoctorText::tr("%1 does not open: %2.")
                            .arg(port.shown, QString::fromLocal8Bit(std::strerror(context.openError))),
-                       DoctorText::tr("Unplug the cable and plug it in again."));
+                       port.usb ? DoctorText::tr("Unplug the cable and plug it in again.")
+                                : fixes::nameCablePort());
     }
 }
 
@@ -177,12 +189,19 @@ namespace fixes {
 
 QString installCableRule(const PortUnderTest &port)
 {
-    QString lines;
-    for (const char *line : kCableRuleLines)
-        lines += QStringLiteral(" '%1'").arg(QLatin1String(line));
-    return QStringLiteral("printf '%s\\n'%1 | sudo tee /etc/udev/rules.d/%2 >/dev/null"
-                          " && sudo udevadm control --reload && %3")
-        .arg(lines, QLatin1String(kCableRuleName), reapplyRules(port));
+    // Each word of the rule lines a word of its own, so the command may be
+    // shown wrapped between words (the window's box) and still be pasted.
+    QString format;
+    QString words;
+    for (const char *line : kCableRuleLines) {
+        const QStringList pieces = QString::fromLatin1(line).split(u' ');
+        format += QStringList(pieces.size(), QStringLiteral("%s")).join(u' ') + QLatin1String("\\n");
+        for (const QString &piece : pieces)
+            words += u' ' + shellWord(piece);
+    }
+    return QStringLiteral("printf '%1'%2 | sudo tee /etc/udev/rules.d/%3 >/dev/null"
+                          " && sudo udevadm control --reload && %4")
+        .arg(format, words, QLatin1String(kCableRuleName), reapplyRules(port));
 }
 
 } // namespace fixes

@@ -14,27 +14,24 @@ CheckResult checkBusy(const DoctorContext &context)
     const PortUnderTest &port = context.port;
     if (port.node.isEmpty())
         return withoutCablePort(checks::kBusy, port);
-    if (port.node.startsWith(QLatin1String("/dev/pts/"))) {
+    // The program at a pseudo-terminal's other end may hold it open as well;
+    // only one that keeps it for itself is in the way.
+    if (port.node.startsWith(QLatin1String("/dev/pts/")) && context.openError != EBUSY) {
         return finding(checks::kBusy, CheckStatus::Skip,
                        DoctorText::tr("%1 is a pseudo-terminal: the program at its other end holds it open.")
                            .arg(port.shown));
     }
     const facts::Holders &holders = context.holders;
     if (!holders.others.isEmpty()) {
-        QStringList names;
         QStringList ids;
-        for (const facts::Process &process : holders.others) {
-            //: %1 a program's name, %2 its process id
-            names << DoctorText::tr("%1 (process %2)").arg(process.name, QString::number(process.pid));
+        for (const facts::Process &process : holders.others)
             ids << QString::number(process.pid);
-        }
+        const QString names = holderNames(holders);
         //: %1 the serial device, %2 the programs with their process ids
-        return finding(
-            checks::kBusy, CheckStatus::Fail,
-            DoctorText::tr("%1 is held open by %2.").arg(port.shown, names.join(QLatin1String(", "))),
-            //: %1 the programs, %2 the command that ends them
-            DoctorText::tr("Close %1, or end it: %2")
-                .arg(names.join(QLatin1String(", ")), QStringLiteral("kill ") + ids.join(u' ')));
+        return finding(checks::kBusy, CheckStatus::Fail,
+                       DoctorText::tr("%1 is held open by %2.").arg(port.shown, names),
+                       //: %1 the programs, %2 the command that ends them
+                       DoctorText::tr("Close %1, or end it: %2").arg(names, QStringLiteral("kill ") + ids.join(u' ')));
     }
     if (context.openError == EBUSY) {
         // Held for itself (exclusive use) by a process whose open files are
@@ -54,6 +51,16 @@ CheckResult checkBusy(const DoctorContext &context)
     }
     return finding(checks::kBusy, CheckStatus::Ok,
                    DoctorText::tr("No other process holds %1 open.").arg(port.shown));
+}
+
+QString holderNames(const facts::Holders &holders)
+{
+    QStringList names;
+    for (const facts::Process &process : holders.others) {
+        //: %1 a program's name, %2 its process id
+        names << DoctorText::tr("%1 (process %2)").arg(process.name, QString::number(process.pid));
+    }
+    return names.join(QLatin1String(", "));
 }
 
 } // namespace vexlor

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cerrno>
+
 namespace vexlor {
 namespace {
 
@@ -73,6 +75,17 @@ CheckResult noCable(const SystemView &system, PortUnderTest &port)
                    DoctorText::tr("Plug the programming cable into a USB port of this computer."));
 }
 
+// Whether a node not on USB is a terminal the tool could talk through: not a
+// folder, a file, the null device or /dev/tty with no terminal behind it.
+bool isSerialPort(const SystemView &system, const QString &node)
+{
+    const std::optional<NodeStatus> status = system.status(node);
+    if (!status || !status->isCharacterDevice())
+        return false;
+    const int error = system.tryOpen(node);
+    return error != ENOTTY && error != ENXIO;
+}
+
 CheckResult namedPort(const SystemView &system, const PortLister &lister, const QString &path,
                       PortUnderTest &port)
 {
@@ -83,6 +96,13 @@ CheckResult namedPort(const SystemView &system, const PortLister &lister, const 
                        DoctorText::tr("Name the cable's serial device; vexlor-cli ports lists them."));
     }
     port = portAt(system, path);
+    if (!port.usb && !isSerialPort(system, port.node)) {
+        port = {}; // nothing for the other checks to look at
+        //: %1 the path given with --port or VEXLOR_PORT
+        return finding(checks::kCable, CheckStatus::Fail,
+                       DoctorText::tr("%1 is not a serial port.").arg(inputForMessage(path)),
+                       fixes::nameCablePort());
+    }
     if (port.cable)
         return finding(checks::kCable, CheckStatus::Ok, cableText(port));
     if (port.usb) {
@@ -200,6 +220,12 @@ QString shellWord(const QString &word)
     if (plain.match(word).hasMatch())
         return word;
     return u'\'' + QString(word).replace(u'\'', QLatin1String("'\\''")) + u'\'';
+}
+
+QString nameCablePort()
+{
+    //: keep vexlor-cli ports as it is: the command that lists the ports
+    return DoctorText::tr("Name the cable's port (vexlor-cli ports lists them).");
 }
 
 QString loadDriver(const CableType *cable)

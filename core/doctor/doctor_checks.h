@@ -48,6 +48,10 @@ struct DoctorContext {
     return {status, QLatin1String(check), std::move(detail), std::move(fix)};
 }
 
+// "minicom (process 777), screen (process 901)": the processes that hold the
+// port open, as far as they can be seen.
+[[nodiscard]] QString holderNames(const facts::Holders &holders);
+
 // The detail of a check that needs a cable's USB serial port and has none.
 [[nodiscard]] CheckResult withoutCablePort(const char *check, const PortUnderTest &port);
 
@@ -63,6 +67,8 @@ namespace fixes {
 [[nodiscard]] QString loadDriver(const CableType *cable);
 // Installs the package's cable rule from a copy built into the tool.
 [[nodiscard]] QString installCableRule(const PortUnderTest &port);
+// For a port named that is none: which one to name instead (not a command).
+[[nodiscard]] QString nameCablePort();
 } // namespace fixes
 
 } // namespace vexlor

@@ -8,6 +8,8 @@
 #include "protocol/connection_check.h"
 #include "session/controller_session.h"
 
+#include <algorithm>
+
 namespace vexlor {
 namespace {
 
@@ -66,7 +68,7 @@ void DoctorRun::onStartedUp(DeviceState state)
     if (state == DeviceState::Connected)
         askController();
     else
-        finishLater(unreachedFinding(m_session.portPath(), m_session.openError()));
+        finishLater(unreachedFinding(m_session.portPath(), m_session.openError(), m_results));
 }
 
 void DoctorRun::askController()
@@ -110,26 +112,40 @@ CheckResult DoctorRun::controllerFinding(const ConnectionCheckResult &result)
                                   "doctor again."));
 }
 
-CheckResult DoctorRun::unreachedFinding(const QString &path, SerialPort::OpenError error)
+CheckResult DoctorRun::unreachedFinding(const QString &path, SerialPort::OpenError error,
+                                        const QList<CheckResult> &above)
 {
     const QString shown = inputForMessage(path);
-    const QString fix = DoctorText::tr("Fix what the lines above show, then run the doctor again.");
-    switch (error) {
-    case SerialPort::OpenError::PermissionDenied:
+    // A hint names a check only where it ran (on Windows access and busy
+    // are skipped); "the lines above" only where one shows a problem.
+    const auto ran = [&above](const char *check) {
+        return std::any_of(above.cbegin(), above.cend(), [check](const CheckResult &r) {
+            return r.check == QLatin1String(check) && r.status != CheckStatus::Skip;
+        });
+    };
+    const bool problemAbove = std::any_of(above.cbegin(), above.cend(), [](const CheckResult &r) {
+        return r.status == CheckStatus::Fail || r.status == CheckStatus::Warn;
+    });
+    const QString fix = problemAbove
+        ? DoctorText::tr("Fix what the lines above show, then run the doctor again.")
+        //: %1 the serial device
+        : DoctorText::tr("Close any other program that may use %1, then run the doctor again.").arg(shown);
+    QString detail;
+    if (error == SerialPort::OpenError::PermissionDenied) {
+        detail = ran(checks::kAccess) ? DoctorText::tr("The tool may not open %1 (see access).").arg(shown)
+                                      : DoctorText::tr("The tool may not open %1.").arg(shown);
+    } else if (error == SerialPort::OpenError::InUse) {
+        detail = ran(checks::kBusy) ? DoctorText::tr("Another program is using %1 (see busy).").arg(shown)
+                                    : DoctorText::tr("Another program is using %1.").arg(shown);
+    } else if (path.isEmpty()) {
         return finding(checks::kController, CheckStatus::Fail,
-                       DoctorText::tr("The tool may not open %1 (see access).").arg(shown), fix);
-    case SerialPort::OpenError::InUse:
-        return finding(checks::kController, CheckStatus::Fail,
-                       DoctorText::tr("Another program is using %1 (see busy).").arg(shown), fix);
-    default:
-        break;
+                       DoctorText::tr("The tool found no port to reach the controller through."),
+                       problemAbove ? fix
+                                    : DoctorText::tr("Plug the programming cable into a USB port of this computer."));
+    } else {
+        detail = DoctorText::tr("%1 does not open.").arg(shown);
     }
-    if (path.isEmpty()) {
-        return finding(checks::kController, CheckStatus::Fail,
-                       DoctorText::tr("The tool found no port to reach the controller through."), fix);
-    }
-    return finding(checks::kController, CheckStatus::Fail, DoctorText::tr("%1 does not open.").arg(shown),
-                   fix);
+    return finding(checks::kController, CheckStatus::Fail, detail, fix);
 }
 
 } // namespace vexlor

@@ -35,8 +35,10 @@ public:
 
     // The controller check's finding for a connection test's result.
     [[nodiscard]] static CheckResult controllerFinding(const ConnectionCheckResult &result);
-    // Its finding when the session could not open the port.
-    [[nodiscard]] static CheckResult unreachedFinding(const QString &path, SerialPort::OpenError error);
+    // Its finding when the session could not open the port; `above` are the
+    // system's checks as they came out.
+    [[nodiscard]] static CheckResult unreachedFinding(const QString &path, SerialPort::OpenError error,
+                                                      const QList<CheckResult> &above);
 
 signals:
     // Every check but the controller's (which is still running).

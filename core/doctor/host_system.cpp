@@ -98,8 +98,10 @@ int HostSystem::tryOpen(const QString &path) const
     const int fd = openDevice(path);
     if (fd < 0)
         return errno;
+    // The tool sets the line's speed and framing, which only a terminal has.
+    const int error = ::isatty(fd) ? 0 : ENOTTY;
     ::close(fd);
-    return 0;
+    return error;
 }
 
 std::optional<int> HostSystem::latencyWhileHeld(const QString &device, const QString &timerFile) const

@@ -30,14 +30,9 @@ std::optional<CheckResult> controllerSkip(const DoctorContext &context, const QL
     return finding(checks::kController, CheckStatus::Skip, reason);
 }
 
-} // namespace
-
-SystemFindings runSystemChecks(const SystemView &system, const PortLister &lister,
-                               const QString &portOverride)
+// What the checks after the cable check read of `port`.
+DoctorContext contextOf(const SystemView &system, const PortUnderTest &port)
 {
-    SystemFindings findings;
-    PortUnderTest port;
-    findings.results << checkCable(system, lister, portOverride, port);
     DoctorContext context{system, system.identity(), port, {}, 0};
     if (!port.node.isEmpty()) {
         context.holders = facts::holdersOf(system, port.node, context.me.pid);
@@ -46,11 +41,30 @@ SystemFindings runSystemChecks(const SystemView &system, const PortLister &liste
         if (!context.holders.self)
             context.openError = system.tryOpen(port.node);
     }
+    return context;
+}
+
+} // namespace
+
+SystemFindings runSystemChecks(const SystemView &system, const PortLister &lister,
+                               const QString &portOverride)
+{
+    SystemFindings findings;
+    PortUnderTest port;
+    findings.results << checkCable(system, lister, portOverride, port);
+    const DoctorContext context = contextOf(system, port);
     findings.results << checkDriver(context) << checkAccess(context) << checkBusy(context)
                      << checkModemManager(context) << checkBrltty(context) << checkLatency(context)
                      << checkSandbox(context);
     findings.controllerSkip = controllerSkip(context, findings.results);
     return findings;
+}
+
+CheckResult accessFinding(const SystemView &system, const PortLister &lister, const QString &path)
+{
+    PortUnderTest port;
+    (void)checkCable(system, lister, path, port);
+    return checkAccess(contextOf(system, port));
 }
 
 } // namespace vexlor

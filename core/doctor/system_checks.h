@@ -23,4 +23,10 @@ struct SystemFindings {
 [[nodiscard]] SystemFindings runSystemChecks(const SystemView &system, const PortLister &lister,
                                              const QString &portOverride);
 
+// The access check alone, on the port at `path`: what the window's box says
+// when that port does not open for lack of permission. A skip where the
+// check does not apply (Windows).
+[[nodiscard]] CheckResult accessFinding(const SystemView &system, const PortLister &lister,
+                                        const QString &path);
+
 } // namespace vexlor

@@ -49,7 +49,8 @@ public:
     [[nodiscard]] virtual std::optional<QByteArray> extendedAttribute(const QString &path,
                                                                       const char *name) const = 0;
     // Opens the device for reading and writing, as the tool does, and closes
-    // it again: 0, or the errno of the refusal.
+    // it again: 0, or the errno of the refusal; ENOTTY for what opens but is
+    // no terminal (a file, the null device).
     [[nodiscard]] virtual int tryOpen(const QString &path) const = 0;
     // The driver's latency timer (`timerFile`, in ms) read while the device is
     // held open with the low-latency flag the tool sets; the flag is put back

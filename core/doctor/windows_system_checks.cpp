@@ -114,4 +114,9 @@ SystemFindings runSystemChecks(const SystemView &, const PortLister &lister, con
     return findings;
 }
 
+CheckResult accessFinding(const SystemView &, const PortLister &, const QString &)
+{
+    return finding(checks::kAccess, CheckStatus::Skip, DoctorText::tr("Not checked on Windows."));
+}
+
 } // namespace vexlor

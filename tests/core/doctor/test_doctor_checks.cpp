@@ -2,17 +2,20 @@
 #include "doctor/posix_acl.h"
 #include "doctor/system_checks.h"
 #include "doctor/system_facts.h"
+#include "link/port_discovery.h"
 
 #include "fake_system.h"
 
 #include <QtTest>
 
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <sys/xattr.h>
 #include <unistd.h>
 
 #include <functional>
+#include <tuple>
 
 using namespace vexlor;
 
@@ -85,6 +88,8 @@ private slots:
     void controllerWaitsForThePort_data();
     void controllerWaitsForThePort();
     void runningSystemAgreesWithTheFake();
+    void oddPathsOnTheRunningSystem();
+    void cableRuleCommandWritesTheRule();
 };
 
 void TestDoctorChecks::findings_data()
@@ -129,6 +134,26 @@ void TestDoctorChecks::findings_data()
         m.addUsbSerial(QStringLiteral("ttyUSB1"), 0x10c4, 0xea60, QStringLiteral("1-3"), QStringLiteral("cp210x"));
         port = QStringLiteral("/dev/ttyUSB1");
     }, "cable", S::Warn, {"/dev/ttyUSB1 is a USB serial port of 10c4:ea60"}, "Name the programming cable");
+    // Named paths that are no serial port: the cable line says so, and no
+    // later line advises the cable's fixes for them.
+    for (const auto &[name, path, mode, openError] :
+         {std::tuple{"named folder", "/home/rider", 040755u, EISDIR},
+          std::tuple{"named file", "/home/rider/bike.vxc", 0100644u, ENOTTY},
+          std::tuple{"named null device", "/dev/null", 0020666u, ENOTTY},
+          std::tuple{"named terminal without one", "/dev/tty", 0020666u, ENXIO}}) {
+        const QString at = QLatin1String(path);
+        const Setup notAPort = [=](FakeMachine &m, QString &port) {
+            port = at;
+            m.system.nodes[at] = NodeStatus{0, 0, mode};
+            m.system.openErrors[at] = openError;
+            m.lister.extraNodes.insert(at);
+        };
+        const QByteArray label = QByteArray(name);
+        row(label.constData(), notAPort, "cable", S::Fail, {at + QStringLiteral(" is not a serial port.")},
+            "Name the cable's port (vexlor-cli ports lists them).");
+        row(label + " access", notAPort, "access", S::Skip, {});
+        row(label + " busy", notAPort, "busy", S::Skip, {});
+    }
 
     // driver
     row("driver ok", asIs, "driver", S::Ok, {"ftdi_sio drives ttyUSB0", "/dev/ttyUSB0"});
@@ -205,6 +230,19 @@ void TestDoctorChecks::findings_data()
         m.lister.addOther(port, false);
         notInDialout(m);
     }, "access", S::Fail, {"You are not in group dialout."}, "sudo usermod -aG dialout $USER");
+    // A group that may only read, or only write, the node is no way in: the
+    // cable rule's group may, so installing the rule is the fix.
+    for (const uint mode : {0020640u, 0020620u}) {
+        row(mode == 0020640u ? "access group may only read" : "access group may only write",
+            [mode](FakeMachine &m, QString &) {
+                m.system.nodes[kNode] = NodeStatus{0, 20, mode};
+                m.system.openErrors[kNode] = EACCES;
+            },
+            "access", S::Fail,
+            {QStringLiteral("mode 0%1.").arg(mode & 0777, 0, 8),
+             "You are in group dialout, but its members may not read and write the device."},
+            "| sudo tee /etc/udev/rules.d/70-vexlor-cable.rules >/dev/null && sudo udevadm control --reload");
+    }
     row("access entry of another user", [](FakeMachine &m, QString &) {
         rootOnly(m);
         m.system.acls[kNode] = posixAcl({{1001, 6}});
@@ -227,6 +265,29 @@ void TestDoctorChecks::findings_data()
         m.lister.extraNodes.insert(port);
         m.addProcess(900, "vexlor-controll", {port});
     }, "busy", S::Skip, {"pseudo-terminal"});
+    // A pseudo-terminal another program holds for itself: access and busy
+    // name the holder, or say it is another user's.
+    const Setup heldPty = [](FakeMachine &m, QString &port) {
+        port = QStringLiteral("/dev/pts/3");
+        m.system.nodes[port] = NodeStatus{1000, 5, 0020620};
+        m.system.openErrors[port] = EBUSY;
+        m.lister.extraNodes.insert(port);
+        m.addProcess(901, "screen", {port});
+    };
+    row("busy pseudo-terminal held", heldPty, "busy", S::Fail, {"held open by screen (process 901)"}, "kill 901");
+    row("access pseudo-terminal held", heldPty, "access", S::Skip,
+        {"/dev/pts/3 is held for itself by screen (process 901)", "(see busy)"});
+    const Setup heldByOtherUser = [](FakeMachine &m, QString &port) {
+        port = QStringLiteral("/dev/pts/3");
+        m.system.nodes[port] = NodeStatus{0, 5, 0020620};
+        m.system.openErrors[port] = EBUSY;
+        m.lister.extraNodes.insert(port);
+        m.addProcess(902, "vexlor-cli", {port}, false);
+    };
+    row("busy pseudo-terminal of another user", heldByOtherUser, "busy", S::Fail,
+        {"Another user's process holds /dev/pts/3"}, "sudo fuser -v /dev/pts/3");
+    row("access pseudo-terminal of another user", heldByOtherUser, "access", S::Skip,
+        {"Another user's process holds /dev/pts/3 for itself", "(see busy)"});
 
     // modemmanager
     row("modemmanager not running", asIs, "modemmanager", S::Ok, {"not running"});
@@ -389,6 +450,56 @@ void TestDoctorChecks::runningSystemAgreesWithTheFake()
     QVERIFY(aclGrantsUserReadWrite(*stored, 1000));
     QVERIFY(!aclGrantsUserReadWrite(*stored, 1001));
     QVERIFY(!host.extendedAttribute(dir.path(), "system.posix_acl_access"));
+}
+
+// A folder, a file and the null device named as the port on the running
+// system: not a serial port, and no line gives the cable's fixes for them.
+void TestDoctorChecks::oddPathsOnTheRunningSystem()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("bike.vxc")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const HostSystem host;
+    const SystemPortLister lister;
+    for (const QString &path : {dir.path(), file.fileName(), QStringLiteral("/dev/null")}) {
+        const SystemFindings findings = runSystemChecks(host, lister, path);
+        const QByteArray cable = reportLine(findings.results.at(0)).toUtf8();
+        QVERIFY2(findings.results.at(0).status == CheckStatus::Fail, cable.constData());
+        QVERIFY2(findings.results.at(0).detail.contains(QStringLiteral("is not a serial port")), cable.constData());
+        for (const CheckResult &result : findings.results.mid(1)) {
+            const QByteArray line = reportLine(result).toUtf8();
+            QVERIFY2(result.status != CheckStatus::Fail && !result.fix.contains(QStringLiteral("cable")),
+                     line.constData());
+        }
+        QVERIFY(findings.controllerSkip);
+    }
+}
+
+// The access fix that installs the cable rule carries its own copy, word by
+// word: run by the shell, its first part writes the package's rule lines
+// exactly, wherever the tool was installed from.
+void TestDoctorChecks::cableRuleCommandWritesTheRule()
+{
+    FakeMachine machine;
+    machine.addUsbSerial(QStringLiteral("ttyUSB0"));
+    rootOnly(machine);
+    notInDialout(machine);
+    const QString fix = runSystemChecks(machine.system, machine.lister, {}).results.at(2).fix;
+    const QString printing = fix.section(QStringLiteral(" | sudo tee "), 0, 0);
+    QVERIFY2(printing.startsWith(QStringLiteral("printf ")), qPrintable(fix));
+
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), printing});
+    QVERIFY(shell.waitForFinished(30000));
+    QFile rules(QStringLiteral(VEXLOR_CABLE_RULE_FILE));
+    QVERIFY(rules.open(QIODevice::ReadOnly | QIODevice::Text));
+    QByteArray expected;
+    for (const QByteArray &line : rules.readAll().split('\n')) {
+        if (!line.isEmpty() && !line.startsWith('#'))
+            expected += line + '\n';
+    }
+    QCOMPARE(shell.readAllStandardOutput(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestDoctorChecks)

@@ -33,6 +33,8 @@ class TestDoctorRun : public QObject {
 private slots:
     void controllerLine_data();
     void controllerLine();
+    void unreachedLine_data();
+    void unreachedLine();
     void reportFormats();
 };
 
@@ -113,6 +115,51 @@ void TestDoctorRun::controllerLine()
     QCOMPARE(port->openedPaths.isEmpty(), !asked && controller != Controller::Busy);
     QTest::qWait(50);
     QCOMPARE(finished.count(), 1);
+}
+
+// When the session cannot open the port: a hint points only to a check that
+// ran (on Windows access and busy are skipped), and "the lines above" are
+// named only when one of them shows a problem.
+void TestDoctorRun::unreachedLine_data()
+{
+    QTest::addColumn<QList<CheckResult>>("above");
+    QTest::addColumn<SerialPort::OpenError>("error");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<bool>("pointsAbove");
+    const auto line = [](CheckStatus status, const char *check) {
+        return CheckResult{status, QLatin1String(check), QStringLiteral("..."),
+                           status == CheckStatus::Fail ? QStringLiteral("fix it") : QString()};
+    };
+    const CheckResult cable = line(CheckStatus::Ok, "cable");
+    QList<CheckResult> windows{cable};
+    QList<CheckResult> allWell{cable};
+    for (const char *check : {"driver", "access", "busy", "modemmanager", "brltty", "latency", "sandbox"}) {
+        windows << line(CheckStatus::Skip, check);
+        allWell << line(CheckStatus::Ok, check);
+    }
+    QList<CheckResult> refused = allWell;
+    refused[2] = line(CheckStatus::Fail, "access");
+    using E = SerialPort::OpenError;
+    QTest::newRow("windows: refused") << windows << E::PermissionDenied << QStringLiteral("may not open COM5.")
+                                      << false;
+    QTest::newRow("windows: in use") << windows << E::InUse << QStringLiteral("Another program is using COM5.")
+                                     << false;
+    QTest::newRow("linux: refused") << refused << E::PermissionDenied << QStringLiteral("(see access)") << true;
+    QTest::newRow("linux: nothing above") << allWell << E::Other << QStringLiteral("COM5 does not open.") << false;
+}
+
+void TestDoctorRun::unreachedLine()
+{
+    QFETCH(QList<CheckResult>, above);
+    QFETCH(SerialPort::OpenError, error);
+    QFETCH(QString, detail);
+    QFETCH(bool, pointsAbove);
+    const CheckResult result = DoctorRun::unreachedFinding(QStringLiteral("COM5"), error, above);
+    const QByteArray shown = reportLine(result).toUtf8();
+    QVERIFY2(result.status == CheckStatus::Fail && result.detail.contains(detail), shown.constData());
+    QVERIFY2(pointsAbove || !result.detail.contains(QStringLiteral("(see ")), shown.constData());
+    QVERIFY2(!result.fix.isEmpty(), shown.constData());
+    QCOMPARE(result.fix.contains(QStringLiteral("the lines above")), pointsAbove);
 }
 
 // One line a check: STATUS, CHECK, DETAIL, and FIX where there is one, each a
