@@ -13,6 +13,7 @@
 #include "window/window_texts.h"
 
 #include "config/data_files.h"
+#include "params/message_input.h"
 #include "params/parameter_codec.h"
 #include "params/settings_fingerprint.h"
 #include "protocol/transaction_texts.h"
@@ -127,10 +128,20 @@ void ControllerCommands::showAccessRefused(const UserMessage &message)
     // Without waiting, as the duplicate report; the session raises it once
     // per connect cycle, so ticks never stack it. Label15 says "Device Lost".
     QPointer<ControllerCommands> self(this);
-    m_boxes.showErrorWithOffer(message.caption, message.text, doctorOffer(), [self] {
+    const auto offerTaken = [self] {
         if (self)
             emit self->connectionDoctorWanted();
-    });
+    };
+    // What the doctor finds for this very node: a pseudo-terminal or a
+    // built-in port needs another fix than the cable.
+    const QString path = m_session.portPath();
+    const CheckResult access = m_accessAdvisor ? m_accessAdvisor(path) : CheckResult{};
+    if (access.status == CheckStatus::Fail) {
+        m_boxes.showLaidOutErrorWithOffer(message.caption, accessBoxText(inputForMessage(path), access),
+                                          doctorOffer(), offerTaken);
+        return;
+    }
+    m_boxes.showErrorWithOffer(message.caption, message.text, doctorOffer(), offerTaken);
 }
 
 // ---- connection test --------------------------------------------------------

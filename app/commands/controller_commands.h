@@ -1,5 +1,6 @@
 #pragma once
 
+#include "access_box.h"
 #include "known_controller.h"
 #include "window/status_strip.h"
 #include "window/window_actions.h"
@@ -62,6 +63,10 @@ public:
 
     // The controller's software version once a test or a read found it ("1-35").
     [[nodiscard]] const QString &controllerVersion() const { return m_known.version(); }
+
+    // The box for a port refused for lack of permission says what `advisor`
+    // finds; without one, or where it finds nothing to fix, the link's text.
+    void setAccessAdvisor(AccessAdvisor advisor) { m_accessAdvisor = std::move(advisor); }
 
 public slots:
     void testConnection();
@@ -129,6 +134,7 @@ private:
     MessageBoxes &m_boxes;
     SafetyDialogs &m_dialogs;
     ShellOpener &m_shell;
+    AccessAdvisor m_accessAdvisor;
     bool m_releasing = false;
     // The user's own connection test runs; another's (the doctor's) shows no box.
     bool m_testRequested = false;

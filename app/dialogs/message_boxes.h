@@ -55,6 +55,14 @@ public:
         (void)taken;
         showError(caption, text, {});
     }
+    // showErrorWithOffer() for a text laid out in lines already (names and
+    // commands that must not be split): each line shown as it stands, never
+    // wrapped further. This default shows showErrorWithOffer().
+    virtual void showLaidOutErrorWithOffer(const QString &caption, const QString &text, const QString &offer,
+                                           std::function<void()> taken)
+    {
+        showErrorWithOffer(caption, text, offer, std::move(taken));
+    }
 };
 
 // The text of the standard error report: the message with a full stop added

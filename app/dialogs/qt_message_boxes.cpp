@@ -79,8 +79,34 @@ bool QtMessageBoxes::errorWithOffer(const QString &caption, const QString &text,
 void QtMessageBoxes::showErrorWithOffer(const QString &caption, const QString &text,
                                         const QString &offer, std::function<void()> taken)
 {
+    showWithOffer(caption, text, Qt::PlainText, offer, std::move(taken));
+}
+
+void QtMessageBoxes::showLaidOutErrorWithOffer(const QString &caption, const QString &text,
+                                               const QString &offer, std::function<void()> taken)
+{
+    // Plain text would be wrapped again, at hyphens and slashes as well.
+    showWithOffer(caption, laidOutHtml(text), Qt::RichText, offer, std::move(taken));
+}
+
+QString QtMessageBoxes::laidOutHtml(const QString &text)
+{
+    QString html;
+    for (const QString &paragraph : text.split(QLatin1String("\n\n"))) {
+        QStringList lines = paragraph.split(u'\n');
+        for (QString &line : lines)
+            line = line.toHtmlEscaped();
+        html += QLatin1String("<p style=\"white-space:pre\">") + lines.join(QLatin1String("<br>"))
+            + QLatin1String("</p>");
+    }
+    return html;
+}
+
+void QtMessageBoxes::showWithOffer(const QString &caption, const QString &text, Qt::TextFormat format,
+                                   const QString &offer, std::function<void()> taken)
+{
     auto *box = new QMessageBox(QMessageBox::Critical, caption, text, QMessageBox::Ok, m_parent);
-    box->setTextFormat(Qt::PlainText);
+    box->setTextFormat(format);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     const QAbstractButton *offerButton = box->addButton(offer, QMessageBox::HelpRole);

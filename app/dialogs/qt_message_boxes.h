@@ -27,8 +27,17 @@ public:
                                       const QString &offer) override;
     void showErrorWithOffer(const QString &caption, const QString &text, const QString &offer,
                             std::function<void()> taken) override;
+    void showLaidOutErrorWithOffer(const QString &caption, const QString &text, const QString &offer,
+                                   std::function<void()> taken) override;
+
+    // A laid-out text as the box shows it: rich text whose lines never wrap,
+    // paragraphs where the text has an empty line, everything else escaped.
+    [[nodiscard]] static QString laidOutHtml(const QString &text);
 
 private:
+    void showWithOffer(const QString &caption, const QString &text, Qt::TextFormat format,
+                       const QString &offer, std::function<void()> taken);
+
     QPointer<QWidget> m_parent;
     QString m_standardCaption;
 };

@@ -81,6 +81,11 @@ MainWindow::MainWindow(const DesktopServices &desktop, ControllerSession &sessio
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::setAccessAdvisor(AccessAdvisor advisor)
+{
+    m_controller->setAccessAdvisor(std::move(advisor));
+}
+
 void MainWindow::buildWindow()
 {
     // The platform's sans font at a 13-pixel character height, for every

@@ -4,6 +4,7 @@
 #include "status_strip.h"
 #include "window_actions.h"
 #include "window_caption.h"
+#include "commands/access_box.h"
 #include "pages/window_controls.h"
 
 #include "params/number_text.h"
@@ -52,6 +53,8 @@ public:
     [[nodiscard]] const WindowActions &actions() const { return m_actions; }
     [[nodiscard]] ParameterBinding &binding() { return *m_binding; }
     [[nodiscard]] DocumentCommands &documents() { return *m_documents; }
+    // What the box for a port refused for lack of permission says.
+    void setAccessAdvisor(AccessAdvisor advisor);
 
 signals:
     // Help > Connection Doctor..., or a box's offer of it: the program's entry

@@ -2,6 +2,7 @@
 
 #include "program_info.h"
 
+#include "doctor/system_checks.h"
 #include "link/serial_port.h"
 
 namespace vexlor {
@@ -16,6 +17,10 @@ WindowAssembly::WindowAssembly(const DesktopServices &desktop, ControllerLinkPar
 {
     QObject::connect(&m_window, &MainWindow::connectionDoctorRequested, &m_doctor,
                      &ConnectionDoctorDialog::showAndRun);
+    // The permission box advises what the doctor advises for the same node.
+    m_window.setAccessAdvisor([&system, &ports = link.ports](const QString &path) {
+        return accessFinding(system, ports, path);
+    });
 }
 
 } // namespace vexlor

@@ -9,6 +9,8 @@
 #include "pages/parameter_binding.h"
 #include "window/status_strip.h"
 
+#include "dialogs/qt_message_boxes.h"
+#include "doctor/system_checks.h"
 #include "link/link_texts.h"
 #include "protocol/parameter_frame.h"
 
@@ -16,6 +18,9 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QtTest>
 
 using namespace vexlor;
@@ -121,6 +126,81 @@ private slots:
         QVERIFY(t->log[0].text.contains(QStringLiteral("packaging/70-vexlor-cable.rules")));
         QVERIFY(t->log[0].text.contains(QStringLiteral("dialout")));
         QCOMPARE(labelState(t->label("Label15")), state);
+    }
+
+    // The box for a port refused for lack of permission advises what the
+    // connection doctor advises for that node: for a root-owned 0600
+    // pseudo-terminal its owner, not the cable rule; for the cable without
+    // its rule, the doctor's command that installs it, which needs no file
+    // of the source tree. Laid out in lines the box keeps, none splitting the
+    // rule's name, the command pasted back as the doctor gives it.
+    void accessBoxAdvisesForTheNode_data()
+    {
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QStringList>("says");
+        QTest::addColumn<QStringList>("never");
+        QTest::newRow("root's pseudo-terminal")
+            << QStringLiteral("/dev/pts/3")
+            << QStringList{"You may not open /dev/pts/3.", "owner root, group tty, mode 0600",
+                           "Use /dev/pts/3 as its owner, root, or ask them to let you use it."}
+            << QStringList{"70-vexlor-cable.rules", "dialout", "cable"};
+        QTest::newRow("cable without its rule")
+            << QStringLiteral("/dev/ttyUSB0")
+            << QStringList{"You may not open /dev/ttyUSB0.", "owner root, group root, mode 0600",
+                           "70-vexlor-cable.rules is not installed", "/etc/udev/rules.d/70-vexlor-cable.rules"}
+            << QStringList{"packaging/"};
+    }
+    void accessBoxAdvisesForTheNode()
+    {
+        QFETCH(QString, node);
+        QFETCH(QStringList, says);
+        QFETCH(QStringList, never);
+        t = std::make_unique<LinkWindow>();
+        FakeMachine machine; // the rider not in dialout, no cable rule installed
+        machine.addUsbSerial(QStringLiteral("ttyUSB0"));
+        machine.system.files[QStringLiteral("/etc/group")] = "root:x:0:\ntty:x:5:\ndialout:x:20:\n";
+        machine.system.me.groups = {1000};
+        machine.system.nodes[node] = NodeStatus{0, node.startsWith(u"/dev/pts/") ? 5u : 0u, 0020600};
+        machine.system.openErrors[node] = EACCES;
+        machine.lister.extraNodes.insert(node);
+        t->system = machine.system;
+        t->lister = machine.lister;
+        const FakeSystem &system = t->system;
+        if (node.startsWith(u"/dev/pts/"))
+            qputenv("VEXLOR_PORT", node.toLocal8Bit());
+        t->create();
+        qunsetenv("VEXLOR_PORT");
+        t->port->failOpenWith = SerialPort::OpenError::PermissionDenied;
+        QTRY_VERIFY_WITH_TIMEOUT(!t->session->isStartingUp(), 10000);
+        QCOMPARE(t->log.size(), 1);
+        const QString text = t->log[0].text;
+        QCOMPARE(t->log[0].offer, kDoctorOffer);
+        for (const QString &part : says)
+            QVERIFY2(QString(text).replace(u'\n', u' ').contains(part), qPrintable(text));
+        for (const QString &part : never)
+            QVERIFY2(!text.contains(part), qPrintable(text));
+
+        const QStringList lines = text.split(u'\n');
+        for (const QString &line : lines) {
+            QVERIFY2(line.size() <= 80 || !line.contains(u' '), qPrintable(line));
+            QVERIFY2(!line.contains(QStringLiteral("70-vexlor")) || line.contains(QStringLiteral("70-vexlor-cable.rules")),
+                     qPrintable(line));
+        }
+        // The fix's lines, pasted into a shell, are the doctor's fix.
+        const QString fix = text.section(QStringLiteral("To fix it:\n"), 1);
+        const CheckResult access = accessFinding(system, t->lister, node);
+        QCOMPARE(QString(fix).replace(QStringLiteral(" \\\n  "), QStringLiteral(" ")).replace(u'\n', u' '),
+                 access.fix);
+
+        // Shown as laid out: Qt wraps none of the lines again, however narrow.
+        QTextDocument shown;
+        shown.setHtml(QtMessageBoxes::laidOutHtml(text));
+        shown.setTextWidth(120);
+        (void)shown.size(); // lays the document out
+        int shownLines = 0;
+        for (QTextBlock block = shown.begin(); block.isValid(); block = block.next())
+            shownLines += block.layout()->lineCount();
+        QCOMPARE(shownLines, int(lines.size() - text.count(QStringLiteral("\n\n"))));
     }
 
     // Guards the monitor's transitions as Label15 shows them: unplugged,
