@@ -310,10 +310,6 @@ Softwareversion des Controllers: v%1</translation>
         <translation>%1 lässt sich zum Lesen und Schreiben öffnen.</translation>
     </message>
     <message>
-        <source>Another program holds %1 for itself, so opening it cannot be tried (see busy).</source>
-        <translation>Ein anderes Programm hält %1 für sich allein, daher lässt sich das Öffnen nicht versuchen (siehe busy).</translation>
-    </message>
-    <message>
         <source>%1 does not open: %2.</source>
         <extracomment>%1 the serial device, %2 the system&apos;s reason</extracomment>
         <translation>%1 lässt sich nicht öffnen: %2.</translation>
@@ -591,6 +587,47 @@ Softwareversion des Controllers: v%1</translation>
         <source>Not checked on Windows.</source>
         <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
         <translation>Unter Windows nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>You may not open %1.</source>
+        <extracomment>first line of the box shown when the port does not open for lack of permission; %1 the device</extracomment>
+        <translation>Sie dürfen %1 nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>To fix it:</source>
+        <extracomment>before the fix in the box shown when the port does not open for lack of permission</extracomment>
+        <translation>So beheben Sie es:</translation>
+    </message>
+    <message>
+        <source>Another user&apos;s process holds %1 for itself, so opening it cannot be tried (see busy).</source>
+        <translation>Ein Prozess eines anderen Benutzers hält %1 für sich allein, daher lässt sich das Öffnen nicht versuchen (siehe busy).</translation>
+    </message>
+    <message>
+        <source>%1 is held for itself by %2, so opening it cannot be tried (see busy).</source>
+        <extracomment>%1 the serial device, %2 the programs with their process ids</extracomment>
+        <translation>%2 hält %1 für sich allein, daher lässt sich das Öffnen nicht versuchen (siehe busy).</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port.</source>
+        <extracomment>%1 the path given with --port or VEXLOR_PORT</extracomment>
+        <translation>%1 ist keine serielle Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>Name the cable&apos;s port (vexlor-cli ports lists them).</source>
+        <extracomment>keep vexlor-cli ports as it is: the command that lists the ports</extracomment>
+        <translation>Geben Sie die Schnittstelle des Kabels an (vexlor-cli ports listet sie auf).</translation>
+    </message>
+    <message>
+        <source>Close any other program that may use %1, then run the doctor again.</source>
+        <translation>Schließen Sie jedes andere Programm, das %1 benutzen könnte, dann starten Sie die Diagnose erneut.</translation>
+    </message>
+    <message>
+        <source>The tool may not open %1.</source>
+        <translation>Das Programm darf %1 nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Another program is using %1.</source>
+        <translation>Ein anderes Programm benutzt %1.</translation>
     </message>
 </context>
 <context>

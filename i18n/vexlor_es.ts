@@ -310,10 +310,6 @@ Versión de software del controlador: v%1</translation>
         <translation>%1 se abre para lectura y escritura.</translation>
     </message>
     <message>
-        <source>Another program holds %1 for itself, so opening it cannot be tried (see busy).</source>
-        <translation>Otro programa retiene %1 en exclusiva, así que no se puede probar a abrirlo (vea busy).</translation>
-    </message>
-    <message>
         <source>%1 does not open: %2.</source>
         <extracomment>%1 the serial device, %2 the system&apos;s reason</extracomment>
         <translation>%1 no se abre: %2.</translation>
@@ -591,6 +587,47 @@ Versión de software del controlador: v%1</translation>
         <source>Not checked on Windows.</source>
         <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
         <translation>No se comprueba en Windows.</translation>
+    </message>
+    <message>
+        <source>You may not open %1.</source>
+        <extracomment>first line of the box shown when the port does not open for lack of permission; %1 the device</extracomment>
+        <translation>No tiene permiso para abrir %1.</translation>
+    </message>
+    <message>
+        <source>To fix it:</source>
+        <extracomment>before the fix in the box shown when the port does not open for lack of permission</extracomment>
+        <translation>Para corregirlo:</translation>
+    </message>
+    <message>
+        <source>Another user&apos;s process holds %1 for itself, so opening it cannot be tried (see busy).</source>
+        <translation>Un proceso de otro usuario retiene %1 en exclusiva, así que no se puede probar a abrirlo (vea busy).</translation>
+    </message>
+    <message>
+        <source>%1 is held for itself by %2, so opening it cannot be tried (see busy).</source>
+        <extracomment>%1 the serial device, %2 the programs with their process ids</extracomment>
+        <translation>%2 retiene %1 en exclusiva, así que no se puede probar a abrirlo (vea busy).</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port.</source>
+        <extracomment>%1 the path given with --port or VEXLOR_PORT</extracomment>
+        <translation>%1 no es un puerto serie.</translation>
+    </message>
+    <message>
+        <source>Name the cable&apos;s port (vexlor-cli ports lists them).</source>
+        <extracomment>keep vexlor-cli ports as it is: the command that lists the ports</extracomment>
+        <translation>Indique el puerto del cable (vexlor-cli ports los lista).</translation>
+    </message>
+    <message>
+        <source>Close any other program that may use %1, then run the doctor again.</source>
+        <translation>Cierre cualquier otro programa que pueda usar %1, y después vuelva a ejecutar el diagnóstico.</translation>
+    </message>
+    <message>
+        <source>The tool may not open %1.</source>
+        <translation>La herramienta no tiene permiso para abrir %1.</translation>
+    </message>
+    <message>
+        <source>Another program is using %1.</source>
+        <translation>Otro programa está usando %1.</translation>
     </message>
 </context>
 <context>

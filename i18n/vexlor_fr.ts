@@ -310,10 +310,6 @@ Version logicielle du contrôleur&#x202f;: v%1</translation>
         <translation>%1 s&apos;ouvre en lecture et en écriture.</translation>
     </message>
     <message>
-        <source>Another program holds %1 for itself, so opening it cannot be tried (see busy).</source>
-        <translation>Un autre programme garde %1 pour lui seul, l&apos;ouverture ne peut donc pas être essayée (voir busy).</translation>
-    </message>
-    <message>
         <source>%1 does not open: %2.</source>
         <extracomment>%1 the serial device, %2 the system&apos;s reason</extracomment>
         <translation>%1 ne s&apos;ouvre pas&#x202f;: %2.</translation>
@@ -591,6 +587,47 @@ Version logicielle du contrôleur&#x202f;: v%1</translation>
         <source>Not checked on Windows.</source>
         <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
         <translation>Non vérifié sous Windows.</translation>
+    </message>
+    <message>
+        <source>You may not open %1.</source>
+        <extracomment>first line of the box shown when the port does not open for lack of permission; %1 the device</extracomment>
+        <translation>Vous n&apos;avez pas le droit d&apos;ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>To fix it:</source>
+        <extracomment>before the fix in the box shown when the port does not open for lack of permission</extracomment>
+        <translation>Pour y remédier&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Another user&apos;s process holds %1 for itself, so opening it cannot be tried (see busy).</source>
+        <translation>Un processus d&apos;un autre utilisateur garde %1 pour lui seul, l&apos;ouverture ne peut donc pas être essayée (voir busy).</translation>
+    </message>
+    <message>
+        <source>%1 is held for itself by %2, so opening it cannot be tried (see busy).</source>
+        <extracomment>%1 the serial device, %2 the programs with their process ids</extracomment>
+        <translation>%2 garde %1 pour lui seul, l&apos;ouverture ne peut donc pas être essayée (voir busy).</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port.</source>
+        <extracomment>%1 the path given with --port or VEXLOR_PORT</extracomment>
+        <translation>%1 n&apos;est pas un port série.</translation>
+    </message>
+    <message>
+        <source>Name the cable&apos;s port (vexlor-cli ports lists them).</source>
+        <extracomment>keep vexlor-cli ports as it is: the command that lists the ports</extracomment>
+        <translation>Indiquez le port du câble (vexlor-cli ports les liste).</translation>
+    </message>
+    <message>
+        <source>Close any other program that may use %1, then run the doctor again.</source>
+        <translation>Fermez tout autre programme qui pourrait utiliser %1, puis relancez le diagnostic.</translation>
+    </message>
+    <message>
+        <source>The tool may not open %1.</source>
+        <translation>L&apos;outil n&apos;a pas le droit d&apos;ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>Another program is using %1.</source>
+        <translation>Un autre programme utilise %1.</translation>
     </message>
 </context>
 <context>

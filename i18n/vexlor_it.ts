@@ -310,10 +310,6 @@ Versione software della centralina: v%1</translation>
         <translation>%1 si apre in lettura e scrittura.</translation>
     </message>
     <message>
-        <source>Another program holds %1 for itself, so opening it cannot be tried (see busy).</source>
-        <translation>Un altro programma tiene %1 per sé, quindi l&apos;apertura non può essere provata (vedere busy).</translation>
-    </message>
-    <message>
         <source>%1 does not open: %2.</source>
         <extracomment>%1 the serial device, %2 the system&apos;s reason</extracomment>
         <translation>%1 non si apre: %2.</translation>
@@ -591,6 +587,47 @@ Versione software della centralina: v%1</translation>
         <source>Not checked on Windows.</source>
         <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
         <translation>Non verificato su Windows.</translation>
+    </message>
+    <message>
+        <source>You may not open %1.</source>
+        <extracomment>first line of the box shown when the port does not open for lack of permission; %1 the device</extracomment>
+        <translation>Non si ha il permesso di aprire %1.</translation>
+    </message>
+    <message>
+        <source>To fix it:</source>
+        <extracomment>before the fix in the box shown when the port does not open for lack of permission</extracomment>
+        <translation>Per correggerlo:</translation>
+    </message>
+    <message>
+        <source>Another user&apos;s process holds %1 for itself, so opening it cannot be tried (see busy).</source>
+        <translation>Un processo di un altro utente tiene %1 per sé, quindi l&apos;apertura non può essere provata (vedere busy).</translation>
+    </message>
+    <message>
+        <source>%1 is held for itself by %2, so opening it cannot be tried (see busy).</source>
+        <extracomment>%1 the serial device, %2 the programs with their process ids</extracomment>
+        <translation>%2 tiene %1 per sé, quindi l&apos;apertura non può essere provata (vedere busy).</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port.</source>
+        <extracomment>%1 the path given with --port or VEXLOR_PORT</extracomment>
+        <translation>%1 non è una porta seriale.</translation>
+    </message>
+    <message>
+        <source>Name the cable&apos;s port (vexlor-cli ports lists them).</source>
+        <extracomment>keep vexlor-cli ports as it is: the command that lists the ports</extracomment>
+        <translation>Indicare la porta del cavo (vexlor-cli ports le elenca).</translation>
+    </message>
+    <message>
+        <source>Close any other program that may use %1, then run the doctor again.</source>
+        <translation>Chiudere ogni altro programma che possa usare %1, poi eseguire di nuovo la diagnosi.</translation>
+    </message>
+    <message>
+        <source>The tool may not open %1.</source>
+        <translation>Il programma non può aprire %1.</translation>
+    </message>
+    <message>
+        <source>Another program is using %1.</source>
+        <translation>Un altro programma sta usando %1.</translation>
     </message>
 </context>
 <context>

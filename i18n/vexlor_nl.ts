@@ -310,10 +310,6 @@ Softwareversie controller: v%1</translation>
         <translation>%1 opent om te lezen en te schrijven.</translation>
     </message>
     <message>
-        <source>Another program holds %1 for itself, so opening it cannot be tried (see busy).</source>
-        <translation>Een ander programma houdt %1 voor zichzelf, dus openen kan niet worden geprobeerd (zie busy).</translation>
-    </message>
-    <message>
         <source>%1 does not open: %2.</source>
         <extracomment>%1 the serial device, %2 the system&apos;s reason</extracomment>
         <translation>%1 opent niet: %2.</translation>
@@ -591,6 +587,47 @@ Softwareversie controller: v%1</translation>
         <source>Not checked on Windows.</source>
         <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
         <translation>Niet gecontroleerd onder Windows.</translation>
+    </message>
+    <message>
+        <source>You may not open %1.</source>
+        <extracomment>first line of the box shown when the port does not open for lack of permission; %1 the device</extracomment>
+        <translation>U mag %1 niet openen.</translation>
+    </message>
+    <message>
+        <source>To fix it:</source>
+        <extracomment>before the fix in the box shown when the port does not open for lack of permission</extracomment>
+        <translation>Zo lost u het op:</translation>
+    </message>
+    <message>
+        <source>Another user&apos;s process holds %1 for itself, so opening it cannot be tried (see busy).</source>
+        <translation>Een proces van een andere gebruiker houdt %1 voor zichzelf, dus openen kan niet worden geprobeerd (zie busy).</translation>
+    </message>
+    <message>
+        <source>%1 is held for itself by %2, so opening it cannot be tried (see busy).</source>
+        <extracomment>%1 the serial device, %2 the programs with their process ids</extracomment>
+        <translation>%2 houdt %1 voor zichzelf, dus openen kan niet worden geprobeerd (zie busy).</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port.</source>
+        <extracomment>%1 the path given with --port or VEXLOR_PORT</extracomment>
+        <translation>%1 is geen seriële poort.</translation>
+    </message>
+    <message>
+        <source>Name the cable&apos;s port (vexlor-cli ports lists them).</source>
+        <extracomment>keep vexlor-cli ports as it is: the command that lists the ports</extracomment>
+        <translation>Geef de poort van de kabel op (vexlor-cli ports toont ze).</translation>
+    </message>
+    <message>
+        <source>Close any other program that may use %1, then run the doctor again.</source>
+        <translation>Sluit elk ander programma dat %1 kan gebruiken, voer daarna de diagnose opnieuw uit.</translation>
+    </message>
+    <message>
+        <source>The tool may not open %1.</source>
+        <translation>Het programma mag %1 niet openen.</translation>
+    </message>
+    <message>
+        <source>Another program is using %1.</source>
+        <translation>Een ander programma gebruikt %1.</translation>
     </message>
 </context>
 <context>

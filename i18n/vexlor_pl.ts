@@ -310,10 +310,6 @@ Wersja oprogramowania sterownika: v%1</translation>
         <translation>%1 otwiera się do odczytu i zapisu.</translation>
     </message>
     <message>
-        <source>Another program holds %1 for itself, so opening it cannot be tried (see busy).</source>
-        <translation>Inny program trzyma %1 na wyłączność, więc nie można spróbować go otworzyć (zobacz busy).</translation>
-    </message>
-    <message>
         <source>%1 does not open: %2.</source>
         <extracomment>%1 the serial device, %2 the system&apos;s reason</extracomment>
         <translation>%1 nie otwiera się: %2.</translation>
@@ -591,6 +587,47 @@ Wersja oprogramowania sterownika: v%1</translation>
         <source>Not checked on Windows.</source>
         <extracomment>the checks that look at Linux&apos;s devices, drivers and services</extracomment>
         <translation>Nie sprawdzane w systemie Windows.</translation>
+    </message>
+    <message>
+        <source>You may not open %1.</source>
+        <extracomment>first line of the box shown when the port does not open for lack of permission; %1 the device</extracomment>
+        <translation>Nie masz uprawnień do otwarcia %1.</translation>
+    </message>
+    <message>
+        <source>To fix it:</source>
+        <extracomment>before the fix in the box shown when the port does not open for lack of permission</extracomment>
+        <translation>Jak to naprawić:</translation>
+    </message>
+    <message>
+        <source>Another user&apos;s process holds %1 for itself, so opening it cannot be tried (see busy).</source>
+        <translation>Proces innego użytkownika trzyma %1 na wyłączność, więc nie można spróbować go otworzyć (zobacz busy).</translation>
+    </message>
+    <message>
+        <source>%1 is held for itself by %2, so opening it cannot be tried (see busy).</source>
+        <extracomment>%1 the serial device, %2 the programs with their process ids</extracomment>
+        <translation>%2 trzyma %1 na wyłączność, więc nie można spróbować go otworzyć (zobacz busy).</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port.</source>
+        <extracomment>%1 the path given with --port or VEXLOR_PORT</extracomment>
+        <translation>%1 nie jest portem szeregowym.</translation>
+    </message>
+    <message>
+        <source>Name the cable&apos;s port (vexlor-cli ports lists them).</source>
+        <extracomment>keep vexlor-cli ports as it is: the command that lists the ports</extracomment>
+        <translation>Wskaż port kabla (vexlor-cli ports je wyświetla).</translation>
+    </message>
+    <message>
+        <source>Close any other program that may use %1, then run the doctor again.</source>
+        <translation>Zamknij każdy inny program, który może używać %1, a następnie uruchom diagnostykę ponownie.</translation>
+    </message>
+    <message>
+        <source>The tool may not open %1.</source>
+        <translation>Program nie może otworzyć %1.</translation>
+    </message>
+    <message>
+        <source>Another program is using %1.</source>
+        <translation>Inny program używa %1.</translation>
     </message>
 </context>
 <context>
