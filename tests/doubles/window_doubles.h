@@ -29,7 +29,7 @@
 
 // One box, dialog or document handed to the desktop, as the window showed it.
 struct ShownItem {
-    QString kind; // "standard", "error", "information", "question", "open", or a dialog's
+    QString kind; // "standard", "error", "information", "question", "save", "open", or a dialog's
     QString caption;
     QString text; // the box's text, or the opened URL
     QString offer = {}; // a box's second button beside OK, if it has one
@@ -70,6 +70,17 @@ public:
     {
         shown.append({QStringLiteral("question"), caption, text});
         return answerYes;
+    }
+    // The question before unsaved values go: answered Discard unless the
+    // test says otherwise; `onSaveAsked` looks at the window while it is open.
+    vexlor::SaveChoice saveAnswer = vexlor::SaveChoice::Discard;
+    std::function<void()> onSaveAsked;
+    vexlor::SaveChoice askToSave(const QString &caption, const QString &text) override
+    {
+        shown.append({QStringLiteral("save"), caption, text});
+        if (onSaveAsked)
+            onSaveAsked();
+        return saveAnswer;
     }
     void showError(const QString &caption, const QString &text,
                    std::function<void()> closed) override

@@ -15,11 +15,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QWindow>
 #include <QtTest>
 
 #include <unistd.h>
@@ -33,7 +35,37 @@ QString battery(const TestWindow &t)
     return t.control<QLineEdit>("LabeledEdit16")->text();
 }
 
+// The caption as the title bar shows it: Qt's own rendering of the title.
+QString shown(const TestWindow &t)
+{
+    return t.window->windowHandle()->title();
+}
+
+// Gives a command that replaces the window's values (or closes it), as the
+// user gives it. `f` holds a.vxc (the document), b.vxc and a backup.
+void giveCommand(TestWindow &t, const QString &command, const DocumentFixture &f)
+{
+    const WindowActions &a = t.window->actions();
+    if (command == "new")
+        a.newConfiguration->trigger();
+    else if (command == "open") {
+        t.dialogs.openAnswers = {f.path("b.vxc")};
+        a.open->trigger();
+    } else if (command == "reopen")
+        a.reopen[1]->trigger();
+    else if (command == "drop") {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(f.path("b.vxc"))});
+        t.window->documents().openDroppedFile(&mime);
+    } else if (command == "restore")
+        a.restoreBackup->trigger();
+    else if (command == "exit")
+        a.exit->trigger();
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(vexlor::SaveChoice)
 
 class TestDocuments : public QObject {
     Q_OBJECT
@@ -570,6 +602,120 @@ private slots:
                                 "hall sensors?"));
         QCOMPARE(t->control<RadioGroup>("RadioGroup4")->itemIndex(), hallSensors);
         QCOMPARE(t->control<RadioGroup>("RadioGroup3")->itemIndex(), 1);
+    }
+
+    void unsavedChangesAreAskedAbout_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("after"); // the battery current the command brings
+        QTest::addColumn<SaveChoice>("answer");
+        const QList<std::pair<const char *, const char *>> commands = {
+            {"new", "14.0"}, {"open", "22.0"}, {"reopen", "22.0"}, {"drop", "22.0"},
+            {"restore", "33.0"}, {"exit", ""}};
+        for (const auto &[command, after] : commands) {
+            for (const auto &[name, answer] : {std::pair{"save", SaveChoice::Save},
+                                               std::pair{"discard", SaveChoice::Discard},
+                                               std::pair{"cancel", SaveChoice::Cancel}})
+                QTest::addRow("%s, %s", command, name) << command << after << answer;
+        }
+    }
+    // Guards the edits against the commands that replace them and against
+    // closing: the caption marks them, each command asks "Save the changes
+    // to a.vxc?"; Cancel keeps values, document and caption, Discard goes
+    // on, Save writes a.vxc first and then goes on.
+    void unsavedChangesAreAskedAbout()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, after);
+        QFETCH(SaveChoice, answer);
+        DocumentFixture f;
+        const QString a = f.currentFile("a.vxc", "99.0");
+        f.setRecentFiles({f.currentFile("b.vxc", "22.0"), "", "", ""});
+        auto t = f.window({a});
+        f.currentFile(QDir(t->backupFolder.path()).filePath("2026-01-02_03-04-05.vxc"), "33.0");
+        const QByteArray saved = fileBytes(a);
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
+        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("a.vxc*")));
+        t->boxes.saveAnswer = answer;
+        giveCommand(*t, command, f);
+        QTRY_COMPARE(t->boxes.shown.size(), 1);
+        QCOMPARE(t->boxes.shown[0].kind, QStringLiteral("save"));
+        QCOMPARE(t->boxes.shown[0].caption, t->window->programTitle());
+        QCOMPARE(t->boxes.shown[0].text, QStringLiteral("Save the changes to a.vxc?"));
+        QCOMPARE(fileBytes(a).startsWith("1\r\n12.5\r\n"), answer == SaveChoice::Save);
+        if (answer != SaveChoice::Save)
+            QCOMPARE(fileBytes(a), saved);
+        if (answer == SaveChoice::Cancel) {
+            QTest::qWait(0); // a drop reads once the event loop runs
+            QCOMPARE(battery(*t), QStringLiteral("12.5"));
+            QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("a.vxc*")));
+            QCOMPARE(t->window->documents().documentPath(), a);
+            QVERIFY(t->window->isVisible());
+        } else if (command == "exit") {
+            QTRY_VERIFY(!t->window->isVisible());
+        } else {
+            QTRY_COMPARE(battery(*t), after);
+        }
+        QCOMPARE(t->boxes.shown.size(), 1);
+    }
+
+    void nothingChangedAsksNothing_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char *command : {"new", "open", "reopen", "drop", "restore", "exit"})
+            QTest::newRow(command) << command;
+    }
+    // Guards the other side: a value typed and typed back, and the values
+    // just opened, saved or read back are no change. The caption is exactly
+    // the unmarked one, and no command asks.
+    void nothingChangedAsksNothing()
+    {
+        QFETCH(QString, command);
+        DocumentFixture f;
+        const QString a = f.currentFile("a.vxc", "99.0");
+        f.setRecentFiles({f.currentFile("b.vxc", "22.0"), "", "", ""});
+        auto t = f.window({a});
+        f.currentFile(QDir(t->backupFolder.path()).filePath("2026-01-02_03-04-05.vxc"), "33.0");
+        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("a.vxc")));
+        auto *field = t->control<QLineEdit>("LabeledEdit16");
+        field->setText(QStringLiteral("12.5"));
+        field->setText(QStringLiteral("99.0"));
+        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("a.vxc")));
+        field->setText(QStringLiteral("12.5"));
+        t->window->actions().save->trigger(); // saved: no change any more
+        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("a.vxc")));
+        giveCommand(*t, command, f);
+        if (command == "exit")
+            QTRY_VERIFY(!t->window->isVisible());
+        else
+            QTRY_VERIFY(battery(*t) != QStringLiteral("12.5"));
+        QVERIFY(t->boxes.shown.isEmpty());
+        if (command == "restore") // the backup's values are not the document's
+            QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("a.vxc*")));
+    }
+
+    // Guards the untitled document's question and the caption of a name that
+    // holds Qt's placeholder: shown as it is, never taken for the mark.
+    void untitledAndOddNamesInTheQuestion()
+    {
+        DocumentFixture f;
+        const QString odd = f.currentFile("x[*].vxc", "99.0");
+        auto t = f.window();
+        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
+        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("Untitled.vxc*")));
+        t->boxes.saveAnswer = SaveChoice::Save;
+        t->window->actions().open->trigger(); // Save As is cancelled: Open does not go on
+        QCOMPARE(t->dialogs.asked, QStringList{"save"});
+        QCOMPARE(t->boxes.shown.value(0).text, QStringLiteral("Save the changes to Untitled.vxc?"));
+        QCOMPARE(battery(*t), QStringLiteral("12.5"));
+
+        t->boxes.saveAnswer = SaveChoice::Discard;
+        t->dialogs.openAnswers = {odd};
+        t->window->actions().open->trigger();
+        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("x[*].vxc")));
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
+        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("x[*].vxc*")));
     }
 
     // Guards the side effects of reading: the check boxes switch their groups
