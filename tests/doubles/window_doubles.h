@@ -23,9 +23,17 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QWindow>
 
 #include <functional>
 #include <memory>
+
+// The window's caption as its title bar shows it: Qt's rendering of the
+// title, whose "[*]" becomes the modified mark "*" or nothing.
+inline QString shownCaption(const QWidget *window)
+{
+    return window->windowHandle() ? window->windowHandle()->title() : QString();
+}
 
 // One box, dialog or document handed to the desktop, as the window showed it.
 struct ShownItem {

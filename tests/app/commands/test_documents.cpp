@@ -21,7 +21,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
-#include <QWindow>
 #include <QtTest>
 
 #include <unistd.h>
@@ -76,7 +75,7 @@ private slots:
     {
         DocumentFixture f;
         auto t = f.window();
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
         QVERIFY(t->window->documents().documentPath().isEmpty());
         for (QAction *item : t->window->actions().reopen)
             QVERIFY(!item->isVisible());
@@ -97,7 +96,7 @@ private slots:
         QVERIFY(!t->control<QCheckBox>("CheckBox2")->isChecked());
         t->window->actions().newConfiguration->trigger();
         QVERIFY(t->window->binding().snapshot() == ParameterSnapshot::initial());
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
         QVERIFY(t->window->documents().documentPath().isEmpty());
         QCOMPARE(f.recentFiles(), (RecentFiles{a, "", "", ""}));
         QVERIFY(t->boxes.shown.isEmpty());
@@ -111,13 +110,13 @@ private slots:
         const QString a = f.currentFile("sub/a.vxc");
         auto t = f.window();
         t->window->actions().open->trigger(); // cancelled
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
         QCOMPARE(QDir::currentPath(), f.root());
         t->dialogs.openAnswers = {a};
         t->window->actions().open->trigger();
         QCOMPARE(t->dialogs.asked, (QStringList{"open", "open"}));
         QCOMPARE(battery(*t), QStringLiteral("99.0"));
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("a.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc")));
         QCOMPARE(t->window->documents().documentPath(), a);
         QCOMPARE(f.recentFiles(), (RecentFiles{a, "", "", ""}));
         QCOMPARE(QDir::currentPath(), f.path(QStringLiteral("sub")));
@@ -138,7 +137,7 @@ private slots:
         QVERIFY(t->dialogs.asked.isEmpty());
         QCOMPARE(fileBytes(a), configurationFileBytes(t->window->binding().snapshot()));
         QVERIFY(fileBytes(a).startsWith("1\r\n12.5\r\n"));
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("a.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc")));
         QCOMPARE(f.settingsText(), listBefore);
     }
 
@@ -170,7 +169,7 @@ private slots:
         t->window->actions().saveAs->trigger();
         QVERIFY(fileBytes(chosen).contains("\r\n18\r\n 3.40\r\n"));
         QCOMPARE(throttle->text(), QStringLiteral(" 3.40"));
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("saved.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("saved.vxc")));
         QCOMPARE(t->window->documents().documentPath(), chosen);
         QCOMPARE(f.recentFiles(), (RecentFiles{chosen, "", "", ""}));
         QCOMPARE(QDir::currentPath(), f.path(QStringLiteral("out")));
@@ -236,7 +235,7 @@ private slots:
         t->window->actions().saveAs->trigger();
         QCOMPARE(t->boxes.shown.size(), 1);
         QCOMPARE(t->boxes.shown[0].text, QStringLiteral("Cannot create file %1.").arg(chosen));
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
         QVERIFY(t->window->documents().documentPath().isEmpty());
         QVERIFY(!QFile::exists(f.settingsPath()));
     }
@@ -286,7 +285,7 @@ private slots:
         t->dialogs.saveAnswers = {chosen};
         t->window->actions().saveAs->trigger();
         QCOMPARE(t->window->documents().documentPath(), chosen);
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("MyDefault.VXC")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("MyDefault.VXC")));
         QVERIFY(!QFile::exists(f.settingsPath()));
     }
 
@@ -316,7 +315,7 @@ private slots:
         t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("0"));
         t->window->actions().reopen[item]->trigger();
         QCOMPARE(battery(*t), QString::number(item + 1) + QStringLiteral(".5"));
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, letters[item] + QStringLiteral(".vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, letters[item] + QStringLiteral(".vxc")));
         RecentFiles expected;
         for (int k = 0; k < 4; ++k)
             expected[k] = f.path(after[k] + QStringLiteral(".vxc"));
@@ -347,7 +346,7 @@ private slots:
         QCOMPARE(f.recentFiles(), (RecentFiles{a, entries[0], entries[1], entries[2]}));
         QVERIFY(QFile::remove(a));
         t->window->actions().reopen[0]->trigger();
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
         QCOMPARE(battery(*t), QStringLiteral("14.0"));
         QCOMPARE(f.recentFiles(), (RecentFiles{a, entries[0], entries[1], entries[2]}));
     }
@@ -485,7 +484,7 @@ private slots:
                                 "unable to write to %1.")
                      .arg(settingsPath));
         QCOMPARE(battery(t), QStringLiteral("99.0"));
-        QCOMPARE(t.window->windowTitle(), windowCaption(t, QStringLiteral("b.vxc")));
+        QCOMPARE(shownCaption(t.window), windowCaption(t, QStringLiteral("b.vxc")));
         QCOMPARE(t.window->documents().documentPath(), b);
         QCOMPARE(readRecentFiles(SettingsFile(settingsPath)), listBefore);
         if (readOnlyFile) {
@@ -635,7 +634,7 @@ private slots:
         f.currentFile(QDir(t->backupFolder.path()).filePath("2026-01-02_03-04-05.vxc"), "33.0");
         const QByteArray saved = fileBytes(a);
         t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
-        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("a.vxc*")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc*")));
         t->boxes.saveAnswer = answer;
         giveCommand(*t, command, f);
         QTRY_COMPARE(t->boxes.shown.size(), 1);
@@ -648,7 +647,7 @@ private slots:
         if (answer == SaveChoice::Cancel) {
             QTest::qWait(0); // a drop reads once the event loop runs
             QCOMPARE(battery(*t), QStringLiteral("12.5"));
-            QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("a.vxc*")));
+            QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc*")));
             QCOMPARE(t->window->documents().documentPath(), a);
             QVERIFY(t->window->isVisible());
         } else if (command == "exit") {
@@ -676,14 +675,14 @@ private slots:
         f.setRecentFiles({f.currentFile("b.vxc", "22.0"), "", "", ""});
         auto t = f.window({a});
         f.currentFile(QDir(t->backupFolder.path()).filePath("2026-01-02_03-04-05.vxc"), "33.0");
-        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("a.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc")));
         auto *field = t->control<QLineEdit>("LabeledEdit16");
         field->setText(QStringLiteral("12.5"));
         field->setText(QStringLiteral("99.0"));
-        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("a.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc")));
         field->setText(QStringLiteral("12.5"));
         t->window->actions().save->trigger(); // saved: no change any more
-        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("a.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc")));
         giveCommand(*t, command, f);
         if (command == "exit")
             QTRY_VERIFY(!t->window->isVisible());
@@ -691,7 +690,7 @@ private slots:
             QTRY_VERIFY(battery(*t) != QStringLiteral("12.5"));
         QVERIFY(t->boxes.shown.isEmpty());
         if (command == "restore") // the backup's values are not the document's
-            QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("a.vxc*")));
+            QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc*")));
     }
 
     // Guards the untitled document's question and the caption of a name that
@@ -701,9 +700,9 @@ private slots:
         DocumentFixture f;
         const QString odd = f.currentFile("x[*].vxc", "99.0");
         auto t = f.window();
-        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
         t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
-        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("Untitled.vxc*")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc*")));
         t->boxes.saveAnswer = SaveChoice::Save;
         t->window->actions().open->trigger(); // Save As is cancelled: Open does not go on
         QCOMPARE(t->dialogs.asked, QStringList{"save"});
@@ -713,9 +712,9 @@ private slots:
         t->boxes.saveAnswer = SaveChoice::Discard;
         t->dialogs.openAnswers = {odd};
         t->window->actions().open->trigger();
-        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("x[*].vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("x[*].vxc")));
         t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
-        QCOMPARE(shown(*t), windowCaption(*t, QStringLiteral("x[*].vxc*")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("x[*].vxc*")));
     }
 
     // Guards the side effects of reading: the check boxes switch their groups

@@ -85,7 +85,7 @@ private slots:
             // ask must not run while the drag source waits for the drop.
             QCOMPARE(battery(*t), QStringLiteral("14.0"));
             QTRY_COMPARE(battery(*t), items[0] == "A.VXC" ? QStringLiteral("11.0") : QStringLiteral("22.0"));
-            QCOMPARE(t->window->windowTitle(), windowCaption(*t, items[0]));
+            QCOMPARE(shownCaption(t->window), windowCaption(*t, items[0]));
             QCOMPARE(f.recentFiles()[0], f.path(items[0]));
         } else {
             (void)dropOn(t->window, urls);
@@ -164,10 +164,10 @@ private slots:
 
         auto t = f.window(parameters);
         if (opened.isEmpty()) {
-            QCOMPARE(t->window->windowTitle(), t->window->programTitle());
+            QCOMPARE(shownCaption(t->window), t->window->programTitle());
             QCOMPARE(battery(*t), QStringLiteral("14.0"));
         } else {
-            QCOMPARE(t->window->windowTitle(), windowCaption(*t, opened));
+            QCOMPARE(shownCaption(t->window), windowCaption(*t, opened));
             QVERIFY(battery(*t) != QStringLiteral("14.0"));
         }
         QCOMPARE(f.recentFiles()[0], listed);

@@ -106,7 +106,7 @@ private slots:
     {
         TestWindow t;
         QCOMPARE(t.window->programTitle(), QStringLiteral("Vexlor Controller (FOC) Parameters Adjustor v1.35"));
-        QCOMPARE(t.window->windowTitle(), t.window->programTitle() + QStringLiteral(" - Untitled.vxc"));
+        QCOMPARE(shownCaption(t.window), t.window->programTitle() + QStringLiteral(" - Untitled.vxc"));
         QCOMPARE(t.window->objectName(), QStringLiteral("TForm1"));
     }
 
