@@ -597,6 +597,43 @@ private slots:
                                        plain + name + u'.', plain + name}));
     }
 
+    // Guards the question before unsaved changes go, as Qt's box gives it:
+    // Qt's own Save, Discard and Cancel (so their texts come translated),
+    // each reported as itself, Escape as Cancel, the document's name as typed.
+    void saveQuestionHasQtsStandardButtons()
+    {
+        QWidget parent;
+        QtMessageBoxes boxes(&parent, QStringLiteral("Caption"));
+        const QString text = QStringLiteral("Save the changes to <b>x</b>.vxc?");
+        QStringList seen;
+        const auto answer = [&](QMessageBox::StandardButton button) {
+            QTimer::singleShot(0, [&, button] {
+                for (QWidget *w : QApplication::topLevelWidgets()) {
+                    auto *box = qobject_cast<QMessageBox *>(w);
+                    if (!box || !box->isVisible())
+                        continue;
+                    seen << QString::number(int(box->standardButtons())) + u' '
+                                + QString::number(box->textFormat()) + u' ' + box->text();
+                    if (button == QMessageBox::Escape)
+                        QTest::keyClick(box, Qt::Key_Escape);
+                    else
+                        box->button(button)->click();
+                }
+            });
+        };
+        answer(QMessageBox::Save);
+        QCOMPARE(boxes.askToSave(QStringLiteral("Q"), text), SaveChoice::Save);
+        answer(QMessageBox::Discard);
+        QCOMPARE(boxes.askToSave(QStringLiteral("Q"), text), SaveChoice::Discard);
+        answer(QMessageBox::Cancel);
+        QCOMPARE(boxes.askToSave(QStringLiteral("Q"), text), SaveChoice::Cancel);
+        answer(QMessageBox::Escape);
+        QCOMPARE(boxes.askToSave(QStringLiteral("Q"), text), SaveChoice::Cancel);
+        const QString shown = QString::number(int(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel))
+                              + u' ' + QString::number(Qt::PlainText) + u' ' + text;
+        QCOMPARE(seen, QStringList(4, shown));
+    }
+
     // The boxes' second button (the connection doctor) as Qt's box gives it:
     // clicking it closes the box and reports the offer taken; Ok does not.
     void offerButtonClosesTheBoxAndIsReported()
