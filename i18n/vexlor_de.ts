@@ -1012,6 +1012,11 @@ und melden Sie sich danach ab und wieder an.</translation>
         <source>Connection Doctor…</source>
         <translation>Verbindungsdiagnose…</translation>
     </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <extracomment>%1 the document&apos;s name as the window caption shows it, &quot;Untitled.vxc&quot; before its first save</extracomment>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>

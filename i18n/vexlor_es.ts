@@ -1012,6 +1012,11 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>Connection Doctor…</source>
         <translation>Diagnóstico de conexión…</translation>
     </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <extracomment>%1 the document&apos;s name as the window caption shows it, &quot;Untitled.vxc&quot; before its first save</extracomment>
+        <translation>¿Guardar los cambios en %1?</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>

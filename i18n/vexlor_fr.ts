@@ -1012,6 +1012,11 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>Connection Doctor…</source>
         <translation>Diagnostic de connexion…</translation>
     </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <extracomment>%1 the document&apos;s name as the window caption shows it, &quot;Untitled.vxc&quot; before its first save</extracomment>
+        <translation>Enregistrer les modifications de %1&#x202f;?</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>

@@ -1012,6 +1012,11 @@ poi uscire dalla sessione e rientrare.</translation>
         <source>Connection Doctor…</source>
         <translation>Diagnosi della connessione…</translation>
     </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <extracomment>%1 the document&apos;s name as the window caption shows it, &quot;Untitled.vxc&quot; before its first save</extracomment>
+        <translation>Salvare le modifiche a %1?</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>

@@ -1012,6 +1012,11 @@ en daarna af- en weer aanmelden.</translation>
         <source>Connection Doctor…</source>
         <translation>Verbindingsdiagnose…</translation>
     </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <extracomment>%1 the document&apos;s name as the window caption shows it, &quot;Untitled.vxc&quot; before its first save</extracomment>
+        <translation>Wijzigingen in %1 opslaan?</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>

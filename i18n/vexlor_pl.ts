@@ -1012,6 +1012,11 @@ a potem wylogować się i zalogować ponownie.</translation>
         <source>Connection Doctor…</source>
         <translation>Diagnostyka połączenia…</translation>
     </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <extracomment>%1 the document&apos;s name as the window caption shows it, &quot;Untitled.vxc&quot; before its first save</extracomment>
+        <translation>Zapisać zmiany w %1?</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>

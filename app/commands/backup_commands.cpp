@@ -41,7 +41,7 @@ void BackupCommands::restoreBackup()
                      compared.fileUnreadable ? compared.error : QString(), backup.sequence});
     }
     const QString chosen = m_dialogs.chooseBackup(rows);
-    if (!chosen.isEmpty())
+    if (!chosen.isEmpty() && (!m_mayReplaceValues || m_mayReplaceValues()))
         load(chosen);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 namespace vexlor {
 
 class BackupStore;
@@ -15,8 +17,8 @@ class SafetyDialogs;
 // File > "Restore Backup…": lists the automatic backups with how many
 // parameters each would change, and loads the chosen one's values into the
 // window. A backup is no document the user chose: the current document, the
-// caption and the reopen list stay as they are, and nothing is written to the
-// controller until the user writes.
+// caption and the reopen list stay as they are (the caption marks the values
+// as changed), and nothing is written to the controller until the user writes.
 class BackupCommands : public QObject {
     Q_OBJECT
 public:
@@ -24,6 +26,13 @@ public:
     BackupCommands(const BackupStore &backups, ParameterBinding &binding, InputRules &rules,
                    MessageBoxes &boxes, SafetyDialogs &dialogs, NumberFormat numberFormat,
                    QObject *parent = nullptr);
+
+    // Asked before the chosen backup replaces the window's values: false
+    // keeps them (the user kept unsaved changes).
+    void setReplaceGuard(std::function<bool()> mayReplaceValues)
+    {
+        m_mayReplaceValues = std::move(mayReplaceValues);
+    }
 
 public slots:
     void restoreBackup();
@@ -37,6 +46,7 @@ private:
     MessageBoxes &m_boxes;
     SafetyDialogs &m_dialogs;
     const NumberFormat m_numberFormat;
+    std::function<bool()> m_mayReplaceValues;
 };
 
 } // namespace vexlor

@@ -176,7 +176,7 @@ void ControllerCommands::onConnectionChecked(const ConnectionCheckResult &result
 void ControllerCommands::readController()
 {
     const auto window = takeWindowValues();
-    if (!window)
+    if (!window || (m_mayReplaceValues && !m_mayReplaceValues()))
         return;
     beginExchange(kProtocolItemCount);
     if (m_read.start(window->values) != ExchangeStart::Started)
@@ -193,6 +193,7 @@ void ControllerCommands::writeController()
     if (!warnings.isEmpty() && !m_dialogs.confirmWriteAnyway(warnings))
         return;
     m_written = window->values;
+    m_writtenSnapshot = window->snapshot;
     const WriteSafety safety = m_options.current();
     // "Busy" before the first frame goes out; the bar spans every phase.
     beginExchange(GuardedWrite::totalFrames(safety));
@@ -246,15 +247,19 @@ void ControllerCommands::onExchangeStarted()
 void ControllerCommands::onReadFinished(const TransactionOutcome &outcome)
 {
     m_known.readFinished(outcome.passed);
+    if (outcome.passed)
+        emit valuesMatchController(m_binding.snapshot());
     finishExchange(outcome.passed, [this, outcome] { showOutcome(outcome); });
 }
 
 void ControllerCommands::onWriteFinished(const GuardedWriteOutcome &outcome)
 {
-    if (outcome.outcome.passed)
+    if (outcome.outcome.passed) {
         m_known.holds(m_written);
-    else
+        emit valuesMatchController(m_writtenSnapshot);
+    } else {
         m_known.forget();
+    }
     if (!outcome.differences.isEmpty()) {
         const QList<DifferenceRow> rows = differenceRows(outcome.differences);
         finishExchange(false, [this, rows] { m_dialogs.showVerifyFailure(rows); });

@@ -68,6 +68,13 @@ public:
     // finds; without one, or where it finds nothing to fix, the link's text.
     void setAccessAdvisor(AccessAdvisor advisor) { m_accessAdvisor = std::move(advisor); }
 
+    // Asked before a read replaces the window's values: false stops the read
+    // (the user kept unsaved changes).
+    void setReplaceGuard(std::function<bool()> mayReplaceValues)
+    {
+        m_mayReplaceValues = std::move(mayReplaceValues);
+    }
+
 public slots:
     void testConnection();
     // Read, write and compare encode the window's values and start the
@@ -84,6 +91,8 @@ signals:
     void released();
     // The user took a box's offer to see why the cable does not work.
     void connectionDoctorWanted();
+    // A read or a write passed: the controller holds `values`, the window's.
+    void valuesMatchController(const ParameterSnapshot &values);
 
 private:
     // The window's values as a write would send them.
@@ -127,6 +136,7 @@ private:
     StatusStrip m_strip;
     KnownController m_known{m_strip.fingerprint};
     ParameterValues m_written{};  // what the running write sends
+    ParameterSnapshot m_writtenSnapshot; // the window's values it sends them from
     ParameterValues m_compared{}; // the window's values the running comparison compares
     LinkActions m_actions;
     ParameterBinding &m_binding;
@@ -135,6 +145,7 @@ private:
     SafetyDialogs &m_dialogs;
     ShellOpener &m_shell;
     AccessAdvisor m_accessAdvisor;
+    std::function<bool()> m_mayReplaceValues;
     bool m_releasing = false;
     // The user's own connection test runs; another's (the doctor's) shows no box.
     bool m_testRequested = false;

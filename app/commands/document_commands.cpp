@@ -47,6 +47,13 @@ bool fileExists(const QString &path)
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
+// The caption's name of a document that has no file yet.
+QString untitledName()
+{
+    //: the window caption's document name after New, before the first save
+    return WindowTexts::tr("Untitled.vxc");
+}
+
 } // namespace
 
 DocumentCommands::DocumentCommands(ParameterBinding &binding, InputRules &rules,
@@ -57,8 +64,9 @@ DocumentCommands::DocumentCommands(ParameterBinding &binding, InputRules &rules,
                                    QObject *parent)
     : QObject(parent), m_binding(binding), m_rules(rules), m_boxes(boxes), m_dialogs(dialogs),
       m_caption(caption), m_settings(settings), m_numberFormat(numberFormat),
-      m_reopenItems(reopenItems)
+      m_reopenItems(reopenItems), m_clean(binding.snapshot())
 {
+    m_binding.watchChanges(this, [this] { showModified(); });
 }
 
 // ---- start-up -------------------------------------------------------------
@@ -83,8 +91,9 @@ void DocumentCommands::loadRecentMenu()
 
 void DocumentCommands::openCommandLineDocument(const QString &path)
 {
-    // Any existing file, whatever its extension; a path naming nothing opens nothing.
-    if (fileExists(path))
+    // Any existing file, whatever its extension; a path naming nothing opens
+    // nothing. A folder or a pipe gets the reader's refusal, as in Open.
+    if (!path.isEmpty() && QFileInfo::exists(path))
         loadDocument(path);
 }
 
@@ -117,6 +126,7 @@ bool DocumentCommands::loadDocument(const QString &path)
     }
     for (const ConfigurationEntry &entry : read.entries)
         m_binding.apply(resolveEntry(entry, [this] { return askOldVersionQuestion(); }));
+    markClean();
     return true;
 }
 
@@ -125,20 +135,74 @@ bool DocumentCommands::askOldVersionQuestion()
     return m_boxes.question(QString(), oldVersionQuestion());
 }
 
+// ---- unsaved changes ------------------------------------------------------
+
+void DocumentCommands::markClean()
+{
+    markClean(m_binding.snapshot());
+}
+
+void DocumentCommands::markClean(const ParameterSnapshot &values)
+{
+    m_clean = values;
+    showModified();
+}
+
+bool DocumentCommands::isModified() const
+{
+    // Values, not keystrokes: a value typed and typed back is no change.
+    return m_binding.snapshot() != m_clean;
+}
+
+void DocumentCommands::showModified()
+{
+    m_caption.showModified(isModified());
+}
+
+bool DocumentCommands::settleUnsavedChanges()
+{
+    if (!isModified())
+        return true;
+    //: %1 the document's name as the window caption shows it, "Untitled.vxc" before its first save
+    const QString text = WindowTexts::tr("Save the changes to %1?").arg(inputForMessage(documentName()));
+    switch (m_boxes.askToSave(m_caption.programTitle(), text)) {
+    case SaveChoice::Save:
+        return saveDocument(); // a cancelled or failed save stops the command
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+QString DocumentCommands::documentName() const
+{
+    return m_documentPath.isEmpty() ? untitledName() : fileNamePart(m_documentPath);
+}
+
 // ---- commands -------------------------------------------------------------
 
 void DocumentCommands::newDocument()
+{
+    if (settleUnsavedChanges())
+        loadDefaults();
+}
+
+void DocumentCommands::loadDefaults()
 {
     if (!loadDocument(locateDataFile(QStringLiteral("default.vxc"))))
         return;
     m_documentPath.clear();
     m_documentFile.clear();
-    //: the window caption's document name after New, before the first save
-    m_caption.showDocument(WindowTexts::tr("Untitled.vxc"));
+    m_caption.showDocument(untitledName());
 }
 
 void DocumentCommands::openDocument()
 {
+    // Asked before the dialog: the answer may need Save As's dialog first.
+    if (!settleUnsavedChanges())
+        return;
     const QString name = m_dialogs.chooseFileToOpen();
     if (name.isEmpty())
         return;
@@ -146,33 +210,36 @@ void DocumentCommands::openDocument()
     loadDocument(name);
 }
 
-void DocumentCommands::saveDocument()
+bool DocumentCommands::saveDocument()
 {
-    if (m_documentFile.isEmpty()) {
-        saveDocumentAs();
-        return;
-    }
+    if (m_documentFile.isEmpty())
+        return saveDocumentAs();
     if (!m_rules.applyPendingRules() || !fieldsCanBeSaved())
-        return;
-    const FileWriteResult written = writeConfigurationFile(m_documentFile, m_binding.snapshot());
-    if (!written.ok())
+        return false;
+    const ParameterSnapshot values = m_binding.snapshot();
+    const FileWriteResult written = writeConfigurationFile(m_documentFile, values);
+    if (!written.ok()) {
         m_boxes.standardError(written.error);
+        return false;
+    }
+    markClean(values);
+    return true;
 }
 
-void DocumentCommands::saveDocumentAs()
+bool DocumentCommands::saveDocumentAs()
 {
     // Before the dialog takes the focus: the file gets the bounded value.
     if (!m_rules.applyPendingRules() || !fieldsCanBeSaved())
-        return;
+        return false;
     const QString name = m_dialogs.chooseFileToSave();
     if (name.isEmpty())
-        return;
+        return false;
     followFolderOf(name);
     const FileWriteResult written = writeConfigurationFile(name, m_binding.snapshot());
     if (!written.ok()) {
         // The caption keeps naming the document that is still current.
         m_boxes.standardError(written.error);
-        return;
+        return false;
     }
     m_caption.showDocument(fileNamePart(name));
     m_documentPath = name;
@@ -180,16 +247,22 @@ void DocumentCommands::saveDocumentAs()
     // Read back: the file enters the reopen list and every value returns
     // through the decimal-separator fix-up.
     loadDocument(name);
+    return true;
 }
 
 void DocumentCommands::reopenRecent(int item)
 {
+    // Taken before the question: a Save As on the way reorders the list.
     const QString path = m_reopenItems[item]->data().toString();
+    // Items 2 to 4 do nothing for a file that is gone; the entry stays.
+    if (!fileExists(path) && item != 0)
+        return;
+    if (!settleUnsavedChanges())
+        return;
     if (fileExists(path))
         loadDocument(path);
-    else if (item == 0)
-        newDocument();
-    // Items 2 to 4 do nothing for a file that is gone; the entry stays.
+    else
+        loadDefaults();
 }
 
 bool DocumentCommands::fieldsCanBeSaved()
@@ -225,7 +298,10 @@ void DocumentCommands::openDroppedFile(const QMimeData *mime)
         return;
     // Read once the drop is over: the file may ask the old-version question,
     // and the program the file was dragged from waits until the drop returns.
-    QTimer::singleShot(0, this, [this, name] { loadDocument(name); });
+    QTimer::singleShot(0, this, [this, name] {
+        if (settleUnsavedChanges())
+            loadDocument(name);
+    });
 }
 
 // ---- helpers --------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "config/recent_files.h"
 #include "params/number_text.h"
+#include "params/parameter_snapshot.h"
 
 #include <QObject>
 #include <QString>
@@ -23,7 +24,9 @@ class WindowCaption;
 // The window's documents: the current document (ConfigurationDocument), the
 // commands New, Open, Save, Save As and Reopen 1..4, the reopen list in
 // config.ini, the window's side of reading a file, and the files the desktop
-// hands over (drops, command line).
+// hands over (drops, command line). Also whether the window's values differ
+// from the last ones opened, saved, read or written (the caption marks it),
+// and the question before a command replaces values that differ.
 class DocumentCommands : public QObject {
     Q_OBJECT
 public:
@@ -53,21 +56,39 @@ public:
     // when the file was not read.
     bool loadDocument(const QString &path);
 
+    // The window's values as they stand are the ones last opened, saved, read
+    // from or written to the controller (`values`: those that were written).
+    void markClean();
+    void markClean(const ParameterSnapshot &values);
+    [[nodiscard]] bool isModified() const;
+    // Before values that differ from the clean ones are replaced or closed:
+    // asks "Save the changes to <document>?". True when the caller may go on:
+    // nothing differs, Discard, or Save and the save succeeded. False for
+    // Cancel and for a save that was cancelled or failed.
+    [[nodiscard]] bool settleUnsavedChanges();
+
     // Dropped items: true when the drop is offered to openDroppedFile().
     [[nodiscard]] static bool acceptsDrop(const QMimeData *mime);
     // The first dropped item, when it is a .vxc file; read once the drop is over.
     void openDroppedFile(const QMimeData *mime);
 
 public slots:
+    // New, Open and the Reopen items ask about unsaved changes first.
     void newDocument();
     void openDocument();
     // Save and Save As write nothing while a field holds what a write would
-    // refuse; they show the write's message for the first such field.
-    void saveDocument();
-    void saveDocumentAs();
+    // refuse; they show the write's message for the first such field. True
+    // when the file was written.
+    bool saveDocument();
+    bool saveDocumentAs();
     void reopenRecent(int item); // Reopen item 0..3
 
 private:
+    // New without the question.
+    void loadDefaults();
+    // The caption's name of the document, "Untitled.vxc" while it has no file.
+    [[nodiscard]] QString documentName() const;
+    void showModified();
     void followFolderOf(const QString &chosenFile);
     // False (after the write's message for the first bad field) when a field
     // holds what a write could not send.
@@ -84,6 +105,7 @@ private:
     std::array<QAction *, kRecentFileCount> m_reopenItems;
     QString m_documentPath;
     QString m_documentFile; // m_documentPath made absolute when it was read
+    ParameterSnapshot m_clean; // the values last opened, saved, read or written
 };
 
 } // namespace vexlor

@@ -6,6 +6,9 @@
 
 namespace vexlor {
 
+// The answer to the question before unsaved values are replaced or closed.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // The modal boxes the window shows the user. Behind an interface so tests can
 // record what would be shown instead of blocking on a modal box.
 class MessageBoxes {
@@ -24,6 +27,9 @@ public:
     virtual void information(const QString &caption, const QString &text) = 0;
     // Question icon with Yes and No; true for Yes.
     [[nodiscard]] virtual bool question(const QString &caption, const QString &text) = 0;
+    // Warning icon with Save, Discard and Cancel, Qt's standard buttons (so
+    // their texts come translated); Escape and closing the box cancel.
+    [[nodiscard]] virtual SaveChoice askToSave(const QString &caption, const QString &text) = 0;
 
     // Error icon and OK, for reports raised from a timer: the caller goes on
     // at once and `closed` runs once the user has closed the box. This default

@@ -53,6 +53,23 @@ bool QtMessageBoxes::question(const QString &caption, const QString &text)
         == QMessageBox::Yes;
 }
 
+SaveChoice QtMessageBoxes::askToSave(const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, caption, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 void QtMessageBoxes::showError(const QString &caption, const QString &text,
                                std::function<void()> closed)
 {

@@ -20,6 +20,7 @@ public:
     void error(const QString &caption, const QString &text) override;
     void information(const QString &caption, const QString &text) override;
     [[nodiscard]] bool question(const QString &caption, const QString &text) override;
+    [[nodiscard]] SaveChoice askToSave(const QString &caption, const QString &text) override;
     // Modal to the application, but shown without waiting for it.
     void showError(const QString &caption, const QString &text,
                    std::function<void()> closed) override;

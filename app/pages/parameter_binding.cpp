@@ -84,4 +84,21 @@ void ParameterBinding::apply(const ControlAssignment &assignment)
     }
 }
 
+void ParameterBinding::watchChanges(QObject *context, const std::function<void()> &changed) const
+{
+    for (const ParameterControl &c : m_controls.parameters) {
+        if (c.edit)
+            QObject::connect(c.edit, &QLineEdit::textChanged, context, changed);
+        if (c.checkBox)
+            QObject::connect(c.checkBox, &QCheckBox::toggled, context, changed);
+        if (c.second)
+            QObject::connect(c.second, &QRadioButton::toggled, context, changed);
+        for (int i = 0; c.radioGroup && i < c.radioGroup->count(); ++i)
+            QObject::connect(c.radioGroup->button(i), &QRadioButton::toggled, context, changed);
+        if (c.slider)
+            QObject::connect(c.slider, &QSlider::valueChanged, context, changed);
+    }
+    QObject::connect(m_controls.limitMaxSpeed, &QCheckBox::toggled, context, changed);
+}
+
 } // namespace vexlor

@@ -4,6 +4,10 @@
 
 #include "params/parameter_snapshot.h"
 
+#include <functional>
+
+class QObject;
+
 namespace vexlor {
 
 class InputRules;
@@ -26,6 +30,10 @@ public:
     // level rule; a choice of -1 clears the group's selection; a radio pair
     // ends with exactly one button selected. Fixed items are ignored.
     void apply(const ControlAssignment &assignment);
+
+    // Runs `changed` after every change of a control that snapshot() copies,
+    // the user's or apply()'s, for as long as `context` lives.
+    void watchChanges(QObject *context, const std::function<void()> &changed) const;
 
 private:
     WindowControls m_controls;

@@ -178,6 +178,14 @@ void MainWindow::connectCommands()
     connect(controller, &ControllerCommands::connectionDoctorWanted, this,
             &MainWindow::connectionDoctorRequested);
     connect(a.about, &QAction::triggered, m_help.get(), &HelpCommands::showAbout);
+
+    // Values a read or a backup would replace are asked about first; values
+    // the controller holds after a read or a write are no unsaved change.
+    const auto mayReplaceValues = [documents] { return documents->settleUnsavedChanges(); };
+    m_controller->setReplaceGuard(mayReplaceValues);
+    m_backupCommands->setReplaceGuard(mayReplaceValues);
+    connect(controller, &ControllerCommands::valuesMatchController, documents,
+            qOverload<const ParameterSnapshot &>(&DocumentCommands::markClean));
 }
 
 // ---- start-up -------------------------------------------------------------
@@ -273,7 +281,9 @@ void MainWindow::loadRoadClassChoice()
 void MainWindow::openStartDocument()
 {
     // Parameters joined with nothing between them, as the shell hands them
-    // over; without any, the first Reopen item.
+    // over; without any, the first Reopen item. The controls as built are no
+    // change of the user's: nothing is asked on the way.
+    m_documents->markClean();
     const QString path = m_commandLine.join(QString());
     m_documents->openCommandLineDocument(path);
     if (path.isEmpty())
@@ -284,9 +294,15 @@ void MainWindow::openStartDocument()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Unsaved changes are asked about once, before the link is let go:
+    // Cancel, or a save that did not happen, keeps the window as it was.
+    if (!m_closing && !m_documents->settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
     // The port is released and the bridge line dropped before the window
     // goes. That takes 200 ms, so the first request starts it and the window
-    // closes itself once it is done. Nothing is asked either way.
+    // closes itself once it is done.
     if (m_controller->isReleased()) {
         event->accept();
         return;

@@ -87,7 +87,8 @@ private:
     void loadRoadClassChoice();
     void openStartDocument();
 
-    // Closing: the controller link is released first; nothing is asked.
+    // Closing: the controller link is released first, after the question
+    // about unsaved changes.
     void releaseControllerThenClose();
 
     MessageBoxes &m_boxes;

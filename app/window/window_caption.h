@@ -7,7 +7,8 @@ class QWidget;
 namespace vexlor {
 
 // The main window's caption: the program's title (ProgramTitle), followed by
-// the current document's name once there is one.
+// the current document's name once there is one, and Qt's modified mark ("*")
+// after it while the window holds changes not yet saved.
 class WindowCaption {
 public:
     explicit WindowCaption(QWidget &window);
@@ -19,6 +20,8 @@ public:
     void completeTitle();
     // The title, " - ", and the file-name part of the current document.
     void showDocument(const QString &fileName);
+    // Shows or hides the modified mark.
+    void showModified(bool modified);
 
 private:
     QWidget &m_window;

@@ -23,13 +23,21 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QWindow>
 
 #include <functional>
 #include <memory>
 
+// The window's caption as its title bar shows it: Qt's rendering of the
+// title, whose "[*]" becomes the modified mark "*" or nothing.
+inline QString shownCaption(const QWidget *window)
+{
+    return window->windowHandle() ? window->windowHandle()->title() : QString();
+}
+
 // One box, dialog or document handed to the desktop, as the window showed it.
 struct ShownItem {
-    QString kind; // "standard", "error", "information", "question", "open", or a dialog's
+    QString kind; // "standard", "error", "information", "question", "save", "open", or a dialog's
     QString caption;
     QString text; // the box's text, or the opened URL
     QString offer = {}; // a box's second button beside OK, if it has one
@@ -70,6 +78,17 @@ public:
     {
         shown.append({QStringLiteral("question"), caption, text});
         return answerYes;
+    }
+    // The question before unsaved values go: answered Discard unless the
+    // test says otherwise; `onSaveAsked` looks at the window while it is open.
+    vexlor::SaveChoice saveAnswer = vexlor::SaveChoice::Discard;
+    std::function<void()> onSaveAsked;
+    vexlor::SaveChoice askToSave(const QString &caption, const QString &text) override
+    {
+        shown.append({QStringLiteral("save"), caption, text});
+        if (onSaveAsked)
+            onSaveAsked();
+        return saveAnswer;
     }
     void showError(const QString &caption, const QString &text,
                    std::function<void()> closed) override

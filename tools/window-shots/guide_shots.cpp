@@ -1,6 +1,7 @@
 #include "guide_shots.h"
 
 #include "sample_dialogs.h"
+#include "window_layout.h"
 
 #include "dialogs/comparison_dialog.h"
 #include "dialogs/qt_message_boxes.h"
@@ -72,7 +73,7 @@ bool saveMenuShots(MainWindow &window, const QDir &out)
 bool saveErrorBox(MainWindow &window, const QDir &out)
 {
     QtMessageBoxes boxes(&window, QString());
-    boxes.showError(window.windowTitle(), connectionCheckText(texts::kConnectionNotDetected), {});
+    boxes.showError(shownTitle(window), connectionCheckText(texts::kConnectionNotDetected), {});
     auto *box = window.findChild<QMessageBox *>();
     if (!box)
         return false;

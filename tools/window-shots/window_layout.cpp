@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QWindow>
 
 namespace {
 
@@ -62,12 +63,18 @@ QString saying(const QWidget &widget)
 
 } // namespace
 
+QString shownTitle(const QWidget &window)
+{
+    const QWindow *handle = window.windowHandle();
+    return handle ? handle->title() : window.windowTitle();
+}
+
 QString windowLayout(const QWidget &window)
 {
     QString text = QStringLiteral("window %1x%2 \"%3\"\n")
                        .arg(window.width())
                        .arg(window.height())
-                       .arg(window.windowTitle());
+                       .arg(shownTitle(window));
     const QList<QWidget *> widgets = window.findChildren<QWidget *>();
     for (const QWidget *widget : widgets) {
         // Named controls, and the captions that name fields (no name of their own).

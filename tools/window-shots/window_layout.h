@@ -10,3 +10,7 @@ class QWidget;
 // that lay the window out alike give the same lines; the windows stage
 // compares Windows' under Wine with Linux's.
 [[nodiscard]] QString windowLayout(const QWidget &window);
+
+// The caption as the title bar shows it: Qt's rendering of the title, whose
+// "[*]" becomes the modified mark or nothing.
+[[nodiscard]] QString shownTitle(const QWidget &window);

@@ -481,6 +481,50 @@ private slots:
         QCOMPARE(t->control<QLineEdit>("Edit7")->text(), QStringLiteral("300"));
     }
 
+    // Guards Read against edits: it asks "Save the changes to Untitled.vxc?"
+    // first, and Cancel sends nothing and keeps the edit; Discard reads. The
+    // values just read, and those just written, are no change: nothing is
+    // asked before the next read.
+    void readAsksAboutUnsavedChanges()
+    {
+        connectedWindow();
+        auto *resistance = t->control<QLineEdit>("Edit7");
+        resistance->setText(QStringLiteral("200"));
+        t->boxes.saveAnswer = SaveChoice::Cancel;
+        t->actions().readSettings->trigger();
+        QCOMPARE(t->log.size(), 1);
+        QCOMPARE(t->log[0].kind, QStringLiteral("save"));
+        QCOMPARE(t->log[0].text, QStringLiteral("Save the changes to Untitled.vxc?"));
+        QVERIFY(t->port->writes.isEmpty());
+        QCOMPARE(labelState(t->label("Label43")), QStringLiteral("Idle on lime"));
+        QCOMPARE(resistance->text(), QStringLiteral("200"));
+
+        t->boxes.saveAnswer = SaveChoice::Discard;
+        t->log.clear();
+        t->actions().readSettings->trigger();
+        QVERIFY(transactionOver());
+        QCOMPARE(t->log.size(), 2);
+        QCOMPARE(t->log[0].kind, QStringLiteral("save"));
+        QCOMPARE(resistance->text(), QStringLiteral("300"));
+
+        t->log.clear();
+        t->actions().readSettings->trigger(); // read: no change
+        QVERIFY(transactionOver());
+        QCOMPARE(t->log.size(), 1);
+        QCOMPARE(t->log[0].kind, QStringLiteral("information"));
+
+        t->plainWrites();
+        resistance->setText(QStringLiteral("200"));
+        t->actions().writeSettings->trigger();
+        QVERIFY(transactionOver());
+        QCOMPARE(model->values()[48], 200);
+        t->log.clear();
+        t->actions().readSettings->trigger(); // written: no change
+        QVERIFY(transactionOver());
+        QCOMPARE(t->log.size(), 1);
+        QCOMPARE(t->log[0].kind, QStringLiteral("information"));
+    }
+
     // Guards a value that cannot be sent: the standard conversion box, nothing
     // sent, the strip untouched, the commands still usable.
     void encodingErrorSendsNothing_data()
@@ -594,7 +638,7 @@ private slots:
 
     // Guards closing: the port is closed at once, the bridge line dropped
     // after the pause, then the window goes and the application quits; no
-    // question on the way.
+    // question on the way while nothing was changed.
     void closingReleasesTheLinkThenQuits_data()
     {
         QTest::addColumn<bool>("byExit");

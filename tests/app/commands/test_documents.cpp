@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -33,7 +34,37 @@ QString battery(const TestWindow &t)
     return t.control<QLineEdit>("LabeledEdit16")->text();
 }
 
+// The caption as the title bar shows it: Qt's own rendering of the title.
+QString shown(const TestWindow &t)
+{
+    return t.window->windowHandle()->title();
+}
+
+// Gives a command that replaces the window's values (or closes it), as the
+// user gives it. `f` holds a.vxc (the document), b.vxc and a backup.
+void giveCommand(TestWindow &t, const QString &command, const DocumentFixture &f)
+{
+    const WindowActions &a = t.window->actions();
+    if (command == "new")
+        a.newConfiguration->trigger();
+    else if (command == "open") {
+        t.dialogs.openAnswers = {f.path("b.vxc")};
+        a.open->trigger();
+    } else if (command == "reopen")
+        a.reopen[1]->trigger();
+    else if (command == "drop") {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(f.path("b.vxc"))});
+        t.window->documents().openDroppedFile(&mime);
+    } else if (command == "restore")
+        a.restoreBackup->trigger();
+    else if (command == "exit")
+        a.exit->trigger();
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(vexlor::SaveChoice)
 
 class TestDocuments : public QObject {
     Q_OBJECT
@@ -44,7 +75,7 @@ private slots:
     {
         DocumentFixture f;
         auto t = f.window();
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
         QVERIFY(t->window->documents().documentPath().isEmpty());
         for (QAction *item : t->window->actions().reopen)
             QVERIFY(!item->isVisible());
@@ -65,7 +96,7 @@ private slots:
         QVERIFY(!t->control<QCheckBox>("CheckBox2")->isChecked());
         t->window->actions().newConfiguration->trigger();
         QVERIFY(t->window->binding().snapshot() == ParameterSnapshot::initial());
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
         QVERIFY(t->window->documents().documentPath().isEmpty());
         QCOMPARE(f.recentFiles(), (RecentFiles{a, "", "", ""}));
         QVERIFY(t->boxes.shown.isEmpty());
@@ -79,13 +110,13 @@ private slots:
         const QString a = f.currentFile("sub/a.vxc");
         auto t = f.window();
         t->window->actions().open->trigger(); // cancelled
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
         QCOMPARE(QDir::currentPath(), f.root());
         t->dialogs.openAnswers = {a};
         t->window->actions().open->trigger();
         QCOMPARE(t->dialogs.asked, (QStringList{"open", "open"}));
         QCOMPARE(battery(*t), QStringLiteral("99.0"));
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("a.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc")));
         QCOMPARE(t->window->documents().documentPath(), a);
         QCOMPARE(f.recentFiles(), (RecentFiles{a, "", "", ""}));
         QCOMPARE(QDir::currentPath(), f.path(QStringLiteral("sub")));
@@ -106,7 +137,7 @@ private slots:
         QVERIFY(t->dialogs.asked.isEmpty());
         QCOMPARE(fileBytes(a), configurationFileBytes(t->window->binding().snapshot()));
         QVERIFY(fileBytes(a).startsWith("1\r\n12.5\r\n"));
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("a.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc")));
         QCOMPARE(f.settingsText(), listBefore);
     }
 
@@ -138,7 +169,7 @@ private slots:
         t->window->actions().saveAs->trigger();
         QVERIFY(fileBytes(chosen).contains("\r\n18\r\n 3.40\r\n"));
         QCOMPARE(throttle->text(), QStringLiteral(" 3.40"));
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("saved.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("saved.vxc")));
         QCOMPARE(t->window->documents().documentPath(), chosen);
         QCOMPARE(f.recentFiles(), (RecentFiles{chosen, "", "", ""}));
         QCOMPARE(QDir::currentPath(), f.path(QStringLiteral("out")));
@@ -204,7 +235,7 @@ private slots:
         t->window->actions().saveAs->trigger();
         QCOMPARE(t->boxes.shown.size(), 1);
         QCOMPARE(t->boxes.shown[0].text, QStringLiteral("Cannot create file %1.").arg(chosen));
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
         QVERIFY(t->window->documents().documentPath().isEmpty());
         QVERIFY(!QFile::exists(f.settingsPath()));
     }
@@ -254,7 +285,7 @@ private slots:
         t->dialogs.saveAnswers = {chosen};
         t->window->actions().saveAs->trigger();
         QCOMPARE(t->window->documents().documentPath(), chosen);
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("MyDefault.VXC")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("MyDefault.VXC")));
         QVERIFY(!QFile::exists(f.settingsPath()));
     }
 
@@ -284,7 +315,7 @@ private slots:
         t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("0"));
         t->window->actions().reopen[item]->trigger();
         QCOMPARE(battery(*t), QString::number(item + 1) + QStringLiteral(".5"));
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, letters[item] + QStringLiteral(".vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, letters[item] + QStringLiteral(".vxc")));
         RecentFiles expected;
         for (int k = 0; k < 4; ++k)
             expected[k] = f.path(after[k] + QStringLiteral(".vxc"));
@@ -315,7 +346,7 @@ private slots:
         QCOMPARE(f.recentFiles(), (RecentFiles{a, entries[0], entries[1], entries[2]}));
         QVERIFY(QFile::remove(a));
         t->window->actions().reopen[0]->trigger();
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
         QCOMPARE(battery(*t), QStringLiteral("14.0"));
         QCOMPARE(f.recentFiles(), (RecentFiles{a, entries[0], entries[1], entries[2]}));
     }
@@ -453,7 +484,7 @@ private slots:
                                 "unable to write to %1.")
                      .arg(settingsPath));
         QCOMPARE(battery(t), QStringLiteral("99.0"));
-        QCOMPARE(t.window->windowTitle(), windowCaption(t, QStringLiteral("b.vxc")));
+        QCOMPARE(shownCaption(t.window), windowCaption(t, QStringLiteral("b.vxc")));
         QCOMPARE(t.window->documents().documentPath(), b);
         QCOMPARE(readRecentFiles(SettingsFile(settingsPath)), listBefore);
         if (readOnlyFile) {
@@ -570,6 +601,120 @@ private slots:
                                 "hall sensors?"));
         QCOMPARE(t->control<RadioGroup>("RadioGroup4")->itemIndex(), hallSensors);
         QCOMPARE(t->control<RadioGroup>("RadioGroup3")->itemIndex(), 1);
+    }
+
+    void unsavedChangesAreAskedAbout_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("after"); // the battery current the command brings
+        QTest::addColumn<SaveChoice>("answer");
+        const QList<std::pair<const char *, const char *>> commands = {
+            {"new", "14.0"}, {"open", "22.0"}, {"reopen", "22.0"}, {"drop", "22.0"},
+            {"restore", "33.0"}, {"exit", ""}};
+        for (const auto &[command, after] : commands) {
+            for (const auto &[name, answer] : {std::pair{"save", SaveChoice::Save},
+                                               std::pair{"discard", SaveChoice::Discard},
+                                               std::pair{"cancel", SaveChoice::Cancel}})
+                QTest::addRow("%s, %s", command, name) << command << after << answer;
+        }
+    }
+    // Guards the edits against the commands that replace them and against
+    // closing: the caption marks them, each command asks "Save the changes
+    // to a.vxc?"; Cancel keeps values, document and caption, Discard goes
+    // on, Save writes a.vxc first and then goes on.
+    void unsavedChangesAreAskedAbout()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, after);
+        QFETCH(SaveChoice, answer);
+        DocumentFixture f;
+        const QString a = f.currentFile("a.vxc", "99.0");
+        f.setRecentFiles({f.currentFile("b.vxc", "22.0"), "", "", ""});
+        auto t = f.window({a});
+        f.currentFile(QDir(t->backupFolder.path()).filePath("2026-01-02_03-04-05.vxc"), "33.0");
+        const QByteArray saved = fileBytes(a);
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc*")));
+        t->boxes.saveAnswer = answer;
+        giveCommand(*t, command, f);
+        QTRY_COMPARE(t->boxes.shown.size(), 1);
+        QCOMPARE(t->boxes.shown[0].kind, QStringLiteral("save"));
+        QCOMPARE(t->boxes.shown[0].caption, t->window->programTitle());
+        QCOMPARE(t->boxes.shown[0].text, QStringLiteral("Save the changes to a.vxc?"));
+        QCOMPARE(fileBytes(a).startsWith("1\r\n12.5\r\n"), answer == SaveChoice::Save);
+        if (answer != SaveChoice::Save)
+            QCOMPARE(fileBytes(a), saved);
+        if (answer == SaveChoice::Cancel) {
+            QTest::qWait(0); // a drop reads once the event loop runs
+            QCOMPARE(battery(*t), QStringLiteral("12.5"));
+            QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc*")));
+            QCOMPARE(t->window->documents().documentPath(), a);
+            QVERIFY(t->window->isVisible());
+        } else if (command == "exit") {
+            QTRY_VERIFY(!t->window->isVisible());
+        } else {
+            QTRY_COMPARE(battery(*t), after);
+        }
+        QCOMPARE(t->boxes.shown.size(), 1);
+    }
+
+    void nothingChangedAsksNothing_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char *command : {"new", "open", "reopen", "drop", "restore", "exit"})
+            QTest::newRow(command) << command;
+    }
+    // Guards the other side: a value typed and typed back, and the values
+    // just opened, saved or read back are no change. The caption is exactly
+    // the unmarked one, and no command asks.
+    void nothingChangedAsksNothing()
+    {
+        QFETCH(QString, command);
+        DocumentFixture f;
+        const QString a = f.currentFile("a.vxc", "99.0");
+        f.setRecentFiles({f.currentFile("b.vxc", "22.0"), "", "", ""});
+        auto t = f.window({a});
+        f.currentFile(QDir(t->backupFolder.path()).filePath("2026-01-02_03-04-05.vxc"), "33.0");
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc")));
+        auto *field = t->control<QLineEdit>("LabeledEdit16");
+        field->setText(QStringLiteral("12.5"));
+        field->setText(QStringLiteral("99.0"));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc")));
+        field->setText(QStringLiteral("12.5"));
+        t->window->actions().save->trigger(); // saved: no change any more
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc")));
+        giveCommand(*t, command, f);
+        if (command == "exit")
+            QTRY_VERIFY(!t->window->isVisible());
+        else
+            QTRY_VERIFY(battery(*t) != QStringLiteral("12.5"));
+        QVERIFY(t->boxes.shown.isEmpty());
+        if (command == "restore") // the backup's values are not the document's
+            QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc*")));
+    }
+
+    // Guards the untitled document's question and the caption of a name that
+    // holds Qt's placeholder: shown as it is, never taken for the mark.
+    void untitledAndOddNamesInTheQuestion()
+    {
+        DocumentFixture f;
+        const QString odd = f.currentFile("x[*].vxc", "99.0");
+        auto t = f.window();
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc*")));
+        t->boxes.saveAnswer = SaveChoice::Save;
+        t->window->actions().open->trigger(); // Save As is cancelled: Open does not go on
+        QCOMPARE(t->dialogs.asked, QStringList{"save"});
+        QCOMPARE(t->boxes.shown.value(0).text, QStringLiteral("Save the changes to Untitled.vxc?"));
+        QCOMPARE(battery(*t), QStringLiteral("12.5"));
+
+        t->boxes.saveAnswer = SaveChoice::Discard;
+        t->dialogs.openAnswers = {odd};
+        t->window->actions().open->trigger();
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("x[*].vxc")));
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("x[*].vxc*")));
     }
 
     // Guards the side effects of reading: the check boxes switch their groups

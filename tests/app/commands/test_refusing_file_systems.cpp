@@ -151,7 +151,7 @@ private slots:
                  QStringLiteral("The file was opened, but the list of recent files could not be saved: "
                                 "unable to write to %1.")
                      .arg(settingsPath));
-        QCOMPARE(t->window->windowTitle(), windowCaption(*t, QStringLiteral("b.vxc")));
+        QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("b.vxc")));
         QCOMPARE(battery(*t), QStringLiteral("22.0"));
         QCOMPARE(t->window->documents().documentPath(), b);
         QCOMPARE(readRecentFiles(SettingsFile(settingsPath)), listBefore);

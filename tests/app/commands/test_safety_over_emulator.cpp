@@ -151,7 +151,7 @@ private slots:
         t->dialogs.saveAnswers << saved;
         t->actions().saveAs->trigger();
         const QString caption = t->window->windowTitle();
-        QVERIFY(caption.endsWith(QStringLiteral(" - bike.vxc")));
+        QVERIFY(shownCaption(t->window).endsWith(QStringLiteral(" - bike.vxc")));
 
         t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("20.0"));
         t->control<QLineEdit>("Edit7")->setText(QStringLiteral("200"));

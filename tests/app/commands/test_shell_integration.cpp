@@ -13,6 +13,8 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace vexlor;
 
 namespace {
@@ -83,7 +85,7 @@ private slots:
             // ask must not run while the drag source waits for the drop.
             QCOMPARE(battery(*t), QStringLiteral("14.0"));
             QTRY_COMPARE(battery(*t), items[0] == "A.VXC" ? QStringLiteral("11.0") : QStringLiteral("22.0"));
-            QCOMPARE(t->window->windowTitle(), windowCaption(*t, items[0]));
+            QCOMPARE(shownCaption(t->window), windowCaption(*t, items[0]));
             QCOMPARE(f.recentFiles()[0], f.path(items[0]));
         } else {
             (void)dropOn(t->window, urls);
@@ -129,13 +131,18 @@ private slots:
         QTest::newRow("no parameters: Reopen 1") << QStringList{} << "recent.vxc" << "@/recent.vxc" << "";
         QTest::newRow("no such file: nothing, not even Reopen 1")
             << QStringList{"@/My", "Settings/none.vxc"} << "" << "@/recent.vxc" << "";
-        QTest::newRow("a folder: nothing") << QStringList{"@/MySettings"} << "" << "@/recent.vxc" << "";
+        // As File > Open says it: neither is read, and nothing waits on a pipe.
+        QTest::newRow("a folder: refused") << QStringList{"@/MySettings"} << "" << "@/recent.vxc"
+                                           << "Cannot open file @/MySettings: it is not a regular file.";
+        QTest::newRow("a FIFO: refused") << QStringList{"@/pipe.vxc"} << "" << "@/recent.vxc"
+                                         << "Cannot open file @/pipe.vxc: it is not a regular file.";
         QTest::newRow("an empty file: refused") << QStringList{"@/empty.vxc"} << "" << "@/recent.vxc"
                                                 << "The file @/empty.vxc contains no settings.";
     }
     // Guards the command line at start-up: the joined path is read when a
-    // file is there; no parameters run Reopen 1; a path naming no file opens
-    // nothing and leaves the caption at the title alone.
+    // file is there; no parameters run Reopen 1; a path naming nothing opens
+    // nothing and leaves the caption at the title alone; a folder or a pipe
+    // gets Open's message.
     void commandLine()
     {
         QFETCH(QStringList, parameters);
@@ -149,6 +156,7 @@ private slots:
         f.currentFile("a.txt", "12.0");
         f.currentFile("MySettings/a.vxc", "13.0");
         f.setRecentFiles({f.currentFile("recent.vxc", "15.0"), "", "", ""});
+        QVERIFY(mkfifo(QFile::encodeName(f.path("pipe.vxc")).constData(), 0600) == 0);
         for (QString &p : parameters)
             p.replace(u'@', root);
         listed.replace(u'@', root);
@@ -156,10 +164,10 @@ private slots:
 
         auto t = f.window(parameters);
         if (opened.isEmpty()) {
-            QCOMPARE(t->window->windowTitle(), t->window->programTitle());
+            QCOMPARE(shownCaption(t->window), t->window->programTitle());
             QCOMPARE(battery(*t), QStringLiteral("14.0"));
         } else {
-            QCOMPARE(t->window->windowTitle(), windowCaption(*t, opened));
+            QCOMPARE(shownCaption(t->window), windowCaption(*t, opened));
             QVERIFY(battery(*t) != QStringLiteral("14.0"));
         }
         QCOMPARE(f.recentFiles()[0], listed);

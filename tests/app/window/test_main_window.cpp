@@ -106,7 +106,7 @@ private slots:
     {
         TestWindow t;
         QCOMPARE(t.window->programTitle(), QStringLiteral("Vexlor Controller (FOC) Parameters Adjustor v1.35"));
-        QCOMPARE(t.window->windowTitle(), t.window->programTitle() + QStringLiteral(" - Untitled.vxc"));
+        QCOMPARE(shownCaption(t.window), t.window->programTitle() + QStringLiteral(" - Untitled.vxc"));
         QCOMPARE(t.window->objectName(), QStringLiteral("TForm1"));
     }
 
@@ -595,6 +595,43 @@ private slots:
         const QString plain = QString::number(Qt::PlainText) + u' ';
         QCOMPARE(formats, (QStringList{plain + name, plain + name, plain + name,
                                        plain + name + u'.', plain + name}));
+    }
+
+    // Guards the question before unsaved changes go, as Qt's box gives it:
+    // Qt's own Save, Discard and Cancel (so their texts come translated),
+    // each reported as itself, Escape as Cancel, the document's name as typed.
+    void saveQuestionHasQtsStandardButtons()
+    {
+        QWidget parent;
+        QtMessageBoxes boxes(&parent, QStringLiteral("Caption"));
+        const QString text = QStringLiteral("Save the changes to <b>x</b>.vxc?");
+        QStringList seen;
+        const auto answer = [&](QMessageBox::StandardButton button) {
+            QTimer::singleShot(0, [&, button] {
+                for (QWidget *w : QApplication::topLevelWidgets()) {
+                    auto *box = qobject_cast<QMessageBox *>(w);
+                    if (!box || !box->isVisible())
+                        continue;
+                    seen << QString::number(int(box->standardButtons())) + u' '
+                                + QString::number(box->textFormat()) + u' ' + box->text();
+                    if (button == QMessageBox::Escape)
+                        QTest::keyClick(box, Qt::Key_Escape);
+                    else
+                        box->button(button)->click();
+                }
+            });
+        };
+        answer(QMessageBox::Save);
+        QCOMPARE(boxes.askToSave(QStringLiteral("Q"), text), SaveChoice::Save);
+        answer(QMessageBox::Discard);
+        QCOMPARE(boxes.askToSave(QStringLiteral("Q"), text), SaveChoice::Discard);
+        answer(QMessageBox::Cancel);
+        QCOMPARE(boxes.askToSave(QStringLiteral("Q"), text), SaveChoice::Cancel);
+        answer(QMessageBox::Escape);
+        QCOMPARE(boxes.askToSave(QStringLiteral("Q"), text), SaveChoice::Cancel);
+        const QString shown = QString::number(int(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel))
+                              + u' ' + QString::number(Qt::PlainText) + u' ' + text;
+        QCOMPARE(seen, QStringList(4, shown));
     }
 
     // The boxes' second button (the connection doctor) as Qt's box gives it:
