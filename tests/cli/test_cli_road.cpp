@@ -296,7 +296,8 @@ private slots:
     }
 
     // Every word of the sheet shows on the page, in every language, with the
-    // longest choices the window offers and with every rule broken at once.
+    // longest choices the window offers, with every rule broken at once, and
+    // with a note below three findings.
     void sheetShowsEveryWord_data()
     {
         QTest::addColumn<QString>("language");
@@ -306,6 +307,9 @@ private slots:
             QTest::addRow("%s, long choices", language) << language << QByteArray("19\r\n1\r\n40\r\n1\r\n41\r\n1\r\n");
             QTest::addRow("%s, four findings", language)
                 << language << QByteArray("5\r\n99.9\r\n43\r\n2000\r\n7\r\n1500\r\n");
+            // Three findings and a note on a perimeter 7 % long: the most lines a check has.
+            QTest::addRow("%s, findings and a note", language)
+                << language << QByteArray("5\r\n99.9\r\n43\r\n2000\r\n7\r\n2500\r\n");
         }
     }
     void sheetShowsEveryWord()
