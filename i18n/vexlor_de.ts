@@ -1656,11 +1656,6 @@ und melden Sie sich danach ab und wieder an.</translation>
         <translation>&amp;Reifen:</translation>
     </message>
     <message>
-        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
-        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>Die ETRTO-Größe des Reifens, Breite und Felgendurchmesser in Millimetern (57-584), oder eine gängige Größe wie 26x2.1. Ohne Reifen wird der Radumfang nicht geprüft.</translation>
-    </message>
-    <message>
         <source>Road Class Not Kept</source>
         <translation>Straßenklasse nicht eingehalten</translation>
     </message>
@@ -1707,6 +1702,11 @@ Fingerabdruck der Einstellungen im Controller: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Fingerabdruck</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
+        <translation>Die ETRTO-Größe des Reifens, Breite und Felgendurchmesser in Millimetern (57-584), eine gängige Größe wie 26x2.1 oder die aufgedruckte Größe in Zoll oder französisch, etwa 29x2.6 oder 700x38c. Ohne Reifen wird der Radumfang nicht geprüft.</translation>
     </message>
 </context>
 <context>

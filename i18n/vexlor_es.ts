@@ -1656,11 +1656,6 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <translation>&amp;Neumático:</translation>
     </message>
     <message>
-        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
-        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>La medida ETRTO del neumático, ancho y diámetro de asiento del talón en milímetros (57-584), o una medida común como 26x2.1. Sin neumático no se comprueba la circunferencia de la rueda.</translation>
-    </message>
-    <message>
         <source>Road Class Not Kept</source>
         <translation>Clase de circulación no respetada</translation>
     </message>
@@ -1707,6 +1702,11 @@ Huella de los ajustes del controlador: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Huella</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
+        <translation>La medida ETRTO del neumático, ancho y diámetro de asiento del talón en milímetros (57-584), una medida común como 26x2.1 o la medida impresa en pulgadas o francesa, como 29x2.6 o 700x38c. Sin neumático no se comprueba la circunferencia de la rueda.</translation>
     </message>
 </context>
 <context>

@@ -1656,11 +1656,6 @@ puis fermez votre session et rouvrez-la.</translation>
         <translation>&amp;Pneu&#x202f;:</translation>
     </message>
     <message>
-        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
-        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>La taille ETRTO du pneu, largeur et diamètre de talon en millimètres (57-584), ou une taille courante comme 26x2.1. Sans pneu, la circonférence de roue n&apos;est pas vérifiée.</translation>
-    </message>
-    <message>
         <source>Road Class Not Kept</source>
         <translation>Classe routière non respectée</translation>
     </message>
@@ -1707,6 +1702,11 @@ Empreinte des réglages du contrôleur&#x202f;: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Empreinte</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
+        <translation>La taille ETRTO du pneu, largeur et diamètre de talon en millimètres (57-584), une taille courante comme 26x2.1, ou la taille imprimée en pouces ou française, comme 29x2.6 ou 700x38c. Sans pneu, la circonférence de roue n&apos;est pas vérifiée.</translation>
     </message>
 </context>
 <context>

@@ -1656,11 +1656,6 @@ poi uscire dalla sessione e rientrare.</translation>
         <translation>&amp;Pneumatico:</translation>
     </message>
     <message>
-        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
-        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>La misura ETRTO dello pneumatico, larghezza e diametro di calettamento in millimetri (57-584), o una misura comune come 26x2.1. Senza pneumatico la circonferenza della ruota non viene verificata.</translation>
-    </message>
-    <message>
         <source>Road Class Not Kept</source>
         <translation>Classe stradale non rispettata</translation>
     </message>
@@ -1707,6 +1702,11 @@ Impronta delle impostazioni della centralina: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Impronta</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
+        <translation>La misura ETRTO dello pneumatico, larghezza e diametro di calettamento in millimetri (57-584), una misura comune come 26x2.1 o la misura stampata in pollici o francese, come 29x2.6 o 700x38c. Senza pneumatico la circonferenza della ruota non viene verificata.</translation>
     </message>
 </context>
 <context>

@@ -1656,11 +1656,6 @@ en daarna af- en weer aanmelden.</translation>
         <translation>&amp;Band:</translation>
     </message>
     <message>
-        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
-        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>De ETRTO-maat van de band, breedte en hieldiameter in millimeter (57-584), of een gangbare maat zoals 26x2.1. Zonder band wordt de wielomtrek niet gecontroleerd.</translation>
-    </message>
-    <message>
         <source>Road Class Not Kept</source>
         <translation>Wegklasse niet nageleefd</translation>
     </message>
@@ -1707,6 +1702,11 @@ Vingerafdruk van de instellingen in de controller: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Vingerafdruk</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
+        <translation>De ETRTO-maat van de band, breedte en hieldiameter in millimeter (57-584), een gangbare maat zoals 26x2.1, of de opgedrukte maat in inch of Frans, zoals 29x2.6 of 700x38c. Zonder band wordt de wielomtrek niet gecontroleerd.</translation>
     </message>
 </context>
 <context>

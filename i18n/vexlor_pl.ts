@@ -1656,11 +1656,6 @@ a potem wylogować się i zalogować ponownie.</translation>
         <translation>&amp;Opona:</translation>
     </message>
     <message>
-        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
-        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>Rozmiar ETRTO opony, szerokość i średnica osadzenia w milimetrach (57-584), albo popularny rozmiar, np. 26x2.1. Bez opony obwód koła nie jest sprawdzany.</translation>
-    </message>
-    <message>
         <source>Road Class Not Kept</source>
         <translation>Klasa drogowa niespełniona</translation>
     </message>
@@ -1707,6 +1702,11 @@ Odcisk ustawień sterownika: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Odcisk</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
+        <translation>Rozmiar ETRTO opony, szerokość i średnica osadzenia w milimetrach (57-584), popularny rozmiar, np. 26x2.1, albo rozmiar nadrukowany w calach lub francuski, np. 29x2.6 lub 700x38c. Bez opony obwód koła nie jest sprawdzany.</translation>
     </message>
 </context>
 <context>
