@@ -62,13 +62,14 @@ int runCheck(CliContext &context, const QStringList &args)
         return kExitBadInput;
     const QList<RoadFinding> findings =
         checkRoadClass(file->values, *options->roadClass, options->tire, context.numberFormat());
-    // RULE, CAPTION, VALUE, LIMIT, tab-separated, one line per finding.
+    // STATUS, RULE, CAPTION, VALUE, LIMIT, tab-separated, one line per
+    // finding; notes keep to the class.
     for (const RoadFinding &f : findings) {
-        context.out() << roadRuleId(f.rule) << '\t' << fieldLabel(*f.descriptor) << '\t' << f.value
-                      << '\t' << f.limit << '\n';
+        context.out() << roadSeverityId(f.severity) << '\t' << roadRuleId(f.rule) << '\t'
+                      << fieldLabel(*f.descriptor) << '\t' << f.value << '\t' << f.limit << '\n';
     }
     context.out().flush();
-    return findings.isEmpty() ? kExitDone : kExitBreaksClass;
+    return roadBreaches(findings).isEmpty() ? kExitDone : kExitBreaksClass;
 }
 
 int runFingerprint(CliContext &context, const QStringList &args)

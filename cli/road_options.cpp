@@ -24,6 +24,16 @@ std::optional<RoadOptions> parseRoadOptions(CliContext &context, const QStringLi
         context.err() << inputForMessage(parser.errorText()) << Qt::endl; // it quotes the bad option
         return std::nullopt;
     }
+    // The last of two would be taken silently: a slip, not a choice.
+    for (const QCommandLineOption *once : {&roadClass, &tire}) {
+        if (parser.values(*once).size() > 1) {
+            //: %1 the option given more than once, "--class"
+            context.err() << CliText::tr("%1 may be given only once.")
+                                 .arg(QStringLiteral("--") + once->names().first())
+                          << Qt::endl;
+            return std::nullopt;
+        }
+    }
     RoadOptions options;
     if (parser.isSet(roadClass)) {
         options.roadClass = findRoadClass(parser.value(roadClass).trimmed().toLower());
@@ -36,7 +46,7 @@ std::optional<RoadOptions> parseRoadOptions(CliContext &context, const QStringLi
         }
     }
     if (parser.isSet(tire)) {
-        options.tire = parseTireSize(parser.value(tire));
+        options.tire = parseTireSize(parser.value(tire), context.numberFormat());
         if (!options.tire) {
             context.err() << roadText(vexlor::texts::kNoTireSize).arg(inputForMessage(parser.value(tire)))
                           << Qt::endl;

@@ -21,7 +21,7 @@ struct RoadOptions {
 };
 
 // Parses `args`; nullopt, with the reason on stderr, for an unknown option,
-// class or tire. `withOutput` accepts -o / --output.
+// class or tire, or a class or tire given twice. `withOutput` accepts -o / --output.
 [[nodiscard]] std::optional<RoadOptions> parseRoadOptions(CliContext &context, const QStringList &args,
                                                           bool withOutput);
 

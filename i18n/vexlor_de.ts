@@ -167,11 +167,6 @@ write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden
         <translation>die Straßenklassen auflisten: ID, NAME, die erlaubte Geschwindigkeit und Nennleistung und ob ein Gasgriff ohne Treten wirken darf, durch Tabulatoren getrennt</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584) or a common size (26x2.1) the wheel perimeter too (exit 3 when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed</extracomment>
-        <translation>FILE auf den Anfangszustand anwenden und jeden Wert ausgeben, der die Straßenklasse ID verletzt: RULE, CAPTION, VALUE, LIMIT, durch Tabulatoren getrennt; mit dem echten Reifen als ETRTO (57-584) oder gängige Größe (26x2.1) auch den Radumfang (Exit-Code 3, wenn Werte sie verletzen)</translation>
-    </message>
-    <message>
         <source>print the fingerprint of the sixty values a write of FILE sends, or without FILE read the controller and print the fingerprint of what it holds</source>
         <extracomment>FILE as in the synopsis</extracomment>
         <translation>den Fingerabdruck der sechzig Werte ausgeben, die ein Schreiben von FILE sendet, oder ohne FILE den Controller lesen und den Fingerabdruck seiner Einstellungen ausgeben</translation>
@@ -194,6 +189,16 @@ write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden
         <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
         <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
         <translation>Das Einstellungsblatt würde %1 ersetzen, die Datei, aus der es entsteht. Geben Sie mit -o eine andere Datei an.</translation>
+    </message>
+    <message>
+        <source>%1 may be given only once.</source>
+        <extracomment>%1 the option given more than once, &quot;--class&quot;</extracomment>
+        <translation>%1 darf nur einmal angegeben werden.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
+        <translation>FILE auf den Anfangszustand anwenden und jeden Wert ausgeben, der die Straßenklasse ID verletzt oder einen Hinweis wert ist: STATUS (breaks oder note), RULE, CAPTION, VALUE, LIMIT, durch Tabulatoren getrennt; mit dem echten Reifen als ETRTO (57-584), gängige Größe (26x2.1) oder wie aufgedruckt (29x2.6, 700x38c) auch den Radumfang (Exit-Code 3 nur, wenn Werte sie verletzen)</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1428,36 @@ und melden Sie sich danach ab und wieder an.</translation>
         <extracomment>%1 what was given; keep 57-584 and 26x2.1 as they are</extracomment>
         <translation>„%1“ ist keine Reifengröße. Geben Sie die ETRTO-Größe an, Breite und Felgendurchmesser in Millimetern (57-584), oder eine gängige Größe wie 26x2.1.</translation>
     </message>
+    <message>
+        <source>%1, and there is no speed limit: it assists at any speed</source>
+        <extracomment>%1 the wheel perimeter with its unit; &quot;Limit max speed&quot; is cleared, so nothing cuts the motor off</extracomment>
+        <translation>%1, und es gibt kein Tempolimit: es unterstützt bei jeder Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>%1, so the speedometer reads %2 % slow</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2074 mm&quot;), %2 how many per cent too slow it shows the speed (&quot;5&quot;)</extracomment>
+        <translation>%1, daher zeigt der Tacho %2 % zu langsam an</translation>
+    </message>
+    <message>
+        <source>%1, so the speedometer reads %2 % fast</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2400 mm&quot;), %2 how many per cent too fast it shows the speed (&quot;16&quot;)</extracomment>
+        <translation>%1, daher zeigt der Tacho %2 % zu schnell an</translation>
+    </message>
+    <message>
+        <source>%1 to %2: the tire %3 rolls %4 a turn</source>
+        <extracomment>the perimeters that show the speed true to 3 %: %1 the least (&quot;2128 mm&quot;), %2 the largest (&quot;2258 mm&quot;), %3 the tire (&quot;57-584&quot;), %4 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>%1 bis %2: der Reifen %3 rollt %4 je Umdrehung</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <extracomment>one note: %1 the field&apos;s caption, %2 its value as a note says it, %3 the perimeters that read true</extracomment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Worth knowing, though it does not break the class:</source>
+        <extracomment>above the notes of a check, after the line that says whether the class is kept</extracomment>
+        <translation>Gut zu wissen, auch wenn es die Klasse nicht verletzt:</translation>
+    </message>
 </context>
 <context>
     <name>RoadClasses</name>
@@ -1663,11 +1698,6 @@ und melden Sie sich danach ab und wieder an.</translation>
         <translation>&amp;Reifen:</translation>
     </message>
     <message>
-        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
-        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>Die ETRTO-Größe des Reifens, Breite und Felgendurchmesser in Millimetern (57-584), oder eine gängige Größe wie 26x2.1. Ohne Reifen wird der Radumfang nicht geprüft.</translation>
-    </message>
-    <message>
         <source>Road Class Not Kept</source>
         <translation>Straßenklasse nicht eingehalten</translation>
     </message>
@@ -1714,6 +1744,11 @@ Fingerabdruck der Einstellungen im Controller: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Fingerabdruck</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
+        <translation>Die ETRTO-Größe des Reifens, Breite und Felgendurchmesser in Millimetern (57-584), eine gängige Größe wie 26x2.1 oder die aufgedruckte Größe in Zoll oder französisch, etwa 29x2.6 oder 700x38c. Ohne Reifen wird der Radumfang nicht geprüft.</translation>
     </message>
 </context>
 <context>

@@ -167,11 +167,6 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <translation>listar las clases de circulación: ID, NAME, la velocidad y la potencia nominal permitidas y si un acelerador puede actuar sin pedalear, separados por tabuladores</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584) or a common size (26x2.1) the wheel perimeter too (exit 3 when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed</extracomment>
-        <translation>aplicar FILE sobre el estado inicial e imprimir cada valor que incumple la clase de circulación ID: RULE, CAPTION, VALUE, LIMIT, separados por tabuladores; con el neumático real en ETRTO (57-584) o medida común (26x2.1), también la circunferencia de la rueda (código 3 si algún valor la incumple)</translation>
-    </message>
-    <message>
         <source>print the fingerprint of the sixty values a write of FILE sends, or without FILE read the controller and print the fingerprint of what it holds</source>
         <extracomment>FILE as in the synopsis</extracomment>
         <translation>imprimir la huella de los sesenta valores que envía una escritura de FILE, o sin FILE leer el controlador e imprimir la huella de lo que contiene</translation>
@@ -194,6 +189,16 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
         <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
         <translation>La hoja de ajustes reemplazaría %1, el archivo del que se hace. Indique otro archivo con -o.</translation>
+    </message>
+    <message>
+        <source>%1 may be given only once.</source>
+        <extracomment>%1 the option given more than once, &quot;--class&quot;</extracomment>
+        <translation>%1 solo puede indicarse una vez.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
+        <translation>aplicar FILE sobre el estado inicial e imprimir cada valor que incumple la clase de circulación ID o merece una nota: STATUS (breaks o note), RULE, CAPTION, VALUE, LIMIT, separados por tabuladores; con el neumático real en ETRTO (57-584), medida común (26x2.1) o tal como va impresa (29x2.6, 700x38c), también la circunferencia de la rueda (código 3 solo si algún valor la incumple)</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1428,36 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <extracomment>%1 what was given; keep 57-584 and 26x2.1 as they are</extracomment>
         <translation>«%1» no es una medida de neumático. Indique su medida ETRTO, ancho y diámetro de asiento del talón en milímetros (57-584), o una medida común como 26x2.1.</translation>
     </message>
+    <message>
+        <source>%1, and there is no speed limit: it assists at any speed</source>
+        <extracomment>%1 the wheel perimeter with its unit; &quot;Limit max speed&quot; is cleared, so nothing cuts the motor off</extracomment>
+        <translation>%1, y no hay límite de velocidad: asiste a cualquier velocidad</translation>
+    </message>
+    <message>
+        <source>%1, so the speedometer reads %2 % slow</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2074 mm&quot;), %2 how many per cent too slow it shows the speed (&quot;5&quot;)</extracomment>
+        <translation>%1, así que el velocímetro marca un %2 % de menos</translation>
+    </message>
+    <message>
+        <source>%1, so the speedometer reads %2 % fast</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2400 mm&quot;), %2 how many per cent too fast it shows the speed (&quot;16&quot;)</extracomment>
+        <translation>%1, así que el velocímetro marca un %2 % de más</translation>
+    </message>
+    <message>
+        <source>%1 to %2: the tire %3 rolls %4 a turn</source>
+        <extracomment>the perimeters that show the speed true to 3 %: %1 the least (&quot;2128 mm&quot;), %2 the largest (&quot;2258 mm&quot;), %3 the tire (&quot;57-584&quot;), %4 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>%1 a %2: el neumático %3 rueda %4 por vuelta</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <extracomment>one note: %1 the field&apos;s caption, %2 its value as a note says it, %3 the perimeters that read true</extracomment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Worth knowing, though it does not break the class:</source>
+        <extracomment>above the notes of a check, after the line that says whether the class is kept</extracomment>
+        <translation>Conviene saberlo, aunque no incumple la clase:</translation>
+    </message>
 </context>
 <context>
     <name>RoadClasses</name>
@@ -1663,11 +1698,6 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <translation>&amp;Neumático:</translation>
     </message>
     <message>
-        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
-        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>La medida ETRTO del neumático, ancho y diámetro de asiento del talón en milímetros (57-584), o una medida común como 26x2.1. Sin neumático no se comprueba la circunferencia de la rueda.</translation>
-    </message>
-    <message>
         <source>Road Class Not Kept</source>
         <translation>Clase de circulación no respetada</translation>
     </message>
@@ -1714,6 +1744,11 @@ Huella de los ajustes del controlador: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Huella</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
+        <translation>La medida ETRTO del neumático, ancho y diámetro de asiento del talón en milímetros (57-584), una medida común como 26x2.1 o la medida impresa en pulgadas o francesa, como 29x2.6 o 700x38c. Sin neumático no se comprueba la circunferencia de la rueda.</translation>
     </message>
 </context>
 <context>

@@ -167,11 +167,6 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
         <translation>lister les classes routières&#x202f;: ID, NAME, la vitesse et la puissance nominale permises et si un accélérateur peut agir sans pédaler, séparés par des tabulations</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584) or a common size (26x2.1) the wheel perimeter too (exit 3 when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed</extracomment>
-        <translation>appliquer FILE sur l&apos;état initial et afficher chaque valeur qui enfreint la classe routière ID&#x202f;: RULE, CAPTION, VALUE, LIMIT, séparés par des tabulations&#x202f;; avec le pneu réel en ETRTO (57-584) ou en taille courante (26x2.1), la circonférence de roue aussi (code 3 si des valeurs l&apos;enfreignent)</translation>
-    </message>
-    <message>
         <source>print the fingerprint of the sixty values a write of FILE sends, or without FILE read the controller and print the fingerprint of what it holds</source>
         <extracomment>FILE as in the synopsis</extracomment>
         <translation>afficher l&apos;empreinte des soixante valeurs qu&apos;envoie une écriture de FILE, ou sans FILE lire le contrôleur et afficher l&apos;empreinte de ce qu&apos;il contient</translation>
@@ -194,6 +189,16 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
         <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
         <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
         <translation>La fiche de réglages remplacerait %1, le fichier dont elle est tirée. Indiquez un autre fichier avec -o.</translation>
+    </message>
+    <message>
+        <source>%1 may be given only once.</source>
+        <extracomment>%1 the option given more than once, &quot;--class&quot;</extracomment>
+        <translation>%1 ne peut être donné qu&apos;une fois.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
+        <translation>appliquer FILE sur l&apos;état initial et afficher chaque valeur qui enfreint la classe routière ID ou mérite une remarque&#x202f;: STATUS (breaks ou note), RULE, CAPTION, VALUE, LIMIT, séparés par des tabulations&#x202f;; avec le pneu réel en ETRTO (57-584), en taille courante (26x2.1) ou telle qu&apos;imprimée (29x2.6, 700x38c), la circonférence de roue aussi (code 3 seulement si des valeurs l&apos;enfreignent)</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1428,36 @@ puis fermez votre session et rouvrez-la.</translation>
         <extracomment>%1 what was given; keep 57-584 and 26x2.1 as they are</extracomment>
         <translation>«&#x202f;%1&#x202f;» n&apos;est pas une taille de pneu. Indiquez sa taille ETRTO, largeur et diamètre de talon en millimètres (57-584), ou une taille courante comme 26x2.1.</translation>
     </message>
+    <message>
+        <source>%1, and there is no speed limit: it assists at any speed</source>
+        <extracomment>%1 the wheel perimeter with its unit; &quot;Limit max speed&quot; is cleared, so nothing cuts the motor off</extracomment>
+        <translation>%1, et il n&apos;y a pas de limite de vitesse&#x202f;: l&apos;assistance agit à toute vitesse</translation>
+    </message>
+    <message>
+        <source>%1, so the speedometer reads %2 % slow</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2074 mm&quot;), %2 how many per cent too slow it shows the speed (&quot;5&quot;)</extracomment>
+        <translation>%1, donc le compteur affiche %2&#x202f;% de moins</translation>
+    </message>
+    <message>
+        <source>%1, so the speedometer reads %2 % fast</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2400 mm&quot;), %2 how many per cent too fast it shows the speed (&quot;16&quot;)</extracomment>
+        <translation>%1, donc le compteur affiche %2&#x202f;% de plus</translation>
+    </message>
+    <message>
+        <source>%1 to %2: the tire %3 rolls %4 a turn</source>
+        <extracomment>the perimeters that show the speed true to 3 %: %1 the least (&quot;2128 mm&quot;), %2 the largest (&quot;2258 mm&quot;), %3 the tire (&quot;57-584&quot;), %4 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>%1 à %2&#x202f;: le pneu %3 roule %4 par tour</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <extracomment>one note: %1 the field&apos;s caption, %2 its value as a note says it, %3 the perimeters that read true</extracomment>
+        <translation>%1&#x202f;: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Worth knowing, though it does not break the class:</source>
+        <extracomment>above the notes of a check, after the line that says whether the class is kept</extracomment>
+        <translation>Bon à savoir, même si cela n&apos;enfreint pas la classe&#x202f;:</translation>
+    </message>
 </context>
 <context>
     <name>RoadClasses</name>
@@ -1663,11 +1698,6 @@ puis fermez votre session et rouvrez-la.</translation>
         <translation>&amp;Pneu&#x202f;:</translation>
     </message>
     <message>
-        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
-        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>La taille ETRTO du pneu, largeur et diamètre de talon en millimètres (57-584), ou une taille courante comme 26x2.1. Sans pneu, la circonférence de roue n&apos;est pas vérifiée.</translation>
-    </message>
-    <message>
         <source>Road Class Not Kept</source>
         <translation>Classe routière non respectée</translation>
     </message>
@@ -1714,6 +1744,11 @@ Empreinte des réglages du contrôleur&#x202f;: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Empreinte</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
+        <translation>La taille ETRTO du pneu, largeur et diamètre de talon en millimètres (57-584), une taille courante comme 26x2.1, ou la taille imprimée en pouces ou française, comme 29x2.6 ou 700x38c. Sans pneu, la circonférence de roue n&apos;est pas vérifiée.</translation>
     </message>
 </context>
 <context>

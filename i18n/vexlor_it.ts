@@ -167,11 +167,6 @@ write esce con 1 anche quando la rilettura trova valori diversi da quelli scritt
         <translation>elencare le classi stradali: ID, NAME, la velocità e la potenza nominale ammesse e se un acceleratore può agire senza pedalare, separati da tabulazioni</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584) or a common size (26x2.1) the wheel perimeter too (exit 3 when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed</extracomment>
-        <translation>applicare FILE allo stato iniziale e stampare ogni valore che viola la classe stradale ID: RULE, CAPTION, VALUE, LIMIT, separati da tabulazioni; con lo pneumatico reale come ETRTO (57-584) o misura comune (26x2.1) anche la circonferenza della ruota (codice 3 se qualche valore la viola)</translation>
-    </message>
-    <message>
         <source>print the fingerprint of the sixty values a write of FILE sends, or without FILE read the controller and print the fingerprint of what it holds</source>
         <extracomment>FILE as in the synopsis</extracomment>
         <translation>stampare l&apos;impronta dei sessanta valori che una scrittura di FILE invia, o senza FILE leggere la centralina e stampare l&apos;impronta di ciò che contiene</translation>
@@ -194,6 +189,16 @@ write esce con 1 anche quando la rilettura trova valori diversi da quelli scritt
         <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
         <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
         <translation>La scheda impostazioni sostituirebbe %1, il file da cui è creata. Indicare un altro file con -o.</translation>
+    </message>
+    <message>
+        <source>%1 may be given only once.</source>
+        <extracomment>%1 the option given more than once, &quot;--class&quot;</extracomment>
+        <translation>%1 può essere indicato una sola volta.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
+        <translation>applicare FILE allo stato iniziale e stampare ogni valore che viola la classe stradale ID o merita una nota: STATUS (breaks o note), RULE, CAPTION, VALUE, LIMIT, separati da tabulazioni; con lo pneumatico reale come ETRTO (57-584), misura comune (26x2.1) o come stampata (29x2.6, 700x38c) anche la circonferenza della ruota (codice 3 solo se qualche valore la viola)</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1428,36 @@ poi uscire dalla sessione e rientrare.</translation>
         <extracomment>%1 what was given; keep 57-584 and 26x2.1 as they are</extracomment>
         <translation>&apos;%1&apos; non è una misura di pneumatico. Indicare la misura ETRTO, larghezza e diametro di calettamento in millimetri (57-584), o una misura comune come 26x2.1.</translation>
     </message>
+    <message>
+        <source>%1, and there is no speed limit: it assists at any speed</source>
+        <extracomment>%1 the wheel perimeter with its unit; &quot;Limit max speed&quot; is cleared, so nothing cuts the motor off</extracomment>
+        <translation>%1, e non c&apos;è limite di velocità: assiste a qualsiasi velocità</translation>
+    </message>
+    <message>
+        <source>%1, so the speedometer reads %2 % slow</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2074 mm&quot;), %2 how many per cent too slow it shows the speed (&quot;5&quot;)</extracomment>
+        <translation>%1, quindi il tachimetro segna il %2 % in meno</translation>
+    </message>
+    <message>
+        <source>%1, so the speedometer reads %2 % fast</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2400 mm&quot;), %2 how many per cent too fast it shows the speed (&quot;16&quot;)</extracomment>
+        <translation>%1, quindi il tachimetro segna il %2 % in più</translation>
+    </message>
+    <message>
+        <source>%1 to %2: the tire %3 rolls %4 a turn</source>
+        <extracomment>the perimeters that show the speed true to 3 %: %1 the least (&quot;2128 mm&quot;), %2 the largest (&quot;2258 mm&quot;), %3 the tire (&quot;57-584&quot;), %4 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>da %1 a %2: lo pneumatico %3 percorre %4 per giro</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <extracomment>one note: %1 the field&apos;s caption, %2 its value as a note says it, %3 the perimeters that read true</extracomment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Worth knowing, though it does not break the class:</source>
+        <extracomment>above the notes of a check, after the line that says whether the class is kept</extracomment>
+        <translation>Da sapere, anche se non viola la classe:</translation>
+    </message>
 </context>
 <context>
     <name>RoadClasses</name>
@@ -1663,11 +1698,6 @@ poi uscire dalla sessione e rientrare.</translation>
         <translation>&amp;Pneumatico:</translation>
     </message>
     <message>
-        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
-        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>La misura ETRTO dello pneumatico, larghezza e diametro di calettamento in millimetri (57-584), o una misura comune come 26x2.1. Senza pneumatico la circonferenza della ruota non viene verificata.</translation>
-    </message>
-    <message>
         <source>Road Class Not Kept</source>
         <translation>Classe stradale non rispettata</translation>
     </message>
@@ -1714,6 +1744,11 @@ Impronta delle impostazioni della centralina: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Impronta</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
+        <translation>La misura ETRTO dello pneumatico, larghezza e diametro di calettamento in millimetri (57-584), una misura comune come 26x2.1 o la misura stampata in pollici o francese, come 29x2.6 o 700x38c. Senza pneumatico la circonferenza della ruota non viene verificata.</translation>
     </message>
 </context>
 <context>

@@ -167,11 +167,6 @@ write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreve
         <translation>de wegklassen tonen: ID, NAME, de toegestane snelheid en het nominale vermogen en of een gashendel zonder trappen mag werken, gescheiden door tabs</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584) or a common size (26x2.1) the wheel perimeter too (exit 3 when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed</extracomment>
-        <translation>FILE over de beginstand toepassen en elke waarde tonen die de wegklasse ID overtreedt: RULE, CAPTION, VALUE, LIMIT, gescheiden door tabs; met de echte band als ETRTO (57-584) of gangbare maat (26x2.1) ook de wielomtrek (afsluitcode 3 als waarden haar overtreden)</translation>
-    </message>
-    <message>
         <source>print the fingerprint of the sixty values a write of FILE sends, or without FILE read the controller and print the fingerprint of what it holds</source>
         <extracomment>FILE as in the synopsis</extracomment>
         <translation>de vingerafdruk tonen van de zestig waarden die schrijven van FILE verstuurt, of zonder FILE de controller lezen en de vingerafdruk tonen van wat hij bevat</translation>
@@ -194,6 +189,16 @@ write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreve
         <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
         <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
         <translation>Het instellingenblad zou %1 vervangen, het bestand waarvan het gemaakt wordt. Geef met -o een ander bestand op.</translation>
+    </message>
+    <message>
+        <source>%1 may be given only once.</source>
+        <extracomment>%1 the option given more than once, &quot;--class&quot;</extracomment>
+        <translation>%1 mag maar één keer worden opgegeven.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
+        <translation>FILE over de beginstand toepassen en elke waarde tonen die de wegklasse ID overtreedt of een opmerking waard is: STATUS (breaks of note), RULE, CAPTION, VALUE, LIMIT, gescheiden door tabs; met de echte band als ETRTO (57-584), gangbare maat (26x2.1) of zoals opgedrukt (29x2.6, 700x38c) ook de wielomtrek (afsluitcode 3 alleen als waarden haar overtreden)</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1428,36 @@ en daarna af- en weer aanmelden.</translation>
         <extracomment>%1 what was given; keep 57-584 and 26x2.1 as they are</extracomment>
         <translation>&apos;%1&apos; is geen bandenmaat. Geef de ETRTO-maat, breedte en hieldiameter in millimeter (57-584), of een gangbare maat zoals 26x2.1.</translation>
     </message>
+    <message>
+        <source>%1, and there is no speed limit: it assists at any speed</source>
+        <extracomment>%1 the wheel perimeter with its unit; &quot;Limit max speed&quot; is cleared, so nothing cuts the motor off</extracomment>
+        <translation>%1, en er is geen snelheidslimiet: het ondersteunt bij elke snelheid</translation>
+    </message>
+    <message>
+        <source>%1, so the speedometer reads %2 % slow</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2074 mm&quot;), %2 how many per cent too slow it shows the speed (&quot;5&quot;)</extracomment>
+        <translation>%1, dus de snelheidsmeter wijst %2 % te laag aan</translation>
+    </message>
+    <message>
+        <source>%1, so the speedometer reads %2 % fast</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2400 mm&quot;), %2 how many per cent too fast it shows the speed (&quot;16&quot;)</extracomment>
+        <translation>%1, dus de snelheidsmeter wijst %2 % te hoog aan</translation>
+    </message>
+    <message>
+        <source>%1 to %2: the tire %3 rolls %4 a turn</source>
+        <extracomment>the perimeters that show the speed true to 3 %: %1 the least (&quot;2128 mm&quot;), %2 the largest (&quot;2258 mm&quot;), %3 the tire (&quot;57-584&quot;), %4 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>%1 tot %2: de band %3 rolt %4 per omwenteling</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <extracomment>one note: %1 the field&apos;s caption, %2 its value as a note says it, %3 the perimeters that read true</extracomment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Worth knowing, though it does not break the class:</source>
+        <extracomment>above the notes of a check, after the line that says whether the class is kept</extracomment>
+        <translation>Goed om te weten, al overtreedt het de klasse niet:</translation>
+    </message>
 </context>
 <context>
     <name>RoadClasses</name>
@@ -1663,11 +1698,6 @@ en daarna af- en weer aanmelden.</translation>
         <translation>&amp;Band:</translation>
     </message>
     <message>
-        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
-        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>De ETRTO-maat van de band, breedte en hieldiameter in millimeter (57-584), of een gangbare maat zoals 26x2.1. Zonder band wordt de wielomtrek niet gecontroleerd.</translation>
-    </message>
-    <message>
         <source>Road Class Not Kept</source>
         <translation>Wegklasse niet nageleefd</translation>
     </message>
@@ -1714,6 +1744,11 @@ Vingerafdruk van de instellingen in de controller: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Vingerafdruk</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
+        <translation>De ETRTO-maat van de band, breedte en hieldiameter in millimeter (57-584), een gangbare maat zoals 26x2.1, of de opgedrukte maat in inch of Frans, zoals 29x2.6 of 700x38c. Zonder band wordt de wielomtrek niet gecontroleerd.</translation>
     </message>
 </context>
 <context>

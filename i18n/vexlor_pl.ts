@@ -167,11 +167,6 @@ write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż za
         <translation>wypisz klasy drogowe: ID, NAME, dozwoloną prędkość i moc znamionową oraz czy manetka gazu może działać bez pedałowania, rozdzielone tabulatorami</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID: RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584) or a common size (26x2.1) the wheel perimeter too (exit 3 when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; RULE, CAPTION, VALUE, LIMIT name the columns printed</extracomment>
-        <translation>zastosuj FILE do stanu początkowego i wypisz każdą wartość łamiącą klasę drogową ID: RULE, CAPTION, VALUE, LIMIT, rozdzielone tabulatorami; z prawdziwą oponą jako ETRTO (57-584) lub popularny rozmiar (26x2.1) także obwód koła (kod 3, gdy jakaś wartość ją łamie)</translation>
-    </message>
-    <message>
         <source>print the fingerprint of the sixty values a write of FILE sends, or without FILE read the controller and print the fingerprint of what it holds</source>
         <extracomment>FILE as in the synopsis</extracomment>
         <translation>wypisz odcisk sześćdziesięciu wartości, które wysyła zapis FILE, lub bez FILE odczytaj sterownik i wypisz odcisk tego, co zawiera</translation>
@@ -194,6 +189,16 @@ write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż za
         <source>The settings sheet would replace %1, the file it is made of. Name another file with -o.</source>
         <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
         <translation>Karta ustawień zastąpiłaby %1, plik, z którego powstaje. Podaj inny plik za pomocą -o.</translation>
+    </message>
+    <message>
+        <source>%1 may be given only once.</source>
+        <extracomment>%1 the option given more than once, &quot;--class&quot;</extracomment>
+        <translation>%1 można podać tylko raz.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
+        <translation>zastosuj FILE do stanu początkowego i wypisz każdą wartość łamiącą klasę drogową ID lub wartą uwagi: STATUS (breaks lub note), RULE, CAPTION, VALUE, LIMIT, rozdzielone tabulatorami; z prawdziwą oponą jako ETRTO (57-584), popularny rozmiar (26x2.1) lub jak nadrukowano (29x2.6, 700x38c) także obwód koła (kod 3 tylko, gdy jakaś wartość ją łamie)</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1428,36 @@ a potem wylogować się i zalogować ponownie.</translation>
         <extracomment>%1 what was given; keep 57-584 and 26x2.1 as they are</extracomment>
         <translation>„%1” nie jest rozmiarem opony. Podaj rozmiar ETRTO, szerokość i średnicę osadzenia w milimetrach (57-584), albo popularny rozmiar, np. 26x2.1.</translation>
     </message>
+    <message>
+        <source>%1, and there is no speed limit: it assists at any speed</source>
+        <extracomment>%1 the wheel perimeter with its unit; &quot;Limit max speed&quot; is cleared, so nothing cuts the motor off</extracomment>
+        <translation>%1, a nie ma ograniczenia prędkości: wspomaga przy każdej prędkości</translation>
+    </message>
+    <message>
+        <source>%1, so the speedometer reads %2 % slow</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2074 mm&quot;), %2 how many per cent too slow it shows the speed (&quot;5&quot;)</extracomment>
+        <translation>%1, więc licznik pokazuje o %2 % za mało</translation>
+    </message>
+    <message>
+        <source>%1, so the speedometer reads %2 % fast</source>
+        <extracomment>%1 the wheel perimeter with its unit (&quot;2400 mm&quot;), %2 how many per cent too fast it shows the speed (&quot;16&quot;)</extracomment>
+        <translation>%1, więc licznik pokazuje o %2 % za dużo</translation>
+    </message>
+    <message>
+        <source>%1 to %2: the tire %3 rolls %4 a turn</source>
+        <extracomment>the perimeters that show the speed true to 3 %: %1 the least (&quot;2128 mm&quot;), %2 the largest (&quot;2258 mm&quot;), %3 the tire (&quot;57-584&quot;), %4 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>od %1 do %2: opona %3 toczy się %4 na obrót</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <extracomment>one note: %1 the field&apos;s caption, %2 its value as a note says it, %3 the perimeters that read true</extracomment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Worth knowing, though it does not break the class:</source>
+        <extracomment>above the notes of a check, after the line that says whether the class is kept</extracomment>
+        <translation>Warto wiedzieć, choć to nie łamie klasy:</translation>
+    </message>
 </context>
 <context>
     <name>RoadClasses</name>
@@ -1663,11 +1698,6 @@ a potem wylogować się i zalogować ponownie.</translation>
         <translation>&amp;Opona:</translation>
     </message>
     <message>
-        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), or a common size such as 26x2.1. Without a tire the wheel perimeter is not checked.</source>
-        <extracomment>under the tire field; keep 57-584 and 26x2.1 as they are</extracomment>
-        <translation>Rozmiar ETRTO opony, szerokość i średnica osadzenia w milimetrach (57-584), albo popularny rozmiar, np. 26x2.1. Bez opony obwód koła nie jest sprawdzany.</translation>
-    </message>
-    <message>
         <source>Road Class Not Kept</source>
         <translation>Klasa drogowa niespełniona</translation>
     </message>
@@ -1714,6 +1744,11 @@ Odcisk ustawień sterownika: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Odcisk</translation>
+    </message>
+    <message>
+        <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
+        <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
+        <translation>Rozmiar ETRTO opony, szerokość i średnica osadzenia w milimetrach (57-584), popularny rozmiar, np. 26x2.1, albo rozmiar nadrukowany w calach lub francuski, np. 29x2.6 lub 700x38c. Bez opony obwód koła nie jest sprawdzany.</translation>
     </message>
 </context>
 <context>

@@ -189,7 +189,7 @@ void ControllerCommands::writeController()
     if (!window)
         return;
     const WriteWarnings warnings = writeWarnings(window->snapshot, window->values, m_roadClass.current(),
-                                                 m_roadClass.tire(), m_numberFormat);
+                                                 m_roadClass.tire(m_numberFormat), m_numberFormat);
     if (!warnings.isEmpty() && !m_dialogs.confirmWriteAnyway(warnings))
         return;
     m_written = window->values;

@@ -34,9 +34,13 @@ public:
 
     // The class chosen; nullptr for None.
     [[nodiscard]] const RoadClass *current() const;
-    // The tire as typed (empty: none), and the size it names.
+    // The tire as typed (empty: none), and the size it names in a language
+    // that writes numbers as `format` does.
     [[nodiscard]] const QString &tireText() const { return m_tireText; }
-    [[nodiscard]] std::optional<TireSize> tire() const { return parseTireSize(m_tireText); }
+    [[nodiscard]] std::optional<TireSize> tire(NumberFormat format) const
+    {
+        return parseTireSize(m_tireText, format);
+    }
 
     // The class and tire the check was left with: the class is ticked and
     // kept like a choice from the menu.

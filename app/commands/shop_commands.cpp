@@ -57,7 +57,7 @@ void ShopCommands::exportSettingsSheet()
                            QFileInfo(document).fileName(),
                            m_sources.controller.controllerVersion(),
                            options.current(),
-                           options.tire(),
+                           options.tire(m_numberFormat),
                            QDate::currentDate(),
                            QLocale(m_language),
                            m_numberFormat};

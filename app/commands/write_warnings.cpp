@@ -13,7 +13,9 @@ WriteWarnings writeWarnings(const ParameterSnapshot &snapshot, const ParameterVa
     warnings.outsideLimits = limitBreachLines(valuesBeyondFieldLimits(snapshot, format));
     if (roadClass) {
         warnings.roadClass = roadClassName(*roadClass);
-        warnings.roadClassFindings = roadFindingLines(checkRoadClass(values, *roadClass, tire, format));
+        // Notes keep to the class: nothing to ask about.
+        warnings.roadClassFindings =
+            roadFindingLines(roadBreaches(checkRoadClass(values, *roadClass, tire, format)));
     }
     return warnings;
 }

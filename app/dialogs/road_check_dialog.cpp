@@ -89,13 +89,15 @@ void RoadCheckDialog::renew()
 {
     const RoadCheckSetting now = setting();
     std::optional<TireSize> tire;
-    QStringList lines;
     if (!now.tire.isEmpty()) {
-        tire = parseTireSize(now.tire);
-        if (!tire)
-            lines << roadText(texts::kNoTireSize).arg(inputForMessage(now.tire));
+        tire = parseTireSize(now.tire, m_format);
+        // A check without the tire typed would read as if it had been made.
+        if (!tire) {
+            m_report->setText(roadText(texts::kNoTireSize).arg(inputForMessage(now.tire)));
+            return;
+        }
     }
-    m_report->setText((roadCheckReport(m_values, now.roadClass, tire, m_format) + lines).join(u'\n'));
+    m_report->setText(roadCheckReport(m_values, now.roadClass, tire, m_format).join(u'\n'));
 }
 
 } // namespace vexlor

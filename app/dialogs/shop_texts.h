@@ -24,10 +24,11 @@ inline constexpr const char *kExportSheetItem = QT_TRANSLATE_NOOP("Shop", "Ex&po
 inline constexpr const char *kCheckTitle = QT_TRANSLATE_NOOP("Shop", "Check Road Class");
 inline constexpr const char *kRoadClassField = QT_TRANSLATE_NOOP("Shop", "&Road class:");
 inline constexpr const char *kTireField = QT_TRANSLATE_NOOP("Shop", "&Tire:");
-//: under the tire field; keep 57-584 and 26x2.1 as they are
+//: under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are
 inline constexpr const char *kTireHint = QT_TRANSLATE_NOOP(
-    "Shop", "The tire's ETRTO size, width and bead seat diameter in millimetres (57-584), or a "
-            "common size such as 26x2.1. Without a tire the wheel perimeter is not checked.");
+    "Shop", "The tire's ETRTO size, width and bead seat diameter in millimetres (57-584), a common "
+            "size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or "
+            "700x38c. Without a tire the wheel perimeter is not checked.");
 
 // Asking before a write that breaks the chosen class, alone or with values
 // beyond the fields' limits (then the limits' title stands).

@@ -11,8 +11,8 @@ namespace vexlor {
 namespace {
 
 constexpr int kIndependently = 0; // the working style's first item
-// Below the tire's perimeter by more than this share, the bike reads slow
-// enough to matter; tables and the formula differ from a measured tire by less.
+// Off the tire's perimeter by more than this share, the speedometer reads
+// wrong enough to note; tables and the formula differ from a measured tire by less.
 constexpr double kPerimeterTolerance = 0.03;
 
 QString fieldValue(int index, quint16 value, NumberFormat format)
@@ -70,24 +70,78 @@ std::optional<RoadFinding> throttleFinding(const ParameterValues &values, const 
                                 parameterText(parameterAt(kUseThrottleIndex).caption))};
 }
 
-std::optional<RoadFinding> perimeterFinding(const ParameterValues &values, const TireSize &tire,
-                                            NumberFormat format)
+// The speed, in tenths of km/h and at the speed field's tenth, that the
+// bike really assists up to: the controller cuts off at `sent` as it
+// measures speed, with the perimeter set; the wheel covers the tire's.
+int cutOffTenths(int sent, double tirePerimeter, int perimeter)
+{
+    return int(std::lround(sent * tirePerimeter / perimeter));
+}
+
+// The least perimeter at which the real cut-off keeps to `limitTenths`.
+int leastKeepingPerimeter(int sent, double tirePerimeter, int limitTenths)
+{
+    int least = qMax(1, int(sent * tirePerimeter / (limitTenths + 0.5)));
+    while (cutOffTenths(sent, tirePerimeter, least) > limitTenths)
+        ++least;
+    while (least > 1 && cutOffTenths(sent, tirePerimeter, least - 1) <= limitTenths)
+        --least;
+    return least;
+}
+
+std::optional<RoadFinding> perimeterBreach(const ParameterValues &values, const RoadClass &c,
+                                           const TireSize &tire, NumberFormat format)
+{
+    const int configured = values[kWheelPerimeterIndex];
+    const int sent = values[kSpeedLimitIndex];
+    // A perimeter as long as the tire's or longer cuts off at or below the
+    // speed sent, which the speed rule judges.
+    if (configured >= tire.perimeter)
+        return std::nullopt;
+    const QString perimeter = millimetres(configured);
+    const QString rolls = tire.name;
+    const QString turn = millimetres(std::round(tire.perimeter));
+    RoadFinding finding{RoadRule::WheelPerimeter, &parameterAt(kWheelPerimeterIndex)};
+    if (sent >= kUnlimitedSpeedValue) {
+        finding.value = roadText(texts::kNoSpeedLimitAssists).arg(perimeter);
+        finding.limit = roadClassSpeedText(c, format);
+        return finding;
+    }
+    if (configured > 0 && cutOffTenths(sent, tire.perimeter, configured) <= c.speedLimitTenths)
+        return std::nullopt;
+    finding.value = configured > 0
+        ? roadText(texts::kAssistsUpTo)
+              .arg(perimeter, speedText(cutOffTenths(sent, tire.perimeter, configured) / 10.0, format))
+        : roadText(texts::kAssistsAtAnySpeed).arg(perimeter);
+    const int least = leastKeepingPerimeter(sent, tire.perimeter, c.speedLimitTenths);
+    finding.limit = roadText(texts::kAtLeastForTire).arg(millimetres(least), rolls, turn);
+    return finding;
+}
+
+// A perimeter far enough off the tire's that the speedometer reads wrong.
+std::optional<RoadFinding> perimeterNote(const ParameterValues &values, const TireSize &tire)
 {
     const int configured = values[kWheelPerimeterIndex];
     const double least = (1.0 - kPerimeterTolerance) * tire.perimeter;
-    if (configured >= least)
+    const double most = (1.0 + kPerimeterTolerance) * tire.perimeter;
+    if (configured >= least && configured <= most)
         return std::nullopt;
-    // The controller cuts off at its speed limit as it measures speed, with
-    // the configured perimeter; the wheel covers more ground per turn.
-    const QString perimeter = millimetres(configured);
-    const double cutOff = values[kSpeedLimitIndex] / 10.0 * tire.perimeter / configured;
-    const QString value = configured > 0
-        ? roadText(texts::kAssistsUpTo).arg(perimeter, speedText(cutOff, format))
-        : roadText(texts::kAssistsAtAnySpeed).arg(perimeter);
-    return RoadFinding{RoadRule::WheelPerimeter, &parameterAt(kWheelPerimeterIndex), value,
-                       roadText(texts::kAtLeastForTire)
-                           .arg(millimetres(std::ceil(least)), tire.name,
-                                millimetres(std::round(tire.perimeter)))};
+    const int percent = int(std::lround(std::abs(configured / tire.perimeter - 1.0) * 100));
+    const char *reads = configured < tire.perimeter ? texts::kReadsSlow : texts::kReadsFast;
+    return RoadFinding{RoadRule::WheelPerimeter, &parameterAt(kWheelPerimeterIndex),
+                       roadText(reads).arg(millimetres(configured), QString::number(percent)),
+                       roadText(texts::kTrueForTire)
+                           .arg(millimetres(std::ceil(least)), millimetres(std::floor(most)), tire.name,
+                                millimetres(std::round(tire.perimeter))),
+                       RoadSeverity::Note};
+}
+
+std::optional<RoadFinding> perimeterFinding(const ParameterValues &values, const RoadClass &c,
+                                            const TireSize &tire, NumberFormat format)
+{
+    if (auto breach = perimeterBreach(values, c, tire, format))
+        return breach;
+    return perimeterNote(values, tire);
 }
 
 } // namespace
@@ -107,6 +161,17 @@ const char *roadRuleId(RoadRule rule)
     return "";
 }
 
+const char *roadSeverityId(RoadSeverity severity)
+{
+    switch (severity) {
+    case RoadSeverity::Note:
+        return "note";
+    case RoadSeverity::Breaks:
+        return "breaks";
+    }
+    return "";
+}
+
 QList<RoadFinding> checkRoadClass(const ParameterValues &values, const RoadClass &roadClass,
                                   const std::optional<TireSize> &tire, NumberFormat format)
 {
@@ -117,17 +182,30 @@ QList<RoadFinding> checkRoadClass(const ParameterValues &values, const RoadClass
             findings.append(*finding);
     }
     if (tire) {
-        if (auto finding = perimeterFinding(values, *tire, format))
+        if (auto finding = perimeterFinding(values, roadClass, *tire, format))
             findings.append(*finding);
     }
     return findings;
 }
 
+QList<RoadFinding> roadBreaches(const QList<RoadFinding> &findings)
+{
+    QList<RoadFinding> breaches;
+    for (const RoadFinding &f : findings) {
+        if (f.severity == RoadSeverity::Breaks)
+            breaches.append(f);
+    }
+    return breaches;
+}
+
 QString roadFindingLines(const QList<RoadFinding> &findings)
 {
     QStringList lines;
-    for (const RoadFinding &f : findings)
-        lines << limitText(texts::kOutsideLimitsLine).arg(fieldLabel(*f.descriptor), f.value, f.limit);
+    for (const RoadFinding &f : findings) {
+        const QString line = f.severity == RoadSeverity::Note ? roadText(texts::kNoteLine)
+                                                              : limitText(texts::kOutsideLimitsLine);
+        lines << line.arg(fieldLabel(*f.descriptor), f.value, f.limit);
+    }
     return lines.join(u'\n');
 }
 
@@ -141,11 +219,23 @@ QStringList roadCheckReport(const ParameterValues &values, const RoadClass *road
     lines << (tire ? roadText(texts::kTireLine).arg(tire->name, millimetres(std::round(tire->perimeter)))
                    : roadText(texts::kNoTireGiven));
     const QList<RoadFinding> findings = checkRoadClass(values, *roadClass, tire, format);
-    if (findings.isEmpty())
-        return lines << roadText(texts::kKeepsClass).arg(name);
-    lines << roadText(texts::kBreaksClass).arg(name);
-    for (const QString &finding : roadFindingLines(findings).split(u'\n'))
-        lines << QStringLiteral("• ") + finding;
+    const QList<RoadFinding> breaches = roadBreaches(findings);
+    QList<RoadFinding> notes;
+    for (const RoadFinding &f : findings) {
+        if (f.severity != RoadSeverity::Breaks)
+            notes.append(f);
+    }
+    const auto bullets = [&lines](const QList<RoadFinding> &some) {
+        for (const QString &finding : roadFindingLines(some).split(u'\n'))
+            lines << QStringLiteral("• ") + finding;
+    };
+    lines << roadText(breaches.isEmpty() ? texts::kKeepsClass : texts::kBreaksClass).arg(name);
+    if (!breaches.isEmpty())
+        bullets(breaches);
+    if (!notes.isEmpty()) {
+        lines << roadText(texts::kNotesHeading);
+        bullets(notes);
+    }
     return lines;
 }
 

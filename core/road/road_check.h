@@ -21,36 +21,55 @@ enum class RoadRule {
     WheelPerimeter,           // a perimeter so short that the bike assists past its limit
 };
 
-// One value that breaks a class.
+// How much a finding weighs, lightest first: only what breaks the class is
+// asked about before a write and makes `check` fail.
+enum class RoadSeverity {
+    Note,   // worth knowing, the class is kept: a speedometer that reads wrong
+    Breaks, // the bike breaks the class
+};
+
+// One value that breaks a class, or that is worth a note.
 struct RoadFinding {
     RoadRule rule = RoadRule::SpeedLimit;
     const ParameterDescriptor *descriptor = nullptr; // the field it is about
     QString value; // as the controller holds it, with its unit: "25.1 km/h"
-    QString limit; // what the class allows: "at most 25.0 km/h"
+    QString limit; // what the class allows: "at most 25.0 km/h"; for a note, what reads true
+    RoadSeverity severity = RoadSeverity::Breaks;
 };
 
 // The rule's name for scripts: "speed-limit", "rated-power",
 // "throttle-without-pedalling", "wheel-perimeter".
 [[nodiscard]] const char *roadRuleId(RoadRule rule);
 
+// The severity's name for scripts: "note", "breaks".
+[[nodiscard]] const char *roadSeverityId(RoadSeverity severity);
+
 // The values a write sends (`values`, by protocol index) checked against
 // `roadClass`: the speed limit as sent (900.0 km/h when "Limit max speed" is
 // clear), the rated power, a throttle in use with the working style
 // "Independently" where the class wants pedalling, and, only when the real
-// tire is given, a perimeter more than 3 % below the tire's: the bike then
-// reads slow and assists past its limit. In that order; empty when the
-// configuration keeps to the class.
+// tire is given, the wheel perimeter. The controller cuts off at its speed
+// limit as it measures speed, with the perimeter set; a perimeter short of
+// the tire's breaks the class when the real cut-off speed (speed limit ×
+// tire ÷ perimeter, at the speed field's tenth) passes the class's limit.
+// A perimeter more than 3 % off the tire's that breaks nothing is a note.
+// In that order; empty when the configuration keeps to the class with nothing to note.
 [[nodiscard]] QList<RoadFinding> checkRoadClass(const ParameterValues &values,
                                                 const RoadClass &roadClass,
                                                 const std::optional<TireSize> &tire,
                                                 NumberFormat format);
 
-// One line each: "Speed limit: 25.1 km/h (allowed: at most 25.0 km/h)".
+// The findings that break the class, without the notes.
+[[nodiscard]] QList<RoadFinding> roadBreaches(const QList<RoadFinding> &findings);
+
+// One line each: "Speed limit: 25.1 km/h (allowed: at most 25.0 km/h)"; a
+// note "Wheel perimeter: 2074 mm, so the speedometer reads 5 % slow (...)".
 [[nodiscard]] QString roadFindingLines(const QList<RoadFinding> &findings);
 
 // The check as a report, one line each: the class, the tire (or that none
 // was given), then that the values keep to the class, or that they break it
-// and each finding ("• Speed limit: ..."). Without a class, that none is chosen.
+// and each breach ("• Speed limit: ..."), then any notes under their own
+// line. Without a class, that none is chosen.
 [[nodiscard]] QStringList roadCheckReport(const ParameterValues &values, const RoadClass *roadClass,
                                           const std::optional<TireSize> &tire, NumberFormat format);
 

@@ -18,10 +18,30 @@ inline constexpr const char *kAssistsUpTo = QT_TRANSLATE_NOOP("RoadCheck", "%1, 
 //: %1 the wheel perimeter with its unit, "0 mm": the controller cannot measure the speed
 inline constexpr const char *kAssistsAtAnySpeed =
     QT_TRANSLATE_NOOP("RoadCheck", "%1, so it assists at any speed");
+//: %1 the wheel perimeter with its unit; "Limit max speed" is cleared, so nothing cuts the motor off
+inline constexpr const char *kNoSpeedLimitAssists =
+    QT_TRANSLATE_NOOP("RoadCheck", "%1, and there is no speed limit: it assists at any speed");
 //: %1 the least wheel perimeter ("2128 mm"), %2 the tire ("57-584"), %3 how far it rolls in one
 //: turn of the wheel ("2193 mm")
 inline constexpr const char *kAtLeastForTire =
     QT_TRANSLATE_NOOP("RoadCheck", "at least %1: the tire %2 rolls %3 a turn");
+
+// A note: a perimeter that keeps to the class but is far off the tire's.
+//: %1 the wheel perimeter with its unit ("2074 mm"), %2 how many per cent too slow it shows the speed ("5")
+inline constexpr const char *kReadsSlow =
+    QT_TRANSLATE_NOOP("RoadCheck", "%1, so the speedometer reads %2 % slow");
+//: %1 the wheel perimeter with its unit ("2400 mm"), %2 how many per cent too fast it shows the speed ("16")
+inline constexpr const char *kReadsFast =
+    QT_TRANSLATE_NOOP("RoadCheck", "%1, so the speedometer reads %2 % fast");
+//: the perimeters that show the speed true to 3 %: %1 the least ("2128 mm"), %2 the largest ("2258 mm"),
+//: %3 the tire ("57-584"), %4 how far it rolls in one turn of the wheel ("2193 mm")
+inline constexpr const char *kTrueForTire =
+    QT_TRANSLATE_NOOP("RoadCheck", "%1 to %2: the tire %3 rolls %4 a turn");
+//: one note: %1 the field's caption, %2 its value as a note says it, %3 the perimeters that read true
+inline constexpr const char *kNoteLine = QT_TRANSLATE_NOOP("RoadCheck", "%1: %2 (%3)");
+//: above the notes of a check, after the line that says whether the class is kept
+inline constexpr const char *kNotesHeading =
+    QT_TRANSLATE_NOOP("RoadCheck", "Worth knowing, though it does not break the class:");
 
 // What a class allows, as lists of classes show it.
 inline constexpr const char *kThrottleWithoutPedallingAllowed =

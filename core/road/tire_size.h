@@ -1,5 +1,7 @@
 #pragma once
 
+#include "params/number_text.h"
+
 #include <QString>
 
 #include <optional>
@@ -26,16 +28,19 @@ struct CommonTire {
 // The common sizes, small wheels first.
 [[nodiscard]] std::span<const CommonTire> commonTires();
 
-// The perimeter of an ETRTO size: π × (bead seat diameter + 2 × width).
-[[nodiscard]] double etrtoPerimeter(int width, int beadSeat);
+// The perimeter of an ETRTO size: π × (bead seat diameter + 2 × width), in mm.
+[[nodiscard]] double etrtoPerimeter(double width, int beadSeat);
 
 // A common size with its ETRTO size and circumference: "27.5×2.4 (61-584)".
 [[nodiscard]] TireSize commonTireSize(const CommonTire &tire);
 
 // The tire `text` names: an ETRTO size "57-584" (width 10 to 150 mm, bead
-// seat 100 to 999 mm; its perimeter by the formula), or a common size by its
-// name ("26x2.1", also with "×" or "X"; its rolling circumference).
-// nullopt for anything else.
-[[nodiscard]] std::optional<TireSize> parseTireSize(const QString &text);
+// seat 100 to 999 mm; its perimeter by the formula); a common size by its
+// name ("26x2.1", also with "×" or "X"; its rolling circumference); or a
+// size as printed on tires, in inches ("29x2.6": 16, 20, 24, 26, 27.5 or
+// 650b, 28 and 29 inch wheels, the width × 25.4 mm) or French ("700x38c",
+// "650x47b": the width in mm), its perimeter by the formula. Where `format`
+// writes a decimal comma, "27,5x2,4" too. nullopt for anything else.
+[[nodiscard]] std::optional<TireSize> parseTireSize(const QString &text, NumberFormat format = {});
 
 } // namespace vexlor

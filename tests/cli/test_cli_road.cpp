@@ -97,8 +97,9 @@ private slots:
         QCOMPARE(runCli({QStringLiteral("classes"), QStringLiteral("x")}).exitCode, 2);
     }
 
-    // check: RULE, CAPTION, VALUE, LIMIT per finding; exit 0 none, 3 some,
-    // 2 for bad input, and nothing on stdout then.
+    // check: STATUS, RULE, CAPTION, VALUE, LIMIT per finding; exit 0 when
+    // nothing breaks the class (notes alone included), 3 when something
+    // does, 2 for bad input, and nothing on stdout then.
     void check_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -110,18 +111,42 @@ private slots:
                                     << QByteArray();
         QTest::newRow("25.1 breaks")
             << kKeeping + "5\r\n25.1\r\n" << QStringList{"--class", "eu-epac"} << 3
-            << QByteArray("speed-limit\tSpeed limit\t25.1 km/h\tat most 25.0 km/h\n");
+            << QByteArray("breaks\tspeed-limit\tSpeed limit\t25.1 km/h\tat most 25.0 km/h\n");
         QTest::newRow("the initial state in the EU")
             << QByteArray("1\r\n14.0\r\n") << QStringList{"--class", "EU-EPAC"} << 3
-            << QByteArray("throttle-without-pedalling\tWorking style\tIndependently\tonly with pedalling: "
+            << QByteArray("breaks\tthrottle-without-pedalling\tWorking style\tIndependently\tonly with pedalling: "
                           "Together with pedal sensor or Start by pedal sensor, or Use throttle cleared\n");
         QTest::newRow("the initial state in class 2") << QByteArray("1\r\n14.0\r\n")
                                                       << QStringList{"--class", "us-class2"} << 0 << QByteArray();
+        const QByteArray note57("note\twheel-perimeter\tWheel perimeter\t2074 mm, so the speedometer reads 5 % slow\t"
+                                "2128 mm to 2258 mm: the tire 57-584 rolls 2193 mm a turn\n");
+        // 2074 mm on a 57-584 at 25.0 km/h: it assists up to 26.4 km/h, within 32.1 and 32.0.
+        QTest::newRow("short perimeter, class 2 kept")
+            << kKeeping << QStringList{"--class", "us-class2", "--tire", "57-584"} << 0 << note57;
+        QTest::newRow("short perimeter, Canada kept")
+            << kKeeping << QStringList{"--class", "ca", "--tire", "57-584"} << 0 << note57;
+        QTest::newRow("short perimeter breaks the EU")
+            << kKeeping << QStringList{"--class", "eu-epac", "--tire", "57-584"} << 3
+            << QByteArray("breaks\twheel-perimeter\tWheel perimeter\t2074 mm, so it assists up to 26.4 km/h\t"
+                          "at least 2189 mm: the tire 57-584 rolls 2193 mm a turn\n");
+        QTest::newRow("no speed limit")
+            << kKeeping << QStringList{"--class", "us-class2", "--tire", "57-584", "--no-speed-limit"} << 3
+            << QByteArray("breaks\tspeed-limit\tSpeed limit\t900.0 km/h\tat most 32.1 km/h (20 mph)\n"
+                          "breaks\twheel-perimeter\tWheel perimeter\t2074 mm, and there is no speed limit: it "
+                          "assists at any speed\tat most 32.1 km/h (20 mph)\n");
         QTest::newRow("power and tire")
             << kKeeping + "43\r\n600\r\n7\r\n2000\r\n" << QStringList{"--tire", "57-584", "--class", "ca"} << 3
-            << QByteArray("rated-power\tRated power\t600 W\tat most 500 W\n"
-                          "wheel-perimeter\tWheel perimeter\t2000 mm, so it assists up to 27.4 km/h\t"
-                          "at least 2128 mm: the tire 57-584 rolls 2193 mm a turn\n");
+            << QByteArray("breaks\trated-power\tRated power\t600 W\tat most 500 W\n"
+                          "note\twheel-perimeter\tWheel perimeter\t2000 mm, so the speedometer reads 9 % slow\t"
+                          "2128 mm to 2258 mm: the tire 57-584 rolls 2193 mm a turn\n");
+        QTest::newRow("inch size") << kKeeping << QStringList{"--class", "us-class2", "--tire", "26x2.125"} << 0
+                                   << QByteArray();
+        QTest::newRow("French size")
+            << kKeeping + "7\r\n2000\r\n" << QStringList{"--class", "us-class2", "--tire", "700x45c"} << 0
+            << QByteArray("note\twheel-perimeter\tWheel perimeter\t2000 mm, so the speedometer reads 11 % slow\t"
+                          "2170 mm to 2303 mm: the tire 700×45C (45-622) rolls 2237 mm a turn\n");
+        QTest::newRow("a second class")
+            << kKeeping << QStringList{"--class", "us-class2", "--class", "eu-epac"} << 2 << QByteArray();
         QTest::newRow("common tire kept") << kKeeping << QStringList{"--class", "eu-epac", "--tire", "26x2.1"}
                                           << 0 << QByteArray();
         QTest::newRow("no class") << kKeeping << QStringList{} << 2 << QByteArray();
@@ -140,10 +165,30 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QByteArray, out);
         QTemporaryDir dir;
-        const CliRun run = runCli(QStringList{"check", writeFile(dir, "f.vxc", file)} + options);
+        // A global option goes before the command.
+        const QStringList global = options.filter(QStringLiteral("--no-speed-limit"));
+        options.removeAll(QStringLiteral("--no-speed-limit"));
+        const CliRun run = runCli(global + QStringList{"check", writeFile(dir, "f.vxc", file)} + options);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, out);
         QCOMPARE(run.err.isEmpty(), exitCode != 2);
+    }
+
+    // A tire size with a decimal comma counts in a language that writes one
+    // and nowhere else; the point counts everywhere.
+    void checkTakesTheDecimalCommaOfTheLanguage()
+    {
+        QTemporaryDir dir;
+        const QString file = writeFile(dir, "f.vxc", kKeeping);
+        const QStringList check{"check", file, "--class", "us-class2", "--tire"};
+        const CliRun german = runCliInLocale({"LANG=de_DE.UTF-8"}, check + QStringList{"27,5x2,8"});
+        QCOMPARE(german.exitCode, 0);
+        QVERIFY2(german.out.startsWith("note\twheel-perimeter\t"), german.out.constData());
+        QVERIFY2(german.out.contains("27.5×2.8 (71-584)"), german.out.constData());
+        QCOMPARE(runCliInLocale({"LANG=de_DE.UTF-8"}, check + QStringList{"27.5x2.8"}).out, german.out);
+        const CliRun english = runCliInLocale({"LANG=en_GB.UTF-8"}, check + QStringList{"27,5x2,8"});
+        QCOMPARE(english.exitCode, 2);
+        QVERIFY(english.err.contains("is no tire size"));
     }
 
     // The fingerprint a file gives is the one the controller gives once that
@@ -251,7 +296,8 @@ private slots:
     }
 
     // Every word of the sheet shows on the page, in every language, with the
-    // longest choices the window offers and with every rule broken at once.
+    // longest choices the window offers, with every rule broken at once, and
+    // with a note below three findings.
     void sheetShowsEveryWord_data()
     {
         QTest::addColumn<QString>("language");
@@ -261,6 +307,9 @@ private slots:
             QTest::addRow("%s, long choices", language) << language << QByteArray("19\r\n1\r\n40\r\n1\r\n41\r\n1\r\n");
             QTest::addRow("%s, four findings", language)
                 << language << QByteArray("5\r\n99.9\r\n43\r\n2000\r\n7\r\n1500\r\n");
+            // Three findings and a note on a perimeter 7 % long: the most lines a check has.
+            QTest::addRow("%s, findings and a note", language)
+                << language << QByteArray("5\r\n99.9\r\n43\r\n2000\r\n7\r\n2500\r\n");
         }
     }
     void sheetShowsEveryWord()

@@ -10,6 +10,7 @@
 
 #include "params/parameter_codec.h"
 #include "params/settings_fingerprint.h"
+#include "road/road_class.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -262,12 +263,23 @@ private slots:
         QTest::addColumn<bool>("writeAnyway");
         QTest::addColumn<QString>("limits");   // what the question lists beyond the limits
         QTest::addColumn<QString>("findings"); // and breaking the class; both empty: no question
+        QTest::addColumn<QString>("roadClass"); // chosen in the check with the tire; "": the menu's EU
+        QTest::addColumn<QString>("tire");
         const QString speed = QStringLiteral("Speed limit: 25.1 km/h (allowed: at most 25.0 km/h)");
-        QTest::newRow("kept") << "25.0" << "30" << false << "" << "";
-        QTest::newRow("cancel") << "25.1" << "30" << false << "" << speed;
-        QTest::newRow("write anyway") << "25.1" << "30" << true << "" << speed;
+        QTest::newRow("kept") << "25.0" << "30" << false << "" << "" << "" << "";
+        QTest::newRow("cancel") << "25.1" << "30" << false << "" << speed << "" << "";
+        QTest::newRow("write anyway") << "25.1" << "30" << true << "" << speed << "" << "";
         QTest::newRow("both kinds, one question")
-            << "25.1" << "200" << false << "Max phase current: 200 A (allowed: at most 70 A)" << speed;
+            << "25.1" << "200" << false << "Max phase current: 200 A (allowed: at most 70 A)" << speed << ""
+            << "";
+        // The window's 2074 mm on a 29er assists up to 28.0 km/h.
+        QTest::newRow("the tire's perimeter breaks the class")
+            << "25.0" << "30" << false << ""
+            << "Wheel perimeter: 2074 mm, so it assists up to 28.0 km/h (allowed: at least 2322 mm: the tire "
+               "29×2.3 (58-622) rolls 2326 mm a turn)"
+            << "eu-epac" << "29x2.3";
+        // Up to 26.4 km/h where 20 mph are allowed: a speedometer 5 % slow is no question.
+        QTest::newRow("a note asks nothing") << "25.0" << "30" << false << "" << "" << "us-class2" << "57-584";
     }
     // Guards the write with a road class chosen: values breaking it are
     // listed with what the class allows, in the same one question as values
@@ -280,8 +292,14 @@ private slots:
         QFETCH(bool, writeAnyway);
         QFETCH(QString, limits);
         QFETCH(QString, findings);
+        QFETCH(QString, roadClass);
+        QFETCH(QString, tire);
         QVERIFY(connectedWindow({}));
         t->actions().roadClasses.at(1)->trigger(); // EU / UK pedelec
+        if (!tire.isEmpty()) {
+            t->safetyDialogs.roadCheckAnswer = {findRoadClass(roadClass), tire};
+            t->actions().checkRoadClass->trigger();
+        }
         t->control<QCheckBox>("CheckBox1")->setChecked(false); // no throttle
         t->control<QLineEdit>("LabeledEdit15")->setText(speed);
         t->control<QLineEdit>("Edit10")->setText(phaseCurrent);

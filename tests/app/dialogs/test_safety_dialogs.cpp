@@ -324,6 +324,15 @@ private slots:
         QVERIFY(dialog.report().endsWith(QStringLiteral("'57' is no tire size. Give its ETRTO size, width and bead "
                                                         "seat diameter in millimetres (57-584), or a common size "
                                                         "such as 26x2.1.")));
+        // A tire it cannot read is all it says: no check made without it.
+        QCOMPARE(dialog.report(), QStringLiteral("'57' is no tire size. Give its ETRTO size, width and bead "
+                                                 "seat diameter in millimetres (57-584), or a common size "
+                                                 "such as 26x2.1."));
+        tire->setEditText(QStringLiteral("29x2.6"));
+        QVERIFY(dialog.report().contains(QStringLiteral("Tire: 29×2.6 (66-622), 2369 mm a turn")));
+        RoadCheckDialog comma(values, NumberFormat{true}, {findRoadClass(u"us-class1"), QStringLiteral("27,5x2,8")});
+        QVERIFY2(comma.report().contains(QStringLiteral("Tire: 27.5×2.8 (71-584), 2282 mm a turn")),
+                 qPrintable(comma.report()));
         classes->setCurrentIndex(classes->findData(QStringLiteral("us-class1")));
         tire->setEditText(QStringLiteral("26x1.95"));
         QVERIFY(dialog.report().endsWith(QStringLiteral("The settings keep to the road class US class 1.")));

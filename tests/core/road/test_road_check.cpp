@@ -225,38 +225,145 @@ private slots:
         }
     }
 
-    // A perimeter set more than 3 % short of the tire's makes the bike read
-    // slow: the finding says how fast it really assists. Without a tire the
-    // perimeter is not judged at all.
+    // The inch and French sizes printed on e-bike tires: the bead seat from
+    // the wheel size, the width from inches (× 25.4 mm) or the "c" size's
+    // millimetres, the perimeter by the ETRTO formula. Sizes of the common
+    // list keep their rolling circumference; a language with a decimal comma
+    // also takes the comma, the others only the point.
+    void tireSizesAsPrinted_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("decimalComma");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("perimeter"); // 0: refused
+        QTest::newRow("20x4.0") << "20x4.0" << false << "20×4.0 (102-406)" << 1913.86;
+        QTest::newRow("26x2.0") << "26x2.0" << false << "26×2.0 (51-559)" << 2075.34;
+        QTest::newRow("26x2.125") << "26x2.125" << false << "26×2.125 (54-559)" << 2095.29;
+        QTest::newRow("26x2.25") << "26x2.25" << false << "26×2.25 (57-559)" << 2115.23;
+        QTest::newRow("26x4.0") << "26x4.0" << false << "26×4.0 (102-559)" << 2394.52;
+        QTest::newRow("27.5x2.4 of the list") << "27.5x2.4" << false << "27.5×2.4 (61-584)" << 2197.0;
+        QTest::newRow("27.5x2.8") << "27.5x2.8" << false << "27.5×2.8 (71-584)" << 2281.55;
+        QTest::newRow("29x2.25") << "29x2.25" << false << "29×2.25 (57-622)" << 2313.15;
+        QTest::newRow("29x2.4") << "29x2.4" << false << "29×2.4 (61-622)" << 2337.09;
+        QTest::newRow("29x2.6") << "29X2.6" << false << "29×2.6 (66-622)" << 2369.01;
+        QTest::newRow("700x38c") << "700x38c" << false << "700×38C (38-622)" << 2192.83;
+        QTest::newRow("700×45C") << "700×45C" << false << "700×45C (45-622)" << 2236.81;
+        QTest::newRow("650b") << "650bx2.4" << false << "650b×2.4 (61-584)" << 2217.71;
+        QTest::newRow("16 inch, blanks") << " 16 x 2.0 " << false << "16×2.0 (51-305)" << 1277.37;
+        QTest::newRow("comma, of the list") << "27,5x2,4" << true << "27.5×2.4 (61-584)" << 2197.0;
+        QTest::newRow("comma") << "27,5x2,8" << true << "27.5×2.8 (71-584)" << 2281.55;
+        QTest::newRow("point under a comma") << "29x2.6" << true << "29×2.6 (66-622)" << 2369.01;
+        QTest::newRow("comma under a point") << "27,5x2,4" << false << "" << 0.0;
+        QTest::newRow("no such wheel") << "30x2.0" << false << "" << 0.0;
+        QTest::newRow("too narrow") << "26x0.3" << false << "" << 0.0;
+        QTest::newRow("too wide") << "26x6.0" << false << "" << 0.0;
+        QTest::newRow("c size in inches") << "700x2.0c" << false << "" << 0.0;
+        QTest::newRow("two separators") << "27.5x2.4.1" << false << "" << 0.0;
+    }
+    void tireSizesAsPrinted()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, decimalComma);
+        QFETCH(QString, name);
+        QFETCH(double, perimeter);
+        const std::optional<TireSize> tire = parseTireSize(text, NumberFormat{decimalComma});
+        QCOMPARE(tire.has_value(), perimeter > 0);
+        if (tire) {
+            QCOMPARE(tire->name, name);
+            QVERIFY2(qAbs(tire->perimeter - perimeter) < 0.01, qPrintable(QString::number(tire->perimeter)));
+        }
+    }
+
+    // The perimeter breaks a class only when the bike really assists past
+    // the class's speed: the speed limit sent × the tire's rolling
+    // circumference ÷ the perimeter set, at the speed field's tenth. A
+    // perimeter more than 3 % off while the class holds is a note: the
+    // speedometer reads wrong. Without a tire the perimeter is not judged.
     void wheelPerimeter_data()
     {
+        QTest::addColumn<QString>("classId");
         QTest::addColumn<QString>("tire");
+        QTest::addColumn<int>("speed"); // tenths of km/h as sent
         QTest::addColumn<int>("perimeter");
-        QTest::addColumn<QStringList>("findings");
-        // 57-584 rolls 2192.8 mm; 97 % of it is 2127.0 mm.
-        QTest::newRow("the tire's own") << "57-584" << 2193 << QStringList();
-        QTest::newRow("3 % short") << "57-584" << 2128 << QStringList();
-        QTest::newRow("past 3 %") << "57-584" << 2126
-                                  << QStringList{"wheel-perimeter|2126 mm, so it assists up to 25.8 km/h|"
-                                                 "at least 2128 mm: the tire 57-584 rolls 2193 mm a turn"};
+        QTest::addColumn<QStringList>("findings"); // "status|rule|value|limit"
+        // 57-584 rolls 2192.8 mm: at 25.0 km/h it keeps to 25.0 from 2189 mm on.
+        const QString eu57 = QStringLiteral("at least 2189 mm: the tire 57-584 rolls 2193 mm a turn");
+        const QString true57 = QStringLiteral("2128 mm to 2258 mm: the tire 57-584 rolls 2193 mm a turn");
+        QTest::newRow("the tire's own") << "eu-epac" << "57-584" << 250 << 2193 << QStringList();
+        QTest::newRow("least that keeps") << "eu-epac" << "57-584" << 250 << 2189 << QStringList();
+        QTest::newRow("one short of it")
+            << "eu-epac" << "57-584" << 250 << 2188
+            << QStringList{"breaks|wheel-perimeter|2188 mm, so it assists up to 25.1 km/h|" + eu57};
+        QTest::newRow("past 3 %") << "eu-epac" << "57-584" << 250 << 2126
+                                  << QStringList{"breaks|wheel-perimeter|2126 mm, so it assists up to 25.8 km/h|" + eu57};
         QTest::newRow("a 26-inch setting on a 29er")
-            << "29x2.3" << 2074
-            << QStringList{"wheel-perimeter|2074 mm, so it assists up to 28.0 km/h|"
-                           "at least 2257 mm: the tire 29×2.3 (58-622) rolls 2326 mm a turn"};
-        QTest::newRow("longer than the tire") << "26x2.1" << 2400 << QStringList();
-        QTest::newRow("no perimeter") << "57-584" << 0
-                                      << QStringList{"wheel-perimeter|0 mm, so it assists at any speed|"
-                                                     "at least 2128 mm: the tire 57-584 rolls 2193 mm a turn"};
-        QTest::newRow("no tire given") << "" << 500 << QStringList();
+            << "eu-epac" << "29x2.3" << 250 << 2074
+            << QStringList{"breaks|wheel-perimeter|2074 mm, so it assists up to 28.0 km/h|"
+                           "at least 2322 mm: the tire 29×2.3 (58-622) rolls 2326 mm a turn"};
+        QTest::newRow("no perimeter") << "eu-epac" << "57-584" << 250 << 0
+                                      << QStringList{"breaks|wheel-perimeter|0 mm, so it assists at any speed|" + eu57};
+        QTest::newRow("no speed limit")
+            << "eu-epac" << "57-584" << 9000 << 2074
+            << QStringList{"breaks|wheel-perimeter|2074 mm, and there is no speed limit: it assists at any "
+                           "speed|at most 25.0 km/h"};
+        // 26.4 km/h is within 20 mph (32.1 km/h) and Canada's 32.0.
+        QTest::newRow("short, class 2 kept")
+            << "us-class2" << "57-584" << 250 << 2074
+            << QStringList{"note|wheel-perimeter|2074 mm, so the speedometer reads 5 % slow|" + true57};
+        QTest::newRow("short, Canada kept")
+            << "ca" << "57-584" << 250 << 2074
+            << QStringList{"note|wheel-perimeter|2074 mm, so the speedometer reads 5 % slow|" + true57};
+        QTest::newRow("class 2 at its edge")
+            << "us-class2" << "57-584" << 250 << 1706
+            << QStringList{"note|wheel-perimeter|1706 mm, so the speedometer reads 22 % slow|" + true57};
+        QTest::newRow("class 2 past its edge")
+            << "us-class2" << "57-584" << 250 << 1705
+            << QStringList{"breaks|wheel-perimeter|1705 mm, so it assists up to 32.2 km/h|"
+                           "at least 1706 mm: the tire 57-584 rolls 2193 mm a turn"};
+        QTest::newRow("3 % long") << "eu-epac" << "57-584" << 250 << 2258 << QStringList();
+        QTest::newRow("longer than the tire")
+            << "eu-epac" << "26x2.1" << 250 << 2400
+            << QStringList{"note|wheel-perimeter|2400 mm, so the speedometer reads 16 % fast|"
+                           "2006 mm to 2130 mm: the tire 26×2.1 (54-559) rolls 2068 mm a turn"};
+        QTest::newRow("no tire given") << "eu-epac" << "" << 250 << 500 << QStringList();
     }
     void wheelPerimeter()
     {
+        QFETCH(QString, classId);
         QFETCH(QString, tire);
+        QFETCH(int, speed);
         QFETCH(int, perimeter);
         QFETCH(QStringList, findings);
         ParameterValues values = keepingValues();
+        values[kSpeedLimitIndex] = quint16(speed);
         values[kWheelPerimeterIndex] = quint16(perimeter);
-        QCOMPARE(findingsOf(values, "eu-epac", parseTireSize(tire)), findings);
+        QStringList lines;
+        const RoadClass &roadClass = *findRoadClass(classId);
+        for (const RoadFinding &f : checkRoadClass(values, roadClass, parseTireSize(tire), kPoint)) {
+            if (f.rule == RoadRule::WheelPerimeter)
+                lines << QStringLiteral("%1|%2|%3|%4").arg(QLatin1String(roadSeverityId(f.severity)),
+                                                          QLatin1String(roadRuleId(f.rule)), f.value, f.limit);
+        }
+        QCOMPARE(lines, findings);
+    }
+
+    // The report keeps a note apart from what breaks the class: a class kept
+    // with a note still says it is kept, and the note follows.
+    void reportKeepsNotesApart()
+    {
+        ParameterValues values = keepingValues();
+        values[kWheelPerimeterIndex] = 2074;
+        QCOMPARE(roadCheckReport(values, findRoadClass(u"us-class2"), parseTireSize(QStringLiteral("57-584")), kPoint),
+                 (QStringList{"Road class: US class 2", "Tire: 57-584, 2193 mm a turn",
+                              "The settings keep to the road class US class 2.",
+                              "Worth knowing, though it does not break the class:",
+                              "• Wheel perimeter: 2074 mm, so the speedometer reads 5 % slow "
+                              "(2128 mm to 2258 mm: the tire 57-584 rolls 2193 mm a turn)"}));
+        values[kRatedPowerIndex] = 751;
+        QCOMPARE(roadCheckReport(values, findRoadClass(u"us-class2"), parseTireSize(QStringLiteral("57-584")), kPoint)
+                     .mid(2, 2),
+                 (QStringList{"These values break the road class US class 2:",
+                              "• Rated power: 751 W (allowed: at most 750 W)"}));
     }
 
     // Every rule at once, in the order of the rules, and the report the
