@@ -2,7 +2,7 @@
 
 #include "cli_texts.h"
 
-#include "config/data_files.h"
+#include "files/data_files.h"
 #include "link/link_texts.h"
 #include "params/message_input.h"
 #include "protocol/transaction_texts.h"

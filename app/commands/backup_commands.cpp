@@ -7,8 +7,8 @@
 #include "rules/input_rules.h"
 
 #include "config/backup_store.h"
-#include "config/file_comparison.h"
-#include "config/vxc_reader.h"
+#include "files/file_comparison.h"
+#include "files/vxc_reader.h"
 #include "session/backup_record_texts.h"
 
 namespace vexlor {

@@ -8,8 +8,8 @@
 #include "pages/parameter_binding.h"
 #include "pages/radio_group.h"
 
-#include "config/vxc_reader.h"
-#include "config/vxc_writer.h"
+#include "files/vxc_reader.h"
+#include "files/vxc_writer.h"
 #include "config/road_class_setting.h"
 #include "road/road_class.h"
 

@@ -15,7 +15,7 @@
 #include "config/backup_store.h"
 #include "config/freedesktop_file_association.h"
 #include "config/settings_file.h"
-#include "config/vxc_writer.h"
+#include "files/vxc_writer.h"
 
 #include <QApplication>
 #include <QLineEdit>

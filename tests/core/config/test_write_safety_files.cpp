@@ -4,8 +4,8 @@
 
 #include "file_bytes.h"
 #include "config/backup_store.h"
-#include "config/file_comparison.h"
-#include "config/vxc_writer.h"
+#include "files/file_comparison.h"
+#include "files/vxc_writer.h"
 #include "config/write_safety_settings.h"
 
 #include <QDir>

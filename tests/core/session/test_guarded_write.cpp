@@ -12,7 +12,7 @@
 
 #include "file_bytes.h"
 
-#include "config/vxc_writer.h"
+#include "files/vxc_writer.h"
 #include "link/qt_serial_port.h"
 #include "session/controller_comparison.h"
 #include "session/controller_read.h"
