@@ -12,9 +12,9 @@
 #include "window/window_assembly.h"
 
 #include "config/backup_store.h"
-#include "config/language_setting.h"
+#include "settings/language_setting.h"
 #include "config/platform_file_association.h"
-#include "config/settings_file.h"
+#include "settings/settings_file.h"
 #include "doctor/host_system.h"
 #include "link/cable.h"
 #include "link/platform_link.h"

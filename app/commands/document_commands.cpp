@@ -9,7 +9,7 @@
 #include "window/window_texts.h"
 
 #include "files/data_files.h"
-#include "config/settings_file.h"
+#include "settings/settings_file.h"
 #include "files/vxc_reader.h"
 #include "files/vxc_writer.h"
 #include "params/message_input.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/recent_files.h"
+#include "settings/recent_files.h"
 #include "params/number_text.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "freedesktop_file_association.h"
 
-#include "settings_file.h"
+#include "settings/settings_file.h"
 #include "files/whole_file.h"
 
 #include <QDir>

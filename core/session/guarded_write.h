@@ -3,7 +3,7 @@
 #include "session_command.h"
 
 #include "config/backup_store.h"
-#include "config/write_safety_settings.h"
+#include "settings/write_safety_settings.h"
 #include "params/parameter_comparison.h"
 
 #include <QList>

@@ -10,7 +10,7 @@
 #include "fakes.h"
 
 #include "config/file_association.h"
-#include "config/settings_file.h"
+#include "settings/settings_file.h"
 #include "dialogs/file_dialogs.h"
 #include "dialogs/message_boxes.h"
 #include "dialogs/safety_dialogs.h"

@@ -10,7 +10,7 @@
 
 #include "files/vxc_reader.h"
 #include "files/vxc_writer.h"
-#include "config/road_class_setting.h"
+#include "settings/road_class_setting.h"
 #include "road/road_class.h"
 
 #include <QAction>

@@ -14,7 +14,7 @@
 
 #include "config/backup_store.h"
 #include "config/freedesktop_file_association.h"
-#include "config/settings_file.h"
+#include "settings/settings_file.h"
 #include "files/vxc_writer.h"
 
 #include <QApplication>

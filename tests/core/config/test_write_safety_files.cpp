@@ -6,7 +6,7 @@
 #include "config/backup_store.h"
 #include "files/file_comparison.h"
 #include "files/vxc_writer.h"
-#include "config/write_safety_settings.h"
+#include "settings/write_safety_settings.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // current user's registry classes, and where config.ini goes.
 
 #include "config/registry_file_association.h"
-#include "config/settings_file.h"
+#include "settings/settings_file.h"
 #include "link/windows_port_lister.h"
 
 #include <QDir>
