@@ -11,7 +11,7 @@
 #include "window/splash_window.h"
 #include "window/window_assembly.h"
 
-#include "config/backup_store.h"
+#include "backups/backup_store.h"
 #include "settings/language_setting.h"
 #include "config/platform_file_association.h"
 #include "settings/settings_file.h"

@@ -2,7 +2,7 @@
 #include "cli_texts.h"
 #include "commands.h"
 
-#include "config/backup_store.h"
+#include "backups/backup_store.h"
 #include "doctor/host_system.h"
 #include "link/cable.h"
 #include "link/platform_link.h"

@@ -2,7 +2,7 @@
 
 #include "session_command.h"
 
-#include "config/backup_store.h"
+#include "backups/backup_store.h"
 #include "settings/write_safety_settings.h"
 #include "params/parameter_comparison.h"
 

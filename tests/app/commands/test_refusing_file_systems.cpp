@@ -12,7 +12,7 @@
 
 #include "commands/document_commands.h"
 
-#include "config/backup_store.h"
+#include "backups/backup_store.h"
 #include "config/freedesktop_file_association.h"
 #include "settings/settings_file.h"
 #include "files/vxc_writer.h"
