@@ -13,7 +13,7 @@
 
 #include "backups/backup_store.h"
 #include "settings/language_setting.h"
-#include "config/platform_file_association.h"
+#include "desktop/platform_file_association.h"
 #include "settings/settings_file.h"
 #include "doctor/host_system.h"
 #include "link/cable.h"

@@ -20,7 +20,7 @@
 
 #include "backups/backup_store.h"
 
-#include "config/file_association.h"
+#include "desktop/file_association.h"
 
 #include <QAction>
 #include <QCloseEvent>

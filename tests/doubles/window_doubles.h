@@ -9,7 +9,7 @@
 #include "fake_system.h"
 #include "fakes.h"
 
-#include "config/file_association.h"
+#include "desktop/file_association.h"
 #include "settings/settings_file.h"
 #include "dialogs/file_dialogs.h"
 #include "dialogs/message_boxes.h"

@@ -13,7 +13,7 @@
 #include "commands/document_commands.h"
 
 #include "backups/backup_store.h"
-#include "config/freedesktop_file_association.h"
+#include "desktop/freedesktop_file_association.h"
 #include "settings/settings_file.h"
 #include "files/vxc_writer.h"
 
