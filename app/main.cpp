@@ -16,7 +16,7 @@
 #include "desktop/platform_file_association.h"
 #include "settings/settings_file.h"
 #include "doctor/host_system.h"
-#include "link/cable.h"
+#include "cables/cable.h"
 #include "link/platform_link.h"
 
 #include "language_choice.h"

@@ -3,7 +3,7 @@
 #include "cli_texts.h"
 
 #include "files/data_files.h"
-#include "link/link_texts.h"
+#include "cables/link_texts.h"
 #include "params/message_input.h"
 #include "protocol/transaction_texts.h"
 #include "session/controller_session.h"

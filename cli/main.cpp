@@ -4,7 +4,7 @@
 
 #include "backups/backup_store.h"
 #include "doctor/host_system.h"
-#include "link/cable.h"
+#include "cables/cable.h"
 #include "link/platform_link.h"
 #include "params/message_input.h"
 #include "session/controller_session.h"

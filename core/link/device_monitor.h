@@ -3,7 +3,7 @@
 #include "controller_link.h"
 #include "device_state.h"
 #include "link_startup.h"
-#include "port_finder.h"
+#include "cables/port_finder.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cable.h"
+#include "cables/cable.h"
 #include "controller_link.h"
 
 #include <QObject>

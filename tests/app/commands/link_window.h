@@ -6,7 +6,7 @@
 #include "fake_serial_port.h"
 #include "window_doubles.h"
 
-#include "link/port_discovery.h"
+#include "cables/port_discovery.h"
 #include "link/qt_serial_port.h"
 
 #include <QAction>

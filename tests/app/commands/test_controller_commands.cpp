@@ -9,7 +9,7 @@
 #include "pages/parameter_binding.h"
 #include "window/status_strip.h"
 
-#include "link/link_texts.h"
+#include "cables/link_texts.h"
 #include "protocol/parameter_frame.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "desktop/registry_file_association.h"
 #include "settings/settings_file.h"
-#include "link/windows_port_lister.h"
+#include "cables/windows_port_lister.h"
 
 #include <QDir>
 #include <QStandardPaths>
