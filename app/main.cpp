@@ -17,7 +17,7 @@
 #include "settings/settings_file.h"
 #include "doctor/host_system.h"
 #include "cables/cable.h"
-#include "link/platform_link.h"
+#include "port/platform_link.h"
 
 #include "language_choice.h"
 #include "translators.h"

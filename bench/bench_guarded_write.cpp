@@ -9,7 +9,7 @@
 // one plain write (788 bytes, 0.821 s): 2.545 s, the backup file included.
 
 #include "cables/port_discovery.h"
-#include "link/qt_serial_port.h"
+#include "port/qt_serial_port.h"
 #include "params/parameter_codec.h"
 #include "session/guarded_write.h"
 

@@ -5,7 +5,7 @@
 #include "backups/backup_store.h"
 #include "doctor/host_system.h"
 #include "cables/cable.h"
-#include "link/platform_link.h"
+#include "port/platform_link.h"
 #include "params/message_input.h"
 #include "session/controller_session.h"
 

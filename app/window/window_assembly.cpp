@@ -2,7 +2,7 @@
 
 #include "program_info.h"
 
-#include "link/serial_port.h"
+#include "port/serial_port.h"
 
 namespace vexlor {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller_link.h"
+#include "port/controller_link.h"
 #include "device_state.h"
 #include "link_startup.h"
 #include "cables/port_finder.h"

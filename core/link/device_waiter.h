@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller_link.h"
+#include "port/controller_link.h"
 #include "cables/port_finder.h"
 
 #include <QObject>

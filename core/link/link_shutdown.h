@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cables/cable.h"
-#include "controller_link.h"
+#include "port/controller_link.h"
 
 #include <QObject>
 #include <QTimer>

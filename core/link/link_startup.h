@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cables/cable.h"
-#include "controller_link.h"
+#include "port/controller_link.h"
 #include "device_state.h"
 #include "device_waiter.h"
 #include "cables/port_finder.h"

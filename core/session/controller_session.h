@@ -1,15 +1,15 @@
 #pragma once
 
-#include "link/access_report.h"
+#include "port/access_report.h"
 #include "cables/cable.h"
-#include "link/controller_link.h"
+#include "port/controller_link.h"
 #include "link/device_monitor.h"
 #include "link/device_state.h"
 #include "link/link_shutdown.h"
 #include "link/link_startup.h"
 #include "cables/port_discovery.h"
 #include "cables/port_finder.h"
-#include "link/serial_port.h"
+#include "port/serial_port.h"
 #include "params/parameter_table.h"
 #include "protocol/connection_check.h"
 #include "protocol/reply_deadline.h"

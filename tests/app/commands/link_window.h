@@ -7,7 +7,7 @@
 #include "window_doubles.h"
 
 #include "cables/port_discovery.h"
-#include "link/qt_serial_port.h"
+#include "port/qt_serial_port.h"
 
 #include <QAction>
 #include <QDir>

@@ -13,7 +13,7 @@
 #include "file_bytes.h"
 
 #include "files/vxc_writer.h"
-#include "link/qt_serial_port.h"
+#include "port/qt_serial_port.h"
 #include "session/controller_comparison.h"
 #include "session/controller_read.h"
 #include "session/guarded_write.h"

@@ -3,7 +3,7 @@
 // pseudo-terminal (test_windows_link sets it up and runs this program).
 
 #include "cables/windows_port_lister.h"
-#include "link/windows_serial_port.h"
+#include "port/windows_serial_port.h"
 #include "protocol/parameter_frame.h"
 
 #include <QSignalSpy>
