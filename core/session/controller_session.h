@@ -69,12 +69,6 @@ public:
 
     // The connection test frame; ends in connectionChecked().
     [[nodiscard]] ExchangeStart checkConnection();
-    // Sixty frames (the values a write would send; a read sends them too),
-    // then, for a write, the store command. Reports through valueRead(),
-    // progress() and transactionFinished(), which the command that started
-    // it takes (SessionCommand).
-    [[nodiscard]] ExchangeStart runTransaction(TransactionMode mode,
-                                               const std::array<quint16, kProtocolItemCount> &values);
     // A check or a transaction runs.
     [[nodiscard]] bool isBusy() const { return m_engine.isRunning() || m_check.isRunning(); }
 
@@ -119,6 +113,17 @@ signals:
     void released();
 
 private:
+    // Only the session's commands run transactions (SessionCommand): each
+    // takes the reports of its own.
+    friend class SessionCommand;
+
+    // Sixty frames (the values a write would send; a read sends them too),
+    // then, for a write, the store command. Reports through valueRead(),
+    // progress() and transactionFinished(), which the command that started
+    // it takes.
+    [[nodiscard]] ExchangeStart runTransaction(TransactionMode mode,
+                                               const std::array<quint16, kProtocolItemCount> &values);
+
     void connectSteps();
     void connectExchanges();
     [[nodiscard]] ExchangeStart refusal() const;
