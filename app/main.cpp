@@ -12,12 +12,12 @@
 #include "window/window_assembly.h"
 
 #include "backups/backup_store.h"
-#include "settings/language_setting.h"
-#include "desktop/platform_file_association.h"
-#include "settings/settings_file.h"
-#include "doctor/host_system.h"
 #include "cables/cable.h"
+#include "desktop/platform_file_association.h"
+#include "doctor/host_system.h"
 #include "port/platform_link.h"
+#include "settings/language_setting.h"
+#include "settings/settings_file.h"
 
 #include "language_choice.h"
 #include "translators.h"

@@ -9,8 +9,8 @@
 // one plain write (788 bytes, 0.821 s): 2.545 s, the backup file included.
 
 #include "cables/port_discovery.h"
-#include "port/qt_serial_port.h"
 #include "params/parameter_codec.h"
+#include "port/qt_serial_port.h"
 #include "session/guarded_write.h"
 
 #include <QCommandLineParser>

@@ -3,10 +3,10 @@
 #include "commands.h"
 
 #include "backups/backup_store.h"
-#include "doctor/host_system.h"
 #include "cables/cable.h"
-#include "port/platform_link.h"
+#include "doctor/host_system.h"
 #include "params/message_input.h"
+#include "port/platform_link.h"
 #include "session/controller_session.h"
 
 #include "language_choice.h"

@@ -9,11 +9,11 @@
 #include "window/window_texts.h"
 
 #include "files/data_files.h"
-#include "settings/settings_file.h"
 #include "files/vxc_reader.h"
 #include "files/vxc_writer.h"
 #include "params/message_input.h"
 #include "params/parameter_codec.h"
+#include "settings/settings_file.h"
 
 #include <QAction>
 #include <QDir>

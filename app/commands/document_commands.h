@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/recent_files.h"
 #include "params/number_text.h"
+#include "settings/recent_files.h"
 
 #include <QObject>
 #include <QString>

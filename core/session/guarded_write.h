@@ -3,8 +3,8 @@
 #include "session_command.h"
 
 #include "backups/backup_store.h"
-#include "settings/write_safety_settings.h"
 #include "params/parameter_comparison.h"
+#include "settings/write_safety_settings.h"
 
 #include <QList>
 

@@ -10,8 +10,8 @@
 
 #include "files/vxc_reader.h"
 #include "files/vxc_writer.h"
-#include "settings/road_class_setting.h"
 #include "road/road_class.h"
+#include "settings/road_class_setting.h"
 
 #include <QAction>
 #include <QCheckBox>

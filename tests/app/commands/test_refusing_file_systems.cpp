@@ -14,8 +14,8 @@
 
 #include "backups/backup_store.h"
 #include "desktop/freedesktop_file_association.h"
-#include "settings/settings_file.h"
 #include "files/vxc_writer.h"
+#include "settings/settings_file.h"
 
 #include <QApplication>
 #include <QLineEdit>

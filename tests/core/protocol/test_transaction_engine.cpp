@@ -10,8 +10,8 @@
 #include "recording_port.h"
 #include "sim_process.h"
 
-#include "port/controller_link.h"
 #include "link/device_monitor.h"
+#include "port/controller_link.h"
 #include "port/qt_serial_port.h"
 #include "protocol/connection_check.h"
 #include "protocol/reply_window.h"
