@@ -8,9 +8,9 @@
 // at 10 bits a byte. It should take at most 3.1 times the wire-time limit of
 // one plain write (788 bytes, 0.821 s): 2.545 s, the backup file included.
 
-#include "link/port_discovery.h"
-#include "link/qt_serial_port.h"
+#include "cables/port_discovery.h"
 #include "params/parameter_codec.h"
+#include "port/qt_serial_port.h"
 #include "session/guarded_write.h"
 
 #include <QCommandLineParser>

@@ -9,9 +9,9 @@
 // (--latency), the write shows what the chip's latency timer costs: 16 ms,
 // the chip's own setting, against 1 ms, what the tool asks the driver for.
 
-#include "link/controller_link.h"
-#include "link/qt_serial_port.h"
 #include "params/parameter_codec.h"
+#include "port/controller_link.h"
+#include "port/qt_serial_port.h"
 #include "protocol/reply_window.h"
 #include "protocol/transaction_engine.h"
 

@@ -2,9 +2,9 @@
 
 #include "cli_texts.h"
 
-#include "config/data_files.h"
-#include "config/vxc_reader.h"
-#include "config/vxc_writer.h"
+#include "files/data_files.h"
+#include "files/vxc_reader.h"
+#include "files/vxc_writer.h"
 #include "params/message_input.h"
 #include "params/parameter_codec.h"
 

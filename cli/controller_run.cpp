@@ -2,8 +2,8 @@
 
 #include "cli_texts.h"
 
-#include "config/data_files.h"
-#include "link/link_texts.h"
+#include "cables/link_texts.h"
+#include "files/data_files.h"
 #include "params/message_input.h"
 #include "protocol/transaction_texts.h"
 #include "session/controller_session.h"

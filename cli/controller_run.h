@@ -3,7 +3,7 @@
 #include "cli_context.h"
 
 #include "link/device_state.h"
-#include "link/serial_port.h"
+#include "port/serial_port.h"
 #include "protocol/transaction_engine.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "commands.h"
 
-#include "config/vxc_writer.h"
+#include "files/vxc_writer.h"
 #include "params/message_input.h"
 #include "params/parameter_codec.h"
 #include "params/parameter_table.h"

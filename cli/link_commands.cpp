@@ -5,8 +5,8 @@
 #include "commands.h"
 #include "controller_run.h"
 
-#include "link/link_texts.h"
-#include "link/port_discovery.h"
+#include "cables/link_texts.h"
+#include "cables/port_discovery.h"
 #include "params/parameter_codec.h"
 #include "protocol/connection_check_texts.h"
 #include "protocol/transaction_texts.h"

@@ -2,11 +2,11 @@
 #include "cli_texts.h"
 #include "commands.h"
 
-#include "config/backup_store.h"
+#include "backups/backup_store.h"
+#include "cables/cable.h"
 #include "doctor/host_system.h"
-#include "link/cable.h"
-#include "link/platform_link.h"
 #include "params/message_input.h"
+#include "port/platform_link.h"
 #include "session/controller_session.h"
 
 #include "language_choice.h"

@@ -5,7 +5,7 @@
 #include "commands.h"
 #include "controller_run.h"
 
-#include "config/backup_store.h"
+#include "backups/backup_store.h"
 #include "params/field_limits.h"
 #include "params/limit_texts.h"
 #include "params/message_input.h"

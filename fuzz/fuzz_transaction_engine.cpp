@@ -11,7 +11,7 @@
 #include "scripted_controller.h"
 #include "transaction_oracle.h"
 
-#include "link/controller_link.h"
+#include "port/controller_link.h"
 #include "protocol/reply_window.h"
 #include "protocol/transaction_engine.h"
 

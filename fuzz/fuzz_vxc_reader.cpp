@@ -8,8 +8,8 @@
 
 #include "fuzz_check.h"
 
-#include "config/vxc_reader.h"
-#include "config/vxc_writer.h"
+#include "files/vxc_reader.h"
+#include "files/vxc_writer.h"
 #include "params/parameter_table.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #include "sheet_pdf.h"
 
-#include "config/whole_file.h"
+#include "files/whole_file.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

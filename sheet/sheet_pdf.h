@@ -2,7 +2,7 @@
 
 #include "sheet_content.h"
 
-#include "config/vxc_writer.h"
+#include "files/vxc_writer.h"
 
 #include <QByteArray>
 

@@ -6,9 +6,9 @@
 #include "pages/parameter_binding.h"
 #include "rules/input_rules.h"
 
-#include "config/backup_store.h"
-#include "config/file_comparison.h"
-#include "config/vxc_reader.h"
+#include "backups/backup_store.h"
+#include "files/file_comparison.h"
+#include "files/vxc_reader.h"
 #include "session/backup_record_texts.h"
 
 namespace vexlor {

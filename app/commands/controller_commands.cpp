@@ -12,7 +12,7 @@
 #include "window/program_info.h"
 #include "window/window_texts.h"
 
-#include "config/data_files.h"
+#include "files/data_files.h"
 #include "params/message_input.h"
 #include "params/parameter_codec.h"
 #include "params/settings_fingerprint.h"

@@ -8,12 +8,12 @@
 #include "window/window_caption.h"
 #include "window/window_texts.h"
 
-#include "config/data_files.h"
-#include "config/settings_file.h"
-#include "config/vxc_reader.h"
-#include "config/vxc_writer.h"
+#include "files/data_files.h"
+#include "files/vxc_reader.h"
+#include "files/vxc_writer.h"
 #include "params/message_input.h"
 #include "params/parameter_codec.h"
+#include "settings/settings_file.h"
 
 #include <QAction>
 #include <QDir>

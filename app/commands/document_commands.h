@@ -1,8 +1,8 @@
 #pragma once
 
-#include "config/recent_files.h"
 #include "params/number_text.h"
 #include "params/parameter_snapshot.h"
+#include "settings/recent_files.h"
 
 #include <QObject>
 #include <QString>

@@ -3,7 +3,7 @@
 #include "dialogs/message_boxes.h"
 #include "window/window_texts.h"
 
-#include "config/language_setting.h"
+#include "settings/language_setting.h"
 
 #include <QAction>
 

@@ -2,7 +2,7 @@
 
 #include "dialogs/message_boxes.h"
 
-#include "config/road_class_setting.h"
+#include "settings/road_class_setting.h"
 
 #include <QAction>
 

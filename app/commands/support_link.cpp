@@ -3,7 +3,7 @@
 #include "support_url.h" // written by CMake
 #include "window/program_info.h"
 
-#include "config/data_files.h"
+#include "files/data_files.h"
 
 #include <QFileInfo>
 

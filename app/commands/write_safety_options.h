@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/write_safety_settings.h"
+#include "settings/write_safety_settings.h"
 
 #include <QObject>
 

@@ -18,9 +18,9 @@
 #include "rules/input_rules.h"
 #include "rules/wheel_perimeter.h"
 
-#include "config/backup_store.h"
+#include "backups/backup_store.h"
 
-#include "config/file_association.h"
+#include "desktop/file_association.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 #include "program_info.h"
 
 #include "doctor/system_checks.h"
-#include "link/serial_port.h"
+#include "port/serial_port.h"
 
 namespace vexlor {
 

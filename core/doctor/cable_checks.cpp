@@ -3,8 +3,8 @@
 #include "doctor_checks.h"
 #include "doctor_text.h"
 
-#include "link/cable.h"
-#include "link/port_discovery.h"
+#include "cables/cable.h"
+#include "cables/port_discovery.h"
 #include "params/message_input.h"
 
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "check_result.h"
 
 #include "link/device_state.h"
-#include "link/serial_port.h"
+#include "port/serial_port.h"
 
 #include <QObject>
 

@@ -4,7 +4,7 @@
 #include "doctor_checks.h"
 #include "doctor_text.h"
 
-#include "link/cable.h"
+#include "cables/cable.h"
 #include "params/message_input.h"
 
 namespace vexlor {

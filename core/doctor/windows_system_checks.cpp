@@ -7,8 +7,8 @@
 #include "doctor_text.h"
 #include "system_checks.h"
 
-#include "link/cable.h"
-#include "link/port_discovery.h"
+#include "cables/cable.h"
+#include "cables/port_discovery.h"
 #include "params/message_input.h"
 
 namespace vexlor {

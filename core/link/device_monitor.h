@@ -1,9 +1,9 @@
 #pragma once
 
-#include "controller_link.h"
+#include "port/controller_link.h"
 #include "device_state.h"
 #include "link_startup.h"
-#include "port_finder.h"
+#include "cables/port_finder.h"
 
 #include <QObject>
 

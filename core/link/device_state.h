@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link_texts.h"
+#include "cables/link_texts.h"
 
 #include <QString>
 

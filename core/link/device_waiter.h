@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controller_link.h"
-#include "port_finder.h"
+#include "cables/port_finder.h"
+#include "port/controller_link.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cable.h"
-#include "controller_link.h"
+#include "cables/cable.h"
+#include "port/controller_link.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "cable.h"
-#include "controller_link.h"
+#include "cables/cable.h"
+#include "port/controller_link.h"
 #include "device_state.h"
 #include "device_waiter.h"
-#include "port_finder.h"
+#include "cables/port_finder.h"
 
 #include <QObject>
 #include <QTimer>

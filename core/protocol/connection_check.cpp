@@ -2,7 +2,7 @@
 
 #include "connection_check_texts.h"
 
-#include "link/link_texts.h"
+#include "cables/link_texts.h"
 
 namespace vexlor {
 

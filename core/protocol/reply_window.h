@@ -3,7 +3,7 @@
 #include "parameter_frame.h"
 #include "reply_deadline.h"
 
-#include "link/controller_link.h"
+#include "port/controller_link.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/write_record.h"
+#include "backups/write_record.h"
 
 #include <QString>
 

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "link/access_report.h"
-#include "link/cable.h"
-#include "link/controller_link.h"
+#include "cables/cable.h"
+#include "cables/port_discovery.h"
+#include "cables/port_finder.h"
 #include "link/device_monitor.h"
 #include "link/device_state.h"
 #include "link/link_shutdown.h"
 #include "link/link_startup.h"
-#include "link/port_discovery.h"
-#include "link/port_finder.h"
-#include "link/serial_port.h"
 #include "params/parameter_table.h"
+#include "port/access_report.h"
+#include "port/controller_link.h"
+#include "port/serial_port.h"
 #include "protocol/connection_check.h"
 #include "protocol/reply_deadline.h"
 #include "protocol/reply_window.h"
@@ -69,12 +69,6 @@ public:
 
     // The connection test frame; ends in connectionChecked().
     [[nodiscard]] ExchangeStart checkConnection();
-    // Sixty frames (the values a write would send; a read sends them too),
-    // then, for a write, the store command. Reports through valueRead(),
-    // progress() and transactionFinished(), which the command that started
-    // it takes (SessionCommand).
-    [[nodiscard]] ExchangeStart runTransaction(TransactionMode mode,
-                                               const std::array<quint16, kProtocolItemCount> &values);
     // A check or a transaction runs.
     [[nodiscard]] bool isBusy() const { return m_engine.isRunning() || m_check.isRunning(); }
 
@@ -119,6 +113,17 @@ signals:
     void released();
 
 private:
+    // Only the session's commands run transactions (SessionCommand): each
+    // takes the reports of its own.
+    friend class SessionCommand;
+
+    // Sixty frames (the values a write would send; a read sends them too),
+    // then, for a write, the store command. Reports through valueRead(),
+    // progress() and transactionFinished(), which the command that started
+    // it takes.
+    [[nodiscard]] ExchangeStart runTransaction(TransactionMode mode,
+                                               const std::array<quint16, kProtocolItemCount> &values);
+
     void connectSteps();
     void connectExchanges();
     [[nodiscard]] ExchangeStart refusal() const;

@@ -2,9 +2,9 @@
 
 #include "session_command.h"
 
-#include "config/backup_store.h"
-#include "config/write_safety_settings.h"
+#include "backups/backup_store.h"
 #include "params/parameter_comparison.h"
+#include "settings/write_safety_settings.h"
 
 #include <QList>
 

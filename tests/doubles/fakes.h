@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/bridge_line.h"
-#include "link/cable.h"
-#include "link/port_discovery.h"
+#include "cables/bridge_line.h"
+#include "cables/cable.h"
+#include "cables/port_discovery.h"
 #include "protocol/reply_deadline.h"
 
 #include <QList>

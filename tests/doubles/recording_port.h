@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/serial_port.h"
+#include "port/serial_port.h"
 
 #include <QList>
 

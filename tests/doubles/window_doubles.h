@@ -9,12 +9,12 @@
 #include "fake_system.h"
 #include "fakes.h"
 
-#include "config/file_association.h"
-#include "config/settings_file.h"
+#include "commands/shell_opener.h"
+#include "desktop/file_association.h"
 #include "dialogs/file_dialogs.h"
 #include "dialogs/message_boxes.h"
 #include "dialogs/safety_dialogs.h"
-#include "commands/shell_opener.h"
+#include "settings/settings_file.h"
 #include "window/program_info.h"
 #include "window/window_assembly.h"
 

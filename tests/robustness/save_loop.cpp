@@ -8,7 +8,7 @@
 
 #include "save_loop_contents.h"
 
-#include "config/vxc_writer.h"
+#include "files/vxc_writer.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -14,8 +14,8 @@
 #include "sim_process.h"
 #include "soak_case.h"
 
-#include "link/controller_link.h"
-#include "link/qt_serial_port.h"
+#include "port/controller_link.h"
+#include "port/qt_serial_port.h"
 #include "protocol/connection_check.h"
 #include "protocol/parameter_frame.h"
 #include "protocol/reply_window.h"

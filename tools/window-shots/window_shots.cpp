@@ -24,7 +24,7 @@
 #include "dialogs/restore_backup_dialog.h"
 #include "window/splash_window.h"
 
-#include "link/platform_link.h"
+#include "port/platform_link.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,8 +6,8 @@
 
 #include "test_window.h"
 
-#include "config/recent_files.h"
-#include "config/settings_file.h"
+#include "settings/recent_files.h"
+#include "settings/settings_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,8 +6,8 @@
 #include "fake_serial_port.h"
 #include "window_doubles.h"
 
-#include "link/port_discovery.h"
-#include "link/qt_serial_port.h"
+#include "cables/port_discovery.h"
+#include "port/qt_serial_port.h"
 
 #include <QAction>
 #include <QDir>

@@ -9,9 +9,9 @@
 #include "pages/parameter_binding.h"
 #include "window/status_strip.h"
 
+#include "cables/link_texts.h"
 #include "dialogs/qt_message_boxes.h"
 #include "doctor/system_checks.h"
-#include "link/link_texts.h"
 #include "protocol/parameter_frame.h"
 
 #include <QApplication>

@@ -8,10 +8,10 @@
 #include "pages/parameter_binding.h"
 #include "pages/radio_group.h"
 
-#include "config/vxc_reader.h"
-#include "config/vxc_writer.h"
-#include "config/road_class_setting.h"
+#include "files/vxc_reader.h"
+#include "files/vxc_writer.h"
 #include "road/road_class.h"
+#include "settings/road_class_setting.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -12,10 +12,10 @@
 
 #include "commands/document_commands.h"
 
-#include "config/backup_store.h"
-#include "config/freedesktop_file_association.h"
-#include "config/settings_file.h"
-#include "config/vxc_writer.h"
+#include "backups/backup_store.h"
+#include "desktop/freedesktop_file_association.h"
+#include "files/vxc_writer.h"
+#include "settings/settings_file.h"
 
 #include <QApplication>
 #include <QLineEdit>

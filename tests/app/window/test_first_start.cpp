@@ -2,7 +2,7 @@
 // named on the command line enters the reopen list beside a portable copy,
 // and the desktop knows the .vxc type afterwards.
 
-#include "config/freedesktop_file_association.h"
+#include "desktop/freedesktop_file_association.h"
 #include "xdg_mime.h"
 
 #include <QDir>

@@ -8,9 +8,9 @@
 #include "commands/support_link.h"
 #include "window/splash_window.h"
 
-#include "config/language_setting.h"
-#include "config/road_class_setting.h"
 #include "params/parameter_table.h"
+#include "settings/language_setting.h"
+#include "settings/road_class_setting.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -2,7 +2,7 @@
 #include "doctor/posix_acl.h"
 #include "doctor/system_checks.h"
 #include "doctor/system_facts.h"
-#include "link/port_discovery.h"
+#include "cables/port_discovery.h"
 
 #include "fake_system.h"
 

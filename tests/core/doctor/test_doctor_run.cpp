@@ -9,6 +9,7 @@
 #include "fake_system.h"
 #include "model_responder.h"
 
+#include "session/controller_read.h"
 #include "session/controller_session.h"
 
 #include <QJsonArray>
@@ -84,12 +85,13 @@ void TestDoctorRun::controllerLine()
     if (controller == Controller::RefusesOpen)
         port->failOpenWith = SerialPort::OpenError::PermissionDenied;
     ControllerSession session(std::unique_ptr<SerialPort>(port), machine.lister, bridges, QString());
+    ControllerRead read(session, NumberFormat::point());
     if (state == DoctorRun::SessionState::Running) {
         QSignalSpy started(&session, &ControllerSession::startUpFinished);
         session.startUp();
         QVERIFY(started.wait(5000));
         if (controller == Controller::Busy)
-            QCOMPARE(session.runTransaction(TransactionMode::Read, initialValues()), ExchangeStart::Started);
+            QCOMPARE(read.start(initialValues()), ExchangeStart::Started);
     }
     QSignalSpy checkedBySession(&session, &ControllerSession::connectionChecked);
 

@@ -4,7 +4,7 @@
 
 #include "fake_serial_port.h"
 
-#include "link/controller_link.h"
+#include "port/controller_link.h"
 #include "protocol/reply_window.h"
 
 #include <QSignalSpy>

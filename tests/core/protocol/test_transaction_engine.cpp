@@ -10,9 +10,9 @@
 #include "recording_port.h"
 #include "sim_process.h"
 
-#include "link/controller_link.h"
 #include "link/device_monitor.h"
-#include "link/qt_serial_port.h"
+#include "port/controller_link.h"
+#include "port/qt_serial_port.h"
 #include "protocol/connection_check.h"
 #include "protocol/reply_window.h"
 #include "protocol/transaction_engine.h"

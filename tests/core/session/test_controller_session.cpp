@@ -5,6 +5,7 @@
 #include "fake_serial_port.h"
 #include "fakes.h"
 #include "model_responder.h"
+#include "plain_transaction.h"
 
 #include "session/controller_read.h"
 #include "session/controller_session.h"
@@ -56,13 +57,15 @@ struct SessionRig {
 
 enum class Exchange { Check, Read, Write };
 
+// A read or a write starts as the session's commands start theirs: a command
+// of its own for each, which lives as long as the session.
 ExchangeStart begin(ControllerSession &session, Exchange exchange)
 {
     if (exchange == Exchange::Check)
         return session.checkConnection();
-    return session.runTransaction(exchange == Exchange::Read ? TransactionMode::Read
-                                                             : TransactionMode::Write,
-                                  initialValues());
+    auto *command = new PlainTransaction(session, &session);
+    return command->start(exchange == Exchange::Read ? TransactionMode::Read : TransactionMode::Write,
+                          initialValues());
 }
 
 } // namespace

@@ -7,13 +7,14 @@
 #include "fakes.h"
 #include "link_faults.h"
 #include "model_responder.h"
+#include "plain_transaction.h"
 #include "recording_port.h"
 #include "sim_process.h"
 
 #include "file_bytes.h"
 
-#include "config/vxc_writer.h"
-#include "link/qt_serial_port.h"
+#include "files/vxc_writer.h"
+#include "port/qt_serial_port.h"
 #include "session/controller_comparison.h"
 #include "session/controller_read.h"
 #include "session/guarded_write.h"
@@ -57,6 +58,7 @@ struct Rig {
     BackupStore backups{dir.filePath(QStringLiteral("backups"))};
     std::unique_ptr<ControllerSession> session;
     std::unique_ptr<ControllerRead> read;
+    std::unique_ptr<PlainTransaction> plainWrite;
     std::unique_ptr<GuardedWrite> guarded;
     std::unique_ptr<ControllerComparison> comparison;
 
@@ -92,6 +94,7 @@ struct Rig {
         session = std::make_unique<ControllerSession>(std::unique_ptr<SerialPort>(port), *lister, bridges,
                                                       portOverride);
         read = std::make_unique<ControllerRead>(*session, NumberFormat::point());
+        plainWrite = std::make_unique<PlainTransaction>(*session);
         guarded = std::make_unique<GuardedWrite>(*session, backups, NumberFormat::point());
         comparison = std::make_unique<ControllerComparison>(*session, NumberFormat::point());
         QSignalSpy up(session.get(), &ControllerSession::startUpFinished);
@@ -117,7 +120,7 @@ struct Rig {
         QSignalSpy &done = reading ? readDone : writeDone;
         QSignalSpy decoded(read.get(), &ControllerRead::valueDecoded);
         const ParameterValues values = encodeAll(window, NumberFormat::point()).values;
-        const ExchangeStart begun = reading ? read->start(values) : session->runTransaction(mode, values);
+        const ExchangeStart begun = reading ? read->start(values) : plainWrite->start(mode, values);
         if (begun != ExchangeStart::Started || !done.wait(20000))
             return {};
         for (int i = 0; decodedInto && i < decoded.size(); ++i) {

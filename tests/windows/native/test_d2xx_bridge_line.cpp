@@ -4,8 +4,8 @@
 
 #include "fakes.h"
 
-#include "link/cable.h"
-#include "link/d2xx_bridge_line.h"
+#include "cables/cable.h"
+#include "cables/d2xx_bridge_line.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,9 +1,9 @@
 // What the tool leaves on a Windows desktop: the .vxc association in the
 // current user's registry classes, and where config.ini goes.
 
-#include "config/registry_file_association.h"
-#include "config/settings_file.h"
-#include "link/windows_port_lister.h"
+#include "cables/windows_port_lister.h"
+#include "desktop/registry_file_association.h"
+#include "settings/settings_file.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -2,8 +2,8 @@
 // named by VEXLOR_TEST_PORT that Wine maps onto the emulator's
 // pseudo-terminal (test_windows_link sets it up and runs this program).
 
-#include "link/windows_port_lister.h"
-#include "link/windows_serial_port.h"
+#include "cables/windows_port_lister.h"
+#include "port/windows_serial_port.h"
 #include "protocol/parameter_frame.h"
 
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 // The .vxc association for the current user, the freedesktop way.
 
 #include "file_bytes.h"
-#include "config/freedesktop_file_association.h"
+#include "desktop/freedesktop_file_association.h"
 #include "xdg_mime.h"
 
 #include <QDir>

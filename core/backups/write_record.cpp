@@ -1,6 +1,6 @@
 #include "write_record.h"
 
-#include "whole_file.h"
+#include "files/whole_file.h"
 
 #include <QFile>
 

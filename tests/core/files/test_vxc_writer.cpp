@@ -1,7 +1,7 @@
 #include "file_bytes.h"
-#include "config/data_files.h"
-#include "config/vxc_reader.h"
-#include "config/vxc_writer.h"
+#include "files/data_files.h"
+#include "files/vxc_reader.h"
+#include "files/vxc_writer.h"
 
 #include <QtTest>
 

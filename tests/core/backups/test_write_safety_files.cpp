@@ -3,10 +3,10 @@
 // and how a backup compares with the window.
 
 #include "file_bytes.h"
-#include "config/backup_store.h"
-#include "config/file_comparison.h"
-#include "config/vxc_writer.h"
-#include "config/write_safety_settings.h"
+#include "backups/backup_store.h"
+#include "files/file_comparison.h"
+#include "files/vxc_writer.h"
+#include "settings/write_safety_settings.h"
 
 #include <QDir>
 #include <QFile>

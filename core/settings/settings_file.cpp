@@ -1,6 +1,6 @@
 #include "settings_file.h"
 
-#include "whole_file.h"
+#include "files/whole_file.h"
 
 #include "params/message_input.h"
 

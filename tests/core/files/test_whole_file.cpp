@@ -4,7 +4,7 @@
 // test_refusing_file_systems's.)
 
 #include "file_bytes.h"
-#include "config/whole_file.h"
+#include "files/whole_file.h"
 
 #include <QDir>
 #include <QTemporaryDir>

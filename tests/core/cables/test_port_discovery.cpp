@@ -1,9 +1,9 @@
 #include "fakes.h"
 
-#include "link/cable.h"
-#include "link/link_texts.h"
-#include "link/port_finder.h"
-#include "link/usb_sysfs.h"
+#include "cables/cable.h"
+#include "cables/link_texts.h"
+#include "cables/port_finder.h"
+#include "cables/usb_sysfs.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "config/vxc_reader.h"
+#include "files/vxc_reader.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "freedesktop_file_association.h"
 
-#include "settings_file.h"
-#include "whole_file.h"
+#include "files/whole_file.h"
+#include "settings/settings_file.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "access_report.h"
 
-#include "link_texts.h"
+#include "cables/link_texts.h"
 
 namespace vexlor {
 

@@ -2,8 +2,8 @@
 // INI reader expects it.
 
 #include "file_bytes.h"
-#include "config/recent_files.h"
-#include "config/settings_file.h"
+#include "settings/recent_files.h"
+#include "settings/settings_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,10 +5,10 @@
 // The serial port and the port list of the platform the program is built
 // for; each program's main builds them and hands them over.
 #ifdef Q_OS_WIN
-#include "windows_port_lister.h"
+#include "cables/windows_port_lister.h"
 #include "windows_serial_port.h"
 #else
-#include "port_discovery.h"
+#include "cables/port_discovery.h"
 #include "qt_serial_port.h"
 #endif
 

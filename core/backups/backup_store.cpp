@@ -1,7 +1,7 @@
 #include "backup_store.h"
 
-#include "vxc_writer.h"
-#include "whole_file.h"
+#include "files/vxc_writer.h"
+#include "files/whole_file.h"
 
 #include <QDir>
 #include <QFile>
