@@ -975,6 +975,11 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>Connection Doctor…</source>
         <translation>Diagnóstico de conexión…</translation>
     </message>
+    <message>
+        <source>Message</source>
+        <extracomment>the status strip&apos;s message, such as where a file was saved, as a screen reader names it</extracomment>
+        <translation>Mensaje</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1600,6 +1605,16 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <extracomment>under the line where the customer signs</extracomment>
         <translation>Cliente: fecha y firma</translation>
     </message>
+    <message>
+        <source>Values: the window&apos;s, not saved to a file</source>
+        <extracomment>in place of the document&apos;s name when the values were changed after it was opened or saved</extracomment>
+        <translation>Valores: los de la ventana, no guardados en un archivo</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
+        <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
+        <translation>%1 no es un archivo PDF, y una hoja de ajustes no reemplaza ningún otro archivo. Elija otro nombre.</translation>
+    </message>
 </context>
 <context>
     <name>Shop</name>
@@ -1672,6 +1687,16 @@ Huella de los ajustes del controlador: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Huella</translation>
+    </message>
+    <message>
+        <source>Settings sheet saved to %1</source>
+        <extracomment>in the status strip once the sheet is written: %1 the sheet&apos;s full path</extracomment>
+        <translation>Hoja de ajustes guardada en %1</translation>
+    </message>
+    <message>
+        <source>Settings sheet saved to %1; no PDF viewer could be started to show it</source>
+        <extracomment>in the status strip when the sheet is written but no program opens PDF files: %1 its full path</extracomment>
+        <translation>Hoja de ajustes guardada en %1; no se pudo iniciar ningún visor de PDF para mostrarla</translation>
     </message>
 </context>
 <context>

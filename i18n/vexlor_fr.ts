@@ -975,6 +975,11 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>Connection Doctor…</source>
         <translation>Diagnostic de connexion…</translation>
     </message>
+    <message>
+        <source>Message</source>
+        <extracomment>the status strip&apos;s message, such as where a file was saved, as a screen reader names it</extracomment>
+        <translation>Message</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1600,6 +1605,16 @@ puis fermez votre session et rouvrez-la.</translation>
         <extracomment>under the line where the customer signs</extracomment>
         <translation>Client&#x202f;: date et signature</translation>
     </message>
+    <message>
+        <source>Values: the window&apos;s, not saved to a file</source>
+        <extracomment>in place of the document&apos;s name when the values were changed after it was opened or saved</extracomment>
+        <translation>Valeurs&#x202f;: celles de la fenêtre, non enregistrées dans un fichier</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
+        <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
+        <translation>%1 n’est pas un fichier PDF, et une fiche de réglages ne remplace aucun autre fichier. Choisissez un autre nom.</translation>
+    </message>
 </context>
 <context>
     <name>Shop</name>
@@ -1672,6 +1687,16 @@ Empreinte des réglages du contrôleur&#x202f;: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Empreinte</translation>
+    </message>
+    <message>
+        <source>Settings sheet saved to %1</source>
+        <extracomment>in the status strip once the sheet is written: %1 the sheet&apos;s full path</extracomment>
+        <translation>Fiche de réglages enregistrée sous %1</translation>
+    </message>
+    <message>
+        <source>Settings sheet saved to %1; no PDF viewer could be started to show it</source>
+        <extracomment>in the status strip when the sheet is written but no program opens PDF files: %1 its full path</extracomment>
+        <translation>Fiche de réglages enregistrée sous %1&#x202f;; aucun lecteur PDF n’a pu être lancé pour l’afficher</translation>
     </message>
 </context>
 <context>

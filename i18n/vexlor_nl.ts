@@ -975,6 +975,11 @@ en daarna af- en weer aanmelden.</translation>
         <source>Connection Doctor…</source>
         <translation>Verbindingsdiagnose…</translation>
     </message>
+    <message>
+        <source>Message</source>
+        <extracomment>the status strip&apos;s message, such as where a file was saved, as a screen reader names it</extracomment>
+        <translation>Melding</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1600,6 +1605,16 @@ en daarna af- en weer aanmelden.</translation>
         <extracomment>under the line where the customer signs</extracomment>
         <translation>Klant: datum en handtekening</translation>
     </message>
+    <message>
+        <source>Values: the window&apos;s, not saved to a file</source>
+        <extracomment>in place of the document&apos;s name when the values were changed after it was opened or saved</extracomment>
+        <translation>Waarden: die van het venster, niet in een bestand opgeslagen</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
+        <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
+        <translation>%1 is geen PDF-bestand, en een instellingenblad vervangt geen ander bestand. Kies een andere naam.</translation>
+    </message>
 </context>
 <context>
     <name>Shop</name>
@@ -1672,6 +1687,16 @@ Vingerafdruk van de instellingen in de controller: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Vingerafdruk</translation>
+    </message>
+    <message>
+        <source>Settings sheet saved to %1</source>
+        <extracomment>in the status strip once the sheet is written: %1 the sheet&apos;s full path</extracomment>
+        <translation>Instellingenblad opgeslagen als %1</translation>
+    </message>
+    <message>
+        <source>Settings sheet saved to %1; no PDF viewer could be started to show it</source>
+        <extracomment>in the status strip when the sheet is written but no program opens PDF files: %1 its full path</extracomment>
+        <translation>Instellingenblad opgeslagen als %1; er kon geen PDF-viewer worden gestart om het te tonen</translation>
     </message>
 </context>
 <context>

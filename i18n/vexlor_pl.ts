@@ -975,6 +975,11 @@ a potem wylogować się i zalogować ponownie.</translation>
         <source>Connection Doctor…</source>
         <translation>Diagnostyka połączenia…</translation>
     </message>
+    <message>
+        <source>Message</source>
+        <extracomment>the status strip&apos;s message, such as where a file was saved, as a screen reader names it</extracomment>
+        <translation>Komunikat</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1600,6 +1605,16 @@ a potem wylogować się i zalogować ponownie.</translation>
         <extracomment>under the line where the customer signs</extracomment>
         <translation>Klient: data i podpis</translation>
     </message>
+    <message>
+        <source>Values: the window&apos;s, not saved to a file</source>
+        <extracomment>in place of the document&apos;s name when the values were changed after it was opened or saved</extracomment>
+        <translation>Wartości: z okna, niezapisane w pliku</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
+        <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
+        <translation>%1 nie jest plikiem PDF, a karta ustawień nie zastępuje żadnego innego pliku. Wybierz inną nazwę.</translation>
+    </message>
 </context>
 <context>
     <name>Shop</name>
@@ -1672,6 +1687,16 @@ Odcisk ustawień sterownika: %2</translation>
         <source>Fingerprint</source>
         <extracomment>the status strip&apos;s fingerprint label as a screen reader names it</extracomment>
         <translation>Odcisk</translation>
+    </message>
+    <message>
+        <source>Settings sheet saved to %1</source>
+        <extracomment>in the status strip once the sheet is written: %1 the sheet&apos;s full path</extracomment>
+        <translation>Karta ustawień zapisana w %1</translation>
+    </message>
+    <message>
+        <source>Settings sheet saved to %1; no PDF viewer could be started to show it</source>
+        <extracomment>in the status strip when the sheet is written but no program opens PDF files: %1 its full path</extracomment>
+        <translation>Karta ustawień zapisana w %1; nie udało się uruchomić przeglądarki PDF, aby ją pokazać</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,9 @@
 
 namespace vexlor {
 
-void DesktopShellOpener::open(const QUrl &target)
+bool DesktopShellOpener::open(const QUrl &target)
 {
-    (void)QDesktopServices::openUrl(target);
+    return QDesktopServices::openUrl(target);
 }
 
 } // namespace vexlor

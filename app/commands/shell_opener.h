@@ -4,18 +4,18 @@
 
 namespace vexlor {
 
-// Hands a document or a mail link to the desktop ("open" it). The result is
-// never examined: a missing viewer or document shows nothing of ours.
+// Hands a document or a mail link to the desktop ("open" it). False when no
+// program could be started for it; what the program then does is its own.
 class ShellOpener {
 public:
     virtual ~ShellOpener() = default;
-    virtual void open(const QUrl &target) = 0;
+    virtual bool open(const QUrl &target) = 0;
 };
 
 // The desktop's handler, through QDesktopServices.
 class DesktopShellOpener final : public ShellOpener {
 public:
-    void open(const QUrl &target) override;
+    bool open(const QUrl &target) override;
 };
 
 } // namespace vexlor

@@ -114,11 +114,13 @@ class RecordingShell final : public vexlor::ShellOpener {
 public:
     QList<QUrl> opened;
     QList<ShownItem> *log = nullptr;
-    void open(const QUrl &target) override
+    bool starts = true; // whether a program could be started for the target
+    bool open(const QUrl &target) override
     {
         opened.append(target);
         if (log)
             log->append({QStringLiteral("open"), QString(), target.toString()});
+        return starts;
     }
 };
 

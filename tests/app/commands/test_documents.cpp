@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -505,6 +506,62 @@ private slots:
             // The class keeps to 750 W: that line must not be there.
             QVERIFY2(found != QByteArray(expected).startsWith("Rated power:"), expected);
         }
+    }
+
+    // Guards the sheet's file and first line: the open configuration is
+    // never replaced (the dialog is offered again), the document is named
+    // only while the window holds its values, and the status strip says where
+    // the sheet went, also when no viewer could show it.
+    void settingsSheetKeepsConfigurationsAndNamesOnlyItsValues()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) not found");
+        DocumentFixture f;
+        const QByteArray configuration("1\r\n14.0\r\n43\r\n600\r\n");
+        const QString a = f.file(QStringLiteral("a.vxc"), configuration);
+        auto t = f.window({a});
+        const QString sheet = f.path(QStringLiteral("a.pdf"));
+        const auto page = [&sheet] {
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), sheet, QStringLiteral("-")});
+            return text.waitForFinished(30000) ? QString::fromUtf8(text.readAllStandardOutput()).simplified()
+                                               : QString();
+        };
+        t->dialogs.sheetAnswers = {a, sheet};
+        t->window->actions().exportSettingsSheet->trigger();
+        QCOMPARE(t->dialogs.asked, (QStringList{"sheet", "sheet"}));
+        QCOMPARE(t->boxes.shown.size(), 1);
+        QCOMPARE(t->boxes.shown[0].kind, QStringLiteral("error"));
+        QCOMPARE(t->boxes.shown[0].caption, QStringLiteral("Export Settings Sheet"));
+        QVERIFY2(t->boxes.shown[0].text.startsWith(a + QStringLiteral(" is not a PDF file")),
+                 qPrintable(t->boxes.shown[0].text));
+        QCOMPARE(fileBytes(a), configuration);
+        QCOMPARE(t->shell.opened, QList<QUrl>{QUrl::fromLocalFile(sheet)});
+        QVERIFY(page().contains(QStringLiteral("Document: a.vxc")));
+        auto *status = t->control<QLabel>("StatusMessage");
+        QVERIFY(status);
+        QCOMPARE(status->text(), QStringLiteral("Settings sheet saved to %1").arg(sheet));
+        QVERIFY(!status->isHidden());
+
+        // Edited: the values are the window's, and the sheet says so. The
+        // earlier sheet is replaced; no viewer starts.
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("20.0"));
+        t->shell.starts = false;
+        t->dialogs.sheetAnswers = {sheet};
+        t->window->actions().exportSettingsSheet->trigger();
+        QCOMPARE(t->boxes.shown.size(), 1);
+        QString text = page();
+        QVERIFY2(text.contains(QStringLiteral("Values: the window's, not saved to a file")), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("a.vxc")));
+        QVERIFY(text.contains(QStringLiteral("Max battery current 20.0 A")));
+        QCOMPARE(status->text(),
+                 QStringLiteral("Settings sheet saved to %1; no PDF viewer could be started to show it").arg(sheet));
+
+        // The document's own values again: named again.
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("14.0"));
+        t->dialogs.sheetAnswers = {sheet};
+        t->window->actions().exportSettingsSheet->trigger();
+        QVERIFY(page().contains(QStringLiteral("Document: a.vxc")));
     }
 
     void malformedFileChangesNothing_data()
