@@ -1613,7 +1613,7 @@ puis fermez votre session et rouvrez-la.</translation>
     <message>
         <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
-        <translation>%1 n’est pas un fichier PDF, et une fiche de réglages ne remplace aucun autre fichier. Choisissez un autre nom.</translation>
+        <translation>%1 n&apos;est pas un fichier PDF, et une fiche de réglages ne remplace aucun autre fichier. Choisissez un autre nom.</translation>
     </message>
 </context>
 <context>
@@ -1696,7 +1696,7 @@ Empreinte des réglages du contrôleur&#x202f;: %2</translation>
     <message>
         <source>Settings sheet saved to %1; no PDF viewer could be started to show it</source>
         <extracomment>in the status strip when the sheet is written but no program opens PDF files: %1 its full path</extracomment>
-        <translation>Fiche de réglages enregistrée sous %1&#x202f;; aucun lecteur PDF n’a pu être lancé pour l’afficher</translation>
+        <translation>Fiche de réglages enregistrée sous %1&#x202f;; aucun lecteur PDF n&apos;a pu être lancé pour l&apos;afficher</translation>
     </message>
 </context>
 <context>
