@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
 #include <QUrl>
 
 namespace vexlor {
@@ -76,10 +77,16 @@ void ShopCommands::exportSettingsSheet()
         return;
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    const bool shown = m_desktop.shell.open(QUrl::fromLocalFile(absolute)); // to print it
-    showStatusMessage(m_desktop.statusMessage,
-                      texts::shopText(shown ? texts::kSheetSaved : texts::kSheetSavedNoViewer)
-                          .arg(QDir::toNativeSeparators(absolute)));
+    const QString where = QDir::toNativeSeparators(absolute);
+    const QString saved = texts::shopText(texts::kSheetSaved).arg(where);
+    showStatusMessage(m_desktop.statusMessage, saved);
+    // Opened to print it. The answer may come after the window, or a later
+    // message, has taken the strip's place.
+    QPointer<QLabel> message = m_desktop.statusMessage;
+    m_desktop.shell.open(QUrl::fromLocalFile(absolute), [message, saved, where](bool opened) {
+        if (!opened && message && message->text() == saved)
+            showStatusMessage(message, texts::shopText(texts::kSheetSavedNoViewer).arg(where));
+    });
 }
 
 QString ShopCommands::chooseSheetPath(const QString &suggestedName)

@@ -115,12 +115,13 @@ public:
     QList<QUrl> opened;
     QList<ShownItem> *log = nullptr;
     bool starts = true; // whether a program could be started for the target
-    bool open(const QUrl &target) override
+    void open(const QUrl &target, Reported reported = {}) override
     {
         opened.append(target);
         if (log)
             log->append({QStringLiteral("open"), QString(), target.toString()});
-        return starts;
+        if (reported)
+            reported(starts);
     }
 };
 

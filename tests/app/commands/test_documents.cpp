@@ -5,6 +5,7 @@
 #include "document_fixture.h"
 
 #include "commands/document_commands.h"
+#include "commands/shell_opener.h"
 #include "pages/parameter_binding.h"
 #include "pages/radio_group.h"
 
@@ -562,6 +563,39 @@ private slots:
         t->dialogs.sheetAnswers = {sheet};
         t->window->actions().exportSettingsSheet->trigger();
         QVERIFY(page().contains(QStringLiteral("Document: a.vxc")));
+    }
+
+    // Guards the desktop's opener: it says whether xdg-open found a program
+    // for the target ("no method available" is its exit code 3).
+    void desktopOpenerReportsWhetherAProgramStarted_data()
+    {
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("a viewer") << 0 << true;
+        QTest::newRow("no method available") << 3 << false;
+        QTest::newRow("the program failed") << 4 << false;
+    }
+    void desktopOpenerReportsWhetherAProgramStarted()
+    {
+        QFETCH(int, exitCode);
+        QFETCH(bool, opened);
+        QTemporaryDir bin;
+        const QString asked = bin.filePath(QStringLiteral("asked"));
+        const QString script = bin.filePath(QStringLiteral("xdg-open"));
+        writeFileBytes(script, QStringLiteral("#!/bin/sh\necho \"$1\" > '%1'\nexit %2\n")
+                                   .arg(asked)
+                                   .arg(exitCode)
+                                   .toUtf8());
+        QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+        const auto restore = qScopeGuard([&path] { qputenv("PATH", path); });
+        auto result = std::make_shared<std::optional<bool>>();
+        DesktopShellOpener().open(QUrl::fromLocalFile(QStringLiteral("/tmp/a b.pdf")),
+                                  [result](bool started) { *result = started; });
+        QTRY_VERIFY_WITH_TIMEOUT(result->has_value(), 60000);
+        QCOMPARE(**result, opened);
+        QCOMPARE(fileBytes(asked), QByteArray("file:///tmp/a%20b.pdf\n"));
     }
 
     void malformedFileChangesNothing_data()
