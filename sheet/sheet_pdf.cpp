@@ -68,7 +68,8 @@ public:
     // `text` shortened in its middle to fit `w` millimetres on one line.
     [[nodiscard]] QString elided(const QString &text, double w) const
     {
-        return QFontMetricsF(m_painter.font(), m_painter.device()).elidedText(text, Qt::ElideMiddle, w * m_unit);
+        const QFontMetricsF metrics(m_painter.font(), m_painter.device());
+        return metrics.elidedText(text, Qt::ElideMiddle, w * m_unit);
     }
     // Width in millimetres of `text` on one line.
     [[nodiscard]] double width(const QString &text) const

@@ -16,8 +16,9 @@ inline constexpr const char *kSheetNoDocument =
 inline constexpr const char *kSheetWindowValues =
     QT_TRANSLATE_NOOP("SettingsSheet", "Values: the window's, not saved to a file");
 //: %1 the path of a file that is not a PDF, such as a configuration
-inline constexpr const char *kSheetNotPdf = QT_TRANSLATE_NOOP(
-    "SettingsSheet", "%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.");
+inline constexpr const char *kSheetNotPdf =
+    QT_TRANSLATE_NOOP("SettingsSheet", "%1 is not a PDF file, and a settings sheet replaces no other file. "
+                                       "Choose another name.");
 //: %1 the date in the user's language
 inline constexpr const char *kSheetDate = QT_TRANSLATE_NOOP("SettingsSheet", "Date: %1");
 //: %1 the tool's name and version, "Vexlor Adjustor 1.35"

@@ -19,12 +19,13 @@ void DesktopShellOpener::open(const QUrl &target, Reported reported)
                              reported(status != QProcess::NormalExit || (code != 3 && code != 4));
                              process->deleteLater();
                          });
-        QObject::connect(process, &QProcess::errorOccurred, process, [process, reported](QProcess::ProcessError error) {
-            if (error != QProcess::FailedToStart)
-                return;
-            reported(false);
-            process->deleteLater();
-        });
+        QObject::connect(process, &QProcess::errorOccurred, process,
+                         [process, reported](QProcess::ProcessError error) {
+                             if (error != QProcess::FailedToStart)
+                                 return;
+                             reported(false);
+                             process->deleteLater();
+                         });
         process->start(xdgOpen, {target.toString(QUrl::FullyEncoded)});
         return;
     }

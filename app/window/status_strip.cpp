@@ -48,7 +48,8 @@ protected:
     {
         QPainter painter(this);
         const QRect room = contentsRect().adjusted(3, 0, -3, 0);
-        painter.drawText(room, int(alignment()), fontMetrics().elidedText(text(), Qt::ElideMiddle, room.width()));
+        painter.drawText(room, int(alignment()),
+                         fontMetrics().elidedText(text(), Qt::ElideMiddle, room.width()));
     }
 };
 
