@@ -1694,9 +1694,9 @@ Fingerabdruck der Einstellungen im Controller: %2</translation>
         <translation>Einstellungsblatt gespeichert unter %1</translation>
     </message>
     <message>
-        <source>Settings sheet saved to %1; no PDF viewer could be started to show it</source>
+        <source>No PDF viewer could be started; settings sheet saved to %1</source>
         <extracomment>in the status strip when the sheet is written but no program opens PDF files: %1 its full path</extracomment>
-        <translation>Einstellungsblatt gespeichert unter %1; es konnte kein PDF-Betrachter gestartet werden, um es zu zeigen</translation>
+        <translation>Es konnte kein PDF-Betrachter gestartet werden; Einstellungsblatt gespeichert unter %1</translation>
     </message>
 </context>
 <context>

@@ -1694,9 +1694,9 @@ Huella de los ajustes del controlador: %2</translation>
         <translation>Hoja de ajustes guardada en %1</translation>
     </message>
     <message>
-        <source>Settings sheet saved to %1; no PDF viewer could be started to show it</source>
+        <source>No PDF viewer could be started; settings sheet saved to %1</source>
         <extracomment>in the status strip when the sheet is written but no program opens PDF files: %1 its full path</extracomment>
-        <translation>Hoja de ajustes guardada en %1; no se pudo iniciar ningún visor de PDF para mostrarla</translation>
+        <translation>No se pudo iniciar ningún visor de PDF; hoja de ajustes guardada en %1</translation>
     </message>
 </context>
 <context>

@@ -1694,9 +1694,9 @@ Empreinte des réglages du contrôleur&#x202f;: %2</translation>
         <translation>Fiche de réglages enregistrée sous %1</translation>
     </message>
     <message>
-        <source>Settings sheet saved to %1; no PDF viewer could be started to show it</source>
+        <source>No PDF viewer could be started; settings sheet saved to %1</source>
         <extracomment>in the status strip when the sheet is written but no program opens PDF files: %1 its full path</extracomment>
-        <translation>Fiche de réglages enregistrée sous %1&#x202f;; aucun lecteur PDF n&apos;a pu être lancé pour l&apos;afficher</translation>
+        <translation>Aucun lecteur PDF n&apos;a pu être lancé&#x202f;; fiche de réglages enregistrée sous %1</translation>
     </message>
 </context>
 <context>

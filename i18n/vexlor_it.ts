@@ -1694,9 +1694,9 @@ Impronta delle impostazioni della centralina: %2</translation>
         <translation>Scheda impostazioni salvata in %1</translation>
     </message>
     <message>
-        <source>Settings sheet saved to %1; no PDF viewer could be started to show it</source>
+        <source>No PDF viewer could be started; settings sheet saved to %1</source>
         <extracomment>in the status strip when the sheet is written but no program opens PDF files: %1 its full path</extracomment>
-        <translation>Scheda impostazioni salvata in %1; non è stato possibile avviare un visualizzatore PDF per mostrarla</translation>
+        <translation>Non è stato possibile avviare un visualizzatore PDF; scheda impostazioni salvata in %1</translation>
     </message>
 </context>
 <context>

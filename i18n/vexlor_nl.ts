@@ -1694,9 +1694,9 @@ Vingerafdruk van de instellingen in de controller: %2</translation>
         <translation>Instellingenblad opgeslagen als %1</translation>
     </message>
     <message>
-        <source>Settings sheet saved to %1; no PDF viewer could be started to show it</source>
+        <source>No PDF viewer could be started; settings sheet saved to %1</source>
         <extracomment>in the status strip when the sheet is written but no program opens PDF files: %1 its full path</extracomment>
-        <translation>Instellingenblad opgeslagen als %1; er kon geen PDF-viewer worden gestart om het te tonen</translation>
+        <translation>Er kon geen PDF-viewer worden gestart; instellingenblad opgeslagen als %1</translation>
     </message>
 </context>
 <context>

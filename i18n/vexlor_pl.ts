@@ -1694,9 +1694,9 @@ Odcisk ustawień sterownika: %2</translation>
         <translation>Karta ustawień zapisana w %1</translation>
     </message>
     <message>
-        <source>Settings sheet saved to %1; no PDF viewer could be started to show it</source>
+        <source>No PDF viewer could be started; settings sheet saved to %1</source>
         <extracomment>in the status strip when the sheet is written but no program opens PDF files: %1 its full path</extracomment>
-        <translation>Karta ustawień zapisana w %1; nie udało się uruchomić przeglądarki PDF, aby ją pokazać</translation>
+        <translation>Nie udało się uruchomić przeglądarki PDF; karta ustawień zapisana w %1</translation>
     </message>
 </context>
 <context>

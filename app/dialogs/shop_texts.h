@@ -50,7 +50,7 @@ inline constexpr const char *kSheetFilter = QT_TRANSLATE_NOOP("Shop", "PDF Docum
 inline constexpr const char *kSheetSaved = QT_TRANSLATE_NOOP("Shop", "Settings sheet saved to %1");
 //: in the status strip when the sheet is written but no program opens PDF files: %1 its full path
 inline constexpr const char *kSheetSavedNoViewer =
-    QT_TRANSLATE_NOOP("Shop", "Settings sheet saved to %1; no PDF viewer could be started to show it");
+    QT_TRANSLATE_NOOP("Shop", "No PDF viewer could be started; settings sheet saved to %1");
 
 // A text of this header as the window shows it, in the user's language.
 [[nodiscard]] inline QString shopText(const char *source)

@@ -126,7 +126,7 @@ StatusStrip buildStatusStrip(QWidget *parent)
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(1, 1, 1, 1);
     row->setSpacing(0);
-    row->addWidget(message, 3);
+    row->addWidget(message, 4);
     row->addWidget(progress, 1);
     row->addWidget(divider(6, strip));
     row->addWidget(fingerprint);
