@@ -1022,6 +1022,11 @@ und melden Sie sich danach ab und wieder an.</translation>
         <extracomment>%1 the document&apos;s name as the window caption shows it, &quot;Untitled.vxc&quot; before its first save</extracomment>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
+    <message>
+        <source>Message</source>
+        <extracomment>the status strip&apos;s message, such as where a file was saved, as a screen reader names it</extracomment>
+        <translation>Meldung</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1677,6 +1682,16 @@ und melden Sie sich danach ab und wieder an.</translation>
         <extracomment>under the line where the customer signs</extracomment>
         <translation>Kunde: Datum und Unterschrift</translation>
     </message>
+    <message>
+        <source>Values: the window&apos;s, not saved to a file</source>
+        <extracomment>in place of the document&apos;s name when the values were changed after it was opened or saved</extracomment>
+        <translation>Werte: die des Fensters, nicht in einer Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
+        <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
+        <translation>%1 ist keine PDF-Datei, und ein Einstellungsblatt ersetzt keine andere Datei. Wählen Sie einen anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>Shop</name>
@@ -1749,6 +1764,16 @@ Fingerabdruck der Einstellungen im Controller: %2</translation>
         <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
         <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
         <translation>Die ETRTO-Größe des Reifens, Breite und Felgendurchmesser in Millimetern (57-584), eine gängige Größe wie 26x2.1 oder die aufgedruckte Größe in Zoll oder französisch, etwa 29x2.6 oder 700x38c. Ohne Reifen wird der Radumfang nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>Settings sheet saved to %1</source>
+        <extracomment>in the status strip once the sheet is written: %1 the sheet&apos;s full path</extracomment>
+        <translation>Einstellungsblatt gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>No PDF viewer could be started; settings sheet saved to %1</source>
+        <extracomment>in the status strip when the sheet is written but no program opens PDF files: %1 its full path</extracomment>
+        <translation>Es konnte kein PDF-Betrachter gestartet werden; Einstellungsblatt gespeichert unter %1</translation>
     </message>
 </context>
 <context>

@@ -1022,6 +1022,11 @@ puis fermez votre session et rouvrez-la.</translation>
         <extracomment>%1 the document&apos;s name as the window caption shows it, &quot;Untitled.vxc&quot; before its first save</extracomment>
         <translation>Enregistrer les modifications de %1&#x202f;?</translation>
     </message>
+    <message>
+        <source>Message</source>
+        <extracomment>the status strip&apos;s message, such as where a file was saved, as a screen reader names it</extracomment>
+        <translation>Message</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1677,6 +1682,16 @@ puis fermez votre session et rouvrez-la.</translation>
         <extracomment>under the line where the customer signs</extracomment>
         <translation>Client&#x202f;: date et signature</translation>
     </message>
+    <message>
+        <source>Values: the window&apos;s, not saved to a file</source>
+        <extracomment>in place of the document&apos;s name when the values were changed after it was opened or saved</extracomment>
+        <translation>Valeurs&#x202f;: celles de la fenêtre, non enregistrées dans un fichier</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
+        <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
+        <translation>%1 n&apos;est pas un fichier PDF, et une fiche de réglages ne remplace aucun autre fichier. Choisissez un autre nom.</translation>
+    </message>
 </context>
 <context>
     <name>Shop</name>
@@ -1749,6 +1764,16 @@ Empreinte des réglages du contrôleur&#x202f;: %2</translation>
         <source>The tire&apos;s ETRTO size, width and bead seat diameter in millimetres (57-584), a common size such as 26x2.1, or the size printed on it in inches or French, such as 29x2.6 or 700x38c. Without a tire the wheel perimeter is not checked.</source>
         <extracomment>under the tire field; keep 57-584, 26x2.1, 29x2.6 and 700x38c as they are</extracomment>
         <translation>La taille ETRTO du pneu, largeur et diamètre de talon en millimètres (57-584), une taille courante comme 26x2.1, ou la taille imprimée en pouces ou française, comme 29x2.6 ou 700x38c. Sans pneu, la circonférence de roue n&apos;est pas vérifiée.</translation>
+    </message>
+    <message>
+        <source>Settings sheet saved to %1</source>
+        <extracomment>in the status strip once the sheet is written: %1 the sheet&apos;s full path</extracomment>
+        <translation>Fiche de réglages enregistrée sous %1</translation>
+    </message>
+    <message>
+        <source>No PDF viewer could be started; settings sheet saved to %1</source>
+        <extracomment>in the status strip when the sheet is written but no program opens PDF files: %1 its full path</extracomment>
+        <translation>Aucun lecteur PDF n&apos;a pu être lancé&#x202f;; fiche de réglages enregistrée sous %1</translation>
     </message>
 </context>
 <context>

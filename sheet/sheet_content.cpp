@@ -70,8 +70,10 @@ QList<SheetGroup> groups(const QList<GroupLayout> &layout, const SheetFacts &fac
 QStringList factLines(const SheetFacts &facts)
 {
     QStringList lines;
-    lines << (facts.documentName.isEmpty() ? sheetText(texts::kSheetNoDocument)
-                                           : sheetText(texts::kSheetDocument).arg(facts.documentName));
+    if (!facts.documentName.isEmpty())
+        lines << sheetText(texts::kSheetDocument).arg(facts.documentName);
+    else
+        lines << sheetText(facts.documentChanged ? texts::kSheetWindowValues : texts::kSheetNoDocument);
     lines << sheetText(texts::kSheetDate).arg(facts.language.toString(facts.date, QLocale::LongFormat));
     lines << sheetText(texts::kSheetTool).arg(QStringLiteral("Vexlor Adjustor " VEXLOR_VERSION));
     if (!facts.controllerVersion.isEmpty())

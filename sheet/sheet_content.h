@@ -20,13 +20,16 @@ namespace vexlor {
 struct SheetFacts {
     ParameterValues values{};  // the sixty values a write sends
     bool limitMaxSpeed = true; // "Limit max speed", which shaped index 5
-    QString documentName;      // "bike.vxc"; empty when the settings are in no file
+    QString documentName;      // "bike.vxc" when the values are that file's; else empty
     QString controllerVersion; // "1-35"; empty when unknown
     const RoadClass *roadClass = nullptr; // none: no check
     std::optional<TireSize> tire;
     QDate date;
     QLocale language;          // the date in the user's language
     NumberFormat numberFormat; // values as the window shows them
+    // A document is open, but the values are not its own (edited, read or
+    // restored since): the sheet names no document then.
+    bool documentChanged = false;
 };
 
 // One line of the parameter list: "Max battery current", "14.0 A".

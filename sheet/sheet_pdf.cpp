@@ -1,8 +1,13 @@
 #include "sheet_pdf.h"
 
+#include "sheet_texts.h"
+
 #include "files/whole_file.h"
+#include "params/message_input.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -60,6 +65,12 @@ public:
         m_painter.setPen(colour);
         m_painter.drawText(area(x, y, w, h), flags, text);
     }
+    // `text` shortened in its middle to fit `w` millimetres on one line.
+    [[nodiscard]] QString elided(const QString &text, double w) const
+    {
+        const QFontMetricsF metrics(m_painter.font(), m_painter.device());
+        return metrics.elidedText(text, Qt::ElideMiddle, w * m_unit);
+    }
     // Width in millimetres of `text` on one line.
     [[nodiscard]] double width(const QString &text) const
     {
@@ -94,9 +105,12 @@ void drawHeader(SheetPage &page, const SheetContent &sheet)
 {
     page.setFont(18, true);
     page.text(kLeft, 16, 110, 10, Qt::AlignLeft | Qt::AlignVCenter, sheet.title);
+    // A long document name is shortened, never run under the fingerprint's box.
+    constexpr double kFactsWidth = 120;
     page.setFont(9);
     for (int i = 0; i < sheet.facts.size(); ++i)
-        page.text(kLeft, 29 + 4.6 * i, 120, 4.6, Qt::AlignLeft | Qt::AlignVCenter, sheet.facts[i]);
+        page.text(kLeft, 29 + 4.6 * i, kFactsWidth, 4.6, Qt::AlignLeft | Qt::AlignVCenter,
+                  page.elided(sheet.facts[i], kFactsWidth));
 
     // The fingerprint stands out: it is what the paperwork and the controller share.
     const double x = kLeft + kWidth - 52;
@@ -219,8 +233,23 @@ QByteArray settingsSheetPdf(const SheetContent &sheet)
     return buffer.data();
 }
 
+QString sheetReplacementRefusal(const QString &path)
+{
+    // Through a link the file it points to counts; a pipe or a device is
+    // never opened, so nothing can block here.
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return {};
+    QFile file(path);
+    if (info.isFile() && file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-")
+        return {};
+    return sheetText(texts::kSheetNotPdf).arg(inputForMessage(path));
+}
+
 FileWriteResult writeSettingsSheet(const QString &path, const SheetContent &sheet)
 {
+    if (const QString refusal = sheetReplacementRefusal(path); !refusal.isEmpty())
+        return {refusal};
     const QByteArray pdf = settingsSheetPdf(sheet);
     if (!pdf.isEmpty() && writeWholeFile(path, pdf))
         return {};

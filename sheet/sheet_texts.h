@@ -12,6 +12,13 @@ inline constexpr const char *kSheetTitle = QT_TRANSLATE_NOOP("SettingsSheet", "S
 inline constexpr const char *kSheetDocument = QT_TRANSLATE_NOOP("SettingsSheet", "Document: %1");
 inline constexpr const char *kSheetNoDocument =
     QT_TRANSLATE_NOOP("SettingsSheet", "Document: not saved to a file");
+//: in place of the document's name when the values were changed after it was opened or saved
+inline constexpr const char *kSheetWindowValues =
+    QT_TRANSLATE_NOOP("SettingsSheet", "Values: the window's, not saved to a file");
+//: %1 the path of a file that is not a PDF, such as a configuration
+inline constexpr const char *kSheetNotPdf =
+    QT_TRANSLATE_NOOP("SettingsSheet", "%1 is not a PDF file, and a settings sheet replaces no other file. "
+                                       "Choose another name.");
 //: %1 the date in the user's language
 inline constexpr const char *kSheetDate = QT_TRANSLATE_NOOP("SettingsSheet", "Date: %1");
 //: %1 the tool's name and version, "Vexlor Adjustor 1.35"

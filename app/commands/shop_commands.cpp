@@ -10,11 +10,19 @@
 #include "pages/parameter_binding.h"
 #include "rules/input_rules.h"
 
+#include "dialogs/shop_texts.h"
+#include "window/status_strip.h"
+
+#include "config/data_files.h"
+#include "config/vxc_reader.h"
 #include "params/parameter_codec.h"
 
 #include "sheet_pdf.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QPointer>
 #include <QUrl>
 
 namespace vexlor {
@@ -46,27 +54,68 @@ void ShopCommands::exportSettingsSheet()
     if (!window)
         return;
     const QString document = m_sources.documents.documentPath();
-    const QString path = m_desktop.fileDialogs.chooseSheetFile(
+    const QString path = chooseSheetPath(
         document.isEmpty() ? QStringLiteral("settings-sheet.pdf")
                            : QFileInfo(document).completeBaseName() + QStringLiteral(".pdf"));
     if (path.isEmpty())
         return;
+    const bool documentValues = !document.isEmpty() && holdsDocumentValues(*window, document);
     const RoadClassOptions &options = m_sources.roadClass;
-    const SheetFacts facts{window->values,
-                           window->snapshot.limitMaxSpeed,
-                           QFileInfo(document).fileName(),
-                           m_sources.controller.controllerVersion(),
-                           options.current(),
-                           options.tire(m_numberFormat),
-                           QDate::currentDate(),
-                           QLocale(m_language),
-                           m_numberFormat};
+    SheetFacts facts{window->values,
+                     window->snapshot.limitMaxSpeed,
+                     documentValues ? QFileInfo(document).fileName() : QString(),
+                     m_sources.controller.controllerVersion(),
+                     options.current(),
+                     options.tire(m_numberFormat),
+                     QDate::currentDate(),
+                     QLocale(m_language),
+                     m_numberFormat};
+    facts.documentChanged = !document.isEmpty() && !documentValues;
     const FileWriteResult written = writeSettingsSheet(path, settingsSheetContent(facts));
     if (!written.ok()) {
         m_desktop.boxes.standardError(written.error);
         return;
     }
-    m_desktop.shell.open(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())); // to print it
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString where = QDir::toNativeSeparators(absolute);
+    const QString saved = texts::shopText(texts::kSheetSaved).arg(where);
+    showStatusMessage(m_desktop.statusMessage, saved);
+    // Opened to print it. The answer may come after the window, or a later
+    // message, has taken the strip's place.
+    QPointer<QLabel> message = m_desktop.statusMessage;
+    m_desktop.shell.open(QUrl::fromLocalFile(absolute), [message, saved, where](bool opened) {
+        if (!opened && message && message->text() == saved)
+            showStatusMessage(message, texts::shopText(texts::kSheetSavedNoViewer).arg(where));
+    });
+}
+
+QString ShopCommands::chooseSheetPath(const QString &suggestedName)
+{
+    for (;;) {
+        const QString path = m_desktop.fileDialogs.chooseSheetFile(suggestedName);
+        const QString refusal = path.isEmpty() ? QString() : sheetReplacementRefusal(path);
+        if (refusal.isEmpty())
+            return path;
+        m_desktop.boxes.error(texts::shopText(texts::kSheetDialogTitle), refusal);
+    }
+}
+
+bool ShopCommands::holdsDocumentValues(const WindowValues &window, const QString &path) const
+{
+    // The document as New and then Open would show it, and as vexlor-cli
+    // reads it: over the default file, so a file that sets only some values
+    // still gives all sixty. Changed since on the disk, it is the file as it
+    // is now that the sheet would name.
+    ParameterSnapshot document = ParameterSnapshot::initial();
+    for (const QString &file : {locateDataFile(QStringLiteral("default.vxc")), path}) {
+        const ConfigurationRead read = readConfigurationFile(file, m_numberFormat);
+        if (!read.ok())
+            return false;
+        applyToSnapshot(document, read.entries, {}); // an old file's question unasked: No
+    }
+    const EncodedSet set = encodeAll(document, m_numberFormat);
+    return set.ok() && set.values == window.values
+        && document.limitMaxSpeed == window.snapshot.limitMaxSpeed;
 }
 
 std::optional<ShopCommands::WindowValues> ShopCommands::windowValues()

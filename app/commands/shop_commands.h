@@ -9,6 +9,8 @@
 
 #include <optional>
 
+class QLabel;
+
 namespace vexlor {
 
 class ControllerCommands;
@@ -40,12 +42,13 @@ public:
         const ControllerCommands &controller;
     };
     // Where they show things: boxes, the file and check dialogs, the shell
-    // that opens the sheet once written.
+    // that opens the sheet once written, the status strip's message.
     struct Desktop {
         MessageBoxes &boxes;
         FileDialogs &fileDialogs;
         SafetyDialogs &safetyDialogs;
         ShellOpener &shell;
+        QLabel *statusMessage;
     };
     ShopCommands(Sources sources, Desktop desktop, NumberFormat numberFormat, QString language,
                  QObject *parent = nullptr);
@@ -53,7 +56,8 @@ public:
 public slots:
     // The class and tire the check is left with become the window's.
     void checkRoadClass();
-    // Asks where to write the sheet, writes it whole, then opens it.
+    // Asks where to write the sheet (again after a file that is no PDF), writes
+    // it whole, opens it and says in the status strip where it went.
     void exportSettingsSheet();
 
 private:
@@ -64,6 +68,12 @@ private:
     // The window's values; nullopt after the standard error box when one
     // cannot be sent.
     [[nodiscard]] std::optional<WindowValues> windowValues();
+    // The sheet's path from the file dialog, offered again after a file the
+    // sheet may not replace; empty when cancelled.
+    [[nodiscard]] QString chooseSheetPath(const QString &suggestedName);
+    // Whether the window holds the values of the document at `path`, as it
+    // is on the disk: only then does the sheet name it.
+    [[nodiscard]] bool holdsDocumentValues(const WindowValues &window, const QString &path) const;
 
     Sources m_sources;
     Desktop m_desktop;

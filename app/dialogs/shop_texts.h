@@ -47,6 +47,11 @@ inline constexpr const char *kComparisonFingerprints =
 inline constexpr const char *kSheetDialogTitle = QT_TRANSLATE_NOOP("Shop", "Export Settings Sheet");
 //: the file dialog's filter; keep "(*.pdf)" as it is
 inline constexpr const char *kSheetFilter = QT_TRANSLATE_NOOP("Shop", "PDF Documents (*.pdf)");
+//: in the status strip once the sheet is written: %1 the sheet's full path
+inline constexpr const char *kSheetSaved = QT_TRANSLATE_NOOP("Shop", "Settings sheet saved to %1");
+//: in the status strip when the sheet is written but no program opens PDF files: %1 its full path
+inline constexpr const char *kSheetSavedNoViewer =
+    QT_TRANSLATE_NOOP("Shop", "No PDF viewer could be started; settings sheet saved to %1");
 
 // A text of this header as the window shows it, in the user's language.
 [[nodiscard]] inline QString shopText(const char *source)

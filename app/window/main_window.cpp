@@ -144,7 +144,7 @@ void MainWindow::buildCommands(const DesktopServices &desktop, ControllerSession
     m_languageOptions = new LanguageOptions(m_actions.languages, start.settings, m_boxes, this);
     m_shop = std::make_unique<ShopCommands>(
         ShopCommands::Sources{*m_binding, *m_rules, *m_roadClassOptions, *m_documents, *m_controller},
-        ShopCommands::Desktop{m_boxes, desktop.fileDialogs, desktop.safetyDialogs, m_shell},
+        ShopCommands::Desktop{m_boxes, desktop.fileDialogs, desktop.safetyDialogs, m_shell, m_strip.message},
         m_numberFormat, start.language);
 }
 

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 
 #include <algorithm>
@@ -35,6 +36,23 @@ QLabel *statusLabel(const char *objectName, const QString &accessibleName, int w
     return label;
 }
 
+// A label that shortens its text in the middle (a path keeps its file name)
+// instead of widening the fixed window.
+class ElidedLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+    [[nodiscard]] QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect room = contentsRect().adjusted(3, 0, -3, 0);
+        painter.drawText(room, int(alignment()),
+                         fontMetrics().elidedText(text(), Qt::ElideMiddle, room.width()));
+    }
+};
+
 QFrame *divider(int width, QWidget *parent)
 {
     auto *line = new QFrame(parent);
@@ -58,6 +76,14 @@ void setStatusLabel(QLabel *label, const QString &text, const QColor &background
     palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::WindowText, Qt::black); // readable on lime and red alike
     label->setPalette(palette);
+}
+
+void showStatusMessage(QLabel *message, const QString &text)
+{
+    message->setText(text);
+    message->setToolTip(text);
+    message->setAccessibleDescription(text);
+    message->show();
 }
 
 StatusStrip buildStatusStrip(QWidget *parent)
@@ -88,10 +114,19 @@ StatusStrip buildStatusStrip(QWidget *parent)
                                      fingerprintText.arg(QStringLiteral("8888-8888"))},
                                     strip);
     fingerprint->setTextInteractionFlags(Qt::TextSelectableByMouse); // to copy onto paperwork
+    auto *message = new ElidedLabel(strip);
+    message->setObjectName(QStringLiteral("StatusMessage"));
+    //: the status strip's message, such as where a file was saved, as a screen reader names it
+    message->setAccessibleName(WindowTexts::tr("Message"));
+    message->setTextFormat(Qt::PlainText);
+    message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    message->hide();
 
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(1, 1, 1, 1);
     row->setSpacing(0);
+    row->addWidget(message, 4);
     row->addWidget(progress, 1);
     row->addWidget(divider(6, strip));
     row->addWidget(fingerprint);
@@ -106,7 +141,7 @@ StatusStrip buildStatusStrip(QWidget *parent)
     setStatusLabel(link, deviceStateText(DeviceState::Connected) + u' ');
     setStatusLabel(activity, transactionText(texts::kIdle), kLime);
     setStatusLabel(result, QStringLiteral("----"), kLime);
-    return StatusStrip{strip, link, activity, result, progress, fingerprint};
+    return StatusStrip{strip, link, activity, result, progress, fingerprint, message};
 }
 
 } // namespace vexlor

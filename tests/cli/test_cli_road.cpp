@@ -295,6 +295,33 @@ private slots:
         QCOMPARE(runCli({QStringLiteral("fingerprint"), file}).out.trimmed(), mark.toLatin1());
     }
 
+    // sheet -o replaces an earlier sheet, never another configuration or
+    // anything else that is no PDF, named directly or through a link.
+    void sheetReplacesOnlyPdfs()
+    {
+        QTemporaryDir dir;
+        const QString file = writeFile(dir, "a.vxc", "1\r\n14.0\r\n");
+        const QByteArray other("1\r\n20.0\r\n43\r\n600\r\n");
+        const QString b = writeFile(dir, "b.vxc", other);
+        const QString link = dir.filePath(QStringLiteral("b-sheet.pdf"));
+        QVERIFY(QFile::link(b, link));
+        for (const QString &target : {b, link}) {
+            const CliRun run = runCli({"sheet", file, "-o", target});
+            QCOMPARE(run.exitCode, 2);
+            QVERIFY2(run.err.contains(target.toUtf8() + " is not a PDF file"), run.err.constData());
+            QVERIFY(run.out.isEmpty());
+        }
+        QFile written(b);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), other);
+        QVERIFY(QFileInfo(link).isSymLink());
+        const QString earlier = writeFile(dir, "a.pdf", "%PDF-1.4\n%an earlier sheet\n");
+        QCOMPARE(runCli({"sheet", file, "-o", earlier}).exitCode, 0);
+        QFile sheet(earlier);
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        QVERIFY(!sheet.readAll().contains("an earlier sheet"));
+    }
+
     // Every word of the sheet shows on the page, in every language, with the
     // longest choices the window offers, with every rule broken at once, and
     // with a note below three findings.
@@ -302,29 +329,44 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("fileName");
+        const QString name = QStringLiteral("long.vxc");
         for (const char *language : {"en_GB", "de_DE", "fr_FR", "nl_NL", "es_ES", "it_IT", "pl_PL"}) {
             // "Together with pedal sensor", 60° Sensors, Without clutch.
-            QTest::addRow("%s, long choices", language) << language << QByteArray("19\r\n1\r\n40\r\n1\r\n41\r\n1\r\n");
+            QTest::addRow("%s, long choices", language)
+                << language << QByteArray("19\r\n1\r\n40\r\n1\r\n41\r\n1\r\n") << name;
             QTest::addRow("%s, four findings", language)
-                << language << QByteArray("5\r\n99.9\r\n43\r\n2000\r\n7\r\n1500\r\n");
+                << language << QByteArray("5\r\n99.9\r\n43\r\n2000\r\n7\r\n1500\r\n") << name;
             // Three findings and a note on a perimeter 7 % long: the most lines a check has.
             QTest::addRow("%s, findings and a note", language)
-                << language << QByteArray("5\r\n99.9\r\n43\r\n2000\r\n7\r\n2500\r\n");
+                << language << QByteArray("5\r\n99.9\r\n43\r\n2000\r\n7\r\n2500\r\n") << name;
         }
+        // A document name longer than the header has room for is shortened
+        // in its middle, clear of the fingerprint's box.
+        QTest::addRow("long document name")
+            << "en_GB" << QByteArray("1\r\n14.0\r\n")
+            << QStringLiteral("Customer-Mueller-cargo-bike-with-the-long-tail-and-the-child-seat-spring-service-2026.vxc");
     }
     void sheetShowsEveryWord()
     {
         QFETCH(QString, language);
         QFETCH(QByteArray, settings);
+        QFETCH(QString, fileName);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
             QSKIP("pdftoppm (poppler-utils) not found");
         QTemporaryDir dir;
-        const QString file = writeFile(dir, "long.vxc", settings);
+        const QString file = writeFile(dir, fileName.toUtf8().constData(), settings);
         const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
         const CliRun run = runCliInLocale({"LANG=" + language + ".UTF-8", "XDG_RUNTIME_DIR=" + dir.path()},
                                           {"sheet", file, "-o", pdf, "--class", "eu-epac", "--tire", "29x2.3"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(invisibleWords(pdf, dir.path()).join(u' '), QString());
+        if (fileName.size() > 40) {
+            const QString text = pdfText(pdf);
+            QVERIFY2(text.contains(QStringLiteral("Document: ") + fileName.left(16)), qPrintable(text));
+            QVERIFY2(text.contains(QStringLiteral("2026.vxc")), qPrintable(text));
+            QVERIFY(!text.contains(fileName));
+        }
     }
 };
 

@@ -133,11 +133,14 @@ class RecordingShell final : public vexlor::ShellOpener {
 public:
     QList<QUrl> opened;
     QList<ShownItem> *log = nullptr;
-    void open(const QUrl &target) override
+    bool starts = true; // whether a program could be started for the target
+    void open(const QUrl &target, Reported reported = {}) override
     {
         opened.append(target);
         if (log)
             log->append({QStringLiteral("open"), QString(), target.toString()});
+        if (reported)
+            reported(starts);
     }
 };
 

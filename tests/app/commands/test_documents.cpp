@@ -5,6 +5,7 @@
 #include "document_fixture.h"
 
 #include "commands/document_commands.h"
+#include "commands/shell_opener.h"
 #include "pages/parameter_binding.h"
 #include "pages/radio_group.h"
 
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMimeData>
 #include <QLineEdit>
 #include <QMenu>
@@ -536,6 +538,95 @@ private slots:
             // The class keeps to 750 W: that line must not be there.
             QVERIFY2(found != QByteArray(expected).startsWith("Rated power:"), expected);
         }
+    }
+
+    // Guards the sheet's file and first line: the open configuration is
+    // never replaced (the dialog is offered again), the document is named
+    // only while the window holds its values, and the status strip says where
+    // the sheet went, also when no viewer could show it.
+    void settingsSheetKeepsConfigurationsAndNamesOnlyItsValues()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) not found");
+        DocumentFixture f;
+        const QByteArray configuration("1\r\n14.0\r\n43\r\n600\r\n");
+        const QString a = f.file(QStringLiteral("a.vxc"), configuration);
+        auto t = f.window({a});
+        const QString sheet = f.path(QStringLiteral("a.pdf"));
+        const auto page = [&sheet] {
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), sheet, QStringLiteral("-")});
+            return text.waitForFinished(30000) ? QString::fromUtf8(text.readAllStandardOutput()).simplified()
+                                               : QString();
+        };
+        t->dialogs.sheetAnswers = {a, sheet};
+        t->window->actions().exportSettingsSheet->trigger();
+        QCOMPARE(t->dialogs.asked, (QStringList{"sheet", "sheet"}));
+        QCOMPARE(t->boxes.shown.size(), 1);
+        QCOMPARE(t->boxes.shown[0].kind, QStringLiteral("error"));
+        QCOMPARE(t->boxes.shown[0].caption, QStringLiteral("Export Settings Sheet"));
+        QVERIFY2(t->boxes.shown[0].text.startsWith(a + QStringLiteral(" is not a PDF file")),
+                 qPrintable(t->boxes.shown[0].text));
+        QCOMPARE(fileBytes(a), configuration);
+        QCOMPARE(t->shell.opened, QList<QUrl>{QUrl::fromLocalFile(sheet)});
+        QVERIFY(page().contains(QStringLiteral("Document: a.vxc")));
+        auto *status = t->control<QLabel>("StatusMessage");
+        QVERIFY(status);
+        QCOMPARE(status->text(), QStringLiteral("Settings sheet saved to %1").arg(sheet));
+        QVERIFY(!status->isHidden());
+
+        // Edited: the values are the window's, and the sheet says so. The
+        // earlier sheet is replaced; no viewer starts.
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("20.0"));
+        t->shell.starts = false;
+        t->dialogs.sheetAnswers = {sheet};
+        t->window->actions().exportSettingsSheet->trigger();
+        QCOMPARE(t->boxes.shown.size(), 1);
+        QString text = page();
+        QVERIFY2(text.contains(QStringLiteral("Values: the window's, not saved to a file")), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("a.vxc")));
+        QVERIFY(text.contains(QStringLiteral("Max battery current 20.0 A")));
+        QCOMPARE(status->text(),
+                 QStringLiteral("No PDF viewer could be started; settings sheet saved to %1").arg(sheet));
+
+        // The document's own values again: named again.
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("14.0"));
+        t->dialogs.sheetAnswers = {sheet};
+        t->window->actions().exportSettingsSheet->trigger();
+        QVERIFY(page().contains(QStringLiteral("Document: a.vxc")));
+    }
+
+    // Guards the desktop's opener: it says whether xdg-open found a program
+    // for the target ("no method available" is its exit code 3).
+    void desktopOpenerReportsWhetherAProgramStarted_data()
+    {
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("a viewer") << 0 << true;
+        QTest::newRow("no method available") << 3 << false;
+        QTest::newRow("the program failed") << 4 << false;
+    }
+    void desktopOpenerReportsWhetherAProgramStarted()
+    {
+        QFETCH(int, exitCode);
+        QFETCH(bool, opened);
+        QTemporaryDir bin;
+        const QString asked = bin.filePath(QStringLiteral("asked"));
+        const QString script = bin.filePath(QStringLiteral("xdg-open"));
+        writeFileBytes(script, QStringLiteral("#!/bin/sh\necho \"$1\" > '%1'\nexit %2\n")
+                                   .arg(asked)
+                                   .arg(exitCode)
+                                   .toUtf8());
+        QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+        const auto restore = qScopeGuard([&path] { qputenv("PATH", path); });
+        auto result = std::make_shared<std::optional<bool>>();
+        DesktopShellOpener().open(QUrl::fromLocalFile(QStringLiteral("/tmp/a b.pdf")),
+                                  [result](bool started) { *result = started; });
+        QTRY_VERIFY_WITH_TIMEOUT(result->has_value(), 60000);
+        QCOMPARE(**result, opened);
+        QCOMPARE(fileBytes(asked), QByteArray("file:///tmp/a%20b.pdf\n"));
     }
 
     void malformedFileChangesNothing_data()
