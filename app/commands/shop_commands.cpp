@@ -13,8 +13,8 @@
 #include "dialogs/shop_texts.h"
 #include "window/status_strip.h"
 
-#include "config/data_files.h"
-#include "config/vxc_reader.h"
+#include "files/data_files.h"
+#include "files/vxc_reader.h"
 #include "params/parameter_codec.h"
 
 #include "sheet_pdf.h"
