@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "controller_run.h"
 
+#include "config/vxc_writer.h"
 #include "link/link_texts.h"
 #include "link/port_discovery.h"
 #include "params/parameter_codec.h"
@@ -91,6 +92,12 @@ int runRead(CliContext &context, const QStringList &args)
     // "read --force" is a mistyped option, not a file to be named "--force".
     if (args.size() > 1 || args.value(0).startsWith(u'-'))
         return context.usage("read [FILE]");
+    // Refused before the controller is asked: a pipe or a device named as
+    // the file would be replaced by the configuration.
+    const QString target = args.value(0);
+    const QString targetError = target == u"-" ? QString() : configurationTargetError(target);
+    if (!targetError.isEmpty())
+        return context.fail(kExitBadInput, targetError);
     // The read frames carry the values a write would send.
     auto initial = context.encodedInitialState();
     if (!initial)
