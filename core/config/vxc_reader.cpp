@@ -48,9 +48,11 @@ std::optional<QString> configurationText(const QByteArray &bytes)
 {
     const bool littleEndian = bytes.startsWith(kUtf16LeByteOrderMark);
     if (littleEndian || bytes.startsWith(kUtf16BeByteOrderMark)) {
-        QStringDecoder decode(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        // Stateless: a half character at the end is an error, not a wait for more.
+        QStringDecoder decode(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                              QStringConverter::Flag::Stateless);
         QString text = decode(bytes.sliced(2));
-        if (decode.hasError())
+        if (decode.hasError() || bytes.size() % 2 != 0)
             return std::nullopt;
         return text;
     }

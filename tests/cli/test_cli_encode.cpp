@@ -181,7 +181,7 @@ private slots:
         const QByteArray plain("1\r\n15.0\r\n20\r\n5\r\n");
         QByteArray marked("\xFF\xFE");
         for (const char c : plain)
-            marked += QByteArray{c, '\0'};
+            marked.append(c).append('\0');
         const CliRun run = runCli({QStringLiteral("encode"), writeFile(dir, "unicode.vxc", marked)});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, runCli({QStringLiteral("encode"), writeFile(dir, "plain.vxc", plain)}).out);

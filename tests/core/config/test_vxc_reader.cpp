@@ -33,7 +33,7 @@ QByteArray utf16(const QString &text, bool littleEndian)
     for (const QChar c : text) {
         const char low = char(c.unicode() & 0xFF);
         const char high = char(c.unicode() >> 8);
-        bytes += littleEndian ? QByteArray{low, high} : QByteArray{high, low};
+        bytes.append(littleEndian ? low : high).append(littleEndian ? high : low);
     }
     return bytes;
 }
