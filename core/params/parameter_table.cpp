@@ -35,9 +35,10 @@ constexpr ParameterDescriptor decimal(int index, const char *name, const char *c
     return d;
 }
 
+// `limitUnit`: where `unit` says more than the measure, the measure alone.
 constexpr ParameterDescriptor whole(int index, const char *name, const char *control,
                                     const char *caption, const char *unit,
-                                    const char *defaultText, int divisor = 1)
+                                    const char *defaultText, int divisor = 1, const char *limitUnit = "")
 {
     ParameterDescriptor d;
     d.index = index;
@@ -47,6 +48,7 @@ constexpr ParameterDescriptor whole(int index, const char *name, const char *con
     d.caption = caption;
     d.unit = unit;
     d.factor = divisor;
+    d.limitUnit = limitUnit;
     d.readFormat = "0";
     d.defaultText = defaultText;
     return d;
@@ -134,13 +136,6 @@ constexpr ParameterDescriptor bounded(ParameterDescriptor d, FieldBound first, F
     return d;
 }
 
-// A row whose unit says more than its measure: the measure for limit texts.
-constexpr ParameterDescriptor limitsIn(ParameterDescriptor d, const char *limitUnit)
-{
-    d.limitUnit = limitUnit;
-    return d;
-}
-
 // The full throttle voltage: after its bound, not below the start voltage.
 constexpr ParameterDescriptor notBelowStartVoltage(ParameterDescriptor d)
 {
@@ -213,14 +208,14 @@ constexpr std::array<ParameterDescriptor, kProtocolItemCount> kTable = {
           QT_TRANSLATE_NOOP("Parameters", "Start after "),
           //: "Start after [2] magnets passed"
           QT_TRANSLATE_NOOP("Parameters", "magnets passed"), "2"),
-    limitsIn(bounded(whole(12, "PedalStopDelay", "LabeledEdit3",
-                           //: "Stop after [500] ms stop pedaling": assist stops this long after pedalling stops
-                           QT_TRANSLATE_NOOP("Parameters", "Stop after "),
-                           //: "Stop after [500] ms stop pedaling"
-                           QT_TRANSLATE_NOOP("Parameters", "ms stop pedaling"), "500", 5),
-                     below(200, "200")),
-             //: unit: millisecond, in a limit: "200 ms or more"
-             QT_TRANSLATE_NOOP("Parameters", "ms")),
+    bounded(whole(12, "PedalStopDelay", "LabeledEdit3",
+                  //: "Stop after [500] ms stop pedaling": assist stops this long after pedalling stops
+                  QT_TRANSLATE_NOOP("Parameters", "Stop after "),
+                  //: "Stop after [500] ms stop pedaling"
+                  QT_TRANSLATE_NOOP("Parameters", "ms stop pedaling"), "500", 5,
+                  //: unit: millisecond, in a limit: "200 ms or more"
+                  QT_TRANSLATE_NOOP("Parameters", "ms")),
+            below(200, "200")),
     slider(13, "PasRatio", "TrackBar1",
            //: pedal assist sensor (PAS) ratio, a track bar from 1 to 9
            QT_TRANSLATE_NOOP("Parameters", "PAS ratio: "), 1, 9, 180, 0, 5),
