@@ -31,10 +31,15 @@ int CliContext::fail(int code, const QString &message)
     return code;
 }
 
-int CliContext::usage(const char *synopsis)
+QString usageText(const char *synopsis)
 {
     //: %1 the command's synopsis such as "encode FILE"; keep vexlor-cli as it is
-    return fail(kExitBadInput, CliText::tr("Usage: vexlor-cli %1").arg(QLatin1String(synopsis)));
+    return CliText::tr("Usage: vexlor-cli %1").arg(QLatin1String(synopsis));
+}
+
+int CliContext::usage(const char *synopsis)
+{
+    return fail(kExitBadInput, usageText(synopsis));
 }
 
 std::optional<ParameterSnapshot> CliContext::initialState()

@@ -30,6 +30,9 @@ enum ExitCode {
     kExitBreaksClass = 3, // check only: the file breaks the road class
 };
 
+// "Usage: vexlor-cli <synopsis>".
+[[nodiscard]] QString usageText(const char *synopsis);
+
 // The controller side as main builds it: the system's port list, the
 // session on the real serial port and the system the doctor reads. All
 // outlive every command.

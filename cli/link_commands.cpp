@@ -7,6 +7,7 @@
 
 #include "cables/link_texts.h"
 #include "cables/port_discovery.h"
+#include "files/vxc_writer.h"
 #include "params/parameter_codec.h"
 #include "protocol/connection_check_texts.h"
 #include "protocol/transaction_texts.h"
@@ -91,6 +92,12 @@ int runRead(CliContext &context, const QStringList &args)
     // "read --force" is a mistyped option, not a file to be named "--force".
     if (args.size() > 1 || args.value(0).startsWith(u'-'))
         return context.usage("read [FILE]");
+    // Refused before the controller is asked: a pipe or a device named as
+    // the file would be replaced by the configuration.
+    const QString target = args.value(0);
+    const QString targetError = target == u"-" ? QString() : configurationTargetError(target);
+    if (!targetError.isEmpty())
+        return context.fail(kExitBadInput, targetError);
     // The read frames carry the values a write would send.
     auto initial = context.encodedInitialState();
     if (!initial)

@@ -138,6 +138,30 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+// The command `word` names; nullptr, and the message on stderr, for none.
+const Command *knownCommand(const QString &word)
+{
+    const Command *command = findCommand(word);
+    if (!command) {
+        //: %1 the word given as a command; keep "vexlor-cli --help" as it is
+        print(stderr, CliText::tr("Unknown command '%1'. Run vexlor-cli --help for the list.")
+                              .arg(inputForMessage(word))
+                          + u'\n');
+    }
+    return command;
+}
+
+// "vexlor-cli read --help" asks for that command's usage, not for a read:
+// printed on stdout, with the line --help lists it with.
+bool printedCommandHelp(const Command &command, const QStringList &args)
+{
+    if (!args.contains(u"--help") && !args.contains(u"-h"))
+        return false;
+    print(stdout, usageText(command.synopsis) + QStringLiteral("\n  ") + CliText::tr(command.summary)
+                      + u'\n');
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -193,15 +217,12 @@ int main(int argc, char *argv[])
         print(stderr, parser.helpText() + commandList());
         return kExitBadInput;
     }
-    const Command *command = findCommand(positional.first());
-    if (!command) {
-        //: %1 the word given as a command; keep "vexlor-cli --help" as it is
-        print(stderr, CliText::tr("Unknown command '%1'. Run vexlor-cli --help for the list.")
-                              .arg(inputForMessage(positional.first()))
-                          + u'\n');
+    const Command *command = knownCommand(positional.first());
+    if (!command)
         return kExitBadInput;
-    }
     QStringList args = positional.mid(1);
+    if (printedCommandHelp(*command, args))
+        return kExitDone;
     const QString port = portOf(*command, args, parser.value(portOption));
     return runCommand(*command, args, port, !parser.isSet(noSpeedLimitOption), translators.language());
 }

@@ -679,6 +679,16 @@ Does the motor have 3 hall sensors?</source>
         <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
         <translation>El archivo %1 no contiene ningún ajuste.</translation>
     </message>
+    <message>
+        <source>The file is marked as UTF-16 text, but it is damaged: it cannot be read as text.</source>
+        <extracomment>the file starts with the mark of UTF-16 text (Notepad&apos;s &quot;Unicode&quot;) but is damaged</extracomment>
+        <translation>El archivo está marcado como texto UTF-16, pero está dañado: no se puede leer como texto.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is not a regular file.</source>
+        <extracomment>%1 the path of a named pipe, a device or the like</extracomment>
+        <translation>No se puede crear el archivo %1: no es un archivo normal.</translation>
+    </message>
 </context>
 <context>
     <name>Limits</name>
@@ -698,7 +708,7 @@ Does the motor have 3 hall sensors?</source>
     </message>
     <message>
         <source>at least %1</source>
-        <extracomment>an allowed range: %1 the least value with its unit, &quot;200 ms&quot;</extracomment>
+        <extracomment>an allowed range as a screen reader says it after the field&apos;s unit: %1 the least value, &quot;200&quot;</extracomment>
         <translation>como mínimo %1</translation>
     </message>
     <message>
@@ -710,6 +720,16 @@ Does the motor have 3 hall sensors?</source>
         <source>the start voltage</source>
         <extracomment>the least value of the throttle&apos;s full voltage, in place of a number in &quot;%1 to %2&quot;: &quot;the start voltage to 4.2&quot;</extracomment>
         <translation>la tensión mínima</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <extracomment>an allowed range: %1 the least value with its unit, &quot;200 ms&quot;</extracomment>
+        <translation>%1 o más</translation>
+    </message>
+    <message>
+        <source>from the start voltage, %1, to %2</source>
+        <extracomment>the allowed range of the throttle&apos;s full voltage: %1 the start voltage set, %2 the largest value, both with their unit: &quot;from the start voltage, 1.2 V, to 4.2 V&quot;</extracomment>
+        <translation>de la tensión mínima, %1, a %2</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1388,11 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>Max phase current:</source>
         <translation>Corriente máx. de fase:</translation>
     </message>
+    <message>
+        <source>ms</source>
+        <extracomment>unit: millisecond, in a limit: &quot;200 ms or more&quot;</extracomment>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>RoadCheck</name>
@@ -1936,6 +1961,13 @@ Huella de los ajustes del controlador: %2</translation>
     <message>
         <source>Taken after an interrupted write</source>
         <translation>Hecha tras una escritura interrumpida</translation>
+    </message>
+    <message>
+        <source>%1
+The controller&apos;s settings could not be read for a backup, so nothing was written and no backup was kept.</source>
+        <extracomment>%1 the read&apos;s own message, such as &quot;Communication with controller interrupted!&quot;</extracomment>
+        <translation>%1
+No se han podido leer los ajustes del controlador para la copia de seguridad, así que no se ha escrito nada ni se ha guardado ninguna copia.</translation>
     </message>
 </context>
 <context>

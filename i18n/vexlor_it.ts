@@ -679,6 +679,16 @@ Il motore ha 3 sensori Hall?</translation>
         <extracomment>%1 the file&apos;s path; the file is empty, holds only blank lines or only numbers of no setting</extracomment>
         <translation>Il file %1 non contiene alcuna impostazione.</translation>
     </message>
+    <message>
+        <source>The file is marked as UTF-16 text, but it is damaged: it cannot be read as text.</source>
+        <extracomment>the file starts with the mark of UTF-16 text (Notepad&apos;s &quot;Unicode&quot;) but is damaged</extracomment>
+        <translation>Il file è contrassegnato come testo UTF-16, ma è danneggiato: non può essere letto come testo.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is not a regular file.</source>
+        <extracomment>%1 the path of a named pipe, a device or the like</extracomment>
+        <translation>Impossibile creare il file %1: non è un file normale.</translation>
+    </message>
 </context>
 <context>
     <name>Limits</name>
@@ -698,7 +708,7 @@ Il motore ha 3 sensori Hall?</translation>
     </message>
     <message>
         <source>at least %1</source>
-        <extracomment>an allowed range: %1 the least value with its unit, &quot;200 ms&quot;</extracomment>
+        <extracomment>an allowed range as a screen reader says it after the field&apos;s unit: %1 the least value, &quot;200&quot;</extracomment>
         <translation>almeno %1</translation>
     </message>
     <message>
@@ -710,6 +720,16 @@ Il motore ha 3 sensori Hall?</translation>
         <source>the start voltage</source>
         <extracomment>the least value of the throttle&apos;s full voltage, in place of a number in &quot;%1 to %2&quot;: &quot;the start voltage to 4.2&quot;</extracomment>
         <translation>tensione di inizio</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <extracomment>an allowed range: %1 the least value with its unit, &quot;200 ms&quot;</extracomment>
+        <translation>%1 o più</translation>
+    </message>
+    <message>
+        <source>from the start voltage, %1, to %2</source>
+        <extracomment>the allowed range of the throttle&apos;s full voltage: %1 the start voltage set, %2 the largest value, both with their unit: &quot;from the start voltage, 1.2 V, to 4.2 V&quot;</extracomment>
+        <translation>dalla tensione di inizio, %1, a %2</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1388,11 @@ poi uscire dalla sessione e rientrare.</translation>
         <source>Max phase current:</source>
         <translation>Corrente max di fase:</translation>
     </message>
+    <message>
+        <source>ms</source>
+        <extracomment>unit: millisecond, in a limit: &quot;200 ms or more&quot;</extracomment>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>RoadCheck</name>
@@ -1936,6 +1961,13 @@ Impronta delle impostazioni della centralina: %2</translation>
     <message>
         <source>Taken after an interrupted write</source>
         <translation>Eseguito dopo una scrittura interrotta</translation>
+    </message>
+    <message>
+        <source>%1
+The controller&apos;s settings could not be read for a backup, so nothing was written and no backup was kept.</source>
+        <extracomment>%1 the read&apos;s own message, such as &quot;Communication with controller interrupted!&quot;</extracomment>
+        <translation>%1
+Non è stato possibile leggere le impostazioni della centralina per il backup, quindi non è stato scritto nulla e non è stato conservato alcun backup.</translation>
     </message>
 </context>
 <context>

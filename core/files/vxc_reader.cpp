@@ -6,8 +6,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <algorithm>
+#include <optional>
 
 namespace vexlor {
 namespace {
@@ -33,8 +35,49 @@ QString withLocaleSeparator(QString value, NumberFormat format)
     return value;
 }
 
-// Some editors on other systems start a text file with this mark.
+// Some editors on other systems start a text file with one of these marks:
+// UTF-8's, or UTF-16's in either byte order (Notepad's "Unicode").
 constexpr char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr char kUtf16LeByteOrderMark[] = "\xFF\xFE";
+constexpr char kUtf16BeByteOrderMark[] = "\xFE\xFF";
+
+// The file's text: its bytes as Latin-1 after a UTF-8 mark or none (every
+// byte one character, written back unchanged), decoded after a UTF-16 mark.
+// Nullopt for UTF-16 that ends inside a character or breaks a pair.
+std::optional<QString> configurationText(const QByteArray &bytes)
+{
+    const bool littleEndian = bytes.startsWith(kUtf16LeByteOrderMark);
+    if (littleEndian || bytes.startsWith(kUtf16BeByteOrderMark)) {
+        // Stateless: a half character at the end is an error, not a wait for more.
+        QStringDecoder decode(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                              QStringConverter::Flag::Stateless);
+        QString text = decode(bytes.sliced(2));
+        if (decode.hasError() || bytes.size() % 2 != 0)
+            return std::nullopt;
+        return text;
+    }
+    return QString::fromLatin1(bytes.startsWith(kUtf8ByteOrderMark) ? bytes.sliced(3) : bytes);
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines.append(text.sliced(start, i - start));
+            i += (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size())
+        lines.append(text.sliced(start));
+    return lines;
+}
 
 bool isBlank(const QString &line)
 {
@@ -96,29 +139,17 @@ QStringList splitConfigurationLines(const QByteArray &bytes)
 {
     // Latin-1 on purpose: every byte is one character and goes back to the same
     // byte when written, whatever 8-bit code page the file was made in.
-    const QString text = QString::fromLatin1(bytes);
-    QStringList lines;
-    qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines.append(text.sliced(start, i - start));
-            i += (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ? 2 : 1;
-            start = i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < text.size())
-        lines.append(text.sliced(start));
-    return lines;
+    return splitLines(QString::fromLatin1(bytes));
 }
 
 ConfigurationRead parseConfiguration(const QByteArray &bytes, NumberFormat format)
 {
-    const QByteArray unmarked = bytes.startsWith(kUtf8ByteOrderMark) ? bytes.sliced(3) : bytes;
-    const QStringList lines = splitConfigurationLines(unmarked);
+    const std::optional<QString> text = configurationText(bytes);
+    if (!text)
+        //: the file starts with the mark of UTF-16 text (Notepad's "Unicode") but is damaged
+        return failed(QCoreApplication::translate(
+            "Files", "The file is marked as UTF-16 text, but it is damaged: it cannot be read as text."));
+    const QStringList lines = splitLines(*text);
     ConfigurationRead read;
     for (qsizetype i = 0; i < lines.size(); i += 2) {
         // Blank lines where a key would come, up to the end: an editor's

@@ -66,7 +66,9 @@ using OldVersionQuestion = std::function<bool()>;
 
 // The same check over bytes already in memory (for the fuzzer and the tests),
 // without the refusal of a file that sets nothing. A UTF-8 byte-order mark
-// before the first line and blank lines after the last pair are ignored.
+// before the first line and blank lines after the last pair are ignored; a
+// UTF-16 one (either byte order) tells that the text is UTF-16, a damaged
+// such file is refused.
 [[nodiscard]] ConfigurationRead parseConfiguration(const QByteArray &bytes, NumberFormat format);
 
 // The value an entry puts into its control, asking the old-version question if

@@ -2,8 +2,10 @@
 
 #include "whole_file.h"
 
+#include "params/message_input.h"
 #include "params/parameter_table.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace vexlor {
@@ -37,8 +39,22 @@ QByteArray configurationFileBytes(const ParameterSnapshot &snapshot)
     return bytes;
 }
 
+QString configurationTargetError(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return {};
+    if (info.isDir()) // what writing the file would say
+        return cannotCreateFileMessage(path);
+    //: %1 the path of a named pipe, a device or the like
+    return QCoreApplication::translate("Files", "Cannot create file %1: it is not a regular file.")
+        .arg(inputForMessage(path));
+}
+
 FileWriteResult writeConfigurationFile(const QString &path, const ParameterSnapshot &snapshot)
 {
+    if (QString error = configurationTargetError(path); !error.isEmpty())
+        return {error};
     const QString cannotCreate = cannotCreateFileMessage(path);
     // A document goes into a folder that is there; it never makes one.
     if (!QFileInfo(QFileInfo(path).absolutePath()).isDir()

@@ -25,9 +25,16 @@ struct FileWriteResult {
 // decimal numbers (-1 for a radio group with nothing selected).
 [[nodiscard]] QByteArray configurationFileBytes(const ParameterSnapshot &snapshot);
 
+// Why a configuration file cannot go to `path`, known before anything is
+// written: the path names a folder ("Cannot create file %s"), or a named
+// pipe, a device or the like, which a save would replace ("... it is not a
+// regular file."). Empty when it names a regular file (or a link to one) or
+// nothing yet.
+[[nodiscard]] QString configurationTargetError(const QString &path);
+
 // Writes the file atomically: the old content stays whole until the new one is
 // complete, so an interrupted save or a full disk never leaves a truncated or
-// empty file. Error: "Cannot create file %s".
+// empty file. Errors: configurationTargetError()'s, "Cannot create file %s".
 [[nodiscard]] FileWriteResult writeConfigurationFile(const QString &path, const ParameterSnapshot &snapshot);
 
 } // namespace vexlor

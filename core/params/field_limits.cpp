@@ -16,16 +16,20 @@ QString boundNumber(const FieldBound &bound, NumberFormat format)
     return QString::fromLatin1(bound.replacement).replace(u'.', format.separator());
 }
 
-// The same with its unit.
+// The same with the unit limit texts write it in: "200 ms", not "200 ms stop pedaling".
 QString boundText(const ParameterDescriptor &d, const FieldBound &bound, NumberFormat format)
 {
-    return valueWithUnit(d, boundNumber(bound, format));
+    const QString number = boundNumber(bound, format);
+    if (*d.limitUnit)
+        return number + u' ' + parameterText(d.limitUnit);
+    return valueWithUnit(d, number);
 }
 
 // The allowed range, and whether `value` lies in it.
 struct Limits {
     QString least; // with unit; empty for none
     QString largest;
+    bool leastIsStartVoltage = false; // the full voltage's: the start voltage set
     bool breached = false;
 };
 
@@ -44,7 +48,8 @@ Limits limitsOf(const ParameterDescriptor &d, double value, const ParameterSnaps
         const QString &startText = snapshot[kThrottleStartVoltageIndex].text;
         if (const std::optional<double> start = textToReal(startText, format)) {
             limits.least = valueWithUnit(d, inputForMessage(startText));
-            limits.breached = limits.breached || value < *start;
+            limits.leastIsStartVoltage = true;
+            limits.breached = limits.breached || value < *start; // equal is allowed
         }
     }
     return limits;
@@ -55,8 +60,52 @@ QString allowedText(const Limits &limits)
     if (limits.least.isEmpty())
         return limitText(texts::kAtMost).arg(limits.largest);
     if (limits.largest.isEmpty())
-        return limitText(texts::kAtLeast).arg(limits.least);
+        return limitText(texts::kOrMore).arg(limits.least);
+    if (limits.leastIsStartVoltage)
+        return limitText(texts::kFromStartVoltageTo).arg(limits.least, limits.largest);
     return limitText(texts::kFromTo).arg(limits.least, limits.largest);
+}
+
+// The positions of a control that steps instead of taking text: the level
+// count's up-down, a track bar, a radio group's items. None for the others.
+struct Steps {
+    int least = 0;
+    int largest = 0;
+};
+
+std::optional<Steps> stepsOf(const ParameterDescriptor &d)
+{
+    switch (d.kind) {
+    case ParameterKind::LevelCount:
+    case ParameterKind::Slider:
+        return Steps{d.minimum, d.maximum};
+    case ParameterKind::Choice:
+        return Steps{0, d.optionCount - 1};
+    default:
+        return std::nullopt;
+    }
+}
+
+QString stepsText(const Steps &steps)
+{
+    return limitText(texts::kFromTo).arg(QString::number(steps.least), QString::number(steps.largest));
+}
+
+// A stepping control's value beyond its positions. The level count's field
+// holds whatever a file or a read put there (its up-down only clamps its own
+// position); a radio group with nothing selected (-1) is refused by encoding.
+std::optional<LimitBreach> stepBreach(const ParameterDescriptor &d, const Steps &steps,
+                                      const ControlValue &control, NumberFormat format)
+{
+    const bool isText = d.hasTextControl();
+    if (d.kind == ParameterKind::Choice && control.number < 0)
+        return std::nullopt;
+    const QString text = isText ? control.text : QString::number(control.number);
+    const std::optional<double> value =
+        isText ? textToReal(text, format) : std::optional<double>(control.number);
+    if (!value || (*value >= steps.least && *value <= steps.largest))
+        return std::nullopt;
+    return LimitBreach{&d, text, stepsText(steps)};
 }
 
 } // namespace
@@ -78,6 +127,11 @@ QList<LimitBreach> valuesBeyondFieldLimits(const ParameterSnapshot &snapshot, Nu
 {
     QList<LimitBreach> breaches;
     for (const ParameterDescriptor *d : storedParameters()) {
+        if (const std::optional<Steps> steps = stepsOf(*d)) {
+            if (auto breach = stepBreach(*d, *steps, snapshot[d->index], format))
+                breaches.append(*breach);
+            continue;
+        }
         if (!d->hasRangeRule())
             continue;
         const QString &text = snapshot[d->index].text;
@@ -93,8 +147,8 @@ QList<LimitBreach> valuesBeyondFieldLimits(const ParameterSnapshot &snapshot, Nu
 
 QString fieldRangeText(const ParameterDescriptor &d, NumberFormat format)
 {
-    if (d.kind == ParameterKind::LevelCount || d.kind == ParameterKind::Slider)
-        return limitText(texts::kFromTo).arg(QString::number(d.minimum), QString::number(d.maximum));
+    if (const std::optional<Steps> steps = stepsOf(d))
+        return stepsText(*steps);
     Limits limits;
     for (const FieldBound &bound : d.bounds) {
         if (bound.side != FieldBound::Side::None)
@@ -105,6 +159,10 @@ QString fieldRangeText(const ParameterDescriptor &d, NumberFormat format)
         limits.least = limitText(texts::kTheStartVoltage);
     if (limits.least.isEmpty() && limits.largest.isEmpty())
         return {};
+    // Said after the unit ("milliseconds stop pedaling, at least 200"), where
+    // "200 or more" would leave the number without its unit.
+    if (limits.largest.isEmpty())
+        return limitText(texts::kAtLeast).arg(limits.least);
     return allowedText(limits);
 }
 

@@ -15,13 +15,15 @@ namespace vexlor {
 struct LimitBreach {
     const ParameterDescriptor *descriptor = nullptr;
     QString text;    // the value as the snapshot holds it
-    QString allowed; // "at most 30.0 A", "0.9 V to 3.0 V"
+    QString allowed; // "at most 30.0 A", "200 ms or more", "0.9 V to 3.0 V", "1 to 9"
 };
 
-// The values of `snapshot` beyond the bounds the window's range rules hold
-// their fields to (the parameter table's), and a full throttle voltage below
-// the start voltage, in index order. The rules only bound what is typed: a
-// file or a read can put anything into a field. Texts that are no number are
+// The values of `snapshot` its window field would refuse, in index order:
+// beyond the bounds the window's range rules hold their fields to, a full
+// throttle voltage below the start voltage, and for the controls that step (the
+// level count's up-down, track bars, radio groups) a value beyond their
+// positions, all from the parameter table. The rules only bound what is typed:
+// a file or a read can put anything into a field. Texts that are no number are
 // not listed; encoding refuses them.
 [[nodiscard]] QList<LimitBreach> valuesBeyondFieldLimits(const ParameterSnapshot &snapshot,
                                                          NumberFormat format);
@@ -31,7 +33,8 @@ struct LimitBreach {
 // steps of the level count and of a slider ("1 to 9"); empty for none.
 [[nodiscard]] QString fieldRangeText(const ParameterDescriptor &d, NumberFormat format);
 
-// One line each: "Max battery current: 100.0 A (allowed: at most 30.0 A)".
+// One line each: "Max battery current: 100.0 A (allowed: at most 30.0 A)",
+// "Full: 0.4 V (allowed: from the start voltage, 0.5 V, to 4.2 V)".
 [[nodiscard]] QString limitBreachLines(const QList<LimitBreach> &breaches);
 
 } // namespace vexlor

@@ -14,13 +14,19 @@ inline constexpr const char *kOutsideLimits =
 inline constexpr const char *kOutsideLimitsLine = QT_TRANSLATE_NOOP("Limits", "%1: %2 (allowed: %3)");
 //: an allowed range: %1 the largest value with its unit, "30.0 A"
 inline constexpr const char *kAtMost = QT_TRANSLATE_NOOP("Limits", "at most %1");
-//: an allowed range: %1 the least value with its unit, "200 ms"
+//: an allowed range as a screen reader says it after the field's unit: %1 the least value, "200"
 inline constexpr const char *kAtLeast = QT_TRANSLATE_NOOP("Limits", "at least %1");
+//: an allowed range: %1 the least value with its unit, "200 ms"
+inline constexpr const char *kOrMore = QT_TRANSLATE_NOOP("Limits", "%1 or more");
 //: an allowed range: %1 the least and %2 the largest value with their units, "0.9 V to 3.0 V"
 inline constexpr const char *kFromTo = QT_TRANSLATE_NOOP("Limits", "%1 to %2");
 //: the least value of the throttle's full voltage, in place of a number in
 //: "%1 to %2": "the start voltage to 4.2"
 inline constexpr const char *kTheStartVoltage = QT_TRANSLATE_NOOP("Limits", "the start voltage");
+//: the allowed range of the throttle's full voltage: %1 the start voltage set, %2 the largest
+//: value, both with their unit: "from the start voltage, 1.2 V, to 4.2 V"
+inline constexpr const char *kFromStartVoltageTo =
+    QT_TRANSLATE_NOOP("Limits", "from the start voltage, %1, to %2");
 
 } // namespace vexlor::texts
 

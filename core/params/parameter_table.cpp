@@ -35,9 +35,10 @@ constexpr ParameterDescriptor decimal(int index, const char *name, const char *c
     return d;
 }
 
+// `limitUnit`: where `unit` says more than the measure, the measure alone.
 constexpr ParameterDescriptor whole(int index, const char *name, const char *control,
                                     const char *caption, const char *unit,
-                                    const char *defaultText, int divisor = 1)
+                                    const char *defaultText, int divisor = 1, const char *limitUnit = "")
 {
     ParameterDescriptor d;
     d.index = index;
@@ -47,6 +48,7 @@ constexpr ParameterDescriptor whole(int index, const char *name, const char *con
     d.caption = caption;
     d.unit = unit;
     d.factor = divisor;
+    d.limitUnit = limitUnit;
     d.readFormat = "0";
     d.defaultText = defaultText;
     return d;
@@ -210,7 +212,9 @@ constexpr std::array<ParameterDescriptor, kProtocolItemCount> kTable = {
                   //: "Stop after [500] ms stop pedaling": assist stops this long after pedalling stops
                   QT_TRANSLATE_NOOP("Parameters", "Stop after "),
                   //: "Stop after [500] ms stop pedaling"
-                  QT_TRANSLATE_NOOP("Parameters", "ms stop pedaling"), "500", 5),
+                  QT_TRANSLATE_NOOP("Parameters", "ms stop pedaling"), "500", 5,
+                  //: unit: millisecond, in a limit: "200 ms or more"
+                  QT_TRANSLATE_NOOP("Parameters", "ms")),
             below(200, "200")),
     slider(13, "PasRatio", "TrackBar1",
            //: pedal assist sensor (PAS) ratio, a track bar from 1 to 9

@@ -48,6 +48,9 @@ struct ParameterDescriptor {
     // context "Parameters"; parameterText() (translation.h) shows them.
     const char *caption = "";        // label, check-box text or group title
     const char *unit = "";           // label right of an edit ("A", "magnets a circle")
+    // Where `unit` says more than the measure ("ms stop pedaling"): the measure
+    // alone, as limit texts write it after a bound ("200 ms or more").
+    const char *limitUnit = "";
     std::array<const char *, 3> options{}; // TwoWay: the two button texts; Choice: item texts
     int optionCount = 0;             // TwoWay: 2; Choice: number of items
     int factor = 1;                  // Decimal: counts per unit; Whole: divisor; Slider: multiplier

@@ -97,7 +97,10 @@ void GuardedWrite::onTransactionFinished(const TransactionOutcome &outcome)
 void GuardedWrite::afterBackupRead(const TransactionOutcome &outcome)
 {
     if (!outcome.passed) {
-        finish(outcome); // the usual read failure; nothing written
+        // The read's own failure, and what it means for the write.
+        TransactionOutcome failed = outcome;
+        failed.message.text = writeSafetyText(texts::kBackupReadFailed).arg(outcome.message.text);
+        finish(failed);
         return;
     }
     ParameterSnapshot controller = m_window;

@@ -12,7 +12,8 @@ namespace vexlor {
 
 // How a guarded write ended.
 struct GuardedWriteOutcome {
-    // As the plain write reports it; or the failed backup read's; or, after
+    // As the plain write reports it; or the failed backup read's, saying that
+    // nothing was written and no backup kept; or the backup file's; or, after
     // the store, a verify that failed or found differences (passed false,
     // stored true). acceptedFrames counts over all phases, as progress() does.
     TransactionOutcome outcome;

@@ -12,6 +12,13 @@ inline constexpr const char *kBackupNotKept = QT_TRANSLATE_NOOP(
     "WriteSafety",
     "The controller's settings could not be kept as a backup, so nothing was written.\n\n%1");
 
+// The backup read before a write failed or stopped: no write frame was sent.
+//: %1 the read's own message, such as "Communication with controller interrupted!"
+inline constexpr const char *kBackupReadFailed = QT_TRANSLATE_NOOP(
+    "WriteSafety",
+    "%1\nThe controller's settings could not be read for a backup, so nothing was written and no "
+    "backup was kept.");
+
 // The store was acknowledged, but the read-back failed.
 //: %1 the read's own message, such as "Communication with controller failed!"
 inline constexpr const char *kVerifyReadFailed = QT_TRANSLATE_NOOP(

@@ -105,6 +105,12 @@ private slots:
         QTest::newRow("diff, pipe first") << QStringList{"diff", "@", "/dev/null"} << "@" << notRegular;
         QTest::newRow("diff, pipe second") << QStringList{"diff", "%", "@"} << "@" << notRegular;
         QTest::newRow("write a named pipe") << QStringList{"write", "@"} << "@" << notRegular;
+        // read's target: refused before any controller is looked for (there
+        // is none here: a read that went on would fail with exit 1).
+        const QString notRegularTarget = QStringLiteral("Cannot create file %1: it is not a regular file.");
+        QTest::newRow("read into a named pipe") << QStringList{"read", "@"} << "@" << notRegularTarget;
+        QTest::newRow("read into a device") << QStringList{"read", "/dev/null"} << "/dev/null"
+                                            << notRegularTarget;
         QTest::newRow("encode a device") << QStringList{"encode", "/dev/null"} << "/dev/null" << notRegular;
         const QString noSettings = QStringLiteral("The file %1 contains no settings.");
         QTest::newRow("encode an empty file") << QStringList{"encode", "0"} << "0" << noSettings;
@@ -140,6 +146,46 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QCOMPARE(run.err, (message.arg(refused) + u'\n').toUtf8());
+    }
+
+    // "vexlor-cli COMMAND --help" is a question, not a call: the command's
+    // usage and summary on stdout, exit 0, and nothing run.
+    void commandHelpPrintsItsUsage_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("out");
+        QTest::newRow("read --help") << QStringList{"read", "--help"}
+                                     << QByteArray("Usage: vexlor-cli read [FILE]\n  read the controller's "
+                                                   "configuration into FILE (or stdout) as a .vxc file\n");
+        QTest::newRow("encode -h") << QStringList{"encode", "-h"}
+                                   << QByteArray("Usage: vexlor-cli encode FILE\n  apply FILE over the initial "
+                                                 "state and print the sixty values a write would send\n");
+        QTest::newRow("after other arguments") << QStringList{"write", "--force", "f.vxc", "--help"}
+                                               << QByteArray("Usage: vexlor-cli write [--force] [--no-backup] "
+                                                             "[--no-verify] [--backup-dir DIR] FILE\n");
+    }
+    void commandHelpPrintsItsUsage()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, out);
+        const CliRun run = runCli(args, {}, kShortDeadlineMs);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.startsWith(out), run.out.constData());
+        QVERIFY(run.err.isEmpty());
+    }
+
+    // A UTF-16 file (Notepad's "Unicode") reads as the same file in plain text.
+    void utf16FileEncodesAsItsText()
+    {
+        QTemporaryDir dir;
+        const QByteArray plain("1\r\n15.0\r\n20\r\n5\r\n");
+        QByteArray marked("\xFF\xFE");
+        for (const char c : plain)
+            marked.append(c).append('\0');
+        const CliRun run = runCli({QStringLiteral("encode"), writeFile(dir, "unicode.vxc", marked)});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, runCli({QStringLiteral("encode"), writeFile(dir, "plain.vxc", plain)}).out);
+        QVERIFY(run.out.contains("1 315\n"));
     }
 
     // Guards the quoting: a message quotes a value as the file holds it, not

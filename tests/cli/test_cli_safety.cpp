@@ -173,13 +173,24 @@ private slots:
                                          << "write 1 2100";
         QTest::newRow("level 1, phase current, stop delay")
             << QByteArray("50\r\n200\r\n21\r\n250\r\n12\r\n100\r\n")
-            << QByteArray("Stop after: 100 ms stop pedaling (allowed: at least 200 ms stop pedaling)\n"
+            << QByteArray("Stop after: 100 ms stop pedaling (allowed: 200 ms or more)\n"
                           "Level 1: 250 % (allowed: at most 100 %)\n"
                           "Max phase current: 200 A (allowed: at most 70 A)\n")
             << "write 21 250";
         QTest::newRow("start voltage above the full voltage")
             << QByteArray("17\r\n3.0\r\n18\r\n2.5\r\n")
-            << QByteArray("Full: 2.5 V (allowed: 3.0 V to 4.2 V)\n") << "write 18 34500";
+            << QByteArray("Full: 2.5 V (allowed: from the start voltage, 3.0 V, to 4.2 V)\n")
+            << "write 18 34500";
+        QTest::newRow("full voltage just below the start voltage")
+            << QByteArray("17\r\n1.2\r\n18\r\n1.1\r\n")
+            << QByteArray("Full: 1.1 V (allowed: from the start voltage, 1.2 V, to 4.2 V)\n")
+            << "write 18 15180";
+        // The level count's field takes no typing; its up-down steps 1 to 9.
+        QTest::newRow("twelve PAS levels") << QByteArray("20\r\n12\r\n")
+                                           << QByteArray("PAS levels (1~9): 12 (allowed: 1 to 9)\n")
+                                           << "write 20 12";
+        QTest::newRow("no PAS level") << QByteArray("20\r\n0\r\n")
+                                      << QByteArray("PAS levels (1~9): 0 (allowed: 1 to 9)\n") << "write 20 0";
         QTest::newRow("start voltage too low") << QByteArray("17\r\n0.5\r\n")
                                                << QByteArray("Start voltage: 0.5 V (allowed: 0.9 V to 3.0 V)\n")
                                                << "write 17 6900";
@@ -208,6 +219,49 @@ private slots:
         QTRY_VERIFY(sim.lines().contains(written));
         QCOMPARE(runCli({QStringLiteral("compare"), path}, port).exitCode, 0);
         QCOMPARE(runCli({QStringLiteral("encode"), path}, port).exitCode, 0);
+    }
+
+    // The full voltage may equal the start voltage: written without --force.
+    void fullVoltageEqualToTheStartVoltageIsWritten()
+    {
+        QTemporaryDir dir;
+        SimProcess sim;
+        const QString port = sim.start({});
+        const QString path = writeFile(dir, "f.vxc", "17\r\n1.2\r\n18\r\n1.2\r\n");
+        const CliRun run = runCli({QStringLiteral("write"), QStringLiteral("--backup-dir"),
+                                   dir.filePath(QStringLiteral("kept")), path},
+                                  port);
+        QCOMPARE(run.exitCode, 0);
+        QTRY_VERIFY(sim.lines().contains(QStringLiteral("write 18 16560")));
+    }
+
+    // A backup read that stops or never starts: the read's own failure, and
+    // that nothing was written and no backup kept.
+    void backupReadThatStopsWritesNothing_data()
+    {
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QByteArray>("failure");
+        QTest::newRow("no answer at all") << "0" << QByteArray("Communication with controller failed!");
+        QTest::newRow("no answer at 30") << "30" << QByteArray("Communication with controller interrupted!");
+    }
+    void backupReadThatStopsWritesNothing()
+    {
+        QFETCH(QString, frame);
+        QFETCH(QByteArray, failure);
+        QTemporaryDir dir;
+        const QString backups = dir.filePath(QStringLiteral("kept"));
+        SimProcess sim;
+        const QString port = sim.start({"--fault", "no-reply", "--at-frame", frame});
+        const CliRun run = runCli({QStringLiteral("write"), QStringLiteral("--backup-dir"), backups,
+                                   writeFile(dir, "f.vxc", "1\r\n15.0\r\n")},
+                                  port);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, failure
+                     + "\nThe controller's settings could not be read for a backup, so nothing was "
+                       "written and no backup was kept.\n");
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(QDir(backups).entryList({QStringLiteral("*.vxc")}, QDir::Files).isEmpty());
+        QVERIFY(!wroteAnything(sim));
     }
 
     // Nothing is written when the backup cannot be kept, nor on a bad call.

@@ -256,6 +256,48 @@ private slots:
         QCOMPARE(backups().size(), 1);
     }
 
+    void writeAsksAboutEveryValueItsFieldWouldRefuse_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("question"); // empty: written without one
+        QTest::addColumn<QString>("written");  // what the emulator reports when written
+        QTest::newRow("twelve PAS levels") << QByteArray("20\r\n12\r\n")
+                                           << "PAS levels (1~9): 12 (allowed: 1 to 9)" << "write 20 12";
+        QTest::newRow("no PAS level") << QByteArray("20\r\n0\r\n")
+                                      << "PAS levels (1~9): 0 (allowed: 1 to 9)" << "write 20 0";
+        QTest::newRow("full voltage just below the start voltage")
+            << QByteArray("17\r\n1.2\r\n18\r\n1.1\r\n")
+            << "Full: 1.1 V (allowed: from the start voltage, 1.2 V, to 4.2 V)" << "write 18 15180";
+        QTest::newRow("full voltage equal to the start voltage")
+            << QByteArray("17\r\n1.2\r\n18\r\n1.2\r\n") << QString() << "write 18 16560";
+    }
+    // Guards the fields that take no typing or bound one value by another: a
+    // file's level count beyond the up-down's 1 to 9, or a full voltage below
+    // the start voltage, is shown as the file has it and asked about before
+    // a write (Write Anyway sends it); a full voltage equal to the start
+    // voltage is no question.
+    void writeAsksAboutEveryValueItsFieldWouldRefuse()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, question);
+        QFETCH(QString, written);
+        QVERIFY(connectedWindow({}));
+        QTemporaryDir files;
+        const QString path = QDir(files.path()).filePath(QStringLiteral("odd.vxc"));
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+        out.close();
+        t->dialogs.openAnswers << path;
+        t->actions().open->trigger();
+        QCOMPARE(t->window->documents().documentPath(), path);
+        t->safetyDialogs.writeAnyway = true;
+        QVERIFY(run(t->actions().writeSettings));
+        QCOMPARE(t->safetyDialogs.limitQuestions,
+                 question.isEmpty() ? QStringList() : QStringList{question});
+        QCOMPARE(t->log.value(question.isEmpty() ? 0 : 1).text, kWriteOk);
+        QVERIFY2(sim->lines().contains(written), qPrintable(sim->lines().join(u'\n')));
+    }
+
     void writeAsksWhenTheRoadClassIsBroken_data()
     {
         QTest::addColumn<QString>("speed");
@@ -365,11 +407,14 @@ private slots:
     {
         QTest::addColumn<int>("frame");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no answer at all") << 0 << "Communication with controller failed!";
-        QTest::newRow("no answer at 30") << 30 << "Communication with controller interrupted!";
+        const QString nothingDone = QStringLiteral("\nThe controller's settings could not be read for a "
+                                                   "backup, so nothing was written and no backup was kept.");
+        QTest::newRow("no answer at all") << 0 << "Communication with controller failed!" + nothingDone;
+        QTest::newRow("no answer at 30") << 30 << "Communication with controller interrupted!" + nothingDone;
     }
-    // Guards a backup read that fails: the usual failure, no write frame sent,
-    // no backup kept, and Restore Backup then has nothing to offer.
+    // Guards a backup read that fails: the read's failure and what it means
+    // for the write, no write frame sent, no backup kept, and Restore Backup
+    // then has nothing to offer.
     void failedBackupReadWritesNothing()
     {
         QFETCH(int, frame);

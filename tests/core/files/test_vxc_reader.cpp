@@ -26,6 +26,18 @@ ParameterSnapshot applied(const ConfigurationRead &read, bool yes = true)
     return s;
 }
 
+// `text` as UTF-16 with its byte-order mark, as Notepad saves "Unicode".
+QByteArray utf16(const QString &text, bool littleEndian)
+{
+    QByteArray bytes = littleEndian ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+    for (const QChar c : text) {
+        const char low = char(c.unicode() & 0xFF);
+        const char high = char(c.unicode() >> 8);
+        bytes.append(littleEndian ? low : high).append(littleEndian ? high : low);
+    }
+    return bytes;
+}
+
 // Opening a FIFO for reading blocks until a writer comes. Should the reader
 // under test get stuck there, this opens the writing end after a short
 // deadline, so the test fails on the reader's result within seconds instead
@@ -88,11 +100,15 @@ private slots:
         QTest::newRow("blanks and spaces at the end") << QByteArray("1\r\n20.0\r\n \r\n\t\r\n\r\n")
                                                       << QByteArray("1\r\n20.0\r\n");
         QTest::newRow("mark and blank lines") << QByteArray("\xEF\xBB\xBF" "8\r\n0\r\n\r\n") << QByteArray("8\r\n0\r\n");
+        const QString pairs = QStringLiteral("1\r\n20.0\r\n20\r\n5\r\n8\r\n0\r\n");
+        QTest::newRow("UTF-16, little-endian") << utf16(pairs, true) << pairs.toLatin1();
+        QTest::newRow("UTF-16, big-endian") << utf16(pairs, false) << pairs.toLatin1();
         // A blank line right after a key is that key's empty value.
         QTest::newRow("empty last value") << QByteArray("1\r\n\r\n\r\n") << QByteArray("1\r\n\r\n");
     }
     // Guards files from other editors: a UTF-8 byte-order mark before the
-    // first line and blank lines after the last pair change nothing.
+    // first line and blank lines after the last pair change nothing; UTF-16
+    // text, told by its mark, reads as the same pairs.
     void paddedFilesReadAsTheirPairs()
     {
         QFETCH(QByteArray, bytes);
@@ -133,6 +149,9 @@ private slots:
                                                  << "'' is not a valid integer value";
         QTest::newRow("mark inside a line") << QByteArray("1\r\n20.0\r\n\xEF\xBB\xBF" "8\r\n1\r\n")
                                             << "'\u00EF\u00BB\u00BF" "8' is not a valid integer value";
+        QTest::newRow("UTF-16 cut inside a character")
+            << utf16(QStringLiteral("1\r\n20.0\r\n"), true).chopped(1)
+            << "The file is marked as UTF-16 text, but it is damaged: it cannot be read as text.";
         QTest::newRow("first error in file order")
             << QByteArray("x\r\n1\r\n8\r\ny\r\n9") << "'x' is not a valid integer value";
     }

@@ -216,7 +216,7 @@ private slots:
 
     // The backup read fails as a read fails (the read rows of the fault
     // table), or its file cannot be kept: nothing is written, no store, no
-    // backup, and the outcome is the read's. A backup read that passes is
+    // backup, and the outcome is the read's, saying so. A backup read that passes is
     // kept and the write follows.
     void aFailedBackupWritesNothing_data()
     {
@@ -258,7 +258,10 @@ private slots:
         QVERIFY(outcome.backupPath.isEmpty() && saved.isEmpty());
         QVERIFY(rig.backups.list().isEmpty());
         if (f) {
-            QCOMPARE(outcome.outcome.message.text, *f->message);
+            QCOMPARE(outcome.outcome.message.text,
+                     *f->message
+                         + QStringLiteral("\nThe controller's settings could not be read for a backup, so "
+                                          "nothing was written and no backup was kept."));
             QCOMPARE(outcome.outcome.acceptedFrames, f->accepted);
             QVERIFY(outcome.backupError.isEmpty());
         } else {
