@@ -1,19 +1,11 @@
 #include "cli_run.h"
+#include "file_bytes.h"
 
 #include <QtTest>
 
 #include <sys/stat.h>
 
 namespace {
-
-QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
-}
 
 } // namespace
 

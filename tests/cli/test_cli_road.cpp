@@ -2,6 +2,7 @@
 // fingerprint of a file and of the controller, and the settings sheet.
 
 #include "sim_process.h"
+#include "file_bytes.h"
 
 #include "params/parameter_codec.h"
 #include "params/parameter_comparison.h"
@@ -12,15 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
-}
 
 // The initial state with the throttle working only while pedalling: it keeps
 // to every class. Rows add the values that break one.

@@ -10,15 +10,6 @@
 
 namespace {
 
-QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
-}
-
 // The emulator printed a write or a store ("write 5 250", "kept 29 100", "store").
 bool wroteAnything(SimProcess &sim)
 {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The file's bytes; empty when it cannot be read.
@@ -20,4 +21,14 @@ inline void writeFileBytes(const QString &path, const QByteArray &bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// Writes `bytes` to the file `name` in `dir` and returns its path.
+inline QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
 }

@@ -2,6 +2,7 @@
 // document) and its refusal to replace a file that is no PDF.
 
 #include "sheet_content.h"
+#include "file_bytes.h"
 #include "sheet_pdf.h"
 
 #include "params/parameter_codec.h"
@@ -14,15 +15,6 @@
 using namespace vexlor;
 
 namespace {
-
-QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
-}
 
 QByteArray contentOf(const QString &path)
 {
