@@ -7,6 +7,7 @@
 #include "doctor/host_system.h"
 #include "params/message_input.h"
 #include "port/platform_link.h"
+#include "protocol/widened_reply_window.h"
 #include "session/controller_session.h"
 
 #include "language_choice.h"
@@ -103,7 +104,11 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
     const NumberFormat format = NumberFormat::fromLocale(QLocale());
     PlatformPortLister lister;
     CableBridgeLines bridges(lister);
+    // Declared first: the session holds it until its end.
+    const std::unique_ptr<ReplyDeadline> widenedWindow = widenedReplyWindowFromEnvironment();
     ControllerSession session(std::make_unique<PlatformSerialPort>(), lister, bridges, portOverride);
+    if (widenedWindow)
+        session.closeReplyWindowsBy(widenedWindow.get());
     const HostSystem system;
     CliContext context({lister, session, portOverride, system}, limitMaxSpeed, format, language);
     return command.run(context, args);

@@ -1,5 +1,7 @@
 #include "emulator.h"
 
+#include "protocol/parameter_frame.h"
+
 namespace vexlor::sim {
 
 Emulator::Emulator(ControllerModel model, EmulatorTiming timing, QObject *parent)
@@ -39,9 +41,28 @@ void Emulator::perform(const ModelAction &action, qint64 requestStartNs)
         emit hungUp();
         return;
     }
+    reply(action, requestStartNs);
+}
+
+void Emulator::reply(const ModelAction &action, qint64 requestStartNs)
+{
+    const bool whole = action.bytes.size() >= kReplySize && action.lateMs == 0;
+    if (m_tellsUnanswered && !whole) {
+        const QByteArray sent = action.lateMs == 0 ? action.bytes : QByteArray();
+        const QString line = QStringLiteral("unanswered %1").arg(sent.size());
+        const auto send = [this, sent, line] {
+            m_pty.write(sent);
+            emit note(line);
+        };
+        const qint64 due = sent.isEmpty() ? 0 : replyDue(action, requestStartNs);
+        if (due <= 0)
+            send();
+        else
+            m_timer.schedule(due, send);
+        return;
+    }
     if (action.bytes.isEmpty())
         return;
-
     const qint64 due = replyDue(action, requestStartNs);
     if (due <= 0) {
         m_pty.write(action.bytes);

@@ -32,6 +32,11 @@ public:
     [[nodiscard]] bool start();
     [[nodiscard]] QString devicePath() const { return m_pty.slavePath(); }
     [[nodiscard]] QString errorText() const { return m_pty.errorText(); }
+    // Notes "unanswered N" for every command that gets no whole reply in the
+    // tool's reply window (none, a short one, a late one; N: the bytes sent,
+    // noted after they were written) and leaves late replies out: a test
+    // then closes the tool's window when told instead of by the clock.
+    void tellUnanswered() { m_tellsUnanswered = true; }
 
 signals:
     // A line for stdout: "write 5 250", "store", "cable-pulled".
@@ -44,6 +49,7 @@ signals:
 private:
     void onBytes(const QByteArray &bytes);
     void perform(const ModelAction &action, qint64 requestStartNs);
+    void reply(const ModelAction &action, qint64 requestStartNs);
     [[nodiscard]] qint64 replyDue(const ModelAction &action, qint64 requestStartNs);
 
     ControllerModel m_model;
@@ -52,6 +58,7 @@ private:
     DeadlineTimer m_timer;
     qint64 m_requestStartNs = -1; // arrival of the first byte of the command being received
     qint64 m_wireFreeNs = 0;      // when the emulator's transmit line is free again
+    bool m_tellsUnanswered = false;
 };
 
 } // namespace vexlor::sim

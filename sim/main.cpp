@@ -56,6 +56,12 @@ struct SimOptions {
     QCommandLineOption set{QStringLiteral("set"),
                            QStringLiteral("Start with VALUE held at INDEX (repeatable)."),
                            QStringLiteral("INDEX=VALUE")};
+    QCommandLineOption tellUnanswered{
+        QStringLiteral("tell-unanswered"),
+        QStringLiteral("Print \"unanswered N\" for every command that gets no whole reply in the "
+                       "tool's reply window (none, short or late; N: the bytes sent, printed after "
+                       "them), and leave late replies out: for tests that close the tool's reply "
+                       "window when told, not by the clock.")};
     QCommandLineOption record{QStringLiteral("record"),
                               QStringLiteral("Append every byte the tool sends to FILE."),
                               QStringLiteral("FILE")};
@@ -163,7 +169,7 @@ int main(int argc, char *argv[])
     const SimOptions options;
     parser.addOptions({options.paced, options.latency, options.version, options.fault,
                        options.atFrame, options.always, options.passes, options.set,
-                       options.record});
+                       options.tellUnanswered, options.record});
     parser.process(app);
     SimSettings settings;
     if (const QString error = parseSettings(parser, options, &settings); !error.isEmpty())
@@ -172,6 +178,8 @@ int main(int argc, char *argv[])
     Emulator emulator(ControllerModel(settings.values, settings.versionMajor,
                                       settings.versionMinor, settings.fault),
                       settings.timing);
+    if (parser.isSet(options.tellUnanswered))
+        emulator.tellUnanswered();
     if (!emulator.start())
         return usageError(QStringLiteral("cannot open a pseudo-terminal: %1").arg(emulator.errorText()));
 

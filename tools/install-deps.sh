@@ -12,8 +12,9 @@ packages=(
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     # run: the Qt platform plugins and a sans font
     libqt6serialport6 qt6-qpa-plugins fonts-dejavu-core
-    # tests and screenshots
-    xvfb xauth imagemagick
+    # tests and screenshots; stress-ng keeps the CPUs busy for
+    # tools/test-under-load.sh
+    xvfb xauth imagemagick stress-ng
     # the window's accessibility tree as screen readers read it: the AT-SPI
     # bus and registry, its Python binding, a session bus of the test's own
     at-spi2-core python3-pyatspi dbus

@@ -9,10 +9,21 @@ ReplyWindow::ReplyWindow(ControllerLink *link, ReplyDeadline *deadline, QObject 
 {
     connect(m_link, &ControllerLink::bytesReceived, this, &ReplyWindow::onBytesReceived);
     connect(m_link, &ControllerLink::linkLost, this, &ReplyWindow::onLinkLost);
-    connect(m_deadline, &ReplyDeadline::expired, this, [this] {
-        if (m_awaiting)
-            finishAwait();
-    });
+    connect(m_deadline, &ReplyDeadline::expired, this, &ReplyWindow::onDeadlineExpired);
+}
+
+void ReplyWindow::setDeadline(ReplyDeadline *deadline)
+{
+    Q_ASSERT(!m_awaiting);
+    disconnect(m_deadline, nullptr, this, nullptr);
+    m_deadline = deadline;
+    connect(m_deadline, &ReplyDeadline::expired, this, &ReplyWindow::onDeadlineExpired);
+}
+
+void ReplyWindow::onDeadlineExpired()
+{
+    if (m_awaiting)
+        finishAwait();
 }
 
 void ReplyWindow::sendAndAwait(const QByteArray &bytes)

@@ -39,6 +39,10 @@ public:
     void sendAndAwait(const QByteArray &bytes);
     // Ends a running wait without a signal (the session is closing).
     void abandon();
+    // Closes later windows by `deadline` instead (not owned; it must outlive
+    // the window): for a harness that knows when no reply comes. Not while a
+    // wait runs.
+    void setDeadline(ReplyDeadline *deadline);
     [[nodiscard]] bool isAwaiting() const { return m_awaiting; }
 
     // The bytes received since the last send, the first four at most.
@@ -59,6 +63,7 @@ private:
     void onBytesReceived(const QByteArray &bytes);
     void onLinkLost();
     void finishAwait();
+    void onDeadlineExpired();
 
     ControllerLink *m_link;
     ReplyDeadline *m_deadline;

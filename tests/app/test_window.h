@@ -3,6 +3,7 @@
 // The window as most window tests see it: built over the recorders of
 // window_doubles.h, shown and active.
 
+#include "event_wait.h"
 #include "window_doubles.h"
 
 #include "fake_serial_port.h"
@@ -31,7 +32,7 @@ struct TestWindow : WindowDoubles {
         window->activateWindow();
     }
 
-    [[nodiscard]] bool isActive() { return QTest::qWaitForWindowActive(window); }
+    [[nodiscard]] bool isActive() { return QTest::qWaitForWindowActive(window, kHangMs); }
 
     // Brings the tab holding `control` to the front, so it can take the focus.
     void showPageOf(QWidget *control) const

@@ -1,3 +1,4 @@
+#include "event_wait.h"
 #include "sim_process.h"
 
 #include "cli_run.h"
@@ -179,7 +180,7 @@ private slots:
         CliRun run = runCli({QStringLiteral("write"), good}, path);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QByteArray("Configuration of the controller was written successfully.\n"));
-        QTRY_VERIFY(sim.lines().contains(QStringLiteral("write 1 315")));
+        TRY_VERIFY(sim.lines().contains(QStringLiteral("write 1 315")));
         QVERIFY(sim.lines().contains(QStringLiteral("store")));
 
         SimProcess noStore;

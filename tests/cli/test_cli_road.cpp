@@ -1,6 +1,7 @@
 // vexlor-cli's road classes, the check of a file against one, the
 // fingerprint of a file and of the controller, and the settings sheet.
 
+#include "event_wait.h"
 #include "sim_process.h"
 #include "file_bytes.h"
 
@@ -24,7 +25,7 @@ QString pdfText(const QString &path)
 {
     QProcess process;
     process.start(QStringLiteral("pdftotext"), {QStringLiteral("-q"), QStringLiteral("-raw"), path, QStringLiteral("-")});
-    if (!process.waitForFinished(30000))
+    if (!process.waitForFinished(kHangMs))
         return {};
     return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
@@ -41,7 +42,7 @@ QStringList invisibleWords(const QString &pdf, const QString &folder)
     picture.start(QStringLiteral("pdftoppm"),
                   {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
                    pdf, png});
-    if (!words.waitForFinished(30000) || !picture.waitForFinished(30000))
+    if (!words.waitForFinished(kHangMs) || !picture.waitForFinished(kHangMs))
         return {QStringLiteral("(poppler failed)")};
     const QImage page(png + QStringLiteral(".png"));
     static const QRegularExpression word(QStringLiteral(
@@ -267,7 +268,7 @@ private slots:
         QCOMPARE(rows, 43);
         QProcess info;
         info.start(QStringLiteral("pdfinfo"), {pdf});
-        QVERIFY(info.waitForFinished(30000));
+        QVERIFY(info.waitForFinished(kHangMs));
         QVERIFY(info.readAllStandardOutput().contains("Pages:           1"));
 
         QCOMPARE(invisibleWords(pdf, dir.path()).join(u' '), QString());

@@ -1,6 +1,7 @@
 // vexlor-cli's compare, its guarded write and the list of backups, against
 // the emulator.
 
+#include "event_wait.h"
 #include "file_bytes.h"
 #include "sim_process.h"
 
@@ -79,7 +80,7 @@ private slots:
         QCOMPARE(err.value(1), QByteArray("Read back: the controller holds every value written."));
         const QString first = QString::fromLocal8Bit(err.value(0).mid(8));
         QCOMPARE(fileBytes(first), before.out);
-        QTRY_VERIFY(sim.lines().contains(QStringLiteral("write 1 315")));
+        TRY_VERIFY(sim.lines().contains(QStringLiteral("write 1 315")));
 
         run = runCli({QStringLiteral("backups"), QStringLiteral("--backup-dir=") + backups});
         QCOMPARE(run.out, (first + "\tWritten, stored and checked\t\n").toLocal8Bit());
@@ -147,7 +148,7 @@ private slots:
         QCOMPARE(QDir(dir.filePath("kept")).entryList({"*.vxc"}, QDir::Files).size(), backedUp ? 1 : 0);
         if (exitCode == 1)
             QVERIFY(run.err.endsWith("the controller holds other values than were written:\n"));
-        QTRY_VERIFY(sim.lines().contains(QStringLiteral("kept 29 100")));
+        TRY_VERIFY(sim.lines().contains(QStringLiteral("kept 29 100")));
         QVERIFY(sim.lines().contains(QStringLiteral("store")));
     }
 
@@ -207,7 +208,7 @@ private slots:
                       backups, path},
                      port);
         QCOMPARE(run.exitCode, 0);
-        QTRY_VERIFY(sim.lines().contains(written));
+        TRY_VERIFY(sim.lines().contains(written));
         QCOMPARE(runCli({QStringLiteral("compare"), path}, port).exitCode, 0);
         QCOMPARE(runCli({QStringLiteral("encode"), path}, port).exitCode, 0);
     }

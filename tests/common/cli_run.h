@@ -5,6 +5,8 @@
 // Its data folder (where writes keep their backups) is one of the test's own,
 // never the user's.
 
+#include "event_wait.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
@@ -18,11 +20,13 @@ inline QString cliDataHome()
     return home.path();
 }
 
-// How long a run may take before it is killed and counts as not finished.
-inline constexpr int kRunDeadlineMs = 30000;
+// How long a run may take before it is killed and counts as not finished:
+// only a hang takes that long, however busy the machine.
+inline constexpr int kRunDeadlineMs = kHangMs;
 // For runs that must end at once (a file refused unopened), so a run stuck
-// on a FIFO fails in seconds rather than at the usual deadline.
-inline constexpr int kShortDeadlineMs = 5000;
+// on a FIFO fails sooner than at the usual deadline; still far beyond what a
+// busy machine takes to start the program.
+inline constexpr int kShortDeadlineMs = 20000;
 
 struct CliRun {
     int exitCode = -1; // -1: it did not finish normally
@@ -30,18 +34,25 @@ struct CliRun {
     QByteArray err;
 };
 
+// The reply window of the programs a test runs (VEXLOR_REPLY_WINDOW_MS):
+// fifty times the controller's 100 ms, so that on a busy machine no reply of
+// the emulator is judged missing because it was scheduled late. A command the
+// emulator leaves unanswered costs its five seconds.
+inline constexpr int kTestReplyWindowMs = 5000;
+
 // Runs `program` with `args` in `environment`, to its end.
 inline CliRun runWithEnvironment(const QString &program, const QStringList &args,
-                                 const QProcessEnvironment &environment,
-                                 int deadlineMs = kRunDeadlineMs)
+                                 QProcessEnvironment environment, int deadlineMs = kRunDeadlineMs)
 {
+    if (!environment.contains(QStringLiteral("VEXLOR_REPLY_WINDOW_MS")))
+        environment.insert(QStringLiteral("VEXLOR_REPLY_WINDOW_MS"), QString::number(kTestReplyWindowMs));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, args);
     CliRun run;
     if (!process.waitForFinished(deadlineMs)) {
         process.kill();
-        process.waitForFinished(5000);
+        process.waitForFinished(kHangMs);
         return run;
     }
     if (process.exitStatus() != QProcess::NormalExit)

@@ -3,6 +3,8 @@
 // Asks the desktop's own `xdg-mime` what it makes of a file, the way a file
 // manager would, in an environment the test controls.
 
+#include "event_wait.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -42,6 +44,6 @@ inline QString xdgMimeQuery(const QString &xdgMime, const QProcessEnvironment &e
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(xdgMime, QStringList{QStringLiteral("query")} + args);
-    process.waitForFinished();
+    process.waitForFinished(kHangMs);
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }

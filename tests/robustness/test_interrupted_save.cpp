@@ -1,6 +1,7 @@
 // A save killed at any moment leaves the file whole: the old content or the
 // new one, never a truncated or mixed file.
 
+#include "event_wait.h"
 #include "save_loop_contents.h"
 
 #include "files/vxc_writer.h"
@@ -48,14 +49,14 @@ bool killOnce(const QString &path, const QStringList &extra, std::mt19937 &rando
     saver.setArguments(QStringList{path} + extra);
     saver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     saver.start();
-    if (!saver.waitForStarted(10000))
+    if (!saver.waitForStarted(kHangMs))
         return false;
     while (!saver.canReadLine())
-        if (!saver.waitForReadyRead(10000))
+        if (!saver.waitForReadyRead(kHangMs))
             return false;
     QThread::usleep(std::uniform_int_distribution<unsigned>(0, 2000)(random));
     saver.kill(); // SIGKILL: no handler, no flush, no clean-up
-    if (!saver.waitForFinished(10000))
+    if (!saver.waitForFinished(kHangMs))
         return false;
 
     const QByteArray left = readAll(path);

@@ -7,6 +7,7 @@
 //   VEXLOR_SOAK_COUNT=N      exchanges to run (default 500)
 //   VEXLOR_SOAK_PTY_SHARE=N  one in N over the emulator (default 2)
 
+#include "emulator_deadline.h"
 #include "fake_serial_port.h"
 #include "fakes.h"
 #include "link_faults.h"
@@ -46,7 +47,7 @@ Q_DECLARE_METATYPE(vexlor::ConnectionCheckResult)
 
 namespace {
 
-constexpr int kWaitMs = 10000;
+constexpr int kWaitMs = kHangMs;
 
 int envInt(const char *name, int fallback)
 {
@@ -130,10 +131,13 @@ Observed runOverEmulator(const SoakCase &c, QString *problem)
 {
     Observed seen;
     SimProcess emulator;
+    auto *port = new QtSerialPort;
+    ControllerLink link(port);
+    // The emulator closes the windows of the replies it leaves out, so no
+    // reply is judged late for the machine's load.
+    EmulatorReplyDeadline deadline(emulator, *port);
+    ReplyWindow window(&link, &deadline);
     const QString path = emulator.start(c.emulatorArguments());
-    ControllerLink link(new QtSerialPort);
-    ReplyTimer timer;
-    ReplyWindow window(&link, &timer);
     if (path.isEmpty() || !link.openPort(path)) {
         *problem = QStringLiteral("the emulator did not start or its port did not open");
         return seen;

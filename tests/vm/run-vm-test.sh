@@ -96,7 +96,7 @@ rm -f sim.out sim.err # a stale path must not be read before the emulator writes
 "$sim" --paced >sim.out 2>sim.err &
 sim_pid=$!
 pids+=("$sim_pid")
-for _ in $(seq 200); do [ -s sim.out ] && break; sleep 0.1; done
+for _ in $(seq 600); do [ -s sim.out ] && break; sleep 0.1; done
 pty=$(head -n 1 sim.out)
 [ -c "$pty" ] || die "the controller emulator named no pseudo-terminal: $(cat sim.out sim.err)"
 
@@ -158,10 +158,10 @@ if [ -z "$accel" ] || [ "$accel" = kvm ]; then
 fi
 [ "$accel" = tcg ] && start_qemu tcg
 pids+=("$qemu_pid")
-console_wait 'Linux version' 30 ||
+console_wait 'Linux version' 120 ||
     skip "QEMU cannot boot a kernel here (accelerator $accel): $(head -c 600 qemu.err)"
 echo "booting with $accel"
-console_wait '^VMINIT' 60 || die "the guest's /init never started; console:
+console_wait '^VMINIT' 300 || die "the guest's /init never started; console:
 $(tail -n 30 console.log)"
 boot_seconds=$(since "$qemu_t0")
 
@@ -171,7 +171,7 @@ count() { grep -c "$1" "$2"; }
 trace_lines() { wc -l <trace.log; }
 handled=0
 pull_frames=-1
-deadline=$((SECONDS + 150))
+deadline=$((SECONDS + 600))
 while :; do
     total=$(wc -l <console.log)
     while [ "$handled" -lt "$total" ]; do
@@ -188,7 +188,7 @@ while :; do
             # Pulled once the controller has taken five of the write's sixty
             # frames (the paced write lasts 0.8 s), or when it ended without.
             base=$(count '^write ' sim.out)
-            for _ in $(seq 300); do
+            for _ in $(seq 1200); do
                 [ "$(count '^write ' sim.out)" -ge $((base + 5)) ] && break
                 grep -q '^RUN pull:' console.log && break
                 kill -0 "$qemu_pid" 2>/dev/null || break
@@ -206,7 +206,7 @@ while :; do
     done
     grep -q '^VMDONE' console.log && break
     kill -0 "$qemu_pid" 2>/dev/null || break
-    [ $SECONDS -lt $deadline ] || { echo "the guest did not finish within 150 s"; break; }
+    [ $SECONDS -lt $deadline ] || { echo "the guest did not finish within 600 s"; break; }
     sleep 0.05
 done
 for _ in $(seq 50); do kill -0 "$qemu_pid" 2>/dev/null || break; sleep 0.1; done

@@ -2,6 +2,7 @@
 // test runs on (xvfb-run): the same texts and layout as Linux's window, and
 // the real program starting up as a user starts it.
 
+#include "event_wait.h"
 #include "wine_run.h"
 
 #include <QProcess>
@@ -48,7 +49,7 @@ bool windowShown(const QString &title)
 {
     QProcess xwininfo;
     xwininfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
-    return xwininfo.waitForFinished(10000) && xwininfo.readAllStandardOutput().contains(title.toUtf8());
+    return xwininfo.waitForFinished(kHangMs) && xwininfo.readAllStandardOutput().contains(title.toUtf8());
 }
 
 } // namespace
@@ -76,8 +77,9 @@ private slots:
                                     {QStringLiteral("--layout"), linuxFile}, environment)
                      .exitCode,
                  0);
-        const CliRun run = runWithEnvironment(
-            QStringLiteral("wine"), {windowsShots(), QStringLiteral("--layout"), windowsFile}, wineEnvironment());
+        const CliRun run = runWithEnvironment(QStringLiteral("wine"),
+                                              {windowsShots(), QStringLiteral("--layout"), windowsFile},
+                                              wineEnvironment(), kWineRunDeadlineMs);
         QVERIFY2(run.exitCode == 0, run.err.constData());
 
         const QList<Placed> linux = placed(linuxFile);
@@ -116,8 +118,8 @@ private slots:
     void picturesOfTheWindow()
     {
         const QString out = QDir(qEnvironmentVariable("VEXLOR_WINDOWS_BIN")).filePath(QStringLiteral("../screenshots"));
-        const CliRun run = runWithEnvironment(
-            QStringLiteral("wine"), {windowsShots(), out}, wineEnvironment());
+        const CliRun run = runWithEnvironment(QStringLiteral("wine"), {windowsShots(), out}, wineEnvironment(),
+                                              kWineRunDeadlineMs);
         QVERIFY2(run.exitCode == 0, run.err.constData());
         QVERIFY(QFile::exists(out + QStringLiteral("/screenshot-general.png")));
     }
@@ -140,10 +142,10 @@ private slots:
         program.setWorkingDirectory(qEnvironmentVariable("VEXLOR_WINDOWS_BIN"));
         program.start(QStringLiteral("wine"), {windowsProgram(QStringLiteral("vexlor-adjustor.exe")),
                                                QStringLiteral("Z:") + QDir::toNativeSeparators(document)});
-        QVERIFY(program.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(windowShown(kTitle + QStringLiteral(" - ")), 60000);
+        QVERIFY(program.waitForStarted(kHangMs));
+        QTRY_VERIFY_WITH_TIMEOUT(windowShown(kTitle + QStringLiteral(" - ")), kWineRunDeadlineMs);
         QVERIFY(windowShown(QStringLiteral("My Bike.vxc")));
-        QTest::qWait(1000); // drawn
+        QTest::qWait(1000); // drawn, for the picture only: no verdict hangs on it
         const QString screen = QDir(qEnvironmentVariable("VEXLOR_WINDOWS_BIN"))
                                    .filePath(QStringLiteral("../screenshots/screenshot-wine.png"));
         QCOMPARE(QProcess::execute(QStringLiteral("import"), {"-window", "root", "-trim", "+repage", screen}), 0);
@@ -151,12 +153,12 @@ private slots:
             QStringLiteral("wine"),
             {QStringLiteral("reg"), QStringLiteral("query"),
              QStringLiteral("HKCU\\Software\\Classes\\vxc file\\shell\\open\\command")},
-            wineEnvironment());
+            wineEnvironment(), kWineRunDeadlineMs);
         (void)runWithEnvironment(QStringLiteral("wine"),
                                  {QStringLiteral("taskkill"), QStringLiteral("/IM"),
                                   QStringLiteral("vexlor-adjustor.exe"), QStringLiteral("/F")},
-                                 wineEnvironment());
-        program.waitForFinished(10000);
+                                 wineEnvironment(), kWineRunDeadlineMs);
+        program.waitForFinished(kHangMs);
         QVERIFY2(query.out.contains("vexlor-adjustor.exe \"%1\""), query.out.constData());
     }
 

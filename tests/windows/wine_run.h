@@ -10,6 +10,10 @@
 #include <QFile>
 #include <QProcessEnvironment>
 
+// How long one program may take under Wine: Wine starts slowly on a busy
+// machine, and only a hang takes this long.
+inline constexpr int kWineRunDeadlineMs = 5 * kHangMs;
+
 inline QString windowsProgram(const QString &name)
 {
     return QDir(qEnvironmentVariable("VEXLOR_WINDOWS_BIN")).filePath(name);
@@ -31,7 +35,7 @@ inline CliRun runUnderWine(const QString &program, const QStringList &args,
                            const QStringList &settings = {})
 {
     return runWithEnvironment(QStringLiteral("wine"), QStringList{windowsProgram(program)} + args,
-                              wineEnvironment(settings));
+                              wineEnvironment(settings), kWineRunDeadlineMs);
 }
 
 // Makes Wine's `port` ("COM9") the device at `devicePath`.

@@ -27,7 +27,7 @@ for _ in $(seq 20); do
     # reset then would turn the window away.
     Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -noreset 2>"$home/xvfb.log" &
     xvfb=$!
-    for _ in $(seq 50); do
+    for _ in $(seq 300); do # 30 s: a busy machine may be slow to start it
         [ -S "/tmp/.X11-unix/X$number" ] || ! kill -0 "$xvfb" 2>/dev/null && break
         sleep 0.1
     done

@@ -20,9 +20,10 @@ def walk(node, depth=0):
             yield from walk(child, depth + 1)
 
 
-def window_nodes(window, seconds=30):
+def window_nodes(window, seconds=120):
     """The nodes of the program's tree once its main window shows (after the
-    splash window): the first time the tree holds a text field."""
+    splash window): the first time the tree holds a text field. The deadline
+    is for a hang; a busy machine may take its time."""
     pid = window.pid
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline and window.poll() is None:

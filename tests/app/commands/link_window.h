@@ -3,6 +3,7 @@
 // A main window whose controller link runs over a fake port or the emulator,
 // with boxes and the desktop recorded in one log so their order shows.
 
+#include "event_wait.h"
 #include "fake_serial_port.h"
 #include "window_doubles.h"
 
@@ -133,7 +134,7 @@ inline QString labelState(const QLabel *label)
 {
     const bool over = QTest::qWaitFor([&] {
         return !t.log.isEmpty() && labelState(t.label("Label43")) == QStringLiteral("Idle on lime");
-    }, 10000);
+    }, kHangMs);
     QTest::qWait(20); // room for a second box that must not come
     return over;
 }

@@ -2,6 +2,7 @@
 // monitor, read, write, the connection test and closing, as the user sees
 // them in the status strip and in boxes.
 
+#include "event_wait.h"
 #include "link_faults.h"
 #include "link_window.h"
 #include "model_responder.h"
@@ -61,7 +62,7 @@ private:
         t->create();
         model = std::make_shared<sim::ControllerModel>(values, 1, 35, fault);
         t->port->responder = modelResponder(model);
-        QTRY_COMPARE(labelState(t->label("Label15")), QStringLiteral("Device Connected on lime"));
+        TRY_COMPARE(labelState(t->label("Label15")), QStringLiteral("Device Connected on lime"));
     }
 
     [[nodiscard]] bool transactionOver() const { return waitForTransactionOver(*t); }
@@ -105,7 +106,7 @@ private slots:
         t->create();
         QSignalSpy doctor(t->window, &MainWindow::connectionDoctorRequested);
         t->port->failOpenWith = openFails;
-        QTRY_VERIFY_WITH_TIMEOUT(!t->session->isStartingUp(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!t->session->isStartingUp(), kHangMs);
         QCOMPARE(t->bridge.flags, listed ? QList<int>{1} : QList<int>{});
         QCOMPARE(labelState(t->label("Label15")), state);
         QCOMPARE(t->port->openedPaths,
@@ -242,7 +243,7 @@ private slots:
         QCOMPARE(t->log[0].caption, kTestCaption);
         QCOMPARE(t->log[0].text, QStringLiteral("Another COM device using the same name is "
                                                 "detected,\nplease remove it first."));
-        QTRY_COMPARE(labelState(t->label("Label15")), QStringLiteral("Device Connected on lime"));
+        TRY_COMPARE(labelState(t->label("Label15")), QStringLiteral("Device Connected on lime"));
         QCOMPARE(t->port->openedPaths, QStringList{"/dev/ttyUSB1"}); // the last one found
 
         t->tickMonitor();
@@ -305,7 +306,7 @@ private slots:
     {
         connectedWindow();
         t->plainWrites();
-        QVERIFY(QTest::qWaitForWindowActive(t->window));
+        QVERIFY(QTest::qWaitForWindowActive(t->window, kHangMs));
         QStringList during;
         const auto answer = t->port->responder;
         t->port->responder = [&](const QByteArray &written) {
@@ -595,7 +596,7 @@ private slots:
         };
 
         QTest::mouseClick(t->control<QToolButton>("SpeedButton4"), Qt::LeftButton);
-        QTRY_VERIFY(!t->log.isEmpty());
+        TRY_VERIFY(!t->log.isEmpty());
         QCOMPARE(t->log[0].kind, kind);
         QCOMPARE(t->log[0].caption, kTestCaption);
         QCOMPARE(t->log[0].text, text);
@@ -626,13 +627,13 @@ private slots:
         connectedWindow();
         QSignalSpy checked(t->session, &ControllerSession::connectionChecked);
         QCOMPARE(t->session->checkConnection(), ExchangeStart::Started);
-        QVERIFY(checked.wait(5000));
+        QVERIFY(checked.wait(kHangMs));
         QTest::qWait(20);
         QVERIFY(t->log.isEmpty());
         QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
         t->boxes.answerYes = false;
         t->actions().testConnection->trigger(); // the user's own test still asks
-        QTRY_COMPARE(t->log.size(), 1);
+        TRY_COMPARE(t->log.size(), 1);
         QCOMPARE(t->log[0].kind, QStringLiteral("question"));
     }
 

@@ -1,6 +1,7 @@
 // The document commands: New, Open, Save, Save As, the Reopen items, the
 // reopen list in config.ini, and the window's side of reading a file.
 
+#include "event_wait.h"
 #include "file_bytes.h"
 #include "document_fixture.h"
 
@@ -529,7 +530,7 @@ private slots:
             QSKIP("pdftotext (poppler-utils) not found");
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), sheet, QStringLiteral("-")});
-        QVERIFY(text.waitForFinished(30000));
+        QVERIFY(text.waitForFinished(kHangMs));
         const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
         for (const char *expected : {"Document: a.vxc", "Rated power 600 W", "Road class: US class 1",
                                      "Tire: 29×2.3 (58-622), 2326 mm a turn",

@@ -1,6 +1,7 @@
 // The window over the real serial port and the controller emulator on a
 // pseudo-terminal, found through VEXLOR_PORT as a user would point it there.
 
+#include "event_wait.h"
 #include "emulated_window.h"
 
 #include <QCheckBox>
@@ -52,7 +53,7 @@ private slots:
         qputenv("VEXLOR_PORT", "/dev/vexlor-no-such-port");
         t = std::make_unique<LinkWindow>();
         t->createWithRealPort();
-        QTRY_COMPARE(labelState(t->label("Label15")), QStringLiteral("Device Lost on red"));
+        TRY_COMPARE(labelState(t->label("Label15")), QStringLiteral("Device Lost on red"));
         QVERIFY(t->log.isEmpty());
     }
 
@@ -62,7 +63,7 @@ private slots:
     void readThenWrite()
     {
         QVERIFY(connectedWindow({"--set", "1=300", "--set", "8=0", "--set", "20=3", "--set", "48=123"}));
-        QVERIFY(QTest::qWaitForWindowActive(t->window));
+        QVERIFY(QTest::qWaitForWindowActive(t->window, kHangMs));
         auto *current = t->control<QLineEdit>("LabeledEdit16");
         current->setFocus(Qt::TabFocusReason);
         QTest::keyClick(current, Qt::Key_F3);
@@ -80,7 +81,7 @@ private slots:
         QTest::keyClick(current, Qt::Key_F12);
         QVERIFY(transactionOver());
         QCOMPARE(t->log[0].text, QStringLiteral("Configuration of the controller was written successfully."));
-        QTRY_VERIFY(sim->lines().contains(QStringLiteral("store")));
+        TRY_VERIFY(sim->lines().contains(QStringLiteral("store")));
         const QStringList lines = sim->lines();
         QCOMPARE(lines.size(), 60); // indices 1 to 59, then the store
         QCOMPARE(lines.last(), QStringLiteral("store"));
@@ -146,7 +147,7 @@ private slots:
         QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Fail on red"));
         t->tickMonitor();
         QCOMPARE(labelState(t->label("Label15")), QStringLiteral("Device Lost on red"));
-        QTRY_COMPARE(sim->process.state(), QProcess::NotRunning); // the emulator hung up
+        TRY_COMPARE(sim->process.state(), QProcess::NotRunning); // the emulator hung up
         t->tickMonitor();
         QCOMPARE(labelState(t->label("Label15")), QStringLiteral("Device Lost on red"));
         QCOMPARE(t->log.size(), 1);

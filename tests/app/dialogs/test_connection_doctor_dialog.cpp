@@ -3,6 +3,7 @@
 // picture, what was found and the fix; the controller's row while it is
 // asked and after; Copy Report; Run Again.
 
+#include "event_wait.h"
 #include "dialogs/connection_doctor_dialog.h"
 
 #include "doctor/doctor_run.h"
@@ -44,7 +45,7 @@ void TestConnectionDoctorDialog::rowsPicturesFixesAndReport()
     ControllerSession session(std::unique_ptr<SerialPort>(port), machine.lister, bridges, QString());
     QSignalSpy started(&session, &ControllerSession::startUpFinished);
     session.startUp();
-    QVERIFY(started.wait(5000));
+    QVERIFY(started.wait(kHangMs));
     DoctorRun run(machine.system, machine.lister, session, DoctorRun::SessionState::Running);
     ConnectionDoctorDialog dialog(run, QStringLiteral("vexlor-adjustor v1.35"));
     QSignalSpy finished(&run, &DoctorRun::finished);
@@ -58,7 +59,7 @@ void TestConnectionDoctorDialog::rowsPicturesFixesAndReport()
     QCOMPARE(label(QStringLiteral("Status_controller"))->accessibleName(),
              QStringLiteral("Asking the controller…"));
     QVERIFY(!runAgain->isEnabled() && !copy->isEnabled());
-    QVERIFY(finished.wait(5000));
+    QVERIFY(finished.wait(kHangMs));
     QVERIFY(runAgain->isEnabled() && copy->isEnabled());
 
     const QList<std::pair<const char *, const char *>> pictures
@@ -75,7 +76,7 @@ void TestConnectionDoctorDialog::rowsPicturesFixesAndReport()
     // program's name shown as it is, never as markup.
     machine.addProcess(777, "<b>term</b>", {QStringLiteral("/dev/ttyUSB0")});
     QTest::mouseClick(runAgain, Qt::LeftButton);
-    QVERIFY(finished.wait(5000));
+    QVERIFY(finished.wait(kHangMs));
     QCOMPARE(dialog.findChildren<QLabel *>(QStringLiteral("Status_busy")).size(), 1);
     QLabel *busy = label(QStringLiteral("Detail_busy"));
     QCOMPARE(busy->textFormat(), Qt::PlainText);

@@ -2,6 +2,7 @@
 // check after a write: what they list, in which order, and what each way of
 // closing them answers.
 
+#include "event_wait.h"
 #include "dialogs/comparison_dialog.h"
 #include "dialogs/qt_safety_dialogs.h"
 #include "dialogs/restore_backup_dialog.h"
@@ -119,7 +120,7 @@ private slots:
         QFETCH(ComparisonChoice, choice);
         ComparisonDialog dialog(kTwoDifferences);
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, kHangMs));
         if (action == QLatin1String("Enter"))
             QTest::keyClick(&dialog, Qt::Key_Return);
         else if (action == QLatin1String("Escape"))
@@ -158,7 +159,7 @@ private slots:
                                     {QStringLiteral("/b/2.vxc"), newer, 3, "Interrupted at frame 30 of 60", ""},
                                     {QStringLiteral("/b/1.vxc"), older, -1, "Not recorded", ""}});
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, kHangMs));
         auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("BackupTable"));
         const QString newDate = QLocale().toString(newer.date(), QLocale::ShortFormat);
         const QString olderDate = QLocale().toString(older.date(), QLocale::ShortFormat);
@@ -228,7 +229,7 @@ private slots:
         RestoreBackupDialog dialog({{QStringLiteral("/b/2.vxc"), newest, -1, "Not recorded", "", reason},
                                     {QStringLiteral("/b/1.vxc"), older, 2, "Written, stored and checked", ""}});
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, kHangMs));
         auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("BackupTable"));
         QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Unreadable"));
         QCOMPARE(table->item(0, 1)->toolTip(), reason);

@@ -1,5 +1,6 @@
 // The range rules that run when the user leaves a field, and when they must not.
 
+#include "event_wait.h"
 #include "test_window.h"
 
 #include "pages/parameter_binding.h"
@@ -212,13 +213,13 @@ private slots:
         QMenuBar *bar = t.window->menuBar();
         QMenu *file = t.window->actions().fileMenu;
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
-        QTRY_VERIFY(file->isVisible());
+        TRY_VERIFY(file->isVisible());
         QTest::keyClick(file, Qt::Key_Escape);
-        QTRY_VERIFY(!file->isVisible());
+        TRY_VERIFY(!file->isVisible());
         QCOMPARE(level2->text(), QStringLiteral("150"));
         auto *level1 = t.control<QLineEdit>("LabeledEdit5");
         QTest::mouseClick(level1, Qt::LeftButton);
-        QTRY_VERIFY(level1->hasFocus());
+        TRY_VERIFY(level1->hasFocus());
         QCOMPARE(level2->text(), QStringLiteral("100"));
     }
 
@@ -232,7 +233,7 @@ private slots:
         typeInto(level2, QStringLiteral("180"));
         QMenu *file = t.window->actions().fileMenu;
         file->popup(t.window->mapToGlobal(QPoint(10, 10)));
-        QTRY_VERIFY(file->isVisible());
+        TRY_VERIFY(file->isVisible());
         file->close();
         QCOMPARE(level2->text(), QStringLiteral("180"));
     }
@@ -249,10 +250,10 @@ private slots:
         QWidget other;
         other.show();
         other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(QTest::qWaitForWindowActive(&other, kHangMs));
         QCOMPARE(power->text(), QStringLiteral("900"));
         t.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(t.window));
+        QVERIFY(QTest::qWaitForWindowActive(t.window, kHangMs));
         QCOMPARE(power->text(), QStringLiteral("900"));
     }
 

@@ -2,6 +2,7 @@
 // named on the command line enters the reopen list beside a portable copy,
 // and the desktop knows the .vxc type afterwards.
 
+#include "event_wait.h"
 #include "desktop/freedesktop_file_association.h"
 #include "xdg_mime.h"
 
@@ -45,25 +46,25 @@ private slots:
         QProcess window;
         window.setProcessEnvironment(env);
         window.start(program, {sample});
-        QVERIFY(window.waitForStarted());
+        QVERIFY(window.waitForStarted(kHangMs));
 
         const auto settings = [&] {
             QFile f(dir.filePath("portable/config.ini"));
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         };
-        QTRY_VERIFY_WITH_TIMEOUT(settings().contains("File1=" + sample.toUtf8() + "\n"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(settings().contains("File1=" + sample.toUtf8() + "\n"), kHangMs);
         QTRY_COMPARE_WITH_TIMEOUT(xdgMimeQuery(xdgMime, env, {"filetype", sample}),
-                                  QLatin1String(vexlor::kVxcMimeType), 30000);
+                                  QLatin1String(vexlor::kVxcMimeType), kHangMs);
         QFile entry(dir.filePath("home/.local/share/applications/vexlor-adjustor-vxc.desktop"));
         QVERIFY(entry.open(QIODevice::ReadOnly));
         QVERIFY(entry.readAll().contains("\nExec=" + program.toUtf8() + " %f\n"));
         // The database tools run detached; the scratch folder must outlive them.
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("home/.local/share/mime/mime.cache")), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("home/.local/share/mime/mime.cache")), kHangMs);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("home/.local/share/applications/mimeinfo.cache")),
-                                 30000);
+                                 kHangMs);
 
         window.terminate();
-        QVERIFY(window.waitForFinished());
+        QVERIFY(window.waitForFinished(kHangMs));
     }
 };
 

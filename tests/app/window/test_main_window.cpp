@@ -1,6 +1,7 @@
 // The main window's frame: title, names, commands, status strip, Help menu,
 // closing, and a layout that fits its fixed size. Also the splash window.
 
+#include "event_wait.h"
 #include "test_window.h"
 #include "dialogs/qt_message_boxes.h"
 
@@ -300,7 +301,7 @@ private slots:
             QCOMPARE(button->focusPolicy(), Qt::NoFocus);
             QVERIFY(!button->icon().isNull());
             // A link command disables the others while its exchange runs.
-            QTRY_VERIFY(button->isEnabled());
+            TRY_VERIFY(button->isEnabled());
             QSignalSpy triggered(commands[i], &QAction::triggered);
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(triggered.size(), 1);
@@ -325,7 +326,7 @@ private slots:
         QVERIFY(doctor.isVisible());
         QVERIFY(!doctor.isModal());
         QVERIFY(doctor.findChild<QLabel *>(QStringLiteral("Status_cable")));
-        QTRY_VERIFY(doctor.report().contains(QStringLiteral("\tcontroller\t")));
+        TRY_VERIFY(doctor.report().contains(QStringLiteral("\tcontroller\t")));
     }
 
     // Guards the tool bar's and the menus' pictures against the desktop's
@@ -377,7 +378,7 @@ private slots:
         QCOMPARE(progress->maximum(), 60);
         QCOMPARE(link->text(), QStringLiteral("Device Connected "));
         QCOMPARE(link->palette().color(QPalette::Window), t.control<QWidget>("Panel1")->palette().color(QPalette::Window));
-        QTRY_COMPARE(link->text(), QStringLiteral("Device Lost"));
+        TRY_COMPARE(link->text(), QStringLiteral("Device Lost"));
         QCOMPARE(link->palette().color(QPalette::Window), QColor(255, 0, 0));
         QVERIFY(t.boxes.shown.isEmpty());
     }
@@ -508,7 +509,7 @@ private slots:
         QCOMPARE(announced("Label43", QAccessible::Name), QStringLiteral("Activity"));
         QCOMPARE(announced("Label44", QAccessible::Name), QStringLiteral("Result"));
         QCOMPARE(announced("Label43", QAccessible::Description), QStringLiteral("Idle"));
-        QTRY_COMPARE(announced("Label15", QAccessible::Description), QStringLiteral("Device Lost"));
+        TRY_COMPARE(announced("Label15", QAccessible::Description), QStringLiteral("Device Lost"));
     }
 
     // Guards Help Topics looking in the current folder (not the executable's),
@@ -586,7 +587,7 @@ private slots:
         (void)boxes.question(QStringLiteral("Q"), name);
         boxes.standardError(name); // shown from the event loop, before the closer runs
         closeTheBox();
-        QTRY_COMPARE(formats.size(), 4);
+        TRY_COMPARE(formats.size(), 4);
         boxes.showError(QStringLiteral("S"), name, {});
         QMessageBox *shown = openBox();
         QVERIFY(shown);
@@ -670,7 +671,7 @@ private slots:
             boxes.showErrorWithOffer(QStringLiteral("S"), QStringLiteral("Refused."), offer,
                                      [&taken, button] { taken << button; });
             click(button);
-            QTRY_VERIFY(!boxShown());
+            TRY_VERIFY(!boxShown());
         }
         QCOMPARE(taken, QStringList{offer});
     }
@@ -774,10 +775,10 @@ private slots:
         TestWindow t;
         QVERIFY(t.isActive());
         t.window->actions().exit->trigger();
-        QTRY_VERIFY(!t.window->isVisible());
+        TRY_VERIFY(!t.window->isVisible());
         TestWindow u;
         u.window->close();
-        QTRY_VERIFY(!u.window->isVisible());
+        TRY_VERIFY(!u.window->isVisible());
         QVERIFY(t.boxes.shown.isEmpty());
         QVERIFY(u.boxes.shown.isEmpty());
     }
@@ -790,7 +791,7 @@ private slots:
         QCOMPARE(splash.size(), QSize(800, 435));
         QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
         splash.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        QVERIFY(QTest::qWaitForWindowExposed(&splash, kHangMs));
         auto *picture = splash.findChild<QLabel *>(QStringLiteral("Image1"));
         QVERIFY(picture && !picture->pixmap().isNull());
         QCOMPARE(picture->geometry(), splash.rect());

@@ -1,5 +1,6 @@
 // The .vxc association for the current user, the freedesktop way.
 
+#include "event_wait.h"
 #include "file_bytes.h"
 #include "desktop/freedesktop_file_association.h"
 #include "xdg_mime.h"
@@ -40,9 +41,9 @@ public:
     void waitForDatabases() const
     {
         if (!QStandardPaths::findExecutable("update-mime-database").isEmpty())
-            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(data() + "/mime/mime.cache"), 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(data() + "/mime/mime.cache"), kHangMs);
         if (!QStandardPaths::findExecutable("update-desktop-database").isEmpty())
-            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(data() + "/applications/mimeinfo.cache"), 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(data() + "/applications/mimeinfo.cache"), kHangMs);
     }
 
 private:
@@ -122,7 +123,7 @@ private slots:
         if (!validator.isEmpty()) {
             QProcess validate;
             validate.start(validator, {desktopPath});
-            QVERIFY(validate.waitForFinished());
+            QVERIFY(validate.waitForFinished(kHangMs));
             QCOMPARE(validate.readAll(), QByteArray());
             QCOMPARE(validate.exitCode(), 0);
         }
@@ -145,7 +146,7 @@ private slots:
         QVERIFY(query({"filetype", sample}) != QLatin1String(kVxcMimeType));
 
         QVERIFY(registerVxc("/usr/bin/vexlor-adjustor"));
-        QTRY_COMPARE_WITH_TIMEOUT(query({"filetype", sample}), QLatin1String(kVxcMimeType), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(query({"filetype", sample}), QLatin1String(kVxcMimeType), kHangMs);
         QCOMPARE(query({"default", kVxcMimeType}), QStringLiteral("vexlor-adjustor-vxc.desktop"));
         home.waitForDatabases();
     }

@@ -3,6 +3,7 @@
 // session has not started) and the window (whose session runs) use it; and
 // the report in lines and in JSON.
 
+#include "event_wait.h"
 #include "doctor/doctor_run.h"
 
 #include "fake_serial_port.h"
@@ -89,7 +90,7 @@ void TestDoctorRun::controllerLine()
     if (state == DoctorRun::SessionState::Running) {
         QSignalSpy started(&session, &ControllerSession::startUpFinished);
         session.startUp();
-        QVERIFY(started.wait(5000));
+        QVERIFY(started.wait(kHangMs));
         if (controller == Controller::Busy)
             QCOMPARE(read.start(initialValues()), ExchangeStart::Started);
     }
@@ -102,7 +103,7 @@ void TestDoctorRun::controllerLine()
     QVERIFY(!run.start()); // one run at a time
     QCOMPARE(systemChecked.count(), 1);
     QCOMPARE(systemChecked.at(0).at(0).value<QList<CheckResult>>().size(), 8);
-    QVERIFY(finished.wait(5000));
+    QVERIFY(finished.wait(kHangMs));
     QVERIFY(!run.isRunning());
 
     const auto results = finished.at(0).at(0).value<QList<CheckResult>>();

@@ -2,6 +2,7 @@
 // protocol, however the port splits it, and the link's own life (a pulled
 // cable, a failed open).
 
+#include "event_wait.h"
 #include "fake_serial_port.h"
 
 #include "port/controller_link.h"
@@ -62,7 +63,7 @@ private slots:
         };
         QSignalSpy ready(window, &ReplyWindow::replyReady);
         window->sendAndAwait("anything");
-        QVERIFY(ready.wait(1000));
+        QVERIFY(ready.wait(kHangMs));
         QCOMPARE(ready.count(), 1);
         QCOMPARE(window->received(), bytes({0x59, 0x12, 0x34, 0x26}));
         QCOMPARE(window->reply().received, bytes({0x59, 0x12, 0x34, 0x26}));
@@ -81,7 +82,7 @@ private slots:
         };
         QSignalSpy ready(window, &ReplyWindow::replyReady);
         window->sendAndAwait("x");
-        QVERIFY(ready.wait(1000));
+        QVERIFY(ready.wait(kHangMs));
         port->receive(QByteArray(1000, char(0x59))); // unasked: still nothing kept
         QCOMPARE(window->received(), bytes({0x59, 0x12, 0x34, 0x26}));
         QCOMPARE(window->reply().received, bytes({0x59, 0x12, 0x34, 0x26}));
@@ -98,13 +99,13 @@ private slots:
         };
         QSignalSpy ready(window, &ReplyWindow::replyReady);
         window->sendAndAwait("first");
-        QVERIFY(ready.wait(1000));
+        QVERIFY(ready.wait(kHangMs));
 
         port->responder = [&](const QByteArray &) {
             return FakeSerialPort::Answer{bytes({0x59, 0x01, 0x26})};
         };
         window->sendAndAwait("second");
-        QVERIFY(ready.wait(1000)); // only the reply window ends it
+        QVERIFY(ready.wait(kHangMs)); // only the reply window ends it
         QCOMPARE(window->reply().received, bytes({0x59, 0x01, 0x26}));
         QCOMPARE(window->replyBytes(), (ReplyBytes{0x01, 0x26, 0x27}));
         QVERIFY(replyValueIsValid(window->replyBytes())); // the old judging would pass it
@@ -123,7 +124,7 @@ private slots:
         window->sendAndAwait("x");
         QCOMPARE(window->replyBytes(), (ReplyBytes{0, 0, 0x33}));
         QVERIFY(window->received().isEmpty());
-        QVERIFY(ready.wait(1000));
+        QVERIFY(ready.wait(kHangMs));
         QVERIFY(window->reply().received.isEmpty());
         QVERIFY(!window->reply().statusIs(kFrameAcceptedStatus));
     }
@@ -153,7 +154,7 @@ private slots:
         };
         QSignalSpy ready(window, &ReplyWindow::replyReady);
         window->sendAndAwait("x");
-        QVERIFY(ready.wait(1000));
+        QVERIFY(ready.wait(kHangMs));
         QVERIFY(port->writes.isEmpty());
         QVERIFY(window->reply().received.isEmpty());
     }

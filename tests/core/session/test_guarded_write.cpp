@@ -3,6 +3,7 @@
 // in-memory port answered by the controller model, and the real serial port
 // with the emulator on a pseudo-terminal.
 
+#include "emulator_deadline.h"
 #include "fake_serial_port.h"
 #include "fakes.h"
 #include "link_faults.h"
@@ -45,7 +46,8 @@ const WriteSafety kNeither{false, false};
 // A controller holding the window's initial values changed by `held`, with a
 // planned fault, behind one kind of port; the session on it, started up;
 // the window's read, the guarded write and the comparison over it, backups
-// in a folder of their own.
+// in a folder of their own. Over the emulator, the emulator closes the reply
+// windows, not the clock.
 struct Rig {
     Backend backend = Backend::InMemory;
     std::shared_ptr<sim::ControllerModel> model;
@@ -54,6 +56,7 @@ struct Rig {
     SystemPortLister systemLister;
     FakeBridgeLines bridges;
     QList<QByteArray> *writes = nullptr;
+    std::unique_ptr<EmulatorReplyDeadline> told;
     QTemporaryDir dir;
     BackupStore backups{dir.filePath(QStringLiteral("backups"))};
     std::unique_ptr<ControllerSession> session;
@@ -82,31 +85,36 @@ struct Rig {
             QStringList args = emulatorFaultArguments(plan);
             for (const auto &[index, value] : held)
                 args << QStringLiteral("--set") << QStringLiteral("%1=%2").arg(index).arg(value);
-            portOverride = sim.start(args);
-            if (portOverride.isEmpty())
-                return false;
             auto *recording = new RecordingPort(new QtSerialPort);
             writes = &recording->writes;
             port = recording;
+            told = std::make_unique<EmulatorReplyDeadline>(sim, *recording);
+            portOverride = sim.start(args);
+            if (portOverride.isEmpty()) {
+                delete recording;
+                return false;
+            }
             lister = &systemLister;
             bridges.noLine = true;
         }
         session = std::make_unique<ControllerSession>(std::unique_ptr<SerialPort>(port), *lister, bridges,
                                                       portOverride);
+        if (told)
+            session->closeReplyWindowsBy(told.get());
         read = std::make_unique<ControllerRead>(*session, NumberFormat::point());
         plainWrite = std::make_unique<PlainTransaction>(*session);
         guarded = std::make_unique<GuardedWrite>(*session, backups, NumberFormat::point());
         comparison = std::make_unique<ControllerComparison>(*session, NumberFormat::point());
         QSignalSpy up(session.get(), &ControllerSession::startUpFinished);
         session->startUp();
-        return up.wait(5000) && up.at(0).at(0).value<DeviceState>() == DeviceState::Connected;
+        return up.wait(kHangMs) && up.at(0).at(0).value<DeviceState>() == DeviceState::Connected;
     }
 
     [[nodiscard]] GuardedWriteOutcome write(const ParameterSnapshot &window, WriteSafety safety)
     {
         QSignalSpy done(guarded.get(), &GuardedWrite::finished);
         const EncodedSet set = encodeAll(window, NumberFormat::point());
-        if (guarded->start(window, set.values, safety) != ExchangeStart::Started || !done.wait(20000))
+        if (guarded->start(window, set.values, safety) != ExchangeStart::Started || !done.wait(kHangMs))
             return {};
         return done.at(0).at(0).value<GuardedWriteOutcome>();
     }
@@ -121,7 +129,7 @@ struct Rig {
         QSignalSpy decoded(read.get(), &ControllerRead::valueDecoded);
         const ParameterValues values = encodeAll(window, NumberFormat::point()).values;
         const ExchangeStart begun = reading ? read->start(values) : plainWrite->start(mode, values);
-        if (begun != ExchangeStart::Started || !done.wait(20000))
+        if (begun != ExchangeStart::Started || !done.wait(kHangMs))
             return {};
         for (int i = 0; decodedInto && i < decoded.size(); ++i) {
             const auto a = decoded.at(i).at(0).value<ControlAssignment>();
@@ -409,7 +417,7 @@ private slots:
             QSignalSpy released(rig.session.get(), &ControllerSession::released);
             QCOMPARE(rig.guarded->start(window, encodeAll(window, NumberFormat::point()).values, kBoth),
                      ExchangeStart::Started);
-            QVERIFY(released.wait(10000));
+            QVERIFY(released.wait(kHangMs));
         } else {
             QCOMPARE(rig.write(window, {true, verify}).record, expected);
         }
@@ -470,7 +478,7 @@ private slots:
         QCOMPARE(rig.comparison->start(window), ExchangeStart::Started);
         QCOMPARE(rig.guarded->start(ParameterSnapshot::initial(), window, kBoth), ExchangeStart::Busy);
         QCOMPARE(rig.comparison->start(window), ExchangeStart::Busy);
-        QVERIFY(done.wait(20000));
+        QVERIFY(done.wait(kHangMs));
         const auto outcome = done.at(0).at(0).value<ComparisonOutcome>();
         QVERIFY(outcome.outcome.passed);
         QStringList listed;

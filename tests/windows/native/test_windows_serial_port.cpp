@@ -2,6 +2,7 @@
 // named by VEXLOR_TEST_PORT that Wine maps onto the emulator's
 // pseudo-terminal (test_windows_link sets it up and runs this program).
 
+#include "event_wait.h"
 #include "cables/windows_port_lister.h"
 #include "port/windows_serial_port.h"
 #include "protocol/parameter_frame.h"
@@ -64,14 +65,14 @@ private slots:
         QSignalSpy spy(&port, &SerialPort::bytesReceived);
         port.write(connectionTestFrame());
         QCOMPARE(spy.count(), 0); // never from inside write()
-        QTRY_COMPARE(received(spy).size(), kReplySize);
+        TRY_COMPARE(received(spy).size(), kReplySize);
         QCOMPARE(received(spy), QByteArray::fromHex("59012322")); // version 1-35
 
         spy.clear();
         for (int index = 0; index < 60; ++index)
             port.write(buildParameterFrame(FrameCommand::Read, index, 0));
         QCOMPARE(spy.count(), 0);
-        QTRY_COMPARE(received(spy).size(), 60 * kReplySize);
+        TRY_COMPARE(received(spy).size(), 60 * kReplySize);
         const QByteArray replies = received(spy);
         for (int i = 0; i < replies.size(); i += kReplySize) {
             const ReplyBytes bytes{quint8(replies[i + 1]), quint8(replies[i + 2]), quint8(replies[i + 3])};
