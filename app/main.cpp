@@ -7,7 +7,7 @@
 #include "dialogs/qt_file_dialogs.h"
 #include "dialogs/qt_message_boxes.h"
 #include "dialogs/qt_safety_dialogs.h"
-#include "window/program_info.h"
+#include "basics/program_info.h"
 #include "window/splash_window.h"
 #include "window/window_assembly.h"
 

@@ -9,8 +9,8 @@
 #include "dialogs/safety_dialogs.h"
 #include "pages/parameter_binding.h"
 #include "rules/input_rules.h"
-#include "window/program_info.h"
-#include "window/window_texts.h"
+#include "basics/program_info.h"
+#include "basics/window_texts.h"
 
 #include "files/data_files.h"
 #include "params/message_input.h"

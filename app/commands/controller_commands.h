@@ -2,8 +2,8 @@
 
 #include "access_box.h"
 #include "known_controller.h"
-#include "window/status_strip.h"
-#include "window/window_actions.h"
+#include "basics/status_strip.h"
+#include "basics/window_actions.h"
 
 #include "link/device_state.h"
 #include "params/number_text.h"

@@ -10,8 +10,8 @@
 #include "pages/parameter_binding.h"
 #include "rules/input_rules.h"
 
-#include "dialogs/shop_texts.h"
-#include "window/status_strip.h"
+#include "basics/shop_texts.h"
+#include "basics/status_strip.h"
 
 #include "files/data_files.h"
 #include "files/vxc_reader.h"

@@ -16,16 +16,6 @@ int inchDiameter(int index)
 
 } // namespace
 
-QStringList wheelSizeItems()
-{
-    QStringList items;
-    items << QStringLiteral("10\u2033");
-    for (int i = 1; i < kInchSizeCount; ++i)
-        items << QString::number(inchDiameter(i)) + u'"';
-    items << QStringLiteral("700C") << QStringLiteral("28\"");
-    return items;
-}
-
 int wheelPerimeterMillimetres(int index)
 {
     if (index >= 0 && index < kInchSizeCount)

@@ -1,7 +1,8 @@
 #include "main_window.h"
 
+#include "menu_bar.h"
 #include "tool_bar.h"
-#include "window_texts.h"
+#include "basics/window_texts.h"
 #include "art/motor_illustration.h"
 #include "commands/backup_commands.h"
 #include "commands/controller_commands.h"
@@ -16,7 +17,7 @@
 #include "pages/motor_page.h"
 #include "pages/parameter_binding.h"
 #include "rules/input_rules.h"
-#include "rules/wheel_perimeter.h"
+#include "pages/wheel_size_list.h"
 
 #include "backups/backup_store.h"
 
@@ -126,7 +127,7 @@ void MainWindow::buildCommands(const DesktopServices &desktop, ControllerSession
                                const StartValues &start)
 {
     m_rules = new InputRules(m_controls, m_boxes, m_numberFormat, this);
-    m_binding = std::make_unique<ParameterBinding>(m_controls, *m_rules);
+    m_binding = std::make_unique<ParameterBinding>(m_controls, [rules = m_rules] { rules->applyLevelRule(); });
     m_documents = std::make_unique<DocumentCommands>(*m_binding, *m_rules, m_boxes,
                                                      desktop.fileDialogs, m_caption,
                                                      start.settings, m_numberFormat,

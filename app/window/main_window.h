@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app_services.h"
-#include "status_strip.h"
-#include "window_actions.h"
-#include "window_caption.h"
+#include "basics/status_strip.h"
+#include "basics/window_actions.h"
+#include "basics/window_caption.h"
 #include "commands/access_box.h"
 #include "pages/window_controls.h"
 

@@ -1,6 +1,6 @@
 #include "window_assembly.h"
 
-#include "program_info.h"
+#include "basics/program_info.h"
 
 #include "doctor/system_checks.h"
 #include "port/serial_port.h"

@@ -15,7 +15,7 @@
 #include "dialogs/message_boxes.h"
 #include "dialogs/safety_dialogs.h"
 #include "settings/settings_file.h"
-#include "window/program_info.h"
+#include "basics/program_info.h"
 #include "window/window_assembly.h"
 
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "model_responder.h"
 
 #include "pages/parameter_binding.h"
-#include "window/status_strip.h"
+#include "basics/status_strip.h"
 
 #include "cables/link_texts.h"
 #include "dialogs/qt_message_boxes.h"
