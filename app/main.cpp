@@ -90,7 +90,7 @@ int main(int argc, char *argv[])
         boxes.setParentWindow(&window);
         dialogs.setParentWindow(&window);
         safetyDialogs.setParentWindow(&window);
-        window.startUp(); // while the splash is up
+        assembly.startUp(); // while the splash is up
 
         // The splash wait: the event loop runs (clicks, timer ticks) and the
         // main window appears once at least 3000 ms have passed.

@@ -295,7 +295,7 @@ struct WindowDoubles {
                                 vexlor::NumberFormat::fromLocale(), backupFolder.path(),
                                 commandLine, language},
             system);
-        assembly->window().startUp();
+        assembly->startUp();
         return assembly;
     }
 };

@@ -270,7 +270,7 @@ private slots:
         values[20] = 3;   // three assist levels
         values[48] = 123; // mOhm
         connectedWindow(values);
-        const EncodedSet before = encodeAll(t->window->binding().snapshot(), t->window->numberFormat());
+        const EncodedSet before = encodeAll(t->assembly->binding().snapshot(), t->window->numberFormat());
         QVERIFY(before.ok());
 
         t->actions().readSettings->trigger();
