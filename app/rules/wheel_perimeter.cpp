@@ -1,5 +1,7 @@
 #include "wheel_perimeter.h"
 
+#include "road/tire_size.h"
+
 namespace vexlor {
 namespace {
 
@@ -19,7 +21,7 @@ int inchDiameter(int index)
 int wheelPerimeterMillimetres(int index)
 {
     if (index >= 0 && index < kInchSizeCount)
-        return int(inchDiameter(index) * 3.14159 * 25.4); // truncation, not rounding
+        return int(wheelPerimeter(inchDiameter(index) * kMillimetresPerInch)); // truncated
     if (index == k700CIndex)
         return k700CPerimeter;
     if (index == k28InchIndex)
