@@ -9,7 +9,7 @@
 #include "dialogs/qt_safety_dialogs.h"
 #include "basics/program_info.h"
 #include "window/splash_window.h"
-#include "window/window_assembly.h"
+#include "assembly/window_assembly.h"
 
 #include "backups/backup_store.h"
 #include "cables/cable.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app_services.h"
-#include "main_window.h"
+#include "window/app_services.h"
+#include "window/main_window.h"
 #include "window_commands.h"
 #include "dialogs/connection_doctor_dialog.h"
 

@@ -1,6 +1,6 @@
 #include "window_commands.h"
 
-#include "main_window.h"
+#include "window/main_window.h"
 #include "commands/backup_commands.h"
 #include "commands/controller_commands.h"
 #include "commands/document_commands.h"

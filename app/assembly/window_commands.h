@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app_services.h"
+#include "window/app_services.h"
 #include "commands/access_box.h"
 
 #include <QStringList>

@@ -16,7 +16,7 @@
 #include "dialogs/safety_dialogs.h"
 #include "settings/settings_file.h"
 #include "basics/program_info.h"
-#include "window/window_assembly.h"
+#include "assembly/window_assembly.h"
 
 #include <QDir>
 #include <QList>
