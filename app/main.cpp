@@ -7,9 +7,9 @@
 #include "dialogs/qt_file_dialogs.h"
 #include "dialogs/qt_message_boxes.h"
 #include "dialogs/qt_safety_dialogs.h"
-#include "window/program_info.h"
+#include "basics/program_info.h"
 #include "window/splash_window.h"
-#include "window/window_assembly.h"
+#include "assembly/window_assembly.h"
 
 #include "backups/backup_store.h"
 #include "cables/cable.h"
@@ -90,7 +90,7 @@ int main(int argc, char *argv[])
         boxes.setParentWindow(&window);
         dialogs.setParentWindow(&window);
         safetyDialogs.setParentWindow(&window);
-        window.startUp(); // while the splash is up
+        assembly.startUp(); // while the splash is up
 
         // The splash wait: the event loop runs (clicks, timer ticks) and the
         // main window appears once at least 3000 ms have passed.

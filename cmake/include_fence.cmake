@@ -24,3 +24,19 @@ add_custom_command(OUTPUT ${fence_stamp}
     COMMENT "Looking for includes that climb out of their folder"
     VERBATIM)
 add_custom_target(vexlor_include_fence ALL DEPENDS ${fence_stamp})
+
+# A fenced library: `target`, a static library of the calling folder's
+# sources, whose include root <build>/<roots>/<name> holds nothing but a link
+# <name> -> that folder. Its users include its headers as "<name>/file.h"; a
+# library it does not link has no root of its own to offer, so such an
+# include finds nothing. The core's layers and the window's rooms are built so.
+function(vexlor_fenced_library target roots name)
+    cmake_parse_arguments(PARSE_ARGV 3 ARG "" "" "LINKS;SOURCES")
+    set(root ${PROJECT_BINARY_DIR}/${roots}/${name})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${name} SYMBOLIC)
+    add_library(${target} STATIC ${ARG_SOURCES})
+    target_include_directories(${target} PUBLIC ${root})
+    target_link_libraries(${target} PUBLIC ${ARG_LINKS})
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+endfunction()

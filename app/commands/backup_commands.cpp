@@ -2,7 +2,7 @@
 
 #include "dialogs/message_boxes.h"
 #include "dialogs/safety_dialogs.h"
-#include "dialogs/safety_texts.h"
+#include "basics/safety_texts.h"
 #include "pages/parameter_binding.h"
 #include "rules/input_rules.h"
 

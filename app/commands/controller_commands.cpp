@@ -9,8 +9,8 @@
 #include "dialogs/safety_dialogs.h"
 #include "pages/parameter_binding.h"
 #include "rules/input_rules.h"
-#include "window/program_info.h"
-#include "window/window_texts.h"
+#include "basics/program_info.h"
+#include "basics/window_texts.h"
 
 #include "files/data_files.h"
 #include "params/message_input.h"
@@ -39,28 +39,21 @@ QString doctorOffer()
 
 } // namespace
 
-ControllerCommands::ControllerCommands(ControllerSession &session, BackupStore &backups,
-                                       const WriteSafetyOptions &options,
-                                       const RoadClassOptions &roadClass, const StatusStrip &strip,
-                                       const LinkActions &actions, ParameterBinding &binding,
-                                       InputRules &rules, MessageBoxes &boxes,
-                                       SafetyDialogs &dialogs, ShellOpener &shell,
+ControllerCommands::ControllerCommands(ControllerSession &session, View view, Values values,
+                                       WriteGuards guards, Desktop desktop,
                                        NumberFormat numberFormat, QObject *parent)
     : QObject(parent)
     , m_session(session)
-    , m_options(options)
-    , m_roadClass(roadClass)
+    , m_options(guards.options)
+    , m_roadClass(guards.roadClass)
     , m_numberFormat(numberFormat)
     , m_read(session, numberFormat)
-    , m_write(session, backups, numberFormat)
+    , m_write(session, guards.backups, numberFormat)
     , m_comparison(session, numberFormat)
-    , m_strip(strip)
-    , m_actions(actions)
-    , m_binding(binding)
-    , m_rules(rules)
-    , m_boxes(boxes)
-    , m_dialogs(dialogs)
-    , m_shell(shell)
+    , m_strip(view.strip)
+    , m_actions(view.actions)
+    , m_values(values)
+    , m_desktop(desktop)
 {
     connectSession();
     connectCommands();
@@ -86,7 +79,7 @@ void ControllerCommands::connectCommands()
     // A read puts each value into its control as it arrives, with the side
     // effects the user's own change would have.
     connect(&m_read, &ControllerRead::valueDecoded, this,
-            [this](const ControlAssignment &assignment) { m_binding.apply(assignment); });
+            [this](const ControlAssignment &assignment) { m_values.binding.apply(assignment); });
     connect(&m_read, &ControllerRead::valueReceived, this,
             [this](int index, quint16 value) { m_known.take(index, value); });
     connect(&m_read, &ControllerRead::finished, this, &ControllerCommands::onReadFinished);
@@ -117,7 +110,7 @@ void ControllerCommands::showDuplicateDevice(const UserMessage &message)
     // Without waiting: the monitor's tick must return, and the session raises
     // no second report until this one is closed, so ticks never stack boxes.
     QPointer<ControllerSession> session(&m_session);
-    m_boxes.showError(message.caption, message.text, [session] {
+    m_desktop.boxes.showError(message.caption, message.text, [session] {
         if (session)
             session->duplicateReportClosed();
     });
@@ -137,11 +130,11 @@ void ControllerCommands::showAccessRefused(const UserMessage &message)
     const QString path = m_session.portPath();
     const CheckResult access = m_accessAdvisor ? m_accessAdvisor(path) : CheckResult{};
     if (access.status == CheckStatus::Fail) {
-        m_boxes.showLaidOutErrorWithOffer(message.caption, accessBoxText(inputForMessage(path), access),
-                                          doctorOffer(), offerTaken);
+        m_desktop.boxes.showLaidOutErrorWithOffer(
+            message.caption, accessBoxText(inputForMessage(path), access), doctorOffer(), offerTaken);
         return;
     }
-    m_boxes.showErrorWithOffer(message.caption, message.text, doctorOffer(), offerTaken);
+    m_desktop.boxes.showErrorWithOffer(message.caption, message.text, doctorOffer(), offerTaken);
 }
 
 // ---- connection test --------------------------------------------------------
@@ -166,7 +159,7 @@ void ControllerCommands::onConnectionChecked(const ConnectionCheckResult &result
             return;
         }
         // Yes reads the configuration exactly as the Read command does.
-        if (m_boxes.question(result.message.caption, result.message.text))
+        if (m_desktop.boxes.question(result.message.caption, result.message.text))
             readController();
     });
 }
@@ -190,7 +183,7 @@ void ControllerCommands::writeController()
         return;
     const WriteWarnings warnings = writeWarnings(window->snapshot, window->values, m_roadClass.current(),
                                                  m_roadClass.tire(m_numberFormat), m_numberFormat);
-    if (!warnings.isEmpty() && !m_dialogs.confirmWriteAnyway(warnings))
+    if (!warnings.isEmpty() && !m_desktop.dialogs.confirmWriteAnyway(warnings))
         return;
     m_written = window->values;
     m_writtenSnapshot = window->snapshot;
@@ -217,14 +210,14 @@ std::optional<ControllerCommands::WindowValues> ControllerCommands::takeWindowVa
     if (m_releasing || m_session.isBusy())
         return std::nullopt;
     // The value being edited is bounded first, as leaving its field would.
-    if (!m_rules.applyPendingRules())
+    if (!m_values.rules.applyPendingRules())
         return std::nullopt;
     // All sixty values are taken now: edits made while the frames go out do
     // not reach them. A value that cannot be sent stops everything here.
-    WindowValues window{m_binding.snapshot(), {}};
+    WindowValues window{m_values.binding.snapshot(), {}};
     const EncodedSet set = encodeAll(window.snapshot, m_numberFormat);
     if (!set.ok()) {
-        m_boxes.standardError(set.error);
+        m_desktop.boxes.standardError(set.error);
         return std::nullopt;
     }
     window.values = set.values;
@@ -248,7 +241,7 @@ void ControllerCommands::onReadFinished(const TransactionOutcome &outcome)
 {
     m_known.readFinished(outcome.passed);
     if (outcome.passed)
-        emit valuesMatchController(m_binding.snapshot());
+        emit valuesMatchController(m_values.binding.snapshot());
     finishExchange(outcome.passed, [this, outcome] { showOutcome(outcome); });
 }
 
@@ -262,7 +255,7 @@ void ControllerCommands::onWriteFinished(const GuardedWriteOutcome &outcome)
     }
     if (!outcome.differences.isEmpty()) {
         const QList<DifferenceRow> rows = differenceRows(outcome.differences);
-        finishExchange(false, [this, rows] { m_dialogs.showVerifyFailure(rows); });
+        finishExchange(false, [this, rows] { m_desktop.dialogs.showVerifyFailure(rows); });
         return;
     }
     finishExchange(outcome.outcome.passed, [this, o = outcome.outcome] { showOutcome(o); });
@@ -280,11 +273,11 @@ void ControllerCommands::onComparisonFinished(const ComparisonOutcome &outcome)
     const FingerprintPair fingerprints{settingsFingerprint(m_compared),
                                        settingsFingerprint(outcome.controllerValues)};
     finishExchange(true, [this, outcome, fingerprints] {
-        switch (m_dialogs.showComparison(differenceRows(outcome.differences), fingerprints)) {
+        switch (m_desktop.dialogs.showComparison(differenceRows(outcome.differences), fingerprints)) {
         case ComparisonChoice::LoadControllerValues:
             // In index order, as a read puts them: the level count before its levels.
             for (const ControlAssignment &assignment : outcome.controllerAssignments)
-                m_binding.apply(assignment);
+                m_values.binding.apply(assignment);
             break;
         case ComparisonChoice::WriteWindowValues:
             writeController();
@@ -337,7 +330,7 @@ void ControllerCommands::openInstallationGuide()
     const QString name = QString::fromLatin1(texts::kInstallationGuideFile);
     const QString beside = executableFolder() + name;
     const QString path = QFileInfo::exists(beside) ? beside : locateDataFile(name);
-    m_shell.open(QUrl::fromLocalFile(path));
+    m_desktop.shell.open(QUrl::fromLocalFile(path));
 }
 
 // ---- closing ----------------------------------------------------------------
@@ -381,7 +374,7 @@ void ControllerCommands::later(std::function<void()> show)
 
 void ControllerCommands::showErrorOfferingDoctor(const UserMessage &message)
 {
-    if (m_boxes.errorWithOffer(message.caption, message.text, doctorOffer()))
+    if (m_desktop.boxes.errorWithOffer(message.caption, message.text, doctorOffer()))
         emit connectionDoctorWanted();
 }
 
@@ -389,13 +382,13 @@ void ControllerCommands::showMessage(const UserMessage &message)
 {
     switch (message.icon) {
     case MessageIcon::Error:
-        m_boxes.error(message.caption, message.text);
+        m_desktop.boxes.error(message.caption, message.text);
         break;
     case MessageIcon::Information:
-        m_boxes.information(message.caption, message.text);
+        m_desktop.boxes.information(message.caption, message.text);
         break;
     case MessageIcon::Question:
-        (void)m_boxes.question(message.caption, message.text);
+        (void)m_desktop.boxes.question(message.caption, message.text);
         break;
     }
 }

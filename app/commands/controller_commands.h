@@ -2,8 +2,8 @@
 
 #include "access_box.h"
 #include "known_controller.h"
-#include "window/status_strip.h"
-#include "window/window_actions.h"
+#include "basics/status_strip.h"
+#include "basics/window_actions.h"
 
 #include "link/device_state.h"
 #include "params/number_text.h"
@@ -41,14 +41,37 @@ struct UserMessage;
 class ControllerCommands : public QObject {
     Q_OBJECT
 public:
+    // Where the commands show what the session reports: the status strip,
+    // and the link commands, off while an exchange runs.
+    struct View {
+        StatusStrip strip;
+        LinkActions actions;
+    };
+    // The window's values: the binding, and the rules that bound the value
+    // being edited before they are taken.
+    struct Values {
+        ParameterBinding &binding;
+        InputRules &rules;
+    };
+    // What a write answers to: the backup and check options, the road class
+    // it must not break, and where its backups go.
+    struct WriteGuards {
+        const WriteSafetyOptions &options;
+        const RoadClassOptions &roadClass;
+        BackupStore &backups;
+    };
+    // The desktop: boxes, the safety dialogs and the shell that opens the
+    // cable's installation guide.
+    struct Desktop {
+        MessageBoxes &boxes;
+        SafetyDialogs &dialogs;
+        ShellOpener &shell;
+    };
+
     // Everything must outlive the commands. `numberFormat` is the user's:
     // values are sent and read back in it.
-    ControllerCommands(ControllerSession &session, BackupStore &backups,
-                       const WriteSafetyOptions &options, const RoadClassOptions &roadClass,
-                       const StatusStrip &strip,
-                       const LinkActions &actions, ParameterBinding &binding, InputRules &rules,
-                       MessageBoxes &boxes, SafetyDialogs &dialogs, ShellOpener &shell,
-                       NumberFormat numberFormat, QObject *parent = nullptr);
+    ControllerCommands(ControllerSession &session, View view, Values values, WriteGuards guards,
+                       Desktop desktop, NumberFormat numberFormat, QObject *parent = nullptr);
     ~ControllerCommands() override;
 
     // Discover, close, settle, bridge line high, open, show the device state;
@@ -139,11 +162,8 @@ private:
     ParameterSnapshot m_writtenSnapshot; // the window's values it sends them from
     ParameterValues m_compared{}; // the window's values the running comparison compares
     LinkActions m_actions;
-    ParameterBinding &m_binding;
-    InputRules &m_rules;
-    MessageBoxes &m_boxes;
-    SafetyDialogs &m_dialogs;
-    ShellOpener &m_shell;
+    Values m_values;
+    Desktop m_desktop;
     AccessAdvisor m_accessAdvisor;
     std::function<bool()> m_mayReplaceValues;
     bool m_releasing = false;

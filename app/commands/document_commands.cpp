@@ -5,8 +5,8 @@
 #include "dialogs/message_boxes.h"
 #include "pages/parameter_binding.h"
 #include "rules/input_rules.h"
-#include "window/window_caption.h"
-#include "window/window_texts.h"
+#include "basics/window_caption.h"
+#include "basics/window_texts.h"
 
 #include "files/data_files.h"
 #include "files/vxc_reader.h"

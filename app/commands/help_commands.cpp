@@ -3,9 +3,9 @@
 #include "shell_opener.h"
 #include "support_link.h"
 #include "dialogs/message_boxes.h"
-#include "window/program_info.h"
-#include "window/window_caption.h"
-#include "window/window_texts.h"
+#include "basics/program_info.h"
+#include "basics/window_caption.h"
+#include "basics/window_texts.h"
 
 #include <QDir>
 #include <QFileInfo>

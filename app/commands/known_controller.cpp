@@ -1,6 +1,6 @@
 #include "known_controller.h"
 
-#include "dialogs/shop_texts.h"
+#include "basics/shop_texts.h"
 
 #include "params/settings_fingerprint.h"
 

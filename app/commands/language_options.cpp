@@ -1,7 +1,7 @@
 #include "language_options.h"
 
 #include "dialogs/message_boxes.h"
-#include "window/window_texts.h"
+#include "basics/window_texts.h"
 
 #include "settings/language_setting.h"
 

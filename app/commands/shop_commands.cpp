@@ -1,7 +1,5 @@
 #include "shop_commands.h"
 
-#include "controller_commands.h"
-#include "document_commands.h"
 #include "road_class_options.h"
 #include "shell_opener.h"
 #include "dialogs/file_dialogs.h"
@@ -10,8 +8,8 @@
 #include "pages/parameter_binding.h"
 #include "rules/input_rules.h"
 
-#include "dialogs/shop_texts.h"
-#include "window/status_strip.h"
+#include "basics/shop_texts.h"
+#include "basics/status_strip.h"
 
 #include "files/data_files.h"
 #include "files/vxc_reader.h"
@@ -53,7 +51,7 @@ void ShopCommands::exportSettingsSheet()
     const auto window = windowValues();
     if (!window)
         return;
-    const QString document = m_sources.documents.documentPath();
+    const QString document = m_sources.documentPath();
     const QString path = chooseSheetPath(
         document.isEmpty() ? QStringLiteral("settings-sheet.pdf")
                            : QFileInfo(document).completeBaseName() + QStringLiteral(".pdf"));
@@ -64,7 +62,7 @@ void ShopCommands::exportSettingsSheet()
     SheetFacts facts{window->values,
                      window->snapshot.limitMaxSpeed,
                      documentValues ? QFileInfo(document).fileName() : QString(),
-                     m_sources.controller.controllerVersion(),
+                     m_sources.controllerVersion(),
                      options.current(),
                      options.tire(m_numberFormat),
                      QDate::currentDate(),

@@ -7,14 +7,13 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QLabel;
 
 namespace vexlor {
 
-class ControllerCommands;
-class DocumentCommands;
 class FileDialogs;
 class InputRules;
 class MessageBoxes;
@@ -38,8 +37,10 @@ public:
         ParameterBinding &binding;
         InputRules &rules;
         RoadClassOptions &roadClass;
-        const DocumentCommands &documents;
-        const ControllerCommands &controller;
+        // The document's path, empty without one; the controller's software
+        // version once known.
+        std::function<QString()> documentPath;
+        std::function<QString()> controllerVersion;
     };
     // Where they show things: boxes, the file and check dialogs, the shell
     // that opens the sheet once written, the status strip's message.

@@ -1,7 +1,7 @@
 #include "support_link.h"
 
 #include "support_url.h" // written by CMake
-#include "window/program_info.h"
+#include "basics/program_info.h"
 
 #include "files/data_files.h"
 

@@ -1,8 +1,8 @@
 #include "comparison_dialog.h"
 
 #include "difference_table.h"
-#include "safety_texts.h"
-#include "shop_texts.h"
+#include "basics/safety_texts.h"
+#include "basics/shop_texts.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

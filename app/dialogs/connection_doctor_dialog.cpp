@@ -1,6 +1,6 @@
 #include "connection_doctor_dialog.h"
 
-#include "safety_texts.h"
+#include "basics/safety_texts.h"
 #include "art/status_pictures.h"
 
 #include "doctor/doctor_run.h"

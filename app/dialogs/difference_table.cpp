@@ -1,6 +1,6 @@
 #include "difference_table.h"
 
-#include "safety_texts.h"
+#include "basics/safety_texts.h"
 
 #include "params/parameter_codec.h"
 

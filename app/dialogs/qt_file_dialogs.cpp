@@ -1,7 +1,7 @@
 #include "qt_file_dialogs.h"
 
-#include "shop_texts.h"
-#include "window/window_texts.h"
+#include "basics/shop_texts.h"
+#include "basics/window_texts.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -3,8 +3,8 @@
 #include "comparison_dialog.h"
 #include "restore_backup_dialog.h"
 #include "road_check_dialog.h"
-#include "safety_texts.h"
-#include "shop_texts.h"
+#include "basics/safety_texts.h"
+#include "basics/shop_texts.h"
 #include "verify_failure_dialog.h"
 
 #include "params/limit_texts.h"

@@ -1,7 +1,7 @@
 #include "restore_backup_dialog.h"
 
 #include "difference_table.h"
-#include "safety_texts.h"
+#include "basics/safety_texts.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

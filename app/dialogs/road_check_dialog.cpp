@@ -1,7 +1,7 @@
 #include "road_check_dialog.h"
 
-#include "safety_texts.h"
-#include "shop_texts.h"
+#include "basics/safety_texts.h"
+#include "basics/shop_texts.h"
 
 #include "params/message_input.h"
 #include "road/road_check.h"

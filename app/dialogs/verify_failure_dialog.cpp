@@ -1,7 +1,7 @@
 #include "verify_failure_dialog.h"
 
 #include "difference_table.h"
-#include "safety_texts.h"
+#include "basics/safety_texts.h"
 
 #include "protocol/transaction_texts.h"
 #include "session/write_safety_texts.h"

@@ -2,7 +2,7 @@
 
 #include "params/field_limits.h"
 #include "translation.h"
-#include "window/window_texts.h"
+#include "basics/window_texts.h"
 
 #include <QLineEdit>
 #include <QSlider>

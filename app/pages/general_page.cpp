@@ -7,8 +7,7 @@
 #include "wheel_size_list.h"
 #include "window_controls.h"
 #include "art/compact_combo_style.h"
-#include "rules/wheel_perimeter.h"
-#include "window/window_texts.h"
+#include "basics/window_texts.h"
 
 #include "params/parameter_table.h"
 

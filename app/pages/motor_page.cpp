@@ -5,7 +5,7 @@
 #include "radio_group.h"
 #include "window_controls.h"
 #include "art/motor_illustration.h"
-#include "window/window_texts.h"
+#include "basics/window_texts.h"
 
 #include <QGroupBox>
 #include <QLabel>

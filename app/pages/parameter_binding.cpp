@@ -2,7 +2,6 @@
 
 #include "radio_group.h"
 #include "up_down.h"
-#include "rules/input_rules.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -11,8 +10,8 @@
 
 namespace vexlor {
 
-ParameterBinding::ParameterBinding(const WindowControls &controls, InputRules &rules)
-    : m_controls(controls), m_rules(rules)
+ParameterBinding::ParameterBinding(const WindowControls &controls, std::function<void()> levelRule)
+    : m_controls(controls), m_levelRule(std::move(levelRule))
 {
 }
 
@@ -63,7 +62,7 @@ void ParameterBinding::apply(const ControlAssignment &assignment)
     case ParameterKind::LevelCount:
         c.edit->setText(v.text); // may lie outside 1..9
         m_controls.levelUpDown->syncWithBuddy();
-        m_rules.applyLevelRule();
+        m_levelRule();
         break;
     case ParameterKind::Flag:
         // toggled fires only on a real change, which runs the group switch.

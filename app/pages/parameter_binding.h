@@ -10,16 +10,15 @@ class QObject;
 
 namespace vexlor {
 
-class InputRules;
-
 // The one place where parameter values cross between the window's controls
 // and the core: snapshot() copies every parameter control's state, apply()
 // puts one value into its control with the side effects the user's own change
 // would have. Transactions and documents use exactly these two.
 class ParameterBinding {
 public:
-    // `controls` as the pages built them; `rules` runs the level rule.
-    ParameterBinding(const WindowControls &controls, InputRules &rules);
+    // `controls` as the pages built them; `levelRule` runs the level rule
+    // (the rules' own, which sit above the pages).
+    ParameterBinding(const WindowControls &controls, std::function<void()> levelRule);
 
     // Every parameter control as it stands, enabled or not, plus CheckBox7.
     [[nodiscard]] ParameterSnapshot snapshot() const;
@@ -37,7 +36,7 @@ public:
 
 private:
     WindowControls m_controls;
-    InputRules &m_rules;
+    std::function<void()> m_levelRule;
 };
 
 } // namespace vexlor

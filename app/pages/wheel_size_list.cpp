@@ -70,4 +70,15 @@ WheelSizeList::WheelSizeList(QWidget *parent) : QComboBox(parent)
     Q_UNUSED(installed);
 }
 
+QStringList wheelSizeItems()
+{
+    constexpr int inchSizeCount = 9; // 10" .. 26", two inches apart
+    QStringList items;
+    items << QStringLiteral("10\u2033");
+    for (int i = 1; i < inchSizeCount; ++i)
+        items << QString::number(10 + 2 * i) + u'"';
+    items << QStringLiteral("700C") << QStringLiteral("28\"");
+    return items;
+}
+
 } // namespace vexlor

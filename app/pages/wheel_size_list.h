@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QStringList>
 
 namespace vexlor {
 
@@ -13,5 +14,13 @@ class WheelSizeList : public QComboBox {
 public:
     explicit WheelSizeList(QWidget *parent = nullptr);
 };
+
+// The wheel sizes offered by the wheel-size list, in list order: 10" to 26"
+// in steps of two inches, then 700C, then 28". The first item carries the
+// double-prime sign, the others an ASCII double quote as inch mark.
+[[nodiscard]] QStringList wheelSizeItems();
+
+// Index of the 26" item, the one selected when the window starts.
+inline constexpr int kDefaultWheelSizeIndex = 8;
 
 } // namespace vexlor

@@ -1,5 +1,7 @@
 #include "wheel_perimeter.h"
 
+#include "road/tire_size.h"
+
 namespace vexlor {
 namespace {
 
@@ -16,20 +18,10 @@ int inchDiameter(int index)
 
 } // namespace
 
-QStringList wheelSizeItems()
-{
-    QStringList items;
-    items << QStringLiteral("10\u2033");
-    for (int i = 1; i < kInchSizeCount; ++i)
-        items << QString::number(inchDiameter(i)) + u'"';
-    items << QStringLiteral("700C") << QStringLiteral("28\"");
-    return items;
-}
-
 int wheelPerimeterMillimetres(int index)
 {
     if (index >= 0 && index < kInchSizeCount)
-        return int(inchDiameter(index) * 3.14159 * 25.4); // truncation, not rounding
+        return int(wheelPerimeter(inchDiameter(index) * kMillimetresPerInch)); // truncated
     if (index == k700CIndex)
         return k700CPerimeter;
     if (index == k28InchIndex)

@@ -1,7 +1,7 @@
 #include "tool_bar.h"
 
-#include "window_actions.h"
-#include "window_texts.h"
+#include "basics/window_actions.h"
+#include "basics/window_texts.h"
 #include "art/tool_icons.h"
 
 #include <QAction>

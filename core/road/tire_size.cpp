@@ -35,7 +35,6 @@ constexpr std::array kInchWheels = {
 
 constexpr int kLeastWidth = 10;  // mm
 constexpr int kLargestWidth = 150;
-constexpr double kMillimetresPerInch = 25.4;
 
 QString etrtoText(int width, int beadSeat)
 {
@@ -91,9 +90,14 @@ std::span<const CommonTire> commonTires()
     return kCommonTires;
 }
 
+double wheelPerimeter(double diameter)
+{
+    return std::numbers::pi * diameter;
+}
+
 double etrtoPerimeter(double width, int beadSeat)
 {
-    return std::numbers::pi * (beadSeat + 2.0 * width);
+    return wheelPerimeter(beadSeat + 2.0 * width);
 }
 
 TireSize commonTireSize(const CommonTire &tire)

@@ -28,6 +28,13 @@ struct CommonTire {
 // The common sizes, small wheels first.
 [[nodiscard]] std::span<const CommonTire> commonTires();
 
+// Millimetres in an inch, for wheels and tires sized in inches.
+inline constexpr double kMillimetresPerInch = 25.4;
+
+// The perimeter of a wheel `diameter` mm across: π × diameter, in mm. The one
+// wheel arithmetic: the tire sizes here and the window's wheel-size list use it.
+[[nodiscard]] double wheelPerimeter(double diameter);
+
 // The perimeter of an ETRTO size: π × (bead seat diameter + 2 × width), in mm.
 [[nodiscard]] double etrtoPerimeter(double width, int beadSeat);
 

@@ -15,8 +15,8 @@
 #include "dialogs/message_boxes.h"
 #include "dialogs/safety_dialogs.h"
 #include "settings/settings_file.h"
-#include "window/program_info.h"
-#include "window/window_assembly.h"
+#include "basics/program_info.h"
+#include "assembly/window_assembly.h"
 
 #include <QDir>
 #include <QList>
@@ -295,7 +295,7 @@ struct WindowDoubles {
                                 vexlor::NumberFormat::fromLocale(), backupFolder.path(),
                                 commandLine, language},
             system);
-        assembly->window().startUp();
+        assembly->startUp();
         return assembly;
     }
 };

@@ -8,7 +8,7 @@
 #include "model_responder.h"
 
 #include "pages/parameter_binding.h"
-#include "window/status_strip.h"
+#include "basics/status_strip.h"
 
 #include "cables/link_texts.h"
 #include "dialogs/qt_message_boxes.h"
@@ -271,7 +271,7 @@ private slots:
         values[20] = 3;   // three assist levels
         values[48] = 123; // mOhm
         connectedWindow(values);
-        const EncodedSet before = encodeAll(t->window->binding().snapshot(), t->window->numberFormat());
+        const EncodedSet before = encodeAll(t->assembly->binding().snapshot(), t->window->numberFormat());
         QVERIFY(before.ok());
 
         t->actions().readSettings->trigger();

@@ -58,7 +58,7 @@ void giveCommand(TestWindow &t, const QString &command, const DocumentFixture &f
     else if (command == "drop") {
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(f.path("b.vxc"))});
-        t.window->documents().openDroppedFile(&mime);
+        t.assembly->documents().openDroppedFile(&mime);
     } else if (command == "restore")
         a.restoreBackup->trigger();
     else if (command == "exit")
@@ -79,7 +79,7 @@ private slots:
         DocumentFixture f;
         auto t = f.window();
         QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
-        QVERIFY(t->window->documents().documentPath().isEmpty());
+        QVERIFY(t->assembly->documents().documentPath().isEmpty());
         for (QAction *item : t->window->actions().reopen)
             QVERIFY(!item->isVisible());
         QVERIFY(!QFile::exists(f.settingsPath()));
@@ -98,9 +98,9 @@ private slots:
         QCOMPARE(battery(*t), QStringLiteral("99.0"));
         QVERIFY(!t->control<QCheckBox>("CheckBox2")->isChecked());
         t->window->actions().newConfiguration->trigger();
-        QVERIFY(t->window->binding().snapshot() == ParameterSnapshot::initial());
+        QVERIFY(t->assembly->binding().snapshot() == ParameterSnapshot::initial());
         QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
-        QVERIFY(t->window->documents().documentPath().isEmpty());
+        QVERIFY(t->assembly->documents().documentPath().isEmpty());
         QCOMPARE(f.recentFiles(), (RecentFiles{a, "", "", ""}));
         QVERIFY(t->boxes.shown.isEmpty());
     }
@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(t->dialogs.asked, (QStringList{"open", "open"}));
         QCOMPARE(battery(*t), QStringLiteral("99.0"));
         QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc")));
-        QCOMPARE(t->window->documents().documentPath(), a);
+        QCOMPARE(t->assembly->documents().documentPath(), a);
         QCOMPARE(f.recentFiles(), (RecentFiles{a, "", "", ""}));
         QCOMPARE(QDir::currentPath(), f.path(QStringLiteral("sub")));
     }
@@ -133,12 +133,12 @@ private slots:
         const QString a = f.currentFile("a.vxc");
         const QString b = f.currentFile("b.vxc");
         auto t = f.window({b});
-        t->window->documents().loadDocument(a);
+        t->assembly->documents().loadDocument(a);
         const QByteArray listBefore = f.settingsText();
         t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
         t->window->actions().save->trigger();
         QVERIFY(t->dialogs.asked.isEmpty());
-        QCOMPARE(fileBytes(a), configurationFileBytes(t->window->binding().snapshot()));
+        QCOMPARE(fileBytes(a), configurationFileBytes(t->assembly->binding().snapshot()));
         QVERIFY(fileBytes(a).startsWith("1\r\n12.5\r\n"));
         QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc")));
         QCOMPARE(f.settingsText(), listBefore);
@@ -154,7 +154,7 @@ private slots:
         t->window->actions().save->trigger();
         QCOMPARE(t->dialogs.asked, QStringList{"save"});
         QCOMPARE(fileBytes(chosen), configurationFileBytes(ParameterSnapshot::initial()));
-        QCOMPARE(t->window->documents().documentPath(), chosen);
+        QCOMPARE(t->assembly->documents().documentPath(), chosen);
         QCOMPARE(f.recentFiles(), (RecentFiles{chosen, "", "", ""}));
     }
 
@@ -173,7 +173,7 @@ private slots:
         QVERIFY(fileBytes(chosen).contains("\r\n18\r\n 3.40\r\n"));
         QCOMPARE(throttle->text(), QStringLiteral(" 3.40"));
         QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("saved.vxc")));
-        QCOMPARE(t->window->documents().documentPath(), chosen);
+        QCOMPARE(t->assembly->documents().documentPath(), chosen);
         QCOMPARE(f.recentFiles(), (RecentFiles{chosen, "", "", ""}));
         QCOMPARE(QDir::currentPath(), f.path(QStringLiteral("out")));
     }
@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(fileBytes(a), before);
         QVERIFY(!QFile::exists(other));
         QCOMPARE(t->window->windowTitle(), caption);
-        QCOMPARE(t->window->documents().documentPath(), a);
+        QCOMPARE(t->assembly->documents().documentPath(), a);
     }
 
     // Guards the mended Save As: a file that cannot be written leaves the
@@ -239,7 +239,7 @@ private slots:
         QCOMPARE(t->boxes.shown.size(), 1);
         QCOMPARE(t->boxes.shown[0].text, QStringLiteral("Cannot create file %1.").arg(chosen));
         QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("Untitled.vxc")));
-        QVERIFY(t->window->documents().documentPath().isEmpty());
+        QVERIFY(t->assembly->documents().documentPath().isEmpty());
         QVERIFY(!QFile::exists(f.settingsPath()));
     }
 
@@ -287,7 +287,7 @@ private slots:
         const QString chosen = f.path(QStringLiteral("MyDefault.VXC"));
         t->dialogs.saveAnswers = {chosen};
         t->window->actions().saveAs->trigger();
-        QCOMPARE(t->window->documents().documentPath(), chosen);
+        QCOMPARE(t->assembly->documents().documentPath(), chosen);
         QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("MyDefault.VXC")));
         QVERIFY(!QFile::exists(f.settingsPath()));
     }
@@ -362,7 +362,7 @@ private slots:
         const QString a = f.currentFile("a.vxc"), b = f.currentFile("b.vxc"), c = f.currentFile("c.vxc"),
                       d = f.currentFile("d.vxc"), e = f.currentFile("e.vxc");
         auto t = f.window();
-        DocumentCommands &docs = t->window->documents();
+        DocumentCommands &docs = t->assembly->documents();
         docs.loadDocument(a);
         QCOMPARE(f.recentFiles(), (RecentFiles{a, "", "", ""}));
         docs.loadDocument(b);
@@ -402,9 +402,9 @@ private slots:
         DocumentFixture f;
         const QString a = f.currentFile("a.vxc");
         auto t = f.window();
-        t->window->documents().loadDocument(QStringLiteral("a.vxc"));
-        QCOMPARE(t->window->documents().documentPath(), QStringLiteral("a.vxc"));
-        t->window->documents().loadDocument(a);
+        t->assembly->documents().loadDocument(QStringLiteral("a.vxc"));
+        QCOMPARE(t->assembly->documents().documentPath(), QStringLiteral("a.vxc"));
+        t->assembly->documents().loadDocument(a);
         QCOMPARE(f.recentFiles(), (RecentFiles{a, "a.vxc", "", ""}));
     }
 
@@ -480,7 +480,7 @@ private slots:
         const QString settingsPath = QDir(settingsFolder).filePath("config.ini");
         const RecentFiles listBefore = readRecentFiles(SettingsFile(settingsPath));
         t.boxes.shown.clear();
-        QVERIFY(t.window->documents().loadDocument(b));
+        QVERIFY(t.assembly->documents().loadDocument(b));
         QCOMPARE(t.boxes.shown.size(), 1);
         QCOMPARE(t.boxes.shown[0].text,
                  QStringLiteral("The file was opened, but the list of recent files could not be saved: "
@@ -488,12 +488,12 @@ private slots:
                      .arg(settingsPath));
         QCOMPARE(battery(t), QStringLiteral("99.0"));
         QCOMPARE(shownCaption(t.window), windowCaption(t, QStringLiteral("b.vxc")));
-        QCOMPARE(t.window->documents().documentPath(), b);
+        QCOMPARE(t.assembly->documents().documentPath(), b);
         QCOMPARE(readRecentFiles(SettingsFile(settingsPath)), listBefore);
         if (readOnlyFile) {
             // Entry 1 needs no write, so reading it shows nothing.
             t.boxes.shown.clear();
-            QVERIFY(t.window->documents().loadDocument(a));
+            QVERIFY(t.assembly->documents().loadDocument(a));
             QCOMPARE(battery(t), QStringLiteral("50.0"));
             QVERIFY(t.boxes.shown.isEmpty());
         }
@@ -653,15 +653,15 @@ private slots:
         const QString a = f.currentFile("a.vxc");
         const QString bad = bytes.isEmpty() ? f.path("absent.vxc") : f.file("bad.vxc", bytes);
         auto t = f.window({a});
-        const ParameterSnapshot before = t->window->binding().snapshot();
+        const ParameterSnapshot before = t->assembly->binding().snapshot();
         const QString caption = t->window->windowTitle();
-        QVERIFY(!t->window->documents().loadDocument(bad));
+        QVERIFY(!t->assembly->documents().loadDocument(bad));
         QCOMPARE(t->boxes.shown.size(), 1);
         QCOMPARE(t->boxes.shown[0].kind, QStringLiteral("standard"));
         QCOMPARE(t->boxes.shown[0].text, message.contains("%1") ? message.arg(bad) : message);
-        QVERIFY(t->window->binding().snapshot() == before);
+        QVERIFY(t->assembly->binding().snapshot() == before);
         QCOMPARE(t->window->windowTitle(), caption);
-        QCOMPARE(t->window->documents().documentPath(), a);
+        QCOMPARE(t->assembly->documents().documentPath(), a);
         QCOMPARE(f.recentFiles(), (RecentFiles{a, "", "", ""}));
     }
 
@@ -683,7 +683,7 @@ private slots:
         const QString old = f.file("old.vxc", "40\r\n\r\n41\r\n1\r\n");
         auto t = f.window();
         t->boxes.answerYes = yes;
-        QVERIFY(t->window->documents().loadDocument(old));
+        QVERIFY(t->assembly->documents().loadDocument(old));
         QCOMPARE(t->boxes.shown.size(), 1);
         QCOMPARE(t->boxes.shown[0].kind, QStringLiteral("question"));
         QVERIFY(t->boxes.shown[0].caption.isEmpty());
@@ -740,7 +740,7 @@ private slots:
             QTest::qWait(0); // a drop reads once the event loop runs
             QCOMPARE(battery(*t), QStringLiteral("12.5"));
             QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc*")));
-            QCOMPARE(t->window->documents().documentPath(), a);
+            QCOMPARE(t->assembly->documents().documentPath(), a);
             QVERIFY(t->window->isVisible());
         } else if (command == "exit") {
             QTRY_VERIFY(!t->window->isVisible());

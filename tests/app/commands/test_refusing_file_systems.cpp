@@ -153,7 +153,7 @@ private slots:
                      .arg(settingsPath));
         QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("b.vxc")));
         QCOMPARE(battery(*t), QStringLiteral("22.0"));
-        QCOMPARE(t->window->documents().documentPath(), b);
+        QCOMPARE(t->assembly->documents().documentPath(), b);
         QCOMPARE(readRecentFiles(SettingsFile(settingsPath)), listBefore);
         for (int k = 0; k < kRecentFileCount; ++k)
             QCOMPARE(t->window->actions().reopen[k]->text(), listBefore[k]);
@@ -205,7 +205,7 @@ private slots:
         QCOMPARE(fileBytes(other), configuration("30.0"));
         QCOMPARE(filesIn(disk).keys(), (QStringList{".filler", "bike.vxc", "other.vxc"}));
         QCOMPARE(t->window->windowTitle(), caption);
-        QCOMPARE(t->window->documents().documentPath(), bike);
+        QCOMPARE(t->assembly->documents().documentPath(), bike);
     }
 
     // Guards `vexlor-cli read FILE` on a full disk: exit 2 with the file

@@ -113,12 +113,12 @@ private slots:
         QFETCH(bool, windowTakesController);
         QFETCH(bool, controllerTakesWindow);
         QVERIFY(connectedWindow(kFiveDifferences));
-        const ParameterSnapshot before = t->window->binding().snapshot();
+        const ParameterSnapshot before = t->assembly->binding().snapshot();
         ParameterSnapshot whileShown;
         t->safetyDialogs.comparisonAnswer = choice;
         const auto logged = t->safetyDialogs.onShown;
         t->safetyDialogs.onShown = [&](const QString &kind) {
-            whileShown = t->window->binding().snapshot();
+            whileShown = t->assembly->binding().snapshot();
             logged(kind);
         };
         QVERIFY(run(t->actions().compareWithController));
@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(text("LabeledEdit16"), QStringLiteral("14.3"));
         QCOMPARE(text("Edit7"), QStringLiteral("123"));
         QCOMPARE(t->window->windowTitle(), caption);
-        QCOMPARE(t->window->documents().documentPath(), saved);
+        QCOMPARE(t->assembly->documents().documentPath(), saved);
         QCOMPARE(readRecentFiles(t->settings)[0], saved);
         QCOMPARE(readRecentFiles(t->settings)[1], QString());
     }
@@ -301,7 +301,7 @@ private slots:
         out.close();
         t->dialogs.openAnswers << path;
         t->actions().open->trigger();
-        QCOMPARE(t->window->documents().documentPath(), path);
+        QCOMPARE(t->assembly->documents().documentPath(), path);
         t->safetyDialogs.writeAnyway = true;
         QVERIFY(run(t->actions().writeSettings));
         QCOMPARE(t->safetyDialogs.limitQuestions,
@@ -374,7 +374,7 @@ private slots:
             return;
         }
         QCOMPARE(t->log.last().text, kWriteOk);
-        const EncodedSet sent = encodeAll(t->window->binding().snapshot(), NumberFormat{});
+        const EncodedSet sent = encodeAll(t->assembly->binding().snapshot(), NumberFormat{});
         QCOMPARE(t->label("FingerprintLabel")->text(), "Fingerprint " + settingsFingerprint(sent.values));
     }
 
@@ -386,14 +386,14 @@ private slots:
     {
         QVERIFY(connectedWindow({"--set", "1=300", "--set", "43=500"}));
         QCOMPARE(t->label("FingerprintLabel")->text(), QString());
-        const EncodedSet initial = encodeAll(t->window->binding().snapshot(), NumberFormat{});
+        const EncodedSet initial = encodeAll(t->assembly->binding().snapshot(), NumberFormat{});
         QVERIFY(run(t->actions().compareWithController));
         const FingerprintPair pair = t->safetyDialogs.comparisonFingerprints.value(0);
         QCOMPARE(pair.window, settingsFingerprint(initial.values));
         QVERIFY(pair.controller != pair.window);
         QCOMPARE(t->label("FingerprintLabel")->text(), "Fingerprint " + pair.controller);
         QVERIFY(run(t->actions().readSettings));
-        const EncodedSet read = encodeAll(t->window->binding().snapshot(), NumberFormat{});
+        const EncodedSet read = encodeAll(t->assembly->binding().snapshot(), NumberFormat{});
         QCOMPARE(settingsFingerprint(read.values), pair.controller);
         QCOMPARE(t->label("FingerprintLabel")->text(), "Fingerprint " + pair.controller);
         // The sheet of what was read carries the same mark and the controller's version.

@@ -61,7 +61,7 @@ private slots:
     void freshWindowIsTheInitialSnapshot()
     {
         TestWindow t;
-        QCOMPARE(t.window->binding().snapshot(), ParameterSnapshot::initial());
+        QCOMPARE(t.assembly->binding().snapshot(), ParameterSnapshot::initial());
     }
 
     // Guards that apply() reaches the same control snapshot() reads, for
@@ -71,8 +71,8 @@ private slots:
         TestWindow t;
         const ParameterSnapshot wanted = changedFromInitial();
         for (const ParameterDescriptor *d : storedParameters())
-            t.window->binding().apply({d->index, wanted[d->index]});
-        const ParameterSnapshot got = t.window->binding().snapshot();
+            t.assembly->binding().apply({d->index, wanted[d->index]});
+        const ParameterSnapshot got = t.assembly->binding().snapshot();
         for (const ParameterDescriptor *d : storedParameters())
             QVERIFY2(got[d->index] == wanted[d->index], d->name);
         QVERIFY(got.limitMaxSpeed);
@@ -85,7 +85,7 @@ private slots:
         t.control<QCheckBox>("CheckBox7")->setChecked(false);
         t.control<QCheckBox>("CheckBox1")->setChecked(false);
         t.control<QLineEdit>("LabeledEdit1")->setText(QStringLiteral("77"));
-        const ParameterSnapshot s = t.window->binding().snapshot();
+        const ParameterSnapshot s = t.assembly->binding().snapshot();
         QVERIFY(!s.limitMaxSpeed);
         QCOMPARE(s[15].text, QStringLiteral("77"));
         QCOMPARE(s[14].number, 0);
@@ -99,7 +99,7 @@ private slots:
         auto *high = t.control<QRadioButton>("RadioButton2");
         auto *duty = t.control<QRadioButton>("RadioButton3");
         for (int value : {1, 1, 0, 7, 0}) {
-            t.window->binding().apply({4, ControlValue{{}, value}});
+            t.assembly->binding().apply({4, ControlValue{{}, value}});
             QCOMPARE(high->isChecked(), value != 0);
             QCOMPARE(low->isChecked(), value == 0);
         }
@@ -112,14 +112,14 @@ private slots:
     {
         TestWindow t;
         auto *hall = t.control<RadioGroup>("RadioGroup4");
-        t.window->binding().apply({40, ControlValue{{}, 5}});
+        t.assembly->binding().apply({40, ControlValue{{}, 5}});
         QCOMPARE(hall->itemIndex(), 2);
-        t.window->binding().apply({40, ControlValue{{}, -1}});
+        t.assembly->binding().apply({40, ControlValue{{}, -1}});
         QCOMPARE(hall->itemIndex(), -1);
         for (int i = 0; i < hall->count(); ++i)
             QVERIFY(!hall->button(i)->isChecked());
-        QCOMPARE(t.window->binding().snapshot()[40].number, -1);
-        t.window->binding().apply({40, ControlValue{{}, 1}});
+        QCOMPARE(t.assembly->binding().snapshot()[40].number, -1);
+        t.assembly->binding().apply({40, ControlValue{{}, 1}});
         QCOMPARE(hall->itemIndex(), 1);
     }
 
@@ -127,8 +127,8 @@ private slots:
     void sliderPositionsAreClamped()
     {
         TestWindow t;
-        t.window->binding().apply({3, ControlValue{{}, 40}});
-        t.window->binding().apply({13, ControlValue{{}, 0}});
+        t.assembly->binding().apply({3, ControlValue{{}, 40}});
+        t.assembly->binding().apply({13, ControlValue{{}, 0}});
         QCOMPARE(t.control<QSlider>("TrackBar2")->value(), 10);
         QCOMPARE(t.control<QSlider>("TrackBar1")->value(), 1);
     }
@@ -138,8 +138,8 @@ private slots:
     {
         TestWindow t;
         for (int index : {0, 34, 44, 59, -1, 60})
-            t.window->binding().apply({index, ControlValue{QStringLiteral("1"), 1}});
-        QCOMPARE(t.window->binding().snapshot(), ParameterSnapshot::initial());
+            t.assembly->binding().apply({index, ControlValue{QStringLiteral("1"), 1}});
+        QCOMPARE(t.assembly->binding().snapshot(), ParameterSnapshot::initial());
     }
 };
 

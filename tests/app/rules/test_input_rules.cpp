@@ -298,7 +298,7 @@ private slots:
         battery->setFocus(Qt::TabFocusReason);
         QTest::keyClick(battery, Qt::Key_Tab);
         QCOMPARE(battery->text(), QStringLiteral("30,0"));
-        QCOMPARE(t.window->binding().snapshot()[1].text, QStringLiteral("30,0"));
+        QCOMPARE(t.assembly->binding().snapshot()[1].text, QStringLiteral("30,0"));
 
         auto *start = t.control<QLineEdit>("LabeledEdit18");
         typeInto(start, QStringLiteral("0,5")); // below 0.9, then checked against 3

@@ -67,7 +67,7 @@ private slots:
         auto *frame = t.control<QGroupBox>(group.toLatin1().constData());
         auto *control = t.control<QWidget>(inside.toLatin1().constData());
         const QColor normal = frame->palette().color(QPalette::WindowText);
-        const ParameterSnapshot before = t.window->binding().snapshot();
+        const ParameterSnapshot before = t.assembly->binding().snapshot();
 
         QTest::mouseClick(check, Qt::LeftButton);
         QVERIFY(!check->isChecked());
@@ -82,7 +82,7 @@ private slots:
         QVERIFY(control->isEnabled());
         QCOMPARE(frame->palette().color(QPalette::WindowText), normal);
 
-        ParameterSnapshot after = t.window->binding().snapshot();
+        ParameterSnapshot after = t.assembly->binding().snapshot();
         QCOMPARE(after, before);
     }
 
@@ -91,11 +91,11 @@ private slots:
     void applyingAFlagSwitchesTheGroup()
     {
         TestWindow t;
-        t.window->binding().apply({8, ControlValue{{}, 0}});
+        t.assembly->binding().apply({8, ControlValue{{}, 0}});
         QVERIFY(!t.control<QGroupBox>("GroupBox2")->isEnabled());
-        t.window->binding().apply({14, ControlValue{{}, 0}});
+        t.assembly->binding().apply({14, ControlValue{{}, 0}});
         QVERIFY(!t.control<QGroupBox>("GroupBox1")->isEnabled());
-        t.window->binding().apply({8, ControlValue{{}, 1}});
+        t.assembly->binding().apply({8, ControlValue{{}, 1}});
         QVERIFY(t.control<QGroupBox>("GroupBox2")->isEnabled());
     }
 
@@ -107,7 +107,7 @@ private slots:
         QVERIFY(t.isActive());
         auto *count = t.control<QLineEdit>("LabeledEdit4");
         QCOMPARE(editableLevels(t), QStringLiteral("111111111"));
-        const ParameterSnapshot before = t.window->binding().snapshot();
+        const ParameterSnapshot before = t.assembly->binding().snapshot();
         for (int i = 0; i < 4; ++i)
             QTest::mouseClick(arrow(t, Qt::DownArrow), Qt::LeftButton);
         QCOMPARE(count->text(), QStringLiteral("5"));
@@ -116,7 +116,7 @@ private slots:
             QTest::mouseClick(arrow(t, Qt::UpArrow), Qt::LeftButton);
         QCOMPARE(count->text(), QStringLiteral("9"));
         QCOMPARE(editableLevels(t), QStringLiteral("111111111"));
-        QCOMPARE(t.window->binding().snapshot(), before);
+        QCOMPARE(t.assembly->binding().snapshot(), before);
     }
 
     // Guards the ends: no wrap-around, and nothing happens past them.
@@ -171,7 +171,7 @@ private slots:
         QFETCH(QString, editable);
         QFETCH(QString, afterDown);
         TestWindow t;
-        t.window->binding().apply({20, ControlValue{text, 0}});
+        t.assembly->binding().apply({20, ControlValue{text, 0}});
         QCOMPARE(t.control<QLineEdit>("LabeledEdit4")->text(), text);
         QCOMPARE(editableLevels(t), editable);
         QTest::mouseClick(arrow(t, Qt::DownArrow), Qt::LeftButton);
@@ -182,8 +182,8 @@ private slots:
     void levelCountTextThatIsNoNumber()
     {
         TestWindow t;
-        t.window->binding().apply({20, ControlValue{QStringLiteral("4"), 0}});
-        t.window->binding().apply({20, ControlValue{QStringLiteral("four"), 0}});
+        t.assembly->binding().apply({20, ControlValue{QStringLiteral("4"), 0}});
+        t.assembly->binding().apply({20, ControlValue{QStringLiteral("four"), 0}});
         QCOMPARE(editableLevels(t), QStringLiteral("111100000"));
         QTest::mouseClick(arrow(t, Qt::UpArrow), Qt::LeftButton);
         QCOMPARE(t.control<QLineEdit>("LabeledEdit4")->text(), QStringLiteral("5"));

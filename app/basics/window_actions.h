@@ -5,7 +5,6 @@
 #include <array>
 
 class QAction;
-class QMainWindow;
 class QMenu;
 
 namespace vexlor {
@@ -18,8 +17,9 @@ struct LinkActions {
     QAction *compare = nullptr;        // CompareWithController1
 };
 
-// The commands of the menu bar. Each action carries its control name as
-// object name; the tool bar's buttons trigger the same actions.
+// The commands of the menu bar, as the window built them (menu_bar.h) and
+// the commands see them. Each action carries its control name as object
+// name; the tool bar's buttons trigger the same actions.
 struct WindowActions {
     QMenu *fileMenu = nullptr;    // FileF1
     QMenu *reopenMenu = nullptr;  // Reopen1
@@ -62,9 +62,5 @@ struct WindowActions {
         return {testConnection, readSettings, writeSettings, compareWithController};
     }
 };
-
-// Fills the window's menu bar. The actions are also added to the window
-// itself so their shortcuts work from any control on either tab.
-[[nodiscard]] WindowActions buildWindowActions(QMainWindow *window);
 
 } // namespace vexlor

@@ -1,7 +1,7 @@
 #include "status_strip.h"
 
 #include "window_texts.h"
-#include "dialogs/shop_texts.h"
+#include "shop_texts.h"
 
 #include "link/device_state.h"
 #include "protocol/transaction_texts.h"

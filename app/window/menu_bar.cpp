@@ -1,10 +1,10 @@
-#include "window_actions.h"
+#include "menu_bar.h"
 
-#include "window_texts.h"
 #include "art/menu_icon_style.h"
 #include "art/tool_icons.h"
-#include "dialogs/safety_texts.h"
-#include "dialogs/shop_texts.h"
+#include "basics/safety_texts.h"
+#include "basics/shop_texts.h"
+#include "basics/window_texts.h"
 
 #include "road/road_class.h"
 

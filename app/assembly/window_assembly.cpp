@@ -1,6 +1,6 @@
 #include "window_assembly.h"
 
-#include "program_info.h"
+#include "basics/program_info.h"
 
 #include "doctor/system_checks.h"
 #include "port/serial_port.h"
@@ -10,7 +10,8 @@ namespace vexlor {
 WindowAssembly::WindowAssembly(const DesktopServices &desktop, ControllerLinkParts link,
                                const StartValues &start, const SystemView &system)
     : m_session(std::move(link.port), link.ports, link.bridgeLines, std::move(link.portOverride))
-    , m_window(desktop, m_session, start)
+    , m_window(start)
+    , m_commands(m_window, desktop, m_session, start)
     , m_doctorRun(system, link.ports, m_session, DoctorRun::SessionState::Running)
     , m_doctor(m_doctorRun, QStringLiteral("vexlor-adjustor") + QLatin1String(kProgramVersionSuffix),
                &m_window)
@@ -18,7 +19,7 @@ WindowAssembly::WindowAssembly(const DesktopServices &desktop, ControllerLinkPar
     QObject::connect(&m_window, &MainWindow::connectionDoctorRequested, &m_doctor,
                      &ConnectionDoctorDialog::showAndRun);
     // The permission box advises what the doctor advises for the same node.
-    m_window.setAccessAdvisor([&system, &ports = link.ports](const QString &path) {
+    m_commands.setAccessAdvisor([&system, &ports = link.ports](const QString &path) {
         return accessFinding(system, ports, path);
     });
 }
