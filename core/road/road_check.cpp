@@ -101,7 +101,7 @@ std::optional<RoadFinding> perimeterBreach(const ParameterValues &values, const 
     const QString perimeter = millimetres(configured);
     const QString rolls = tire.name;
     const QString turn = millimetres(std::round(tire.perimeter));
-    RoadFinding finding{RoadRule::WheelPerimeter, &parameterAt(kWheelPerimeterIndex)};
+    RoadFinding finding{RoadRule::WheelPerimeter, &parameterAt(kWheelPerimeterIndex), {}, {}};
     if (sent >= kUnlimitedSpeedValue) {
         finding.value = roadText(texts::kNoSpeedLimitAssists).arg(perimeter);
         finding.limit = roadClassSpeedText(c, format);
