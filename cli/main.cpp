@@ -167,16 +167,21 @@ bool printedCommandHelp(const Command &command, const QStringList &args)
     return true;
 }
 
+// The same bytes as on Linux: a .vxc file written to stdout keeps its own
+// CR LF line ends instead of gaining a second CR, and scripts see LF.
+void writeStandardStreamsAsBytes()
+{
+#ifdef Q_OS_WIN
+    (void)_setmode(_fileno(stdout), _O_BINARY);
+    (void)_setmode(_fileno(stderr), _O_BINARY);
+#endif
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-#ifdef Q_OS_WIN
-    // The same bytes as on Linux: a .vxc file written to stdout keeps its own
-    // CR LF line ends instead of gaining a second CR, and scripts see LF.
-    (void)_setmode(_fileno(stdout), _O_BINARY);
-    (void)_setmode(_fileno(stderr), _O_BINARY);
-#endif
+    writeStandardStreamsAsBytes();
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vexlor-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
