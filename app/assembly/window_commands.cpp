@@ -50,20 +50,21 @@ void WindowCommands::buildCommands(const DesktopServices &desktop, ControllerSes
     MessageBoxes &boxes = desktop.boxes;
     m_rules = new InputRules(controls, boxes, format, &m_window);
     m_binding = std::make_unique<ParameterBinding>(controls, [rules = m_rules] { rules->applyLevelRule(); });
-    m_documents = std::make_unique<DocumentCommands>(*m_binding, *m_rules, boxes, desktop.fileDialogs,
-                                                     m_window.caption(), start.settings, format,
-                                                     actions.reopen);
+    const WindowValueAccess values{*m_binding, *m_rules};
+    m_documents = std::make_unique<DocumentCommands>(
+        values, DocumentCommands::Desktop{boxes, desktop.fileDialogs},
+        DocumentCommands::Naming{m_window.caption(), start.settings, actions.reopen}, format);
     m_writeOptions = new WriteSafetyOptions(actions.backUpBeforeWrite, actions.verifyAfterWrite,
                                             start.settings, boxes, &m_window);
     m_roadClassOptions = new RoadClassOptions(actions.roadClasses, start.settings, boxes, &m_window);
     m_backups = std::make_unique<BackupStore>(start.backupFolder);
     m_controller = std::make_unique<ControllerCommands>(
         session, ControllerCommands::View{m_window.strip(), actions.linkActions()},
-        ControllerCommands::Values{*m_binding, *m_rules},
+        values,
         ControllerCommands::WriteGuards{*m_writeOptions, *m_roadClassOptions, *m_backups},
         ControllerCommands::Desktop{boxes, desktop.safetyDialogs, desktop.shell}, format);
-    m_backupCommands = std::make_unique<BackupCommands>(*m_backups, *m_binding, *m_rules, boxes,
-                                                        desktop.safetyDialogs, format);
+    m_backupCommands = std::make_unique<BackupCommands>(
+        *m_backups, values, BackupCommands::Desktop{boxes, desktop.safetyDialogs}, format);
     m_help = std::make_unique<HelpCommands>(desktop.shell, boxes, m_window.caption(), start.language);
     m_languageOptions = new LanguageOptions(actions.languages, start.settings, boxes, &m_window);
     const DocumentCommands *documents = m_documents.get();

@@ -13,11 +13,10 @@
 
 namespace vexlor {
 
-BackupCommands::BackupCommands(const BackupStore &backups, ParameterBinding &binding,
-                               InputRules &rules, MessageBoxes &boxes, SafetyDialogs &dialogs,
-                               NumberFormat numberFormat, QObject *parent)
-    : QObject(parent), m_backups(backups), m_binding(binding), m_rules(rules), m_boxes(boxes),
-      m_dialogs(dialogs), m_numberFormat(numberFormat)
+BackupCommands::BackupCommands(const BackupStore &backups, WindowValueAccess values,
+                               Desktop desktop, NumberFormat numberFormat, QObject *parent)
+    : QObject(parent), m_backups(backups), m_binding(values.binding), m_rules(values.rules),
+      m_boxes(desktop.boxes), m_dialogs(desktop.dialogs), m_numberFormat(numberFormat)
 {
 }
 

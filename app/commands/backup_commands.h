@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window_value_access.h"
+
 #include "params/number_text.h"
 
 #include <QObject>
@@ -22,10 +24,14 @@ class SafetyDialogs;
 class BackupCommands : public QObject {
     Q_OBJECT
 public:
+    // Where the command asks: boxes and the restore dialog.
+    struct Desktop {
+        MessageBoxes &boxes;
+        SafetyDialogs &dialogs;
+    };
     // Everything must outlive the commands; `numberFormat` reads the backups.
-    BackupCommands(const BackupStore &backups, ParameterBinding &binding, InputRules &rules,
-                   MessageBoxes &boxes, SafetyDialogs &dialogs, NumberFormat numberFormat,
-                   QObject *parent = nullptr);
+    BackupCommands(const BackupStore &backups, WindowValueAccess values, Desktop desktop,
+                   NumberFormat numberFormat, QObject *parent = nullptr);
 
     // Asked before the chosen backup replaces the window's values: false
     // keeps them (the user kept unsaved changes).

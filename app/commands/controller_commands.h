@@ -1,5 +1,6 @@
 #pragma once
 
+#include "window_value_access.h"
 #include "access_box.h"
 #include "known_controller.h"
 #include "basics/status_strip.h"
@@ -47,12 +48,7 @@ public:
         StatusStrip strip;
         LinkActions actions;
     };
-    // The window's values: the binding, and the rules that bound the value
-    // being edited before they are taken.
-    struct Values {
-        ParameterBinding &binding;
-        InputRules &rules;
-    };
+    using Values = WindowValueAccess;
     // What a write answers to: the backup and check options, the road class
     // it must not break, and where its backups go.
     struct WriteGuards {

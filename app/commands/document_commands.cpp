@@ -56,15 +56,12 @@ QString untitledName()
 
 } // namespace
 
-DocumentCommands::DocumentCommands(ParameterBinding &binding, InputRules &rules,
-                                   MessageBoxes &boxes, FileDialogs &dialogs,
-                                   WindowCaption &caption, SettingsFile &settings,
-                                   NumberFormat numberFormat,
-                                   const std::array<QAction *, kRecentFileCount> &reopenItems,
-                                   QObject *parent)
-    : QObject(parent), m_binding(binding), m_rules(rules), m_boxes(boxes), m_dialogs(dialogs),
-      m_caption(caption), m_settings(settings), m_numberFormat(numberFormat),
-      m_reopenItems(reopenItems), m_clean(binding.snapshot())
+DocumentCommands::DocumentCommands(WindowValueAccess values, Desktop desktop, Naming naming,
+                                   NumberFormat numberFormat, QObject *parent)
+    : QObject(parent), m_binding(values.binding), m_rules(values.rules), m_boxes(desktop.boxes),
+      m_dialogs(desktop.dialogs), m_caption(naming.caption), m_settings(naming.settings),
+      m_numberFormat(numberFormat), m_reopenItems(naming.reopenItems),
+      m_clean(values.binding.snapshot())
 {
     m_binding.watchChanges(this, [this] { showModified(); });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window_value_access.h"
+
 #include "params/number_text.h"
 #include "params/parameter_snapshot.h"
 #include "settings/recent_files.h"
@@ -30,14 +32,21 @@ class WindowCaption;
 class DocumentCommands : public QObject {
     Q_OBJECT
 public:
-    // `settings` is config.ini, which keeps the reopen list; `numberFormat`
-    // reads the files; `reopenItems` are the Reopen submenu's four items.
-    // Everything must outlive the commands.
-    DocumentCommands(ParameterBinding &binding, InputRules &rules, MessageBoxes &boxes,
-                     FileDialogs &dialogs, WindowCaption &caption, SettingsFile &settings,
-                     NumberFormat numberFormat,
-                     const std::array<QAction *, kRecentFileCount> &reopenItems,
-                     QObject *parent = nullptr);
+    // Where the commands ask: boxes and the file dialogs.
+    struct Desktop {
+        MessageBoxes &boxes;
+        FileDialogs &dialogs;
+    };
+    // What names the document: the caption, config.ini (`settings`, which
+    // keeps the reopen list) and the Reopen submenu's four items.
+    struct Naming {
+        WindowCaption &caption;
+        SettingsFile &settings;
+        const std::array<QAction *, kRecentFileCount> &reopenItems;
+    };
+    // `numberFormat` reads the files. Everything must outlive the commands.
+    DocumentCommands(WindowValueAccess values, Desktop desktop, Naming naming,
+                     NumberFormat numberFormat, QObject *parent = nullptr);
 
     // ConfigurationDocument's path as given to the reader or chosen in Save
     // As; empty while the document has no file.
