@@ -1,6 +1,7 @@
 // Fuzz target: the .vxc reader over any bytes, under both number formats.
 // No crash, no hang, and a malformed file gives nothing to apply (a byte-order
-// mark before the first line and blank lines at the end are no fault). A file that
+// mark before the first line and blank lines at the end are no fault; after a
+// UTF-16 mark the lines are those of the decoded text). A file that
 // reads applies to a snapshot whose file reads back to the same snapshot
 // (write, read, write byte-identical), except for the reader's one documented
 // change: the first foreign decimal separator of each value becomes the
@@ -15,6 +16,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 #include <cstdint>
 
@@ -38,30 +40,43 @@ ParameterSnapshot afterSeparatorFixup(ParameterSnapshot s, NumberFormat format)
     return s;
 }
 
-// The file's lines, split without the reader's code: CR LF, CR or LF ends a
-// line; a last line without an end still counts.
-QList<QByteArray> linesOf(const QByteArray &bytes)
+// The file's text without the reader's code: decoded after a UTF-16 mark
+// (whose halves and broken pairs the reader refuses, so only whole texts get
+// here), byte for byte after a UTF-8 mark or none.
+QString textOf(const QByteArray &bytes)
 {
-    QList<QByteArray> lines;
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    if (littleEndian || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder decode(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        return decode(bytes.sliced(2));
+    }
+    return QString::fromLatin1(bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes);
+}
+
+// The text's lines: CR LF, CR or LF ends a line; a last line without an end
+// still counts.
+QStringList linesOf(const QString &text)
+{
+    QStringList lines;
     qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n')
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r' && text[i] != u'\n')
             continue;
-        lines.append(bytes.mid(start, i - start));
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+        lines.append(text.mid(start, i - start));
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
-    if (start < bytes.size())
-        lines.append(bytes.mid(start));
+    if (start < text.size())
+        lines.append(text.mid(start));
     return lines;
 }
 
 // Blank lines (nothing but white space) at the end of the file.
-qsizetype blankTail(const QList<QByteArray> &lines)
+qsizetype blankTail(const QStringList &lines)
 {
     qsizetype blank = 0;
-    while (blank < lines.size() && QString::fromLatin1(lines[lines.size() - 1 - blank]).trimmed().isEmpty())
+    while (blank < lines.size() && lines[lines.size() - 1 - blank].trimmed().isEmpty())
         ++blank;
     return blank;
 }
@@ -69,7 +84,8 @@ qsizetype blankTail(const QList<QByteArray> &lines)
 void checkFormat(const QByteArray &bytes, NumberFormat format, bool answerYes)
 {
     static const QRegularExpression knownError(QStringLiteral(
-        "\\A(List index out of bounds \\(\\d+\\)|'.*' is not a valid integer value)\\z"),
+        "\\A(List index out of bounds \\(\\d+\\)|'.*' is not a valid integer value"
+        "|The file is marked as UTF-16 text, but it is damaged: it cannot be read as text\\.)\\z"),
         QRegularExpression::DotMatchesEverythingOption);
 
     const ConfigurationRead read = parseConfiguration(bytes, format);
@@ -78,7 +94,7 @@ void checkFormat(const QByteArray &bytes, NumberFormat format, bool answerYes)
         FUZZ_CHECK(knownError.match(read.error).hasMatch(), "the error is one of the reader's texts");
         return;
     }
-    const QList<QByteArray> lines = linesOf(bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes);
+    const QStringList lines = linesOf(textOf(bytes));
     FUZZ_CHECK(lines.size() % 2 == 0 || blankTail(lines) > 0,
                "a file that reads has whole pairs, but for blank lines at its end");
     FUZZ_CHECK(read.entries.size() <= lines.size() / 2, "at most one entry per pair");
