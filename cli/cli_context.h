@@ -27,7 +27,7 @@ enum ExitCode {
     kExitDifferent = 1,   // diff only, as diff(1): the files differ
     kExitBadInput = 2,    // bad usage, a bad file or a value that cannot be sent
     kExitSomeDiffer = 3,  // compare only: the controller holds other values than the file
-    kExitBreaksClass = 3, // check only: the file breaks the road class
+    kExitBreaksClass = 3, // check only: the file breaks the road class (or, strict, looks implausible)
 };
 
 // "Usage: vexlor-cli <synopsis>".

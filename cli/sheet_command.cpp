@@ -14,7 +14,7 @@ namespace vexlor::cli {
 int runSheet(CliContext &context, const QStringList &args)
 {
     constexpr const char *kSynopsis = "sheet FILE -o OUT.pdf [--class ID] [--tire ETRTO]";
-    const auto options = parseRoadOptions(context, args, true);
+    const auto options = parseRoadOptions(context, args, RoadExtra::Output);
     if (!options)
         return kExitBadInput;
     if (options->files.size() != 1 || options->output.isEmpty())

@@ -196,9 +196,9 @@ write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż za
         <translation>%1 można podać tylko raz.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
-        <translation>zastosuj FILE do stanu początkowego i wypisz każdą wartość łamiącą klasę drogową ID lub wartą uwagi: STATUS (breaks lub note), RULE, CAPTION, VALUE, LIMIT, rozdzielone tabulatorami; z prawdziwą oponą jako ETRTO (57-584), popularny rozmiar (26x2.1) lub jak nadrukowano (29x2.6, 700x38c) także obwód koła (kod 3 tylko, gdy jakaś wartość ją łamie)</translation>
+        <source>apply FILE over the initial state and print each value that looks implausible, and with --class each that breaks the road class ID or is worth a note: STATUS (breaks, warn or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 when some break the class, with --strict also when some look implausible)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
+        <translation>zastosuj FILE do stanu początkowego i wypisz każdą wartość, która wygląda na nieprawdopodobną, a z --class każdą łamiącą klasę drogową ID lub wartą uwagi: STATUS (breaks, warn lub note), RULE, CAPTION, VALUE, LIMIT, rozdzielone tabulatorami; z prawdziwą oponą jako ETRTO (57-584), popularny rozmiar (26x2.1) lub jak nadrukowano (29x2.6, 700x38c) także obwód koła (kod 3, gdy jakaś wartość łamie klasę, z --strict także gdy jakaś wygląda na nieprawdopodobną)</translation>
     </message>
 </context>
 <context>
@@ -1395,6 +1395,49 @@ a potem wylogować się i zalogować ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>Plausibility</name>
+    <message>
+        <source>%1 to %2 for %3 cells (rated voltage %4)</source>
+        <extracomment>%1 the least and %2 the largest cut-off voltage with their unit (&quot;28.0 V&quot;, &quot;36.0 V&quot;), %3 the number of cells in series (&quot;10&quot;), %4 the rated voltage with its unit (&quot;36 V&quot;)</extracomment>
+        <translation>od %1 do %2 dla %3 ogniw (napięcie znamionowe %4)</translation>
+    </message>
+    <message>
+        <source>at most %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;30 A&quot;), %2 the caption of the field that holds it (&quot;Max phase current&quot;)</extracomment>
+        <translation>najwyżej %1, wartość pola %2</translation>
+    </message>
+    <message>
+        <source>below %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;3.4 V&quot;), %2 the caption of the field that holds it (&quot;Full&quot;)</extracomment>
+        <translation>poniżej %1, wartości pola %2</translation>
+    </message>
+    <message>
+        <source>above %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;50 %&quot;), %2 the caption of the field that holds it (&quot;Level 2&quot;)</extracomment>
+        <translation>powyżej %1, wartości pola %2</translation>
+    </message>
+    <message>
+        <source>%1 at the top level in use</source>
+        <extracomment>what the last assist level in use should be: %1 &quot;100 %&quot;</extracomment>
+        <translation>%1 na najwyższym używanym poziomie</translation>
+    </message>
+    <message>
+        <source>%1: %2 (plausible: %3)</source>
+        <extracomment>one warning: %1 the field&apos;s caption, %2 its value with its unit, %3 what would fit (&quot;at least 1&quot;)</extracomment>
+        <translation>%1: %2 (wiarygodne: %3)</translation>
+    </message>
+    <message>
+        <source>These values hardly fit a bike or each other:</source>
+        <extracomment>above the list of warnings in the question before a write and in a check&apos;s report</extracomment>
+        <translation>Te wartości słabo pasują do roweru lub do siebie nawzajem:</translation>
+    </message>
+    <message>
+        <source>Warning on %1</source>
+        <extracomment>what a screen reader calls the small warning sign beside a field; %1 the field&apos;s caption</extracomment>
+        <translation>Ostrzeżenie przy polu %1</translation>
+    </message>
+</context>
+<context>
     <name>RoadCheck</name>
     <message>
         <source>only with pedalling: %1 or %2, or %3 cleared</source>
@@ -1651,6 +1694,11 @@ a potem wylogować się i zalogować ponownie.</translation>
         <source>%1 (no. %2)</source>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (nr %2)</translation>
+    </message>
+    <message>
+        <source>Implausible Values</source>
+        <extracomment>the title of the question before a write when only implausible values are listed</extracomment>
+        <translation>Nieprawdopodobne wartości</translation>
     </message>
 </context>
 <context>

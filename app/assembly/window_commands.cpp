@@ -12,6 +12,7 @@
 #include "pages/parameter_binding.h"
 #include "pages/wheel_size_list.h"
 #include "rules/input_rules.h"
+#include "rules/plausibility_markers.h"
 
 #include "backups/backup_store.h"
 #include "desktop/file_association.h"
@@ -50,6 +51,7 @@ void WindowCommands::buildCommands(const DesktopServices &desktop, ControllerSes
     MessageBoxes &boxes = desktop.boxes;
     m_rules = new InputRules(controls, boxes, format, &m_window);
     m_binding = std::make_unique<ParameterBinding>(controls, [rules = m_rules] { rules->applyLevelRule(); });
+    m_markers = std::make_unique<PlausibilityMarkers>(controls, *m_binding, format);
     const WindowValueAccess values{*m_binding, *m_rules};
     m_documents = std::make_unique<DocumentCommands>(
         values, DocumentCommands::Desktop{boxes, desktop.fileDialogs},

@@ -1,7 +1,7 @@
 #include "write_warnings.h"
 
 #include "params/field_limits.h"
-#include "road/road_check.h"
+#include "road/plausibility_check.h"
 
 namespace vexlor {
 
@@ -17,6 +17,7 @@ WriteWarnings writeWarnings(const ParameterSnapshot &snapshot, const ParameterVa
         warnings.roadClassFindings =
             roadFindingLines(roadBreaches(checkRoadClass(values, *roadClass, tire, format)));
     }
+    warnings.implausible = roadFindingLines(checkPlausibility(values, format));
     return warnings;
 }
 

@@ -1,5 +1,6 @@
 #include "road_check.h"
 
+#include "plausibility_texts.h"
 #include "road_texts.h"
 
 #include "params/limit_texts.h"
@@ -157,6 +158,18 @@ const char *roadRuleId(RoadRule rule)
         return "throttle-without-pedalling";
     case RoadRule::WheelPerimeter:
         return "wheel-perimeter";
+    case RoadRule::LowVoltageProtection:
+        return "low-voltage-protection";
+    case RoadRule::BatteryOverPhaseCurrent:
+        return "battery-over-phase-current";
+    case RoadRule::WheelPerimeterRange:
+        return "wheel-perimeter-range";
+    case RoadRule::PasLevelsOrder:
+        return "pas-levels-order";
+    case RoadRule::ThrottleVoltages:
+        return "throttle-voltages";
+    case RoadRule::ZeroCount:
+        return "zero-count";
     }
     return "";
 }
@@ -166,6 +179,8 @@ const char *roadSeverityId(RoadSeverity severity)
     switch (severity) {
     case RoadSeverity::Note:
         return "note";
+    case RoadSeverity::Warn:
+        return "warn";
     case RoadSeverity::Breaks:
         return "breaks";
     }
@@ -190,20 +205,28 @@ QList<RoadFinding> checkRoadClass(const ParameterValues &values, const RoadClass
 
 QList<RoadFinding> roadBreaches(const QList<RoadFinding> &findings)
 {
-    QList<RoadFinding> breaches;
+    return findingsOfSeverity(findings, RoadSeverity::Breaks);
+}
+
+QList<RoadFinding> findingsOfSeverity(const QList<RoadFinding> &findings, RoadSeverity severity)
+{
+    QList<RoadFinding> some;
     for (const RoadFinding &f : findings) {
-        if (f.severity == RoadSeverity::Breaks)
-            breaches.append(f);
+        if (f.severity == severity)
+            some.append(f);
     }
-    return breaches;
+    return some;
 }
 
 QString roadFindingLines(const QList<RoadFinding> &findings)
 {
     QStringList lines;
     for (const RoadFinding &f : findings) {
-        const QString line = f.severity == RoadSeverity::Note ? roadText(texts::kNoteLine)
-                                                              : limitText(texts::kOutsideLimitsLine);
+        QString line = limitText(texts::kOutsideLimitsLine);
+        if (f.severity == RoadSeverity::Note)
+            line = roadText(texts::kNoteLine);
+        else if (f.severity == RoadSeverity::Warn)
+            line = plausibilityText(texts::kWarningLine);
         lines << line.arg(fieldLabel(*f.descriptor), f.value, f.limit);
     }
     return lines.join(u'\n');

@@ -13,35 +13,53 @@
 
 namespace vexlor {
 
-// The rules a configuration is checked by against a road class.
+// The rules a configuration is checked by: first those against a road
+// class, then those of plausibility, which hold for every bike
+// (plausibility_check.h).
 enum class RoadRule {
     SpeedLimit,               // the speed the controller enforces, above the class's
     RatedPower,               // the motor's rated power, above the class's
     ThrottleWithoutPedalling, // a throttle that works on its own where the class forbids it
     WheelPerimeter,           // a perimeter so short that the bike assists past its limit
+    LowVoltageProtection,     // a cut-off voltage that does not fit the battery's cells
+    BatteryOverPhaseCurrent,  // more current from the battery than through the motor's phases
+    WheelPerimeterRange,      // a perimeter no bike wheel has
+    PasLevelsOrder,           // assist levels that do not rise to 100 %
+    ThrottleVoltages,         // a throttle that starts at or above its full voltage
+    ZeroCount,                // a zero where the controller needs a count
 };
 
 // How much a finding weighs, lightest first: only what breaks the class is
-// asked about before a write and makes `check` fail.
+// asked about before a write and makes `check` fail; a warning is asked
+// about too, and fails `check --strict`.
 enum class RoadSeverity {
     Note,   // worth knowing, the class is kept: a speedometer that reads wrong
+    Warn,   // a value that hardly fits the bike or the others: a plausibility rule
     Breaks, // the bike breaks the class
 };
 
-// One value that breaks a class, or that is worth a note.
+// One value that breaks a class, that looks wrong, or that is worth a note.
 struct RoadFinding {
     RoadRule rule = RoadRule::SpeedLimit;
     const ParameterDescriptor *descriptor = nullptr; // the field it is about
     QString value; // as the controller holds it, with its unit: "25.1 km/h"
-    QString limit; // what the class allows: "at most 25.0 km/h"; for a note, what reads true
+    // What the class allows: "at most 25.0 km/h"; for a note, what reads
+    // true; for a warning, what would fit.
+    QString limit;
     RoadSeverity severity = RoadSeverity::Breaks;
+    // A second field whose value the limit names ("at most 30 A, the value
+    // of Max phase current"); nullptr for none.
+    const ParameterDescriptor *related = nullptr;
 };
 
 // The rule's name for scripts: "speed-limit", "rated-power",
-// "throttle-without-pedalling", "wheel-perimeter".
+// "throttle-without-pedalling", "wheel-perimeter"; the plausibility rules
+// "low-voltage-protection", "battery-over-phase-current",
+// "wheel-perimeter-range", "pas-levels-order", "throttle-voltages",
+// "zero-count".
 [[nodiscard]] const char *roadRuleId(RoadRule rule);
 
-// The severity's name for scripts: "note", "breaks".
+// The severity's name for scripts: "note", "warn", "breaks".
 [[nodiscard]] const char *roadSeverityId(RoadSeverity severity);
 
 // The values a write sends (`values`, by protocol index) checked against
@@ -62,8 +80,13 @@ struct RoadFinding {
 // The findings that break the class, without the notes.
 [[nodiscard]] QList<RoadFinding> roadBreaches(const QList<RoadFinding> &findings);
 
+// The findings of one severity, in their order.
+[[nodiscard]] QList<RoadFinding> findingsOfSeverity(const QList<RoadFinding> &findings,
+                                                    RoadSeverity severity);
+
 // One line each: "Speed limit: 25.1 km/h (allowed: at most 25.0 km/h)"; a
-// note "Wheel perimeter: 2074 mm, so the speedometer reads 5 % slow (...)".
+// note "Wheel perimeter: 2074 mm, so the speedometer reads 5 % slow (...)";
+// a warning "Wheel perimeter: 900 mm (plausible: 1000 mm to 2600 mm)".
 [[nodiscard]] QString roadFindingLines(const QList<RoadFinding> &findings);
 
 // The check as a report, one line each: the class, the tire (or that none

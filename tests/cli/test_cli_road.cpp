@@ -91,8 +91,9 @@ private slots:
     }
 
     // check: STATUS, RULE, CAPTION, VALUE, LIMIT per finding; exit 0 when
-    // nothing breaks the class (notes alone included), 3 when something
-    // does, 2 for bad input, and nothing on stdout then.
+    // nothing breaks the class (notes and warnings alone included), 3 when
+    // something does or, with --strict, a value is implausible, 2 for bad
+    // input, and nothing on stdout then.
     void check_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -142,7 +143,18 @@ private slots:
             << kKeeping << QStringList{"--class", "us-class2", "--class", "eu-epac"} << 2 << QByteArray();
         QTest::newRow("common tire kept") << kKeeping << QStringList{"--class", "eu-epac", "--tire", "26x2.1"}
                                           << 0 << QByteArray();
-        QTest::newRow("no class") << kKeeping << QStringList{} << 2 << QByteArray();
+        // Without a class the plausibility rules alone; their warnings fail only --strict.
+        QTest::newRow("no class") << kKeeping << QStringList{} << 0 << QByteArray();
+        const QByteArray zeroMagnets("warn\tzero-count\tSpeedometer magnets\t0\tat least 1\n");
+        QTest::newRow("a warning") << kKeeping + "6\r\n0\r\n" << QStringList{} << 0 << zeroMagnets;
+        QTest::newRow("a warning, strict") << kKeeping + "6\r\n0\r\n" << QStringList{"--strict"} << 3
+                                           << zeroMagnets;
+        QTest::newRow("strict, nothing to warn of")
+            << kKeeping << QStringList{"--strict", "--class", "eu-epac"} << 0 << QByteArray();
+        QTest::newRow("both sets, the breach first")
+            << kKeeping + "6\r\n0\r\n5\r\n25.1\r\n" << QStringList{"--class", "eu-epac"} << 3
+            << QByteArray("breaks\tspeed-limit\tSpeed limit\t25.1 km/h\tat most 25.0 km/h\n") + zeroMagnets;
+        QTest::newRow("a tire without a class") << kKeeping << QStringList{"--tire", "57-584"} << 2 << QByteArray();
         QTest::newRow("unknown class") << kKeeping << QStringList{"--class", "eu"} << 2 << QByteArray();
         QTest::newRow("unknown tire") << kKeeping << QStringList{"--class", "ca", "--tire", "57"} << 2
                                       << QByteArray();
