@@ -43,7 +43,8 @@ int runClasses(CliContext &context, const QStringList &args)
     // ID, NAME, speed, power, throttle: tab-separated, for scripts and people.
     for (const RoadClass &c : roadClasses()) {
         context.out() << c.id << '\t' << roadClassName(c) << '\t'
-                      << roadClassSpeedText(c, context.numberFormat()) << '\t' << roadClassPowerText(c)
+                      << roadClassSpeedText(c, context.numberFormat(), context.speedUnits()) << '\t'
+                      << roadClassPowerText(c)
                       << '\t' << roadClassThrottleText(c) << '\n';
     }
     context.out().flush();
@@ -61,7 +62,8 @@ int runCheck(CliContext &context, const QStringList &args)
     if (!file)
         return kExitBadInput;
     const QList<RoadFinding> findings =
-        checkRoadClass(file->values, *options->roadClass, options->tire, context.numberFormat());
+        checkRoadClass(file->values, *options->roadClass, options->tire, context.numberFormat(),
+                       context.speedUnits());
     // STATUS, RULE, CAPTION, VALUE, LIMIT, tab-separated, one line per
     // finding; notes keep to the class.
     for (const RoadFinding &f : findings) {
