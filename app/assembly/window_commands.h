@@ -21,6 +21,7 @@ class LanguageOptions;
 class MainWindow;
 class ParameterBinding;
 class RoadClassOptions;
+class UnitOptions;
 class ShopCommands;
 class WriteSafetyOptions;
 
@@ -59,6 +60,7 @@ private:
     WriteSafetyOptions *m_writeOptions = nullptr;
     LanguageOptions *m_languageOptions = nullptr;
     RoadClassOptions *m_roadClassOptions = nullptr;
+    UnitOptions *m_unitOptions = nullptr;
     std::unique_ptr<BackupStore> m_backups;
     // Destroyed before the widgets they work on.
     std::unique_ptr<ParameterBinding> m_binding;
