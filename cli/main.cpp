@@ -113,7 +113,7 @@ std::optional<SpeedUnits> speedUnitsOf(QStringList &args, const QString &beforeN
     const std::optional<SpeedUnits> units = speedUnitsFromId(given);
     if (!units) {
         //: %1 what was given after --units; keep --units, metric and imperial as they are
-        print(stderr, CliText::tr("'%1' are no units: give --units metric or --units imperial.")
+        print(stderr, CliText::tr("'%1' names no units: give --units metric or --units imperial.")
                           .arg(inputForMessage(given))
                       + u'\n');
     }

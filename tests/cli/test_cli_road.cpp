@@ -96,7 +96,7 @@ private slots:
         QVERIFY(imperialLines[2].contains(u"\tat most 19.95 mph (20 mph)\t"));
         const CliRun unknown = runCli({"--units", "furlongs", "classes"});
         QCOMPARE(unknown.exitCode, 2);
-        QVERIFY(unknown.err.contains("'furlongs' are no units"));
+        QVERIFY(unknown.err.contains("'furlongs' names no units"));
     }
 
     // check: STATUS, RULE, CAPTION, VALUE, LIMIT per finding; exit 0 when
