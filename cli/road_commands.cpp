@@ -44,7 +44,8 @@ int runClasses(CliContext &context, const QStringList &args)
     // ID, NAME, speed, power, throttle: tab-separated, for scripts and people.
     for (const RoadClass &c : roadClasses()) {
         context.out() << c.id << '\t' << roadClassName(c) << '\t'
-                      << roadClassSpeedText(c, context.numberFormat()) << '\t' << roadClassPowerText(c)
+                      << roadClassSpeedText(c, context.numberFormat(), context.speedUnits()) << '\t'
+                      << roadClassPowerText(c)
                       << '\t' << roadClassThrottleText(c) << '\n';
     }
     context.out().flush();
@@ -63,7 +64,8 @@ int runCheck(CliContext &context, const QStringList &args)
     if (!file)
         return kExitBadInput;
     const QList<RoadFinding> findings =
-        checkEveryRule(file->values, options->roadClass, options->tire, context.numberFormat());
+        checkEveryRule(file->values, options->roadClass, options->tire, context.numberFormat(),
+                       context.speedUnits());
     // STATUS, RULE, CAPTION, VALUE, LIMIT, tab-separated, one line per
     // finding; notes keep to the class, warnings do unless --strict.
     for (const RoadFinding &f : findings) {

@@ -200,6 +200,16 @@ write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden
         <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
         <translation>FILE auf den Anfangszustand anwenden und jeden Wert ausgeben, der unplausibel wirkt, und mit --class jeden, der die Straßenklasse ID verletzt oder einen Hinweis wert ist: STATUS (breaks, warn oder note), RULE, CAPTION, VALUE, LIMIT, durch Tabulatoren getrennt; mit dem echten Reifen als ETRTO (57-584), gängige Größe (26x2.1) oder wie aufgedruckt (29x2.6, 700x38c) auch den Radumfang (Exit-Code 3, wenn Werte die Klasse verletzen, mit --strict auch, wenn Werte unplausibel wirken)</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>„%1“ ist keine Einheit: geben Sie --units metric oder --units imperial an.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Geschwindigkeiten in UNITS ausgeben, metric (km/h, Vorgabe) oder imperial (mph), vor oder nach dem Befehl; Dateien und Controller bleiben bei km/h.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1047,6 +1057,16 @@ und melden Sie sich danach ab und wieder an.</translation>
         <extracomment>the status strip&apos;s message, such as where a file was saved, as a screen reader names it</extracomment>
         <translation>Meldung</translation>
     </message>
+    <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>Meilen pro Stunde, höchstens %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>&amp;Einheiten</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1392,6 +1412,11 @@ und melden Sie sich danach ab und wieder an.</translation>
         <source>ms</source>
         <extracomment>unit: millisecond, in a limit: &quot;200 ms or more&quot;</extracomment>
         <translation>ms</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1790,11 @@ und melden Sie sich danach ab und wieder an.</translation>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 ist keine PDF-Datei, und ein Einstellungsblatt ersetzt keine andere Datei. Wählen Sie einen anderen Namen.</translation>
     </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Einheiten: %1</translation>
+    </message>
 </context>
 <context>
     <name>Shop</name>
@@ -1914,6 +1944,19 @@ Fingerabdruck der Einstellungen im Controller: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Ergebnis des Schreibens</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Metrisch (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Imperial (mph)</translation>
     </message>
 </context>
 <context>

@@ -200,6 +200,16 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
         <translation>aplicar FILE sobre el estado inicial e imprimir cada valor que parece inverosímil y, con --class, cada uno que incumple la clase de circulación ID o merece una nota: STATUS (breaks, warn o note), RULE, CAPTION, VALUE, LIMIT, separados por tabuladores; con el neumático real en ETRTO (57-584), medida común (26x2.1) o tal como va impresa (29x2.6, 700x38c), también la circunferencia de la rueda (código 3 si algún valor incumple la clase y, con --strict, también si alguno parece inverosímil)</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>&apos;%1&apos; no es ningún sistema de unidades: indique --units metric o --units imperial.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Mostrar las velocidades en UNITS, metric (km/h, por defecto) o imperial (mph), antes o después del comando; los archivos y el controlador siguen en km/h.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1047,6 +1057,16 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <extracomment>the status strip&apos;s message, such as where a file was saved, as a screen reader names it</extracomment>
         <translation>Mensaje</translation>
     </message>
+    <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>millas por hora, como máximo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>&amp;Unidades</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1392,6 +1412,11 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>ms</source>
         <extracomment>unit: millisecond, in a limit: &quot;200 ms or more&quot;</extracomment>
         <translation>ms</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1790,11 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 no es un archivo PDF, y una hoja de ajustes no reemplaza ningún otro archivo. Elija otro nombre.</translation>
     </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Unidades: %1</translation>
+    </message>
 </context>
 <context>
     <name>Shop</name>
@@ -1914,6 +1944,19 @@ Huella de los ajustes del controlador: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Resultado de la escritura en el controlador</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Métrico (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Imperial (mph)</translation>
     </message>
 </context>
 <context>

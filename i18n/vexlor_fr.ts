@@ -200,6 +200,16 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
         <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
         <translation>appliquer FILE sur l&apos;état initial et afficher chaque valeur qui semble invraisemblable et, avec --class, chaque valeur qui enfreint la classe routière ID ou mérite une remarque&#x202f;: STATUS (breaks, warn ou note), RULE, CAPTION, VALUE, LIMIT, séparés par des tabulations&#x202f;; avec le pneu réel en ETRTO (57-584), en taille courante (26x2.1) ou telle qu&apos;imprimée (29x2.6, 700x38c), la circonférence de roue aussi (code 3 si des valeurs enfreignent la classe, avec --strict aussi si certaines semblent invraisemblables)</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>« %1 » ne désigne aucune unité : indiquez --units metric ou --units imperial.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Afficher les vitesses en UNITS, metric (km/h, par défaut) ou imperial (mph), avant ou après la commande ; les fichiers et le contrôleur restent en km/h.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1047,6 +1057,16 @@ puis fermez votre session et rouvrez-la.</translation>
         <extracomment>the status strip&apos;s message, such as where a file was saved, as a screen reader names it</extracomment>
         <translation>Message</translation>
     </message>
+    <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>miles par heure, au plus %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>&amp;Unités</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1392,6 +1412,11 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>ms</source>
         <extracomment>unit: millisecond, in a limit: &quot;200 ms or more&quot;</extracomment>
         <translation>ms</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1790,11 @@ puis fermez votre session et rouvrez-la.</translation>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 n&apos;est pas un fichier PDF, et une fiche de réglages ne remplace aucun autre fichier. Choisissez un autre nom.</translation>
     </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Unités : %1</translation>
+    </message>
 </context>
 <context>
     <name>Shop</name>
@@ -1914,6 +1944,19 @@ Empreinte des réglages du contrôleur&#x202f;: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Résultat de l&apos;écriture du contrôleur</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Métrique (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Impérial (mph)</translation>
     </message>
 </context>
 <context>

@@ -200,6 +200,16 @@ write esce con 1 anche quando la rilettura trova valori diversi da quelli scritt
         <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
         <translation>applicare FILE allo stato iniziale e stampare ogni valore che sembra non plausibile e, con --class, ogni valore che viola la classe stradale ID o merita una nota: STATUS (breaks, warn o note), RULE, CAPTION, VALUE, LIMIT, separati da tabulazioni; con lo pneumatico reale come ETRTO (57-584), misura comune (26x2.1) o come stampata (29x2.6, 700x38c) anche la circonferenza della ruota (codice 3 se qualche valore viola la classe, con --strict anche se qualche valore sembra non plausibile)</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>&apos;%1&apos; non indica alcuna unità: indicare --units metric o --units imperial.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Mostrare le velocità in UNITS, metric (km/h, predefinito) o imperial (mph), prima o dopo il comando; i file e il controller restano in km/h.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1047,6 +1057,16 @@ poi uscire dalla sessione e rientrare.</translation>
         <extracomment>the status strip&apos;s message, such as where a file was saved, as a screen reader names it</extracomment>
         <translation>Messaggio</translation>
     </message>
+    <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>miglia orarie, al massimo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>&amp;Unità</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1392,6 +1412,11 @@ poi uscire dalla sessione e rientrare.</translation>
         <source>ms</source>
         <extracomment>unit: millisecond, in a limit: &quot;200 ms or more&quot;</extracomment>
         <translation>ms</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1790,11 @@ poi uscire dalla sessione e rientrare.</translation>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 non è un file PDF, e una scheda impostazioni non sostituisce nessun altro file. Scegliere un altro nome.</translation>
     </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Unità: %1</translation>
+    </message>
 </context>
 <context>
     <name>Shop</name>
@@ -1914,6 +1944,19 @@ Impronta delle impostazioni della centralina: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Esito scrittura centralina</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Metrico (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Imperiale (mph)</translation>
     </message>
 </context>
 <context>

@@ -200,6 +200,16 @@ write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreve
         <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
         <translation>FILE over de beginstand toepassen en elke waarde tonen die onwaarschijnlijk lijkt, en met --class elke die de wegklasse ID overtreedt of een opmerking waard is: STATUS (breaks, warn of note), RULE, CAPTION, VALUE, LIMIT, gescheiden door tabs; met de echte band als ETRTO (57-584), gangbare maat (26x2.1) of zoals opgedrukt (29x2.6, 700x38c) ook de wielomtrek (afsluitcode 3 als waarden de klasse overtreden, met --strict ook als waarden onwaarschijnlijk lijken)</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>&apos;%1&apos; is geen eenheid: geef --units metric of --units imperial.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Snelheden tonen in UNITS, metric (km/h, standaard) of imperial (mph), voor of na de opdracht; bestanden en de controller houden km/h.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1047,6 +1057,16 @@ en daarna af- en weer aanmelden.</translation>
         <extracomment>the status strip&apos;s message, such as where a file was saved, as a screen reader names it</extracomment>
         <translation>Melding</translation>
     </message>
+    <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>mijl per uur, ten hoogste %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>&amp;Eenheden</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1392,6 +1412,11 @@ en daarna af- en weer aanmelden.</translation>
         <source>ms</source>
         <extracomment>unit: millisecond, in a limit: &quot;200 ms or more&quot;</extracomment>
         <translation>ms</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1790,11 @@ en daarna af- en weer aanmelden.</translation>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 is geen PDF-bestand, en een instellingenblad vervangt geen ander bestand. Kies een andere naam.</translation>
     </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Eenheden: %1</translation>
+    </message>
 </context>
 <context>
     <name>Shop</name>
@@ -1914,6 +1944,19 @@ Vingerafdruk van de instellingen in de controller: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Resultaat schrijven controller</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Metrisch (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Imperiaal (mph)</translation>
     </message>
 </context>
 <context>

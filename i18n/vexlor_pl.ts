@@ -200,6 +200,16 @@ write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż za
         <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
         <translation>zastosuj FILE do stanu początkowego i wypisz każdą wartość, która wygląda na nieprawdopodobną, a z --class każdą łamiącą klasę drogową ID lub wartą uwagi: STATUS (breaks, warn lub note), RULE, CAPTION, VALUE, LIMIT, rozdzielone tabulatorami; z prawdziwą oponą jako ETRTO (57-584), popularny rozmiar (26x2.1) lub jak nadrukowano (29x2.6, 700x38c) także obwód koła (kod 3, gdy jakaś wartość łamie klasę, z --strict także gdy jakaś wygląda na nieprawdopodobną)</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>„%1” nie oznacza jednostek: podaj --units metric lub --units imperial.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Wypisuj prędkości w UNITS, metric (km/h, domyślnie) lub imperial (mph), przed poleceniem lub po nim; pliki i sterownik pozostają przy km/h.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1047,6 +1057,16 @@ a potem wylogować się i zalogować ponownie.</translation>
         <extracomment>the status strip&apos;s message, such as where a file was saved, as a screen reader names it</extracomment>
         <translation>Komunikat</translation>
     </message>
+    <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>mil na godzinę, najwyżej %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>J&amp;ednostki</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1392,6 +1412,11 @@ a potem wylogować się i zalogować ponownie.</translation>
         <source>ms</source>
         <extracomment>unit: millisecond, in a limit: &quot;200 ms or more&quot;</extracomment>
         <translation>ms</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1790,11 @@ a potem wylogować się i zalogować ponownie.</translation>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 nie jest plikiem PDF, a karta ustawień nie zastępuje żadnego innego pliku. Wybierz inną nazwę.</translation>
     </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Jednostki: %1</translation>
+    </message>
 </context>
 <context>
     <name>Shop</name>
@@ -1914,6 +1944,19 @@ Odcisk ustawień sterownika: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Wynik zapisu do sterownika</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Metryczne (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Imperialne (mph)</translation>
     </message>
 </context>
 <context>

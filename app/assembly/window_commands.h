@@ -22,6 +22,7 @@ class MainWindow;
 class ParameterBinding;
 class PlausibilityMarkers;
 class RoadClassOptions;
+class UnitOptions;
 class ShopCommands;
 class WriteSafetyOptions;
 
@@ -60,6 +61,7 @@ private:
     WriteSafetyOptions *m_writeOptions = nullptr;
     LanguageOptions *m_languageOptions = nullptr;
     RoadClassOptions *m_roadClassOptions = nullptr;
+    UnitOptions *m_unitOptions = nullptr;
     std::unique_ptr<BackupStore> m_backups;
     // Destroyed before the widgets they work on.
     std::unique_ptr<ParameterBinding> m_binding;

@@ -16,6 +16,7 @@ namespace vexlor {
 // warnings. All in one question, so the user answers once.
 [[nodiscard]] WriteWarnings writeWarnings(const ParameterSnapshot &snapshot, const ParameterValues &values,
                                           const RoadClass *roadClass,
-                                          const std::optional<TireSize> &tire, NumberFormat format);
+                                          const std::optional<TireSize> &tire, NumberFormat format,
+                                          SpeedUnits units = SpeedUnits::Metric);
 
 } // namespace vexlor

@@ -2,6 +2,7 @@
 
 #include "params/number_text.h"
 #include "params/parameter_comparison.h"
+#include "params/speed_units.h"
 #include "road/road_class.h"
 
 #include <QDateTime>
@@ -63,6 +64,7 @@ struct WriteWarnings {
 struct RoadCheckSetting {
     const RoadClass *roadClass = nullptr; // none
     QString tire;                         // as typed; empty: none
+    SpeedUnits units = SpeedUnits::Metric; // the units the report writes speeds in
 };
 
 // The dialogs of comparing, restoring and verifying, behind an interface so

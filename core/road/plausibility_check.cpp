@@ -152,11 +152,12 @@ QList<RoadFinding> checkPlausibility(const ParameterValues &values, NumberFormat
 }
 
 QList<RoadFinding> checkEveryRule(const ParameterValues &values, const RoadClass *roadClass,
-                                  const std::optional<TireSize> &tire, NumberFormat format)
+                                  const std::optional<TireSize> &tire, NumberFormat format,
+                                  SpeedUnits units)
 {
     QList<RoadFinding> findings = checkPlausibility(values, format);
     if (roadClass)
-        findings += checkRoadClass(values, *roadClass, tire, format);
+        findings += checkRoadClass(values, *roadClass, tire, format, units);
     std::stable_sort(findings.begin(), findings.end(), [](const RoadFinding &a, const RoadFinding &b) {
         return a.severity > b.severity;
     });

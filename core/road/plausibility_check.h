@@ -26,10 +26,12 @@ namespace vexlor {
 [[nodiscard]] QList<RoadFinding> checkPlausibility(const ParameterValues &values, NumberFormat format);
 
 // Every rule over `values`: the plausibility rules alone, or with a road
-// class also the class's rules (with `tire`, as checkRoadClass()). The
-// heaviest first: what breaks the class, then the warnings, then the notes.
+// class also the class's rules (with `tire` and speeds in `units`, as
+// checkRoadClass()). The heaviest first: what breaks the class, then the
+// warnings, then the notes.
 [[nodiscard]] QList<RoadFinding> checkEveryRule(const ParameterValues &values, const RoadClass *roadClass,
-                                                const std::optional<TireSize> &tire, NumberFormat format);
+                                                const std::optional<TireSize> &tire, NumberFormat format,
+                                                SpeedUnits units = SpeedUnits::Metric);
 
 // The most a rule allows, for who proposes values: the wheel perimeter's
 // plausible range in mm, and a battery's cells in series for a rated voltage.

@@ -5,6 +5,7 @@
 
 #include "params/number_text.h"
 #include "params/parameter_comparison.h"
+#include "params/speed_units.h"
 
 #include <QList>
 #include <QString>
@@ -42,7 +43,7 @@ enum class RoadSeverity {
 struct RoadFinding {
     RoadRule rule = RoadRule::SpeedLimit;
     const ParameterDescriptor *descriptor = nullptr; // the field it is about
-    QString value; // as the controller holds it, with its unit: "25.1 km/h"
+    QString value; // as the controller holds it, with its unit: "25.1 km/h" (or "15.6 mph")
     // What the class allows: "at most 25.0 km/h"; for a note, what reads
     // true; for a warning, what would fit.
     QString limit;
@@ -71,11 +72,14 @@ struct RoadFinding {
 // the tire's breaks the class when the real cut-off speed (speed limit ×
 // tire ÷ perimeter, at the speed field's tenth) passes the class's limit.
 // A perimeter more than 3 % off the tire's that breaks nothing is a note.
-// In that order; empty when the configuration keeps to the class with nothing to note.
+// In that order; empty when the configuration keeps to the class with nothing
+// to note. Speeds are written in `units`; the check itself is in the
+// controller's tenths of km/h either way.
 [[nodiscard]] QList<RoadFinding> checkRoadClass(const ParameterValues &values,
                                                 const RoadClass &roadClass,
                                                 const std::optional<TireSize> &tire,
-                                                NumberFormat format);
+                                                NumberFormat format,
+                                                SpeedUnits units = SpeedUnits::Metric);
 
 // The findings that break the class, without the notes.
 [[nodiscard]] QList<RoadFinding> roadBreaches(const QList<RoadFinding> &findings);
@@ -94,11 +98,16 @@ struct RoadFinding {
 // and each breach ("• Speed limit: ..."), then any notes under their own
 // line. Without a class, that none is chosen.
 [[nodiscard]] QStringList roadCheckReport(const ParameterValues &values, const RoadClass *roadClass,
-                                          const std::optional<TireSize> &tire, NumberFormat format);
+                                          const std::optional<TireSize> &tire, NumberFormat format,
+                                          SpeedUnits units = SpeedUnits::Metric);
 
 // What a class allows, as lists of classes and findings show it: "at most
-// 32.1 km/h (20 mph)", "at most 750 W", "throttle only while pedalling".
-[[nodiscard]] QString roadClassSpeedText(const RoadClass &roadClass, NumberFormat format);
+// 32.1 km/h (20 mph)", "at most 750 W", "throttle only while pedalling". In
+// imperial, the speed the controller holds in mph with the law's own figure
+// where that is not the same: "at most 19.95 mph (20 mph)", "at most 15.53 mph
+// (25 km/h)".
+[[nodiscard]] QString roadClassSpeedText(const RoadClass &roadClass, NumberFormat format,
+                                         SpeedUnits units = SpeedUnits::Metric);
 [[nodiscard]] QString roadClassPowerText(const RoadClass &roadClass);
 [[nodiscard]] QString roadClassThrottleText(const RoadClass &roadClass);
 
