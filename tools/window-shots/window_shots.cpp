@@ -11,10 +11,16 @@
 //   window-shots --guide OUTPUT_FOLDER LANGUAGE
 // saves the user guide's pictures in that language (guide_shots.h); the build
 // makes them for the guides' PDFs.
+//   window-shots --dark OUTPUT_FOLDER
+//   window-shots --scaled OUTPUT_FOLDER
+// save the two tabs under a dark desktop's palette (the Fusion style), as
+// screenshot-general-dark.png and screenshot-motor-dark.png, or on a screen
+// scaled to 200 %, as screenshot-general-200.png and screenshot-motor-200.png.
 // Run it on a real display server (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 // The window starts as on a machine without a controller cable and without a
 // reopen list; nothing of the desktop or the user's files is touched.
 
+#include "dark_palette.h"
 #include "guide_shots.h"
 #include "sample_dialogs.h"
 #include "translators.h"
@@ -27,6 +33,7 @@
 #include "port/platform_link.h"
 
 #include <QApplication>
+#include <QStyleFactory>
 #include <QDir>
 #include <QFile>
 #include <QTabWidget>
@@ -74,7 +81,22 @@ bool saveLayout(const MainWindow &window, const QString &path)
     return file.open(QIODevice::WriteOnly) && file.write(windowLayout(window).toUtf8()) > 0 && file.flush();
 }
 
-enum class Output { Pictures, Layout, Guide };
+enum class Output { Pictures, Layout, Guide, Dark, Scaled };
+
+// What the first argument asks for, taken out of `args` when it is an option.
+Output outputOf(QStringList &args)
+{
+    const QList<std::pair<QLatin1String, Output>> options = {
+        {QLatin1String("--layout"), Output::Layout}, {QLatin1String("--guide"), Output::Guide},
+        {QLatin1String("--dark"), Output::Dark}, {QLatin1String("--scaled"), Output::Scaled}};
+    for (const auto &[option, output] : options) {
+        if (args.value(1) == option) {
+            args.removeAt(1);
+            return output;
+        }
+    }
+    return Output::Pictures;
+}
 
 // What one run saves once the window has started up: the layout, the guide's
 // pictures, or the README's pictures into `target` (with the splash and the
@@ -87,6 +109,8 @@ bool saveOutputs(MainWindow &window, ConnectionDoctorDialog &doctor, const QStri
     const QDir out(target);
     if (output == Output::Guide)
         return saveGuideShots(window, out);
+    if (output == Output::Dark || output == Output::Scaled)
+        return saveShots(window, out, output == Output::Dark ? QStringLiteral("-dark") : QStringLiteral("-200"));
     if (!language.isEmpty())
         return saveShots(window, out, u'-' + language);
     vexlor::SplashWindow splash;
@@ -98,15 +122,20 @@ bool saveOutputs(MainWindow &window, ConnectionDoctorDialog &doctor, const QStri
 
 int main(int argc, char *argv[])
 {
+    // A scale factor must be known before the first screen is.
+    if (argc > 1 && qstrcmp(argv[1], "--scaled") == 0)
+        qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     QStringList args = app.arguments();
-    Output output = Output::Pictures;
-    if (args.value(1) == QLatin1String("--layout") || args.value(1) == QLatin1String("--guide"))
-        output = args.takeAt(1) == QLatin1String("--layout") ? Output::Layout : Output::Guide;
+    const Output output = outputOf(args);
     if (args.size() != 2 && args.size() != 3) {
-        std::fprintf(stderr, "usage: window-shots [--layout FILE | --guide OUTPUT_FOLDER | "
-                             "OUTPUT_FOLDER] [LANGUAGE]\n");
+        std::fprintf(stderr, "usage: window-shots [--layout FILE | --guide OUTPUT_FOLDER | --dark OUTPUT_FOLDER | "
+                             "--scaled OUTPUT_FOLDER | OUTPUT_FOLDER] [LANGUAGE]\n");
         return 2;
+    }
+    if (output == Output::Dark) { // as a dark desktop's platform theme sets it
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(darkDesktopPalette());
     }
     const QString language = args.value(2);
     const UiTranslators translators(language.isEmpty() ? QStringLiteral("en") : language);
