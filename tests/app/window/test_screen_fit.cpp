@@ -3,8 +3,8 @@
 // once per screen, the offscreen platform given a screen whose work area is
 // 1280 x 680 logical pixels (1280 x 720 less a 40-pixel panel) at 100, 150
 // and 200 %. Each frame must lie inside the work area and leave room for a
-// title bar, which the offscreen platform does not draw. Every window is
-// kept as a picture in screen-fit/<screen>/ beside the test.
+// desktop's title bar. Every window is kept as a picture in
+// screen-fit/<screen>/ beside the test.
 
 #include "test_window.h"
 
@@ -24,8 +24,10 @@
 #include "art/tool_icons.h"
 #include "window/splash_window.h"
 
+#include "params/field_limits.h"
 #include "params/parameter_codec.h"
 #include "road/road_class.h"
+#include "session/write_safety_texts.h"
 
 #include <QDir>
 #include <QLabel>
@@ -40,8 +42,10 @@ using namespace vexlor;
 
 namespace {
 
-// A title bar as the desktops draw one at these scales, in logical pixels.
-constexpr int kTitleBar = 32;
+// The title bar a desktop adds above a window, in logical pixels: GNOME's,
+// the tallest of the common desktops' at 100 % (Windows draws 31). The
+// offscreen platform draws a border of 2 pixels around a window, no title bar.
+constexpr int kTitleBar = 38;
 
 // A window to open over the main window: the dialogs the window shows and
 // one of each kind of message box, filled with long texts of their kind.
@@ -56,14 +60,22 @@ std::shared_ptr<QWidget> owned(T *widget)
     return std::shared_ptr<QWidget>(widget);
 }
 
-// Every value a write would send beyond its field's limits, and a road
-// class they break: the longest question before a write.
+// As many values beyond their fields' limits as the window can hold (each
+// field too high or too low, whichever its limits refuse), and a road class
+// they break: the longest question before a write.
 WriteWarnings everyWarning(NumberFormat format)
 {
     ParameterSnapshot snapshot = ParameterSnapshot::initial();
     for (int index = 0; index < kProtocolItemCount; ++index) {
-        if (const auto beyond = decodeParameter(index, 60000, format))
-            snapshot[index] = *beyond;
+        for (const quint16 value : {60000, 0}) {
+            const qsizetype before = valuesBeyondFieldLimits(snapshot, format).size();
+            const ControlValue kept = snapshot[index];
+            if (const auto decoded = decodeParameter(index, value, format))
+                snapshot[index] = *decoded;
+            if (valuesBeyondFieldLimits(snapshot, format).size() > before)
+                break;
+            snapshot[index] = kept;
+        }
     }
     return writeWarnings(snapshot, encodeAll(snapshot, format).values, &roadClasses().front(),
                          std::nullopt, format);
@@ -77,14 +89,17 @@ QList<OpenedWindow> dialogsToOpen()
                                          QStringLiteral("Connection Doctor…")).release());
         };
     };
-    const QString path = QStringLiteral("/home/rider/Documents/Bikes/Customer workshop 2026/"
-                                        "very long folder name of the shop/settings of the cargo bike.vxc");
+    // A long message in the language in use, quoting a long path.
+    const QString text = writeSafetyText(texts::kBackupNotKept)
+                             .arg(QStringLiteral("Cannot create file /home/rider/.local/share/vexlor-adjustor/"
+                                                 "backups/2026-05-16_15-42-07.vxc: No space left on device"));
     return {
         {QStringLiteral("compare"), [](TestWindow &t) {
              const SampleComparison sample = sampleComparison(t.window->numberFormat());
              return owned(new ComparisonDialog(sample.rows, sample.fingerprints, t.window));
          }},
-        {QStringLiteral("restore"), [](TestWindow &t) { return owned(new RestoreBackupDialog(sampleBackups(), t.window)); }},
+        {QStringLiteral("restore"),
+         [](TestWindow &t) { return owned(new RestoreBackupDialog(sampleBackups(), t.window)); }},
         {QStringLiteral("verify"), [](TestWindow &t) {
              return owned(new VerifyFailureDialog(sampleComparison(t.window->numberFormat()).rows, t.window));
          }},
@@ -102,11 +117,11 @@ QList<OpenedWindow> dialogsToOpen()
         {QStringLiteral("write-anyway"), [](TestWindow &t) {
              return owned(buildWriteAnywayBox(everyWarning(t.window->numberFormat()), t.window).release());
          }},
-        {QStringLiteral("box-error"), box(BoxKind::Error, QStringLiteral("Cannot open %1: no such file.").arg(path))},
-        {QStringLiteral("box-information"), box(BoxKind::Information, path)},
-        {QStringLiteral("box-question"), box(BoxKind::Question, path)},
-        {QStringLiteral("box-save"), box(BoxKind::Save, path)},
-        {QStringLiteral("box-offer"), box(BoxKind::ErrorWithOffer, path)},
+        {QStringLiteral("box-error"), box(BoxKind::Error, text)},
+        {QStringLiteral("box-information"), box(BoxKind::Information, text)},
+        {QStringLiteral("box-question"), box(BoxKind::Question, text)},
+        {QStringLiteral("box-save"), box(BoxKind::Save, text)},
+        {QStringLiteral("box-offer"), box(BoxKind::ErrorWithOffer, text)},
         {QStringLiteral("box-access"), box(BoxKind::LaidOutErrorWithOffer,
                                            accessBoxText(QStringLiteral("/dev/ttyUSB0"), sampleFindings()[2]))},
     };
