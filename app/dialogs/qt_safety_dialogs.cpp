@@ -37,7 +37,7 @@ void QtSafetyDialogs::showVerifyFailure(const QList<DifferenceRow> &rows)
     dialog.exec();
 }
 
-bool QtSafetyDialogs::confirmWriteAnyway(const WriteWarnings &warnings)
+std::unique_ptr<QMessageBox> buildWriteAnywayBox(const WriteWarnings &warnings, QWidget *parent)
 {
     // One question for everything, each list under its own sentence.
     QString text;
@@ -58,16 +58,22 @@ bool QtSafetyDialogs::confirmWriteAnyway(const WriteWarnings &warnings)
         title = texts::text(texts::kOutsideLimitsTitle);
     else if (!warnings.roadClassFindings.isEmpty())
         title = texts::shopText(texts::kClassBrokenTitle);
-    QMessageBox box(QMessageBox::Warning, title, text + texts::text(texts::kWriteAnyway),
-                    QMessageBox::Cancel, m_parent);
-    box.setObjectName(QStringLiteral("WriteAnywayBox"));
-    box.setTextFormat(Qt::PlainText); // the values come from files
-    QPushButton *write = box.addButton(texts::text(texts::kWriteAnywayButton), QMessageBox::AcceptRole);
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, title, text + texts::text(texts::kWriteAnyway),
+                                             QMessageBox::Cancel, parent);
+    box->setObjectName(QStringLiteral("WriteAnywayBox"));
+    box->setTextFormat(Qt::PlainText); // the values come from files
+    QPushButton *write = box->addButton(texts::text(texts::kWriteAnywayButton), QMessageBox::AcceptRole);
     write->setObjectName(QStringLiteral("WriteAnywayButton"));
-    box.setDefaultButton(QMessageBox::Cancel);
-    box.setEscapeButton(QMessageBox::Cancel);
-    box.exec();
-    return box.clickedButton() == write;
+    box->setDefaultButton(QMessageBox::Cancel);
+    box->setEscapeButton(QMessageBox::Cancel);
+    return box;
+}
+
+bool QtSafetyDialogs::confirmWriteAnyway(const WriteWarnings &warnings)
+{
+    const auto box = buildWriteAnywayBox(warnings, m_parent);
+    box->exec();
+    return box->clickedButton() == box->findChild<QPushButton *>(QStringLiteral("WriteAnywayButton"));
 }
 
 RoadCheckSetting QtSafetyDialogs::checkRoadClass(const ParameterValues &values, NumberFormat format,
