@@ -1,6 +1,7 @@
 #include "cli_context.h"
 #include "cli_texts.h"
 #include "commands.h"
+#include "profile_option.h"
 
 #include "backups/backup_store.h"
 #include "cables/cable.h"
@@ -234,5 +235,10 @@ int main(int argc, char *argv[])
     if (printedCommandHelp(*command, args))
         return kExitDone;
     const QString port = portOf(*command, args, parser.value(portOption));
+    if (const QString error = command->ownsProfileOption ? QString() : replaceProfileOptions(args);
+        !error.isEmpty()) {
+        print(stderr, error + u'\n');
+        return kExitBadInput;
+    }
     return runCommand(*command, args, port, !parser.isSet(noSpeedLimitOption), translators.language());
 }
