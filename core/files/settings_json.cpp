@@ -55,8 +55,6 @@ constexpr const char *kNotLatin1 = QT_TRANSLATE_NOOP(
 //: %1 the parameter's name, %2 the value, %3 the allowed range ("at most 30.0 A")
 constexpr const char *kBeyondLimits =
     QT_TRANSLATE_NOOP("SettingsJson", "%1: %2 is beyond the field's limits (allowed: %3).");
-//: %1 the parameter's name, %2 why a write could not send the value
-constexpr const char *kCannotSend = QT_TRANSLATE_NOOP("SettingsJson", "%1: %2");
 //: %1 the fingerprint in the file, %2 the one of its values
 constexpr const char *kOtherFingerprint = QT_TRANSLATE_NOOP(
     "SettingsJson", "The fingerprint %1 does not belong to these values (they give %2): the file "
@@ -272,7 +270,7 @@ private:
         for (const ParameterDescriptor *d : storedParameters()) {
             const EncodedValue sent = encodeParameter(d->index, checked, NumberFormat::point());
             if (!sent.ok())
-                problems << text(kCannotSend).arg(QString::fromLatin1(d->name), sent.error);
+                problems << QString::fromLatin1(d->name) + QStringLiteral(": ") + sent.error;
         }
         for (const LimitBreach &breach : valuesBeyondFieldLimits(checked, NumberFormat::point())) {
             const QString shown = fileTextOrNumber(*breach.descriptor);
