@@ -66,6 +66,11 @@ void ProfileDialog::checkName()
     m_problem->setText(name.isEmpty() ? QString() : problem);
     m_problem->setVisible(!m_problem->text().isEmpty());
     m_buttons->button(QDialogButtonBox::Save)->setEnabled(problem.isEmpty());
+    // The reason takes lines of its own: the dialog grows to show it whole.
+    if (isVisible()) {
+        layout()->activate();
+        adjustSize();
+    }
 }
 
 std::optional<ProfileDraft> askProfileDraft(QWidget *parent)
