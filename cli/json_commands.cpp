@@ -25,15 +25,14 @@ constexpr const char *kImportSynopsis = "import JSON (-o FILE | --profile NAME [
 std::optional<QByteArray> jsonBytes(CliContext &context, const QString &path)
 {
     const QString shown = inputForMessage(path);
-    QFile file;
-    const QFileInfo info(path);
-    if (path != u"-" && info.exists() && !info.isFile()) {
+    const bool fromStdin = path == u"-";
+    if (!fromStdin && QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
         context.fail(kExitBadInput, QCoreApplication::translate("Files", "Cannot open file %1: it is not a "
                                                                          "regular file.").arg(shown));
         return std::nullopt;
     }
-    const bool opened = path == u"-" ? file.open(stdin, QIODevice::ReadOnly) : (file.setFileName(path),
-                                                                              file.open(QIODevice::ReadOnly));
+    QFile file(fromStdin ? QString() : path);
+    const bool opened = fromStdin ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
     const QByteArray bytes = opened ? file.read(kMaxConfigurationFileSize + 1) : QByteArray();
     if (!opened || file.error() != QFileDevice::NoError) {
         context.fail(kExitBadInput, QCoreApplication::translate("Files", "Cannot open file %1").arg(shown));
