@@ -85,6 +85,25 @@ constexpr std::array kCommands = {
                                      "a one-page PDF with every parameter, the fingerprint, the road "
                                      "class check and lines to sign, to OUT.pdf"),
             &runSheet, false, true},
+    Command{"export", "export FILE --json",
+            //: FILE as in the synopsis; keep JSON as it is
+            QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state and print its settings as JSON: "
+                                     "each parameter by name with its value and unit, and the "
+                                     "fingerprint (docs/settings-json.md)"),
+            &runExport},
+    Command{"import", "import JSON (-o FILE | --profile NAME [--note TEXT]) [--force]",
+            //: JSON, FILE, NAME, TEXT as in the synopsis; keep --force as it is
+            QT_TRANSLATE_NOOP("Cli", "turn the settings JSON (- for stdin) into the .vxc file FILE or "
+                                     "the profile NAME; refuses unknown names, wrong types and, "
+                                     "without --force, values outside the window's limits, and never "
+                                     "writes over a file that is no configuration"),
+            &runImport, false, false, true},
+    Command{"profiles", "profiles",
+            //: NAME, NOTE name the columns printed; keep --profile as it is
+            QT_TRANSLATE_NOOP("Cli", "list the profiles, the configurations kept under a name: NAME and "
+                                     "NOTE, tab-separated; every command taking FILE takes --profile "
+                                     "NAME instead"),
+            &runProfiles},
 };
 
 } // namespace

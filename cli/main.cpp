@@ -1,6 +1,7 @@
 #include "cli_context.h"
 #include "cli_texts.h"
 #include "commands.h"
+#include "profile_option.h"
 
 #include "backups/backup_store.h"
 #include "cables/cable.h"
@@ -271,6 +272,11 @@ int main(int argc, char *argv[])
     if (printedCommandHelp(*command, args))
         return kExitDone;
     const QString port = portOf(*command, args, parser.value(options.port));
+    if (const QString error = command->ownsProfileOption ? QString() : replaceProfileOptions(args);
+        !error.isEmpty()) {
+        print(stderr, error + u'\n');
+        return kExitBadInput;
+    }
     const std::optional<SpeedUnits> units = speedUnitsOf(args, parser.value(options.units));
     if (!units)
         return kExitBadInput;

@@ -210,6 +210,26 @@ write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden
         <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
         <translation>Geschwindigkeiten in UNITS ausgeben, metric (km/h, Vorgabe) oder imperial (mph), vor oder nach dem Befehl; Dateien und Controller bleiben bei km/h.</translation>
     </message>
+    <message>
+        <source>apply FILE over the initial state and print its settings as JSON: each parameter by name with its value and unit, and the fingerprint (docs/settings-json.md)</source>
+        <extracomment>FILE as in the synopsis; keep JSON as it is</extracomment>
+        <translation>FILE über den Anfangszustand anwenden und seine Einstellungen als JSON ausgeben: jeden Parameter mit Namen, Wert und Einheit sowie den Fingerabdruck (docs/settings-json.md)</translation>
+    </message>
+    <message>
+        <source>turn the settings JSON (- for stdin) into the .vxc file FILE or the profile NAME; refuses unknown names, wrong types and, without --force, values outside the window&apos;s limits, and never writes over a file that is no configuration</source>
+        <extracomment>JSON, FILE, NAME, TEXT as in the synopsis; keep --force as it is</extracomment>
+        <translation>das Einstellungs-JSON (- für die Standardeingabe) in die .vxc-Datei FILE oder das Profil NAME umwandeln; weist unbekannte Namen, falsche Typen und ohne --force Werte außerhalb der Grenzen des Fensters zurück und schreibt nie über eine Datei, die keine Konfiguration ist</translation>
+    </message>
+    <message>
+        <source>list the profiles, the configurations kept under a name: NAME and NOTE, tab-separated; every command taking FILE takes --profile NAME instead</source>
+        <extracomment>NAME, NOTE name the columns printed; keep --profile as it is</extracomment>
+        <translation>die Profile auflisten, die unter einem Namen aufbewahrten Konfigurationen: NAME und NOTE, durch Tabulatoren getrennt; jeder Befehl, der FILE nimmt, nimmt stattdessen auch --profile NAME</translation>
+    </message>
+    <message>
+        <source>%1 is no configuration file: it is left as it is.</source>
+        <extracomment>%1 the path given after -o</extracomment>
+        <translation>%1 ist keine Konfigurationsdatei: Sie bleibt, wie sie ist.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1463,6 +1483,69 @@ und melden Sie sich danach ab und wieder an.</translation>
     </message>
 </context>
 <context>
+    <name>Profiles</name>
+    <message>
+        <source>Pro&amp;files</source>
+        <extracomment>File &gt; Profiles: the submenu listing the configurations kept under a name</extracomment>
+        <translation>&amp;Profile</translation>
+    </message>
+    <message>
+        <source>Save as Profi&amp;le…</source>
+        <translation>Als Profi&amp;l speichern…</translation>
+    </message>
+    <message>
+        <source>No Profiles Yet</source>
+        <extracomment>File &gt; Profiles while there is none</extracomment>
+        <translation>Noch keine Profile</translation>
+    </message>
+    <message>
+        <source>Save as Profile</source>
+        <translation>Als Profil speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>N&amp;otiz:</translation>
+    </message>
+    <message>
+        <source>The window&apos;s values are kept under this name, for example for a battery or a bike model; File &gt; Profiles puts them back into the window.</source>
+        <extracomment>under the fields of the profile dialog</extracomment>
+        <translation>Die Werte des Fensters werden unter diesem Namen aufbewahrt, etwa für einen Akku oder ein Radmodell; Datei &gt; Profile setzt sie wieder ins Fenster.</translation>
+    </message>
+    <message>
+        <source>A profile named &quot;%1&quot; exists already. Replace it?</source>
+        <extracomment>%1 the profile&apos;s name</extracomment>
+        <translation>Es gibt bereits ein Profil namens „%1“. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>A profile needs a name.</source>
+        <translation>Ein Profil braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name has at most %1 characters.</source>
+        <extracomment>%1 the largest number of characters</extracomment>
+        <translation>Der Name eines Profils hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name cannot hold %1 or control characters: &quot;%2&quot;.</source>
+        <extracomment>%1 the characters refused, %2 the name given</extracomment>
+        <translation>Der Name eines Profils darf weder %1 noch Steuerzeichen enthalten: „%2“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a file on every system: a profile&apos;s name must not begin with a dot or a blank, end with a dot or a blank, or be a device name such as CON or NUL.</source>
+        <extracomment>%1 the name given; CON and NUL are names Windows keeps for devices</extracomment>
+        <translation>„%1“ kann nicht auf jedem System eine Datei benennen: Der Name eines Profils darf nicht mit einem Punkt oder Leerzeichen beginnen oder enden und kein Gerätename wie CON oder NUL sein.</translation>
+    </message>
+    <message>
+        <source>No profile is named &quot;%1&quot;.</source>
+        <extracomment>%1 the name given</extracomment>
+        <translation>Es gibt kein Profil namens „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>RoadCheck</name>
     <message>
         <source>only with pedalling: %1 or %2, or %3 cleared</source>
@@ -1724,6 +1807,92 @@ und melden Sie sich danach ab und wieder an.</translation>
         <source>Implausible Values</source>
         <extracomment>the title of the question before a write when only implausible values are listed</extracomment>
         <translation>Unplausible Werte</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsJson</name>
+    <message>
+        <source>This is no JSON (at byte %1: %2).</source>
+        <extracomment>%1 where the JSON breaks (a byte offset), %2 the parser&apos;s reason (English)</extracomment>
+        <translation>Das ist kein JSON (bei Byte %1: %2).</translation>
+    </message>
+    <message>
+        <source>This JSON holds no settings: its &quot;format&quot; is not &quot;vexlor-settings&quot;.</source>
+        <extracomment>keep &quot;format&quot; and vexlor-settings as they are: they are written so in the file</extracomment>
+        <translation>Dieses JSON enthält keine Einstellungen: Sein &quot;format&quot; ist nicht &quot;vexlor-settings&quot;.</translation>
+    </message>
+    <message>
+        <source>These settings are of version %1; this tool reads version %2 and older.</source>
+        <extracomment>%1 the version the file names, %2 the newest this tool reads</extracomment>
+        <translation>Diese Einstellungen haben die Version %1; dieses Programm liest Version %2 und ältere.</translation>
+    </message>
+    <message>
+        <source>Unknown member &quot;%1&quot;.</source>
+        <extracomment>%1 the member as the file spells it; keep &quot;parameters&quot; and &quot;name&quot; as they are</extracomment>
+        <translation>Unbekanntes Element &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;parameters&quot; must be a list of objects, each with a &quot;name&quot; and a &quot;value&quot;.</source>
+        <extracomment>keep &quot;parameters&quot;, &quot;name&quot; and &quot;value&quot; as they are: they are written so in the file</extracomment>
+        <translation>&quot;parameters&quot; muss eine Liste von Objekten sein, jedes mit &quot;name&quot; und &quot;value&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown parameter &quot;%1&quot;.</source>
+        <extracomment>%1 the parameter&apos;s name as the file spells it</extracomment>
+        <translation>Unbekannter Parameter &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice.</source>
+        <extracomment>%1 the parameter&apos;s name</extracomment>
+        <translation>%1 ist zweimal angegeben.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <extracomment>%1 the parameter&apos;s name</extracomment>
+        <translation>%1 fehlt.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is of the wrong type; expected %3.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value as the file holds it, %3 what is expected instead</extracomment>
+        <translation>%1: %2 hat den falschen Typ; erwartet: %3.</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <extracomment>what a field&apos;s value must be: a number, in quotes or not</extracomment>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <extracomment>keep true and false as they are: they are written so in the file</extracomment>
+        <translation>true oder false</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 oder 1</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1: the unit %2 is not the field&apos;s unit &quot;%3&quot;.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the unit the file names, %3 the field&apos;s unit</extracomment>
+        <translation>%1: Die Einheit %2 ist nicht die Einheit des Feldes, &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds characters a configuration file cannot keep.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value; a .vxc file holds 8-bit (Latin-1) text only</extracomment>
+        <translation>%1: %2 enthält Zeichen, die eine Konfigurationsdatei nicht aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond the field&apos;s limits (allowed: %3).</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value, %3 the allowed range (&quot;at most 30.0 A&quot;)</extracomment>
+        <translation>%1: %2 liegt außerhalb der Grenzen des Feldes (erlaubt: %3).</translation>
+    </message>
+    <message>
+        <source>The fingerprint %1 does not belong to these values (they give %2): the file was changed after it was written. Remove the fingerprint to take the changed values.</source>
+        <extracomment>%1 the fingerprint in the file, %2 the one of its values</extracomment>
+        <translation>Der Fingerabdruck %1 gehört nicht zu diesen Werten (sie ergeben %2): Die Datei wurde geändert, nachdem sie geschrieben wurde. Entfernen Sie den Fingerabdruck, um die geänderten Werte zu übernehmen.</translation>
     </message>
 </context>
 <context>

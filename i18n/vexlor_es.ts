@@ -210,6 +210,26 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
         <translation>Mostrar las velocidades en UNITS, metric (km/h, por defecto) o imperial (mph), antes o después del comando; los archivos y el controlador siguen en km/h.</translation>
     </message>
+    <message>
+        <source>apply FILE over the initial state and print its settings as JSON: each parameter by name with its value and unit, and the fingerprint (docs/settings-json.md)</source>
+        <extracomment>FILE as in the synopsis; keep JSON as it is</extracomment>
+        <translation>aplicar FILE sobre el estado inicial e imprimir sus ajustes como JSON: cada parámetro por su nombre con su valor y unidad, y la huella (docs/settings-json.md)</translation>
+    </message>
+    <message>
+        <source>turn the settings JSON (- for stdin) into the .vxc file FILE or the profile NAME; refuses unknown names, wrong types and, without --force, values outside the window&apos;s limits, and never writes over a file that is no configuration</source>
+        <extracomment>JSON, FILE, NAME, TEXT as in the synopsis; keep --force as it is</extracomment>
+        <translation>convertir el JSON de ajustes (- para la entrada estándar) en el archivo .vxc FILE o el perfil NAME; rechaza nombres desconocidos, tipos erróneos y, sin --force, valores fuera de los límites de la ventana, y nunca sobrescribe un archivo que no sea una configuración</translation>
+    </message>
+    <message>
+        <source>list the profiles, the configurations kept under a name: NAME and NOTE, tab-separated; every command taking FILE takes --profile NAME instead</source>
+        <extracomment>NAME, NOTE name the columns printed; keep --profile as it is</extracomment>
+        <translation>listar los perfiles, las configuraciones guardadas con un nombre: NAME y NOTE, separados por tabuladores; todo comando que acepta FILE acepta en su lugar --profile NAME</translation>
+    </message>
+    <message>
+        <source>%1 is no configuration file: it is left as it is.</source>
+        <extracomment>%1 the path given after -o</extracomment>
+        <translation>%1 no es un archivo de configuración: se deja como está.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1463,6 +1483,69 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
     </message>
 </context>
 <context>
+    <name>Profiles</name>
+    <message>
+        <source>Pro&amp;files</source>
+        <extracomment>File &gt; Profiles: the submenu listing the configurations kept under a name</extracomment>
+        <translation>&amp;Perfiles</translation>
+    </message>
+    <message>
+        <source>Save as Profi&amp;le…</source>
+        <translation>Guardar como p&amp;erfil…</translation>
+    </message>
+    <message>
+        <source>No Profiles Yet</source>
+        <extracomment>File &gt; Profiles while there is none</extracomment>
+        <translation>Aún no hay perfiles</translation>
+    </message>
+    <message>
+        <source>Save as Profile</source>
+        <translation>Guardar como perfil</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>N&amp;ota:</translation>
+    </message>
+    <message>
+        <source>The window&apos;s values are kept under this name, for example for a battery or a bike model; File &gt; Profiles puts them back into the window.</source>
+        <extracomment>under the fields of the profile dialog</extracomment>
+        <translation>Los valores de la ventana se guardan con este nombre, por ejemplo para una batería o un modelo de bicicleta; Archivo &gt; Perfiles los devuelve a la ventana.</translation>
+    </message>
+    <message>
+        <source>A profile named &quot;%1&quot; exists already. Replace it?</source>
+        <extracomment>%1 the profile&apos;s name</extracomment>
+        <translation>Ya existe un perfil llamado «%1». ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>A profile needs a name.</source>
+        <translation>Un perfil necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name has at most %1 characters.</source>
+        <extracomment>%1 the largest number of characters</extracomment>
+        <translation>El nombre de un perfil tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name cannot hold %1 or control characters: &quot;%2&quot;.</source>
+        <extracomment>%1 the characters refused, %2 the name given</extracomment>
+        <translation>El nombre de un perfil no puede contener %1 ni caracteres de control: «%2».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a file on every system: a profile&apos;s name must not begin with a dot or a blank, end with a dot or a blank, or be a device name such as CON or NUL.</source>
+        <extracomment>%1 the name given; CON and NUL are names Windows keeps for devices</extracomment>
+        <translation>«%1» no puede nombrar un archivo en todos los sistemas: el nombre de un perfil no debe empezar ni terminar con un punto o un espacio, ni ser un nombre de dispositivo como CON o NUL.</translation>
+    </message>
+    <message>
+        <source>No profile is named &quot;%1&quot;.</source>
+        <extracomment>%1 the name given</extracomment>
+        <translation>No hay ningún perfil llamado «%1».</translation>
+    </message>
+</context>
+<context>
     <name>RoadCheck</name>
     <message>
         <source>only with pedalling: %1 or %2, or %3 cleared</source>
@@ -1724,6 +1807,92 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>Implausible Values</source>
         <extracomment>the title of the question before a write when only implausible values are listed</extracomment>
         <translation>Valores inverosímiles</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsJson</name>
+    <message>
+        <source>This is no JSON (at byte %1: %2).</source>
+        <extracomment>%1 where the JSON breaks (a byte offset), %2 the parser&apos;s reason (English)</extracomment>
+        <translation>Esto no es JSON (en el byte %1: %2).</translation>
+    </message>
+    <message>
+        <source>This JSON holds no settings: its &quot;format&quot; is not &quot;vexlor-settings&quot;.</source>
+        <extracomment>keep &quot;format&quot; and vexlor-settings as they are: they are written so in the file</extracomment>
+        <translation>Este JSON no contiene ajustes: su &quot;format&quot; no es &quot;vexlor-settings&quot;.</translation>
+    </message>
+    <message>
+        <source>These settings are of version %1; this tool reads version %2 and older.</source>
+        <extracomment>%1 the version the file names, %2 the newest this tool reads</extracomment>
+        <translation>Estos ajustes son de la versión %1; esta herramienta lee la versión %2 y anteriores.</translation>
+    </message>
+    <message>
+        <source>Unknown member &quot;%1&quot;.</source>
+        <extracomment>%1 the member as the file spells it; keep &quot;parameters&quot; and &quot;name&quot; as they are</extracomment>
+        <translation>Miembro desconocido &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;parameters&quot; must be a list of objects, each with a &quot;name&quot; and a &quot;value&quot;.</source>
+        <extracomment>keep &quot;parameters&quot;, &quot;name&quot; and &quot;value&quot; as they are: they are written so in the file</extracomment>
+        <translation>&quot;parameters&quot; debe ser una lista de objetos, cada uno con &quot;name&quot; y &quot;value&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown parameter &quot;%1&quot;.</source>
+        <extracomment>%1 the parameter&apos;s name as the file spells it</extracomment>
+        <translation>Parámetro desconocido &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice.</source>
+        <extracomment>%1 the parameter&apos;s name</extracomment>
+        <translation>%1 aparece dos veces.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <extracomment>%1 the parameter&apos;s name</extracomment>
+        <translation>Falta %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is of the wrong type; expected %3.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value as the file holds it, %3 what is expected instead</extracomment>
+        <translation>%1: %2 es de un tipo erróneo; se esperaba %3.</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <extracomment>what a field&apos;s value must be: a number, in quotes or not</extracomment>
+        <translation>un número</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <extracomment>keep true and false as they are: they are written so in the file</extracomment>
+        <translation>true o false</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 o 1</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un número entero</translation>
+    </message>
+    <message>
+        <source>%1: the unit %2 is not the field&apos;s unit &quot;%3&quot;.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the unit the file names, %3 the field&apos;s unit</extracomment>
+        <translation>%1: la unidad %2 no es la unidad del campo, &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds characters a configuration file cannot keep.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value; a .vxc file holds 8-bit (Latin-1) text only</extracomment>
+        <translation>%1: %2 contiene caracteres que un archivo de configuración no puede guardar.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond the field&apos;s limits (allowed: %3).</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value, %3 the allowed range (&quot;at most 30.0 A&quot;)</extracomment>
+        <translation>%1: %2 está fuera de los límites del campo (permitido: %3).</translation>
+    </message>
+    <message>
+        <source>The fingerprint %1 does not belong to these values (they give %2): the file was changed after it was written. Remove the fingerprint to take the changed values.</source>
+        <extracomment>%1 the fingerprint in the file, %2 the one of its values</extracomment>
+        <translation>La huella %1 no corresponde a estos valores (dan %2): el archivo se modificó después de escribirse. Quite la huella para tomar los valores modificados.</translation>
     </message>
 </context>
 <context>

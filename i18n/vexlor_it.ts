@@ -210,6 +210,26 @@ write esce con 1 anche quando la rilettura trova valori diversi da quelli scritt
         <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
         <translation>Mostrare le velocità in UNITS, metric (km/h, predefinito) o imperial (mph), prima o dopo il comando; i file e il controller restano in km/h.</translation>
     </message>
+    <message>
+        <source>apply FILE over the initial state and print its settings as JSON: each parameter by name with its value and unit, and the fingerprint (docs/settings-json.md)</source>
+        <extracomment>FILE as in the synopsis; keep JSON as it is</extracomment>
+        <translation>applicare FILE sullo stato iniziale e stampare le sue impostazioni come JSON: ogni parametro per nome con valore e unità, e l&apos;impronta (docs/settings-json.md)</translation>
+    </message>
+    <message>
+        <source>turn the settings JSON (- for stdin) into the .vxc file FILE or the profile NAME; refuses unknown names, wrong types and, without --force, values outside the window&apos;s limits, and never writes over a file that is no configuration</source>
+        <extracomment>JSON, FILE, NAME, TEXT as in the synopsis; keep --force as it is</extracomment>
+        <translation>convertire il JSON delle impostazioni (- per lo standard input) nel file .vxc FILE o nel profilo NAME; rifiuta nomi sconosciuti, tipi errati e, senza --force, valori fuori dai limiti della finestra, e non sovrascrive mai un file che non è una configurazione</translation>
+    </message>
+    <message>
+        <source>list the profiles, the configurations kept under a name: NAME and NOTE, tab-separated; every command taking FILE takes --profile NAME instead</source>
+        <extracomment>NAME, NOTE name the columns printed; keep --profile as it is</extracomment>
+        <translation>elencare i profili, le configurazioni conservate con un nome: NAME e NOTE, separati da tabulazioni; ogni comando che accetta FILE accetta invece --profile NAME</translation>
+    </message>
+    <message>
+        <source>%1 is no configuration file: it is left as it is.</source>
+        <extracomment>%1 the path given after -o</extracomment>
+        <translation>%1 non è un file di configurazione: resta com&apos;è.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1463,6 +1483,69 @@ poi uscire dalla sessione e rientrare.</translation>
     </message>
 </context>
 <context>
+    <name>Profiles</name>
+    <message>
+        <source>Pro&amp;files</source>
+        <extracomment>File &gt; Profiles: the submenu listing the configurations kept under a name</extracomment>
+        <translation>Pro&amp;fili</translation>
+    </message>
+    <message>
+        <source>Save as Profi&amp;le…</source>
+        <translation>Sa&amp;lva come profilo…</translation>
+    </message>
+    <message>
+        <source>No Profiles Yet</source>
+        <extracomment>File &gt; Profiles while there is none</extracomment>
+        <translation>Ancora nessun profilo</translation>
+    </message>
+    <message>
+        <source>Save as Profile</source>
+        <translation>Salva come profilo</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>N&amp;ota:</translation>
+    </message>
+    <message>
+        <source>The window&apos;s values are kept under this name, for example for a battery or a bike model; File &gt; Profiles puts them back into the window.</source>
+        <extracomment>under the fields of the profile dialog</extracomment>
+        <translation>I valori della finestra vengono conservati con questo nome, per esempio per una batteria o un modello di bici; File &gt; Profili li rimette nella finestra.</translation>
+    </message>
+    <message>
+        <source>A profile named &quot;%1&quot; exists already. Replace it?</source>
+        <extracomment>%1 the profile&apos;s name</extracomment>
+        <translation>Esiste già un profilo chiamato «%1». Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>A profile needs a name.</source>
+        <translation>Un profilo ha bisogno di un nome.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name has at most %1 characters.</source>
+        <extracomment>%1 the largest number of characters</extracomment>
+        <translation>Il nome di un profilo ha al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name cannot hold %1 or control characters: &quot;%2&quot;.</source>
+        <extracomment>%1 the characters refused, %2 the name given</extracomment>
+        <translation>Il nome di un profilo non può contenere %1 né caratteri di controllo: «%2».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a file on every system: a profile&apos;s name must not begin with a dot or a blank, end with a dot or a blank, or be a device name such as CON or NUL.</source>
+        <extracomment>%1 the name given; CON and NUL are names Windows keeps for devices</extracomment>
+        <translation>«%1» non può nominare un file su ogni sistema: il nome di un profilo non deve iniziare né finire con un punto o uno spazio, né essere un nome di dispositivo come CON o NUL.</translation>
+    </message>
+    <message>
+        <source>No profile is named &quot;%1&quot;.</source>
+        <extracomment>%1 the name given</extracomment>
+        <translation>Nessun profilo si chiama «%1».</translation>
+    </message>
+</context>
+<context>
     <name>RoadCheck</name>
     <message>
         <source>only with pedalling: %1 or %2, or %3 cleared</source>
@@ -1724,6 +1807,92 @@ poi uscire dalla sessione e rientrare.</translation>
         <source>Implausible Values</source>
         <extracomment>the title of the question before a write when only implausible values are listed</extracomment>
         <translation>Valori non plausibili</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsJson</name>
+    <message>
+        <source>This is no JSON (at byte %1: %2).</source>
+        <extracomment>%1 where the JSON breaks (a byte offset), %2 the parser&apos;s reason (English)</extracomment>
+        <translation>Questo non è JSON (al byte %1: %2).</translation>
+    </message>
+    <message>
+        <source>This JSON holds no settings: its &quot;format&quot; is not &quot;vexlor-settings&quot;.</source>
+        <extracomment>keep &quot;format&quot; and vexlor-settings as they are: they are written so in the file</extracomment>
+        <translation>Questo JSON non contiene impostazioni: il suo &quot;format&quot; non è &quot;vexlor-settings&quot;.</translation>
+    </message>
+    <message>
+        <source>These settings are of version %1; this tool reads version %2 and older.</source>
+        <extracomment>%1 the version the file names, %2 the newest this tool reads</extracomment>
+        <translation>Queste impostazioni sono della versione %1; questo programma legge la versione %2 e precedenti.</translation>
+    </message>
+    <message>
+        <source>Unknown member &quot;%1&quot;.</source>
+        <extracomment>%1 the member as the file spells it; keep &quot;parameters&quot; and &quot;name&quot; as they are</extracomment>
+        <translation>Membro sconosciuto &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;parameters&quot; must be a list of objects, each with a &quot;name&quot; and a &quot;value&quot;.</source>
+        <extracomment>keep &quot;parameters&quot;, &quot;name&quot; and &quot;value&quot; as they are: they are written so in the file</extracomment>
+        <translation>&quot;parameters&quot; deve essere un elenco di oggetti, ciascuno con &quot;name&quot; e &quot;value&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown parameter &quot;%1&quot;.</source>
+        <extracomment>%1 the parameter&apos;s name as the file spells it</extracomment>
+        <translation>Parametro sconosciuto &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice.</source>
+        <extracomment>%1 the parameter&apos;s name</extracomment>
+        <translation>%1 è indicato due volte.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <extracomment>%1 the parameter&apos;s name</extracomment>
+        <translation>Manca %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is of the wrong type; expected %3.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value as the file holds it, %3 what is expected instead</extracomment>
+        <translation>%1: %2 è di un tipo errato; atteso %3.</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <extracomment>what a field&apos;s value must be: a number, in quotes or not</extracomment>
+        <translation>un numero</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <extracomment>keep true and false as they are: they are written so in the file</extracomment>
+        <translation>true o false</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 o 1</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un numero intero</translation>
+    </message>
+    <message>
+        <source>%1: the unit %2 is not the field&apos;s unit &quot;%3&quot;.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the unit the file names, %3 the field&apos;s unit</extracomment>
+        <translation>%1: l&apos;unità %2 non è quella del campo, &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds characters a configuration file cannot keep.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value; a .vxc file holds 8-bit (Latin-1) text only</extracomment>
+        <translation>%1: %2 contiene caratteri che un file di configurazione non può conservare.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond the field&apos;s limits (allowed: %3).</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value, %3 the allowed range (&quot;at most 30.0 A&quot;)</extracomment>
+        <translation>%1: %2 è fuori dai limiti del campo (consentito: %3).</translation>
+    </message>
+    <message>
+        <source>The fingerprint %1 does not belong to these values (they give %2): the file was changed after it was written. Remove the fingerprint to take the changed values.</source>
+        <extracomment>%1 the fingerprint in the file, %2 the one of its values</extracomment>
+        <translation>L&apos;impronta %1 non appartiene a questi valori (danno %2): il file è stato modificato dopo essere stato scritto. Togliere l&apos;impronta per prendere i valori modificati.</translation>
     </message>
 </context>
 <context>

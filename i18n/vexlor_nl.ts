@@ -210,6 +210,26 @@ write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreve
         <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
         <translation>Snelheden tonen in UNITS, metric (km/h, standaard) of imperial (mph), voor of na de opdracht; bestanden en de controller houden km/h.</translation>
     </message>
+    <message>
+        <source>apply FILE over the initial state and print its settings as JSON: each parameter by name with its value and unit, and the fingerprint (docs/settings-json.md)</source>
+        <extracomment>FILE as in the synopsis; keep JSON as it is</extracomment>
+        <translation>FILE over de beginstand toepassen en de instellingen als JSON afdrukken: elke parameter met naam, waarde en eenheid, en de vingerafdruk (docs/settings-json.md)</translation>
+    </message>
+    <message>
+        <source>turn the settings JSON (- for stdin) into the .vxc file FILE or the profile NAME; refuses unknown names, wrong types and, without --force, values outside the window&apos;s limits, and never writes over a file that is no configuration</source>
+        <extracomment>JSON, FILE, NAME, TEXT as in the synopsis; keep --force as it is</extracomment>
+        <translation>de instellingen-JSON (- voor standaardinvoer) omzetten in het .vxc-bestand FILE of het profiel NAME; weigert onbekende namen, verkeerde typen en, zonder --force, waarden buiten de grenzen van het venster, en schrijft nooit over een bestand dat geen configuratie is</translation>
+    </message>
+    <message>
+        <source>list the profiles, the configurations kept under a name: NAME and NOTE, tab-separated; every command taking FILE takes --profile NAME instead</source>
+        <extracomment>NAME, NOTE name the columns printed; keep --profile as it is</extracomment>
+        <translation>de profielen opsommen, de configuraties die onder een naam bewaard zijn: NAME en NOTE, gescheiden door tabs; elke opdracht die FILE neemt, neemt in plaats daarvan ook --profile NAME</translation>
+    </message>
+    <message>
+        <source>%1 is no configuration file: it is left as it is.</source>
+        <extracomment>%1 the path given after -o</extracomment>
+        <translation>%1 is geen configuratiebestand: het blijft zoals het is.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1463,6 +1483,69 @@ en daarna af- en weer aanmelden.</translation>
     </message>
 </context>
 <context>
+    <name>Profiles</name>
+    <message>
+        <source>Pro&amp;files</source>
+        <extracomment>File &gt; Profiles: the submenu listing the configurations kept under a name</extracomment>
+        <translation>P&amp;rofielen</translation>
+    </message>
+    <message>
+        <source>Save as Profi&amp;le…</source>
+        <translation>Opslaan als prof&amp;iel…</translation>
+    </message>
+    <message>
+        <source>No Profiles Yet</source>
+        <extracomment>File &gt; Profiles while there is none</extracomment>
+        <translation>Nog geen profielen</translation>
+    </message>
+    <message>
+        <source>Save as Profile</source>
+        <translation>Opslaan als profiel</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Naam:</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>N&amp;otitie:</translation>
+    </message>
+    <message>
+        <source>The window&apos;s values are kept under this name, for example for a battery or a bike model; File &gt; Profiles puts them back into the window.</source>
+        <extracomment>under the fields of the profile dialog</extracomment>
+        <translation>De waarden van het venster worden onder deze naam bewaard, bijvoorbeeld voor een accu of een fietsmodel; Bestand &gt; Profielen zet ze terug in het venster.</translation>
+    </message>
+    <message>
+        <source>A profile named &quot;%1&quot; exists already. Replace it?</source>
+        <extracomment>%1 the profile&apos;s name</extracomment>
+        <translation>Er bestaat al een profiel met de naam &quot;%1&quot;. Vervangen?</translation>
+    </message>
+    <message>
+        <source>A profile needs a name.</source>
+        <translation>Een profiel heeft een naam nodig.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name has at most %1 characters.</source>
+        <extracomment>%1 the largest number of characters</extracomment>
+        <translation>De naam van een profiel heeft hoogstens %1 tekens.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name cannot hold %1 or control characters: &quot;%2&quot;.</source>
+        <extracomment>%1 the characters refused, %2 the name given</extracomment>
+        <translation>De naam van een profiel mag geen %1 of stuurtekens bevatten: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a file on every system: a profile&apos;s name must not begin with a dot or a blank, end with a dot or a blank, or be a device name such as CON or NUL.</source>
+        <extracomment>%1 the name given; CON and NUL are names Windows keeps for devices</extracomment>
+        <translation>&quot;%1&quot; kan niet op elk systeem een bestand benoemen: de naam van een profiel mag niet met een punt of spatie beginnen of eindigen, en geen apparaatnaam zoals CON of NUL zijn.</translation>
+    </message>
+    <message>
+        <source>No profile is named &quot;%1&quot;.</source>
+        <extracomment>%1 the name given</extracomment>
+        <translation>Er is geen profiel met de naam &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>RoadCheck</name>
     <message>
         <source>only with pedalling: %1 or %2, or %3 cleared</source>
@@ -1724,6 +1807,92 @@ en daarna af- en weer aanmelden.</translation>
         <source>Implausible Values</source>
         <extracomment>the title of the question before a write when only implausible values are listed</extracomment>
         <translation>Onwaarschijnlijke waarden</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsJson</name>
+    <message>
+        <source>This is no JSON (at byte %1: %2).</source>
+        <extracomment>%1 where the JSON breaks (a byte offset), %2 the parser&apos;s reason (English)</extracomment>
+        <translation>Dit is geen JSON (bij byte %1: %2).</translation>
+    </message>
+    <message>
+        <source>This JSON holds no settings: its &quot;format&quot; is not &quot;vexlor-settings&quot;.</source>
+        <extracomment>keep &quot;format&quot; and vexlor-settings as they are: they are written so in the file</extracomment>
+        <translation>Deze JSON bevat geen instellingen: het &quot;format&quot; is niet &quot;vexlor-settings&quot;.</translation>
+    </message>
+    <message>
+        <source>These settings are of version %1; this tool reads version %2 and older.</source>
+        <extracomment>%1 the version the file names, %2 the newest this tool reads</extracomment>
+        <translation>Deze instellingen zijn van versie %1; dit programma leest versie %2 en ouder.</translation>
+    </message>
+    <message>
+        <source>Unknown member &quot;%1&quot;.</source>
+        <extracomment>%1 the member as the file spells it; keep &quot;parameters&quot; and &quot;name&quot; as they are</extracomment>
+        <translation>Onbekend onderdeel &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;parameters&quot; must be a list of objects, each with a &quot;name&quot; and a &quot;value&quot;.</source>
+        <extracomment>keep &quot;parameters&quot;, &quot;name&quot; and &quot;value&quot; as they are: they are written so in the file</extracomment>
+        <translation>&quot;parameters&quot; moet een lijst van objecten zijn, elk met &quot;name&quot; en &quot;value&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown parameter &quot;%1&quot;.</source>
+        <extracomment>%1 the parameter&apos;s name as the file spells it</extracomment>
+        <translation>Onbekende parameter &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice.</source>
+        <extracomment>%1 the parameter&apos;s name</extracomment>
+        <translation>%1 is twee keer gegeven.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <extracomment>%1 the parameter&apos;s name</extracomment>
+        <translation>%1 ontbreekt.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is of the wrong type; expected %3.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value as the file holds it, %3 what is expected instead</extracomment>
+        <translation>%1: %2 heeft het verkeerde type; verwacht: %3.</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <extracomment>what a field&apos;s value must be: a number, in quotes or not</extracomment>
+        <translation>een getal</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <extracomment>keep true and false as they are: they are written so in the file</extracomment>
+        <translation>true of false</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 of 1</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>een geheel getal</translation>
+    </message>
+    <message>
+        <source>%1: the unit %2 is not the field&apos;s unit &quot;%3&quot;.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the unit the file names, %3 the field&apos;s unit</extracomment>
+        <translation>%1: de eenheid %2 is niet de eenheid van het veld, &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds characters a configuration file cannot keep.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value; a .vxc file holds 8-bit (Latin-1) text only</extracomment>
+        <translation>%1: %2 bevat tekens die een configuratiebestand niet kan bewaren.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond the field&apos;s limits (allowed: %3).</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value, %3 the allowed range (&quot;at most 30.0 A&quot;)</extracomment>
+        <translation>%1: %2 ligt buiten de grenzen van het veld (toegestaan: %3).</translation>
+    </message>
+    <message>
+        <source>The fingerprint %1 does not belong to these values (they give %2): the file was changed after it was written. Remove the fingerprint to take the changed values.</source>
+        <extracomment>%1 the fingerprint in the file, %2 the one of its values</extracomment>
+        <translation>De vingerafdruk %1 hoort niet bij deze waarden (die geven %2): het bestand is gewijzigd nadat het geschreven is. Verwijder de vingerafdruk om de gewijzigde waarden over te nemen.</translation>
     </message>
 </context>
 <context>

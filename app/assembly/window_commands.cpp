@@ -5,6 +5,7 @@
 #include "commands/controller_commands.h"
 #include "commands/document_commands.h"
 #include "commands/help_commands.h"
+#include "commands/profile_commands.h"
 #include "commands/language_options.h"
 #include "commands/road_class_options.h"
 #include "commands/shop_commands.h"
@@ -16,6 +17,7 @@
 #include "rules/plausibility_markers.h"
 
 #include "backups/backup_store.h"
+#include "backups/profile_store.h"
 #include "desktop/file_association.h"
 
 #include <QAction>
@@ -69,6 +71,10 @@ void WindowCommands::buildCommands(const DesktopServices &desktop, ControllerSes
         ControllerCommands::Desktop{boxes, desktop.safetyDialogs, desktop.shell}, format);
     m_backupCommands = std::make_unique<BackupCommands>(
         *m_backups, values, BackupCommands::Desktop{boxes, desktop.safetyDialogs}, format);
+    m_profiles = std::make_unique<ProfileStore>(start.profileFolder);
+    m_profileCommands = std::make_unique<ProfileCommands>(
+        *m_profiles, values, ProfileCommands::Desktop{boxes, desktop.fileDialogs}, actions.profilesMenu,
+        format);
     m_help = std::make_unique<HelpCommands>(desktop.shell, boxes, m_window.caption(), start.language);
     m_languageOptions = new LanguageOptions(actions.languages, start.settings, boxes, &m_window);
     m_unitOptions = new UnitOptions(actions.speedUnits, start.settings, *m_binding, boxes, &m_window);
@@ -96,6 +102,8 @@ void WindowCommands::connectActions()
     QObject::connect(a.saveAs, &QAction::triggered, documents, &DocumentCommands::saveDocumentAs);
     QObject::connect(a.restoreBackup, &QAction::triggered, m_backupCommands.get(),
                      &BackupCommands::restoreBackup);
+    QObject::connect(a.saveAsProfile, &QAction::triggered, m_profileCommands.get(),
+                     &ProfileCommands::saveAsProfile);
     QObject::connect(a.exportSettingsSheet, &QAction::triggered, m_shop.get(),
                      &ShopCommands::exportSettingsSheet);
 
@@ -127,6 +135,7 @@ void WindowCommands::connectWindow()
     const auto mayReplaceValues = [documents] { return documents->settleUnsavedChanges(); };
     m_controller->setReplaceGuard(mayReplaceValues);
     m_backupCommands->setReplaceGuard(mayReplaceValues);
+    m_profileCommands->setReplaceGuard(mayReplaceValues);
     QObject::connect(controller, &ControllerCommands::valuesMatchController, documents,
                      qOverload<const ParameterSnapshot &>(&DocumentCommands::markClean));
 

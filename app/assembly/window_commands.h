@@ -21,6 +21,8 @@ class LanguageOptions;
 class MainWindow;
 class ParameterBinding;
 class PlausibilityMarkers;
+class ProfileCommands;
+class ProfileStore;
 class RoadClassOptions;
 class UnitOptions;
 class ShopCommands;
@@ -69,6 +71,8 @@ private:
     std::unique_ptr<DocumentCommands> m_documents;
     std::unique_ptr<ControllerCommands> m_controller;
     std::unique_ptr<BackupCommands> m_backupCommands;
+    std::unique_ptr<ProfileStore> m_profiles;
+    std::unique_ptr<ProfileCommands> m_profileCommands;
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<ShopCommands> m_shop;
 };

@@ -23,6 +23,7 @@ struct LinkActions {
 struct WindowActions {
     QMenu *fileMenu = nullptr;    // FileF1
     QMenu *reopenMenu = nullptr;  // Reopen1
+    QMenu *profilesMenu = nullptr; // Profiles1, filled with the profiles each time it opens
     QMenu *connectMenu = nullptr; // Connect1
     QMenu *helpMenu = nullptr;    // Help1
     QMenu *languageMenu = nullptr; // Language1, in Help
@@ -35,6 +36,7 @@ struct WindowActions {
     QAction *restoreBackup = nullptr;     // RestoreBackup1
     QAction *save = nullptr;              // Save1, Ctrl+S
     QAction *saveAs = nullptr;            // Saveas1
+    QAction *saveAsProfile = nullptr;     // SaveAsProfile1
     QAction *exportSettingsSheet = nullptr; // ExportSettingsSheet1
     QAction *exit = nullptr;              // Exit1
     QAction *testConnection = nullptr;    // TestConnection1

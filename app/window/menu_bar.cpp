@@ -2,6 +2,7 @@
 
 #include "art/menu_icon_style.h"
 #include "art/tool_icons.h"
+#include "basics/profile_texts.h"
 #include "basics/safety_texts.h"
 #include "basics/shop_texts.h"
 #include "basics/window_texts.h"
@@ -158,6 +159,15 @@ void addReopenItems(QMainWindow *window, WindowActions &a)
     }
 }
 
+// File > Profiles: empty until it opens, when the profile commands fill it.
+void addProfilesMenu(WindowActions &a)
+{
+    a.profilesMenu = a.fileMenu->addMenu(texts::profileText(texts::kProfilesMenu));
+    a.profilesMenu->setObjectName(QStringLiteral("Profiles1"));
+    a.profilesMenu->menuAction()->setObjectName(QStringLiteral("Profiles1"));
+    a.profilesMenu->setToolTipsVisible(true); // each profile's note
+}
+
 // The object name of a class's item: "eu-epac" gives RoadClassEuEpac1.
 QByteArray roadClassItemName(const char *id)
 {
@@ -205,6 +215,7 @@ WindowActions buildWindowActions(QMainWindow *window)
     a.open = addItem(window, a.fileMenu, "Open1", WindowTexts::tr("&Open Configuration..."),
                      ToolPicture::OpenFolder, QKeySequence(Qt::CTRL | Qt::Key_O));
     addReopenItems(window, a);
+    addProfilesMenu(a);
     a.restoreBackup = addItem(window, a.fileMenu, "RestoreBackup1",
                               texts::text(texts::kRestoreBackupItem), ToolPicture::RestoreBackup);
     a.fileMenu->addSeparator();
@@ -212,6 +223,8 @@ WindowActions buildWindowActions(QMainWindow *window)
                      QKeySequence(Qt::CTRL | Qt::Key_S));
     a.saveAs = addItem(window, a.fileMenu, "Saveas1", WindowTexts::tr("Save &As..."),
                        ToolPicture::SaveAs);
+    a.saveAsProfile = addItem(window, a.fileMenu, "SaveAsProfile1",
+                              texts::profileText(texts::kSaveAsProfileItem), ToolPicture::SaveAs);
     a.exportSettingsSheet = addItem(window, a.fileMenu, "ExportSettingsSheet1",
                                     texts::shopText(texts::kExportSheetItem), ToolPicture::SettingsSheet);
     a.fileMenu->addSeparator();

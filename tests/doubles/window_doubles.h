@@ -151,7 +151,8 @@ public:
     QStringList openAnswers;
     QStringList saveAnswers;
     QStringList sheetAnswers;
-    QStringList asked; // "open", "save", "sheet"
+    QList<vexlor::ProfileDraft> profileAnswers;
+    QStringList asked; // "open", "save", "sheet", "profile"
     QStringList suggestedSheetNames;
 
     QString chooseFileToOpen() override
@@ -169,6 +170,13 @@ public:
         asked.append(QStringLiteral("sheet"));
         suggestedSheetNames.append(suggestedName);
         return sheetAnswers.isEmpty() ? QString() : sheetAnswers.takeFirst();
+    }
+    std::optional<vexlor::ProfileDraft> chooseProfileToSave() override
+    {
+        asked.append(QStringLiteral("profile"));
+        if (profileAnswers.isEmpty())
+            return std::nullopt;
+        return profileAnswers.takeFirst();
     }
 };
 
@@ -273,6 +281,7 @@ struct WindowDoubles {
     FakeSystem system;
     QTemporaryDir ownSettingsFolder;
     QTemporaryDir backupFolder;
+    QTemporaryDir profileFolder;
     vexlor::SettingsFile settings;
 
     // The shell and the dialogs enter `log` too, in order with the boxes.
@@ -295,7 +304,7 @@ struct WindowDoubles {
             std::move(link),
             vexlor::StartValues{settings, vexlor::executableFolder(),
                                 vexlor::NumberFormat::fromLocale(), backupFolder.path(),
-                                commandLine, language},
+                                commandLine, language, profileFolder.path()},
             system);
         assembly->startUp();
         return assembly;

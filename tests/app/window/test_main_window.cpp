@@ -164,9 +164,9 @@ private slots:
             return texts;
         };
         QCOMPARE(items(a.fileMenu),
-                 QStringList({"&New Configuration", "&Open Configuration...", "&Reopen",
-                              "Restore &Backup…", "-", "&Save", "Save &As...", "Ex&port Settings Sheet…", "-",
-                              "E&xit"}));
+                 QStringList({"&New Configuration", "&Open Configuration...", "&Reopen", "Pro&files",
+                              "Restore &Backup…", "-", "&Save", "Save &As...", "Save as Profi&le…",
+                              "Ex&port Settings Sheet…", "-", "E&xit"}));
         QCOMPARE(items(a.connectMenu),
                  QStringList({"&Test Controller Connection", "-", "&Read Controller Configuration",
                               "&Write Controller Configuration", "&Compare with Controller…", "-",
@@ -357,10 +357,11 @@ private slots:
                 ++menuPictures;
             }
         }
-        // Every item but the separators, the reopen entries and the options
-        // (the two write options, the languages, the road classes), whose
-        // check mark is their picture.
-        QCOMPARE(menuPictures, 18);
+        // Every item but the separators, the reopen entries, the profiles'
+        // submenu (its entries are names) and the options (the two write
+        // options, the languages, the road classes), whose check mark is
+        // their picture.
+        QCOMPARE(menuPictures, 19);
     }
 
     // Guards the status strip as created, and the device state start-up shows
