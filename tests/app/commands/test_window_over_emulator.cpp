@@ -72,7 +72,9 @@ private slots:
     // window's values, the one typed and not left included.
     void readThenWrite()
     {
-        QVERIFY(connectedWindow({"--set", "1=300", "--set", "8=0", "--set", "20=3", "--set", "48=123"}));
+        // Three levels rising to 100 %, so the write asks nothing.
+        QVERIFY(connectedWindow(
+            {"--set", "1=300", "--set", "8=0", "--set", "20=3", "--set", "23=100", "--set", "48=123"}));
         QVERIFY(QTest::qWaitForWindowActive(t->window, kHangMs));
         auto *current = t->control<QLineEdit>("LabeledEdit16");
         current->setFocus(Qt::TabFocusReason);
