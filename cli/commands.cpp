@@ -83,6 +83,13 @@ constexpr std::array kCommands = {
                                      "a one-page PDF with every parameter, the fingerprint, the road "
                                      "class check and lines to sign, to OUT.pdf"),
             &runSheet, false, true},
+    Command{"history", "history [--bike LABEL] [--since DATE] [--csv | --json]",
+            //: LABEL, DATE as in the synopsis; keep the option names as they are
+            QT_TRANSLATE_NOOP("Cli", "print the register of operations, newest first, one tab-separated "
+                                     "line each under a line naming the columns: only bike labels "
+                                     "holding LABEL, only from DATE (YYYY-MM-DD, UTC) on; as CSV or "
+                                     "JSON"),
+            &runHistory},
 };
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "session/controller_session.h"
 
 #include "language_choice.h"
+#include "open_register.h"
 #include "translators.h"
 
 #include <QCommandLineOption>
@@ -21,6 +22,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <fcntl.h>
@@ -62,23 +64,36 @@ QString commandList()
     return text;
 }
 
-// The --port DEVICE (or --port=DEVICE) among a command's arguments, taken out
-// of them; empty when there is none.
-QString takePortOption(QStringList &args)
+// The option `name` with its value (--port DEVICE or --port=DEVICE) among a
+// command's arguments, taken out of them; nullopt when there is none.
+std::optional<QString> takeOption(QStringList &args, QLatin1String name)
 {
+    const QString joined = name + u'=';
     for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == u"--port" && i + 1 < args.size()) {
-            const QString port = args[i + 1];
+        if (args[i] == name && i + 1 < args.size()) {
+            const QString value = args[i + 1];
             args.remove(i, 2);
-            return port;
+            return value;
         }
-        if (args[i].startsWith(QLatin1String("--port="))) {
-            const QString port = args[i].mid(7);
+        if (args[i].startsWith(joined)) {
+            const QString value = args[i].mid(joined.size());
             args.remove(i);
-            return port;
+            return value;
         }
     }
-    return {};
+    return std::nullopt;
+}
+
+QString takePortOption(QStringList &args)
+{
+    return takeOption(args, QLatin1String("--port")).value_or(QString());
+}
+
+// The bike's label: --bike after the command's name (every command takes
+// it there, and history filters by it), else the one before it.
+QString bikeOf(QStringList &args, const QString &bikeBeforeName)
+{
+    return takeOption(args, QLatin1String("--bike")).value_or(bikeBeforeName);
 }
 
 // The --port the command is given: after its name when it takes one there
@@ -98,7 +113,7 @@ void print(FILE *stream, const QString &text)
 // else, then the command. `portOption` is --port (empty when not given);
 // it wins over VEXLOR_PORT, which wins over the scan.
 int runCommand(const Command &command, const QStringList &args, QString portOption,
-               bool limitMaxSpeed, const QString &language)
+               const QString &bike, bool limitMaxSpeed, const QString &language)
 {
     const QString portOverride = portOption.isEmpty() ? portOverrideFromEnvironment() : portOption;
     const NumberFormat format = NumberFormat::fromLocale(QLocale());
@@ -110,7 +125,9 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
     if (widenedWindow)
         session.closeReplyWindowsBy(widenedWindow.get());
     const HostSystem system;
-    CliContext context({lister, session, portOverride, system}, limitMaxSpeed, format, language);
+    const std::unique_ptr<Register> records = openRegister();
+    CliContext context({lister, session, portOverride, system}, {*records, bike}, limitMaxSpeed, format,
+                       language);
     return command.run(context, args);
 }
 
@@ -120,7 +137,7 @@ const Command *commandNamedIn(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray word(argv[i]);
-        if (word == "--port")
+        if (word == "--port" || word == "--bike")
             ++i;
         else if (!word.startsWith('-'))
             return findCommand(QString::fromLocal8Bit(word));
@@ -203,7 +220,13 @@ int main(int argc, char *argv[])
         QStringLiteral("no-speed-limit"),
         //: "Limit max speed" is the window's check box of that name
         CliText::tr("Treat \"Limit max speed\" as cleared: the speed limit is sent as 9000."));
+    const QCommandLineOption bikeOption(QStringLiteral("bike"),
+                                        //: LABEL as in "--bike <LABEL>": keep it as it is
+                                        CliText::tr("Record the operation for the bike LABEL (a frame "
+                                                    "number, a customer); history shows only its records."),
+                                        QStringLiteral("LABEL"));
     parser.addOption(portOption);
+    parser.addOption(bikeOption);
     parser.addOption(noSpeedLimitOption);
     parser.addPositionalArgument(QStringLiteral("command"), CliText::tr("The command to run (see below)."),
                                  QStringLiteral("COMMAND [ARGS...]"));
@@ -234,5 +257,7 @@ int main(int argc, char *argv[])
     if (printedCommandHelp(*command, args))
         return kExitDone;
     const QString port = portOf(*command, args, parser.value(portOption));
-    return runCommand(*command, args, port, !parser.isSet(noSpeedLimitOption), translators.language());
+    const QString bike = bikeOf(args, parser.value(bikeOption));
+    return runCommand(*command, args, port, bike, !parser.isSet(noSpeedLimitOption),
+                      translators.language());
 }
