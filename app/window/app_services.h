@@ -10,6 +10,7 @@ namespace vexlor {
 class FileAssociation;
 class FileDialogs;
 class MessageBoxes;
+class Register;
 class SafetyDialogs;
 class SettingsFile;
 class ShellOpener;
@@ -34,6 +35,9 @@ struct StartValues {
     QString backupFolder;       // where the backups before writes are kept
     QStringList commandLine;    // parameters 1..n, without the program itself
     QString language = QStringLiteral("en"); // the language in use, as the entry installed it
+    // The register every operation is recorded in; null records nothing
+    // (tests of other things), a build without a database hands NoRegister.
+    Register *records = nullptr;
 };
 
 } // namespace vexlor

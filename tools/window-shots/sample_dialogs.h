@@ -4,6 +4,7 @@
 #include "dialogs/safety_dialogs.h"
 
 #include "params/number_text.h"
+#include "register/register_record.h"
 
 #include <QList>
 
@@ -20,5 +21,9 @@ struct SampleComparison {
 // Three backups of one afternoon, newest first: the write after the oldest
 // was interrupted, so the next backup holds part of it.
 [[nodiscard]] QList<BackupRow> sampleBackups();
+
+// A morning at a shop's bench, newest first: two bikes read, written and
+// sheeted, one write that failed on the way.
+[[nodiscard]] QList<RegisterRecord> sampleRecords();
 
 } // namespace vexlor
