@@ -47,6 +47,9 @@ RegisterRecord CliContext::newRecord(const char *operation) const
 
 void CliContext::keep(const RegisterRecord &record)
 {
+    // A build without a register says so in history, not after every command.
+    if (!m_keeping.records.unavailableReason().isEmpty())
+        return;
     const QString error = m_keeping.records.add(record);
     if (!error.isEmpty())
         m_err << translated("Register", vexlor::texts::kNotRecorded).arg(error) << Qt::endl;

@@ -30,7 +30,8 @@ RegisterRecord OperationRecords::newRecord(const char *operation) const
 
 void OperationRecords::keep(const RegisterRecord &record)
 {
-    if (!m_records)
+    // A build without a register says so in History, not after every operation.
+    if (!m_records || !m_records->unavailableReason().isEmpty())
         return;
     const QString error = m_records->add(record);
     if (!error.isEmpty())
