@@ -1086,10 +1086,10 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
     <message>
         <source>Bi&amp;ke…</source>
         <extracomment>Connect menu: the label (frame number, customer) the register records with each operation</extracomment>
-        <translation>&amp;Bici…</translation>
+        <translation>B&amp;ici…</translation>
     </message>
     <message>
-        <source>&amp;History…</source>
+        <source>H&amp;istory…</source>
         <extracomment>Connect menu: the register of every operation, as a table</extracomment>
         <translation>Cronolo&amp;gia…</translation>
     </message>

@@ -1089,7 +1089,7 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <translation>&amp;Fiets…</translation>
     </message>
     <message>
-        <source>&amp;History…</source>
+        <source>H&amp;istory…</source>
         <extracomment>Connect menu: the register of every operation, as a table</extracomment>
         <translation>&amp;Geschiedenis…</translation>
     </message>

@@ -17,7 +17,7 @@ WindowAssembly::WindowAssembly(const DesktopServices &desktop, ControllerLinkPar
     , m_doctorRun(system, link.ports, m_session, DoctorRun::SessionState::Running)
     , m_doctor(m_doctorRun, QStringLiteral("vexlor-adjustor") + QLatin1String(kProgramVersionSuffix),
                &m_window)
-    , m_history(start.records, &m_window)
+    , m_history(start.records) // a window of its own beside the main window, its fields not the tabs'
 {
     m_commands.connectHistory(m_history);
     // The cable's serial number for the register, as the port list knows it.

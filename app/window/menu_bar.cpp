@@ -231,7 +231,7 @@ WindowActions buildWindowActions(QMainWindow *window)
     //: Connect menu: the label (frame number, customer) the register records with each operation
     a.bike = addPlainItem(window, a.connectMenu, "Bike1", WindowTexts::tr("Bi&ke…"));
     //: Connect menu: the register of every operation, as a table
-    a.history = addPlainItem(window, a.connectMenu, "History1", WindowTexts::tr("&History…"));
+    a.history = addPlainItem(window, a.connectMenu, "History1", WindowTexts::tr("H&istory…"));
 
     a.helpMenu = addMenu(window, "Help1", WindowTexts::tr("&Help"));
     a.helpTopics = addItem(window, a.helpMenu, "HelpTopics1", WindowTexts::tr("&Help Topics"),
