@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders the main window's two tabs, the compare and restore dialogs, the
-# bike's label and History, and the splash banner into PNG files, and the two tabs again in German, Polish,
-# Italian and Spanish, on a virtual X display:
+# bike's label and History, and the splash banner into PNG files, and the two
+# tabs again in German, Polish, Italian and Spanish, on a virtual X display:
 #   tools/take-screenshots.sh [BUILD_DIR] [OUTPUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
