@@ -21,6 +21,7 @@
 #include "settings/settings_file.h"
 
 #include "language_choice.h"
+#include "open_register.h"
 #include "translators.h"
 
 #include <QApplication>
@@ -81,11 +82,12 @@ int main(int argc, char *argv[])
         PlatformPortLister portLister;
         CableBridgeLines bridgeLines(portLister);
         const HostSystem system; // what the connection doctor reads
+        const std::unique_ptr<Register> records = openRegister(); // opened at the first record
         WindowAssembly assembly(
             {boxes, shell, dialogs, safetyDialogs, *association},
             {std::make_unique<PlatformSerialPort>(), portLister, bridgeLines, portOverrideFromEnvironment()},
             {settings, programFolder, numberFormat, BackupStore::defaultFolder(),
-             app.arguments().mid(1), translators.language(), ProfileStore::defaultFolder()},
+             app.arguments().mid(1), translators.language(), ProfileStore::defaultFolder(), records.get()},
             system);
         MainWindow &window = assembly.window();
         boxes.setParentWindow(&window);

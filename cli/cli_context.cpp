@@ -7,14 +7,22 @@
 #include "files/vxc_writer.h"
 #include "params/message_input.h"
 #include "params/parameter_codec.h"
+#include "register/register_texts.h"
+#include "session/controller_session.h"
+
+#include "translation.h"
+#include "cables/port_discovery.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 
 namespace vexlor::cli {
 
-CliContext::CliContext(ControllerAccess controller, bool limitMaxSpeed, NumberFormat format,
-                       QString language)
+CliContext::CliContext(ControllerAccess controller, RecordKeeping keeping, bool limitMaxSpeed,
+                       NumberFormat format, QString language)
     : m_controller(std::move(controller))
+    , m_keeping(std::move(keeping))
     , m_limitMaxSpeed(limitMaxSpeed)
     , m_format(format)
     , m_language(std::move(language))
@@ -23,6 +31,28 @@ CliContext::CliContext(ControllerAccess controller, bool limitMaxSpeed, NumberFo
     (void)m_stderr.open(stderr, QIODevice::WriteOnly);
     m_out.setDevice(&m_stdout);
     m_err.setDevice(&m_stderr);
+}
+
+RegisterRecord CliContext::newRecord(const char *operation) const
+{
+    RegisterRecord record = newRegisterRecord(operation, QCoreApplication::applicationVersion());
+    record.bike = m_keeping.bike;
+    record.port = m_controller.session.portPath();
+    if (record.port.isEmpty())
+        record.port = discoverPort(m_controller.lister, m_controller.portOverride).path;
+    if (const auto entry = m_controller.lister.portAt(record.port))
+        record.cableSerial = entry->usb.serialNumber;
+    return record;
+}
+
+void CliContext::keep(const RegisterRecord &record)
+{
+    // A build without a register says so in history, not after every command.
+    if (!m_keeping.records.unavailableReason().isEmpty())
+        return;
+    const QString error = m_keeping.records.add(record);
+    if (!error.isEmpty())
+        m_err << translated("Register", vexlor::texts::kNotRecorded).arg(error) << Qt::endl;
 }
 
 int CliContext::fail(int code, const QString &message)

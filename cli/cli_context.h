@@ -4,6 +4,7 @@
 #include "params/parameter_comparison.h"
 #include "params/parameter_snapshot.h"
 #include "params/speed_units.h"
+#include "register/record_register.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -44,6 +45,12 @@ struct ControllerAccess {
     const SystemView &system; // what the connection doctor reads
 };
 
+// Where the records of controller operations go, and what each carries.
+struct RecordKeeping {
+    Register &records;
+    QString bike; // --bike LABEL; may be empty
+};
+
 // A file over the initial state, and the sixty values a write sends for it.
 struct EncodedState {
     ParameterSnapshot snapshot;
@@ -56,8 +63,8 @@ struct EncodedState {
 class CliContext {
 public:
     // `language` is the code of the language the messages are in ("en", "de").
-    CliContext(ControllerAccess controller, bool limitMaxSpeed, NumberFormat format,
-               QString language = QStringLiteral("en"));
+    CliContext(ControllerAccess controller, RecordKeeping keeping, bool limitMaxSpeed,
+               NumberFormat format, QString language = QStringLiteral("en"));
 
     [[nodiscard]] const QString &portOverride() const { return m_controller.portOverride; }
     [[nodiscard]] const PortLister &portLister() const { return m_controller.lister; }
@@ -69,6 +76,16 @@ public:
     // The units speeds are printed in (--units); files and the controller keep km/h.
     [[nodiscard]] SpeedUnits speedUnits() const { return m_speedUnits; }
     void setSpeedUnits(SpeedUnits units) { m_speedUnits = units; }
+
+    // A new record of `operation` with what each record of this run
+    // carries: the tool's version, the bike, the port in use or the one the
+    // tool would use, and its cable's USB serial number.
+    [[nodiscard]] RegisterRecord newRecord(const char *operation) const;
+    // Adds `record` to the register; when it cannot be kept, says so and why
+    // on stderr, and the command goes on as if it had been.
+    void keep(const RegisterRecord &record);
+    [[nodiscard]] Register &records() { return m_keeping.records; }
+    [[nodiscard]] const QString &bike() const { return m_keeping.bike; }
 
     [[nodiscard]] QTextStream &out() { return m_out; }
     [[nodiscard]] QTextStream &err() { return m_err; }
@@ -105,6 +122,7 @@ private:
     [[nodiscard]] std::optional<EncodedState> encoded(const std::optional<ParameterSnapshot> &snapshot);
 
     ControllerAccess m_controller;
+    RecordKeeping m_keeping;
     bool m_limitMaxSpeed = true;
     NumberFormat m_format;
     QString m_language;

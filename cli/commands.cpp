@@ -104,6 +104,13 @@ constexpr std::array kCommands = {
                                      "NOTE, tab-separated; every command taking FILE takes --profile "
                                      "NAME instead"),
             &runProfiles},
+    Command{"history", "history [--bike LABEL] [--since DATE] [--csv | --json]",
+            //: LABEL, DATE as in the synopsis; keep the option names as they are
+            QT_TRANSLATE_NOOP("Cli", "print the register of operations, newest first, one tab-separated "
+                                     "line each under a line naming the columns: only bike labels "
+                                     "holding LABEL, only from DATE (YYYY-MM-DD, UTC) on; as CSV or "
+                                     "JSON"),
+            &runHistory},
 };
 
 } // namespace

@@ -49,5 +49,6 @@ int runSheet(CliContext &context, const QStringList &args);
 int runExport(CliContext &context, const QStringList &args);
 int runImport(CliContext &context, const QStringList &args);
 int runProfiles(CliContext &context, const QStringList &args);
+int runHistory(CliContext &context, const QStringList &args);
 
 } // namespace vexlor::cli

@@ -104,4 +104,12 @@ void ControllerRun::reportUnreached()
     m_context.err() << m_unreachedMessage << Qt::endl;
 }
 
+void keepFailure(CliContext &context, RegisterRecord record, const TransactionOutcome &outcome)
+{
+    record.outcome = QString::fromLatin1(outcomes::kFailed);
+    record.message = outcome.message.text.isEmpty() ? transactionText(vexlor::texts::kCommunicationFailed)
+                                                    : outcome.message.text;
+    context.keep(record);
+}
+
 } // namespace vexlor::cli

@@ -11,17 +11,24 @@
 #include "params/parameter_codec.h"
 #include "protocol/connection_check_texts.h"
 #include "protocol/transaction_texts.h"
+#include "params/settings_fingerprint.h"
+#include "register/register_record.h"
 #include "session/controller_read.h"
+
+#include <QFileInfo>
 
 namespace vexlor::cli {
 namespace {
 
-// Reads the controller into `state` and hands the outcome back.
+// Reads the controller into `state` and hands the outcome back, with the
+// values as its replies carried them in `held`.
 int readInto(CliContext &context, ParameterSnapshot &state, const ParameterValues &values,
-             TransactionOutcome &outcome)
+             TransactionOutcome &outcome, ParameterValues &held)
 {
     ControllerRun run(context, transactionText(vexlor::texts::kCommunicationFailed));
     ControllerRead read(context.session(), context.numberFormat());
+    QObject::connect(&read, &ControllerRead::valueReceived, &run,
+                     [&](int index, quint16 value) { held[index] = value; });
     QObject::connect(&read, &ControllerRead::valueDecoded, &run,
                      [&](const ControlAssignment &decoded) { state[decoded.index] = decoded.value; });
     QObject::connect(&read, &ControllerRead::finished, &run, [&](const TransactionOutcome &result) {
@@ -104,11 +111,21 @@ int runRead(CliContext &context, const QStringList &args)
         return kExitBadInput;
     ParameterSnapshot &state = initial->snapshot;
     TransactionOutcome outcome;
-    if (readInto(context, state, initial->values, outcome) != kExitDone) {
+    ParameterValues held{};
+    RegisterRecord record = context.newRecord(operations::kRead);
+    if (readInto(context, state, initial->values, outcome, held) != kExitDone) {
+        keepFailure(context, record, outcome);
         reportFailure(context, outcome);
         return kExitLinkFailure;
     }
-    if (!context.saveSnapshot(state, args.value(0)))
+    record.controllerVersion = controllerVersionText(held[0]);
+    record.fingerprintBefore = record.fingerprintAfter = settingsFingerprint(held);
+    record.documentPath = target == u"-" || target.isEmpty() ? QString() : QFileInfo(target).absoluteFilePath();
+    const bool saved = context.saveSnapshot(state, args.value(0));
+    record.outcome = QString::fromLatin1(saved ? outcomes::kDone : outcomes::kFailed);
+    record.message = outcome.message.text;
+    context.keep(record);
+    if (!saved)
         return kExitBadInput;
     context.err() << outcome.message.text << Qt::endl;
     return kExitDone;

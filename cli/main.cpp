@@ -12,6 +12,7 @@
 #include "session/controller_session.h"
 
 #include "language_choice.h"
+#include "open_register.h"
 #include "translators.h"
 
 #include <QCommandLineOption>
@@ -65,8 +66,8 @@ QString commandList()
 }
 
 // The --NAME VALUE (or --NAME=VALUE) among a command's arguments, taken out
-// of them; empty when there is none.
-QString takeOption(QStringList &args, QLatin1String name)
+// of them; nullopt when there is none (an empty value is a value).
+std::optional<QString> takeOption(QStringList &args, QLatin1String name)
 {
     const QString option = QStringLiteral("--") + name;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -81,12 +82,12 @@ QString takeOption(QStringList &args, QLatin1String name)
             return value;
         }
     }
-    return {};
+    return std::nullopt;
 }
 
 QString takePortOption(QStringList &args)
 {
-    return takeOption(args, QLatin1String("port"));
+    return takeOption(args, QLatin1String("port")).value_or(QString());
 }
 
 // The --port the command is given: after its name when it takes one there
@@ -95,6 +96,13 @@ QString portOf(const Command &command, QStringList &args, const QString &portBef
 {
     const QString after = command.portAfterName ? takePortOption(args) : QString();
     return after.isEmpty() ? portBeforeName : after;
+}
+
+// The bike's label: --bike after the command's name (every command takes
+// it there, and history filters by it), else the one before it.
+QString bikeOf(QStringList &args, const QString &bikeBeforeName)
+{
+    return takeOption(args, QLatin1String("bike")).value_or(bikeBeforeName);
 }
 
 void print(FILE *stream, const QString &text)
@@ -107,7 +115,7 @@ void print(FILE *stream, const QString &text)
 // units the tool does not know.
 std::optional<SpeedUnits> speedUnitsOf(QStringList &args, const QString &beforeName)
 {
-    const QString after = takeOption(args, QLatin1String("units"));
+    const QString after = takeOption(args, QLatin1String("units")).value_or(QString());
     const QString given = after.isEmpty() ? beforeName : after;
     if (given.isEmpty())
         return SpeedUnits::Metric;
@@ -125,7 +133,7 @@ std::optional<SpeedUnits> speedUnitsOf(QStringList &args, const QString &beforeN
 // else, then the command. `portOption` is --port (empty when not given);
 // it wins over VEXLOR_PORT, which wins over the scan.
 int runCommand(const Command &command, const QStringList &args, QString portOption,
-               bool limitMaxSpeed, const QString &language, SpeedUnits units)
+               const QString &bike, bool limitMaxSpeed, const QString &language, SpeedUnits units)
 {
     const QString portOverride = portOption.isEmpty() ? portOverrideFromEnvironment() : portOption;
     const NumberFormat format = NumberFormat::fromLocale(QLocale());
@@ -137,7 +145,9 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
     if (widenedWindow)
         session.closeReplyWindowsBy(widenedWindow.get());
     const HostSystem system;
-    CliContext context({lister, session, portOverride, system}, limitMaxSpeed, format, language);
+    const std::unique_ptr<Register> records = openRegister();
+    CliContext context({lister, session, portOverride, system}, {*records, bike}, limitMaxSpeed, format,
+                       language);
     context.setSpeedUnits(units);
     return command.run(context, args);
 }
@@ -148,7 +158,7 @@ const Command *commandNamedIn(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray word(argv[i]);
-        if (word == "--port" || word == "--units")
+        if (word == "--port" || word == "--units" || word == "--bike")
             ++i;
         else if (!word.startsWith('-'))
             return findCommand(QString::fromLocal8Bit(word));
@@ -221,6 +231,11 @@ struct GlobalOptions {
         CliText::tr("Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or "
                     "after the command; files and the controller keep km/h."),
         QStringLiteral("UNITS")};
+    QCommandLineOption bike{QStringLiteral("bike"),
+                            //: LABEL as in "--bike <LABEL>": keep it as it is
+                            CliText::tr("Record the operation for the bike LABEL (a frame number, a "
+                                        "customer); history shows only its records."),
+                            QStringLiteral("LABEL")};
 };
 
 } // namespace
@@ -242,7 +257,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const GlobalOptions options;
-    parser.addOptions({options.port, options.noSpeedLimit, options.units});
+    parser.addOptions({options.port, options.bike, options.noSpeedLimit, options.units});
     parser.addPositionalArgument(QStringLiteral("command"), CliText::tr("The command to run (see below)."),
                                  QStringLiteral("COMMAND [ARGS...]"));
     // Everything after the command belongs to it.
@@ -280,6 +295,7 @@ int main(int argc, char *argv[])
     const std::optional<SpeedUnits> units = speedUnitsOf(args, parser.value(options.units));
     if (!units)
         return kExitBadInput;
-    return runCommand(*command, args, port, !parser.isSet(options.noSpeedLimit), translators.language(),
+    const QString bike = bikeOf(args, parser.value(options.bike));
+    return runCommand(*command, args, port, bike, !parser.isSet(options.noSpeedLimit), translators.language(),
                       *units);
 }

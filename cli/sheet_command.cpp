@@ -5,6 +5,8 @@
 #include "road_options.h"
 
 #include "params/message_input.h"
+#include "params/settings_fingerprint.h"
+#include "register/register_record.h"
 #include "sheet_pdf.h"
 
 #include <QFileInfo>
@@ -35,6 +37,15 @@ int runSheet(CliContext &context, const QStringList &args)
                      QLocale(context.language()), context.numberFormat()};
     facts.speedUnits = context.speedUnits();
     const FileWriteResult written = writeSettingsSheet(options->output, settingsSheetContent(facts));
+    RegisterRecord record = context.newRecord(operations::kSheet);
+    record.port.clear(); // made of a file: no controller took part
+    record.cableSerial.clear();
+    record.fingerprintAfter = settingsFingerprint(file->values);
+    setRoadCheck(record, file->values, options->roadClass, context.numberFormat());
+    record.documentPath = QFileInfo(path).absoluteFilePath();
+    record.outcome = QString::fromLatin1(written.ok() ? outcomes::kDone : outcomes::kFailed);
+    record.message = written.ok() ? QFileInfo(options->output).absoluteFilePath() : written.error;
+    context.keep(record);
     return written.ok() ? kExitDone : context.fail(kExitBadInput, written.error);
 }
 

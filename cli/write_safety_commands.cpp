@@ -15,6 +15,10 @@
 #include "session/controller_comparison.h"
 #include "session/guarded_write.h"
 #include "session/write_safety_texts.h"
+#include "params/settings_fingerprint.h"
+#include "register/register_record.h"
+
+#include <QFileInfo>
 
 #include <QCommandLineParser>
 
@@ -113,6 +117,55 @@ int writeExitCode(CliContext &context, const GuardedWriteOutcome &result)
     return kExitDone;
 }
 
+// The comparison's record: the controller's fingerprint before and after
+// (a compare changes nothing), and how many parameters it holds otherwise.
+void keepComparison(CliContext &context, RegisterRecord record,
+                    const std::optional<ComparisonOutcome> &compared)
+{
+    if (!compared || !compared->outcome.passed) {
+        keepFailure(context, record, compared ? compared->outcome : TransactionOutcome{});
+        return;
+    }
+    record.controllerVersion = controllerVersionText(compared->controllerValues[0]);
+    record.fingerprintBefore = record.fingerprintAfter = settingsFingerprint(compared->controllerValues);
+    record.outcome = QString::fromLatin1(compared->differences.isEmpty() ? outcomes::kDone
+                                                                          : outcomes::kDifferent);
+    //: the register's message of a comparison; %1 how many parameters the controller holds otherwise
+    record.message = CliText::tr("Parameters that differ: %1").arg(compared->differences.size());
+    context.keep(record);
+}
+
+// A write of a file from the backup folder puts a backup back: a restore.
+const char *writeOperation(const QString &file, const QString &backupFolder)
+{
+    const QString folder = QFileInfo(backupFolder).canonicalFilePath();
+    const QString parent = QFileInfo(QFileInfo(file).canonicalFilePath()).path();
+    return !folder.isEmpty() && parent == folder ? operations::kRestore : operations::kWrite;
+}
+
+// What the guarded write left, for its record.
+void keepWrite(CliContext &context, RegisterRecord record, const EncodedState &file,
+               const GuardedWriteOutcome &result)
+{
+    record.backupPath = result.backupPath;
+    const auto &held = result.heldBefore ? result.heldBefore : result.heldAfter;
+    if (held)
+        record.controllerVersion = controllerVersionText((*held)[0]);
+    if (result.heldBefore)
+        record.fingerprintBefore = settingsFingerprint(*result.heldBefore);
+    if (result.heldAfter)
+        record.fingerprintAfter = settingsFingerprint(*result.heldAfter);
+    else if (result.outcome.passed)
+        record.fingerprintAfter = settingsFingerprint(file.values);
+    if (!result.outcome.passed) {
+        keepFailure(context, record, result.outcome);
+        return;
+    }
+    record.outcome = QString::fromLatin1(outcomes::kDone);
+    record.message = result.outcome.message.text;
+    context.keep(record);
+}
+
 } // namespace
 
 int runCompare(CliContext &context, const QStringList &args)
@@ -124,8 +177,12 @@ int runCompare(CliContext &context, const QStringList &args)
         return kExitBadInput;
     ControllerRun run(context, transactionText(vexlor::texts::kCommunicationFailed));
     ControllerComparison comparison(context.session(), context.numberFormat());
+    RegisterRecord record = context.newRecord(operations::kCompare);
+    record.documentPath = QFileInfo(args.first()).absoluteFilePath();
+    std::optional<ComparisonOutcome> compared;
     QObject::connect(&comparison, &ControllerComparison::finished, &run,
                      [&](const ComparisonOutcome &outcome) {
+                         compared = outcome;
                          if (!outcome.outcome.passed) {
                              reportFailure(context, outcome.outcome);
                              run.finish(kExitLinkFailure);
@@ -134,10 +191,12 @@ int runCompare(CliContext &context, const QStringList &args)
                          printDifferences(context, outcome.differences);
                          run.finish(outcome.differences.isEmpty() ? kExitDone : kExitSomeDiffer);
                      });
-    return run.run([&] {
+    const int code = run.run([&] {
         if (comparison.start(file->values) != ExchangeStart::Started)
             run.finish(kExitLinkFailure);
     });
+    keepComparison(context, record, compared);
+    return code;
 }
 
 int runWrite(CliContext &context, const QStringList &args)
@@ -151,16 +210,22 @@ int runWrite(CliContext &context, const QStringList &args)
     BackupStore backups(options->backupFolder);
     ControllerRun run(context, transactionText(vexlor::texts::kCommunicationFailed));
     GuardedWrite write(context.session(), backups, context.numberFormat());
+    RegisterRecord record = context.newRecord(writeOperation(options->files.first(), backups.folder()));
+    record.documentPath = QFileInfo(options->files.first()).absoluteFilePath();
+    GuardedWriteOutcome result;
     QObject::connect(&write, &GuardedWrite::backupSaved, &run, [&](const QString &path) {
         context.err() << CliText::tr(texts::kBackupKept).arg(path) << Qt::endl;
     });
     QObject::connect(&write, &GuardedWrite::finished, &run, [&](const GuardedWriteOutcome &outcome) {
+        result = outcome;
         run.finish(writeExitCode(context, outcome));
     });
-    return run.run([&] {
+    const int code = run.run([&] {
         if (write.start(file->snapshot, file->values, options->safety) != ExchangeStart::Started)
             run.finish(kExitLinkFailure);
     });
+    keepWrite(context, record, *file, result);
+    return code;
 }
 
 int runBackups(CliContext &context, const QStringList &args)

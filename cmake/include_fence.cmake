@@ -2,7 +2,7 @@
 # climbs out of the including file's folder ("../session/controller_session.h")
 # would walk around it. Every product source is read at each build, and one
 # such include fails it.
-set(fence_folders core app cli sim sheet i18n)
+set(fence_folders core app cli sim sheet database i18n)
 set(fence_sources "")
 foreach(folder IN LISTS fence_folders)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS

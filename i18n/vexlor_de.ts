@@ -230,6 +230,26 @@ write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden
         <extracomment>%1 the path given after -o</extracomment>
         <translation>%1 ist keine Konfigurationsdatei: Sie bleibt, wie sie ist.</translation>
     </message>
+    <message>
+        <source>print the register of operations, newest first, one tab-separated line each under a line naming the columns: only bike labels holding LABEL, only from DATE (YYYY-MM-DD, UTC) on; as CSV or JSON</source>
+        <extracomment>LABEL, DATE as in the synopsis; keep the option names as they are</extracomment>
+        <translation>das Register der Vorgänge ausgeben, das Neueste zuerst, je eine durch Tabulatoren getrennte Zeile unter einer Zeile mit den Spaltennamen: nur Fahrradbezeichnungen, die LABEL enthalten, nur ab DATE (JJJJ-MM-TT, UTC); als CSV oder JSON</translation>
+    </message>
+    <message>
+        <source>--since wants a date as YYYY-MM-DD, not %1.</source>
+        <extracomment>%1 the date given; keep --since and YYYY-MM-DD as they are</extracomment>
+        <translation>--since erwartet ein Datum als YYYY-MM-DD, nicht %1.</translation>
+    </message>
+    <message>
+        <source>Record the operation for the bike LABEL (a frame number, a customer); history shows only its records.</source>
+        <extracomment>LABEL as in &quot;--bike &lt;LABEL&gt;&quot;: keep it as it is</extracomment>
+        <translation>Den Vorgang für das Fahrrad LABEL erfassen (eine Rahmennummer, ein Kunde); history zeigt nur seine Einträge.</translation>
+    </message>
+    <message>
+        <source>Parameters that differ: %1</source>
+        <extracomment>the register&apos;s message of a comparison; %1 how many parameters the controller holds otherwise</extracomment>
+        <translation>Abweichende Parameter: %1</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1087,6 +1107,32 @@ und melden Sie sich danach ab und wieder an.</translation>
         <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
         <translation>&amp;Einheiten</translation>
     </message>
+    <message>
+        <source>Bike: %1</source>
+        <extracomment>the status strip&apos;s field with the bike&apos;s label (a frame number, a customer); %1 the label</extracomment>
+        <translation>Fahrrad: %1</translation>
+    </message>
+    <message>
+        <source>Bike</source>
+        <extracomment>the status strip&apos;s field with the bike&apos;s label, as a screen reader names it
+----------
+the box of Connect &gt; Bike...: its title and the caption of its one field</extracomment>
+        <translation>Fahrrad</translation>
+    </message>
+    <message>
+        <source>Label of the bike (frame number, customer); every operation is recorded with it:</source>
+        <translation>Bezeichnung des Fahrrads (Rahmennummer, Kunde); jeder Vorgang wird damit erfasst:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;ke…</source>
+        <extracomment>Connect menu: the label (frame number, customer) the register records with each operation</extracomment>
+        <translation>&amp;Fahrrad…</translation>
+    </message>
+    <message>
+        <source>H&amp;istory…</source>
+        <extracomment>Connect menu: the register of every operation, as a table</extracomment>
+        <translation>Verl&amp;auf…</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1543,6 +1589,39 @@ und melden Sie sich danach ab und wieder an.</translation>
         <source>No profile is named &quot;%1&quot;.</source>
         <extracomment>%1 the name given</extracomment>
         <translation>Es gibt kein Profil namens „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>Register</name>
+    <message>
+        <source>Not recorded in the register: %1</source>
+        <extracomment>%1 why the operation was not recorded (one of the texts below, or the database&apos;s own)</extracomment>
+        <translation>Nicht im Register erfasst: %1</translation>
+    </message>
+    <message>
+        <source>this build keeps no register (it was made without Qt SQL).</source>
+        <extracomment>the program was built without the database module; Qt SQL is the name of that module</extracomment>
+        <translation>dieser Build führt kein Register (er wurde ohne Qt SQL erstellt).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>%1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>%1 was made by a newer version of the tool (schema %2, this one knows %3).</source>
+        <extracomment>%1 the register&apos;s path, %2 the schema version in the file, %3 the newest this version knows</extracomment>
+        <translation>%1 stammt von einer neueren Version des Programms (Schema %2, diese kennt %3).</translation>
     </message>
 </context>
 <context>
@@ -2272,6 +2351,123 @@ Die Einstellungen des Controllers konnten für die Sicherung nicht gelesen werde
     <message>
         <source>Asking the controller…</source>
         <translation>Controller wird abgefragt…</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::HistoryDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Vorgang</translation>
+    </message>
+    <message>
+        <source>Bike</source>
+        <translation>Fahrrad</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Nachher</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Road class</source>
+        <translation>Straßenklasse</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <extracomment>the title of Connect &gt; History...: the register of every operation</extracomment>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Ab:</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>&amp;Bike:</source>
+        <translation>&amp;Fahrrad:</translation>
+    </message>
+    <message>
+        <source>F&amp;ingerprint:</source>
+        <translation>F&amp;ingerabdruck:</translation>
+    </message>
+    <message>
+        <source>Open &amp;Document</source>
+        <translation>&amp;Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>Open B&amp;ackup</source>
+        <translation>Sicherung ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Settings Sheet…</source>
+        <translation>&amp;Einstellungsblatt…</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>CSV e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <extracomment>the file dialog&apos;s filter for the CSV export of the history</extracomment>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
 </context>
 </TS>

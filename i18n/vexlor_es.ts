@@ -230,6 +230,26 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <extracomment>%1 the path given after -o</extracomment>
         <translation>%1 no es un archivo de configuración: se deja como está.</translation>
     </message>
+    <message>
+        <source>print the register of operations, newest first, one tab-separated line each under a line naming the columns: only bike labels holding LABEL, only from DATE (YYYY-MM-DD, UTC) on; as CSV or JSON</source>
+        <extracomment>LABEL, DATE as in the synopsis; keep the option names as they are</extracomment>
+        <translation>mostrar el registro de operaciones, lo más reciente primero, una línea separada por tabuladores por registro bajo una línea con los nombres de las columnas: solo etiquetas de bicicleta que contengan LABEL, solo desde DATE (AAAA-MM-DD, UTC); como CSV o JSON</translation>
+    </message>
+    <message>
+        <source>--since wants a date as YYYY-MM-DD, not %1.</source>
+        <extracomment>%1 the date given; keep --since and YYYY-MM-DD as they are</extracomment>
+        <translation>--since espera una fecha como YYYY-MM-DD, no %1.</translation>
+    </message>
+    <message>
+        <source>Record the operation for the bike LABEL (a frame number, a customer); history shows only its records.</source>
+        <extracomment>LABEL as in &quot;--bike &lt;LABEL&gt;&quot;: keep it as it is</extracomment>
+        <translation>Registrar la operación para la bicicleta LABEL (un número de cuadro, un cliente); history muestra solo sus registros.</translation>
+    </message>
+    <message>
+        <source>Parameters that differ: %1</source>
+        <extracomment>the register&apos;s message of a comparison; %1 how many parameters the controller holds otherwise</extracomment>
+        <translation>Parámetros que difieren: %1</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1087,6 +1107,32 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
         <translation>&amp;Unidades</translation>
     </message>
+    <message>
+        <source>Bike: %1</source>
+        <extracomment>the status strip&apos;s field with the bike&apos;s label (a frame number, a customer); %1 the label</extracomment>
+        <translation>Bicicleta: %1</translation>
+    </message>
+    <message>
+        <source>Bike</source>
+        <extracomment>the status strip&apos;s field with the bike&apos;s label, as a screen reader names it
+----------
+the box of Connect &gt; Bike...: its title and the caption of its one field</extracomment>
+        <translation>Bicicleta</translation>
+    </message>
+    <message>
+        <source>Label of the bike (frame number, customer); every operation is recorded with it:</source>
+        <translation>Etiqueta de la bicicleta (número de cuadro, cliente); cada operación se registra con ella:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;ke…</source>
+        <extracomment>Connect menu: the label (frame number, customer) the register records with each operation</extracomment>
+        <translation>Bicicle&amp;ta…</translation>
+    </message>
+    <message>
+        <source>H&amp;istory…</source>
+        <extracomment>Connect menu: the register of every operation, as a table</extracomment>
+        <translation>&amp;Historial…</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1543,6 +1589,39 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>No profile is named &quot;%1&quot;.</source>
         <extracomment>%1 the name given</extracomment>
         <translation>No hay ningún perfil llamado «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>Register</name>
+    <message>
+        <source>Not recorded in the register: %1</source>
+        <extracomment>%1 why the operation was not recorded (one of the texts below, or the database&apos;s own)</extracomment>
+        <translation>No registrado en el registro: %1</translation>
+    </message>
+    <message>
+        <source>this build keeps no register (it was made without Qt SQL).</source>
+        <extracomment>the program was built without the database module; Qt SQL is the name of that module</extracomment>
+        <translation>esta compilación no lleva registro (se hizo sin Qt SQL).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was made by a newer version of the tool (schema %2, this one knows %3).</source>
+        <extracomment>%1 the register&apos;s path, %2 the schema version in the file, %3 the newest this version knows</extracomment>
+        <translation>%1 fue creado por una versión más reciente de la herramienta (esquema %2, esta conoce %3).</translation>
     </message>
 </context>
 <context>
@@ -2272,6 +2351,123 @@ No se han podido leer los ajustes del controlador para la copia de seguridad, as
     <message>
         <source>Asking the controller…</source>
         <translation>Consultando al controlador…</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::HistoryDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Bike</source>
+        <translation>Bicicleta</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Road class</source>
+        <translation>Clase de circulación</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobación</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Documento</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controlador</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Cable</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <extracomment>the title of Connect &gt; History...: the register of every operation</extracomment>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>&amp;Bike:</source>
+        <translation>&amp;Bicicleta:</translation>
+    </message>
+    <message>
+        <source>F&amp;ingerprint:</source>
+        <translation>&amp;Huella:</translation>
+    </message>
+    <message>
+        <source>Open &amp;Document</source>
+        <translation>Abrir &amp;documento</translation>
+    </message>
+    <message>
+        <source>Open B&amp;ackup</source>
+        <translation>Abrir &amp;copia</translation>
+    </message>
+    <message>
+        <source>&amp;Settings Sheet…</source>
+        <translation>&amp;Hoja de ajustes…</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>&amp;Exportar CSV…</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <extracomment>the file dialog&apos;s filter for the CSV export of the history</extracomment>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
 </context>
 </TS>

@@ -230,6 +230,26 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
         <extracomment>%1 the path given after -o</extracomment>
         <translation>%1 n&apos;est pas un fichier de configuration : il reste tel quel.</translation>
     </message>
+    <message>
+        <source>print the register of operations, newest first, one tab-separated line each under a line naming the columns: only bike labels holding LABEL, only from DATE (YYYY-MM-DD, UTC) on; as CSV or JSON</source>
+        <extracomment>LABEL, DATE as in the synopsis; keep the option names as they are</extracomment>
+        <translation>afficher le registre des opérations, la plus récente d&apos;abord, une ligne séparée par des tabulations chacune sous une ligne nommant les colonnes : seulement les étiquettes de vélo contenant LABEL, seulement à partir de DATE (AAAA-MM-JJ, UTC) ; en CSV ou JSON</translation>
+    </message>
+    <message>
+        <source>--since wants a date as YYYY-MM-DD, not %1.</source>
+        <extracomment>%1 the date given; keep --since and YYYY-MM-DD as they are</extracomment>
+        <translation>--since attend une date au format YYYY-MM-DD, pas %1.</translation>
+    </message>
+    <message>
+        <source>Record the operation for the bike LABEL (a frame number, a customer); history shows only its records.</source>
+        <extracomment>LABEL as in &quot;--bike &lt;LABEL&gt;&quot;: keep it as it is</extracomment>
+        <translation>Enregistrer l&apos;opération pour le vélo LABEL (un numéro de cadre, un client) ; history n&apos;affiche que ses enregistrements.</translation>
+    </message>
+    <message>
+        <source>Parameters that differ: %1</source>
+        <extracomment>the register&apos;s message of a comparison; %1 how many parameters the controller holds otherwise</extracomment>
+        <translation>Paramètres différents : %1</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1087,6 +1107,32 @@ puis fermez votre session et rouvrez-la.</translation>
         <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
         <translation>&amp;Unités</translation>
     </message>
+    <message>
+        <source>Bike: %1</source>
+        <extracomment>the status strip&apos;s field with the bike&apos;s label (a frame number, a customer); %1 the label</extracomment>
+        <translation>Vélo : %1</translation>
+    </message>
+    <message>
+        <source>Bike</source>
+        <extracomment>the status strip&apos;s field with the bike&apos;s label, as a screen reader names it
+----------
+the box of Connect &gt; Bike...: its title and the caption of its one field</extracomment>
+        <translation>Vélo</translation>
+    </message>
+    <message>
+        <source>Label of the bike (frame number, customer); every operation is recorded with it:</source>
+        <translation>Étiquette du vélo (numéro de cadre, client) ; chaque opération est enregistrée avec elle :</translation>
+    </message>
+    <message>
+        <source>Bi&amp;ke…</source>
+        <extracomment>Connect menu: the label (frame number, customer) the register records with each operation</extracomment>
+        <translation>Vél&amp;o…</translation>
+    </message>
+    <message>
+        <source>H&amp;istory…</source>
+        <extracomment>Connect menu: the register of every operation, as a table</extracomment>
+        <translation>&amp;Historique…</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1543,6 +1589,39 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>No profile is named &quot;%1&quot;.</source>
         <extracomment>%1 the name given</extracomment>
         <translation>Aucun profil ne s&apos;appelle « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>Register</name>
+    <message>
+        <source>Not recorded in the register: %1</source>
+        <extracomment>%1 why the operation was not recorded (one of the texts below, or the database&apos;s own)</extracomment>
+        <translation>Non enregistré dans le registre : %1</translation>
+    </message>
+    <message>
+        <source>this build keeps no register (it was made without Qt SQL).</source>
+        <extracomment>the program was built without the database module; Qt SQL is the name of that module</extracomment>
+        <translation>cette version ne tient pas de registre (elle a été construite sans Qt SQL).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>%1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 was made by a newer version of the tool (schema %2, this one knows %3).</source>
+        <extracomment>%1 the register&apos;s path, %2 the schema version in the file, %3 the newest this version knows</extracomment>
+        <translation>%1 a été créé par une version plus récente de l&apos;outil (schéma %2, celle-ci connaît %3).</translation>
     </message>
 </context>
 <context>
@@ -2272,6 +2351,123 @@ Les réglages du contrôleur n&apos;ont pas pu être lus pour la sauvegarde, don
     <message>
         <source>Asking the controller…</source>
         <translation>Interrogation du contrôleur…</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::HistoryDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Bike</source>
+        <translation>Vélo</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Road class</source>
+        <translation>Classe routière</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Contrôle</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Contrôleur</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Câble</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <extracomment>the title of Connect &gt; History...: the register of every operation</extracomment>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Depuis :</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Depuis</translation>
+    </message>
+    <message>
+        <source>&amp;Bike:</source>
+        <translation>&amp;Vélo :</translation>
+    </message>
+    <message>
+        <source>F&amp;ingerprint:</source>
+        <translation>&amp;Empreinte :</translation>
+    </message>
+    <message>
+        <source>Open &amp;Document</source>
+        <translation>Ouvrir le d&amp;ocument</translation>
+    </message>
+    <message>
+        <source>Open B&amp;ackup</source>
+        <translation>Ouvrir la s&amp;auvegarde</translation>
+    </message>
+    <message>
+        <source>&amp;Settings Sheet…</source>
+        <translation>&amp;Fiche de réglages…</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>E&amp;xporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <extracomment>the file dialog&apos;s filter for the CSV export of the history</extracomment>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
 </context>
 </TS>

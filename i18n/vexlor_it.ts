@@ -230,6 +230,26 @@ write esce con 1 anche quando la rilettura trova valori diversi da quelli scritt
         <extracomment>%1 the path given after -o</extracomment>
         <translation>%1 non è un file di configurazione: resta com&apos;è.</translation>
     </message>
+    <message>
+        <source>print the register of operations, newest first, one tab-separated line each under a line naming the columns: only bike labels holding LABEL, only from DATE (YYYY-MM-DD, UTC) on; as CSV or JSON</source>
+        <extracomment>LABEL, DATE as in the synopsis; keep the option names as they are</extracomment>
+        <translation>stampa il registro delle operazioni, dalla più recente, una riga separata da tabulazioni ciascuna sotto una riga con i nomi delle colonne: solo etichette di bici che contengono LABEL, solo da DATE (AAAA-MM-GG, UTC) in poi; come CSV o JSON</translation>
+    </message>
+    <message>
+        <source>--since wants a date as YYYY-MM-DD, not %1.</source>
+        <extracomment>%1 the date given; keep --since and YYYY-MM-DD as they are</extracomment>
+        <translation>--since richiede una data come YYYY-MM-DD, non %1.</translation>
+    </message>
+    <message>
+        <source>Record the operation for the bike LABEL (a frame number, a customer); history shows only its records.</source>
+        <extracomment>LABEL as in &quot;--bike &lt;LABEL&gt;&quot;: keep it as it is</extracomment>
+        <translation>Registra l&apos;operazione per la bici LABEL (un numero di telaio, un cliente); history mostra solo le sue registrazioni.</translation>
+    </message>
+    <message>
+        <source>Parameters that differ: %1</source>
+        <extracomment>the register&apos;s message of a comparison; %1 how many parameters the controller holds otherwise</extracomment>
+        <translation>Parametri diversi: %1</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1087,6 +1107,32 @@ poi uscire dalla sessione e rientrare.</translation>
         <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
         <translation>&amp;Unità</translation>
     </message>
+    <message>
+        <source>Bike: %1</source>
+        <extracomment>the status strip&apos;s field with the bike&apos;s label (a frame number, a customer); %1 the label</extracomment>
+        <translation>Bici: %1</translation>
+    </message>
+    <message>
+        <source>Bike</source>
+        <extracomment>the status strip&apos;s field with the bike&apos;s label, as a screen reader names it
+----------
+the box of Connect &gt; Bike...: its title and the caption of its one field</extracomment>
+        <translation>Bici</translation>
+    </message>
+    <message>
+        <source>Label of the bike (frame number, customer); every operation is recorded with it:</source>
+        <translation>Etichetta della bici (numero di telaio, cliente); ogni operazione viene registrata con essa:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;ke…</source>
+        <extracomment>Connect menu: the label (frame number, customer) the register records with each operation</extracomment>
+        <translation>B&amp;ici…</translation>
+    </message>
+    <message>
+        <source>H&amp;istory…</source>
+        <extracomment>Connect menu: the register of every operation, as a table</extracomment>
+        <translation>Cronolo&amp;gia…</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1543,6 +1589,39 @@ poi uscire dalla sessione e rientrare.</translation>
         <source>No profile is named &quot;%1&quot;.</source>
         <extracomment>%1 the name given</extracomment>
         <translation>Nessun profilo si chiama «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>Register</name>
+    <message>
+        <source>Not recorded in the register: %1</source>
+        <extracomment>%1 why the operation was not recorded (one of the texts below, or the database&apos;s own)</extracomment>
+        <translation>Non registrato nel registro: %1</translation>
+    </message>
+    <message>
+        <source>this build keeps no register (it was made without Qt SQL).</source>
+        <extracomment>the program was built without the database module; Qt SQL is the name of that module</extracomment>
+        <translation>questa build non tiene un registro (è stata creata senza Qt SQL).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>Impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was made by a newer version of the tool (schema %2, this one knows %3).</source>
+        <extracomment>%1 the register&apos;s path, %2 the schema version in the file, %3 the newest this version knows</extracomment>
+        <translation>%1 è stato creato da una versione più recente dello strumento (schema %2, questa conosce %3).</translation>
     </message>
 </context>
 <context>
@@ -2272,6 +2351,123 @@ Non è stato possibile leggere le impostazioni della centralina per il backup, q
     <message>
         <source>Asking the controller…</source>
         <translation>Interrogazione della centralina…</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::HistoryDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operazione</translation>
+    </message>
+    <message>
+        <source>Bike</source>
+        <translation>Bici</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>Road class</source>
+        <translation>Classe stradale</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Documento</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Centralina</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Cavo</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Utente</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <extracomment>the title of Connect &gt; History...: the register of every operation</extracomment>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Dal:</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Dal</translation>
+    </message>
+    <message>
+        <source>&amp;Bike:</source>
+        <translation>&amp;Bici:</translation>
+    </message>
+    <message>
+        <source>F&amp;ingerprint:</source>
+        <translation>&amp;Impronta:</translation>
+    </message>
+    <message>
+        <source>Open &amp;Document</source>
+        <translation>Apri d&amp;ocumento</translation>
+    </message>
+    <message>
+        <source>Open B&amp;ackup</source>
+        <translation>Apri b&amp;ackup</translation>
+    </message>
+    <message>
+        <source>&amp;Settings Sheet…</source>
+        <translation>&amp;Scheda impostazioni…</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>&amp;Esporta CSV…</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <extracomment>the file dialog&apos;s filter for the CSV export of the history</extracomment>
+        <translation>Esporta CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
     </message>
 </context>
 </TS>

@@ -230,6 +230,26 @@ write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreve
         <extracomment>%1 the path given after -o</extracomment>
         <translation>%1 is geen configuratiebestand: het blijft zoals het is.</translation>
     </message>
+    <message>
+        <source>print the register of operations, newest first, one tab-separated line each under a line naming the columns: only bike labels holding LABEL, only from DATE (YYYY-MM-DD, UTC) on; as CSV or JSON</source>
+        <extracomment>LABEL, DATE as in the synopsis; keep the option names as they are</extracomment>
+        <translation>het register van handelingen tonen, nieuwste eerst, één door tabs gescheiden regel per record onder een regel met de kolomnamen: alleen fietslabels die LABEL bevatten, alleen vanaf DATE (JJJJ-MM-DD, UTC); als CSV of JSON</translation>
+    </message>
+    <message>
+        <source>--since wants a date as YYYY-MM-DD, not %1.</source>
+        <extracomment>%1 the date given; keep --since and YYYY-MM-DD as they are</extracomment>
+        <translation>--since verwacht een datum als YYYY-MM-DD, niet %1.</translation>
+    </message>
+    <message>
+        <source>Record the operation for the bike LABEL (a frame number, a customer); history shows only its records.</source>
+        <extracomment>LABEL as in &quot;--bike &lt;LABEL&gt;&quot;: keep it as it is</extracomment>
+        <translation>De handeling vastleggen voor de fiets LABEL (een framenummer, een klant); history toont alleen diens records.</translation>
+    </message>
+    <message>
+        <source>Parameters that differ: %1</source>
+        <extracomment>the register&apos;s message of a comparison; %1 how many parameters the controller holds otherwise</extracomment>
+        <translation>Afwijkende parameters: %1</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1087,6 +1107,32 @@ en daarna af- en weer aanmelden.</translation>
         <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
         <translation>&amp;Eenheden</translation>
     </message>
+    <message>
+        <source>Bike: %1</source>
+        <extracomment>the status strip&apos;s field with the bike&apos;s label (a frame number, a customer); %1 the label</extracomment>
+        <translation>Fiets: %1</translation>
+    </message>
+    <message>
+        <source>Bike</source>
+        <extracomment>the status strip&apos;s field with the bike&apos;s label, as a screen reader names it
+----------
+the box of Connect &gt; Bike...: its title and the caption of its one field</extracomment>
+        <translation>Fiets</translation>
+    </message>
+    <message>
+        <source>Label of the bike (frame number, customer); every operation is recorded with it:</source>
+        <translation>Label van de fiets (framenummer, klant); elke handeling wordt ermee vastgelegd:</translation>
+    </message>
+    <message>
+        <source>Bi&amp;ke…</source>
+        <extracomment>Connect menu: the label (frame number, customer) the register records with each operation</extracomment>
+        <translation>&amp;Fiets…</translation>
+    </message>
+    <message>
+        <source>H&amp;istory…</source>
+        <extracomment>Connect menu: the register of every operation, as a table</extracomment>
+        <translation>&amp;Geschiedenis…</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1543,6 +1589,39 @@ en daarna af- en weer aanmelden.</translation>
         <source>No profile is named &quot;%1&quot;.</source>
         <extracomment>%1 the name given</extracomment>
         <translation>Er is geen profiel met de naam &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>Register</name>
+    <message>
+        <source>Not recorded in the register: %1</source>
+        <extracomment>%1 why the operation was not recorded (one of the texts below, or the database&apos;s own)</extracomment>
+        <translation>Niet vastgelegd in het register: %1</translation>
+    </message>
+    <message>
+        <source>this build keeps no register (it was made without Qt SQL).</source>
+        <extracomment>the program was built without the database module; Qt SQL is the name of that module</extracomment>
+        <translation>deze build houdt geen register bij (hij is gemaakt zonder Qt SQL).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>%1 kan niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <extracomment>%1 the register&apos;s path, %2 the database&apos;s reason</extracomment>
+        <translation>%1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>%1 was made by a newer version of the tool (schema %2, this one knows %3).</source>
+        <extracomment>%1 the register&apos;s path, %2 the schema version in the file, %3 the newest this version knows</extracomment>
+        <translation>%1 is gemaakt door een nieuwere versie van het programma (schema %2, deze kent %3).</translation>
     </message>
 </context>
 <context>
@@ -2272,6 +2351,123 @@ De instellingen van de controller konden niet worden gelezen voor een back-up, d
     <message>
         <source>Asking the controller…</source>
         <translation>Controller wordt gevraagd…</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::HistoryDialog</name>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Handeling</translation>
+    </message>
+    <message>
+        <source>Bike</source>
+        <translation>Fiets</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Voor</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Na</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Uitkomst</translation>
+    </message>
+    <message>
+        <source>Road class</source>
+        <translation>Wegklasse</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Controle</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Melding</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Back-up</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Poort</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Gebruiker</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versie</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <extracomment>the title of Connect &gt; History...: the register of every operation</extracomment>
+        <translation>Geschiedenis</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Vanaf:</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Vanaf</translation>
+    </message>
+    <message>
+        <source>&amp;Bike:</source>
+        <translation>&amp;Fiets:</translation>
+    </message>
+    <message>
+        <source>F&amp;ingerprint:</source>
+        <translation>V&amp;ingerafdruk:</translation>
+    </message>
+    <message>
+        <source>Open &amp;Document</source>
+        <translation>&amp;Document openen</translation>
+    </message>
+    <message>
+        <source>Open B&amp;ackup</source>
+        <translation>&amp;Back-up openen</translation>
+    </message>
+    <message>
+        <source>&amp;Settings Sheet…</source>
+        <translation>&amp;Instellingenblad…</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>CSV &amp;exporteren…</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <extracomment>the file dialog&apos;s filter for the CSV export of the history</extracomment>
+        <translation>CSV exporteren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
     </message>
 </context>
 </TS>

@@ -30,8 +30,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VEXLOR_PACKAGE_MAINTAINER})
 
-# Qt's libraries do not pull in the platform plugins that open a window.
-set(vexlor_runtime_depends "qt6-qpa-plugins")
+# Qt's libraries do not pull in the platform plugins that open a window, nor
+# the SQLite driver the register is kept through.
+set(vexlor_runtime_depends "qt6-qpa-plugins, libqt6sql6-sqlite")
 find_program(VEXLOR_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(VEXLOR_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -10,8 +10,9 @@ packages=(
     # translations: lupdate and lrelease, their CMake functions, Qt's own
     # translations of its standard buttons
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
-    # run: the Qt platform plugins and a sans font
-    libqt6serialport6 qt6-qpa-plugins fonts-dejavu-core
+    # run: the Qt platform plugins, a sans font, and Qt SQL's SQLite driver
+    # that the register of operations is kept through
+    libqt6serialport6 qt6-qpa-plugins fonts-dejavu-core libqt6sql6-sqlite
     # tests and screenshots; stress-ng keeps the CPUs busy for
     # tools/test-under-load.sh
     xvfb xauth imagemagick stress-ng

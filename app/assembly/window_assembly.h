@@ -4,6 +4,7 @@
 #include "window/main_window.h"
 #include "window_commands.h"
 #include "dialogs/connection_doctor_dialog.h"
+#include "dialogs/history_dialog.h"
 
 #include "doctor/doctor_run.h"
 #include "session/controller_session.h"
@@ -43,6 +44,8 @@ public:
     [[nodiscard]] ControllerSession &session() { return m_session; }
     [[nodiscard]] MainWindow &window() { return m_window; }
     [[nodiscard]] ConnectionDoctorDialog &doctor() { return m_doctor; }
+    [[nodiscard]] HistoryDialog &history() { return m_history; }
+    [[nodiscard]] WindowCommands &commands() { return m_commands; }
     [[nodiscard]] ParameterBinding &binding() { return m_commands.binding(); }
     [[nodiscard]] DocumentCommands &documents() { return m_commands.documents(); }
 
@@ -55,6 +58,7 @@ private:
     WindowCommands m_commands; // goes before the window whose views it works on
     DoctorRun m_doctorRun;
     ConnectionDoctorDialog m_doctor; // goes before the window it belongs to
+    HistoryDialog m_history;         // likewise
 };
 
 } // namespace vexlor

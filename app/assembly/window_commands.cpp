@@ -2,6 +2,9 @@
 
 #include "window/main_window.h"
 #include "commands/backup_commands.h"
+#include "commands/bike_commands.h"
+#include "commands/operation_records.h"
+#include "dialogs/history_dialog.h"
 #include "commands/controller_commands.h"
 #include "commands/document_commands.h"
 #include "commands/help_commands.h"
@@ -23,6 +26,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QProgressBar>
 
 namespace vexlor {
@@ -34,6 +38,7 @@ WindowCommands::WindowCommands(MainWindow &window, const DesktopServices &deskto
     , m_commandLine(start.commandLine)
 {
     buildCommands(desktop, session, start);
+    buildRecords(desktop, session, start);
     connectActions();
     connectWindow();
 }
@@ -89,6 +94,48 @@ void WindowCommands::buildCommands(const DesktopServices &desktop, ControllerSes
         format, start.language);
 }
 
+void WindowCommands::buildRecords(const DesktopServices &desktop, ControllerSession &session,
+                                  const StartValues &start)
+{
+    const DocumentCommands *documents = m_documents.get();
+    m_records = std::make_unique<OperationRecords>(
+        start.records, m_window.strip().message,
+        OperationRecords::Link{[&session] { return session.portPath(); }, {},
+                               [documents] {
+                                   const QString path = documents->documentPath();
+                                   return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+                               }});
+    m_controller->recordWith(*m_records);
+    m_backupCommands->setRecords(m_records.get());
+    m_shop->setRecords(m_records.get());
+    m_bike = std::make_unique<BikeCommands>(*m_records, desktop.boxes, m_window.strip().bike);
+}
+
+void WindowCommands::connectHistory(HistoryDialog &history)
+{
+    QObject::connect(m_window.actions().history, &QAction::triggered, &history, [&history] {
+        history.refresh();
+        history.show();
+        history.raise();
+    });
+    DocumentCommands *documents = m_documents.get();
+    BackupCommands *backups = m_backupCommands.get();
+    ShopCommands *shop = m_shop.get();
+    const auto open = [documents, backups](const QString &path) {
+        // A backup goes back into the window as Restore Backup puts it;
+        // any other file is opened as the document.
+        if (QFileInfo(path).absolutePath() == QFileInfo(backups->folder()).absoluteFilePath())
+            backups->restoreFrom(path);
+        else if (documents->settleUnsavedChanges())
+            (void)documents->loadDocument(path);
+    };
+    QObject::connect(&history, &HistoryDialog::openFileRequested, documents, open);
+    QObject::connect(&history, &HistoryDialog::sheetRequested, shop, [open, shop](const QString &path) {
+        open(path);
+        shop->exportSettingsSheet();
+    });
+}
+
 void WindowCommands::connectActions()
 {
     const WindowActions &a = m_window.actions();
@@ -116,6 +163,7 @@ void WindowCommands::connectActions()
     QObject::connect(a.compareWithController, &QAction::triggered, controller,
                      &ControllerCommands::compareWithController);
     QObject::connect(a.checkRoadClass, &QAction::triggered, m_shop.get(), &ShopCommands::checkRoadClass);
+    QObject::connect(a.bike, &QAction::triggered, m_bike.get(), &BikeCommands::chooseBike);
 
     QObject::connect(a.helpTopics, &QAction::triggered, m_help.get(), &HelpCommands::showHelpTopics);
     QObject::connect(a.technicalSupport, &QAction::triggered, m_help.get(),

@@ -10,6 +10,9 @@
 namespace vexlor {
 
 class BackupCommands;
+class BikeCommands;
+class HistoryDialog;
+class OperationRecords;
 class BackupStore;
 class ControllerCommands;
 class ControllerSession;
@@ -45,12 +48,17 @@ public:
 
     [[nodiscard]] ParameterBinding &binding() { return *m_binding; }
     [[nodiscard]] DocumentCommands &documents() { return *m_documents; }
+    [[nodiscard]] OperationRecords &records() { return *m_records; }
     // What the box for a port refused for lack of permission says.
     void setAccessAdvisor(AccessAdvisor advisor);
+    // Connect > History... shows `history`; its rows open into the window
+    // and make their settings sheets through the commands.
+    void connectHistory(HistoryDialog &history);
 
 private:
     void buildCommands(const DesktopServices &desktop, ControllerSession &session,
                        const StartValues &start);
+    void buildRecords(const DesktopServices &desktop, ControllerSession &session, const StartValues &start);
     void connectActions();
     void connectWindow();
     void openStartDocument();
@@ -75,6 +83,8 @@ private:
     std::unique_ptr<ProfileCommands> m_profileCommands;
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<ShopCommands> m_shop;
+    std::unique_ptr<OperationRecords> m_records;
+    std::unique_ptr<BikeCommands> m_bike;
 };
 
 } // namespace vexlor

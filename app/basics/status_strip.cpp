@@ -86,6 +86,16 @@ void showStatusMessage(QLabel *message, const QString &text)
     message->show();
 }
 
+void showBikeLabel(QLabel *bike, const QString &label)
+{
+    //: the status strip's field with the bike's label (a frame number, a customer); %1 the label
+    const QString text = WindowTexts::tr("Bike: %1").arg(label);
+    bike->setText(text);
+    bike->setToolTip(text);
+    bike->setAccessibleDescription(label);
+    bike->setVisible(!label.isEmpty());
+}
+
 StatusStrip buildStatusStrip(QWidget *parent)
 {
     auto *strip = new QFrame(parent);
@@ -122,10 +132,19 @@ StatusStrip buildStatusStrip(QWidget *parent)
     message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     message->hide();
+    auto *bike = new ElidedLabel(strip);
+    bike->setObjectName(QStringLiteral("BikeLabel"));
+    //: the status strip's field with the bike's label, as a screen reader names it
+    bike->setAccessibleName(WindowTexts::tr("Bike"));
+    bike->setTextFormat(Qt::PlainText);
+    bike->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    bike->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    bike->hide();
 
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(1, 1, 1, 1);
     row->setSpacing(0);
+    row->addWidget(bike, 2);
     row->addWidget(message, 4);
     row->addWidget(progress, 1);
     row->addWidget(divider(6, strip));
@@ -141,7 +160,7 @@ StatusStrip buildStatusStrip(QWidget *parent)
     setStatusLabel(link, deviceStateText(DeviceState::Connected) + u' ');
     setStatusLabel(activity, transactionText(texts::kIdle), kLime);
     setStatusLabel(result, QStringLiteral("----"), kLime);
-    return StatusStrip{strip, link, activity, result, progress, fingerprint, message};
+    return StatusStrip{strip, link, activity, result, progress, fingerprint, message, bike};
 }
 
 } // namespace vexlor

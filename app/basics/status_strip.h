@@ -28,11 +28,15 @@ struct StatusStrip {
     QProgressBar *progress = nullptr; // ProgressBar1
     QLabel *fingerprint = nullptr;  // FingerprintLabel
     QLabel *message = nullptr;      // StatusMessage, hidden until the first message
+    QLabel *bike = nullptr;         // BikeLabel, the bike's label (Connect > Bike...), hidden while none
 };
 [[nodiscard]] StatusStrip buildStatusStrip(QWidget *parent);
 
 // Puts `text` on `background`; an invalid colour means the strip's own colour.
 void setStatusLabel(QLabel *label, const QString &text, const QColor &background = QColor());
+
+// Shows the bike's label in the strip ("Bike: WBX 1"); hides it for none.
+void showBikeLabel(QLabel *bike, const QString &label);
 
 // Shows `text` as the strip's message: shortened in its middle where the
 // strip is too narrow, whole in its tool tip and to a screen reader.

@@ -51,6 +51,8 @@ struct WindowActions {
     // order ("eu-epac": RoadClassEuEpac1).
     QList<QAction *> roadClasses;
     QAction *checkRoadClass = nullptr;    // CheckRoadClass1
+    QAction *bike = nullptr;              // Bike1: the label the register records
+    QAction *history = nullptr;           // History1: the register
     QAction *helpTopics = nullptr;        // HelpTopics1
     QAction *technicalSupport = nullptr;  // TechnicalSupport1
     QAction *connectionDoctor = nullptr;  // ConnectionDoctor1

@@ -1,5 +1,6 @@
 #include "backup_commands.h"
 
+#include "operation_records.h"
 #include "dialogs/message_boxes.h"
 #include "dialogs/safety_dialogs.h"
 #include "basics/safety_texts.h"
@@ -40,8 +41,19 @@ void BackupCommands::restoreBackup()
                      compared.fileUnreadable ? compared.error : QString(), backup.sequence});
     }
     const QString chosen = m_dialogs.chooseBackup(rows);
-    if (!chosen.isEmpty() && (!m_mayReplaceValues || m_mayReplaceValues()))
-        load(chosen);
+    if (!chosen.isEmpty())
+        restoreFrom(chosen);
+}
+
+QString BackupCommands::folder() const
+{
+    return m_backups.folder();
+}
+
+void BackupCommands::restoreFrom(const QString &path)
+{
+    if (!m_mayReplaceValues || m_mayReplaceValues())
+        load(path);
 }
 
 void BackupCommands::load(const QString &path)
@@ -57,6 +69,8 @@ void BackupCommands::load(const QString &path)
     };
     for (const ConfigurationEntry &entry : read.entries)
         m_binding.apply(resolveEntry(entry, ask));
+    if (m_records)
+        m_records->noteRestoredBackup(m_binding.snapshot(), path);
 }
 
 } // namespace vexlor

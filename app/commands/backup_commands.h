@@ -10,6 +10,8 @@
 
 namespace vexlor {
 
+class OperationRecords;
+
 class BackupStore;
 class InputRules;
 class MessageBoxes;
@@ -40,6 +42,16 @@ public:
         m_mayReplaceValues = std::move(mayReplaceValues);
     }
 
+    // The values of a restored backup are noted there, so that their write
+    // is recorded as the backup put back.
+    void setRecords(OperationRecords *records) { m_records = records; }
+
+    // Puts the backup at `path` into the window as Restore Backup would
+    // once it is chosen (History's Open Backup).
+    void restoreFrom(const QString &path);
+    // Where the backups are.
+    [[nodiscard]] QString folder() const;
+
 public slots:
     void restoreBackup();
 
@@ -53,6 +65,7 @@ private:
     SafetyDialogs &m_dialogs;
     const NumberFormat m_numberFormat;
     std::function<bool()> m_mayReplaceValues;
+    OperationRecords *m_records = nullptr;
 };
 
 } // namespace vexlor

@@ -25,6 +25,7 @@ class BackupStore;
 class ControllerSession;
 class InputRules;
 class MessageBoxes;
+class OperationRecords;
 class ParameterBinding;
 class RoadClassOptions;
 class SafetyDialogs;
@@ -87,6 +88,10 @@ public:
     // The box for a port refused for lack of permission says what `advisor`
     // finds; without one, or where it finds nothing to fix, the link's text.
     void setAccessAdvisor(AccessAdvisor advisor) { m_accessAdvisor = std::move(advisor); }
+
+    // Every read, write and comparison from now on adds its record to
+    // `records`, which must outlive the commands (controller_records.cpp).
+    void recordWith(OperationRecords &records);
 
     // Asked before a read replaces the window's values: false stops the read
     // (the user kept unsaved changes).

@@ -1,5 +1,6 @@
 #include "shop_commands.h"
 
+#include "operation_records.h"
 #include "road_class_options.h"
 #include "shell_opener.h"
 #include "dialogs/file_dialogs.h"
@@ -14,6 +15,7 @@
 #include "files/data_files.h"
 #include "files/vxc_reader.h"
 #include "params/parameter_codec.h"
+#include "params/settings_fingerprint.h"
 
 #include "sheet_pdf.h"
 
@@ -45,6 +47,21 @@ void ShopCommands::checkRoadClass()
         window->values, m_numberFormat,
         {options.current(), options.tireText(), m_sources.binding.speedUnits()});
     options.adopt(left.roadClass, left.tire);
+}
+
+void ShopCommands::keepSheetRecord(const ParameterValues &values, const QString &sheetPath)
+{
+    if (!m_records)
+        return;
+    RegisterRecord record = m_records->newRecord(operations::kSheet);
+    record.port.clear(); // made of the window's values: no controller took part
+    record.cableSerial.clear();
+    record.controllerVersion = m_sources.controllerVersion();
+    record.fingerprintAfter = settingsFingerprint(values);
+    setRoadCheck(record, values, m_sources.roadClass.current(), m_numberFormat);
+    record.outcome = QString::fromLatin1(outcomes::kDone);
+    record.message = sheetPath;
+    m_records->keep(record);
 }
 
 void ShopCommands::exportSettingsSheet()
@@ -80,6 +97,7 @@ void ShopCommands::exportSettingsSheet()
     const QString where = QDir::toNativeSeparators(absolute);
     const QString saved = texts::shopText(texts::kSheetSaved).arg(where);
     showStatusMessage(m_desktop.statusMessage, saved);
+    keepSheetRecord(window->values, absolute);
     // Opened to print it. The answer may come after the window, or a later
     // message, has taken the strip's place.
     QPointer<QLabel> message = m_desktop.statusMessage;

@@ -14,6 +14,8 @@ class QLabel;
 
 namespace vexlor {
 
+class OperationRecords;
+
 class FileDialogs;
 class InputRules;
 class MessageBoxes;
@@ -61,6 +63,10 @@ public slots:
     // it whole, opens it and says in the status strip where it went.
     void exportSettingsSheet();
 
+public:
+    // Every sheet made from now on is recorded there.
+    void setRecords(OperationRecords *records) { m_records = records; }
+
 private:
     struct WindowValues {
         ParameterSnapshot snapshot;
@@ -75,11 +81,13 @@ private:
     // Whether the window holds the values of the document at `path`, as it
     // is on the disk: only then does the sheet name it.
     [[nodiscard]] bool holdsDocumentValues(const WindowValues &window, const QString &path) const;
+    void keepSheetRecord(const ParameterValues &values, const QString &sheetPath);
 
     Sources m_sources;
     Desktop m_desktop;
     const NumberFormat m_numberFormat;
     const QString m_language;
+    OperationRecords *m_records = nullptr;
 };
 
 } // namespace vexlor

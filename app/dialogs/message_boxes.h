@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace vexlor {
 
@@ -40,6 +41,17 @@ public:
         error(caption, text);
         if (closed)
             closed();
+    }
+
+    // A line of text to type under `label`, `current` offered: nullopt when
+    // cancelled. This default cancels.
+    [[nodiscard]] virtual std::optional<QString> askText(const QString &caption, const QString &label,
+                                                         const QString &current)
+    {
+        (void)caption;
+        (void)label;
+        (void)current;
+        return std::nullopt;
     }
 
     // error() with a second button beside OK that offers more help

@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 #include <QCoreApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -93,6 +95,14 @@ void QtMessageBoxes::information(const QString &caption, const QString &text)
 bool QtMessageBoxes::question(const QString &caption, const QString &text)
 {
     return execBox(m_parent, BoxKind::Question, caption, text) == QMessageBox::Yes;
+}
+
+std::optional<QString> QtMessageBoxes::askText(const QString &caption, const QString &label,
+                                              const QString &current)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_parent, caption, label, QLineEdit::Normal, current, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
 }
 
 SaveChoice QtMessageBoxes::askToSave(const QString &caption, const QString &text)

@@ -40,6 +40,8 @@ public:
     void information(const QString &caption, const QString &text) override;
     [[nodiscard]] bool question(const QString &caption, const QString &text) override;
     [[nodiscard]] SaveChoice askToSave(const QString &caption, const QString &text) override;
+    [[nodiscard]] std::optional<QString> askText(const QString &caption, const QString &label,
+                                                 const QString &current) override;
     // Modal to the application, but shown without waiting for it.
     void showError(const QString &caption, const QString &text,
                    std::function<void()> closed) override;

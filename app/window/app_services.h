@@ -10,6 +10,7 @@ namespace vexlor {
 class FileAssociation;
 class FileDialogs;
 class MessageBoxes;
+class Register;
 class SafetyDialogs;
 class SettingsFile;
 class ShellOpener;
@@ -35,6 +36,9 @@ struct StartValues {
     QStringList commandLine;    // parameters 1..n, without the program itself
     QString language = QStringLiteral("en"); // the language in use, as the entry installed it
     QString profileFolder;      // where the profiles are kept (beside the backups)
+    // The register every operation is recorded in; null records nothing
+    // (tests of other things), a build without a database hands NoRegister.
+    Register *records = nullptr;
 };
 
 } // namespace vexlor

@@ -67,6 +67,15 @@ QAction *addOption(QMainWindow *window, QMenu *menu, const char *name, const QSt
     return action;
 }
 
+// A plain item: no picture, no check mark.
+QAction *addPlainItem(QMainWindow *window, QMenu *menu, const char *name, const QString &caption)
+{
+    auto *action = new QAction(caption, window);
+    action->setObjectName(QString::fromLatin1(name));
+    menu->addAction(action);
+    return action;
+}
+
 // The access letter of a caption: the letter after its single '&'.
 QChar accessLetter(const QString &caption)
 {
@@ -250,6 +259,11 @@ WindowActions buildWindowActions(QMainWindow *window)
                                    texts::text(texts::kVerifyAfterWriteItem));
     a.connectMenu->addSeparator();
     addRoadClassItems(window, a);
+    a.connectMenu->addSeparator();
+    //: Connect menu: the label (frame number, customer) the register records with each operation
+    a.bike = addPlainItem(window, a.connectMenu, "Bike1", WindowTexts::tr("Bi&ke…"));
+    //: Connect menu: the register of every operation, as a table
+    a.history = addPlainItem(window, a.connectMenu, "History1", WindowTexts::tr("H&istory…"));
 
     a.helpMenu = addMenu(window, "Help1", WindowTexts::tr("&Help"));
     a.helpTopics = addItem(window, a.helpMenu, "HelpTopics1", WindowTexts::tr("&Help Topics"),

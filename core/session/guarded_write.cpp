@@ -103,6 +103,7 @@ void GuardedWrite::afterBackupRead(const TransactionOutcome &outcome)
         finish(failed);
         return;
     }
+    m_outcome.heldBefore = m_read;
     ParameterSnapshot controller = m_window;
     for (const ParameterDescriptor *d : storedParameters()) {
         if (const auto decoded = decodeParameter(d->index, m_read[d->index], m_format))
@@ -147,6 +148,7 @@ void GuardedWrite::afterVerify(const TransactionOutcome &outcome)
         finish(result);
         return;
     }
+    m_outcome.heldAfter = m_read;
     m_outcome.differences = differingParameters(m_values, m_read, m_format);
     m_outcome.verified = m_outcome.differences.isEmpty();
     endWrite(m_outcome.verified ? WriteEnd::Verified : WriteEnd::Differences);

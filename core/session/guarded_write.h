@@ -8,6 +8,8 @@
 
 #include <QList>
 
+#include <optional>
+
 namespace vexlor {
 
 // How a guarded write ended.
@@ -22,6 +24,11 @@ struct GuardedWriteOutcome {
     WriteRecord record;  // as recorded beside the backup taken
     bool verified = false; // the read-back ran and found every value as written
     QList<ParameterDifference> differences; // what the read-back found otherwise, window order
+    // What the controller held as its replies carried it (item 0: its
+    // software version): before, from the backup read; after, from the
+    // read-back. Empty where that phase did not run or failed.
+    std::optional<ParameterValues> heldBefore;
+    std::optional<ParameterValues> heldAfter;
 };
 
 // A write in up to three phases over the session: read the controller's

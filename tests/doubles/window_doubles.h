@@ -14,6 +14,7 @@
 #include "dialogs/file_dialogs.h"
 #include "dialogs/message_boxes.h"
 #include "dialogs/safety_dialogs.h"
+#include "register/record_register.h"
 #include "settings/settings_file.h"
 #include "basics/program_info.h"
 #include "assembly/window_assembly.h"
@@ -27,6 +28,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 // The window's caption as its title bar shows it: Qt's rendering of the
 // title, whose "[*]" becomes the modified mark "*" or nothing.
@@ -61,6 +63,13 @@ public:
     void standardError(const QString &message) override
     {
         shown.append({QStringLiteral("standard"), QString(), vexlor::standardErrorText(message)});
+    }
+    // The line typed into a text box (Connect > Bike...); nullopt cancels.
+    std::optional<QString> textAnswer;
+    std::optional<QString> askText(const QString &caption, const QString &label, const QString &current) override
+    {
+        shown.append({QStringLiteral("text"), caption, label + u' ' + current});
+        return textAnswer;
     }
     void error(const QString &caption, const QString &text) override
     {
@@ -258,6 +267,27 @@ public:
     }
 };
 
+// The register in memory: keeps every record, newest first, unless the test
+// has it refuse them with `refusal`.
+class KeptRecords final : public vexlor::Register {
+public:
+    QList<vexlor::RegisterRecord> kept;
+    QString refusal;
+
+    QString add(const vexlor::RegisterRecord &record) override
+    {
+        if (refusal.isEmpty())
+            kept.prepend(record);
+        return refusal;
+    }
+    QList<vexlor::RegisterRecord> records(QString &error) override
+    {
+        error = refusal;
+        return refusal.isEmpty() ? kept : QList<vexlor::RegisterRecord>();
+    }
+    QString location() const override { return QStringLiteral("memory"); }
+};
+
 // Everything outside the window, doubled: the recorders, a port list without
 // ports until a test adds some, bridge lines, the machine the connection
 // doctor reads (empty until a test fills it), config.ini in a folder of its
@@ -283,6 +313,7 @@ struct WindowDoubles {
     QTemporaryDir backupFolder;
     QTemporaryDir profileFolder;
     vexlor::SettingsFile settings;
+    KeptRecords records;
 
     // The shell and the dialogs enter `log` too, in order with the boxes.
     void joinOneLog()
@@ -304,7 +335,7 @@ struct WindowDoubles {
             std::move(link),
             vexlor::StartValues{settings, vexlor::executableFolder(),
                                 vexlor::NumberFormat::fromLocale(), backupFolder.path(),
-                                commandLine, language, profileFolder.path()},
+                                commandLine, language, profileFolder.path(), &records},
             system);
         assembly->startUp();
         return assembly;

@@ -97,7 +97,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Section)" ] || fail "no Section"
 depends=$(field Depends)
 echo "Depends: $depends"
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libftdi1-2 qt6-qpa-plugins; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libftdi1-2 qt6-qpa-plugins \
+    libqt6sql6-sqlite; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package"
 done
 

@@ -74,4 +74,39 @@ QList<CheckResult> sampleFindings()
     };
 }
 
+QList<RegisterRecord> sampleRecords()
+{
+    struct Row {
+        const char *time, *operation, *bike, *before, *after, *outcome, *check;
+    };
+    const Row rows[] = {
+        {"2026-12-08T10:42:10.000Z", "sheet", "WBX 40213 Ode", "", "2706-A668", "done", "keeps"},
+        {"2026-12-08T10:41:37.000Z", "write", "WBX 40213 Ode", "91C0-3F2A", "2706-A668", "done", "keeps"},
+        {"2026-12-08T10:39:02.000Z", "read", "WBX 40213 Ode", "91C0-3F2A", "91C0-3F2A", "done", ""},
+        {"2026-12-08T09:18:45.000Z", "write", "WBX 39877 Lindqvist", "5D17-E004", "2706-A668", "done", "keeps"},
+        {"2026-12-08T09:16:20.000Z", "write", "WBX 39877 Lindqvist", "5D17-E004", "", "failed", "keeps"},
+        {"2026-12-08T09:14:03.000Z", "compare", "WBX 39877 Lindqvist", "5D17-E004", "5D17-E004", "different", ""},
+    };
+    QList<RegisterRecord> records;
+    for (const Row &row : rows) {
+        RegisterRecord record = newRegisterRecord(row.operation, QStringLiteral("1.35"));
+        record.time = QDateTime::fromString(QLatin1String(row.time), Qt::ISODate);
+        record.bike = QString::fromUtf8(row.bike);
+        record.fingerprintBefore = QLatin1String(row.before);
+        record.fingerprintAfter = QLatin1String(row.after);
+        record.outcome = QLatin1String(row.outcome);
+        record.roadClass = *row.check ? QStringLiteral("eu-epac") : QString();
+        record.roadCheck = QLatin1String(row.check);
+        record.user = QStringLiteral("bench1");
+        record.host = QStringLiteral("workshop-pc");
+        record.port = record.operation == u"sheet" ? QString() : QStringLiteral("/dev/ttyUSB0");
+        record.cableSerial = record.port.isEmpty() ? QString() : QStringLiteral("A50285BI");
+        record.controllerVersion = QStringLiteral("1-35");
+        record.message = record.outcome == u"failed" ? QStringLiteral("Communication with controller interrupted!")
+                                                      : QString();
+        records.append(record);
+    }
+    return records;
+}
+
 } // namespace vexlor

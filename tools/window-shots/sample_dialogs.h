@@ -5,6 +5,7 @@
 
 #include "doctor/check_result.h"
 #include "params/number_text.h"
+#include "register/register_record.h"
 
 #include <QList>
 
@@ -25,5 +26,8 @@ struct SampleComparison {
 // What the connection doctor finds for a rider on a laptop whose cable rule
 // is not installed and where ModemManager runs: the fixes are long commands.
 [[nodiscard]] QList<CheckResult> sampleFindings();
+// A morning at a shop's bench, newest first: two bikes read, written and
+// sheeted, one write that failed on the way.
+[[nodiscard]] QList<RegisterRecord> sampleRecords();
 
 } // namespace vexlor

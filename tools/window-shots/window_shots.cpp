@@ -1,7 +1,8 @@
 // window-shots: saves pictures of the main window's two tabs (the General tab
 // also in imperial units), of the dialogs
 // that compare with the controller and restore a backup, of the connection
-// doctor and of the splash banner, for the README and for checking the layout
+// doctor, of the bike's label and History, and of the splash banner, for the
+// README and for checking the layout
 // by eye.
 //   window-shots OUTPUT_FOLDER [LANGUAGE]
 // With a LANGUAGE ("de"), only the two tabs, in that language, as
@@ -28,6 +29,7 @@
 #include "window_doubles.h"
 #include "window_layout.h"
 #include "dialogs/comparison_dialog.h"
+#include "dialogs/history_dialog.h"
 #include "dialogs/restore_backup_dialog.h"
 #include "window/splash_window.h"
 
@@ -91,6 +93,19 @@ bool saveDialogShots(MainWindow &window, const QDir &out)
         && restore.grab().save(out.filePath(QStringLiteral("screenshot-restore.png")));
 }
 
+// The bike's label in the status strip, and History over a morning's records.
+bool saveRegisterShots(WindowAssembly &assembly, WindowDoubles &doubles, const QDir &out)
+{
+    doubles.records.kept = sampleRecords();
+    doubles.boxes.textAnswer = QStringLiteral("WBX 40213 Ode");
+    assembly.window().actions().bike->trigger();
+    HistoryDialog &history = assembly.history();
+    history.refresh();
+    history.show();
+    return assembly.window().grab().save(out.filePath(QStringLiteral("screenshot-bike.png")))
+        && history.grab().save(out.filePath(QStringLiteral("screenshot-history.png")));
+}
+
 bool saveLayout(const MainWindow &window, const QString &path)
 {
     QFile file(path);
@@ -117,9 +132,10 @@ Output outputOf(QStringList &args)
 // What one run saves once the window has started up: the layout, the guide's
 // pictures, or the README's pictures into `target` (with the splash and the
 // dialogs in English).
-bool saveOutputs(MainWindow &window, ConnectionDoctorDialog &doctor, const QString &target,
+bool saveOutputs(WindowAssembly &assembly, WindowDoubles &doubles, const QString &target,
                  const QString &language, Output output)
 {
+    MainWindow &window = assembly.window();
     if (output == Output::Layout)
         return saveLayout(window, target);
     const QDir out(target);
@@ -132,7 +148,7 @@ bool saveOutputs(MainWindow &window, ConnectionDoctorDialog &doctor, const QStri
     vexlor::SplashWindow splash;
     return splash.grab().save(out.filePath(QStringLiteral("screenshot-splash.png")))
         && saveShots(window, out, {}) && saveImperialShot(window, out) && saveDialogShots(window, out)
-        && saveDoctorShot(doctor, out);
+        && saveDoctorShot(assembly.doctor(), out) && saveRegisterShots(assembly, doubles, out);
 }
 
 } // namespace
@@ -177,7 +193,7 @@ int main(int argc, char *argv[])
     bool saved = false;
     // After the start-up's link steps have shown the device state.
     QTimer::singleShot(1000, &window, [&] {
-        saved = saveOutputs(window, assembly->doctor(), args.at(1), language, output);
+        saved = saveOutputs(*assembly, doubles, args.at(1), language, output);
         app.quit();
     });
     app.exec();

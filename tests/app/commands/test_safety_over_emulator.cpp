@@ -6,13 +6,16 @@
 #include "emulated_window.h"
 
 #include "commands/document_commands.h"
+#include "dialogs/history_dialog.h"
 #include "pages/parameter_binding.h"
 
 #include "params/parameter_codec.h"
 #include "params/settings_fingerprint.h"
 #include "road/road_class.h"
 
+#include <QAbstractItemModel>
 #include <QCheckBox>
+#include <QTableView>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -447,6 +450,79 @@ private slots:
         sim.reset(); // the controller is gone
         QVERIFY(run(t->actions().readSettings));
         QCOMPARE(t->label("FingerprintLabel")->text(), QString());
+    }
+
+    // Guards the register: the bike's label from Connect > Bike... in the
+    // strip and on every record; a read, a comparison, a write, a restored
+    // backup written back and a sheet each recorded with the controller, the
+    // fingerprints, the port and the paths; a register that refuses the
+    // record stops no write and the strip says why. History lists them
+    // newest first, filters by bike and fingerprint and exports CSV.
+    void everyOperationIsRecorded()
+    {
+        QVERIFY(connectedWindow({"--set", "1=300"}));
+        t->boxes.textAnswer = QStringLiteral("  WBX 7\nOde ");
+        t->actions().bike->trigger();
+        QCOMPARE(t->label("BikeLabel")->text(), QStringLiteral("Bike: WBX 7 Ode"));
+        QVERIFY(t->label("BikeLabel")->isVisible());
+        QVERIFY(run(t->actions().readSettings));
+        const QString held = t->records.kept.value(0).fingerprintAfter;
+        QVERIFY(run(t->actions().compareWithController));
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("20.0"));
+        QVERIFY(run(t->actions().writeSettings));
+        const RegisterRecord written = t->records.kept.value(0);
+        const QString wanted = settingsFingerprint(encodeAll(t->assembly->binding().snapshot(), NumberFormat{}).values);
+        QCOMPARE(written.backupPath, QDir(t->backupFolder.path()).filePath(backups().value(0)));
+        t->safetyDialogs.backupAnswer = 0; // the one taken before that write
+        t->actions().restoreBackup->trigger();
+        QVERIFY(run(t->actions().writeSettings));
+        t->dialogs.sheetAnswers = {QDir(home.path()).filePath(QStringLiteral("bike.pdf"))};
+        t->actions().exportSettingsSheet->trigger();
+
+        QStringList operations;
+        for (const RegisterRecord &record : std::as_const(t->records.kept)) {
+            operations << record.operation;
+            QCOMPARE(record.bike, QStringLiteral("WBX 7 Ode"));
+        }
+        QCOMPARE(operations, (QStringList{"sheet", "restore", "write", "compare", "read"}));
+        const RegisterRecord read = t->records.kept[4];
+        QCOMPARE(read.port, QString::fromLocal8Bit(qgetenv("VEXLOR_PORT")));
+        QCOMPARE(read.controllerVersion, QStringLiteral("1-35"));
+        QCOMPARE(read.fingerprintBefore, held);
+        QCOMPARE(t->records.kept[3].outcome, QStringLiteral("done"));
+        QCOMPARE(written.fingerprintBefore, held);
+        QCOMPARE(written.fingerprintAfter, wanted);
+        QVERIFY(wanted != held);
+        const RegisterRecord restored = t->records.kept[1];
+        QCOMPARE(restored.documentPath, written.backupPath);
+        QCOMPARE(restored.fingerprintBefore, wanted);
+        QCOMPARE(restored.fingerprintAfter, held);
+        QCOMPARE(t->records.kept[0].fingerprintAfter, held);
+        QCOMPARE(t->records.kept[0].port, QString());
+
+        t->records.refusal = QStringLiteral("the disk is full");
+        QVERIFY(run(t->actions().writeSettings));
+        QCOMPARE(t->log.value(0).text, kWriteOk);
+        QCOMPARE(t->label("StatusMessage")->text(),
+                 QStringLiteral("Not recorded in the register: the disk is full"));
+
+        t->records.refusal.clear();
+        HistoryDialog &history = t->assembly->history();
+        t->actions().history->trigger();
+        QVERIFY(history.isVisible());
+        QCOMPARE(history.table()->model()->rowCount(), 5);
+        QCOMPARE(history.recordAtRow(0)->operation, QStringLiteral("sheet"));
+        history.table()->sortByColumn(1, Qt::AscendingOrder); // by operation
+        QCOMPARE(history.recordAtRow(0)->operation, QStringLiteral("compare"));
+        history.setFilter({{}, {}, {}, wanted.left(6)});
+        QCOMPARE(history.shown().size(), 2); // the write, and the backup written back over it
+        history.setFilter({QStringLiteral("nobody")});
+        QCOMPARE(history.table()->model()->rowCount(), 0);
+        history.setFilter({QStringLiteral("wbx")});
+        const QString csv = QDir(home.path()).filePath(QStringLiteral("history.csv"));
+        QCOMPARE(history.exportCsv(csv), QString());
+        QCOMPARE(fileBytes(csv).count("\r\n"), 6);
+        history.close();
     }
 
     void failedBackupReadWritesNothing_data()

@@ -171,7 +171,7 @@ private slots:
                  QStringList({"&Test Controller Connection", "-", "&Read Controller Configuration",
                               "&Write Controller Configuration", "&Compare with Controller…", "-",
                               "[x] Back &Up Before Write", "[x] &Verify After Write", "-", "Roa&d Class",
-                              "C&heck Road Class…"}));
+                              "C&heck Road Class…", "-", "Bi&ke…", "H&istory…"}));
         QCOMPARE(items(a.helpMenu),
                  QStringList({"&Help Topics", "Technical &Support", "&Connection Doctor…", "&Language",
                               "&Units", "-", "&About..."}));
