@@ -83,6 +83,12 @@ constexpr std::array kCommands = {
                                      "a one-page PDF with every parameter, the fingerprint, the road "
                                      "class check and lines to sign, to OUT.pdf"),
             &runSheet, false, true},
+    Command{"explain", "explain [NAME]",
+            //: NAME as in the synopsis: a parameter's name, MaxBatteryCurrent; keep it as it is
+            QT_TRANSLATE_NOOP("Cli", "print what the parameter NAME (MaxBatteryCurrent) does, its unit, "
+                                     "the range the window allows and its initial value; without NAME "
+                                     "every parameter, one block each"),
+            &runExplain},
 };
 
 } // namespace

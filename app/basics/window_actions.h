@@ -49,6 +49,7 @@ struct WindowActions {
     QList<QAction *> roadClasses;
     QAction *checkRoadClass = nullptr;    // CheckRoadClass1
     QAction *helpTopics = nullptr;        // HelpTopics1
+    QAction *whatsThis = nullptr;         // WhatsThis1, Shift+F1: a field's explanation on a click
     QAction *technicalSupport = nullptr;  // TechnicalSupport1
     QAction *connectionDoctor = nullptr;  // ConnectionDoctor1
     // Help > Language: checkable and exclusive; each carries its language code

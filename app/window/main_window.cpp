@@ -5,6 +5,7 @@
 #include "basics/window_texts.h"
 #include "art/motor_illustration.h"
 #include "pages/field_descriptions.h"
+#include "pages/field_explanations.h"
 #include "pages/general_page.h"
 #include "pages/motor_page.h"
 
@@ -18,6 +19,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTabWidget>
+#include <QWhatsThis>
 
 namespace vexlor {
 namespace {
@@ -85,6 +87,7 @@ void MainWindow::buildWindow()
     m_pages->addTab(buildGeneralPage(m_pages, m_controls), WindowTexts::tr("General"));
     m_pages->addTab(buildMotorPage(m_pages, m_controls), WindowTexts::tr("Motor"));
     describeFields(m_controls, m_numberFormat);
+    explainFields(m_controls, m_numberFormat);
 
     m_strip = buildStatusStrip(client);
     m_strip.frame->setGeometry(0, kToolBarHeight + kPagesHeight, kClientWidth, kStatusHeight);
@@ -95,6 +98,7 @@ void MainWindow::buildWindow()
     connect(m_actions.exit, &QAction::triggered, this, &QWidget::close);
     connect(m_actions.connectionDoctor, &QAction::triggered, this,
             &MainWindow::connectionDoctorRequested);
+    connect(m_actions.whatsThis, &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
 }
 
 // ---- start-up ------------------------------------------------------------
