@@ -196,9 +196,19 @@ write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden
         <translation>%1 darf nur einmal angegeben werden.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
-        <translation>FILE auf den Anfangszustand anwenden und jeden Wert ausgeben, der die Straßenklasse ID verletzt oder einen Hinweis wert ist: STATUS (breaks oder note), RULE, CAPTION, VALUE, LIMIT, durch Tabulatoren getrennt; mit dem echten Reifen als ETRTO (57-584), gängige Größe (26x2.1) oder wie aufgedruckt (29x2.6, 700x38c) auch den Radumfang (Exit-Code 3 nur, wenn Werte sie verletzen)</translation>
+        <source>apply FILE over the initial state and print each value that looks implausible, and with --class each that breaks the road class ID or is worth a note: STATUS (breaks, warn or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 when some break the class, with --strict also when some look implausible)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
+        <translation>FILE auf den Anfangszustand anwenden und jeden Wert ausgeben, der unplausibel wirkt, und mit --class jeden, der die Straßenklasse ID verletzt oder einen Hinweis wert ist: STATUS (breaks, warn oder note), RULE, CAPTION, VALUE, LIMIT, durch Tabulatoren getrennt; mit dem echten Reifen als ETRTO (57-584), gängige Größe (26x2.1) oder wie aufgedruckt (29x2.6, 700x38c) auch den Radumfang (Exit-Code 3, wenn Werte die Klasse verletzen, mit --strict auch, wenn Werte unplausibel wirken)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>„%1“ ist keine Einheit: geben Sie --units metric oder --units imperial an.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Geschwindigkeiten in UNITS ausgeben, metric (km/h, Vorgabe) oder imperial (mph), vor oder nach dem Befehl; Dateien und Controller bleiben bei km/h.</translation>
     </message>
     <message>
         <source>print what the parameter NAME (MaxBatteryCurrent) does, its unit, the range the window allows and its initial value; without NAME every parameter, one block each</source>
@@ -775,12 +785,12 @@ Softwareversion des Controllers: v%1</translation>
         <translation>die Geschwindigkeit wird zu niedrig berechnet, sodass die Unterstützung über die Höchstgeschwindigkeit hinaus weitergehen kann.</translation>
     </message>
     <message>
-        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
-        <translation>Die Strecke, die das Rad bei einer Umdrehung abrollt; daraus berechnet der Controller die Geschwindigkeit. Die Liste neben dem Feld trägt gängige Größen ein; das Rad auszumessen ist genauer.</translation>
-    </message>
-    <message>
         <source>the speed is reckoned too high, so assistance stops early.</source>
         <translation>die Geschwindigkeit wird zu hoch berechnet, sodass die Unterstützung zu früh endet.</translation>
+    </message>
+    <message>
+        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
+        <translation>Die Strecke, die das Rad bei einer Umdrehung abrollt; daraus berechnet der Controller die Geschwindigkeit. Die Liste neben dem Feld trägt gängige Größen ein; das Rad auszumessen ist genauer.</translation>
     </message>
     <message>
         <source>Whether the bike has a pedal speed sensor (PAS) for the controller to use. Clear, the group &quot;Pedal speed sensor functions&quot; is switched off; its values are still written.</source>
@@ -789,6 +799,10 @@ Softwareversion des Controllers: v%1</translation>
     <message>
         <source>The duty cycle of the pedal sensor&apos;s signal, below or above 50 %: choose the one the bike&apos;s sensor gives.</source>
         <translation>Das Tastverhältnis des Tretsensor-Signals, unter oder über 50 %: Wählen Sie das, was der Sensor des Fahrrads liefert.</translation>
+    </message>
+    <message>
+        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
+        <translation>Wie viele Magnete die Scheibe des Tretsensors trägt; der Wert muss zur Scheibe passen.</translation>
     </message>
     <message>
         <source>How many of the pedal sensor&apos;s magnets must pass before assistance starts.</source>
@@ -915,6 +929,10 @@ Softwareversion des Controllers: v%1</translation>
         <translation>Die Nennleistung des Motors, laut Datenblatt oder Typenschild. Straßenklassen erlauben eine Nennleistung bis zu ihrer Grenze (Verbinden &gt; Straßenklasse prüft das).</translation>
     </message>
     <message>
+        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
+        <translation>Die Zahl der Magnet-Polpaare des Motors, laut Datenblatt.</translation>
+    </message>
+    <message>
         <source>The motor&apos;s speed without load, from its data sheet.</source>
         <translation>Die Drehzahl des Motors ohne Last, laut Datenblatt.</translation>
     </message>
@@ -941,14 +959,6 @@ Softwareversion des Controllers: v%1</translation>
     <message>
         <source>less pulling power.</source>
         <translation>weniger Zugkraft.</translation>
-    </message>
-    <message>
-        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
-        <translation>Wie viele Magnete die Scheibe des Tretsensors trägt; der Wert muss zur Scheibe passen.</translation>
-    </message>
-    <message>
-        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
-        <translation>Die Zahl der Magnet-Polpaare des Motors, laut Datenblatt.</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1374,16 @@ und melden Sie sich danach ab und wieder an.</translation>
         <translation>Meldung</translation>
     </message>
     <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>Meilen pro Stunde, höchstens %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>&amp;Einheiten</translation>
+    </message>
+    <message>
         <source>What&apos;s &amp;This?</source>
         <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
         <translation>&amp;Direkthilfe</translation>
@@ -1715,9 +1735,57 @@ und melden Sie sich danach ab und wieder an.</translation>
         <translation>ms</translation>
     </message>
     <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
+    </message>
+    <message>
         <source>magnets</source>
         <extracomment>a count of magnets, after a number: &quot;12 magnets&quot;</extracomment>
         <translation>Magnete</translation>
+    </message>
+</context>
+<context>
+    <name>Plausibility</name>
+    <message>
+        <source>%1 to %2 for %3 cells (rated voltage %4)</source>
+        <extracomment>%1 the least and %2 the largest cut-off voltage with their unit (&quot;28.0 V&quot;, &quot;36.0 V&quot;), %3 the number of cells in series (&quot;10&quot;), %4 the rated voltage with its unit (&quot;36 V&quot;)</extracomment>
+        <translation>%1 bis %2 für %3 Zellen (Nennspannung %4)</translation>
+    </message>
+    <message>
+        <source>at most %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;30 A&quot;), %2 the caption of the field that holds it (&quot;Max phase current&quot;)</extracomment>
+        <translation>höchstens %1, der Wert von %2</translation>
+    </message>
+    <message>
+        <source>below %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;3.4 V&quot;), %2 the caption of the field that holds it (&quot;Full&quot;)</extracomment>
+        <translation>unter %1, dem Wert von %2</translation>
+    </message>
+    <message>
+        <source>above %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;50 %&quot;), %2 the caption of the field that holds it (&quot;Level 2&quot;)</extracomment>
+        <translation>über %1, dem Wert von %2</translation>
+    </message>
+    <message>
+        <source>%1 at the top level in use</source>
+        <extracomment>what the last assist level in use should be: %1 &quot;100 %&quot;</extracomment>
+        <translation>%1 auf der obersten benutzten Stufe</translation>
+    </message>
+    <message>
+        <source>%1: %2 (plausible: %3)</source>
+        <extracomment>one warning: %1 the field&apos;s caption, %2 its value with its unit, %3 what would fit (&quot;at least 1&quot;)</extracomment>
+        <translation>%1: %2 (plausibel: %3)</translation>
+    </message>
+    <message>
+        <source>These values hardly fit a bike or each other:</source>
+        <extracomment>above the list of warnings in the question before a write and in a check&apos;s report</extracomment>
+        <translation>Diese Werte passen kaum zu einem Fahrrad oder zueinander:</translation>
+    </message>
+    <message>
+        <source>Warning on %1</source>
+        <extracomment>what a screen reader calls the small warning sign beside a field; %1 the field&apos;s caption</extracomment>
+        <translation>Warnung zu %1</translation>
     </message>
 </context>
 <context>
@@ -1978,6 +2046,11 @@ und melden Sie sich danach ab und wieder an.</translation>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (Nr. %2)</translation>
     </message>
+    <message>
+        <source>Implausible Values</source>
+        <extracomment>the title of the question before a write when only implausible values are listed</extracomment>
+        <translation>Unplausible Werte</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -2042,6 +2115,11 @@ und melden Sie sich danach ab und wieder an.</translation>
         <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 ist keine PDF-Datei, und ein Einstellungsblatt ersetzt keine andere Datei. Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Einheiten: %1</translation>
     </message>
 </context>
 <context>
@@ -2192,6 +2270,19 @@ Fingerabdruck der Einstellungen im Controller: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Ergebnis des Schreibens</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Metrisch (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Imperial (mph)</translation>
     </message>
 </context>
 <context>

@@ -196,9 +196,19 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <translation>%1 solo puede indicarse una vez.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
-        <translation>aplicar FILE sobre el estado inicial e imprimir cada valor que incumple la clase de circulación ID o merece una nota: STATUS (breaks o note), RULE, CAPTION, VALUE, LIMIT, separados por tabuladores; con el neumático real en ETRTO (57-584), medida común (26x2.1) o tal como va impresa (29x2.6, 700x38c), también la circunferencia de la rueda (código 3 solo si algún valor la incumple)</translation>
+        <source>apply FILE over the initial state and print each value that looks implausible, and with --class each that breaks the road class ID or is worth a note: STATUS (breaks, warn or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 when some break the class, with --strict also when some look implausible)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
+        <translation>aplicar FILE sobre el estado inicial e imprimir cada valor que parece inverosímil y, con --class, cada uno que incumple la clase de circulación ID o merece una nota: STATUS (breaks, warn o note), RULE, CAPTION, VALUE, LIMIT, separados por tabuladores; con el neumático real en ETRTO (57-584), medida común (26x2.1) o tal como va impresa (29x2.6, 700x38c), también la circunferencia de la rueda (código 3 si algún valor incumple la clase y, con --strict, también si alguno parece inverosímil)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>&apos;%1&apos; no es ningún sistema de unidades: indique --units metric o --units imperial.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Mostrar las velocidades en UNITS, metric (km/h, por defecto) o imperial (mph), antes o después del comando; los archivos y el controlador siguen en km/h.</translation>
     </message>
     <message>
         <source>print what the parameter NAME (MaxBatteryCurrent) does, its unit, the range the window allows and its initial value; without NAME every parameter, one block each</source>
@@ -775,12 +785,12 @@ Versión de software del controlador: v%1</translation>
         <translation>la velocidad se calcula demasiado baja, así que la asistencia puede seguir por encima del límite de velocidad.</translation>
     </message>
     <message>
-        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
-        <translation>La distancia que recorre la rueda en una vuelta; con ella el controlador calcula la velocidad. La lista junto al campo rellena los tamaños habituales; medir la rueda es más exacto.</translation>
-    </message>
-    <message>
         <source>the speed is reckoned too high, so assistance stops early.</source>
         <translation>la velocidad se calcula demasiado alta, así que la asistencia se detiene antes de tiempo.</translation>
+    </message>
+    <message>
+        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
+        <translation>La distancia que recorre la rueda en una vuelta; con ella el controlador calcula la velocidad. La lista junto al campo rellena los tamaños habituales; medir la rueda es más exacto.</translation>
     </message>
     <message>
         <source>Whether the bike has a pedal speed sensor (PAS) for the controller to use. Clear, the group &quot;Pedal speed sensor functions&quot; is switched off; its values are still written.</source>
@@ -789,6 +799,10 @@ Versión de software del controlador: v%1</translation>
     <message>
         <source>The duty cycle of the pedal sensor&apos;s signal, below or above 50 %: choose the one the bike&apos;s sensor gives.</source>
         <translation>El ciclo de trabajo de la señal del sensor de pedaleo, por debajo o por encima del 50 %: elija el que da el sensor de la bicicleta.</translation>
+    </message>
+    <message>
+        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
+        <translation>Cuántos imanes lleva el disco del sensor de pedaleo; debe coincidir con el disco.</translation>
     </message>
     <message>
         <source>How many of the pedal sensor&apos;s magnets must pass before assistance starts.</source>
@@ -915,6 +929,10 @@ Versión de software del controlador: v%1</translation>
         <translation>La potencia nominal del motor, según su hoja de datos o su placa. Las clases de circulación admiten una potencia nominal hasta su límite (Conexión &gt; Clase de circulación lo comprueba).</translation>
     </message>
     <message>
+        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
+        <translation>El número de pares de polos magnéticos del motor, según su hoja de datos.</translation>
+    </message>
+    <message>
         <source>The motor&apos;s speed without load, from its data sheet.</source>
         <translation>La velocidad del motor sin carga, según su hoja de datos.</translation>
     </message>
@@ -941,14 +959,6 @@ Versión de software del controlador: v%1</translation>
     <message>
         <source>less pulling power.</source>
         <translation>menos fuerza de tracción.</translation>
-    </message>
-    <message>
-        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
-        <translation>Cuántos imanes lleva el disco del sensor de pedaleo; debe coincidir con el disco.</translation>
-    </message>
-    <message>
-        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
-        <translation>El número de pares de polos magnéticos del motor, según su hoja de datos.</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1374,16 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <translation>Mensaje</translation>
     </message>
     <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>millas por hora, como máximo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>&amp;Unidades</translation>
+    </message>
+    <message>
         <source>What&apos;s &amp;This?</source>
         <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
         <translation>¿&amp;Qué es esto?</translation>
@@ -1715,9 +1735,57 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <translation>ms</translation>
     </message>
     <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
+    </message>
+    <message>
         <source>magnets</source>
         <extracomment>a count of magnets, after a number: &quot;12 magnets&quot;</extracomment>
         <translation>imanes</translation>
+    </message>
+</context>
+<context>
+    <name>Plausibility</name>
+    <message>
+        <source>%1 to %2 for %3 cells (rated voltage %4)</source>
+        <extracomment>%1 the least and %2 the largest cut-off voltage with their unit (&quot;28.0 V&quot;, &quot;36.0 V&quot;), %3 the number of cells in series (&quot;10&quot;), %4 the rated voltage with its unit (&quot;36 V&quot;)</extracomment>
+        <translation>%1 a %2 para %3 celdas (tensión nominal %4)</translation>
+    </message>
+    <message>
+        <source>at most %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;30 A&quot;), %2 the caption of the field that holds it (&quot;Max phase current&quot;)</extracomment>
+        <translation>como máximo %1, el valor de %2</translation>
+    </message>
+    <message>
+        <source>below %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;3.4 V&quot;), %2 the caption of the field that holds it (&quot;Full&quot;)</extracomment>
+        <translation>por debajo de %1, el valor de %2</translation>
+    </message>
+    <message>
+        <source>above %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;50 %&quot;), %2 the caption of the field that holds it (&quot;Level 2&quot;)</extracomment>
+        <translation>por encima de %1, el valor de %2</translation>
+    </message>
+    <message>
+        <source>%1 at the top level in use</source>
+        <extracomment>what the last assist level in use should be: %1 &quot;100 %&quot;</extracomment>
+        <translation>%1 en el nivel más alto en uso</translation>
+    </message>
+    <message>
+        <source>%1: %2 (plausible: %3)</source>
+        <extracomment>one warning: %1 the field&apos;s caption, %2 its value with its unit, %3 what would fit (&quot;at least 1&quot;)</extracomment>
+        <translation>%1: %2 (plausible: %3)</translation>
+    </message>
+    <message>
+        <source>These values hardly fit a bike or each other:</source>
+        <extracomment>above the list of warnings in the question before a write and in a check&apos;s report</extracomment>
+        <translation>Estos valores apenas encajan con una bicicleta o entre sí:</translation>
+    </message>
+    <message>
+        <source>Warning on %1</source>
+        <extracomment>what a screen reader calls the small warning sign beside a field; %1 the field&apos;s caption</extracomment>
+        <translation>Aviso sobre %1</translation>
     </message>
 </context>
 <context>
@@ -1978,6 +2046,11 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (n.º %2)</translation>
     </message>
+    <message>
+        <source>Implausible Values</source>
+        <extracomment>the title of the question before a write when only implausible values are listed</extracomment>
+        <translation>Valores inverosímiles</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -2042,6 +2115,11 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 no es un archivo PDF, y una hoja de ajustes no reemplaza ningún otro archivo. Elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Unidades: %1</translation>
     </message>
 </context>
 <context>
@@ -2192,6 +2270,19 @@ Huella de los ajustes del controlador: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Resultado de la escritura en el controlador</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Métrico (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Imperial (mph)</translation>
     </message>
 </context>
 <context>

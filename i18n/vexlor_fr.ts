@@ -196,9 +196,19 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
         <translation>%1 ne peut être donné qu&apos;une fois.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
-        <translation>appliquer FILE sur l&apos;état initial et afficher chaque valeur qui enfreint la classe routière ID ou mérite une remarque&#x202f;: STATUS (breaks ou note), RULE, CAPTION, VALUE, LIMIT, séparés par des tabulations&#x202f;; avec le pneu réel en ETRTO (57-584), en taille courante (26x2.1) ou telle qu&apos;imprimée (29x2.6, 700x38c), la circonférence de roue aussi (code 3 seulement si des valeurs l&apos;enfreignent)</translation>
+        <source>apply FILE over the initial state and print each value that looks implausible, and with --class each that breaks the road class ID or is worth a note: STATUS (breaks, warn or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 when some break the class, with --strict also when some look implausible)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
+        <translation>appliquer FILE sur l&apos;état initial et afficher chaque valeur qui semble invraisemblable et, avec --class, chaque valeur qui enfreint la classe routière ID ou mérite une remarque&#x202f;: STATUS (breaks, warn ou note), RULE, CAPTION, VALUE, LIMIT, séparés par des tabulations&#x202f;; avec le pneu réel en ETRTO (57-584), en taille courante (26x2.1) ou telle qu&apos;imprimée (29x2.6, 700x38c), la circonférence de roue aussi (code 3 si des valeurs enfreignent la classe, avec --strict aussi si certaines semblent invraisemblables)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>« %1 » ne désigne aucune unité : indiquez --units metric ou --units imperial.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Afficher les vitesses en UNITS, metric (km/h, par défaut) ou imperial (mph), avant ou après la commande ; les fichiers et le contrôleur restent en km/h.</translation>
     </message>
     <message>
         <source>print what the parameter NAME (MaxBatteryCurrent) does, its unit, the range the window allows and its initial value; without NAME every parameter, one block each</source>
@@ -775,12 +785,12 @@ Version logicielle du contrôleur&#x202f;: v%1</translation>
         <translation>la vitesse est calculée trop basse, l&apos;assistance peut donc continuer au-delà de la limite de vitesse.</translation>
     </message>
     <message>
-        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
-        <translation>La distance que la roue parcourt en un tour ; le contrôleur en déduit la vitesse. La liste à côté du champ remplit les tailles courantes ; mesurer la roue est plus exact.</translation>
-    </message>
-    <message>
         <source>the speed is reckoned too high, so assistance stops early.</source>
         <translation>la vitesse est calculée trop haute, l&apos;assistance s&apos;arrête donc trop tôt.</translation>
+    </message>
+    <message>
+        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
+        <translation>La distance que la roue parcourt en un tour ; le contrôleur en déduit la vitesse. La liste à côté du champ remplit les tailles courantes ; mesurer la roue est plus exact.</translation>
     </message>
     <message>
         <source>Whether the bike has a pedal speed sensor (PAS) for the controller to use. Clear, the group &quot;Pedal speed sensor functions&quot; is switched off; its values are still written.</source>
@@ -789,6 +799,10 @@ Version logicielle du contrôleur&#x202f;: v%1</translation>
     <message>
         <source>The duty cycle of the pedal sensor&apos;s signal, below or above 50 %: choose the one the bike&apos;s sensor gives.</source>
         <translation>Le rapport cyclique du signal du capteur de pédalage, sous ou au-dessus de 50 % : choisissez celui que donne le capteur du vélo.</translation>
+    </message>
+    <message>
+        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
+        <translation>Le nombre d&apos;aimants du disque du capteur de pédalage ; il doit correspondre au disque.</translation>
     </message>
     <message>
         <source>How many of the pedal sensor&apos;s magnets must pass before assistance starts.</source>
@@ -915,6 +929,10 @@ Version logicielle du contrôleur&#x202f;: v%1</translation>
         <translation>La puissance nominale du moteur, d&apos;après sa fiche technique ou sa plaque. Les classes routières admettent une puissance nominale jusqu&apos;à leur limite (Connexion &gt; Classe routière le vérifie).</translation>
     </message>
     <message>
+        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
+        <translation>Le nombre de paires de pôles magnétiques du moteur, d&apos;après sa fiche technique.</translation>
+    </message>
+    <message>
         <source>The motor&apos;s speed without load, from its data sheet.</source>
         <translation>La vitesse de rotation du moteur à vide, d&apos;après sa fiche technique.</translation>
     </message>
@@ -941,14 +959,6 @@ Version logicielle du contrôleur&#x202f;: v%1</translation>
     <message>
         <source>less pulling power.</source>
         <translation>moins de force de traction.</translation>
-    </message>
-    <message>
-        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
-        <translation>Le nombre d&apos;aimants du disque du capteur de pédalage ; il doit correspondre au disque.</translation>
-    </message>
-    <message>
-        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
-        <translation>Le nombre de paires de pôles magnétiques du moteur, d&apos;après sa fiche technique.</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1374,16 @@ puis fermez votre session et rouvrez-la.</translation>
         <translation>Message</translation>
     </message>
     <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>miles par heure, au plus %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>&amp;Unités</translation>
+    </message>
+    <message>
         <source>What&apos;s &amp;This?</source>
         <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
         <translation>&amp;Qu&apos;est-ce que c&apos;est ?</translation>
@@ -1715,9 +1735,57 @@ puis fermez votre session et rouvrez-la.</translation>
         <translation>ms</translation>
     </message>
     <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
+    </message>
+    <message>
         <source>magnets</source>
         <extracomment>a count of magnets, after a number: &quot;12 magnets&quot;</extracomment>
         <translation>aimants</translation>
+    </message>
+</context>
+<context>
+    <name>Plausibility</name>
+    <message>
+        <source>%1 to %2 for %3 cells (rated voltage %4)</source>
+        <extracomment>%1 the least and %2 the largest cut-off voltage with their unit (&quot;28.0 V&quot;, &quot;36.0 V&quot;), %3 the number of cells in series (&quot;10&quot;), %4 the rated voltage with its unit (&quot;36 V&quot;)</extracomment>
+        <translation>%1 à %2 pour %3 cellules (tension nominale %4)</translation>
+    </message>
+    <message>
+        <source>at most %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;30 A&quot;), %2 the caption of the field that holds it (&quot;Max phase current&quot;)</extracomment>
+        <translation>au plus %1, la valeur de %2</translation>
+    </message>
+    <message>
+        <source>below %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;3.4 V&quot;), %2 the caption of the field that holds it (&quot;Full&quot;)</extracomment>
+        <translation>en dessous de %1, la valeur de %2</translation>
+    </message>
+    <message>
+        <source>above %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;50 %&quot;), %2 the caption of the field that holds it (&quot;Level 2&quot;)</extracomment>
+        <translation>au-dessus de %1, la valeur de %2</translation>
+    </message>
+    <message>
+        <source>%1 at the top level in use</source>
+        <extracomment>what the last assist level in use should be: %1 &quot;100 %&quot;</extracomment>
+        <translation>%1 au niveau le plus haut utilisé</translation>
+    </message>
+    <message>
+        <source>%1: %2 (plausible: %3)</source>
+        <extracomment>one warning: %1 the field&apos;s caption, %2 its value with its unit, %3 what would fit (&quot;at least 1&quot;)</extracomment>
+        <translation>%1&#x202f;: %2 (plausible&#x202f;: %3)</translation>
+    </message>
+    <message>
+        <source>These values hardly fit a bike or each other:</source>
+        <extracomment>above the list of warnings in the question before a write and in a check&apos;s report</extracomment>
+        <translation>Ces valeurs conviennent mal à un vélo ou entre elles&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Warning on %1</source>
+        <extracomment>what a screen reader calls the small warning sign beside a field; %1 the field&apos;s caption</extracomment>
+        <translation>Avertissement sur %1</translation>
     </message>
 </context>
 <context>
@@ -1978,6 +2046,11 @@ puis fermez votre session et rouvrez-la.</translation>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (n° %2)</translation>
     </message>
+    <message>
+        <source>Implausible Values</source>
+        <extracomment>the title of the question before a write when only implausible values are listed</extracomment>
+        <translation>Valeurs invraisemblables</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -2042,6 +2115,11 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 n&apos;est pas un fichier PDF, et une fiche de réglages ne remplace aucun autre fichier. Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Unités : %1</translation>
     </message>
 </context>
 <context>
@@ -2192,6 +2270,19 @@ Empreinte des réglages du contrôleur&#x202f;: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Résultat de l&apos;écriture du contrôleur</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Métrique (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Impérial (mph)</translation>
     </message>
 </context>
 <context>

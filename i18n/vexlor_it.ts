@@ -196,9 +196,19 @@ write esce con 1 anche quando la rilettura trova valori diversi da quelli scritt
         <translation>%1 può essere indicato una sola volta.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
-        <translation>applicare FILE allo stato iniziale e stampare ogni valore che viola la classe stradale ID o merita una nota: STATUS (breaks o note), RULE, CAPTION, VALUE, LIMIT, separati da tabulazioni; con lo pneumatico reale come ETRTO (57-584), misura comune (26x2.1) o come stampata (29x2.6, 700x38c) anche la circonferenza della ruota (codice 3 solo se qualche valore la viola)</translation>
+        <source>apply FILE over the initial state and print each value that looks implausible, and with --class each that breaks the road class ID or is worth a note: STATUS (breaks, warn or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 when some break the class, with --strict also when some look implausible)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
+        <translation>applicare FILE allo stato iniziale e stampare ogni valore che sembra non plausibile e, con --class, ogni valore che viola la classe stradale ID o merita una nota: STATUS (breaks, warn o note), RULE, CAPTION, VALUE, LIMIT, separati da tabulazioni; con lo pneumatico reale come ETRTO (57-584), misura comune (26x2.1) o come stampata (29x2.6, 700x38c) anche la circonferenza della ruota (codice 3 se qualche valore viola la classe, con --strict anche se qualche valore sembra non plausibile)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>&apos;%1&apos; non indica alcuna unità: indicare --units metric o --units imperial.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Mostrare le velocità in UNITS, metric (km/h, predefinito) o imperial (mph), prima o dopo il comando; i file e il controller restano in km/h.</translation>
     </message>
     <message>
         <source>print what the parameter NAME (MaxBatteryCurrent) does, its unit, the range the window allows and its initial value; without NAME every parameter, one block each</source>
@@ -775,12 +785,12 @@ Versione software della centralina: v%1</translation>
         <translation>la velocità risulta troppo bassa, quindi l&apos;assistenza può continuare oltre il limite di velocità.</translation>
     </message>
     <message>
-        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
-        <translation>La distanza che la ruota percorre in un giro; da essa il controller calcola la velocità. L&apos;elenco accanto al campo inserisce le misure comuni; misurare la ruota è più preciso.</translation>
-    </message>
-    <message>
         <source>the speed is reckoned too high, so assistance stops early.</source>
         <translation>la velocità risulta troppo alta, quindi l&apos;assistenza si ferma troppo presto.</translation>
+    </message>
+    <message>
+        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
+        <translation>La distanza che la ruota percorre in un giro; da essa il controller calcola la velocità. L&apos;elenco accanto al campo inserisce le misure comuni; misurare la ruota è più preciso.</translation>
     </message>
     <message>
         <source>Whether the bike has a pedal speed sensor (PAS) for the controller to use. Clear, the group &quot;Pedal speed sensor functions&quot; is switched off; its values are still written.</source>
@@ -789,6 +799,10 @@ Versione software della centralina: v%1</translation>
     <message>
         <source>The duty cycle of the pedal sensor&apos;s signal, below or above 50 %: choose the one the bike&apos;s sensor gives.</source>
         <translation>Il duty cycle del segnale del sensore di pedalata, sotto o sopra il 50 %: scegliete quello che dà il sensore della bici.</translation>
+    </message>
+    <message>
+        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
+        <translation>Quanti magneti ha il disco del sensore di pedalata; deve corrispondere al disco.</translation>
     </message>
     <message>
         <source>How many of the pedal sensor&apos;s magnets must pass before assistance starts.</source>
@@ -915,6 +929,10 @@ Versione software della centralina: v%1</translation>
         <translation>La potenza nominale del motore, dalla scheda tecnica o dalla targhetta. Le classi stradali ammettono una potenza nominale fino al loro limite (Connessione &gt; Classe stradale lo verifica).</translation>
     </message>
     <message>
+        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
+        <translation>Il numero di coppie polari magnetiche del motore, dalla scheda tecnica.</translation>
+    </message>
+    <message>
         <source>The motor&apos;s speed without load, from its data sheet.</source>
         <translation>La velocità del motore a vuoto, dalla scheda tecnica.</translation>
     </message>
@@ -941,14 +959,6 @@ Versione software della centralina: v%1</translation>
     <message>
         <source>less pulling power.</source>
         <translation>meno forza di trazione.</translation>
-    </message>
-    <message>
-        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
-        <translation>Quanti magneti ha il disco del sensore di pedalata; deve corrispondere al disco.</translation>
-    </message>
-    <message>
-        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
-        <translation>Il numero di coppie polari magnetiche del motore, dalla scheda tecnica.</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1374,16 @@ poi uscire dalla sessione e rientrare.</translation>
         <translation>Messaggio</translation>
     </message>
     <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>miglia orarie, al massimo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>&amp;Unità</translation>
+    </message>
+    <message>
         <source>What&apos;s &amp;This?</source>
         <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
         <translation>&amp;Che cos&apos;è?</translation>
@@ -1715,9 +1735,57 @@ poi uscire dalla sessione e rientrare.</translation>
         <translation>ms</translation>
     </message>
     <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
+    </message>
+    <message>
         <source>magnets</source>
         <extracomment>a count of magnets, after a number: &quot;12 magnets&quot;</extracomment>
         <translation>magneti</translation>
+    </message>
+</context>
+<context>
+    <name>Plausibility</name>
+    <message>
+        <source>%1 to %2 for %3 cells (rated voltage %4)</source>
+        <extracomment>%1 the least and %2 the largest cut-off voltage with their unit (&quot;28.0 V&quot;, &quot;36.0 V&quot;), %3 the number of cells in series (&quot;10&quot;), %4 the rated voltage with its unit (&quot;36 V&quot;)</extracomment>
+        <translation>da %1 a %2 per %3 celle (tensione nominale %4)</translation>
+    </message>
+    <message>
+        <source>at most %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;30 A&quot;), %2 the caption of the field that holds it (&quot;Max phase current&quot;)</extracomment>
+        <translation>al massimo %1, il valore di %2</translation>
+    </message>
+    <message>
+        <source>below %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;3.4 V&quot;), %2 the caption of the field that holds it (&quot;Full&quot;)</extracomment>
+        <translation>sotto %1, il valore di %2</translation>
+    </message>
+    <message>
+        <source>above %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;50 %&quot;), %2 the caption of the field that holds it (&quot;Level 2&quot;)</extracomment>
+        <translation>sopra %1, il valore di %2</translation>
+    </message>
+    <message>
+        <source>%1 at the top level in use</source>
+        <extracomment>what the last assist level in use should be: %1 &quot;100 %&quot;</extracomment>
+        <translation>%1 al livello più alto in uso</translation>
+    </message>
+    <message>
+        <source>%1: %2 (plausible: %3)</source>
+        <extracomment>one warning: %1 the field&apos;s caption, %2 its value with its unit, %3 what would fit (&quot;at least 1&quot;)</extracomment>
+        <translation>%1: %2 (plausibile: %3)</translation>
+    </message>
+    <message>
+        <source>These values hardly fit a bike or each other:</source>
+        <extracomment>above the list of warnings in the question before a write and in a check&apos;s report</extracomment>
+        <translation>Questi valori si adattano poco a una bici o tra loro:</translation>
+    </message>
+    <message>
+        <source>Warning on %1</source>
+        <extracomment>what a screen reader calls the small warning sign beside a field; %1 the field&apos;s caption</extracomment>
+        <translation>Avviso su %1</translation>
     </message>
 </context>
 <context>
@@ -1978,6 +2046,11 @@ poi uscire dalla sessione e rientrare.</translation>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (n. %2)</translation>
     </message>
+    <message>
+        <source>Implausible Values</source>
+        <extracomment>the title of the question before a write when only implausible values are listed</extracomment>
+        <translation>Valori non plausibili</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -2042,6 +2115,11 @@ poi uscire dalla sessione e rientrare.</translation>
         <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 non è un file PDF, e una scheda impostazioni non sostituisce nessun altro file. Scegliere un altro nome.</translation>
+    </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Unità: %1</translation>
     </message>
 </context>
 <context>
@@ -2192,6 +2270,19 @@ Impronta delle impostazioni della centralina: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Esito scrittura centralina</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Metrico (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Imperiale (mph)</translation>
     </message>
 </context>
 <context>

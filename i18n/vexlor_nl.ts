@@ -196,9 +196,19 @@ write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreve
         <translation>%1 mag maar één keer worden opgegeven.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
-        <translation>FILE over de beginstand toepassen en elke waarde tonen die de wegklasse ID overtreedt of een opmerking waard is: STATUS (breaks of note), RULE, CAPTION, VALUE, LIMIT, gescheiden door tabs; met de echte band als ETRTO (57-584), gangbare maat (26x2.1) of zoals opgedrukt (29x2.6, 700x38c) ook de wielomtrek (afsluitcode 3 alleen als waarden haar overtreden)</translation>
+        <source>apply FILE over the initial state and print each value that looks implausible, and with --class each that breaks the road class ID or is worth a note: STATUS (breaks, warn or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 when some break the class, with --strict also when some look implausible)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
+        <translation>FILE over de beginstand toepassen en elke waarde tonen die onwaarschijnlijk lijkt, en met --class elke die de wegklasse ID overtreedt of een opmerking waard is: STATUS (breaks, warn of note), RULE, CAPTION, VALUE, LIMIT, gescheiden door tabs; met de echte band als ETRTO (57-584), gangbare maat (26x2.1) of zoals opgedrukt (29x2.6, 700x38c) ook de wielomtrek (afsluitcode 3 als waarden de klasse overtreden, met --strict ook als waarden onwaarschijnlijk lijken)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>&apos;%1&apos; is geen eenheid: geef --units metric of --units imperial.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Snelheden tonen in UNITS, metric (km/h, standaard) of imperial (mph), voor of na de opdracht; bestanden en de controller houden km/h.</translation>
     </message>
     <message>
         <source>print what the parameter NAME (MaxBatteryCurrent) does, its unit, the range the window allows and its initial value; without NAME every parameter, one block each</source>
@@ -775,12 +785,12 @@ Softwareversie controller: v%1</translation>
         <translation>de snelheid wordt te laag berekend, zodat de ondersteuning voorbij de snelheidsgrens kan doorgaan.</translation>
     </message>
     <message>
-        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
-        <translation>De afstand die het wiel in één omwenteling aflegt; daaruit berekent de controller de snelheid. De lijst naast het veld vult gangbare maten in; het wiel opmeten is nauwkeuriger.</translation>
-    </message>
-    <message>
         <source>the speed is reckoned too high, so assistance stops early.</source>
         <translation>de snelheid wordt te hoog berekend, zodat de ondersteuning te vroeg stopt.</translation>
+    </message>
+    <message>
+        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
+        <translation>De afstand die het wiel in één omwenteling aflegt; daaruit berekent de controller de snelheid. De lijst naast het veld vult gangbare maten in; het wiel opmeten is nauwkeuriger.</translation>
     </message>
     <message>
         <source>Whether the bike has a pedal speed sensor (PAS) for the controller to use. Clear, the group &quot;Pedal speed sensor functions&quot; is switched off; its values are still written.</source>
@@ -789,6 +799,10 @@ Softwareversie controller: v%1</translation>
     <message>
         <source>The duty cycle of the pedal sensor&apos;s signal, below or above 50 %: choose the one the bike&apos;s sensor gives.</source>
         <translation>De duty cycle van het signaal van de trapsensor, onder of boven 50 %: kies wat de sensor van de fiets geeft.</translation>
+    </message>
+    <message>
+        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
+        <translation>Hoeveel magneten de schijf van de trapsensor heeft; het moet bij de schijf passen.</translation>
     </message>
     <message>
         <source>How many of the pedal sensor&apos;s magnets must pass before assistance starts.</source>
@@ -915,6 +929,10 @@ Softwareversie controller: v%1</translation>
         <translation>Het nominale vermogen van de motor, volgens datablad of typeplaatje. Wegklassen staan een nominaal vermogen toe tot hun grens (Verbinding &gt; Wegklasse controleert dat).</translation>
     </message>
     <message>
+        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
+        <translation>Het aantal magneetpoolparen van de motor, volgens datablad.</translation>
+    </message>
+    <message>
         <source>The motor&apos;s speed without load, from its data sheet.</source>
         <translation>Het toerental van de motor zonder belasting, volgens datablad.</translation>
     </message>
@@ -941,14 +959,6 @@ Softwareversie controller: v%1</translation>
     <message>
         <source>less pulling power.</source>
         <translation>minder trekkracht.</translation>
-    </message>
-    <message>
-        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
-        <translation>Hoeveel magneten de schijf van de trapsensor heeft; het moet bij de schijf passen.</translation>
-    </message>
-    <message>
-        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
-        <translation>Het aantal magneetpoolparen van de motor, volgens datablad.</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1374,16 @@ en daarna af- en weer aanmelden.</translation>
         <translation>Melding</translation>
     </message>
     <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>mijl per uur, ten hoogste %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>&amp;Eenheden</translation>
+    </message>
+    <message>
         <source>What&apos;s &amp;This?</source>
         <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
         <translation>&amp;Wat is dit?</translation>
@@ -1715,9 +1735,57 @@ en daarna af- en weer aanmelden.</translation>
         <translation>ms</translation>
     </message>
     <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
+    </message>
+    <message>
         <source>magnets</source>
         <extracomment>a count of magnets, after a number: &quot;12 magnets&quot;</extracomment>
         <translation>magneten</translation>
+    </message>
+</context>
+<context>
+    <name>Plausibility</name>
+    <message>
+        <source>%1 to %2 for %3 cells (rated voltage %4)</source>
+        <extracomment>%1 the least and %2 the largest cut-off voltage with their unit (&quot;28.0 V&quot;, &quot;36.0 V&quot;), %3 the number of cells in series (&quot;10&quot;), %4 the rated voltage with its unit (&quot;36 V&quot;)</extracomment>
+        <translation>%1 tot %2 voor %3 cellen (nominale spanning %4)</translation>
+    </message>
+    <message>
+        <source>at most %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;30 A&quot;), %2 the caption of the field that holds it (&quot;Max phase current&quot;)</extracomment>
+        <translation>hoogstens %1, de waarde van %2</translation>
+    </message>
+    <message>
+        <source>below %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;3.4 V&quot;), %2 the caption of the field that holds it (&quot;Full&quot;)</extracomment>
+        <translation>onder %1, de waarde van %2</translation>
+    </message>
+    <message>
+        <source>above %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;50 %&quot;), %2 the caption of the field that holds it (&quot;Level 2&quot;)</extracomment>
+        <translation>boven %1, de waarde van %2</translation>
+    </message>
+    <message>
+        <source>%1 at the top level in use</source>
+        <extracomment>what the last assist level in use should be: %1 &quot;100 %&quot;</extracomment>
+        <translation>%1 op het hoogste gebruikte niveau</translation>
+    </message>
+    <message>
+        <source>%1: %2 (plausible: %3)</source>
+        <extracomment>one warning: %1 the field&apos;s caption, %2 its value with its unit, %3 what would fit (&quot;at least 1&quot;)</extracomment>
+        <translation>%1: %2 (plausibel: %3)</translation>
+    </message>
+    <message>
+        <source>These values hardly fit a bike or each other:</source>
+        <extracomment>above the list of warnings in the question before a write and in a check&apos;s report</extracomment>
+        <translation>Deze waarden passen nauwelijks bij een fiets of bij elkaar:</translation>
+    </message>
+    <message>
+        <source>Warning on %1</source>
+        <extracomment>what a screen reader calls the small warning sign beside a field; %1 the field&apos;s caption</extracomment>
+        <translation>Waarschuwing bij %1</translation>
     </message>
 </context>
 <context>
@@ -1978,6 +2046,11 @@ en daarna af- en weer aanmelden.</translation>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (nr. %2)</translation>
     </message>
+    <message>
+        <source>Implausible Values</source>
+        <extracomment>the title of the question before a write when only implausible values are listed</extracomment>
+        <translation>Onwaarschijnlijke waarden</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -2042,6 +2115,11 @@ en daarna af- en weer aanmelden.</translation>
         <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 is geen PDF-bestand, en een instellingenblad vervangt geen ander bestand. Kies een andere naam.</translation>
+    </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Eenheden: %1</translation>
     </message>
 </context>
 <context>
@@ -2192,6 +2270,19 @@ Vingerafdruk van de instellingen in de controller: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Resultaat schrijven controller</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Metrisch (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Imperiaal (mph)</translation>
     </message>
 </context>
 <context>

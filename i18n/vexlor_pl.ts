@@ -196,9 +196,19 @@ write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż za
         <translation>%1 można podać tylko raz.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
-        <translation>zastosuj FILE do stanu początkowego i wypisz każdą wartość łamiącą klasę drogową ID lub wartą uwagi: STATUS (breaks lub note), RULE, CAPTION, VALUE, LIMIT, rozdzielone tabulatorami; z prawdziwą oponą jako ETRTO (57-584), popularny rozmiar (26x2.1) lub jak nadrukowano (29x2.6, 700x38c) także obwód koła (kod 3 tylko, gdy jakaś wartość ją łamie)</translation>
+        <source>apply FILE over the initial state and print each value that looks implausible, and with --class each that breaks the road class ID or is worth a note: STATUS (breaks, warn or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 when some break the class, with --strict also when some look implausible)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
+        <translation>zastosuj FILE do stanu początkowego i wypisz każdą wartość, która wygląda na nieprawdopodobną, a z --class każdą łamiącą klasę drogową ID lub wartą uwagi: STATUS (breaks, warn lub note), RULE, CAPTION, VALUE, LIMIT, rozdzielone tabulatorami; z prawdziwą oponą jako ETRTO (57-584), popularny rozmiar (26x2.1) lub jak nadrukowano (29x2.6, 700x38c) także obwód koła (kod 3, gdy jakaś wartość łamie klasę, z --strict także gdy jakaś wygląda na nieprawdopodobną)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>„%1” nie oznacza jednostek: podaj --units metric lub --units imperial.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Wypisuj prędkości w UNITS, metric (km/h, domyślnie) lub imperial (mph), przed poleceniem lub po nim; pliki i sterownik pozostają przy km/h.</translation>
     </message>
     <message>
         <source>print what the parameter NAME (MaxBatteryCurrent) does, its unit, the range the window allows and its initial value; without NAME every parameter, one block each</source>
@@ -775,12 +785,12 @@ Wersja oprogramowania sterownika: v%1</translation>
         <translation>prędkość wychodzi za niska, więc wspomaganie może działać powyżej limitu prędkości.</translation>
     </message>
     <message>
-        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
-        <translation>Droga, jaką koło pokonuje w jednym obrocie; z niej sterownik oblicza prędkość. Lista obok pola wpisuje typowe rozmiary; zmierzenie koła jest dokładniejsze.</translation>
-    </message>
-    <message>
         <source>the speed is reckoned too high, so assistance stops early.</source>
         <translation>prędkość wychodzi za wysoka, więc wspomaganie kończy się za wcześnie.</translation>
+    </message>
+    <message>
+        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
+        <translation>Droga, jaką koło pokonuje w jednym obrocie; z niej sterownik oblicza prędkość. Lista obok pola wpisuje typowe rozmiary; zmierzenie koła jest dokładniejsze.</translation>
     </message>
     <message>
         <source>Whether the bike has a pedal speed sensor (PAS) for the controller to use. Clear, the group &quot;Pedal speed sensor functions&quot; is switched off; its values are still written.</source>
@@ -789,6 +799,10 @@ Wersja oprogramowania sterownika: v%1</translation>
     <message>
         <source>The duty cycle of the pedal sensor&apos;s signal, below or above 50 %: choose the one the bike&apos;s sensor gives.</source>
         <translation>Wypełnienie sygnału czujnika PAS, poniżej lub powyżej 50 %: wybierz to, które daje czujnik roweru.</translation>
+    </message>
+    <message>
+        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
+        <translation>Ile magnesów ma tarcza czujnika PAS; musi zgadzać się z tarczą.</translation>
     </message>
     <message>
         <source>How many of the pedal sensor&apos;s magnets must pass before assistance starts.</source>
@@ -915,6 +929,10 @@ Wersja oprogramowania sterownika: v%1</translation>
         <translation>Moc znamionowa silnika, z karty katalogowej lub tabliczki. Klasy drogowe dopuszczają moc znamionową do swojej granicy (Połączenie &gt; Klasa drogowa to sprawdza).</translation>
     </message>
     <message>
+        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
+        <translation>Liczba par biegunów magnetycznych silnika, z karty katalogowej.</translation>
+    </message>
+    <message>
         <source>The motor&apos;s speed without load, from its data sheet.</source>
         <translation>Prędkość obrotowa silnika bez obciążenia, z karty katalogowej.</translation>
     </message>
@@ -941,14 +959,6 @@ Wersja oprogramowania sterownika: v%1</translation>
     <message>
         <source>less pulling power.</source>
         <translation>mniejsza siła uciągu.</translation>
-    </message>
-    <message>
-        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
-        <translation>Ile magnesów ma tarcza czujnika PAS; musi zgadzać się z tarczą.</translation>
-    </message>
-    <message>
-        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
-        <translation>Liczba par biegunów magnetycznych silnika, z karty katalogowej.</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1374,16 @@ a potem wylogować się i zalogować ponownie.</translation>
         <translation>Komunikat</translation>
     </message>
     <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>mil na godzinę, najwyżej %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>J&amp;ednostki</translation>
+    </message>
+    <message>
         <source>What&apos;s &amp;This?</source>
         <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
         <translation>&amp;Co to jest?</translation>
@@ -1715,9 +1735,57 @@ a potem wylogować się i zalogować ponownie.</translation>
         <translation>ms</translation>
     </message>
     <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
+    </message>
+    <message>
         <source>magnets</source>
         <extracomment>a count of magnets, after a number: &quot;12 magnets&quot;</extracomment>
         <translation>magnesów</translation>
+    </message>
+</context>
+<context>
+    <name>Plausibility</name>
+    <message>
+        <source>%1 to %2 for %3 cells (rated voltage %4)</source>
+        <extracomment>%1 the least and %2 the largest cut-off voltage with their unit (&quot;28.0 V&quot;, &quot;36.0 V&quot;), %3 the number of cells in series (&quot;10&quot;), %4 the rated voltage with its unit (&quot;36 V&quot;)</extracomment>
+        <translation>od %1 do %2 dla %3 ogniw (napięcie znamionowe %4)</translation>
+    </message>
+    <message>
+        <source>at most %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;30 A&quot;), %2 the caption of the field that holds it (&quot;Max phase current&quot;)</extracomment>
+        <translation>najwyżej %1, wartość pola %2</translation>
+    </message>
+    <message>
+        <source>below %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;3.4 V&quot;), %2 the caption of the field that holds it (&quot;Full&quot;)</extracomment>
+        <translation>poniżej %1, wartości pola %2</translation>
+    </message>
+    <message>
+        <source>above %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;50 %&quot;), %2 the caption of the field that holds it (&quot;Level 2&quot;)</extracomment>
+        <translation>powyżej %1, wartości pola %2</translation>
+    </message>
+    <message>
+        <source>%1 at the top level in use</source>
+        <extracomment>what the last assist level in use should be: %1 &quot;100 %&quot;</extracomment>
+        <translation>%1 na najwyższym używanym poziomie</translation>
+    </message>
+    <message>
+        <source>%1: %2 (plausible: %3)</source>
+        <extracomment>one warning: %1 the field&apos;s caption, %2 its value with its unit, %3 what would fit (&quot;at least 1&quot;)</extracomment>
+        <translation>%1: %2 (wiarygodne: %3)</translation>
+    </message>
+    <message>
+        <source>These values hardly fit a bike or each other:</source>
+        <extracomment>above the list of warnings in the question before a write and in a check&apos;s report</extracomment>
+        <translation>Te wartości słabo pasują do roweru lub do siebie nawzajem:</translation>
+    </message>
+    <message>
+        <source>Warning on %1</source>
+        <extracomment>what a screen reader calls the small warning sign beside a field; %1 the field&apos;s caption</extracomment>
+        <translation>Ostrzeżenie przy polu %1</translation>
     </message>
 </context>
 <context>
@@ -1978,6 +2046,11 @@ a potem wylogować się i zalogować ponownie.</translation>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (nr %2)</translation>
     </message>
+    <message>
+        <source>Implausible Values</source>
+        <extracomment>the title of the question before a write when only implausible values are listed</extracomment>
+        <translation>Nieprawdopodobne wartości</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -2042,6 +2115,11 @@ a potem wylogować się i zalogować ponownie.</translation>
         <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 nie jest plikiem PDF, a karta ustawień nie zastępuje żadnego innego pliku. Wybierz inną nazwę.</translation>
+    </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Jednostki: %1</translation>
     </message>
 </context>
 <context>
@@ -2192,6 +2270,19 @@ Odcisk ustawień sterownika: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Wynik zapisu do sterownika</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Metryczne (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Imperialne (mph)</translation>
     </message>
 </context>
 <context>

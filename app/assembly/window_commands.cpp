@@ -8,10 +8,12 @@
 #include "commands/language_options.h"
 #include "commands/road_class_options.h"
 #include "commands/shop_commands.h"
+#include "commands/unit_options.h"
 #include "commands/write_safety_options.h"
 #include "pages/parameter_binding.h"
 #include "pages/wheel_size_list.h"
 #include "rules/input_rules.h"
+#include "rules/plausibility_markers.h"
 
 #include "backups/backup_store.h"
 #include "desktop/file_association.h"
@@ -49,7 +51,9 @@ void WindowCommands::buildCommands(const DesktopServices &desktop, ControllerSes
     const NumberFormat format = m_window.numberFormat();
     MessageBoxes &boxes = desktop.boxes;
     m_rules = new InputRules(controls, boxes, format, &m_window);
-    m_binding = std::make_unique<ParameterBinding>(controls, [rules = m_rules] { rules->applyLevelRule(); });
+    m_binding = std::make_unique<ParameterBinding>(
+        controls, [rules = m_rules] { rules->applyLevelRule(); }, format);
+    m_markers = std::make_unique<PlausibilityMarkers>(controls, *m_binding, format);
     const WindowValueAccess values{*m_binding, *m_rules};
     m_documents = std::make_unique<DocumentCommands>(
         values, DocumentCommands::Desktop{boxes, desktop.fileDialogs},
@@ -67,6 +71,7 @@ void WindowCommands::buildCommands(const DesktopServices &desktop, ControllerSes
         *m_backups, values, BackupCommands::Desktop{boxes, desktop.safetyDialogs}, format);
     m_help = std::make_unique<HelpCommands>(desktop.shell, boxes, m_window.caption(), start.language);
     m_languageOptions = new LanguageOptions(actions.languages, start.settings, boxes, &m_window);
+    m_unitOptions = new UnitOptions(actions.speedUnits, start.settings, *m_binding, boxes, &m_window);
     const DocumentCommands *documents = m_documents.get();
     const ControllerCommands *controller = m_controller.get();
     m_shop = std::make_unique<ShopCommands>(
@@ -160,10 +165,11 @@ void WindowCommands::startUp()
     m_documents->loadRecentMenu();
     // The options' own sections of config.ini, beside the reopen list. The
     // language itself was chosen before the window was built; the road class
-    // a shop works to stays chosen.
+    // a shop works to and the units stay chosen.
     m_writeOptions->load();
     m_languageOptions->load();
     m_roadClassOptions->load();
+    m_unitOptions->load();
     openStartDocument();
 }
 

@@ -20,12 +20,14 @@ class InputRules;
 class LanguageOptions;
 class MainWindow;
 class ParameterBinding;
+class PlausibilityMarkers;
 class RoadClassOptions;
+class UnitOptions;
 class ShopCommands;
 class WriteSafetyOptions;
 
-// Everything behind the window's menu: the input rules and the binding over
-// the window's controls, the backups, every command and the options kept in
+// Everything behind the window's menu: the input rules, the binding over
+// the window's controls and the warning signs beside them, the backups, every command and the options kept in
 // config.ini, each built over the narrow views the window hands out and
 // wired to its actions. Part of WindowAssembly; goes before the window.
 class WindowCommands {
@@ -59,9 +61,11 @@ private:
     WriteSafetyOptions *m_writeOptions = nullptr;
     LanguageOptions *m_languageOptions = nullptr;
     RoadClassOptions *m_roadClassOptions = nullptr;
+    UnitOptions *m_unitOptions = nullptr;
     std::unique_ptr<BackupStore> m_backups;
     // Destroyed before the widgets they work on.
     std::unique_ptr<ParameterBinding> m_binding;
+    std::unique_ptr<PlausibilityMarkers> m_markers;
     std::unique_ptr<DocumentCommands> m_documents;
     std::unique_ptr<ControllerCommands> m_controller;
     std::unique_ptr<BackupCommands> m_backupCommands;

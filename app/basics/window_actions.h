@@ -27,6 +27,7 @@ struct WindowActions {
     QMenu *helpMenu = nullptr;    // Help1
     QMenu *languageMenu = nullptr; // Language1, in Help
     QMenu *roadClassMenu = nullptr; // RoadClass1, in Connect
+    QMenu *unitsMenu = nullptr;     // Units1, in Help
 
     QAction *newConfiguration = nullptr;  // New1
     QAction *open = nullptr;              // Open1, Ctrl+O
@@ -56,6 +57,9 @@ struct WindowActions {
     // as data: "" for DesktopLanguage1 (follow the desktop), then "en"
     // (LanguageEn1), "de" (LanguageDe1) and the others in uiLanguages() order.
     QList<QAction *> languages;
+    // Help > Units: checkable and exclusive; each carries its units' id as
+    // data: "metric" (UnitsMetric1), "imperial" (UnitsImperial1).
+    QList<QAction *> speedUnits;
     QAction *about = nullptr;             // About1
 
     [[nodiscard]] LinkActions linkActions() const

@@ -8,6 +8,7 @@
 #include "verify_failure_dialog.h"
 
 #include "params/limit_texts.h"
+#include "road/plausibility_texts.h"
 #include "road/road_texts.h"
 
 #include <QMessageBox>
@@ -47,8 +48,16 @@ bool QtSafetyDialogs::confirmWriteAnyway(const WriteWarnings &warnings)
         text += roadText(texts::kBreaksClass).arg(warnings.roadClass) + QStringLiteral("\n\n")
             + warnings.roadClassFindings + QStringLiteral("\n\n");
     }
-    const QString title = warnings.outsideLimits.isEmpty() ? texts::shopText(texts::kClassBrokenTitle)
-                                                           : texts::text(texts::kOutsideLimitsTitle);
+    if (!warnings.implausible.isEmpty()) {
+        text += plausibilityText(texts::kWarningsHeading) + QStringLiteral("\n\n") + warnings.implausible
+            + QStringLiteral("\n\n");
+    }
+    // The title names the weightiest kind listed.
+    QString title = texts::text(texts::kImplausibleTitle);
+    if (!warnings.outsideLimits.isEmpty())
+        title = texts::text(texts::kOutsideLimitsTitle);
+    else if (!warnings.roadClassFindings.isEmpty())
+        title = texts::shopText(texts::kClassBrokenTitle);
     QMessageBox box(QMessageBox::Warning, title, text + texts::text(texts::kWriteAnyway),
                     QMessageBox::Cancel, m_parent);
     box.setObjectName(QStringLiteral("WriteAnywayBox"));

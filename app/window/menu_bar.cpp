@@ -6,6 +6,7 @@
 #include "basics/shop_texts.h"
 #include "basics/window_texts.h"
 
+#include "params/speed_units.h"
 #include "road/road_class.h"
 
 #include "language_choice.h"
@@ -120,6 +121,24 @@ void addLanguageItems(QMainWindow *window, WindowActions &a)
     }
 }
 
+// Help > Units: the units speeds are shown and typed in, one ticked at a time.
+void addUnitsItems(QMainWindow *window, WindowActions &a)
+{
+    //: Help menu: the units speeds are shown in, metric or imperial
+    a.unitsMenu = a.helpMenu->addMenu(WindowTexts::tr("&Units"));
+    a.unitsMenu->setObjectName(QStringLiteral("Units1"));
+    a.unitsMenu->menuAction()->setObjectName(QStringLiteral("Units1"));
+    auto *group = new QActionGroup(a.unitsMenu);
+    for (const SpeedUnits units : {SpeedUnits::Metric, SpeedUnits::Imperial}) {
+        const bool imperial = units == SpeedUnits::Imperial;
+        a.speedUnits << addOption(window, a.unitsMenu, imperial ? "UnitsImperial1" : "UnitsMetric1",
+                                  u'&' + speedUnitsName(units));
+        a.speedUnits.last()->setData(QString::fromLatin1(speedUnitsId(units)));
+        a.speedUnits.last()->setChecked(!imperial);
+        group->addAction(a.speedUnits.last());
+    }
+}
+
 // File > Reopen and its four items.
 void addReopenItems(QMainWindow *window, WindowActions &a)
 {
@@ -231,6 +250,7 @@ WindowActions buildWindowActions(QMainWindow *window)
     a.connectionDoctor = addItem(window, a.helpMenu, "ConnectionDoctor1",
                                  WindowTexts::tr("&Connection Doctor…"), ToolPicture::Doctor);
     addLanguageItems(window, a);
+    addUnitsItems(window, a);
     a.helpMenu->addSeparator();
     a.about = addItem(window, a.helpMenu, "About1", WindowTexts::tr("&About..."), ToolPicture::About);
     return a;

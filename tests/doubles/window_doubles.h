@@ -183,6 +183,7 @@ public:
     QList<QList<vexlor::DifferenceRow>> verifyFailures;
     QStringList limitQuestions; // the values beyond the limits listed by each "Write anyway?"
     QStringList roadClassQuestions; // the findings it listed, "" for none
+    QStringList implausibleQuestions; // the warnings it listed, "" for none
     QList<vexlor::ParameterValues> roadChecks; // the values each check was shown
     vexlor::RoadCheckSetting roadCheckAnswer;  // what the check is left with
     vexlor::ComparisonChoice comparisonAnswer = vexlor::ComparisonChoice::Close;
@@ -216,6 +217,7 @@ public:
     {
         limitQuestions.append(warnings.outsideLimits);
         roadClassQuestions.append(warnings.roadClassFindings);
+        implausibleQuestions.append(warnings.implausible);
         shown(QStringLiteral("write anyway"));
         return writeAnyway;
     }

@@ -1,4 +1,5 @@
-// window-shots: saves pictures of the main window's two tabs, of the dialogs
+// window-shots: saves pictures of the main window's two tabs (the General tab
+// also in imperial units), of the dialogs
 // that compare with the controller and restore a backup, of the connection
 // doctor and of the splash banner, for the README and for checking the layout
 // by eye.
@@ -26,6 +27,7 @@
 
 #include "port/platform_link.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -47,6 +49,20 @@ bool saveShots(MainWindow &window, const QDir &out, const QString &suffix)
         const QString name = page == 0 ? QStringLiteral("general") : QStringLiteral("motor");
         saved = window.grab().save(out.filePath(QStringLiteral("screenshot-%1%2.png").arg(name, suffix)));
     }
+    return saved;
+}
+
+// The General tab with speeds in mph, as Help > Units > Imperial shows it;
+// the window goes back to metric afterwards.
+bool saveImperialShot(MainWindow &window, const QDir &out)
+{
+    auto *pages = window.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    if (!pages)
+        return false;
+    pages->setCurrentIndex(0);
+    window.actions().speedUnits.last()->trigger();
+    const bool saved = window.grab().save(out.filePath(QStringLiteral("screenshot-general-imperial.png")));
+    window.actions().speedUnits.first()->trigger();
     return saved;
 }
 
@@ -127,7 +143,8 @@ bool saveOutputs(MainWindow &window, ConnectionDoctorDialog &doctor, const QStri
         return saveShots(window, out, u'-' + language);
     vexlor::SplashWindow splash;
     return splash.grab().save(out.filePath(QStringLiteral("screenshot-splash.png")))
-        && saveShots(window, out, {}) && saveDialogShots(window, out) && saveDoctorShot(doctor, out);
+        && saveShots(window, out, {}) && saveImperialShot(window, out) && saveDialogShots(window, out)
+        && saveDoctorShot(doctor, out);
 }
 
 } // namespace

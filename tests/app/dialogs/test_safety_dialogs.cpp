@@ -287,13 +287,16 @@ private slots:
         warnings.outsideLimits = QStringLiteral("Level 1: 250 % (allowed: at most 100 %)");
         warnings.roadClass = QStringLiteral("US class 1");
         warnings.roadClassFindings = QStringLiteral("Rated power: 1000 W (allowed: at most 750 W)");
+        warnings.implausible = QStringLiteral("No. of pole-pairs: 0 (plausible: at least 1)");
         QCOMPARE(dialogs.confirmWriteAnyway(warnings), writes);
         QVERIFY(cancelIsDefault && warns);
-        // Both kinds of value in the one question, each under its sentence.
+        // Every kind of value in the one question, each under its sentence.
         QCOMPARE(text, QStringLiteral("These values are outside the limits the window allows:\n\n"
                                       "Level 1: 250 % (allowed: at most 100 %)\n\n"
                                       "These values break the road class US class 1:\n\n"
-                                      "Rated power: 1000 W (allowed: at most 750 W)\n\nWrite anyway?"));
+                                      "Rated power: 1000 W (allowed: at most 750 W)\n\n"
+                                      "These values hardly fit a bike or each other:\n\n"
+                                      "No. of pole-pairs: 0 (plausible: at least 1)\n\nWrite anyway?"));
     }
 
     // Guards the road-class check: it starts with the class and tire it is
