@@ -111,6 +111,12 @@ constexpr std::array kCommands = {
                                      "holding LABEL, only from DATE (YYYY-MM-DD, UTC) on; as CSV or "
                                      "JSON"),
             &runHistory},
+    Command{"explain", "explain [NAME]",
+            //: NAME as in the synopsis: a parameter's name, MaxBatteryCurrent; keep it as it is
+            QT_TRANSLATE_NOOP("Cli", "print what the parameter NAME (MaxBatteryCurrent) does, its unit, "
+                                     "the range the window allows and its initial value; without NAME "
+                                     "every parameter, one block each"),
+            &runExplain},
 };
 
 } // namespace

@@ -50,5 +50,6 @@ int runExport(CliContext &context, const QStringList &args);
 int runImport(CliContext &context, const QStringList &args);
 int runProfiles(CliContext &context, const QStringList &args);
 int runHistory(CliContext &context, const QStringList &args);
+int runExplain(CliContext &context, const QStringList &args);
 
 } // namespace vexlor::cli

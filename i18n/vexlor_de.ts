@@ -250,6 +250,16 @@ write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden
         <extracomment>the register&apos;s message of a comparison; %1 how many parameters the controller holds otherwise</extracomment>
         <translation>Abweichende Parameter: %1</translation>
     </message>
+    <message>
+        <source>print what the parameter NAME (MaxBatteryCurrent) does, its unit, the range the window allows and its initial value; without NAME every parameter, one block each</source>
+        <extracomment>NAME as in the synopsis: a parameter&apos;s name, MaxBatteryCurrent; keep it as it is</extracomment>
+        <translation>gibt aus, was der Parameter NAME (MaxBatteryCurrent) bewirkt, seine Einheit, den Bereich, den das Fenster zulässt, und seinen Anfangswert; ohne NAME alle Parameter, ein Block je Parameter</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no parameter. vexlor-cli explain lists them all.</source>
+        <extracomment>%1 what was given as NAME; keep &quot;vexlor-cli explain&quot; as it is</extracomment>
+        <translation>„%1“ ist kein Parameter. vexlor-cli explain führt alle auf.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -683,6 +693,312 @@ Softwareversion des Controllers: v%1</translation>
     <message>
         <source>Another program is using %1.</source>
         <translation>Ein anderes Programm benutzt %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Explanations</name>
+    <message>
+        <source>Too high: %1</source>
+        <extracomment>what a value above the right one does: %1 the effect, &quot;less power for assistance and throttle.&quot;</extracomment>
+        <translation>Zu hoch: %1</translation>
+    </message>
+    <message>
+        <source>Too low: %1</source>
+        <extracomment>what a value below the right one does: %1 the effect</extracomment>
+        <translation>Zu niedrig: %1</translation>
+    </message>
+    <message>
+        <source>what it does inside the controller is not known.</source>
+        <extracomment>in place of an effect after &quot;Too high: &quot; or &quot;Too low: &quot;</extracomment>
+        <translation>was das im Controller bewirkt, ist nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>What a higher or lower value does inside the controller is not known.</source>
+        <translation>Was ein höherer oder niedrigerer Wert im Controller bewirkt, ist nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>Unit: %1.</source>
+        <extracomment>%1 the field&apos;s unit: &quot;A&quot;, &quot;km/h&quot;, &quot;ms&quot;</extracomment>
+        <translation>Einheit: %1.</translation>
+    </message>
+    <message>
+        <source>Allowed: %1.</source>
+        <extracomment>%1 the range the window allows: &quot;at most 30.0 A&quot;, &quot;0.9 V to 3.0 V&quot;, &quot;1 to 9&quot;</extracomment>
+        <translation>Zulässig: %1.</translation>
+    </message>
+    <message>
+        <source>The window sets no limit; a write refuses values the controller cannot hold.</source>
+        <translation>Das Fenster setzt keine Grenze; das Schreiben weist Werte ab, die der Controller nicht aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>Choices: %1.</source>
+        <extracomment>%1 the options of a radio pair or group, each in quotes: &quot;&quot;Low&quot;, &quot;High&quot;&quot;</extracomment>
+        <translation>Auswahl: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>an option&apos;s text within a list of choices: %1 the option, &quot;Low&quot;</extracomment>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>Ticked or clear.</source>
+        <extracomment>a tick box&apos;s two states</extracomment>
+        <translation>Angehakt oder leer.</translation>
+    </message>
+    <message>
+        <source>Initial value: %1.</source>
+        <extracomment>%1 the value the window starts with: &quot;14.0 A&quot;, &quot;ticked&quot;, &quot;Low&quot;</extracomment>
+        <translation>Anfangswert: %1.</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <extracomment>the initial state of a tick box, after &quot;Initial value: &quot;</extracomment>
+        <translation>angehakt</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <extracomment>the initial state of a tick box, after &quot;Initial value: &quot;</extracomment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>The limit of this assist level, in percent; &quot;Limit speed&quot; and &quot;Limit current&quot; choose what it limits. The levels in use should rise, the top one at 100 %.</source>
+        <translation>Die Grenze dieser Unterstützungsstufe in Prozent; „Tempo begrenzen“ und „Strom begrenzen“ wählen, was sie begrenzt. Die genutzten Stufen sollten ansteigen, die oberste auf 100 %.</translation>
+    </message>
+    <message>
+        <source>more assistance at this level.</source>
+        <translation>mehr Unterstützung auf dieser Stufe.</translation>
+    </message>
+    <message>
+        <source>less assistance at this level.</source>
+        <translation>weniger Unterstützung auf dieser Stufe.</translation>
+    </message>
+    <message>
+        <source>The largest current the controller draws from the battery.</source>
+        <translation>Der größte Strom, den der Controller dem Akku entnimmt.</translation>
+    </message>
+    <message>
+        <source>more than the battery&apos;s BMS delivers continuously; keep it at or below that current and not above the max phase current.</source>
+        <translation>mehr, als das BMS des Akkus dauerhaft liefert; bleiben Sie bei diesem Strom oder darunter und nicht über dem max. Phasenstrom.</translation>
+    </message>
+    <message>
+        <source>less power for assistance and throttle.</source>
+        <translation>weniger Leistung für Unterstützung und Gasgriff.</translation>
+    </message>
+    <message>
+        <source>The battery voltage below which the controller cuts the motor, so that the battery is not drained empty.</source>
+        <translation>Die Akkuspannung, unter der der Controller den Motor abschaltet, damit der Akku nicht leergesaugt wird.</translation>
+    </message>
+    <message>
+        <source>assistance stops while the battery is still half full (above about 3.6 V a cell).</source>
+        <translation>die Unterstützung endet, während der Akku noch halb voll ist (über etwa 3.6 V je Zelle).</translation>
+    </message>
+    <message>
+        <source>the cells are drained too deep (below about 2.8 V a cell).</source>
+        <translation>die Zellen werden zu tief entladen (unter etwa 2.8 V je Zelle).</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s acceleration setting, a position of the track bar.</source>
+        <translation>Die Beschleunigungseinstellung des Controllers, eine Stellung des Schiebereglers.</translation>
+    </message>
+    <message>
+        <source>The signal level of the brake lever sensors, &quot;Low&quot; or &quot;High&quot;: choose the one the bike&apos;s brake sensors give.</source>
+        <translation>Der Signalpegel der Bremshebelsensoren, „Niedrig“ oder „Hoch“: Wählen Sie den, den die Bremssensoren des Fahrrads liefern.</translation>
+    </message>
+    <message>
+        <source>The speed at which the controller stops assisting, while &quot;Limit max speed&quot; is ticked; with it clear a write sends 900 km/h, which means no limit.</source>
+        <translation>Die Geschwindigkeit, bei der der Controller die Unterstützung beendet, solange „Geschwindigkeit begrenzen“ angehakt ist; ohne Haken sendet das Schreiben 900 km/h, also keine Grenze.</translation>
+    </message>
+    <message>
+        <source>the bike may break the road class it is ridden in (Connect &gt; Road Class checks it).</source>
+        <translation>das Fahrrad verletzt womöglich die Straßenklasse, in der es fährt (Verbinden &gt; Straßenklasse prüft das).</translation>
+    </message>
+    <message>
+        <source>assistance stops at a lower speed.</source>
+        <translation>die Unterstützung endet bei geringerer Geschwindigkeit.</translation>
+    </message>
+    <message>
+        <source>How many magnets pass the speed sensor in one turn of the wheel; the controller reckons the speed from them and the wheel perimeter.</source>
+        <translation>Wie viele Magnete bei einer Radumdrehung am Geschwindigkeitssensor vorbeikommen; daraus und aus dem Radumfang berechnet der Controller die Geschwindigkeit.</translation>
+    </message>
+    <message>
+        <source>the speed is reckoned too low, so assistance may go on past the speed limit.</source>
+        <translation>die Geschwindigkeit wird zu niedrig berechnet, sodass die Unterstützung über die Höchstgeschwindigkeit hinaus weitergehen kann.</translation>
+    </message>
+    <message>
+        <source>the speed is reckoned too high, so assistance stops early.</source>
+        <translation>die Geschwindigkeit wird zu hoch berechnet, sodass die Unterstützung zu früh endet.</translation>
+    </message>
+    <message>
+        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
+        <translation>Die Strecke, die das Rad bei einer Umdrehung abrollt; daraus berechnet der Controller die Geschwindigkeit. Die Liste neben dem Feld trägt gängige Größen ein; das Rad auszumessen ist genauer.</translation>
+    </message>
+    <message>
+        <source>Whether the bike has a pedal speed sensor (PAS) for the controller to use. Clear, the group &quot;Pedal speed sensor functions&quot; is switched off; its values are still written.</source>
+        <translation>Ob das Fahrrad einen Tretsensor (PAS) hat, den der Controller nutzen soll. Ohne Haken ist die Gruppe „Tretsensor-Funktionen“ ausgeschaltet; ihre Werte werden trotzdem geschrieben.</translation>
+    </message>
+    <message>
+        <source>The duty cycle of the pedal sensor&apos;s signal, below or above 50 %: choose the one the bike&apos;s sensor gives.</source>
+        <translation>Das Tastverhältnis des Tretsensor-Signals, unter oder über 50 %: Wählen Sie das, was der Sensor des Fahrrads liefert.</translation>
+    </message>
+    <message>
+        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
+        <translation>Wie viele Magnete die Scheibe des Tretsensors trägt; der Wert muss zur Scheibe passen.</translation>
+    </message>
+    <message>
+        <source>How many of the pedal sensor&apos;s magnets must pass before assistance starts.</source>
+        <translation>Wie viele Magnete des Tretsensors vorbeikommen müssen, bevor die Unterstützung beginnt.</translation>
+    </message>
+    <message>
+        <source>assistance starts after more pedalling.</source>
+        <translation>die Unterstützung beginnt erst nach mehr Treten.</translation>
+    </message>
+    <message>
+        <source>assistance starts after less pedalling.</source>
+        <translation>die Unterstützung beginnt schon nach weniger Treten.</translation>
+    </message>
+    <message>
+        <source>How long assistance goes on after the pedals stop.</source>
+        <translation>Wie lange die Unterstützung weitergeht, nachdem die Pedale stillstehen.</translation>
+    </message>
+    <message>
+        <source>the motor goes on pushing longer after you stop pedalling.</source>
+        <translation>der Motor schiebt länger weiter, nachdem Sie aufgehört haben zu treten.</translation>
+    </message>
+    <message>
+        <source>assistance stops sooner after the pedals stop.</source>
+        <translation>die Unterstützung endet früher, nachdem die Pedale stillstehen.</translation>
+    </message>
+    <message>
+        <source>The pedal assist sensor (PAS) ratio, a position of the track bar.</source>
+        <translation>Das Verhältnis des Tretsensors (PAS), eine Stellung des Schiebereglers.</translation>
+    </message>
+    <message>
+        <source>Whether the bike has a throttle for the controller to use. Clear, the group &quot;Throttle functions&quot; is switched off; its values are still written.</source>
+        <translation>Ob das Fahrrad einen Gasgriff hat, den der Controller nutzen soll. Ohne Haken ist die Gruppe „Gasgriff-Funktionen“ ausgeschaltet; ihre Werte werden trotzdem geschrieben.</translation>
+    </message>
+    <message>
+        <source>The largest output the throttle asks for, in percent of the full output.</source>
+        <translation>Die größte Leistung, die der Gasgriff anfordert, in Prozent der vollen Leistung.</translation>
+    </message>
+    <message>
+        <source>the throttle gives less power.</source>
+        <translation>der Gasgriff gibt weniger Leistung.</translation>
+    </message>
+    <message>
+        <source>Whether the throttle keeps to the limits of the assist levels (&quot;Level 1&quot; to &quot;Level 9&quot;).</source>
+        <translation>Ob sich der Gasgriff an die Grenzen der Unterstützungsstufen hält („Stufe 1“ bis „Stufe 9“).</translation>
+    </message>
+    <message>
+        <source>The throttle&apos;s signal voltage at which it starts to act; it must stay below the full voltage.</source>
+        <translation>Die Signalspannung des Gasgriffs, bei der er zu wirken beginnt; sie muss unter der Vollgasspannung bleiben.</translation>
+    </message>
+    <message>
+        <source>the throttle starts late in its travel.</source>
+        <translation>der Gasgriff setzt erst spät auf seinem Weg ein.</translation>
+    </message>
+    <message>
+        <source>the throttle starts early in its travel.</source>
+        <translation>der Gasgriff setzt schon früh auf seinem Weg ein.</translation>
+    </message>
+    <message>
+        <source>The throttle&apos;s signal voltage at which it gives full output.</source>
+        <translation>Die Signalspannung des Gasgriffs, bei der er volle Leistung gibt.</translation>
+    </message>
+    <message>
+        <source>above what the throttle gives when fully turned, full output is never reached.</source>
+        <translation>über dem, was der Gasgriff voll aufgedreht liefert, wird volle Leistung nie erreicht.</translation>
+    </message>
+    <message>
+        <source>full output comes early in the throttle&apos;s travel.</source>
+        <translation>volle Leistung kommt schon früh auf dem Weg des Gasgriffs.</translation>
+    </message>
+    <message>
+        <source>How the throttle works with the pedal sensor: on its own, together with the pedal sensor, or started by it. Some road classes allow a throttle only while pedalling.</source>
+        <translation>Wie der Gasgriff mit dem Tretsensor zusammenarbeitet: für sich allein, zusammen mit dem Tretsensor oder von ihm gestartet. Manche Straßenklassen erlauben einen Gasgriff nur beim Treten.</translation>
+    </message>
+    <message>
+        <source>How many assist levels the rider can choose from; only the levels up to this count can be edited.</source>
+        <translation>Aus wie vielen Unterstützungsstufen der Fahrer wählen kann; nur die Stufen bis zu dieser Zahl lassen sich bearbeiten.</translation>
+    </message>
+    <message>
+        <source>more levels to step through.</source>
+        <translation>mehr Stufen zum Durchschalten.</translation>
+    </message>
+    <message>
+        <source>fewer levels to choose from.</source>
+        <translation>weniger Stufen zur Auswahl.</translation>
+    </message>
+    <message>
+        <source>Whether the limits of the assist levels act on the speed.</source>
+        <translation>Ob die Grenzen der Unterstützungsstufen auf die Geschwindigkeit wirken.</translation>
+    </message>
+    <message>
+        <source>Whether the limits of the assist levels act on the current.</source>
+        <translation>Ob die Grenzen der Unterstützungsstufen auf den Strom wirken.</translation>
+    </message>
+    <message>
+        <source>The limit of the walk-assist mode, which helps while you push the bike, in percent.</source>
+        <translation>Die Grenze der Schiebehilfe, die hilft, während Sie das Fahrrad schieben, in Prozent.</translation>
+    </message>
+    <message>
+        <source>more push while walking.</source>
+        <translation>mehr Schub beim Schieben.</translation>
+    </message>
+    <message>
+        <source>less push while walking.</source>
+        <translation>weniger Schub beim Schieben.</translation>
+    </message>
+    <message>
+        <source>Whether the pedal sensor works together with the throttle.</source>
+        <translation>Ob der Tretsensor mit dem Gasgriff zusammenarbeitet.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s Hall sensors: 120 degree, 60 degree or none (sensorless). It must match the motor; wrong motor data can make the motor run rough or overheat.</source>
+        <translation>Die Hallsensoren des Motors: 120 Grad, 60 Grad oder keine (sensorlos). Die Wahl muss zum Motor passen; falsche Motordaten können dazu führen, dass der Motor unruhig läuft oder überhitzt.</translation>
+    </message>
+    <message>
+        <source>Whether the motor has a one-way clutch (freewheel) inside. It must match the motor.</source>
+        <translation>Ob der Motor innen einen Freilauf hat. Die Wahl muss zum Motor passen.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s rated voltage, from its data sheet or label; wrong motor data can make the motor run rough or overheat.</source>
+        <translation>Die Nennspannung des Motors, laut Datenblatt oder Typenschild; falsche Motordaten können dazu führen, dass der Motor unruhig läuft oder überhitzt.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s rated power, from its data sheet or label. Road classes allow a rated power up to their limit (Connect &gt; Road Class checks it).</source>
+        <translation>Die Nennleistung des Motors, laut Datenblatt oder Typenschild. Straßenklassen erlauben eine Nennleistung bis zu ihrer Grenze (Verbinden &gt; Straßenklasse prüft das).</translation>
+    </message>
+    <message>
+        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
+        <translation>Die Zahl der Magnet-Polpaare des Motors, laut Datenblatt.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s speed without load, from its data sheet.</source>
+        <translation>Die Drehzahl des Motors ohne Last, laut Datenblatt.</translation>
+    </message>
+    <message>
+        <source>The ratio of the motor&apos;s gear: motor turns per turn of its housing or output, from its data sheet.</source>
+        <translation>Die Übersetzung des Motorgetriebes: Motorumdrehungen je Umdrehung des Gehäuses oder Abtriebs, laut Datenblatt.</translation>
+    </message>
+    <message>
+        <source>The electrical resistance of the motor&apos;s stator winding, from its data sheet.</source>
+        <translation>Der elektrische Widerstand der Statorwicklung des Motors, laut Datenblatt.</translation>
+    </message>
+    <message>
+        <source>The inductance of the motor&apos;s stator winding, from its data sheet.</source>
+        <translation>Die Induktivität der Statorwicklung des Motors, laut Datenblatt.</translation>
+    </message>
+    <message>
+        <source>The largest current the controller drives through the motor&apos;s windings; it is never below the max battery current.</source>
+        <translation>Der größte Strom, den der Controller durch die Wicklungen des Motors treibt; er liegt nie unter dem max. Akkustrom.</translation>
+    </message>
+    <message>
+        <source>more than the motor or the controller is made for: they may overheat.</source>
+        <translation>mehr, als Motor oder Controller vertragen: Sie können überhitzen.</translation>
+    </message>
+    <message>
+        <source>less pulling power.</source>
+        <translation>weniger Zugkraft.</translation>
     </message>
 </context>
 <context>
@@ -1133,6 +1449,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <extracomment>Connect menu: the register of every operation, as a table</extracomment>
         <translation>Verl&amp;auf…</translation>
     </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
+        <translation>&amp;Direkthilfe</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1483,6 +1804,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>mph</source>
         <extracomment>unit: miles per hour</extracomment>
         <translation>mph</translation>
+    </message>
+    <message>
+        <source>magnets</source>
+        <extracomment>a count of magnets, after a number: &quot;12 magnets&quot;</extracomment>
+        <translation>Magnete</translation>
     </message>
 </context>
 <context>

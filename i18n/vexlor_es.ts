@@ -250,6 +250,16 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <extracomment>the register&apos;s message of a comparison; %1 how many parameters the controller holds otherwise</extracomment>
         <translation>Parámetros que difieren: %1</translation>
     </message>
+    <message>
+        <source>print what the parameter NAME (MaxBatteryCurrent) does, its unit, the range the window allows and its initial value; without NAME every parameter, one block each</source>
+        <extracomment>NAME as in the synopsis: a parameter&apos;s name, MaxBatteryCurrent; keep it as it is</extracomment>
+        <translation>muestra qué hace el parámetro NAME (MaxBatteryCurrent), su unidad, el rango que admite la ventana y su valor inicial; sin NAME todos los parámetros, un bloque cada uno</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no parameter. vexlor-cli explain lists them all.</source>
+        <extracomment>%1 what was given as NAME; keep &quot;vexlor-cli explain&quot; as it is</extracomment>
+        <translation>«%1» no es un parámetro. vexlor-cli explain los muestra todos.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -683,6 +693,312 @@ Versión de software del controlador: v%1</translation>
     <message>
         <source>Another program is using %1.</source>
         <translation>Otro programa está usando %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Explanations</name>
+    <message>
+        <source>Too high: %1</source>
+        <extracomment>what a value above the right one does: %1 the effect, &quot;less power for assistance and throttle.&quot;</extracomment>
+        <translation>Demasiado alto: %1</translation>
+    </message>
+    <message>
+        <source>Too low: %1</source>
+        <extracomment>what a value below the right one does: %1 the effect</extracomment>
+        <translation>Demasiado bajo: %1</translation>
+    </message>
+    <message>
+        <source>what it does inside the controller is not known.</source>
+        <extracomment>in place of an effect after &quot;Too high: &quot; or &quot;Too low: &quot;</extracomment>
+        <translation>no se sabe qué hace dentro del controlador.</translation>
+    </message>
+    <message>
+        <source>What a higher or lower value does inside the controller is not known.</source>
+        <translation>No se sabe qué hace dentro del controlador un valor más alto o más bajo.</translation>
+    </message>
+    <message>
+        <source>Unit: %1.</source>
+        <extracomment>%1 the field&apos;s unit: &quot;A&quot;, &quot;km/h&quot;, &quot;ms&quot;</extracomment>
+        <translation>Unidad: %1.</translation>
+    </message>
+    <message>
+        <source>Allowed: %1.</source>
+        <extracomment>%1 the range the window allows: &quot;at most 30.0 A&quot;, &quot;0.9 V to 3.0 V&quot;, &quot;1 to 9&quot;</extracomment>
+        <translation>Admitido: %1.</translation>
+    </message>
+    <message>
+        <source>The window sets no limit; a write refuses values the controller cannot hold.</source>
+        <translation>La ventana no fija ningún límite; la escritura rechaza los valores que el controlador no puede guardar.</translation>
+    </message>
+    <message>
+        <source>Choices: %1.</source>
+        <extracomment>%1 the options of a radio pair or group, each in quotes: &quot;&quot;Low&quot;, &quot;High&quot;&quot;</extracomment>
+        <translation>Opciones: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>an option&apos;s text within a list of choices: %1 the option, &quot;Low&quot;</extracomment>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>Ticked or clear.</source>
+        <extracomment>a tick box&apos;s two states</extracomment>
+        <translation>Marcada o sin marcar.</translation>
+    </message>
+    <message>
+        <source>Initial value: %1.</source>
+        <extracomment>%1 the value the window starts with: &quot;14.0 A&quot;, &quot;ticked&quot;, &quot;Low&quot;</extracomment>
+        <translation>Valor inicial: %1.</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <extracomment>the initial state of a tick box, after &quot;Initial value: &quot;</extracomment>
+        <translation>marcada</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <extracomment>the initial state of a tick box, after &quot;Initial value: &quot;</extracomment>
+        <translation>sin marcar</translation>
+    </message>
+    <message>
+        <source>The limit of this assist level, in percent; &quot;Limit speed&quot; and &quot;Limit current&quot; choose what it limits. The levels in use should rise, the top one at 100 %.</source>
+        <translation>El límite de este nivel de asistencia, en por ciento; «Limitar velocidad» y «Limitar corriente» eligen qué limita. Los niveles en uso deberían subir, el más alto al 100 %.</translation>
+    </message>
+    <message>
+        <source>more assistance at this level.</source>
+        <translation>más asistencia en este nivel.</translation>
+    </message>
+    <message>
+        <source>less assistance at this level.</source>
+        <translation>menos asistencia en este nivel.</translation>
+    </message>
+    <message>
+        <source>The largest current the controller draws from the battery.</source>
+        <translation>La mayor corriente que el controlador toma de la batería.</translation>
+    </message>
+    <message>
+        <source>more than the battery&apos;s BMS delivers continuously; keep it at or below that current and not above the max phase current.</source>
+        <translation>más de lo que el BMS de la batería entrega de forma continua; manténgala en esa corriente o por debajo, y no por encima de la corriente de fase máx.</translation>
+    </message>
+    <message>
+        <source>less power for assistance and throttle.</source>
+        <translation>menos potencia para la asistencia y el acelerador.</translation>
+    </message>
+    <message>
+        <source>The battery voltage below which the controller cuts the motor, so that the battery is not drained empty.</source>
+        <translation>La tensión de batería por debajo de la cual el controlador corta el motor, para que la batería no se vacíe del todo.</translation>
+    </message>
+    <message>
+        <source>assistance stops while the battery is still half full (above about 3.6 V a cell).</source>
+        <translation>la asistencia se detiene con la batería aún medio llena (por encima de unos 3.6 V por celda).</translation>
+    </message>
+    <message>
+        <source>the cells are drained too deep (below about 2.8 V a cell).</source>
+        <translation>las celdas se descargan demasiado (por debajo de unos 2.8 V por celda).</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s acceleration setting, a position of the track bar.</source>
+        <translation>El ajuste de aceleración del controlador, una posición del control deslizante.</translation>
+    </message>
+    <message>
+        <source>The signal level of the brake lever sensors, &quot;Low&quot; or &quot;High&quot;: choose the one the bike&apos;s brake sensors give.</source>
+        <translation>El nivel de señal de los sensores de las manetas de freno, «Baja» o «Alta»: elija el que dan los sensores de freno de la bicicleta.</translation>
+    </message>
+    <message>
+        <source>The speed at which the controller stops assisting, while &quot;Limit max speed&quot; is ticked; with it clear a write sends 900 km/h, which means no limit.</source>
+        <translation>La velocidad a la que el controlador deja de asistir, mientras «Limitar velocidad máx.» está marcada; sin marcar, la escritura envía 900 km/h, es decir, sin límite.</translation>
+    </message>
+    <message>
+        <source>the bike may break the road class it is ridden in (Connect &gt; Road Class checks it).</source>
+        <translation>la bicicleta puede incumplir la clase de circulación en la que circula (Conexión &gt; Clase de circulación lo comprueba).</translation>
+    </message>
+    <message>
+        <source>assistance stops at a lower speed.</source>
+        <translation>la asistencia se detiene a menor velocidad.</translation>
+    </message>
+    <message>
+        <source>How many magnets pass the speed sensor in one turn of the wheel; the controller reckons the speed from them and the wheel perimeter.</source>
+        <translation>Cuántos imanes pasan por el sensor de velocidad en una vuelta de la rueda; con ellos y el perímetro de la rueda el controlador calcula la velocidad.</translation>
+    </message>
+    <message>
+        <source>the speed is reckoned too low, so assistance may go on past the speed limit.</source>
+        <translation>la velocidad se calcula demasiado baja, así que la asistencia puede seguir por encima del límite de velocidad.</translation>
+    </message>
+    <message>
+        <source>the speed is reckoned too high, so assistance stops early.</source>
+        <translation>la velocidad se calcula demasiado alta, así que la asistencia se detiene antes de tiempo.</translation>
+    </message>
+    <message>
+        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
+        <translation>La distancia que recorre la rueda en una vuelta; con ella el controlador calcula la velocidad. La lista junto al campo rellena los tamaños habituales; medir la rueda es más exacto.</translation>
+    </message>
+    <message>
+        <source>Whether the bike has a pedal speed sensor (PAS) for the controller to use. Clear, the group &quot;Pedal speed sensor functions&quot; is switched off; its values are still written.</source>
+        <translation>Si la bicicleta tiene un sensor de pedaleo (PAS) que use el controlador. Sin marcar, el grupo «Sensor de pedaleo (PAS)» queda desactivado; sus valores se escriben igualmente.</translation>
+    </message>
+    <message>
+        <source>The duty cycle of the pedal sensor&apos;s signal, below or above 50 %: choose the one the bike&apos;s sensor gives.</source>
+        <translation>El ciclo de trabajo de la señal del sensor de pedaleo, por debajo o por encima del 50 %: elija el que da el sensor de la bicicleta.</translation>
+    </message>
+    <message>
+        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
+        <translation>Cuántos imanes lleva el disco del sensor de pedaleo; debe coincidir con el disco.</translation>
+    </message>
+    <message>
+        <source>How many of the pedal sensor&apos;s magnets must pass before assistance starts.</source>
+        <translation>Cuántos imanes del sensor de pedaleo deben pasar antes de que empiece la asistencia.</translation>
+    </message>
+    <message>
+        <source>assistance starts after more pedalling.</source>
+        <translation>la asistencia empieza tras más pedaleo.</translation>
+    </message>
+    <message>
+        <source>assistance starts after less pedalling.</source>
+        <translation>la asistencia empieza tras menos pedaleo.</translation>
+    </message>
+    <message>
+        <source>How long assistance goes on after the pedals stop.</source>
+        <translation>Cuánto tiempo sigue la asistencia después de que paran los pedales.</translation>
+    </message>
+    <message>
+        <source>the motor goes on pushing longer after you stop pedalling.</source>
+        <translation>el motor sigue empujando más tiempo después de dejar de pedalear.</translation>
+    </message>
+    <message>
+        <source>assistance stops sooner after the pedals stop.</source>
+        <translation>la asistencia se detiene antes después de que paran los pedales.</translation>
+    </message>
+    <message>
+        <source>The pedal assist sensor (PAS) ratio, a position of the track bar.</source>
+        <translation>La relación del sensor de asistencia al pedaleo (PAS), una posición del control deslizante.</translation>
+    </message>
+    <message>
+        <source>Whether the bike has a throttle for the controller to use. Clear, the group &quot;Throttle functions&quot; is switched off; its values are still written.</source>
+        <translation>Si la bicicleta tiene un acelerador que use el controlador. Sin marcar, el grupo «Acelerador» queda desactivado; sus valores se escriben igualmente.</translation>
+    </message>
+    <message>
+        <source>The largest output the throttle asks for, in percent of the full output.</source>
+        <translation>La mayor potencia que pide el acelerador, en por ciento de la potencia completa.</translation>
+    </message>
+    <message>
+        <source>the throttle gives less power.</source>
+        <translation>el acelerador da menos potencia.</translation>
+    </message>
+    <message>
+        <source>Whether the throttle keeps to the limits of the assist levels (&quot;Level 1&quot; to &quot;Level 9&quot;).</source>
+        <translation>Si el acelerador respeta los límites de los niveles de asistencia («Nivel 1» a «Nivel 9»).</translation>
+    </message>
+    <message>
+        <source>The throttle&apos;s signal voltage at which it starts to act; it must stay below the full voltage.</source>
+        <translation>La tensión de señal del acelerador a la que empieza a actuar; debe quedar por debajo de la tensión a fondo.</translation>
+    </message>
+    <message>
+        <source>the throttle starts late in its travel.</source>
+        <translation>el acelerador empieza tarde en su recorrido.</translation>
+    </message>
+    <message>
+        <source>the throttle starts early in its travel.</source>
+        <translation>el acelerador empieza pronto en su recorrido.</translation>
+    </message>
+    <message>
+        <source>The throttle&apos;s signal voltage at which it gives full output.</source>
+        <translation>La tensión de señal del acelerador a la que da la potencia completa.</translation>
+    </message>
+    <message>
+        <source>above what the throttle gives when fully turned, full output is never reached.</source>
+        <translation>por encima de lo que da el acelerador a fondo, nunca se alcanza la potencia completa.</translation>
+    </message>
+    <message>
+        <source>full output comes early in the throttle&apos;s travel.</source>
+        <translation>la potencia completa llega pronto en el recorrido del acelerador.</translation>
+    </message>
+    <message>
+        <source>How the throttle works with the pedal sensor: on its own, together with the pedal sensor, or started by it. Some road classes allow a throttle only while pedalling.</source>
+        <translation>Cómo trabaja el acelerador con el sensor de pedaleo: por sí solo, junto con el sensor de pedaleo o arrancado por él. Algunas clases de circulación admiten un acelerador solo mientras se pedalea.</translation>
+    </message>
+    <message>
+        <source>How many assist levels the rider can choose from; only the levels up to this count can be edited.</source>
+        <translation>Entre cuántos niveles de asistencia puede elegir el ciclista; solo se pueden editar los niveles hasta este número.</translation>
+    </message>
+    <message>
+        <source>more levels to step through.</source>
+        <translation>más niveles que recorrer.</translation>
+    </message>
+    <message>
+        <source>fewer levels to choose from.</source>
+        <translation>menos niveles entre los que elegir.</translation>
+    </message>
+    <message>
+        <source>Whether the limits of the assist levels act on the speed.</source>
+        <translation>Si los límites de los niveles de asistencia actúan sobre la velocidad.</translation>
+    </message>
+    <message>
+        <source>Whether the limits of the assist levels act on the current.</source>
+        <translation>Si los límites de los niveles de asistencia actúan sobre la corriente.</translation>
+    </message>
+    <message>
+        <source>The limit of the walk-assist mode, which helps while you push the bike, in percent.</source>
+        <translation>El límite del modo de asistencia al caminar, que ayuda mientras empuja la bicicleta, en por ciento.</translation>
+    </message>
+    <message>
+        <source>more push while walking.</source>
+        <translation>más empuje al caminar.</translation>
+    </message>
+    <message>
+        <source>less push while walking.</source>
+        <translation>menos empuje al caminar.</translation>
+    </message>
+    <message>
+        <source>Whether the pedal sensor works together with the throttle.</source>
+        <translation>Si el sensor de pedaleo trabaja junto con el acelerador.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s Hall sensors: 120 degree, 60 degree or none (sensorless). It must match the motor; wrong motor data can make the motor run rough or overheat.</source>
+        <translation>Los sensores Hall del motor: 120 grados, 60 grados o ninguno (sin sensores). Debe coincidir con el motor; datos de motor erróneos pueden hacer que el motor funcione irregular o se sobrecaliente.</translation>
+    </message>
+    <message>
+        <source>Whether the motor has a one-way clutch (freewheel) inside. It must match the motor.</source>
+        <translation>Si el motor tiene un embrague unidireccional (rueda libre) en su interior. Debe coincidir con el motor.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s rated voltage, from its data sheet or label; wrong motor data can make the motor run rough or overheat.</source>
+        <translation>La tensión nominal del motor, según su hoja de datos o su placa; datos de motor erróneos pueden hacer que el motor funcione irregular o se sobrecaliente.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s rated power, from its data sheet or label. Road classes allow a rated power up to their limit (Connect &gt; Road Class checks it).</source>
+        <translation>La potencia nominal del motor, según su hoja de datos o su placa. Las clases de circulación admiten una potencia nominal hasta su límite (Conexión &gt; Clase de circulación lo comprueba).</translation>
+    </message>
+    <message>
+        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
+        <translation>El número de pares de polos magnéticos del motor, según su hoja de datos.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s speed without load, from its data sheet.</source>
+        <translation>La velocidad del motor sin carga, según su hoja de datos.</translation>
+    </message>
+    <message>
+        <source>The ratio of the motor&apos;s gear: motor turns per turn of its housing or output, from its data sheet.</source>
+        <translation>La relación del reductor del motor: vueltas del motor por vuelta de su carcasa o salida, según su hoja de datos.</translation>
+    </message>
+    <message>
+        <source>The electrical resistance of the motor&apos;s stator winding, from its data sheet.</source>
+        <translation>La resistencia eléctrica del devanado del estátor del motor, según su hoja de datos.</translation>
+    </message>
+    <message>
+        <source>The inductance of the motor&apos;s stator winding, from its data sheet.</source>
+        <translation>La inductancia del devanado del estátor del motor, según su hoja de datos.</translation>
+    </message>
+    <message>
+        <source>The largest current the controller drives through the motor&apos;s windings; it is never below the max battery current.</source>
+        <translation>La mayor corriente que el controlador hace pasar por los devanados del motor; nunca es menor que la corriente de batería máx.</translation>
+    </message>
+    <message>
+        <source>more than the motor or the controller is made for: they may overheat.</source>
+        <translation>más de lo que admiten el motor o el controlador: pueden sobrecalentarse.</translation>
+    </message>
+    <message>
+        <source>less pulling power.</source>
+        <translation>menos fuerza de tracción.</translation>
     </message>
 </context>
 <context>
@@ -1133,6 +1449,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <extracomment>Connect menu: the register of every operation, as a table</extracomment>
         <translation>&amp;Historial…</translation>
     </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
+        <translation>¿&amp;Qué es esto?</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1483,6 +1804,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>mph</source>
         <extracomment>unit: miles per hour</extracomment>
         <translation>mph</translation>
+    </message>
+    <message>
+        <source>magnets</source>
+        <extracomment>a count of magnets, after a number: &quot;12 magnets&quot;</extracomment>
+        <translation>imanes</translation>
     </message>
 </context>
 <context>

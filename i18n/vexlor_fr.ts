@@ -250,6 +250,16 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
         <extracomment>the register&apos;s message of a comparison; %1 how many parameters the controller holds otherwise</extracomment>
         <translation>Paramètres différents : %1</translation>
     </message>
+    <message>
+        <source>print what the parameter NAME (MaxBatteryCurrent) does, its unit, the range the window allows and its initial value; without NAME every parameter, one block each</source>
+        <extracomment>NAME as in the synopsis: a parameter&apos;s name, MaxBatteryCurrent; keep it as it is</extracomment>
+        <translation>affiche ce que fait le paramètre NAME (MaxBatteryCurrent), son unité, la plage que la fenêtre admet et sa valeur initiale ; sans NAME tous les paramètres, un bloc chacun</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no parameter. vexlor-cli explain lists them all.</source>
+        <extracomment>%1 what was given as NAME; keep &quot;vexlor-cli explain&quot; as it is</extracomment>
+        <translation>« %1 » n&apos;est pas un paramètre. vexlor-cli explain les liste tous.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -683,6 +693,312 @@ Version logicielle du contrôleur&#x202f;: v%1</translation>
     <message>
         <source>Another program is using %1.</source>
         <translation>Un autre programme utilise %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Explanations</name>
+    <message>
+        <source>Too high: %1</source>
+        <extracomment>what a value above the right one does: %1 the effect, &quot;less power for assistance and throttle.&quot;</extracomment>
+        <translation>Trop haut : %1</translation>
+    </message>
+    <message>
+        <source>Too low: %1</source>
+        <extracomment>what a value below the right one does: %1 the effect</extracomment>
+        <translation>Trop bas : %1</translation>
+    </message>
+    <message>
+        <source>what it does inside the controller is not known.</source>
+        <extracomment>in place of an effect after &quot;Too high: &quot; or &quot;Too low: &quot;</extracomment>
+        <translation>son effet dans le contrôleur n&apos;est pas connu.</translation>
+    </message>
+    <message>
+        <source>What a higher or lower value does inside the controller is not known.</source>
+        <translation>L&apos;effet d&apos;une valeur plus haute ou plus basse dans le contrôleur n&apos;est pas connu.</translation>
+    </message>
+    <message>
+        <source>Unit: %1.</source>
+        <extracomment>%1 the field&apos;s unit: &quot;A&quot;, &quot;km/h&quot;, &quot;ms&quot;</extracomment>
+        <translation>Unité : %1.</translation>
+    </message>
+    <message>
+        <source>Allowed: %1.</source>
+        <extracomment>%1 the range the window allows: &quot;at most 30.0 A&quot;, &quot;0.9 V to 3.0 V&quot;, &quot;1 to 9&quot;</extracomment>
+        <translation>Admis : %1.</translation>
+    </message>
+    <message>
+        <source>The window sets no limit; a write refuses values the controller cannot hold.</source>
+        <translation>La fenêtre ne fixe aucune limite ; l&apos;écriture refuse les valeurs que le contrôleur ne peut pas contenir.</translation>
+    </message>
+    <message>
+        <source>Choices: %1.</source>
+        <extracomment>%1 the options of a radio pair or group, each in quotes: &quot;&quot;Low&quot;, &quot;High&quot;&quot;</extracomment>
+        <translation>Choix : %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>an option&apos;s text within a list of choices: %1 the option, &quot;Low&quot;</extracomment>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>Ticked or clear.</source>
+        <extracomment>a tick box&apos;s two states</extracomment>
+        <translation>Cochée ou non.</translation>
+    </message>
+    <message>
+        <source>Initial value: %1.</source>
+        <extracomment>%1 the value the window starts with: &quot;14.0 A&quot;, &quot;ticked&quot;, &quot;Low&quot;</extracomment>
+        <translation>Valeur initiale : %1.</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <extracomment>the initial state of a tick box, after &quot;Initial value: &quot;</extracomment>
+        <translation>cochée</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <extracomment>the initial state of a tick box, after &quot;Initial value: &quot;</extracomment>
+        <translation>non cochée</translation>
+    </message>
+    <message>
+        <source>The limit of this assist level, in percent; &quot;Limit speed&quot; and &quot;Limit current&quot; choose what it limits. The levels in use should rise, the top one at 100 %.</source>
+        <translation>La limite de ce niveau d&apos;assistance, en pour cent ; « Limiter la vitesse » et « Limiter le courant » choisissent ce qu&apos;elle limite. Les niveaux utilisés devraient monter, le plus haut à 100 %.</translation>
+    </message>
+    <message>
+        <source>more assistance at this level.</source>
+        <translation>plus d&apos;assistance à ce niveau.</translation>
+    </message>
+    <message>
+        <source>less assistance at this level.</source>
+        <translation>moins d&apos;assistance à ce niveau.</translation>
+    </message>
+    <message>
+        <source>The largest current the controller draws from the battery.</source>
+        <translation>Le plus fort courant que le contrôleur tire de la batterie.</translation>
+    </message>
+    <message>
+        <source>more than the battery&apos;s BMS delivers continuously; keep it at or below that current and not above the max phase current.</source>
+        <translation>plus que le BMS de la batterie ne fournit en continu ; restez à ce courant ou en dessous, et pas au-dessus du courant de phase max.</translation>
+    </message>
+    <message>
+        <source>less power for assistance and throttle.</source>
+        <translation>moins de puissance pour l&apos;assistance et l&apos;accélérateur.</translation>
+    </message>
+    <message>
+        <source>The battery voltage below which the controller cuts the motor, so that the battery is not drained empty.</source>
+        <translation>La tension de batterie sous laquelle le contrôleur coupe le moteur, pour que la batterie ne soit pas vidée.</translation>
+    </message>
+    <message>
+        <source>assistance stops while the battery is still half full (above about 3.6 V a cell).</source>
+        <translation>l&apos;assistance s&apos;arrête alors que la batterie est encore à moitié pleine (au-dessus d&apos;environ 3.6 V par cellule).</translation>
+    </message>
+    <message>
+        <source>the cells are drained too deep (below about 2.8 V a cell).</source>
+        <translation>les cellules sont déchargées trop profondément (sous environ 2.8 V par cellule).</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s acceleration setting, a position of the track bar.</source>
+        <translation>Le réglage d&apos;accélération du contrôleur, une position du curseur.</translation>
+    </message>
+    <message>
+        <source>The signal level of the brake lever sensors, &quot;Low&quot; or &quot;High&quot;: choose the one the bike&apos;s brake sensors give.</source>
+        <translation>Le niveau du signal des capteurs de levier de frein, « Bas » ou « Haut » : choisissez celui que donnent les capteurs de frein du vélo.</translation>
+    </message>
+    <message>
+        <source>The speed at which the controller stops assisting, while &quot;Limit max speed&quot; is ticked; with it clear a write sends 900 km/h, which means no limit.</source>
+        <translation>La vitesse à laquelle le contrôleur cesse d&apos;assister, tant que « Limiter la vitesse max. » est cochée ; sinon l&apos;écriture envoie 900 km/h, soit aucune limite.</translation>
+    </message>
+    <message>
+        <source>the bike may break the road class it is ridden in (Connect &gt; Road Class checks it).</source>
+        <translation>le vélo peut enfreindre la classe routière où il roule (Connexion &gt; Classe routière le vérifie).</translation>
+    </message>
+    <message>
+        <source>assistance stops at a lower speed.</source>
+        <translation>l&apos;assistance s&apos;arrête à une vitesse plus basse.</translation>
+    </message>
+    <message>
+        <source>How many magnets pass the speed sensor in one turn of the wheel; the controller reckons the speed from them and the wheel perimeter.</source>
+        <translation>Le nombre d&apos;aimants qui passent devant le capteur de vitesse à chaque tour de roue ; le contrôleur en déduit la vitesse avec le périmètre de la roue.</translation>
+    </message>
+    <message>
+        <source>the speed is reckoned too low, so assistance may go on past the speed limit.</source>
+        <translation>la vitesse est calculée trop basse, l&apos;assistance peut donc continuer au-delà de la limite de vitesse.</translation>
+    </message>
+    <message>
+        <source>the speed is reckoned too high, so assistance stops early.</source>
+        <translation>la vitesse est calculée trop haute, l&apos;assistance s&apos;arrête donc trop tôt.</translation>
+    </message>
+    <message>
+        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
+        <translation>La distance que la roue parcourt en un tour ; le contrôleur en déduit la vitesse. La liste à côté du champ remplit les tailles courantes ; mesurer la roue est plus exact.</translation>
+    </message>
+    <message>
+        <source>Whether the bike has a pedal speed sensor (PAS) for the controller to use. Clear, the group &quot;Pedal speed sensor functions&quot; is switched off; its values are still written.</source>
+        <translation>Si le vélo a un capteur de pédalage (PAS) que le contrôleur doit utiliser. Décochée, le groupe « Fonctions du capteur PAS » est désactivé ; ses valeurs sont quand même écrites.</translation>
+    </message>
+    <message>
+        <source>The duty cycle of the pedal sensor&apos;s signal, below or above 50 %: choose the one the bike&apos;s sensor gives.</source>
+        <translation>Le rapport cyclique du signal du capteur de pédalage, sous ou au-dessus de 50 % : choisissez celui que donne le capteur du vélo.</translation>
+    </message>
+    <message>
+        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
+        <translation>Le nombre d&apos;aimants du disque du capteur de pédalage ; il doit correspondre au disque.</translation>
+    </message>
+    <message>
+        <source>How many of the pedal sensor&apos;s magnets must pass before assistance starts.</source>
+        <translation>Le nombre d&apos;aimants du capteur de pédalage qui doivent passer avant que l&apos;assistance démarre.</translation>
+    </message>
+    <message>
+        <source>assistance starts after more pedalling.</source>
+        <translation>l&apos;assistance démarre après plus de pédalage.</translation>
+    </message>
+    <message>
+        <source>assistance starts after less pedalling.</source>
+        <translation>l&apos;assistance démarre après moins de pédalage.</translation>
+    </message>
+    <message>
+        <source>How long assistance goes on after the pedals stop.</source>
+        <translation>Combien de temps l&apos;assistance continue après l&apos;arrêt des pédales.</translation>
+    </message>
+    <message>
+        <source>the motor goes on pushing longer after you stop pedalling.</source>
+        <translation>le moteur continue de pousser plus longtemps après l&apos;arrêt du pédalage.</translation>
+    </message>
+    <message>
+        <source>assistance stops sooner after the pedals stop.</source>
+        <translation>l&apos;assistance s&apos;arrête plus tôt après l&apos;arrêt des pédales.</translation>
+    </message>
+    <message>
+        <source>The pedal assist sensor (PAS) ratio, a position of the track bar.</source>
+        <translation>Le rapport du capteur d&apos;assistance au pédalage (PAS), une position du curseur.</translation>
+    </message>
+    <message>
+        <source>Whether the bike has a throttle for the controller to use. Clear, the group &quot;Throttle functions&quot; is switched off; its values are still written.</source>
+        <translation>Si le vélo a un accélérateur que le contrôleur doit utiliser. Décochée, le groupe « Fonctions de l&apos;accélérateur » est désactivé ; ses valeurs sont quand même écrites.</translation>
+    </message>
+    <message>
+        <source>The largest output the throttle asks for, in percent of the full output.</source>
+        <translation>La plus forte puissance que l&apos;accélérateur demande, en pour cent de la pleine puissance.</translation>
+    </message>
+    <message>
+        <source>the throttle gives less power.</source>
+        <translation>l&apos;accélérateur donne moins de puissance.</translation>
+    </message>
+    <message>
+        <source>Whether the throttle keeps to the limits of the assist levels (&quot;Level 1&quot; to &quot;Level 9&quot;).</source>
+        <translation>Si l&apos;accélérateur respecte les limites des niveaux d&apos;assistance (« Niveau 1 » à « Niveau 9 »).</translation>
+    </message>
+    <message>
+        <source>The throttle&apos;s signal voltage at which it starts to act; it must stay below the full voltage.</source>
+        <translation>La tension de signal de l&apos;accélérateur à laquelle il commence à agir ; elle doit rester sous la tension de plein gaz.</translation>
+    </message>
+    <message>
+        <source>the throttle starts late in its travel.</source>
+        <translation>l&apos;accélérateur agit tard dans sa course.</translation>
+    </message>
+    <message>
+        <source>the throttle starts early in its travel.</source>
+        <translation>l&apos;accélérateur agit tôt dans sa course.</translation>
+    </message>
+    <message>
+        <source>The throttle&apos;s signal voltage at which it gives full output.</source>
+        <translation>La tension de signal de l&apos;accélérateur à laquelle il donne la pleine puissance.</translation>
+    </message>
+    <message>
+        <source>above what the throttle gives when fully turned, full output is never reached.</source>
+        <translation>au-delà de ce que l&apos;accélérateur donne à fond, la pleine puissance n&apos;est jamais atteinte.</translation>
+    </message>
+    <message>
+        <source>full output comes early in the throttle&apos;s travel.</source>
+        <translation>la pleine puissance arrive tôt dans la course de l&apos;accélérateur.</translation>
+    </message>
+    <message>
+        <source>How the throttle works with the pedal sensor: on its own, together with the pedal sensor, or started by it. Some road classes allow a throttle only while pedalling.</source>
+        <translation>Comment l&apos;accélérateur travaille avec le capteur de pédalage : seul, avec le capteur de pédalage ou démarré par lui. Certaines classes routières n&apos;admettent un accélérateur qu&apos;en pédalant.</translation>
+    </message>
+    <message>
+        <source>How many assist levels the rider can choose from; only the levels up to this count can be edited.</source>
+        <translation>Le nombre de niveaux d&apos;assistance parmi lesquels le cycliste choisit ; seuls les niveaux jusqu&apos;à ce nombre sont modifiables.</translation>
+    </message>
+    <message>
+        <source>more levels to step through.</source>
+        <translation>plus de niveaux à parcourir.</translation>
+    </message>
+    <message>
+        <source>fewer levels to choose from.</source>
+        <translation>moins de niveaux au choix.</translation>
+    </message>
+    <message>
+        <source>Whether the limits of the assist levels act on the speed.</source>
+        <translation>Si les limites des niveaux d&apos;assistance agissent sur la vitesse.</translation>
+    </message>
+    <message>
+        <source>Whether the limits of the assist levels act on the current.</source>
+        <translation>Si les limites des niveaux d&apos;assistance agissent sur le courant.</translation>
+    </message>
+    <message>
+        <source>The limit of the walk-assist mode, which helps while you push the bike, in percent.</source>
+        <translation>La limite du mode d&apos;aide à la marche, qui aide quand vous poussez le vélo, en pour cent.</translation>
+    </message>
+    <message>
+        <source>more push while walking.</source>
+        <translation>plus de poussée en marchant.</translation>
+    </message>
+    <message>
+        <source>less push while walking.</source>
+        <translation>moins de poussée en marchant.</translation>
+    </message>
+    <message>
+        <source>Whether the pedal sensor works together with the throttle.</source>
+        <translation>Si le capteur de pédalage travaille avec l&apos;accélérateur.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s Hall sensors: 120 degree, 60 degree or none (sensorless). It must match the motor; wrong motor data can make the motor run rough or overheat.</source>
+        <translation>Les capteurs à effet Hall du moteur : 120 degrés, 60 degrés ou aucun (sans capteur). Le choix doit correspondre au moteur ; de mauvaises données moteur peuvent le faire tourner irrégulièrement ou surchauffer.</translation>
+    </message>
+    <message>
+        <source>Whether the motor has a one-way clutch (freewheel) inside. It must match the motor.</source>
+        <translation>Si le moteur a une roue libre à l&apos;intérieur. Le choix doit correspondre au moteur.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s rated voltage, from its data sheet or label; wrong motor data can make the motor run rough or overheat.</source>
+        <translation>La tension nominale du moteur, d&apos;après sa fiche technique ou sa plaque ; de mauvaises données moteur peuvent le faire tourner irrégulièrement ou surchauffer.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s rated power, from its data sheet or label. Road classes allow a rated power up to their limit (Connect &gt; Road Class checks it).</source>
+        <translation>La puissance nominale du moteur, d&apos;après sa fiche technique ou sa plaque. Les classes routières admettent une puissance nominale jusqu&apos;à leur limite (Connexion &gt; Classe routière le vérifie).</translation>
+    </message>
+    <message>
+        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
+        <translation>Le nombre de paires de pôles magnétiques du moteur, d&apos;après sa fiche technique.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s speed without load, from its data sheet.</source>
+        <translation>La vitesse de rotation du moteur à vide, d&apos;après sa fiche technique.</translation>
+    </message>
+    <message>
+        <source>The ratio of the motor&apos;s gear: motor turns per turn of its housing or output, from its data sheet.</source>
+        <translation>Le rapport du réducteur du moteur : tours du moteur par tour de son carter ou de sa sortie, d&apos;après sa fiche technique.</translation>
+    </message>
+    <message>
+        <source>The electrical resistance of the motor&apos;s stator winding, from its data sheet.</source>
+        <translation>La résistance électrique de l&apos;enroulement du stator du moteur, d&apos;après sa fiche technique.</translation>
+    </message>
+    <message>
+        <source>The inductance of the motor&apos;s stator winding, from its data sheet.</source>
+        <translation>L&apos;inductance de l&apos;enroulement du stator du moteur, d&apos;après sa fiche technique.</translation>
+    </message>
+    <message>
+        <source>The largest current the controller drives through the motor&apos;s windings; it is never below the max battery current.</source>
+        <translation>Le plus fort courant que le contrôleur fait passer dans les enroulements du moteur ; il n&apos;est jamais inférieur au courant de batterie max.</translation>
+    </message>
+    <message>
+        <source>more than the motor or the controller is made for: they may overheat.</source>
+        <translation>plus que ce pour quoi le moteur ou le contrôleur sont faits : ils peuvent surchauffer.</translation>
+    </message>
+    <message>
+        <source>less pulling power.</source>
+        <translation>moins de force de traction.</translation>
     </message>
 </context>
 <context>
@@ -1133,6 +1449,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <extracomment>Connect menu: the register of every operation, as a table</extracomment>
         <translation>&amp;Historique…</translation>
     </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
+        <translation>&amp;Qu&apos;est-ce que c&apos;est ?</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1483,6 +1804,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>mph</source>
         <extracomment>unit: miles per hour</extracomment>
         <translation>mph</translation>
+    </message>
+    <message>
+        <source>magnets</source>
+        <extracomment>a count of magnets, after a number: &quot;12 magnets&quot;</extracomment>
+        <translation>aimants</translation>
     </message>
 </context>
 <context>

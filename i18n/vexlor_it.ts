@@ -250,6 +250,16 @@ write esce con 1 anche quando la rilettura trova valori diversi da quelli scritt
         <extracomment>the register&apos;s message of a comparison; %1 how many parameters the controller holds otherwise</extracomment>
         <translation>Parametri diversi: %1</translation>
     </message>
+    <message>
+        <source>print what the parameter NAME (MaxBatteryCurrent) does, its unit, the range the window allows and its initial value; without NAME every parameter, one block each</source>
+        <extracomment>NAME as in the synopsis: a parameter&apos;s name, MaxBatteryCurrent; keep it as it is</extracomment>
+        <translation>mostra cosa fa il parametro NAME (MaxBatteryCurrent), la sua unità, l&apos;intervallo ammesso dalla finestra e il valore iniziale; senza NAME tutti i parametri, un blocco ciascuno</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no parameter. vexlor-cli explain lists them all.</source>
+        <extracomment>%1 what was given as NAME; keep &quot;vexlor-cli explain&quot; as it is</extracomment>
+        <translation>«%1» non è un parametro. vexlor-cli explain li elenca tutti.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -683,6 +693,312 @@ Versione software della centralina: v%1</translation>
     <message>
         <source>Another program is using %1.</source>
         <translation>Un altro programma sta usando %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Explanations</name>
+    <message>
+        <source>Too high: %1</source>
+        <extracomment>what a value above the right one does: %1 the effect, &quot;less power for assistance and throttle.&quot;</extracomment>
+        <translation>Troppo alto: %1</translation>
+    </message>
+    <message>
+        <source>Too low: %1</source>
+        <extracomment>what a value below the right one does: %1 the effect</extracomment>
+        <translation>Troppo basso: %1</translation>
+    </message>
+    <message>
+        <source>what it does inside the controller is not known.</source>
+        <extracomment>in place of an effect after &quot;Too high: &quot; or &quot;Too low: &quot;</extracomment>
+        <translation>non è noto cosa fa all&apos;interno del controller.</translation>
+    </message>
+    <message>
+        <source>What a higher or lower value does inside the controller is not known.</source>
+        <translation>Non è noto cosa fa all&apos;interno del controller un valore più alto o più basso.</translation>
+    </message>
+    <message>
+        <source>Unit: %1.</source>
+        <extracomment>%1 the field&apos;s unit: &quot;A&quot;, &quot;km/h&quot;, &quot;ms&quot;</extracomment>
+        <translation>Unità: %1.</translation>
+    </message>
+    <message>
+        <source>Allowed: %1.</source>
+        <extracomment>%1 the range the window allows: &quot;at most 30.0 A&quot;, &quot;0.9 V to 3.0 V&quot;, &quot;1 to 9&quot;</extracomment>
+        <translation>Ammesso: %1.</translation>
+    </message>
+    <message>
+        <source>The window sets no limit; a write refuses values the controller cannot hold.</source>
+        <translation>La finestra non pone limiti; la scrittura rifiuta i valori che il controller non può contenere.</translation>
+    </message>
+    <message>
+        <source>Choices: %1.</source>
+        <extracomment>%1 the options of a radio pair or group, each in quotes: &quot;&quot;Low&quot;, &quot;High&quot;&quot;</extracomment>
+        <translation>Scelte: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>an option&apos;s text within a list of choices: %1 the option, &quot;Low&quot;</extracomment>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>Ticked or clear.</source>
+        <extracomment>a tick box&apos;s two states</extracomment>
+        <translation>Spuntata o vuota.</translation>
+    </message>
+    <message>
+        <source>Initial value: %1.</source>
+        <extracomment>%1 the value the window starts with: &quot;14.0 A&quot;, &quot;ticked&quot;, &quot;Low&quot;</extracomment>
+        <translation>Valore iniziale: %1.</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <extracomment>the initial state of a tick box, after &quot;Initial value: &quot;</extracomment>
+        <translation>spuntata</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <extracomment>the initial state of a tick box, after &quot;Initial value: &quot;</extracomment>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>The limit of this assist level, in percent; &quot;Limit speed&quot; and &quot;Limit current&quot; choose what it limits. The levels in use should rise, the top one at 100 %.</source>
+        <translation>Il limite di questo livello di assistenza, in percento; «Limita velocità» e «Limita corrente» scelgono cosa limita. I livelli in uso dovrebbero salire, il più alto al 100 %.</translation>
+    </message>
+    <message>
+        <source>more assistance at this level.</source>
+        <translation>più assistenza a questo livello.</translation>
+    </message>
+    <message>
+        <source>less assistance at this level.</source>
+        <translation>meno assistenza a questo livello.</translation>
+    </message>
+    <message>
+        <source>The largest current the controller draws from the battery.</source>
+        <translation>La corrente più alta che il controller preleva dalla batteria.</translation>
+    </message>
+    <message>
+        <source>more than the battery&apos;s BMS delivers continuously; keep it at or below that current and not above the max phase current.</source>
+        <translation>più di quanto il BMS della batteria eroga in continuo; restate a quella corrente o sotto, e non sopra la corrente di fase max.</translation>
+    </message>
+    <message>
+        <source>less power for assistance and throttle.</source>
+        <translation>meno potenza per assistenza e acceleratore.</translation>
+    </message>
+    <message>
+        <source>The battery voltage below which the controller cuts the motor, so that the battery is not drained empty.</source>
+        <translation>La tensione della batteria sotto la quale il controller spegne il motore, perché la batteria non si scarichi del tutto.</translation>
+    </message>
+    <message>
+        <source>assistance stops while the battery is still half full (above about 3.6 V a cell).</source>
+        <translation>l&apos;assistenza si ferma con la batteria ancora a metà (sopra circa 3.6 V per cella).</translation>
+    </message>
+    <message>
+        <source>the cells are drained too deep (below about 2.8 V a cell).</source>
+        <translation>le celle si scaricano troppo (sotto circa 2.8 V per cella).</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s acceleration setting, a position of the track bar.</source>
+        <translation>L&apos;impostazione di accelerazione del controller, una posizione del cursore.</translation>
+    </message>
+    <message>
+        <source>The signal level of the brake lever sensors, &quot;Low&quot; or &quot;High&quot;: choose the one the bike&apos;s brake sensors give.</source>
+        <translation>Il livello del segnale dei sensori delle leve del freno, «Basso» o «Alto»: scegliete quello che danno i sensori dei freni della bici.</translation>
+    </message>
+    <message>
+        <source>The speed at which the controller stops assisting, while &quot;Limit max speed&quot; is ticked; with it clear a write sends 900 km/h, which means no limit.</source>
+        <translation>La velocità alla quale il controller smette di assistere, finché «Limita velocità max» è spuntata; senza spunta la scrittura invia 900 km/h, cioè nessun limite.</translation>
+    </message>
+    <message>
+        <source>the bike may break the road class it is ridden in (Connect &gt; Road Class checks it).</source>
+        <translation>la bici può violare la classe stradale in cui circola (Connessione &gt; Classe stradale lo verifica).</translation>
+    </message>
+    <message>
+        <source>assistance stops at a lower speed.</source>
+        <translation>l&apos;assistenza si ferma a una velocità più bassa.</translation>
+    </message>
+    <message>
+        <source>How many magnets pass the speed sensor in one turn of the wheel; the controller reckons the speed from them and the wheel perimeter.</source>
+        <translation>Quanti magneti passano davanti al sensore di velocità a ogni giro di ruota; da questi e dalla circonferenza della ruota il controller calcola la velocità.</translation>
+    </message>
+    <message>
+        <source>the speed is reckoned too low, so assistance may go on past the speed limit.</source>
+        <translation>la velocità risulta troppo bassa, quindi l&apos;assistenza può continuare oltre il limite di velocità.</translation>
+    </message>
+    <message>
+        <source>the speed is reckoned too high, so assistance stops early.</source>
+        <translation>la velocità risulta troppo alta, quindi l&apos;assistenza si ferma troppo presto.</translation>
+    </message>
+    <message>
+        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
+        <translation>La distanza che la ruota percorre in un giro; da essa il controller calcola la velocità. L&apos;elenco accanto al campo inserisce le misure comuni; misurare la ruota è più preciso.</translation>
+    </message>
+    <message>
+        <source>Whether the bike has a pedal speed sensor (PAS) for the controller to use. Clear, the group &quot;Pedal speed sensor functions&quot; is switched off; its values are still written.</source>
+        <translation>Se la bici ha un sensore di pedalata (PAS) che il controller deve usare. Senza spunta il gruppo «Sensore di pedalata» è disattivato; i suoi valori vengono scritti comunque.</translation>
+    </message>
+    <message>
+        <source>The duty cycle of the pedal sensor&apos;s signal, below or above 50 %: choose the one the bike&apos;s sensor gives.</source>
+        <translation>Il duty cycle del segnale del sensore di pedalata, sotto o sopra il 50 %: scegliete quello che dà il sensore della bici.</translation>
+    </message>
+    <message>
+        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
+        <translation>Quanti magneti ha il disco del sensore di pedalata; deve corrispondere al disco.</translation>
+    </message>
+    <message>
+        <source>How many of the pedal sensor&apos;s magnets must pass before assistance starts.</source>
+        <translation>Quanti magneti del sensore di pedalata devono passare prima che parta l&apos;assistenza.</translation>
+    </message>
+    <message>
+        <source>assistance starts after more pedalling.</source>
+        <translation>l&apos;assistenza parte dopo più pedalate.</translation>
+    </message>
+    <message>
+        <source>assistance starts after less pedalling.</source>
+        <translation>l&apos;assistenza parte dopo meno pedalate.</translation>
+    </message>
+    <message>
+        <source>How long assistance goes on after the pedals stop.</source>
+        <translation>Per quanto tempo l&apos;assistenza continua dopo che i pedali si fermano.</translation>
+    </message>
+    <message>
+        <source>the motor goes on pushing longer after you stop pedalling.</source>
+        <translation>il motore continua a spingere più a lungo dopo che smettete di pedalare.</translation>
+    </message>
+    <message>
+        <source>assistance stops sooner after the pedals stop.</source>
+        <translation>l&apos;assistenza si ferma prima dopo che i pedali si fermano.</translation>
+    </message>
+    <message>
+        <source>The pedal assist sensor (PAS) ratio, a position of the track bar.</source>
+        <translation>Il rapporto del sensore di pedalata assistita (PAS), una posizione del cursore.</translation>
+    </message>
+    <message>
+        <source>Whether the bike has a throttle for the controller to use. Clear, the group &quot;Throttle functions&quot; is switched off; its values are still written.</source>
+        <translation>Se la bici ha un acceleratore che il controller deve usare. Senza spunta il gruppo «Acceleratore» è disattivato; i suoi valori vengono scritti comunque.</translation>
+    </message>
+    <message>
+        <source>The largest output the throttle asks for, in percent of the full output.</source>
+        <translation>La potenza massima che l&apos;acceleratore richiede, in percento della potenza piena.</translation>
+    </message>
+    <message>
+        <source>the throttle gives less power.</source>
+        <translation>l&apos;acceleratore dà meno potenza.</translation>
+    </message>
+    <message>
+        <source>Whether the throttle keeps to the limits of the assist levels (&quot;Level 1&quot; to &quot;Level 9&quot;).</source>
+        <translation>Se l&apos;acceleratore rispetta i limiti dei livelli di assistenza («Livello 1» a «Livello 9»).</translation>
+    </message>
+    <message>
+        <source>The throttle&apos;s signal voltage at which it starts to act; it must stay below the full voltage.</source>
+        <translation>La tensione del segnale dell&apos;acceleratore alla quale inizia ad agire; deve restare sotto la tensione a pieno gas.</translation>
+    </message>
+    <message>
+        <source>the throttle starts late in its travel.</source>
+        <translation>l&apos;acceleratore inizia tardi nella sua corsa.</translation>
+    </message>
+    <message>
+        <source>the throttle starts early in its travel.</source>
+        <translation>l&apos;acceleratore inizia presto nella sua corsa.</translation>
+    </message>
+    <message>
+        <source>The throttle&apos;s signal voltage at which it gives full output.</source>
+        <translation>La tensione del segnale dell&apos;acceleratore alla quale dà la piena potenza.</translation>
+    </message>
+    <message>
+        <source>above what the throttle gives when fully turned, full output is never reached.</source>
+        <translation>oltre quanto l&apos;acceleratore dà a fondo corsa, la piena potenza non viene mai raggiunta.</translation>
+    </message>
+    <message>
+        <source>full output comes early in the throttle&apos;s travel.</source>
+        <translation>la piena potenza arriva presto nella corsa dell&apos;acceleratore.</translation>
+    </message>
+    <message>
+        <source>How the throttle works with the pedal sensor: on its own, together with the pedal sensor, or started by it. Some road classes allow a throttle only while pedalling.</source>
+        <translation>Come l&apos;acceleratore lavora con il sensore di pedalata: da solo, insieme al sensore di pedalata o avviato da esso. Alcune classi stradali ammettono un acceleratore solo pedalando.</translation>
+    </message>
+    <message>
+        <source>How many assist levels the rider can choose from; only the levels up to this count can be edited.</source>
+        <translation>Tra quanti livelli di assistenza può scegliere il ciclista; solo i livelli fino a questo numero sono modificabili.</translation>
+    </message>
+    <message>
+        <source>more levels to step through.</source>
+        <translation>più livelli da scorrere.</translation>
+    </message>
+    <message>
+        <source>fewer levels to choose from.</source>
+        <translation>meno livelli tra cui scegliere.</translation>
+    </message>
+    <message>
+        <source>Whether the limits of the assist levels act on the speed.</source>
+        <translation>Se i limiti dei livelli di assistenza agiscono sulla velocità.</translation>
+    </message>
+    <message>
+        <source>Whether the limits of the assist levels act on the current.</source>
+        <translation>Se i limiti dei livelli di assistenza agiscono sulla corrente.</translation>
+    </message>
+    <message>
+        <source>The limit of the walk-assist mode, which helps while you push the bike, in percent.</source>
+        <translation>Il limite della modalità di assistenza alla camminata, che aiuta mentre spingete la bici, in percento.</translation>
+    </message>
+    <message>
+        <source>more push while walking.</source>
+        <translation>più spinta camminando.</translation>
+    </message>
+    <message>
+        <source>less push while walking.</source>
+        <translation>meno spinta camminando.</translation>
+    </message>
+    <message>
+        <source>Whether the pedal sensor works together with the throttle.</source>
+        <translation>Se il sensore di pedalata lavora insieme all&apos;acceleratore.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s Hall sensors: 120 degree, 60 degree or none (sensorless). It must match the motor; wrong motor data can make the motor run rough or overheat.</source>
+        <translation>I sensori di Hall del motore: 120 gradi, 60 gradi o nessuno (sensorless). Deve corrispondere al motore; dati del motore errati possono farlo girare in modo irregolare o surriscaldare.</translation>
+    </message>
+    <message>
+        <source>Whether the motor has a one-way clutch (freewheel) inside. It must match the motor.</source>
+        <translation>Se il motore ha una ruota libera all&apos;interno. Deve corrispondere al motore.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s rated voltage, from its data sheet or label; wrong motor data can make the motor run rough or overheat.</source>
+        <translation>La tensione nominale del motore, dalla scheda tecnica o dalla targhetta; dati del motore errati possono farlo girare in modo irregolare o surriscaldare.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s rated power, from its data sheet or label. Road classes allow a rated power up to their limit (Connect &gt; Road Class checks it).</source>
+        <translation>La potenza nominale del motore, dalla scheda tecnica o dalla targhetta. Le classi stradali ammettono una potenza nominale fino al loro limite (Connessione &gt; Classe stradale lo verifica).</translation>
+    </message>
+    <message>
+        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
+        <translation>Il numero di coppie polari magnetiche del motore, dalla scheda tecnica.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s speed without load, from its data sheet.</source>
+        <translation>La velocità del motore a vuoto, dalla scheda tecnica.</translation>
+    </message>
+    <message>
+        <source>The ratio of the motor&apos;s gear: motor turns per turn of its housing or output, from its data sheet.</source>
+        <translation>Il rapporto del riduttore del motore: giri del motore per giro della carcassa o dell&apos;uscita, dalla scheda tecnica.</translation>
+    </message>
+    <message>
+        <source>The electrical resistance of the motor&apos;s stator winding, from its data sheet.</source>
+        <translation>La resistenza elettrica dell&apos;avvolgimento dello statore del motore, dalla scheda tecnica.</translation>
+    </message>
+    <message>
+        <source>The inductance of the motor&apos;s stator winding, from its data sheet.</source>
+        <translation>L&apos;induttanza dell&apos;avvolgimento dello statore del motore, dalla scheda tecnica.</translation>
+    </message>
+    <message>
+        <source>The largest current the controller drives through the motor&apos;s windings; it is never below the max battery current.</source>
+        <translation>La corrente più alta che il controller fa passare negli avvolgimenti del motore; non è mai inferiore alla corrente di batteria max.</translation>
+    </message>
+    <message>
+        <source>more than the motor or the controller is made for: they may overheat.</source>
+        <translation>più di quanto il motore o il controller sopportano: possono surriscaldarsi.</translation>
+    </message>
+    <message>
+        <source>less pulling power.</source>
+        <translation>meno forza di trazione.</translation>
     </message>
 </context>
 <context>
@@ -1133,6 +1449,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <extracomment>Connect menu: the register of every operation, as a table</extracomment>
         <translation>Cronolo&amp;gia…</translation>
     </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
+        <translation>&amp;Che cos&apos;è?</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1483,6 +1804,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>mph</source>
         <extracomment>unit: miles per hour</extracomment>
         <translation>mph</translation>
+    </message>
+    <message>
+        <source>magnets</source>
+        <extracomment>a count of magnets, after a number: &quot;12 magnets&quot;</extracomment>
+        <translation>magneti</translation>
     </message>
 </context>
 <context>

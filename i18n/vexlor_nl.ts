@@ -250,6 +250,16 @@ write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreve
         <extracomment>the register&apos;s message of a comparison; %1 how many parameters the controller holds otherwise</extracomment>
         <translation>Afwijkende parameters: %1</translation>
     </message>
+    <message>
+        <source>print what the parameter NAME (MaxBatteryCurrent) does, its unit, the range the window allows and its initial value; without NAME every parameter, one block each</source>
+        <extracomment>NAME as in the synopsis: a parameter&apos;s name, MaxBatteryCurrent; keep it as it is</extracomment>
+        <translation>toont wat parameter NAME (MaxBatteryCurrent) doet, de eenheid, het bereik dat het venster toestaat en de beginwaarde; zonder NAME alle parameters, elk een blok</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no parameter. vexlor-cli explain lists them all.</source>
+        <extracomment>%1 what was given as NAME; keep &quot;vexlor-cli explain&quot; as it is</extracomment>
+        <translation>&apos;%1&apos; is geen parameter. vexlor-cli explain toont ze allemaal.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -683,6 +693,312 @@ Softwareversie controller: v%1</translation>
     <message>
         <source>Another program is using %1.</source>
         <translation>Een ander programma gebruikt %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Explanations</name>
+    <message>
+        <source>Too high: %1</source>
+        <extracomment>what a value above the right one does: %1 the effect, &quot;less power for assistance and throttle.&quot;</extracomment>
+        <translation>Te hoog: %1</translation>
+    </message>
+    <message>
+        <source>Too low: %1</source>
+        <extracomment>what a value below the right one does: %1 the effect</extracomment>
+        <translation>Te laag: %1</translation>
+    </message>
+    <message>
+        <source>what it does inside the controller is not known.</source>
+        <extracomment>in place of an effect after &quot;Too high: &quot; or &quot;Too low: &quot;</extracomment>
+        <translation>wat dit in de controller doet, is niet bekend.</translation>
+    </message>
+    <message>
+        <source>What a higher or lower value does inside the controller is not known.</source>
+        <translation>Wat een hogere of lagere waarde in de controller doet, is niet bekend.</translation>
+    </message>
+    <message>
+        <source>Unit: %1.</source>
+        <extracomment>%1 the field&apos;s unit: &quot;A&quot;, &quot;km/h&quot;, &quot;ms&quot;</extracomment>
+        <translation>Eenheid: %1.</translation>
+    </message>
+    <message>
+        <source>Allowed: %1.</source>
+        <extracomment>%1 the range the window allows: &quot;at most 30.0 A&quot;, &quot;0.9 V to 3.0 V&quot;, &quot;1 to 9&quot;</extracomment>
+        <translation>Toegestaan: %1.</translation>
+    </message>
+    <message>
+        <source>The window sets no limit; a write refuses values the controller cannot hold.</source>
+        <translation>Het venster stelt geen grens; schrijven weigert waarden die de controller niet kan bevatten.</translation>
+    </message>
+    <message>
+        <source>Choices: %1.</source>
+        <extracomment>%1 the options of a radio pair or group, each in quotes: &quot;&quot;Low&quot;, &quot;High&quot;&quot;</extracomment>
+        <translation>Keuzes: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>an option&apos;s text within a list of choices: %1 the option, &quot;Low&quot;</extracomment>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Ticked or clear.</source>
+        <extracomment>a tick box&apos;s two states</extracomment>
+        <translation>Aangevinkt of leeg.</translation>
+    </message>
+    <message>
+        <source>Initial value: %1.</source>
+        <extracomment>%1 the value the window starts with: &quot;14.0 A&quot;, &quot;ticked&quot;, &quot;Low&quot;</extracomment>
+        <translation>Beginwaarde: %1.</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <extracomment>the initial state of a tick box, after &quot;Initial value: &quot;</extracomment>
+        <translation>aangevinkt</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <extracomment>the initial state of a tick box, after &quot;Initial value: &quot;</extracomment>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>The limit of this assist level, in percent; &quot;Limit speed&quot; and &quot;Limit current&quot; choose what it limits. The levels in use should rise, the top one at 100 %.</source>
+        <translation>De grens van dit ondersteuningsniveau, in procent; “Snelheidslimiet” en “Stroomlimiet” kiezen wat hij begrenst. De gebruikte niveaus horen op te lopen, het hoogste op 100 %.</translation>
+    </message>
+    <message>
+        <source>more assistance at this level.</source>
+        <translation>meer ondersteuning op dit niveau.</translation>
+    </message>
+    <message>
+        <source>less assistance at this level.</source>
+        <translation>minder ondersteuning op dit niveau.</translation>
+    </message>
+    <message>
+        <source>The largest current the controller draws from the battery.</source>
+        <translation>De grootste stroom die de controller uit de accu haalt.</translation>
+    </message>
+    <message>
+        <source>more than the battery&apos;s BMS delivers continuously; keep it at or below that current and not above the max phase current.</source>
+        <translation>meer dan het BMS van de accu continu levert; blijf op of onder die stroom en niet boven de max. fasestroom.</translation>
+    </message>
+    <message>
+        <source>less power for assistance and throttle.</source>
+        <translation>minder vermogen voor ondersteuning en gashendel.</translation>
+    </message>
+    <message>
+        <source>The battery voltage below which the controller cuts the motor, so that the battery is not drained empty.</source>
+        <translation>De accuspanning waaronder de controller de motor uitschakelt, zodat de accu niet leeggetrokken wordt.</translation>
+    </message>
+    <message>
+        <source>assistance stops while the battery is still half full (above about 3.6 V a cell).</source>
+        <translation>de ondersteuning stopt terwijl de accu nog half vol is (boven ongeveer 3.6 V per cel).</translation>
+    </message>
+    <message>
+        <source>the cells are drained too deep (below about 2.8 V a cell).</source>
+        <translation>de cellen worden te diep ontladen (onder ongeveer 2.8 V per cel).</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s acceleration setting, a position of the track bar.</source>
+        <translation>De acceleratie-instelling van de controller, een stand van de schuifregelaar.</translation>
+    </message>
+    <message>
+        <source>The signal level of the brake lever sensors, &quot;Low&quot; or &quot;High&quot;: choose the one the bike&apos;s brake sensors give.</source>
+        <translation>Het signaalniveau van de remhendelsensoren, “Laag” of “Hoog”: kies het niveau dat de remsensoren van de fiets geven.</translation>
+    </message>
+    <message>
+        <source>The speed at which the controller stops assisting, while &quot;Limit max speed&quot; is ticked; with it clear a write sends 900 km/h, which means no limit.</source>
+        <translation>De snelheid waarbij de controller stopt met ondersteunen, zolang “Max. snelheid begrenzen” aangevinkt is; zonder vinkje stuurt schrijven 900 km/h, dus geen grens.</translation>
+    </message>
+    <message>
+        <source>the bike may break the road class it is ridden in (Connect &gt; Road Class checks it).</source>
+        <translation>de fiets kan de wegklasse overtreden waarin hij rijdt (Verbinding &gt; Wegklasse controleert dat).</translation>
+    </message>
+    <message>
+        <source>assistance stops at a lower speed.</source>
+        <translation>de ondersteuning stopt bij een lagere snelheid.</translation>
+    </message>
+    <message>
+        <source>How many magnets pass the speed sensor in one turn of the wheel; the controller reckons the speed from them and the wheel perimeter.</source>
+        <translation>Hoeveel magneten per wielomwenteling langs de snelheidssensor komen; daaruit en uit de wielomtrek berekent de controller de snelheid.</translation>
+    </message>
+    <message>
+        <source>the speed is reckoned too low, so assistance may go on past the speed limit.</source>
+        <translation>de snelheid wordt te laag berekend, zodat de ondersteuning voorbij de snelheidsgrens kan doorgaan.</translation>
+    </message>
+    <message>
+        <source>the speed is reckoned too high, so assistance stops early.</source>
+        <translation>de snelheid wordt te hoog berekend, zodat de ondersteuning te vroeg stopt.</translation>
+    </message>
+    <message>
+        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
+        <translation>De afstand die het wiel in één omwenteling aflegt; daaruit berekent de controller de snelheid. De lijst naast het veld vult gangbare maten in; het wiel opmeten is nauwkeuriger.</translation>
+    </message>
+    <message>
+        <source>Whether the bike has a pedal speed sensor (PAS) for the controller to use. Clear, the group &quot;Pedal speed sensor functions&quot; is switched off; its values are still written.</source>
+        <translation>Of de fiets een trapsensor (PAS) heeft die de controller gebruikt. Zonder vinkje staat de groep “Trapsensorfuncties” uit; de waarden worden toch geschreven.</translation>
+    </message>
+    <message>
+        <source>The duty cycle of the pedal sensor&apos;s signal, below or above 50 %: choose the one the bike&apos;s sensor gives.</source>
+        <translation>De duty cycle van het signaal van de trapsensor, onder of boven 50 %: kies wat de sensor van de fiets geeft.</translation>
+    </message>
+    <message>
+        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
+        <translation>Hoeveel magneten de schijf van de trapsensor heeft; het moet bij de schijf passen.</translation>
+    </message>
+    <message>
+        <source>How many of the pedal sensor&apos;s magnets must pass before assistance starts.</source>
+        <translation>Hoeveel magneten van de trapsensor voorbij moeten komen voordat de ondersteuning begint.</translation>
+    </message>
+    <message>
+        <source>assistance starts after more pedalling.</source>
+        <translation>de ondersteuning begint na meer trappen.</translation>
+    </message>
+    <message>
+        <source>assistance starts after less pedalling.</source>
+        <translation>de ondersteuning begint na minder trappen.</translation>
+    </message>
+    <message>
+        <source>How long assistance goes on after the pedals stop.</source>
+        <translation>Hoe lang de ondersteuning doorgaat nadat de pedalen stilstaan.</translation>
+    </message>
+    <message>
+        <source>the motor goes on pushing longer after you stop pedalling.</source>
+        <translation>de motor blijft langer duwen nadat u stopt met trappen.</translation>
+    </message>
+    <message>
+        <source>assistance stops sooner after the pedals stop.</source>
+        <translation>de ondersteuning stopt eerder nadat de pedalen stilstaan.</translation>
+    </message>
+    <message>
+        <source>The pedal assist sensor (PAS) ratio, a position of the track bar.</source>
+        <translation>De verhouding van de trapsensor (PAS), een stand van de schuifregelaar.</translation>
+    </message>
+    <message>
+        <source>Whether the bike has a throttle for the controller to use. Clear, the group &quot;Throttle functions&quot; is switched off; its values are still written.</source>
+        <translation>Of de fiets een gashendel heeft die de controller gebruikt. Zonder vinkje staat de groep “Gashendelfuncties” uit; de waarden worden toch geschreven.</translation>
+    </message>
+    <message>
+        <source>The largest output the throttle asks for, in percent of the full output.</source>
+        <translation>Het grootste vermogen dat de gashendel vraagt, in procent van het volle vermogen.</translation>
+    </message>
+    <message>
+        <source>the throttle gives less power.</source>
+        <translation>de gashendel geeft minder vermogen.</translation>
+    </message>
+    <message>
+        <source>Whether the throttle keeps to the limits of the assist levels (&quot;Level 1&quot; to &quot;Level 9&quot;).</source>
+        <translation>Of de gashendel zich houdt aan de grenzen van de ondersteuningsniveaus (“Niveau 1” tot “Niveau 9”).</translation>
+    </message>
+    <message>
+        <source>The throttle&apos;s signal voltage at which it starts to act; it must stay below the full voltage.</source>
+        <translation>De signaalspanning van de gashendel waarbij hij begint te werken; die moet onder de volgasspanning blijven.</translation>
+    </message>
+    <message>
+        <source>the throttle starts late in its travel.</source>
+        <translation>de gashendel begint laat in zijn slag.</translation>
+    </message>
+    <message>
+        <source>the throttle starts early in its travel.</source>
+        <translation>de gashendel begint vroeg in zijn slag.</translation>
+    </message>
+    <message>
+        <source>The throttle&apos;s signal voltage at which it gives full output.</source>
+        <translation>De signaalspanning van de gashendel waarbij hij vol vermogen geeft.</translation>
+    </message>
+    <message>
+        <source>above what the throttle gives when fully turned, full output is never reached.</source>
+        <translation>boven wat de gashendel helemaal opengedraaid geeft, wordt vol vermogen nooit bereikt.</translation>
+    </message>
+    <message>
+        <source>full output comes early in the throttle&apos;s travel.</source>
+        <translation>vol vermogen komt al vroeg in de slag van de gashendel.</translation>
+    </message>
+    <message>
+        <source>How the throttle works with the pedal sensor: on its own, together with the pedal sensor, or started by it. Some road classes allow a throttle only while pedalling.</source>
+        <translation>Hoe de gashendel samenwerkt met de trapsensor: op zichzelf, samen met de trapsensor of door hem gestart. Sommige wegklassen staan een gashendel alleen toe tijdens het trappen.</translation>
+    </message>
+    <message>
+        <source>How many assist levels the rider can choose from; only the levels up to this count can be edited.</source>
+        <translation>Uit hoeveel ondersteuningsniveaus de fietser kan kiezen; alleen de niveaus tot dit aantal zijn te bewerken.</translation>
+    </message>
+    <message>
+        <source>more levels to step through.</source>
+        <translation>meer niveaus om door te schakelen.</translation>
+    </message>
+    <message>
+        <source>fewer levels to choose from.</source>
+        <translation>minder niveaus om uit te kiezen.</translation>
+    </message>
+    <message>
+        <source>Whether the limits of the assist levels act on the speed.</source>
+        <translation>Of de grenzen van de ondersteuningsniveaus op de snelheid werken.</translation>
+    </message>
+    <message>
+        <source>Whether the limits of the assist levels act on the current.</source>
+        <translation>Of de grenzen van de ondersteuningsniveaus op de stroom werken.</translation>
+    </message>
+    <message>
+        <source>The limit of the walk-assist mode, which helps while you push the bike, in percent.</source>
+        <translation>De grens van de loophulp, die helpt terwijl u de fiets duwt, in procent.</translation>
+    </message>
+    <message>
+        <source>more push while walking.</source>
+        <translation>meer duwkracht bij het lopen.</translation>
+    </message>
+    <message>
+        <source>less push while walking.</source>
+        <translation>minder duwkracht bij het lopen.</translation>
+    </message>
+    <message>
+        <source>Whether the pedal sensor works together with the throttle.</source>
+        <translation>Of de trapsensor samenwerkt met de gashendel.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s Hall sensors: 120 degree, 60 degree or none (sensorless). It must match the motor; wrong motor data can make the motor run rough or overheat.</source>
+        <translation>De hallsensoren van de motor: 120 graden, 60 graden of geen (sensorloos). De keuze moet bij de motor passen; verkeerde motorgegevens kunnen de motor onrustig laten lopen of oververhitten.</translation>
+    </message>
+    <message>
+        <source>Whether the motor has a one-way clutch (freewheel) inside. It must match the motor.</source>
+        <translation>Of de motor binnenin een vrijloop heeft. De keuze moet bij de motor passen.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s rated voltage, from its data sheet or label; wrong motor data can make the motor run rough or overheat.</source>
+        <translation>De nominale spanning van de motor, volgens datablad of typeplaatje; verkeerde motorgegevens kunnen de motor onrustig laten lopen of oververhitten.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s rated power, from its data sheet or label. Road classes allow a rated power up to their limit (Connect &gt; Road Class checks it).</source>
+        <translation>Het nominale vermogen van de motor, volgens datablad of typeplaatje. Wegklassen staan een nominaal vermogen toe tot hun grens (Verbinding &gt; Wegklasse controleert dat).</translation>
+    </message>
+    <message>
+        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
+        <translation>Het aantal magneetpoolparen van de motor, volgens datablad.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s speed without load, from its data sheet.</source>
+        <translation>Het toerental van de motor zonder belasting, volgens datablad.</translation>
+    </message>
+    <message>
+        <source>The ratio of the motor&apos;s gear: motor turns per turn of its housing or output, from its data sheet.</source>
+        <translation>De overbrenging van de motorvertraging: motoromwentelingen per omwenteling van de behuizing of uitgang, volgens datablad.</translation>
+    </message>
+    <message>
+        <source>The electrical resistance of the motor&apos;s stator winding, from its data sheet.</source>
+        <translation>De elektrische weerstand van de statorwikkeling van de motor, volgens datablad.</translation>
+    </message>
+    <message>
+        <source>The inductance of the motor&apos;s stator winding, from its data sheet.</source>
+        <translation>De inductantie van de statorwikkeling van de motor, volgens datablad.</translation>
+    </message>
+    <message>
+        <source>The largest current the controller drives through the motor&apos;s windings; it is never below the max battery current.</source>
+        <translation>De grootste stroom die de controller door de wikkelingen van de motor stuurt; die ligt nooit onder de max. accustroom.</translation>
+    </message>
+    <message>
+        <source>more than the motor or the controller is made for: they may overheat.</source>
+        <translation>meer dan de motor of de controller aankan: ze kunnen oververhitten.</translation>
+    </message>
+    <message>
+        <source>less pulling power.</source>
+        <translation>minder trekkracht.</translation>
     </message>
 </context>
 <context>
@@ -1133,6 +1449,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <extracomment>Connect menu: the register of every operation, as a table</extracomment>
         <translation>&amp;Geschiedenis…</translation>
     </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
+        <translation>&amp;Wat is dit?</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1483,6 +1804,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>mph</source>
         <extracomment>unit: miles per hour</extracomment>
         <translation>mph</translation>
+    </message>
+    <message>
+        <source>magnets</source>
+        <extracomment>a count of magnets, after a number: &quot;12 magnets&quot;</extracomment>
+        <translation>magneten</translation>
     </message>
 </context>
 <context>

@@ -250,6 +250,16 @@ write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż za
         <extracomment>the register&apos;s message of a comparison; %1 how many parameters the controller holds otherwise</extracomment>
         <translation>Parametry, które się różnią: %1</translation>
     </message>
+    <message>
+        <source>print what the parameter NAME (MaxBatteryCurrent) does, its unit, the range the window allows and its initial value; without NAME every parameter, one block each</source>
+        <extracomment>NAME as in the synopsis: a parameter&apos;s name, MaxBatteryCurrent; keep it as it is</extracomment>
+        <translation>wypisuje, co robi parametr NAME (MaxBatteryCurrent), jego jednostkę, zakres dopuszczany przez okno i wartość początkową; bez NAME wszystkie parametry, każdy w osobnym bloku</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no parameter. vexlor-cli explain lists them all.</source>
+        <extracomment>%1 what was given as NAME; keep &quot;vexlor-cli explain&quot; as it is</extracomment>
+        <translation>„%1” nie jest parametrem. vexlor-cli explain wypisuje je wszystkie.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -683,6 +693,312 @@ Wersja oprogramowania sterownika: v%1</translation>
     <message>
         <source>Another program is using %1.</source>
         <translation>Inny program używa %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Explanations</name>
+    <message>
+        <source>Too high: %1</source>
+        <extracomment>what a value above the right one does: %1 the effect, &quot;less power for assistance and throttle.&quot;</extracomment>
+        <translation>Za wysoko: %1</translation>
+    </message>
+    <message>
+        <source>Too low: %1</source>
+        <extracomment>what a value below the right one does: %1 the effect</extracomment>
+        <translation>Za nisko: %1</translation>
+    </message>
+    <message>
+        <source>what it does inside the controller is not known.</source>
+        <extracomment>in place of an effect after &quot;Too high: &quot; or &quot;Too low: &quot;</extracomment>
+        <translation>nie wiadomo, co to zmienia w sterowniku.</translation>
+    </message>
+    <message>
+        <source>What a higher or lower value does inside the controller is not known.</source>
+        <translation>Nie wiadomo, co w sterowniku zmienia wyższa lub niższa wartość.</translation>
+    </message>
+    <message>
+        <source>Unit: %1.</source>
+        <extracomment>%1 the field&apos;s unit: &quot;A&quot;, &quot;km/h&quot;, &quot;ms&quot;</extracomment>
+        <translation>Jednostka: %1.</translation>
+    </message>
+    <message>
+        <source>Allowed: %1.</source>
+        <extracomment>%1 the range the window allows: &quot;at most 30.0 A&quot;, &quot;0.9 V to 3.0 V&quot;, &quot;1 to 9&quot;</extracomment>
+        <translation>Dozwolone: %1.</translation>
+    </message>
+    <message>
+        <source>The window sets no limit; a write refuses values the controller cannot hold.</source>
+        <translation>Okno nie ustala granicy; zapis odrzuca wartości, których sterownik nie może przechować.</translation>
+    </message>
+    <message>
+        <source>Choices: %1.</source>
+        <extracomment>%1 the options of a radio pair or group, each in quotes: &quot;&quot;Low&quot;, &quot;High&quot;&quot;</extracomment>
+        <translation>Do wyboru: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>an option&apos;s text within a list of choices: %1 the option, &quot;Low&quot;</extracomment>
+        <translation>„%1”</translation>
+    </message>
+    <message>
+        <source>Ticked or clear.</source>
+        <extracomment>a tick box&apos;s two states</extracomment>
+        <translation>Zaznaczone lub puste.</translation>
+    </message>
+    <message>
+        <source>Initial value: %1.</source>
+        <extracomment>%1 the value the window starts with: &quot;14.0 A&quot;, &quot;ticked&quot;, &quot;Low&quot;</extracomment>
+        <translation>Wartość początkowa: %1.</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <extracomment>the initial state of a tick box, after &quot;Initial value: &quot;</extracomment>
+        <translation>zaznaczone</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <extracomment>the initial state of a tick box, after &quot;Initial value: &quot;</extracomment>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>The limit of this assist level, in percent; &quot;Limit speed&quot; and &quot;Limit current&quot; choose what it limits. The levels in use should rise, the top one at 100 %.</source>
+        <translation>Limit tego poziomu wspomagania w procentach; „Limit prędkości” i „Limit prądu” wybierają, co ogranicza. Używane poziomy powinny rosnąć, najwyższy do 100 %.</translation>
+    </message>
+    <message>
+        <source>more assistance at this level.</source>
+        <translation>więcej wspomagania na tym poziomie.</translation>
+    </message>
+    <message>
+        <source>less assistance at this level.</source>
+        <translation>mniej wspomagania na tym poziomie.</translation>
+    </message>
+    <message>
+        <source>The largest current the controller draws from the battery.</source>
+        <translation>Największy prąd, jaki sterownik pobiera z akumulatora.</translation>
+    </message>
+    <message>
+        <source>more than the battery&apos;s BMS delivers continuously; keep it at or below that current and not above the max phase current.</source>
+        <translation>więcej, niż BMS akumulatora daje w sposób ciągły; trzymaj się tego prądu lub poniżej i nie powyżej maks. prądu fazowego.</translation>
+    </message>
+    <message>
+        <source>less power for assistance and throttle.</source>
+        <translation>mniej mocy dla wspomagania i manetki gazu.</translation>
+    </message>
+    <message>
+        <source>The battery voltage below which the controller cuts the motor, so that the battery is not drained empty.</source>
+        <translation>Napięcie akumulatora, poniżej którego sterownik odcina silnik, aby akumulator nie rozładował się do zera.</translation>
+    </message>
+    <message>
+        <source>assistance stops while the battery is still half full (above about 3.6 V a cell).</source>
+        <translation>wspomaganie kończy się, gdy akumulator jest jeszcze w połowie pełny (powyżej ok. 3.6 V na ogniwo).</translation>
+    </message>
+    <message>
+        <source>the cells are drained too deep (below about 2.8 V a cell).</source>
+        <translation>ogniwa rozładowują się zbyt głęboko (poniżej ok. 2.8 V na ogniwo).</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s acceleration setting, a position of the track bar.</source>
+        <translation>Ustawienie przyspieszenia sterownika, pozycja suwaka.</translation>
+    </message>
+    <message>
+        <source>The signal level of the brake lever sensors, &quot;Low&quot; or &quot;High&quot;: choose the one the bike&apos;s brake sensors give.</source>
+        <translation>Poziom sygnału czujników dźwigni hamulca, „Niski” lub „Wysoki”: wybierz ten, który dają czujniki hamulców roweru.</translation>
+    </message>
+    <message>
+        <source>The speed at which the controller stops assisting, while &quot;Limit max speed&quot; is ticked; with it clear a write sends 900 km/h, which means no limit.</source>
+        <translation>Prędkość, przy której sterownik przestaje wspomagać, gdy „Ogranicz prędkość maks.” jest zaznaczone; bez zaznaczenia zapis wysyła 900 km/h, czyli brak limitu.</translation>
+    </message>
+    <message>
+        <source>the bike may break the road class it is ridden in (Connect &gt; Road Class checks it).</source>
+        <translation>rower może naruszać klasę drogową, w której jeździ (Połączenie &gt; Klasa drogowa to sprawdza).</translation>
+    </message>
+    <message>
+        <source>assistance stops at a lower speed.</source>
+        <translation>wspomaganie kończy się przy niższej prędkości.</translation>
+    </message>
+    <message>
+        <source>How many magnets pass the speed sensor in one turn of the wheel; the controller reckons the speed from them and the wheel perimeter.</source>
+        <translation>Ile magnesów mija czujnik prędkości podczas jednego obrotu koła; z nich i z obwodu koła sterownik oblicza prędkość.</translation>
+    </message>
+    <message>
+        <source>the speed is reckoned too low, so assistance may go on past the speed limit.</source>
+        <translation>prędkość wychodzi za niska, więc wspomaganie może działać powyżej limitu prędkości.</translation>
+    </message>
+    <message>
+        <source>the speed is reckoned too high, so assistance stops early.</source>
+        <translation>prędkość wychodzi za wysoka, więc wspomaganie kończy się za wcześnie.</translation>
+    </message>
+    <message>
+        <source>The distance the wheel rolls in one turn; the controller reckons the speed from it. The list beside the field fills in common sizes; measuring the wheel is more exact.</source>
+        <translation>Droga, jaką koło pokonuje w jednym obrocie; z niej sterownik oblicza prędkość. Lista obok pola wpisuje typowe rozmiary; zmierzenie koła jest dokładniejsze.</translation>
+    </message>
+    <message>
+        <source>Whether the bike has a pedal speed sensor (PAS) for the controller to use. Clear, the group &quot;Pedal speed sensor functions&quot; is switched off; its values are still written.</source>
+        <translation>Czy rower ma czujnik PAS, którego ma używać sterownik. Bez zaznaczenia grupa „Funkcje czujnika PAS” jest wyłączona; jej wartości i tak są zapisywane.</translation>
+    </message>
+    <message>
+        <source>The duty cycle of the pedal sensor&apos;s signal, below or above 50 %: choose the one the bike&apos;s sensor gives.</source>
+        <translation>Wypełnienie sygnału czujnika PAS, poniżej lub powyżej 50 %: wybierz to, które daje czujnik roweru.</translation>
+    </message>
+    <message>
+        <source>How many magnets the pedal sensor&apos;s disc carries; it must match the disc.</source>
+        <translation>Ile magnesów ma tarcza czujnika PAS; musi zgadzać się z tarczą.</translation>
+    </message>
+    <message>
+        <source>How many of the pedal sensor&apos;s magnets must pass before assistance starts.</source>
+        <translation>Ile magnesów czujnika PAS musi minąć, zanim zacznie się wspomaganie.</translation>
+    </message>
+    <message>
+        <source>assistance starts after more pedalling.</source>
+        <translation>wspomaganie zaczyna się po dłuższym pedałowaniu.</translation>
+    </message>
+    <message>
+        <source>assistance starts after less pedalling.</source>
+        <translation>wspomaganie zaczyna się po krótszym pedałowaniu.</translation>
+    </message>
+    <message>
+        <source>How long assistance goes on after the pedals stop.</source>
+        <translation>Jak długo wspomaganie trwa po zatrzymaniu pedałów.</translation>
+    </message>
+    <message>
+        <source>the motor goes on pushing longer after you stop pedalling.</source>
+        <translation>silnik dłużej pcha po zakończeniu pedałowania.</translation>
+    </message>
+    <message>
+        <source>assistance stops sooner after the pedals stop.</source>
+        <translation>wspomaganie kończy się szybciej po zatrzymaniu pedałów.</translation>
+    </message>
+    <message>
+        <source>The pedal assist sensor (PAS) ratio, a position of the track bar.</source>
+        <translation>Współczynnik czujnika wspomagania pedałowania (PAS), pozycja suwaka.</translation>
+    </message>
+    <message>
+        <source>Whether the bike has a throttle for the controller to use. Clear, the group &quot;Throttle functions&quot; is switched off; its values are still written.</source>
+        <translation>Czy rower ma manetkę gazu, której ma używać sterownik. Bez zaznaczenia grupa „Funkcje manetki gazu” jest wyłączona; jej wartości i tak są zapisywane.</translation>
+    </message>
+    <message>
+        <source>The largest output the throttle asks for, in percent of the full output.</source>
+        <translation>Największa moc, jakiej żąda manetka gazu, w procentach pełnej mocy.</translation>
+    </message>
+    <message>
+        <source>the throttle gives less power.</source>
+        <translation>manetka gazu daje mniej mocy.</translation>
+    </message>
+    <message>
+        <source>Whether the throttle keeps to the limits of the assist levels (&quot;Level 1&quot; to &quot;Level 9&quot;).</source>
+        <translation>Czy manetka gazu trzyma się limitów poziomów wspomagania („Poziom 1” do „Poziom 9”).</translation>
+    </message>
+    <message>
+        <source>The throttle&apos;s signal voltage at which it starts to act; it must stay below the full voltage.</source>
+        <translation>Napięcie sygnału manetki gazu, przy którym zaczyna działać; musi pozostać poniżej napięcia pełnego gazu.</translation>
+    </message>
+    <message>
+        <source>the throttle starts late in its travel.</source>
+        <translation>manetka gazu zaczyna działać późno na swoim skoku.</translation>
+    </message>
+    <message>
+        <source>the throttle starts early in its travel.</source>
+        <translation>manetka gazu zaczyna działać wcześnie na swoim skoku.</translation>
+    </message>
+    <message>
+        <source>The throttle&apos;s signal voltage at which it gives full output.</source>
+        <translation>Napięcie sygnału manetki gazu, przy którym daje pełną moc.</translation>
+    </message>
+    <message>
+        <source>above what the throttle gives when fully turned, full output is never reached.</source>
+        <translation>powyżej tego, co daje w pełni odkręcona manetka, pełna moc nigdy nie zostaje osiągnięta.</translation>
+    </message>
+    <message>
+        <source>full output comes early in the throttle&apos;s travel.</source>
+        <translation>pełna moc przychodzi wcześnie na skoku manetki gazu.</translation>
+    </message>
+    <message>
+        <source>How the throttle works with the pedal sensor: on its own, together with the pedal sensor, or started by it. Some road classes allow a throttle only while pedalling.</source>
+        <translation>Jak manetka gazu współpracuje z czujnikiem PAS: sama, razem z czujnikiem PAS lub uruchamiana przez niego. Niektóre klasy drogowe dopuszczają manetkę tylko podczas pedałowania.</translation>
+    </message>
+    <message>
+        <source>How many assist levels the rider can choose from; only the levels up to this count can be edited.</source>
+        <translation>Spośród ilu poziomów wspomagania może wybierać rowerzysta; edytować można tylko poziomy do tej liczby.</translation>
+    </message>
+    <message>
+        <source>more levels to step through.</source>
+        <translation>więcej poziomów do przełączania.</translation>
+    </message>
+    <message>
+        <source>fewer levels to choose from.</source>
+        <translation>mniej poziomów do wyboru.</translation>
+    </message>
+    <message>
+        <source>Whether the limits of the assist levels act on the speed.</source>
+        <translation>Czy limity poziomów wspomagania działają na prędkość.</translation>
+    </message>
+    <message>
+        <source>Whether the limits of the assist levels act on the current.</source>
+        <translation>Czy limity poziomów wspomagania działają na prąd.</translation>
+    </message>
+    <message>
+        <source>The limit of the walk-assist mode, which helps while you push the bike, in percent.</source>
+        <translation>Limit trybu wspomagania prowadzenia, który pomaga, gdy pchasz rower, w procentach.</translation>
+    </message>
+    <message>
+        <source>more push while walking.</source>
+        <translation>więcej pchania podczas prowadzenia.</translation>
+    </message>
+    <message>
+        <source>less push while walking.</source>
+        <translation>mniej pchania podczas prowadzenia.</translation>
+    </message>
+    <message>
+        <source>Whether the pedal sensor works together with the throttle.</source>
+        <translation>Czy czujnik PAS współpracuje z manetką gazu.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s Hall sensors: 120 degree, 60 degree or none (sensorless). It must match the motor; wrong motor data can make the motor run rough or overheat.</source>
+        <translation>Czujniki Halla silnika: 120 stopni, 60 stopni lub brak (bezczujnikowy). Wybór musi pasować do silnika; błędne dane silnika mogą powodować nierówną pracę lub przegrzanie.</translation>
+    </message>
+    <message>
+        <source>Whether the motor has a one-way clutch (freewheel) inside. It must match the motor.</source>
+        <translation>Czy silnik ma w środku sprzęgło jednokierunkowe (wolnobieg). Wybór musi pasować do silnika.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s rated voltage, from its data sheet or label; wrong motor data can make the motor run rough or overheat.</source>
+        <translation>Napięcie znamionowe silnika, z karty katalogowej lub tabliczki; błędne dane silnika mogą powodować nierówną pracę lub przegrzanie.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s rated power, from its data sheet or label. Road classes allow a rated power up to their limit (Connect &gt; Road Class checks it).</source>
+        <translation>Moc znamionowa silnika, z karty katalogowej lub tabliczki. Klasy drogowe dopuszczają moc znamionową do swojej granicy (Połączenie &gt; Klasa drogowa to sprawdza).</translation>
+    </message>
+    <message>
+        <source>The number of magnet pole pairs of the motor, from its data sheet.</source>
+        <translation>Liczba par biegunów magnetycznych silnika, z karty katalogowej.</translation>
+    </message>
+    <message>
+        <source>The motor&apos;s speed without load, from its data sheet.</source>
+        <translation>Prędkość obrotowa silnika bez obciążenia, z karty katalogowej.</translation>
+    </message>
+    <message>
+        <source>The ratio of the motor&apos;s gear: motor turns per turn of its housing or output, from its data sheet.</source>
+        <translation>Przełożenie przekładni silnika: obroty silnika na jeden obrót obudowy lub wyjścia, z karty katalogowej.</translation>
+    </message>
+    <message>
+        <source>The electrical resistance of the motor&apos;s stator winding, from its data sheet.</source>
+        <translation>Rezystancja elektryczna uzwojenia stojana silnika, z karty katalogowej.</translation>
+    </message>
+    <message>
+        <source>The inductance of the motor&apos;s stator winding, from its data sheet.</source>
+        <translation>Indukcyjność uzwojenia stojana silnika, z karty katalogowej.</translation>
+    </message>
+    <message>
+        <source>The largest current the controller drives through the motor&apos;s windings; it is never below the max battery current.</source>
+        <translation>Największy prąd, jaki sterownik przepuszcza przez uzwojenia silnika; nigdy nie jest niższy niż maks. prąd akumulatora.</translation>
+    </message>
+    <message>
+        <source>more than the motor or the controller is made for: they may overheat.</source>
+        <translation>więcej, niż wytrzymuje silnik lub sterownik: mogą się przegrzać.</translation>
+    </message>
+    <message>
+        <source>less pulling power.</source>
+        <translation>mniejsza siła uciągu.</translation>
     </message>
 </context>
 <context>
@@ -1133,6 +1449,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <extracomment>Connect menu: the register of every operation, as a table</extracomment>
         <translation>&amp;Historia…</translation>
     </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
+        <translation>&amp;Co to jest?</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -1483,6 +1804,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>mph</source>
         <extracomment>unit: miles per hour</extracomment>
         <translation>mph</translation>
+    </message>
+    <message>
+        <source>magnets</source>
+        <extracomment>a count of magnets, after a number: &quot;12 magnets&quot;</extracomment>
+        <translation>magnesów</translation>
     </message>
 </context>
 <context>

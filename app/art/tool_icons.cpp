@@ -128,6 +128,21 @@ void letterInCircle(QPainter &p, const QString &letter, const QColor &colour)
     p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, letter);
 }
 
+// The What's This pointer: a white mouse arrow with a blue question mark.
+void pointerWithQuestion(QPainter &p)
+{
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({QPointF(3, 2), QPointF(3, 19), QPointF(7, 15), QPointF(10, 22),
+                             QPointF(13, 21), QPointF(10, 14), QPointF(15, 14)}));
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(14);
+    p.setFont(font);
+    p.setPen(kBlue);
+    p.drawText(QRectF(12, 1, 11, 16), Qt::AlignCenter, QStringLiteral("?"));
+}
+
 void firstAidCross(QPainter &p)
 {
     p.setPen(QPen(kArrow.darker(130), 1));
@@ -274,6 +289,9 @@ void draw(QPainter &p, ToolPicture picture)
         break;
     case ToolPicture::Help:
         letterInCircle(p, QStringLiteral("?"), kBlue);
+        break;
+    case ToolPicture::WhatsThis:
+        pointerWithQuestion(p);
         break;
     case ToolPicture::Mail:
         envelope(p);

@@ -18,6 +18,7 @@ enum class ToolPicture {
     Compare,    // two sheets side by side
     RestoreBackup, // a box with an arrow coming out of it
     Help,
+    WhatsThis,  // a question mark beside a pointer
     Mail,
     About,
     Language,   // a globe with its meridian and parallels

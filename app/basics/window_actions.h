@@ -54,6 +54,7 @@ struct WindowActions {
     QAction *bike = nullptr;              // Bike1: the label the register records
     QAction *history = nullptr;           // History1: the register
     QAction *helpTopics = nullptr;        // HelpTopics1
+    QAction *whatsThis = nullptr;         // WhatsThis1, Shift+F1: a field's explanation on a click
     QAction *technicalSupport = nullptr;  // TechnicalSupport1
     QAction *connectionDoctor = nullptr;  // ConnectionDoctor1
     // Help > Language: checkable and exclusive; each carries its language code

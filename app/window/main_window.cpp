@@ -6,6 +6,7 @@
 #include "art/grid_icon.h"
 #include "art/motor_illustration.h"
 #include "pages/field_descriptions.h"
+#include "pages/field_explanations.h"
 #include "pages/general_page.h"
 #include "pages/motor_page.h"
 
@@ -19,6 +20,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTabWidget>
+#include <QWhatsThis>
 
 namespace vexlor {
 namespace {
@@ -78,6 +80,7 @@ void MainWindow::buildWindow()
     m_pages->addTab(buildGeneralPage(m_pages, m_controls), WindowTexts::tr("General"));
     m_pages->addTab(buildMotorPage(m_pages, m_controls), WindowTexts::tr("Motor"));
     describeFields(m_controls, m_numberFormat);
+    explainFields(m_controls, m_numberFormat);
 
     m_strip = buildStatusStrip(client);
     m_strip.frame->setGeometry(0, kToolBarHeight + kPagesHeight, kClientWidth, kStatusHeight);
@@ -88,6 +91,7 @@ void MainWindow::buildWindow()
     connect(m_actions.exit, &QAction::triggered, this, &QWidget::close);
     connect(m_actions.connectionDoctor, &QAction::triggered, this,
             &MainWindow::connectionDoctorRequested);
+    connect(m_actions.whatsThis, &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
 }
 
 // ---- start-up ------------------------------------------------------------

@@ -268,6 +268,9 @@ WindowActions buildWindowActions(QMainWindow *window)
     a.helpMenu = addMenu(window, "Help1", WindowTexts::tr("&Help"));
     a.helpTopics = addItem(window, a.helpMenu, "HelpTopics1", WindowTexts::tr("&Help Topics"),
                            ToolPicture::Help);
+    //: Help menu: the pointer that shows what the next field clicked does
+    a.whatsThis = addItem(window, a.helpMenu, "WhatsThis1", WindowTexts::tr("What's &This?"),
+                          ToolPicture::WhatsThis, QKeySequence(Qt::SHIFT | Qt::Key_F1));
     a.technicalSupport = addItem(window, a.helpMenu, "TechnicalSupport1",
                                  WindowTexts::tr("Technical &Support"), ToolPicture::Mail);
     //: Help menu: the checks of why the programming cable does not work

@@ -166,6 +166,23 @@ QString fieldRangeText(const ParameterDescriptor &d, NumberFormat format)
     return allowedText(limits);
 }
 
+QString allowedRangeText(const ParameterDescriptor &d, NumberFormat format)
+{
+    if (const std::optional<Steps> steps = stepsOf(d))
+        return stepsText(*steps);
+    Limits limits;
+    for (const FieldBound &bound : d.bounds) {
+        if (bound.side != FieldBound::Side::None)
+            (bound.side == FieldBound::Side::Above ? limits.largest : limits.least) =
+                boundText(d, bound, format);
+    }
+    if (d.notBelowStartVoltage)
+        limits.least = limitText(texts::kTheStartVoltage);
+    if (limits.least.isEmpty() && limits.largest.isEmpty())
+        return {};
+    return allowedText(limits);
+}
+
 QString limitBreachLines(const QList<LimitBreach> &breaches)
 {
     QStringList lines;

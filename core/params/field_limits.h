@@ -33,6 +33,11 @@ struct LimitBreach {
 // steps of the level count and of a slider ("1 to 9"); empty for none.
 [[nodiscard]] QString fieldRangeText(const ParameterDescriptor &d, NumberFormat format);
 
+// The same range with units, as a list or an explanation writes it ("at most
+// 30.0 A", "200 ms or more", "0.9 V to 3.0 V", "the start voltage to 4.2 V",
+// "1 to 9"); empty for none.
+[[nodiscard]] QString allowedRangeText(const ParameterDescriptor &d, NumberFormat format);
+
 // One line each: "Max battery current: 100.0 A (allowed: at most 30.0 A)",
 // "Full: 0.4 V (allowed: from the start voltage, 0.5 V, to 4.2 V)".
 [[nodiscard]] QString limitBreachLines(const QList<LimitBreach> &breaches);

@@ -202,12 +202,15 @@ constexpr std::array<ParameterDescriptor, kProtocolItemCount> kTable = {
            QT_TRANSLATE_NOOP("Parameters", "< 50%"), QT_TRANSLATE_NOOP("Parameters", "> 50%")),
     whole(10, "PedalSensorMagnets", "Edit1", "",
           //: after a field without a caption: the number of magnets on the pedal sensor's disc
-          QT_TRANSLATE_NOOP("Parameters", "magnets a circle"), "12"),
+          QT_TRANSLATE_NOOP("Parameters", "magnets a circle"), "12", 1,
+          //: a count of magnets, after a number: "12 magnets"
+          QT_TRANSLATE_NOOP("Parameters", "magnets")),
     whole(11, "PedalStartMagnets", "LabeledEdit2",
           //: "Start after [2] magnets passed": assist starts after this many sensor magnets
           QT_TRANSLATE_NOOP("Parameters", "Start after "),
           //: "Start after [2] magnets passed"
-          QT_TRANSLATE_NOOP("Parameters", "magnets passed"), "2"),
+          QT_TRANSLATE_NOOP("Parameters", "magnets passed"), "2", 1,
+          QT_TRANSLATE_NOOP("Parameters", "magnets")),
     bounded(whole(12, "PedalStopDelay", "LabeledEdit3",
                   //: "Stop after [500] ms stop pedaling": assist stops this long after pedalling stops
                   QT_TRANSLATE_NOOP("Parameters", "Stop after "),

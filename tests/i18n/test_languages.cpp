@@ -97,6 +97,41 @@ private slots:
         QVERIFY(missingEnglish.err.startsWith("Cannot open file missing.vxc"));
         QVERIFY(missingGerman.err != missingEnglish.err);
     }
+
+    // Guards vexlor-cli explain: every parameter in one block each, the
+    // same block for one NAME in any case, the language's words and number
+    // format, and an unknown NAME refused as bad usage.
+    void cliExplainsEverySetting()
+    {
+        const CliRun all = runCliInLocale({"LC_ALL=C"}, {"explain"});
+        QCOMPARE(all.exitCode, 0);
+        const QStringList english = QString::fromUtf8(all.out).split(QStringLiteral("\n\n"));
+        QCOMPARE(english.size(), 43);
+        QVERIFY(english.first().startsWith(u"MaxBatteryCurrent: Max battery current\n"));
+        QVERIFY2(english.first().contains(u"\nUnit: A. Allowed: at most 30.0 A. Initial value: 14.0 A."),
+                 qPrintable(english.first()));
+        const CliRun one = runCliInLocale({"LC_ALL=C"}, {"explain", "maxbatterycurrent"});
+        QCOMPARE(one.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(one.out), english.first() + u'\n');
+        for (const QString &block : english)
+            QVERIFY2(block.count(u'\n') >= 2 && !block.contains(QStringLiteral("\n\n")), qPrintable(block));
+
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/i18n/vexlor_de.qm")));
+        const QString source = QStringLiteral("The largest current the controller draws from the battery.");
+        const QString words = german.translate("Explanations", source.toUtf8().constData());
+        QVERIFY(!words.isEmpty() && words != source);
+        const CliRun translated = runCliInLocale({"LANG=de_DE.UTF-8"}, {"explain", "MaxBatteryCurrent"});
+        QCOMPARE(translated.exitCode, 0);
+        QVERIFY2(QString::fromUtf8(translated.out).contains(words), translated.out.constData());
+        QVERIFY2(translated.out.contains("30,0 A"), translated.out.constData());
+
+        const CliRun unknown = runCliInLocale({"LC_ALL=C"}, {"explain", "MaxBatteryCurrant"});
+        QCOMPARE(unknown.exitCode, 2);
+        QVERIFY(unknown.out.isEmpty());
+        QVERIFY2(unknown.err.contains("'MaxBatteryCurrant' is no parameter."), unknown.err.constData());
+        QCOMPARE(runCliInLocale({"LC_ALL=C"}, {"explain", "A", "B"}).exitCode, 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLanguages)

@@ -65,6 +65,11 @@ QString messageFault(const Message &m)
         return QStringLiteral("is ") + m.type;
     if (m.translation.trimmed().isEmpty())
         return QStringLiteral("has no translation");
+    // What a setting does is prose in every language: the English words
+    // left standing mean a text nobody translated.
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{3}"));
+    if (m.context == u"Explanations" && m.translation == m.source && m.source.contains(word))
+        return QStringLiteral("is the English text");
     if (placeholders(m.translation) != placeholders(m.source))
         return QStringLiteral("changes the placeholders: ") + m.translation;
     if (accelerators(m.translation) != accelerators(m.source))

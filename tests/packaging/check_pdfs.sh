@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the PDFs built beside the executables: the flash-protection notice
 # sends readers to page 7 of the programming guide, and the user guide covers
-# the messages a rider meets, with pictures of the window.
+# the messages a rider meets, with pictures of the window, and explains every
+# setting.
 #   check_pdfs.sh BIN_DIR
 # Exits 77 (skipped) without poppler's pdftotext.
 set -euo pipefail
@@ -36,14 +37,21 @@ for phrase in \
     "70-vexlor-cable.rules" \
     "VEXLOR_PORT=" \
     "vexlor-controller-sim" \
-    "vexlor-cli"; do
+    "vexlor-cli" \
+    "14. Every setting" \
+    "MaxBatteryCurrent" \
+    "The largest current the controller draws from the battery." \
+    "Unit: A. Allowed: at most 30.0 A. Initial value: 14.0 A."; do
     grep -qF -- "$phrase" <<<"$help_text" || fail "help.pdf lacks '$phrase'"
 done
 
 # The German guide: built, German, and naming the files and commands as they are.
 help_de=$bin_dir/help.de.pdf
 help_de_text=$(text "$help_de" 1 999)
-for phrase in "Benutzerhandbuch" "Seite 1 von" "70-vexlor-cable.rules" "VEXLOR_PORT=" "vexlor-cli"; do
+for phrase in "Benutzerhandbuch" "Seite 1 von" "70-vexlor-cable.rules" "VEXLOR_PORT=" "vexlor-cli" \
+    "14. Alle Einstellungen erklärt" "MaxBatteryCurrent" \
+    "Der größte Strom, den der Controller dem Akku entnimmt." \
+    "Einheit: A. Zulässig: höchstens 30.0 A. Anfangswert: 14.0 A."; do
     grep -qF -- "$phrase" <<<"$help_de_text" || fail "help.de.pdf lacks '$phrase'"
 done
 

@@ -9,6 +9,7 @@
 #include "commands/support_link.h"
 #include "window/splash_window.h"
 
+#include "params/parameter_explanation.h"
 #include "params/parameter_table.h"
 #include "settings/language_setting.h"
 #include "settings/road_class_setting.h"
@@ -130,7 +131,7 @@ private slots:
             QVERIFY2(t.window->findChild<QWidget *>(name), qPrintable(name));
         const QStringList actions = {"New1", "Open1", "Reopen1", "N11", "N21", "N31", "N41", "Save1",
                                      "Saveas1", "Exit1", "TestConnection1", "ReadSettings1",
-                                     "WriteControllerSettings1", "HelpTopics1", "TechnicalSupport1",
+                                     "WriteControllerSettings1", "HelpTopics1", "WhatsThis1", "TechnicalSupport1",
                                      "ConnectionDoctor1", "About1", "RestoreBackup1",
                                      "CompareWithController1",
                                      "BackUpBeforeWrite1", "VerifyAfterWrite1", "DesktopLanguage1",
@@ -173,7 +174,7 @@ private slots:
                               "[x] Back &Up Before Write", "[x] &Verify After Write", "-", "Roa&d Class",
                               "C&heck Road Class…", "-", "Bi&ke…", "H&istory…"}));
         QCOMPARE(items(a.helpMenu),
-                 QStringList({"&Help Topics", "Technical &Support", "&Connection Doctor…", "&Language",
+                 QStringList({"&Help Topics", "What's &This?", "Technical &Support", "&Connection Doctor…", "&Language",
                               "&Units", "-", "&About..."}));
         QCOMPARE(items(a.unitsMenu), QStringList({"[x] &Metric (km/h)", "[ ] &Imperial (mph)"}));
         // Each language by its own name, the desktop's ticked on a first start;
@@ -283,7 +284,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), first);
     }
 
-    // Guards the tool bar: exact tips, only these six carry one, no button
+    // Guards the tool bar: exact tips, only these six and the parameters carry one, no button
     // takes the focus, each triggers its menu command and follows its state.
     void toolBarButtons()
     {
@@ -309,9 +310,18 @@ private slots:
             QCOMPARE(triggered.size(), 1);
             QVERIFY(field->hasFocus());
         }
+        // Besides the tool bar only the parameters' controls (a radio group
+        // with its buttons) carry a tip: their explanation, also their What's This.
+        QStringList explained;
+        for (const ParameterDescriptor *d : storedParameters())
+            explained << QString::fromLatin1(d->control) << QString::fromLatin1(d->secondControl);
         for (QWidget *w : t.window->findChildren<QWidget *>()) {
-            if (!kSpeedButtons.contains(w->objectName()))
-                QVERIFY2(w->toolTip().isEmpty(), qPrintable(w->objectName()));
+            if (kSpeedButtons.contains(w->objectName()) || w->toolTip().isEmpty())
+                continue;
+            const QWidget *control = qobject_cast<QRadioButton *>(w) && w->parentWidget() ? w->parentWidget() : w;
+            QVERIFY2(explained.contains(w->objectName()) || explained.contains(control->objectName()),
+                     qPrintable(w->objectName()));
+            QCOMPARE(w->whatsThis(), w->toolTip());
         }
         a.writeSettings->setEnabled(false); // as while a transaction runs
         QVERIFY(!t.control<QToolButton>("SpeedButton6")->isEnabled());
@@ -491,13 +501,19 @@ private slots:
             {"LabeledEdit5", "percent, at most 100"},             // Level 1
             {"LabeledEdit4", "1 to 9"},                           // PAS levels
             {"LabeledEdit15", "kilometres per hour"},             // Speed limit: no range
-            {"Edit1", ""},                                        // named "magnets a circle"
             {"Edit6", "to 1"},                                    // Reduction ratio "[8] :1"
             {"Edit7", "milliohms"},
-            {"Edit4", ""},                                        // Pole pairs: a bare count
         };
         for (const auto &[name, description] : described)
             QCOMPARE(announced(name, QAccessible::Description), QString::fromUtf8(description));
+        // Without unit or range (a bare count, named "magnets a circle"; a
+        // tick box) the explanation of the field's tip, as words, not markup.
+        for (const char *name : {"Edit1", "Edit4", "CheckBox5"}) {
+            const ParameterDescriptor *d = nullptr;
+            for (const ParameterDescriptor *row : storedParameters())
+                d = qstrcmp(row->control, name) == 0 ? row : d;
+            QCOMPARE(announced(name, QAccessible::Description), explainParameter(*d, NumberFormat::fromLocale()));
+        }
         for (const ParameterDescriptor *d : storedParameters()) {
             if (d->hasTextControl() && ((*d->unit && *d->caption) || d->hasRangeRule()))
                 QVERIFY2(!announced(d->control, QAccessible::Description).isEmpty(), d->control);
