@@ -43,5 +43,6 @@ int runClasses(CliContext &context, const QStringList &args);
 int runCheck(CliContext &context, const QStringList &args);
 int runFingerprint(CliContext &context, const QStringList &args);
 int runSheet(CliContext &context, const QStringList &args);
+int runPropose(CliContext &context, const QStringList &args);
 
 } // namespace vexlor::cli
