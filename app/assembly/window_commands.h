@@ -21,6 +21,7 @@ class LanguageOptions;
 class MainWindow;
 class ParameterBinding;
 class RoadClassOptions;
+class SetupCommands;
 class ShopCommands;
 class WriteSafetyOptions;
 
@@ -67,6 +68,7 @@ private:
     std::unique_ptr<BackupCommands> m_backupCommands;
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<ShopCommands> m_shop;
+    std::unique_ptr<SetupCommands> m_setup;
 };
 
 } // namespace vexlor

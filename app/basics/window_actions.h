@@ -29,6 +29,7 @@ struct WindowActions {
     QMenu *roadClassMenu = nullptr; // RoadClass1, in Connect
 
     QAction *newConfiguration = nullptr;  // New1
+    QAction *newBikeSetup = nullptr;      // NewBikeSetup1
     QAction *open = nullptr;              // Open1, Ctrl+O
     std::array<QAction *, 4> reopen{};    // N11 .. N41
     QAction *restoreBackup = nullptr;     // RestoreBackup1
