@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Renders the main window's two tabs, the compare and restore dialogs and the
-# splash banner into PNG files, and the two tabs again in German, Polish,
-# Italian and Spanish, on a virtual X display:
+# Renders the main window's two tabs, the compare and restore dialogs, the
+# setup assistant's pages and the splash banner into PNG files, and the two
+# tabs again in German (with the setup assistant), Polish, Italian and
+# Spanish, on a virtual X display:
 #   tools/take-screenshots.sh [BUILD_DIR] [OUTPUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
