@@ -127,7 +127,7 @@ private slots:
                                      "GroupBox6"};
         for (const QString &name : widgets + kSpeedButtons)
             QVERIFY2(t.window->findChild<QWidget *>(name), qPrintable(name));
-        const QStringList actions = {"New1", "Open1", "Reopen1", "N11", "N21", "N31", "N41", "Save1",
+        const QStringList actions = {"New1", "NewBikeSetup1", "Open1", "Reopen1", "N11", "N21", "N31", "N41", "Save1",
                                      "Saveas1", "Exit1", "TestConnection1", "ReadSettings1",
                                      "WriteControllerSettings1", "HelpTopics1", "TechnicalSupport1",
                                      "ConnectionDoctor1", "About1", "RestoreBackup1",
@@ -163,7 +163,7 @@ private slots:
             return texts;
         };
         QCOMPARE(items(a.fileMenu),
-                 QStringList({"&New Configuration", "&Open Configuration...", "&Reopen",
+                 QStringList({"&New Configuration", "New Bike Set&up…", "&Open Configuration...", "&Reopen",
                               "Restore &Backup…", "-", "&Save", "Save &As...", "Ex&port Settings Sheet…", "-",
                               "E&xit"}));
         QCOMPARE(items(a.connectMenu),
