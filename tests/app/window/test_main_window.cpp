@@ -358,7 +358,7 @@ private slots:
         // Every item but the separators, the reopen entries and the options
         // (the two write options, the languages, the road classes), whose
         // check mark is their picture.
-        QCOMPARE(menuPictures, 18);
+        QCOMPARE(menuPictures, 19);
     }
 
     // Guards the status strip as created, and the device state start-up shows
