@@ -12,6 +12,7 @@
 #include "assembly/window_assembly.h"
 
 #include "backups/backup_store.h"
+#include "backups/profile_store.h"
 #include "cables/cable.h"
 #include "desktop/platform_file_association.h"
 #include "doctor/host_system.h"
@@ -84,7 +85,7 @@ int main(int argc, char *argv[])
             {boxes, shell, dialogs, safetyDialogs, *association},
             {std::make_unique<PlatformSerialPort>(), portLister, bridgeLines, portOverrideFromEnvironment()},
             {settings, programFolder, numberFormat, BackupStore::defaultFolder(),
-             app.arguments().mid(1), translators.language()},
+             app.arguments().mid(1), translators.language(), ProfileStore::defaultFolder()},
             system);
         MainWindow &window = assembly.window();
         boxes.setParentWindow(&window);

@@ -3,6 +3,7 @@
 #include "params/number_text.h"
 #include "params/parameter_comparison.h"
 #include "params/parameter_snapshot.h"
+#include "params/speed_units.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -27,7 +28,7 @@ enum ExitCode {
     kExitDifferent = 1,   // diff only, as diff(1): the files differ
     kExitBadInput = 2,    // bad usage, a bad file or a value that cannot be sent
     kExitSomeDiffer = 3,  // compare only: the controller holds other values than the file
-    kExitBreaksClass = 3, // check only: the file breaks the road class
+    kExitBreaksClass = 3, // check only: the file breaks the road class (or, strict, looks implausible)
 };
 
 // "Usage: vexlor-cli <synopsis>".
@@ -65,6 +66,9 @@ public:
     [[nodiscard]] bool limitMaxSpeed() const { return m_limitMaxSpeed; } // false with --no-speed-limit
     [[nodiscard]] NumberFormat numberFormat() const { return m_format; }
     [[nodiscard]] const QString &language() const { return m_language; }
+    // The units speeds are printed in (--units); files and the controller keep km/h.
+    [[nodiscard]] SpeedUnits speedUnits() const { return m_speedUnits; }
+    void setSpeedUnits(SpeedUnits units) { m_speedUnits = units; }
 
     [[nodiscard]] QTextStream &out() { return m_out; }
     [[nodiscard]] QTextStream &err() { return m_err; }
@@ -104,6 +108,7 @@ private:
     bool m_limitMaxSpeed = true;
     NumberFormat m_format;
     QString m_language;
+    SpeedUnits m_speedUnits = SpeedUnits::Metric;
     QFile m_stdout;
     QFile m_stderr;
     QTextStream m_out;

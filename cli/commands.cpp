@@ -62,14 +62,16 @@ constexpr std::array kCommands = {
                                      "allow and whether a throttle may work without pedalling, "
                                      "tab-separated"),
             &runClasses},
-    Command{"check", "check FILE --class ID [--tire ETRTO]",
+    Command{"check", "check FILE [--class ID [--tire ETRTO]] [--strict]",
             //: FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns
-            //: printed; keep breaks and note, the words STATUS shows
-            QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state and print each value that breaks "
-                                     "the road class ID or is worth a note: STATUS (breaks or note), RULE, "
-                                     "CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO "
-                                     "(57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) "
-                                     "the wheel perimeter too (exit 3 only when some break it)"),
+            //: printed; keep breaks, warn and note, the words STATUS shows, and --strict
+            QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state and print each value that looks "
+                                     "implausible, and with --class each that breaks the road class ID or "
+                                     "is worth a note: STATUS (breaks, warn or note), RULE, CAPTION, VALUE, "
+                                     "LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common "
+                                     "size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too "
+                                     "(exit 3 when some break the class, with --strict also when some look "
+                                     "implausible)"),
             &runCheck},
     Command{"fingerprint", "fingerprint [FILE]",
             //: FILE as in the synopsis
@@ -93,6 +95,25 @@ constexpr std::array kCommands = {
                                      "(or the initial state), write them to OUT.vxc and print CAPTION, "
                                      "NOW, PROPOSED, WHY, tab-separated"),
             &runPropose},
+    Command{"export", "export FILE --json",
+            //: FILE as in the synopsis; keep JSON as it is
+            QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state and print its settings as JSON: "
+                                     "each parameter by name with its value and unit, and the "
+                                     "fingerprint (docs/settings-json.md)"),
+            &runExport},
+    Command{"import", "import JSON (-o FILE | --profile NAME [--note TEXT]) [--force]",
+            //: JSON, FILE, NAME, TEXT as in the synopsis; keep --force as it is
+            QT_TRANSLATE_NOOP("Cli", "turn the settings JSON (- for stdin) into the .vxc file FILE or "
+                                     "the profile NAME; refuses unknown names, wrong types and, "
+                                     "without --force, values outside the window's limits, and never "
+                                     "writes over a file that is no configuration"),
+            &runImport, false, false, true},
+    Command{"profiles", "profiles",
+            //: NAME, NOTE name the columns printed; keep --profile as it is
+            QT_TRANSLATE_NOOP("Cli", "list the profiles, the configurations kept under a name: NAME and "
+                                     "NOTE, tab-separated; every command taking FILE takes --profile "
+                                     "NAME instead"),
+            &runProfiles},
 };
 
 } // namespace

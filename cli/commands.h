@@ -21,6 +21,9 @@ struct Command {
     // hands it over like the --port before the name.
     bool portAfterName = false;
     bool drawsPages = false; // needs Qt Gui's fonts and painter: main starts it (offscreen)
+    // Reads --profile NAME itself; for the others main puts the profile's
+    // file in its place (profile_option.h).
+    bool ownsProfileOption = false;
 };
 
 // Every command, in the order --help lists them (the table is in commands.cpp).
@@ -44,5 +47,8 @@ int runCheck(CliContext &context, const QStringList &args);
 int runFingerprint(CliContext &context, const QStringList &args);
 int runSheet(CliContext &context, const QStringList &args);
 int runPropose(CliContext &context, const QStringList &args);
+int runExport(CliContext &context, const QStringList &args);
+int runImport(CliContext &context, const QStringList &args);
+int runProfiles(CliContext &context, const QStringList &args);
 
 } // namespace vexlor::cli

@@ -1,6 +1,7 @@
 #include "cli_context.h"
 #include "cli_texts.h"
 #include "commands.h"
+#include "profile_option.h"
 
 #include "backups/backup_store.h"
 #include "cables/cable.h"
@@ -21,6 +22,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <fcntl.h>
@@ -62,23 +64,29 @@ QString commandList()
     return text;
 }
 
-// The --port DEVICE (or --port=DEVICE) among a command's arguments, taken out
+// The --NAME VALUE (or --NAME=VALUE) among a command's arguments, taken out
 // of them; empty when there is none.
-QString takePortOption(QStringList &args)
+QString takeOption(QStringList &args, QLatin1String name)
 {
+    const QString option = QStringLiteral("--") + name;
     for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == u"--port" && i + 1 < args.size()) {
-            const QString port = args[i + 1];
+        if (args[i] == option && i + 1 < args.size()) {
+            const QString value = args[i + 1];
             args.remove(i, 2);
-            return port;
+            return value;
         }
-        if (args[i].startsWith(QLatin1String("--port="))) {
-            const QString port = args[i].mid(7);
+        if (args[i].startsWith(option + u'=')) {
+            const QString value = args[i].mid(option.size() + 1);
             args.remove(i);
-            return port;
+            return value;
         }
     }
     return {};
+}
+
+QString takePortOption(QStringList &args)
+{
+    return takeOption(args, QLatin1String("port"));
 }
 
 // The --port the command is given: after its name when it takes one there
@@ -94,11 +102,30 @@ void print(FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// The units of --units, before the command's name or after it (taken out of
+// `args`): metric when none is given; nullopt, the message on stderr, for
+// units the tool does not know.
+std::optional<SpeedUnits> speedUnitsOf(QStringList &args, const QString &beforeName)
+{
+    const QString after = takeOption(args, QLatin1String("units"));
+    const QString given = after.isEmpty() ? beforeName : after;
+    if (given.isEmpty())
+        return SpeedUnits::Metric;
+    const std::optional<SpeedUnits> units = speedUnitsFromId(given);
+    if (!units) {
+        //: %1 what was given after --units; keep --units, metric and imperial as they are
+        print(stderr, CliText::tr("'%1' names no units: give --units metric or --units imperial.")
+                          .arg(inputForMessage(given))
+                      + u'\n');
+    }
+    return units;
+}
+
 // The composition root: the real controller side, built here and nowhere
 // else, then the command. `portOption` is --port (empty when not given);
 // it wins over VEXLOR_PORT, which wins over the scan.
 int runCommand(const Command &command, const QStringList &args, QString portOption,
-               bool limitMaxSpeed, const QString &language)
+               bool limitMaxSpeed, const QString &language, SpeedUnits units)
 {
     const QString portOverride = portOption.isEmpty() ? portOverrideFromEnvironment() : portOption;
     const NumberFormat format = NumberFormat::fromLocale(QLocale());
@@ -111,6 +138,7 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
         session.closeReplyWindowsBy(widenedWindow.get());
     const HostSystem system;
     CliContext context({lister, session, portOverride, system}, limitMaxSpeed, format, language);
+    context.setSpeedUnits(units);
     return command.run(context, args);
 }
 
@@ -120,7 +148,7 @@ const Command *commandNamedIn(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray word(argv[i]);
-        if (word == "--port")
+        if (word == "--port" || word == "--units")
             ++i;
         else if (!word.startsWith('-'))
             return findCommand(QString::fromLocal8Bit(word));
@@ -177,6 +205,24 @@ void writeStandardStreamsAsBytes()
 #endif
 }
 
+// The options given before the command's name, besides --help and --version.
+struct GlobalOptions {
+    QCommandLineOption port{QStringLiteral("port"),
+                            //: DEVICE as in "--port <DEVICE>": keep it as it is
+                            CliText::tr("Use the serial DEVICE instead of looking for the cable."),
+                            QStringLiteral("DEVICE")};
+    QCommandLineOption noSpeedLimit{
+        QStringLiteral("no-speed-limit"),
+        //: "Limit max speed" is the window's check box of that name
+        CliText::tr("Treat \"Limit max speed\" as cleared: the speed limit is sent as 9000.")};
+    QCommandLineOption units{
+        QStringLiteral("units"),
+        //: UNITS as in "--units <UNITS>"; keep UNITS, metric and imperial as they are
+        CliText::tr("Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or "
+                    "after the command; files and the controller keep km/h."),
+        QStringLiteral("UNITS")};
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -195,16 +241,8 @@ int main(int argc, char *argv[])
         CliText::tr("Reads, writes and checks the settings of a Vexlor FOC motor controller."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption portOption(QStringLiteral("port"),
-                                        //: DEVICE as in "--port <DEVICE>": keep it as it is
-                                        CliText::tr("Use the serial DEVICE instead of looking for the cable."),
-                                        QStringLiteral("DEVICE"));
-    const QCommandLineOption noSpeedLimitOption(
-        QStringLiteral("no-speed-limit"),
-        //: "Limit max speed" is the window's check box of that name
-        CliText::tr("Treat \"Limit max speed\" as cleared: the speed limit is sent as 9000."));
-    parser.addOption(portOption);
-    parser.addOption(noSpeedLimitOption);
+    const GlobalOptions options;
+    parser.addOptions({options.port, options.noSpeedLimit, options.units});
     parser.addPositionalArgument(QStringLiteral("command"), CliText::tr("The command to run (see below)."),
                                  QStringLiteral("COMMAND [ARGS...]"));
     // Everything after the command belongs to it.
@@ -233,6 +271,15 @@ int main(int argc, char *argv[])
     QStringList args = positional.mid(1);
     if (printedCommandHelp(*command, args))
         return kExitDone;
-    const QString port = portOf(*command, args, parser.value(portOption));
-    return runCommand(*command, args, port, !parser.isSet(noSpeedLimitOption), translators.language());
+    const QString port = portOf(*command, args, parser.value(options.port));
+    if (const QString error = command->ownsProfileOption ? QString() : replaceProfileOptions(args);
+        !error.isEmpty()) {
+        print(stderr, error + u'\n');
+        return kExitBadInput;
+    }
+    const std::optional<SpeedUnits> units = speedUnitsOf(args, parser.value(options.units));
+    if (!units)
+        return kExitBadInput;
+    return runCommand(*command, args, port, !parser.isSet(options.noSpeedLimit), translators.language(),
+                      *units);
 }

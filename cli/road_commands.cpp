@@ -1,5 +1,6 @@
 // The commands of a bike shop handing a bike back: the road classes, the
-// check of a file against one, and the file's or the controller's fingerprint.
+// check of a file's plausibility and against a class, and the file's or the
+// controller's fingerprint.
 
 #include "commands.h"
 #include "controller_run.h"
@@ -8,13 +9,13 @@
 #include "params/parameter_codec.h"
 #include "params/settings_fingerprint.h"
 #include "protocol/transaction_texts.h"
-#include "road/road_check.h"
+#include "road/plausibility_check.h"
 #include "session/controller_read.h"
 
 namespace vexlor::cli {
 namespace {
 
-constexpr const char *kCheckSynopsis = "check FILE --class ID [--tire ETRTO]";
+constexpr const char *kCheckSynopsis = "check FILE [--class ID [--tire ETRTO]] [--strict]";
 
 // Reads the controller's sixty values as it holds them.
 int readControllerValues(CliContext &context, const ParameterValues &sent, ParameterValues &held)
@@ -43,7 +44,8 @@ int runClasses(CliContext &context, const QStringList &args)
     // ID, NAME, speed, power, throttle: tab-separated, for scripts and people.
     for (const RoadClass &c : roadClasses()) {
         context.out() << c.id << '\t' << roadClassName(c) << '\t'
-                      << roadClassSpeedText(c, context.numberFormat()) << '\t' << roadClassPowerText(c)
+                      << roadClassSpeedText(c, context.numberFormat(), context.speedUnits()) << '\t'
+                      << roadClassPowerText(c)
                       << '\t' << roadClassThrottleText(c) << '\n';
     }
     context.out().flush();
@@ -52,24 +54,27 @@ int runClasses(CliContext &context, const QStringList &args)
 
 int runCheck(CliContext &context, const QStringList &args)
 {
-    const auto options = parseRoadOptions(context, args, false);
+    const auto options = parseRoadOptions(context, args, RoadExtra::Strict);
     if (!options)
         return kExitBadInput;
-    if (options->files.size() != 1 || !options->roadClass)
+    // The tire counts only for a class's wheel-perimeter rule.
+    if (options->files.size() != 1 || (options->tire && !options->roadClass))
         return context.usage(kCheckSynopsis);
     const auto file = context.encodedStateWithFile(options->files.first());
     if (!file)
         return kExitBadInput;
     const QList<RoadFinding> findings =
-        checkRoadClass(file->values, *options->roadClass, options->tire, context.numberFormat());
+        checkEveryRule(file->values, options->roadClass, options->tire, context.numberFormat(),
+                       context.speedUnits());
     // STATUS, RULE, CAPTION, VALUE, LIMIT, tab-separated, one line per
-    // finding; notes keep to the class.
+    // finding; notes keep to the class, warnings do unless --strict.
     for (const RoadFinding &f : findings) {
         context.out() << roadSeverityId(f.severity) << '\t' << roadRuleId(f.rule) << '\t'
                       << fieldLabel(*f.descriptor) << '\t' << f.value << '\t' << f.limit << '\n';
     }
     context.out().flush();
-    return roadBreaches(findings).isEmpty() ? kExitDone : kExitBreaksClass;
+    const bool warned = !findingsOfSeverity(findings, RoadSeverity::Warn).isEmpty();
+    return roadBreaches(findings).isEmpty() && !(options->strict && warned) ? kExitDone : kExitBreaksClass;
 }
 
 int runFingerprint(CliContext &context, const QStringList &args)

@@ -10,16 +10,19 @@
 namespace vexlor::cli {
 
 std::optional<RoadOptions> parseRoadOptions(CliContext &context, const QStringList &args,
-                                            bool withOutput)
+                                            RoadExtra extra)
 {
     QCommandLineParser parser;
     const QCommandLineOption roadClass(QStringLiteral("class"), QString(), QStringLiteral("ID"));
     const QCommandLineOption tire(QStringLiteral("tire"), QString(), QStringLiteral("ETRTO"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(),
                                     QStringLiteral("FILE"));
+    const QCommandLineOption strict(QStringLiteral("strict"));
     parser.addOptions({roadClass, tire});
-    if (withOutput)
+    if (extra == RoadExtra::Output)
         parser.addOption(output);
+    if (extra == RoadExtra::Strict)
+        parser.addOption(strict);
     if (!parser.parse(QStringList{QStringLiteral("vexlor-cli")} + args)) {
         context.err() << inputForMessage(parser.errorText()) << Qt::endl; // it quotes the bad option
         return std::nullopt;
@@ -53,8 +56,9 @@ std::optional<RoadOptions> parseRoadOptions(CliContext &context, const QStringLi
             return std::nullopt;
         }
     }
-    if (withOutput)
+    if (extra == RoadExtra::Output)
         options.output = parser.value(output);
+    options.strict = extra == RoadExtra::Strict && parser.isSet(strict);
     options.files = parser.positionalArguments();
     return options;
 }

@@ -14,7 +14,7 @@ namespace vexlor::cli {
 int runSheet(CliContext &context, const QStringList &args)
 {
     constexpr const char *kSynopsis = "sheet FILE -o OUT.pdf [--class ID] [--tire ETRTO]";
-    const auto options = parseRoadOptions(context, args, true);
+    const auto options = parseRoadOptions(context, args, RoadExtra::Output);
     if (!options)
         return kExitBadInput;
     if (options->files.size() != 1 || options->output.isEmpty())
@@ -30,9 +30,10 @@ int runSheet(CliContext &context, const QStringList &args)
     const auto file = context.encodedStateWithFile(path);
     if (!file)
         return kExitBadInput;
-    const SheetFacts facts{file->values, file->snapshot.limitMaxSpeed, QFileInfo(path).fileName(),
-                           QString(), options->roadClass, options->tire, QDate::currentDate(),
-                           QLocale(context.language()), context.numberFormat()};
+    SheetFacts facts{file->values, file->snapshot.limitMaxSpeed, QFileInfo(path).fileName(),
+                     QString(), options->roadClass, options->tire, QDate::currentDate(),
+                     QLocale(context.language()), context.numberFormat()};
+    facts.speedUnits = context.speedUnits();
     const FileWriteResult written = writeSettingsSheet(options->output, settingsSheetContent(facts));
     return written.ok() ? kExitDone : context.fail(kExitBadInput, written.error);
 }

@@ -61,12 +61,23 @@ std::optional<SafetyOptions> parseSafetyOptions(CliContext &context, const QStri
     return options;
 }
 
+// A value of a difference as printed: as the window shows it, a speed in
+// imperial in mph with its unit (each mph text names one value the controller holds).
+QString differenceText(CliContext &context, const ParameterDifference &d, quint16 value,
+                       const QString &shown)
+{
+    if (context.speedUnits() == SpeedUnits::Metric || !measuresSpeed(*d.descriptor))
+        return shown;
+    return valueInUnits(d.index, value, context.numberFormat(), context.speedUnits());
+}
+
 // One line per difference, for scripts: KEY, CAPTION, expected, held, tab-separated.
 void printDifferences(CliContext &context, const QList<ParameterDifference> &differences)
 {
     for (const ParameterDifference &d : differences) {
-        context.out() << d.index << '\t' << fieldLabel(*d.descriptor) << '\t' << d.expectedText << '\t'
-                      << d.actualText << '\n';
+        context.out() << d.index << '\t' << fieldLabel(*d.descriptor) << '\t'
+                      << differenceText(context, d, d.expectedValue, d.expectedText) << '\t'
+                      << differenceText(context, d, d.actualValue, d.actualText) << '\n';
     }
     context.out().flush();
 }

@@ -3,9 +3,10 @@
 // mark before the first line and blank lines at the end are no fault; after a
 // UTF-16 mark the lines are those of the decoded text). A file that
 // reads applies to a snapshot whose file reads back to the same snapshot
-// (write, read, write byte-identical), except for the reader's one documented
-// change: the first foreign decimal separator of each value becomes the
-// locale's.
+// (write, read, write byte-identical), except for two documented changes: the
+// reader turns the first foreign decimal separator of each value into the
+// locale's, and the writer, which writes Latin-1, turns a character outside it
+// (only a UTF-16 file can hold one) into '?'.
 
 #include "fuzz_check.h"
 
@@ -24,15 +25,20 @@ using namespace vexlor;
 
 namespace {
 
-// The snapshot as the reader would leave it after reading its own file: the
-// first foreign separator of every edit text turned into the locale's.
-ParameterSnapshot afterSeparatorFixup(ParameterSnapshot s, NumberFormat format)
+// The snapshot as the reader would leave it after reading its own file: every
+// character beyond Latin-1 written as '?', then the first foreign separator of
+// every edit text turned into the locale's.
+ParameterSnapshot afterWriteAndRead(ParameterSnapshot s, NumberFormat format)
 {
     const QChar foreign = format.decimalComma ? u'.' : u',';
     for (const ParameterDescriptor *d : storedParameters()) {
         if (!d->hasTextControl())
             continue;
         QString &text = s[d->index].text;
+        for (QChar &c : text) {
+            if (c.unicode() > 0xFF)
+                c = u'?';
+        }
         const qsizetype at = text.indexOf(foreign);
         if (at >= 0)
             text[at] = format.separator();
@@ -110,7 +116,7 @@ void checkFormat(const QByteArray &bytes, NumberFormat format, bool answerYes)
     ParameterSnapshot second = ParameterSnapshot::initial();
     applyToSnapshot(second, again.entries, [&asked] { return asked = true; });
     FUZZ_CHECK(!asked, "the writer's file never asks the old-version question");
-    FUZZ_CHECK(second == afterSeparatorFixup(first, format), "read after write keeps every value");
+    FUZZ_CHECK(second == afterWriteAndRead(first, format), "read after write keeps every value");
     if (second == first)
         FUZZ_CHECK(configurationFileBytes(second) == written, "write, read, write is byte-identical");
 }

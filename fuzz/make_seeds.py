@@ -83,6 +83,8 @@ def vxc_seeds():
         "empty.vxc": b"",
         "byte-order-mark.vxc": b"\xef\xbb\xbf" + crlf(["1", "14.0"]),
         "blank-tail.vxc": crlf(["1", "14.0", "", " ", ""]) + b"\n\n",
+        "utf16le.vxc": b"\xff\xfe" + default.decode("latin-1").encode("utf-16-le"),
+        "utf16be.vxc": b"\xfe\xff" + default.decode("latin-1").encode("utf-16-be"),
     }
 
 

@@ -196,9 +196,39 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <translation>%1 solo puede indicarse una vez.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
-        <translation>aplicar FILE sobre el estado inicial e imprimir cada valor que incumple la clase de circulación ID o merece una nota: STATUS (breaks o note), RULE, CAPTION, VALUE, LIMIT, separados por tabuladores; con el neumático real en ETRTO (57-584), medida común (26x2.1) o tal como va impresa (29x2.6, 700x38c), también la circunferencia de la rueda (código 3 solo si algún valor la incumple)</translation>
+        <source>apply FILE over the initial state and print each value that looks implausible, and with --class each that breaks the road class ID or is worth a note: STATUS (breaks, warn or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 when some break the class, with --strict also when some look implausible)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
+        <translation>aplicar FILE sobre el estado inicial e imprimir cada valor que parece inverosímil y, con --class, cada uno que incumple la clase de circulación ID o merece una nota: STATUS (breaks, warn o note), RULE, CAPTION, VALUE, LIMIT, separados por tabuladores; con el neumático real en ETRTO (57-584), medida común (26x2.1) o tal como va impresa (29x2.6, 700x38c), también la circunferencia de la rueda (código 3 si algún valor incumple la clase y, con --strict, también si alguno parece inverosímil)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>&apos;%1&apos; no es ningún sistema de unidades: indique --units metric o --units imperial.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Mostrar las velocidades en UNITS, metric (km/h, por defecto) o imperial (mph), antes o después del comando; los archivos y el controlador siguen en km/h.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print its settings as JSON: each parameter by name with its value and unit, and the fingerprint (docs/settings-json.md)</source>
+        <extracomment>FILE as in the synopsis; keep JSON as it is</extracomment>
+        <translation>aplicar FILE sobre el estado inicial e imprimir sus ajustes como JSON: cada parámetro por su nombre con su valor y unidad, y la huella (docs/settings-json.md)</translation>
+    </message>
+    <message>
+        <source>turn the settings JSON (- for stdin) into the .vxc file FILE or the profile NAME; refuses unknown names, wrong types and, without --force, values outside the window&apos;s limits, and never writes over a file that is no configuration</source>
+        <extracomment>JSON, FILE, NAME, TEXT as in the synopsis; keep --force as it is</extracomment>
+        <translation>convertir el JSON de ajustes (- para la entrada estándar) en el archivo .vxc FILE o el perfil NAME; rechaza nombres desconocidos, tipos erróneos y, sin --force, valores fuera de los límites de la ventana, y nunca sobrescribe un archivo que no sea una configuración</translation>
+    </message>
+    <message>
+        <source>list the profiles, the configurations kept under a name: NAME and NOTE, tab-separated; every command taking FILE takes --profile NAME instead</source>
+        <extracomment>NAME, NOTE name the columns printed; keep --profile as it is</extracomment>
+        <translation>listar los perfiles, las configuraciones guardadas con un nombre: NAME y NOTE, separados por tabuladores; todo comando que acepta FILE acepta en su lugar --profile NAME</translation>
+    </message>
+    <message>
+        <source>%1 is no configuration file: it is left as it is.</source>
+        <extracomment>%1 the path given after -o</extracomment>
+        <translation>%1 no es un archivo de configuración: se deja como está.</translation>
     </message>
     <message>
         <source>propose values for a bike&apos;s battery (nominal V or cells as 13s), BMS current, tire, road class ID, motor and assist levels over FILE (or the initial state), write them to OUT.vxc and print CAPTION, NOW, PROPOSED, WHY, tab-separated</source>
@@ -1073,6 +1103,16 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <translation>Mensaje</translation>
     </message>
     <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>millas por hora, como máximo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>&amp;Unidades</translation>
+    </message>
+    <message>
         <source>New Bike Set&amp;up…</source>
         <extracomment>File menu: the assistant that proposes values from what is printed on the bike&apos;s parts</extracomment>
         <translation>Configurar &amp;bicicleta nueva…</translation>
@@ -1423,6 +1463,117 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <extracomment>unit: millisecond, in a limit: &quot;200 ms or more&quot;</extracomment>
         <translation>ms</translation>
     </message>
+    <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
+    </message>
+</context>
+<context>
+    <name>Plausibility</name>
+    <message>
+        <source>%1 to %2 for %3 cells (rated voltage %4)</source>
+        <extracomment>%1 the least and %2 the largest cut-off voltage with their unit (&quot;28.0 V&quot;, &quot;36.0 V&quot;), %3 the number of cells in series (&quot;10&quot;), %4 the rated voltage with its unit (&quot;36 V&quot;)</extracomment>
+        <translation>%1 a %2 para %3 celdas (tensión nominal %4)</translation>
+    </message>
+    <message>
+        <source>at most %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;30 A&quot;), %2 the caption of the field that holds it (&quot;Max phase current&quot;)</extracomment>
+        <translation>como máximo %1, el valor de %2</translation>
+    </message>
+    <message>
+        <source>below %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;3.4 V&quot;), %2 the caption of the field that holds it (&quot;Full&quot;)</extracomment>
+        <translation>por debajo de %1, el valor de %2</translation>
+    </message>
+    <message>
+        <source>above %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;50 %&quot;), %2 the caption of the field that holds it (&quot;Level 2&quot;)</extracomment>
+        <translation>por encima de %1, el valor de %2</translation>
+    </message>
+    <message>
+        <source>%1 at the top level in use</source>
+        <extracomment>what the last assist level in use should be: %1 &quot;100 %&quot;</extracomment>
+        <translation>%1 en el nivel más alto en uso</translation>
+    </message>
+    <message>
+        <source>%1: %2 (plausible: %3)</source>
+        <extracomment>one warning: %1 the field&apos;s caption, %2 its value with its unit, %3 what would fit (&quot;at least 1&quot;)</extracomment>
+        <translation>%1: %2 (plausible: %3)</translation>
+    </message>
+    <message>
+        <source>These values hardly fit a bike or each other:</source>
+        <extracomment>above the list of warnings in the question before a write and in a check&apos;s report</extracomment>
+        <translation>Estos valores apenas encajan con una bicicleta o entre sí:</translation>
+    </message>
+    <message>
+        <source>Warning on %1</source>
+        <extracomment>what a screen reader calls the small warning sign beside a field; %1 the field&apos;s caption</extracomment>
+        <translation>Aviso sobre %1</translation>
+    </message>
+</context>
+<context>
+    <name>Profiles</name>
+    <message>
+        <source>Pro&amp;files</source>
+        <extracomment>File &gt; Profiles: the submenu listing the configurations kept under a name</extracomment>
+        <translation>&amp;Perfiles</translation>
+    </message>
+    <message>
+        <source>Save as Profi&amp;le…</source>
+        <translation>Guardar como p&amp;erfil…</translation>
+    </message>
+    <message>
+        <source>No Profiles Yet</source>
+        <extracomment>File &gt; Profiles while there is none</extracomment>
+        <translation>Aún no hay perfiles</translation>
+    </message>
+    <message>
+        <source>Save as Profile</source>
+        <translation>Guardar como perfil</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>N&amp;ota:</translation>
+    </message>
+    <message>
+        <source>The window&apos;s values are kept under this name, for example for a battery or a bike model; File &gt; Profiles puts them back into the window.</source>
+        <extracomment>under the fields of the profile dialog</extracomment>
+        <translation>Los valores de la ventana se guardan con este nombre, por ejemplo para una batería o un modelo de bicicleta; Archivo &gt; Perfiles los devuelve a la ventana.</translation>
+    </message>
+    <message>
+        <source>A profile named &quot;%1&quot; exists already. Replace it?</source>
+        <extracomment>%1 the profile&apos;s name</extracomment>
+        <translation>Ya existe un perfil llamado «%1». ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>A profile needs a name.</source>
+        <translation>Un perfil necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name has at most %1 characters.</source>
+        <extracomment>%1 the largest number of characters</extracomment>
+        <translation>El nombre de un perfil tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name cannot hold %1 or control characters: &quot;%2&quot;.</source>
+        <extracomment>%1 the characters refused, %2 the name given</extracomment>
+        <translation>El nombre de un perfil no puede contener %1 ni caracteres de control: «%2».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a file on every system: a profile&apos;s name must not begin with a dot or a blank, end with a dot or a blank, or be a device name such as CON or NUL.</source>
+        <extracomment>%1 the name given; CON and NUL are names Windows keeps for devices</extracomment>
+        <translation>«%1» no puede nombrar un archivo en todos los sistemas: el nombre de un perfil no debe empezar ni terminar con un punto o un espacio, ni ser un nombre de dispositivo como CON o NUL.</translation>
+    </message>
+    <message>
+        <source>No profile is named &quot;%1&quot;.</source>
+        <extracomment>%1 the name given</extracomment>
+        <translation>No hay ningún perfil llamado «%1».</translation>
+    </message>
 </context>
 <context>
     <name>RoadCheck</name>
@@ -1682,6 +1833,97 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (n.º %2)</translation>
     </message>
+    <message>
+        <source>Implausible Values</source>
+        <extracomment>the title of the question before a write when only implausible values are listed</extracomment>
+        <translation>Valores inverosímiles</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsJson</name>
+    <message>
+        <source>This is no JSON (at byte %1: %2).</source>
+        <extracomment>%1 where the JSON breaks (a byte offset), %2 the parser&apos;s reason (English)</extracomment>
+        <translation>Esto no es JSON (en el byte %1: %2).</translation>
+    </message>
+    <message>
+        <source>This JSON holds no settings: its &quot;format&quot; is not &quot;vexlor-settings&quot;.</source>
+        <extracomment>keep &quot;format&quot; and vexlor-settings as they are: they are written so in the file</extracomment>
+        <translation>Este JSON no contiene ajustes: su &quot;format&quot; no es &quot;vexlor-settings&quot;.</translation>
+    </message>
+    <message>
+        <source>These settings are of version %1; this tool reads version %2 and older.</source>
+        <extracomment>%1 the version the file names, %2 the newest this tool reads</extracomment>
+        <translation>Estos ajustes son de la versión %1; esta herramienta lee la versión %2 y anteriores.</translation>
+    </message>
+    <message>
+        <source>Unknown member &quot;%1&quot;.</source>
+        <extracomment>%1 the member as the file spells it; keep &quot;parameters&quot; and &quot;name&quot; as they are</extracomment>
+        <translation>Miembro desconocido &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;parameters&quot; must be a list of objects, each with a &quot;name&quot; and a &quot;value&quot;.</source>
+        <extracomment>keep &quot;parameters&quot;, &quot;name&quot; and &quot;value&quot; as they are: they are written so in the file</extracomment>
+        <translation>&quot;parameters&quot; debe ser una lista de objetos, cada uno con &quot;name&quot; y &quot;value&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown parameter &quot;%1&quot;.</source>
+        <extracomment>%1 the parameter&apos;s name as the file spells it</extracomment>
+        <translation>Parámetro desconocido &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice.</source>
+        <extracomment>%1 the parameter&apos;s name</extracomment>
+        <translation>%1 aparece dos veces.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <extracomment>%1 the parameter&apos;s name</extracomment>
+        <translation>Falta %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is of the wrong type; expected %3.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value as the file holds it, %3 what is expected instead</extracomment>
+        <translation>%1: %2 es de un tipo erróneo; se esperaba %3.</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <extracomment>what a field&apos;s value must be: a number, in quotes or not</extracomment>
+        <translation>un número</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <extracomment>keep true and false as they are: they are written so in the file</extracomment>
+        <translation>true o false</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 o 1</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un número entero</translation>
+    </message>
+    <message>
+        <source>%1: the unit %2 is not the field&apos;s unit &quot;%3&quot;.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the unit the file names, %3 the field&apos;s unit</extracomment>
+        <translation>%1: la unidad %2 no es la unidad del campo, &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds characters a configuration file cannot keep.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value; a .vxc file holds 8-bit (Latin-1) text only</extracomment>
+        <translation>%1: %2 contiene caracteres que un archivo de configuración no puede guardar.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond the field&apos;s limits (allowed: %3).</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value, %3 the allowed range (&quot;at most 30.0 A&quot;)</extracomment>
+        <translation>%1: %2 está fuera de los límites del campo (permitido: %3).</translation>
+    </message>
+    <message>
+        <source>The fingerprint %1 does not belong to these values (they give %2): the file was changed after it was written. Remove the fingerprint to take the changed values.</source>
+        <extracomment>%1 the fingerprint in the file, %2 the one of its values</extracomment>
+        <translation>La huella %1 no corresponde a estos valores (dan %2): el archivo se modificó después de escribirse. Quite la huella para tomar los valores modificados.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -1746,6 +1988,11 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 no es un archivo PDF, y una hoja de ajustes no reemplaza ningún otro archivo. Elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Unidades: %1</translation>
     </message>
 </context>
 <context>
@@ -2078,6 +2325,19 @@ Huella de los ajustes del controlador: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Resultado de la escritura en el controlador</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Métrico (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Imperial (mph)</translation>
     </message>
 </context>
 <context>

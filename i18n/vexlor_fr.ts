@@ -196,9 +196,39 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
         <translation>%1 ne peut être donné qu&apos;une fois.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state and print each value that breaks the road class ID or is worth a note: STATUS (breaks or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 only when some break it)</source>
-        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks and note, the words STATUS shows</extracomment>
-        <translation>appliquer FILE sur l&apos;état initial et afficher chaque valeur qui enfreint la classe routière ID ou mérite une remarque&#x202f;: STATUS (breaks ou note), RULE, CAPTION, VALUE, LIMIT, séparés par des tabulations&#x202f;; avec le pneu réel en ETRTO (57-584), en taille courante (26x2.1) ou telle qu&apos;imprimée (29x2.6, 700x38c), la circonférence de roue aussi (code 3 seulement si des valeurs l&apos;enfreignent)</translation>
+        <source>apply FILE over the initial state and print each value that looks implausible, and with --class each that breaks the road class ID or is worth a note: STATUS (breaks, warn or note), RULE, CAPTION, VALUE, LIMIT, tab-separated; with the real tire as ETRTO (57-584), a common size (26x2.1) or as printed (29x2.6, 700x38c) the wheel perimeter too (exit 3 when some break the class, with --strict also when some look implausible)</source>
+        <extracomment>FILE, ID, ETRTO as in the synopsis; STATUS, RULE, CAPTION, VALUE, LIMIT name the columns printed; keep breaks, warn and note, the words STATUS shows, and --strict</extracomment>
+        <translation>appliquer FILE sur l&apos;état initial et afficher chaque valeur qui semble invraisemblable et, avec --class, chaque valeur qui enfreint la classe routière ID ou mérite une remarque&#x202f;: STATUS (breaks, warn ou note), RULE, CAPTION, VALUE, LIMIT, séparés par des tabulations&#x202f;; avec le pneu réel en ETRTO (57-584), en taille courante (26x2.1) ou telle qu&apos;imprimée (29x2.6, 700x38c), la circonférence de roue aussi (code 3 si des valeurs enfreignent la classe, avec --strict aussi si certaines semblent invraisemblables)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no units: give --units metric or --units imperial.</source>
+        <extracomment>%1 what was given after --units; keep --units, metric and imperial as they are</extracomment>
+        <translation>« %1 » ne désigne aucune unité : indiquez --units metric ou --units imperial.</translation>
+    </message>
+    <message>
+        <source>Print speeds in UNITS, metric (km/h, the default) or imperial (mph), before or after the command; files and the controller keep km/h.</source>
+        <extracomment>UNITS as in &quot;--units &lt;UNITS&gt;&quot;; keep UNITS, metric and imperial as they are</extracomment>
+        <translation>Afficher les vitesses en UNITS, metric (km/h, par défaut) ou imperial (mph), avant ou après la commande ; les fichiers et le contrôleur restent en km/h.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state and print its settings as JSON: each parameter by name with its value and unit, and the fingerprint (docs/settings-json.md)</source>
+        <extracomment>FILE as in the synopsis; keep JSON as it is</extracomment>
+        <translation>appliquer FILE sur l&apos;état initial et afficher ses réglages en JSON : chaque paramètre par son nom avec sa valeur et son unité, et l&apos;empreinte (docs/settings-json.md)</translation>
+    </message>
+    <message>
+        <source>turn the settings JSON (- for stdin) into the .vxc file FILE or the profile NAME; refuses unknown names, wrong types and, without --force, values outside the window&apos;s limits, and never writes over a file that is no configuration</source>
+        <extracomment>JSON, FILE, NAME, TEXT as in the synopsis; keep --force as it is</extracomment>
+        <translation>convertir le JSON de réglages (- pour l&apos;entrée standard) en fichier .vxc FILE ou en profil NAME ; refuse les noms inconnus, les types erronés et, sans --force, les valeurs hors des limites de la fenêtre, et n&apos;écrase jamais un fichier qui n&apos;est pas une configuration</translation>
+    </message>
+    <message>
+        <source>list the profiles, the configurations kept under a name: NAME and NOTE, tab-separated; every command taking FILE takes --profile NAME instead</source>
+        <extracomment>NAME, NOTE name the columns printed; keep --profile as it is</extracomment>
+        <translation>lister les profils, les configurations gardées sous un nom : NAME et NOTE, séparés par des tabulations ; toute commande qui prend FILE prend aussi --profile NAME à la place</translation>
+    </message>
+    <message>
+        <source>%1 is no configuration file: it is left as it is.</source>
+        <extracomment>%1 the path given after -o</extracomment>
+        <translation>%1 n&apos;est pas un fichier de configuration : il reste tel quel.</translation>
     </message>
     <message>
         <source>propose values for a bike&apos;s battery (nominal V or cells as 13s), BMS current, tire, road class ID, motor and assist levels over FILE (or the initial state), write them to OUT.vxc and print CAPTION, NOW, PROPOSED, WHY, tab-separated</source>
@@ -1073,6 +1103,16 @@ puis fermez votre session et rouvrez-la.</translation>
         <translation>Message</translation>
     </message>
     <message>
+        <source>miles per hour, at most %1</source>
+        <extracomment>a speed field&apos;s description for screen readers in imperial units: %1 the most the controller holds, &quot;4072.16&quot;</extracomment>
+        <translation>miles par heure, au plus %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <extracomment>Help menu: the units speeds are shown in, metric or imperial</extracomment>
+        <translation>&amp;Unités</translation>
+    </message>
+    <message>
         <source>New Bike Set&amp;up…</source>
         <extracomment>File menu: the assistant that proposes values from what is printed on the bike&apos;s parts</extracomment>
         <translation>Configurer un nouveau &amp;vélo…</translation>
@@ -1423,6 +1463,117 @@ puis fermez votre session et rouvrez-la.</translation>
         <extracomment>unit: millisecond, in a limit: &quot;200 ms or more&quot;</extracomment>
         <translation>ms</translation>
     </message>
+    <message>
+        <source>mph</source>
+        <extracomment>unit: miles per hour</extracomment>
+        <translation>mph</translation>
+    </message>
+</context>
+<context>
+    <name>Plausibility</name>
+    <message>
+        <source>%1 to %2 for %3 cells (rated voltage %4)</source>
+        <extracomment>%1 the least and %2 the largest cut-off voltage with their unit (&quot;28.0 V&quot;, &quot;36.0 V&quot;), %3 the number of cells in series (&quot;10&quot;), %4 the rated voltage with its unit (&quot;36 V&quot;)</extracomment>
+        <translation>%1 à %2 pour %3 cellules (tension nominale %4)</translation>
+    </message>
+    <message>
+        <source>at most %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;30 A&quot;), %2 the caption of the field that holds it (&quot;Max phase current&quot;)</extracomment>
+        <translation>au plus %1, la valeur de %2</translation>
+    </message>
+    <message>
+        <source>below %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;3.4 V&quot;), %2 the caption of the field that holds it (&quot;Full&quot;)</extracomment>
+        <translation>en dessous de %1, la valeur de %2</translation>
+    </message>
+    <message>
+        <source>above %1, the value of %2</source>
+        <extracomment>%1 a value with its unit (&quot;50 %&quot;), %2 the caption of the field that holds it (&quot;Level 2&quot;)</extracomment>
+        <translation>au-dessus de %1, la valeur de %2</translation>
+    </message>
+    <message>
+        <source>%1 at the top level in use</source>
+        <extracomment>what the last assist level in use should be: %1 &quot;100 %&quot;</extracomment>
+        <translation>%1 au niveau le plus haut utilisé</translation>
+    </message>
+    <message>
+        <source>%1: %2 (plausible: %3)</source>
+        <extracomment>one warning: %1 the field&apos;s caption, %2 its value with its unit, %3 what would fit (&quot;at least 1&quot;)</extracomment>
+        <translation>%1&#x202f;: %2 (plausible&#x202f;: %3)</translation>
+    </message>
+    <message>
+        <source>These values hardly fit a bike or each other:</source>
+        <extracomment>above the list of warnings in the question before a write and in a check&apos;s report</extracomment>
+        <translation>Ces valeurs conviennent mal à un vélo ou entre elles&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Warning on %1</source>
+        <extracomment>what a screen reader calls the small warning sign beside a field; %1 the field&apos;s caption</extracomment>
+        <translation>Avertissement sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>Profiles</name>
+    <message>
+        <source>Pro&amp;files</source>
+        <extracomment>File &gt; Profiles: the submenu listing the configurations kept under a name</extracomment>
+        <translation>&amp;Profils</translation>
+    </message>
+    <message>
+        <source>Save as Profi&amp;le…</source>
+        <translation>Enregistrer comme pro&amp;fil…</translation>
+    </message>
+    <message>
+        <source>No Profiles Yet</source>
+        <extracomment>File &gt; Profiles while there is none</extracomment>
+        <translation>Aucun profil pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>Save as Profile</source>
+        <translation>Enregistrer comme profil</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>N&amp;ote :</translation>
+    </message>
+    <message>
+        <source>The window&apos;s values are kept under this name, for example for a battery or a bike model; File &gt; Profiles puts them back into the window.</source>
+        <extracomment>under the fields of the profile dialog</extracomment>
+        <translation>Les valeurs de la fenêtre sont gardées sous ce nom, par exemple pour une batterie ou un modèle de vélo ; Fichier &gt; Profils les remet dans la fenêtre.</translation>
+    </message>
+    <message>
+        <source>A profile named &quot;%1&quot; exists already. Replace it?</source>
+        <extracomment>%1 the profile&apos;s name</extracomment>
+        <translation>Un profil nommé « %1 » existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>A profile needs a name.</source>
+        <translation>Un profil a besoin d&apos;un nom.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name has at most %1 characters.</source>
+        <extracomment>%1 the largest number of characters</extracomment>
+        <translation>Le nom d&apos;un profil a au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s name cannot hold %1 or control characters: &quot;%2&quot;.</source>
+        <extracomment>%1 the characters refused, %2 the name given</extracomment>
+        <translation>Le nom d&apos;un profil ne peut contenir ni %1 ni caractères de contrôle : « %2 ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a file on every system: a profile&apos;s name must not begin with a dot or a blank, end with a dot or a blank, or be a device name such as CON or NUL.</source>
+        <extracomment>%1 the name given; CON and NUL are names Windows keeps for devices</extracomment>
+        <translation>« %1 » ne peut pas nommer un fichier sur tous les systèmes : le nom d&apos;un profil ne doit ni commencer ni finir par un point ou une espace, ni être un nom de périphérique comme CON ou NUL.</translation>
+    </message>
+    <message>
+        <source>No profile is named &quot;%1&quot;.</source>
+        <extracomment>%1 the name given</extracomment>
+        <translation>Aucun profil ne s&apos;appelle « %1 ».</translation>
+    </message>
 </context>
 <context>
     <name>RoadCheck</name>
@@ -1682,6 +1833,97 @@ puis fermez votre session et rouvrez-la.</translation>
         <extracomment>when more than one backup was taken in the same second: %1 the date and time, %2 the backup&apos;s place among them (1 the first); &quot;14.03.26 09:30:01 (no. 2)&quot;</extracomment>
         <translation>%1 (n° %2)</translation>
     </message>
+    <message>
+        <source>Implausible Values</source>
+        <extracomment>the title of the question before a write when only implausible values are listed</extracomment>
+        <translation>Valeurs invraisemblables</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsJson</name>
+    <message>
+        <source>This is no JSON (at byte %1: %2).</source>
+        <extracomment>%1 where the JSON breaks (a byte offset), %2 the parser&apos;s reason (English)</extracomment>
+        <translation>Ce n&apos;est pas du JSON (à l&apos;octet %1 : %2).</translation>
+    </message>
+    <message>
+        <source>This JSON holds no settings: its &quot;format&quot; is not &quot;vexlor-settings&quot;.</source>
+        <extracomment>keep &quot;format&quot; and vexlor-settings as they are: they are written so in the file</extracomment>
+        <translation>Ce JSON ne contient pas de réglages : son &quot;format&quot; n&apos;est pas &quot;vexlor-settings&quot;.</translation>
+    </message>
+    <message>
+        <source>These settings are of version %1; this tool reads version %2 and older.</source>
+        <extracomment>%1 the version the file names, %2 the newest this tool reads</extracomment>
+        <translation>Ces réglages sont de la version %1 ; cet outil lit la version %2 et les précédentes.</translation>
+    </message>
+    <message>
+        <source>Unknown member &quot;%1&quot;.</source>
+        <extracomment>%1 the member as the file spells it; keep &quot;parameters&quot; and &quot;name&quot; as they are</extracomment>
+        <translation>Membre inconnu &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;parameters&quot; must be a list of objects, each with a &quot;name&quot; and a &quot;value&quot;.</source>
+        <extracomment>keep &quot;parameters&quot;, &quot;name&quot; and &quot;value&quot; as they are: they are written so in the file</extracomment>
+        <translation>&quot;parameters&quot; doit être une liste d&apos;objets, chacun avec &quot;name&quot; et &quot;value&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown parameter &quot;%1&quot;.</source>
+        <extracomment>%1 the parameter&apos;s name as the file spells it</extracomment>
+        <translation>Paramètre inconnu &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice.</source>
+        <extracomment>%1 the parameter&apos;s name</extracomment>
+        <translation>%1 est donné deux fois.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <extracomment>%1 the parameter&apos;s name</extracomment>
+        <translation>%1 manque.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is of the wrong type; expected %3.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value as the file holds it, %3 what is expected instead</extracomment>
+        <translation>%1 : %2 est d&apos;un type erroné ; attendu : %3.</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <extracomment>what a field&apos;s value must be: a number, in quotes or not</extracomment>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <extracomment>keep true and false as they are: they are written so in the file</extracomment>
+        <translation>true ou false</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 ou 1</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un nombre entier</translation>
+    </message>
+    <message>
+        <source>%1: the unit %2 is not the field&apos;s unit &quot;%3&quot;.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the unit the file names, %3 the field&apos;s unit</extracomment>
+        <translation>%1 : l&apos;unité %2 n&apos;est pas celle du champ, &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds characters a configuration file cannot keep.</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value; a .vxc file holds 8-bit (Latin-1) text only</extracomment>
+        <translation>%1 : %2 contient des caractères qu&apos;un fichier de configuration ne peut pas garder.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is beyond the field&apos;s limits (allowed: %3).</source>
+        <extracomment>%1 the parameter&apos;s name, %2 the value, %3 the allowed range (&quot;at most 30.0 A&quot;)</extracomment>
+        <translation>%1 : %2 est hors des limites du champ (autorisé : %3).</translation>
+    </message>
+    <message>
+        <source>The fingerprint %1 does not belong to these values (they give %2): the file was changed after it was written. Remove the fingerprint to take the changed values.</source>
+        <extracomment>%1 the fingerprint in the file, %2 the one of its values</extracomment>
+        <translation>L&apos;empreinte %1 ne correspond pas à ces valeurs (elles donnent %2) : le fichier a été modifié après avoir été écrit. Retirez l&apos;empreinte pour prendre les valeurs modifiées.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsSheet</name>
@@ -1746,6 +1988,11 @@ puis fermez votre session et rouvrez-la.</translation>
         <source>%1 is not a PDF file, and a settings sheet replaces no other file. Choose another name.</source>
         <extracomment>%1 the path of a file that is not a PDF, such as a configuration</extracomment>
         <translation>%1 n&apos;est pas un fichier PDF, et une fiche de réglages ne remplace aucun autre fichier. Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>Units: %1</source>
+        <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
+        <translation>Unités : %1</translation>
     </message>
 </context>
 <context>
@@ -2078,6 +2325,19 @@ Empreinte des réglages du contrôleur&#x202f;: %2</translation>
     <message>
         <source>Write controller result</source>
         <translation>Résultat de l&apos;écriture du contrôleur</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Metric (km/h)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: kilometres per hour</extracomment>
+        <translation>Métrique (km/h)</translation>
+    </message>
+    <message>
+        <source>Imperial (mph)</source>
+        <extracomment>the Units menu item, and the units a settings sheet names: miles per hour</extracomment>
+        <translation>Impérial (mph)</translation>
     </message>
 </context>
 <context>

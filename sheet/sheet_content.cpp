@@ -52,7 +52,7 @@ SheetRow row(int index, const SheetFacts &facts)
                 comparisonText(facts.limitMaxSpeed ? texts::kTicked : texts::kCleared)};
     }
     const ParameterDescriptor &d = parameterAt(index);
-    return {fieldLabel(d), valueWithUnit(d, shownValueText(index, facts.values[index], facts.numberFormat))};
+    return {fieldLabel(d), valueInUnits(index, facts.values[index], facts.numberFormat, facts.speedUnits)};
 }
 
 QList<SheetGroup> groups(const QList<GroupLayout> &layout, const SheetFacts &facts)
@@ -78,6 +78,7 @@ QStringList factLines(const SheetFacts &facts)
     lines << sheetText(texts::kSheetTool).arg(QStringLiteral("Vexlor Adjustor " VEXLOR_VERSION));
     if (!facts.controllerVersion.isEmpty())
         lines << sheetText(texts::kSheetControllerVersion).arg(facts.controllerVersion);
+    lines << sheetText(texts::kSheetUnits).arg(speedUnitsName(facts.speedUnits));
     return lines;
 }
 
@@ -105,7 +106,8 @@ SheetContent settingsSheetContent(const SheetFacts &facts)
     sheet.levels = levels(facts.values);
     sheet.levelUnit = shownUnit(parameterAt(kFirstLevelLimitIndex));
     sheet.checkTitle = sheetText(texts::kSheetRoadCheck);
-    sheet.checkLines = roadCheckReport(facts.values, facts.roadClass, facts.tire, facts.numberFormat);
+    sheet.checkLines =
+        roadCheckReport(facts.values, facts.roadClass, facts.tire, facts.numberFormat, facts.speedUnits);
     sheet.signatures = {sheetText(texts::kSheetShopSignature), sheetText(texts::kSheetCustomerSignature)};
     return sheet;
 }

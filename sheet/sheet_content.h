@@ -2,6 +2,7 @@
 
 #include "params/number_text.h"
 #include "params/parameter_comparison.h"
+#include "params/speed_units.h"
 #include "road/road_class.h"
 #include "road/tire_size.h"
 
@@ -30,6 +31,8 @@ struct SheetFacts {
     // A document is open, but the values are not its own (edited, read or
     // restored since): the sheet names no document then.
     bool documentChanged = false;
+    // The units speeds are shown in; the values stay the controller's.
+    SpeedUnits speedUnits = SpeedUnits::Metric;
 };
 
 // One line of the parameter list: "Max battery current", "14.0 A".
@@ -53,7 +56,7 @@ struct SheetLevel {
 // The sheet's texts in the user's language, ready to be laid out.
 struct SheetContent {
     QString title;
-    QStringList facts;        // document, date, tool, controller version when known
+    QStringList facts;        // document, date, tool, controller version when known, units
     QString fingerprintLabel;
     QString fingerprint;      // "3F2A-91C0"
     QList<SheetGroup> leftColumn;  // the General tab's left and middle columns

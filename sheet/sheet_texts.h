@@ -26,6 +26,8 @@ inline constexpr const char *kSheetTool = QT_TRANSLATE_NOOP("SettingsSheet", "Ma
 //: %1 the controller's software version such as 1-35, after the letter v
 inline constexpr const char *kSheetControllerVersion =
     QT_TRANSLATE_NOOP("SettingsSheet", "Controller software version: v%1");
+//: %1 the units speeds are shown in: "Metric (km/h)" or "Imperial (mph)"
+inline constexpr const char *kSheetUnits = QT_TRANSLATE_NOOP("SettingsSheet", "Units: %1");
 //: a short mark of the whole configuration, such as 3F2A-91C0, shown above it
 inline constexpr const char *kSheetFingerprint = QT_TRANSLATE_NOOP("SettingsSheet", "Fingerprint");
 //: the title of a bar chart of the nine assist levels' limits, in percent

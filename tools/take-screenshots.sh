@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Renders the main window's two tabs, the compare and restore dialogs, the
-# setup assistant's pages and the splash banner into PNG files, and the two
-# tabs again in German (with the setup assistant), Polish, Italian and
-# Spanish, on a virtual X display:
+# setup assistant's pages and the splash banner into PNG files, the two tabs
+# again in German (with the setup assistant), Polish, Italian and Spanish,
+# under a dark desktop's palette and at 200 %, on a virtual X display:
 #   tools/take-screenshots.sh [BUILD_DIR] [OUTPUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,4 +14,8 @@ cmake --build "$build_dir" --target window-shots
 for language in "" de pl it es; do
     VEXLOR_DATA_DIR="$build_dir/bin" xvfb-run -a -s "-screen 0 1024x768x24" \
         "$build_dir/tools/window-shots/window-shots" "$out_dir" $language
+done
+for look in --dark --scaled; do
+    VEXLOR_DATA_DIR="$build_dir/bin" xvfb-run -a -s "-screen 0 2048x1536x24" \
+        "$build_dir/tools/window-shots/window-shots" $look "$out_dir"
 done

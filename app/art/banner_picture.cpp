@@ -153,16 +153,17 @@ void drawTitle(QPainter &p, const QRectF &r)
 
 } // namespace
 
-QImage drawBannerPicture(QSize size)
+QImage drawBannerPicture(QSize size, qreal devicePixelRatio)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio); // drawn in logical pixels, detailed in device pixels
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(QPointF(0, 0), QSizeF(size));
     drawBackground(p, r);
     drawTitle(p, r);
     drawBoard(p, QRectF(r.left() + 60, r.top() + 190, 300, 190));
-    MotorIllustration::paintMotor(p, QRectF(r.right() - 310, r.top() + 118, 280, 280), false);
+    MotorIllustration::paintMotor(p, QRectF(r.right() - 310, r.top() + 118, 280, 280));
 
     QFont foot = p.font();
     foot.setPixelSize(13);

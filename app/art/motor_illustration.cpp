@@ -209,7 +209,9 @@ double captionColumn(const QFont &font)
     return widest;
 }
 
-void drawCaptions(QPainter &p, const QRectF &area, const QPointF &centre, double scale)
+// The captions and their leaders in `ink`, the text colour of the ground
+// they stand on, so they read on a light window and a dark one alike.
+void drawCaptions(QPainter &p, const QRectF &area, const QPointF &centre, double scale, const QColor &ink)
 {
     p.setFont(captionFont(p.font()));
     const double column = captionColumn(p.font());
@@ -219,10 +221,10 @@ void drawCaptions(QPainter &p, const QRectF &area, const QPointF &centre, double
         const Caption &c = kCaptions[i];
         const QPointF target = centre + polar(c.radius, c.degrees) * scale;
         const QPointF label(textLeft, area.top() + rowHeight * (i + 1));
-        p.setPen(QPen(QColor(40, 40, 40), 1));
+        p.setPen(QPen(ink, 1));
         p.drawLine(target, QPointF(textLeft - 12, label.y()));
         p.drawLine(QPointF(textLeft - 12, label.y()), QPointF(textLeft - 3, label.y()));
-        p.setBrush(QColor(40, 40, 40));
+        p.setBrush(ink);
         p.drawEllipse(target, 2, 2);
         p.drawText(QRectF(textLeft, label.y() - 9, column, 18), Qt::AlignLeft | Qt::AlignVCenter,
                    captionText(c));
@@ -235,8 +237,9 @@ MotorIllustration::MotorIllustration(QWidget *parent) : QWidget(parent)
 {
 }
 
-void MotorIllustration::paintMotor(QPainter &painter, const QRectF &area, bool withCaptions)
+void MotorIllustration::paintMotor(QPainter &painter, const QRectF &area, const QColor &captionInk)
 {
+    const bool withCaptions = captionInk.isValid();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const double captionRoom = withCaptions ? captionColumn(captionFont(painter.font())) + kLeaderRoom : 0;
@@ -252,14 +255,14 @@ void MotorIllustration::paintMotor(QPainter &painter, const QRectF &area, bool w
     painter.restore();
 
     if (withCaptions)
-        drawCaptions(painter, area, centre, diameter / kUnits);
+        drawCaptions(painter, area, centre, diameter / kUnits, captionInk);
     painter.restore();
 }
 
 void MotorIllustration::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    paintMotor(painter, QRectF(rect()), true);
+    paintMotor(painter, QRectF(rect()), palette().color(QPalette::WindowText));
 }
 
 } // namespace vexlor

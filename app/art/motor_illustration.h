@@ -16,8 +16,9 @@ public:
 
     [[nodiscard]] QSize sizeHint() const override { return {440, 360}; }
 
-    // Draws into any painter, so the splash banner can reuse the drawing.
-    static void paintMotor(QPainter &painter, const QRectF &area, bool withCaptions);
+    // Draws into any painter, so the splash banner can reuse the drawing;
+    // with the parts named in `captionInk`, none where it is no colour.
+    static void paintMotor(QPainter &painter, const QRectF &area, const QColor &captionInk = QColor());
 
 protected:
     void paintEvent(QPaintEvent *event) override;

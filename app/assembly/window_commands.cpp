@@ -5,16 +5,20 @@
 #include "commands/controller_commands.h"
 #include "commands/document_commands.h"
 #include "commands/help_commands.h"
+#include "commands/profile_commands.h"
 #include "commands/language_options.h"
 #include "commands/road_class_options.h"
 #include "commands/setup_commands.h"
 #include "commands/shop_commands.h"
+#include "commands/unit_options.h"
 #include "commands/write_safety_options.h"
 #include "pages/parameter_binding.h"
 #include "pages/wheel_size_list.h"
 #include "rules/input_rules.h"
+#include "rules/plausibility_markers.h"
 
 #include "backups/backup_store.h"
+#include "backups/profile_store.h"
 #include "desktop/file_association.h"
 
 #include <QAction>
@@ -50,7 +54,9 @@ void WindowCommands::buildCommands(const DesktopServices &desktop, ControllerSes
     const NumberFormat format = m_window.numberFormat();
     MessageBoxes &boxes = desktop.boxes;
     m_rules = new InputRules(controls, boxes, format, &m_window);
-    m_binding = std::make_unique<ParameterBinding>(controls, [rules = m_rules] { rules->applyLevelRule(); });
+    m_binding = std::make_unique<ParameterBinding>(
+        controls, [rules = m_rules] { rules->applyLevelRule(); }, format);
+    m_markers = std::make_unique<PlausibilityMarkers>(controls, *m_binding, format);
     const WindowValueAccess values{*m_binding, *m_rules};
     m_documents = std::make_unique<DocumentCommands>(
         values, DocumentCommands::Desktop{boxes, desktop.fileDialogs},
@@ -66,8 +72,13 @@ void WindowCommands::buildCommands(const DesktopServices &desktop, ControllerSes
         ControllerCommands::Desktop{boxes, desktop.safetyDialogs, desktop.shell}, format);
     m_backupCommands = std::make_unique<BackupCommands>(
         *m_backups, values, BackupCommands::Desktop{boxes, desktop.safetyDialogs}, format);
+    m_profiles = std::make_unique<ProfileStore>(start.profileFolder);
+    m_profileCommands = std::make_unique<ProfileCommands>(
+        *m_profiles, values, ProfileCommands::Desktop{boxes, desktop.fileDialogs}, actions.profilesMenu,
+        format);
     m_help = std::make_unique<HelpCommands>(desktop.shell, boxes, m_window.caption(), start.language);
     m_languageOptions = new LanguageOptions(actions.languages, start.settings, boxes, &m_window);
+    m_unitOptions = new UnitOptions(actions.speedUnits, start.settings, *m_binding, boxes, &m_window);
     const DocumentCommands *documents = m_documents.get();
     const ControllerCommands *controller = m_controller.get();
     m_shop = std::make_unique<ShopCommands>(
@@ -95,6 +106,8 @@ void WindowCommands::connectActions()
     QObject::connect(a.saveAs, &QAction::triggered, documents, &DocumentCommands::saveDocumentAs);
     QObject::connect(a.restoreBackup, &QAction::triggered, m_backupCommands.get(),
                      &BackupCommands::restoreBackup);
+    QObject::connect(a.saveAsProfile, &QAction::triggered, m_profileCommands.get(),
+                     &ProfileCommands::saveAsProfile);
     QObject::connect(a.exportSettingsSheet, &QAction::triggered, m_shop.get(),
                      &ShopCommands::exportSettingsSheet);
 
@@ -126,6 +139,7 @@ void WindowCommands::connectWindow()
     const auto mayReplaceValues = [documents] { return documents->settleUnsavedChanges(); };
     m_controller->setReplaceGuard(mayReplaceValues);
     m_backupCommands->setReplaceGuard(mayReplaceValues);
+    m_profileCommands->setReplaceGuard(mayReplaceValues);
     QObject::connect(controller, &ControllerCommands::valuesMatchController, documents,
                      qOverload<const ParameterSnapshot &>(&DocumentCommands::markClean));
 
@@ -164,10 +178,11 @@ void WindowCommands::startUp()
     m_documents->loadRecentMenu();
     // The options' own sections of config.ini, beside the reopen list. The
     // language itself was chosen before the window was built; the road class
-    // a shop works to stays chosen.
+    // a shop works to and the units stay chosen.
     m_writeOptions->load();
     m_languageOptions->load();
     m_roadClassOptions->load();
+    m_unitOptions->load();
     openStartDocument();
 }
 

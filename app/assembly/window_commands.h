@@ -20,13 +20,17 @@ class InputRules;
 class LanguageOptions;
 class MainWindow;
 class ParameterBinding;
+class PlausibilityMarkers;
+class ProfileCommands;
+class ProfileStore;
 class RoadClassOptions;
 class SetupCommands;
+class UnitOptions;
 class ShopCommands;
 class WriteSafetyOptions;
 
-// Everything behind the window's menu: the input rules and the binding over
-// the window's controls, the backups, every command and the options kept in
+// Everything behind the window's menu: the input rules, the binding over
+// the window's controls and the warning signs beside them, the backups, every command and the options kept in
 // config.ini, each built over the narrow views the window hands out and
 // wired to its actions. Part of WindowAssembly; goes before the window.
 class WindowCommands {
@@ -60,12 +64,16 @@ private:
     WriteSafetyOptions *m_writeOptions = nullptr;
     LanguageOptions *m_languageOptions = nullptr;
     RoadClassOptions *m_roadClassOptions = nullptr;
+    UnitOptions *m_unitOptions = nullptr;
     std::unique_ptr<BackupStore> m_backups;
     // Destroyed before the widgets they work on.
     std::unique_ptr<ParameterBinding> m_binding;
+    std::unique_ptr<PlausibilityMarkers> m_markers;
     std::unique_ptr<DocumentCommands> m_documents;
     std::unique_ptr<ControllerCommands> m_controller;
     std::unique_ptr<BackupCommands> m_backupCommands;
+    std::unique_ptr<ProfileStore> m_profiles;
+    std::unique_ptr<ProfileCommands> m_profileCommands;
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<ShopCommands> m_shop;
     std::unique_ptr<SetupCommands> m_setup;

@@ -80,6 +80,8 @@ inline constexpr const char *kNoBackups = QT_TRANSLATE_NOOP(
 // them (session-independent, "Limits") comes between the two sentences.
 inline constexpr const char *kOutsideLimitsTitle =
     QT_TRANSLATE_NOOP("SafetyDialogs", "Values Outside the Limits");
+//: the title of the question before a write when only implausible values are listed
+inline constexpr const char *kImplausibleTitle = QT_TRANSLATE_NOOP("SafetyDialogs", "Implausible Values");
 inline constexpr const char *kWriteAnyway = QT_TRANSLATE_NOOP("SafetyDialogs", "Write anyway?");
 inline constexpr const char *kWriteAnywayButton = QT_TRANSLATE_NOOP("SafetyDialogs", "&Write Anyway");
 

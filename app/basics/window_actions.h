@@ -23,10 +23,12 @@ struct LinkActions {
 struct WindowActions {
     QMenu *fileMenu = nullptr;    // FileF1
     QMenu *reopenMenu = nullptr;  // Reopen1
+    QMenu *profilesMenu = nullptr; // Profiles1, filled with the profiles each time it opens
     QMenu *connectMenu = nullptr; // Connect1
     QMenu *helpMenu = nullptr;    // Help1
     QMenu *languageMenu = nullptr; // Language1, in Help
     QMenu *roadClassMenu = nullptr; // RoadClass1, in Connect
+    QMenu *unitsMenu = nullptr;     // Units1, in Help
 
     QAction *newConfiguration = nullptr;  // New1
     QAction *newBikeSetup = nullptr;      // NewBikeSetup1
@@ -35,6 +37,7 @@ struct WindowActions {
     QAction *restoreBackup = nullptr;     // RestoreBackup1
     QAction *save = nullptr;              // Save1, Ctrl+S
     QAction *saveAs = nullptr;            // Saveas1
+    QAction *saveAsProfile = nullptr;     // SaveAsProfile1
     QAction *exportSettingsSheet = nullptr; // ExportSettingsSheet1
     QAction *exit = nullptr;              // Exit1
     QAction *testConnection = nullptr;    // TestConnection1
@@ -56,6 +59,9 @@ struct WindowActions {
     // as data: "" for DesktopLanguage1 (follow the desktop), then "en"
     // (LanguageEn1), "de" (LanguageDe1) and the others in uiLanguages() order.
     QList<QAction *> languages;
+    // Help > Units: checkable and exclusive; each carries its units' id as
+    // data: "metric" (UnitsMetric1), "imperial" (UnitsImperial1).
+    QList<QAction *> speedUnits;
     QAction *about = nullptr;             // About1
 
     [[nodiscard]] LinkActions linkActions() const

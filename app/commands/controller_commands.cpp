@@ -182,7 +182,7 @@ void ControllerCommands::writeController()
     if (!window)
         return;
     const WriteWarnings warnings = writeWarnings(window->snapshot, window->values, m_roadClass.current(),
-                                                 m_roadClass.tire(m_numberFormat), m_numberFormat);
+                                                 m_roadClass.tire(m_numberFormat), m_numberFormat, speedUnits());
     if (!warnings.isEmpty() && !m_desktop.dialogs.confirmWriteAnyway(warnings))
         return;
     m_written = window->values;
@@ -254,7 +254,7 @@ void ControllerCommands::onWriteFinished(const GuardedWriteOutcome &outcome)
         m_known.forget();
     }
     if (!outcome.differences.isEmpty()) {
-        const QList<DifferenceRow> rows = differenceRows(outcome.differences);
+        const QList<DifferenceRow> rows = differenceRows(outcome.differences, m_numberFormat, speedUnits());
         finishExchange(false, [this, rows] { m_desktop.dialogs.showVerifyFailure(rows); });
         return;
     }
@@ -273,7 +273,7 @@ void ControllerCommands::onComparisonFinished(const ComparisonOutcome &outcome)
     const FingerprintPair fingerprints{settingsFingerprint(m_compared),
                                        settingsFingerprint(outcome.controllerValues)};
     finishExchange(true, [this, outcome, fingerprints] {
-        switch (m_desktop.dialogs.showComparison(differenceRows(outcome.differences), fingerprints)) {
+        switch (m_desktop.dialogs.showComparison(differenceRows(outcome.differences, m_numberFormat, speedUnits()), fingerprints)) {
         case ComparisonChoice::LoadControllerValues:
             // In index order, as a read puts them: the level count before its levels.
             for (const ControlAssignment &assignment : outcome.controllerAssignments)

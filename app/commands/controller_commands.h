@@ -5,6 +5,7 @@
 #include "known_controller.h"
 #include "basics/status_strip.h"
 #include "basics/window_actions.h"
+#include "pages/parameter_binding.h"
 
 #include "link/device_state.h"
 #include "params/number_text.h"
@@ -123,6 +124,8 @@ private:
     void connectSession();
     void connectCommands();
     [[nodiscard]] std::optional<WindowValues> takeWindowValues();
+    // The units the window shows speeds in, for what it reports.
+    [[nodiscard]] SpeedUnits speedUnits() const { return m_values.binding.speedUnits(); }
     void showDeviceState(DeviceState state);
     void showDuplicateDevice(const UserMessage &message);
     void showAccessRefused(const UserMessage &message);

@@ -42,7 +42,8 @@ void ShopCommands::checkRoadClass()
         return;
     RoadClassOptions &options = m_sources.roadClass;
     const RoadCheckSetting left = m_desktop.safetyDialogs.checkRoadClass(
-        window->values, m_numberFormat, {options.current(), options.tireText()});
+        window->values, m_numberFormat,
+        {options.current(), options.tireText(), m_sources.binding.speedUnits()});
     options.adopt(left.roadClass, left.tire);
 }
 
@@ -69,6 +70,7 @@ void ShopCommands::exportSettingsSheet()
                      QLocale(m_language),
                      m_numberFormat};
     facts.documentChanged = !document.isEmpty() && !documentValues;
+    facts.speedUnits = m_sources.binding.speedUnits();
     const FileWriteResult written = writeSettingsSheet(path, settingsSheetContent(facts));
     if (!written.ok()) {
         m_desktop.boxes.standardError(written.error);

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -109,7 +110,9 @@ ConnectionDoctorDialog::ConnectionDoctorDialog(DoctorRun &run, QString program, 
             [this](const QList<CheckResult> &results) { showResults(results, true); });
     connect(&m_run, &DoctorRun::finished, this,
             [this](const QList<CheckResult> &results) { showResults(results, false); });
-    resize(760, 640);
+    // Its findings scroll: on a small screen it leaves room for the title
+    // bar and the panel; a big screen shows it whole.
+    resize(QSize(760, 640).boundedTo(screen()->availableGeometry().size() * 9 / 10));
 }
 
 void ConnectionDoctorDialog::showAndRun()

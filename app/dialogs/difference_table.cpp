@@ -12,9 +12,23 @@ namespace vexlor {
 
 QList<DifferenceRow> differenceRows(const QList<ParameterDifference> &differences)
 {
+    return differenceRows(differences, {}, SpeedUnits::Metric);
+}
+
+QList<DifferenceRow> differenceRows(const QList<ParameterDifference> &differences, NumberFormat format,
+                                    SpeedUnits units)
+{
     QList<DifferenceRow> rows;
-    for (const ParameterDifference &d : differences)
-        rows.append({fieldLabel(*d.descriptor), shownUnit(*d.descriptor), d.expectedText, d.actualText});
+    for (const ParameterDifference &d : differences) {
+        if (units == SpeedUnits::Imperial && measuresSpeed(*d.descriptor)) {
+            // Each mph text names one value the controller holds: no brackets needed.
+            rows.append({fieldLabel(*d.descriptor), speedUnitText(units),
+                         speedNumberText(d.expectedValue, format, units),
+                         speedNumberText(d.actualValue, format, units)});
+        } else {
+            rows.append({fieldLabel(*d.descriptor), shownUnit(*d.descriptor), d.expectedText, d.actualText});
+        }
+    }
     return rows;
 }
 

@@ -13,6 +13,9 @@ namespace vexlor {
 // The differences as the dialogs list them: the field's label and unit, the
 // two values as the window shows them.
 [[nodiscard]] QList<DifferenceRow> differenceRows(const QList<ParameterDifference> &differences);
+// The same with speeds in `units` (mph in imperial).
+[[nodiscard]] QList<DifferenceRow> differenceRows(const QList<ParameterDifference> &differences,
+                                                  NumberFormat format, SpeedUnits units);
 
 // A read-only table of differing parameters, one row each in the given order:
 // parameter, unit, then the two values under the given headings. `caption`

@@ -1,5 +1,7 @@
 #include "qt_file_dialogs.h"
 
+#include "profile_dialog.h"
+
 #include "basics/shop_texts.h"
 #include "basics/window_texts.h"
 
@@ -30,6 +32,7 @@ QFileDialog *makeDialog(QWidget *parent, const QString &title, QFileDialog::Acce
 
 void QtFileDialogs::setParentWindow(QWidget *window)
 {
+    m_window = window;
     m_open = makeDialog(window, WindowTexts::tr("Open Configuration Files"), QFileDialog::AcceptOpen);
     m_save = makeDialog(window, WindowTexts::tr("Save Configuration Files"), QFileDialog::AcceptSave);
     m_sheet = makeDialog(window, texts::shopText(texts::kSheetDialogTitle), QFileDialog::AcceptSave);
@@ -52,6 +55,13 @@ QString QtFileDialogs::chooseSheetFile(const QString &suggestedName)
 {
     QString name = suggestedName;
     return run(m_sheet, name);
+}
+
+std::optional<ProfileDraft> QtFileDialogs::chooseProfileToSave()
+{
+    if (!m_window)
+        return std::nullopt;
+    return askProfileDraft(m_window);
 }
 
 QString QtFileDialogs::run(QFileDialog *dialog, QString &lastName)

@@ -14,6 +14,7 @@ namespace vexlor {
 // default suffix "vxc", starting in the current folder. Each dialog lives as
 // long as the window it belongs to and offers the name chosen last time.
 // SheetDialog1 saves a PDF under the name the sheet's command suggests.
+// SaveProfileDialog1 is profile_dialog.h's.
 class QtFileDialogs final : public FileDialogs {
 public:
     // Makes the two dialogs as children of `window`; until then both cancel.
@@ -22,6 +23,7 @@ public:
     [[nodiscard]] QString chooseFileToOpen() override;
     [[nodiscard]] QString chooseFileToSave() override;
     [[nodiscard]] QString chooseSheetFile(const QString &suggestedName) override;
+    [[nodiscard]] std::optional<ProfileDraft> chooseProfileToSave() override;
 
 private:
     [[nodiscard]] static QString run(QFileDialog *dialog, QString &lastName);
@@ -29,6 +31,7 @@ private:
     QPointer<QFileDialog> m_open;
     QPointer<QFileDialog> m_save;
     QPointer<QFileDialog> m_sheet;
+    QPointer<QWidget> m_window;
     QString m_lastOpened;
     QString m_lastSaved;
 };

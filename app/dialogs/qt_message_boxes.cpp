@@ -8,17 +8,61 @@
 namespace vexlor {
 namespace {
 
-// Messages quote file names and file content: shown as plain text, so a
-// name like "<b>x</b>.vxc" is shown as it is, never as markup.
-int execBox(QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text,
-            QMessageBox::StandardButtons buttons)
+struct BoxLook {
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+};
+
+BoxLook lookOf(BoxKind kind)
 {
-    QMessageBox box(icon, caption, text, buttons, parent);
-    box.setTextFormat(Qt::PlainText);
-    return box.exec();
+    switch (kind) {
+    case BoxKind::Information:
+        return {QMessageBox::Information, QMessageBox::Ok};
+    case BoxKind::Question:
+        return {QMessageBox::Question, QMessageBox::Yes | QMessageBox::No};
+    case BoxKind::Save:
+        return {QMessageBox::Warning, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel};
+    default:
+        return {QMessageBox::Critical, QMessageBox::Ok};
+    }
+}
+
+// The button that offers more help, if the box has one.
+const QAbstractButton *offerButton(const QMessageBox &box)
+{
+    for (QAbstractButton *button : box.buttons()) {
+        if (box.buttonRole(button) == QMessageBox::HelpRole)
+            return button;
+    }
+    return nullptr;
+}
+
+int execBox(QWidget *parent, BoxKind kind, const QString &caption, const QString &text)
+{
+    return buildMessageBox(kind, parent, caption, text)->exec();
 }
 
 } // namespace
+
+std::unique_ptr<QMessageBox> buildMessageBox(BoxKind kind, QWidget *parent, const QString &caption,
+                                             const QString &text, const QString &offer)
+{
+    const BoxLook look = lookOf(kind);
+    auto box = std::make_unique<QMessageBox>(look.icon, caption, text, look.buttons, parent);
+    // Messages quote file names and file content: shown as plain text, so a
+    // name like "<b>x</b>.vxc" is shown as it is, never as markup. A laid-out
+    // text is rich text whose lines never wrap again.
+    box->setTextFormat(kind == BoxKind::LaidOutErrorWithOffer ? Qt::RichText : Qt::PlainText);
+    if (kind == BoxKind::LaidOutErrorWithOffer)
+        box->setText(QtMessageBoxes::laidOutHtml(text));
+    if (kind == BoxKind::ErrorWithOffer || kind == BoxKind::LaidOutErrorWithOffer)
+        box->addButton(offer, QMessageBox::HelpRole);
+    if (kind == BoxKind::Save) {
+        box->setDefaultButton(QMessageBox::Save);
+        box->setEscapeButton(QMessageBox::Cancel);
+    }
+    return box;
+}
 
 QtMessageBoxes::QtMessageBoxes(QWidget *parent, QString standardCaption)
     : m_parent(parent), m_standardCaption(std::move(standardCaption))
@@ -32,35 +76,28 @@ void QtMessageBoxes::standardError(const QString &message)
     const QString text = standardErrorText(message);
     QObject *context = m_parent ? static_cast<QObject *>(m_parent.data()) : qApp;
     QTimer::singleShot(0, context, [parent = m_parent, caption = m_standardCaption, text] {
-        execBox(parent, QMessageBox::Critical, caption, text, QMessageBox::Ok);
+        execBox(parent, BoxKind::Error, caption, text);
     });
 }
 
 void QtMessageBoxes::error(const QString &caption, const QString &text)
 {
-    execBox(m_parent, QMessageBox::Critical, caption, text, QMessageBox::Ok);
+    execBox(m_parent, BoxKind::Error, caption, text);
 }
 
 void QtMessageBoxes::information(const QString &caption, const QString &text)
 {
-    execBox(m_parent, QMessageBox::Information, caption, text, QMessageBox::Ok);
+    execBox(m_parent, BoxKind::Information, caption, text);
 }
 
 bool QtMessageBoxes::question(const QString &caption, const QString &text)
 {
-    return execBox(m_parent, QMessageBox::Question, caption, text,
-                   QMessageBox::Yes | QMessageBox::No)
-        == QMessageBox::Yes;
+    return execBox(m_parent, BoxKind::Question, caption, text) == QMessageBox::Yes;
 }
 
 SaveChoice QtMessageBoxes::askToSave(const QString &caption, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, caption, text,
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
+    switch (execBox(m_parent, BoxKind::Save, caption, text)) {
     case QMessageBox::Save:
         return SaveChoice::Save;
     case QMessageBox::Discard:
@@ -73,8 +110,7 @@ SaveChoice QtMessageBoxes::askToSave(const QString &caption, const QString &text
 void QtMessageBoxes::showError(const QString &caption, const QString &text,
                                std::function<void()> closed)
 {
-    auto *box = new QMessageBox(QMessageBox::Critical, caption, text, QMessageBox::Ok, m_parent);
-    box->setTextFormat(Qt::PlainText);
+    auto *box = buildMessageBox(BoxKind::Error, m_parent, caption, text).release();
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     QObject::connect(box, &QMessageBox::finished, box, [closed = std::move(closed)] {
@@ -86,24 +122,22 @@ void QtMessageBoxes::showError(const QString &caption, const QString &text,
 
 bool QtMessageBoxes::errorWithOffer(const QString &caption, const QString &text, const QString &offer)
 {
-    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, m_parent);
-    box.setTextFormat(Qt::PlainText);
-    const QAbstractButton *offerButton = box.addButton(offer, QMessageBox::HelpRole);
-    box.exec();
-    return box.clickedButton() == offerButton;
+    const auto box = buildMessageBox(BoxKind::ErrorWithOffer, m_parent, caption, text, offer);
+    box->exec();
+    return box->clickedButton() == offerButton(*box);
 }
 
 void QtMessageBoxes::showErrorWithOffer(const QString &caption, const QString &text,
                                         const QString &offer, std::function<void()> taken)
 {
-    showWithOffer(caption, text, Qt::PlainText, offer, std::move(taken));
+    showWithOffer(BoxKind::ErrorWithOffer, caption, text, offer, std::move(taken));
 }
 
 void QtMessageBoxes::showLaidOutErrorWithOffer(const QString &caption, const QString &text,
                                                const QString &offer, std::function<void()> taken)
 {
     // Plain text would be wrapped again, at hyphens and slashes as well.
-    showWithOffer(caption, laidOutHtml(text), Qt::RichText, offer, std::move(taken));
+    showWithOffer(BoxKind::LaidOutErrorWithOffer, caption, text, offer, std::move(taken));
 }
 
 QString QtMessageBoxes::laidOutHtml(const QString &text)
@@ -119,16 +153,14 @@ QString QtMessageBoxes::laidOutHtml(const QString &text)
     return html;
 }
 
-void QtMessageBoxes::showWithOffer(const QString &caption, const QString &text, Qt::TextFormat format,
+void QtMessageBoxes::showWithOffer(BoxKind kind, const QString &caption, const QString &text,
                                    const QString &offer, std::function<void()> taken)
 {
-    auto *box = new QMessageBox(QMessageBox::Critical, caption, text, QMessageBox::Ok, m_parent);
-    box->setTextFormat(format);
+    auto *box = buildMessageBox(kind, m_parent, caption, text, offer).release();
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-    const QAbstractButton *offerButton = box->addButton(offer, QMessageBox::HelpRole);
-    QObject::connect(box, &QMessageBox::finished, box, [box, offerButton, taken = std::move(taken)] {
-        if (box->clickedButton() == offerButton && taken)
+    QObject::connect(box, &QMessageBox::finished, box, [box, taken = std::move(taken)] {
+        if (box->clickedButton() == offerButton(*box) && taken)
             taken();
     });
     box->show();

@@ -5,7 +5,26 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
+class QMessageBox;
+
 namespace vexlor {
+
+// The kinds of box QtMessageBoxes shows.
+enum class BoxKind {
+    Error,                 // error icon, OK
+    Information,           // information icon, OK
+    Question,              // question icon, Yes and No
+    Save,                  // warning icon, Save, Discard and Cancel
+    ErrorWithOffer,        // error icon, OK and `offer`
+    LaidOutErrorWithOffer, // the same, its text laid out in lines already
+};
+
+// One box of `kind` as QtMessageBoxes shows it, not yet shown: the window's
+// boxes, and a test that opens each kind on a small screen, build it here.
+[[nodiscard]] std::unique_ptr<QMessageBox> buildMessageBox(BoxKind kind, QWidget *parent, const QString &caption,
+                                                           const QString &text, const QString &offer = {});
 
 // MessageBoxes shown as QMessageBox dialogs, modal to `parent`.
 class QtMessageBoxes final : public MessageBoxes {
@@ -36,8 +55,8 @@ public:
     [[nodiscard]] static QString laidOutHtml(const QString &text);
 
 private:
-    void showWithOffer(const QString &caption, const QString &text, Qt::TextFormat format,
-                       const QString &offer, std::function<void()> taken);
+    void showWithOffer(BoxKind kind, const QString &caption, const QString &text, const QString &offer,
+                       std::function<void()> taken);
 
     QPointer<QWidget> m_parent;
     QString m_standardCaption;

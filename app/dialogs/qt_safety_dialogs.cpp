@@ -9,6 +9,7 @@
 #include "verify_failure_dialog.h"
 
 #include "params/limit_texts.h"
+#include "road/plausibility_texts.h"
 #include "road/road_texts.h"
 
 #include <QMessageBox>
@@ -37,7 +38,7 @@ void QtSafetyDialogs::showVerifyFailure(const QList<DifferenceRow> &rows)
     dialog.exec();
 }
 
-bool QtSafetyDialogs::confirmWriteAnyway(const WriteWarnings &warnings)
+std::unique_ptr<QMessageBox> buildWriteAnywayBox(const WriteWarnings &warnings, QWidget *parent)
 {
     // One question for everything, each list under its own sentence.
     QString text;
@@ -48,18 +49,32 @@ bool QtSafetyDialogs::confirmWriteAnyway(const WriteWarnings &warnings)
         text += roadText(texts::kBreaksClass).arg(warnings.roadClass) + QStringLiteral("\n\n")
             + warnings.roadClassFindings + QStringLiteral("\n\n");
     }
-    const QString title = warnings.outsideLimits.isEmpty() ? texts::shopText(texts::kClassBrokenTitle)
-                                                           : texts::text(texts::kOutsideLimitsTitle);
-    QMessageBox box(QMessageBox::Warning, title, text + texts::text(texts::kWriteAnyway),
-                    QMessageBox::Cancel, m_parent);
-    box.setObjectName(QStringLiteral("WriteAnywayBox"));
-    box.setTextFormat(Qt::PlainText); // the values come from files
-    QPushButton *write = box.addButton(texts::text(texts::kWriteAnywayButton), QMessageBox::AcceptRole);
+    if (!warnings.implausible.isEmpty()) {
+        text += plausibilityText(texts::kWarningsHeading) + QStringLiteral("\n\n") + warnings.implausible
+            + QStringLiteral("\n\n");
+    }
+    // The title names the weightiest kind listed.
+    QString title = texts::text(texts::kImplausibleTitle);
+    if (!warnings.outsideLimits.isEmpty())
+        title = texts::text(texts::kOutsideLimitsTitle);
+    else if (!warnings.roadClassFindings.isEmpty())
+        title = texts::shopText(texts::kClassBrokenTitle);
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, title, text + texts::text(texts::kWriteAnyway),
+                                             QMessageBox::Cancel, parent);
+    box->setObjectName(QStringLiteral("WriteAnywayBox"));
+    box->setTextFormat(Qt::PlainText); // the values come from files
+    QPushButton *write = box->addButton(texts::text(texts::kWriteAnywayButton), QMessageBox::AcceptRole);
     write->setObjectName(QStringLiteral("WriteAnywayButton"));
-    box.setDefaultButton(QMessageBox::Cancel);
-    box.setEscapeButton(QMessageBox::Cancel);
-    box.exec();
-    return box.clickedButton() == write;
+    box->setDefaultButton(QMessageBox::Cancel);
+    box->setEscapeButton(QMessageBox::Cancel);
+    return box;
+}
+
+bool QtSafetyDialogs::confirmWriteAnyway(const WriteWarnings &warnings)
+{
+    const auto box = buildWriteAnywayBox(warnings, m_parent);
+    box->exec();
+    return box->clickedButton() == box->findChild<QPushButton *>(QStringLiteral("WriteAnywayButton"));
 }
 
 RoadCheckSetting QtSafetyDialogs::checkRoadClass(const ParameterValues &values, NumberFormat format,

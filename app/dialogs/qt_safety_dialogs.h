@@ -5,7 +5,17 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
+class QMessageBox;
+
 namespace vexlor {
+
+// The question before a write that would send values the user may not mean,
+// not yet shown: a warning box listing both kinds of value, each under its
+// sentence, Cancel the default button, so Enter writes nothing.
+[[nodiscard]] std::unique_ptr<QMessageBox> buildWriteAnywayBox(const WriteWarnings &warnings,
+                                                               QWidget *parent = nullptr);
 
 // SafetyDialogs shown as modal dialogs over the window.
 class QtSafetyDialogs final : public SafetyDialogs {
@@ -17,8 +27,7 @@ public:
                                                   const FingerprintPair &fingerprints) override;
     [[nodiscard]] QString chooseBackup(const QList<BackupRow> &rows) override;
     void showVerifyFailure(const QList<DifferenceRow> &rows) override;
-    // A warning box listing both kinds of value, each under its sentence;
-    // Cancel is the default button, so Enter writes nothing.
+    // buildWriteAnywayBox(); true for its "Write anyway" button.
     [[nodiscard]] bool confirmWriteAnyway(const WriteWarnings &warnings) override;
     [[nodiscard]] RoadCheckSetting checkRoadClass(const ParameterValues &values, NumberFormat format,
                                                   const RoadCheckSetting &setting) override;

@@ -19,7 +19,7 @@ namespace vexlor {
 
 RoadCheckDialog::RoadCheckDialog(const ParameterValues &values, NumberFormat format,
                                  const RoadCheckSetting &setting, QWidget *parent)
-    : QDialog(parent), m_values(values), m_format(format)
+    : QDialog(parent), m_values(values), m_format(format), m_units(setting.units)
 {
     setObjectName(QStringLiteral("RoadCheckDialog"));
     setWindowTitle(texts::shopText(texts::kCheckTitle));
@@ -77,7 +77,7 @@ QFormLayout *RoadCheckDialog::buildFields(const RoadCheckSetting &setting)
 
 RoadCheckSetting RoadCheckDialog::setting() const
 {
-    return {findRoadClass(m_class->currentData().toString()), m_tire->currentText().trimmed()};
+    return {findRoadClass(m_class->currentData().toString()), m_tire->currentText().trimmed(), m_units};
 }
 
 QString RoadCheckDialog::report() const
@@ -97,7 +97,7 @@ void RoadCheckDialog::renew()
             return;
         }
     }
-    m_report->setText(roadCheckReport(m_values, now.roadClass, tire, m_format).join(u'\n'));
+    m_report->setText(roadCheckReport(m_values, now.roadClass, tire, m_format, m_units).join(u'\n'));
 }
 
 } // namespace vexlor

@@ -30,6 +30,7 @@ private:
 
     ParameterValues m_values;
     NumberFormat m_format;
+    SpeedUnits m_units;
     QComboBox *m_class = nullptr; // RoadClassBox
     QComboBox *m_tire = nullptr;  // TireBox
     QLabel *m_report = nullptr;   // RoadCheckReport

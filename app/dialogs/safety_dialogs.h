@@ -3,6 +3,7 @@
 #include "params/number_text.h"
 #include "params/parameter_comparison.h"
 #include "params/parameter_snapshot.h"
+#include "params/speed_units.h"
 #include "road/road_class.h"
 #include "setup/setup_proposal.h"
 
@@ -45,14 +46,18 @@ struct FingerprintPair {
 };
 
 // What a write is about to send that the user may not mean, one value a line:
-// values beyond the limits the window holds its fields to, and values that
-// break the chosen road class.
+// values beyond the limits the window holds its fields to, values that
+// break the chosen road class, and values that hardly fit a bike or each other.
 struct WriteWarnings {
     QString outsideLimits;     // empty: none
     QString roadClass;         // the broken class's name
     QString roadClassFindings; // empty: the class is kept, or none is chosen
+    QString implausible;       // the plausibility rules' warnings; empty: none
 
-    [[nodiscard]] bool isEmpty() const { return outsideLimits.isEmpty() && roadClassFindings.isEmpty(); }
+    [[nodiscard]] bool isEmpty() const
+    {
+        return outsideLimits.isEmpty() && roadClassFindings.isEmpty() && implausible.isEmpty();
+    }
 };
 
 // The road-class check as the window offers it: the values a write would
@@ -61,6 +66,7 @@ struct WriteWarnings {
 struct RoadCheckSetting {
     const RoadClass *roadClass = nullptr; // none
     QString tire;                         // as typed; empty: none
+    SpeedUnits units = SpeedUnits::Metric; // the units the report writes speeds in
 };
 
 // What the setup assistant starts from: the window's values, its class and
@@ -92,8 +98,9 @@ public:
     [[nodiscard]] virtual QString chooseBackup(const QList<BackupRow> &rows) = 0;
     // A write's check found the controller holding other values than written.
     virtual void showVerifyFailure(const QList<DifferenceRow> &rows) = 0;
-    // Values beyond the limits the window holds its fields to, or breaking
-    // the road class, are about to be written; true to write them all the same.
+    // Values beyond the limits the window holds its fields to, breaking the
+    // road class or implausible are about to be written; true to write them
+    // all the same.
     [[nodiscard]] virtual bool confirmWriteAnyway(const WriteWarnings &warnings) = 0;
     // The window's values (`values`, in `format`) checked against a road
     // class and a tire, both of which the user may change there.

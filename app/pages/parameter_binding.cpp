@@ -1,6 +1,7 @@
 #include "parameter_binding.h"
 
 #include "radio_group.h"
+#include "speed_fields.h"
 #include "up_down.h"
 
 #include <QCheckBox>
@@ -10,9 +11,24 @@
 
 namespace vexlor {
 
-ParameterBinding::ParameterBinding(const WindowControls &controls, std::function<void()> levelRule)
-    : m_controls(controls), m_levelRule(std::move(levelRule))
+ParameterBinding::ParameterBinding(const WindowControls &controls, std::function<void()> levelRule,
+                                   NumberFormat format)
+    : m_controls(controls)
+    , m_levelRule(std::move(levelRule))
+    , m_speeds(std::make_unique<SpeedFields>(m_controls, format))
 {
+}
+
+ParameterBinding::~ParameterBinding() = default;
+
+SpeedUnits ParameterBinding::speedUnits() const
+{
+    return m_speeds->units();
+}
+
+void ParameterBinding::showSpeedsIn(SpeedUnits units)
+{
+    m_speeds->show(units);
 }
 
 ParameterSnapshot ParameterBinding::snapshot() const
@@ -25,7 +41,7 @@ ParameterSnapshot ParameterBinding::snapshot() const
         case ParameterKind::Decimal:
         case ParameterKind::Whole:
         case ParameterKind::LevelCount:
-            v.text = c.edit->text();
+            v.text = m_speeds->holds(d.index) ? m_speeds->controllerText(d.index) : c.edit->text();
             break;
         case ParameterKind::Flag:
             v.number = c.checkBox->isChecked() ? 1 : 0;
@@ -57,7 +73,10 @@ void ParameterBinding::apply(const ControlAssignment &assignment)
     switch (d.kind) {
     case ParameterKind::Decimal:
     case ParameterKind::Whole:
-        c.edit->setText(v.text); // no exit rule: stays as given
+        if (m_speeds->holds(d.index))
+            m_speeds->setControllerText(d.index, v.text);
+        else
+            c.edit->setText(v.text); // no exit rule: stays as given
         break;
     case ParameterKind::LevelCount:
         c.edit->setText(v.text); // may lie outside 1..9

@@ -2,13 +2,18 @@
 
 #include "window_controls.h"
 
+#include "params/number_text.h"
 #include "params/parameter_snapshot.h"
+#include "params/speed_units.h"
 
 #include <functional>
+#include <memory>
 
 class QObject;
 
 namespace vexlor {
+
+class SpeedFields;
 
 // The one place where parameter values cross between the window's controls
 // and the core: snapshot() copies every parameter control's state, apply()
@@ -17,10 +22,13 @@ namespace vexlor {
 class ParameterBinding {
 public:
     // `controls` as the pages built them; `levelRule` runs the level rule
-    // (the rules' own, which sit above the pages).
-    ParameterBinding(const WindowControls &controls, std::function<void()> levelRule);
+    // (the rules' own, which sit above the pages); `format` the window's numbers.
+    ParameterBinding(const WindowControls &controls, std::function<void()> levelRule,
+                     NumberFormat format);
+    ~ParameterBinding();
 
     // Every parameter control as it stands, enabled or not, plus CheckBox7.
+    // Speeds are the controller's texts (km/h) in either units.
     [[nodiscard]] ParameterSnapshot snapshot() const;
 
     // Puts one value into its control. Check boxes switch their groups through
@@ -36,9 +44,14 @@ public:
     // the user's or apply()'s, for as long as `context` lives.
     void watchChanges(QObject *context, const std::function<void()> &changed) const;
 
+    // The units the speed fields show; switching changes no value.
+    [[nodiscard]] SpeedUnits speedUnits() const;
+    void showSpeedsIn(SpeedUnits units);
+
 private:
     WindowControls m_controls;
     std::function<void()> m_levelRule;
+    std::unique_ptr<SpeedFields> m_speeds;
 };
 
 } // namespace vexlor

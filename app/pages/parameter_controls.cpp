@@ -59,6 +59,7 @@ LabeledField makeLabeledField(ParameterControls &controls, const char *parameter
     }
     if (*d.unit) {
         f.unit = makeLabel(parameterText(d.unit), parent);
+        controls[d.index].unit = f.unit;
         if (!f.caption) // a field without a caption is known by the words after it
             labelWith(f.unit, f.edit);
     }

@@ -26,6 +26,7 @@ struct ParameterControl {
     QRadioButton *second = nullptr;    // TwoWay: the button that stands for 1
     RadioGroup *radioGroup = nullptr;  // Choice
     QSlider *slider = nullptr;         // Slider
+    QLabel *unit = nullptr;            // an edit's unit at its right, where it has one
 };
 
 // Every parameter's control by protocol index, as the factories built them;

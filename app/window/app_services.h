@@ -34,6 +34,7 @@ struct StartValues {
     QString backupFolder;       // where the backups before writes are kept
     QStringList commandLine;    // parameters 1..n, without the program itself
     QString language = QStringLiteral("en"); // the language in use, as the entry installed it
+    QString profileFolder;      // where the profiles are kept (beside the backups)
 };
 
 } // namespace vexlor

@@ -3,6 +3,7 @@
 #include "menu_bar.h"
 #include "tool_bar.h"
 #include "basics/window_texts.h"
+#include "art/grid_icon.h"
 #include "art/motor_illustration.h"
 #include "pages/field_descriptions.h"
 #include "pages/general_page.h"
@@ -31,16 +32,8 @@ constexpr int kClientHeight = kToolBarHeight + kPagesHeight + kStatusHeight; // 
 
 QIcon drawnWindowIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        MotorIllustration::paintMotor(painter, QRectF(0, 0, size, size), false);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return iconFromGridDrawing(
+        [](QPainter &painter) { MotorIllustration::paintMotor(painter, QRectF(0, 0, 24, 24)); });
 }
 
 } // namespace

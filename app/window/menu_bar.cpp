@@ -2,10 +2,12 @@
 
 #include "art/menu_icon_style.h"
 #include "art/tool_icons.h"
+#include "basics/profile_texts.h"
 #include "basics/safety_texts.h"
 #include "basics/shop_texts.h"
 #include "basics/window_texts.h"
 
+#include "params/speed_units.h"
 #include "road/road_class.h"
 
 #include "language_choice.h"
@@ -120,6 +122,24 @@ void addLanguageItems(QMainWindow *window, WindowActions &a)
     }
 }
 
+// Help > Units: the units speeds are shown and typed in, one ticked at a time.
+void addUnitsItems(QMainWindow *window, WindowActions &a)
+{
+    //: Help menu: the units speeds are shown in, metric or imperial
+    a.unitsMenu = a.helpMenu->addMenu(WindowTexts::tr("&Units"));
+    a.unitsMenu->setObjectName(QStringLiteral("Units1"));
+    a.unitsMenu->menuAction()->setObjectName(QStringLiteral("Units1"));
+    auto *group = new QActionGroup(a.unitsMenu);
+    for (const SpeedUnits units : {SpeedUnits::Metric, SpeedUnits::Imperial}) {
+        const bool imperial = units == SpeedUnits::Imperial;
+        a.speedUnits << addOption(window, a.unitsMenu, imperial ? "UnitsImperial1" : "UnitsMetric1",
+                                  u'&' + speedUnitsName(units));
+        a.speedUnits.last()->setData(QString::fromLatin1(speedUnitsId(units)));
+        a.speedUnits.last()->setChecked(!imperial);
+        group->addAction(a.speedUnits.last());
+    }
+}
+
 // File > Reopen and its four items.
 void addReopenItems(QMainWindow *window, WindowActions &a)
 {
@@ -137,6 +157,15 @@ void addReopenItems(QMainWindow *window, WindowActions &a)
         a.reopenMenu->addAction(item);
         a.reopen[i] = item;
     }
+}
+
+// File > Profiles: empty until it opens, when the profile commands fill it.
+void addProfilesMenu(WindowActions &a)
+{
+    a.profilesMenu = a.fileMenu->addMenu(texts::profileText(texts::kProfilesMenu));
+    a.profilesMenu->setObjectName(QStringLiteral("Profiles1"));
+    a.profilesMenu->menuAction()->setObjectName(QStringLiteral("Profiles1"));
+    a.profilesMenu->setToolTipsVisible(true); // each profile's note
 }
 
 // The object name of a class's item: "eu-epac" gives RoadClassEuEpac1.
@@ -189,6 +218,7 @@ WindowActions buildWindowActions(QMainWindow *window)
     a.open = addItem(window, a.fileMenu, "Open1", WindowTexts::tr("&Open Configuration..."),
                      ToolPicture::OpenFolder, QKeySequence(Qt::CTRL | Qt::Key_O));
     addReopenItems(window, a);
+    addProfilesMenu(a);
     a.restoreBackup = addItem(window, a.fileMenu, "RestoreBackup1",
                               texts::text(texts::kRestoreBackupItem), ToolPicture::RestoreBackup);
     a.fileMenu->addSeparator();
@@ -196,6 +226,8 @@ WindowActions buildWindowActions(QMainWindow *window)
                      QKeySequence(Qt::CTRL | Qt::Key_S));
     a.saveAs = addItem(window, a.fileMenu, "Saveas1", WindowTexts::tr("Save &As..."),
                        ToolPicture::SaveAs);
+    a.saveAsProfile = addItem(window, a.fileMenu, "SaveAsProfile1",
+                              texts::profileText(texts::kSaveAsProfileItem), ToolPicture::SaveAs);
     a.exportSettingsSheet = addItem(window, a.fileMenu, "ExportSettingsSheet1",
                                     texts::shopText(texts::kExportSheetItem), ToolPicture::SettingsSheet);
     a.fileMenu->addSeparator();
@@ -231,6 +263,7 @@ WindowActions buildWindowActions(QMainWindow *window)
     a.connectionDoctor = addItem(window, a.helpMenu, "ConnectionDoctor1",
                                  WindowTexts::tr("&Connection Doctor…"), ToolPicture::Doctor);
     addLanguageItems(window, a);
+    addUnitsItems(window, a);
     a.helpMenu->addSeparator();
     a.about = addItem(window, a.helpMenu, "About1", WindowTexts::tr("&About..."), ToolPicture::About);
     return a;

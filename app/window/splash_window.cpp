@@ -24,7 +24,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     m_picture = new QLabel(this);
     m_picture->setObjectName(QStringLiteral("Image1"));
     m_picture->setAlignment(Qt::AlignCenter);
-    m_picture->setPixmap(QPixmap::fromImage(drawBannerPicture(kPictureSize)));
+    m_picture->setPixmap(QPixmap::fromImage(drawBannerPicture(kPictureSize, devicePixelRatio())));
     m_picture->setGeometry(rect());
     m_picture->installEventFilter(this);
     if (const QScreen *screen = QGuiApplication::primaryScreen())

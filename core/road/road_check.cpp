@@ -1,5 +1,6 @@
 #include "road_check.h"
 
+#include "plausibility_texts.h"
 #include "road_texts.h"
 
 #include "params/limit_texts.h"
@@ -15,20 +16,14 @@ constexpr int kIndependently = 0; // the working style's first item
 // wrong enough to note; tables and the formula differ from a measured tire by less.
 constexpr double kPerimeterTolerance = 0.03;
 
-QString fieldValue(int index, quint16 value, NumberFormat format)
+QString fieldValue(int index, quint16 value, NumberFormat format, SpeedUnits units)
 {
-    return valueWithUnit(parameterAt(index), shownValueText(index, value, format));
+    return valueInUnits(index, value, format, units);
 }
 
 QString atMost(const QString &limit)
 {
     return limitText(texts::kAtMost).arg(limit);
-}
-
-QString speedText(double kmh, NumberFormat format)
-{
-    return valueWithUnit(parameterAt(kSpeedLimitIndex),
-                         QString::number(kmh, 'f', 1).replace(u'.', format.separator()));
 }
 
 QString millimetres(double mm)
@@ -37,13 +32,13 @@ QString millimetres(double mm)
 }
 
 std::optional<RoadFinding> speedFinding(const ParameterValues &values, const RoadClass &c,
-                                        NumberFormat format)
+                                        NumberFormat format, SpeedUnits units)
 {
     if (values[kSpeedLimitIndex] <= c.speedLimitTenths)
         return std::nullopt;
     return RoadFinding{RoadRule::SpeedLimit, &parameterAt(kSpeedLimitIndex),
-                       fieldValue(kSpeedLimitIndex, values[kSpeedLimitIndex], format),
-                       roadClassSpeedText(c, format)};
+                       fieldValue(kSpeedLimitIndex, values[kSpeedLimitIndex], format, units),
+                       roadClassSpeedText(c, format, units)};
 }
 
 std::optional<RoadFinding> powerFinding(const ParameterValues &values, const RoadClass &c,
@@ -52,7 +47,7 @@ std::optional<RoadFinding> powerFinding(const ParameterValues &values, const Roa
     if (values[kRatedPowerIndex] <= c.ratedPowerLimit)
         return std::nullopt;
     return RoadFinding{RoadRule::RatedPower, &parameterAt(kRatedPowerIndex),
-                       fieldValue(kRatedPowerIndex, values[kRatedPowerIndex], format),
+                       fieldValue(kRatedPowerIndex, values[kRatedPowerIndex], format, SpeedUnits::Metric),
                        roadClassPowerText(c)};
 }
 
@@ -90,7 +85,7 @@ int leastKeepingPerimeter(int sent, double tirePerimeter, int limitTenths)
 }
 
 std::optional<RoadFinding> perimeterBreach(const ParameterValues &values, const RoadClass &c,
-                                           const TireSize &tire, NumberFormat format)
+                                           const TireSize &tire, NumberFormat format, SpeedUnits units)
 {
     const int configured = values[kWheelPerimeterIndex];
     const int sent = values[kSpeedLimitIndex];
@@ -104,14 +99,14 @@ std::optional<RoadFinding> perimeterBreach(const ParameterValues &values, const 
     RoadFinding finding{RoadRule::WheelPerimeter, &parameterAt(kWheelPerimeterIndex), {}, {}};
     if (sent >= kUnlimitedSpeedValue) {
         finding.value = roadText(texts::kNoSpeedLimitAssists).arg(perimeter);
-        finding.limit = roadClassSpeedText(c, format);
+        finding.limit = roadClassSpeedText(c, format, units);
         return finding;
     }
     if (configured > 0 && cutOffTenths(sent, tire.perimeter, configured) <= c.speedLimitTenths)
         return std::nullopt;
     finding.value = configured > 0
         ? roadText(texts::kAssistsUpTo)
-              .arg(perimeter, speedText(cutOffTenths(sent, tire.perimeter, configured) / 10.0, format))
+              .arg(perimeter, speedText(cutOffTenths(sent, tire.perimeter, configured), format, units))
         : roadText(texts::kAssistsAtAnySpeed).arg(perimeter);
     const int least = leastKeepingPerimeter(sent, tire.perimeter, c.speedLimitTenths);
     finding.limit = roadText(texts::kAtLeastForTire).arg(millimetres(least), rolls, turn);
@@ -137,9 +132,9 @@ std::optional<RoadFinding> perimeterNote(const ParameterValues &values, const Ti
 }
 
 std::optional<RoadFinding> perimeterFinding(const ParameterValues &values, const RoadClass &c,
-                                            const TireSize &tire, NumberFormat format)
+                                            const TireSize &tire, NumberFormat format, SpeedUnits units)
 {
-    if (auto breach = perimeterBreach(values, c, tire, format))
+    if (auto breach = perimeterBreach(values, c, tire, format, units))
         return breach;
     return perimeterNote(values, tire);
 }
@@ -157,6 +152,18 @@ const char *roadRuleId(RoadRule rule)
         return "throttle-without-pedalling";
     case RoadRule::WheelPerimeter:
         return "wheel-perimeter";
+    case RoadRule::LowVoltageProtection:
+        return "low-voltage-protection";
+    case RoadRule::BatteryOverPhaseCurrent:
+        return "battery-over-phase-current";
+    case RoadRule::WheelPerimeterRange:
+        return "wheel-perimeter-range";
+    case RoadRule::PasLevelsOrder:
+        return "pas-levels-order";
+    case RoadRule::ThrottleVoltages:
+        return "throttle-voltages";
+    case RoadRule::ZeroCount:
+        return "zero-count";
     }
     return "";
 }
@@ -166,6 +173,8 @@ const char *roadSeverityId(RoadSeverity severity)
     switch (severity) {
     case RoadSeverity::Note:
         return "note";
+    case RoadSeverity::Warn:
+        return "warn";
     case RoadSeverity::Breaks:
         return "breaks";
     }
@@ -173,16 +182,16 @@ const char *roadSeverityId(RoadSeverity severity)
 }
 
 QList<RoadFinding> checkRoadClass(const ParameterValues &values, const RoadClass &roadClass,
-                                  const std::optional<TireSize> &tire, NumberFormat format)
+                                  const std::optional<TireSize> &tire, NumberFormat format, SpeedUnits units)
 {
     QList<RoadFinding> findings;
-    for (auto finding : {speedFinding(values, roadClass, format), powerFinding(values, roadClass, format),
+    for (auto finding : {speedFinding(values, roadClass, format, units), powerFinding(values, roadClass, format),
                          throttleFinding(values, roadClass, format)}) {
         if (finding)
             findings.append(*finding);
     }
     if (tire) {
-        if (auto finding = perimeterFinding(values, roadClass, *tire, format))
+        if (auto finding = perimeterFinding(values, roadClass, *tire, format, units))
             findings.append(*finding);
     }
     return findings;
@@ -190,27 +199,35 @@ QList<RoadFinding> checkRoadClass(const ParameterValues &values, const RoadClass
 
 QList<RoadFinding> roadBreaches(const QList<RoadFinding> &findings)
 {
-    QList<RoadFinding> breaches;
+    return findingsOfSeverity(findings, RoadSeverity::Breaks);
+}
+
+QList<RoadFinding> findingsOfSeverity(const QList<RoadFinding> &findings, RoadSeverity severity)
+{
+    QList<RoadFinding> some;
     for (const RoadFinding &f : findings) {
-        if (f.severity == RoadSeverity::Breaks)
-            breaches.append(f);
+        if (f.severity == severity)
+            some.append(f);
     }
-    return breaches;
+    return some;
 }
 
 QString roadFindingLines(const QList<RoadFinding> &findings)
 {
     QStringList lines;
     for (const RoadFinding &f : findings) {
-        const QString line = f.severity == RoadSeverity::Note ? roadText(texts::kNoteLine)
-                                                              : limitText(texts::kOutsideLimitsLine);
+        QString line = limitText(texts::kOutsideLimitsLine);
+        if (f.severity == RoadSeverity::Note)
+            line = roadText(texts::kNoteLine);
+        else if (f.severity == RoadSeverity::Warn)
+            line = plausibilityText(texts::kWarningLine);
         lines << line.arg(fieldLabel(*f.descriptor), f.value, f.limit);
     }
     return lines.join(u'\n');
 }
 
 QStringList roadCheckReport(const ParameterValues &values, const RoadClass *roadClass,
-                            const std::optional<TireSize> &tire, NumberFormat format)
+                            const std::optional<TireSize> &tire, NumberFormat format, SpeedUnits units)
 {
     if (!roadClass)
         return {roadText(texts::kNoClassChosen)};
@@ -218,7 +235,7 @@ QStringList roadCheckReport(const ParameterValues &values, const RoadClass *road
     QStringList lines{roadText(texts::kRoadClassLine).arg(name)};
     lines << (tire ? roadText(texts::kTireLine).arg(tire->name, millimetres(std::round(tire->perimeter)))
                    : roadText(texts::kNoTireGiven));
-    const QList<RoadFinding> findings = checkRoadClass(values, *roadClass, tire, format);
+    const QList<RoadFinding> findings = checkRoadClass(values, *roadClass, tire, format, units);
     const QList<RoadFinding> breaches = roadBreaches(findings);
     QList<RoadFinding> notes;
     for (const RoadFinding &f : findings) {
@@ -239,12 +256,19 @@ QStringList roadCheckReport(const ParameterValues &values, const RoadClass *road
     return lines;
 }
 
-QString roadClassSpeedText(const RoadClass &roadClass, NumberFormat format)
+QString roadClassSpeedText(const RoadClass &roadClass, NumberFormat format, SpeedUnits units)
 {
-    QString kmh = speedText(roadClass.speedLimitTenths / 10.0, format);
+    // The speed the controller can hold, then the law's own figure where it
+    // reads otherwise: a limit in mph is held as the tenth of km/h below it.
+    const QString held = speedText(roadClass.speedLimitTenths, format, units);
+    QString law;
     if (roadClass.speedLimitMph != 0)
-        kmh += QStringLiteral(" (%1 mph)").arg(roadClass.speedLimitMph);
-    return atMost(kmh);
+        law = QStringLiteral("%1 %2").arg(roadClass.speedLimitMph).arg(speedUnitText(SpeedUnits::Imperial));
+    else if (units == SpeedUnits::Imperial)
+        law = QStringLiteral("%1 %2")
+                  .arg(generalNumberText(roadClass.speedLimitTenths / 10.0, format),
+                       speedUnitText(SpeedUnits::Metric));
+    return atMost(law.isEmpty() || law == held ? held : QStringLiteral("%1 (%2)").arg(held, law));
 }
 
 QString roadClassPowerText(const RoadClass &roadClass)

@@ -88,11 +88,21 @@ private slots:
         QCOMPARE(lines[2], QStringLiteral("us-class2\tUS class 2\tat most 32.1 km/h (20 mph)\tat most 750 W\t"
                                           "throttle also without pedalling"));
         QCOMPARE(runCli({QStringLiteral("classes"), QStringLiteral("x")}).exitCode, 2);
+        // In imperial, the speed the controller holds in mph and the law's figure.
+        const CliRun imperial = runCli({"--units", "imperial", "classes"});
+        QCOMPARE(imperial.exitCode, 0);
+        const QStringList imperialLines = QString::fromUtf8(imperial.out).split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(imperialLines.first().contains(u"\tat most 15.53 mph (25 km/h)\t"));
+        QVERIFY(imperialLines[2].contains(u"\tat most 19.95 mph (20 mph)\t"));
+        const CliRun unknown = runCli({"--units", "furlongs", "classes"});
+        QCOMPARE(unknown.exitCode, 2);
+        QVERIFY(unknown.err.contains("'furlongs' names no units"));
     }
 
     // check: STATUS, RULE, CAPTION, VALUE, LIMIT per finding; exit 0 when
-    // nothing breaks the class (notes alone included), 3 when something
-    // does, 2 for bad input, and nothing on stdout then.
+    // nothing breaks the class (notes and warnings alone included), 3 when
+    // something does or, with --strict, a value is implausible, 2 for bad
+    // input, and nothing on stdout then.
     void check_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -127,6 +137,21 @@ private slots:
             << QByteArray("breaks\tspeed-limit\tSpeed limit\t900.0 km/h\tat most 32.1 km/h (20 mph)\n"
                           "breaks\twheel-perimeter\tWheel perimeter\t2074 mm, and there is no speed limit: it "
                           "assists at any speed\tat most 32.1 km/h (20 mph)\n");
+        QTest::newRow("imperial")
+            << kKeeping + "5\r\n25.1\r\n" << QStringList{"--class", "eu-epac", "--units", "imperial"} << 3
+            << QByteArray("breaks\tspeed-limit\tSpeed limit\t15.6 mph\tat most 15.53 mph (25 km/h)\n");
+        QTest::newRow("imperial, no speed limit")
+            << kKeeping << QStringList{"--class", "us-class2", "--tire", "57-584", "--no-speed-limit", "--units=imperial"}
+            << 3
+            << QByteArray("breaks\tspeed-limit\tSpeed limit\t559.23 mph\tat most 19.95 mph (20 mph)\n"
+                          "breaks\twheel-perimeter\tWheel perimeter\t2074 mm, and there is no speed limit: it "
+                          "assists at any speed\tat most 19.95 mph (20 mph)\n");
+        QTest::newRow("imperial, short perimeter")
+            << kKeeping << QStringList{"--class", "eu-epac", "--tire", "57-584", "--units", "imperial"} << 3
+            << QByteArray("breaks\twheel-perimeter\tWheel perimeter\t2074 mm, so it assists up to 16.4 mph\t"
+                          "at least 2189 mm: the tire 57-584 rolls 2193 mm a turn\n");
+        QTest::newRow("unknown units") << kKeeping << QStringList{"--class", "ca", "--units", "knots"} << 2
+                                       << QByteArray();
         QTest::newRow("power and tire")
             << kKeeping + "43\r\n600\r\n7\r\n2000\r\n" << QStringList{"--tire", "57-584", "--class", "ca"} << 3
             << QByteArray("breaks\trated-power\tRated power\t600 W\tat most 500 W\n"
@@ -142,7 +167,18 @@ private slots:
             << kKeeping << QStringList{"--class", "us-class2", "--class", "eu-epac"} << 2 << QByteArray();
         QTest::newRow("common tire kept") << kKeeping << QStringList{"--class", "eu-epac", "--tire", "26x2.1"}
                                           << 0 << QByteArray();
-        QTest::newRow("no class") << kKeeping << QStringList{} << 2 << QByteArray();
+        // Without a class the plausibility rules alone; their warnings fail only --strict.
+        QTest::newRow("no class") << kKeeping << QStringList{} << 0 << QByteArray();
+        const QByteArray zeroMagnets("warn\tzero-count\tSpeedometer magnets\t0\tat least 1\n");
+        QTest::newRow("a warning") << kKeeping + "6\r\n0\r\n" << QStringList{} << 0 << zeroMagnets;
+        QTest::newRow("a warning, strict") << kKeeping + "6\r\n0\r\n" << QStringList{"--strict"} << 3
+                                           << zeroMagnets;
+        QTest::newRow("strict, nothing to warn of")
+            << kKeeping << QStringList{"--strict", "--class", "eu-epac"} << 0 << QByteArray();
+        QTest::newRow("both sets, the breach first")
+            << kKeeping + "6\r\n0\r\n5\r\n25.1\r\n" << QStringList{"--class", "eu-epac"} << 3
+            << QByteArray("breaks\tspeed-limit\tSpeed limit\t25.1 km/h\tat most 25.0 km/h\n") + zeroMagnets;
+        QTest::newRow("a tire without a class") << kKeeping << QStringList{"--tire", "57-584"} << 2 << QByteArray();
         QTest::newRow("unknown class") << kKeeping << QStringList{"--class", "eu"} << 2 << QByteArray();
         QTest::newRow("unknown tire") << kKeeping << QStringList{"--class", "ca", "--tire", "57"} << 2
                                       << QByteArray();
@@ -286,6 +322,15 @@ private slots:
             QVERIFY(onItself.err.contains("would replace"));
         }
         QCOMPARE(runCli({QStringLiteral("fingerprint"), file}).out.trimmed(), mark.toLatin1());
+
+        // In imperial the sheet says so and shows speeds in mph.
+        const CliRun imperial = runWithEnvironment(
+            QStringLiteral(VEXLOR_CLI_PATH), {"sheet", file, "-o", pdf, "--units", "imperial"}, environment);
+        QCOMPARE(imperial.exitCode, 0);
+        const QString imperialText = pdfText(pdf);
+        for (const QString &expected : {QStringLiteral("Units: Imperial (mph)"), QStringLiteral("Speed limit 17.1 mph")})
+            QVERIFY2(imperialText.contains(expected), qPrintable(expected + QStringLiteral("\n in: ") + imperialText));
+        QVERIFY(text.contains(QStringLiteral("Units: Metric (km/h)")));
     }
 
     // propose writes what it prints into a new file, which keeps to the class

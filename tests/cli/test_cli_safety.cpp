@@ -60,6 +60,21 @@ private slots:
         QVERIFY(!wroteAnything(sim));
     }
 
+    // compare --units imperial: speeds in mph with their unit, each naming
+    // the one tenth of km/h it is; everything else as in metric.
+    void compareInImperial()
+    {
+        QTemporaryDir dir;
+        SimProcess sim;
+        const QString port = sim.start({"--set", "5=321", "--set", "1=300"});
+        QVERIFY(!port.isEmpty());
+        const QString file = writeFile(dir, "f.vxc", "1\r\n14.0\r\n5\r\n25.0\r\n");
+        const CliRun run = runCli({"compare", file, "--units", "imperial"}, port);
+        QCOMPARE(run.exitCode, 3);
+        QCOMPARE(run.out, QByteArray("1\tMax battery current\t14.0\t14.3\n5\tSpeed limit\t15.53 mph\t19.95 mph\n"));
+        QVERIFY(!wroteAnything(sim));
+    }
+
     // write: the backup (path on stderr) is what read prints for the
     // controller's settings before the write; the write is read back;
     // backups lists it.

@@ -151,7 +151,8 @@ public:
     QStringList openAnswers;
     QStringList saveAnswers;
     QStringList sheetAnswers;
-    QStringList asked; // "open", "save", "sheet"
+    QList<vexlor::ProfileDraft> profileAnswers;
+    QStringList asked; // "open", "save", "sheet", "profile"
     QStringList suggestedSheetNames;
 
     QString chooseFileToOpen() override
@@ -170,6 +171,13 @@ public:
         suggestedSheetNames.append(suggestedName);
         return sheetAnswers.isEmpty() ? QString() : sheetAnswers.takeFirst();
     }
+    std::optional<vexlor::ProfileDraft> chooseProfileToSave() override
+    {
+        asked.append(QStringLiteral("profile"));
+        if (profileAnswers.isEmpty())
+            return std::nullopt;
+        return profileAnswers.takeFirst();
+    }
 };
 
 // Records the comparisons, backup lists, failed checks, questions before a
@@ -183,6 +191,7 @@ public:
     QList<QList<vexlor::DifferenceRow>> verifyFailures;
     QStringList limitQuestions; // the values beyond the limits listed by each "Write anyway?"
     QStringList roadClassQuestions; // the findings it listed, "" for none
+    QStringList implausibleQuestions; // the warnings it listed, "" for none
     QList<vexlor::ParameterValues> roadChecks; // the values each check was shown
     vexlor::RoadCheckSetting roadCheckAnswer;  // what the check is left with
     QList<vexlor::SetupStart> setupStarts;     // what each setup assistant started from
@@ -220,6 +229,7 @@ public:
     {
         limitQuestions.append(warnings.outsideLimits);
         roadClassQuestions.append(warnings.roadClassFindings);
+        implausibleQuestions.append(warnings.implausible);
         shown(QStringLiteral("write anyway"));
         return writeAnyway;
     }
@@ -281,6 +291,7 @@ struct WindowDoubles {
     FakeSystem system;
     QTemporaryDir ownSettingsFolder;
     QTemporaryDir backupFolder;
+    QTemporaryDir profileFolder;
     vexlor::SettingsFile settings;
 
     // The shell and the dialogs enter `log` too, in order with the boxes.
@@ -303,7 +314,7 @@ struct WindowDoubles {
             std::move(link),
             vexlor::StartValues{settings, vexlor::executableFolder(),
                                 vexlor::NumberFormat::fromLocale(), backupFolder.path(),
-                                commandLine, language},
+                                commandLine, language, profileFolder.path()},
             system);
         assembly->startUp();
         return assembly;

@@ -6,6 +6,7 @@
 #include "sheet_pdf.h"
 
 #include "params/parameter_codec.h"
+#include "road/road_class.h"
 
 #include <QFile>
 #include <QtTest>
@@ -70,6 +71,41 @@ private slots:
         facts.documentChanged = true;
         const QString line = settingsSheetContent(facts).facts.value(0);
         QCOMPARE(line, QStringLiteral("Values: the window's, not saved to a file"));
+    }
+
+    // The sheet names its units and shows speeds in them, in the list and in
+    // the road check; every other value stays as the controller holds it.
+    void speedsInTheUnitsChosen()
+    {
+        SheetFacts facts = initialFacts();
+        facts.values[kSpeedLimitIndex] = 322; // 20 mph typed: a tenth above US class 1
+        facts.roadClass = findRoadClass(u"us-class1");
+        const auto rowOf = [](const SheetContent &sheet, const QString &caption) {
+            for (const SheetGroup &group : sheet.leftColumn) {
+                for (const SheetRow &row : group.rows) {
+                    if (row.caption == caption)
+                        return row.value;
+                }
+            }
+            return QString();
+        };
+        const SheetContent metric = settingsSheetContent(facts);
+        QVERIFY(metric.facts.contains(QStringLiteral("Units: Metric (km/h)")));
+        QCOMPARE(rowOf(metric, QStringLiteral("Speed limit")), QStringLiteral("32.2 km/h"));
+        QVERIFY(metric.checkLines.contains(
+            QStringLiteral("• Speed limit: 32.2 km/h (allowed: at most 32.1 km/h (20 mph))")));
+
+        facts.speedUnits = SpeedUnits::Imperial;
+        const SheetContent imperial = settingsSheetContent(facts);
+        QVERIFY(imperial.facts.contains(QStringLiteral("Units: Imperial (mph)")));
+        QCOMPARE(rowOf(imperial, QStringLiteral("Speed limit")), QStringLiteral("20.0 mph"));
+        QCOMPARE(rowOf(imperial, QStringLiteral("Max battery current")), QStringLiteral("14.0 A"));
+        QVERIFY2(imperial.checkLines.contains(
+                     QStringLiteral("• Speed limit: 20.0 mph (allowed: at most 19.95 mph (20 mph))")),
+                 qPrintable(imperial.checkLines.join(u'\n')));
+        facts.roadClass = findRoadClass(u"eu-epac");
+        QVERIFY(settingsSheetContent(facts).checkLines.contains(
+            QStringLiteral("• Speed limit: 20.0 mph (allowed: at most 15.53 mph (25 km/h))")));
     }
 
     // A sheet replaces nothing but a PDF: a configuration, through a link

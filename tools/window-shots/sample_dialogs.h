@@ -3,6 +3,7 @@
 #include "dialogs/difference_table.h"
 #include "dialogs/safety_dialogs.h"
 
+#include "doctor/check_result.h"
 #include "params/number_text.h"
 
 #include <QList>
@@ -20,5 +21,9 @@ struct SampleComparison {
 // Three backups of one afternoon, newest first: the write after the oldest
 // was interrupted, so the next backup holds part of it.
 [[nodiscard]] QList<BackupRow> sampleBackups();
+
+// What the connection doctor finds for a rider on a laptop whose cable rule
+// is not installed and where ModemManager runs: the fixes are long commands.
+[[nodiscard]] QList<CheckResult> sampleFindings();
 
 } // namespace vexlor

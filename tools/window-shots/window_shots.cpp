@@ -1,4 +1,5 @@
-// window-shots: saves pictures of the main window's two tabs, of the dialogs
+// window-shots: saves pictures of the main window's two tabs (the General tab
+// also in imperial units), of the dialogs
 // that compare with the controller and restore a backup, of the connection
 // doctor, of the setup assistant's pages and of the splash banner, for the README and for checking the layout
 // by eye.
@@ -12,10 +13,16 @@
 //   window-shots --guide OUTPUT_FOLDER LANGUAGE
 // saves the user guide's pictures in that language (guide_shots.h); the build
 // makes them for the guides' PDFs.
+//   window-shots --dark OUTPUT_FOLDER
+//   window-shots --scaled OUTPUT_FOLDER
+// save the two tabs under a dark desktop's palette (the Fusion style), as
+// screenshot-general-dark.png and screenshot-motor-dark.png, or on a screen
+// scaled to 200 %, as screenshot-general-200.png and screenshot-motor-200.png.
 // Run it on a real display server (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 // The window starts as on a machine without a controller cable and without a
 // reopen list; nothing of the desktop or the user's files is touched.
 
+#include "dark_palette.h"
 #include "guide_shots.h"
 #include "sample_dialogs.h"
 #include "setup_shots.h"
@@ -28,7 +35,9 @@
 
 #include "port/platform_link.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QStyleFactory>
 #include <QDir>
 #include <QFile>
 #include <QTabWidget>
@@ -61,40 +70,18 @@ bool saveShots(MainWindow &window, const QDir &out, const QString &suffix)
     return saved;
 }
 
-// What the doctor found for a rider on a laptop whose cable rule is not
-// installed (as in the virtual machine's test) and where ModemManager runs.
-QList<CheckResult> sampleFindings()
+// The General tab with speeds in mph, as Help > Units > Imperial shows it;
+// the window goes back to metric afterwards.
+bool saveImperialShot(MainWindow &window, const QDir &out)
 {
-    const auto r = [](CheckStatus status, const char *check, const char *detail, const char *fix = "") {
-        return CheckResult{status, QLatin1String(check), QString::fromUtf8(detail), QString::fromUtf8(fix)};
-    };
-    using S = CheckStatus;
-    return {
-        r(S::Ok, "cable", "/dev/ttyUSB0: USB 0403:6001 (FT232R USB UART), serial number A50285BI."),
-        r(S::Ok, "driver", "ftdi_sio drives ttyUSB0; its device node is /dev/ttyUSB0."),
-        r(S::Fail, "access",
-          "/dev/ttyUSB0 refuses you: owner root, group dialout, mode 0660. You are not in group dialout. The "
-          "cable rule 70-vexlor-cable.rules is not installed. The device carries no access entry for you (the "
-          "cable rule gives one to the user at the computer's own screen).",
-          "printf '%s\\n' 'SUBSYSTEM==\"tty\", SUBSYSTEMS==\"usb\", ATTRS{idVendor}==\"0403\", MODE=\"0660\", "
-          "GROUP=\"dialout\", TAG+=\"uaccess\"' 'SUBSYSTEM==\"usb\", ENV{DEVTYPE}==\"usb_device\", "
-          "ATTR{idVendor}==\"0403\", MODE=\"0664\", TAG+=\"uaccess\"' | sudo tee "
-          "/etc/udev/rules.d/70-vexlor-cable.rules >/dev/null && sudo udevadm control --reload && sudo udevadm "
-          "trigger --action=add --parent-match=/sys/devices/pci0000:00/0000:00:14.0/usb1/1-2"),
-        r(S::Ok, "busy", "No other process of yours holds /dev/ttyUSB0 open (the open files of 131 processes "
-                         "of other users cannot be seen)."),
-        r(S::Warn, "modemmanager",
-          "ModemManager is running and may probe /dev/ttyUSB0 (0403:6001) for a modem, which garbles the "
-          "controller's replies.",
-          "printf '%s\\n' 'ATTRS{idVendor}==\"0403\", ATTRS{idProduct}==\"6001\", ENV{ID_MM_DEVICE_IGNORE}=\"1\"' "
-          "| sudo tee /etc/udev/rules.d/71-vexlor-modemmanager.rules >/dev/null && sudo udevadm control --reload "
-          "&& sudo udevadm trigger --action=add --parent-match=/sys/devices/pci0000:00/0000:00:14.0/usb1/1-2"),
-        r(S::Ok, "brltty", "brltty is not installed."),
-        r(S::Skip, "latency", "The latency timer is at 16 ms; what it is while the tool holds the port cannot "
-                              "be tried, as the port does not open (see access)."),
-        r(S::Ok, "sandbox", "The tool runs outside Flatpak and Snap."),
-        r(S::Skip, "controller", "The port does not open for you (see access)."),
-    };
+    auto *pages = window.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    if (!pages)
+        return false;
+    pages->setCurrentIndex(0);
+    window.actions().speedUnits.last()->trigger();
+    const bool saved = window.grab().save(out.filePath(QStringLiteral("screenshot-general-imperial.png")));
+    window.actions().speedUnits.first()->trigger();
+    return saved;
 }
 
 bool saveDoctorShot(ConnectionDoctorDialog &doctor, const QDir &out)
@@ -121,7 +108,22 @@ bool saveLayout(const MainWindow &window, const QString &path)
     return file.open(QIODevice::WriteOnly) && file.write(windowLayout(window).toUtf8()) > 0 && file.flush();
 }
 
-enum class Output { Pictures, Layout, Guide };
+enum class Output { Pictures, Layout, Guide, Dark, Scaled };
+
+// What the first argument asks for, taken out of `args` when it is an option.
+Output outputOf(QStringList &args)
+{
+    const QList<std::pair<QLatin1String, Output>> options = {
+        {QLatin1String("--layout"), Output::Layout}, {QLatin1String("--guide"), Output::Guide},
+        {QLatin1String("--dark"), Output::Dark}, {QLatin1String("--scaled"), Output::Scaled}};
+    for (const auto &[option, output] : options) {
+        if (args.value(1) == option) {
+            args.removeAt(1);
+            return output;
+        }
+    }
+    return Output::Pictures;
+}
 
 // What one run saves once the window has started up: the layout, the guide's
 // pictures, or the README's pictures into `target` (with the splash and the
@@ -134,29 +136,36 @@ bool saveOutputs(MainWindow &window, ConnectionDoctorDialog &doctor, const QStri
     const QDir out(target);
     if (output == Output::Guide)
         return saveGuideShots(window, out);
+    if (output == Output::Dark || output == Output::Scaled)
+        return saveShots(window, out, output == Output::Dark ? QStringLiteral("-dark") : QStringLiteral("-200"));
     if (language == QLatin1String("de"))
         return saveShots(window, out, u'-' + language) && saveSetupPages(window, out, u'-' + language);
     if (!language.isEmpty())
         return saveShots(window, out, u'-' + language);
     vexlor::SplashWindow splash;
     return splash.grab().save(out.filePath(QStringLiteral("screenshot-splash.png")))
-        && saveShots(window, out, {}) && saveDialogShots(window, out) && saveDoctorShot(doctor, out)
-        && saveSetupPages(window, out, {});
+        && saveShots(window, out, {}) && saveImperialShot(window, out) && saveDialogShots(window, out)
+        && saveDoctorShot(doctor, out) && saveSetupPages(window, out, {});
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // A scale factor must be known before the first screen is.
+    if (argc > 1 && qstrcmp(argv[1], "--scaled") == 0)
+        qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     QStringList args = app.arguments();
-    Output output = Output::Pictures;
-    if (args.value(1) == QLatin1String("--layout") || args.value(1) == QLatin1String("--guide"))
-        output = args.takeAt(1) == QLatin1String("--layout") ? Output::Layout : Output::Guide;
+    const Output output = outputOf(args);
     if (args.size() != 2 && args.size() != 3) {
-        std::fprintf(stderr, "usage: window-shots [--layout FILE | --guide OUTPUT_FOLDER | "
-                             "OUTPUT_FOLDER] [LANGUAGE]\n");
+        std::fprintf(stderr, "usage: window-shots [--layout FILE | --guide OUTPUT_FOLDER | --dark OUTPUT_FOLDER | "
+                             "--scaled OUTPUT_FOLDER | OUTPUT_FOLDER] [LANGUAGE]\n");
         return 2;
+    }
+    if (output == Output::Dark) { // as a dark desktop's platform theme sets it
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(darkDesktopPalette());
     }
     const QString language = args.value(2);
     const UiTranslators translators(language.isEmpty() ? QStringLiteral("en") : language);

@@ -61,8 +61,17 @@ void giveCommand(TestWindow &t, const QString &command, const DocumentFixture &f
         t.assembly->documents().openDroppedFile(&mime);
     } else if (command == "restore")
         a.restoreBackup->trigger();
-    else if (command == "exit")
+    else if (command == "profile") {
+        emit a.profilesMenu->aboutToShow();
+        a.profilesMenu->actions().value(0)->trigger();
+    } else if (command == "exit")
         a.exit->trigger();
+}
+
+// A profile "Tour" beside the window's backups that sets the battery current to 44.0.
+void addTourProfile(const TestWindow &t, const DocumentFixture &f)
+{
+    f.currentFile(QDir(t.profileFolder.path()).filePath(QStringLiteral("Tour.vxc")), "44.0");
 }
 
 } // namespace
@@ -702,7 +711,7 @@ private slots:
         QTest::addColumn<SaveChoice>("answer");
         const QList<std::pair<const char *, const char *>> commands = {
             {"new", "14.0"}, {"open", "22.0"}, {"reopen", "22.0"}, {"drop", "22.0"},
-            {"restore", "33.0"}, {"exit", ""}};
+            {"restore", "33.0"}, {"profile", "44.0"}, {"exit", ""}};
         for (const auto &[command, after] : commands) {
             for (const auto &[name, answer] : {std::pair{"save", SaveChoice::Save},
                                                std::pair{"discard", SaveChoice::Discard},
@@ -724,6 +733,7 @@ private slots:
         f.setRecentFiles({f.currentFile("b.vxc", "22.0"), "", "", ""});
         auto t = f.window({a});
         f.currentFile(QDir(t->backupFolder.path()).filePath("2026-01-02_03-04-05.vxc"), "33.0");
+        addTourProfile(*t, f);
         const QByteArray saved = fileBytes(a);
         t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
         QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc*")));
@@ -753,7 +763,7 @@ private slots:
     void nothingChangedAsksNothing_data()
     {
         QTest::addColumn<QString>("command");
-        for (const char *command : {"new", "open", "reopen", "drop", "restore", "exit"})
+        for (const char *command : {"new", "open", "reopen", "drop", "restore", "profile", "exit"})
             QTest::newRow(command) << command;
     }
     // Guards the other side: a value typed and typed back, and the values
@@ -767,6 +777,7 @@ private slots:
         f.setRecentFiles({f.currentFile("b.vxc", "22.0"), "", "", ""});
         auto t = f.window({a});
         f.currentFile(QDir(t->backupFolder.path()).filePath("2026-01-02_03-04-05.vxc"), "33.0");
+        addTourProfile(*t, f);
         QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc")));
         auto *field = t->control<QLineEdit>("LabeledEdit16");
         field->setText(QStringLiteral("12.5"));
@@ -781,8 +792,49 @@ private slots:
         else
             QTRY_VERIFY(battery(*t) != QStringLiteral("12.5"));
         QVERIFY(t->boxes.shown.isEmpty());
-        if (command == "restore") // the backup's values are not the document's
+        // A backup's or a profile's values are not the document's.
+        if (command == "restore" || command == "profile") {
             QCOMPARE(shownCaption(t->window), windowCaption(*t, QStringLiteral("a.vxc*")));
+            QCOMPARE(t->assembly->documents().documentPath(), a);
+        }
+    }
+
+    // Guards File > Save as Profile… and File > Profiles: the window's values
+    // kept under the name with the note (a name's "&" shown as it is), one of
+    // the same name replaced only when the user says so, the menu listing
+    // them with their notes, and "No Profiles Yet" while there is none.
+    void profilesKeepTheWindowsValues()
+    {
+        DocumentFixture f;
+        auto t = f.window();
+        QMenu *menu = t->window->actions().profilesMenu;
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions()[0]->text(), QStringLiteral("No Profiles Yet"));
+        QVERIFY(!menu->actions()[0]->isEnabled());
+
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("12.5"));
+        t->dialogs.profileAnswers = {{QStringLiteral("Tour & Trail"), QStringLiteral("36 V, 20 Ah")}};
+        t->window->actions().saveAsProfile->trigger();
+        const QString kept = QDir(t->profileFolder.path()).filePath(QStringLiteral("Tour & Trail.vxc"));
+        QCOMPARE(fileBytes(kept), configurationFileBytes(t->assembly->binding().snapshot()));
+        QVERIFY(t->boxes.shown.isEmpty());
+
+        t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("20.0"));
+        t->dialogs.profileAnswers = {{QStringLiteral("Tour & Trail"), QString()}};
+        t->boxes.answerYes = false;
+        t->window->actions().saveAsProfile->trigger();
+        QCOMPARE(t->boxes.shown.value(0).text,
+                 QStringLiteral("A profile named \"Tour & Trail\" exists already. Replace it?"));
+        QVERIFY(fileBytes(kept).startsWith("1\r\n12.5\r\n"));
+
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions()[0]->text(), QStringLiteral("Tour && Trail"));
+        QCOMPARE(menu->actions()[0]->toolTip(), QStringLiteral("36 V, 20 Ah"));
+        t->boxes.saveAnswer = SaveChoice::Discard;
+        menu->actions()[0]->trigger();
+        QCOMPARE(battery(*t), QStringLiteral("12.5"));
     }
 
     // Guards the untitled document's question and the caption of a name that

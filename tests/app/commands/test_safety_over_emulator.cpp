@@ -168,9 +168,13 @@ private slots:
 
         t->control<QLineEdit>("LabeledEdit16")->setText(QStringLiteral("20.0"));
         t->control<QLineEdit>("Edit7")->setText(QStringLiteral("200"));
+        // The controller's three levels stop at 50 %: asked about, written anyway.
+        t->safetyDialogs.writeAnyway = true;
         QVERIFY(run(t->actions().writeSettings));
-        QCOMPARE(t->log.size(), 1);
-        QCOMPARE(t->log[0].text, kWriteOk);
+        QCOMPARE(t->safetyDialogs.implausibleQuestions,
+                 QStringList{"Level 3: 50 % (plausible: 100 % at the top level in use)"});
+        QCOMPARE(t->log.size(), 2);
+        QCOMPARE(t->log[1].text, kWriteOk);
         QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Pass on lime"));
         QCOMPARE(backups().size(), 1);
         QVERIFY(fileBytes(saved).contains("\r\n48\r\n123\r\n"));
@@ -205,12 +209,12 @@ private slots:
     }
 
     // Guards the check after a write against a controller that keeps its old
-    // level 9 limit: "Fail", and the one differing parameter named with the
+    // level 8 limit: "Fail", and the one differing parameter named with the
     // value written and the value held, shown while the strip says "Busy".
     void verifyNamesAValueKeptDifferent()
     {
-        QVERIFY(connectedWindow({"--fault", "keeps-old-value", "--at-frame", "29"}));
-        t->control<QLineEdit>("LabeledEdit13")->setText(QStringLiteral("90"));
+        QVERIFY(connectedWindow({"--fault", "keeps-old-value", "--at-frame", "28"}));
+        t->control<QLineEdit>("LabeledEdit12")->setText(QStringLiteral("95"));
         QStringList whileShown;
         const auto logged = t->safetyDialogs.onShown;
         t->safetyDialogs.onShown = [&](const QString &kind) {
@@ -220,7 +224,7 @@ private slots:
         QVERIFY(run(t->actions().writeSettings));
         QCOMPARE(t->log.size(), 1);
         QCOMPARE(t->log[0].kind, QStringLiteral("verify failure"));
-        QCOMPARE(rowTexts(t->safetyDialogs.verifyFailures.value(0)), QStringList{"Level 9 | % | 90 | 100"});
+        QCOMPARE(rowTexts(t->safetyDialogs.verifyFailures.value(0)), QStringList{"Level 8 | % | 95 | 90"});
         QCOMPARE(whileShown, QStringList{"Busy on red, disabled"});
         QCOMPARE(labelState(t->label("Label44")), QStringLiteral("Fail on red"));
         QCOMPARE(t->linkCommandsState(), QStringLiteral("enabled"));
@@ -273,15 +277,19 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("question"); // empty: written without one
         QTest::addColumn<QString>("written");  // what the emulator reports when written
+        QTest::addColumn<QString>("implausible"); // the warning asked about with it
         QTest::newRow("twelve PAS levels") << QByteArray("20\r\n12\r\n")
-                                           << "PAS levels (1~9): 12 (allowed: 1 to 9)" << "write 20 12";
+                                           << "PAS levels (1~9): 12 (allowed: 1 to 9)" << "write 20 12" << "";
         QTest::newRow("no PAS level") << QByteArray("20\r\n0\r\n")
-                                      << "PAS levels (1~9): 0 (allowed: 1 to 9)" << "write 20 0";
+                                      << "PAS levels (1~9): 0 (allowed: 1 to 9)" << "write 20 0" << "";
         QTest::newRow("full voltage just below the start voltage")
             << QByteArray("17\r\n1.2\r\n18\r\n1.1\r\n")
-            << "Full: 1.1 V (allowed: from the start voltage, 1.2 V, to 4.2 V)" << "write 18 15180";
+            << "Full: 1.1 V (allowed: from the start voltage, 1.2 V, to 4.2 V)" << "write 18 15180"
+            << "Start voltage: 1.2 V (plausible: below 1.1 V, the value of Full)";
+        // The field takes it; the throttle would never move the motor.
         QTest::newRow("full voltage equal to the start voltage")
-            << QByteArray("17\r\n1.2\r\n18\r\n1.2\r\n") << QString() << "write 18 16560";
+            << QByteArray("17\r\n1.2\r\n18\r\n1.2\r\n") << QString() << "write 18 16560"
+            << "Start voltage: 1.2 V (plausible: below 1.2 V, the value of Full)";
     }
     // Guards the fields that take no typing or bound one value by another: a
     // file's level count beyond the up-down's 1 to 9, or a full voltage below
@@ -293,6 +301,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, question);
         QFETCH(QString, written);
+        QFETCH(QString, implausible);
         QVERIFY(connectedWindow({}));
         QTemporaryDir files;
         const QString path = QDir(files.path()).filePath(QStringLiteral("odd.vxc"));
@@ -304,9 +313,10 @@ private slots:
         QCOMPARE(t->assembly->documents().documentPath(), path);
         t->safetyDialogs.writeAnyway = true;
         QVERIFY(run(t->actions().writeSettings));
-        QCOMPARE(t->safetyDialogs.limitQuestions,
-                 question.isEmpty() ? QStringList() : QStringList{question});
-        QCOMPARE(t->log.value(question.isEmpty() ? 0 : 1).text, kWriteOk);
+        const bool asks = !question.isEmpty() || !implausible.isEmpty();
+        QCOMPARE(t->safetyDialogs.limitQuestions, asks ? QStringList{question} : QStringList());
+        QCOMPARE(t->safetyDialogs.implausibleQuestions, asks ? QStringList{implausible} : QStringList());
+        QCOMPARE(t->log.value(asks ? 1 : 0).text, kWriteOk);
         QVERIFY2(sim->lines().contains(written), qPrintable(sim->lines().join(u'\n')));
     }
 
@@ -376,6 +386,30 @@ private slots:
         QCOMPARE(t->log.last().text, kWriteOk);
         const EncodedSet sent = encodeAll(t->assembly->binding().snapshot(), NumberFormat{});
         QCOMPARE(t->label("FingerprintLabel")->text(), "Fingerprint " + settingsFingerprint(sent.values));
+    }
+
+    // Guards the plausibility warnings before a write: the values that hardly
+    // fit listed with what would fit, in the same one question as a class's
+    // breach; Cancel sends nothing.
+    void writeAsksAboutImplausibleValues()
+    {
+        QVERIFY(connectedWindow({}));
+        t->actions().roadClasses.at(1)->trigger(); // EU / UK pedelec
+        t->control<QCheckBox>("CheckBox1")->setChecked(false); // no throttle
+        t->control<QLineEdit>("LabeledEdit15")->setText(QStringLiteral("25.1"));
+        t->control<QLineEdit>("Edit9")->setText(QStringLiteral("900"));
+        t->control<QLineEdit>("Edit4")->setText(QStringLiteral("0"));
+        t->safetyDialogs.writeAnyway = false;
+        t->log.clear();
+        t->actions().writeSettings->trigger();
+        QCOMPARE(t->safetyDialogs.roadClassQuestions,
+                 QStringList{"Speed limit: 25.1 km/h (allowed: at most 25.0 km/h)"});
+        QCOMPARE(t->safetyDialogs.implausibleQuestions,
+                 QStringList{"Wheel perimeter: 900 mm (plausible: 1000 mm to 2600 mm)\n"
+                             "No. of pole-pairs: 0 (plausible: at least 1)"});
+        QCOMPARE(t->log.size(), 1);
+        QVERIFY(nothingUnderWay()); // no frame must go out
+        QCOMPARE(sim->lines(), QStringList());
     }
 
     // Guards the fingerprint the window shows: after a read, the one of the

@@ -32,6 +32,16 @@ private:
 
     [[nodiscard]] bool transactionOver() const { return waitForTransactionOver(*t); }
 
+    // Writes the window's values and returns the emulator's lines for it.
+    QStringList writtenLines()
+    {
+        sim->collected.clear();
+        t->actions().writeSettings->trigger();
+        if (!transactionOver() || !QTest::qWaitFor([this] { return sim->lines().contains(u"store"); }, kHangMs))
+            return {QStringLiteral("write hung")};
+        return sim->lines();
+    }
+
 private slots:
     void initTestCase() { isolateFromTheDesktop(home); }
     void cleanup()
@@ -62,7 +72,9 @@ private slots:
     // window's values, the one typed and not left included.
     void readThenWrite()
     {
-        QVERIFY(connectedWindow({"--set", "1=300", "--set", "8=0", "--set", "20=3", "--set", "48=123"}));
+        // Three levels rising to 100 %, so the write asks nothing.
+        QVERIFY(connectedWindow(
+            {"--set", "1=300", "--set", "8=0", "--set", "20=3", "--set", "23=100", "--set", "48=123"}));
         QVERIFY(QTest::qWaitForWindowActive(t->window, kHangMs));
         auto *current = t->control<QLineEdit>("LabeledEdit16");
         current->setFocus(Qt::TabFocusReason);
@@ -89,6 +101,45 @@ private slots:
         QVERIFY(lines.contains(QStringLiteral("write 8 0")));
         QVERIFY(lines.contains(QStringLiteral("write 20 3")));
         QVERIFY(lines.contains(QStringLiteral("write 48 123")));
+    }
+
+    // Guards imperial units over the wire: switching units changes no value
+    // (read, Imperial, write sends the sixty values a write sends in metric,
+    // the speed's tenth too where 0.1 mph would miss it), and a speed typed
+    // in mph is sent as the nearest tenth of km/h and shown as the mph it is.
+    void imperialUnitsSendWhatWasRead()
+    {
+        QVERIFY(connectedWindow({"--set", "5=321", "--set", "1=300", "--set", "7=2193"}));
+        QVERIFY(QTest::qWaitForWindowActive(t->window, kHangMs));
+        const auto readThenWrite = [this] {
+            sim->collected.clear();
+            t->actions().readSettings->trigger();
+            if (!transactionOver())
+                return QStringList{QStringLiteral("read hung")};
+            return writtenLines();
+        };
+        const QStringList metric = readThenWrite();
+        QCOMPARE(metric.size(), 60);
+        QVERIFY(metric.contains(QStringLiteral("write 5 321")));
+
+        sim->collected.clear();
+        t->actions().readSettings->trigger();
+        QVERIFY(transactionOver());
+        t->actions().speedUnits.last()->trigger(); // Help > Units > Imperial
+        auto *speed = t->control<QLineEdit>("LabeledEdit15");
+        QCOMPARE(speed->text(), QStringLiteral("19.95")); // 19.9 mph would be 32.0 km/h
+        QCOMPARE(writtenLines(), metric);
+
+        speed->setFocus(Qt::TabFocusReason);
+        speed->selectAll();
+        QTest::keyClicks(speed, QStringLiteral("20"));
+        QTest::keyClick(speed, Qt::Key_Return);
+        QCOMPARE(speed->text(), QStringLiteral("20.0")); // 32.2 km/h, 20.008 mph
+        const QStringList typed = writtenLines();
+        QVERIFY(typed.contains(QStringLiteral("write 5 322")));
+        t->actions().speedUnits.first()->trigger(); // back to metric: the value stays
+        QCOMPARE(speed->text(), QStringLiteral("32.2"));
+        QCOMPARE(writtenLines(), typed);
     }
 
     // Guards the connection test against the emulator: its version in the

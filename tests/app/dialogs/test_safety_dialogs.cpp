@@ -4,6 +4,7 @@
 
 #include "event_wait.h"
 #include "dialogs/comparison_dialog.h"
+#include "dialogs/profile_dialog.h"
 #include "dialogs/qt_safety_dialogs.h"
 #include "dialogs/restore_backup_dialog.h"
 #include "dialogs/road_check_dialog.h"
@@ -13,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -287,13 +289,16 @@ private slots:
         warnings.outsideLimits = QStringLiteral("Level 1: 250 % (allowed: at most 100 %)");
         warnings.roadClass = QStringLiteral("US class 1");
         warnings.roadClassFindings = QStringLiteral("Rated power: 1000 W (allowed: at most 750 W)");
+        warnings.implausible = QStringLiteral("No. of pole-pairs: 0 (plausible: at least 1)");
         QCOMPARE(dialogs.confirmWriteAnyway(warnings), writes);
         QVERIFY(cancelIsDefault && warns);
-        // Both kinds of value in the one question, each under its sentence.
+        // Every kind of value in the one question, each under its sentence.
         QCOMPARE(text, QStringLiteral("These values are outside the limits the window allows:\n\n"
                                       "Level 1: 250 % (allowed: at most 100 %)\n\n"
                                       "These values break the road class US class 1:\n\n"
-                                      "Rated power: 1000 W (allowed: at most 750 W)\n\nWrite anyway?"));
+                                      "Rated power: 1000 W (allowed: at most 750 W)\n\n"
+                                      "These values hardly fit a bike or each other:\n\n"
+                                      "No. of pole-pairs: 0 (plausible: at least 1)\n\nWrite anyway?"));
     }
 
     // Guards the road-class check: it starts with the class and tire it is
@@ -363,6 +368,36 @@ private slots:
         QVERIFY(labelledBySentence(dialog, table));
         QTest::keyClick(&dialog, Qt::Key_Return);
         QVERIFY(!dialog.isVisible());
+    }
+
+    // Guards the profile's name: Save stays off while the name cannot name a
+    // profile, the reason shows whole inside the dialog, and a good name
+    // comes back without the blanks around it.
+    void profileDialogRefusesBadNames()
+    {
+        ProfileDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, kHangMs));
+        auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("ProfileName1"));
+        auto *problem = dialog.findChild<QLabel *>(QStringLiteral("ProfileNameProblem1"));
+        QPushButton *save = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save);
+        QVERIFY(!save->isEnabled());
+        QVERIFY(!problem->isVisible()); // nothing typed yet: nothing to complain about
+
+        QTest::keyClicks(name, QStringLiteral("Town/36V"));
+        QVERIFY(!save->isEnabled());
+        QVERIFY(problem->text().startsWith(QStringLiteral("A profile's name cannot hold /")));
+        TRY_VERIFY(problem->isVisible());
+        QTRY_VERIFY2_WITH_TIMEOUT(problem->height() >= problem->heightForWidth(problem->width())
+                         && dialog.rect().contains(problem->geometry()),
+                     "the reason is cut off", kHangMs);
+
+        name->setText(QStringLiteral("  Town 36V "));
+        QVERIFY(save->isEnabled());
+        QVERIFY(!problem->isVisible());
+        dialog.findChild<QLineEdit *>(QStringLiteral("ProfileNote1"))->setText(QStringLiteral("Commuter "));
+        QCOMPARE(dialog.draft().name, QStringLiteral("Town 36V"));
+        QCOMPARE(dialog.draft().note, QStringLiteral("Commuter"));
     }
 };
 

@@ -1,4 +1,5 @@
-// Group switching, the level count and its up-down, and the wheel-size list.
+// Group switching, the level count and its up-down, the wheel-size list, and
+// the warning signs beside implausible values.
 
 #include "test_window.h"
 
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -38,6 +40,13 @@ QToolButton *arrow(const TestWindow &t, Qt::ArrowType type)
             return b;
     }
     return nullptr;
+}
+
+// The warning sign beside a field, when it shows (on its tab); nullptr when it does not.
+QLabel *shownSign(const TestWindow &t, const char *field)
+{
+    auto *sign = t.control<QLabel>((QByteArray(field) + "Marker").constData());
+    return sign && !sign->isHidden() ? sign : nullptr;
 }
 
 } // namespace
@@ -187,6 +196,48 @@ private slots:
         QCOMPARE(editableLevels(t), QStringLiteral("111100000"));
         QTest::mouseClick(arrow(t, Qt::UpArrow), Qt::LeftButton);
         QCOMPARE(t.control<QLineEdit>("LabeledEdit4")->text(), QStringLiteral("5"));
+    }
+
+    // Guards the signs beside implausible values: shown as a value is typed
+    // or put there by a file or a read, on both fields a warning names, with
+    // the warning as the sign's tooltip and description (the field's own
+    // tooltip left alone), on the field's top right corner, gone when the value
+    // fits, kept while a text is no number.
+    void warningSignsFollowTheValues()
+    {
+        TestWindow t;
+        QVERIFY(t.isActive());
+        for (const char *field : {"Edit9", "LabeledEdit16", "Edit10", "Edit4", "LabeledEdit5"})
+            QVERIFY2(!shownSign(t, field), field);
+        auto *perimeter = t.control<QLineEdit>("Edit9");
+        const QString fieldTip = perimeter->toolTip();
+        perimeter->setText(QStringLiteral("999"));
+        QLabel *sign = shownSign(t, "Edit9");
+        QVERIFY(sign);
+        const QString warning = QStringLiteral("Wheel perimeter: 999 mm (plausible: 1000 mm to 2600 mm)");
+        QCOMPARE(sign->toolTip(), warning);
+        QCOMPARE(sign->accessibleDescription(), warning);
+        QCOMPARE(sign->accessibleName(), QStringLiteral("Warning on Wheel perimeter"));
+        QVERIFY(!sign->pixmap().isNull());
+        QCOMPARE(perimeter->toolTip(), fieldTip);
+        // On the field's top right corner.
+        QVERIFY(perimeter->geometry().contains(sign->geometry().bottomLeft()));
+        QVERIFY(sign->geometry().right() >= perimeter->geometry().right());
+        perimeter->setText(QStringLiteral("99x"));
+        QVERIFY(shownSign(t, "Edit9"));
+        perimeter->setText(QStringLiteral("1000"));
+        QVERIFY(!shownSign(t, "Edit9"));
+
+        // As a file or a read puts a value in: both currents carry the warning.
+        t.assembly->binding().apply({1, ControlValue{QStringLiteral("30.1"), 0}});
+        const QString currents =
+            QStringLiteral("Max battery current: 30.1 A (plausible: at most 30 A, the value of Max phase current)");
+        QVERIFY(shownSign(t, "LabeledEdit16") && shownSign(t, "Edit10"));
+        QCOMPARE(shownSign(t, "Edit10")->toolTip(), currents);
+        t.assembly->binding().apply({50, ControlValue{QStringLiteral("31"), 0}});
+        QVERIFY(!shownSign(t, "LabeledEdit16") && !shownSign(t, "Edit10"));
+        t.assembly->binding().apply({45, ControlValue{QStringLiteral("0"), 0}});
+        QCOMPARE(shownSign(t, "Edit4")->toolTip(), QStringLiteral("No. of pole-pairs: 0 (plausible: at least 1)"));
     }
 
     // Guards the list's items, including the double prime on the first.

@@ -12,6 +12,7 @@
 #include "params/parameter_table.h"
 #include "settings/language_setting.h"
 #include "settings/road_class_setting.h"
+#include "settings/units_setting.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -164,8 +165,9 @@ private slots:
         };
         QCOMPARE(items(a.fileMenu),
                  QStringList({"&New Configuration", "New Bike Set&up…", "&Open Configuration...", "&Reopen",
-                              "Restore &Backup…", "-", "&Save", "Save &As...", "Ex&port Settings Sheet…", "-",
-                              "E&xit"}));
+                              "Pro&files",
+                              "Restore &Backup…", "-", "&Save", "Save &As...", "Save as Profi&le…",
+                              "Ex&port Settings Sheet…", "-", "E&xit"}));
         QCOMPARE(items(a.connectMenu),
                  QStringList({"&Test Controller Connection", "-", "&Read Controller Configuration",
                               "&Write Controller Configuration", "&Compare with Controller…", "-",
@@ -173,7 +175,8 @@ private slots:
                               "C&heck Road Class…"}));
         QCOMPARE(items(a.helpMenu),
                  QStringList({"&Help Topics", "Technical &Support", "&Connection Doctor…", "&Language",
-                              "-", "&About..."}));
+                              "&Units", "-", "&About..."}));
+        QCOMPARE(items(a.unitsMenu), QStringList({"[x] &Metric (km/h)", "[ ] &Imperial (mph)"}));
         // Each language by its own name, the desktop's ticked on a first start;
         // a name's access letter is its first one still free.
         QCOMPARE(items(a.languageMenu),
@@ -355,10 +358,11 @@ private slots:
                 ++menuPictures;
             }
         }
-        // Every item but the separators, the reopen entries and the options
-        // (the two write options, the languages, the road classes), whose
-        // check mark is their picture.
-        QCOMPARE(menuPictures, 19);
+        // Every item but the separators, the reopen entries, the profiles'
+        // submenu (its entries are names) and the options (the two write
+        // options, the languages, the road classes), whose check mark is
+        // their picture.
+        QCOMPARE(menuPictures, 20);
     }
 
     // Guards the status strip as created, and the device state start-up shows
@@ -693,7 +697,7 @@ private slots:
             QVERIFY(!lines[i].isEmpty());
     }
 
-    // Guards the write options', the language's and the road class's own
+    // Guards the write options', the language's, the road class's and the units' own
     // sections of config.ini: each change is written at once, the reopen list's section
     // stays as it was, and the next start ticks them as they were left.
     void choicesAreRemembered()
@@ -761,6 +765,34 @@ private slots:
             t.control<QAction>("RoadClassNone1")->trigger();
         }
         QCOMPARE(readRoadClassSetting(SettingsFile(ini)), QString());
+        {
+            // Imperial at once: the speed field, its unit and what a screen reader hears.
+            TestWindow t({}, folder.path());
+            auto *speed = t.control<QLineEdit>("LabeledEdit15");
+            QCOMPARE(speed->text(), QStringLiteral("25.0"));
+            t.control<QAction>("UnitsImperial1")->trigger();
+            QVERIFY(!t.control<QAction>("UnitsMetric1")->isChecked());
+            QCOMPARE(speed->text(), QStringLiteral("15.53"));
+            QCOMPARE(speed->accessibleDescription(), QStringLiteral("miles per hour, at most 4072.16"));
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray withUnits = file.readAll();
+        file.close();
+        QVERIFY2(withUnits.contains("[Units]\r\nSpeed=imperial"), withUnits.constData());
+        {
+            TestWindow t({}, folder.path());
+            QVERIFY(t.control<QAction>("UnitsImperial1")->isChecked());
+            auto *speed = t.control<QLineEdit>("LabeledEdit15");
+            QCOMPARE(speed->text(), QStringLiteral("15.53"));
+            QStringList units;
+            for (const QLabel *label : speed->parentWidget()->findChildren<QLabel *>())
+                units << label->text();
+            QVERIFY2(units.contains(QStringLiteral("mph")) && !units.contains(QStringLiteral("km/h")),
+                     qPrintable(units.join(u'|')));
+            t.control<QAction>("UnitsMetric1")->trigger();
+            QCOMPARE(speed->text(), QStringLiteral("25.0"));
+        }
+        QCOMPARE(readSpeedUnitsSetting(SettingsFile(ini)), SpeedUnits::Metric);
         // A class this version does not know is no class.
         SettingsFile settings(ini);
         QVERIFY(writeRoadClassSetting(settings, QStringLiteral("mars")).ok());

@@ -3,6 +3,7 @@
 
 #include "params/parameter_codec.h"
 #include "params/settings_fingerprint.h"
+#include "road/plausibility_check.h"
 #include "road/road_check.h"
 
 #include <QtTest>
@@ -32,6 +33,29 @@ QStringList findingsOf(const ParameterValues &values, const char *classId,
     QStringList lines;
     for (const RoadFinding &f : checkRoadClass(values, *findRoadClass(QString::fromLatin1(classId)), tire, kPoint))
         lines << QStringLiteral("%1|%2|%3").arg(QLatin1String(roadRuleId(f.rule)), f.value, f.limit);
+    return lines;
+}
+
+// The values of keepingValues() with some changed: index and sent value.
+using Changes = QList<QPair<int, int>>;
+
+ParameterValues changed(const Changes &changes)
+{
+    ParameterValues values = keepingValues();
+    for (const auto &[index, value] : changes)
+        values[index] = quint16(value);
+    return values;
+}
+
+// Every rule's findings as the CLI prints them: "status|rule|caption|value|limit".
+QStringList everyFinding(const ParameterValues &values, const RoadClass *roadClass)
+{
+    QStringList lines;
+    for (const RoadFinding &f : checkEveryRule(values, roadClass, std::nullopt, kPoint)) {
+        lines << QStringLiteral("%1|%2|%3|%4|%5")
+                     .arg(QLatin1String(roadSeverityId(f.severity)), QLatin1String(roadRuleId(f.rule)),
+                          fieldLabel(*f.descriptor), f.value, f.limit);
+    }
     return lines;
 }
 
@@ -404,6 +428,97 @@ private slots:
     // for the initial state (marks on paper outlive versions), changed by any
     // stored value, and blind to what a read's replies carry for the fixed
     // and reserved items.
+    // Guards each plausibility rule at its limit (nothing to warn of) and just
+    // past it (a warning naming the field, its value and what would fit).
+    void plausibilityAtItsLimits_data()
+    {
+        QTest::addColumn<Changes>("changes");
+        QTest::addColumn<QStringList>("findings");
+        const auto warn = [](const char *rule, const QString &rest) {
+            return QStringList{QStringLiteral("warn|%1|%2").arg(QLatin1String(rule), rest)};
+        };
+        // Low voltage protection counts 330 a volt; the rated voltage gives the cells.
+        const QString lvp10 = "Low voltage protection|%1|28.0 V to 36.0 V for 10 cells (rated voltage 36 V)";
+        QTest::newRow("initial values") << Changes{} << QStringList();
+        QTest::newRow("36 V: 28.0 V") << Changes{{2, 9240}} << QStringList();
+        QTest::newRow("36 V: 27.9 V") << Changes{{2, 9207}}
+                                      << warn("low-voltage-protection", lvp10.arg("27.9 V"));
+        QTest::newRow("36 V: 36.0 V") << Changes{{2, 11880}} << QStringList();
+        QTest::newRow("36 V: 36.1 V") << Changes{{2, 11913}}
+                                      << warn("low-voltage-protection", lvp10.arg("36.1 V"));
+        QTest::newRow("48 V: 36.4 V") << Changes{{42, 48}, {2, 12012}} << QStringList();
+        QTest::newRow("48 V: 36.3 V")
+            << Changes{{42, 48}, {2, 11979}}
+            << warn("low-voltage-protection",
+                    "Low voltage protection|36.3 V|36.4 V to 46.8 V for 13 cells (rated voltage 48 V)");
+        QTest::newRow("52 V: 50.4 V") << Changes{{42, 52}, {2, 16632}} << QStringList();
+        QTest::newRow("52 V: 50.5 V")
+            << Changes{{42, 52}, {2, 16665}}
+            << warn("low-voltage-protection",
+                    "Low voltage protection|50.5 V|39.2 V to 50.4 V for 14 cells (rated voltage 52 V)");
+        QTest::newRow("no cells at 1 V") << Changes{{42, 1}} << QStringList();
+        // Max battery current counts 21 an ampere.
+        QTest::newRow("battery 30.0 A, phase 30 A") << Changes{{1, 630}} << QStringList();
+        QTest::newRow("battery 30.1 A, phase 30 A")
+            << Changes{{1, 632}}
+            << warn("battery-over-phase-current",
+                    "Max battery current|30.1 A|at most 30 A, the value of Max phase current");
+        QTest::newRow("perimeter 1000 mm") << Changes{{7, 1000}} << QStringList();
+        QTest::newRow("perimeter 999 mm")
+            << Changes{{7, 999}} << warn("wheel-perimeter-range", "Wheel perimeter|999 mm|1000 mm to 2600 mm");
+        QTest::newRow("perimeter 2600 mm") << Changes{{7, 2600}} << QStringList();
+        QTest::newRow("perimeter 2601 mm")
+            << Changes{{7, 2601}} << warn("wheel-perimeter-range", "Wheel perimeter|2601 mm|1000 mm to 2600 mm");
+        // Three levels in use; the six above them do not count.
+        QTest::newRow("levels rising by one")
+            << Changes{{20, 3}, {21, 40}, {22, 41}, {23, 100}} << QStringList();
+        QTest::newRow("level equal to the one below")
+            << Changes{{20, 3}, {21, 40}, {22, 40}, {23, 100}}
+            << warn("pas-levels-order", "Level 2|40 %|above 40 %, the value of Level 1");
+        QTest::newRow("top level 99 %")
+            << Changes{{20, 3}, {21, 40}, {22, 45}, {23, 99}}
+            << warn("pas-levels-order", "Level 3|99 %|100 % at the top level in use");
+        QTest::newRow("one level below 100 %")
+            << Changes{{20, 1}, {21, 99}} << warn("pas-levels-order", "Level 1|99 %|100 % at the top level in use");
+        // The throttle's voltages count 13800 a volt.
+        QTest::newRow("start 3.3 V, full 3.4 V") << Changes{{17, 45540}, {18, 46920}} << QStringList();
+        QTest::newRow("start 3.4 V, full 3.4 V")
+            << Changes{{17, 46920}, {18, 46920}}
+            << warn("throttle-voltages", "Start voltage|3.4 V|below 3.4 V, the value of Full");
+        QTest::newRow("counts of one") << Changes{{6, 1}, {10, 1}, {45, 1}} << QStringList();
+        QTest::newRow("speedometer magnets 0")
+            << Changes{{6, 0}} << warn("zero-count", "Speedometer magnets|0|at least 1");
+        QTest::newRow("pedal sensor magnets 0")
+            << Changes{{10, 0}} << warn("zero-count", "Pedal sensor magnets|0 magnets a circle|at least 1");
+        QTest::newRow("pole pairs 0") << Changes{{45, 0}} << warn("zero-count", "No. of pole-pairs|0|at least 1");
+    }
+    void plausibilityAtItsLimits()
+    {
+        QFETCH(Changes, changes);
+        QFETCH(QStringList, findings);
+        QCOMPARE(everyFinding(changed(changes), nullptr), findings);
+    }
+
+    // Guards the order of every rule's findings, heaviest first, and how a
+    // warning reads in a list: a class's breach, then the warnings, then its note.
+    void everyRuleHeaviestFirst()
+    {
+        const RoadClass *epac = findRoadClass(u"eu-epac");
+        const ParameterValues values = changed({{5, 251}, {7, 2601}, {45, 0}});
+        const QList<RoadFinding> findings = checkEveryRule(values, epac, parseTireSize(QStringLiteral("57-584")), kPoint);
+        QStringList severities;
+        for (const RoadFinding &f : findings)
+            severities << QLatin1String(roadSeverityId(f.severity));
+        QCOMPARE(severities, (QStringList{"breaks", "warn", "warn", "note"}));
+        QCOMPARE(findings[1].related, nullptr);
+        QCOMPARE(roadFindingLines(findingsOfSeverity(findings, RoadSeverity::Warn)),
+                 QStringLiteral("Wheel perimeter: 2601 mm (plausible: 1000 mm to 2600 mm)\n"
+                                "No. of pole-pairs: 0 (plausible: at least 1)"));
+        QCOMPARE(checkEveryRule(values, nullptr, std::nullopt, kPoint).size(), 2);
+        const ParameterValues currents = changed({{1, 632}});
+        QCOMPARE(checkPlausibility(currents, kPoint).first().related, parameterByName("MaxPhaseCurrent"));
+    }
+
     void fingerprint()
     {
         ParameterSnapshot snapshot = ParameterSnapshot::initial();

@@ -2,7 +2,7 @@
 // that what it proposes keeps to the road class it was made for.
 
 #include "params/parameter_codec.h"
-#include "road/road_check.h"
+#include "road/plausibility_check.h"
 #include "setup/setup_proposal.h"
 
 #include <QtTest>
@@ -138,12 +138,15 @@ private slots:
     }
 
     // What the assistant proposes keeps to its class with the tire it was
-    // given, with nothing even worth a note: for every class, three tires,
-    // and a start whose counts and throttle voltages would not work.
+    // given and holds nothing implausible, with nothing even worth a note:
+    // for every class, three tires, and a start whose counts and throttle
+    // voltages would not work.
     void keepsEveryClass()
     {
         ParameterSnapshot odd = ParameterSnapshot::initial();
-        odd[6].text = QStringLiteral("0");
+        for (int count : {6, 10, 45}) // the magnets and the pole pairs
+            odd[count].text = QStringLiteral("0");
+        odd[50].text = QStringLiteral("20"); // a phase current below the BMS's
         odd[kThrottleStartVoltageIndex].text = QStringLiteral("3.0");
         odd[kWorkingStyleIndex].number = 0;
         odd.limitMaxSpeed = false;
@@ -154,7 +157,7 @@ private slots:
                 const ParameterSnapshot s = proposed(p, kPoint, odd);
                 const EncodedSet set = encodeAll(s, kPoint);
                 QVERIFY2(set.ok(), qPrintable(set.error));
-                const QList<RoadFinding> findings = checkRoadClass(set.values, c, p.tire, kPoint);
+                const QList<RoadFinding> findings = checkEveryRule(set.values, &c, p.tire, kPoint);
                 QVERIFY2(findings.isEmpty(), qPrintable(QStringLiteral("%1 %2: %3").arg(
                                                  c.id, tire, roadFindingLines(findings))));
                 QCOMPARE(s[6].text, QStringLiteral("1"));
