@@ -85,6 +85,16 @@ constexpr std::array kCommands = {
                                      "a one-page PDF with every parameter, the fingerprint, the road "
                                      "class check and lines to sign, to OUT.pdf"),
             &runSheet, false, true},
+    Command{"propose",
+            "propose --battery V --bms A --tire SIZE --class ID [--motor-voltage V] [--motor-power W] "
+            "[--levels N] [FILE] -o OUT.vxc",
+            //: V, A, SIZE, ID, W, N, FILE, OUT.vxc as in the synopsis; 13s, CAPTION, NOW, PROPOSED, WHY
+            //: name what is given and the columns printed
+            QT_TRANSLATE_NOOP("Cli", "propose values for a bike's battery (nominal V or cells as 13s), "
+                                     "BMS current, tire, road class ID, motor and assist levels over FILE "
+                                     "(or the initial state), write them to OUT.vxc and print CAPTION, "
+                                     "NOW, PROPOSED, WHY, tab-separated"),
+            &runPropose},
     Command{"export", "export FILE --json",
             //: FILE as in the synopsis; keep JSON as it is
             QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state and print its settings as JSON: "

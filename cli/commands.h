@@ -46,6 +46,7 @@ int runClasses(CliContext &context, const QStringList &args);
 int runCheck(CliContext &context, const QStringList &args);
 int runFingerprint(CliContext &context, const QStringList &args);
 int runSheet(CliContext &context, const QStringList &args);
+int runPropose(CliContext &context, const QStringList &args);
 int runExport(CliContext &context, const QStringList &args);
 int runImport(CliContext &context, const QStringList &args);
 int runProfiles(CliContext &context, const QStringList &args);

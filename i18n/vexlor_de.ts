@@ -260,6 +260,31 @@ write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden
         <extracomment>%1 what was given as NAME; keep &quot;vexlor-cli explain&quot; as it is</extracomment>
         <translation>„%1“ ist kein Parameter. vexlor-cli explain führt alle auf.</translation>
     </message>
+    <message>
+        <source>propose values for a bike&apos;s battery (nominal V or cells as 13s), BMS current, tire, road class ID, motor and assist levels over FILE (or the initial state), write them to OUT.vxc and print CAPTION, NOW, PROPOSED, WHY, tab-separated</source>
+        <extracomment>V, A, SIZE, ID, W, N, FILE, OUT.vxc as in the synopsis; 13s, CAPTION, NOW, PROPOSED, WHY name what is given and the columns printed</extracomment>
+        <translation>Werte für Akku (Nennspannung V oder Zellen als 13s), BMS-Strom, Reifen, Straßenklasse ID, Motor und Unterstützungsstufen eines Fahrrads über FILE (oder dem Anfangszustand) vorschlagen, nach OUT.vxc schreiben und CAPTION, NOW, PROPOSED, WHY tabulatorgetrennt ausgeben</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3, not &apos;%4&apos;.</source>
+        <extracomment>%1 the option (&quot;--bms&quot;), %2 and %3 its least and largest value, %4 what was given</extracomment>
+        <translation>%1 erwartet eine Zahl von %2 bis %3, nicht „%4“.</translation>
+    </message>
+    <message>
+        <source>The proposal would replace %1, the file it starts from. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>Der Vorschlag würde %1 ersetzen, die Datei, von der er ausgeht. Nennen Sie mit -o eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is no configuration file, so the proposal does not replace it. Name another file with -o.</source>
+        <extracomment>%1 the path given with -o; keep -o as it is</extracomment>
+        <translation>%1 ist keine Konfigurationsdatei, also ersetzt der Vorschlag sie nicht. Nennen Sie mit -o eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no battery: give its nominal voltage (24, 36, 48 or 52) or its cells in series (13s).</source>
+        <extracomment>%1 what was given after --battery; keep 13s as it is</extracomment>
+        <translation>„%1“ ist kein Akku: Geben Sie seine Nennspannung (24, 36, 48 oder 52) oder seine Zellen in Reihe (13s) an.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1454,6 +1479,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
         <translation>&amp;Direkthilfe</translation>
     </message>
+    <message>
+        <source>New Bike Set&amp;up…</source>
+        <extracomment>File menu: the assistant that proposes values from what is printed on the bike&apos;s parts</extracomment>
+        <translation>Neues Fahrrad &amp;einrichten…</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -2368,6 +2398,188 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>Units: %1</source>
         <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
         <translation>Einheiten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>Limit max speed</source>
+        <extracomment>the caption of the window&apos;s check box &quot;Limit max speed&quot; in the list of proposed values</extracomment>
+        <translation>Geschwindigkeit begrenzen</translation>
+    </message>
+    <message>
+        <source>%1 cells × 3.15 V, rounded up: stops before the cells run too low</source>
+        <extracomment>why a low voltage protection: %1 the battery&apos;s cells in series (&quot;13&quot;); keep it short</extracomment>
+        <translation>%1 Zellen × 3,15 V, aufgerundet: schaltet ab, bevor die Zellen zu tief entladen sind</translation>
+    </message>
+    <message>
+        <source>as printed on the motor</source>
+        <translation>wie auf dem Motor angegeben</translation>
+    </message>
+    <message>
+        <source>the battery&apos;s nominal voltage, %1</source>
+        <extracomment>%1 the battery&apos;s nominal voltage with its unit (&quot;48 V&quot;)</extracomment>
+        <translation>die Nennspannung des Akkus, %1</translation>
+    </message>
+    <message>
+        <source>as printed on the motor; it does not fit the battery&apos;s %1</source>
+        <extracomment>%1 the battery&apos;s nominal voltage (&quot;48 V&quot;): the motor&apos;s rated voltage differs from it</extracomment>
+        <translation>wie auf dem Motor angegeben; passt nicht zu den %1 des Akkus</translation>
+    </message>
+    <message>
+        <source>the BMS&apos;s continuous current</source>
+        <translation>der Dauerstrom des BMS</translation>
+    </message>
+    <message>
+        <source>the BMS gives %1, the field allows at most %2</source>
+        <extracomment>%1 the BMS&apos;s continuous current (&quot;40.0 A&quot;), %2 the most the field allows (&quot;30.0 A&quot;)</extracomment>
+        <translation>das BMS liefert %1, das Feld erlaubt höchstens %2</translation>
+    </message>
+    <message>
+        <source>the BMS gives %1, but never more than the max phase current, %2</source>
+        <extracomment>%1 the BMS&apos;s continuous current (&quot;25.0 A&quot;), %2 the motor&apos;s max phase current (&quot;20 A&quot;)</extracomment>
+        <translation>das BMS liefert %1, aber nie mehr als der maximale Phasenstrom, %2</translation>
+    </message>
+    <message>
+        <source>the limit of %1</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>die Grenze von %1</translation>
+    </message>
+    <message>
+        <source>so the controller keeps to the speed limit</source>
+        <translation>damit der Controller das Tempolimit einhält</translation>
+    </message>
+    <message>
+        <source>%1 allows a throttle only while pedalling</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>%1 erlaubt einen Gasgriff nur beim Treten</translation>
+    </message>
+    <message>
+        <source>%1 allows it</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>%1 erlaubt es</translation>
+    </message>
+    <message>
+        <source>the tire %1 rolls %2 a turn</source>
+        <extracomment>%1 the tire (&quot;57-584&quot;), %2 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>der Reifen %1 rollt %2 pro Umdrehung</translation>
+    </message>
+    <message>
+        <source>the levels the rider wants</source>
+        <translation>die Stufen, die der Fahrer wünscht</translation>
+    </message>
+    <message>
+        <source>level %1 of %2, rising to 100 % at the top</source>
+        <extracomment>%1 the level&apos;s number, %2 how many levels are in use</extracomment>
+        <translation>Stufe %1 von %2, steigend bis 100 % in der obersten</translation>
+    </message>
+    <message>
+        <source>as printed on the motor; the motor does not fit %1 (%2)</source>
+        <extracomment>%1 the road class&apos;s name, %2 what it allows (&quot;at most 250 W&quot;)</extracomment>
+        <translation>wie auf dem Motor angegeben; der Motor passt nicht zu %1 (%2)</translation>
+    </message>
+    <message>
+        <source>as set; it does not fit %1 (%2)</source>
+        <extracomment>the motor&apos;s power was not given and the one set does not fit: %1 the class&apos;s name, %2 &quot;at most 250 W&quot;</extracomment>
+        <translation>wie eingestellt; passt nicht zu %1 (%2)</translation>
+    </message>
+    <message>
+        <source>0 counts nothing: the initial value</source>
+        <translation>0 zählt nichts: der Anfangswert</translation>
+    </message>
+    <message>
+        <source>the start voltage must stay below the full voltage: the initial value</source>
+        <translation>die Startspannung muss unter der Vollspannung bleiben: der Anfangswert</translation>
+    </message>
+</context>
+<context>
+    <name>SetupWizard</name>
+    <message>
+        <source>not known</source>
+        <extracomment>a motor value the rider has not found printed on the motor</extracomment>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>As printed on the battery and on its BMS.</source>
+        <translation>Wie auf dem Akku und seinem BMS angegeben.</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <extracomment>the battery&apos;s nominal voltage is none of those listed: its cells are given below</extracomment>
+        <translation>andere</translation>
+    </message>
+    <message>
+        <source>Nominal voltage:</source>
+        <extracomment>the voltage the battery is sold by: 24, 36, 48 or 52 V</extracomment>
+        <translation>Nennspannung:</translation>
+    </message>
+    <message>
+        <source>Cells in series:</source>
+        <translation>Zellen in Reihe:</translation>
+    </message>
+    <message>
+        <source>BMS continuous current:</source>
+        <extracomment>the current the battery&apos;s management system (BMS) gives without a break</extracomment>
+        <translation>Dauerstrom des BMS:</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>As printed on the motor. What is not known stays as it is.</source>
+        <translation>Wie auf dem Motor angegeben. Was unbekannt ist, bleibt, wie es ist.</translation>
+    </message>
+    <message>
+        <source>Wheel and road</source>
+        <translation>Rad und Straße</translation>
+    </message>
+    <message>
+        <source>The tire as printed on it, the road class the bike keeps to, and the assist levels the rider wants.</source>
+        <translation>Der Reifen, wie auf ihm angegeben, die Straßenklasse, die das Fahrrad einhält, und die Unterstützungsstufen, die der Fahrer wünscht.</translation>
+    </message>
+    <message>
+        <source>Proposed values</source>
+        <translation>Vorgeschlagene Werte</translation>
+    </message>
+    <message>
+        <source>Apply puts the ticked values into the window. Only Write sends them to the controller.</source>
+        <translation>Übernehmen setzt die angehakten Werte ins Fenster. Erst Schreiben sendet sie an den Controller.</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <extracomment>the columns of the proposed values: the field, its value now, the value proposed, why</extracomment>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Proposed</source>
+        <translation>Vorschlag</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Warum</translation>
+    </message>
+    <message>
+        <source>Not every part fits %1: the rows say which.</source>
+        <translation>Nicht jedes Teil passt zu %1: die Zeilen sagen, welches.</translation>
+    </message>
+    <message>
+        <source>New Bike Setup</source>
+        <extracomment>the window title of File &gt; New Bike Setup…</extracomment>
+        <translation>Neues Fahrrad einrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <extracomment>the last page&apos;s button that puts the ticked values into the window (nothing is sent)</extracomment>
+        <translation>Ü&amp;bernehmen</translation>
     </message>
 </context>
 <context>

@@ -260,6 +260,31 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <extracomment>%1 what was given as NAME; keep &quot;vexlor-cli explain&quot; as it is</extracomment>
         <translation>«%1» no es un parámetro. vexlor-cli explain los muestra todos.</translation>
     </message>
+    <message>
+        <source>propose values for a bike&apos;s battery (nominal V or cells as 13s), BMS current, tire, road class ID, motor and assist levels over FILE (or the initial state), write them to OUT.vxc and print CAPTION, NOW, PROPOSED, WHY, tab-separated</source>
+        <extracomment>V, A, SIZE, ID, W, N, FILE, OUT.vxc as in the synopsis; 13s, CAPTION, NOW, PROPOSED, WHY name what is given and the columns printed</extracomment>
+        <translation>proponer valores para la batería (V nominal o celdas como 13s), la corriente del BMS, el neumático, la clase de vía ID, el motor y los niveles de asistencia de una bicicleta sobre FILE (o el estado inicial), escribirlos en OUT.vxc e imprimir CAPTION, NOW, PROPOSED, WHY separados por tabuladores</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3, not &apos;%4&apos;.</source>
+        <extracomment>%1 the option (&quot;--bms&quot;), %2 and %3 its least and largest value, %4 what was given</extracomment>
+        <translation>%1 espera un número de %2 a %3, no «%4».</translation>
+    </message>
+    <message>
+        <source>The proposal would replace %1, the file it starts from. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>La propuesta reemplazaría %1, el archivo del que parte. Indique otro archivo con -o.</translation>
+    </message>
+    <message>
+        <source>%1 is no configuration file, so the proposal does not replace it. Name another file with -o.</source>
+        <extracomment>%1 the path given with -o; keep -o as it is</extracomment>
+        <translation>%1 no es un archivo de configuración, así que la propuesta no lo reemplaza. Indique otro archivo con -o.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no battery: give its nominal voltage (24, 36, 48 or 52) or its cells in series (13s).</source>
+        <extracomment>%1 what was given after --battery; keep 13s as it is</extracomment>
+        <translation>«%1» no es una batería: indique su tensión nominal (24, 36, 48 o 52) o sus celdas en serie (13s).</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1454,6 +1479,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
         <translation>¿&amp;Qué es esto?</translation>
     </message>
+    <message>
+        <source>New Bike Set&amp;up…</source>
+        <extracomment>File menu: the assistant that proposes values from what is printed on the bike&apos;s parts</extracomment>
+        <translation>Configurar &amp;bicicleta nueva…</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -2368,6 +2398,188 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>Units: %1</source>
         <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
         <translation>Unidades: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>Limit max speed</source>
+        <extracomment>the caption of the window&apos;s check box &quot;Limit max speed&quot; in the list of proposed values</extracomment>
+        <translation>Limitar velocidad máx.</translation>
+    </message>
+    <message>
+        <source>%1 cells × 3.15 V, rounded up: stops before the cells run too low</source>
+        <extracomment>why a low voltage protection: %1 the battery&apos;s cells in series (&quot;13&quot;); keep it short</extracomment>
+        <translation>%1 celdas × 3,15 V, redondeado hacia arriba: corta antes de que las celdas se descarguen demasiado</translation>
+    </message>
+    <message>
+        <source>as printed on the motor</source>
+        <translation>como figura en el motor</translation>
+    </message>
+    <message>
+        <source>the battery&apos;s nominal voltage, %1</source>
+        <extracomment>%1 the battery&apos;s nominal voltage with its unit (&quot;48 V&quot;)</extracomment>
+        <translation>la tensión nominal de la batería, %1</translation>
+    </message>
+    <message>
+        <source>as printed on the motor; it does not fit the battery&apos;s %1</source>
+        <extracomment>%1 the battery&apos;s nominal voltage (&quot;48 V&quot;): the motor&apos;s rated voltage differs from it</extracomment>
+        <translation>como figura en el motor; no corresponde a los %1 de la batería</translation>
+    </message>
+    <message>
+        <source>the BMS&apos;s continuous current</source>
+        <translation>la corriente continua del BMS</translation>
+    </message>
+    <message>
+        <source>the BMS gives %1, the field allows at most %2</source>
+        <extracomment>%1 the BMS&apos;s continuous current (&quot;40.0 A&quot;), %2 the most the field allows (&quot;30.0 A&quot;)</extracomment>
+        <translation>el BMS da %1, el campo permite como máximo %2</translation>
+    </message>
+    <message>
+        <source>the BMS gives %1, but never more than the max phase current, %2</source>
+        <extracomment>%1 the BMS&apos;s continuous current (&quot;25.0 A&quot;), %2 the motor&apos;s max phase current (&quot;20 A&quot;)</extracomment>
+        <translation>el BMS da %1, pero nunca más que la corriente de fase máx., %2</translation>
+    </message>
+    <message>
+        <source>the limit of %1</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>el límite de %1</translation>
+    </message>
+    <message>
+        <source>so the controller keeps to the speed limit</source>
+        <translation>para que el controlador respete el límite de velocidad</translation>
+    </message>
+    <message>
+        <source>%1 allows a throttle only while pedalling</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>%1 solo permite el acelerador mientras se pedalea</translation>
+    </message>
+    <message>
+        <source>%1 allows it</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>%1 lo permite</translation>
+    </message>
+    <message>
+        <source>the tire %1 rolls %2 a turn</source>
+        <extracomment>%1 the tire (&quot;57-584&quot;), %2 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>el neumático %1 recorre %2 por vuelta</translation>
+    </message>
+    <message>
+        <source>the levels the rider wants</source>
+        <translation>los niveles que quiere el ciclista</translation>
+    </message>
+    <message>
+        <source>level %1 of %2, rising to 100 % at the top</source>
+        <extracomment>%1 the level&apos;s number, %2 how many levels are in use</extracomment>
+        <translation>nivel %1 de %2, subiendo hasta el 100 % en el más alto</translation>
+    </message>
+    <message>
+        <source>as printed on the motor; the motor does not fit %1 (%2)</source>
+        <extracomment>%1 the road class&apos;s name, %2 what it allows (&quot;at most 250 W&quot;)</extracomment>
+        <translation>como figura en el motor; el motor no cumple %1 (%2)</translation>
+    </message>
+    <message>
+        <source>as set; it does not fit %1 (%2)</source>
+        <extracomment>the motor&apos;s power was not given and the one set does not fit: %1 the class&apos;s name, %2 &quot;at most 250 W&quot;</extracomment>
+        <translation>como está; no cumple %1 (%2)</translation>
+    </message>
+    <message>
+        <source>0 counts nothing: the initial value</source>
+        <translation>0 no cuenta nada: el valor inicial</translation>
+    </message>
+    <message>
+        <source>the start voltage must stay below the full voltage: the initial value</source>
+        <translation>la tensión de inicio debe quedar por debajo de la tensión máxima: el valor inicial</translation>
+    </message>
+</context>
+<context>
+    <name>SetupWizard</name>
+    <message>
+        <source>not known</source>
+        <extracomment>a motor value the rider has not found printed on the motor</extracomment>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batería</translation>
+    </message>
+    <message>
+        <source>As printed on the battery and on its BMS.</source>
+        <translation>Como figura en la batería y en su BMS.</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <extracomment>the battery&apos;s nominal voltage is none of those listed: its cells are given below</extracomment>
+        <translation>otra</translation>
+    </message>
+    <message>
+        <source>Nominal voltage:</source>
+        <extracomment>the voltage the battery is sold by: 24, 36, 48 or 52 V</extracomment>
+        <translation>Tensión nominal:</translation>
+    </message>
+    <message>
+        <source>Cells in series:</source>
+        <translation>Celdas en serie:</translation>
+    </message>
+    <message>
+        <source>BMS continuous current:</source>
+        <extracomment>the current the battery&apos;s management system (BMS) gives without a break</extracomment>
+        <translation>Corriente continua del BMS:</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>As printed on the motor. What is not known stays as it is.</source>
+        <translation>Como figura en el motor. Lo desconocido queda como está.</translation>
+    </message>
+    <message>
+        <source>Wheel and road</source>
+        <translation>Rueda y vía</translation>
+    </message>
+    <message>
+        <source>The tire as printed on it, the road class the bike keeps to, and the assist levels the rider wants.</source>
+        <translation>El neumático como figura en él, la clase de vía que cumple la bicicleta y los niveles de asistencia que quiere el ciclista.</translation>
+    </message>
+    <message>
+        <source>Proposed values</source>
+        <translation>Valores propuestos</translation>
+    </message>
+    <message>
+        <source>Apply puts the ticked values into the window. Only Write sends them to the controller.</source>
+        <translation>Aplicar pone los valores marcados en la ventana. Solo Escribir los envía al controlador.</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <extracomment>the columns of the proposed values: the field, its value now, the value proposed, why</extracomment>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Proposed</source>
+        <translation>Propuesto</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Por qué</translation>
+    </message>
+    <message>
+        <source>Not every part fits %1: the rows say which.</source>
+        <translation>No todas las piezas cumplen %1: las filas dicen cuáles.</translation>
+    </message>
+    <message>
+        <source>New Bike Setup</source>
+        <extracomment>the window title of File &gt; New Bike Setup…</extracomment>
+        <translation>Configurar bicicleta nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <extracomment>the last page&apos;s button that puts the ticked values into the window (nothing is sent)</extracomment>
+        <translation>A&amp;plicar</translation>
     </message>
 </context>
 <context>

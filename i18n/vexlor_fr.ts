@@ -260,6 +260,31 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
         <extracomment>%1 what was given as NAME; keep &quot;vexlor-cli explain&quot; as it is</extracomment>
         <translation>« %1 » n&apos;est pas un paramètre. vexlor-cli explain les liste tous.</translation>
     </message>
+    <message>
+        <source>propose values for a bike&apos;s battery (nominal V or cells as 13s), BMS current, tire, road class ID, motor and assist levels over FILE (or the initial state), write them to OUT.vxc and print CAPTION, NOW, PROPOSED, WHY, tab-separated</source>
+        <extracomment>V, A, SIZE, ID, W, N, FILE, OUT.vxc as in the synopsis; 13s, CAPTION, NOW, PROPOSED, WHY name what is given and the columns printed</extracomment>
+        <translation>proposer des valeurs pour la batterie (V nominale ou cellules comme 13s), le courant du BMS, le pneu, la classe routière ID, le moteur et les niveaux d&apos;assistance d&apos;un vélo sur FILE (ou l&apos;état initial), les écrire dans OUT.vxc et afficher CAPTION, NOW, PROPOSED, WHY, séparés par des tabulations</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3, not &apos;%4&apos;.</source>
+        <extracomment>%1 the option (&quot;--bms&quot;), %2 and %3 its least and largest value, %4 what was given</extracomment>
+        <translation>%1 attend un nombre de %2 à %3, pas «&#x202f;%4&#x202f;».</translation>
+    </message>
+    <message>
+        <source>The proposal would replace %1, the file it starts from. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>La proposition remplacerait %1, le fichier dont elle part. Indiquez un autre fichier avec -o.</translation>
+    </message>
+    <message>
+        <source>%1 is no configuration file, so the proposal does not replace it. Name another file with -o.</source>
+        <extracomment>%1 the path given with -o; keep -o as it is</extracomment>
+        <translation>%1 n&apos;est pas un fichier de configuration, la proposition ne le remplace donc pas. Indiquez un autre fichier avec -o.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no battery: give its nominal voltage (24, 36, 48 or 52) or its cells in series (13s).</source>
+        <extracomment>%1 what was given after --battery; keep 13s as it is</extracomment>
+        <translation>«&#x202f;%1&#x202f;» n&apos;est pas une batterie&#x202f;: indiquez sa tension nominale (24, 36, 48 ou 52) ou ses cellules en série (13s).</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1454,6 +1479,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
         <translation>&amp;Qu&apos;est-ce que c&apos;est ?</translation>
     </message>
+    <message>
+        <source>New Bike Set&amp;up…</source>
+        <extracomment>File menu: the assistant that proposes values from what is printed on the bike&apos;s parts</extracomment>
+        <translation>Configurer un nouveau &amp;vélo…</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -2368,6 +2398,188 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>Units: %1</source>
         <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
         <translation>Unités : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>Limit max speed</source>
+        <extracomment>the caption of the window&apos;s check box &quot;Limit max speed&quot; in the list of proposed values</extracomment>
+        <translation>Limiter la vitesse max.</translation>
+    </message>
+    <message>
+        <source>%1 cells × 3.15 V, rounded up: stops before the cells run too low</source>
+        <extracomment>why a low voltage protection: %1 the battery&apos;s cells in series (&quot;13&quot;); keep it short</extracomment>
+        <translation>%1 cellules × 3,15 V, arrondi au-dessus&#x202f;: coupe avant que les cellules ne se vident trop</translation>
+    </message>
+    <message>
+        <source>as printed on the motor</source>
+        <translation>tel qu&apos;indiqué sur le moteur</translation>
+    </message>
+    <message>
+        <source>the battery&apos;s nominal voltage, %1</source>
+        <extracomment>%1 the battery&apos;s nominal voltage with its unit (&quot;48 V&quot;)</extracomment>
+        <translation>la tension nominale de la batterie, %1</translation>
+    </message>
+    <message>
+        <source>as printed on the motor; it does not fit the battery&apos;s %1</source>
+        <extracomment>%1 the battery&apos;s nominal voltage (&quot;48 V&quot;): the motor&apos;s rated voltage differs from it</extracomment>
+        <translation>tel qu&apos;indiqué sur le moteur ; ne correspond pas aux %1 de la batterie</translation>
+    </message>
+    <message>
+        <source>the BMS&apos;s continuous current</source>
+        <translation>le courant continu du BMS</translation>
+    </message>
+    <message>
+        <source>the BMS gives %1, the field allows at most %2</source>
+        <extracomment>%1 the BMS&apos;s continuous current (&quot;40.0 A&quot;), %2 the most the field allows (&quot;30.0 A&quot;)</extracomment>
+        <translation>le BMS fournit %1, le champ autorise au plus %2</translation>
+    </message>
+    <message>
+        <source>the BMS gives %1, but never more than the max phase current, %2</source>
+        <extracomment>%1 the BMS&apos;s continuous current (&quot;25.0 A&quot;), %2 the motor&apos;s max phase current (&quot;20 A&quot;)</extracomment>
+        <translation>le BMS fournit %1, mais jamais plus que le courant de phase max., %2</translation>
+    </message>
+    <message>
+        <source>the limit of %1</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>la limite de %1</translation>
+    </message>
+    <message>
+        <source>so the controller keeps to the speed limit</source>
+        <translation>pour que le contrôleur respecte la limite de vitesse</translation>
+    </message>
+    <message>
+        <source>%1 allows a throttle only while pedalling</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>%1 n&apos;autorise l&apos;accélérateur qu&apos;en pédalant</translation>
+    </message>
+    <message>
+        <source>%1 allows it</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>%1 l&apos;autorise</translation>
+    </message>
+    <message>
+        <source>the tire %1 rolls %2 a turn</source>
+        <extracomment>%1 the tire (&quot;57-584&quot;), %2 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>le pneu %1 parcourt %2 par tour</translation>
+    </message>
+    <message>
+        <source>the levels the rider wants</source>
+        <translation>les niveaux que veut le cycliste</translation>
+    </message>
+    <message>
+        <source>level %1 of %2, rising to 100 % at the top</source>
+        <extracomment>%1 the level&apos;s number, %2 how many levels are in use</extracomment>
+        <translation>niveau %1 sur %2, montant jusqu&apos;à 100 % au plus haut</translation>
+    </message>
+    <message>
+        <source>as printed on the motor; the motor does not fit %1 (%2)</source>
+        <extracomment>%1 the road class&apos;s name, %2 what it allows (&quot;at most 250 W&quot;)</extracomment>
+        <translation>tel qu&apos;indiqué sur le moteur ; le moteur ne convient pas à %1 (%2)</translation>
+    </message>
+    <message>
+        <source>as set; it does not fit %1 (%2)</source>
+        <extracomment>the motor&apos;s power was not given and the one set does not fit: %1 the class&apos;s name, %2 &quot;at most 250 W&quot;</extracomment>
+        <translation>tel que réglé ; ne convient pas à %1 (%2)</translation>
+    </message>
+    <message>
+        <source>0 counts nothing: the initial value</source>
+        <translation>0 ne compte rien&#x202f;: la valeur initiale</translation>
+    </message>
+    <message>
+        <source>the start voltage must stay below the full voltage: the initial value</source>
+        <translation>la tension de départ doit rester sous la tension maximale&#x202f;: la valeur initiale</translation>
+    </message>
+</context>
+<context>
+    <name>SetupWizard</name>
+    <message>
+        <source>not known</source>
+        <extracomment>a motor value the rider has not found printed on the motor</extracomment>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message>
+        <source>As printed on the battery and on its BMS.</source>
+        <translation>Tel qu&apos;indiqué sur la batterie et sur son BMS.</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <extracomment>the battery&apos;s nominal voltage is none of those listed: its cells are given below</extracomment>
+        <translation>autre</translation>
+    </message>
+    <message>
+        <source>Nominal voltage:</source>
+        <extracomment>the voltage the battery is sold by: 24, 36, 48 or 52 V</extracomment>
+        <translation>Tension nominale&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Cells in series:</source>
+        <translation>Cellules en série&#x202f;:</translation>
+    </message>
+    <message>
+        <source>BMS continuous current:</source>
+        <extracomment>the current the battery&apos;s management system (BMS) gives without a break</extracomment>
+        <translation>Courant continu du BMS&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>As printed on the motor. What is not known stays as it is.</source>
+        <translation>Tel qu&apos;indiqué sur le moteur. Ce qui est inconnu reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Wheel and road</source>
+        <translation>Roue et route</translation>
+    </message>
+    <message>
+        <source>The tire as printed on it, the road class the bike keeps to, and the assist levels the rider wants.</source>
+        <translation>Le pneu tel qu&apos;indiqué dessus, la classe routière que respecte le vélo et les niveaux d&apos;assistance que veut le cycliste.</translation>
+    </message>
+    <message>
+        <source>Proposed values</source>
+        <translation>Valeurs proposées</translation>
+    </message>
+    <message>
+        <source>Apply puts the ticked values into the window. Only Write sends them to the controller.</source>
+        <translation>Appliquer place les valeurs cochées dans la fenêtre. Seule l&apos;écriture les envoie au contrôleur.</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <extracomment>the columns of the proposed values: the field, its value now, the value proposed, why</extracomment>
+        <translation>Réglage</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>Proposed</source>
+        <translation>Proposé</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Pourquoi</translation>
+    </message>
+    <message>
+        <source>Not every part fits %1: the rows say which.</source>
+        <translation>Toutes les pièces ne conviennent pas à %1&#x202f;: les lignes disent lesquelles.</translation>
+    </message>
+    <message>
+        <source>New Bike Setup</source>
+        <extracomment>the window title of File &gt; New Bike Setup…</extracomment>
+        <translation>Configurer un nouveau vélo</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <extracomment>the last page&apos;s button that puts the ticked values into the window (nothing is sent)</extracomment>
+        <translation>&amp;Appliquer</translation>
     </message>
 </context>
 <context>

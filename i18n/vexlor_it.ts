@@ -260,6 +260,31 @@ write esce con 1 anche quando la rilettura trova valori diversi da quelli scritt
         <extracomment>%1 what was given as NAME; keep &quot;vexlor-cli explain&quot; as it is</extracomment>
         <translation>«%1» non è un parametro. vexlor-cli explain li elenca tutti.</translation>
     </message>
+    <message>
+        <source>propose values for a bike&apos;s battery (nominal V or cells as 13s), BMS current, tire, road class ID, motor and assist levels over FILE (or the initial state), write them to OUT.vxc and print CAPTION, NOW, PROPOSED, WHY, tab-separated</source>
+        <extracomment>V, A, SIZE, ID, W, N, FILE, OUT.vxc as in the synopsis; 13s, CAPTION, NOW, PROPOSED, WHY name what is given and the columns printed</extracomment>
+        <translation>proporre valori per batteria (V nominale o celle come 13s), corrente del BMS, pneumatico, classe stradale ID, motore e livelli di assistenza di una bici su FILE (o lo stato iniziale), scriverli in OUT.vxc e stampare CAPTION, NOW, PROPOSED, WHY separati da tabulazioni</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3, not &apos;%4&apos;.</source>
+        <extracomment>%1 the option (&quot;--bms&quot;), %2 and %3 its least and largest value, %4 what was given</extracomment>
+        <translation>%1 vuole un numero da %2 a %3, non «%4».</translation>
+    </message>
+    <message>
+        <source>The proposal would replace %1, the file it starts from. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>La proposta sostituirebbe %1, il file da cui parte. Indicare un altro file con -o.</translation>
+    </message>
+    <message>
+        <source>%1 is no configuration file, so the proposal does not replace it. Name another file with -o.</source>
+        <extracomment>%1 the path given with -o; keep -o as it is</extracomment>
+        <translation>%1 non è un file di configurazione, quindi la proposta non lo sostituisce. Indicare un altro file con -o.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no battery: give its nominal voltage (24, 36, 48 or 52) or its cells in series (13s).</source>
+        <extracomment>%1 what was given after --battery; keep 13s as it is</extracomment>
+        <translation>«%1» non è una batteria: indicare la tensione nominale (24, 36, 48 o 52) o le celle in serie (13s).</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1454,6 +1479,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
         <translation>&amp;Che cos&apos;è?</translation>
     </message>
+    <message>
+        <source>New Bike Set&amp;up…</source>
+        <extracomment>File menu: the assistant that proposes values from what is printed on the bike&apos;s parts</extracomment>
+        <translation>&amp;Configura nuova bici…</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -2368,6 +2398,188 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>Units: %1</source>
         <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
         <translation>Unità: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>Limit max speed</source>
+        <extracomment>the caption of the window&apos;s check box &quot;Limit max speed&quot; in the list of proposed values</extracomment>
+        <translation>Limita velocità max</translation>
+    </message>
+    <message>
+        <source>%1 cells × 3.15 V, rounded up: stops before the cells run too low</source>
+        <extracomment>why a low voltage protection: %1 the battery&apos;s cells in series (&quot;13&quot;); keep it short</extracomment>
+        <translation>%1 celle × 3,15 V, arrotondato per eccesso: interrompe prima che le celle si scarichino troppo</translation>
+    </message>
+    <message>
+        <source>as printed on the motor</source>
+        <translation>come indicato sul motore</translation>
+    </message>
+    <message>
+        <source>the battery&apos;s nominal voltage, %1</source>
+        <extracomment>%1 the battery&apos;s nominal voltage with its unit (&quot;48 V&quot;)</extracomment>
+        <translation>la tensione nominale della batteria, %1</translation>
+    </message>
+    <message>
+        <source>as printed on the motor; it does not fit the battery&apos;s %1</source>
+        <extracomment>%1 the battery&apos;s nominal voltage (&quot;48 V&quot;): the motor&apos;s rated voltage differs from it</extracomment>
+        <translation>come indicato sul motore; non corrisponde ai %1 della batteria</translation>
+    </message>
+    <message>
+        <source>the BMS&apos;s continuous current</source>
+        <translation>la corrente continua del BMS</translation>
+    </message>
+    <message>
+        <source>the BMS gives %1, the field allows at most %2</source>
+        <extracomment>%1 the BMS&apos;s continuous current (&quot;40.0 A&quot;), %2 the most the field allows (&quot;30.0 A&quot;)</extracomment>
+        <translation>il BMS fornisce %1, il campo consente al massimo %2</translation>
+    </message>
+    <message>
+        <source>the BMS gives %1, but never more than the max phase current, %2</source>
+        <extracomment>%1 the BMS&apos;s continuous current (&quot;25.0 A&quot;), %2 the motor&apos;s max phase current (&quot;20 A&quot;)</extracomment>
+        <translation>il BMS fornisce %1, ma mai più della corrente di fase max, %2</translation>
+    </message>
+    <message>
+        <source>the limit of %1</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>il limite di %1</translation>
+    </message>
+    <message>
+        <source>so the controller keeps to the speed limit</source>
+        <translation>perché il controller rispetti il limite di velocità</translation>
+    </message>
+    <message>
+        <source>%1 allows a throttle only while pedalling</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>%1 consente l&apos;acceleratore solo pedalando</translation>
+    </message>
+    <message>
+        <source>%1 allows it</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>%1 lo consente</translation>
+    </message>
+    <message>
+        <source>the tire %1 rolls %2 a turn</source>
+        <extracomment>%1 the tire (&quot;57-584&quot;), %2 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>lo pneumatico %1 percorre %2 a giro</translation>
+    </message>
+    <message>
+        <source>the levels the rider wants</source>
+        <translation>i livelli che vuole il ciclista</translation>
+    </message>
+    <message>
+        <source>level %1 of %2, rising to 100 % at the top</source>
+        <extracomment>%1 the level&apos;s number, %2 how many levels are in use</extracomment>
+        <translation>livello %1 di %2, crescente fino al 100 % nel più alto</translation>
+    </message>
+    <message>
+        <source>as printed on the motor; the motor does not fit %1 (%2)</source>
+        <extracomment>%1 the road class&apos;s name, %2 what it allows (&quot;at most 250 W&quot;)</extracomment>
+        <translation>come indicato sul motore; il motore non rientra in %1 (%2)</translation>
+    </message>
+    <message>
+        <source>as set; it does not fit %1 (%2)</source>
+        <extracomment>the motor&apos;s power was not given and the one set does not fit: %1 the class&apos;s name, %2 &quot;at most 250 W&quot;</extracomment>
+        <translation>come impostato; non rientra in %1 (%2)</translation>
+    </message>
+    <message>
+        <source>0 counts nothing: the initial value</source>
+        <translation>0 non conta nulla: il valore iniziale</translation>
+    </message>
+    <message>
+        <source>the start voltage must stay below the full voltage: the initial value</source>
+        <translation>la tensione di avvio deve restare sotto la tensione massima: il valore iniziale</translation>
+    </message>
+</context>
+<context>
+    <name>SetupWizard</name>
+    <message>
+        <source>not known</source>
+        <extracomment>a motor value the rider has not found printed on the motor</extracomment>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batteria</translation>
+    </message>
+    <message>
+        <source>As printed on the battery and on its BMS.</source>
+        <translation>Come indicato sulla batteria e sul suo BMS.</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <extracomment>the battery&apos;s nominal voltage is none of those listed: its cells are given below</extracomment>
+        <translation>altra</translation>
+    </message>
+    <message>
+        <source>Nominal voltage:</source>
+        <extracomment>the voltage the battery is sold by: 24, 36, 48 or 52 V</extracomment>
+        <translation>Tensione nominale:</translation>
+    </message>
+    <message>
+        <source>Cells in series:</source>
+        <translation>Celle in serie:</translation>
+    </message>
+    <message>
+        <source>BMS continuous current:</source>
+        <extracomment>the current the battery&apos;s management system (BMS) gives without a break</extracomment>
+        <translation>Corrente continua del BMS:</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motore</translation>
+    </message>
+    <message>
+        <source>As printed on the motor. What is not known stays as it is.</source>
+        <translation>Come indicato sul motore. Ciò che non è noto resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>Wheel and road</source>
+        <translation>Ruota e strada</translation>
+    </message>
+    <message>
+        <source>The tire as printed on it, the road class the bike keeps to, and the assist levels the rider wants.</source>
+        <translation>Lo pneumatico come indicato su di esso, la classe stradale che la bici rispetta e i livelli di assistenza che vuole il ciclista.</translation>
+    </message>
+    <message>
+        <source>Proposed values</source>
+        <translation>Valori proposti</translation>
+    </message>
+    <message>
+        <source>Apply puts the ticked values into the window. Only Write sends them to the controller.</source>
+        <translation>Applica inserisce i valori spuntati nella finestra. Solo Scrivi li invia al controller.</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <extracomment>the columns of the proposed values: the field, its value now, the value proposed, why</extracomment>
+        <translation>Impostazione</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Proposed</source>
+        <translation>Proposto</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Perché</translation>
+    </message>
+    <message>
+        <source>Not every part fits %1: the rows say which.</source>
+        <translation>Non tutti i componenti rientrano in %1: le righe dicono quali.</translation>
+    </message>
+    <message>
+        <source>New Bike Setup</source>
+        <extracomment>the window title of File &gt; New Bike Setup…</extracomment>
+        <translation>Configura nuova bici</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <extracomment>the last page&apos;s button that puts the ticked values into the window (nothing is sent)</extracomment>
+        <translation>&amp;Applica</translation>
     </message>
 </context>
 <context>

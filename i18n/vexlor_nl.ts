@@ -260,6 +260,31 @@ write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreve
         <extracomment>%1 what was given as NAME; keep &quot;vexlor-cli explain&quot; as it is</extracomment>
         <translation>&apos;%1&apos; is geen parameter. vexlor-cli explain toont ze allemaal.</translation>
     </message>
+    <message>
+        <source>propose values for a bike&apos;s battery (nominal V or cells as 13s), BMS current, tire, road class ID, motor and assist levels over FILE (or the initial state), write them to OUT.vxc and print CAPTION, NOW, PROPOSED, WHY, tab-separated</source>
+        <extracomment>V, A, SIZE, ID, W, N, FILE, OUT.vxc as in the synopsis; 13s, CAPTION, NOW, PROPOSED, WHY name what is given and the columns printed</extracomment>
+        <translation>waarden voorstellen voor de accu (nominale V of cellen als 13s), BMS-stroom, band, wegklasse ID, motor en ondersteuningsstanden van een fiets over FILE (of de begintoestand), ze naar OUT.vxc schrijven en CAPTION, NOW, PROPOSED, WHY tabgescheiden tonen</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3, not &apos;%4&apos;.</source>
+        <extracomment>%1 the option (&quot;--bms&quot;), %2 and %3 its least and largest value, %4 what was given</extracomment>
+        <translation>%1 verwacht een getal van %2 tot %3, niet &apos;%4&apos;.</translation>
+    </message>
+    <message>
+        <source>The proposal would replace %1, the file it starts from. Name another file with -o.</source>
+        <extracomment>%1 the configuration file&apos;s path; keep -o as it is</extracomment>
+        <translation>Het voorstel zou %1 vervangen, het bestand waarvan het uitgaat. Geef met -o een ander bestand op.</translation>
+    </message>
+    <message>
+        <source>%1 is no configuration file, so the proposal does not replace it. Name another file with -o.</source>
+        <extracomment>%1 the path given with -o; keep -o as it is</extracomment>
+        <translation>%1 is geen configuratiebestand, dus het voorstel vervangt het niet. Geef met -o een ander bestand op.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no battery: give its nominal voltage (24, 36, 48 or 52) or its cells in series (13s).</source>
+        <extracomment>%1 what was given after --battery; keep 13s as it is</extracomment>
+        <translation>&apos;%1&apos; is geen accu: geef de nominale spanning (24, 36, 48 of 52) of de cellen in serie (13s).</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1454,6 +1479,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <extracomment>Help menu: the pointer that shows what the next field clicked does</extracomment>
         <translation>&amp;Wat is dit?</translation>
     </message>
+    <message>
+        <source>New Bike Set&amp;up…</source>
+        <extracomment>File menu: the assistant that proposes values from what is printed on the bike&apos;s parts</extracomment>
+        <translation>Nieuwe fi&amp;ets instellen…</translation>
+    </message>
 </context>
 <context>
     <name>MotorIllustration</name>
@@ -2368,6 +2398,188 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>Units: %1</source>
         <extracomment>%1 the units speeds are shown in: &quot;Metric (km/h)&quot; or &quot;Imperial (mph)&quot;</extracomment>
         <translation>Eenheden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>Limit max speed</source>
+        <extracomment>the caption of the window&apos;s check box &quot;Limit max speed&quot; in the list of proposed values</extracomment>
+        <translation>Max. snelheid begrenzen</translation>
+    </message>
+    <message>
+        <source>%1 cells × 3.15 V, rounded up: stops before the cells run too low</source>
+        <extracomment>why a low voltage protection: %1 the battery&apos;s cells in series (&quot;13&quot;); keep it short</extracomment>
+        <translation>%1 cellen × 3,15 V, naar boven afgerond: stopt voordat de cellen te diep ontladen</translation>
+    </message>
+    <message>
+        <source>as printed on the motor</source>
+        <translation>zoals op de motor vermeld</translation>
+    </message>
+    <message>
+        <source>the battery&apos;s nominal voltage, %1</source>
+        <extracomment>%1 the battery&apos;s nominal voltage with its unit (&quot;48 V&quot;)</extracomment>
+        <translation>de nominale spanning van de accu, %1</translation>
+    </message>
+    <message>
+        <source>as printed on the motor; it does not fit the battery&apos;s %1</source>
+        <extracomment>%1 the battery&apos;s nominal voltage (&quot;48 V&quot;): the motor&apos;s rated voltage differs from it</extracomment>
+        <translation>zoals op de motor vermeld; past niet bij de %1 van de accu</translation>
+    </message>
+    <message>
+        <source>the BMS&apos;s continuous current</source>
+        <translation>de continue stroom van het BMS</translation>
+    </message>
+    <message>
+        <source>the BMS gives %1, the field allows at most %2</source>
+        <extracomment>%1 the BMS&apos;s continuous current (&quot;40.0 A&quot;), %2 the most the field allows (&quot;30.0 A&quot;)</extracomment>
+        <translation>het BMS levert %1, het veld staat hoogstens %2 toe</translation>
+    </message>
+    <message>
+        <source>the BMS gives %1, but never more than the max phase current, %2</source>
+        <extracomment>%1 the BMS&apos;s continuous current (&quot;25.0 A&quot;), %2 the motor&apos;s max phase current (&quot;20 A&quot;)</extracomment>
+        <translation>het BMS levert %1, maar nooit meer dan de max. fasestroom, %2</translation>
+    </message>
+    <message>
+        <source>the limit of %1</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>de limiet van %1</translation>
+    </message>
+    <message>
+        <source>so the controller keeps to the speed limit</source>
+        <translation>zodat de controller zich aan de snelheidslimiet houdt</translation>
+    </message>
+    <message>
+        <source>%1 allows a throttle only while pedalling</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>%1 staat een gashendel alleen toe tijdens het trappen</translation>
+    </message>
+    <message>
+        <source>%1 allows it</source>
+        <extracomment>%1 the road class&apos;s name</extracomment>
+        <translation>%1 staat het toe</translation>
+    </message>
+    <message>
+        <source>the tire %1 rolls %2 a turn</source>
+        <extracomment>%1 the tire (&quot;57-584&quot;), %2 how far it rolls in one turn of the wheel (&quot;2193 mm&quot;)</extracomment>
+        <translation>de band %1 rolt %2 per omwenteling</translation>
+    </message>
+    <message>
+        <source>the levels the rider wants</source>
+        <translation>de standen die de rijder wil</translation>
+    </message>
+    <message>
+        <source>level %1 of %2, rising to 100 % at the top</source>
+        <extracomment>%1 the level&apos;s number, %2 how many levels are in use</extracomment>
+        <translation>stand %1 van %2, oplopend tot 100 % in de hoogste</translation>
+    </message>
+    <message>
+        <source>as printed on the motor; the motor does not fit %1 (%2)</source>
+        <extracomment>%1 the road class&apos;s name, %2 what it allows (&quot;at most 250 W&quot;)</extracomment>
+        <translation>zoals op de motor vermeld; de motor past niet bij %1 (%2)</translation>
+    </message>
+    <message>
+        <source>as set; it does not fit %1 (%2)</source>
+        <extracomment>the motor&apos;s power was not given and the one set does not fit: %1 the class&apos;s name, %2 &quot;at most 250 W&quot;</extracomment>
+        <translation>zoals ingesteld; past niet bij %1 (%2)</translation>
+    </message>
+    <message>
+        <source>0 counts nothing: the initial value</source>
+        <translation>0 telt niets: de beginwaarde</translation>
+    </message>
+    <message>
+        <source>the start voltage must stay below the full voltage: the initial value</source>
+        <translation>de startspanning moet onder de volle spanning blijven: de beginwaarde</translation>
+    </message>
+</context>
+<context>
+    <name>SetupWizard</name>
+    <message>
+        <source>not known</source>
+        <extracomment>a motor value the rider has not found printed on the motor</extracomment>
+        <translation>onbekend</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Accu</translation>
+    </message>
+    <message>
+        <source>As printed on the battery and on its BMS.</source>
+        <translation>Zoals vermeld op de accu en op het BMS.</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <extracomment>the battery&apos;s nominal voltage is none of those listed: its cells are given below</extracomment>
+        <translation>andere</translation>
+    </message>
+    <message>
+        <source>Nominal voltage:</source>
+        <extracomment>the voltage the battery is sold by: 24, 36, 48 or 52 V</extracomment>
+        <translation>Nominale spanning:</translation>
+    </message>
+    <message>
+        <source>Cells in series:</source>
+        <translation>Cellen in serie:</translation>
+    </message>
+    <message>
+        <source>BMS continuous current:</source>
+        <extracomment>the current the battery&apos;s management system (BMS) gives without a break</extracomment>
+        <translation>Continue stroom BMS:</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>As printed on the motor. What is not known stays as it is.</source>
+        <translation>Zoals op de motor vermeld. Wat onbekend is, blijft zoals het is.</translation>
+    </message>
+    <message>
+        <source>Wheel and road</source>
+        <translation>Wiel en weg</translation>
+    </message>
+    <message>
+        <source>The tire as printed on it, the road class the bike keeps to, and the assist levels the rider wants.</source>
+        <translation>De band zoals erop vermeld, de wegklasse waaraan de fiets zich houdt en de ondersteuningsstanden die de rijder wil.</translation>
+    </message>
+    <message>
+        <source>Proposed values</source>
+        <translation>Voorgestelde waarden</translation>
+    </message>
+    <message>
+        <source>Apply puts the ticked values into the window. Only Write sends them to the controller.</source>
+        <translation>Toepassen zet de aangevinkte waarden in het venster. Pas Schrijven verstuurt ze naar de controller.</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <extracomment>the columns of the proposed values: the field, its value now, the value proposed, why</extracomment>
+        <translation>Instelling</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Nu</translation>
+    </message>
+    <message>
+        <source>Proposed</source>
+        <translation>Voorstel</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Waarom</translation>
+    </message>
+    <message>
+        <source>Not every part fits %1: the rows say which.</source>
+        <translation>Niet elk onderdeel past bij %1: de regels zeggen welk.</translation>
+    </message>
+    <message>
+        <source>New Bike Setup</source>
+        <extracomment>the window title of File &gt; New Bike Setup…</extracomment>
+        <translation>Nieuwe fiets instellen</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <extracomment>the last page&apos;s button that puts the ticked values into the window (nothing is sent)</extracomment>
+        <translation>Toe&amp;passen</translation>
     </message>
 </context>
 <context>

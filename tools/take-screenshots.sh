@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Renders the main window's two tabs, the compare and restore dialogs, the
-# bike's label and History, and the splash banner into PNG files, the two tabs
-# again in German, Polish, Italian and Spanish, under a dark desktop's palette
-# and at 200 %, on a virtual X display:
+# bike's label and History, the setup assistant's pages and the splash banner
+# into PNG files, the two tabs again in German (with the setup assistant),
+# Polish, Italian and Spanish, under a dark desktop's palette and at 200 %, on
+# a virtual X display:
 #   tools/take-screenshots.sh [BUILD_DIR] [OUTPUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."

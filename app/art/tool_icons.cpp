@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace vexlor {
 namespace {
 
@@ -249,6 +251,22 @@ void speedSign(QPainter &p)
     p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("25"));
 }
 
+// The setup assistant: a wand whose star sparks the values.
+void wandWithStar(QPainter &p)
+{
+    p.setPen(QPen(kInk, 3.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(3, 21), QPointF(14, 10));
+    QPolygonF star;
+    for (int point = 0; point < 10; ++point) {
+        const double radius = point % 2 == 0 ? 7.0 : 3.0;
+        const double angle = M_PI / 5 * point - M_PI / 2;
+        star << QPointF(17 + radius * std::cos(angle), 7 + radius * std::sin(angle));
+    }
+    p.setPen(QPen(kInk, 0.9));
+    p.setBrush(kFolder);
+    p.drawPolygon(star);
+}
+
 void draw(QPainter &p, ToolPicture picture)
 {
     switch (picture) {
@@ -310,6 +328,9 @@ void draw(QPainter &p, ToolPicture picture)
         break;
     case ToolPicture::Doctor:
         firstAidCross(p);
+        break;
+    case ToolPicture::BikeSetup:
+        wandWithStar(p);
         break;
     }
 }

@@ -25,6 +25,7 @@ enum class ToolPicture {
     Doctor,     // a white first-aid cross on green
     SettingsSheet, // a page of rows, signed at its foot
     RoadCheck,  // a round speed-limit sign
+    BikeSetup,  // a wand with a star: the setup assistant
 };
 
 // The picture drawn for the tool bar and the menus, whatever the desktop's

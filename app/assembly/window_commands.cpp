@@ -11,6 +11,7 @@
 #include "commands/profile_commands.h"
 #include "commands/language_options.h"
 #include "commands/road_class_options.h"
+#include "commands/setup_commands.h"
 #include "commands/shop_commands.h"
 #include "commands/unit_options.h"
 #include "commands/write_safety_options.h"
@@ -92,6 +93,8 @@ void WindowCommands::buildCommands(const DesktopServices &desktop, ControllerSes
         ShopCommands::Desktop{boxes, desktop.fileDialogs, desktop.safetyDialogs, desktop.shell,
                               m_window.strip().message},
         format, start.language);
+    m_setup = std::make_unique<SetupCommands>(
+        SetupCommands::Sources{*m_binding, *m_rules, *m_roadClassOptions}, desktop.safetyDialogs, format);
 }
 
 void WindowCommands::buildRecords(const DesktopServices &desktop, ControllerSession &session,
@@ -141,6 +144,7 @@ void WindowCommands::connectActions()
     const WindowActions &a = m_window.actions();
     DocumentCommands *documents = m_documents.get();
     QObject::connect(a.newConfiguration, &QAction::triggered, documents, &DocumentCommands::newDocument);
+    QObject::connect(a.newBikeSetup, &QAction::triggered, m_setup.get(), &SetupCommands::newBikeSetup);
     QObject::connect(a.open, &QAction::triggered, documents, &DocumentCommands::openDocument);
     for (int i = 0; i < int(a.reopen.size()); ++i)
         QObject::connect(a.reopen[i], &QAction::triggered, documents,

@@ -27,6 +27,7 @@ class PlausibilityMarkers;
 class ProfileCommands;
 class ProfileStore;
 class RoadClassOptions;
+class SetupCommands;
 class UnitOptions;
 class ShopCommands;
 class WriteSafetyOptions;
@@ -85,6 +86,7 @@ private:
     std::unique_ptr<ShopCommands> m_shop;
     std::unique_ptr<OperationRecords> m_records;
     std::unique_ptr<BikeCommands> m_bike;
+    std::unique_ptr<SetupCommands> m_setup;
 };
 
 } // namespace vexlor

@@ -31,6 +31,7 @@ struct WindowActions {
     QMenu *unitsMenu = nullptr;     // Units1, in Help
 
     QAction *newConfiguration = nullptr;  // New1
+    QAction *newBikeSetup = nullptr;      // NewBikeSetup1
     QAction *open = nullptr;              // Open1, Ctrl+O
     std::array<QAction *, 4> reopen{};    // N11 .. N41
     QAction *restoreBackup = nullptr;     // RestoreBackup1

@@ -3,6 +3,7 @@
 #include "comparison_dialog.h"
 #include "restore_backup_dialog.h"
 #include "road_check_dialog.h"
+#include "setup_wizard.h"
 #include "basics/safety_texts.h"
 #include "basics/shop_texts.h"
 #include "verify_failure_dialog.h"
@@ -82,6 +83,13 @@ RoadCheckSetting QtSafetyDialogs::checkRoadClass(const ParameterValues &values, 
     RoadCheckDialog dialog(values, format, setting, m_parent);
     dialog.exec();
     return dialog.setting();
+}
+
+SetupChoice QtSafetyDialogs::chooseSetupValues(const SetupStart &start)
+{
+    SetupWizard wizard(start, m_parent);
+    wizard.exec();
+    return wizard.choice();
 }
 
 } // namespace vexlor

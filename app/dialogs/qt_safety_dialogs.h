@@ -31,6 +31,7 @@ public:
     [[nodiscard]] bool confirmWriteAnyway(const WriteWarnings &warnings) override;
     [[nodiscard]] RoadCheckSetting checkRoadClass(const ParameterValues &values, NumberFormat format,
                                                   const RoadCheckSetting &setting) override;
+    [[nodiscard]] SetupChoice chooseSetupValues(const SetupStart &start) override;
 
 private:
     QPointer<QWidget> m_parent;

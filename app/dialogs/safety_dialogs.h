@@ -2,8 +2,10 @@
 
 #include "params/number_text.h"
 #include "params/parameter_comparison.h"
+#include "params/parameter_snapshot.h"
 #include "params/speed_units.h"
 #include "road/road_class.h"
+#include "setup/setup_proposal.h"
 
 #include <QDateTime>
 #include <QList>
@@ -67,6 +69,21 @@ struct RoadCheckSetting {
     SpeedUnits units = SpeedUnits::Metric; // the units the report writes speeds in
 };
 
+// What the setup assistant starts from: the window's values, its class and
+// tire, and the user's number format.
+struct SetupStart {
+    ParameterSnapshot now;
+    RoadCheckSetting setting;
+    NumberFormat format;
+};
+
+// What the setup assistant was left with: the values ticked when Apply was
+// chosen (none after Cancel), and the class and tire they were proposed for.
+struct SetupChoice {
+    QList<ProposedValue> values;
+    RoadCheckSetting setting;
+};
+
 // The dialogs of comparing, restoring and verifying, behind an interface so
 // tests answer them instead of blocking on a modal dialog.
 class SafetyDialogs {
@@ -89,6 +106,9 @@ public:
     // class and a tire, both of which the user may change there.
     [[nodiscard]] virtual RoadCheckSetting checkRoadClass(const ParameterValues &values, NumberFormat format,
                                                           const RoadCheckSetting &setting) = 0;
+    // File > New Bike Setup…: the parts asked for, the values proposed for
+    // them, and the ones the user ticks.
+    [[nodiscard]] virtual SetupChoice chooseSetupValues(const SetupStart &start) = 0;
 };
 
 } // namespace vexlor

@@ -102,6 +102,11 @@ void ParameterBinding::apply(const ControlAssignment &assignment)
     }
 }
 
+void ParameterBinding::applyLimitMaxSpeed(bool ticked)
+{
+    m_controls.limitMaxSpeed->setChecked(ticked);
+}
+
 void ParameterBinding::watchChanges(QObject *context, const std::function<void()> &changed) const
 {
     for (const ParameterControl &c : m_controls.parameters) {

@@ -37,6 +37,8 @@ public:
     // level rule; a choice of -1 clears the group's selection; a radio pair
     // ends with exactly one button selected. Fixed items are ignored.
     void apply(const ControlAssignment &assignment);
+    // Ticks or clears "Limit max speed" (CheckBox7), which has no index.
+    void applyLimitMaxSpeed(bool ticked);
 
     // Runs `changed` after every change of a control that snapshot() copies,
     // the user's or apply()'s, for as long as `context` lives.

@@ -221,6 +221,9 @@ WindowActions buildWindowActions(QMainWindow *window)
     a.fileMenu = addMenu(window, "FileF1", WindowTexts::tr("&File"));
     a.newConfiguration = addItem(window, a.fileMenu, "New1", WindowTexts::tr("&New Configuration"),
                                  ToolPicture::NewPage);
+    //: File menu: the assistant that proposes values from what is printed on the bike's parts
+    a.newBikeSetup = addItem(window, a.fileMenu, "NewBikeSetup1", WindowTexts::tr("New Bike Set&up…"),
+                             ToolPicture::BikeSetup);
     a.open = addItem(window, a.fileMenu, "Open1", WindowTexts::tr("&Open Configuration..."),
                      ToolPicture::OpenFolder, QKeySequence(Qt::CTRL | Qt::Key_O));
     addReopenItems(window, a);

@@ -333,6 +333,47 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Units: Metric (km/h)")));
     }
 
+    // propose writes what it prints into a new file, which keeps to the class
+    // with the tire it was given; never over the file it starts from or over
+    // a file that is no configuration.
+    void proposeWritesAFileThatKeepsTheClass()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("bike.vxc"));
+        const QStringList parts{"propose", "--battery", "48", "--bms", "25", "--tire", "57-584",
+                                "--class", "eu-epac", "--levels", "3"};
+        const CliRun run = runCli(parts + QStringList{"-o", out});
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.exitCode, 0);
+        const QList<QByteArray> lines = run.out.split('\n');
+        for (const char *line : {"Low voltage protection\t31.5 V\t41.0 V\t13 cells",
+                                 "Max battery current\t14.0 A\t25.0 A\t", "Speed limit\t25.0 km/h\t25.0 km/h\t",
+                                 "Wheel perimeter\t2074 mm\t2193 mm\tthe tire 57-584 rolls 2193 mm a turn",
+                                 "Level 3\t50 %\t100 %\t"})
+            QVERIFY2(std::any_of(lines.begin(), lines.end(), [&](const QByteArray &l) { return l.startsWith(line); }),
+                     line);
+        const CliRun check = runCli({"check", out, "--class", "eu-epac", "--tire", "57-584"});
+        QCOMPARE(check.exitCode, 0);
+        QCOMPARE(check.out, QByteArray());
+        QCOMPARE(runCli({"fingerprint", out}).exitCode, 0);
+
+        // From a file of the rider's: its other values stay.
+        const QByteArray mine("1\r\n20.0\r\n48\r\n300\r\n");
+        const QString start = writeFile(dir, "mine.vxc", mine);
+        const QString text = writeFile(dir, "notes.txt", "not a configuration\n");
+        for (const QString &target : {start, text}) {
+            const CliRun refused = runCli(parts + QStringList{start, "-o", target});
+            QCOMPARE(refused.exitCode, 2);
+            QVERIFY2(refused.err.contains(target.toUtf8()), refused.err.constData());
+        }
+        QCOMPARE(fileBytes(start), mine);
+        QCOMPARE(fileBytes(text), QByteArray("not a configuration\n"));
+        QCOMPARE(runCli(parts + QStringList{start, "-o", out}).exitCode, 0); // an earlier proposal is replaced
+        QVERIFY(fileBytes(out).contains("\r\n48\r\n300\r\n"));
+        QCOMPARE(runCli(parts + QStringList{"--battery", "47", "-o", out}).exitCode, 2);
+        QCOMPARE(runCli({"propose", "--battery", "48", "-o", out}).exitCode, 2);
+    }
+
     // sheet -o replaces an earlier sheet, never another configuration or
     // anything else that is no PDF, named directly or through a link.
     void sheetReplacesOnlyPdfs()

@@ -203,11 +203,15 @@ public:
     QStringList implausibleQuestions; // the warnings it listed, "" for none
     QList<vexlor::ParameterValues> roadChecks; // the values each check was shown
     vexlor::RoadCheckSetting roadCheckAnswer;  // what the check is left with
+    QList<vexlor::SetupStart> setupStarts;     // what each setup assistant started from
+    // Answers the setup assistant: Cancel unless the test says otherwise
+    // (it may drive the real wizard here).
+    std::function<vexlor::SetupChoice(const vexlor::SetupStart &)> setupAnswer;
     vexlor::ComparisonChoice comparisonAnswer = vexlor::ComparisonChoice::Close;
     int backupAnswer = 0; // the row chosen; -1 cancels
     bool writeAnyway = false; // the answer to "Write anyway?"
     // Runs as each dialog appears: "comparison", "backups", "verify failure",
-    // "write anyway", "road check".
+    // "write anyway", "road check", "setup".
     std::function<void(const QString &kind)> onShown;
 
     vexlor::ComparisonChoice showComparison(const QList<vexlor::DifferenceRow> &rows,
@@ -244,6 +248,12 @@ public:
         roadChecks.append(values);
         shown(QStringLiteral("road check"));
         return roadCheckAnswer;
+    }
+    vexlor::SetupChoice chooseSetupValues(const vexlor::SetupStart &start) override
+    {
+        setupStarts.append(start);
+        shown(QStringLiteral("setup"));
+        return setupAnswer ? setupAnswer(start) : vexlor::SetupChoice{};
     }
 
 private:

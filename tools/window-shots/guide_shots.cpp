@@ -1,6 +1,7 @@
 #include "guide_shots.h"
 
 #include "sample_dialogs.h"
+#include "setup_shots.h"
 #include "window_layout.h"
 
 #include "dialogs/comparison_dialog.h"
@@ -93,7 +94,8 @@ bool saveGuideShots(MainWindow &window, const QDir &out)
     restore.show();
     return saveWindowShots(window, out) && saveMenuShots(window, out)
         && save(comparison.grab(), out, "compare.png") && save(restore.grab(), out, "restore.png")
-        && saveErrorBox(window, out);
+        && saveErrorBox(window, out)
+        && saveSetupShots(&window, window.numberFormat(), out, {{}, {}, {}, QStringLiteral("setup-proposal.png")});
 }
 
 } // namespace vexlor

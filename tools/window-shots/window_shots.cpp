@@ -1,12 +1,13 @@
 // window-shots: saves pictures of the main window's two tabs (the General tab
 // also in imperial units), of the dialogs
 // that compare with the controller and restore a backup, of the connection
-// doctor, of the bike's label and History, and of the splash banner, for the
-// README and for checking the layout
+// doctor, of the bike's label and History, of the setup assistant's pages and
+// of the splash banner, for the README and for checking the layout
 // by eye.
 //   window-shots OUTPUT_FOLDER [LANGUAGE]
 // With a LANGUAGE ("de"), only the two tabs, in that language, as
-// screenshot-general-de.png and screenshot-motor-de.png.
+// screenshot-general-de.png and screenshot-motor-de.png; in German the
+// setup assistant's pages too (screenshot-setup-battery-de.png ...).
 //   window-shots --layout FILE [LANGUAGE]
 // writes the window's layout as text instead (window_layout.h), for comparing
 // one platform's window with another's.
@@ -25,6 +26,7 @@
 #include "dark_palette.h"
 #include "guide_shots.h"
 #include "sample_dialogs.h"
+#include "setup_shots.h"
 #include "translators.h"
 #include "window_doubles.h"
 #include "window_layout.h"
@@ -48,6 +50,15 @@
 namespace {
 
 using namespace vexlor;
+
+// The setup assistant's pages, screenshot-setup-<page><suffix>.png.
+bool saveSetupPages(MainWindow &window, const QDir &out, const QString &suffix)
+{
+    QStringList names;
+    for (const char *page : {"battery", "motor", "road", "proposal"})
+        names << QStringLiteral("screenshot-setup-%1%2.png").arg(QLatin1String(page), suffix);
+    return saveSetupShots(&window, window.numberFormat(), out, names);
+}
 
 bool saveShots(MainWindow &window, const QDir &out, const QString &suffix)
 {
@@ -143,12 +154,15 @@ bool saveOutputs(WindowAssembly &assembly, WindowDoubles &doubles, const QString
         return saveGuideShots(window, out);
     if (output == Output::Dark || output == Output::Scaled)
         return saveShots(window, out, output == Output::Dark ? QStringLiteral("-dark") : QStringLiteral("-200"));
+    if (language == QLatin1String("de"))
+        return saveShots(window, out, u'-' + language) && saveSetupPages(window, out, u'-' + language);
     if (!language.isEmpty())
         return saveShots(window, out, u'-' + language);
     vexlor::SplashWindow splash;
     return splash.grab().save(out.filePath(QStringLiteral("screenshot-splash.png")))
         && saveShots(window, out, {}) && saveImperialShot(window, out) && saveDialogShots(window, out)
-        && saveDoctorShot(assembly.doctor(), out) && saveRegisterShots(assembly, doubles, out);
+        && saveDoctorShot(assembly.doctor(), out) && saveRegisterShots(assembly, doubles, out)
+        && saveSetupPages(window, out, {});
 }
 
 } // namespace

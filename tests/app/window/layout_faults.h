@@ -52,6 +52,22 @@ inline int textRoom(const QLabel *label)
     return label->contentsRect().width() - 2 * label->margin() - (indented ? indent : 0);
 }
 
+// The text a label draws: with a buddy, its '&' marks the access letter and
+// is not drawn ("&&" draws one).
+inline QString shownLabelText(const QLabel *label)
+{
+    if (!label->buddy())
+        return label->text();
+    QString shown;
+    const QString text = label->text();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
 // Why `label`, showing `text`, cuts it short; empty when it shows it whole.
 // A label that wraps needs room for its longest word and for all its lines.
 inline QString labelTextFault(const QLabel *label, const QString &text)
@@ -113,7 +129,7 @@ inline QStringList layoutFaults(QWidget *root)
                       .arg(roomFor(root).x()).arg(roomFor(root).y())
                       .arg(roomFor(root).width()).arg(roomFor(root).height());
         if (auto *label = qobject_cast<QLabel *>(w); label && label->pixmap().isNull()) {
-            if (const QString fault = labelTextFault(label, label->text()); !fault.isEmpty())
+            if (const QString fault = labelTextFault(label, shownLabelText(label)); !fault.isEmpty())
                 faults << name + fault;
         }
         if (auto *group = qobject_cast<QGroupBox *>(w);

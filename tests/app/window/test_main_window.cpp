@@ -129,7 +129,7 @@ private slots:
                                      "GroupBox6"};
         for (const QString &name : widgets + kSpeedButtons)
             QVERIFY2(t.window->findChild<QWidget *>(name), qPrintable(name));
-        const QStringList actions = {"New1", "Open1", "Reopen1", "N11", "N21", "N31", "N41", "Save1",
+        const QStringList actions = {"New1", "NewBikeSetup1", "Open1", "Reopen1", "N11", "N21", "N31", "N41", "Save1",
                                      "Saveas1", "Exit1", "TestConnection1", "ReadSettings1",
                                      "WriteControllerSettings1", "HelpTopics1", "WhatsThis1", "TechnicalSupport1",
                                      "ConnectionDoctor1", "About1", "RestoreBackup1",
@@ -165,7 +165,8 @@ private slots:
             return texts;
         };
         QCOMPARE(items(a.fileMenu),
-                 QStringList({"&New Configuration", "&Open Configuration...", "&Reopen", "Pro&files",
+                 QStringList({"&New Configuration", "New Bike Set&up…", "&Open Configuration...", "&Reopen",
+                              "Pro&files",
                               "Restore &Backup…", "-", "&Save", "Save &As...", "Save as Profi&le…",
                               "Ex&port Settings Sheet…", "-", "E&xit"}));
         QCOMPARE(items(a.connectMenu),
@@ -371,7 +372,7 @@ private slots:
         // submenu (its entries are names) and the options (the two write
         // options, the languages, the road classes), whose check mark is
         // their picture.
-        QCOMPARE(menuPictures, 19);
+        QCOMPARE(menuPictures, 20);
     }
 
     // Guards the status strip as created, and the device state start-up shows

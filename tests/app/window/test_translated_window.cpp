@@ -8,11 +8,15 @@
 #include "language_choice.h"
 #include "translators.h"
 #include "dialogs/comparison_dialog.h"
+#include "dialogs/setup_wizard.h"
 
 #include "link/device_state.h"
 #include "protocol/transaction_texts.h"
 
 #include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -156,6 +160,51 @@ private slots:
         QVERIFY(buttons.size() >= 3);
         const QString shared = sharedAccelerator(buttons);
         QVERIFY2(shared.isEmpty(), qPrintable(shared));
+    }
+
+    void setupAssistantFits_data() { everyTextFits_data(); }
+
+    // Guards the setup assistant: each page within the smallest screen, its
+    // texts whole, its buttons' accelerators distinct; on the proposal, the
+    // captions, values and a column for why side by side.
+    void setupAssistantFits()
+    {
+        QFETCH(QString, code);
+        const UiTranslators translators(code);
+        TestWindow t({}, {}, code);
+        SetupWizard wizard({ParameterSnapshot::initial(), {findRoadClass(u"eu-epac"), QStringLiteral("57-584")},
+                            NumberFormat{}},
+                           t.window);
+        wizard.findChild<QSpinBox *>(QStringLiteral("MotorPowerBox"))->setValue(500); // the longest why
+        wizard.show();
+        for (int page = 0; page < 4; ++page) {
+            QVERIFY(wizard.width() <= 1024);
+            QWidget *shown = wizard.currentPage();
+            const QStringList faults = layoutFaults(shown);
+            QVERIFY2(faults.isEmpty(), qPrintable(shown->objectName() + u'\n' + faults.join(u'\n')));
+            QStringList buttons;
+            for (auto *button : wizard.findChildren<QAbstractButton *>()) {
+                if (button->isVisible())
+                    buttons << button->text();
+            }
+            const QString shared = sharedAccelerator(buttons);
+            QVERIFY2(shared.isEmpty(), qPrintable(shared + u' ' + buttons.join(u'|')));
+            if (page < 3)
+                wizard.next();
+        }
+        auto *table = wizard.findChild<QTableWidget *>(QStringLiteral("ProposalTable"));
+        QVERIFY(table->rowCount() > 10);
+        QHeaderView *header = table->horizontalHeader();
+        QVERIFY2(header->length() <= table->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(header->length()).arg(table->viewport()->width())));
+        QVERIFY(header->sectionSize(3) >= 200);
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < 3; ++column) {
+                const QTableWidgetItem *item = table->item(row, column);
+                QVERIFY2(table->fontMetrics().horizontalAdvance(item->text()) < header->sectionSize(column),
+                         qPrintable(item->text()));
+            }
+        }
     }
 };
 
