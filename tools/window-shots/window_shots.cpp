@@ -8,6 +8,9 @@
 //   window-shots --layout FILE [LANGUAGE]
 // writes the window's layout as text instead (window_layout.h), for comparing
 // one platform's window with another's.
+//   window-shots --drawn OUTPUT_FOLDER
+// saves each tab and dialog as drawn, each beside the list of the texts it
+// shows and where (drawn_shots.h), for reading the pictures back.
 //   window-shots --guide OUTPUT_FOLDER LANGUAGE
 // saves the user guide's pictures in that language (guide_shots.h); the build
 // makes them for the guides' PDFs.
@@ -15,6 +18,7 @@
 // The window starts as on a machine without a controller cable and without a
 // reopen list; nothing of the desktop or the user's files is touched.
 
+#include "drawn_shots.h"
 #include "guide_shots.h"
 #include "sample_dialogs.h"
 #include "translators.h"
@@ -110,7 +114,7 @@ bool saveLayout(const MainWindow &window, const QString &path)
     return file.open(QIODevice::WriteOnly) && file.write(windowLayout(window).toUtf8()) > 0 && file.flush();
 }
 
-enum class Output { Pictures, Layout, Guide };
+enum class Output { Pictures, Layout, Guide, Drawn };
 
 // What one run saves once the window has started up: the layout, the guide's
 // pictures, or the README's pictures into `target` (with the splash and the
@@ -123,6 +127,10 @@ bool saveOutputs(MainWindow &window, ConnectionDoctorDialog &doctor, const QStri
     const QDir out(target);
     if (output == Output::Guide)
         return saveGuideShots(window, out);
+    if (output == Output::Drawn) {
+        doctor.showResults(sampleFindings(), false);
+        return !saveDrawnShots(window, doctor, out).isEmpty();
+    }
     if (!language.isEmpty())
         return saveShots(window, out, u'-' + language);
     vexlor::SplashWindow splash;
@@ -137,11 +145,18 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QStringList args = app.arguments();
     Output output = Output::Pictures;
-    if (args.value(1) == QLatin1String("--layout") || args.value(1) == QLatin1String("--guide"))
-        output = args.takeAt(1) == QLatin1String("--layout") ? Output::Layout : Output::Guide;
+    const std::pair<QLatin1String, Output> options[] = {{QLatin1String("--layout"), Output::Layout},
+                                                        {QLatin1String("--guide"), Output::Guide},
+                                                        {QLatin1String("--drawn"), Output::Drawn}};
+    for (const auto &[option, chosen] : options) {
+        if (args.value(1) == option) {
+            output = chosen;
+            args.removeAt(1);
+        }
+    }
     if (args.size() != 2 && args.size() != 3) {
         std::fprintf(stderr, "usage: window-shots [--layout FILE | --guide OUTPUT_FOLDER | "
-                             "OUTPUT_FOLDER] [LANGUAGE]\n");
+                             "--drawn OUTPUT_FOLDER | OUTPUT_FOLDER] [LANGUAGE]\n");
         return 2;
     }
     const QString language = args.value(2);
