@@ -78,16 +78,20 @@ inline qsizetype editDistance(const QString &a, const QString &b)
     return row[b.size()];
 }
 
+// How a box is prepared for reading. Each font reads best one way or the
+// other: thin serif letters lose their shapes when made black and white.
+enum class Shades { Grey, BlackAndWhite };
+
 // The box of `picture`, made easy to read: four times as large (the
-// recognition wants letters some 30 pixels high), black on white at half
-// way between the box's darkest and lightest grey (coloured backgrounds
-// read as white), with a white margin around it.
-inline QImage readable(const QImage &picture, const QRect &box)
+// recognition wants letters some 30 pixels high), its greys stretched from
+// black to white, or black and white at half way between its darkest and
+// lightest grey (coloured backgrounds read as white), with a white margin.
+inline QImage readable(const QImage &picture, const QRect &box, Shades shades)
 {
     const QImage cut = picture.copy(box.intersected(picture.rect())).convertToFormat(QImage::Format_Grayscale8);
     if (cut.isNull())
         return {};
-    QImage large = cut.scaled(cut.size() * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage large = cut.scaled(cut.size() * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     int darkest = 255;
     int lightest = 0;
     for (int y = 0; y < large.height(); ++y) {
@@ -95,14 +99,17 @@ inline QImage readable(const QImage &picture, const QRect &box)
         darkest = std::min(darkest, int(*std::min_element(line, line + large.width())));
         lightest = std::max(lightest, int(*std::max_element(line, line + large.width())));
     }
+    const int range = std::max(1, lightest - darkest);
     constexpr int kMargin = 24;
     QImage framed(large.size() + QSize(2 * kMargin, 2 * kMargin), QImage::Format_Grayscale8);
     framed.fill(Qt::white);
     for (int y = 0; y < large.height(); ++y) {
         const uchar *from = large.constScanLine(y);
         uchar *to = framed.scanLine(y + kMargin) + kMargin;
-        for (int x = 0; x < large.width(); ++x)
-            to[x] = 2 * from[x] < darkest + lightest ? 0 : 255;
+        for (int x = 0; x < large.width(); ++x) {
+            const int stretched = (from[x] - darkest) * 255 / range;
+            to[x] = shades == Shades::Grey ? uchar(stretched) : (stretched < 128 ? 0 : 255);
+        }
     }
     return framed;
 }
@@ -110,14 +117,15 @@ inline QImage readable(const QImage &picture, const QRect &box)
 // Each box of `picturePath` as read, in the order of `texts`; none when the
 // picture or the recognition is missing. The boxes are written into `work`
 // and read by one run of tesseract.
-inline QStringList readBack(const QString &picturePath, const QList<DrawnText> &texts, const QString &work)
+inline QStringList readBack(const QString &picturePath, const QList<DrawnText> &texts, const QString &work,
+                            Shades shades)
 {
     const QImage picture(picturePath);
     QDir(work).mkpath(QStringLiteral("."));
     QStringList boxes;
     for (const DrawnText &text : texts) {
         boxes << QDir(work).filePath(QStringLiteral("box-%1.png").arg(boxes.size() + 1, 3, 10, QChar(u'0')));
-        if (picture.isNull() || !readable(picture, text.box).save(boxes.last()))
+        if (picture.isNull() || !readable(picture, text.box, shades).save(boxes.last()))
             return {};
     }
     QFile list(QDir(work).filePath(QStringLiteral("boxes.txt")));

@@ -22,9 +22,11 @@ QString windowsShots()
 
 // Qt for Windows with its FreeType font engine: with its default one, Wine
 // draws no text inside edit fields and spin boxes (a real Windows does).
+// Wine keeps Linux's QT_ variables from Windows programs and hands them
+// WINEQT_ ones under the QT_ name instead.
 QProcessEnvironment windowEnvironment()
 {
-    return wineEnvironment({QStringLiteral("QT_QPA_PLATFORM=windows:fontengine=freetype")});
+    return wineEnvironment({QStringLiteral("WINEQT_QPA_PLATFORM=windows:fontengine=freetype")});
 }
 
 // The folder the stage keeps its pictures of the Windows window in.
@@ -33,23 +35,31 @@ QString screenshots(const QString &name = {})
     return QDir(qEnvironmentVariable("VEXLOR_WINDOWS_BIN")).filePath(QStringLiteral("../screenshots/") + name);
 }
 
-// The texts of one picture and how each reads on both platforms.
+// How far the closest of `readings` is from `expected`.
+qsizetype distance(const QStringList &readings, const QString &expected)
+{
+    qsizetype closest = expected.size() + 1;
+    for (const QString &reading : readings)
+        closest = std::min(closest, editDistance(comparable(reading), expected));
+    return closest;
+}
+
+// The texts of one platform's picture `name`, each with its readings (in
+// grey, and in black and white).
 struct Readings {
-    QList<DrawnText> linux;
-    QList<DrawnText> windows;
-    QStringList linuxRead;
-    QStringList windowsRead;
+    QList<DrawnText> texts;
+    QList<QStringList> read;
 };
 
-Readings readings(const QString &linuxDir, const QString &windowsDir, const QString &name, const QString &work)
+Readings readings(const QString &dir, const QString &name, const QString &work)
 {
     Readings r;
-    r.linux = drawnTexts(QDir(linuxDir).filePath(name + QStringLiteral(".txt")));
-    r.windows = drawnTexts(QDir(windowsDir).filePath(name + QStringLiteral(".txt")));
-    r.linuxRead = readBack(QDir(linuxDir).filePath(name + QStringLiteral(".png")), r.linux,
-                           work + QStringLiteral("/linux-") + name);
-    r.windowsRead = readBack(QDir(windowsDir).filePath(name + QStringLiteral(".png")), r.windows,
-                             work + QStringLiteral("/windows-") + name);
+    r.texts = drawnTexts(QDir(dir).filePath(name + QStringLiteral(".txt")));
+    const QString picture = QDir(dir).filePath(name + QStringLiteral(".png"));
+    const QStringList grey = readBack(picture, r.texts, work, Shades::Grey);
+    const QStringList blackAndWhite = readBack(picture, r.texts, work, Shades::BlackAndWhite);
+    for (qsizetype i = 0; i < grey.size() && i < blackAndWhite.size(); ++i)
+        r.read.append({grey[i].trimmed(), blackAndWhite[i].trimmed()});
     return r;
 }
 
@@ -176,35 +186,35 @@ private slots:
         const QStringList names = QDir(linuxDir).entryList({QStringLiteral("*.txt")});
         QCOMPARE(names.size(), 6); // two tabs, four dialogs
         int fields = 0;
+        int misread = 0;
         for (const QString &list : names) {
             const QString name = QFileInfo(list).completeBaseName();
-            const Readings r = readings(linuxDir, windowsDir, name, dir.path());
-            QVERIFY2(!r.linux.isEmpty() && r.linuxRead.size() == r.linux.size(), qPrintable(name));
-            QCOMPARE(r.windows.size(), r.linux.size());
-            QCOMPARE(r.windowsRead.size(), r.windows.size());
-            for (qsizetype i = 0; i < r.linux.size(); ++i) {
-                const DrawnText &text = r.windows[i];
+            const Readings linux = readings(linuxDir, name, dir.filePath(QStringLiteral("linux-") + name));
+            const Readings windows = readings(windowsDir, name, dir.filePath(QStringLiteral("windows-") + name));
+            QVERIFY2(!linux.texts.isEmpty() && linux.read.size() == linux.texts.size(), qPrintable(name));
+            QCOMPARE(windows.texts.size(), linux.texts.size());
+            QCOMPARE(windows.read.size(), windows.texts.size());
+            for (qsizetype i = 0; i < linux.texts.size(); ++i) {
+                const DrawnText &text = windows.texts[i];
                 QCOMPARE(text.kind + u' ' + text.name + u' ' + text.text,
-                         r.linux[i].kind + u' ' + r.linux[i].name + u' ' + r.linux[i].text);
+                         linux.texts[i].kind + u' ' + linux.texts[i].name + u' ' + linux.texts[i].text);
                 const QString expected = comparable(text.text);
-                const QString onLinux = comparable(r.linuxRead[i]);
-                const QString onWindows = comparable(r.windowsRead[i]);
-                const QString what = QStringLiteral("%1: %2 \"%3\" reads \"%4\" under Wine, \"%5\" on Linux")
-                                         .arg(name, text.name, text.text, r.windowsRead[i].trimmed(),
-                                              r.linuxRead[i].trimmed());
-                if (text.kind == QLatin1String("field")) {
-                    // A value reads as itself, on both platforms.
-                    QVERIFY2(onLinux == expected && onWindows == expected, qPrintable(what));
-                    ++fields;
-                } else {
-                    // A caption reads as its text, or no further from it
-                    // than Linux's reads, give or take a letter in ten.
-                    QVERIFY2(editDistance(onWindows, expected)
-                                 <= editDistance(onLinux, expected) + expected.size() / 10,
-                             qPrintable(what));
+                const qsizetype onLinux = distance(linux.read[i], expected);
+                const qsizetype onWindows = distance(windows.read[i], expected);
+                const bool field = text.kind == QLatin1String("field");
+                fields += field ? 1 : 0;
+                // A value reads as itself, on both platforms; a caption as
+                // its text, or no further from it than Linux's reads, give
+                // or take a letter in ten.
+                if (field ? onLinux > 0 || onWindows > 0 : onWindows > onLinux + expected.size() / 10) {
+                    qWarning().noquote() << QStringLiteral("%1: %2 \"%3\" reads \"%4\" under Wine, \"%5\" on Linux")
+                                                .arg(name, text.name, text.text, windows.read[i].join(u'|'),
+                                                     linux.read[i].join(u'|'));
+                    ++misread;
                 }
             }
         }
+        QCOMPARE(misread, 0); // each named above
         QVERIFY(fields >= 30); // the tabs' fields and the dialogs' lists
     }
 
