@@ -31,9 +31,11 @@ packages=(
     clang libclang-rt-14-dev llvm
     # Windows: the MinGW-w64 cross compiler (POSIX threads, as the prebuilt Qt
     # for Windows was made with), Wine to run the tests, NSIS for the setup
-    # program, and what its checks use: xwininfo, unzip (tools/windows/)
+    # program, and what its checks use: xwininfo, unzip (tools/windows/), and
+    # tesseract's text recognition with its English data, which reads the
+    # window's texts back from its pictures (tests/windows)
     mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 nsis
-    x11-utils unzip
+    x11-utils unzip tesseract-ocr tesseract-ocr-eng
 )
 
 sudo=""

@@ -11,6 +11,9 @@
 //   window-shots --layout FILE [LANGUAGE]
 // writes the window's layout as text instead (window_layout.h), for comparing
 // one platform's window with another's.
+//   window-shots --drawn OUTPUT_FOLDER
+// saves each tab and dialog as drawn, each beside the list of the texts it
+// shows and where (drawn_shots.h), for reading the pictures back.
 //   window-shots --guide OUTPUT_FOLDER LANGUAGE
 // saves the user guide's pictures in that language (guide_shots.h); the build
 // makes them for the guides' PDFs.
@@ -24,6 +27,7 @@
 // reopen list; nothing of the desktop or the user's files is touched.
 
 #include "dark_palette.h"
+#include "drawn_shots.h"
 #include "guide_shots.h"
 #include "sample_dialogs.h"
 #include "setup_shots.h"
@@ -123,14 +127,15 @@ bool saveLayout(const MainWindow &window, const QString &path)
     return file.open(QIODevice::WriteOnly) && file.write(windowLayout(window).toUtf8()) > 0 && file.flush();
 }
 
-enum class Output { Pictures, Layout, Guide, Dark, Scaled };
+enum class Output { Pictures, Layout, Guide, Dark, Scaled, Drawn };
 
 // What the first argument asks for, taken out of `args` when it is an option.
 Output outputOf(QStringList &args)
 {
     const QList<std::pair<QLatin1String, Output>> options = {
         {QLatin1String("--layout"), Output::Layout}, {QLatin1String("--guide"), Output::Guide},
-        {QLatin1String("--dark"), Output::Dark}, {QLatin1String("--scaled"), Output::Scaled}};
+        {QLatin1String("--dark"), Output::Dark}, {QLatin1String("--scaled"), Output::Scaled},
+        {QLatin1String("--drawn"), Output::Drawn}};
     for (const auto &[option, output] : options) {
         if (args.value(1) == option) {
             args.removeAt(1);
@@ -152,6 +157,10 @@ bool saveOutputs(WindowAssembly &assembly, WindowDoubles &doubles, const QString
     const QDir out(target);
     if (output == Output::Guide)
         return saveGuideShots(window, out);
+    if (output == Output::Drawn) {
+        assembly.doctor().showResults(sampleFindings(), false);
+        return !saveDrawnShots(window, assembly.doctor(), out).isEmpty();
+    }
     if (output == Output::Dark || output == Output::Scaled)
         return saveShots(window, out, output == Output::Dark ? QStringLiteral("-dark") : QStringLiteral("-200"));
     if (language == QLatin1String("de"))
@@ -177,7 +186,7 @@ int main(int argc, char *argv[])
     const Output output = outputOf(args);
     if (args.size() != 2 && args.size() != 3) {
         std::fprintf(stderr, "usage: window-shots [--layout FILE | --guide OUTPUT_FOLDER | --dark OUTPUT_FOLDER | "
-                             "--scaled OUTPUT_FOLDER | OUTPUT_FOLDER] [LANGUAGE]\n");
+                             "--scaled OUTPUT_FOLDER | --drawn OUTPUT_FOLDER | OUTPUT_FOLDER] [LANGUAGE]\n");
         return 2;
     }
     if (output == Output::Dark) { // as a dark desktop's platform theme sets it
