@@ -12,8 +12,9 @@ class QMessageBox;
 namespace vexlor {
 
 // The question before a write that would send values the user may not mean,
-// not yet shown: a warning box listing both kinds of value, each under its
-// sentence, Cancel the default button, so Enter writes nothing.
+// not yet shown: a warning box listing every kind of value, each under its
+// sentence, in a view ("WriteAnywayList") that scrolls rather than outgrow
+// the screen, Cancel the default button, so Enter writes nothing.
 [[nodiscard]] std::unique_ptr<QMessageBox> buildWriteAnywayBox(const WriteWarnings &warnings,
                                                                QWidget *parent = nullptr);
 

@@ -16,7 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
@@ -258,8 +260,9 @@ private slots:
         QTest::newRow("write anyway") << "write anyway" << true;
     }
     // Guards the question before values beyond the fields' limits or
-    // breaking the road class are written: each list under its sentence,
-    // Cancel the default, so only the Write Anyway button writes.
+    // breaking the road class are written: each list under its sentence in
+    // a view above the question, Cancel the default, so only the Write
+    // Anyway button writes.
     void writeAnywayDefaultsToCancel()
     {
         QFETCH(QString, action);
@@ -268,13 +271,20 @@ private slots:
         QString text;
         bool cancelIsDefault = false;
         bool warns = false;
+        bool listShown = false;
         QTimer answer;
         connect(&answer, &QTimer::timeout, this, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box || !box->isVisible())
                 return;
             answer.stop();
-            text = box->text();
+            const auto *list = box->findChild<QPlainTextEdit *>(QStringLiteral("WriteAnywayList"));
+            text = list->toPlainText() + QStringLiteral("\n\n") + box->text();
+            listShown = list->accessibleName() == box->windowTitle() && list->isReadOnly();
+            // A short list shows whole; the values come first, the question below them.
+            listShown = listShown && list->verticalScrollBar()->maximum() == 0;
+            for (const QLabel *label : box->findChildren<QLabel *>())
+                listShown = listShown && (label->text() != box->text() || label->y() > list->geometry().bottom());
             cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
             warns = box->icon() == QMessageBox::Warning;
             if (action == QLatin1String("enter"))
@@ -291,7 +301,7 @@ private slots:
         warnings.roadClassFindings = QStringLiteral("Rated power: 1000 W (allowed: at most 750 W)");
         warnings.implausible = QStringLiteral("No. of pole-pairs: 0 (plausible: at least 1)");
         QCOMPARE(dialogs.confirmWriteAnyway(warnings), writes);
-        QVERIFY(cancelIsDefault && warns);
+        QVERIFY(cancelIsDefault && warns && listShown);
         // Every kind of value in the one question, each under its sentence.
         QCOMPARE(text, QStringLiteral("These values are outside the limits the window allows:\n\n"
                                       "Level 1: 250 % (allowed: at most 100 %)\n\n"
