@@ -102,6 +102,11 @@ private slots:
     // name, and names that are no file names are refused clearly.
     void profiles()
     {
+#ifdef Q_OS_WIN
+        // Windows keeps the profiles in the user's own application data,
+        // which no environment variable moves into a test's folder.
+        QSKIP("the profiles' folder cannot be moved aside on Windows");
+#endif
         QTemporaryDir dir;
         const QString file = writeFile(dir, "bike.vxc", windowFile());
         const QString json =

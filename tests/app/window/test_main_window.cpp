@@ -372,7 +372,7 @@ private slots:
         // submenu (its entries are names) and the options (the two write
         // options, the languages, the road classes), whose check mark is
         // their picture.
-        QCOMPARE(menuPictures, 20);
+        QCOMPARE(menuPictures, 21);
     }
 
     // Guards the status strip as created, and the device state start-up shows
