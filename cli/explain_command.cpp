@@ -29,7 +29,7 @@ const ParameterDescriptor *parameterNamed(const QString &name)
 void printBlock(CliContext &context, const ParameterDescriptor &d)
 {
     context.out() << d.name << ": " << fieldLabel(d) << '\n'
-                  << explainParameter(d, context.numberFormat()) << '\n';
+                  << explainParameter(d, context.numberFormat(), context.speedUnits()) << '\n';
 }
 
 } // namespace

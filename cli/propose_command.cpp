@@ -148,7 +148,7 @@ int runPropose(CliContext &context, const QStringList &args)
     if (const FileWriteResult written = writeConfigurationFile(output, result); !written.ok())
         return context.fail(kExitBadInput, written.error);
     // CAPTION, NOW, PROPOSED, WHY, tab-separated, one line per value.
-    for (const ProposalRow &row : proposalRows(proposal, *now, context.numberFormat()))
+    for (const ProposalRow &row : proposalRows(proposal, *now, context.numberFormat(), context.speedUnits()))
         context.out() << row.caption << '\t' << row.now << '\t' << row.proposed << '\t' << row.why << '\n';
     context.out().flush();
     return kExitDone;

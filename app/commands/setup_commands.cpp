@@ -20,7 +20,8 @@ void SetupCommands::newBikeSetup()
         return;
     RoadClassOptions &options = m_sources.roadClass;
     const SetupChoice choice = m_dialogs.chooseSetupValues(
-        {m_sources.binding.snapshot(), {options.current(), options.tireText()}, m_numberFormat});
+        {m_sources.binding.snapshot(), {options.current(), options.tireText(), m_sources.binding.speedUnits()},
+         m_numberFormat});
     if (choice.values.isEmpty())
         return;
     for (const ProposedValue &v : choice.values) {

@@ -39,7 +39,7 @@ void SetupWizard::initializePage(int id)
     m_motor->fill(parts);
     m_road->fill(parts);
     const SetupProposal proposal = proposeSetup(parts, m_start.now, m_start.format);
-    m_proposal->showProposal(proposal, proposalRows(proposal, m_start.now, m_start.format),
+    m_proposal->showProposal(proposal, proposalRows(proposal, m_start.now, m_start.format, m_start.setting.units),
                              roadClassName(*parts.roadClass));
 }
 

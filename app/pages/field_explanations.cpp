@@ -26,22 +26,27 @@ QList<QWidget *> widgetsOf(const ParameterControl &c)
 
 } // namespace
 
+void explainField(const ParameterControl &control, const ParameterDescriptor &d, NumberFormat format,
+                  SpeedUnits units)
+{
+    // As rich text, so a tip wraps its long lines instead of running
+    // across the screen; each line of the explanation stays a line.
+    const QString plain = explainParameter(d, format, units);
+    const QString text = Qt::convertFromPlainText(plain, Qt::WhiteSpaceNormal);
+    for (QWidget *w : widgetsOf(control)) {
+        w->setToolTip(text);
+        w->setWhatsThis(text);
+        // A screen reader takes the tip for a control without a description
+        // of its own (a bare count, a tick box): the words, not the markup.
+        if (w->accessibleDescription().isEmpty())
+            w->setAccessibleDescription(plain);
+    }
+}
+
 void explainFields(const WindowControls &controls, NumberFormat format)
 {
-    for (const ParameterDescriptor *d : storedParameters()) {
-        // As rich text, so a tip wraps its long lines instead of running
-        // across the screen; each line of the explanation stays a line.
-        const QString plain = explainParameter(*d, format);
-        const QString text = Qt::convertFromPlainText(plain, Qt::WhiteSpaceNormal);
-        for (QWidget *w : widgetsOf(controls.parameters[d->index])) {
-            w->setToolTip(text);
-            w->setWhatsThis(text);
-            // A screen reader takes the tip for a control without a description
-            // of its own (a bare count, a tick box): the words, not the markup.
-            if (w->accessibleDescription().isEmpty())
-                w->setAccessibleDescription(plain);
-        }
-    }
+    for (const ParameterDescriptor *d : storedParameters())
+        explainField(controls.parameters[d->index], *d, format, SpeedUnits::Metric);
 }
 
 } // namespace vexlor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "params/number_text.h"
+#include "params/speed_units.h"
 #include "window_controls.h"
 
 namespace vexlor {
@@ -11,5 +12,10 @@ namespace vexlor {
 // as the accessible description of those that have none yet (describeFields()
 // runs first), which a screen reader would otherwise take from the tip.
 void explainFields(const WindowControls &controls, NumberFormat format);
+
+// One parameter's control explained so, a speed's facts in `units`: what
+// the speed fields use when the units change.
+void explainField(const ParameterControl &control, const ParameterDescriptor &descriptor,
+                  NumberFormat format, SpeedUnits units);
 
 } // namespace vexlor

@@ -1,6 +1,7 @@
 #include "speed_fields.h"
 
 #include "field_descriptions.h"
+#include "field_explanations.h"
 
 #include "basics/window_texts.h"
 #include "params/parameter_codec.h"
@@ -17,7 +18,7 @@ SpeedFields::SpeedFields(const WindowControls &controls, NumberFormat format, QO
         const ParameterControl &c = controls.parameters[d.index];
         if (!measuresSpeed(d) || !c.edit)
             continue;
-        m_fields.push_back({d.index, c.edit, c.unit, {}, {}});
+        m_fields.push_back({d.index, c.edit, c.unit, &c, {}, {}});
     }
     for (Field &field : m_fields) {
         // Only the user's own edits are converted; leaving an unedited field changes nothing.
@@ -102,6 +103,7 @@ void SpeedFields::describe(const Field &field)
     const bool imperial = m_units == SpeedUnits::Imperial;
     if (field.unit)
         field.unit->setText(speedUnitText(m_units));
+    explainField(*field.control, parameterAt(field.index), m_format, m_units);
     //: a speed field's description for screen readers in imperial units: %1 the most the
     //: controller holds, "4072.16"
     field.edit->setAccessibleDescription(

@@ -44,6 +44,7 @@ private:
         int index = 0;
         QLineEdit *edit = nullptr;
         QLabel *unit = nullptr;
+        const ParameterControl *control = nullptr; // for its explanation
         QString stored; // the controller's text, km/h
         QString shown;  // what the field shows for it
     };

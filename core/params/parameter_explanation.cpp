@@ -14,8 +14,10 @@ using K = ParameterKind;
 
 // The measure alone: "ms" for "ms stop pedaling", "magnets" for "magnets a
 // circle"; none for a ratio, whose ":1" its values carry ("8:1").
-QString measureOf(const ParameterDescriptor &d)
+QString measureOf(const ParameterDescriptor &d, SpeedUnits units)
 {
+    if (measuresSpeed(d))
+        return speedUnitText(units);
     if (*d.limitUnit)
         return parameterText(d.limitUnit);
     const QString unit = shownUnit(d);
@@ -56,8 +58,12 @@ QString rangeText(const ParameterDescriptor &d, NumberFormat format)
     return explanationText(texts::kAllowed).arg(allowed);
 }
 
-QString initialText(const ParameterDescriptor &d, NumberFormat format)
+QString initialText(const ParameterDescriptor &d, NumberFormat format, SpeedUnits units)
 {
+    if (measuresSpeed(d)) {
+        const QString kmh = QString::fromLatin1(d.defaultText).replace(u'.', format.separator());
+        return fieldTextInUnits(d, kmh, format, units);
+    }
     switch (d.kind) {
     case K::Flag:
         return explanationText(d.defaultNumber ? texts::kTicked : texts::kClear);
@@ -88,25 +94,25 @@ QStringList effectLines(const ParameterDescriptor &d, const ParameterEffects &ef
 
 } // namespace
 
-QString explanationFacts(const ParameterDescriptor &d, NumberFormat format)
+QString explanationFacts(const ParameterDescriptor &d, NumberFormat format, SpeedUnits units)
 {
     QStringList facts;
-    if (const QString measure = measureOf(d); !measure.isEmpty())
+    if (const QString measure = measureOf(d, units); !measure.isEmpty())
         facts << explanationText(texts::kUnit).arg(measure);
     facts << rangeText(d, format);
-    facts << explanationText(texts::kInitialValue).arg(initialText(d, format));
+    facts << explanationText(texts::kInitialValue).arg(initialText(d, format, units));
     return facts.join(u' ');
 }
 
-QString explainParameter(const ParameterDescriptor &d, NumberFormat format)
+QString explainParameter(const ParameterDescriptor &d, NumberFormat format, SpeedUnits units)
 {
     const ParameterEffects *effects = effectsOf(d);
     Q_ASSERT(effects); // every stored parameter has its explanation
     if (!effects)
-        return explanationFacts(d, format);
+        return explanationFacts(d, format, units);
     QStringList lines{explanationText(effects->what)};
     lines << effectLines(d, *effects);
-    lines << explanationFacts(d, format);
+    lines << explanationFacts(d, format, units);
     return lines.join(u'\n');
 }
 

@@ -121,4 +121,16 @@ QString valueInUnits(int index, quint16 value, NumberFormat format, SpeedUnits u
     return valueWithUnit(d, shownValueText(index, value, format));
 }
 
+QString fieldTextInUnits(const ParameterDescriptor &d, const QString &text, NumberFormat format,
+                         SpeedUnits units)
+{
+    const QString trimmed = text.trimmed();
+    if (units == SpeedUnits::Metric || !measuresSpeed(d))
+        return valueWithUnit(d, trimmed);
+    const std::optional<double> kmh = textToReal(trimmed, format);
+    if (!kmh || *kmh < 0 || *kmh * 10 > kLargestSpeedTenths)
+        return valueWithUnit(d, trimmed);
+    return speedText(int(std::lround(*kmh * 10)), format, units);
+}
+
 } // namespace vexlor

@@ -52,4 +52,11 @@ inline constexpr int kLargestSpeedTenths = 65535;
 // function every human-readable output of values goes through.
 [[nodiscard]] QString valueInUnits(int index, quint16 value, NumberFormat format, SpeedUnits units);
 
+// A field's text (a speed's in km/h, as the controller's files hold it) as
+// lists and tables show it, with its unit: "25.0 km/h", in imperial
+// "15.53 mph"; a speed text that names no speed the controller holds stays
+// as typed, with "km/h".
+[[nodiscard]] QString fieldTextInUnits(const ParameterDescriptor &descriptor, const QString &text,
+                                       NumberFormat format, SpeedUnits units);
+
 } // namespace vexlor

@@ -209,13 +209,13 @@ private:
     SetupProposal m_proposal;
 };
 
-QString shownText(int index, const ControlValue &value, NumberFormat format)
+QString shownText(int index, const ControlValue &value, NumberFormat format, SpeedUnits units)
 {
     if (index == kLimitMaxSpeedRow)
         return comparisonText(value.number != 0 ? texts::kTicked : texts::kCleared);
     const ParameterDescriptor &d = parameterAt(index);
     if (d.hasTextControl())
-        return valueWithUnit(d, value.text.trimmed());
+        return fieldTextInUnits(d, value.text, format, units);
     return valueWithUnit(d, shownValueText(index, quint16(value.number), format));
 }
 
@@ -242,14 +242,14 @@ void applyProposal(ParameterSnapshot &snapshot, const QList<ProposedValue> &valu
 }
 
 QList<ProposalRow> proposalRows(const SetupProposal &proposal, const ParameterSnapshot &now,
-                                NumberFormat format)
+                                NumberFormat format, SpeedUnits units)
 {
     QList<ProposalRow> rows;
     for (const ProposedValue &v : proposal.values) {
         const QString caption = v.index == kLimitMaxSpeedRow ? setupText(texts::kLimitMaxSpeed)
                                                              : fieldLabel(parameterAt(v.index));
-        rows.append({caption, shownText(v.index, nowValue(v.index, now), format),
-                     shownText(v.index, v.value, format), v.why});
+        rows.append({caption, shownText(v.index, nowValue(v.index, now), format, units),
+                     shownText(v.index, v.value, format, units), v.why});
     }
     return rows;
 }

@@ -4,6 +4,7 @@
 
 #include "params/number_text.h"
 #include "params/parameter_snapshot.h"
+#include "params/speed_units.h"
 
 #include <QList>
 #include <QString>
@@ -58,8 +59,9 @@ struct ProposalRow {
     QString why;
 };
 
-// The proposal as the table shows it, in the user's language.
+// The proposal as the table shows it, in the user's language, speeds in
+// `units` (the values proposed stay the controller's km/h).
 [[nodiscard]] QList<ProposalRow> proposalRows(const SetupProposal &proposal, const ParameterSnapshot &now,
-                                              NumberFormat format);
+                                              NumberFormat format, SpeedUnits units);
 
 } // namespace vexlor

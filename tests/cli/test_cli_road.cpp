@@ -374,6 +374,34 @@ private slots:
         QCOMPARE(runCli({"propose", "--battery", "48", "-o", out}).exitCode, 2);
     }
 
+    // --units imperial gives explain's and propose's speeds in mph; the file
+    // propose writes holds the same km/h either way.
+    void explainAndProposeFollowTheUnits()
+    {
+        const CliRun metric = runCli({"explain", "SpeedLimit"});
+        QVERIFY2(metric.out.contains("Unit: km/h.") && metric.out.contains("Initial value: 25.0 km/h."),
+                 metric.out.constData());
+        const CliRun imperial = runCli({"--units", "imperial", "explain", "SpeedLimit"});
+        QCOMPARE(imperial.exitCode, 0);
+        QVERIFY2(imperial.out.contains("Unit: mph.") && imperial.out.contains("Initial value: 15.53 mph."),
+                 imperial.out.constData());
+        QVERIFY(runCli({"--units", "imperial", "explain"}).out.contains("Initial value: 15.53 mph."));
+        QVERIFY(runCli({"--units", "imperial", "explain", "MaxBatteryCurrent"}).out.contains("Initial value: 14.0 A."));
+
+        QTemporaryDir dir;
+        const QStringList parts{"propose", "--battery", "48", "--bms", "25", "--tire", "57-584",
+                                "--class", "us-class2"};
+        const QString inKmh = dir.filePath(QStringLiteral("kmh.vxc"));
+        const QString inMph = dir.filePath(QStringLiteral("mph.vxc"));
+        const CliRun kmh = runCli(parts + QStringList{"-o", inKmh});
+        const CliRun mph = runCli(QStringList{"--units", "imperial"} + parts + QStringList{"-o", inMph});
+        QCOMPARE(mph.exitCode, 0);
+        QVERIFY2(kmh.out.contains("Speed limit\t25.0 km/h\t32.1 km/h\t"), kmh.out.constData());
+        QVERIFY2(mph.out.contains("Speed limit\t15.53 mph\t19.95 mph\t"), mph.out.constData());
+        QVERIFY(mph.out.contains("Max battery current\t14.0 A\t25.0 A\t"));
+        QCOMPARE(fileBytes(inMph), fileBytes(inKmh));
+    }
+
     // sheet -o replaces an earlier sheet, never another configuration or
     // anything else that is no PDF, named directly or through a link.
     void sheetReplacesOnlyPdfs()

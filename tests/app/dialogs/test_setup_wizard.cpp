@@ -125,6 +125,33 @@ private slots:
         QVERIFY(t.boxes.shown.isEmpty());
     }
 
+    // Under Imperial the table shows speeds in mph; Apply still puts the
+    // controller's km/h into the window, which shows them in mph.
+    void imperialShowsSpeedsInMph()
+    {
+        TestWindow t;
+        t.control<QAction>("UnitsImperial1")->trigger();
+        QStringList speedRow;
+        t.safetyDialogs.setupAnswer = [&t, &speedRow](const SetupStart &start) {
+            SetupWizard wizard(start, t.window);
+            wizard.show();
+            fillPages(wizard, 3);
+            auto *table = field<QTableWidget>(wizard, "ProposalTable");
+            const int speed = rowOf(table, QStringLiteral("Speed limit"));
+            const int current = rowOf(table, QStringLiteral("Max battery current"));
+            if (speed < 0 || current < 0)
+                return SetupChoice{};
+            speedRow << table->item(speed, 1)->text() << table->item(speed, 2)->text()
+                     << table->item(current, 2)->text();
+            QTest::mouseClick(wizard.button(QWizard::FinishButton), Qt::LeftButton);
+            return wizard.choice();
+        };
+        t.window->actions().newBikeSetup->trigger();
+        QCOMPARE(speedRow, QStringList({"15.53 mph", "15.53 mph", "25.0 A"}));
+        QCOMPARE(t.control<QLineEdit>("LabeledEdit15")->text(), QStringLiteral("15.53"));
+        QCOMPARE(t.assembly->binding().snapshot()[5].text, QStringLiteral("25.0"));
+    }
+
     // Cancel on any page, even after the proposal was shown, leaves every
     // value, the caption and the class as they were.
     void cancelAnywhereChangesNothing()

@@ -790,6 +790,12 @@ private slots:
             QVERIFY(!t.control<QAction>("UnitsMetric1")->isChecked());
             QCOMPARE(speed->text(), QStringLiteral("15.53"));
             QCOMPARE(speed->accessibleDescription(), QStringLiteral("miles per hour, at most 4072.16"));
+            // Its tip and What's This explain it in mph too.
+            for (const QString &tip : {speed->toolTip(), speed->whatsThis()}) {
+                QVERIFY2(tip.contains(QStringLiteral("Unit: mph.")) && tip.contains(QStringLiteral("Initial value: 15.53 mph."))
+                             && !tip.contains(QStringLiteral("Unit: km/h")),
+                         qPrintable(tip));
+            }
         }
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray withUnits = file.readAll();
@@ -805,8 +811,10 @@ private slots:
                 units << label->text();
             QVERIFY2(units.contains(QStringLiteral("mph")) && !units.contains(QStringLiteral("km/h")),
                      qPrintable(units.join(u'|')));
+            QVERIFY(speed->toolTip().contains(QStringLiteral("Unit: mph.")));
             t.control<QAction>("UnitsMetric1")->trigger();
             QCOMPARE(speed->text(), QStringLiteral("25.0"));
+            QVERIFY(speed->whatsThis().contains(QStringLiteral("Initial value: 25.0 km/h.")));
         }
         QCOMPARE(readSpeedUnitsSetting(SettingsFile(ini)), SpeedUnits::Metric);
         // A class this version does not know is no class.

@@ -121,7 +121,7 @@ private slots:
         p.motorPower = 500;
         SetupProposal proposal = proposeSetup(p, ParameterSnapshot::initial(), kPoint);
         QVERIFY(!proposal.fitsClass);
-        const QList<ProposalRow> rows = proposalRows(proposal, ParameterSnapshot::initial(), kPoint);
+        const QList<ProposalRow> rows = proposalRows(proposal, ParameterSnapshot::initial(), kPoint, SpeedUnits::Metric);
         const auto power = std::find_if(rows.begin(), rows.end(),
                                         [](const ProposalRow &r) { return r.caption == "Rated power"; });
         QVERIFY(power != rows.end());
