@@ -68,6 +68,9 @@ HistoryDialog::HistoryDialog(Register *records, QWidget *parent)
     , m_records(records)
 {
     setObjectName(QStringLiteral("HistoryDialog"));
+    // A window of its own beside the main window: closing the main window
+    // still ends the program while History is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     //: the title of Connect > History...: the register of every operation
     setWindowTitle(tr("History"));
     auto *layout = new QVBoxLayout(this);

@@ -117,8 +117,10 @@ bool saveRegisterShots(WindowAssembly &assembly, WindowDoubles &doubles, const Q
     HistoryDialog &history = assembly.history();
     history.refresh();
     history.show();
-    return assembly.window().grab().save(out.filePath(QStringLiteral("screenshot-bike.png")))
+    const bool saved = assembly.window().grab().save(out.filePath(QStringLiteral("screenshot-bike.png")))
         && history.grab().save(out.filePath(QStringLiteral("screenshot-history.png")));
+    history.hide(); // a window of its own: left shown, it keeps Wine's program from ending
+    return saved;
 }
 
 bool saveLayout(const MainWindow &window, const QString &path)
