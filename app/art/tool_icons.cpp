@@ -271,67 +271,48 @@ void draw(QPainter &p, ToolPicture picture)
 {
     switch (picture) {
     case ToolPicture::NewPage:
-        page(p);
-        break;
+        return page(p);
     case ToolPicture::OpenFolder:
-        openFolder(p);
-        break;
+        return openFolder(p);
     case ToolPicture::Save:
-        diskette(p);
-        break;
+        return diskette(p);
     case ToolPicture::SaveAs:
         diskette(p);
         p.setPen(QPen(QColor(200, 120, 20), 2.2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(14, 20), QPointF(22, 12)); // a pen over the disk
         break;
     case ToolPicture::Reopen:
-        folder(p);
-        break;
+        return folder(p);
     case ToolPicture::Exit:
-        exitDoor(p);
-        break;
+        return exitDoor(p);
     case ToolPicture::Connection:
-        doubleArrow(p);
-        break;
+        return doubleArrow(p);
     case ToolPicture::ReadUp:
-        verticalArrow(p, true);
-        break;
+        return verticalArrow(p, true);
     case ToolPicture::WriteDown:
-        verticalArrow(p, false);
-        break;
+        return verticalArrow(p, false);
     case ToolPicture::Compare:
-        twoSheets(p);
-        break;
+        return twoSheets(p);
     case ToolPicture::RestoreBackup:
-        boxWithArrow(p);
-        break;
+        return boxWithArrow(p);
     case ToolPicture::Help:
-        letterInCircle(p, QStringLiteral("?"), kBlue);
-        break;
+        return letterInCircle(p, QStringLiteral("?"), kBlue);
     case ToolPicture::WhatsThis:
-        pointerWithQuestion(p);
-        break;
+        return pointerWithQuestion(p);
     case ToolPicture::Mail:
-        envelope(p);
-        break;
+        return envelope(p);
     case ToolPicture::About:
-        letterInCircle(p, QStringLiteral("i"), kBlue);
-        break;
+        return letterInCircle(p, QStringLiteral("i"), kBlue);
     case ToolPicture::Language:
-        globe(p);
-        break;
+        return globe(p);
     case ToolPicture::SettingsSheet:
-        signedSheet(p);
-        break;
+        return signedSheet(p);
     case ToolPicture::RoadCheck:
-        speedSign(p);
-        break;
+        return speedSign(p);
     case ToolPicture::Doctor:
-        firstAidCross(p);
-        break;
+        return firstAidCross(p);
     case ToolPicture::BikeSetup:
-        wandWithStar(p);
-        break;
+        return wandWithStar(p);
     }
 }
 

@@ -96,6 +96,24 @@ void showBikeLabel(QLabel *bike, const QString &label)
     bike->setVisible(!label.isEmpty());
 }
 
+namespace {
+
+// A field of free text that shortens itself to the room it gets; hidden
+// while it has nothing to say.
+ElidedLabel *textField(const char *objectName, const QString &accessibleName, QWidget *parent)
+{
+    auto *field = new ElidedLabel(parent);
+    field->setObjectName(QString::fromLatin1(objectName));
+    field->setAccessibleName(accessibleName);
+    field->setTextFormat(Qt::PlainText);
+    field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    field->hide();
+    return field;
+}
+
+} // namespace
+
 StatusStrip buildStatusStrip(QWidget *parent)
 {
     auto *strip = new QFrame(parent);
@@ -124,22 +142,10 @@ StatusStrip buildStatusStrip(QWidget *parent)
                                      fingerprintText.arg(QStringLiteral("8888-8888"))},
                                     strip);
     fingerprint->setTextInteractionFlags(Qt::TextSelectableByMouse); // to copy onto paperwork
-    auto *message = new ElidedLabel(strip);
-    message->setObjectName(QStringLiteral("StatusMessage"));
     //: the status strip's message, such as where a file was saved, as a screen reader names it
-    message->setAccessibleName(WindowTexts::tr("Message"));
-    message->setTextFormat(Qt::PlainText);
-    message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    message->hide();
-    auto *bike = new ElidedLabel(strip);
-    bike->setObjectName(QStringLiteral("BikeLabel"));
+    auto *message = textField("StatusMessage", WindowTexts::tr("Message"), strip);
     //: the status strip's field with the bike's label, as a screen reader names it
-    bike->setAccessibleName(WindowTexts::tr("Bike"));
-    bike->setTextFormat(Qt::PlainText);
-    bike->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    bike->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    bike->hide();
+    auto *bike = textField("BikeLabel", WindowTexts::tr("Bike"), strip);
 
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(1, 1, 1, 1);

@@ -213,11 +213,8 @@ void addRoadClassItems(QMainWindow *window, WindowActions &a)
                                texts::shopText(texts::kCheckRoadClassItem), ToolPicture::RoadCheck);
 }
 
-} // namespace
-
-WindowActions buildWindowActions(QMainWindow *window)
+void addFileMenu(QMainWindow *window, WindowActions &a)
 {
-    WindowActions a;
     a.fileMenu = addMenu(window, "FileF1", WindowTexts::tr("&File"));
     a.newConfiguration = addItem(window, a.fileMenu, "New1", WindowTexts::tr("&New Configuration"),
                                  ToolPicture::NewPage);
@@ -241,7 +238,10 @@ WindowActions buildWindowActions(QMainWindow *window)
                                     texts::shopText(texts::kExportSheetItem), ToolPicture::SettingsSheet);
     a.fileMenu->addSeparator();
     a.exit = addItem(window, a.fileMenu, "Exit1", WindowTexts::tr("E&xit"), ToolPicture::Exit);
+}
 
+void addConnectMenu(QMainWindow *window, WindowActions &a)
+{
     a.connectMenu = addMenu(window, "Connect1", WindowTexts::tr("&Connect"));
     a.testConnection = addItem(window, a.connectMenu, "TestConnection1",
                                WindowTexts::tr("&Test Controller Connection"), ToolPicture::Connection);
@@ -267,7 +267,10 @@ WindowActions buildWindowActions(QMainWindow *window)
     a.bike = addPlainItem(window, a.connectMenu, "Bike1", WindowTexts::tr("Bi&ke…"));
     //: Connect menu: the register of every operation, as a table
     a.history = addPlainItem(window, a.connectMenu, "History1", WindowTexts::tr("H&istory…"));
+}
 
+void addHelpMenu(QMainWindow *window, WindowActions &a)
+{
     a.helpMenu = addMenu(window, "Help1", WindowTexts::tr("&Help"));
     a.helpTopics = addItem(window, a.helpMenu, "HelpTopics1", WindowTexts::tr("&Help Topics"),
                            ToolPicture::Help);
@@ -283,6 +286,16 @@ WindowActions buildWindowActions(QMainWindow *window)
     addUnitsItems(window, a);
     a.helpMenu->addSeparator();
     a.about = addItem(window, a.helpMenu, "About1", WindowTexts::tr("&About..."), ToolPicture::About);
+}
+
+} // namespace
+
+WindowActions buildWindowActions(QMainWindow *window)
+{
+    WindowActions a;
+    addFileMenu(window, a);
+    addConnectMenu(window, a);
+    addHelpMenu(window, a);
     return a;
 }
 
