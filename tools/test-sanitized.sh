@@ -21,4 +21,5 @@ cmake --build "$build_dir"
 # The virtual-machine test (label vm) runs in the normal build only: it checks
 # the kernel's cable path, which the sanitizers do not look into; so does the
 # windows stage, whose programs are not built here.
-ctest --test-dir "$build_dir" --output-on-failure --no-tests=error -LE "vm|windows"
+ctest --test-dir "$build_dir" --output-on-failure --no-tests=error -LE "vm|windows" \
+    -j "${VEXLOR_TEST_JOBS:-$(nproc)}"
