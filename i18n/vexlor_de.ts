@@ -3007,5 +3007,55 @@ Die Einstellungen des Controllers konnten für die Sicherung nicht gelesen werde
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
+    <message>
+        <source>Read</source>
+        <comment>History: an operation</comment>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <comment>History: an operation</comment>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <comment>History: an operation</comment>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Backup written back</source>
+        <comment>History: an operation</comment>
+        <translation>Sicherung zurückgeschrieben</translation>
+    </message>
+    <message>
+        <source>Settings sheet</source>
+        <comment>History: an operation</comment>
+        <translation>Einstellungsblatt</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>History: how an operation ended</comment>
+        <translation>Erledigt</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <comment>History: how an operation ended</comment>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Values differ</source>
+        <comment>History: how a comparison ended</comment>
+        <translation>Werte verschieden</translation>
+    </message>
+    <message>
+        <source>Keeps the class</source>
+        <comment>History: the road class check</comment>
+        <translation>Hält die Klasse ein</translation>
+    </message>
+    <message>
+        <source>Breaks the class</source>
+        <comment>History: the road class check</comment>
+        <translation>Verletzt die Klasse</translation>
+    </message>
 </context>
 </TS>

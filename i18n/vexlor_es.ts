@@ -3007,5 +3007,55 @@ No se han podido leer los ajustes del controlador para la copia de seguridad, as
         <source>CSV files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Read</source>
+        <comment>History: an operation</comment>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <comment>History: an operation</comment>
+        <translation>Escritura</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <comment>History: an operation</comment>
+        <translation>Comparación</translation>
+    </message>
+    <message>
+        <source>Backup written back</source>
+        <comment>History: an operation</comment>
+        <translation>Copia reescrita</translation>
+    </message>
+    <message>
+        <source>Settings sheet</source>
+        <comment>History: an operation</comment>
+        <translation>Hoja de ajustes</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>History: how an operation ended</comment>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <comment>History: how an operation ended</comment>
+        <translation>Fallido</translation>
+    </message>
+    <message>
+        <source>Values differ</source>
+        <comment>History: how a comparison ended</comment>
+        <translation>Valores distintos</translation>
+    </message>
+    <message>
+        <source>Keeps the class</source>
+        <comment>History: the road class check</comment>
+        <translation>Cumple la clase</translation>
+    </message>
+    <message>
+        <source>Breaks the class</source>
+        <comment>History: the road class check</comment>
+        <translation>Incumple la clase</translation>
+    </message>
 </context>
 </TS>

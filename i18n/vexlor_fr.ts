@@ -3007,5 +3007,55 @@ Les réglages du contrôleur n&apos;ont pas pu être lus pour la sauvegarde, don
         <source>CSV files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Read</source>
+        <comment>History: an operation</comment>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <comment>History: an operation</comment>
+        <translation>Écriture</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <comment>History: an operation</comment>
+        <translation>Comparaison</translation>
+    </message>
+    <message>
+        <source>Backup written back</source>
+        <comment>History: an operation</comment>
+        <translation>Sauvegarde réécrite</translation>
+    </message>
+    <message>
+        <source>Settings sheet</source>
+        <comment>History: an operation</comment>
+        <translation>Fiche de réglages</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>History: how an operation ended</comment>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <comment>History: how an operation ended</comment>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Values differ</source>
+        <comment>History: how a comparison ended</comment>
+        <translation>Valeurs différentes</translation>
+    </message>
+    <message>
+        <source>Keeps the class</source>
+        <comment>History: the road class check</comment>
+        <translation>Respecte la classe</translation>
+    </message>
+    <message>
+        <source>Breaks the class</source>
+        <comment>History: the road class check</comment>
+        <translation>Enfreint la classe</translation>
+    </message>
 </context>
 </TS>

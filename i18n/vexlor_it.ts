@@ -3007,5 +3007,55 @@ Non è stato possibile leggere le impostazioni della centralina per il backup, q
         <source>CSV files (*.csv)</source>
         <translation>File CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Read</source>
+        <comment>History: an operation</comment>
+        <translation>Lettura</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <comment>History: an operation</comment>
+        <translation>Scrittura</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <comment>History: an operation</comment>
+        <translation>Confronto</translation>
+    </message>
+    <message>
+        <source>Backup written back</source>
+        <comment>History: an operation</comment>
+        <translation>Backup riscritto</translation>
+    </message>
+    <message>
+        <source>Settings sheet</source>
+        <comment>History: an operation</comment>
+        <translation>Scheda impostazioni</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>History: how an operation ended</comment>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <comment>History: how an operation ended</comment>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>Values differ</source>
+        <comment>History: how a comparison ended</comment>
+        <translation>Valori diversi</translation>
+    </message>
+    <message>
+        <source>Keeps the class</source>
+        <comment>History: the road class check</comment>
+        <translation>Rispetta la classe</translation>
+    </message>
+    <message>
+        <source>Breaks the class</source>
+        <comment>History: the road class check</comment>
+        <translation>Viola la classe</translation>
+    </message>
 </context>
 </TS>

@@ -3007,5 +3007,55 @@ De instellingen van de controller konden niet worden gelezen voor een back-up, d
         <source>CSV files (*.csv)</source>
         <translation>CSV-bestanden (*.csv)</translation>
     </message>
+    <message>
+        <source>Read</source>
+        <comment>History: an operation</comment>
+        <translation>Lezen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <comment>History: an operation</comment>
+        <translation>Schrijven</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <comment>History: an operation</comment>
+        <translation>Vergelijken</translation>
+    </message>
+    <message>
+        <source>Backup written back</source>
+        <comment>History: an operation</comment>
+        <translation>Back-up teruggeschreven</translation>
+    </message>
+    <message>
+        <source>Settings sheet</source>
+        <comment>History: an operation</comment>
+        <translation>Instellingenblad</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>History: how an operation ended</comment>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <comment>History: how an operation ended</comment>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>Values differ</source>
+        <comment>History: how a comparison ended</comment>
+        <translation>Waarden verschillen</translation>
+    </message>
+    <message>
+        <source>Keeps the class</source>
+        <comment>History: the road class check</comment>
+        <translation>Houdt zich aan de klasse</translation>
+    </message>
+    <message>
+        <source>Breaks the class</source>
+        <comment>History: the road class check</comment>
+        <translation>Overschrijdt de klasse</translation>
+    </message>
 </context>
 </TS>

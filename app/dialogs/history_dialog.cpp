@@ -2,6 +2,7 @@
 
 #include "files/whole_file.h"
 #include "register/register_export.h"
+#include "road/road_class.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -53,6 +54,48 @@ const QList<HistoryColumn> &historyColumns()
 }
 
 constexpr int kRecordRole = Qt::UserRole + 1; // the record's place in shown()
+
+// The register keeps operations, outcomes and checks as fixed words for
+// scripts; the table shows them in the window's language.
+struct RecordWord {
+    const char *code;
+    struct {
+        const char *source;
+        const char *comment;
+    } text;
+};
+
+constexpr RecordWord kRecordWords[] = {
+    {operations::kRead, QT_TRANSLATE_NOOP3("vexlor::HistoryDialog", "Read", "History: an operation")},
+    {operations::kWrite, QT_TRANSLATE_NOOP3("vexlor::HistoryDialog", "Write", "History: an operation")},
+    {operations::kCompare, QT_TRANSLATE_NOOP3("vexlor::HistoryDialog", "Compare", "History: an operation")},
+    {operations::kRestore, QT_TRANSLATE_NOOP3("vexlor::HistoryDialog", "Backup written back", "History: an operation")},
+    {operations::kSheet, QT_TRANSLATE_NOOP3("vexlor::HistoryDialog", "Settings sheet", "History: an operation")},
+    {outcomes::kDone, QT_TRANSLATE_NOOP3("vexlor::HistoryDialog", "Done", "History: how an operation ended")},
+    {outcomes::kFailed, QT_TRANSLATE_NOOP3("vexlor::HistoryDialog", "Failed", "History: how an operation ended")},
+    {outcomes::kDifferent,
+     QT_TRANSLATE_NOOP3("vexlor::HistoryDialog", "Values differ", "History: how a comparison ended")},
+    {road_checks::kKeeps, QT_TRANSLATE_NOOP3("vexlor::HistoryDialog", "Keeps the class", "History: the road class check")},
+    {road_checks::kBreaks, QT_TRANSLATE_NOOP3("vexlor::HistoryDialog", "Breaks the class", "History: the road class check")},
+};
+
+// What a cell shows for `text` of `field`: a fixed word or a road class in
+// the window's language, anything else as kept.
+QString shownText(QString RegisterRecord::*field, const QString &text)
+{
+    if (field == &RegisterRecord::roadClass) {
+        const RoadClass *roadClass = findRoadClass(text);
+        return roadClass ? roadClassName(*roadClass) : text;
+    }
+    if (field != &RegisterRecord::operation && field != &RegisterRecord::outcome
+        && field != &RegisterRecord::roadCheck)
+        return text;
+    for (const RecordWord &word : kRecordWords) {
+        if (text == QLatin1String(word.code))
+            return HistoryDialog::tr(word.text.source, word.text.comment);
+    }
+    return text;
+}
 
 QLabel *captionFor(QWidget *field, const QString &caption, QWidget *parent)
 {
@@ -217,7 +260,7 @@ void HistoryDialog::fillTable()
         for (const HistoryColumn &column : historyColumns()) {
             auto *item = new QStandardItem;
             if (column.field) {
-                item->setText(record.*column.field);
+                item->setText(shownText(column.field, record.*column.field));
                 item->setData(record.*column.field, Qt::UserRole);
             } else {
                 item->setText(record.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));

@@ -65,7 +65,8 @@ void setRoadCheck(RegisterRecord &record, const ParameterValues &values, const R
         return;
     record.roadClass = QString::fromLatin1(roadClass->id);
     const QList<RoadFinding> findings = checkRoadClass(values, *roadClass, std::nullopt, format);
-    record.roadCheck = roadBreaches(findings).isEmpty() ? QStringLiteral("keeps") : QStringLiteral("breaks");
+    const bool keeps = roadBreaches(findings).isEmpty();
+    record.roadCheck = QLatin1String(keeps ? road_checks::kKeeps : road_checks::kBreaks);
 }
 
 } // namespace vexlor

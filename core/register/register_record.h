@@ -28,6 +28,12 @@ inline constexpr const char *kFailed = "failed";
 inline constexpr const char *kDifferent = "different"; // a compare that found other values
 } // namespace outcomes
 
+// Whether the values written keep the road class chosen, as the register names it.
+namespace road_checks {
+inline constexpr const char *kKeeps = "keeps";
+inline constexpr const char *kBreaks = "breaks";
+} // namespace road_checks
+
 // One operation as the register keeps it. Every text may be empty where it
 // is not known (no cable serial number on a pseudo-terminal, no controller
 // version without a read).
@@ -45,7 +51,7 @@ struct RegisterRecord {
     QString fingerprintBefore; // what the controller held before
     QString fingerprintAfter;  // what it holds after, or what the sheet shows
     QString roadClass;     // the class's id
-    QString roadCheck;     // "keeps" or "breaks"; empty when no class was chosen
+    QString roadCheck;     // road_checks::; empty when no class was chosen
     QString documentPath;
     QString backupPath;
     QString outcome;       // outcomes::

@@ -457,7 +457,8 @@ private slots:
     // backup written back and a sheet each recorded with the controller, the
     // fingerprints, the port and the paths; a register that refuses the
     // record stops no write and the strip says why. History lists them
-    // newest first, filters by bike and fingerprint and exports CSV.
+    // newest first in the window's words, filters by bike and fingerprint and
+    // exports CSV.
     void everyOperationIsRecorded()
     {
         QVERIFY(connectedWindow({"--set", "1=300"}));
@@ -512,6 +513,9 @@ private slots:
         QVERIFY(history.isVisible());
         QCOMPARE(history.table()->model()->rowCount(), 5);
         QCOMPARE(history.recordAtRow(0)->operation, QStringLiteral("sheet"));
+        const QAbstractItemModel *cells = history.table()->model(); // in the window's words
+        QCOMPARE(cells->index(0, 1).data().toString(), QStringLiteral("Settings sheet"));
+        QCOMPARE(cells->index(0, 5).data().toString(), QStringLiteral("Done"));
         history.table()->sortByColumn(1, Qt::AscendingOrder); // by operation
         QCOMPARE(history.recordAtRow(0)->operation, QStringLiteral("compare"));
         history.setFilter({{}, {}, {}, wanted.left(6)});

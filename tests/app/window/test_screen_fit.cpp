@@ -15,6 +15,8 @@
 #include "commands/write_warnings.h"
 #include "dialogs/comparison_dialog.h"
 #include "dialogs/connection_doctor_dialog.h"
+#include "dialogs/history_dialog.h"
+#include "dialogs/profile_dialog.h"
 #include "dialogs/qt_message_boxes.h"
 #include "dialogs/qt_safety_dialogs.h"
 #include "dialogs/restore_backup_dialog.h"
@@ -22,6 +24,7 @@
 #include "dialogs/verify_failure_dialog.h"
 #include "art/status_pictures.h"
 #include "art/tool_icons.h"
+#include "assembly/window_assembly.h"
 #include "window/splash_window.h"
 
 #include "params/field_limits.h"
@@ -114,6 +117,13 @@ QList<OpenedWindow> dialogsToOpen()
              doctor.showResults(sampleFindings(), false);
              return std::shared_ptr<QWidget>(&doctor, [](QWidget *w) { w->hide(); });
          }},
+        {QStringLiteral("history"), [](TestWindow &t) {
+             t.records.kept = sampleRecords();
+             HistoryDialog &history = t.assembly->history();
+             history.refresh();
+             return std::shared_ptr<QWidget>(&history, [](QWidget *w) { w->hide(); });
+         }},
+        {QStringLiteral("save-profile"), [](TestWindow &t) { return owned(new ProfileDialog(t.window)); }},
         {QStringLiteral("write-anyway"), [](TestWindow &t) {
              return owned(buildWriteAnywayBox(everyWarning(t.window->numberFormat()), t.window).release());
          }},
@@ -210,7 +220,7 @@ private slots:
         };
         TestWindow t;
         for (const QSize size : {QSize(16, 16), QSize(24, 24), QSize(32, 32)}) {
-            for (int picture = 0; picture <= int(ToolPicture::RoadCheck); ++picture)
+            for (int picture = 0; picture <= int(ToolPicture::BikeSetup); ++picture)
                 QVERIFY2(sharp(toolIcon(ToolPicture(picture)).pixmap(size, ratio), size),
                          qPrintable(QStringLiteral("tool picture %1 at %2").arg(picture).arg(size.width())));
             QVERIFY(sharp(statusIcon(StatusPicture::Fail).pixmap(size, ratio), size));
