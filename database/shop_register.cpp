@@ -51,7 +51,7 @@ QString ShopRegister::add(const RegisterRecord &record)
         return localError;
     }
     if (const QString why = deliverWaiting(); !why.isEmpty())
-        m_waitingNote = translated("Register", texts::kWaitsLocally).arg(m_serverName, why);
+        m_waitingNote = translated("Register", texts::kWaitsLocally).arg(why);
     return {};
 }
 

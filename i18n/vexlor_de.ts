@@ -2000,11 +2000,6 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <translation>der Werkstattserver ist in diesem Build nicht verfügbar (der PostgreSQL-Treiber QPSQL von Qt fehlt).</translation>
     </message>
     <message>
-        <source>Recorded on this bench; it goes to the shop server %1 once it can be reached. %2</source>
-        <extracomment>%1 the server&apos;s address, %2 why it cannot be reached now</extracomment>
-        <translation>Am Arbeitsplatz erfasst; der Eintrag geht an den Werkstattserver %1, sobald er erreichbar ist. %2</translation>
-    </message>
-    <message>
         <source>The shop&apos;s register on %1.</source>
         <extracomment>%1 the server&apos;s address</extracomment>
         <translation>Das Register der Werkstatt auf %1.</translation>
@@ -2013,6 +2008,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>Only this bench&apos;s records: the shop server cannot be reached. %1</source>
         <extracomment>%1 why the server cannot be reached</extracomment>
         <translation>Nur die Einträge dieses Arbeitsplatzes: der Werkstattserver ist nicht erreichbar. %1</translation>
+    </message>
+    <message>
+        <source>Recorded on this bench; it goes to the shop server once it can be reached: %1</source>
+        <extracomment>%1 why the server cannot be reached now (naming it)</extracomment>
+        <translation>Am Arbeitsplatz erfasst; der Eintrag geht an den Werkstattserver, sobald er erreichbar ist: %1</translation>
     </message>
 </context>
 <context>

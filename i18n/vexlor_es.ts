@@ -2000,11 +2000,6 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <translation>el servidor del taller no está disponible en esta compilación (falta el controlador PostgreSQL de Qt, QPSQL).</translation>
     </message>
     <message>
-        <source>Recorded on this bench; it goes to the shop server %1 once it can be reached. %2</source>
-        <extracomment>%1 the server&apos;s address, %2 why it cannot be reached now</extracomment>
-        <translation>Registrado en este puesto; irá al servidor del taller %1 en cuanto se pueda alcanzar. %2</translation>
-    </message>
-    <message>
         <source>The shop&apos;s register on %1.</source>
         <extracomment>%1 the server&apos;s address</extracomment>
         <translation>El registro del taller en %1.</translation>
@@ -2013,6 +2008,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>Only this bench&apos;s records: the shop server cannot be reached. %1</source>
         <extracomment>%1 why the server cannot be reached</extracomment>
         <translation>Solo los registros de este puesto: no se puede alcanzar el servidor del taller. %1</translation>
+    </message>
+    <message>
+        <source>Recorded on this bench; it goes to the shop server once it can be reached: %1</source>
+        <extracomment>%1 why the server cannot be reached now (naming it)</extracomment>
+        <translation>Registrado en este puesto; irá al servidor del taller en cuanto se pueda alcanzar: %1</translation>
     </message>
 </context>
 <context>

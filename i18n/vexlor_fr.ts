@@ -2000,11 +2000,6 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <translation>le serveur d&apos;atelier n&apos;est pas disponible dans cette version (le pilote PostgreSQL de Qt, QPSQL, est absent).</translation>
     </message>
     <message>
-        <source>Recorded on this bench; it goes to the shop server %1 once it can be reached. %2</source>
-        <extracomment>%1 the server&apos;s address, %2 why it cannot be reached now</extracomment>
-        <translation>Enregistré sur ce poste ; l&apos;enregistrement ira au serveur d&apos;atelier %1 dès qu&apos;il sera joignable. %2</translation>
-    </message>
-    <message>
         <source>The shop&apos;s register on %1.</source>
         <extracomment>%1 the server&apos;s address</extracomment>
         <translation>Le registre de l&apos;atelier sur %1.</translation>
@@ -2013,6 +2008,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>Only this bench&apos;s records: the shop server cannot be reached. %1</source>
         <extracomment>%1 why the server cannot be reached</extracomment>
         <translation>Seuls les enregistrements de ce poste : le serveur d&apos;atelier est injoignable. %1</translation>
+    </message>
+    <message>
+        <source>Recorded on this bench; it goes to the shop server once it can be reached: %1</source>
+        <extracomment>%1 why the server cannot be reached now (naming it)</extracomment>
+        <translation>Enregistré sur ce poste ; l&apos;enregistrement ira au serveur d&apos;atelier dès qu&apos;il sera joignable : %1</translation>
     </message>
 </context>
 <context>

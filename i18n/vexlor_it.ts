@@ -2000,11 +2000,6 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <translation>il server dell&apos;officina non è disponibile in questa versione (manca il driver PostgreSQL di Qt, QPSQL).</translation>
     </message>
     <message>
-        <source>Recorded on this bench; it goes to the shop server %1 once it can be reached. %2</source>
-        <extracomment>%1 the server&apos;s address, %2 why it cannot be reached now</extracomment>
-        <translation>Registrato su questa postazione; andrà al server dell&apos;officina %1 appena sarà raggiungibile. %2</translation>
-    </message>
-    <message>
         <source>The shop&apos;s register on %1.</source>
         <extracomment>%1 the server&apos;s address</extracomment>
         <translation>Il registro dell&apos;officina su %1.</translation>
@@ -2013,6 +2008,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>Only this bench&apos;s records: the shop server cannot be reached. %1</source>
         <extracomment>%1 why the server cannot be reached</extracomment>
         <translation>Solo le registrazioni di questa postazione: il server dell&apos;officina non è raggiungibile. %1</translation>
+    </message>
+    <message>
+        <source>Recorded on this bench; it goes to the shop server once it can be reached: %1</source>
+        <extracomment>%1 why the server cannot be reached now (naming it)</extracomment>
+        <translation>Registrato su questa postazione; andrà al server dell&apos;officina appena sarà raggiungibile: %1</translation>
     </message>
 </context>
 <context>

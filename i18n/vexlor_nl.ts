@@ -2000,11 +2000,6 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <translation>de werkplaatsserver is in deze build niet beschikbaar (het PostgreSQL-stuurprogramma QPSQL van Qt ontbreekt).</translation>
     </message>
     <message>
-        <source>Recorded on this bench; it goes to the shop server %1 once it can be reached. %2</source>
-        <extracomment>%1 the server&apos;s address, %2 why it cannot be reached now</extracomment>
-        <translation>Op deze werkplek vastgelegd; het gaat naar de werkplaatsserver %1 zodra die bereikbaar is. %2</translation>
-    </message>
-    <message>
         <source>The shop&apos;s register on %1.</source>
         <extracomment>%1 the server&apos;s address</extracomment>
         <translation>Het register van de werkplaats op %1.</translation>
@@ -2013,6 +2008,11 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>Only this bench&apos;s records: the shop server cannot be reached. %1</source>
         <extracomment>%1 why the server cannot be reached</extracomment>
         <translation>Alleen de gegevens van deze werkplek: de werkplaatsserver is niet bereikbaar. %1</translation>
+    </message>
+    <message>
+        <source>Recorded on this bench; it goes to the shop server once it can be reached: %1</source>
+        <extracomment>%1 why the server cannot be reached now (naming it)</extracomment>
+        <translation>Op deze werkplek vastgelegd; het gaat naar de werkplaatsserver zodra die bereikbaar is: %1</translation>
     </message>
 </context>
 <context>

@@ -33,9 +33,9 @@ inline constexpr const char *kPasswordInAddress = QT_TRANSLATE_NOOP(
 //: QPSQL is the name of Qt's PostgreSQL driver
 inline constexpr const char *kServerNotInBuild = QT_TRANSLATE_NOOP(
     "Register", "the shop server is not available in this build (Qt's PostgreSQL driver QPSQL is missing).");
-//: %1 the server's address, %2 why it cannot be reached now
+//: %1 why the server cannot be reached now (naming it)
 inline constexpr const char *kWaitsLocally = QT_TRANSLATE_NOOP(
-    "Register", "Recorded on this bench; it goes to the shop server %1 once it can be reached. %2");
+    "Register", "Recorded on this bench; it goes to the shop server once it can be reached: %1");
 //: %1 the server's address
 inline constexpr const char *kReadFromServer = QT_TRANSLATE_NOOP("Register", "The shop's register on %1.");
 //: %1 why the server cannot be reached

@@ -224,7 +224,7 @@ private slots:
             const CliRun run = bench.sheet();
             QCOMPARE(run.exitCode, 0);
             QCOMPARE(run.err.count('\n'), 1);
-            QVERIFY2(run.err.contains("it goes to the shop server " + url.toUtf8() + " once it can be reached"),
+            QVERIFY2(run.err.contains("it goes to the shop server once it can be reached: " + url.toUtf8()),
                      run.err.constData());
         }
         const CliRun history = runWithEnvironment(bench.cli, bench.options + QStringList{QStringLiteral("history")},
