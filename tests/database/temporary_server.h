@@ -114,23 +114,17 @@ public:
     }
 
 private:
-    // Found the way the packages place them: on PATH, else in the newest
-    // version's folder of Debian's or the PostgreSQL project's packages.
+    // On PATH, else in the newest version's folder of Debian's packages.
     static QString serverPrograms()
     {
         const QString onPath = QStandardPaths::findExecutable(QStringLiteral("pg_ctl"));
         if (!onPath.isEmpty() && !QStandardPaths::findExecutable(QStringLiteral("initdb")).isEmpty())
             return QFileInfo(onPath).absolutePath();
-        for (const QString &pattern : {QStringLiteral("/usr/lib/postgresql"), QStringLiteral("/usr")}) {
-            QDir root(pattern);
-            const QStringList versions = root.entryList(
-                {pattern.endsWith(u"postgresql") ? QStringLiteral("*") : QStringLiteral("pgsql-*")},
-                QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed);
-            for (const QString &version : versions) {
-                const QString bin = root.filePath(version + QStringLiteral("/bin"));
-                if (QFile::exists(bin + QStringLiteral("/initdb")) && QFile::exists(bin + QStringLiteral("/pg_ctl")))
-                    return bin;
-            }
+        const QDir root(QStringLiteral("/usr/lib/postgresql"));
+        for (const QString &version : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed)) {
+            const QString bin = root.filePath(version + QStringLiteral("/bin"));
+            if (QFile::exists(bin + QStringLiteral("/initdb")) && QFile::exists(bin + QStringLiteral("/pg_ctl")))
+                return bin;
         }
         return {};
     }
