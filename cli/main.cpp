@@ -273,6 +273,27 @@ struct GlobalOptions {
         QStringLiteral("URL")};
 };
 
+// The options of a run besides its port, before the command's name or after
+// it (taken out of `args`); nullopt, the message on stderr, for a bad one.
+struct RunOptions {
+    SpeedUnits units = SpeedUnits::Metric;
+    RecordOptions recording;
+};
+
+std::optional<RunOptions> runOptionsOf(QStringList &args, const QCommandLineParser &parser,
+                                       const GlobalOptions &options)
+{
+    const std::optional<SpeedUnits> units = speedUnitsOf(args, parser.value(options.units));
+    if (!units)
+        return std::nullopt;
+    const QString bike = bikeOf(args, parser.value(options.bike));
+    const std::optional<QString> server = registerServerOf(
+        args, parser.isSet(options.registerServer) ? std::optional(parser.value(options.registerServer)) : std::nullopt);
+    if (!server)
+        return std::nullopt;
+    return RunOptions{*units, {bike, *server}};
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -327,14 +348,9 @@ int main(int argc, char *argv[])
         print(stderr, error + u'\n');
         return kExitBadInput;
     }
-    const std::optional<SpeedUnits> units = speedUnitsOf(args, parser.value(options.units));
-    if (!units)
+    const std::optional<RunOptions> run = runOptionsOf(args, parser, options);
+    if (!run)
         return kExitBadInput;
-    const QString bike = bikeOf(args, parser.value(options.bike));
-    const std::optional<QString> server = registerServerOf(
-        args, parser.isSet(options.registerServer) ? std::optional(parser.value(options.registerServer)) : std::nullopt);
-    if (!server)
-        return kExitBadInput;
-    return runCommand(*command, args, port, {bike, *server}, !parser.isSet(options.noSpeedLimit),
-                      translators.language(), *units);
+    return runCommand(*command, args, port, run->recording, !parser.isSet(options.noSpeedLimit),
+                      translators.language(), run->units);
 }
