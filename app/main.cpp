@@ -18,6 +18,7 @@
 #include "doctor/host_system.h"
 #include "port/platform_link.h"
 #include "settings/language_setting.h"
+#include "settings/register_setting.h"
 #include "settings/settings_file.h"
 
 #include "language_choice.h"
@@ -82,7 +83,9 @@ int main(int argc, char *argv[])
         PlatformPortLister portLister;
         CableBridgeLines bridgeLines(portLister);
         const HostSystem system; // what the connection doctor reads
-        const std::unique_ptr<Register> records = openRegister(); // opened at the first record
+        // Opened at the first record; on the shop's server when config.ini names one.
+        const std::unique_ptr<Register> records =
+            openRegister(defaultRegisterPath(), readRegisterServerSetting(settings));
         WindowAssembly assembly(
             {boxes, shell, dialogs, safetyDialogs, *association},
             {std::make_unique<PlatformSerialPort>(), portLister, bridgeLines, portOverrideFromEnvironment()},

@@ -53,6 +53,8 @@ void CliContext::keep(const RegisterRecord &record)
     const QString error = m_keeping.records.add(record);
     if (!error.isEmpty())
         m_err << translated("Register", vexlor::texts::kNotRecorded).arg(error) << Qt::endl;
+    else if (const QString note = m_keeping.records.waitingNote(); !note.isEmpty())
+        m_err << note << Qt::endl;
 }
 
 int CliContext::fail(int code, const QString &message)

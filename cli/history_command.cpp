@@ -76,6 +76,9 @@ int runHistory(CliContext &context, const QStringList &args)
     const QList<RegisterRecord> all = context.records().records(error);
     if (!error.isEmpty())
         return context.fail(kExitLinkFailure, error);
+    // Where they come from goes to stderr, so the CSV and JSON stay whole.
+    if (const QString note = context.records().readNote(); !note.isEmpty())
+        context.err() << note << Qt::endl;
     const QList<RegisterRecord> records = filteredRecords(all, options->filter);
     switch (options->form) {
     case HistoryForm::Csv:

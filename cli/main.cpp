@@ -10,9 +10,11 @@
 #include "port/platform_link.h"
 #include "protocol/widened_reply_window.h"
 #include "session/controller_session.h"
+#include "settings/register_setting.h"
 
 #include "language_choice.h"
 #include "open_register.h"
+#include "server_address.h"
 #include "translators.h"
 
 #include <QCommandLineOption>
@@ -129,11 +131,37 @@ std::optional<SpeedUnits> speedUnitsOf(QStringList &args, const QString &beforeN
     return units;
 }
 
+// What each record of this run carries, and where the records go.
+struct RecordOptions {
+    QString bike;
+    QString server; // the shop's register: --register, else config.ini's; empty for this bench only
+};
+
+// The shop's server: --register URL after the command's name or before it,
+// else [Register] Database in the window's config.ini. nullopt, the message
+// on stderr, for an address refused (one that carries a password).
+std::optional<QString> registerServerOf(QStringList &args, const std::optional<QString> &beforeName)
+{
+    const std::optional<QString> given = takeOption(args, QLatin1String("register"));
+    const std::optional<QString> option = given ? given : beforeName;
+    if (!option) {
+        const SettingsFile settings(windowSettingsPath(QCoreApplication::applicationDirPath()));
+        return readRegisterServerSetting(settings);
+    }
+    if (namesServer(*option)) {
+        if (const ParsedServerAddress parsed = parseServerAddress(*option); !parsed.address) {
+            print(stderr, parsed.error + u'\n');
+            return std::nullopt;
+        }
+    }
+    return option;
+}
+
 // The composition root: the real controller side, built here and nowhere
 // else, then the command. `portOption` is --port (empty when not given);
 // it wins over VEXLOR_PORT, which wins over the scan.
 int runCommand(const Command &command, const QStringList &args, QString portOption,
-               const QString &bike, bool limitMaxSpeed, const QString &language, SpeedUnits units)
+               const RecordOptions &recording, bool limitMaxSpeed, const QString &language, SpeedUnits units)
 {
     const QString portOverride = portOption.isEmpty() ? portOverrideFromEnvironment() : portOption;
     const NumberFormat format = NumberFormat::fromLocale(QLocale());
@@ -145,8 +173,8 @@ int runCommand(const Command &command, const QStringList &args, QString portOpti
     if (widenedWindow)
         session.closeReplyWindowsBy(widenedWindow.get());
     const HostSystem system;
-    const std::unique_ptr<Register> records = openRegister();
-    CliContext context({lister, session, portOverride, system}, {*records, bike}, limitMaxSpeed, format,
+    const std::unique_ptr<Register> records = openRegister(defaultRegisterPath(), recording.server);
+    CliContext context({lister, session, portOverride, system}, {*records, recording.bike}, limitMaxSpeed, format,
                        language);
     context.setSpeedUnits(units);
     return command.run(context, args);
@@ -158,7 +186,7 @@ const Command *commandNamedIn(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray word(argv[i]);
-        if (word == "--port" || word == "--units" || word == "--bike")
+        if (word == "--port" || word == "--units" || word == "--bike" || word == "--register")
             ++i;
         else if (!word.startsWith('-'))
             return findCommand(QString::fromLocal8Bit(word));
@@ -236,7 +264,35 @@ struct GlobalOptions {
                             CliText::tr("Record the operation for the bike LABEL (a frame number, a "
                                         "customer); history shows only its records."),
                             QStringLiteral("LABEL")};
+    QCommandLineOption registerServer{
+        QStringLiteral("register"),
+        //: URL as in "--register <URL>"; keep URL, config.ini and postgresql://USER@HOST[:PORT]/DB as they are
+        CliText::tr("Keep the records in the shop's register on the server URL, "
+                    "postgresql://USER@HOST[:PORT]/DB, instead of the one config.ini names; records "
+                    "wait on this computer while the server cannot be reached."),
+        QStringLiteral("URL")};
 };
+
+// The options of a run besides its port, before the command's name or after
+// it (taken out of `args`); nullopt, the message on stderr, for a bad one.
+struct RunOptions {
+    SpeedUnits units = SpeedUnits::Metric;
+    RecordOptions recording;
+};
+
+std::optional<RunOptions> runOptionsOf(QStringList &args, const QCommandLineParser &parser,
+                                       const GlobalOptions &options)
+{
+    const std::optional<SpeedUnits> units = speedUnitsOf(args, parser.value(options.units));
+    if (!units)
+        return std::nullopt;
+    const QString bike = bikeOf(args, parser.value(options.bike));
+    const std::optional<QString> server = registerServerOf(
+        args, parser.isSet(options.registerServer) ? std::optional(parser.value(options.registerServer)) : std::nullopt);
+    if (!server)
+        return std::nullopt;
+    return RunOptions{*units, {bike, *server}};
+}
 
 } // namespace
 
@@ -257,7 +313,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const GlobalOptions options;
-    parser.addOptions({options.port, options.bike, options.noSpeedLimit, options.units});
+    parser.addOptions({options.port, options.bike, options.noSpeedLimit, options.units, options.registerServer});
     parser.addPositionalArgument(QStringLiteral("command"), CliText::tr("The command to run (see below)."),
                                  QStringLiteral("COMMAND [ARGS...]"));
     // Everything after the command belongs to it.
@@ -292,10 +348,9 @@ int main(int argc, char *argv[])
         print(stderr, error + u'\n');
         return kExitBadInput;
     }
-    const std::optional<SpeedUnits> units = speedUnitsOf(args, parser.value(options.units));
-    if (!units)
+    const std::optional<RunOptions> run = runOptionsOf(args, parser, options);
+    if (!run)
         return kExitBadInput;
-    const QString bike = bikeOf(args, parser.value(options.bike));
-    return runCommand(*command, args, port, bike, !parser.isSet(options.noSpeedLimit), translators.language(),
-                      *units);
+    return runCommand(*command, args, port, run->recording, !parser.isSet(options.noSpeedLimit),
+                      translators.language(), run->units);
 }

@@ -1,4 +1,5 @@
 #include "sqlite_register.h"
+#include "register_rows.h"
 #include "register_schema.h"
 
 #include "register/register_texts.h"
@@ -10,48 +11,10 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QUuid>
 
 namespace vexlor {
 namespace {
-
-// The insert, its columns and placeholders from the one list of columns.
-QString insertStatement()
-{
-    QStringList names{QStringLiteral("uuid"), QStringLiteral("recorded_at")};
-    for (const RegisterColumn &column : registerTextColumns())
-        names.append(QString::fromLatin1(column.name));
-    names.append(QStringLiteral("delivered"));
-    QStringList marks;
-    for (const QString &name : names)
-        marks.append(u':' + name);
-    return QStringLiteral("INSERT INTO records (%1) VALUES (%2)").arg(names.join(u','), marks.join(u','));
-}
-
-void bindRecord(QSqlQuery &query, const RegisterRecord &record)
-{
-    query.bindValue(QStringLiteral(":uuid"), record.uuid);
-    query.bindValue(QStringLiteral(":recorded_at"), record.time.toUTC().toString(Qt::ISODateWithMs));
-    // A text not known is empty, never NULL: every column is NOT NULL.
-    for (const RegisterColumn &column : registerTextColumns()) {
-        const QString &value = record.*column.field;
-        query.bindValue(u':' + QString::fromLatin1(column.name), value.isNull() ? QStringLiteral("") : value);
-    }
-    query.bindValue(QStringLiteral(":delivered"), record.delivered ? 1 : 0);
-}
-
-RegisterRecord recordAt(const QSqlQuery &query)
-{
-    const QSqlRecord row = query.record();
-    RegisterRecord record;
-    record.uuid = row.value(QStringLiteral("uuid")).toString();
-    record.time = QDateTime::fromString(row.value(QStringLiteral("recorded_at")).toString(), Qt::ISODateWithMs);
-    for (const RegisterColumn &column : registerTextColumns())
-        record.*column.field = row.value(QString::fromLatin1(column.name)).toString();
-    record.delivered = row.value(QStringLiteral("delivered")).toInt() != 0;
-    return record;
-}
 
 // Readers never wait for a writer, and a record is in the log whole or not
 // at all. The pragma answers with a row; its statement is ended at once, so
@@ -119,7 +82,7 @@ QString SqliteRegister::add(const RegisterRecord &record)
         return error;
     // One statement is one transaction in SQLite: the record is whole or absent.
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (!query.prepare(insertStatement()))
+    if (!query.prepare(insertRecordStatement()))
         return translated("Register", texts::kCannotWrite).arg(m_path, query.lastError().text());
     bindRecord(query, record);
     if (!query.exec())
@@ -129,12 +92,23 @@ QString SqliteRegister::add(const RegisterRecord &record)
 
 QList<RegisterRecord> SqliteRegister::records(QString &error)
 {
+    return select(QStringLiteral("SELECT * FROM records ORDER BY recorded_at DESC, rowid DESC"), error);
+}
+
+QList<RegisterRecord> SqliteRegister::waiting(QString &error)
+{
+    return select(QStringLiteral("SELECT * FROM records WHERE delivered = 0 ORDER BY recorded_at, rowid"),
+                  error);
+}
+
+QList<RegisterRecord> SqliteRegister::select(const QString &statement, QString &error)
+{
     error = open();
     if (!error.isEmpty())
         return {};
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT * FROM records ORDER BY recorded_at DESC, rowid DESC"))) {
+    if (!query.exec(statement)) {
         error = translated("Register", texts::kCannotRead).arg(m_path, query.lastError().text());
         return {};
     }
@@ -142,6 +116,19 @@ QList<RegisterRecord> SqliteRegister::records(QString &error)
     while (query.next())
         list.append(recordAt(query));
     return list;
+}
+
+QString SqliteRegister::markDelivered(const QString &uuid)
+{
+    if (const QString error = open(); !error.isEmpty())
+        return error;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (!query.prepare(QStringLiteral("UPDATE records SET delivered = 1 WHERE uuid = :uuid")))
+        return translated("Register", texts::kCannotWrite).arg(m_path, query.lastError().text());
+    query.bindValue(QStringLiteral(":uuid"), uuid);
+    if (!query.exec())
+        return translated("Register", texts::kCannotWrite).arg(m_path, query.lastError().text());
+    return {};
 }
 
 } // namespace vexlor

@@ -22,6 +22,11 @@ public:
     [[nodiscard]] QList<RegisterRecord> records(QString &error) override;
     [[nodiscard]] QString location() const override { return m_path; }
 
+    // The records not yet delivered to a shop's server, oldest first.
+    [[nodiscard]] QList<RegisterRecord> waiting(QString &error);
+    // Marks the record `uuid` delivered; empty when done, else why not.
+    [[nodiscard]] QString markDelivered(const QString &uuid);
+
     // How long a record waits for another program that holds the register
     // locked before it gives up and the operation goes on unrecorded.
     static constexpr int kBusyTimeoutMs = 2000;
@@ -29,6 +34,7 @@ public:
 private:
     // Empty when open and up to date, else why not.
     [[nodiscard]] QString open();
+    [[nodiscard]] QList<RegisterRecord> select(const QString &statement, QString &error);
     void close();
 
     QString m_path;

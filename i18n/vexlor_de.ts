@@ -285,6 +285,11 @@ write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden
         <extracomment>%1 what was given after --battery; keep 13s as it is</extracomment>
         <translation>„%1“ ist kein Akku: Geben Sie seine Nennspannung (24, 36, 48 oder 52) oder seine Zellen in Reihe (13s) an.</translation>
     </message>
+    <message>
+        <source>Keep the records in the shop&apos;s register on the server URL, postgresql://USER@HOST[:PORT]/DB, instead of the one config.ini names; records wait on this computer while the server cannot be reached.</source>
+        <extracomment>URL as in &quot;--register &lt;URL&gt;&quot;; keep URL, config.ini and postgresql://USER@HOST[:PORT]/DB as they are</extracomment>
+        <translation>Die Einträge im Register der Werkstatt auf dem Server URL führen, postgresql://USER@HOST[:PORT]/DB, statt auf dem, den config.ini nennt; solange der Server nicht erreichbar ist, warten die Einträge auf diesem Rechner.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1978,6 +1983,36 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>%1 was made by a newer version of the tool (schema %2, this one knows %3).</source>
         <extracomment>%1 the register&apos;s path, %2 the schema version in the file, %3 the newest this version knows</extracomment>
         <translation>%1 stammt von einer neueren Version des Programms (Schema %2, diese kennt %3).</translation>
+    </message>
+    <message>
+        <source>%1 names no shop server: give postgresql://USER@HOST[:PORT]/DB.</source>
+        <extracomment>%1 what was given; keep postgresql://USER@HOST[:PORT]/DB as it is</extracomment>
+        <translation>%1 nennt keinen Werkstattserver: geben Sie postgresql://USER@HOST[:PORT]/DB an.</translation>
+    </message>
+    <message>
+        <source>%1 carries a password, which is never taken from there: give the address without it and put the password in ~/.pgpass or PGPASSWORD.</source>
+        <extracomment>%1 the address with the password left out; keep ~/.pgpass and PGPASSWORD as they are</extracomment>
+        <translation>%1 enthält ein Passwort, das von dort nie übernommen wird: geben Sie die Adresse ohne Passwort an und legen Sie das Passwort in ~/.pgpass oder PGPASSWORD ab.</translation>
+    </message>
+    <message>
+        <source>the shop server is not available in this build (Qt&apos;s PostgreSQL driver QPSQL is missing).</source>
+        <extracomment>QPSQL is the name of Qt&apos;s PostgreSQL driver</extracomment>
+        <translation>der Werkstattserver ist in diesem Build nicht verfügbar (der PostgreSQL-Treiber QPSQL von Qt fehlt).</translation>
+    </message>
+    <message>
+        <source>The shop&apos;s register on %1.</source>
+        <extracomment>%1 the server&apos;s address</extracomment>
+        <translation>Das Register der Werkstatt auf %1.</translation>
+    </message>
+    <message>
+        <source>Only this bench&apos;s records: the shop server cannot be reached. %1</source>
+        <extracomment>%1 why the server cannot be reached</extracomment>
+        <translation>Nur die Einträge dieses Arbeitsplatzes: der Werkstattserver ist nicht erreichbar. %1</translation>
+    </message>
+    <message>
+        <source>Recorded on this bench; it goes to the shop server once it can be reached: %1</source>
+        <extracomment>%1 why the server cannot be reached now (naming it)</extracomment>
+        <translation>Am Arbeitsplatz erfasst; der Eintrag geht an den Werkstattserver, sobald er erreichbar ist: %1</translation>
     </message>
 </context>
 <context>

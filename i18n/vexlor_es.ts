@@ -285,6 +285,11 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <extracomment>%1 what was given after --battery; keep 13s as it is</extracomment>
         <translation>«%1» no es una batería: indique su tensión nominal (24, 36, 48 o 52) o sus celdas en serie (13s).</translation>
     </message>
+    <message>
+        <source>Keep the records in the shop&apos;s register on the server URL, postgresql://USER@HOST[:PORT]/DB, instead of the one config.ini names; records wait on this computer while the server cannot be reached.</source>
+        <extracomment>URL as in &quot;--register &lt;URL&gt;&quot;; keep URL, config.ini and postgresql://USER@HOST[:PORT]/DB as they are</extracomment>
+        <translation>Guardar los registros en el registro del taller en el servidor URL, postgresql://USER@HOST[:PORT]/DB, en lugar del que indica config.ini; los registros esperan en este equipo mientras no se pueda alcanzar el servidor.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1978,6 +1983,36 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>%1 was made by a newer version of the tool (schema %2, this one knows %3).</source>
         <extracomment>%1 the register&apos;s path, %2 the schema version in the file, %3 the newest this version knows</extracomment>
         <translation>%1 fue creado por una versión más reciente de la herramienta (esquema %2, esta conoce %3).</translation>
+    </message>
+    <message>
+        <source>%1 names no shop server: give postgresql://USER@HOST[:PORT]/DB.</source>
+        <extracomment>%1 what was given; keep postgresql://USER@HOST[:PORT]/DB as it is</extracomment>
+        <translation>%1 no indica ningún servidor del taller: indique postgresql://USER@HOST[:PORT]/DB.</translation>
+    </message>
+    <message>
+        <source>%1 carries a password, which is never taken from there: give the address without it and put the password in ~/.pgpass or PGPASSWORD.</source>
+        <extracomment>%1 the address with the password left out; keep ~/.pgpass and PGPASSWORD as they are</extracomment>
+        <translation>%1 contiene una contraseña, que nunca se toma de ahí: indique la dirección sin ella y ponga la contraseña en ~/.pgpass o PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>the shop server is not available in this build (Qt&apos;s PostgreSQL driver QPSQL is missing).</source>
+        <extracomment>QPSQL is the name of Qt&apos;s PostgreSQL driver</extracomment>
+        <translation>el servidor del taller no está disponible en esta compilación (falta el controlador PostgreSQL de Qt, QPSQL).</translation>
+    </message>
+    <message>
+        <source>The shop&apos;s register on %1.</source>
+        <extracomment>%1 the server&apos;s address</extracomment>
+        <translation>El registro del taller en %1.</translation>
+    </message>
+    <message>
+        <source>Only this bench&apos;s records: the shop server cannot be reached. %1</source>
+        <extracomment>%1 why the server cannot be reached</extracomment>
+        <translation>Solo los registros de este puesto: no se puede alcanzar el servidor del taller. %1</translation>
+    </message>
+    <message>
+        <source>Recorded on this bench; it goes to the shop server once it can be reached: %1</source>
+        <extracomment>%1 why the server cannot be reached now (naming it)</extracomment>
+        <translation>Registrado en este puesto; irá al servidor del taller en cuanto se pueda alcanzar: %1</translation>
     </message>
 </context>
 <context>

@@ -285,6 +285,11 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
         <extracomment>%1 what was given after --battery; keep 13s as it is</extracomment>
         <translation>«&#x202f;%1&#x202f;» n&apos;est pas une batterie&#x202f;: indiquez sa tension nominale (24, 36, 48 ou 52) ou ses cellules en série (13s).</translation>
     </message>
+    <message>
+        <source>Keep the records in the shop&apos;s register on the server URL, postgresql://USER@HOST[:PORT]/DB, instead of the one config.ini names; records wait on this computer while the server cannot be reached.</source>
+        <extracomment>URL as in &quot;--register &lt;URL&gt;&quot;; keep URL, config.ini and postgresql://USER@HOST[:PORT]/DB as they are</extracomment>
+        <translation>Tenir les enregistrements dans le registre de l&apos;atelier sur le serveur URL, postgresql://USER@HOST[:PORT]/DB, au lieu de celui que nomme config.ini ; ils attendent sur cet ordinateur tant que le serveur est injoignable.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1978,6 +1983,36 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>%1 was made by a newer version of the tool (schema %2, this one knows %3).</source>
         <extracomment>%1 the register&apos;s path, %2 the schema version in the file, %3 the newest this version knows</extracomment>
         <translation>%1 a été créé par une version plus récente de l&apos;outil (schéma %2, celle-ci connaît %3).</translation>
+    </message>
+    <message>
+        <source>%1 names no shop server: give postgresql://USER@HOST[:PORT]/DB.</source>
+        <extracomment>%1 what was given; keep postgresql://USER@HOST[:PORT]/DB as it is</extracomment>
+        <translation>%1 ne désigne aucun serveur d&apos;atelier : indiquez postgresql://USER@HOST[:PORT]/DB.</translation>
+    </message>
+    <message>
+        <source>%1 carries a password, which is never taken from there: give the address without it and put the password in ~/.pgpass or PGPASSWORD.</source>
+        <extracomment>%1 the address with the password left out; keep ~/.pgpass and PGPASSWORD as they are</extracomment>
+        <translation>%1 contient un mot de passe, qui n&apos;est jamais pris à cet endroit : indiquez l&apos;adresse sans lui et placez le mot de passe dans ~/.pgpass ou PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>the shop server is not available in this build (Qt&apos;s PostgreSQL driver QPSQL is missing).</source>
+        <extracomment>QPSQL is the name of Qt&apos;s PostgreSQL driver</extracomment>
+        <translation>le serveur d&apos;atelier n&apos;est pas disponible dans cette version (le pilote PostgreSQL de Qt, QPSQL, est absent).</translation>
+    </message>
+    <message>
+        <source>The shop&apos;s register on %1.</source>
+        <extracomment>%1 the server&apos;s address</extracomment>
+        <translation>Le registre de l&apos;atelier sur %1.</translation>
+    </message>
+    <message>
+        <source>Only this bench&apos;s records: the shop server cannot be reached. %1</source>
+        <extracomment>%1 why the server cannot be reached</extracomment>
+        <translation>Seuls les enregistrements de ce poste : le serveur d&apos;atelier est injoignable. %1</translation>
+    </message>
+    <message>
+        <source>Recorded on this bench; it goes to the shop server once it can be reached: %1</source>
+        <extracomment>%1 why the server cannot be reached now (naming it)</extracomment>
+        <translation>Enregistré sur ce poste ; l&apos;enregistrement ira au serveur d&apos;atelier dès qu&apos;il sera joignable : %1</translation>
     </message>
 </context>
 <context>

@@ -285,6 +285,11 @@ write esce con 1 anche quando la rilettura trova valori diversi da quelli scritt
         <extracomment>%1 what was given after --battery; keep 13s as it is</extracomment>
         <translation>«%1» non è una batteria: indicare la tensione nominale (24, 36, 48 o 52) o le celle in serie (13s).</translation>
     </message>
+    <message>
+        <source>Keep the records in the shop&apos;s register on the server URL, postgresql://USER@HOST[:PORT]/DB, instead of the one config.ini names; records wait on this computer while the server cannot be reached.</source>
+        <extracomment>URL as in &quot;--register &lt;URL&gt;&quot;; keep URL, config.ini and postgresql://USER@HOST[:PORT]/DB as they are</extracomment>
+        <translation>Tenere le registrazioni nel registro dell&apos;officina sul server URL, postgresql://USER@HOST[:PORT]/DB, invece di quello indicato in config.ini; le registrazioni attendono su questo computer finché il server non è raggiungibile.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1978,6 +1983,36 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>%1 was made by a newer version of the tool (schema %2, this one knows %3).</source>
         <extracomment>%1 the register&apos;s path, %2 the schema version in the file, %3 the newest this version knows</extracomment>
         <translation>%1 è stato creato da una versione più recente dello strumento (schema %2, questa conosce %3).</translation>
+    </message>
+    <message>
+        <source>%1 names no shop server: give postgresql://USER@HOST[:PORT]/DB.</source>
+        <extracomment>%1 what was given; keep postgresql://USER@HOST[:PORT]/DB as it is</extracomment>
+        <translation>%1 non indica alcun server dell&apos;officina: indicare postgresql://USER@HOST[:PORT]/DB.</translation>
+    </message>
+    <message>
+        <source>%1 carries a password, which is never taken from there: give the address without it and put the password in ~/.pgpass or PGPASSWORD.</source>
+        <extracomment>%1 the address with the password left out; keep ~/.pgpass and PGPASSWORD as they are</extracomment>
+        <translation>%1 contiene una password, che non viene mai presa da lì: indicare l&apos;indirizzo senza password e mettere la password in ~/.pgpass o PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>the shop server is not available in this build (Qt&apos;s PostgreSQL driver QPSQL is missing).</source>
+        <extracomment>QPSQL is the name of Qt&apos;s PostgreSQL driver</extracomment>
+        <translation>il server dell&apos;officina non è disponibile in questa versione (manca il driver PostgreSQL di Qt, QPSQL).</translation>
+    </message>
+    <message>
+        <source>The shop&apos;s register on %1.</source>
+        <extracomment>%1 the server&apos;s address</extracomment>
+        <translation>Il registro dell&apos;officina su %1.</translation>
+    </message>
+    <message>
+        <source>Only this bench&apos;s records: the shop server cannot be reached. %1</source>
+        <extracomment>%1 why the server cannot be reached</extracomment>
+        <translation>Solo le registrazioni di questa postazione: il server dell&apos;officina non è raggiungibile. %1</translation>
+    </message>
+    <message>
+        <source>Recorded on this bench; it goes to the shop server once it can be reached: %1</source>
+        <extracomment>%1 why the server cannot be reached now (naming it)</extracomment>
+        <translation>Registrato su questa postazione; andrà al server dell&apos;officina appena sarà raggiungibile: %1</translation>
     </message>
 </context>
 <context>

@@ -285,6 +285,11 @@ write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreve
         <extracomment>%1 what was given after --battery; keep 13s as it is</extracomment>
         <translation>&apos;%1&apos; is geen accu: geef de nominale spanning (24, 36, 48 of 52) of de cellen in serie (13s).</translation>
     </message>
+    <message>
+        <source>Keep the records in the shop&apos;s register on the server URL, postgresql://USER@HOST[:PORT]/DB, instead of the one config.ini names; records wait on this computer while the server cannot be reached.</source>
+        <extracomment>URL as in &quot;--register &lt;URL&gt;&quot;; keep URL, config.ini and postgresql://USER@HOST[:PORT]/DB as they are</extracomment>
+        <translation>De gegevens bijhouden in het register van de werkplaats op de server URL, postgresql://USER@HOST[:PORT]/DB, in plaats van die config.ini noemt; zolang de server niet bereikbaar is, wachten ze op deze computer.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1978,6 +1983,36 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>%1 was made by a newer version of the tool (schema %2, this one knows %3).</source>
         <extracomment>%1 the register&apos;s path, %2 the schema version in the file, %3 the newest this version knows</extracomment>
         <translation>%1 is gemaakt door een nieuwere versie van het programma (schema %2, deze kent %3).</translation>
+    </message>
+    <message>
+        <source>%1 names no shop server: give postgresql://USER@HOST[:PORT]/DB.</source>
+        <extracomment>%1 what was given; keep postgresql://USER@HOST[:PORT]/DB as it is</extracomment>
+        <translation>%1 noemt geen werkplaatsserver: geef postgresql://USER@HOST[:PORT]/DB op.</translation>
+    </message>
+    <message>
+        <source>%1 carries a password, which is never taken from there: give the address without it and put the password in ~/.pgpass or PGPASSWORD.</source>
+        <extracomment>%1 the address with the password left out; keep ~/.pgpass and PGPASSWORD as they are</extracomment>
+        <translation>%1 bevat een wachtwoord, dat daar nooit vandaan wordt genomen: geef het adres zonder wachtwoord op en zet het wachtwoord in ~/.pgpass of PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>the shop server is not available in this build (Qt&apos;s PostgreSQL driver QPSQL is missing).</source>
+        <extracomment>QPSQL is the name of Qt&apos;s PostgreSQL driver</extracomment>
+        <translation>de werkplaatsserver is in deze build niet beschikbaar (het PostgreSQL-stuurprogramma QPSQL van Qt ontbreekt).</translation>
+    </message>
+    <message>
+        <source>The shop&apos;s register on %1.</source>
+        <extracomment>%1 the server&apos;s address</extracomment>
+        <translation>Het register van de werkplaats op %1.</translation>
+    </message>
+    <message>
+        <source>Only this bench&apos;s records: the shop server cannot be reached. %1</source>
+        <extracomment>%1 why the server cannot be reached</extracomment>
+        <translation>Alleen de gegevens van deze werkplek: de werkplaatsserver is niet bereikbaar. %1</translation>
+    </message>
+    <message>
+        <source>Recorded on this bench; it goes to the shop server once it can be reached: %1</source>
+        <extracomment>%1 why the server cannot be reached now (naming it)</extracomment>
+        <translation>Op deze werkplek vastgelegd; het gaat naar de werkplaatsserver zodra die bereikbaar is: %1</translation>
     </message>
 </context>
 <context>

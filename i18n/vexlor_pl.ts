@@ -285,6 +285,11 @@ write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż za
         <extracomment>%1 what was given after --battery; keep 13s as it is</extracomment>
         <translation>„%1” to nie akumulator: podaj jego napięcie nominalne (24, 36, 48 lub 52) albo ogniwa szeregowo (13s).</translation>
     </message>
+    <message>
+        <source>Keep the records in the shop&apos;s register on the server URL, postgresql://USER@HOST[:PORT]/DB, instead of the one config.ini names; records wait on this computer while the server cannot be reached.</source>
+        <extracomment>URL as in &quot;--register &lt;URL&gt;&quot;; keep URL, config.ini and postgresql://USER@HOST[:PORT]/DB as they are</extracomment>
+        <translation>Przechowuj wpisy w rejestrze warsztatu na serwerze URL, postgresql://USER@HOST[:PORT]/DB, zamiast na tym, który wskazuje config.ini; dopóki serwer jest nieosiągalny, wpisy czekają na tym komputerze.</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -1978,6 +1983,36 @@ the box of Connect &gt; Bike...: its title and the caption of its one field</ext
         <source>%1 was made by a newer version of the tool (schema %2, this one knows %3).</source>
         <extracomment>%1 the register&apos;s path, %2 the schema version in the file, %3 the newest this version knows</extracomment>
         <translation>%1 utworzyła nowsza wersja narzędzia (schemat %2, ta zna %3).</translation>
+    </message>
+    <message>
+        <source>%1 names no shop server: give postgresql://USER@HOST[:PORT]/DB.</source>
+        <extracomment>%1 what was given; keep postgresql://USER@HOST[:PORT]/DB as it is</extracomment>
+        <translation>%1 nie wskazuje serwera warsztatu: podaj postgresql://USER@HOST[:PORT]/DB.</translation>
+    </message>
+    <message>
+        <source>%1 carries a password, which is never taken from there: give the address without it and put the password in ~/.pgpass or PGPASSWORD.</source>
+        <extracomment>%1 the address with the password left out; keep ~/.pgpass and PGPASSWORD as they are</extracomment>
+        <translation>%1 zawiera hasło, które nigdy nie jest stamtąd pobierane: podaj adres bez hasła, a hasło umieść w ~/.pgpass lub PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>the shop server is not available in this build (Qt&apos;s PostgreSQL driver QPSQL is missing).</source>
+        <extracomment>QPSQL is the name of Qt&apos;s PostgreSQL driver</extracomment>
+        <translation>serwer warsztatu nie jest dostępny w tej wersji (brak sterownika PostgreSQL Qt, QPSQL).</translation>
+    </message>
+    <message>
+        <source>The shop&apos;s register on %1.</source>
+        <extracomment>%1 the server&apos;s address</extracomment>
+        <translation>Rejestr warsztatu na %1.</translation>
+    </message>
+    <message>
+        <source>Only this bench&apos;s records: the shop server cannot be reached. %1</source>
+        <extracomment>%1 why the server cannot be reached</extracomment>
+        <translation>Tylko wpisy tego stanowiska: serwer warsztatu jest nieosiągalny. %1</translation>
+    </message>
+    <message>
+        <source>Recorded on this bench; it goes to the shop server once it can be reached: %1</source>
+        <extracomment>%1 why the server cannot be reached now (naming it)</extracomment>
+        <translation>Zapisano na tym stanowisku; wpis trafi na serwer warsztatu, gdy tylko będzie osiągalny: %1</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,8 @@ endif()
 # A PDF viewer and mail program are reached through xdg-open; Qt's own
 # translations give its standard buttons and dialogs in the window's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core, qt6-translations-l10n")
+# Qt's PostgreSQL driver only where a shop keeps one register on its server.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libqt6sql6-psql")
 
 set(CPACK_SOURCE_GENERATOR TXZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")

@@ -13,6 +13,9 @@ packages=(
     # run: the Qt platform plugins, a sans font, and Qt SQL's SQLite driver
     # that the register of operations is kept through
     libqt6serialport6 qt6-qpa-plugins fonts-dejavu-core libqt6sql6-sqlite
+    # a shop's register on its server: Qt SQL's PostgreSQL driver, and the
+    # server itself, which the tests start in a temporary folder
+    libqt6sql6-psql postgresql
     # tests and screenshots; stress-ng keeps the CPUs busy for
     # tools/test-under-load.sh
     xvfb xauth imagemagick stress-ng

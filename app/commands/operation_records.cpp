@@ -36,6 +36,8 @@ void OperationRecords::keep(const RegisterRecord &record)
     const QString error = m_records->add(record);
     if (!error.isEmpty())
         showStatusMessage(m_statusMessage, translated("Register", texts::kNotRecorded).arg(error));
+    else if (const QString note = m_records->waitingNote(); !note.isEmpty())
+        showStatusMessage(m_statusMessage, note);
 }
 
 void OperationRecords::noteRestoredBackup(const ParameterSnapshot &values, const QString &path)

@@ -123,6 +123,11 @@ HistoryDialog::HistoryDialog(Register *records, QWidget *parent)
     m_problem->setWordWrap(true);
     m_problem->hide();
     layout->addWidget(m_problem);
+    m_source = new QLabel(this);
+    m_source->setObjectName(QStringLiteral("HistorySource"));
+    m_source->setWordWrap(true);
+    m_source->hide();
+    layout->addWidget(m_source);
     buildTable();
     buildButtons();
     resize(900, 420);
@@ -222,6 +227,9 @@ void HistoryDialog::refresh()
     }
     m_problem->setText(error);
     m_problem->setVisible(!error.isEmpty());
+    const QString source = m_records && error.isEmpty() ? m_records->readNote() : QString();
+    m_source->setText(source);
+    m_source->setVisible(!source.isEmpty());
     m_table->setVisible(error.isEmpty());
     applyFilter();
 }

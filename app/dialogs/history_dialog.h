@@ -66,6 +66,7 @@ private:
     QDateEdit *m_since = nullptr;
     QLineEdit *m_fingerprint = nullptr;
     QLabel *m_problem = nullptr; // no register, or one that cannot be read
+    QLabel *m_source = nullptr;  // the shop's server, or this bench alone while it cannot be reached
     QStandardItemModel *m_model = nullptr;
     QSortFilterProxyModel *m_sorted = nullptr;
     QTableView *m_table = nullptr;

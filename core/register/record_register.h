@@ -23,6 +23,12 @@ public:
     [[nodiscard]] virtual QString location() const = 0;
     // Why this build keeps no register at all; empty where it keeps one.
     [[nodiscard]] virtual QString unavailableReason() const { return {}; }
+    // About the last add() that kept its record: that it waits on this bench
+    // for the shop's server, and why. Empty when nothing waits.
+    [[nodiscard]] virtual QString waitingNote() const { return {}; }
+    // Where the last records() read from, where more than one place may
+    // keep them (the shop's server, else this bench's own). Empty where not.
+    [[nodiscard]] virtual QString readNote() const { return {}; }
 };
 
 // The register of a build without a database: keeps nothing and says so.

@@ -278,11 +278,14 @@ public:
 };
 
 // The register in memory: keeps every record, newest first, unless the test
-// has it refuse them with `refusal`.
+// has it refuse them with `refusal`; says what a shop's register says when
+// the test sets `waiting` (a record waits for the server) or `source`.
 class KeptRecords final : public vexlor::Register {
 public:
     QList<vexlor::RegisterRecord> kept;
     QString refusal;
+    QString waiting;
+    QString source;
 
     QString add(const vexlor::RegisterRecord &record) override
     {
@@ -296,6 +299,8 @@ public:
         return refusal.isEmpty() ? kept : QList<vexlor::RegisterRecord>();
     }
     QString location() const override { return QStringLiteral("memory"); }
+    QString waitingNote() const override { return waiting; }
+    QString readNote() const override { return source; }
 };
 
 // Everything outside the window, doubled: the recorders, a port list without

@@ -101,6 +101,8 @@ for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libftdi1-
     libqt6sql6-sqlite; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package"
 done
+# The shop server's driver is offered, not forced on a bench without one.
+grep -Eq "(^|, )libqt6sql6-psql( |,|$)" <<<"$(field Suggests)" || fail "Suggests lacks libqt6sql6-psql"
 
 # No maintainer scripts: the menu, MIME and icon caches are refreshed by the
 # triggers of the packages that own them.

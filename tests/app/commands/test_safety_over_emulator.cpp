@@ -456,9 +456,10 @@ private slots:
     // strip and on every record; a read, a comparison, a write, a restored
     // backup written back and a sheet each recorded with the controller, the
     // fingerprints, the port and the paths; a register that refuses the
-    // record stops no write and the strip says why. History lists them
-    // newest first in the window's words, filters by bike and fingerprint and
-    // exports CSV.
+    // record stops no write and the strip says why, as it says that a record
+    // waits for a shop's server. History lists them newest first in the
+    // window's words, says where they come from, filters by bike and
+    // fingerprint and exports CSV.
     void everyOperationIsRecorded()
     {
         QVERIFY(connectedWindow({"--set", "1=300"}));
@@ -507,10 +508,19 @@ private slots:
         QCOMPARE(t->label("StatusMessage")->text(),
                  QStringLiteral("Not recorded in the register: the disk is full"));
 
+        // A shop's register whose server is away: kept, and the strip says
+        // it waits; History says where its rows come from.
         t->records.refusal.clear();
+        t->records.waiting = QStringLiteral("It waits for the shop server.");
+        QVERIFY(run(t->actions().writeSettings));
+        QCOMPARE(t->label("StatusMessage")->text(), t->records.waiting);
+        t->records.kept.removeFirst();
+        t->records.source = QStringLiteral("Only this bench's records.");
         HistoryDialog &history = t->assembly->history();
         t->actions().history->trigger();
         QVERIFY(history.isVisible());
+        QCOMPARE(history.findChild<QLabel *>(QStringLiteral("HistorySource"))->text(), t->records.source);
+        QVERIFY(history.findChild<QLabel *>(QStringLiteral("HistorySource"))->isVisible());
         QCOMPARE(history.table()->model()->rowCount(), 5);
         QCOMPARE(history.recordAtRow(0)->operation, QStringLiteral("sheet"));
         const QAbstractItemModel *cells = history.table()->model(); // in the window's words
