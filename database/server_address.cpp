@@ -19,7 +19,9 @@ QString decoded(const QString &part)
 
 QString withoutPassword(const QString &text)
 {
-    static const QRegularExpression secret(QStringLiteral("^([a-z]+://[^:@/]*):[^/]*@"));
+    // Up to the last @: a password may hold any character, and showing too
+    // little is safer than showing a part of it.
+    static const QRegularExpression secret(QStringLiteral("^([a-z]+://[^:@/]*):.*@"));
     return QString(text.trimmed()).replace(secret, QStringLiteral("\\1:…@"));
 }
 
@@ -36,21 +38,18 @@ bool namesServer(const QString &text)
 
 ParsedServerAddress parseServerAddress(const QString &text)
 {
-    // user : password @ host : port / database
-    static const QRegularExpression form(QStringLiteral(
-        "^postgres(?:ql)?://([^:@/?#]+)(:[^@/]*)?@([^:/?#@]+)(?::(\\d{1,5}))?/([^/?#]+)$"));
-    const QRegularExpressionMatch match = form.match(text.trimmed());
-    if (!match.hasMatch())
-        return {std::nullopt, translated("Register", texts::kNotAServer).arg(withoutPassword(text))};
-    if (match.hasCaptured(2))
-        return {std::nullopt, translated("Register", texts::kPasswordInAddress).arg(withoutPassword(text))};
-    ServerAddress address{decoded(match.captured(1)), decoded(match.captured(3)), -1, decoded(match.captured(5))};
-    if (match.hasCaptured(4)) {
-        const int port = match.captured(4).toInt();
-        if (port < 1 || port > 65535)
-            return {std::nullopt, translated("Register", texts::kNotAServer).arg(text.trimmed())};
-        address.port = port;
-    }
+    const QString shown = withoutPassword(text);
+    if (shown != text.trimmed())
+        return {std::nullopt, translated("Register", texts::kPasswordInAddress).arg(shown)};
+    // user @ host : port / database
+    static const QRegularExpression form(
+        QStringLiteral("^postgres(?:ql)?://([^:@/?#]+)@([^:/?#@]+)(?::(\\d{1,5}))?/([^/?#]+)$"));
+    const QRegularExpressionMatch match = form.match(shown);
+    const int port = match.captured(3).isEmpty() ? -1 : match.captured(3).toInt();
+    if (!match.hasMatch() || port == 0 || port > 65535)
+        return {std::nullopt, translated("Register", texts::kNotAServer).arg(shown)};
+    const ServerAddress address{decoded(match.captured(1)), decoded(match.captured(2)), port,
+                                decoded(match.captured(4))};
     return {address, {}};
 }
 
