@@ -72,6 +72,13 @@ void tell(SimProcess &sim, const char *command)
     QVERIFY(sim.process.waitForBytesWritten(kHangMs));
 }
 
+// The connection test frames the tool sent so far (read index 0, 256).
+qsizetype asksIn(const QString &sentBytes)
+{
+    QFile file(sentBytes);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().count(QByteArray::fromHex("50520f0001000c0d0a")) : 0;
+}
+
 QJsonArray historyIn(const QString &dataHome)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -155,14 +162,16 @@ private slots:
     }
 
     // A list of two: the line ends by itself after the second bike, exit 0.
-    // Numbered after --bike, Ctrl+C while it waits for the next bike ends it
-    // at once, exit 0; so does a line no bike came to.
+    // Numbered after --bike: a bike left connected is asked again and again
+    // but not written twice; SIGTERM while the line waits for the next bike
+    // ends it at once, exit 0; so does Ctrl+C on a line no bike came to.
     void cleanLinesExitZero()
     {
         QTemporaryDir home;
         QTemporaryDir dir;
         SimProcess sim;
-        const QString port = sim.start({"--commands"});
+        const QString sent = dir.filePath(QStringLiteral("sent.bin"));
+        const QString port = sim.start({"--commands", "--record", sent});
         const QString file = writeFile(dir, "f.vxc", "1\r\n15.0\r\n");
         const QString labels = writeFile(dir, "two.csv", "A\nB");
         {
@@ -180,6 +189,10 @@ private slots:
         {
             LineProcess line(home.path(), port, {"--bike", "S-", "write", file, "--each"});
             TRY_VERIFY(line.err().contains("Bike S-1: disconnect"));
+            // A bike left connected is asked again and again, never written twice.
+            const qsizetype asked = asksIn(sent);
+            TRY_VERIFY(asksIn(sent) > asked + 10);
+            QCOMPARE(sim.lines().count(QStringLiteral("store")), 3);
             tell(sim, "off");
             TRY_VERIFY(line.err().contains("Bike S-2: connect"));
             QCOMPARE(line.end(SIGTERM), 0);
@@ -196,6 +209,28 @@ private slots:
         }
         QCOMPARE(historyIn(home.path()).size(), 3);
         QCOMPARE(sim.lines().count(QStringLiteral("store")), 3);
+    }
+
+    // Ctrl+C while a bike is written (at the wire's pace, so the request
+    // comes between its frames): the write goes on to its store and
+    // read-back, is recorded, and the line ends after it.
+    void ctrlCLetsTheWriteFinish()
+    {
+        QTemporaryDir home;
+        QTemporaryDir dir;
+        SimProcess sim;
+        const QString port = sim.start({"--paced"});
+        const QString file = writeFile(dir, "f.vxc", "1\r\n15.0\r\n");
+        LineProcess line(home.path(), port, {"write", file, "--each"});
+        TRY_VERIFY(sim.lines().contains(QStringLiteral("write 1 315")));
+        ::kill(pid_t(line.process.processId()), SIGINT);
+        QCOMPARE(line.finished(), 0);
+        QCOMPARE(sim.lines().count(QStringLiteral("store")), 1);
+        const QStringList lines = line.lines();
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[0].contains("\t1\t") && lines[0].contains("\tdone\t"));
+        QCOMPARE(lines[1], QStringLiteral("Written: 1, failed: 0"));
+        QCOMPARE(historyIn(home.path()).size(), 1);
     }
 
     // A list that cannot be read or holds no label, or --bike-from without
