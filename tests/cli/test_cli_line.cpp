@@ -102,8 +102,8 @@ private slots:
     // computer, each replaced by the next; the second keeps an old value,
     // so its read-back fails; Ctrl+C once the third is written. Three
     // lines and records with the list's labels (its header and blank line
-    // skipped, a quoted label whole), each bike's own values backed up,
-    // the summary, exit 1.
+    // skipped, a quoted label whole, its doubled quotes single), each
+    // bike's own values backed up, the summary, exit 1.
     void threeBikesOneFailingEndedByCtrlC()
     {
         QTemporaryDir home;
@@ -114,7 +114,7 @@ private slots:
                             "--at-frame", "1", "--passes", "1"})
                      .isEmpty());
         const QString file = writeFile(dir, "f.vxc", "1\r\n15.0\r\n");
-        const QString labels = writeFile(dir, "bikes.csv", "Label,Customer\r\nWBX-1,Ode\r\n\r\n\"WBX-2, red\",Lu\r\nWBX-3\r\nWBX-4\r\n");
+        const QString labels = writeFile(dir, "bikes.csv", "Label,Customer\r\nWBX-1,Ode\r\n\r\n\"WBX-2, \"\"red\"\"\",Lu\r\nWBX-3\r\nWBX-4\r\n");
         const QString starting = QString::fromLocal8Bit(runCli({"fingerprint"}, link).out).trimmed();
         const QString wanted = QString::fromLocal8Bit(runCli({"fingerprint", file}).out).trimmed();
         QVERIFY(!starting.isEmpty() && starting != wanted);
@@ -122,9 +122,9 @@ private slots:
         LineProcess line(home.path(), link, {"write", file, "--each", "--bike-from", labels});
         TRY_VERIFY(line.err().contains("Bike WBX-1: disconnect its controller."));
         tell(sim, "off");
-        TRY_VERIFY(line.err().contains("Bike WBX-2, red: connect its controller"));
+        TRY_VERIFY(line.err().contains("Bike WBX-2, \"red\": connect its controller"));
         tell(sim, "on");
-        TRY_VERIFY(line.err().contains("Bike WBX-2, red: disconnect its controller."));
+        TRY_VERIFY(line.err().contains("Bike WBX-2, \"red\": disconnect its controller."));
         tell(sim, "unplug");
         TRY_VERIFY(line.err().contains("Bike WBX-3: connect its controller"));
         tell(sim, "plug");
@@ -134,7 +134,7 @@ private slots:
         const QStringList lines = line.lines();
         QVERIFY2(lines.size() == 4, qPrintable(lines.join(u'\n')));
         const QStringList outcomes{"done", "failed", "done"};
-        const QStringList bikes{"WBX-1", "WBX-2, red", "WBX-3"};
+        const QStringList bikes{"WBX-1", "WBX-2, \"red\"", "WBX-3"};
         for (int i = 0; i < 3; ++i) {
             const QStringList columns = lines[i].split(u'\t');
             QCOMPARE(columns.size(), 5);
