@@ -25,12 +25,16 @@ constexpr std::array kCommands = {
             QT_TRANSLATE_NOOP("Cli", "read the controller's configuration into FILE (or stdout) as a "
                                      ".vxc file"),
             &runRead},
-    Command{"write", "write [--force] [--no-backup] [--no-verify] [--backup-dir DIR] FILE",
-            //: FILE as in the synopsis; stderr and --force stay as they are
+    Command{"write",
+            "write [--force] [--no-backup] [--no-verify] [--backup-dir DIR] FILE [--each [--bike-from "
+            "FILE.csv]]",
+            //: FILE, FILE.csv as in the synopsis; stderr, --force, --each and --bike stay as they are
             QT_TRANSLATE_NOOP("Cli", "apply FILE over the initial state, keep the controller's settings "
                                      "as a backup (path on stderr), write FILE's and store them, read "
                                      "them back to check; values outside the window's limits are "
-                                     "written only with --force"),
+                                     "written only with --force; with --each the production line: every "
+                                     "controller that comes is written and recorded, labelled from "
+                                     "FILE.csv or numbered after --bike, one line each, until Ctrl+C"),
             &runWrite},
     Command{"compare", "compare FILE",
             //: FILE as in the synopsis; KEY, CAPTION, FILE VALUE, CONTROLLER VALUE name the columns printed

@@ -104,12 +104,17 @@ void ControllerRun::reportUnreached()
     m_context.err() << m_unreachedMessage << Qt::endl;
 }
 
-void keepFailure(CliContext &context, RegisterRecord record, const TransactionOutcome &outcome)
+RegisterRecord failedRecord(RegisterRecord record, const TransactionOutcome &outcome)
 {
     record.outcome = QString::fromLatin1(outcomes::kFailed);
     record.message = outcome.message.text.isEmpty() ? transactionText(vexlor::texts::kCommunicationFailed)
                                                     : outcome.message.text;
-    context.keep(record);
+    return record;
+}
+
+void keepFailure(CliContext &context, const RegisterRecord &record, const TransactionOutcome &outcome)
+{
+    context.keep(failedRecord(record, outcome));
 }
 
 } // namespace vexlor::cli

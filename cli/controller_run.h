@@ -42,9 +42,11 @@ private:
 // guide is after a failed store; nothing when the session already said why.
 void reportFailure(CliContext &context, const TransactionOutcome &outcome);
 
-// Records an operation that failed on the link: its outcome's message, or
-// when the controller was never reached, the link's failure.
-void keepFailure(CliContext &context, RegisterRecord record, const TransactionOutcome &outcome);
+// An operation that failed on the link, for its record: its outcome's
+// message, or when the controller was never reached, the link's failure.
+[[nodiscard]] RegisterRecord failedRecord(RegisterRecord record, const TransactionOutcome &outcome);
+// Records such an operation.
+void keepFailure(CliContext &context, const RegisterRecord &record, const TransactionOutcome &outcome);
 
 // The sentence that tells why a port would not open (with the way to get
 // access when permission was refused).

@@ -63,6 +63,10 @@ QString commandList()
         //: keep the command name check as it is
         + CliText::tr("check exits 0 when the file keeps to the road class, 3 when some value breaks "
                       "it, 2 on bad input or usage.")
+        + u'\n'
+        //: keep write --each as it is
+        + CliText::tr("write --each exits 0 when no bike failed (also when none came), 1 when some "
+                      "failed.")
         + u'\n';
     return text;
 }

@@ -4,6 +4,7 @@
 #include "cli_texts.h"
 #include "commands.h"
 #include "controller_run.h"
+#include "write_steps.h"
 
 #include "backups/backup_store.h"
 #include "params/field_limits.h"
@@ -28,42 +29,8 @@ namespace vexlor::cli {
 namespace {
 
 constexpr const char *kWriteSynopsis =
-    "write [--force] [--no-backup] [--no-verify] [--backup-dir DIR] FILE";
+    "write [--force] [--no-backup] [--no-verify] [--backup-dir DIR] FILE [--each [--bike-from FILE.csv]]";
 constexpr const char *kBackupsSynopsis = "backups [--backup-dir DIR]";
-
-// A command's own options, after its name.
-struct SafetyOptions {
-    WriteSafety safety;
-    bool force = false; // write values beyond the window's limits
-    QString backupFolder = BackupStore::defaultFolder();
-    QStringList files;
-};
-
-std::optional<SafetyOptions> parseSafetyOptions(CliContext &context, const QStringList &args,
-                                                bool writeOptions)
-{
-    QCommandLineParser parser;
-    const QCommandLineOption noBackup(QStringLiteral("no-backup"));
-    const QCommandLineOption noVerify(QStringLiteral("no-verify"));
-    const QCommandLineOption force(QStringLiteral("force"));
-    const QCommandLineOption folder(QStringLiteral("backup-dir"), QString(), QStringLiteral("DIR"));
-    parser.addOption(folder);
-    if (writeOptions)
-        parser.addOptions({noBackup, noVerify, force});
-    if (!parser.parse(QStringList{QStringLiteral("vexlor-cli")} + args)) {
-        context.err() << inputForMessage(parser.errorText()) << Qt::endl; // it quotes the bad option
-        return std::nullopt;
-    }
-    SafetyOptions options;
-    if (writeOptions) {
-        options.safety = {!parser.isSet(noBackup), !parser.isSet(noVerify)};
-        options.force = parser.isSet(force);
-    }
-    if (parser.isSet(folder))
-        options.backupFolder = parser.value(folder);
-    options.files = parser.positionalArguments();
-    return options;
-}
 
 // A value of a difference as printed: as the window shows it, a speed in
 // imperial in mph with its unit (each mph text names one value the controller holds).
@@ -84,19 +51,6 @@ void printDifferences(CliContext &context, const QList<ParameterDifference> &dif
                       << differenceText(context, d, d.actualValue, d.actualText) << '\n';
     }
     context.out().flush();
-}
-
-// Values the window would not let through its fields are written only with
-// --force; without it they are named and nothing is sent.
-bool withinLimitsOrForced(CliContext &context, const ParameterSnapshot &file, bool force)
-{
-    const QList<LimitBreach> breaches = valuesBeyondFieldLimits(file, context.numberFormat());
-    if (force || breaches.isEmpty())
-        return true;
-    context.err() << limitText(vexlor::texts::kOutsideLimits) << '\n'
-                  << limitBreachLines(breaches) << '\n'
-                  << CliText::tr(texts::kNothingWrittenUseForce) << Qt::endl;
-    return false;
 }
 
 int writeExitCode(CliContext &context, const GuardedWriteOutcome &result)
@@ -143,9 +97,49 @@ const char *writeOperation(const QString &file, const QString &backupFolder)
     return !folder.isEmpty() && parent == folder ? operations::kRestore : operations::kWrite;
 }
 
-// What the guarded write left, for its record.
-void keepWrite(CliContext &context, RegisterRecord record, const EncodedState &file,
-               const GuardedWriteOutcome &result)
+} // namespace
+
+std::optional<SafetyOptions> parseSafetyOptions(CliContext &context, const QStringList &args, bool writeOptions)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption noBackup(QStringLiteral("no-backup"));
+    const QCommandLineOption noVerify(QStringLiteral("no-verify"));
+    const QCommandLineOption force(QStringLiteral("force"));
+    const QCommandLineOption each(QStringLiteral("each"));
+    const QCommandLineOption bikeFrom(QStringLiteral("bike-from"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption folder(QStringLiteral("backup-dir"), QString(), QStringLiteral("DIR"));
+    parser.addOption(folder);
+    if (writeOptions)
+        parser.addOptions({noBackup, noVerify, force, each, bikeFrom});
+    if (!parser.parse(QStringList{QStringLiteral("vexlor-cli")} + args)) {
+        context.err() << inputForMessage(parser.errorText()) << Qt::endl; // it quotes the bad option
+        return std::nullopt;
+    }
+    SafetyOptions options;
+    if (writeOptions) {
+        options.safety = {!parser.isSet(noBackup), !parser.isSet(noVerify)};
+        options.force = parser.isSet(force);
+        options.each = parser.isSet(each);
+        options.bikeFrom = parser.value(bikeFrom);
+    }
+    if (parser.isSet(folder))
+        options.backupFolder = parser.value(folder);
+    options.files = parser.positionalArguments();
+    return options;
+}
+
+bool withinLimitsOrForced(CliContext &context, const ParameterSnapshot &file, bool force)
+{
+    const QList<LimitBreach> breaches = valuesBeyondFieldLimits(file, context.numberFormat());
+    if (force || breaches.isEmpty())
+        return true;
+    context.err() << limitText(vexlor::texts::kOutsideLimits) << '\n'
+                  << limitBreachLines(breaches) << '\n'
+                  << CliText::tr(texts::kNothingWrittenUseForce) << Qt::endl;
+    return false;
+}
+
+RegisterRecord completedWrite(RegisterRecord record, const EncodedState &file, const GuardedWriteOutcome &result)
 {
     record.backupPath = result.backupPath;
     const auto &held = result.heldBefore ? result.heldBefore : result.heldAfter;
@@ -157,16 +151,12 @@ void keepWrite(CliContext &context, RegisterRecord record, const EncodedState &f
         record.fingerprintAfter = settingsFingerprint(*result.heldAfter);
     else if (result.outcome.passed)
         record.fingerprintAfter = settingsFingerprint(file.values);
-    if (!result.outcome.passed) {
-        keepFailure(context, record, result.outcome);
-        return;
-    }
+    if (!result.outcome.passed)
+        return failedRecord(record, result.outcome);
     record.outcome = QString::fromLatin1(outcomes::kDone);
     record.message = result.outcome.message.text;
-    context.keep(record);
+    return record;
 }
-
-} // namespace
 
 int runCompare(CliContext &context, const QStringList &args)
 {
@@ -202,11 +192,13 @@ int runCompare(CliContext &context, const QStringList &args)
 int runWrite(CliContext &context, const QStringList &args)
 {
     const auto options = parseSafetyOptions(context, args, true);
-    if (!options || options->files.size() != 1)
+    if (!options || options->files.size() != 1 || (!options->bikeFrom.isEmpty() && !options->each))
         return context.usage(kWriteSynopsis);
     const auto file = context.encodedStateWithFile(options->files.first());
     if (!file || !withinLimitsOrForced(context, file->snapshot, options->force))
         return kExitBadInput;
+    if (options->each)
+        return runLine(context, *options, *file);
     BackupStore backups(options->backupFolder);
     ControllerRun run(context, transactionText(vexlor::texts::kCommunicationFailed));
     GuardedWrite write(context.session(), backups, context.numberFormat());
@@ -224,7 +216,7 @@ int runWrite(CliContext &context, const QStringList &args)
         if (write.start(file->snapshot, file->values, options->safety) != ExchangeStart::Started)
             run.finish(kExitLinkFailure);
     });
-    keepWrite(context, record, *file, result);
+    context.keep(completedWrite(record, *file, result));
     return code;
 }
 

@@ -132,11 +132,6 @@
         <translation>Es wurde nichts geschrieben. Mit --force werden sie trotzdem geschrieben.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force</source>
-        <extracomment>FILE as in the synopsis; stderr and --force stay as they are</extracomment>
-        <translation>FILE auf den Ausgangszustand anwenden, die Einstellungen des Controllers als Sicherung ablegen (Pfad auf stderr), die Einstellungen aus FILE schreiben und dauerhaft speichern, zur Prüfung zurücklesen; Werte außerhalb der Grenzen des Fensters werden nur mit --force geschrieben</translation>
-    </message>
-    <message>
         <source>list the backups taken before writes, newest first: PATH, how the WRITE that followed ended, and a NOTE on one taken after an interrupted write, tab-separated</source>
         <extracomment>PATH, WRITE, NOTE name the columns printed</extracomment>
         <translation>die vor Schreibvorgängen angelegten Sicherungen auflisten, die neueste zuerst: Pfad, wie der folgende Schreibvorgang endete, und ein Hinweis bei einer nach einem unterbrochenen Schreibvorgang angelegten Sicherung, durch Tabulatoren getrennt</translation>
@@ -289,6 +284,48 @@ write endet auch dann mit 1, wenn beim Zurücklesen andere Werte gefunden werden
         <source>Keep the records in the shop&apos;s register on the server URL, postgresql://USER@HOST[:PORT]/DB, instead of the one config.ini names; records wait on this computer while the server cannot be reached.</source>
         <extracomment>URL as in &quot;--register &lt;URL&gt;&quot;; keep URL, config.ini and postgresql://USER@HOST[:PORT]/DB as they are</extracomment>
         <translation>Die Einträge im Register der Werkstatt auf dem Server URL führen, postgresql://USER@HOST[:PORT]/DB, statt auf dem, den config.ini nennt; solange der Server nicht erreichbar ist, warten die Einträge auf diesem Rechner.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <extracomment>%1 the file given with --bike-from, %2 why it cannot be read</extracomment>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no bike label.</source>
+        <extracomment>%1 the file given with --bike-from</extracomment>
+        <translation>%1 enthält keine Fahrradbezeichnung.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force; with --each the production line: every controller that comes is written and recorded, labelled from FILE.csv or numbered after --bike, one line each, until Ctrl+C</source>
+        <extracomment>FILE, FILE.csv as in the synopsis; stderr, --force, --each and --bike stay as they are</extracomment>
+        <translation>FILE auf den Ausgangszustand anwenden, die Einstellungen des Controllers als Sicherung ablegen (Pfad auf stderr), die Einstellungen aus FILE schreiben und dauerhaft speichern, zur Prüfung zurücklesen; Werte außerhalb der Grenzen des Fensters werden nur mit --force geschrieben; mit --each die Fertigungslinie: jeder Controller, der kommt, wird beschrieben und eingetragen, bezeichnet aus FILE.csv oder nummeriert hinter --bike, eine Zeile je Fahrrad, bis Strg+C</translation>
+    </message>
+    <message>
+        <source>write --each exits 0 when no bike failed (also when none came), 1 when some failed.</source>
+        <translation>write --each endet mit 0, wenn kein Fahrrad fehlschlug (auch wenn keins kam), mit 1, wenn eines fehlschlug.</translation>
+    </message>
+    <message>
+        <source>Bike %1: connect its controller (Ctrl+C ends the line).</source>
+        <extracomment>%1 the bike&apos;s label; Ctrl+C as keyboards in the language name the keys</extracomment>
+        <translation>Fahrrad %1: Schließen Sie seinen Controller an (Strg+C beendet die Linie).</translation>
+    </message>
+    <message>
+        <source>Every label of the list has its bike: the line ends.</source>
+        <translation>Jede Bezeichnung der Liste hat ihr Fahrrad: Die Linie endet.</translation>
+    </message>
+    <message>
+        <source>Bike %1: disconnect its controller.</source>
+        <extracomment>%1 the bike&apos;s label</extracomment>
+        <translation>Fahrrad %1: Trennen Sie seinen Controller.</translation>
+    </message>
+    <message>
+        <source>The line ends once this bike&apos;s write is over.</source>
+        <translation>Die Linie endet, sobald der Schreibvorgang dieses Fahrrads abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Written: %1, failed: %2</source>
+        <extracomment>the production line&apos;s summary; %1 bikes written, %2 bikes that failed</extracomment>
+        <translation>Geschrieben: %1, fehlgeschlagen: %2</translation>
     </message>
 </context>
 <context>

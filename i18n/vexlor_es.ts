@@ -132,11 +132,6 @@
         <translation>No se ha escrito nada. Use --force para escribirlos de todos modos.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force</source>
-        <extracomment>FILE as in the synopsis; stderr and --force stay as they are</extracomment>
-        <translation>aplica FILE sobre el estado inicial, guarda los ajustes del controlador como copia de seguridad (ruta en stderr), escribe los de FILE y los memoriza, y los vuelve a leer para comprobarlos; los valores fuera de los límites de la ventana solo se escriben con --force</translation>
-    </message>
-    <message>
         <source>list the backups taken before writes, newest first: PATH, how the WRITE that followed ended, and a NOTE on one taken after an interrupted write, tab-separated</source>
         <extracomment>PATH, WRITE, NOTE name the columns printed</extracomment>
         <translation>lista las copias de seguridad hechas antes de cada escritura, de la más reciente a la más antigua: ruta, cómo terminó la escritura que siguió y una nota en la hecha tras una escritura interrumpida, separados por tabuladores</translation>
@@ -289,6 +284,48 @@ write termina con 1 también cuando la relectura encuentra valores distintos de 
         <source>Keep the records in the shop&apos;s register on the server URL, postgresql://USER@HOST[:PORT]/DB, instead of the one config.ini names; records wait on this computer while the server cannot be reached.</source>
         <extracomment>URL as in &quot;--register &lt;URL&gt;&quot;; keep URL, config.ini and postgresql://USER@HOST[:PORT]/DB as they are</extracomment>
         <translation>Guardar los registros en el registro del taller en el servidor URL, postgresql://USER@HOST[:PORT]/DB, en lugar del que indica config.ini; los registros esperan en este equipo mientras no se pueda alcanzar el servidor.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <extracomment>%1 the file given with --bike-from, %2 why it cannot be read</extracomment>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no bike label.</source>
+        <extracomment>%1 the file given with --bike-from</extracomment>
+        <translation>%1 no contiene ninguna etiqueta de bicicleta.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force; with --each the production line: every controller that comes is written and recorded, labelled from FILE.csv or numbered after --bike, one line each, until Ctrl+C</source>
+        <extracomment>FILE, FILE.csv as in the synopsis; stderr, --force, --each and --bike stay as they are</extracomment>
+        <translation>aplica FILE sobre el estado inicial, guarda los ajustes del controlador como copia de seguridad (ruta en stderr), escribe los de FILE y los memoriza, y los vuelve a leer para comprobarlos; los valores fuera de los límites de la ventana solo se escriben con --force; con --each, la línea de producción: cada controlador que llega se escribe y se registra, con la etiqueta de FILE.csv o numerado tras --bike, una línea por bicicleta, hasta Ctrl+C</translation>
+    </message>
+    <message>
+        <source>write --each exits 0 when no bike failed (also when none came), 1 when some failed.</source>
+        <translation>write --each termina con 0 si ninguna bicicleta falló (también si no llegó ninguna), con 1 si alguna falló.</translation>
+    </message>
+    <message>
+        <source>Bike %1: connect its controller (Ctrl+C ends the line).</source>
+        <extracomment>%1 the bike&apos;s label; Ctrl+C as keyboards in the language name the keys</extracomment>
+        <translation>Bicicleta %1: conecte su controlador (Ctrl+C termina la línea).</translation>
+    </message>
+    <message>
+        <source>Every label of the list has its bike: the line ends.</source>
+        <translation>Cada etiqueta de la lista tiene su bicicleta: la línea termina.</translation>
+    </message>
+    <message>
+        <source>Bike %1: disconnect its controller.</source>
+        <extracomment>%1 the bike&apos;s label</extracomment>
+        <translation>Bicicleta %1: desconecte su controlador.</translation>
+    </message>
+    <message>
+        <source>The line ends once this bike&apos;s write is over.</source>
+        <translation>La línea termina en cuanto acabe la escritura de esta bicicleta.</translation>
+    </message>
+    <message>
+        <source>Written: %1, failed: %2</source>
+        <extracomment>the production line&apos;s summary; %1 bikes written, %2 bikes that failed</extracomment>
+        <translation>Escritas: %1, fallidas: %2</translation>
     </message>
 </context>
 <context>

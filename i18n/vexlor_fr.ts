@@ -132,11 +132,6 @@
         <translation>Rien n&apos;a été écrit. Ajoutez --force pour les écrire quand même.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force</source>
-        <extracomment>FILE as in the synopsis; stderr and --force stay as they are</extracomment>
-        <translation>applique FILE à l&apos;état initial, sauvegarde les réglages du contrôleur (chemin affiché sur stderr), écrit ceux de FILE et les mémorise, puis les relit pour vérifier&#x202f;; des valeurs hors des limites de la fenêtre ne sont écrites qu&apos;avec --force</translation>
-    </message>
-    <message>
         <source>list the backups taken before writes, newest first: PATH, how the WRITE that followed ended, and a NOTE on one taken after an interrupted write, tab-separated</source>
         <extracomment>PATH, WRITE, NOTE name the columns printed</extracomment>
         <translation>liste les sauvegardes faites avant les écritures, la plus récente en premier&#x202f;: chemin, issue de l&apos;écriture qui a suivi, et une remarque pour celle faite après une écriture interrompue, séparés par des tabulations</translation>
@@ -289,6 +284,48 @@ write renvoie aussi 1 si la relecture trouve d&apos;autres valeurs que celles é
         <source>Keep the records in the shop&apos;s register on the server URL, postgresql://USER@HOST[:PORT]/DB, instead of the one config.ini names; records wait on this computer while the server cannot be reached.</source>
         <extracomment>URL as in &quot;--register &lt;URL&gt;&quot;; keep URL, config.ini and postgresql://USER@HOST[:PORT]/DB as they are</extracomment>
         <translation>Tenir les enregistrements dans le registre de l&apos;atelier sur le serveur URL, postgresql://USER@HOST[:PORT]/DB, au lieu de celui que nomme config.ini ; ils attendent sur cet ordinateur tant que le serveur est injoignable.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <extracomment>%1 the file given with --bike-from, %2 why it cannot be read</extracomment>
+        <translation>Impossible de lire %1&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no bike label.</source>
+        <extracomment>%1 the file given with --bike-from</extracomment>
+        <translation>%1 ne contient aucune étiquette de vélo.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force; with --each the production line: every controller that comes is written and recorded, labelled from FILE.csv or numbered after --bike, one line each, until Ctrl+C</source>
+        <extracomment>FILE, FILE.csv as in the synopsis; stderr, --force, --each and --bike stay as they are</extracomment>
+        <translation>applique FILE à l&apos;état initial, sauvegarde les réglages du contrôleur (chemin affiché sur stderr), écrit ceux de FILE et les mémorise, puis les relit pour vérifier&#x202f;; des valeurs hors des limites de la fenêtre ne sont écrites qu&apos;avec --force ; avec --each, la ligne de production : chaque contrôleur qui arrive est écrit et enregistré, étiqueté d&apos;après FILE.csv ou numéroté après --bike, une ligne par vélo, jusqu&apos;à Ctrl+C</translation>
+    </message>
+    <message>
+        <source>write --each exits 0 when no bike failed (also when none came), 1 when some failed.</source>
+        <translation>write --each se termine par 0 si aucun vélo n&apos;a échoué (même si aucun n&apos;est venu), par 1 si l&apos;un a échoué.</translation>
+    </message>
+    <message>
+        <source>Bike %1: connect its controller (Ctrl+C ends the line).</source>
+        <extracomment>%1 the bike&apos;s label; Ctrl+C as keyboards in the language name the keys</extracomment>
+        <translation>Vélo %1&#x202f;: branchez son contrôleur (Ctrl+C arrête la ligne).</translation>
+    </message>
+    <message>
+        <source>Every label of the list has its bike: the line ends.</source>
+        <translation>Chaque étiquette de la liste a son vélo&#x202f;: la ligne s&apos;arrête.</translation>
+    </message>
+    <message>
+        <source>Bike %1: disconnect its controller.</source>
+        <extracomment>%1 the bike&apos;s label</extracomment>
+        <translation>Vélo %1&#x202f;: débranchez son contrôleur.</translation>
+    </message>
+    <message>
+        <source>The line ends once this bike&apos;s write is over.</source>
+        <translation>La ligne s&apos;arrêtera dès que l&apos;écriture de ce vélo sera terminée.</translation>
+    </message>
+    <message>
+        <source>Written: %1, failed: %2</source>
+        <extracomment>the production line&apos;s summary; %1 bikes written, %2 bikes that failed</extracomment>
+        <translation>Écrits&#x202f;: %1, en échec&#x202f;: %2</translation>
     </message>
 </context>
 <context>

@@ -132,11 +132,6 @@
         <translation>Non è stato scritto nulla. Usare --force per scriverli comunque.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force</source>
-        <extracomment>FILE as in the synopsis; stderr and --force stay as they are</extracomment>
-        <translation>applica FILE allo stato iniziale, salva un backup delle impostazioni della centralina (percorso su stderr), scrive e memorizza quelle di FILE, poi le rilegge per verificarle; i valori fuori dai limiti della finestra vengono scritti solo con --force</translation>
-    </message>
-    <message>
         <source>list the backups taken before writes, newest first: PATH, how the WRITE that followed ended, and a NOTE on one taken after an interrupted write, tab-separated</source>
         <extracomment>PATH, WRITE, NOTE name the columns printed</extracomment>
         <translation>elenca i backup eseguiti prima delle scritture, dal più recente: percorso, esito della scrittura successiva e una nota su quello eseguito dopo una scrittura interrotta, separati da tabulazioni</translation>
@@ -289,6 +284,48 @@ write esce con 1 anche quando la rilettura trova valori diversi da quelli scritt
         <source>Keep the records in the shop&apos;s register on the server URL, postgresql://USER@HOST[:PORT]/DB, instead of the one config.ini names; records wait on this computer while the server cannot be reached.</source>
         <extracomment>URL as in &quot;--register &lt;URL&gt;&quot;; keep URL, config.ini and postgresql://USER@HOST[:PORT]/DB as they are</extracomment>
         <translation>Tenere le registrazioni nel registro dell&apos;officina sul server URL, postgresql://USER@HOST[:PORT]/DB, invece di quello indicato in config.ini; le registrazioni attendono su questo computer finché il server non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <extracomment>%1 the file given with --bike-from, %2 why it cannot be read</extracomment>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no bike label.</source>
+        <extracomment>%1 the file given with --bike-from</extracomment>
+        <translation>%1 non contiene alcuna etichetta di bici.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force; with --each the production line: every controller that comes is written and recorded, labelled from FILE.csv or numbered after --bike, one line each, until Ctrl+C</source>
+        <extracomment>FILE, FILE.csv as in the synopsis; stderr, --force, --each and --bike stay as they are</extracomment>
+        <translation>applica FILE allo stato iniziale, salva un backup delle impostazioni della centralina (percorso su stderr), scrive e memorizza quelle di FILE, poi le rilegge per verificarle; i valori fuori dai limiti della finestra vengono scritti solo con --force; con --each la linea di produzione: ogni centralina che arriva viene scritta e registrata, con l&apos;etichetta da FILE.csv o numerata dopo --bike, una riga per bici, fino a Ctrl+C</translation>
+    </message>
+    <message>
+        <source>write --each exits 0 when no bike failed (also when none came), 1 when some failed.</source>
+        <translation>write --each termina con 0 se nessuna bici è fallita (anche se non ne è arrivata nessuna), con 1 se qualcuna è fallita.</translation>
+    </message>
+    <message>
+        <source>Bike %1: connect its controller (Ctrl+C ends the line).</source>
+        <extracomment>%1 the bike&apos;s label; Ctrl+C as keyboards in the language name the keys</extracomment>
+        <translation>Bici %1: collegare la sua centralina (Ctrl+C termina la linea).</translation>
+    </message>
+    <message>
+        <source>Every label of the list has its bike: the line ends.</source>
+        <translation>Ogni etichetta dell&apos;elenco ha la sua bici: la linea termina.</translation>
+    </message>
+    <message>
+        <source>Bike %1: disconnect its controller.</source>
+        <extracomment>%1 the bike&apos;s label</extracomment>
+        <translation>Bici %1: scollegare la sua centralina.</translation>
+    </message>
+    <message>
+        <source>The line ends once this bike&apos;s write is over.</source>
+        <translation>La linea termina appena finita la scrittura di questa bici.</translation>
+    </message>
+    <message>
+        <source>Written: %1, failed: %2</source>
+        <extracomment>the production line&apos;s summary; %1 bikes written, %2 bikes that failed</extracomment>
+        <translation>Scritte: %1, non riuscite: %2</translation>
     </message>
 </context>
 <context>

@@ -132,11 +132,6 @@
         <translation>Er is niets geschreven. Geef --force om ze toch te schrijven.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force</source>
-        <extracomment>FILE as in the synopsis; stderr and --force stay as they are</extracomment>
-        <translation>past FILE toe op de beginstand, bewaart de instellingen van de controller als back-up (pad op stderr), schrijft die van FILE weg en slaat ze op, en leest ze ter controle terug; waarden buiten de grenzen van het venster worden alleen met --force geschreven</translation>
-    </message>
-    <message>
         <source>list the backups taken before writes, newest first: PATH, how the WRITE that followed ended, and a NOTE on one taken after an interrupted write, tab-separated</source>
         <extracomment>PATH, WRITE, NOTE name the columns printed</extracomment>
         <translation>toont de back-ups die vóór het schrijven zijn gemaakt, nieuwste eerst: pad, hoe het schrijven daarna afliep, en een opmerking bij een back-up die na onderbroken schrijven is gemaakt, gescheiden door tabs</translation>
@@ -289,6 +284,48 @@ write eindigt ook met 1 als het teruglezen andere waarden vindt dan er geschreve
         <source>Keep the records in the shop&apos;s register on the server URL, postgresql://USER@HOST[:PORT]/DB, instead of the one config.ini names; records wait on this computer while the server cannot be reached.</source>
         <extracomment>URL as in &quot;--register &lt;URL&gt;&quot;; keep URL, config.ini and postgresql://USER@HOST[:PORT]/DB as they are</extracomment>
         <translation>De gegevens bijhouden in het register van de werkplaats op de server URL, postgresql://USER@HOST[:PORT]/DB, in plaats van die config.ini noemt; zolang de server niet bereikbaar is, wachten ze op deze computer.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <extracomment>%1 the file given with --bike-from, %2 why it cannot be read</extracomment>
+        <translation>Kan %1 niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no bike label.</source>
+        <extracomment>%1 the file given with --bike-from</extracomment>
+        <translation>%1 bevat geen fietslabel.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force; with --each the production line: every controller that comes is written and recorded, labelled from FILE.csv or numbered after --bike, one line each, until Ctrl+C</source>
+        <extracomment>FILE, FILE.csv as in the synopsis; stderr, --force, --each and --bike stay as they are</extracomment>
+        <translation>past FILE toe op de beginstand, bewaart de instellingen van de controller als back-up (pad op stderr), schrijft die van FILE weg en slaat ze op, en leest ze ter controle terug; waarden buiten de grenzen van het venster worden alleen met --force geschreven; met --each de productielijn: elke controller die komt wordt beschreven en vastgelegd, gelabeld uit FILE.csv of genummerd na --bike, één regel per fiets, tot Ctrl+C</translation>
+    </message>
+    <message>
+        <source>write --each exits 0 when no bike failed (also when none came), 1 when some failed.</source>
+        <translation>write --each eindigt met 0 als geen fiets mislukte (ook als er geen kwam), met 1 als er een mislukte.</translation>
+    </message>
+    <message>
+        <source>Bike %1: connect its controller (Ctrl+C ends the line).</source>
+        <extracomment>%1 the bike&apos;s label; Ctrl+C as keyboards in the language name the keys</extracomment>
+        <translation>Fiets %1: sluit de controller aan (Ctrl+C beëindigt de lijn).</translation>
+    </message>
+    <message>
+        <source>Every label of the list has its bike: the line ends.</source>
+        <translation>Elk label van de lijst heeft zijn fiets: de lijn eindigt.</translation>
+    </message>
+    <message>
+        <source>Bike %1: disconnect its controller.</source>
+        <extracomment>%1 the bike&apos;s label</extracomment>
+        <translation>Fiets %1: koppel de controller los.</translation>
+    </message>
+    <message>
+        <source>The line ends once this bike&apos;s write is over.</source>
+        <translation>De lijn eindigt zodra het schrijven naar deze fiets klaar is.</translation>
+    </message>
+    <message>
+        <source>Written: %1, failed: %2</source>
+        <extracomment>the production line&apos;s summary; %1 bikes written, %2 bikes that failed</extracomment>
+        <translation>Geschreven: %1, mislukt: %2</translation>
     </message>
 </context>
 <context>

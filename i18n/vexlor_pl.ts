@@ -132,11 +132,6 @@
         <translation>Nic nie zostało zapisane. Aby mimo to je zapisać, należy podać --force.</translation>
     </message>
     <message>
-        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force</source>
-        <extracomment>FILE as in the synopsis; stderr and --force stay as they are</extracomment>
-        <translation>nakłada FILE na stan początkowy, zachowuje dotychczasowe ustawienia sterownika jako kopię zapasową (ścieżka na stderr), zapisuje ustawienia z FILE w sterowniku i utrwala je, a potem odczytuje je z powrotem w celu sprawdzenia; wartości spoza granic okna zapisuje tylko z --force</translation>
-    </message>
-    <message>
         <source>list the backups taken before writes, newest first: PATH, how the WRITE that followed ended, and a NOTE on one taken after an interrupted write, tab-separated</source>
         <extracomment>PATH, WRITE, NOTE name the columns printed</extracomment>
         <translation>wyświetla kopie zapasowe wykonane przed zapisami, od najnowszej: ścieżkę, wynik zapisu, który po niej nastąpił, i uwagę przy kopii wykonanej po przerwanym zapisie, rozdzielone tabulatorami</translation>
@@ -289,6 +284,48 @@ write zwraca 1 także wtedy, gdy odczyt kontrolny wykaże inne wartości niż za
         <source>Keep the records in the shop&apos;s register on the server URL, postgresql://USER@HOST[:PORT]/DB, instead of the one config.ini names; records wait on this computer while the server cannot be reached.</source>
         <extracomment>URL as in &quot;--register &lt;URL&gt;&quot;; keep URL, config.ini and postgresql://USER@HOST[:PORT]/DB as they are</extracomment>
         <translation>Przechowuj wpisy w rejestrze warsztatu na serwerze URL, postgresql://USER@HOST[:PORT]/DB, zamiast na tym, który wskazuje config.ini; dopóki serwer jest nieosiągalny, wpisy czekają na tym komputerze.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <extracomment>%1 the file given with --bike-from, %2 why it cannot be read</extracomment>
+        <translation>Nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no bike label.</source>
+        <extracomment>%1 the file given with --bike-from</extracomment>
+        <translation>%1 nie zawiera żadnej etykiety roweru.</translation>
+    </message>
+    <message>
+        <source>apply FILE over the initial state, keep the controller&apos;s settings as a backup (path on stderr), write FILE&apos;s and store them, read them back to check; values outside the window&apos;s limits are written only with --force; with --each the production line: every controller that comes is written and recorded, labelled from FILE.csv or numbered after --bike, one line each, until Ctrl+C</source>
+        <extracomment>FILE, FILE.csv as in the synopsis; stderr, --force, --each and --bike stay as they are</extracomment>
+        <translation>nakłada FILE na stan początkowy, zachowuje dotychczasowe ustawienia sterownika jako kopię zapasową (ścieżka na stderr), zapisuje ustawienia z FILE w sterowniku i utrwala je, a potem odczytuje je z powrotem w celu sprawdzenia; wartości spoza granic okna zapisuje tylko z --force; z --each linia produkcyjna: każdy podłączony sterownik jest zapisywany i rejestrowany, z etykietą z FILE.csv lub numerowany po --bike, jeden wiersz na rower, aż do Ctrl+C</translation>
+    </message>
+    <message>
+        <source>write --each exits 0 when no bike failed (also when none came), 1 when some failed.</source>
+        <translation>write --each kończy się kodem 0, gdy żaden rower nie zawiódł (także gdy żaden nie przyszedł), 1, gdy któryś zawiódł.</translation>
+    </message>
+    <message>
+        <source>Bike %1: connect its controller (Ctrl+C ends the line).</source>
+        <extracomment>%1 the bike&apos;s label; Ctrl+C as keyboards in the language name the keys</extracomment>
+        <translation>Rower %1: podłącz jego sterownik (Ctrl+C kończy linię).</translation>
+    </message>
+    <message>
+        <source>Every label of the list has its bike: the line ends.</source>
+        <translation>Każda etykieta z listy ma swój rower: linia się kończy.</translation>
+    </message>
+    <message>
+        <source>Bike %1: disconnect its controller.</source>
+        <extracomment>%1 the bike&apos;s label</extracomment>
+        <translation>Rower %1: odłącz jego sterownik.</translation>
+    </message>
+    <message>
+        <source>The line ends once this bike&apos;s write is over.</source>
+        <translation>Linia zakończy się po zapisie tego roweru.</translation>
+    </message>
+    <message>
+        <source>Written: %1, failed: %2</source>
+        <extracomment>the production line&apos;s summary; %1 bikes written, %2 bikes that failed</extracomment>
+        <translation>Zapisane: %1, nieudane: %2</translation>
     </message>
 </context>
 <context>

@@ -41,11 +41,18 @@ QStringList faultKindNames()
 ControllerModel::ControllerModel(const std::array<quint16, kProtocolItemCount> &values,
                                  quint8 versionMajor, quint8 versionMinor, FaultPlan fault)
     : m_values(values)
+    , m_startValues(values)
     , m_versionMajor(versionMajor)
     , m_versionMinor(versionMinor)
     , m_fault(fault)
     , m_passesLeft(fault.passes)
 {
+}
+
+void ControllerModel::replaceController()
+{
+    m_values = m_startValues;
+    m_input.clear();
 }
 
 QByteArray ControllerModel::valueReply(quint16 value)

@@ -70,6 +70,10 @@ public:
     [[nodiscard]] QList<ModelAction> feed(QByteArrayView bytes);
 
     [[nodiscard]] const std::array<quint16, kProtocolItemCount> &values() const { return m_values; }
+    // Another bike's controller on the same cable: it holds the values this
+    // one started with. A fault planned for a later frame still comes (so a
+    // test can give one bike of several the fault); the input is dropped.
+    void replaceController();
     [[nodiscard]] int storeCount() const { return m_storeCount; }
     [[nodiscard]] int droppedBytes() const { return m_dropped; }
 
@@ -82,6 +86,7 @@ private:
     [[nodiscard]] ModelAction answerStore();
 
     std::array<quint16, kProtocolItemCount> m_values;
+    std::array<quint16, kProtocolItemCount> m_startValues;
     quint8 m_versionMajor;
     quint8 m_versionMinor;
     FaultPlan m_fault;

@@ -2,6 +2,8 @@
 
 #include "protocol/parameter_frame.h"
 
+#include <QFile>
+
 namespace vexlor::sim {
 
 Emulator::Emulator(ControllerModel model, EmulatorTiming timing, QObject *parent)
@@ -14,11 +16,57 @@ Emulator::Emulator(ControllerModel model, EmulatorTiming timing, QObject *parent
 
 bool Emulator::start()
 {
-    return m_pty.open();
+    return openDevice();
+}
+
+bool Emulator::openDevice()
+{
+    if (!m_pty.open())
+        return false;
+    if (!m_linkPath.isEmpty()) {
+        (void)QFile::remove(m_linkPath);
+        (void)QFile::link(m_pty.slavePath(), m_linkPath);
+    }
+    return true;
+}
+
+void Emulator::switchOff()
+{
+    m_answering = false;
+    emit note(QStringLiteral("off"));
+}
+
+void Emulator::switchOn()
+{
+    m_model.replaceController();
+    m_requestStartNs = -1;
+    m_answering = true;
+    emit note(QStringLiteral("on"));
+}
+
+void Emulator::unplug()
+{
+    if (!m_linkPath.isEmpty())
+        (void)QFile::remove(m_linkPath);
+    m_pty.hangUp();
+    emit note(QStringLiteral("unplugged"));
+}
+
+bool Emulator::plug()
+{
+    m_pty.hangUp();
+    m_model.replaceController();
+    m_requestStartNs = -1;
+    if (!openDevice())
+        return false;
+    emit note(QStringLiteral("plugged ") + m_pty.slavePath());
+    return true;
 }
 
 void Emulator::onBytes(const QByteArray &bytes)
 {
+    if (!m_answering)
+        return; // nobody at the other end of the cable
     const qint64 arrival = DeadlineTimer::now();
     emit received(bytes);
     if (m_requestStartNs < 0)

@@ -37,6 +37,20 @@ public:
     // noted after they were written) and leaves late replies out: a test
     // then closes the tool's window when told instead of by the clock.
     void tellUnanswered() { m_tellsUnanswered = true; }
+    // A link at `path` to the device, made by start() and plug(), removed by
+    // unplug(), as udev keeps a cable's link under /dev/serial: a tool
+    // pointed at it finds the port gone and back.
+    void linkDeviceAt(const QString &path) { m_linkPath = path; }
+
+    // What a bench does between bikes, each noted on stdout ("off", ...):
+    // the controller switched off or its plug pulled (the port stays and
+    // nothing answers), another bike's controller switched on (it holds
+    // the starting values), the cable pulled from the computer (the port
+    // goes away) and plugged in again (a new device, at the link).
+    void switchOff();
+    void switchOn();
+    void unplug();
+    [[nodiscard]] bool plug();
 
 signals:
     // A line for stdout: "write 5 250", "store", "cable-pulled".
@@ -51,6 +65,7 @@ private:
     void perform(const ModelAction &action, qint64 requestStartNs);
     void reply(const ModelAction &action, qint64 requestStartNs);
     [[nodiscard]] qint64 replyDue(const ModelAction &action, qint64 requestStartNs);
+    [[nodiscard]] bool openDevice();
 
     ControllerModel m_model;
     EmulatorTiming m_timing;
@@ -59,6 +74,8 @@ private:
     qint64 m_requestStartNs = -1; // arrival of the first byte of the command being received
     qint64 m_wireFreeNs = 0;      // when the emulator's transmit line is free again
     bool m_tellsUnanswered = false;
+    bool m_answering = true;
+    QString m_linkPath;
 };
 
 } // namespace vexlor::sim

@@ -1,6 +1,7 @@
 // vexlor-controller-sim: a controller on a pseudo-terminal, for trying the tool
 // without hardware and for its tests.
 
+#include "command_input.h"
 #include "controller_model.h"
 #include "emulator.h"
 
@@ -62,6 +63,15 @@ struct SimOptions {
                        "tool's reply window (none, short or late; N: the bytes sent, printed after "
                        "them), and leave late replies out: for tests that close the tool's reply "
                        "window when told, not by the clock.")};
+    QCommandLineOption commands{
+        QStringLiteral("commands"),
+        QStringLiteral("Take commands on stdin, one a line: off (the controller stops answering, the "
+                       "port stays), on (another bike's controller answers, holding the starting "
+                       "values), unplug (the port goes away), plug (a new port, at --link).")};
+    QCommandLineOption link{QStringLiteral("link"),
+                            QStringLiteral("Keep a link at PATH to the device while it is plugged in, "
+                                           "as udev does for a cable; point the tool at PATH."),
+                            QStringLiteral("PATH")};
     QCommandLineOption record{QStringLiteral("record"),
                               QStringLiteral("Append every byte the tool sends to FILE."),
                               QStringLiteral("FILE")};
@@ -146,6 +156,22 @@ QString parseSettings(const QCommandLineParser &parser, const SimOptions &o, Sim
     return {};
 }
 
+// The bench's commands on stdin (--commands), each to the emulator.
+void obeyCommands(Emulator &emulator, QCoreApplication &app)
+{
+    auto *input = new CommandInput(&app);
+    QObject::connect(input, &CommandInput::command, &emulator, [&emulator](const QString &word) {
+        if (word == u"off")
+            emulator.switchOff();
+        else if (word == u"on")
+            emulator.switchOn();
+        else if (word == u"unplug")
+            emulator.unplug();
+        else if (word != u"plug" || !emulator.plug())
+            QTextStream(stderr) << "vexlor-controller-sim: cannot " << word << '\n';
+    });
+}
+
 int usageError(const QString &text)
 {
     QTextStream(stderr) << "vexlor-controller-sim: " << text << '\n';
@@ -169,7 +195,7 @@ int main(int argc, char *argv[])
     const SimOptions options;
     parser.addOptions({options.paced, options.latency, options.version, options.fault,
                        options.atFrame, options.always, options.passes, options.set,
-                       options.tellUnanswered, options.record});
+                       options.tellUnanswered, options.commands, options.link, options.record});
     parser.process(app);
     SimSettings settings;
     if (const QString error = parseSettings(parser, options, &settings); !error.isEmpty())
@@ -180,6 +206,8 @@ int main(int argc, char *argv[])
                       settings.timing);
     if (parser.isSet(options.tellUnanswered))
         emulator.tellUnanswered();
+    if (parser.isSet(options.link))
+        emulator.linkDeviceAt(parser.value(options.link));
     if (!emulator.start())
         return usageError(QStringLiteral("cannot open a pseudo-terminal: %1").arg(emulator.errorText()));
 
@@ -197,5 +225,7 @@ int main(int argc, char *argv[])
                      [&out](const QString &line) { out << line << Qt::endl; });
     QObject::connect(&emulator, &Emulator::hungUp, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    if (parser.isSet(options.commands))
+        obeyCommands(emulator, app);
     return app.exec();
 }

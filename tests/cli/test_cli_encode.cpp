@@ -154,7 +154,8 @@ private slots:
                                                  "state and print the sixty values a write would send\n");
         QTest::newRow("after other arguments") << QStringList{"write", "--force", "f.vxc", "--help"}
                                                << QByteArray("Usage: vexlor-cli write [--force] [--no-backup] "
-                                                             "[--no-verify] [--backup-dir DIR] FILE\n");
+                                                             "[--no-verify] [--backup-dir DIR] FILE [--each "
+                                                             "[--bike-from FILE.csv]]\n");
     }
     void commandHelpPrintsItsUsage()
     {
