@@ -15,14 +15,23 @@ ShopRegister::ShopRegister(const QString &localPath, std::unique_ptr<ServerRegis
 {
 }
 
-QString ShopRegister::serverProblem()
+QString ShopRegister::serverProblem(bool evenWhileQuiet)
 {
-    return m_server ? m_server->open() : m_problem;
+    if (!m_server)
+        return m_problem;
+    if (!evenWhileQuiet && !m_quietUntil.hasExpired())
+        return m_quietReason;
+    QString problem = m_server->open();
+    if (!problem.isEmpty()) {
+        m_quietReason = problem;
+        m_quietUntil.setRemainingTime(kQuietAfterFailureMs);
+    }
+    return problem;
 }
 
-QString ShopRegister::deliverWaiting()
+QString ShopRegister::deliverWaiting(bool evenWhileQuiet)
 {
-    if (const QString problem = serverProblem(); !problem.isEmpty())
+    if (const QString problem = serverProblem(evenWhileQuiet); !problem.isEmpty())
         return problem;
     QString error;
     const QList<RegisterRecord> waiting = m_local.waiting(error);
@@ -57,7 +66,7 @@ QString ShopRegister::add(const RegisterRecord &record)
 
 QList<RegisterRecord> ShopRegister::records(QString &error)
 {
-    QString why = deliverWaiting();
+    QString why = deliverWaiting(true);
     // A server that just failed to answer is not asked twice in one go.
     if (m_server && (why.isEmpty() || m_server->isOpen())) {
         const QList<RegisterRecord> list = m_server->records(error);

@@ -5,6 +5,7 @@
 
 #include "register/record_register.h"
 
+#include <QDeadlineTimer>
 #include <QString>
 
 #include <memory>
@@ -33,15 +34,22 @@ public:
     [[nodiscard]] QString waitingNote() const override { return m_waitingNote; }
     [[nodiscard]] QString readNote() const override { return m_readNote; }
 
+    // After the server could not be reached, the operations of the next
+    // half minute keep their records here at once instead of each waiting
+    // out the connection's time limit again; reading History asks anew.
+    static constexpr int kQuietAfterFailureMs = 30000;
+
 private:
     // Sends every waiting record; empty when none waits any more, else why.
-    [[nodiscard]] QString deliverWaiting();
-    [[nodiscard]] QString serverProblem();
+    [[nodiscard]] QString deliverWaiting(bool evenWhileQuiet = false);
+    [[nodiscard]] QString serverProblem(bool evenWhileQuiet);
 
     SqliteRegister m_local;
     std::unique_ptr<ServerRegister> m_server;
     QString m_serverName;
     QString m_problem;
+    QDeadlineTimer m_quietUntil; // expired: the server may be asked
+    QString m_quietReason;       // why it could not be reached last time
     QString m_waitingNote;
     QString m_readNote;
 };

@@ -14,13 +14,14 @@
 #include <QTemporaryDir>
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <pwd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
-// A socket listening on the loopback address at a port the system chose,
-// that never accepts: a client's connection is made and then never answered.
+// A socket listening on the loopback address at a port the system chose
+// that never answers: a client's connection is made and then left silent.
 class SilentListener {
 public:
     SilentListener()
@@ -35,11 +36,21 @@ public:
             || ::getsockname(m_socket, reinterpret_cast<sockaddr *>(&address), &length) != 0)
             return;
         m_port = ntohs(address.sin_port);
+        ::fcntl(m_socket, F_SETFL, ::fcntl(m_socket, F_GETFL) | O_NONBLOCK);
     }
     ~SilentListener()
     {
+        for (const int connection : m_connections)
+            ::close(connection);
         if (m_socket >= 0)
             ::close(m_socket);
+    }
+    // How many connections clients have made so far (each held open, unanswered).
+    [[nodiscard]] int connections()
+    {
+        for (int connection; (connection = ::accept(m_socket, nullptr, nullptr)) >= 0;)
+            m_connections.append(connection);
+        return int(m_connections.size());
     }
     SilentListener(const SilentListener &) = delete;
     SilentListener &operator=(const SilentListener &) = delete;
@@ -47,6 +58,7 @@ public:
 private:
     int m_socket = -1;
     int m_port = 0;
+    QList<int> m_connections;
 };
 
 class TemporaryServer {
