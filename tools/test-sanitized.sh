@@ -15,7 +15,10 @@ export LSAN_OPTIONS="suppressions=$PWD/tools/sanitizers/lsan.supp:print_suppress
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export QT_QPA_PLATFORM=offscreen
 
+# -O1 and line tables only (-g1): a third less compiling than -O2 -g, and the
+# sanitizers' reports still name each frame's file and line.
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
     -DVEXLOR_SANITIZE=address,undefined,float-cast-overflow
 cmake --build "$build_dir"
 # The virtual-machine test (label vm) runs in the normal build only: it checks
