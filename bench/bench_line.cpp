@@ -10,6 +10,8 @@
 // varied so that it falls anywhere between the line's asks, as a person's
 // seconds would). The line must reach 90 % of the wire's limit.
 
+#include "wire_time.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,8 +25,8 @@
 
 namespace {
 
-constexpr double kByteSeconds = 10.0 / 9600.0;
-constexpr double kGuardedWireTime = (3 * (60 * 9 + 60 * 4) + 4 + 4) * kByteSeconds;
+using namespace vexlor::bench;
+
 constexpr double kTargetShare = 0.9;
 // The operator's pauses fall evenly over the line's asks of an absent
 // controller: one every reply window (100 ms) and a little.
